@@ -1,0 +1,72 @@
+#include "control/controller.h"
+
+#include "control/system.h"
+
+namespace cuedeck {
+
+namespace {
+constexpr int player_looks = 100;
+constexpr int player_look_interval_ms = 100;
+} // namespace
+
+Controller::Controller(ControllerView& view, PlayerBackend& player, System& system)
+    : m_view(view), m_system(system), m_player(player), m_alarm(system)
+{
+}
+
+void Controller::find_exe_directory()
+{
+    std::string path = m_system.executable_path();
+    const auto last = path.rfind(m_system.path_separator());
+    if (last != std::string::npos)
+        path.resize(last + 1);
+    m_state.exe_directory = path;
+}
+
+void Controller::connect_player()
+{
+    if (m_player.find())
+        return;
+    if (!m_player.start()) {
+        m_view.show_message("Cannot find " + m_player.name() + "\n(" + m_player.location() + ")");
+        return;
+    }
+    for (int look = 0; look < player_looks; ++look) {
+        if (m_player.find())
+            return;
+        m_system.sleep_ms(player_look_interval_ms);
+    }
+    // The player was started but never answered: run on without one, and do
+    // not leave a stray player behind that we will never talk to.
+    m_player.abandon_start();
+}
+
+void Controller::push_place()
+{
+    m_state.history.push({m_state.current_tip, m_state.zero_mark / 1000});
+}
+
+void Controller::show_sound_state()
+{
+    m_view.set_field_text(FieldId::SoundState, m_state.sound_on != 0 ? "Sound ON" : "Sound Off");
+}
+
+Options Controller::options() const
+{
+    return {m_state.tip_time, m_state.sound_file, m_state.play_using, m_state.sound_on,
+            m_state.back_time};
+}
+
+void Controller::apply_options(const Options& options)
+{
+    m_state.tip_time = options.tip_time;
+    m_state.sound_file = options.sound_file;
+    m_state.play_using = options.play_using;
+    m_state.sound_on = options.sound_on;
+    show_sound_state();
+    m_state.back_time = options.back_time;
+    // The tip seconds left are not recomputed: a new tip time shows at the
+    // next reset of the tip timer.
+}
+
+} // namespace cuedeck

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "control/alarm_sound.h"
+#include "control/controller_view.h"
+#include "control/run_state.h"
+#include "player/player_link.h"
+
+namespace cuedeck {
+
+class System;
+class PlayerBackend;
+
+/// The state of a run and every command on it.
+///
+/// The window forwards buttons, keys, menu commands, drops and the tick here;
+/// the controller drives the player through PlayerLink, the disk through the
+/// file classes and the screen through ControllerView. It holds no toolkit
+/// objects, so tests run it against a fake window, player and system.
+class Controller
+{
+public:
+    Controller(ControllerView& view, PlayerBackend& player, System& system);
+
+    // Start and end of a run.
+    void start_up();
+    void shut_down(WindowEnding ending);
+    void find_exe_directory();
+    void connect_player();
+
+    // Transport commands.
+    void play_pause();
+    void zero();
+    void rewind();
+    void back_5_seconds();
+    void forward_5_seconds();
+    void last_tip();
+    void next_tip();
+    void volume_up();
+    void volume_down();
+    void tip_timer();
+    void undo();
+    void redo();
+    void open_playlist();
+    void open_music_file();
+
+    // Shared moves.
+    void go_to_target();
+    void load_playlist();
+    void open_music_file(const std::string& path);
+
+    // The once-a-second tick and the status display.
+    void tick();
+    void refresh();
+
+    // Tape group files and dropped files.
+    void open_tape_group();
+    void save_tape_group();
+    void save_tape_group_as();
+    void drop(const std::vector<std::string>& files);
+
+    // The options dialog's exchange.
+    Options options() const;
+    void apply_options(const Options& options);
+    void play_alarm(int method, const std::string& path) { m_alarm.play(method, path); }
+
+    RunState& state() { return m_state; }
+    const RunState& state() const { return m_state; }
+    ControllerView& view() { return m_view; }
+    PlayerLink& player() { return m_player; }
+    System& system() { return m_system; }
+
+    /// Record the current place: (current tip, zero mark in whole seconds).
+    void push_place();
+    void show_sound_state();
+
+private:
+    bool zero_step();
+    void change_tip(PlayerCommand command);
+
+    ControllerView& m_view;
+    System& m_system;
+    PlayerLink m_player;
+    AlarmSound m_alarm;
+    RunState m_state;
+};
+
+} // namespace cuedeck

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace cuedeck {
+
+/// The display fields of the main window, by control id.
+enum class FieldId : int {
+    TipLength = 1001,
+    Position = 1003,
+    Counter = 1004,
+    Playing = 1011,
+    Playlist = 1012,
+    TipTimer = 1019,
+    SoundState = 1021,
+};
+
+enum class FileDialogMode { Open, Save };
+
+/// How the main window ends after shut-down: the close box's default
+/// handling, or the way OK ends a dialog (File, Exit).
+enum class WindowEnding { DefaultClose, AsOk };
+
+/// What the controller needs from the main window.
+///
+/// The controller never draws; it changes the screen only through these
+/// operations, so the whole of it runs against a fake window in tests and the
+/// same controller serves every front end.
+class ControllerView
+{
+public:
+    virtual ~ControllerView() = default;
+
+    virtual void set_field_text(FieldId field, const std::string& text) = 0;
+    /// Show or hide the STOP picture.
+    virtual void show_alarm_picture(bool shown) = 0;
+    virtual void set_title(const std::string& title) = 0;
+    /// Give the keyboard focus back to the window itself, so that Space, the
+    /// arrows and the other keys keep reaching the key table.
+    virtual void return_focus() = 0;
+    /// A modal Yes/No question with a warning icon; true for Yes.
+    virtual bool ask_yes_no(const std::string& text, const std::string& caption) = 0;
+    /// A modal message with OK, captioned with the program's name.
+    virtual void show_message(const std::string& text) = 0;
+    /// The platform's file chooser. `filter` is in the form
+    /// "Description (*.a)|*.a;*.b||"; `default_extension` (no dot, may be empty)
+    /// is appended to a typed name without one. Nothing when cancelled.
+    virtual std::optional<std::string> choose_file(FileDialogMode mode, const std::string& filter,
+                                                   const std::string& default_extension) = 0;
+    /// The one-second tick that drives Controller::tick().
+    virtual void start_tick() = 0;
+    virtual void stop_tick() = 0;
+    /// End the main window; the process ends with it.
+    virtual void end_window(WindowEnding ending) = 0;
+};
+
+} // namespace cuedeck

@@ -1,0 +1,44 @@
+#include "control/controller.h"
+#include "control/system.h"
+#include "files/command_line.h"
+#include "files/tape_group_file.h"
+#include "files/text_lines.h"
+
+namespace cuedeck {
+
+void Controller::open_tape_group()
+{
+    TapeGroupFile(*this).open_command();
+}
+
+void Controller::save_tape_group()
+{
+    TapeGroupFile(*this).save_command();
+}
+
+void Controller::save_tape_group_as()
+{
+    TapeGroupFile(*this).save_as_command();
+}
+
+void Controller::drop(const std::vector<std::string>& files)
+{
+    // Only one file at a time: a drop of several is ignored whole.
+    if (files.size() != 1)
+        return;
+    const std::string& path = files.front();
+    const std::string_view extension = file_extension(path, m_system.path_separator());
+    if (equal_ignoring_case(extension, ".m3u")) {
+        m_state.playlist_path = path;
+        load_playlist();
+    } else if (equal_ignoring_case(extension, ".grp")) {
+        TapeGroupFile file(*this);
+        file.save_prompt();
+        m_state.tape_group_path = path;
+        file.read();
+    } else if (equal_ignoring_case(extension, ".mp3") || equal_ignoring_case(extension, ".wav")) {
+        open_music_file(path);
+    }
+}
+
+} // namespace cuedeck

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <string>
+
+#include "control/position_history.h"
+
+namespace cuedeck {
+
+/// The place as last read from or written to the tape group file; the save
+/// question compares the current place with it.
+struct SavedState
+{
+    std::string playlist_path;
+    int tip = 0;
+    int seconds = 0;
+};
+
+/// Everything a run knows. Positions and the zero mark are in milliseconds;
+/// tip length, tip seconds left, back time and history entries in seconds; tip
+/// time in minutes. Tips are 0-based playlist indexes.
+struct RunState
+{
+    std::string exe_directory;   ///< the program's directory, separator kept
+    std::string tape_group_path; ///< the open .grp file; empty when none
+    std::string playlist_path;   ///< empty when none, or a single music file is open
+    std::string sound_file;      ///< the alarm sound
+    int tip_time = 0;            ///< minutes
+    int back_time = 0;           ///< seconds stepped back on every pause
+    int sound_on = 0;            ///< non-zero: the alarm sounds
+    int play_using = 0;          ///< alarm method, see AlarmSound::Method
+    int tip_timer_running = 0;
+    int tip_seconds_left = 0;
+    int current_tip = 0;
+    int tip_length = 0;          ///< seconds
+    int position = 0;            ///< milliseconds
+    int zero_mark = 0;           ///< milliseconds; the counter shows position - zero mark
+    int target_tip = 0;          ///< where go_to_target() moves the player
+    int target_seconds = 0;
+    SavedState saved;
+    PositionHistory history;
+};
+
+/// The five values the options dialog edits.
+struct Options
+{
+    int tip_time = 0;
+    std::string sound_file;
+    int play_using = 0;
+    int sound_on = 0;
+    int back_time = 0;
+};
+
+} // namespace cuedeck

@@ -1,0 +1,39 @@
+#include "control/controller.h"
+#include "control/saturating.h"
+#include "control/system.h"
+#include "files/command_line.h"
+#include "files/settings_file.h"
+#include "files/tape_group_file.h"
+
+namespace cuedeck {
+
+void Controller::start_up()
+{
+    find_exe_directory();
+    connect_player();
+    m_view.start_tick();
+    // Sound on before the settings file, so that the file can turn it off.
+    m_state.sound_on = 1;
+    m_state.history.clear();
+    SettingsFile(m_system).read(m_state);
+    show_sound_state();
+    m_state.tip_timer_running = 0;
+    m_state.tip_seconds_left = saturating_mul(m_state.tip_time, 60);
+    // A tape group file on the command line beats the one the settings name.
+    if (auto path = tape_group_from_command_line(m_system.command_line(), m_system))
+        m_state.tape_group_path = std::move(*path);
+    if (!m_state.tape_group_path.empty())
+        TapeGroupFile(*this).read();
+}
+
+void Controller::shut_down(WindowEnding ending)
+{
+    m_view.stop_tick();
+    m_player.close();
+    if (!m_state.tape_group_path.empty())
+        TapeGroupFile(*this).save_prompt();
+    SettingsFile(m_system).write(m_state);
+    m_view.end_window(ending);
+}
+
+} // namespace cuedeck

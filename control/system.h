@@ -1,0 +1,54 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace cuedeck {
+
+/// One step of turning a typed path into the names the file system stores:
+/// the component being resolved, the path typed so far (ending with that
+/// component) and the already resolved directory it lives in.
+struct EntryQuery
+{
+    std::string_view typed_prefix;
+    std::string_view resolved_directory;
+    std::string_view component;
+};
+
+/// Everything the core needs from the operating system.
+///
+/// The controller and the file code reach the machine only through this, so
+/// the whole run can be driven in tests by a fake that answers at once (no
+/// real sleeping, no processes, files in memory).
+class System
+{
+public:
+    virtual ~System() = default;
+
+    /// Full path of the running program.
+    virtual std::string executable_path() = 0;
+    /// The separator of path components: '\\' on Windows, '/' elsewhere.
+    virtual char path_separator() const = 0;
+    /// Whether a component holding ':' is a drive, kept as typed.
+    virtual bool has_drive_letters() const = 0;
+    virtual void sleep_ms(int milliseconds) = 0;
+    /// The process's command line, program name first.
+    virtual std::string command_line() = 0;
+
+    /// The whole file, or nothing when it cannot be read.
+    virtual std::optional<std::string> read_file(const std::string& path) = 0;
+    /// Replace the file with `contents` (text, '\n' line ends translated the
+    /// platform's way), all or nothing: on failure the old file is untouched.
+    virtual bool replace_file(const std::string& path, const std::string& contents) = 0;
+    /// The stored name of the directory entry a typed component resolves to,
+    /// or nothing when there is none.
+    virtual std::optional<std::string> stored_name(const EntryQuery& query) = 0;
+
+    /// Alarm method 0: a separate program plays the file once, detached.
+    virtual void play_sound_detached(const std::string& path) = 0;
+    /// Alarm method 1: the system's own asynchronous sound call.
+    virtual void play_sound_async(const std::string& path) = 0;
+};
+
+} // namespace cuedeck

@@ -1,0 +1,92 @@
+#include "files/text_lines.h"
+
+#include <cstdint>
+
+#include "control/saturating.h"
+
+namespace cuedeck {
+
+namespace {
+
+bool is_space(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+bool is_digit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+char lower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+} // namespace
+
+std::vector<std::string> split_lines(std::string_view text)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t newline = text.find('\n', start);
+        if (newline == std::string_view::npos) {
+            lines.emplace_back(text.substr(start));
+            break;
+        }
+        std::size_t end = newline;
+        if (end > start && text[end - 1] == '\r')
+            --end;
+        lines.emplace_back(text.substr(start, end - start));
+        start = newline + 1;
+    }
+    return lines;
+}
+
+bool has_line_break(std::string_view text)
+{
+    return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
+std::optional<int> scan_int(std::string_view text, std::size_t* end)
+{
+    std::size_t i = 0;
+    while (i < text.size() && is_space(text[i]))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    if (i >= text.size() || !is_digit(text[i]))
+        return std::nullopt;
+    // Accumulate in 64 bits and stop growing once past the int range.
+    constexpr std::int64_t beyond = std::int64_t{1} << 40;
+    std::int64_t value = 0;
+    for (; i < text.size() && is_digit(text[i]); ++i) {
+        if (value < beyond)
+            value = value * 10 + (text[i] - '0');
+    }
+    if (end != nullptr)
+        *end = i;
+    return clamp_to_int(negative ? -value : value);
+}
+
+int to_int(std::string_view text)
+{
+    return scan_int(text).value_or(0);
+}
+
+bool equal_ignoring_case(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (lower(a[i]) != lower(b[i]))
+            return false;
+    }
+    return true;
+}
+
+} // namespace cuedeck

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+/// Line and number reading shared by the file readers.
+namespace cuedeck {
+
+/// Split text into lines of any length. Only the terminator is removed: "\n"
+/// or "\r\n". A last line without a terminator is a line as well.
+std::vector<std::string> split_lines(std::string_view text);
+
+/// Whether text could not be stored on one line of a line-based file.
+bool has_line_break(std::string_view text);
+
+/// The integer at the start of text the way "%d" scans it: leading white
+/// space, an optional sign, then digits. Nothing when there are no digits.
+/// Values beyond the int range are clamped.
+std::optional<int> scan_int(std::string_view text, std::size_t* end = nullptr);
+
+/// The integer the way atoi converts it: as scan_int, 0 when there is none.
+int to_int(std::string_view text);
+
+/// An ASCII comparison that ignores case.
+bool equal_ignoring_case(std::string_view a, std::string_view b);
+
+} // namespace cuedeck

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "player/player_backend.h"
+
+namespace cuedeck {
+
+/// A scripted stand-in for the player, for tests.
+///
+/// It records every command and request it is sent, in order, as text
+/// ("command 40046", "request 105 0", "caption", "hand_over <path>", ...) and
+/// answers from a small model of a player, so tests can assert the exact
+/// traffic of each controller command and the state it leaves behind.
+class FakePlayerBackend : public PlayerBackend
+{
+public:
+    struct Model
+    {
+        int play_state = 0;
+        int playlist_length = 0;
+        int playlist_index = 0;
+        int position_ms = 0;
+        int track_length_s = 0;
+        int volume = 50;
+        std::string caption;
+        std::string loaded; ///< the last file handed over
+    };
+
+    Model model;
+    /// Entries of each playlist file handed over; any other file is a list of one.
+    std::map<std::string, int> list_lengths;
+
+    bool running = true;          ///< find() succeeds
+    bool start_succeeds = true;
+    int appears_after_looks = -1; ///< after start(), find() succeeds from this look on; -1 never
+    bool is_alive = true;
+
+    /// Every call in order.
+    std::vector<std::string> log;
+    /// Also told of every call, to interleave it with other fakes' events.
+    std::function<void(const std::string&)> on_event;
+
+    /// The log without the discovery calls (find, start, abandon_start).
+    std::vector<std::string> traffic() const;
+    void clear_log() { log.clear(); }
+
+    bool find() override;
+    bool start() override;
+    void abandon_start() override;
+    bool alive() override { return is_alive; }
+    void command(PlayerCommand command) override;
+    int request(PlayerRequest request, int wparam) override;
+    std::string caption() override;
+    void hand_over(const std::string& path) override;
+    void close() override;
+    std::string name() const override { return "Fake Player"; }
+    std::string location() const override { return "fake/player"; }
+
+private:
+    void record(std::string event);
+    bool m_started = false;
+    int m_looks_since_start = 0;
+};
+
+} // namespace cuedeck

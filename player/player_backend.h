@@ -1,0 +1,50 @@
+#pragma once
+
+#include <string>
+
+#include "player/player_vocabulary.h"
+
+namespace cuedeck {
+
+/// A real (or fake) media player behind PlayerLink.
+///
+/// This is the seam between the controller and whatever plays the music: the
+/// Windows player driven by window messages, mpv driven over its IPC socket, or
+/// the scripted fake the tests use. A backend only translates; the rules for a
+/// missing or dead player live in PlayerLink.
+class PlayerBackend
+{
+public:
+    virtual ~PlayerBackend() = default;
+
+    /// Look for a running player at its fixed location; true when one answers.
+    virtual bool find() = 0;
+    /// Start the player, detached; true when the start itself succeeded (the
+    /// player may take a while before find() sees it).
+    virtual bool start() = 0;
+    /// Called when a started player never appeared: end what start() began.
+    virtual void abandon_start() {}
+    /// False once a found player has gone away (closed or crashed).
+    virtual bool alive() = 0;
+
+    virtual void command(PlayerCommand command) = 0;
+    virtual int request(PlayerRequest request, int wparam) = 0;
+    /// The player's caption (the current track's title line), at most 128 characters.
+    virtual std::string caption() = 0;
+    /// Everything a status refresh reads, asked in the documented order. The
+    /// default asks one question after the other; a backend with a slow round
+    /// trip may send them together.
+    virtual PlayerStatus status();
+    /// Replace the player's list with this playlist or music file. Runs even
+    /// when no player was found (the original starts the player with the file).
+    virtual void hand_over(const std::string& path) = 0;
+    /// Close the player program.
+    virtual void close() = 0;
+
+    /// How the player is named in the message shown when it cannot be started:
+    /// "Cannot find <name>" and "(<location>)".
+    virtual std::string name() const = 0;
+    virtual std::string location() const = 0;
+};
+
+} // namespace cuedeck

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <string>
+
+/// The player's vocabulary: the command and request numbers of the classic
+/// Winamp window-message interface. Every backend speaks these numbers, so the
+/// controller's sequences are the same whatever player is driven.
+namespace cuedeck {
+
+enum class PlayerCommand : int {
+    PreviousTrack = 40044,
+    Play = 40045,
+    Pause = 40046, ///< pauses a playing player, resumes a paused one
+    Stop = 40047,
+    NextTrack = 40048,
+    VolumeUp = 40058,
+    VolumeDown = 40059,
+    Forward5s = 40060,
+    Back5s = 40061,
+};
+
+enum class PlayerRequest : int {
+    ClearPlaylist = 101,   ///< wParam 0; result ignored
+    PlayState = 104,       ///< 0 stopped, 1 playing, anything else paused
+    Position = 105,        ///< wParam 0: position in ms; wParam 1: track length in s
+    JumpTo = 106,          ///< wParam: position in ms
+    SetPlaylistIndex = 121,///< wParam: 0-based entry to make current
+    PlaylistLength = 124,
+    PlaylistIndex = 125,   ///< 0-based index of the current entry
+};
+
+/// The play states request 104 answers.
+namespace play_state {
+constexpr int stopped = 0;
+constexpr int playing = 1;
+constexpr int paused = 3;
+} // namespace play_state
+
+/// What one refresh reads, in the order it is asked: the caption, then
+/// requests 124, 125, 105/1 and 105/0.
+struct PlayerStatus
+{
+    std::string caption;
+    int playlist_length = 0;
+    int playlist_index = 0;
+    int track_length_s = 0;
+    int position_ms = 0;
+};
+
+} // namespace cuedeck

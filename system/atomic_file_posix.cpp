@@ -1,0 +1,86 @@
+#include "system/atomic_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <vector>
+
+namespace cuedeck {
+
+namespace {
+
+mode_t new_file_mode(const std::string& path)
+{
+    struct stat existing{};
+    if (::stat(path.c_str(), &existing) == 0)
+        return existing.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+} // namespace
+
+AtomicFile::AtomicFile(std::string path) : m_path(std::move(path))
+{
+    const auto slash = m_path.rfind('/');
+    const std::string directory = slash == std::string::npos ? "" : m_path.substr(0, slash + 1);
+    const std::string name = slash == std::string::npos ? m_path : m_path.substr(slash + 1);
+    std::string pattern = directory + "." + name + ".XXXXXX";
+    std::vector<char> buffer(pattern.begin(), pattern.end());
+    buffer.push_back('\0');
+    m_fd = ::mkstemp(buffer.data());
+    if (m_fd < 0) {
+        m_failed = true;
+        return;
+    }
+    m_temporary = buffer.data();
+    ::fchmod(m_fd, new_file_mode(m_path));
+}
+
+AtomicFile::~AtomicFile()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+    if (!m_temporary.empty())
+        ::unlink(m_temporary.c_str());
+}
+
+bool AtomicFile::write(std::string_view contents)
+{
+    while (!m_failed && !contents.empty()) {
+        const ssize_t written = ::write(m_fd, contents.data(), contents.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            m_failed = true;
+        else
+            contents.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return !m_failed;
+}
+
+bool AtomicFile::commit()
+{
+    if (m_failed)
+        return false;
+    const bool synced = ::fsync(m_fd) == 0;
+    const bool closed = ::close(m_fd) == 0;
+    m_fd = -1;
+    if (!synced || !closed || ::rename(m_temporary.c_str(), m_path.c_str()) != 0) {
+        m_failed = true;
+        return false;
+    }
+    m_temporary.clear();
+    return true;
+}
+
+bool AtomicFile::replace(const std::string& path, std::string_view contents)
+{
+    AtomicFile file(path);
+    return file.write(contents) && file.commit();
+}
+
+} // namespace cuedeck

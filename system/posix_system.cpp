@@ -1,0 +1,118 @@
+#include "system/posix_system.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include "files/text_lines.h"
+#include "system/atomic_file.h"
+#include "system/process.h"
+
+namespace cuedeck {
+
+std::vector<std::string> PosixSystem::default_alarm_player()
+{
+    return {"mpv",         "--no-config",   "--no-video", "--force-window=no",
+            "--no-terminal", "--idle=no", "--loop-file=no", "--"};
+}
+
+PosixSystem::PosixSystem(std::vector<std::string> arguments, std::vector<std::string> alarm_player)
+    : m_arguments(std::move(arguments)), m_alarm_player(std::move(alarm_player))
+{
+}
+
+PosixSystem::~PosixSystem() = default;
+
+std::string PosixSystem::executable_path()
+{
+    std::vector<char> buffer(4096);
+    for (;;) {
+        const ssize_t length = ::readlink("/proc/self/exe", buffer.data(), buffer.size());
+        if (length < 0)
+            return m_arguments.empty() ? std::string() : m_arguments.front();
+        if (static_cast<std::size_t>(length) < buffer.size())
+            return std::string(buffer.data(), static_cast<std::size_t>(length));
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+void PosixSystem::sleep_ms(int milliseconds)
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+std::string PosixSystem::command_line()
+{
+    // The arguments joined by single blanks, so that a path with blanks that
+    // arrived as several arguments is whole again; the program name quoted.
+    std::string program = m_arguments.empty() ? "cuedeck" : m_arguments.front();
+    program.erase(std::remove(program.begin(), program.end(), '"'), program.end());
+    std::string line = "\"" + program + "\"";
+    for (std::size_t i = 1; i < m_arguments.size(); ++i)
+        line += " " + m_arguments[i];
+    return line;
+}
+
+std::optional<std::string> PosixSystem::read_file(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return std::nullopt;
+    std::ostringstream contents;
+    contents << file.rdbuf();
+    if (file.bad())
+        return std::nullopt;
+    return contents.str();
+}
+
+bool PosixSystem::replace_file(const std::string& path, const std::string& contents)
+{
+    return AtomicFile::replace(path, contents);
+}
+
+std::optional<std::string> PosixSystem::stored_name(const EntryQuery& query)
+{
+    if (query.component.empty())
+        return std::nullopt;
+    const std::string directory =
+        query.resolved_directory.empty() ? std::string("./") : std::string(query.resolved_directory);
+    struct stat info{};
+    if (::lstat((directory + std::string(query.component)).c_str(), &info) == 0)
+        return std::string(query.component);
+
+    // No entry of exactly that name: the first (in byte order) that matches
+    // ignoring case.
+    DIR* listing = ::opendir(directory.c_str());
+    if (listing == nullptr)
+        return std::nullopt;
+    std::optional<std::string> found;
+    while (const dirent* entry = ::readdir(listing)) {
+        const std::string_view name = entry->d_name;
+        if (equal_ignoring_case(name, query.component) && (!found || name < *found))
+            found = std::string(name);
+    }
+    ::closedir(listing);
+    return found;
+}
+
+void PosixSystem::play_sound_detached(const std::string& path)
+{
+    std::vector<std::string> arguments = m_alarm_player;
+    arguments.push_back(path);
+    spawn_detached(arguments);
+}
+
+void PosixSystem::play_sound_async(const std::string& path)
+{
+    if (!m_event_sound)
+        m_event_sound = std::make_unique<EventSound>();
+    m_event_sound->play(path);
+}
+
+} // namespace cuedeck

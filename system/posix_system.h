@@ -1,0 +1,59 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "control/system.h"
+
+namespace cuedeck {
+
+class EventSound;
+
+/// The machine on Linux and other POSIX systems.
+class PosixSystem : public System
+{
+public:
+    /// The alarm's separate player: the path is appended as the last argument.
+    static std::vector<std::string> default_alarm_player();
+
+    /// `arguments` is the process's argument vector, program name first.
+    explicit PosixSystem(std::vector<std::string> arguments,
+                         std::vector<std::string> alarm_player = default_alarm_player());
+    ~PosixSystem() override;
+
+    std::string executable_path() override;
+    char path_separator() const override { return '/'; }
+    bool has_drive_letters() const override { return false; }
+    void sleep_ms(int milliseconds) override;
+    std::string command_line() override;
+    std::optional<std::string> read_file(const std::string& path) override;
+    bool replace_file(const std::string& path, const std::string& contents) override;
+    std::optional<std::string> stored_name(const EntryQuery& query) override;
+    void play_sound_detached(const std::string& path) override;
+    void play_sound_async(const std::string& path) override;
+
+private:
+    std::vector<std::string> m_arguments;
+    std::vector<std::string> m_alarm_player;
+    std::unique_ptr<EventSound> m_event_sound;
+};
+
+/// The desktop's event sounds (libcanberra): a sound theme's event name
+/// first, then a file; sounds overlap rather than cut each other off.
+class EventSound
+{
+public:
+    EventSound();
+    ~EventSound();
+    EventSound(const EventSound&) = delete;
+    EventSound& operator=(const EventSound&) = delete;
+    /// Start the sound and return at once; false when it could not start.
+    bool play(const std::string& name_or_path);
+
+private:
+    struct Context;
+    std::unique_ptr<Context> m_context;
+};
+
+} // namespace cuedeck

@@ -1,0 +1,119 @@
+#pragma once
+
+#include <cctype>
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "control/system.h"
+
+namespace cuedeck::testing {
+
+/// A machine in memory: files in a map, a directory tree of stored names,
+/// sleeps that only count, sounds that are only recorded.
+class FakeSystem : public System
+{
+public:
+    std::string exe_path = "/opt/cuedeck/cuedeck";
+    char separator = '/';
+    bool drive_letters = false;
+    std::string command = "cuedeck";
+    std::map<std::string, std::string> files;
+    std::set<std::string> unwritable; ///< paths whose replace_file fails
+    int sleeps = 0;
+    int slept_ms = 0;
+    std::vector<std::string> sounds; ///< "detached <path>" or "async <path>"
+    std::function<void(const std::string&)> on_event;
+
+    /// Make `path` and its directories known to stored_name(); `short_name`
+    /// is an alias the last component also answers to, ignoring case.
+    void add_entry(const std::string& path, const std::string& short_name = "")
+    {
+        std::string parent;
+        std::size_t start = 0;
+        for (;;) {
+            const std::size_t end = path.find(separator, start);
+            const std::string name = path.substr(start, end == std::string::npos ? end : end - start);
+            if (!name.empty() && !(drive_letters && name.find(':') != std::string::npos))
+                m_entries.push_back({parent, name, end == std::string::npos ? short_name : ""});
+            if (end == std::string::npos)
+                break;
+            parent = path.substr(0, end + 1);
+            start = end + 1;
+        }
+    }
+
+    std::string executable_path() override { return exe_path; }
+    char path_separator() const override { return separator; }
+    bool has_drive_letters() const override { return drive_letters; }
+    void sleep_ms(int milliseconds) override
+    {
+        ++sleeps;
+        slept_ms += milliseconds;
+    }
+    std::string command_line() override { return command; }
+
+    std::optional<std::string> read_file(const std::string& path) override
+    {
+        const auto found = files.find(path);
+        if (found == files.end())
+            return std::nullopt;
+        return found->second;
+    }
+    bool replace_file(const std::string& path, const std::string& contents) override
+    {
+        if (on_event)
+            on_event("replace_file " + path);
+        if (unwritable.count(path) != 0)
+            return false;
+        files[path] = contents;
+        return true;
+    }
+    std::optional<std::string> stored_name(const EntryQuery& query) override
+    {
+        // The stored spelling first, then any spelling (or the short alias)
+        // ignoring case, as the real lookups do.
+        for (const auto& entry : m_entries) {
+            if (entry.parent == query.resolved_directory && entry.name == query.component)
+                return entry.name;
+        }
+        for (const auto& entry : m_entries) {
+            if (entry.parent == query.resolved_directory &&
+                (same_ignoring_case(entry.name, query.component) ||
+                 (!entry.short_name.empty() &&
+                  same_ignoring_case(entry.short_name, query.component))))
+                return entry.name;
+        }
+        return std::nullopt;
+    }
+
+    void play_sound_detached(const std::string& path) override
+    {
+        sounds.push_back("detached " + path);
+    }
+    void play_sound_async(const std::string& path) override { sounds.push_back("async " + path); }
+
+private:
+    struct Entry
+    {
+        std::string parent;
+        std::string name;
+        std::string short_name;
+    };
+    static bool same_ignoring_case(const std::string& a, std::string_view b)
+    {
+        if (a.size() != b.size())
+            return false;
+        for (std::size_t i = 0; i < a.size(); ++i) {
+            if (std::tolower(static_cast<unsigned char>(a[i])) !=
+                std::tolower(static_cast<unsigned char>(b[i])))
+                return false;
+        }
+        return true;
+    }
+    std::vector<Entry> m_entries;
+};
+
+} // namespace cuedeck::testing

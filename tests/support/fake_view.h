@@ -1,0 +1,104 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "control/controller_view.h"
+
+namespace cuedeck::testing {
+
+/// A window that remembers what the controller showed and asked.
+class FakeView : public ControllerView
+{
+public:
+    struct Chooser
+    {
+        FileDialogMode mode;
+        std::string filter;
+        std::string default_extension;
+    };
+
+    std::map<FieldId, std::string> fields;
+    std::map<FieldId, int> field_writes;
+    std::optional<bool> alarm_picture;
+    std::string title;
+    int title_writes = 0;
+    int focus_returns = 0;
+    std::vector<std::string> questions; ///< "caption: text"
+    bool answer_yes = true;
+    std::vector<std::string> messages;
+    std::vector<Chooser> choosers;
+    std::deque<std::optional<std::string>> chosen_files; ///< answers, in order; cancel when empty
+    bool tick_running = false;
+    std::optional<WindowEnding> ended;
+    std::function<void(const std::string&)> on_event;
+
+    std::string field(FieldId id) const
+    {
+        const auto found = fields.find(id);
+        return found == fields.end() ? std::string() : found->second;
+    }
+    bool has_field(FieldId id) const { return fields.count(id) != 0; }
+
+    void set_field_text(FieldId field, const std::string& text) override
+    {
+        fields[field] = text;
+        ++field_writes[field];
+    }
+    void show_alarm_picture(bool shown) override { alarm_picture = shown; }
+    void set_title(const std::string& text) override
+    {
+        title = text;
+        ++title_writes;
+    }
+    void return_focus() override { ++focus_returns; }
+    bool ask_yes_no(const std::string& text, const std::string& caption) override
+    {
+        questions.push_back(caption + ": " + text);
+        event("ask " + text);
+        return answer_yes;
+    }
+    void show_message(const std::string& text) override
+    {
+        messages.push_back(text);
+        event("message " + text);
+    }
+    std::optional<std::string> choose_file(FileDialogMode mode, const std::string& filter,
+                                           const std::string& default_extension) override
+    {
+        choosers.push_back({mode, filter, default_extension});
+        if (chosen_files.empty())
+            return std::nullopt;
+        auto answer = chosen_files.front();
+        chosen_files.pop_front();
+        return answer;
+    }
+    void start_tick() override
+    {
+        tick_running = true;
+        event("start_tick");
+    }
+    void stop_tick() override
+    {
+        tick_running = false;
+        event("stop_tick");
+    }
+    void end_window(WindowEnding ending) override
+    {
+        ended = ending;
+        event("end_window");
+    }
+
+private:
+    void event(const std::string& text)
+    {
+        if (on_event)
+            on_event(text);
+    }
+};
+
+} // namespace cuedeck::testing

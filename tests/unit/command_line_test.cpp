@@ -1,0 +1,99 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "files/command_line.h"
+#include "support/fake_system.h"
+
+namespace cuedeck::testing {
+namespace {
+
+class CommandLine : public ::testing::Test
+{
+protected:
+    CommandLine()
+    {
+        system.add_entry("/home/ann/Tape Groups/group one.grp");
+        system.add_entry("/home/ann/Tape Groups/notes.txt");
+        system.add_entry("/home/ann/Tape Groups/LOUD.GRP");
+    }
+    FakeSystem system;
+};
+
+TEST_F(CommandLine, SkipsTheProgramName)
+{
+    EXPECT_EQ(command_line_argument("cuedeck  a.grp"), "a.grp");
+    EXPECT_EQ(command_line_argument("\"C:\\Program Files\\cuedeck.exe\" a b.grp"), "a b.grp");
+    EXPECT_EQ(command_line_argument("\"\"x.grp"), "x.grp");
+    EXPECT_EQ(command_line_argument("\"unclosed a.grp"), "");
+    EXPECT_EQ(command_line_argument("cuedeck"), "");
+}
+
+TEST_F(CommandLine, TakesAPathWithBlanksWhole)
+{
+    EXPECT_EQ(tape_group_from_command_line("cuedeck /home/ann/Tape Groups/group one.grp", system),
+              "/home/ann/Tape Groups/group one.grp");
+}
+
+TEST_F(CommandLine, TakesAQuotedPathWithoutItsQuotes)
+{
+    EXPECT_EQ(
+        tape_group_from_command_line("cuedeck \"/home/ann/Tape Groups/group one.grp\"", system),
+        "/home/ann/Tape Groups/group one.grp");
+}
+
+TEST_F(CommandLine, ComesBackAsTheFileSystemStoresIt)
+{
+    EXPECT_EQ(tape_group_from_command_line("cuedeck /HOME/ann/tape groups/loud.grp", system),
+              "/home/ann/Tape Groups/LOUD.GRP");
+}
+
+TEST_F(CommandLine, IgnoresOtherFilesMissingFilesAndNothing)
+{
+    EXPECT_FALSE(tape_group_from_command_line("cuedeck /home/ann/Tape Groups/notes.txt", system));
+    EXPECT_FALSE(tape_group_from_command_line("cuedeck /home/ann/missing.grp", system));
+    EXPECT_FALSE(tape_group_from_command_line("cuedeck", system));
+    EXPECT_FALSE(tape_group_from_command_line("cuedeck   ", system));
+}
+
+TEST_F(CommandLine, RelativeNamesResolveInTheCurrentDirectory)
+{
+    system.add_entry("Group.grp");
+    EXPECT_EQ(tape_group_from_command_line("cuedeck group.GRP", system), "Group.grp");
+}
+
+TEST(ExpandLongPath, RebuildsEachComponentWithItsStoredName)
+{
+    FakeSystem system;
+    system.add_entry("/a/Bb/cC.m3u");
+    EXPECT_EQ(expand_long_path("/A/bb/cc.m3u", system), "/a/Bb/cC.m3u");
+    EXPECT_FALSE(expand_long_path("/a/Bb/", system)); // empty last component
+    EXPECT_FALSE(expand_long_path("/a/zz/cC.m3u", system));
+    EXPECT_FALSE(expand_long_path("", system));
+}
+
+TEST(ExpandLongPath, TurnsShortWindowsNamesLong)
+{
+    FakeSystem system;
+    system.separator = '\\';
+    system.drive_letters = true;
+    system.add_entry("C:\\Program Files", "PROGRA~1");
+    system.add_entry("C:\\Program Files\\Music");
+    system.add_entry("C:\\Program Files\\Music\\Groups of Tapes.grp", "GROUPS~1.GRP");
+    EXPECT_EQ(expand_long_path("C:\\PROGRA~1\\MUSIC\\GROUPS~1.GRP", system),
+              "C:\\Program Files\\Music\\Groups of Tapes.grp");
+    EXPECT_EQ(tape_group_from_command_line("cuedeck.exe C:\\PROGRA~1\\MUSIC\\GROUPS~1.GRP", system),
+              "C:\\Program Files\\Music\\Groups of Tapes.grp");
+    // Forward slashes do not separate components on Windows.
+    EXPECT_FALSE(expand_long_path("C:\\PROGRA~1/MUSIC", system));
+}
+
+TEST(FileExtension, IsTheLastDotOfTheName)
+{
+    EXPECT_EQ(file_extension("/a.b/c.tar.GRP", '/'), ".GRP");
+    EXPECT_EQ(file_extension("/a.b/c", '/'), "");
+    EXPECT_EQ(file_extension("C:\\a.b\\c", '\\'), "");
+    EXPECT_EQ(file_extension("C:\\x\\c.m3u", '\\'), ".m3u");
+}
+
+} // namespace
+} // namespace cuedeck::testing

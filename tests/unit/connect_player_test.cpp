@@ -1,0 +1,86 @@
+#include "support/controller_fixture.h"
+
+namespace cuedeck::testing {
+namespace {
+
+using ::testing::ElementsAre;
+
+class ConnectPlayer : public ::testing::Test
+{
+protected:
+    FakeView view;
+    FakePlayerBackend player;
+    FakeSystem system;
+    Controller controller{view, player, system};
+};
+
+TEST_F(ConnectPlayer, ARunningPlayerIsUsedWithoutStartingOrWaiting)
+{
+    player.running = true;
+    controller.connect_player();
+    EXPECT_THAT(player.log, ElementsAre("find"));
+    EXPECT_EQ(system.sleeps, 0);
+    EXPECT_TRUE(controller.player().connected());
+}
+
+TEST_F(ConnectPlayer, AStartThatFailsShowsExactlyOneMessage)
+{
+    player.running = false;
+    player.start_succeeds = false;
+    controller.connect_player();
+    EXPECT_THAT(player.log, ElementsAre("find", "start"));
+    EXPECT_THAT(view.messages, ElementsAre("Cannot find Fake Player\n(fake/player)"));
+    EXPECT_FALSE(controller.player().connected());
+    EXPECT_EQ(controller.player().playlist_length(), 0);
+}
+
+TEST_F(ConnectPlayer, AStartedPlayerIsLookedForUntilItAppears)
+{
+    player.running = false;
+    player.appears_after_looks = 3;
+    controller.connect_player();
+    EXPECT_THAT(player.log, ElementsAre("find", "start", "find", "find", "find", "find"));
+    EXPECT_EQ(system.sleeps, 3);
+    EXPECT_TRUE(controller.player().connected());
+    EXPECT_TRUE(view.messages.empty());
+}
+
+TEST_F(ConnectPlayer, AStartedPlayerThatNeverAppearsIsGivenUpSilently)
+{
+    player.running = false;
+    controller.connect_player();
+    // One look before the start, then 100 looks each followed by 100 ms.
+    EXPECT_EQ(std::count(player.log.begin(), player.log.end(), "find"), 101);
+    EXPECT_EQ(system.sleeps, 100);
+    EXPECT_EQ(system.slept_ms, 10000);
+    EXPECT_EQ(player.log.back(), "abandon_start");
+    EXPECT_TRUE(view.messages.empty());
+    EXPECT_FALSE(controller.player().connected());
+}
+
+using ExeDirectory = ConnectPlayer;
+
+TEST_F(ExeDirectory, KeepsTheTrailingSeparator)
+{
+    system.exe_path = "/opt/cuedeck/bin/cuedeck";
+    controller.find_exe_directory();
+    EXPECT_EQ(controller.state().exe_directory, "/opt/cuedeck/bin/");
+}
+
+TEST_F(ExeDirectory, APathWithoutSeparatorStaysWhole)
+{
+    system.exe_path = "cuedeck";
+    controller.find_exe_directory();
+    EXPECT_EQ(controller.state().exe_directory, "cuedeck");
+}
+
+TEST_F(ExeDirectory, WindowsPathsAreCutAtTheLastBackslash)
+{
+    system.separator = '\\';
+    system.exe_path = "C:\\Program Files\\Cuedeck/x\\cuedeck.exe";
+    controller.find_exe_directory();
+    EXPECT_EQ(controller.state().exe_directory, "C:\\Program Files\\Cuedeck/x\\");
+}
+
+} // namespace
+} // namespace cuedeck::testing

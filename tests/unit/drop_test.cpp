@@ -1,0 +1,53 @@
+#include "support/controller_fixture.h"
+
+namespace cuedeck::testing {
+namespace {
+
+using ::testing::ElementsAre;
+using Drop = ControllerTest;
+
+TEST_F(Drop, APlaylistIsLoadedWithoutASaveQuestion)
+{
+    state().tape_group_path = "/work/group.grp";
+    state().playlist_path = "/music/old.m3u";
+    controller.drop({"/music/New.M3U"});
+    EXPECT_EQ(state().playlist_path, "/music/New.M3U");
+    EXPECT_EQ(player.model.loaded, "/music/New.M3U");
+    EXPECT_TRUE(view.questions.empty());
+}
+
+TEST_F(Drop, ATapeGroupAsksToSaveThenOpens)
+{
+    state().tape_group_path = "/work/old.grp";
+    state().zero_mark = 9000; // unsaved
+    system.files["/work/new.grp"] = "/music/tips.m3u\n1\n0:02\n";
+    controller.drop({"/work/new.grp"});
+    EXPECT_EQ(view.questions.size(), 1u);
+    EXPECT_EQ(system.files.count("/work/old.grp"), 1u);
+    EXPECT_EQ(state().tape_group_path, "/work/new.grp");
+    EXPECT_EQ(state().playlist_path, "/music/tips.m3u");
+    EXPECT_EQ(view.title, "Cuedeck - /work/new.grp");
+}
+
+TEST_F(Drop, AMusicFileOpensAsASingleFile)
+{
+    state().playlist_path = "/music/tips.m3u";
+    controller.drop({"/music/talk.WAV"});
+    EXPECT_EQ(state().playlist_path, "");
+    EXPECT_EQ(player.model.loaded, "/music/talk.WAV");
+    controller.drop({"/music/song.mp3"});
+    EXPECT_EQ(player.model.loaded, "/music/song.mp3");
+}
+
+TEST_F(Drop, OtherFilesAndSeveralFilesAreIgnored)
+{
+    controller.drop({"/music/notes.txt"});
+    controller.drop({"/music/a.m3u", "/music/b.m3u"});
+    controller.drop({});
+    controller.drop({"/music.m3u/noextension"});
+    EXPECT_TRUE(player.traffic().empty());
+    EXPECT_EQ(state().playlist_path, "");
+}
+
+} // namespace
+} // namespace cuedeck::testing

@@ -1,0 +1,171 @@
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "files/command_line.h"
+#include "support/temp_dir.h"
+#include "system/atomic_file.h"
+#include "system/posix_system.h"
+
+namespace cuedeck::testing {
+namespace {
+
+std::size_t entries_in(const std::string& directory)
+{
+    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(directory),
+                                                  std::filesystem::directory_iterator()));
+}
+
+TEST(AtomicFile, ReplacesTheWholeFile)
+{
+    TempDir dir;
+    const std::string path = dir.write("group.grp", "old contents that are longer\n");
+    ASSERT_TRUE(AtomicFile::replace(path, "new\n"));
+    EXPECT_EQ(TempDir::read(path), "new\n");
+    EXPECT_EQ(entries_in(dir.path()), 1u); // no temporary left behind
+}
+
+TEST(AtomicFile, FailsWithoutTouchingAnythingWhereItCannotWrite)
+{
+    TempDir dir;
+    EXPECT_FALSE(AtomicFile::replace(dir.path() + "missing/group.grp", "x"));
+    EXPECT_FALSE(AtomicFile::replace(dir.path(), "x")); // a directory's own name
+}
+
+TEST(AtomicFile, AnUncommittedWriteLeavesTheOldFile)
+{
+    TempDir dir;
+    const std::string path = dir.write("group.grp", "/music/a.m3u\n3\n1:00\n");
+    {
+        AtomicFile file(path);
+        ASSERT_TRUE(file.write("/music/b.m3u\n"));
+    }
+    EXPECT_EQ(TempDir::read(path), "/music/a.m3u\n3\n1:00\n");
+    EXPECT_EQ(entries_in(dir.path()), 1u);
+}
+
+TEST(AtomicFile, AProcessKilledDuringTheSaveLeavesTheOldFileByteIdentical)
+{
+    TempDir dir;
+    const std::string old_contents = "/music/a.m3u\n3\n1:00\n";
+    const std::string path = dir.write("group.grp", old_contents);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        AtomicFile file(path);
+        file.write(std::string(1 << 20, 'x'));
+        ::raise(SIGKILL); // dies before the rename
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    EXPECT_EQ(TempDir::read(path), old_contents);
+}
+
+TEST(AtomicFile, KeepsTheModeOfTheFileItReplaces)
+{
+    TempDir dir;
+    const std::string path = dir.write("cuedeck.dat", "x");
+    std::filesystem::permissions(path, std::filesystem::perms(0640));
+    ASSERT_TRUE(AtomicFile::replace(path, "y"));
+    EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms(0640));
+}
+
+TEST(PosixSystem, JoinsTheArgumentsAfterTheProgramName)
+{
+    PosixSystem system({"/usr/bin/cuedeck", "/home/ann/My", "Groups/one.grp"});
+    EXPECT_EQ(system.command_line(), "\"/usr/bin/cuedeck\" /home/ann/My Groups/one.grp");
+    EXPECT_EQ(command_line_argument(system.command_line()), "/home/ann/My Groups/one.grp");
+    EXPECT_EQ(command_line_argument(PosixSystem({"cuedeck"}).command_line()), "");
+}
+
+TEST(PosixSystem, FindsItsOwnExecutable)
+{
+    PosixSystem system({"whatever"});
+    EXPECT_EQ(system.executable_path(), std::filesystem::canonical("/proc/self/exe").string());
+}
+
+TEST(PosixSystem, ReadsFilesWholeAndReportsMissingOnes)
+{
+    TempDir dir;
+    const std::string contents("a\r\nb\0c", 6);
+    const std::string path = dir.write("f.txt", contents);
+    PosixSystem system({"cuedeck"});
+    EXPECT_EQ(system.read_file(path), contents);
+    EXPECT_FALSE(system.read_file(dir.path() + "missing"));
+}
+
+class LongPaths : public ::testing::Test
+{
+protected:
+    LongPaths()
+    {
+        dir.write("Tape Groups/Group One.grp", "x");
+        dir.write("Tape Groups/notes.TXT", "x");
+    }
+    TempDir dir;
+    PosixSystem system{{"cuedeck"}};
+};
+
+TEST_F(LongPaths, ResolveEachComponentIgnoringCase)
+{
+    const std::string typed = dir.path() + "TAPE GROUPS/group one.GRP";
+    EXPECT_EQ(expand_long_path(typed, system), dir.path() + "Tape Groups/Group One.grp");
+}
+
+TEST_F(LongPaths, PreferTheExactName)
+{
+    dir.write("Tape Groups/group one.grp", "y");
+    EXPECT_EQ(expand_long_path(dir.path() + "Tape Groups/group one.grp", system),
+              dir.path() + "Tape Groups/group one.grp");
+    // Two candidates ignoring case: the first in byte order.
+    EXPECT_EQ(expand_long_path(dir.path() + "Tape Groups/GROUP ONE.GRP", system),
+              dir.path() + "Tape Groups/Group One.grp");
+}
+
+TEST_F(LongPaths, KeepDoubleSlashesAndDots)
+{
+    const std::string typed = dir.path() + "./tape groups//../Tape Groups/notes.txt";
+    EXPECT_EQ(expand_long_path(typed, system), dir.path() + "./Tape Groups//../Tape Groups/notes.TXT");
+}
+
+TEST_F(LongPaths, FailForMissingEntriesAndTrailingSlashes)
+{
+    EXPECT_FALSE(expand_long_path(dir.path() + "Tape Groups/missing.grp", system));
+    EXPECT_FALSE(expand_long_path(dir.path() + "Tape Groups/", system));
+    EXPECT_FALSE(expand_long_path(dir.path() + "nowhere/x", system));
+}
+
+TEST_F(LongPaths, ResolveRelativeNamesInTheCurrentDirectory)
+{
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path() + "Tape Groups");
+    EXPECT_EQ(expand_long_path("GROUP ONE.GRP", system), "Group One.grp");
+    std::filesystem::current_path(previous);
+}
+
+TEST(AlarmPlayer, GetsThePathAsOneArgumentThatNoShellSees)
+{
+    TempDir dir;
+    const std::string out = dir.path() + "argument";
+    const std::string witness = dir.path() + "pwned";
+    // The stand-in player writes the argument it got to a file.
+    PosixSystem system({"cuedeck"}, {"/bin/sh", "-c", "printf '%s' \"$1\" > '" + out + "'", "sh"});
+    const std::string hostile = "/s/my \"bell\"; touch " + witness + " $(touch " + witness + ").wav";
+    system.play_sound_detached(hostile);
+    for (int i = 0; i < 500 && TempDir::read(out) != hostile; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_EQ(TempDir::read(out), hostile);
+    EXPECT_FALSE(std::filesystem::exists(witness));
+}
+
+} // namespace
+} // namespace cuedeck::testing

@@ -1,0 +1,133 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "control/run_state.h"
+#include "files/settings_file.h"
+#include "support/fake_system.h"
+
+namespace cuedeck::testing {
+namespace {
+
+class Settings : public ::testing::Test
+{
+protected:
+    Settings() { state.exe_directory = "/opt/cuedeck/"; }
+
+    RunState read(const std::string& text)
+    {
+        RunState result;
+        result.exe_directory = "/opt/cuedeck/";
+        system.files["/opt/cuedeck/cuedeck.dat"] = text;
+        SettingsFile(system).read(result);
+        return result;
+    }
+
+    FakeSystem system;
+    RunState state;
+};
+
+TEST_F(Settings, WritesTheSixPairsInOrder)
+{
+    state.tape_group_path = "/work/group.grp";
+    state.sound_on = 1;
+    state.sound_file = "/sounds/bell.wav";
+    state.tip_time = 15;
+    state.play_using = 1;
+    state.back_time = 3;
+    SettingsFile(system).write(state);
+    EXPECT_EQ(system.files["/opt/cuedeck/cuedeck.dat"],
+              "Openfile\n/work/group.grp\nSoundOn\n1\nSoundfile\n/sounds/bell.wav\n"
+              "Tiptime\n15\nPlayusing\n1\nBackTime\n3\n");
+}
+
+TEST_F(Settings, WithoutATapeGroupWritesAnEmptyValueThatReadsBack)
+{
+    SettingsFile(system).write(state);
+    const std::string& text = system.files["/opt/cuedeck/cuedeck.dat"];
+    EXPECT_EQ(text.substr(0, 10), "Openfile\n\n");
+    const RunState back = read(text);
+    EXPECT_EQ(back.tape_group_path, "");
+    EXPECT_EQ(back.sound_on, 0); // the pairs after the empty value were read
+}
+
+TEST_F(Settings, WrittenValuesReadBack)
+{
+    state.tape_group_path = "/work/group.grp";
+    state.sound_on = 0;
+    state.sound_file = "/sounds/" + std::string(3000, 's') + ".wav";
+    state.tip_time = -5;
+    state.play_using = 2;
+    state.back_time = 7;
+    SettingsFile(system).write(state);
+    const RunState back = read(system.files["/opt/cuedeck/cuedeck.dat"]);
+    EXPECT_EQ(back.tape_group_path, state.tape_group_path);
+    EXPECT_EQ(back.sound_on, 0);
+    EXPECT_EQ(back.sound_file, state.sound_file);
+    EXPECT_EQ(back.tip_time, -5);
+    EXPECT_EQ(back.play_using, 2);
+    EXPECT_EQ(back.back_time, 7);
+}
+
+TEST_F(Settings, ReadsPairsInAnyOrderAndConvertsLikeAtoi)
+{
+    const RunState back = read("Tiptime\n15 minutes\nBackTime\n-5\nPlayusing\nabc\n");
+    EXPECT_EQ(back.tip_time, 15);
+    EXPECT_EQ(back.back_time, -5);
+    EXPECT_EQ(back.play_using, 0);
+}
+
+TEST_F(Settings, KeysInAnotherCaseAreNotRecognised)
+{
+    const RunState back = read("tiptime\n15\nTiptime\n20\n");
+    // "tiptime" is skipped alone; "15" is then read as a key and skipped too.
+    EXPECT_EQ(back.tip_time, 20);
+    const RunState only_wrong_case = read("tiptime\n15\n");
+    EXPECT_EQ(only_wrong_case.tip_time, 0);
+}
+
+TEST_F(Settings, AnUnknownKeyLeavesItsValueToBeReadAsAKey)
+{
+    const RunState back = read("Volume\nTiptime\n9\n");
+    EXPECT_EQ(back.tip_time, 9);
+}
+
+TEST_F(Settings, TheFirstEmptyLineEndsTheReading)
+{
+    EXPECT_EQ(read("\nTiptime\n15\n").tip_time, 0);
+    EXPECT_EQ(read("Tiptime\n15\n\nBackTime\n4\n").back_time, 0);
+}
+
+TEST_F(Settings, AKeyWithoutValueAtTheEndReadsEmptyOrZero)
+{
+    const RunState back = read("Tiptime\n15\nSoundfile\n");
+    EXPECT_EQ(back.sound_file, "");
+    EXPECT_EQ(back.tip_time, 15);
+    EXPECT_EQ(read("Tiptime\n").tip_time, 0);
+}
+
+TEST_F(Settings, TheLastValueKeepsItsLastCharacterWithoutAFinalNewline)
+{
+    EXPECT_EQ(read("Soundfile\n/sounds/bell.wav").sound_file, "/sounds/bell.wav");
+    EXPECT_EQ(read("Tiptime\n15").tip_time, 15);
+    EXPECT_EQ(read("Soundfile\r\nC:\\bell.wav\r\nTiptime\r\n4\r\n").sound_file, "C:\\bell.wav");
+}
+
+TEST_F(Settings, AMissingFileChangesNothing)
+{
+    RunState fields;
+    fields.exe_directory = "/elsewhere/";
+    fields.tip_time = 12;
+    SettingsFile(system).read(fields);
+    EXPECT_EQ(fields.tip_time, 12);
+}
+
+TEST_F(Settings, AValueWithALineBreakKeepsTheOldFile)
+{
+    system.files["/opt/cuedeck/cuedeck.dat"] = "Tiptime\n3\n";
+    state.sound_file = "/sounds/a\nb.wav";
+    SettingsFile(system).write(state);
+    EXPECT_EQ(system.files["/opt/cuedeck/cuedeck.dat"], "Tiptime\n3\n");
+}
+
+} // namespace
+} // namespace cuedeck::testing

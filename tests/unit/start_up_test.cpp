@@ -1,0 +1,174 @@
+#include "support/controller_fixture.h"
+
+namespace cuedeck::testing {
+namespace {
+
+using ::testing::ElementsAre;
+
+/// A controller before start-up: the player is not yet found, and the
+/// program lives in /opt/cuedeck/.
+class Run : public ::testing::Test
+{
+protected:
+    static constexpr const char* settings_path = "/opt/cuedeck/cuedeck.dat";
+
+    Run()
+    {
+        system.exe_path = "/opt/cuedeck/cuedeck";
+        player.list_lengths["/music/tips.m3u"] = 5;
+        auto journal = [this](const std::string& event) { events.push_back(event); };
+        view.on_event = journal;
+        player.on_event = journal;
+        system.on_event = journal;
+    }
+
+    void settings(const std::string& tape_group, int sound_on = 1, int tip_time = 10)
+    {
+        system.files[settings_path] = "Openfile\n" + tape_group + "\nSoundOn\n" +
+                                      std::to_string(sound_on) + "\nSoundfile\n/s/bell.wav\n" +
+                                      "Tiptime\n" + std::to_string(tip_time) +
+                                      "\nPlayusing\n0\nBackTime\n2\n";
+    }
+
+    RunState& state() { return controller.state(); }
+
+    std::vector<std::string> events;
+    FakeView view;
+    FakePlayerBackend player;
+    FakeSystem system;
+    Controller controller{view, player, system};
+};
+
+using StartUp = Run;
+
+TEST_F(StartUp, ResumesTheTapeGroupTheSettingsName)
+{
+    settings("/work/group.grp");
+    system.files["/work/group.grp"] = "/music/tips.m3u\n2\n0:03\n";
+    controller.start_up();
+    EXPECT_EQ(state().exe_directory, "/opt/cuedeck/");
+    EXPECT_TRUE(view.tick_running);
+    EXPECT_EQ(state().tip_seconds_left, 600);
+    EXPECT_EQ(state().tip_timer_running, 0);
+    EXPECT_EQ(view.field(FieldId::SoundState), "Sound ON");
+    EXPECT_EQ(view.title, "Cuedeck - /work/group.grp");
+    EXPECT_EQ(player.model.playlist_index, 1);
+    EXPECT_EQ(player.model.position_ms, 3000);
+    EXPECT_EQ(player.model.play_state, 3);
+    EXPECT_EQ(view.alarm_picture, std::nullopt); // STOP stays hidden
+}
+
+TEST_F(StartUp, FindsThePlayerBeforeStartingTheTick)
+{
+    controller.start_up();
+    ASSERT_GE(events.size(), 2u);
+    EXPECT_EQ(events[0], "find");
+    EXPECT_EQ(events[1], "start_tick");
+}
+
+TEST_F(StartUp, TheCommandLineBeatsTheSettings)
+{
+    settings("/work/group.grp");
+    system.files["/work/group.grp"] = "/music/tips.m3u\n2\n0:03\n";
+    system.files["/work/Other.grp"] = "/music/tips.m3u\n4\n0:00\n";
+    system.add_entry("/work/Other.grp");
+    system.command = "cuedeck /work/other.GRP";
+    controller.start_up();
+    EXPECT_EQ(state().tape_group_path, "/work/Other.grp");
+    EXPECT_EQ(player.model.playlist_index, 3);
+}
+
+TEST_F(StartUp, ACommandLineFileThatIsNoTapeGroupIsIgnored)
+{
+    settings("/work/group.grp");
+    system.files["/work/group.grp"] = "/music/tips.m3u\n2\n0:03\n";
+    system.add_entry("/work/notes.txt");
+    system.command = "cuedeck /work/notes.txt";
+    controller.start_up();
+    EXPECT_EQ(state().tape_group_path, "/work/group.grp");
+}
+
+TEST_F(StartUp, SoundOffInTheSettingsWins)
+{
+    settings("", 0);
+    controller.start_up();
+    EXPECT_EQ(state().sound_on, 0);
+    EXPECT_EQ(view.field(FieldId::SoundState), "Sound Off");
+}
+
+TEST_F(StartUp, WithoutSettingsSoundIsOnAndTheTipTimerEmpty)
+{
+    controller.start_up();
+    EXPECT_EQ(state().sound_on, 1);
+    EXPECT_EQ(view.field(FieldId::SoundState), "Sound ON");
+    EXPECT_EQ(state().tip_seconds_left, 0);
+}
+
+TEST_F(StartUp, TipTimeZeroLeavesNothingToCount)
+{
+    settings("", 1, 0);
+    controller.start_up();
+    EXPECT_EQ(state().tip_seconds_left, 0);
+}
+
+TEST_F(StartUp, AnUnreadableTapeGroupLeavesThePlayerAlone)
+{
+    settings("/work/gone.grp");
+    controller.start_up();
+    EXPECT_EQ(view.title, "Cuedeck - ");
+    EXPECT_EQ(state().tape_group_path, "");
+    EXPECT_TRUE(player.traffic().empty());
+}
+
+TEST_F(StartUp, WithoutATapeGroupNothingIsRefreshed)
+{
+    controller.start_up();
+    EXPECT_TRUE(player.traffic().empty());
+    EXPECT_FALSE(view.has_field(FieldId::Counter));
+    EXPECT_FALSE(view.has_field(FieldId::Playing));
+    EXPECT_FALSE(view.has_field(FieldId::Playlist));
+    EXPECT_TRUE(view.has_field(FieldId::SoundState));
+    EXPECT_EQ(view.title_writes, 0);
+}
+
+using ShutDown = Run;
+
+TEST_F(ShutDown, StopsTheTickClosesThePlayerAsksAndWritesTheSettings)
+{
+    settings("/work/group.grp");
+    system.files["/work/group.grp"] = "/music/tips.m3u\n2\n0:03\n";
+    controller.start_up();
+    state().zero_mark = 9000;
+    events.clear();
+    view.answer_yes = true;
+    controller.shut_down(WindowEnding::AsOk);
+    EXPECT_THAT(events, ElementsAre("stop_tick", "close", "ask Save changes to /work/group.grp?",
+                                    "replace_file /work/group.grp",
+                                    "replace_file /opt/cuedeck/cuedeck.dat", "end_window"));
+    EXPECT_EQ(view.ended, WindowEnding::AsOk);
+    EXPECT_FALSE(view.tick_running);
+    EXPECT_EQ(system.files["/work/group.grp"], "/music/tips.m3u\n2\n0:09\n");
+}
+
+TEST_F(ShutDown, WithoutATapeGroupAsksNothingAndStoresAnEmptyOpenfile)
+{
+    controller.start_up();
+    controller.shut_down(WindowEnding::DefaultClose);
+    EXPECT_TRUE(view.questions.empty());
+    EXPECT_EQ(system.files[settings_path].substr(0, 18), "Openfile\n\nSoundOn\n");
+    EXPECT_EQ(view.ended, WindowEnding::DefaultClose);
+    EXPECT_THAT(player.traffic(), ElementsAre("close"));
+}
+
+TEST_F(ShutDown, RemembersTheOpenTapeGroupForTheNextRun)
+{
+    settings("/work/group.grp");
+    system.files["/work/group.grp"] = "/music/tips.m3u\n2\n0:03\n";
+    controller.start_up();
+    controller.shut_down(WindowEnding::DefaultClose);
+    EXPECT_TRUE(view.questions.empty()); // nothing changed
+    EXPECT_EQ(system.files[settings_path].substr(0, 25), "Openfile\n/work/group.grp\n");
+}
+
+} // namespace
+} // namespace cuedeck::testing

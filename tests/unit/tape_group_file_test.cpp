@@ -1,0 +1,305 @@
+#include <climits>
+
+#include "files/tape_group_file.h"
+#include "support/controller_fixture.h"
+
+namespace cuedeck::testing {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
+
+class TapeGroup : public ControllerTest
+{
+protected:
+    static constexpr const char* path = "/work/group.grp";
+
+    /// A player whose playlists have five tips, a file at `path`, and a read.
+    void read_file(const std::string& text)
+    {
+        player.list_lengths["/music/tips.m3u"] = 5;
+        system.files[path] = text;
+        state().tape_group_path = path;
+        file.read();
+    }
+
+    TapeGroupFile file{controller};
+};
+
+TEST_F(TapeGroup, WritesThreeLines)
+{
+    state().tape_group_path = path;
+    state().playlist_path = "/music/tips.m3u";
+    state().current_tip = 4;
+    state().zero_mark = 83999;
+    ASSERT_TRUE(file.write());
+    EXPECT_EQ(system.files[path], "/music/tips.m3u\n5\n1:23\n");
+    EXPECT_EQ(state().saved.tip, 4);
+    EXPECT_EQ(state().saved.seconds, 83);
+}
+
+TEST_F(TapeGroup, ReadingMovesThePlayerToTheStoredPlace)
+{
+    read_file("/music/tips.m3u\n5\n1:23\n");
+    EXPECT_EQ(state().playlist_path, "/music/tips.m3u");
+    EXPECT_EQ(state().target_tip, 4);
+    EXPECT_EQ(state().target_seconds, 83);
+    EXPECT_EQ(state().zero_mark, 83000);
+    EXPECT_EQ(player.model.playlist_index, 4);
+    EXPECT_EQ(player.model.position_ms, 83000);
+    EXPECT_EQ(player.model.play_state, 3);
+    EXPECT_EQ(view.title, "Cuedeck - /work/group.grp");
+    ASSERT_EQ(state().history.count(), 1);
+    EXPECT_EQ(state().history.entry(0), (HistoryEntry{4, 83}));
+}
+
+TEST_F(TapeGroup, ReadingSendsLoadThenGoTo)
+{
+    read_file("/music/tips.m3u\n2\n0:03\n");
+    EXPECT_THAT(player.traffic(),
+                ElementsAreArray(sequence({{"command 40047", "request 101 0",
+                                            "hand_over /music/tips.m3u", "command 40046",
+                                            "request 104 0", "request 105 0", "request 124 0",
+                                            "command 40047", "request 121 1", "command 40045",
+                                            "command 40046", "request 106 3000"},
+                                           refresh_traffic()})));
+}
+
+TEST_F(TapeGroup, WrittenPlaceReadsBack)
+{
+    player.list_lengths["/music/tips.m3u"] = 5;
+    state().tape_group_path = path;
+    state().playlist_path = "/music/tips.m3u";
+    state().current_tip = 4;
+    state().zero_mark = 83999;
+    file.write();
+    file.read();
+    EXPECT_EQ(state().target_tip, 4);
+    EXPECT_EQ(state().target_seconds, 83);
+    EXPECT_EQ(state().zero_mark, 83000);
+}
+
+TEST_F(TapeGroup, TipZeroOrNegativeReadsAsTheFirstTip)
+{
+    read_file("/music/tips.m3u\n0\n0:00\n");
+    EXPECT_EQ(state().target_tip, 0);
+    read_file("/music/tips.m3u\n-4\n0:00\n");
+    EXPECT_EQ(state().target_tip, 0);
+    read_file("/music/tips.m3u\n-2147483648\n0:00\n");
+    EXPECT_EQ(state().target_tip, 0);
+}
+
+TEST_F(TapeGroup, TipLineWithoutANumberKeepsTheTargetTip)
+{
+    state().target_tip = 3;
+    read_file("/music/tips.m3u\nfour\n0:10\n");
+    EXPECT_EQ(state().target_tip, 2); // kept, then made 0-based
+}
+
+TEST_F(TapeGroup, ReadsMinutesAndSeconds)
+{
+    read_file("/music/tips.m3u\n1\n1:5\n");
+    EXPECT_EQ(state().target_seconds, 65);
+    read_file("/music/tips.m3u\n1\n90:00\n");
+    EXPECT_EQ(state().target_seconds, 5400);
+    read_file("/music/tips.m3u\n1\n2\n");
+    EXPECT_EQ(state().target_seconds, 120); // minutes only
+    read_file("/music/tips.m3u\n1\nsoon\n");
+    EXPECT_EQ(state().target_seconds, 0);
+}
+
+TEST_F(TapeGroup, HugeTimesSaturate)
+{
+    read_file("/music/tips.m3u\n1\n99999999:99999999\n");
+    EXPECT_EQ(state().target_seconds, INT_MAX);
+    EXPECT_EQ(state().zero_mark, INT_MAX);
+    read_file("/music/tips.m3u\n1\n-99999999:0\n");
+    EXPECT_EQ(state().zero_mark, INT_MIN);
+}
+
+TEST_F(TapeGroup, ShortOrEmptyFilesReadMissingLinesAsEmpty)
+{
+    read_file("/music/tips.m3u\n");
+    EXPECT_EQ(state().playlist_path, "/music/tips.m3u");
+    EXPECT_EQ(state().target_tip, 0);
+    EXPECT_EQ(state().target_seconds, 0);
+
+    read_file("");
+    EXPECT_EQ(state().playlist_path, "");
+    EXPECT_EQ(view.title, "Cuedeck - /work/group.grp");
+}
+
+TEST_F(TapeGroup, ReadsWindowsLineEndings)
+{
+    read_file("C:\\music\\tips.m3u\r\n3\r\n0:42\r\n");
+    EXPECT_EQ(state().playlist_path, "C:\\music\\tips.m3u");
+    EXPECT_EQ(state().target_seconds, 42);
+}
+
+TEST_F(TapeGroup, LongPathsSurviveAWriteAndRead)
+{
+    const std::string long_playlist = "/music/" + std::string(300, 'x') + ".m3u";
+    state().tape_group_path = path;
+    state().playlist_path = long_playlist;
+    state().current_tip = 0;
+    file.write();
+    file.read();
+    EXPECT_EQ(state().playlist_path, long_playlist);
+    EXPECT_EQ(state().target_tip, 0);
+}
+
+TEST_F(TapeGroup, AnUnreadableFileClearsThePathAndLeavesThePlayer)
+{
+    state().tape_group_path = "/nowhere/group.grp";
+    state().playlist_path = "/music/tips.m3u";
+    state().target_tip = 2;
+    state().target_seconds = 9;
+    file.read();
+    EXPECT_EQ(state().tape_group_path, "");
+    EXPECT_EQ(view.title, "Cuedeck - ");
+    EXPECT_TRUE(player.traffic().empty());
+    EXPECT_TRUE(view.messages.empty());
+    EXPECT_EQ(state().saved.playlist_path, "/music/tips.m3u");
+    EXPECT_EQ(state().saved.tip, 2);
+    EXPECT_EQ(state().saved.seconds, 9);
+}
+
+TEST_F(TapeGroup, AFailedWriteKeepsThePlaceUnsavedAndSaysSo)
+{
+    state().tape_group_path = path;
+    state().playlist_path = "/music/tips.m3u";
+    state().current_tip = 2;
+    system.files[path] = "old\n1\n0:00\n";
+    system.unwritable.insert(path);
+    EXPECT_FALSE(file.write());
+    EXPECT_THAT(view.messages, ElementsAre("Cannot save /work/group.grp"));
+    EXPECT_EQ(system.files[path], "old\n1\n0:00\n");
+    EXPECT_EQ(state().saved.tip, 0);
+
+    // The question comes back at the close.
+    file.save_prompt();
+    EXPECT_EQ(view.questions.size(), 1u);
+}
+
+TEST_F(TapeGroup, APathWithALineBreakIsNotSaved)
+{
+    state().tape_group_path = path;
+    state().playlist_path = "/music/two\nlines.m3u";
+    EXPECT_FALSE(file.write());
+    EXPECT_THAT(view.messages, ElementsAre("Cannot save /work/group.grp"));
+    EXPECT_EQ(system.files.count(path), 0u);
+}
+
+using SaveQuestion = TapeGroup;
+
+TEST_F(SaveQuestion, NotAskedRightAfterOpening)
+{
+    read_file("/music/tips.m3u\n5\n1:23\n");
+    file.save_prompt();
+    EXPECT_TRUE(view.questions.empty());
+}
+
+TEST_F(SaveQuestion, NotAskedForAMoveWithinTheSameSecond)
+{
+    read_file("/music/tips.m3u\n5\n1:23\n");
+    state().zero_mark = 83999;
+    file.save_prompt();
+    EXPECT_TRUE(view.questions.empty());
+}
+
+TEST_F(SaveQuestion, AskedWhenTheMarkCrossesASecond)
+{
+    state().tape_group_path = path;
+    state().zero_mark = 83900;
+    file.write();
+    state().zero_mark = 84100;
+    view.answer_yes = true;
+    file.save_prompt();
+    EXPECT_THAT(view.questions, ElementsAre("Cuedeck: Save changes to /work/group.grp?"));
+    EXPECT_EQ(system.files[path], "\n1\n1:24\n");
+}
+
+TEST_F(SaveQuestion, AskedWhenThePlaylistPathDiffersInCaseOnly)
+{
+    read_file("/music/tips.m3u\n1\n0:00\n");
+    state().playlist_path = "/music/TIPS.m3u";
+    view.answer_yes = false;
+    file.save_prompt();
+    EXPECT_EQ(view.questions.size(), 1u);
+    EXPECT_EQ(system.files[path], "/music/tips.m3u\n1\n0:00\n"); // No writes nothing
+}
+
+TEST_F(SaveQuestion, OpeningAMusicFileMakesTheGroupAskAndSaveAnEmptyFirstLine)
+{
+    read_file("/music/tips.m3u\n1\n0:00\n");
+    controller.open_music_file("/music/talk.wav");
+    file.save_prompt();
+    EXPECT_EQ(view.questions.size(), 1u);
+    EXPECT_EQ(system.files[path], "\n1\n0:00\n");
+}
+
+TEST_F(SaveQuestion, NeverAskedWithoutATapeGroup)
+{
+    state().playlist_path = "/music/changed.m3u";
+    file.save_prompt();
+    EXPECT_TRUE(view.questions.empty());
+}
+
+using FileMenu = TapeGroup;
+
+TEST_F(FileMenu, OpenAsksFirstEvenWhenTheChooserIsCancelled)
+{
+    read_file("/music/tips.m3u\n1\n0:00\n");
+    state().zero_mark = 5000;
+    view.answer_yes = false;
+    controller.open_tape_group();
+    EXPECT_EQ(view.questions.size(), 1u);
+    ASSERT_EQ(view.choosers.size(), 1u);
+    EXPECT_EQ(view.choosers[0].mode, FileDialogMode::Open);
+    EXPECT_EQ(view.choosers[0].filter, "Tape Group Files (*.grp)|*.grp||");
+    EXPECT_EQ(view.choosers[0].default_extension, "grp");
+    EXPECT_EQ(state().tape_group_path, path);
+}
+
+TEST_F(FileMenu, OpenReadsTheChosenFile)
+{
+    player.list_lengths["/music/tips.m3u"] = 5;
+    system.files["/work/other.grp"] = "/music/tips.m3u\n3\n0:10\n";
+    view.chosen_files.push_back("/work/other.grp");
+    controller.open_tape_group();
+    EXPECT_EQ(state().tape_group_path, "/work/other.grp");
+    EXPECT_EQ(player.model.playlist_index, 2);
+    EXPECT_EQ(view.title, "Cuedeck - /work/other.grp");
+}
+
+TEST_F(FileMenu, SaveWithoutAGroupIsSaveAs)
+{
+    state().playlist_path = "/music/tips.m3u";
+    view.chosen_files.push_back("/work/new.grp");
+    controller.save_tape_group();
+    ASSERT_EQ(view.choosers.size(), 1u);
+    EXPECT_EQ(view.choosers[0].mode, FileDialogMode::Save);
+    EXPECT_EQ(view.choosers[0].default_extension, "grp");
+    EXPECT_EQ(state().tape_group_path, "/work/new.grp");
+    EXPECT_EQ(view.title, "Cuedeck - /work/new.grp");
+    EXPECT_EQ(system.files["/work/new.grp"], "/music/tips.m3u\n1\n0:00\n");
+}
+
+TEST_F(FileMenu, SaveWithAGroupWritesWithoutAsking)
+{
+    state().tape_group_path = path;
+    controller.save_tape_group();
+    EXPECT_TRUE(view.choosers.empty());
+    EXPECT_EQ(system.files.count(path), 1u);
+}
+
+TEST_F(FileMenu, CancelledSaveAsChangesNothing)
+{
+    state().tape_group_path = path;
+    controller.save_tape_group_as();
+    EXPECT_EQ(state().tape_group_path, path);
+    EXPECT_TRUE(system.files.empty());
+}
+
+} // namespace
+} // namespace cuedeck::testing
