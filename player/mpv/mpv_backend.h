@@ -1,0 +1,96 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+#include "player/mpv/mpv_protocol.h"
+#include "player/mpv/unix_socket.h"
+#include "player/player_backend.h"
+
+namespace cuedeck {
+
+/// Where the player lives: the socket it listens on, and the program line
+/// that starts it (the socket and title options are added to it).
+struct MpvLocation
+{
+    std::string socket_path; ///< empty: no safe place for a socket, so no player
+    std::vector<std::string> program;
+};
+
+/// mpv with a visible window for a person, listening on
+/// <runtime dir>/cuedeck/mpv.sock (the runtime dir is $XDG_RUNTIME_DIR, else
+/// /tmp/cuedeck-<uid>).
+MpvLocation default_mpv_location();
+
+/// `runtime_directory`/cuedeck/mpv.sock, creating the directories (mode 0700)
+/// when missing. Nothing unless every directory made for it is a real
+/// directory that belongs to us and that nobody else can enter, and the path
+/// fits a socket address.
+std::optional<std::string> prepare_socket_path(const std::string& runtime_directory,
+                                               bool create_runtime_directory);
+
+/// The player's window-message vocabulary carried out by mpv over its JSON IPC
+/// socket. Each call waits for mpv at most `reply_budget`, so a hung player
+/// never freezes the window for longer; a player whose socket closed is dead.
+class MpvBackend : public PlayerBackend
+{
+public:
+    using Argument = MpvProtocol::Argument;
+    static constexpr std::chrono::milliseconds reply_budget{500};
+    static constexpr const char* title_template =
+        "${?media-title:${playlist-pos-1}. ${media-title} - }mpv";
+    static constexpr int volume_step = 2;
+
+    explicit MpvBackend(MpvLocation location);
+    ~MpvBackend() override;
+
+    bool find() override;
+    bool start() override;
+    void abandon_start() override;
+    bool alive() override { return m_socket.is_open(); }
+    void command(PlayerCommand command) override;
+    int request(PlayerRequest request, int wparam) override;
+    std::string caption() override;
+    PlayerStatus status() override;
+    void hand_over(const std::string& path) override;
+    void close() override;
+    std::string name() const override { return "mpv"; }
+    std::string location() const override { return "mpv"; }
+
+    /// The arguments start() runs, the file to open (if any) last.
+    std::vector<std::string> start_arguments(const std::string& file = {}) const;
+
+private:
+    using Command = std::vector<Argument>;
+    class Budget;
+
+    /// Send the commands together, then collect the replies in order; an
+    /// error reply, or none within the budget, is nothing.
+    std::vector<std::optional<json::Value>> call(const std::vector<Command>& commands);
+    std::optional<json::Value> call(const Command& command);
+    int get_int(const std::string& property);
+    int play_state();
+    std::string caption_from(const std::optional<json::Value>& expanded, bool idle, int index);
+    void wait_until_loaded(int index);
+    void seek(double seconds, const char* how, int target_ms);
+    int reported_position(const std::optional<json::Value>& time_pos, bool paused);
+    void change_track(const char* command);
+    void stop();
+    void play();
+    void clear_playlist();
+
+    MpvLocation m_location;
+    UnixSocket m_socket;
+    MpvProtocol m_protocol;
+    std::int64_t m_next_id = 1;
+    std::chrono::steady_clock::time_point m_deadline{};
+    int m_budget_depth = 0;
+    pid_t m_started = 0;
+    std::optional<int> m_paused_at; ///< where a paused player was put, in ms
+};
+
+} // namespace cuedeck

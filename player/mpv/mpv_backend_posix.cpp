@@ -1,0 +1,471 @@
+#include "player/mpv/mpv_backend.h"
+
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <thread>
+
+#include "control/saturating.h"
+#include "files/command_line.h"
+#include "files/text_lines.h"
+#include "system/process.h"
+
+namespace cuedeck {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+bool private_directory(const std::string& path, bool create)
+{
+    if (create)
+        ::mkdir(path.c_str(), 0700);
+    struct stat info{};
+    return ::lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
+           info.st_uid == ::getuid() && (info.st_mode & 077) == 0;
+}
+
+int to_int(const std::optional<json::Value>& value)
+{
+    if (!value)
+        return 0;
+    if (const double* number = value->as_number())
+        return std::isfinite(*number) ? clamp_to_int(static_cast<std::int64_t>(
+                                            std::clamp(*number, -1e15, 1e15)))
+                                      : 0;
+    return 0;
+}
+
+bool to_flag(const std::optional<json::Value>& value)
+{
+    const bool* flag = value ? value->as_bool() : nullptr;
+    return flag != nullptr && *flag;
+}
+
+int seconds_to_ms(const std::optional<json::Value>& value)
+{
+    const double* seconds = value ? value->as_number() : nullptr;
+    if (seconds == nullptr || !std::isfinite(*seconds))
+        return 0;
+    return clamp_to_int(std::llround(std::clamp(*seconds * 1000.0, -1e15, 1e15)));
+}
+
+// A word of a command, as a JSON string.
+std::string text(const char* word)
+{
+    return word;
+}
+
+bool is_playlist(const std::string& path)
+{
+    const std::string_view extension = file_extension(path, '/');
+    return equal_ignoring_case(extension, ".m3u") || equal_ignoring_case(extension, ".m3u8") ||
+           equal_ignoring_case(extension, ".pls");
+}
+
+} // namespace
+
+std::optional<std::string> prepare_socket_path(const std::string& runtime_directory,
+                                               bool create_runtime_directory)
+{
+    if (runtime_directory.empty())
+        return std::nullopt;
+    if (create_runtime_directory && !private_directory(runtime_directory, true))
+        return std::nullopt;
+    const std::string directory = runtime_directory + "/cuedeck";
+    if (!private_directory(directory, true))
+        return std::nullopt;
+    std::string path = directory + "/mpv.sock";
+    if (path.size() >= sizeof(sockaddr_un::sun_path))
+        return std::nullopt;
+    return path;
+}
+
+MpvLocation default_mpv_location()
+{
+    MpvLocation location;
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    const auto path = runtime != nullptr && *runtime != '\0'
+                          ? prepare_socket_path(runtime, false)
+                          : prepare_socket_path("/tmp/cuedeck-" + std::to_string(::getuid()), true);
+    location.socket_path = path.value_or("");
+    // --no-config keeps a user's scripts (resume, loops, autoload) out of the
+    // way of the behaviour the commands rely on.
+    location.program = {"mpv",
+                        "--no-config",
+                        "--idle=yes",
+                        "--force-window=yes",
+                        "--keep-open=yes",
+                        "--no-terminal",
+                        "--audio-fallback-to-null=yes",
+                        "--resume-playback=no",
+                        "--volume-max=100"};
+    return location;
+}
+
+/// Sets the deadline for one outermost backend call; nested calls share it.
+class MpvBackend::Budget
+{
+public:
+    explicit Budget(MpvBackend& backend) : m_backend(backend)
+    {
+        if (m_backend.m_budget_depth++ == 0)
+            m_backend.m_deadline = Clock::now() + reply_budget;
+    }
+    ~Budget() { --m_backend.m_budget_depth; }
+    Budget(const Budget&) = delete;
+    Budget& operator=(const Budget&) = delete;
+
+private:
+    MpvBackend& m_backend;
+};
+
+MpvBackend::MpvBackend(MpvLocation location) : m_location(std::move(location)) {}
+
+MpvBackend::~MpvBackend() = default;
+
+std::vector<std::string> MpvBackend::start_arguments(const std::string& file) const
+{
+    std::vector<std::string> arguments = m_location.program;
+    arguments.push_back("--input-ipc-server=" + m_location.socket_path);
+    arguments.push_back(std::string("--title=") + title_template);
+    if (!file.empty()) {
+        arguments.push_back("--");
+        arguments.push_back(file);
+    }
+    return arguments;
+}
+
+bool MpvBackend::find()
+{
+    if (m_location.socket_path.empty() || !m_socket.connect(m_location.socket_path))
+        return false;
+    m_protocol = MpvProtocol();
+    // Only replies are of interest; events would pile up between ticks.
+    Budget budget(*this);
+    call(Command{text("disable_event"), text("all")});
+    return m_socket.is_open();
+}
+
+bool MpvBackend::start()
+{
+    if (m_location.socket_path.empty())
+        return false;
+    const auto pid = spawn_detached(start_arguments());
+    m_started = pid.value_or(0);
+    return pid.has_value();
+}
+
+void MpvBackend::abandon_start()
+{
+    if (m_started > 0)
+        ::kill(m_started, SIGTERM);
+    m_started = 0;
+}
+
+std::vector<std::optional<json::Value>> MpvBackend::call(const std::vector<Command>& commands)
+{
+    std::vector<std::optional<json::Value>> results(commands.size());
+    if (!m_socket.is_open())
+        return results;
+    const std::int64_t first_id = m_next_id;
+    std::string bytes;
+    for (const Command& command : commands)
+        bytes += MpvProtocol::encode(m_next_id++, command);
+    if (m_socket.send_all(bytes, m_deadline) != UnixSocket::Status::Ok)
+        return results;
+
+    std::string received;
+    for (std::size_t i = 0; i < commands.size(); ++i) {
+        const std::int64_t id = first_id + static_cast<std::int64_t>(i);
+        std::optional<MpvProtocol::Reply> reply;
+        while (!(reply = m_protocol.take(id))) {
+            received.clear();
+            if (m_socket.receive(received, m_deadline) != UnixSocket::Status::Ok)
+                return results;
+            m_protocol.feed(received);
+        }
+        if (reply->success)
+            results[i] = std::move(reply->data);
+    }
+    return results;
+}
+
+std::optional<json::Value> MpvBackend::call(const Command& command)
+{
+    return std::move(call(std::vector<Command>{command}).front());
+}
+
+int MpvBackend::get_int(const std::string& property)
+{
+    return to_int(call(Command{text("get_property"), property}));
+}
+
+int MpvBackend::play_state()
+{
+    const auto answers = call({{text("get_property"), text("idle-active")},
+                               {text("get_property"), text("eof-reached")},
+                               {text("get_property"), text("pause")}});
+    if (to_flag(answers[0]) || to_flag(answers[1]))
+        return play_state::stopped;
+    return to_flag(answers[2]) ? play_state::paused : play_state::playing;
+}
+
+void MpvBackend::wait_until_loaded(int index)
+{
+    // mpv opens files in the background; a player is expected to answer for
+    // the new track as soon as the command returns.
+    while (m_socket.is_open() && Clock::now() < m_deadline) {
+        const auto answers = call({{text("get_property"), text("playlist-playing-pos")},
+                                   {text("get_property"), text("time-pos")},
+                                   {text("get_property"), text("idle-active")}});
+        const int playing = answers[0] ? to_int(answers[0]) : -1;
+        if (answers[1] && (index < 0 || playing == index))
+            return;
+        if (to_flag(answers[2]) && playing == -1)
+            return; // nothing is loading
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+}
+
+void MpvBackend::change_track(const char* command)
+{
+    const int index = get_int("playlist-pos");
+    // At the ends of the list mpv refuses and nothing changes.
+    if (call(Command{text(command)}))
+        wait_until_loaded(std::string_view(command) == "playlist-next" ? index + 1 : index - 1);
+}
+
+void MpvBackend::play()
+{
+    const int state = play_state();
+    if (state == play_state::stopped) {
+        if (get_int("playlist-pos") < 0)
+            call(Command{text("set_property"), text("playlist-current-pos"), std::int64_t{0}});
+        // Unpausing after the start lets mpv pause again at the end of the list.
+        call(Command{text("playlist-play-index"), text("current")});
+        wait_until_loaded(-1);
+        call(Command{text("set_property"), text("pause"), false});
+    } else if (state == play_state::paused) {
+        call(Command{text("set_property"), text("pause"), false});
+    }
+}
+
+void MpvBackend::stop()
+{
+    // mpv forgets the selected entry when it stops; put it back, as a
+    // stopped player still has a current entry.
+    const int index = get_int("playlist-pos");
+    call(Command{text("stop"), text("keep-playlist")});
+    while (m_socket.is_open() && Clock::now() < m_deadline) {
+        const auto playing = call(Command{text("get_property"), text("playlist-playing-pos")});
+        if (!playing || to_int(playing) == -1)
+            break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    call(Command{text("set_property"), text("pause"), false});
+    if (index >= 0)
+        call(Command{text("set_property"), text("playlist-current-pos"), std::int64_t{index}});
+}
+
+void MpvBackend::clear_playlist()
+{
+    call(Command{text("playlist-clear")});
+    // playlist-clear keeps the entry being played.
+    if (get_int("playlist-count") > 0)
+        call(Command{text("playlist-remove"), text("current")});
+}
+
+void MpvBackend::seek(double seconds, const char* how, int target_ms)
+{
+    m_paused_at.reset();
+    if (!call(Command{text("seek"), seconds, text(how)}))
+        return;
+    // The reply can come before the seek is done: wait until the position is
+    // there, as a player is expected to be where it was sent when it answers.
+    bool paused = false;
+    while (m_socket.is_open() && Clock::now() < m_deadline) {
+        const auto answers = call({{text("get_property"), text("time-pos")},
+                                   {text("get_property"), text("pause")}});
+        paused = to_flag(answers[1]);
+        if (answers[0] && std::abs(std::int64_t{seconds_to_ms(answers[0])} - target_ms) <= 100)
+            break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    // Settled, mpv reads a few milliseconds short of the target (its output
+    // latency). A paused player should report where it was put.
+    if (paused)
+        m_paused_at = target_ms;
+}
+
+int MpvBackend::reported_position(const std::optional<json::Value>& time_pos, bool paused)
+{
+    const int position = seconds_to_ms(time_pos);
+    if (!paused || !m_paused_at || std::abs(std::int64_t{position} - *m_paused_at) > 100) {
+        m_paused_at.reset(); // moved on, or moved by someone else
+        return position;
+    }
+    return *m_paused_at;
+}
+
+void MpvBackend::command(PlayerCommand command)
+{
+    Budget budget(*this);
+    const bool moves = command != PlayerCommand::VolumeUp && command != PlayerCommand::VolumeDown &&
+                       command != PlayerCommand::Forward5s && command != PlayerCommand::Back5s;
+    if (moves)
+        m_paused_at.reset();
+    switch (command) {
+    case PlayerCommand::PreviousTrack:
+        change_track("playlist-prev");
+        break;
+    case PlayerCommand::NextTrack:
+        change_track("playlist-next");
+        break;
+    case PlayerCommand::Play:
+        play();
+        break;
+    case PlayerCommand::Pause:
+        // While idle a pause would only flip the flag, and the next file would load paused.
+        if (!to_flag(call(Command{text("get_property"), text("idle-active")})))
+            call(Command{text("cycle"), text("pause")});
+        break;
+    case PlayerCommand::Stop:
+        stop();
+        break;
+    case PlayerCommand::VolumeUp:
+        call(Command{text("add"), text("volume"), std::int64_t{volume_step}});
+        break;
+    case PlayerCommand::VolumeDown:
+        call(Command{text("add"), text("volume"), std::int64_t{-volume_step}});
+        break;
+    case PlayerCommand::Forward5s:
+    case PlayerCommand::Back5s: {
+        const int step = command == PlayerCommand::Forward5s ? 5000 : -5000;
+        const int length_ms = saturating_mul(request(PlayerRequest::Position, 1), 1000);
+        const int target = std::clamp(saturating_add(request(PlayerRequest::Position, 0), step), 0,
+                                      std::max(length_ms, 0));
+        seek(step / 1000.0, "relative", target);
+        break;
+    }
+    }
+}
+
+int MpvBackend::request(PlayerRequest request, int wparam)
+{
+    Budget budget(*this);
+    if (request == PlayerRequest::ClearPlaylist || request == PlayerRequest::SetPlaylistIndex)
+        m_paused_at.reset();
+    switch (request) {
+    case PlayerRequest::ClearPlaylist:
+        clear_playlist();
+        return 0;
+    case PlayerRequest::PlayState:
+        return play_state();
+    case PlayerRequest::Position:
+        if (wparam == 1)
+            return to_int(call(Command{text("get_property"), text("duration")}));
+        else {
+            const auto answers = call({{text("get_property"), text("time-pos")},
+                                       {text("get_property"), text("pause")}});
+            return reported_position(answers[0], to_flag(answers[1]));
+        }
+    case PlayerRequest::JumpTo:
+        // A negative absolute seek would count from the end of the track.
+        seek(std::max(wparam, 0) / 1000.0, "absolute", std::max(wparam, 0));
+        return 0;
+    case PlayerRequest::SetPlaylistIndex:
+        call(Command{text("set_property"), text("playlist-current-pos"), std::int64_t{wparam}});
+        return 0;
+    case PlayerRequest::PlaylistLength:
+        return get_int("playlist-count");
+    case PlayerRequest::PlaylistIndex:
+        return get_int("playlist-pos");
+    }
+    return 0;
+}
+
+std::string MpvBackend::caption_from(const std::optional<json::Value>& expanded, bool idle,
+                                     int index)
+{
+    std::string caption;
+    if (idle && index >= 0) {
+        // Stopped, mpv has no media title: name the selected entry the same way.
+        const std::string entry = "playlist/" + std::to_string(index) + "/";
+        const auto names = call({{text("get_property"), entry + "title"},
+                                 {text("get_property"), entry + "filename"}});
+        std::string name;
+        if (names[0] && names[0]->as_string() != nullptr)
+            name = *names[0]->as_string();
+        else if (names[1] && names[1]->as_string() != nullptr)
+            name = *names[1]->as_string();
+        name = name.substr(name.rfind('/') + 1);
+        caption = std::to_string(index + 1) + ". " + name + " - mpv";
+    } else if (expanded && expanded->as_string() != nullptr) {
+        caption = *expanded->as_string();
+    }
+    if (caption.size() > 128)
+        caption.resize(128);
+    return caption;
+}
+
+std::string MpvBackend::caption()
+{
+    Budget budget(*this);
+    const auto answers = call({{text("expand-text"), text(title_template)},
+                               {text("get_property"), text("idle-active")},
+                               {text("get_property"), text("playlist-pos")}});
+    return caption_from(answers[0], to_flag(answers[1]), to_int(answers[2]));
+}
+
+PlayerStatus MpvBackend::status()
+{
+    Budget budget(*this);
+    // Asked together: one round trip instead of six.
+    const auto answers = call({{text("expand-text"), text(title_template)},
+                               {text("get_property"), text("idle-active")},
+                               {text("get_property"), text("playlist-count")},
+                               {text("get_property"), text("playlist-pos")},
+                               {text("get_property"), text("duration")},
+                               {text("get_property"), text("time-pos")},
+                               {text("get_property"), text("pause")}});
+    PlayerStatus status;
+    status.playlist_length = to_int(answers[2]);
+    status.playlist_index = to_int(answers[3]);
+    status.track_length_s = to_int(answers[4]);
+    status.position_ms = reported_position(answers[5], to_flag(answers[6]));
+    status.caption = caption_from(answers[0], to_flag(answers[1]), status.playlist_index);
+    return status;
+}
+
+void MpvBackend::hand_over(const std::string& path)
+{
+    if (!m_socket.is_open()) {
+        // Like starting the player with the file on its command line: it
+        // plays, but it is not the player we talk to.
+        if (!m_location.socket_path.empty())
+            spawn_detached(start_arguments(path));
+        return;
+    }
+    Budget budget(*this);
+    m_paused_at.reset();
+    // The pause flag survives loading; without this the caller's following
+    // pause would start playback instead.
+    call(Command{text("set_property"), text("pause"), false});
+    if (call(Command{text(is_playlist(path) ? "loadlist" : "loadfile"), path, text("replace")}))
+        wait_until_loaded(0);
+}
+
+void MpvBackend::close()
+{
+    Budget budget(*this);
+    call(Command{text("quit")});
+    m_socket.close();
+}
+
+} // namespace cuedeck

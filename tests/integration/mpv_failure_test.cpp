@@ -1,0 +1,140 @@
+#include <sys/stat.h>
+
+#include <chrono>
+#include <filesystem>
+
+#include "mpv_fixture.h"
+#include "system/posix_system.h"
+
+namespace cuedeck::testing {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+/// How long `action` took.
+template <typename Action>
+Clock::duration timed(Action action)
+{
+    const auto start = Clock::now();
+    action();
+    return Clock::now() - start;
+}
+
+using MpvFailure = MpvControllerTest;
+
+TEST_F(MpvFailure, AKilledPlayerReadsAsNoPlayerAndIsNotLookedUpAgain)
+{
+    load_playlist();
+    go_to(1, 2);
+    mpv.kill(SIGKILL);
+    controller.play_pause();
+    controller.next_tip();
+    controller.tick();
+    EXPECT_FALSE(controller.player().connected());
+    EXPECT_EQ(view.field(FieldId::Playing), "1 of 0   ");
+
+    // A new player at the same place is not found by this run.
+    HeadlessMpv again(mpv.socket_path());
+    ASSERT_TRUE(again.wait_until_listening());
+    controller.tick();
+    EXPECT_EQ(controller.player().playlist_length(), 0);
+}
+
+TEST_F(MpvFailure, AStoppedPlayerCostsEachRequestAtMostTheBudget)
+{
+    load_playlist();
+    go_to(1, 2);
+    mpv.signal(SIGSTOP);
+    // Generous margins: the bound is what matters, not the speed.
+    const auto one_request = timed([&] { EXPECT_EQ(controller.player().playlist_length(), 0); });
+    EXPECT_LT(one_request, std::chrono::seconds(2));
+    const auto command = timed([&] { controller.play_pause(); });
+    EXPECT_LT(command, std::chrono::seconds(5));
+    EXPECT_TRUE(controller.player().connected()); // hung, not dead
+    mpv.signal(SIGCONT);
+}
+
+TEST_F(MpvFailure, LateRepliesAreNotTakenForLaterAnswers)
+{
+    load_playlist();
+    go_to(1, 2);
+    mpv.signal(SIGSTOP);
+    EXPECT_EQ(controller.player().playlist_length(), 0); // times out
+    mpv.signal(SIGCONT);
+    // The late answer (3 entries) arrives now; the index must not take it.
+    EXPECT_EQ(controller.player().playlist_index(), 1);
+    EXPECT_EQ(controller.player().playlist_length(), 3);
+}
+
+TEST_F(MpvFailure, ClosingQuitsThePlayer)
+{
+    load_playlist();
+    controller.player().close();
+    for (int i = 0; i < 500; ++i) {
+        UnixSocket socket;
+        if (!socket.connect(mpv.socket_path()))
+            break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    UnixSocket socket;
+    EXPECT_FALSE(socket.connect(mpv.socket_path()));
+    EXPECT_FALSE(controller.player().connected());
+}
+
+TEST(MpvDiscovery, NobodyListeningMeansNoPlayer)
+{
+    TempDir dir;
+    MpvBackend backend({dir.path() + "mpv.sock", headless_mpv_program()});
+    EXPECT_FALSE(backend.find());
+    dir.write("mpv.sock", ""); // a plain file where the socket would be
+    EXPECT_FALSE(backend.find());
+}
+
+TEST(MpvDiscovery, StartedPlayerIsFoundByConnectPlayer)
+{
+    TempDir dir;
+    MpvBackend backend({dir.path() + "mpv.sock", headless_mpv_program()});
+    FakeView view;
+    PosixSystem system({"cuedeck"}); // really waits between the looks
+    Controller controller(view, backend, system);
+    controller.connect_player();
+    EXPECT_TRUE(controller.player().connected());
+    EXPECT_TRUE(view.messages.empty());
+    controller.player().close();
+}
+
+TEST(MpvDiscovery, AMissingProgramGivesTheMessage)
+{
+    TempDir dir;
+    MpvBackend backend({dir.path() + "mpv.sock", {"/nonexistent/mpv"}});
+    FakeView view;
+    FakeSystem system;
+    Controller controller(view, backend, system);
+    controller.connect_player();
+    EXPECT_THAT(view.messages, ::testing::ElementsAre("Cannot find mpv\n(mpv)"));
+}
+
+TEST(MpvSocketPath, IsMadePrivateAndRefusedWhenOthersCanEnter)
+{
+    TempDir dir;
+    const auto path = prepare_socket_path(dir.path() + "run", true);
+    ASSERT_TRUE(path);
+    EXPECT_EQ(*path, dir.path() + "run/cuedeck/mpv.sock");
+    struct stat info{};
+    ASSERT_EQ(::stat((dir.path() + "run/cuedeck").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0700u);
+
+    ::chmod((dir.path() + "run/cuedeck").c_str(), 0755);
+    EXPECT_FALSE(prepare_socket_path(dir.path() + "run", true));
+
+    // A symbolic link planted in place of the directory is refused too.
+    std::filesystem::create_directories(dir.path() + "other/real");
+    ::chmod((dir.path() + "other").c_str(), 0700);
+    std::filesystem::create_directory_symlink(dir.path() + "other/real", dir.path() + "other/cuedeck");
+    EXPECT_FALSE(prepare_socket_path(dir.path() + "other", false));
+
+    EXPECT_FALSE(prepare_socket_path(dir.path() + std::string(120, 'x'), false));
+}
+
+} // namespace
+} // namespace cuedeck::testing

@@ -1,0 +1,185 @@
+#pragma once
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "player/mpv/mpv_backend.h"
+#include "player/mpv/mpv_protocol.h"
+#include "player/mpv/unix_socket.h"
+#include "support/temp_dir.h"
+
+extern char** environ;
+
+namespace cuedeck::testing {
+
+/// mpv without sound device or window, at its own socket. Without the null
+/// audio output's small buffer mpv would race through a list in milliseconds.
+inline std::vector<std::string> headless_mpv_program()
+{
+    return {"mpv", "--no-config", "--idle=yes", "--keep-open=yes", "--ao=null",
+            "--ao-null-buffer=0.02", "--vo=null", "--no-terminal", "--volume-max=100"};
+}
+
+/// A headless mpv child of the test, killed at the end.
+class HeadlessMpv
+{
+public:
+    explicit HeadlessMpv(std::string socket_path) : m_socket_path(std::move(socket_path))
+    {
+        MpvBackend arguments_from({m_socket_path, headless_mpv_program()});
+        std::vector<std::string> arguments = arguments_from.start_arguments();
+        std::vector<char*> argv;
+        for (auto& argument : arguments)
+            argv.push_back(argument.data());
+        argv.push_back(nullptr);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+        if (posix_spawnp(&m_pid, "mpv", &actions, nullptr, argv.data(), environ) != 0)
+            m_pid = 0;
+        posix_spawn_file_actions_destroy(&actions);
+    }
+    ~HeadlessMpv() { kill(SIGKILL); }
+    HeadlessMpv(const HeadlessMpv&) = delete;
+    HeadlessMpv& operator=(const HeadlessMpv&) = delete;
+
+    /// True once the socket accepts connections (within about ten seconds).
+    bool wait_until_listening() const
+    {
+        for (int i = 0; i < 1000 && m_pid > 0; ++i) {
+            UnixSocket probe;
+            if (probe.connect(m_socket_path))
+                return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        return false;
+    }
+
+    /// Send a signal; for SIGSTOP, return once the process has stopped.
+    void signal(int number) const
+    {
+        if (m_pid <= 0)
+            return;
+        ::kill(m_pid, number);
+        if (number != SIGSTOP)
+            return;
+        for (int i = 0; i < 1000; ++i) {
+            std::ifstream stat("/proc/" + std::to_string(m_pid) + "/stat");
+            std::string pid, name, state;
+            stat >> pid >> name >> state; // mpv's name holds no blanks
+            if (state == "T" || state == "t")
+                return;
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    }
+
+    void kill(int number)
+    {
+        if (m_pid <= 0)
+            return;
+        ::kill(m_pid, SIGCONT);
+        ::kill(m_pid, number);
+        int status = 0;
+        ::waitpid(m_pid, &status, 0);
+        m_pid = 0;
+    }
+
+    const std::string& socket_path() const { return m_socket_path; }
+
+private:
+    std::string m_socket_path;
+    pid_t m_pid = 0;
+};
+
+/// A second IPC client that reads mpv's state behind the program's back.
+class MpvProbe
+{
+public:
+    explicit MpvProbe(const std::string& socket_path) { m_socket.connect(socket_path); }
+
+    std::optional<json::Value> get(const std::string& property)
+    {
+        const auto deadline = UnixSocket::Clock::now() + std::chrono::seconds(5);
+        const std::int64_t id = m_next_id++;
+        if (m_socket.send_all(MpvProtocol::encode(id, {std::string("get_property"), property}),
+                              deadline) != UnixSocket::Status::Ok)
+            return std::nullopt;
+        for (;;) {
+            if (auto reply = m_protocol.take(id))
+                return reply->success ? std::optional<json::Value>(reply->data) : std::nullopt;
+            std::string bytes;
+            if (m_socket.receive(bytes, deadline) != UnixSocket::Status::Ok)
+                return std::nullopt;
+            m_protocol.feed(bytes);
+        }
+    }
+
+    double number(const std::string& property)
+    {
+        const auto value = get(property);
+        return value && value->as_number() ? *value->as_number() : -1000.0;
+    }
+    bool flag(const std::string& property)
+    {
+        const auto value = get(property);
+        return value && value->as_bool() && *value->as_bool();
+    }
+
+    /// Poll until `property` reads `expected` (mpv moves on by itself in
+    /// real time); false if it does not within ten seconds.
+    bool wait_for_number(const std::string& property, double expected)
+    {
+        for (int i = 0; i < 1000; ++i) {
+            if (number(property) == expected)
+                return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        return false;
+    }
+
+private:
+    UnixSocket m_socket;
+    MpvProtocol m_protocol;
+    std::int64_t m_next_id = 1;
+};
+
+/// Short tones made at test time, and a playlist of them.
+struct TestRecordings
+{
+    explicit TestRecordings(const TempDir& dir, double seconds = 12)
+    {
+        const char* names[] = {"one.wav", "two and blanks.wav", "three.wav"};
+        int frequency = 330;
+        playlist = dir.path() + "tips.m3u";
+        std::string list = "#EXTM3U\n";
+        for (const char* name : names) {
+            const std::string path = dir.path() + name;
+            const std::string command = "sox -q -n -r 44100 -b 16 -c 1 '" + path + "' synth " +
+                                        std::to_string(seconds) + " sine " +
+                                        std::to_string(frequency);
+            frequency += 110;
+            if (std::system(command.c_str()) != 0)
+                ok = false;
+            tracks.push_back(path);
+            list += path + "\n";
+        }
+        dir.write("tips.m3u", list);
+    }
+    bool ok = true;
+    std::string playlist;
+    std::vector<std::string> tracks;
+};
+
+} // namespace cuedeck::testing
