@@ -76,7 +76,8 @@ private:
     int play_state();
     std::string caption_from(const std::optional<json::Value>& expanded, bool idle, int index);
     void wait_until_loaded(int index);
-    void seek(double seconds, const char* how, int target_ms);
+    void seek_to(int target_ms);
+    void skip(int step_ms);
     int reported_position(const std::optional<json::Value>& time_pos, bool paused);
     void change_track(const char* command);
     void stop();

@@ -21,6 +21,10 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+/// Between looks at a player that is still busy with a command (loading,
+/// stopping, seeking): short, as these take a millisecond or two.
+constexpr std::chrono::microseconds poll_interval{200};
+
 bool private_directory(const std::string& path, bool create)
 {
     if (create)
@@ -223,13 +227,15 @@ void MpvBackend::wait_until_loaded(int index)
     while (m_socket.is_open() && Clock::now() < m_deadline) {
         const auto answers = call({{text("get_property"), text("playlist-playing-pos")},
                                    {text("get_property"), text("time-pos")},
-                                   {text("get_property"), text("idle-active")}});
+                                   {text("get_property"), text("idle-active")},
+                                   {text("get_property"), text("seeking")}});
         const int playing = answers[0] ? to_int(answers[0]) : -1;
-        if (answers[1] && (index < 0 || playing == index))
+        // Loaded and started: a seek sent before then could be dropped.
+        if (answers[1] && !to_flag(answers[3]) && (index < 0 || playing == index))
             return;
         if (to_flag(answers[2]) && playing == -1)
             return; // nothing is loading
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        std::this_thread::sleep_for(poll_interval);
     }
 }
 
@@ -266,7 +272,7 @@ void MpvBackend::stop()
         const auto playing = call(Command{text("get_property"), text("playlist-playing-pos")});
         if (!playing || to_int(playing) == -1)
             break;
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        std::this_thread::sleep_for(poll_interval);
     }
     call(Command{text("set_property"), text("pause"), false});
     if (index >= 0)
@@ -281,26 +287,45 @@ void MpvBackend::clear_playlist()
         call(Command{text("playlist-remove"), text("current")});
 }
 
-void MpvBackend::seek(double seconds, const char* how, int target_ms)
+void MpvBackend::seek_to(int target_ms)
 {
+    // Once mpv has taken a seek up it reports the target as the position;
+    // once the seek has settled, a few milliseconds less (its output
+    // latency). A paused player should report where it was put, so the target
+    // is remembered while it stays paused there.
     m_paused_at.reset();
-    if (!call(Command{text("seek"), seconds, text(how)}))
+    const auto answers = call({{text("seek"), target_ms / 1000.0, text("absolute")},
+                               {text("get_property"), text("pause")}});
+    if (!answers[0])
         return;
-    // The reply can come before the seek is done: wait until the position is
-    // there, as a player is expected to be where it was sent when it answers.
-    bool paused = false;
-    while (m_socket.is_open() && Clock::now() < m_deadline) {
-        const auto answers = call({{text("get_property"), text("time-pos")},
-                                   {text("get_property"), text("pause")}});
-        paused = to_flag(answers[1]);
-        if (answers[0] && std::abs(std::int64_t{seconds_to_ms(answers[0])} - target_ms) <= 100)
+    // The seek is taken up after its reply; wait for that, so that whoever
+    // asks next finds the player where it was sent.
+    for (;;) {
+        const auto now = call({{text("get_property"), text("time-pos")},
+                               {text("get_property"), text("eof-reached")}});
+        if (to_flag(now[1]) ||
+            (now[0] && std::abs(std::int64_t{seconds_to_ms(now[0])} - target_ms) <= 100))
             break;
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        if (!m_socket.is_open() || Clock::now() >= m_deadline)
+            return;
+        std::this_thread::sleep_for(poll_interval);
     }
-    // Settled, mpv reads a few milliseconds short of the target (its output
-    // latency). A paused player should report where it was put.
-    if (paused)
+    if (to_flag(answers[1]))
         m_paused_at = target_ms;
+}
+
+void MpvBackend::skip(int step_ms)
+{
+    // From where the player reports itself, so that skips while paused do
+    // not drift by mpv's latency; never before the start or past the end.
+    const auto answers = call({{text("get_property"), text("time-pos")},
+                               {text("get_property"), text("pause")},
+                               {text("get_property"), text("duration")}});
+    if (!answers[0])
+        return;
+    const int from = reported_position(answers[0], to_flag(answers[1]));
+    const int length_ms = std::max(saturating_mul(to_int(answers[2]), 1000), 0);
+    seek_to(std::clamp(saturating_add(from, step_ms), 0, length_ms));
 }
 
 int MpvBackend::reported_position(const std::optional<json::Value>& time_pos, bool paused)
@@ -316,9 +341,8 @@ int MpvBackend::reported_position(const std::optional<json::Value>& time_pos, bo
 void MpvBackend::command(PlayerCommand command)
 {
     Budget budget(*this);
-    const bool moves = command != PlayerCommand::VolumeUp && command != PlayerCommand::VolumeDown &&
-                       command != PlayerCommand::Forward5s && command != PlayerCommand::Back5s;
-    if (moves)
+    if (command != PlayerCommand::VolumeUp && command != PlayerCommand::VolumeDown &&
+        command != PlayerCommand::Forward5s && command != PlayerCommand::Back5s)
         m_paused_at.reset();
     switch (command) {
     case PlayerCommand::PreviousTrack:
@@ -345,14 +369,11 @@ void MpvBackend::command(PlayerCommand command)
         call(Command{text("add"), text("volume"), std::int64_t{-volume_step}});
         break;
     case PlayerCommand::Forward5s:
-    case PlayerCommand::Back5s: {
-        const int step = command == PlayerCommand::Forward5s ? 5000 : -5000;
-        const int length_ms = saturating_mul(request(PlayerRequest::Position, 1), 1000);
-        const int target = std::clamp(saturating_add(request(PlayerRequest::Position, 0), step), 0,
-                                      std::max(length_ms, 0));
-        seek(step / 1000.0, "relative", target);
+        skip(5000);
         break;
-    }
+    case PlayerCommand::Back5s:
+        skip(-5000);
+        break;
     }
 }
 
@@ -377,7 +398,7 @@ int MpvBackend::request(PlayerRequest request, int wparam)
         }
     case PlayerRequest::JumpTo:
         // A negative absolute seek would count from the end of the track.
-        seek(std::max(wparam, 0) / 1000.0, "absolute", std::max(wparam, 0));
+        seek_to(std::max(wparam, 0));
         return 0;
     case PlayerRequest::SetPlaylistIndex:
         call(Command{text("set_property"), text("playlist-current-pos"), std::int64_t{wparam}});

@@ -1,0 +1,138 @@
+// How long the program waits for mpv: one raw get_property round trip on a
+// connection of its own, one status refresh, and single commands, all against
+// the same headless mpv in the same run. Prints each one's ratio to the round
+// trip at the end.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <memory>
+
+#include "control/controller.h"
+#include "player/mpv/mpv_backend.h"
+#include "support/fake_system.h"
+#include "support/fake_view.h"
+#include "support/headless_mpv.h"
+
+namespace cuedeck {
+namespace {
+
+using namespace testing;
+
+/// One mpv for the whole run, paused on a tip.
+struct Rig
+{
+    Rig()
+    {
+        if (!recordings.ok || !mpv.wait_until_listening())
+            return;
+        controller.connect_player();
+        controller.state().playlist_path = recordings.playlist;
+        controller.load_playlist();
+        controller.state().target_tip = 1;
+        controller.state().target_seconds = 4;
+        controller.go_to_target();
+        probe = std::make_unique<MpvProbe>(mpv.socket_path());
+        ready = controller.player().connected();
+    }
+
+    TempDir dir;
+    TestRecordings recordings{dir, 60};
+    HeadlessMpv mpv{dir.path() + "mpv.sock"};
+    MpvBackend backend{{dir.path() + "mpv.sock", headless_mpv_program()}};
+    FakeView view;
+    FakeSystem system;
+    Controller controller{view, backend, system};
+    std::unique_ptr<MpvProbe> probe;
+    bool ready = false;
+};
+
+Rig& rig()
+{
+    static Rig instance;
+    return instance;
+}
+
+bool ready(benchmark::State& state)
+{
+    if (rig().ready)
+        return true;
+    state.SkipWithError("no headless mpv");
+    return false;
+}
+
+void RoundTrip(benchmark::State& state)
+{
+    if (!ready(state))
+        return;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(rig().probe->get("playlist-pos"));
+}
+BENCHMARK(RoundTrip)->Unit(benchmark::kMicrosecond);
+
+void Refresh(benchmark::State& state)
+{
+    if (!ready(state))
+        return;
+    for (auto _ : state)
+        rig().controller.refresh();
+}
+BENCHMARK(Refresh)->Unit(benchmark::kMicrosecond);
+
+void VolumeCommand(benchmark::State& state)
+{
+    if (!ready(state))
+        return;
+    bool up = true;
+    for (auto _ : state) {
+        rig().backend.command(up ? PlayerCommand::VolumeUp : PlayerCommand::VolumeDown);
+        up = !up;
+    }
+}
+BENCHMARK(VolumeCommand)->Unit(benchmark::kMicrosecond);
+
+void Forward5sCommand(benchmark::State& state)
+{
+    if (!ready(state))
+        return;
+    bool forward = true;
+    for (auto _ : state) {
+        rig().backend.command(forward ? PlayerCommand::Forward5s : PlayerCommand::Back5s);
+        forward = !forward;
+    }
+}
+BENCHMARK(Forward5sCommand)->Unit(benchmark::kMicrosecond);
+
+/// The console output, plus each benchmark's time per iteration kept by name.
+class RatioReporter : public benchmark::ConsoleReporter
+{
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            if (run.iterations > 0 && !run.error_occurred)
+                times[run.benchmark_name()] = run.real_accumulated_time / run.iterations;
+        }
+    }
+    std::map<std::string, double> times;
+};
+
+} // namespace
+} // namespace cuedeck
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    cuedeck::RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const auto& times = reporter.times;
+    const auto round_trip = times.find("RoundTrip");
+    if (round_trip != times.end() && round_trip->second > 0) {
+        std::printf("\nratio to one round trip (%.1f us):\n", round_trip->second * 1e6);
+        for (const auto& [name, seconds] : times)
+            std::printf("  %-18s %6.2f\n", name.c_str(), seconds / round_trip->second);
+    }
+    benchmark::Shutdown();
+    return 0;
+}
