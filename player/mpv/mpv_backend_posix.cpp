@@ -25,6 +25,11 @@ using Clock = std::chrono::steady_clock;
 /// stopping, seeking): short, as these take a millisecond or two.
 constexpr std::chrono::microseconds poll_interval{200};
 
+/// How far short of where it was sent a settled mpv may report itself: its
+/// audio output's latency (a fifth of a second for the null output, similar
+/// for a sound server).
+constexpr int latency_allowance_ms = 1000;
+
 bool private_directory(const std::string& path, bool create)
 {
     if (create)
@@ -303,8 +308,8 @@ void MpvBackend::seek_to(int target_ms)
     for (;;) {
         const auto now = call({{text("get_property"), text("time-pos")},
                                {text("get_property"), text("eof-reached")}});
-        if (to_flag(now[1]) ||
-            (now[0] && std::abs(std::int64_t{seconds_to_ms(now[0])} - target_ms) <= 100))
+        if (to_flag(now[1]) || (now[0] && std::abs(std::int64_t{seconds_to_ms(now[0])} -
+                                                    target_ms) <= latency_allowance_ms))
             break;
         if (!m_socket.is_open() || Clock::now() >= m_deadline)
             return;
@@ -331,7 +336,8 @@ void MpvBackend::skip(int step_ms)
 int MpvBackend::reported_position(const std::optional<json::Value>& time_pos, bool paused)
 {
     const int position = seconds_to_ms(time_pos);
-    if (!paused || !m_paused_at || std::abs(std::int64_t{position} - *m_paused_at) > 100) {
+    if (!paused || !m_paused_at ||
+        std::abs(std::int64_t{position} - *m_paused_at) > latency_allowance_ms) {
         m_paused_at.reset(); // moved on, or moved by someone else
         return position;
     }

@@ -1,0 +1,169 @@
+#include "control/commands.h"
+
+#include "control/controller.h"
+
+namespace cuedeck {
+
+namespace {
+
+// Windows virtual-key codes of the keys that are not letters.
+constexpr int vk_back = 0x08;
+constexpr int vk_space = 0x20;
+constexpr int vk_end = 0x23;
+constexpr int vk_home = 0x24;
+constexpr int vk_left = 0x25;
+constexpr int vk_up = 0x26;
+constexpr int vk_right = 0x27;
+constexpr int vk_down = 0x28;
+constexpr int vk_f5 = 0x74;
+constexpr int vk_f6 = 0x75;
+constexpr int vk_f7 = 0x76;
+constexpr int vk_f8 = 0x77;
+constexpr int vk_f9 = 0x78;
+constexpr int vk_f10 = 0x79;
+constexpr int vk_f11 = 0x7A;
+constexpr int vk_f12 = 0x7B;
+
+constexpr KeyBinding keys[] = {
+    {vk_back, Command::Undo},
+    {'U', Command::Undo},
+    {vk_space, Command::PlayPause},
+    {vk_end, Command::Zero},
+    {'Z', Command::Zero},
+    {vk_f9, Command::Zero},
+    {vk_home, Command::Rewind},
+    {'R', Command::Rewind},
+    {vk_f10, Command::Rewind},
+    {vk_f11, Command::Rewind},
+    {vk_left, Command::Back5Seconds},
+    {'B', Command::Back5Seconds},
+    {vk_f5, Command::Back5Seconds},
+    {vk_up, Command::VolumeUp},
+    {vk_right, Command::Forward5Seconds},
+    {'F', Command::Forward5Seconds},
+    {vk_f8, Command::Forward5Seconds},
+    {vk_down, Command::VolumeDown},
+    {'D', Command::Redo},
+    {'N', Command::NextTip},
+    {vk_f7, Command::NextTip},
+    {'P', Command::LastTip},
+    {vk_f6, Command::LastTip},
+    {'T', Command::TipTimer},
+    {vk_f12, Command::TipTimer},
+};
+
+constexpr ButtonBinding buttons[] = {
+    {1002, "Play/Pause\n(space)", Command::PlayPause},
+    {1005, "Zero\n(End/F9/Z)", Command::Zero},
+    {1006, "Rewind\n(Home/F11/R)", Command::Rewind},
+    {1007, "<<5 Seconds\n(F5/B/<-)", Command::Back5Seconds},
+    {1008, "5 Seconds>>\n(F8/F/->)", Command::Forward5Seconds},
+    {1009, "<<Last Tip\n(F6/P)", Command::LastTip},
+    {1010, "Next Tip>>\n(F7/N)", Command::NextTip},
+    {1020, "Tip Timer\n(F12/T)", Command::TipTimer},
+};
+
+constexpr MenuItem menu_items[] = {
+    {"&File", "&Open", 32771, Command::OpenTapeGroup},
+    {"&File", "&Save", 32772, Command::SaveTapeGroup},
+    {"&File", "Save &As...", 32773, Command::SaveTapeGroupAs},
+    {"&File", "E&xit", 32774, Command::Exit},
+    {"&Edit", "&Undo (backspace)", 32781, Command::Undo},
+    {"&Edit", "&Redo (D)", 32782, Command::Redo},
+    {"&Play", "Open &File", 32784, Command::OpenMusicFile},
+    {"&Play", "Open &Playlist", 32775, Command::OpenPlaylist},
+    {"&Options", "&Settings...", 32779, Command::Settings},
+    {"&Help", "&Help", 32783, Command::Help},
+    {"&Help", "&About", 32780, Command::About},
+};
+
+} // namespace
+
+std::span<const KeyBinding> key_table()
+{
+    return keys;
+}
+
+std::span<const ButtonBinding> button_table()
+{
+    return buttons;
+}
+
+std::span<const MenuItem> menu_table()
+{
+    return menu_items;
+}
+
+std::optional<Command> command_for_key(int virtual_key)
+{
+    for (const KeyBinding& binding : keys) {
+        if (binding.virtual_key == virtual_key)
+            return binding.command;
+    }
+    return std::nullopt;
+}
+
+bool run_command(Controller& controller, Command command)
+{
+    switch (command) {
+    case Command::PlayPause:
+        controller.play_pause();
+        return true;
+    case Command::Zero:
+        controller.zero();
+        return true;
+    case Command::Rewind:
+        controller.rewind();
+        return true;
+    case Command::Back5Seconds:
+        controller.back_5_seconds();
+        return true;
+    case Command::Forward5Seconds:
+        controller.forward_5_seconds();
+        return true;
+    case Command::LastTip:
+        controller.last_tip();
+        return true;
+    case Command::NextTip:
+        controller.next_tip();
+        return true;
+    case Command::TipTimer:
+        controller.tip_timer();
+        return true;
+    case Command::VolumeUp:
+        controller.volume_up();
+        return true;
+    case Command::VolumeDown:
+        controller.volume_down();
+        return true;
+    case Command::Undo:
+        controller.undo();
+        return true;
+    case Command::Redo:
+        controller.redo();
+        return true;
+    case Command::OpenPlaylist:
+        controller.open_playlist();
+        return true;
+    case Command::OpenMusicFile:
+        controller.open_music_file();
+        return true;
+    case Command::OpenTapeGroup:
+        controller.open_tape_group();
+        return true;
+    case Command::SaveTapeGroup:
+        controller.save_tape_group();
+        return true;
+    case Command::SaveTapeGroupAs:
+        controller.save_tape_group_as();
+        return true;
+    case Command::Exit:
+    case Command::Settings:
+    case Command::Help:
+    case Command::About:
+        return false;
+    }
+    return false;
+}
+
+} // namespace cuedeck

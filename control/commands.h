@@ -1,0 +1,72 @@
+#pragma once
+
+#include <optional>
+#include <span>
+
+namespace cuedeck {
+
+class Controller;
+
+/// Everything a key, a button or a menu item can ask for.
+enum class Command {
+    PlayPause,
+    Zero,
+    Rewind,
+    Back5Seconds,
+    Forward5Seconds,
+    LastTip,
+    NextTip,
+    TipTimer,
+    VolumeUp,
+    VolumeDown,
+    Undo,
+    Redo,
+    OpenPlaylist,
+    OpenMusicFile,
+    OpenTapeGroup,
+    SaveTapeGroup,
+    SaveTapeGroupAs,
+    // The window's own: they open its dialogs or end it.
+    Exit,
+    Settings,
+    Help,
+    About,
+};
+
+/// One key of the key table, by Windows virtual-key code (letters are their
+/// capital's code, whatever the Shift state).
+struct KeyBinding
+{
+    int virtual_key;
+    Command command;
+};
+
+/// One transport button, by control id.
+struct ButtonBinding
+{
+    int control_id;
+    const char* caption; ///< two lines, separated by '\n'
+    Command command;
+};
+
+/// One item of the menu bar, by command id.
+struct MenuItem
+{
+    const char* menu; ///< the menu it belongs to, with its mnemonic
+    const char* text;
+    int id;
+    Command command;
+};
+
+std::span<const KeyBinding> key_table();
+std::span<const ButtonBinding> button_table();
+std::span<const MenuItem> menu_table();
+
+/// The command bound to a key, if any.
+std::optional<Command> command_for_key(int virtual_key);
+
+/// Carry out a command that belongs to the controller. False for the
+/// window's own commands, which the window carries out itself.
+bool run_command(Controller& controller, Command command);
+
+} // namespace cuedeck

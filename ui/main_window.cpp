@@ -1,0 +1,308 @@
+#include "ui/main_window.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QUrl>
+
+#include "ui/about_box.h"
+#include "ui/dialog_units.h"
+#include "ui/file_filter.h"
+#include "ui/options_dialog.h"
+#include "ui/pictures.h"
+#include "ui/qt_keys.h"
+#include "ui/window_layout.h"
+
+namespace cuedeck {
+
+namespace {
+
+QString to_qt(const std::string& text)
+{
+    return QFile::decodeName(QByteArray::fromStdString(text));
+}
+
+std::string from_qt(const QString& text)
+{
+    return QFile::encodeName(text).toStdString();
+}
+
+Qt::Alignment qt_alignment(layout::Align align)
+{
+    switch (align) {
+    case layout::Align::Center:
+        return Qt::AlignHCenter | Qt::AlignVCenter;
+    case layout::Align::Right:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    case layout::Align::Left:
+        break;
+    }
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+const char* button_caption(int control_id)
+{
+    for (const ButtonBinding& button : button_table()) {
+        if (button.control_id == control_id)
+            return button.caption;
+    }
+    return "";
+}
+
+} // namespace
+
+MainWindow::MainWindow(PlayerBackend& player, System& system, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      m_controller(*this, player, system)
+{
+    setWindowTitle(to_qt("Cuedeck - " + m_controller.player().name() + " for Tape Groups"));
+    setWindowIcon(application_icon());
+    setAcceptDrops(true);
+    // The window itself holds the focus, so every key reaches the key table.
+    setFocusPolicy(Qt::StrongFocus);
+    m_options = new OptionsDialog(
+        [this](int method, const std::string& path) { m_controller.play_alarm(method, path); },
+        this);
+    m_tick.setInterval(1000);
+    connect(&m_tick, &QTimer::timeout, this, [this] { m_controller.tick(); });
+    create_controls();
+    create_menus();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::create_controls()
+{
+    auto* client = new QWidget(this);
+    client->setFocusPolicy(Qt::NoFocus);
+    QFont dialog_font = font();
+    dialog_font.setPointSize(layout::dialog_font_points);
+    client->setFont(dialog_font);
+    const DialogUnits units(dialog_font);
+    QFont large_font(layout::large_font_family);
+    large_font.setPointSize(layout::large_font_points);
+
+    for (const layout::Control& control : layout::main_window_controls()) {
+        const QRect place = units.rect(control.x, control.y, control.width, control.height);
+        const QString name = QString("control_%1").arg(control.id);
+        if (control.kind == layout::Kind::Button) {
+            auto* button = new QPushButton(button_caption(control.id), client);
+            button->setObjectName(name);
+            button->setGeometry(place);
+            button->setFocusPolicy(Qt::NoFocus); // no button takes the keys
+            for (const ButtonBinding& binding : button_table()) {
+                if (binding.control_id == control.id)
+                    connect(button, &QPushButton::clicked, this,
+                            [this, command = binding.command] { carry_out(command); });
+            }
+            continue;
+        }
+        auto* label = new QLabel(client);
+        label->setGeometry(place);
+        label->setEnabled(control.enabled);
+        if (control.kind == layout::Kind::Picture) {
+            label->setObjectName(name);
+            label->setPixmap(stop_picture());
+            label->resize(label->pixmap().size()); // the bitmap's own size
+            label->hide();
+            m_stop_picture = label;
+            continue;
+        }
+        label->setText(control.text);
+        label->setAlignment(qt_alignment(control.align));
+        if (control.id != 0) {
+            label->setObjectName(name);
+            m_fields[static_cast<FieldId>(control.id)] = label;
+        }
+        if (control.kind == layout::Kind::Field || control.kind == layout::Kind::LargeField)
+            label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        if (control.kind == layout::Kind::LargeField)
+            label->setFont(large_font);
+    }
+    setCentralWidget(client);
+    client->setFixedSize(units.size(layout::window_width, layout::window_height));
+}
+
+void MainWindow::create_menus()
+{
+    std::map<std::string, QMenu*> menus;
+    for (const MenuItem& item : menu_table()) {
+        QMenu*& menu = menus[item.menu];
+        if (menu == nullptr)
+            menu = menuBar()->addMenu(item.menu);
+        QAction* action = menu->addAction(item.text);
+        action->setObjectName(QString("menu_%1").arg(item.id));
+        connect(action, &QAction::triggered, this, [this, command = item.command] {
+            carry_out(command);
+        });
+    }
+    layout()->setSizeConstraint(QLayout::SetFixedSize); // no resizing, no maximising
+}
+
+void MainWindow::start()
+{
+    m_controller.start_up();
+}
+
+void MainWindow::carry_out(Command command)
+{
+    if (run_command(m_controller, command))
+        return;
+    switch (command) {
+    case Command::Exit:
+        m_controller.shut_down(WindowEnding::AsOk);
+        break;
+    case Command::Settings:
+        open_settings();
+        break;
+    case Command::Help:
+        open_help();
+        break;
+    case Command::About:
+        open_about();
+        break;
+    default:
+        break;
+    }
+}
+
+void MainWindow::open_settings()
+{
+    Options values = m_controller.options();
+    values.sound_on = values.sound_on != 0 ? 1 : 0;
+    m_options->set_values(values);
+    if (m_options->exec() == QDialog::Accepted)
+        m_controller.apply_options(m_options->values());
+    return_focus();
+}
+
+void MainWindow::open_help()
+{
+    const std::string path = m_controller.state().exe_directory + "cuedeck.html";
+    QDesktopServices::openUrl(QUrl::fromLocalFile(to_qt(path)));
+}
+
+void MainWindow::open_about()
+{
+    AboutBox about(this);
+    about.exec();
+    return_focus();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Held keys repeat their command; Shift and Ctrl do not change a letter.
+    if (const auto command = command_for_key(virtual_key_from_qt(event->key()))) {
+        carry_out(*command);
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!m_ended) {
+        m_closing = true;
+        m_controller.shut_down(WindowEnding::DefaultClose);
+        m_closing = false;
+    }
+    event->accept();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    std::vector<std::string> files;
+    for (const QUrl& url : event->mimeData()->urls())
+        files.push_back(url.isLocalFile() ? from_qt(url.toLocalFile()) : std::string());
+    event->acceptProposedAction();
+    m_controller.drop(files);
+}
+
+void MainWindow::set_field_text(FieldId field, const std::string& text)
+{
+    if (const auto found = m_fields.find(field); found != m_fields.end())
+        found->second->setText(to_qt(text));
+}
+
+void MainWindow::show_alarm_picture(bool shown)
+{
+    m_stop_picture->setVisible(shown);
+}
+
+void MainWindow::set_title(const std::string& title)
+{
+    setWindowTitle(to_qt(title));
+}
+
+void MainWindow::return_focus()
+{
+    setFocus(Qt::OtherFocusReason);
+}
+
+bool MainWindow::ask_yes_no(const std::string& text, const std::string& caption)
+{
+    QMessageBox box(QMessageBox::Warning, to_qt(caption), to_qt(text),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void MainWindow::show_message(const std::string& text)
+{
+    const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    QMessageBox box(QMessageBox::NoIcon, name, to_qt(text), QMessageBox::Ok, this);
+    box.exec();
+}
+
+std::optional<std::string> MainWindow::choose_file(FileDialogMode mode, const std::string& filter,
+                                                   const std::string& default_extension)
+{
+    QFileDialog chooser(this);
+    chooser.setAcceptMode(mode == FileDialogMode::Open ? QFileDialog::AcceptOpen
+                                                       : QFileDialog::AcceptSave);
+    // Like the original, an open chooser also takes the typed name of a file
+    // that does not exist; a save chooser asks before replacing one.
+    chooser.setFileMode(QFileDialog::AnyFile);
+    chooser.setNameFilter(QString::fromStdString(qt_name_filters(filter)));
+    chooser.setDefaultSuffix(QString::fromStdString(default_extension));
+    if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty())
+        return std::nullopt;
+    return from_qt(chooser.selectedFiles().first());
+}
+
+void MainWindow::start_tick()
+{
+    m_tick.start();
+}
+
+void MainWindow::stop_tick()
+{
+    m_tick.stop();
+}
+
+void MainWindow::end_window(WindowEnding)
+{
+    // Either way the window closes and the program ends with it.
+    m_ended = true;
+    if (!m_closing)
+        close();
+}
+
+} // namespace cuedeck

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <map>
+
+#include "control/commands.h"
+#include "control/controller.h"
+#include "control/controller_view.h"
+
+class QLabel;
+
+namespace cuedeck {
+
+class OptionsDialog;
+class PlayerBackend;
+class System;
+
+/// The one window: seven status fields, two of them large read-outs, a
+/// button per transport command, the menus and the STOP picture. It turns
+/// keys, buttons, menu commands, drops, the tick and closing into Controller
+/// calls, and shows what the controller asks through ControllerView.
+class MainWindow : public QMainWindow, public ControllerView
+{
+    Q_OBJECT
+
+public:
+    MainWindow(PlayerBackend& player, System& system, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    /// Begin the run: the controller's start-up, after the window's own set-up.
+    void start();
+    Controller& controller() { return m_controller; }
+
+    // ControllerView
+    void set_field_text(FieldId field, const std::string& text) override;
+    void show_alarm_picture(bool shown) override;
+    void set_title(const std::string& title) override;
+    void return_focus() override;
+    bool ask_yes_no(const std::string& text, const std::string& caption) override;
+    void show_message(const std::string& text) override;
+    std::optional<std::string> choose_file(FileDialogMode mode, const std::string& filter,
+                                           const std::string& default_extension) override;
+    void start_tick() override;
+    void stop_tick() override;
+    void end_window(WindowEnding ending) override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void create_controls();
+    void create_menus();
+    void carry_out(Command command);
+    void open_settings();
+    void open_help();
+    void open_about();
+
+    Controller m_controller;
+    OptionsDialog* m_options = nullptr;
+    QTimer m_tick;
+    std::map<FieldId, QLabel*> m_fields;
+    QLabel* m_stop_picture = nullptr;
+    bool m_ended = false;
+    bool m_closing = false;
+};
+
+} // namespace cuedeck

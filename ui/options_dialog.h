@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QDialog>
+
+#include <functional>
+#include <string>
+
+#include "control/run_state.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QLineEdit;
+
+namespace cuedeck {
+
+/// Options, Settings...: tip time, back time, whether the alarm sounds, how
+/// it plays and which file. The dialog works on its own copy of the values;
+/// the window takes them back only when it ends with OK.
+class OptionsDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    /// Plays the alarm for Preview, by method and path.
+    using PreviewSound = std::function<void(int method, const std::string& path)>;
+
+    explicit OptionsDialog(PreviewSound preview, QWidget* parent = nullptr);
+
+    /// The dialog's values; play using is -1 when no method is chosen.
+    const Options& values() const { return m_values; }
+    void set_values(const Options& values);
+
+    void accept() override;
+
+private:
+    void create_controls();
+    /// Fill every control from the values.
+    void values_to_controls();
+    /// Read the controls into the values in the exchange order; stops at,
+    /// and complains about, a number field without a whole number.
+    bool controls_to_values();
+    void browse();
+    void preview();
+
+    PreviewSound m_preview;
+    Options m_values{0, "", -1, 0, 0};
+    QButtonGroup* m_play_using = nullptr;
+    QLineEdit* m_sound_file = nullptr;
+    QCheckBox* m_sound_on = nullptr;
+    QLineEdit* m_tip_time = nullptr;
+    QLineEdit* m_back_time = nullptr;
+};
+
+} // namespace cuedeck

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <span>
+
+/// The main window's controls as data: where each sits, in dialog units,
+/// and what it shows. Dialog units scale with the dialog font, so the window
+/// keeps its proportions with any font.
+namespace cuedeck::layout {
+
+enum class Kind {
+    Label,      ///< fixed text
+    Field,      ///< a sunken status field the controller writes
+    LargeField, ///< a sunken read-out in the large font
+    Button,     ///< a transport button; its caption comes from the button table
+    Picture,    ///< the STOP picture, at the bitmap's own size
+};
+
+enum class Align { Left, Center, Right };
+
+struct Control
+{
+    int id; ///< 0 for a label nobody refers to
+    Kind kind;
+    int x, y, width, height;
+    const char* text;
+    Align align = Align::Left;
+    bool enabled = true;
+};
+
+/// Size of the window's client area, in dialog units.
+constexpr int window_width = 200;
+constexpr int window_height = 182;
+/// The dialog font's size in points.
+constexpr int dialog_font_points = 12;
+/// The large read-outs' font.
+constexpr const char* large_font_family = "Arial";
+constexpr int large_font_points = 54;
+
+std::span<const Control> main_window_controls();
+
+} // namespace cuedeck::layout
