@@ -229,10 +229,15 @@ void MainWindow::dragEnterEvent(QDragEnterEvent* event)
 
 void MainWindow::dropEvent(QDropEvent* event)
 {
-    std::vector<std::string> files;
-    for (const QUrl& url : event->mimeData()->urls())
-        files.push_back(url.isLocalFile() ? from_qt(url.toLocalFile()) : std::string());
     event->acceptProposedAction();
+    drop_urls(event->mimeData()->urls());
+}
+
+void MainWindow::drop_urls(const QList<QUrl>& urls)
+{
+    std::vector<std::string> files;
+    for (const QUrl& url : urls)
+        files.push_back(url.isLocalFile() ? from_qt(url.toLocalFile()) : std::string());
     m_controller.drop(files);
 }
 

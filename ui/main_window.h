@@ -10,6 +10,7 @@
 #include "control/controller_view.h"
 
 class QLabel;
+class QUrl;
 
 namespace cuedeck {
 
@@ -32,6 +33,8 @@ public:
     /// Begin the run: the controller's start-up, after the window's own set-up.
     void start();
     Controller& controller() { return m_controller; }
+    /// Files dropped on the window; only a drop of exactly one file is taken.
+    void drop_urls(const QList<QUrl>& urls);
 
     // ControllerView
     void set_field_text(FieldId field, const std::string& text) override;

@@ -1,0 +1,83 @@
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QtTest>
+
+#include <filesystem>
+
+#include "modal.h"
+#include "player/mpv/mpv_backend.h"
+#include "support/headless_mpv.h"
+#include "system/posix_system.h"
+#include "ui/main_window.h"
+
+namespace cuedeck::testing {
+
+/// Everything real: the window, the controller, a headless mpv, the files.
+class EndToEndTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void a_tape_group_resumes_plays_moves_on_and_is_saved()
+    {
+        TempDir dir;
+        TestRecordings recordings(dir);
+        QVERIFY(recordings.ok);
+        const std::string group = dir.write("group.grp", recordings.playlist + "\n2\n0:03\n");
+        HeadlessMpv mpv(dir.path() + "mpv.sock");
+        QVERIFY(mpv.wait_until_listening());
+
+        // The settings beside this program must not carry over from other runs.
+        const std::string settings =
+            std::filesystem::canonical("/proc/self/exe").parent_path().string() + "/cuedeck.dat";
+        std::filesystem::remove(settings);
+
+        MpvBackend player({mpv.socket_path(), headless_mpv_program()});
+        PosixSystem system({"cuedeck", group});
+        MainWindow window(player, system);
+        window.start();
+        window.show();
+        MpvProbe probe(mpv.socket_path());
+
+        // Paused on the stored tip at the zero mark.
+        QCOMPARE(probe.number("playlist-pos"), 1.0);
+        QVERIFY(probe.flag("pause"));
+        QVERIFY(std::abs(probe.number("time-pos") - 3.0) < 0.3);
+        QCOMPARE(window.windowTitle(), QString::fromStdString("Cuedeck - " + group));
+
+        window.controller().state().back_time = 2;
+        QTest::keyClick(&window, Qt::Key_Space);
+        QVERIFY(!probe.flag("pause"));
+        QTest::qWait(300);
+        const double before_pause = probe.number("time-pos");
+        QTest::keyClick(&window, Qt::Key_Space);
+        QVERIFY(probe.flag("pause"));
+        QVERIFY(probe.number("time-pos") < before_pause - 1.0); // stepped back
+
+        QTest::keyClick(&window, Qt::Key_N);
+        QCOMPARE(probe.number("playlist-pos"), 2.0);
+
+        bool asked = false;
+        when_modal([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QVERIFY(box != nullptr);
+            asked = box->text() == QString::fromStdString("Save changes to " + group + "?");
+            box->button(QMessageBox::Yes)->click();
+        });
+        window.findChild<QAction*>("menu_32774")->trigger();
+        QVERIFY(asked);
+        QCOMPARE(TempDir::read(group), recordings.playlist + "\n3\n0:00\n");
+        QVERIFY(!window.isVisible());
+        // The player was closed with the window.
+        UnixSocket socket;
+        for (int i = 0; i < 500 && socket.connect(mpv.socket_path()); ++i)
+            QTest::qWait(10);
+        QVERIFY(!socket.connect(mpv.socket_path()));
+        std::filesystem::remove(settings);
+    }
+};
+
+} // namespace cuedeck::testing
+
+QTEST_MAIN(cuedeck::testing::EndToEndTest)
+#include "end_to_end_test.moc"

@@ -1,0 +1,344 @@
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include <memory>
+
+#include "control/commands.h"
+#include "modal.h"
+#include "player/fake_player_backend.h"
+#include "support/fake_system.h"
+#include "ui/main_window.h"
+#include "ui/options_dialog.h"
+
+namespace cuedeck::testing {
+
+/// A main window on a fake player in a list of five, playing tip 2 at 10 s,
+/// with a history to undo and redo.
+struct Rig
+{
+    Rig()
+    {
+        player.model = {1, 5, 1, 10000, 300, 50, "2. interview - fake", ""};
+        window.start();
+        player.log.clear();
+        auto& history = window.controller().state().history;
+        history.push({0, 0});
+        history.push({1, 3});
+        history.push({3, 7});
+        history.step_back(); // undo goes to tip 0, redo to tip 3
+    }
+
+    QLabel* label(int id) { return window.findChild<QLabel*>(QString("control_%1").arg(id)); }
+    QAction* menu(int id) { return window.findChild<QAction*>(QString("menu_%1").arg(id)); }
+
+    FakePlayerBackend player;
+    FakeSystem system;
+    MainWindow window{player, system};
+};
+
+/// What the player is sent when the controller carries out `command` itself.
+std::vector<std::string> traffic_of(Command command)
+{
+    Rig rig;
+    run_command(rig.window.controller(), command);
+    return rig.player.traffic();
+}
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void every_key_of_the_table_runs_its_command_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("command");
+        const std::pair<Qt::Key, Command> keys[] = {
+            {Qt::Key_Backspace, Command::Undo},   {Qt::Key_U, Command::Undo},
+            {Qt::Key_Space, Command::PlayPause},  {Qt::Key_End, Command::Zero},
+            {Qt::Key_Z, Command::Zero},           {Qt::Key_F9, Command::Zero},
+            {Qt::Key_Home, Command::Rewind},      {Qt::Key_R, Command::Rewind},
+            {Qt::Key_F10, Command::Rewind},       {Qt::Key_F11, Command::Rewind},
+            {Qt::Key_Left, Command::Back5Seconds}, {Qt::Key_B, Command::Back5Seconds},
+            {Qt::Key_F5, Command::Back5Seconds},  {Qt::Key_Up, Command::VolumeUp},
+            {Qt::Key_Right, Command::Forward5Seconds}, {Qt::Key_F, Command::Forward5Seconds},
+            {Qt::Key_F8, Command::Forward5Seconds}, {Qt::Key_Down, Command::VolumeDown},
+            {Qt::Key_D, Command::Redo},           {Qt::Key_N, Command::NextTip},
+            {Qt::Key_F7, Command::NextTip},       {Qt::Key_P, Command::LastTip},
+            {Qt::Key_F6, Command::LastTip},       {Qt::Key_T, Command::TipTimer},
+            {Qt::Key_F12, Command::TipTimer},
+        };
+        QCOMPARE(std::size(keys), key_table().size());
+        for (const auto& [key, command] : keys)
+            QTest::newRow(QKeySequence(key).toString().toUtf8()) << int(key) << int(command);
+    }
+
+    void every_key_of_the_table_runs_its_command()
+    {
+        QFETCH(int, key);
+        QFETCH(int, command);
+        Rig rig;
+        QTest::keyClick(&rig.window, Qt::Key(key));
+        QCOMPARE(rig.player.traffic(), traffic_of(Command(command)));
+        QVERIFY(!rig.player.traffic().empty() || Command(command) == Command::TipTimer);
+    }
+
+    void letters_ignore_shift_and_ctrl()
+    {
+        Rig shifted;
+        QTest::keyClick(&shifted.window, Qt::Key_Z, Qt::ShiftModifier);
+        QCOMPARE(shifted.player.traffic(), traffic_of(Command::Zero));
+        Rig ctrl;
+        QTest::keyClick(&ctrl.window, Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(ctrl.player.traffic(), traffic_of(Command::NextTip));
+    }
+
+    void a_held_key_repeats_its_command()
+    {
+        Rig rig;
+        for (int i = 0; i < 3; ++i)
+            QTest::keyPress(&rig.window, Qt::Key_Right, Qt::NoModifier, -1);
+        QCOMPARE(std::count(rig.player.log.begin(), rig.player.log.end(), "command 40060"), 3);
+    }
+
+    void up_and_down_change_only_the_volume()
+    {
+        Rig rig;
+        const QString counter = rig.label(1004)->text();
+        QTest::keyClick(&rig.window, Qt::Key_Up);
+        QTest::keyClick(&rig.window, Qt::Key_Down);
+        QCOMPARE(rig.player.traffic(), (std::vector<std::string>{"command 40058", "command 40059"}));
+        QCOMPARE(rig.label(1004)->text(), counter);
+    }
+
+    void other_keys_do_nothing_and_enter_or_escape_never_close()
+    {
+        Rig rig;
+        rig.window.show();
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_A, Qt::Key_1,
+                            Qt::Key_Tab})
+            QTest::keyClick(&rig.window, key);
+        QVERIFY(rig.window.isVisible());
+        QVERIFY(rig.player.traffic().empty());
+        QVERIFY(rig.system.files.empty()); // no shut-down: settings not written
+    }
+
+    void buttons_run_their_commands()
+    {
+        for (const ButtonBinding& binding : button_table()) {
+            Rig rig;
+            auto* button =
+                rig.window.findChild<QPushButton*>(QString("control_%1").arg(binding.control_id));
+            QVERIFY(button != nullptr);
+            QCOMPARE(button->text(), QString(binding.caption));
+            QCOMPARE(button->focusPolicy(), Qt::NoFocus);
+            QTest::mouseClick(button, Qt::LeftButton);
+            QCOMPARE(rig.player.traffic(), traffic_of(binding.command));
+        }
+    }
+
+    void menus_hold_every_item()
+    {
+        Rig rig;
+        for (const MenuItem& item : menu_table()) {
+            QAction* action = rig.menu(item.id);
+            QVERIFY(action != nullptr);
+            QCOMPARE(action->text(), QString(item.text));
+        }
+        rig.menu(32781)->trigger();
+        QCOMPARE(rig.window.controller().state().current_tip, 0); // undo went to tip 0
+        rig.menu(32782)->trigger();
+        QCOMPARE(rig.window.controller().state().current_tip, 1); // redo back to tip 1
+    }
+
+    void open_menus_use_the_choosers_with_their_filters()
+    {
+        Rig rig;
+        QStringList filters;
+        when_modal([&](QWidget* modal) {
+            auto* chooser = qobject_cast<QFileDialog*>(modal);
+            QVERIFY(chooser != nullptr);
+            filters = chooser->nameFilters();
+            chooser->reject();
+        });
+        rig.menu(32784)->trigger();
+        QCOMPARE(filters, QStringList{"Music files (*.mp3 *.wav)"});
+        QVERIFY(rig.player.traffic().empty());
+    }
+
+    void the_stop_picture_shows_only_when_the_tip_timer_runs_out()
+    {
+        Rig rig;
+        rig.window.show();
+        QLabel* stop = rig.label(1014);
+        QVERIFY(!stop->isVisible());
+        QCOMPARE(stop->pixmap().size(), QSize(128, 128));
+        auto& state = rig.window.controller().state();
+        state.tip_timer_running = 1;
+        state.tip_seconds_left = 1;
+        rig.window.controller().tick();
+        QVERIFY(stop->isVisible());
+        QTest::keyClick(&rig.window, Qt::Key_T); // a reset hides it again
+        QVERIFY(!stop->isVisible());
+    }
+
+    void the_close_box_shuts_down()
+    {
+        Rig rig;
+        rig.window.show();
+        QVERIFY(rig.window.close());
+        QCOMPARE(rig.player.traffic(), std::vector<std::string>{"close"});
+        QCOMPARE(rig.system.files.count("/opt/cuedeck/cuedeck.dat"), 1u);
+        QVERIFY(!rig.window.isVisible());
+    }
+
+    void file_exit_shuts_down_once()
+    {
+        Rig rig;
+        rig.window.show();
+        rig.menu(32774)->trigger();
+        QCOMPARE(rig.player.traffic(), std::vector<std::string>{"close"});
+        QCOMPARE(rig.system.files.count("/opt/cuedeck/cuedeck.dat"), 1u);
+        QVERIFY(!rig.window.isVisible());
+    }
+
+    void the_caption_names_the_player_until_a_tape_group_opens()
+    {
+        Rig rig;
+        QCOMPARE(rig.window.windowTitle(), QString("Cuedeck - Fake Player for Tape Groups"));
+        rig.system.files["/work/group.grp"] = "/music/tips.m3u\n1\n0:00\n";
+        drop(rig, {"/work/group.grp"});
+        QCOMPARE(rig.window.windowTitle(), QString("Cuedeck - /work/group.grp"));
+    }
+
+    void drops_of_one_file_are_taken_and_of_two_ignored()
+    {
+        Rig one;
+        drop(one, {"/music/talk.wav"});
+        QCOMPARE(one.player.model.loaded, std::string("/music/talk.wav"));
+        QCOMPARE(one.label(1012)->text(), QString());
+        Rig two;
+        drop(two, {"/music/a.m3u", "/music/b.m3u"});
+        QVERIFY(two.player.traffic().empty());
+    }
+
+    // The options dialog, through the window's Settings command.
+
+    void cancel_leaves_every_value_even_after_browse_and_preview()
+    {
+        Rig rig;
+        const Options before{7, "/s/bell.wav", 1, 1, 3};
+        rig.window.controller().apply_options(before);
+        when_modal([&](QWidget* modal) {
+            auto* dialog = qobject_cast<OptionsDialog*>(modal);
+            QVERIFY(dialog != nullptr);
+            dialog->findChild<QLineEdit*>("tip_time")->setText("99");
+            dialog->findChild<QCheckBox*>("sound_on")->setChecked(false);
+            when_modal(
+                [](QWidget* chooser) {
+                    auto* file_dialog = qobject_cast<QFileDialog*>(chooser);
+                    QVERIFY(file_dialog != nullptr);
+                    QCOMPARE(file_dialog->nameFilters(), QStringList{"Wav Files (*.wav)"});
+                    // Typed into the chooser, as a person would.
+                    auto* name = file_dialog->findChild<QLineEdit*>("fileNameEdit");
+                    QVERIFY(name != nullptr);
+                    name->setText(QDir::tempPath() + "/other.wav");
+                    static_cast<QDialog*>(file_dialog)->accept();
+                },
+                dialog);
+            QTest::mouseClick(dialog->findChild<QPushButton*>("browse"), Qt::LeftButton);
+            // Browse rewrote every control from the dialog's values.
+            QCOMPARE(dialog->findChild<QLineEdit*>("tip_time")->text(), QString("7"));
+            QCOMPARE(dialog->findChild<QLineEdit*>("sound_file")->text(),
+                     QDir::tempPath() + "/other.wav");
+            QTest::mouseClick(dialog->findChild<QPushButton*>("preview"), Qt::LeftButton);
+            QTest::mouseClick(dialog->findChild<QPushButton*>("cancel"), Qt::LeftButton);
+        });
+        rig.menu(32779)->trigger();
+        const Options after = rig.window.controller().options();
+        QCOMPARE(after.tip_time, 7);
+        QCOMPARE(after.sound_file, std::string("/s/bell.wav"));
+        QCOMPARE(after.play_using, 1);
+        QCOMPARE(after.sound_on, 1);
+        QCOMPARE(after.back_time, 3);
+        // Preview played the dialog's choice of file, by the dialog's method.
+        QCOMPARE(rig.system.sounds,
+                 std::vector<std::string>{"async " + QDir::tempPath().toStdString() + "/other.wav"});
+    }
+
+    void an_unknown_method_shows_no_choice_and_ok_stores_none()
+    {
+        Rig rig;
+        rig.window.controller().apply_options({0, "", 2, 5, 0});
+        when_modal([&](QWidget* modal) {
+            QVERIFY(!modal->findChild<QRadioButton*>("amovie")->isChecked());
+            QVERIFY(!modal->findChild<QRadioButton*>("playsnd")->isChecked());
+            QVERIFY(modal->findChild<QCheckBox*>("sound_on")->isChecked()); // 5 shows ticked
+            QTest::mouseClick(modal->findChild<QPushButton*>("ok"), Qt::LeftButton);
+        });
+        rig.menu(32779)->trigger();
+        QCOMPARE(rig.window.controller().options().play_using, -1);
+        QCOMPARE(rig.window.controller().options().sound_on, 1);
+        QCOMPARE(rig.label(1021)->text(), QString("Sound ON"));
+    }
+
+    void cancel_keeps_an_unknown_method()
+    {
+        Rig rig;
+        rig.window.controller().apply_options({0, "", 2, 0, 0});
+        when_modal([](QWidget* modal) {
+            QTest::mouseClick(modal->findChild<QPushButton*>("cancel"), Qt::LeftButton);
+        });
+        rig.menu(32779)->trigger();
+        QCOMPARE(rig.window.controller().options().play_using, 2);
+    }
+
+    void ok_refuses_a_field_that_is_no_whole_number()
+    {
+        Rig rig;
+        rig.window.controller().apply_options({4, "", 0, 1, 2});
+        bool refused = false;
+        bool stayed_open = false;
+        when_modal([&](QWidget* modal) {
+            auto* dialog = qobject_cast<OptionsDialog*>(modal);
+            dialog->findChild<QLineEdit*>("back_time")->setText("abc");
+            dialog->findChild<QCheckBox*>("sound_on")->setChecked(false);
+            when_modal(
+                [&](QWidget* message) {
+                    refused = qobject_cast<QMessageBox*>(message) != nullptr;
+                    qobject_cast<QDialog*>(message)->accept();
+                },
+                dialog);
+            QTest::mouseClick(dialog->findChild<QPushButton*>("ok"), Qt::LeftButton);
+            stayed_open = dialog->isVisible();
+            dialog->findChild<QLineEdit*>("back_time")->setText(" -6 ");
+            QTest::mouseClick(dialog->findChild<QPushButton*>("ok"), Qt::LeftButton);
+        });
+        rig.menu(32779)->trigger();
+        QVERIFY(refused);
+        QVERIFY(stayed_open);
+        QCOMPARE(rig.window.controller().options().back_time, -6); // no range check
+        QCOMPARE(rig.window.controller().options().sound_on, 0);
+        QCOMPARE(rig.label(1021)->text(), QString("Sound Off"));
+    }
+
+private:
+    static void drop(Rig& rig, const std::vector<std::string>& paths)
+    {
+        QList<QUrl> urls;
+        for (const auto& path : paths)
+            urls.push_back(QUrl::fromLocalFile(QString::fromStdString(path)));
+        rig.window.drop_urls(urls);
+    }
+};
+
+} // namespace cuedeck::testing
+
+QTEST_MAIN(cuedeck::testing::MainWindowTest)
+#include "main_window_test.moc"
