@@ -10,6 +10,9 @@ packages=(
   libcanberra-dev qt6-base-dev
   mpv espeak-ng sox
   xvfb xauth fonts-liberation2
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  g++-mingw-w64-i686-posix binutils-mingw-w64-i686
+  wine wine64 fonts-wine
 )
 
 missing=()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets everything up and runs every test: the normal build (unit, GUI and
 # player integration tests), the same tests under the address and
-# undefined-behaviour sanitizers, and the fuzzers for a bounded time.
+# undefined-behaviour sanitizers, the fuzzers for a bounded time, and the
+# Windows build with its tests under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,3 +15,6 @@ for preset in default sanitize fuzz; do
   cmake --build --preset "$preset" -j "$jobs"
   ctest --preset "$preset" -j "$jobs"
 done
+
+echo "=== windows ==="
+scripts/windows-tests.sh

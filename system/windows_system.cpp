@@ -1,0 +1,100 @@
+#include "system/windows_system.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <vector>
+
+namespace cuedeck {
+
+std::string WindowsSystem::executable_path()
+{
+    std::vector<char> buffer(MAX_PATH + 1);
+    for (;;) {
+        const DWORD length =
+            GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length == 0)
+            return {};
+        if (length < buffer.size() - 1)
+            return std::string(buffer.data(), length);
+        buffer.resize(buffer.size() * 2); // cut short: try a larger buffer
+    }
+}
+
+void WindowsSystem::sleep_ms(int milliseconds)
+{
+    Sleep(static_cast<DWORD>(milliseconds));
+}
+
+std::string WindowsSystem::command_line()
+{
+    return GetCommandLineA();
+}
+
+std::optional<std::string> WindowsSystem::read_file(const std::string& path)
+{
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr)
+        return std::nullopt;
+    std::string contents;
+    char buffer[65536];
+    std::size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+        contents.append(buffer, got);
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (failed)
+        return std::nullopt;
+    return contents;
+}
+
+bool WindowsSystem::replace_file(const std::string& path, const std::string& contents)
+{
+    // A temporary file beside the old one, in text mode (CRLF line ends),
+    // then moved over it in one step; the old file stays whole on any failure.
+    const std::string temporary = path + ".cuedeck-new";
+    std::FILE* file = std::fopen(temporary.c_str(), "w");
+    if (file == nullptr)
+        return false;
+    const bool written = std::fwrite(contents.data(), 1, contents.size(), file) == contents.size();
+    const bool flushed = std::fflush(file) == 0;
+    const bool closed = std::fclose(file) == 0;
+    if (!written || !flushed || !closed ||
+        !MoveFileExA(temporary.c_str(), path.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        DeleteFileA(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+std::optional<std::string> WindowsSystem::stored_name(const EntryQuery& query)
+{
+    const std::string prefix(query.typed_prefix);
+    WIN32_FIND_DATAA found{};
+    const HANDLE search = FindFirstFileA(prefix.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    FindClose(search);
+    return std::string(found.cFileName);
+}
+
+std::string WindowsSystem::alarm_command(const std::string& path)
+{
+    // Quoted, so that a path with blanks stays one argument.
+    return "c:/windows/rundll32 amovie.ocx,RunDll /play /close \"" + path + "\"";
+}
+
+void WindowsSystem::play_sound_detached(const std::string& path)
+{
+    WinExec(alarm_command(path).c_str(), SW_SHOWNOACTIVATE);
+}
+
+void WindowsSystem::play_sound_async(const std::string& path)
+{
+    // Asynchronous, never cutting off a sound already playing, giving up at
+    // once when the device is busy; an event name first, then a file name.
+    PlaySoundA(path.c_str(), nullptr, SND_ASYNC | SND_NOSTOP | SND_NOWAIT);
+}
+
+} // namespace cuedeck

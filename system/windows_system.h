@@ -1,0 +1,26 @@
+#pragma once
+
+#include "control/system.h"
+
+namespace cuedeck {
+
+/// The machine on Windows: the ANSI calls the program was written for.
+class WindowsSystem : public System
+{
+public:
+    std::string executable_path() override;
+    char path_separator() const override { return '\\'; }
+    bool has_drive_letters() const override { return true; }
+    void sleep_ms(int milliseconds) override;
+    std::string command_line() override;
+    std::optional<std::string> read_file(const std::string& path) override;
+    bool replace_file(const std::string& path, const std::string& contents) override;
+    std::optional<std::string> stored_name(const EntryQuery& query) override;
+    void play_sound_detached(const std::string& path) override;
+    void play_sound_async(const std::string& path) override;
+
+    /// The command line that plays an alarm file through the media control.
+    static std::string alarm_command(const std::string& path);
+};
+
+} // namespace cuedeck

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "control/controller.h"
+#include "player/fake_player_backend.h"
+
+namespace cuedeck::testing {
+
+/// A transport command sequence run on a controller whose player starts in
+/// `model`. The same scenarios run against the fake player and, on Windows,
+/// against a stand-in player window, so the two records can be compared.
+struct TransportScenario
+{
+    const char* name;
+    FakePlayerBackend::Model model;
+    std::function<void(Controller&)> run;
+};
+
+inline std::vector<TransportScenario> transport_scenarios()
+{
+    const FakePlayerBackend::Model playing{1, 5, 1, 12000, 300, 50, "2. test - Winamp", ""};
+    const FakePlayerBackend::Model paused{3, 5, 1, 12000, 300, 50, "2. test - Winamp", ""};
+    const FakePlayerBackend::Model stopped{0, 5, 1, 0, 300, 50, "2. test - Winamp", ""};
+    return {
+        {"PlayPauseWhilePlayingWithBackTime", playing,
+         [](Controller& c) {
+             c.state().back_time = 5;
+             c.play_pause();
+         }},
+        {"PlayPauseNearTheStart", {1, 5, 1, 3200, 300, 50, "2. test - Winamp", ""},
+         [](Controller& c) {
+             c.state().back_time = 5;
+             c.play_pause();
+         }},
+        {"PlayPauseWhilePaused", paused, [](Controller& c) { c.play_pause(); }},
+        {"PlayPauseWhileStopped", stopped, [](Controller& c) { c.play_pause(); }},
+        {"ZeroRewindAndSkips", paused,
+         [](Controller& c) {
+             c.zero();
+             c.forward_5_seconds();
+             c.back_5_seconds();
+             c.rewind();
+         }},
+        {"TipMovesAndUndo", playing,
+         [](Controller& c) {
+             c.next_tip();
+             c.next_tip();
+             c.last_tip();
+             c.undo();
+             c.redo();
+         }},
+        {"VolumeAndTipTimer", playing,
+         [](Controller& c) {
+             c.volume_up();
+             c.volume_down();
+             c.state().tip_time = 2;
+             c.tip_timer();
+             c.tick();
+         }},
+        {"GoToTargetClamped", paused,
+         [](Controller& c) {
+             c.state().target_tip = 7;
+             c.state().target_seconds = 83;
+             c.go_to_target();
+         }},
+    };
+}
+
+/// The record without what only the fake can see: caption reads (the
+/// Windows player's caption is read without a message) and hand-overs (a
+/// separate program run).
+inline std::vector<std::string> window_message_traffic(const std::vector<std::string>& record)
+{
+    std::vector<std::string> result;
+    for (const std::string& event : record) {
+        if (event != "caption" && event.rfind("hand_over ", 0) != 0 && event != "find" &&
+            event != "start" && event != "abandon_start")
+            result.push_back(event);
+    }
+    return result;
+}
+
+} // namespace cuedeck::testing

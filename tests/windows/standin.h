@@ -1,0 +1,83 @@
+#pragma once
+
+#include <windows.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "player/fake_player_backend.h"
+
+namespace cuedeck::testing {
+
+/// The folder of the running test program, with its trailing backslash.
+inline std::string program_folder()
+{
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder = path;
+    return folder.substr(0, folder.rfind('\\') + 1);
+}
+
+/// The stand-in player, running in a process of its own.
+class StandIn
+{
+public:
+    explicit StandIn(const FakePlayerBackend::Model& model, const std::string& name = "standin")
+        : m_log(program_folder() + name + ".log")
+    {
+        std::string command = "\"" + program_folder() + "winamp_standin.exe\" \"" + m_log + "\" " +
+                              std::to_string(model.play_state) + " " +
+                              std::to_string(model.playlist_length) + " " +
+                              std::to_string(model.playlist_index) + " " +
+                              std::to_string(model.position_ms) + " " +
+                              std::to_string(model.track_length_s) + " \"" + model.caption + "\"";
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        m_started = CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                   nullptr, &startup, &m_process) != 0;
+        for (int i = 0; m_started && i < 500 && FindWindowA("Winamp v1.x", nullptr) == nullptr; ++i)
+            Sleep(10);
+    }
+    ~StandIn()
+    {
+        if (!m_started)
+            return;
+        if (HWND window = FindWindowA("Winamp v1.x", nullptr))
+            PostMessageA(window, WM_CLOSE, 0, 0);
+        if (WaitForSingleObject(m_process.hProcess, 5000) != WAIT_OBJECT_0)
+            TerminateProcess(m_process.hProcess, 1);
+        CloseHandle(m_process.hProcess);
+        CloseHandle(m_process.hThread);
+    }
+    StandIn(const StandIn&) = delete;
+    StandIn& operator=(const StandIn&) = delete;
+
+    bool running() const { return m_started && FindWindowA("Winamp v1.x", nullptr) != nullptr; }
+
+    /// Wait until the process has ended (after it was told to close).
+    bool wait_for_exit() const
+    {
+        return WaitForSingleObject(m_process.hProcess, 5000) == WAIT_OBJECT_0;
+    }
+
+    /// Every message the stand-in received so far.
+    std::vector<std::string> log() const
+    {
+        std::vector<std::string> lines;
+        std::ifstream file(m_log);
+        for (std::string line; std::getline(file, line);) {
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            lines.push_back(line);
+        }
+        return lines;
+    }
+
+private:
+    std::string m_log;
+    PROCESS_INFORMATION m_process{};
+    bool m_started = false;
+};
+
+} // namespace cuedeck::testing

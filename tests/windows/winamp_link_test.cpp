@@ -1,0 +1,155 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "control/controller.h"
+#include "files/command_line.h"
+#include "player/fake_player_backend.h"
+#include "player/winamp/winamp_backend.h"
+#include "standin.h"
+#include "support/fake_system.h"
+#include "support/fake_view.h"
+#include "support/transport_scenarios.h"
+#include "system/windows_system.h"
+
+namespace cuedeck::testing {
+namespace {
+
+using ::testing::ElementsAre;
+
+class SameMessagesAsTheFake : public ::testing::TestWithParam<TransportScenario>
+{
+};
+
+TEST_P(SameMessagesAsTheFake, OnTheWindowsPlayer)
+{
+    const TransportScenario& scenario = GetParam();
+
+    FakeView fake_view;
+    FakeSystem fake_system;
+    FakePlayerBackend fake;
+    fake.model = scenario.model;
+    Controller on_fake(fake_view, fake, fake_system);
+    on_fake.player().find();
+    scenario.run(on_fake);
+
+    StandIn standin(scenario.model, scenario.name);
+    ASSERT_TRUE(standin.running());
+    FakeView view;
+    FakeSystem system;
+    WinampBackend winamp;
+    Controller on_windows(view, winamp, system);
+    on_windows.connect_player();
+    scenario.run(on_windows);
+
+    const auto expected = window_message_traffic(fake.log);
+    EXPECT_FALSE(expected.empty());
+    EXPECT_EQ(standin.log(), expected);
+    EXPECT_EQ(view.fields, fake_view.fields);
+}
+
+INSTANTIATE_TEST_SUITE_P(Scenarios, SameMessagesAsTheFake,
+                         ::testing::ValuesIn(transport_scenarios()),
+                         [](const auto& test) { return std::string(test.param.name); });
+
+TEST(WindowsPlayer, ARunningPlayerIsFoundAndItsCaptionShown)
+{
+    StandIn standin({3, 5, 1, 12000, 185, 50, "2. test - Winamp", ""});
+    ASSERT_TRUE(standin.running());
+    FakeView view;
+    FakeSystem system;
+    WinampBackend winamp;
+    Controller controller(view, winamp, system);
+    controller.connect_player();
+    EXPECT_EQ(system.sleeps, 0); // found at once, nothing started
+    controller.refresh();
+    EXPECT_EQ(view.field(FieldId::Playing), "2 of 5   2. test - Winamp");
+    EXPECT_EQ(view.field(FieldId::TipLength), "3:05");
+}
+
+TEST(WindowsPlayer, AClosedPlayerReadsAsNone)
+{
+    StandIn standin({3, 5, 1, 12000, 185, 50, "2. test - Winamp", ""});
+    FakeView view;
+    FakeSystem system;
+    WinampBackend winamp;
+    Controller controller(view, winamp, system);
+    controller.connect_player();
+    controller.player().close();
+    ASSERT_TRUE(standin.wait_for_exit());
+    EXPECT_FALSE(controller.player().connected());
+    EXPECT_EQ(controller.player().playlist_length(), 0);
+    controller.refresh();
+    EXPECT_EQ(view.field(FieldId::Playing), "1 of 0   ");
+}
+
+TEST(WindowsPlayer, AMissingPlayerGivesTheMessageNamingItsPath)
+{
+    FakeView view;
+    FakeSystem system;
+    WinampBackend winamp;
+    Controller controller(view, winamp, system);
+    controller.connect_player();
+    EXPECT_THAT(view.messages,
+                ElementsAre("Cannot find Winamp\n(c:\\program files\\winamp\\winamp.exe)"));
+}
+
+TEST(WindowsSystem, ExpandsShortAndMiscasedPathsOnARealTree)
+{
+    WindowsSystem system;
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    const std::string root = std::string(temp) + "cuedeck long path test\\";
+    const std::string folder = root + "Tape Groups of 1974\\";
+    CreateDirectoryA(root.c_str(), nullptr);
+    CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string file = folder + "Harbour Interviews.grp";
+    ASSERT_TRUE(system.replace_file(file, "x\n1\n0:00\n"));
+
+    char short_path[MAX_PATH] = {};
+    ASSERT_NE(GetShortPathNameA(file.c_str(), short_path, MAX_PATH), 0u);
+    EXPECT_EQ(expand_long_path(short_path, system), file);
+    std::string upper = file;
+    for (char& c : upper)
+        c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
+    const auto from_upper = tape_group_from_command_line("cuedeck.exe " + upper, system);
+    ASSERT_TRUE(from_upper);
+    const std::string stored_end = "\\Tape Groups of 1974\\Harbour Interviews.grp";
+    EXPECT_EQ(from_upper->substr(from_upper->size() - stored_end.size()), stored_end);
+    EXPECT_EQ(tape_group_from_command_line("\"c:\\x\\cuedeck.exe\" \"" + file + "\"", system), file);
+
+    DeleteFileA(file.c_str());
+    RemoveDirectoryA(folder.c_str());
+    RemoveDirectoryA(root.c_str());
+}
+
+TEST(WindowsSystem, WritesTextWithWindowsLineEndsAndReplacesWhole)
+{
+    WindowsSystem system;
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    const std::string file = std::string(temp) + "cuedeck-replace.grp";
+    ASSERT_TRUE(system.replace_file(file, "a much longer first version\n1\n0:00\n"));
+    ASSERT_TRUE(system.replace_file(file, "b\n2\n0:01\n"));
+    EXPECT_EQ(system.read_file(file), "b\r\n2\r\n0:01\r\n");
+    EXPECT_FALSE(system.replace_file(std::string(temp) + "no such folder\\x.grp", "x"));
+    DeleteFileA(file.c_str());
+}
+
+TEST(WindowsSystem, QuotesTheAlarmPath)
+{
+    EXPECT_EQ(WindowsSystem::alarm_command("C:\\My Sounds\\bell.wav"),
+              "c:/windows/rundll32 amovie.ocx,RunDll /play /close \"C:\\My Sounds\\bell.wav\"");
+}
+
+TEST(WindowsSystem, TheExeDirectoryKeepsItsBackslash)
+{
+    WindowsSystem system;
+    FakeView view;
+    FakePlayerBackend player;
+    Controller controller(view, player, system);
+    controller.find_exe_directory();
+    EXPECT_EQ(controller.state().exe_directory, program_folder());
+}
+
+} // namespace
+} // namespace cuedeck::testing
