@@ -1,11 +1,21 @@
-// Writes the program's pictures as PNG files: the icon for the desktop, and
-// a screenshot of the main window on a made-up tape group (for the README).
-// Runs on any Qt platform, the offscreen one included.
+// Writes the program's pictures, drawn by its own code, as files:
+//
+//     cuedeck_make_pictures icon FILE.png          the desktop icon
+//     cuedeck_make_pictures screenshot FILE.png    the main window on a made-up tape group
+//     cuedeck_make_pictures ico FILE.ico           icon 128 of the Windows build (32 and 16 px)
+//     cuedeck_make_pictures bmp FILE.bmp           bitmap 131 of the Windows build (STOP)
+//
+// The Windows pictures use the 16 standard colours. Runs on any Qt
+// platform, the offscreen one included.
 #include <QApplication>
+#include <QFile>
+#include <QIcon>
+#include <QImage>
 #include <QPixmap>
 
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include "player/fake_player_backend.h"
 #include "system/posix_system.h"
@@ -13,6 +23,123 @@
 #include "ui/pictures.h"
 
 namespace {
+
+const QList<QRgb> standard_colours = {
+    qRgb(0, 0, 0),       qRgb(128, 0, 0),     qRgb(0, 128, 0),   qRgb(128, 128, 0),
+    qRgb(0, 0, 128),     qRgb(128, 0, 128),   qRgb(0, 128, 128), qRgb(192, 192, 192),
+    qRgb(128, 128, 128), qRgb(255, 0, 0),     qRgb(0, 255, 0),   qRgb(255, 255, 0),
+    qRgb(0, 0, 255),     qRgb(255, 0, 255),   qRgb(0, 255, 255), qRgb(255, 255, 255),
+};
+
+void put16(std::vector<unsigned char>& out, unsigned value)
+{
+    out.push_back(static_cast<unsigned char>(value & 0xFF));
+    out.push_back(static_cast<unsigned char>((value >> 8) & 0xFF));
+}
+
+void put32(std::vector<unsigned char>& out, unsigned value)
+{
+    put16(out, value & 0xFFFF);
+    put16(out, value >> 16);
+}
+
+/// The 40-byte header, the 16-colour palette and the 4-bit rows, bottom up.
+/// For an icon the height is doubled and a 1-bit transparency mask follows.
+std::vector<unsigned char> four_bit_dib(const QImage& picture, bool with_mask)
+{
+    const QImage indexed = picture.convertToFormat(QImage::Format_Indexed8, standard_colours,
+                                                   Qt::ThresholdDither | Qt::AvoidDither);
+    const int width = picture.width();
+    const int height = picture.height();
+    const int row_bytes = ((width + 1) / 2 + 3) / 4 * 4;
+    const int mask_row_bytes = ((width + 7) / 8 + 3) / 4 * 4;
+    std::vector<unsigned char> out;
+    put32(out, 40);
+    put32(out, static_cast<unsigned>(width));
+    put32(out, static_cast<unsigned>(with_mask ? height * 2 : height));
+    put16(out, 1);
+    put16(out, 4);
+    put32(out, 0);
+    put32(out, static_cast<unsigned>(row_bytes * height + (with_mask ? mask_row_bytes * height : 0)));
+    put32(out, 0);
+    put32(out, 0);
+    put32(out, 16);
+    put32(out, 0);
+    for (const QRgb colour : standard_colours) {
+        out.push_back(static_cast<unsigned char>(qBlue(colour)));
+        out.push_back(static_cast<unsigned char>(qGreen(colour)));
+        out.push_back(static_cast<unsigned char>(qRed(colour)));
+        out.push_back(0);
+    }
+    for (int y = height - 1; y >= 0; --y) {
+        std::vector<unsigned char> row(static_cast<std::size_t>(row_bytes), 0);
+        for (int x = 0; x < width; ++x) {
+            const int index = qAlpha(picture.pixel(x, y)) < 128 ? 0 : indexed.pixelIndex(x, y);
+            row[static_cast<std::size_t>(x / 2)] |=
+                static_cast<unsigned char>(x % 2 == 0 ? index << 4 : index);
+        }
+        out.insert(out.end(), row.begin(), row.end());
+    }
+    if (with_mask) {
+        for (int y = height - 1; y >= 0; --y) {
+            std::vector<unsigned char> row(static_cast<std::size_t>(mask_row_bytes), 0);
+            for (int x = 0; x < width; ++x) {
+                if (qAlpha(picture.pixel(x, y)) < 128)
+                    row[static_cast<std::size_t>(x / 8)] |= static_cast<unsigned char>(0x80 >> (x % 8));
+            }
+            out.insert(out.end(), row.begin(), row.end());
+        }
+    }
+    return out;
+}
+
+bool write_file(const char* path, const std::vector<unsigned char>& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) &&
+           file.write(reinterpret_cast<const char*>(bytes.data()),
+                      static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size());
+}
+
+bool write_bmp(const char* path)
+{
+    const std::vector<unsigned char> dib =
+        four_bit_dib(cuedeck::stop_picture().toImage(), false);
+    std::vector<unsigned char> out = {'B', 'M'};
+    put32(out, static_cast<unsigned>(14 + dib.size()));
+    put32(out, 0);
+    put32(out, 14 + 40 + 16 * 4);
+    out.insert(out.end(), dib.begin(), dib.end());
+    return write_file(path, out);
+}
+
+bool write_ico(const char* path)
+{
+    const int sizes[] = {32, 16};
+    std::vector<std::vector<unsigned char>> images;
+    for (const int size : sizes)
+        images.push_back(
+            four_bit_dib(cuedeck::application_icon().pixmap(size, size).toImage(), true));
+    std::vector<unsigned char> out;
+    put16(out, 0);
+    put16(out, 1);
+    put16(out, 2);
+    unsigned offset = 6 + 16 * 2;
+    for (std::size_t i = 0; i < images.size(); ++i) {
+        out.push_back(static_cast<unsigned char>(sizes[i]));
+        out.push_back(static_cast<unsigned char>(sizes[i]));
+        out.push_back(16);
+        out.push_back(0);
+        put16(out, 1);
+        put16(out, 4);
+        put32(out, static_cast<unsigned>(images[i].size()));
+        put32(out, offset);
+        offset += static_cast<unsigned>(images[i].size());
+    }
+    for (const auto& image : images)
+        out.insert(out.end(), image.begin(), image.end());
+    return write_file(path, out);
+}
 
 bool write_screenshot(const char* path)
 {
@@ -38,12 +165,19 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     if (argc < 3) {
-        std::fprintf(stderr, "usage: %s icon|screenshot FILE.png\n", argv[0]);
+        std::fprintf(stderr, "usage: %s icon|screenshot|ico|bmp FILE\n", argv[0]);
         return 2;
     }
-    const bool written = std::strcmp(argv[1], "icon") == 0
-                             ? cuedeck::application_icon().pixmap(128, 128).save(argv[2], "PNG")
-                             : write_screenshot(argv[2]);
+    const std::string what = argv[1];
+    bool written = false;
+    if (what == "icon")
+        written = cuedeck::application_icon().pixmap(128, 128).save(argv[2], "PNG");
+    else if (what == "screenshot")
+        written = write_screenshot(argv[2]);
+    else if (what == "ico")
+        written = write_ico(argv[2]);
+    else if (what == "bmp")
+        written = write_bmp(argv[2]);
     if (!written)
         std::fprintf(stderr, "%s: cannot write %s\n", argv[0], argv[2]);
     return written ? 0 : 1;

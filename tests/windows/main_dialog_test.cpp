@@ -1,0 +1,222 @@
+#include <windows.h>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <shlobj.h>
+
+#include "control/commands.h"
+#include "player/fake_player_backend.h"
+#include "support/fake_system.h"
+#include "ui/win32/main_dialog.h"
+#include "ui/win32/options_dialog_win32.h"
+#include "ui/win32/resource_ids.h"
+
+namespace cuedeck::testing {
+namespace {
+
+/// Deliver every message waiting, the way the dialog's own loop would.
+void pump(HWND dialog)
+{
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (!IsDialogMessageA(dialog, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+    }
+}
+
+/// The main window, opened on a fake player in a list of five, playing tip
+/// 2 at 10 s, with a history to undo and redo.
+struct Rig
+{
+    Rig()
+    {
+        player.model = {1, 5, 1, 10000, 300, 50, "2. interview - fake", ""};
+        window = dialog.open_modeless();
+        player.log.clear();
+        auto& history = dialog.controller().state().history;
+        history.push({0, 0});
+        history.push({1, 3});
+        history.push({3, 7});
+        history.step_back();
+    }
+
+    FakePlayerBackend player;
+    FakeSystem system;
+    MainDialog dialog{GetModuleHandleA(nullptr), player, system};
+    HWND window = nullptr;
+};
+
+std::vector<std::string> traffic_of(Command command)
+{
+    Rig rig;
+    run_command(rig.dialog.controller(), command);
+    return rig.player.traffic();
+}
+
+TEST(MainDialog, OpensWithItsCaptionAndTheStopPictureHidden)
+{
+    Rig rig;
+    ASSERT_NE(rig.window, nullptr);
+    char caption[128] = {};
+    GetWindowTextA(rig.window, caption, sizeof caption);
+    EXPECT_STREQ(caption, "Cuedeck - Winamp for Tape Groups");
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(rig.window, IDC_STOP_PICTURE)));
+    char sound[32] = {};
+    GetDlgItemTextA(rig.window, IDC_SOUND_STATE, sound, sizeof sound);
+    EXPECT_STREQ(sound, "Sound ON");
+
+    auto& state = rig.dialog.controller().state();
+    state.tip_timer_running = 1;
+    state.tip_seconds_left = 1;
+    rig.dialog.controller().tick();
+    EXPECT_TRUE(IsWindowVisible(GetDlgItem(rig.window, IDC_STOP_PICTURE)));
+}
+
+TEST(MainDialog, EveryKeyOfTheTableReachesItsCommandThroughPostedKeyDowns)
+{
+    for (const KeyBinding& binding : key_table()) {
+        Rig rig;
+        PostMessageA(rig.window, WM_KEYDOWN, static_cast<WPARAM>(binding.virtual_key), 0);
+        pump(rig.window);
+        EXPECT_EQ(rig.player.traffic(), traffic_of(binding.command))
+            << "virtual key " << binding.virtual_key;
+    }
+}
+
+TEST(MainDialog, OtherKeysAndOkOrCancelDoNothing)
+{
+    Rig rig;
+    for (const WPARAM key : {WPARAM{VK_RETURN}, WPARAM{VK_ESCAPE}, WPARAM{'A'}, WPARAM{VK_TAB}})
+        PostMessageA(rig.window, WM_KEYDOWN, key, 0);
+    pump(rig.window);
+    SendMessageA(rig.window, WM_COMMAND, IDOK, 0);
+    SendMessageA(rig.window, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(IsWindow(rig.window));
+    EXPECT_TRUE(rig.player.traffic().empty());
+    EXPECT_TRUE(rig.system.files.empty()); // no shut-down: settings not written
+}
+
+TEST(MainDialog, ButtonsAndMenuItemsRunTheirCommands)
+{
+    for (const ButtonBinding& button : button_table()) {
+        Rig rig;
+        SendMessageA(rig.window, WM_COMMAND, MAKEWPARAM(button.control_id, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(rig.window, button.control_id)));
+        EXPECT_EQ(rig.player.traffic(), traffic_of(button.command)) << button.control_id;
+    }
+    Rig rig;
+    SendMessageA(rig.window, WM_COMMAND, 32781, 0); // Edit, Undo
+    EXPECT_EQ(rig.dialog.controller().state().current_tip, 0);
+    HMENU menu = GetMenu(rig.window);
+    char text[64] = {};
+    GetMenuStringA(menu, 32782, text, sizeof text, MF_BYCOMMAND);
+    EXPECT_STREQ(text, "&Redo (D)");
+}
+
+TEST(MainDialog, TheCloseBoxShutsDown)
+{
+    Rig rig;
+    SendMessageA(rig.window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(rig.player.traffic(), std::vector<std::string>{"close"});
+    EXPECT_EQ(rig.system.files.count("/opt/cuedeck/cuedeck.dat"), 1u);
+    EXPECT_FALSE(IsWindow(rig.window));
+}
+
+/// A drop of these paths, as the shell hands it to the window.
+HDROP make_drop(const std::vector<std::string>& paths)
+{
+    std::string names;
+    for (const auto& path : paths)
+        names += path + '\0';
+    names += '\0';
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size());
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->fWide = FALSE;
+    memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), names.data(), names.size());
+    GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
+}
+
+TEST(MainDialog, TakesADropOfOneFileAndIgnoresTwo)
+{
+    Rig one;
+    SendMessageA(one.window, WM_DROPFILES, reinterpret_cast<WPARAM>(make_drop({"C:\\m\\talk.wav"})), 0);
+    EXPECT_EQ(one.player.model.loaded, "C:\\m\\talk.wav");
+    Rig two;
+    SendMessageA(two.window, WM_DROPFILES,
+                 reinterpret_cast<WPARAM>(make_drop({"C:\\m\\a.m3u", "C:\\m\\b.m3u"})), 0);
+    EXPECT_TRUE(two.player.traffic().empty());
+}
+
+class OptionsExchange : public ::testing::Test
+{
+protected:
+    OptionsExchange()
+    {
+        options.set_refusal([this](HWND) { ++refusals; });
+    }
+
+    HWND open(const Options& values)
+    {
+        options.set_values(values);
+        return options.open_modeless(nullptr);
+    }
+
+    static std::string text(HWND dialog, int id)
+    {
+        char buffer[256] = {};
+        GetDlgItemTextA(dialog, id, buffer, sizeof buffer);
+        return buffer;
+    }
+
+    std::vector<std::string> previews;
+    int refusals = 0;
+    OptionsDialogWin32 options{GetModuleHandleA(nullptr), [this](int method, const std::string& path) {
+                                   previews.push_back(std::to_string(method) + " " + path);
+                               }};
+};
+
+TEST_F(OptionsExchange, FillsTheControlsAndReadsThemBackOnOk)
+{
+    HWND dialog = open({15, "C:\\s\\bell.wav", 1, 1, 3});
+    EXPECT_EQ(text(dialog, IDC_OPT_TIP_TIME), "15");
+    EXPECT_EQ(text(dialog, IDC_OPT_SOUND_FILE), "C:\\s\\bell.wav");
+    EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_OPT_PLAYSND), BST_CHECKED);
+    SetDlgItemTextA(dialog, IDC_OPT_BACK_TIME, "-6");
+    CheckDlgButton(dialog, IDC_OPT_SOUND_ON, BST_UNCHECKED);
+    SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+    EXPECT_FALSE(IsWindow(dialog));
+    EXPECT_EQ(options.values().back_time, -6);
+    EXPECT_EQ(options.values().sound_on, 0);
+    EXPECT_EQ(options.values().play_using, 1);
+}
+
+TEST_F(OptionsExchange, AnUnknownMethodShowsNoChoiceAndOkStoresNone)
+{
+    HWND dialog = open({0, "", 2, 0, 0});
+    EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_OPT_AMOVIE), BST_UNCHECKED);
+    EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_OPT_PLAYSND), BST_UNCHECKED);
+    SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(options.values().play_using, -1);
+}
+
+TEST_F(OptionsExchange, OkRefusesANumberFieldWithoutAWholeNumberAndStaysOpen)
+{
+    HWND dialog = open({4, "", 0, 1, 2});
+    SetDlgItemTextA(dialog, IDC_OPT_TIP_TIME, "abc");
+    SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(refusals, 1);
+    EXPECT_TRUE(IsWindow(dialog));
+    // Preview plays what was read before the refused field, sound on or off.
+    SetDlgItemTextA(dialog, IDC_OPT_SOUND_FILE, "C:\\s\\new.wav");
+    SendMessageA(dialog, WM_COMMAND, IDC_OPT_PREVIEW, 0);
+    EXPECT_EQ(previews, std::vector<std::string>{"0 C:\\s\\new.wav"});
+    SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_FALSE(IsWindow(dialog));
+}
+
+} // namespace
+} // namespace cuedeck::testing

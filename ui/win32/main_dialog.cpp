@@ -1,0 +1,325 @@
+#include "ui/win32/main_dialog.h"
+
+#include <commdlg.h>
+#include <shellapi.h>
+
+#include <vector>
+
+#include "ui/win32/options_dialog_win32.h"
+#include "ui/win32/resource_ids.h"
+
+namespace cuedeck {
+
+namespace {
+
+constexpr UINT_PTR tick_timer_id = 1;
+constexpr UINT tick_period_ms = 1000;
+
+/// Arial at 54 points, made once and shared by the two read-outs for the
+/// life of the process.
+HFONT large_font(HWND window)
+{
+    static HFONT font = [window] {
+        HDC screen = GetDC(window);
+        const int height = -MulDiv(54, GetDeviceCaps(screen, LOGPIXELSY), 72);
+        ReleaseDC(window, screen);
+        return CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                           DEFAULT_PITCH | FF_SWISS, "Arial");
+    }();
+    return font;
+}
+
+/// The program's name for message boxes: its file name without extension.
+std::string program_name()
+{
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string name = path;
+    name = name.substr(name.find_last_of("\\/") + 1);
+    return name.substr(0, name.rfind('.'));
+}
+
+INT_PTR CALLBACK about_procedure(HWND window, UINT message, WPARAM wparam, LPARAM)
+{
+    if (message == WM_INITDIALOG)
+        return TRUE;
+    if (message == WM_COMMAND && (LOWORD(wparam) == IDOK || LOWORD(wparam) == IDCANCEL)) {
+        EndDialog(window, LOWORD(wparam));
+        return TRUE;
+    }
+    return FALSE;
+}
+
+} // namespace
+
+MainDialog::MainDialog(HINSTANCE instance, PlayerBackend& player, System& system)
+    : m_instance(instance), m_controller(*this, player, system),
+      m_options(std::make_unique<OptionsDialogWin32>(
+          instance, [this](int method, const std::string& path) {
+              m_controller.play_alarm(method, path);
+          }))
+{
+}
+
+MainDialog::~MainDialog()
+{
+    if (!m_modal && m_window != nullptr && IsWindow(m_window))
+        DestroyWindow(m_window);
+}
+
+INT_PTR MainDialog::run()
+{
+    m_modal = true;
+    return DialogBoxParamA(m_instance, MAKEINTRESOURCEA(IDD_CUEDECK_DIALOG), nullptr, procedure,
+                           reinterpret_cast<LPARAM>(this));
+}
+
+HWND MainDialog::open_modeless()
+{
+    m_modal = false;
+    return CreateDialogParamA(m_instance, MAKEINTRESOURCEA(IDD_CUEDECK_DIALOG), nullptr,
+                              procedure, reinterpret_cast<LPARAM>(this));
+}
+
+INT_PTR CALLBACK MainDialog::procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
+{
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrA(window, DWLP_USER, lparam);
+        auto* dialog = reinterpret_cast<MainDialog*>(lparam);
+        dialog->m_window = window;
+    }
+    auto* dialog = reinterpret_cast<MainDialog*>(GetWindowLongPtrA(window, DWLP_USER));
+    return dialog != nullptr ? dialog->handle(message, wparam) : FALSE;
+}
+
+INT_PTR MainDialog::handle(UINT message, WPARAM wparam)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        initialise();
+        m_controller.start_up();
+        return TRUE;
+    case WM_SYSCOMMAND:
+        if ((wparam & 0xFFF0) == IDM_ABOUTBOX) {
+            open_about();
+            return TRUE;
+        }
+        return FALSE;
+    case WM_PAINT:
+        return paint_minimised() ? TRUE : FALSE;
+    case WM_QUERYDRAGICON:
+        return reinterpret_cast<INT_PTR>(m_icon);
+    case WM_KEYDOWN:
+        // The repeat count and key flags are not looked at: a held key
+        // repeats its command, and Ctrl with a letter acts like the letter.
+        if (const auto bound = command_for_key(static_cast<int>(wparam)))
+            carry_out(*bound);
+        return FALSE;
+    case WM_TIMER:
+        m_controller.tick();
+        return FALSE;
+    case WM_COMMAND:
+        command(LOWORD(wparam), HIWORD(wparam));
+        return TRUE;
+    case WM_CLOSE:
+        m_controller.shut_down(WindowEnding::DefaultClose);
+        return TRUE;
+    case WM_DROPFILES:
+        drop(reinterpret_cast<HDROP>(wparam));
+        return TRUE;
+    case WM_GETDLGCODE:
+        // The window wants every key, so that Space, the arrows and the rest
+        // reach the key table instead of moving the focus or pressing buttons.
+        SetWindowLongPtrA(m_window, DWLP_MSGRESULT, DLGC_WANTALLKEYS);
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+void MainDialog::initialise()
+{
+    HMENU system_menu = GetSystemMenu(m_window, FALSE);
+    char about[64] = {};
+    if (system_menu != nullptr && LoadStringA(m_instance, IDS_ABOUTBOX, about, sizeof about) > 0) {
+        AppendMenuA(system_menu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuA(system_menu, MF_STRING, IDM_ABOUTBOX, about);
+    }
+    m_icon = LoadIconA(m_instance, MAKEINTRESOURCEA(IDR_MAINFRAME));
+    SendMessageA(m_window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
+    SendMessageA(m_window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon));
+    for (const int id : {IDC_COUNTER, IDC_TIP_TIMER})
+        SendDlgItemMessageA(m_window, id, WM_SETFONT,
+                            reinterpret_cast<WPARAM>(large_font(m_window)), TRUE);
+}
+
+bool MainDialog::paint_minimised()
+{
+    if (!IsIconic(m_window))
+        return false;
+    PAINTSTRUCT paint;
+    HDC context = BeginPaint(m_window, &paint);
+    SendMessageA(m_window, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(context), 0);
+    RECT client;
+    GetClientRect(m_window, &client);
+    const int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    DrawIcon(context, x, y, m_icon);
+    EndPaint(m_window, &paint);
+    return true;
+}
+
+void MainDialog::command(WORD id, WORD notification)
+{
+    // OK and Cancel (Enter or Escape on a button) must not end the window
+    // behind shut-down's back: the place and the settings would be lost.
+    if (id == IDOK || id == IDCANCEL)
+        return;
+    if (notification == BN_CLICKED) {
+        for (const ButtonBinding& button : button_table()) {
+            if (button.control_id == id) {
+                carry_out(button.command);
+                return;
+            }
+        }
+    }
+    for (const MenuItem& item : menu_table()) {
+        if (item.id == id) {
+            carry_out(item.command);
+            return;
+        }
+    }
+}
+
+void MainDialog::carry_out(Command command)
+{
+    if (run_command(m_controller, command))
+        return;
+    switch (command) {
+    case Command::Exit:
+        m_controller.shut_down(WindowEnding::AsOk);
+        break;
+    case Command::Settings:
+        open_settings();
+        break;
+    case Command::Help:
+        open_help();
+        break;
+    case Command::About:
+        open_about();
+        break;
+    default:
+        break;
+    }
+}
+
+void MainDialog::drop(HDROP files)
+{
+    std::vector<std::string> paths;
+    const UINT count = DragQueryFileA(files, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < count; ++i) {
+        std::string path(DragQueryFileA(files, i, nullptr, 0) + 1, '\0');
+        path.resize(DragQueryFileA(files, i, path.data(), static_cast<UINT>(path.size())));
+        paths.push_back(path);
+    }
+    DragFinish(files);
+    m_controller.drop(paths);
+}
+
+void MainDialog::open_settings()
+{
+    Options values = m_controller.options();
+    values.sound_on = values.sound_on != 0 ? 1 : 0;
+    m_options->set_values(values);
+    if (m_options->run(m_window))
+        m_controller.apply_options(m_options->values());
+}
+
+void MainDialog::open_help()
+{
+    const std::string path = m_controller.state().exe_directory + "cuedeck.html";
+    ShellExecuteA(nullptr, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void MainDialog::open_about()
+{
+    DialogBoxParamA(m_instance, MAKEINTRESOURCEA(IDD_ABOUTBOX), m_window, about_procedure, 0);
+}
+
+void MainDialog::set_field_text(FieldId field, const std::string& text)
+{
+    SetDlgItemTextA(m_window, static_cast<int>(field), text.c_str());
+}
+
+void MainDialog::show_alarm_picture(bool shown)
+{
+    ShowWindow(GetDlgItem(m_window, IDC_STOP_PICTURE), shown ? SW_SHOW : SW_HIDE);
+}
+
+void MainDialog::set_title(const std::string& title)
+{
+    SetWindowTextA(m_window, title.c_str());
+}
+
+void MainDialog::return_focus()
+{
+    SetFocus(m_window);
+}
+
+bool MainDialog::ask_yes_no(const std::string& text, const std::string& caption)
+{
+    return MessageBoxA(m_window, text.c_str(), caption.c_str(), MB_YESNO | MB_ICONEXCLAMATION) ==
+           IDYES;
+}
+
+void MainDialog::show_message(const std::string& text)
+{
+    MessageBoxA(m_window, text.c_str(), program_name().c_str(), MB_OK);
+}
+
+std::optional<std::string> MainDialog::choose_file(FileDialogMode mode, const std::string& filter,
+                                                   const std::string& default_extension)
+{
+    // "Description|*.a;*.b||" becomes the chooser's list of NUL-separated pairs.
+    std::string filters = filter;
+    for (char& c : filters) {
+        if (c == '|')
+            c = '\0';
+    }
+    std::vector<char> path(32768, '\0');
+    OPENFILENAMEA chooser{};
+    chooser.lStructSize = sizeof chooser;
+    chooser.hwndOwner = m_window;
+    chooser.lpstrFilter = filters.c_str();
+    chooser.lpstrFile = path.data();
+    chooser.nMaxFile = static_cast<DWORD>(path.size());
+    chooser.lpstrDefExt = default_extension.empty() ? nullptr : default_extension.c_str();
+    // Saving asks before replacing a file; opening takes any typed name.
+    chooser.Flags = mode == FileDialogMode::Save ? OFN_OVERWRITEPROMPT : 0;
+    const BOOL chosen = mode == FileDialogMode::Open ? GetOpenFileNameA(&chooser)
+                                                     : GetSaveFileNameA(&chooser);
+    if (!chosen)
+        return std::nullopt;
+    return std::string(path.data());
+}
+
+void MainDialog::start_tick()
+{
+    SetTimer(m_window, tick_timer_id, tick_period_ms, nullptr);
+}
+
+void MainDialog::stop_tick()
+{
+    KillTimer(m_window, tick_timer_id);
+}
+
+void MainDialog::end_window(WindowEnding ending)
+{
+    if (m_modal)
+        EndDialog(m_window, ending == WindowEnding::AsOk ? IDOK : IDCANCEL);
+    else
+        DestroyWindow(m_window);
+}
+
+} // namespace cuedeck

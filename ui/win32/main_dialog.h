@@ -1,0 +1,72 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "control/commands.h"
+#include "control/controller.h"
+#include "control/controller_view.h"
+
+namespace cuedeck {
+
+class OptionsDialogWin32;
+class PlayerBackend;
+class System;
+
+/// The main window on Windows: dialog template 102 and its message table.
+/// It turns keys, buttons, menu commands, drops, the timer and closing into
+/// Controller calls, and shows what the controller asks through
+/// ControllerView with the system's own boxes and choosers.
+class MainDialog : public ControllerView
+{
+public:
+    MainDialog(HINSTANCE instance, PlayerBackend& player, System& system);
+    ~MainDialog() override;
+    MainDialog(const MainDialog&) = delete;
+    MainDialog& operator=(const MainDialog&) = delete;
+
+    /// Run the window until it ends; the program ends with it.
+    INT_PTR run();
+    /// Open the window without a loop of its own, for a caller that pumps
+    /// messages (the tests).
+    HWND open_modeless();
+
+    HWND window() const { return m_window; }
+    Controller& controller() { return m_controller; }
+    OptionsDialogWin32& options() { return *m_options; }
+
+    // ControllerView
+    void set_field_text(FieldId field, const std::string& text) override;
+    void show_alarm_picture(bool shown) override;
+    void set_title(const std::string& title) override;
+    void return_focus() override;
+    bool ask_yes_no(const std::string& text, const std::string& caption) override;
+    void show_message(const std::string& text) override;
+    std::optional<std::string> choose_file(FileDialogMode mode, const std::string& filter,
+                                           const std::string& default_extension) override;
+    void start_tick() override;
+    void stop_tick() override;
+    void end_window(WindowEnding ending) override;
+
+private:
+    static INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+    INT_PTR handle(UINT message, WPARAM wparam);
+    void initialise();
+    bool paint_minimised();
+    void command(WORD id, WORD notification);
+    void carry_out(Command command);
+    void drop(HDROP files);
+    void open_settings();
+    void open_help();
+    void open_about();
+
+    HINSTANCE m_instance;
+    Controller m_controller;
+    std::unique_ptr<OptionsDialogWin32> m_options;
+    HWND m_window = nullptr;
+    HICON m_icon = nullptr;
+    bool m_modal = false;
+};
+
+} // namespace cuedeck

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "control/run_state.h"
+
+namespace cuedeck {
+
+/// Options, Settings... on Windows: dialog template 132. The dialog works on
+/// its own copy of the five values; the caller takes them back only after OK.
+class OptionsDialogWin32
+{
+public:
+    using PreviewSound = std::function<void(int method, const std::string& path)>;
+    /// Tells the user a number field holds no whole number.
+    using Refusal = std::function<void(HWND dialog)>;
+
+    OptionsDialogWin32(HINSTANCE instance, PreviewSound preview);
+
+    const Options& values() const { return m_values; }
+    void set_values(const Options& values) { m_values = values; }
+    void set_refusal(Refusal refusal) { m_refusal = std::move(refusal); }
+
+    /// Run the dialog over `owner`; true when it ended with OK.
+    bool run(HWND owner);
+    /// Open it without a loop of its own, for a caller that pumps messages.
+    HWND open_modeless(HWND owner);
+
+private:
+    static INT_PTR CALLBACK procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam);
+    INT_PTR handle(HWND dialog, UINT message, WPARAM wparam);
+    void values_to_controls(HWND dialog) const;
+    /// Read the controls in the exchange order, stopping at a refused number.
+    bool controls_to_values(HWND dialog);
+    void browse(HWND dialog);
+    void end(HWND dialog, INT_PTR result);
+
+    HINSTANCE m_instance;
+    PreviewSound m_preview;
+    Refusal m_refusal;
+    Options m_values{0, "", -1, 0, 0};
+    bool m_modal = false;
+    INT_PTR m_result = IDCANCEL;
+};
+
+} // namespace cuedeck
