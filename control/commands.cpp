@@ -166,4 +166,26 @@ bool run_command(Controller& controller, Command command)
     return false;
 }
 
+void carry_out(Controller& controller, WindowCommands& window, Command command)
+{
+    if (run_command(controller, command))
+        return;
+    switch (command) {
+    case Command::Exit:
+        controller.shut_down(WindowEnding::AsOk);
+        break;
+    case Command::Settings:
+        window.open_settings();
+        break;
+    case Command::Help:
+        window.open_help();
+        break;
+    case Command::About:
+        window.open_about();
+        break;
+    default:
+        break;
+    }
+}
+
 } // namespace cuedeck

@@ -69,4 +69,18 @@ std::optional<Command> command_for_key(int virtual_key);
 /// window's own commands, which the window carries out itself.
 bool run_command(Controller& controller, Command command);
 
+/// The commands a front end carries out itself: its dialogs and the browser.
+class WindowCommands
+{
+public:
+    virtual ~WindowCommands() = default;
+    virtual void open_settings() = 0;
+    virtual void open_help() = 0;
+    virtual void open_about() = 0;
+};
+
+/// Carry out any command: the controller's own, Exit (shut-down, ending the
+/// window as OK does), or one of the window's.
+void carry_out(Controller& controller, WindowCommands& window, Command command);
+
 } // namespace cuedeck

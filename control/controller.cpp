@@ -53,7 +53,7 @@ void Controller::show_sound_state()
 
 Options Controller::options() const
 {
-    return {m_state.tip_time, m_state.sound_file, m_state.play_using, m_state.sound_on,
+    return {m_state.tip_time, m_state.sound_file, m_state.play_using, m_state.sound_on != 0 ? 1 : 0,
             m_state.back_time};
 }
 

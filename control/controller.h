@@ -62,9 +62,12 @@ public:
     void drop(const std::vector<std::string>& files);
 
     // The options dialog's exchange.
+    /// The five values as the options dialog shows them (sound on as 0 or 1).
     Options options() const;
     void apply_options(const Options& options);
     void play_alarm(int method, const std::string& path) { m_alarm.play(method, path); }
+    /// The help page beside the program.
+    std::string help_page_path() const { return m_state.exe_directory + "cuedeck.html"; }
 
     RunState& state() { return m_state; }
     const RunState& state() const { return m_state; }

@@ -155,33 +155,9 @@ void MainWindow::start()
     m_controller.start_up();
 }
 
-void MainWindow::carry_out(Command command)
-{
-    if (run_command(m_controller, command))
-        return;
-    switch (command) {
-    case Command::Exit:
-        m_controller.shut_down(WindowEnding::AsOk);
-        break;
-    case Command::Settings:
-        open_settings();
-        break;
-    case Command::Help:
-        open_help();
-        break;
-    case Command::About:
-        open_about();
-        break;
-    default:
-        break;
-    }
-}
-
 void MainWindow::open_settings()
 {
-    Options values = m_controller.options();
-    values.sound_on = values.sound_on != 0 ? 1 : 0;
-    m_options->set_values(values);
+    m_options->set_values(m_controller.options());
     if (m_options->exec() == QDialog::Accepted)
         m_controller.apply_options(m_options->values());
     return_focus();
@@ -189,8 +165,7 @@ void MainWindow::open_settings()
 
 void MainWindow::open_help()
 {
-    const std::string path = m_controller.state().exe_directory + "cuedeck.html";
-    QDesktopServices::openUrl(QUrl::fromLocalFile(to_qt(path)));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(to_qt(m_controller.help_page_path())));
 }
 
 void MainWindow::open_about()

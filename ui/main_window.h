@@ -22,7 +22,7 @@ class System;
 /// button per transport command, the menus and the STOP picture. It turns
 /// keys, buttons, menu commands, drops, the tick and closing into Controller
 /// calls, and shows what the controller asks through ControllerView.
-class MainWindow : public QMainWindow, public ControllerView
+class MainWindow : public QMainWindow, public ControllerView, private WindowCommands
 {
     Q_OBJECT
 
@@ -58,10 +58,10 @@ protected:
 private:
     void create_controls();
     void create_menus();
-    void carry_out(Command command);
-    void open_settings();
-    void open_help();
-    void open_about();
+    void carry_out(Command command) { cuedeck::carry_out(m_controller, *this, command); }
+    void open_settings() override;
+    void open_help() override;
+    void open_about() override;
 
     Controller m_controller;
     OptionsDialog* m_options = nullptr;

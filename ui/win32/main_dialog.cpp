@@ -192,28 +192,6 @@ void MainDialog::command(WORD id, WORD notification)
     }
 }
 
-void MainDialog::carry_out(Command command)
-{
-    if (run_command(m_controller, command))
-        return;
-    switch (command) {
-    case Command::Exit:
-        m_controller.shut_down(WindowEnding::AsOk);
-        break;
-    case Command::Settings:
-        open_settings();
-        break;
-    case Command::Help:
-        open_help();
-        break;
-    case Command::About:
-        open_about();
-        break;
-    default:
-        break;
-    }
-}
-
 void MainDialog::drop(HDROP files)
 {
     std::vector<std::string> paths;
@@ -229,17 +207,15 @@ void MainDialog::drop(HDROP files)
 
 void MainDialog::open_settings()
 {
-    Options values = m_controller.options();
-    values.sound_on = values.sound_on != 0 ? 1 : 0;
-    m_options->set_values(values);
+    m_options->set_values(m_controller.options());
     if (m_options->run(m_window))
         m_controller.apply_options(m_options->values());
 }
 
 void MainDialog::open_help()
 {
-    const std::string path = m_controller.state().exe_directory + "cuedeck.html";
-    ShellExecuteA(nullptr, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    ShellExecuteA(nullptr, "open", m_controller.help_page_path().c_str(), nullptr, nullptr,
+                  SW_SHOWNORMAL);
 }
 
 void MainDialog::open_about()

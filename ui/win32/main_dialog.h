@@ -18,7 +18,7 @@ class System;
 /// It turns keys, buttons, menu commands, drops, the timer and closing into
 /// Controller calls, and shows what the controller asks through
 /// ControllerView with the system's own boxes and choosers.
-class MainDialog : public ControllerView
+class MainDialog : public ControllerView, private WindowCommands
 {
 public:
     MainDialog(HINSTANCE instance, PlayerBackend& player, System& system);
@@ -55,11 +55,11 @@ private:
     void initialise();
     bool paint_minimised();
     void command(WORD id, WORD notification);
-    void carry_out(Command command);
+    void carry_out(Command command) { cuedeck::carry_out(m_controller, *this, command); }
     void drop(HDROP files);
-    void open_settings();
-    void open_help();
-    void open_about();
+    void open_settings() override;
+    void open_help() override;
+    void open_about() override;
 
     HINSTANCE m_instance;
     Controller m_controller;
