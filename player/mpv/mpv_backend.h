@@ -35,7 +35,9 @@ std::optional<std::string> prepare_socket_path(const std::string& runtime_direct
 
 /// The player's window-message vocabulary carried out by mpv over its JSON IPC
 /// socket. Each call waits for mpv at most `reply_budget`, so a hung player
-/// never freezes the window for longer; a player whose socket closed is dead.
+/// never freezes the window for longer, and once it has let a call time out
+/// it is not waited for again until it answers; a player whose socket closed
+/// is dead.
 class MpvBackend : public PlayerBackend
 {
 public:
@@ -72,6 +74,7 @@ private:
     /// error reply, or none within the budget, is nothing.
     std::vector<std::optional<json::Value>> call(const std::vector<Command>& commands);
     std::optional<json::Value> call(const Command& command);
+    bool heard_from_since_timeout();
     int get_int(const std::string& property);
     int play_state();
     std::string caption_from(const std::optional<json::Value>& expanded, bool idle, int index);
@@ -92,6 +95,7 @@ private:
     int m_budget_depth = 0;
     pid_t m_started = 0;
     std::optional<int> m_paused_at; ///< where a paused player was put, in ms
+    bool m_unresponsive = false;    ///< a request timed out and nothing was heard since
 };
 
 } // namespace cuedeck

@@ -177,17 +177,33 @@ void MpvBackend::abandon_start()
     m_started = 0;
 }
 
+bool MpvBackend::heard_from_since_timeout()
+{
+    // A player that let a request time out has not answered since: ask it
+    // nothing more until it says something, so that a hung player costs the
+    // window one wait rather than one for every question of every tick.
+    std::string received;
+    const auto status = m_socket.receive(received, Clock::now());
+    if (status != UnixSocket::Status::Ok)
+        return false;
+    m_protocol.feed(received);
+    m_unresponsive = false;
+    return true;
+}
+
 std::vector<std::optional<json::Value>> MpvBackend::call(const std::vector<Command>& commands)
 {
     std::vector<std::optional<json::Value>> results(commands.size());
-    if (!m_socket.is_open())
+    if (!m_socket.is_open() || (m_unresponsive && !heard_from_since_timeout()))
         return results;
     const std::int64_t first_id = m_next_id;
     std::string bytes;
     for (const Command& command : commands)
         bytes += MpvProtocol::encode(m_next_id++, command);
-    if (m_socket.send_all(bytes, m_deadline) != UnixSocket::Status::Ok)
+    if (const auto sent = m_socket.send_all(bytes, m_deadline); sent != UnixSocket::Status::Ok) {
+        m_unresponsive = sent == UnixSocket::Status::TimedOut;
         return results;
+    }
 
     std::string received;
     for (std::size_t i = 0; i < commands.size(); ++i) {
@@ -195,8 +211,11 @@ std::vector<std::optional<json::Value>> MpvBackend::call(const std::vector<Comma
         std::optional<MpvProtocol::Reply> reply;
         while (!(reply = m_protocol.take(id))) {
             received.clear();
-            if (m_socket.receive(received, m_deadline) != UnixSocket::Status::Ok)
+            const auto status = m_socket.receive(received, m_deadline);
+            if (status != UnixSocket::Status::Ok) {
+                m_unresponsive = status == UnixSocket::Status::TimedOut;
                 return results;
+            }
             m_protocol.feed(received);
         }
         if (reply->success)
