@@ -25,10 +25,10 @@
 namespace {
 
 const QList<QRgb> standard_colours = {
-    qRgb(0, 0, 0),       qRgb(128, 0, 0),     qRgb(0, 128, 0),   qRgb(128, 128, 0),
-    qRgb(0, 0, 128),     qRgb(128, 0, 128),   qRgb(0, 128, 128), qRgb(192, 192, 192),
-    qRgb(128, 128, 128), qRgb(255, 0, 0),     qRgb(0, 255, 0),   qRgb(255, 255, 0),
-    qRgb(0, 0, 255),     qRgb(255, 0, 255),   qRgb(0, 255, 255), qRgb(255, 255, 255),
+    qRgb(0, 0, 0),       qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
+    qRgb(0, 0, 128),     qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192),
+    qRgb(128, 128, 128), qRgb(255, 0, 0),   qRgb(0, 255, 0),   qRgb(255, 255, 0),
+    qRgb(0, 0, 255),     qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255),
 };
 
 void put16(std::vector<unsigned char>& out, unsigned value)
@@ -60,7 +60,8 @@ std::vector<unsigned char> four_bit_dib(const QImage& picture, bool with_mask)
     put16(out, 1);
     put16(out, 4);
     put32(out, 0);
-    put32(out, static_cast<unsigned>(row_bytes * height + (with_mask ? mask_row_bytes * height : 0)));
+    put32(out,
+          static_cast<unsigned>(row_bytes * height + (with_mask ? mask_row_bytes * height : 0)));
     put32(out, 0);
     put32(out, 0);
     put32(out, 16);
@@ -85,7 +86,8 @@ std::vector<unsigned char> four_bit_dib(const QImage& picture, bool with_mask)
             std::vector<unsigned char> row(static_cast<std::size_t>(mask_row_bytes), 0);
             for (int x = 0; x < width; ++x) {
                 if (qAlpha(picture.pixel(x, y)) < 128)
-                    row[static_cast<std::size_t>(x / 8)] |= static_cast<unsigned char>(0x80 >> (x % 8));
+                    row[static_cast<std::size_t>(x / 8)] |=
+                        static_cast<unsigned char>(0x80 >> (x % 8));
             }
             out.insert(out.end(), row.begin(), row.end());
         }
@@ -103,8 +105,7 @@ bool write_file(const char* path, const std::vector<unsigned char>& bytes)
 
 bool write_bmp(const char* path)
 {
-    const std::vector<unsigned char> dib =
-        four_bit_dib(cuedeck::stop_picture().toImage(), false);
+    const std::vector<unsigned char> dib = four_bit_dib(cuedeck::stop_picture().toImage(), false);
     std::vector<unsigned char> out = {'B', 'M'};
     put32(out, static_cast<unsigned>(14 + dib.size()));
     put32(out, 0);

@@ -31,10 +31,10 @@ struct RunState
     int tip_timer_running = 0;
     int tip_seconds_left = 0;
     int current_tip = 0;
-    int tip_length = 0;          ///< seconds
-    int position = 0;            ///< milliseconds
-    int zero_mark = 0;           ///< milliseconds; the counter shows position - zero mark
-    int target_tip = 0;          ///< where go_to_target() moves the player
+    int tip_length = 0; ///< seconds
+    int position = 0;   ///< milliseconds
+    int zero_mark = 0;  ///< milliseconds; the counter shows position - zero mark
+    int target_tip = 0; ///< where go_to_target() moves the player
     int target_seconds = 0;
     SavedState saved;
     PositionHistory history;

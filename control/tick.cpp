@@ -41,9 +41,9 @@ void Controller::refresh()
     m_view.set_field_text(FieldId::TipLength, format_minutes_seconds(m_state.tip_length));
     m_view.set_field_text(FieldId::Position, format_minutes_seconds(m_state.position / 1000));
     // Integer division truncates toward zero: -1500 ms shows as -0:01, -999 ms as 0:00.
-    m_view.set_field_text(FieldId::Counter,
-                          format_minutes_seconds(
-                              saturating_sub(m_state.position, m_state.zero_mark) / 1000));
+    m_view.set_field_text(
+        FieldId::Counter,
+        format_minutes_seconds(saturating_sub(m_state.position, m_state.zero_mark) / 1000));
     m_view.set_field_text(FieldId::TipTimer, format_minutes_seconds(m_state.tip_seconds_left));
 }
 

@@ -16,8 +16,8 @@ void Controller::play_pause()
         if (state == play_state::playing) {
             // Now paused: step back so the listener hears the last words again.
             if (m_state.back_time != 0) {
-                int position = saturating_sub(m_player.position_ms(),
-                                              saturating_mul(m_state.back_time, 1000));
+                int position =
+                    saturating_sub(m_player.position_ms(), saturating_mul(m_state.back_time, 1000));
                 if (position < 0)
                     position = 0;
                 m_state.position = position;

@@ -34,7 +34,7 @@ public:
     /// Entries of each playlist file handed over; any other file is a list of one.
     std::map<std::string, int> list_lengths;
 
-    bool running = true;          ///< find() succeeds
+    bool running = true; ///< find() succeeds
     bool start_succeeds = true;
     int appears_after_looks = -1; ///< after start(), find() succeeds from this look on; -1 never
     bool is_alive = true;

@@ -20,13 +20,13 @@ enum class PlayerCommand : int {
 };
 
 enum class PlayerRequest : int {
-    ClearPlaylist = 101,   ///< wParam 0; result ignored
-    PlayState = 104,       ///< 0 stopped, 1 playing, anything else paused
-    Position = 105,        ///< wParam 0: position in ms; wParam 1: track length in s
-    JumpTo = 106,          ///< wParam: position in ms
-    SetPlaylistIndex = 121,///< wParam: 0-based entry to make current
+    ClearPlaylist = 101,    ///< wParam 0; result ignored
+    PlayState = 104,        ///< 0 stopped, 1 playing, anything else paused
+    Position = 105,         ///< wParam 0: position in ms; wParam 1: track length in s
+    JumpTo = 106,           ///< wParam: position in ms
+    SetPlaylistIndex = 121, ///< wParam: 0-based entry to make current
     PlaylistLength = 124,
-    PlaylistIndex = 125,   ///< 0-based index of the current entry
+    PlaylistIndex = 125, ///< 0-based index of the current entry
 };
 
 /// The play states request 104 answers.

@@ -13,7 +13,9 @@ namespace {
 
 mode_t new_file_mode(const std::string& path)
 {
-    struct stat existing{};
+    struct stat existing
+    {
+    };
     if (::stat(path.c_str(), &existing) == 0)
         return existing.st_mode & 07777;
     const mode_t mask = ::umask(0);

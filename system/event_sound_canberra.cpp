@@ -32,8 +32,8 @@ bool EventSound::play(const std::string& name_or_path)
     // the same text as a file name.
     static std::atomic<std::uint32_t> next_id{1};
     return ca_context_play(m_context->context, next_id++, CA_PROP_EVENT_ID, name_or_path.c_str(),
-                           CA_PROP_MEDIA_FILENAME, name_or_path.c_str(), CA_PROP_CANBERRA_CACHE_CONTROL,
-                           "never", nullptr) == CA_SUCCESS;
+                           CA_PROP_MEDIA_FILENAME, name_or_path.c_str(),
+                           CA_PROP_CANBERRA_CACHE_CONTROL, "never", nullptr) == CA_SUCCESS;
 }
 
 } // namespace cuedeck

@@ -18,8 +18,8 @@ namespace cuedeck {
 
 std::vector<std::string> PosixSystem::default_alarm_player()
 {
-    return {"mpv",         "--no-config",   "--no-video", "--force-window=no",
-            "--no-terminal", "--idle=no", "--loop-file=no", "--"};
+    return {"mpv",           "--no-config", "--no-video",     "--force-window=no",
+            "--no-terminal", "--idle=no",   "--loop-file=no", "--"};
 }
 
 PosixSystem::PosixSystem(std::vector<std::string> arguments, std::vector<std::string> alarm_player)
@@ -80,9 +80,12 @@ std::optional<std::string> PosixSystem::stored_name(const EntryQuery& query)
 {
     if (query.component.empty())
         return std::nullopt;
-    const std::string directory =
-        query.resolved_directory.empty() ? std::string("./") : std::string(query.resolved_directory);
-    struct stat info{};
+    const std::string directory = query.resolved_directory.empty()
+                                      ? std::string("./")
+                                      : std::string(query.resolved_directory);
+    struct stat info
+    {
+    };
     if (::lstat((directory + std::string(query.component)).c_str(), &info) == 0)
         return std::string(query.component);
 

@@ -143,9 +143,8 @@ void MainWindow::create_menus()
             menu = menuBar()->addMenu(item.menu);
         QAction* action = menu->addAction(item.text);
         action->setObjectName(QString("menu_%1").arg(item.id));
-        connect(action, &QAction::triggered, this, [this, command = item.command] {
-            carry_out(command);
-        });
+        connect(action, &QAction::triggered, this,
+                [this, command = item.command] { carry_out(command); });
     }
     layout()->setSizeConstraint(QLayout::SetFixedSize); // no resizing, no maximising
 }

@@ -2,8 +2,8 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QFile>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -142,8 +142,8 @@ bool OptionsDialog::controls_to_values()
     m_values.play_using = m_play_using->checkedId(); // -1 when none is chosen
     m_values.sound_file = QFile::encodeName(m_sound_file->text()).toStdString();
     m_values.sound_on = m_sound_on->isChecked() ? 1 : 0;
-    for (auto [edit, value] : {std::pair{m_tip_time, &m_values.tip_time},
-                               std::pair{m_back_time, &m_values.back_time}}) {
+    for (auto [edit, value] :
+         {std::pair{m_tip_time, &m_values.tip_time}, std::pair{m_back_time, &m_values.back_time}}) {
         const auto number = whole_number(edit->text());
         if (!number) {
             QMessageBox::warning(this, windowTitle(), "Please enter an integer.");

@@ -34,7 +34,9 @@ bool private_directory(const std::string& path, bool create)
 {
     if (create)
         ::mkdir(path.c_str(), 0700);
-    struct stat info{};
+    struct stat info
+    {
+    };
     return ::lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
            info.st_uid == ::getuid() && (info.st_mode & 077) == 0;
 }
@@ -44,9 +46,9 @@ int to_int(const std::optional<json::Value>& value)
     if (!value)
         return 0;
     if (const double* number = value->as_number())
-        return std::isfinite(*number) ? clamp_to_int(static_cast<std::int64_t>(
-                                            std::clamp(*number, -1e15, 1e15)))
-                                      : 0;
+        return std::isfinite(*number)
+                   ? clamp_to_int(static_cast<std::int64_t>(std::clamp(*number, -1e15, 1e15)))
+                   : 0;
     return 0;
 }
 
@@ -328,7 +330,7 @@ void MpvBackend::seek_to(int target_ms)
         const auto now = call({{text("get_property"), text("time-pos")},
                                {text("get_property"), text("eof-reached")}});
         if (to_flag(now[1]) || (now[0] && std::abs(std::int64_t{seconds_to_ms(now[0])} -
-                                                    target_ms) <= latency_allowance_ms))
+                                                   target_ms) <= latency_allowance_ms))
             break;
         if (!m_socket.is_open() || Clock::now() >= m_deadline)
             return;
@@ -417,8 +419,8 @@ int MpvBackend::request(PlayerRequest request, int wparam)
         if (wparam == 1)
             return to_int(call(Command{text("get_property"), text("duration")}));
         else {
-            const auto answers = call({{text("get_property"), text("time-pos")},
-                                       {text("get_property"), text("pause")}});
+            const auto answers = call(
+                {{text("get_property"), text("time-pos")}, {text("get_property"), text("pause")}});
             return reported_position(answers[0], to_flag(answers[1]));
         }
     case PlayerRequest::JumpTo:
@@ -443,8 +445,8 @@ std::string MpvBackend::caption_from(const std::optional<json::Value>& expanded,
     if (idle && index >= 0) {
         // Stopped, mpv has no media title: name the selected entry the same way.
         const std::string entry = "playlist/" + std::to_string(index) + "/";
-        const auto names = call({{text("get_property"), entry + "title"},
-                                 {text("get_property"), entry + "filename"}});
+        const auto names = call(
+            {{text("get_property"), entry + "title"}, {text("get_property"), entry + "filename"}});
         std::string name;
         if (names[0] && names[0]->as_string() != nullptr)
             name = *names[0]->as_string();

@@ -62,8 +62,8 @@ void MpvProtocol::accept_line(std::string_view line)
         return;
     Reply reply;
     const json::Value* error = message->find("error");
-    reply.success = error != nullptr && error->as_string() != nullptr &&
-                    *error->as_string() == "success";
+    reply.success =
+        error != nullptr && error->as_string() != nullptr && *error->as_string() == "success";
     if (const json::Value* data = message->find("data"))
         reply.data = *data;
     m_replies[static_cast<std::int64_t>(*number)] = std::move(reply);

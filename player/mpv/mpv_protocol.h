@@ -25,8 +25,8 @@ public:
 
     struct Reply
     {
-        bool success = false;    ///< mpv's "error" was "success"
-        json::Value data;        ///< null when the reply carried none
+        bool success = false; ///< mpv's "error" was "success"
+        json::Value data;     ///< null when the reply carried none
     };
 
     /// The line that sends `arguments` as one command.

@@ -47,8 +47,8 @@ bool UnixSocket::connect(const std::string& path)
 bool UnixSocket::wait_for(short events, Clock::time_point deadline)
 {
     for (;;) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline -
-                                                                                 Clock::now());
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
         pollfd descriptor{m_fd, events, 0};
         const int ready =
             ::poll(&descriptor, 1, static_cast<int>(std::max<long long>(left.count(), 0)));

@@ -60,18 +60,30 @@ private slots:
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("command");
         const std::pair<Qt::Key, Command> keys[] = {
-            {Qt::Key_Backspace, Command::Undo},   {Qt::Key_U, Command::Undo},
-            {Qt::Key_Space, Command::PlayPause},  {Qt::Key_End, Command::Zero},
-            {Qt::Key_Z, Command::Zero},           {Qt::Key_F9, Command::Zero},
-            {Qt::Key_Home, Command::Rewind},      {Qt::Key_R, Command::Rewind},
-            {Qt::Key_F10, Command::Rewind},       {Qt::Key_F11, Command::Rewind},
-            {Qt::Key_Left, Command::Back5Seconds}, {Qt::Key_B, Command::Back5Seconds},
-            {Qt::Key_F5, Command::Back5Seconds},  {Qt::Key_Up, Command::VolumeUp},
-            {Qt::Key_Right, Command::Forward5Seconds}, {Qt::Key_F, Command::Forward5Seconds},
-            {Qt::Key_F8, Command::Forward5Seconds}, {Qt::Key_Down, Command::VolumeDown},
-            {Qt::Key_D, Command::Redo},           {Qt::Key_N, Command::NextTip},
-            {Qt::Key_F7, Command::NextTip},       {Qt::Key_P, Command::LastTip},
-            {Qt::Key_F6, Command::LastTip},       {Qt::Key_T, Command::TipTimer},
+            {Qt::Key_Backspace, Command::Undo},
+            {Qt::Key_U, Command::Undo},
+            {Qt::Key_Space, Command::PlayPause},
+            {Qt::Key_End, Command::Zero},
+            {Qt::Key_Z, Command::Zero},
+            {Qt::Key_F9, Command::Zero},
+            {Qt::Key_Home, Command::Rewind},
+            {Qt::Key_R, Command::Rewind},
+            {Qt::Key_F10, Command::Rewind},
+            {Qt::Key_F11, Command::Rewind},
+            {Qt::Key_Left, Command::Back5Seconds},
+            {Qt::Key_B, Command::Back5Seconds},
+            {Qt::Key_F5, Command::Back5Seconds},
+            {Qt::Key_Up, Command::VolumeUp},
+            {Qt::Key_Right, Command::Forward5Seconds},
+            {Qt::Key_F, Command::Forward5Seconds},
+            {Qt::Key_F8, Command::Forward5Seconds},
+            {Qt::Key_Down, Command::VolumeDown},
+            {Qt::Key_D, Command::Redo},
+            {Qt::Key_N, Command::NextTip},
+            {Qt::Key_F7, Command::NextTip},
+            {Qt::Key_P, Command::LastTip},
+            {Qt::Key_F6, Command::LastTip},
+            {Qt::Key_T, Command::TipTimer},
             {Qt::Key_F12, Command::TipTimer},
         };
         QCOMPARE(std::size(keys), key_table().size());
@@ -113,7 +125,8 @@ private slots:
         const QString counter = rig.label(1004)->text();
         QTest::keyClick(&rig.window, Qt::Key_Up);
         QTest::keyClick(&rig.window, Qt::Key_Down);
-        QCOMPARE(rig.player.traffic(), (std::vector<std::string>{"command 40058", "command 40059"}));
+        QCOMPARE(rig.player.traffic(),
+                 (std::vector<std::string>{"command 40058", "command 40059"}));
         QCOMPARE(rig.label(1004)->text(), counter);
     }
 
@@ -121,8 +134,8 @@ private slots:
     {
         Rig rig;
         rig.window.show();
-        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_A, Qt::Key_1,
-                            Qt::Key_Tab})
+        for (Qt::Key key :
+             {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_A, Qt::Key_1, Qt::Key_Tab})
             QTest::keyClick(&rig.window, key);
         QVERIFY(rig.window.isVisible());
         QVERIFY(rig.player.traffic().empty());
@@ -268,8 +281,8 @@ private slots:
         QCOMPARE(after.sound_on, 1);
         QCOMPARE(after.back_time, 3);
         // Preview played the dialog's choice of file, by the dialog's method.
-        QCOMPARE(rig.system.sounds,
-                 std::vector<std::string>{"async " + QDir::tempPath().toStdString() + "/other.wav"});
+        QCOMPARE(rig.system.sounds, std::vector<std::string>{
+                                        "async " + QDir::tempPath().toStdString() + "/other.wav"});
     }
 
     void an_unknown_method_shows_no_choice_and_ok_stores_none()

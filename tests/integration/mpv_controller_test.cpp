@@ -116,7 +116,7 @@ TEST_F(MpvControllerTest, UndoReturnsToTheRecordedPlace)
     load_playlist();
     go_to(0, 3);
     controller.forward_5_seconds();
-    controller.zero(); // records (0, 8 s)
+    controller.zero();     // records (0, 8 s)
     controller.next_tip(); // records (1, 0 s)
     controller.undo();
     EXPECT_EQ(index(), 0);

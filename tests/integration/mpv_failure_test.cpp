@@ -12,8 +12,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 /// How long `action` took.
-template <typename Action>
-Clock::duration timed(Action action)
+template <typename Action> Clock::duration timed(Action action)
 {
     const auto start = Clock::now();
     action();
@@ -130,7 +129,9 @@ TEST(MpvSocketPath, IsMadePrivateAndRefusedWhenOthersCanEnter)
     const auto path = prepare_socket_path(dir.path() + "run", true);
     ASSERT_TRUE(path);
     EXPECT_EQ(*path, dir.path() + "run/cuedeck/mpv.sock");
-    struct stat info{};
+    struct stat info
+    {
+    };
     ASSERT_EQ(::stat((dir.path() + "run/cuedeck").c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0700u);
 
@@ -140,7 +141,8 @@ TEST(MpvSocketPath, IsMadePrivateAndRefusedWhenOthersCanEnter)
     // A symbolic link planted in place of the directory is refused too.
     std::filesystem::create_directories(dir.path() + "other/real");
     ::chmod((dir.path() + "other").c_str(), 0700);
-    std::filesystem::create_directory_symlink(dir.path() + "other/real", dir.path() + "other/cuedeck");
+    std::filesystem::create_directory_symlink(dir.path() + "other/real",
+                                              dir.path() + "other/cuedeck");
     EXPECT_FALSE(prepare_socket_path(dir.path() + "other", false));
 
     EXPECT_FALSE(prepare_socket_path(dir.path() + std::string(120, 'x'), false));

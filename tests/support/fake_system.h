@@ -35,7 +35,8 @@ public:
         std::size_t start = 0;
         for (;;) {
             const std::size_t end = path.find(separator, start);
-            const std::string name = path.substr(start, end == std::string::npos ? end : end - start);
+            const std::string name =
+                path.substr(start, end == std::string::npos ? end : end - start);
             if (!name.empty() && !(drive_letters && name.find(':') != std::string::npos))
                 m_entries.push_back({parent, name, end == std::string::npos ? short_name : ""});
             if (end == std::string::npos)

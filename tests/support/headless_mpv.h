@@ -27,8 +27,15 @@ namespace cuedeck::testing {
 /// audio output's small buffer mpv would race through a list in milliseconds.
 inline std::vector<std::string> headless_mpv_program()
 {
-    return {"mpv", "--no-config", "--idle=yes", "--keep-open=yes", "--ao=null",
-            "--ao-null-buffer=0.02", "--vo=null", "--no-terminal", "--volume-max=100"};
+    return {"mpv",
+            "--no-config",
+            "--idle=yes",
+            "--keep-open=yes",
+            "--ao=null",
+            "--ao-null-buffer=0.02",
+            "--vo=null",
+            "--no-terminal",
+            "--volume-max=100"};
 }
 
 /// A headless mpv child of the test, killed at the end.

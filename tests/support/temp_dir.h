@@ -15,7 +15,8 @@ class TempDir
 public:
     TempDir()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "cuedeck-test-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "cuedeck-test-XXXXXX").string();
         if (::mkdtemp(pattern.data()) == nullptr)
             throw std::runtime_error("mkdtemp failed");
         m_path = pattern + "/";

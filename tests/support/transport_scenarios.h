@@ -30,7 +30,8 @@ inline std::vector<TransportScenario> transport_scenarios()
              c.state().back_time = 5;
              c.play_pause();
          }},
-        {"PlayPauseNearTheStart", {1, 5, 1, 3200, 300, 50, "2. test - Winamp", ""},
+        {"PlayPauseNearTheStart",
+         {1, 5, 1, 3200, 300, 50, "2. test - Winamp", ""},
          [](Controller& c) {
              c.state().back_time = 5;
              c.play_pause();

@@ -9,8 +9,9 @@ namespace {
 
 TEST(MpvProtocol, EncodesOneCommandPerLine)
 {
-    EXPECT_EQ(MpvProtocol::encode(7, {std::string("seek"), std::int64_t{-5}, std::string("relative")}),
-              "{\"command\":[\"seek\",-5,\"relative\"],\"request_id\":7}\n");
+    EXPECT_EQ(
+        MpvProtocol::encode(7, {std::string("seek"), std::int64_t{-5}, std::string("relative")}),
+        "{\"command\":[\"seek\",-5,\"relative\"],\"request_id\":7}\n");
     EXPECT_EQ(MpvProtocol::encode(8, {std::string("set_property"), std::string("pause"), false}),
               "{\"command\":[\"set_property\",\"pause\",false],\"request_id\":8}\n");
     EXPECT_EQ(MpvProtocol::encode(9, {std::string("seek"), 83.5, std::string("absolute")}),
@@ -30,8 +31,9 @@ TEST(MpvProtocol, QuotesPathsSoTheyStayOneArgument)
 
 TEST(MpvProtocol, AssemblesRepliesFromAnySplit)
 {
-    const std::string bytes = "{\"data\":3,\"request_id\":1,\"error\":\"success\"}\n"
-                              "{\"data\":\"2. b.wav - mpv\",\"request_id\":2,\"error\":\"success\"}\n";
+    const std::string bytes =
+        "{\"data\":3,\"request_id\":1,\"error\":\"success\"}\n"
+        "{\"data\":\"2. b.wav - mpv\",\"request_id\":2,\"error\":\"success\"}\n";
     for (std::size_t cut = 0; cut <= bytes.size(); ++cut) {
         MpvProtocol protocol;
         protocol.feed(bytes.substr(0, cut));
@@ -102,8 +104,8 @@ TEST(Json, ParsesWhatMpvSends)
 
 TEST(Json, RefusesMalformedText)
 {
-    for (const char* bad : {"", "{", "[1,]", "{\"a\" 1}", "\"open", "tru", "1 2", "\"\\x\"",
-                            "\"\\ud800\\u0041\""})
+    for (const char* bad :
+         {"", "{", "[1,]", "{\"a\" 1}", "\"open", "tru", "1 2", "\"\\x\"", "\"\\ud800\\u0041\""})
         EXPECT_FALSE(json::parse(bad)) << bad;
     EXPECT_FALSE(json::parse(std::string(100, '[') + std::string(100, ']'))); // too deep
 }

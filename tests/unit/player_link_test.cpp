@@ -30,7 +30,8 @@ TEST(PlayerLink, AFoundPlayerGetsEveryCommandAndRequest)
     link.send(PlayerCommand::NextTrack);
     EXPECT_EQ(link.playlist_length(), 7);
     link.jump_to(1500);
-    EXPECT_THAT(backend.traffic(), ElementsAre("command 40048", "request 124 0", "request 106 1500"));
+    EXPECT_THAT(backend.traffic(),
+                ElementsAre("command 40048", "request 124 0", "request 106 1500"));
 }
 
 TEST(PlayerLink, APlayerThatWentAwayIsNotAskedAgain)

@@ -134,7 +134,8 @@ TEST_F(LongPaths, PreferTheExactName)
 TEST_F(LongPaths, KeepDoubleSlashesAndDots)
 {
     const std::string typed = dir.path() + "./tape groups//../Tape Groups/notes.txt";
-    EXPECT_EQ(expand_long_path(typed, system), dir.path() + "./Tape Groups//../Tape Groups/notes.TXT");
+    EXPECT_EQ(expand_long_path(typed, system),
+              dir.path() + "./Tape Groups//../Tape Groups/notes.TXT");
 }
 
 TEST_F(LongPaths, FailForMissingEntriesAndTrailingSlashes)
@@ -159,7 +160,8 @@ TEST(AlarmPlayer, GetsThePathAsOneArgumentThatNoShellSees)
     const std::string witness = dir.path() + "pwned";
     // The stand-in player writes the argument it got to a file.
     PosixSystem system({"cuedeck"}, {"/bin/sh", "-c", "printf '%s' \"$1\" > '" + out + "'", "sh"});
-    const std::string hostile = "/s/my \"bell\"; touch " + witness + " $(touch " + witness + ").wav";
+    const std::string hostile =
+        "/s/my \"bell\"; touch " + witness + " $(touch " + witness + ").wav";
     system.play_sound_detached(hostile);
     for (int i = 0; i < 500 && TempDir::read(out) != hostile; ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));

@@ -56,13 +56,13 @@ TEST_F(TapeGroup, ReadingMovesThePlayerToTheStoredPlace)
 TEST_F(TapeGroup, ReadingSendsLoadThenGoTo)
 {
     read_file("/music/tips.m3u\n2\n0:03\n");
-    EXPECT_THAT(player.traffic(),
-                ElementsAreArray(sequence({{"command 40047", "request 101 0",
-                                            "hand_over /music/tips.m3u", "command 40046",
-                                            "request 104 0", "request 105 0", "request 124 0",
-                                            "command 40047", "request 121 1", "command 40045",
-                                            "command 40046", "request 106 3000"},
-                                           refresh_traffic()})));
+    EXPECT_THAT(
+        player.traffic(),
+        ElementsAreArray(sequence(
+            {{"command 40047", "request 101 0", "hand_over /music/tips.m3u", "command 40046",
+              "request 104 0", "request 105 0", "request 124 0", "command 40047", "request 121 1",
+              "command 40045", "command 40046", "request 106 3000"},
+             refresh_traffic()})));
 }
 
 TEST_F(TapeGroup, WrittenPlaceReadsBack)

@@ -13,8 +13,8 @@ TEST_F(PlayPause, WhilePlayingWithoutBackTimeOnlyPauses)
 {
     player_in_list(3, 0, 1, 12000);
     controller.play_pause();
-    EXPECT_THAT(player.traffic(),
-                ElementsAreArray(sequence({{"request 104 0", "command 40046"}, refresh_traffic()})));
+    EXPECT_THAT(player.traffic(), ElementsAreArray(sequence(
+                                      {{"request 104 0", "command 40046"}, refresh_traffic()})));
     EXPECT_EQ(view.focus_returns, 1);
 }
 
@@ -23,10 +23,9 @@ TEST_F(PlayPause, WhilePlayingStepsBackByTheBackTime)
     state().back_time = 5;
     player_in_list(3, 0, 1, 12000);
     controller.play_pause();
-    EXPECT_THAT(player.traffic(),
-                ElementsAreArray(sequence({{"request 104 0", "command 40046", "request 105 0",
-                                            "request 106 7000"},
-                                           refresh_traffic()})));
+    EXPECT_THAT(player.traffic(), ElementsAreArray(sequence({{"request 104 0", "command 40046",
+                                                              "request 105 0", "request 106 7000"},
+                                                             refresh_traffic()})));
     EXPECT_EQ(player.model.play_state, 3);
     EXPECT_EQ(state().position, 7000);
 }
@@ -67,8 +66,8 @@ TEST_F(PlayPause, ResumingFromPauseStartsTheTipTimer)
     player_in_list(3, 0, 3, 5000);
     state().tip_timer_running = 0; // frozen by the tip timer command
     controller.play_pause();
-    EXPECT_THAT(player.traffic(),
-                ElementsAreArray(sequence({{"request 104 0", "command 40046"}, refresh_traffic()})));
+    EXPECT_THAT(player.traffic(), ElementsAreArray(sequence(
+                                      {{"request 104 0", "command 40046"}, refresh_traffic()})));
     EXPECT_EQ(state().tip_timer_running, 1);
     EXPECT_EQ(player.model.play_state, 1);
 }
@@ -85,8 +84,8 @@ TEST_F(PlayPause, WhileStoppedPlaysAndStartsTheTipTimer)
 {
     player_in_list(3, 0, 0, 0);
     controller.play_pause();
-    EXPECT_THAT(player.traffic(),
-                ElementsAreArray(sequence({{"request 104 0", "command 40045"}, refresh_traffic()})));
+    EXPECT_THAT(player.traffic(), ElementsAreArray(sequence(
+                                      {{"request 104 0", "command 40045"}, refresh_traffic()})));
     EXPECT_EQ(state().tip_timer_running, 1);
 }
 
@@ -117,8 +116,8 @@ TEST_F(Zero, MovesTheMarkToThePositionAndRecordsIt)
     player_in_list(3, 1, 3, 83999);
     state().current_tip = 1;
     controller.zero();
-    EXPECT_THAT(player.traffic(),
-                ElementsAreArray(sequence({{"request 104 0", "request 105 0"}, refresh_traffic()})));
+    EXPECT_THAT(player.traffic(), ElementsAreArray(sequence(
+                                      {{"request 104 0", "request 105 0"}, refresh_traffic()})));
     EXPECT_EQ(state().zero_mark, 83999);
     ASSERT_EQ(state().history.count(), 1);
     EXPECT_EQ(state().history.entry(0), (HistoryEntry{1, 83})); // whole seconds
@@ -160,8 +159,8 @@ TEST_F(Skips, FiveSecondSkipsSendTheirCommandAndRefresh)
     controller.back_5_seconds();
     controller.forward_5_seconds();
     EXPECT_THAT(player.traffic(),
-                ElementsAreArray(sequence({{"command 40061"}, refresh_traffic(), {"command 40060"},
-                                           refresh_traffic()})));
+                ElementsAreArray(sequence(
+                    {{"command 40061"}, refresh_traffic(), {"command 40060"}, refresh_traffic()})));
     EXPECT_EQ(view.focus_returns, 2);
 }
 
@@ -181,9 +180,10 @@ TEST_F(TipMoves, NextTipRecordsWhereTheTipWasLeftAndTheNewTip)
     player_in_list(5, 1, 1, 30500);
     state().current_tip = 1;
     controller.next_tip();
-    EXPECT_THAT(player.traffic(),
-                ElementsAreArray(sequence({{"request 104 0", "request 105 0"}, refresh_traffic(),
-                                           {"command 40048"}, refresh_traffic()})));
+    EXPECT_THAT(player.traffic(), ElementsAreArray(sequence({{"request 104 0", "request 105 0"},
+                                                             refresh_traffic(),
+                                                             {"command 40048"},
+                                                             refresh_traffic()})));
     EXPECT_EQ(state().zero_mark, 0);
     EXPECT_EQ(state().current_tip, 2);
     ASSERT_EQ(state().history.count(), 2);
@@ -198,8 +198,8 @@ TEST_F(TipMoves, LastTipWithUnmovedMarkRecordsOnlyTheNewTip)
     state().current_tip = 3;
     controller.last_tip();
     EXPECT_THAT(player.traffic(),
-                ElementsAreArray(sequence({{"request 104 0", "request 105 0", "command 40044"},
-                                           refresh_traffic()})));
+                ElementsAreArray(sequence(
+                    {{"request 104 0", "request 105 0", "command 40044"}, refresh_traffic()})));
     ASSERT_EQ(state().history.count(), 1);
     EXPECT_EQ(state().history.entry(0), (HistoryEntry{2, 0}));
 }
@@ -376,10 +376,10 @@ TEST_F(Opening, MusicFileBecomesAListOfOnePausedAtTheStart)
     state().zero_mark = 5000;
     view.chosen_files.push_back("/music/talk.wav");
     controller.open_music_file();
-    EXPECT_THAT(player.traffic(),
-                ElementsAreArray(sequence({{"hand_over /music/talk.wav", "command 40046",
-                                            "request 106 0"},
-                                           refresh_traffic()})));
+    EXPECT_THAT(
+        player.traffic(),
+        ElementsAreArray(sequence(
+            {{"hand_over /music/talk.wav", "command 40046", "request 106 0"}, refresh_traffic()})));
     EXPECT_EQ(state().playlist_path, "");
     EXPECT_EQ(view.field(FieldId::Playlist), "");
     EXPECT_EQ(state().zero_mark, 0);

@@ -143,7 +143,8 @@ HDROP make_drop(const std::vector<std::string>& paths)
 TEST(MainDialog, TakesADropOfOneFileAndIgnoresTwo)
 {
     Rig one;
-    SendMessageA(one.window, WM_DROPFILES, reinterpret_cast<WPARAM>(make_drop({"C:\\m\\talk.wav"})), 0);
+    SendMessageA(one.window, WM_DROPFILES, reinterpret_cast<WPARAM>(make_drop({"C:\\m\\talk.wav"})),
+                 0);
     EXPECT_EQ(one.player.model.loaded, "C:\\m\\talk.wav");
     Rig two;
     SendMessageA(two.window, WM_DROPFILES,
@@ -174,7 +175,8 @@ protected:
 
     std::vector<std::string> previews;
     int refusals = 0;
-    OptionsDialogWin32 options{GetModuleHandleA(nullptr), [this](int method, const std::string& path) {
+    OptionsDialogWin32 options{GetModuleHandleA(nullptr),
+                               [this](int method, const std::string& path) {
                                    previews.push_back(std::to_string(method) + " " + path);
                                }};
 };

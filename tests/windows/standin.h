@@ -26,12 +26,11 @@ public:
     explicit StandIn(const FakePlayerBackend::Model& model, const std::string& name = "standin")
         : m_log(program_folder() + name + ".log")
     {
-        std::string command = "\"" + program_folder() + "winamp_standin.exe\" \"" + m_log + "\" " +
-                              std::to_string(model.play_state) + " " +
-                              std::to_string(model.playlist_length) + " " +
-                              std::to_string(model.playlist_index) + " " +
-                              std::to_string(model.position_ms) + " " +
-                              std::to_string(model.track_length_s) + " \"" + model.caption + "\"";
+        std::string command =
+            "\"" + program_folder() + "winamp_standin.exe\" \"" + m_log + "\" " +
+            std::to_string(model.play_state) + " " + std::to_string(model.playlist_length) + " " +
+            std::to_string(model.playlist_index) + " " + std::to_string(model.position_ms) + " " +
+            std::to_string(model.track_length_s) + " \"" + model.caption + "\"";
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
         m_started = CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,

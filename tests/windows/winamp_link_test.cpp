@@ -115,7 +115,8 @@ TEST(WindowsSystem, ExpandsShortAndMiscasedPathsOnARealTree)
     ASSERT_TRUE(from_upper);
     const std::string stored_end = "\\Tape Groups of 1974\\Harbour Interviews.grp";
     EXPECT_EQ(from_upper->substr(from_upper->size() - stored_end.size()), stored_end);
-    EXPECT_EQ(tape_group_from_command_line("\"c:\\x\\cuedeck.exe\" \"" + file + "\"", system), file);
+    EXPECT_EQ(tape_group_from_command_line("\"c:\\x\\cuedeck.exe\" \"" + file + "\"", system),
+              file);
 
     DeleteFileA(file.c_str());
     RemoveDirectoryA(folder.c_str());

@@ -53,8 +53,14 @@ int main(int argc, char** argv)
     log_file = std::fopen(argv[1], "w");
     if (log_file == nullptr)
         return 2;
-    player.model = {std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]),
-                    std::atoi(argv[5]), std::atoi(argv[6]), 50, argv[7], ""};
+    player.model = {std::atoi(argv[2]),
+                    std::atoi(argv[3]),
+                    std::atoi(argv[4]),
+                    std::atoi(argv[5]),
+                    std::atoi(argv[6]),
+                    50,
+                    argv[7],
+                    ""};
     player.find(); // the fake answers only once found
     player.on_event = write_log;
 
@@ -64,8 +70,8 @@ int main(int argc, char** argv)
     window_class.lpszClassName = "Winamp v1.x";
     if (RegisterClassA(&window_class) == 0)
         return 3;
-    if (CreateWindowA("Winamp v1.x", argv[7], WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
-                      nullptr, window_class.hInstance, nullptr) == nullptr)
+    if (CreateWindowA("Winamp v1.x", argv[7], WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr,
+                      window_class.hInstance, nullptr) == nullptr)
         return 3;
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {

@@ -56,9 +56,8 @@ INT_PTR CALLBACK about_procedure(HWND window, UINT message, WPARAM wparam, LPARA
 MainDialog::MainDialog(HINSTANCE instance, PlayerBackend& player, System& system)
     : m_instance(instance), m_controller(*this, player, system),
       m_options(std::make_unique<OptionsDialogWin32>(
-          instance, [this](int method, const std::string& path) {
-              m_controller.play_alarm(method, path);
-          }))
+          instance,
+          [this](int method, const std::string& path) { m_controller.play_alarm(method, path); }))
 {
 }
 
@@ -78,8 +77,8 @@ INT_PTR MainDialog::run()
 HWND MainDialog::open_modeless()
 {
     m_modal = false;
-    return CreateDialogParamA(m_instance, MAKEINTRESOURCEA(IDD_CUEDECK_DIALOG), nullptr,
-                              procedure, reinterpret_cast<LPARAM>(this));
+    return CreateDialogParamA(m_instance, MAKEINTRESOURCEA(IDD_CUEDECK_DIALOG), nullptr, procedure,
+                              reinterpret_cast<LPARAM>(this));
 }
 
 INT_PTR CALLBACK MainDialog::procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
@@ -273,8 +272,8 @@ std::optional<std::string> MainDialog::choose_file(FileDialogMode mode, const st
     chooser.lpstrDefExt = default_extension.empty() ? nullptr : default_extension.c_str();
     // Saving asks before replacing a file; opening takes any typed name.
     chooser.Flags = mode == FileDialogMode::Save ? OFN_OVERWRITEPROMPT : 0;
-    const BOOL chosen = mode == FileDialogMode::Open ? GetOpenFileNameA(&chooser)
-                                                     : GetSaveFileNameA(&chooser);
+    const BOOL chosen =
+        mode == FileDialogMode::Open ? GetOpenFileNameA(&chooser) : GetSaveFileNameA(&chooser);
     if (!chosen)
         return std::nullopt;
     return std::string(path.data());

@@ -93,16 +93,15 @@ bool OptionsDialogWin32::controls_to_values(HWND dialog)
 {
     m_values.play_using = IsDlgButtonChecked(dialog, IDC_OPT_AMOVIE) == BST_CHECKED    ? 0
                           : IsDlgButtonChecked(dialog, IDC_OPT_PLAYSND) == BST_CHECKED ? 1
-                                                                                        : -1;
+                                                                                       : -1;
     const int length = GetWindowTextLengthA(GetDlgItem(dialog, IDC_OPT_SOUND_FILE));
     std::string file(static_cast<std::size_t>(length) + 1, '\0');
     file.resize(static_cast<std::size_t>(
         GetDlgItemTextA(dialog, IDC_OPT_SOUND_FILE, file.data(), length + 1)));
     m_values.sound_file = file;
     m_values.sound_on = IsDlgButtonChecked(dialog, IDC_OPT_SOUND_ON) == BST_CHECKED ? 1 : 0;
-    for (const auto& [id, value] :
-         {std::pair{IDC_OPT_TIP_TIME, &m_values.tip_time},
-          std::pair{IDC_OPT_BACK_TIME, &m_values.back_time}}) {
+    for (const auto& [id, value] : {std::pair{IDC_OPT_TIP_TIME, &m_values.tip_time},
+                                    std::pair{IDC_OPT_BACK_TIME, &m_values.back_time}}) {
         BOOL whole = FALSE;
         const int number = static_cast<int>(GetDlgItemInt(dialog, id, &whole, TRUE));
         if (!whole) {
