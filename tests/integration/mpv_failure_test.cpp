@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 
 #include "mpv_fixture.h"
 #include "system/posix_system.h"
@@ -110,6 +111,34 @@ TEST(MpvDiscovery, StartedPlayerIsFoundByConnectPlayer)
     EXPECT_TRUE(controller.player().connected());
     EXPECT_TRUE(view.messages.empty());
     controller.player().close();
+}
+
+TEST(MpvDiscovery, AStartedPlayerThatNeverListensIsEnded)
+{
+    // A "player" that starts but never opens its socket, and says who it is.
+    TempDir dir;
+    const std::string pid_file = dir.path() + "pid";
+    MpvBackend backend({dir.path() + "mpv.sock",
+                        {"/bin/sh", "-c", "echo $$ > '" + pid_file + "'; exec sleep 60", "sh"}});
+    FakeView view;
+    FakeSystem system; // the 100 looks pass without waiting
+    Controller controller(view, backend, system);
+    controller.connect_player();
+    EXPECT_FALSE(controller.player().connected());
+    EXPECT_TRUE(view.messages.empty());
+
+    pid_t pid = 0;
+    for (int i = 0; i < 500 && pid == 0; ++i) {
+        std::ifstream(pid_file) >> pid;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    ASSERT_GT(pid, 0);
+    bool ended = false;
+    for (int i = 0; i < 500 && !ended; ++i) {
+        ended = ::kill(pid, 0) != 0; // gone, and reaped
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    EXPECT_TRUE(ended);
 }
 
 TEST(MpvDiscovery, AMissingProgramGivesTheMessage)
