@@ -31,28 +31,32 @@ public:
             std::to_string(model.play_state) + " " + std::to_string(model.playlist_length) + " " +
             std::to_string(model.playlist_index) + " " + std::to_string(model.position_ms) + " " +
             std::to_string(model.track_length_s) + " \"" + model.caption + "\"";
+        // The player is found by its window class alone, so a window of an
+        // earlier stand-in that is still on its way out must be gone first.
+        wait_until_no_player_window();
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
         m_started = CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
                                    nullptr, &startup, &m_process) != 0;
-        for (int i = 0; m_started && i < 500 && FindWindowA("Winamp v1.x", nullptr) == nullptr; ++i)
+        for (int i = 0; m_started && i < 500 && own_window() == nullptr; ++i)
             Sleep(10);
     }
     ~StandIn()
     {
         if (!m_started)
             return;
-        if (HWND window = FindWindowA("Winamp v1.x", nullptr))
+        if (HWND window = own_window())
             PostMessageA(window, WM_CLOSE, 0, 0);
         if (WaitForSingleObject(m_process.hProcess, 5000) != WAIT_OBJECT_0)
             TerminateProcess(m_process.hProcess, 1);
         CloseHandle(m_process.hProcess);
         CloseHandle(m_process.hThread);
+        wait_until_no_player_window();
     }
     StandIn(const StandIn&) = delete;
     StandIn& operator=(const StandIn&) = delete;
 
-    bool running() const { return m_started && FindWindowA("Winamp v1.x", nullptr) != nullptr; }
+    bool running() const { return m_started && own_window() != nullptr; }
 
     /// Wait until the process has ended (after it was told to close).
     bool wait_for_exit() const
@@ -74,6 +78,27 @@ public:
     }
 
 private:
+    static constexpr const char* player_class = "Winamp v1.x";
+
+    /// The player window that belongs to this stand-in's process, if any.
+    HWND own_window() const
+    {
+        for (HWND window = FindWindowExA(nullptr, nullptr, player_class, nullptr);
+             window != nullptr; window = FindWindowExA(nullptr, window, player_class, nullptr)) {
+            DWORD process_id = 0;
+            GetWindowThreadProcessId(window, &process_id);
+            if (process_id == m_process.dwProcessId)
+                return window;
+        }
+        return nullptr;
+    }
+
+    static void wait_until_no_player_window()
+    {
+        for (int i = 0; i < 500 && FindWindowA(player_class, nullptr) != nullptr; ++i)
+            Sleep(10);
+    }
+
     std::string m_log;
     PROCESS_INFORMATION m_process{};
     bool m_started = false;
