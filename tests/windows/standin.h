@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "player/fake_player_backend.h"
+#include "player/winamp/winamp_backend.h"
 
 namespace cuedeck::testing {
 
@@ -78,7 +79,7 @@ public:
     }
 
 private:
-    static constexpr const char* player_class = "Winamp v1.x";
+    static constexpr const char* player_class = WinampBackend::window_class;
 
     /// The player window that belongs to this stand-in's process, if any.
     HWND own_window() const

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "player/fake_player_backend.h"
+#include "player/winamp/winamp_backend.h"
 
 namespace {
 
@@ -67,11 +68,11 @@ int main(int argc, char** argv)
     WNDCLASSA window_class{};
     window_class.lpfnWndProc = window_procedure;
     window_class.hInstance = GetModuleHandleA(nullptr);
-    window_class.lpszClassName = "Winamp v1.x";
+    window_class.lpszClassName = cuedeck::WinampBackend::window_class;
     if (RegisterClassA(&window_class) == 0)
         return 3;
-    if (CreateWindowA("Winamp v1.x", argv[7], WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr,
-                      window_class.hInstance, nullptr) == nullptr)
+    if (CreateWindowA(cuedeck::WinampBackend::window_class, argv[7], WS_OVERLAPPEDWINDOW, 0, 0, 200,
+                      100, nullptr, nullptr, window_class.hInstance, nullptr) == nullptr)
         return 3;
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
