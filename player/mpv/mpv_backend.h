@@ -41,7 +41,6 @@ std::optional<std::string> prepare_socket_path(const std::string& runtime_direct
 class MpvBackend : public PlayerBackend
 {
 public:
-    using Argument = MpvProtocol::Argument;
     static constexpr std::chrono::milliseconds reply_budget{500};
     static constexpr const char* title_template =
         "${?media-title:${playlist-pos-1}. ${media-title} - }mpv";
@@ -67,21 +66,20 @@ public:
     std::vector<std::string> start_arguments(const std::string& file = {}) const;
 
 private:
-    using Command = std::vector<Argument>;
     class Budget;
 
     /// Send the commands together, then collect the replies in order; an
     /// error reply, or none within the budget, is nothing.
-    std::vector<std::optional<json::Value>> call(const std::vector<Command>& commands);
-    std::optional<json::Value> call(const Command& command);
+    std::vector<std::optional<Json>> call_all(const std::vector<Json>& commands);
+    std::optional<Json> call(const Json& command);
     bool heard_from_since_timeout();
     int get_int(const std::string& property);
     int play_state();
-    std::string caption_from(const std::optional<json::Value>& expanded, bool idle, int index);
+    std::string caption_from(const std::optional<Json>& expanded, bool idle, int index);
     void wait_until_loaded(int index);
     void seek_to(int target_ms);
     void skip(int step_ms);
-    int reported_position(const std::optional<json::Value>& time_pos, bool paused);
+    int reported_position(const std::optional<Json>& time_pos, bool paused);
     void change_track(const char* command);
     void stop();
     void play();

@@ -41,35 +41,30 @@ bool private_directory(const std::string& path, bool create)
            info.st_uid == ::getuid() && (info.st_mode & 077) == 0;
 }
 
-int to_int(const std::optional<json::Value>& value)
+/// A number of mpv's as an int, truncated and clamped; 0 for anything else.
+int to_int(const std::optional<Json>& value)
 {
-    if (!value)
+    if (!value || !value->is_number())
         return 0;
-    if (const double* number = value->as_number())
-        return std::isfinite(*number)
-                   ? clamp_to_int(static_cast<std::int64_t>(std::clamp(*number, -1e15, 1e15)))
-                   : 0;
-    return 0;
+    const double number = value->get<double>();
+    return std::isfinite(number)
+               ? clamp_to_int(static_cast<std::int64_t>(std::clamp(number, -1e15, 1e15)))
+               : 0;
 }
 
-bool to_flag(const std::optional<json::Value>& value)
+bool to_flag(const std::optional<Json>& value)
 {
-    const bool* flag = value ? value->as_bool() : nullptr;
-    return flag != nullptr && *flag;
+    return value && value->is_boolean() && value->get<bool>();
 }
 
-int seconds_to_ms(const std::optional<json::Value>& value)
+int seconds_to_ms(const std::optional<Json>& value)
 {
-    const double* seconds = value ? value->as_number() : nullptr;
-    if (seconds == nullptr || !std::isfinite(*seconds))
+    if (!value || !value->is_number())
         return 0;
-    return clamp_to_int(std::llround(std::clamp(*seconds * 1000.0, -1e15, 1e15)));
-}
-
-// A word of a command, as a JSON string.
-std::string text(const char* word)
-{
-    return word;
+    const double seconds = value->get<double>();
+    if (!std::isfinite(seconds))
+        return 0;
+    return clamp_to_int(std::llround(std::clamp(seconds * 1000.0, -1e15, 1e15)));
 }
 
 bool is_playlist(const std::string& path)
@@ -159,7 +154,7 @@ bool MpvBackend::find()
     m_protocol = MpvProtocol();
     // Only replies are of interest; events would pile up between ticks.
     Budget budget(*this);
-    call(Command{text("disable_event"), text("all")});
+    call(ipc("disable_event", "all"));
     return m_socket.is_open();
 }
 
@@ -193,14 +188,14 @@ bool MpvBackend::heard_from_since_timeout()
     return true;
 }
 
-std::vector<std::optional<json::Value>> MpvBackend::call(const std::vector<Command>& commands)
+std::vector<std::optional<Json>> MpvBackend::call_all(const std::vector<Json>& commands)
 {
-    std::vector<std::optional<json::Value>> results(commands.size());
+    std::vector<std::optional<Json>> results(commands.size());
     if (!m_socket.is_open() || (m_unresponsive && !heard_from_since_timeout()))
         return results;
     const std::int64_t first_id = m_next_id;
     std::string bytes;
-    for (const Command& command : commands)
+    for (const Json& command : commands)
         bytes += MpvProtocol::encode(m_next_id++, command);
     if (const auto sent = m_socket.send_all(bytes, m_deadline); sent != UnixSocket::Status::Ok) {
         m_unresponsive = sent == UnixSocket::Status::TimedOut;
@@ -226,21 +221,21 @@ std::vector<std::optional<json::Value>> MpvBackend::call(const std::vector<Comma
     return results;
 }
 
-std::optional<json::Value> MpvBackend::call(const Command& command)
+std::optional<Json> MpvBackend::call(const Json& command)
 {
-    return std::move(call(std::vector<Command>{command}).front());
+    return std::move(call_all(std::vector<Json>{command}).front());
 }
 
 int MpvBackend::get_int(const std::string& property)
 {
-    return to_int(call(Command{text("get_property"), property}));
+    return to_int(call(ipc("get_property", property)));
 }
 
 int MpvBackend::play_state()
 {
-    const auto answers = call({{text("get_property"), text("idle-active")},
-                               {text("get_property"), text("eof-reached")},
-                               {text("get_property"), text("pause")}});
+    const auto answers =
+        call_all({ipc("get_property", "idle-active"), ipc("get_property", "eof-reached"),
+                  ipc("get_property", "pause")});
     if (to_flag(answers[0]) || to_flag(answers[1]))
         return play_state::stopped;
     return to_flag(answers[2]) ? play_state::paused : play_state::playing;
@@ -251,10 +246,9 @@ void MpvBackend::wait_until_loaded(int index)
     // mpv opens files in the background; a player is expected to answer for
     // the new track as soon as the command returns.
     while (m_socket.is_open() && Clock::now() < m_deadline) {
-        const auto answers = call({{text("get_property"), text("playlist-playing-pos")},
-                                   {text("get_property"), text("time-pos")},
-                                   {text("get_property"), text("idle-active")},
-                                   {text("get_property"), text("seeking")}});
+        const auto answers =
+            call_all({ipc("get_property", "playlist-playing-pos"), ipc("get_property", "time-pos"),
+                      ipc("get_property", "idle-active"), ipc("get_property", "seeking")});
         const int playing = answers[0] ? to_int(answers[0]) : -1;
         // Loaded and started: a seek sent before then could be dropped.
         if (answers[1] && !to_flag(answers[3]) && (index < 0 || playing == index))
@@ -269,7 +263,7 @@ void MpvBackend::change_track(const char* command)
 {
     const int index = get_int("playlist-pos");
     // At the ends of the list mpv refuses and nothing changes.
-    if (call(Command{text(command)}))
+    if (call(ipc(command)))
         wait_until_loaded(std::string_view(command) == "playlist-next" ? index + 1 : index - 1);
 }
 
@@ -278,13 +272,13 @@ void MpvBackend::play()
     const int state = play_state();
     if (state == play_state::stopped) {
         if (get_int("playlist-pos") < 0)
-            call(Command{text("set_property"), text("playlist-current-pos"), std::int64_t{0}});
+            call(ipc("set_property", "playlist-current-pos", 0));
         // Unpausing after the start lets mpv pause again at the end of the list.
-        call(Command{text("playlist-play-index"), text("current")});
+        call(ipc("playlist-play-index", "current"));
         wait_until_loaded(-1);
-        call(Command{text("set_property"), text("pause"), false});
+        call(ipc("set_property", "pause", false));
     } else if (state == play_state::paused) {
-        call(Command{text("set_property"), text("pause"), false});
+        call(ipc("set_property", "pause", false));
     }
 }
 
@@ -293,24 +287,24 @@ void MpvBackend::stop()
     // mpv forgets the selected entry when it stops; put it back, as a
     // stopped player still has a current entry.
     const int index = get_int("playlist-pos");
-    call(Command{text("stop"), text("keep-playlist")});
+    call(ipc("stop", "keep-playlist"));
     while (m_socket.is_open() && Clock::now() < m_deadline) {
-        const auto playing = call(Command{text("get_property"), text("playlist-playing-pos")});
+        const auto playing = call(ipc("get_property", "playlist-playing-pos"));
         if (!playing || to_int(playing) == -1)
             break;
         std::this_thread::sleep_for(poll_interval);
     }
-    call(Command{text("set_property"), text("pause"), false});
+    call(ipc("set_property", "pause", false));
     if (index >= 0)
-        call(Command{text("set_property"), text("playlist-current-pos"), std::int64_t{index}});
+        call(ipc("set_property", "playlist-current-pos", index));
 }
 
 void MpvBackend::clear_playlist()
 {
-    call(Command{text("playlist-clear")});
+    call(ipc("playlist-clear"));
     // playlist-clear keeps the entry being played.
     if (get_int("playlist-count") > 0)
-        call(Command{text("playlist-remove"), text("current")});
+        call(ipc("playlist-remove", "current"));
 }
 
 void MpvBackend::seek_to(int target_ms)
@@ -320,15 +314,15 @@ void MpvBackend::seek_to(int target_ms)
     // latency). A paused player should report where it was put, so the target
     // is remembered while it stays paused there.
     m_paused_at.reset();
-    const auto answers = call({{text("seek"), target_ms / 1000.0, text("absolute")},
-                               {text("get_property"), text("pause")}});
+    const auto answers =
+        call_all({ipc("seek", target_ms / 1000.0, "absolute"), ipc("get_property", "pause")});
     if (!answers[0])
         return;
     // The seek is taken up after its reply; wait for that, so that whoever
     // asks next finds the player where it was sent.
     for (;;) {
-        const auto now = call({{text("get_property"), text("time-pos")},
-                               {text("get_property"), text("eof-reached")}});
+        const auto now =
+            call_all({ipc("get_property", "time-pos"), ipc("get_property", "eof-reached")});
         if (to_flag(now[1]) || (now[0] && std::abs(std::int64_t{seconds_to_ms(now[0])} -
                                                    target_ms) <= latency_allowance_ms))
             break;
@@ -344,9 +338,8 @@ void MpvBackend::skip(int step_ms)
 {
     // From where the player reports itself, so that skips while paused do
     // not drift by mpv's latency; never before the start or past the end.
-    const auto answers = call({{text("get_property"), text("time-pos")},
-                               {text("get_property"), text("pause")},
-                               {text("get_property"), text("duration")}});
+    const auto answers = call_all({ipc("get_property", "time-pos"), ipc("get_property", "pause"),
+                                   ipc("get_property", "duration")});
     if (!answers[0])
         return;
     const int from = reported_position(answers[0], to_flag(answers[1]));
@@ -354,7 +347,7 @@ void MpvBackend::skip(int step_ms)
     seek_to(std::clamp(saturating_add(from, step_ms), 0, length_ms));
 }
 
-int MpvBackend::reported_position(const std::optional<json::Value>& time_pos, bool paused)
+int MpvBackend::reported_position(const std::optional<Json>& time_pos, bool paused)
 {
     const int position = seconds_to_ms(time_pos);
     if (!paused || !m_paused_at ||
@@ -383,17 +376,17 @@ void MpvBackend::command(PlayerCommand command)
         break;
     case PlayerCommand::Pause:
         // While idle a pause would only flip the flag, and the next file would load paused.
-        if (!to_flag(call(Command{text("get_property"), text("idle-active")})))
-            call(Command{text("cycle"), text("pause")});
+        if (!to_flag(call(ipc("get_property", "idle-active"))))
+            call(ipc("cycle", "pause"));
         break;
     case PlayerCommand::Stop:
         stop();
         break;
     case PlayerCommand::VolumeUp:
-        call(Command{text("add"), text("volume"), std::int64_t{volume_step}});
+        call(ipc("add", "volume", volume_step));
         break;
     case PlayerCommand::VolumeDown:
-        call(Command{text("add"), text("volume"), std::int64_t{-volume_step}});
+        call(ipc("add", "volume", -volume_step));
         break;
     case PlayerCommand::Forward5s:
         skip(5000);
@@ -417,10 +410,10 @@ int MpvBackend::request(PlayerRequest request, int wparam)
         return play_state();
     case PlayerRequest::Position:
         if (wparam == 1)
-            return to_int(call(Command{text("get_property"), text("duration")}));
+            return to_int(call(ipc("get_property", "duration")));
         else {
-            const auto answers = call(
-                {{text("get_property"), text("time-pos")}, {text("get_property"), text("pause")}});
+            const auto answers =
+                call_all({ipc("get_property", "time-pos"), ipc("get_property", "pause")});
             return reported_position(answers[0], to_flag(answers[1]));
         }
     case PlayerRequest::JumpTo:
@@ -428,7 +421,7 @@ int MpvBackend::request(PlayerRequest request, int wparam)
         seek_to(std::max(wparam, 0));
         return 0;
     case PlayerRequest::SetPlaylistIndex:
-        call(Command{text("set_property"), text("playlist-current-pos"), std::int64_t{wparam}});
+        call(ipc("set_property", "playlist-current-pos", wparam));
         return 0;
     case PlayerRequest::PlaylistLength:
         return get_int("playlist-count");
@@ -438,24 +431,23 @@ int MpvBackend::request(PlayerRequest request, int wparam)
     return 0;
 }
 
-std::string MpvBackend::caption_from(const std::optional<json::Value>& expanded, bool idle,
-                                     int index)
+std::string MpvBackend::caption_from(const std::optional<Json>& expanded, bool idle, int index)
 {
     std::string caption;
     if (idle && index >= 0) {
         // Stopped, mpv has no media title: name the selected entry the same way.
         const std::string entry = "playlist/" + std::to_string(index) + "/";
-        const auto names = call(
-            {{text("get_property"), entry + "title"}, {text("get_property"), entry + "filename"}});
+        const auto names = call_all(
+            {ipc("get_property", entry + "title"), ipc("get_property", entry + "filename")});
         std::string name;
-        if (names[0] && names[0]->as_string() != nullptr)
-            name = *names[0]->as_string();
-        else if (names[1] && names[1]->as_string() != nullptr)
-            name = *names[1]->as_string();
+        if (names[0] && names[0]->is_string())
+            name = names[0]->get<std::string>();
+        else if (names[1] && names[1]->is_string())
+            name = names[1]->get<std::string>();
         name = name.substr(name.rfind('/') + 1);
         caption = std::to_string(index + 1) + ". " + name + " - mpv";
-    } else if (expanded && expanded->as_string() != nullptr) {
-        caption = *expanded->as_string();
+    } else if (expanded && expanded->is_string()) {
+        caption = expanded->get<std::string>();
     }
     if (caption.size() > 128)
         caption.resize(128);
@@ -465,9 +457,9 @@ std::string MpvBackend::caption_from(const std::optional<json::Value>& expanded,
 std::string MpvBackend::caption()
 {
     Budget budget(*this);
-    const auto answers = call({{text("expand-text"), text(title_template)},
-                               {text("get_property"), text("idle-active")},
-                               {text("get_property"), text("playlist-pos")}});
+    const auto answers =
+        call_all({ipc("expand-text", title_template), ipc("get_property", "idle-active"),
+                  ipc("get_property", "playlist-pos")});
     return caption_from(answers[0], to_flag(answers[1]), to_int(answers[2]));
 }
 
@@ -475,13 +467,11 @@ PlayerStatus MpvBackend::status()
 {
     Budget budget(*this);
     // Asked together: one round trip instead of six.
-    const auto answers = call({{text("expand-text"), text(title_template)},
-                               {text("get_property"), text("idle-active")},
-                               {text("get_property"), text("playlist-count")},
-                               {text("get_property"), text("playlist-pos")},
-                               {text("get_property"), text("duration")},
-                               {text("get_property"), text("time-pos")},
-                               {text("get_property"), text("pause")}});
+    const auto answers =
+        call_all({ipc("expand-text", title_template), ipc("get_property", "idle-active"),
+                  ipc("get_property", "playlist-count"), ipc("get_property", "playlist-pos"),
+                  ipc("get_property", "duration"), ipc("get_property", "time-pos"),
+                  ipc("get_property", "pause")});
     PlayerStatus status;
     status.playlist_length = to_int(answers[2]);
     status.playlist_index = to_int(answers[3]);
@@ -504,15 +494,15 @@ void MpvBackend::hand_over(const std::string& path)
     m_paused_at.reset();
     // The pause flag survives loading; without this the caller's following
     // pause would start playback instead.
-    call(Command{text("set_property"), text("pause"), false});
-    if (call(Command{text(is_playlist(path) ? "loadlist" : "loadfile"), path, text("replace")}))
+    call(ipc("set_property", "pause", false));
+    if (call(ipc(is_playlist(path) ? "loadlist" : "loadfile", path, "replace")))
         wait_until_loaded(0);
 }
 
 void MpvBackend::close()
 {
     Budget budget(*this);
-    call(Command{text("quit")});
+    call(ipc("quit"));
     m_socket.close();
 }
 

@@ -1,32 +1,65 @@
 #include "player/mpv/mpv_protocol.h"
 
-#include <cmath>
-#include <cstdio>
-
 namespace cuedeck {
 
-std::string MpvProtocol::encode(std::int64_t request_id, const std::vector<Argument>& arguments)
+namespace {
+
+/// The length of the UTF-8 sequence at the start of `bytes`, or 0 when it is
+/// not one (overlong forms, surrogates and values past U+10FFFF included).
+std::size_t utf8_sequence(std::string_view bytes)
 {
-    std::string line = "{\"command\":[";
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        if (i > 0)
-            line += ',';
-        const Argument& argument = arguments[i];
-        if (const auto* text = std::get_if<std::string>(&argument)) {
-            line += json::quote(*text);
-        } else if (const auto* integer = std::get_if<std::int64_t>(&argument)) {
-            line += std::to_string(*integer);
-        } else if (const auto* number = std::get_if<double>(&argument)) {
-            char formatted[64];
-            std::snprintf(formatted, sizeof formatted, "%.3f",
-                          std::isfinite(*number) ? *number : 0.0);
-            line += formatted;
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
+    const unsigned char lead = byte(0);
+    if (lead < 0x80)
+        return 1;
+    std::size_t length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (bytes.size() < length || byte(1) < low || byte(1) > high)
+        return 0;
+    for (std::size_t i = 2; i < length; ++i) {
+        if (byte(i) < 0x80 || byte(i) > 0xBF)
+            return 0;
+    }
+    return length;
+}
+
+} // namespace
+
+std::string valid_utf8(std::string_view bytes)
+{
+    std::string text;
+    text.reserve(bytes.size());
+    while (!bytes.empty()) {
+        const std::size_t length = utf8_sequence(bytes);
+        if (length == 0) {
+            text += "\xEF\xBF\xBD";
+            bytes.remove_prefix(1);
         } else {
-            line += std::get<bool>(argument) ? "true" : "false";
+            text += bytes.substr(0, length);
+            bytes.remove_prefix(length);
         }
     }
-    line += "],\"request_id\":" + std::to_string(request_id) + "}\n";
-    return line;
+    return text;
+}
+
+std::string MpvProtocol::encode(std::int64_t request_id, const Json& command)
+{
+    const Json message = {{"command", command}, {"request_id", request_id}};
+    return message.dump(-1, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 
 void MpvProtocol::feed(std::string_view bytes)
@@ -52,21 +85,19 @@ void MpvProtocol::feed(std::string_view bytes)
 
 void MpvProtocol::accept_line(std::string_view line)
 {
-    const auto message = json::parse(line);
-    if (!message || message->find("event") != nullptr)
+    Json message = Json::parse(valid_utf8(line), nullptr, false);
+    if (!message.is_object() || message.contains("event"))
         return;
-    const json::Value* id = message->find("request_id");
-    const double* number = id != nullptr ? id->as_number() : nullptr;
-    // Ids are ours and small; anything else is not an answer to us.
-    if (number == nullptr || !(*number >= 0 && *number < 9.0e15))
+    const auto id = message.find("request_id");
+    // Ids are ours: whole, small and not negative; anything else is not an answer to us.
+    if (id == message.end() || !id->is_number_integer() || id->get<std::int64_t>() < 0)
         return;
     Reply reply;
-    const json::Value* error = message->find("error");
-    reply.success =
-        error != nullptr && error->as_string() != nullptr && *error->as_string() == "success";
-    if (const json::Value* data = message->find("data"))
-        reply.data = *data;
-    m_replies[static_cast<std::int64_t>(*number)] = std::move(reply);
+    const auto error = message.find("error");
+    reply.success = error != message.end() && *error == "success";
+    if (const auto data = message.find("data"); data != message.end())
+        reply.data = std::move(*data);
+    m_replies[id->get<std::int64_t>()] = std::move(reply);
 }
 
 std::optional<MpvProtocol::Reply> MpvProtocol::take(std::int64_t request_id)

@@ -5,32 +5,38 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <variant>
-#include <vector>
 
-#include "player/mpv/json.h"
+#include <nlohmann/json.hpp>
 
 namespace cuedeck {
+
+using Json = nlohmann::json;
+
+/// One IPC command: its words as a JSON array, e.g. ipc("seek", 12.5, "absolute").
+template <typename... Words> Json ipc(Words&&... words)
+{
+    return Json::array({Json(std::forward<Words>(words))...});
+}
 
 /// The bytes of mpv's JSON IPC, apart from any socket.
 ///
 /// Commands go out as one JSON line each, tagged with a request id. Replies
 /// come back as lines too, in any split the socket delivers, mixed with event
 /// lines; a reply may arrive after its caller gave up waiting. feed() takes
-/// bytes as they come, take() hands out the reply to one request.
+/// bytes as they come, take() hands out the reply to one request. Numbers are
+/// written and read without the C library's locale, so a comma-decimal
+/// desktop sends 12.5, not 12,5.
 class MpvProtocol
 {
 public:
-    using Argument = std::variant<std::string, std::int64_t, double, bool>;
-
     struct Reply
     {
         bool success = false; ///< mpv's "error" was "success"
-        json::Value data;     ///< null when the reply carried none
+        Json data;            ///< null when the reply carried none
     };
 
-    /// The line that sends `arguments` as one command.
-    static std::string encode(std::int64_t request_id, const std::vector<Argument>& arguments);
+    /// The line that sends `command` (a JSON array of its words).
+    static std::string encode(std::int64_t request_id, const Json& command);
 
     void feed(std::string_view bytes);
     /// The reply to `request_id` once it has arrived. Replies to earlier
@@ -49,5 +55,10 @@ private:
     bool m_discarding = false; ///< inside an overlong line, until its newline
     std::map<std::int64_t, Reply> m_replies;
 };
+
+/// `bytes` with every sequence that is not UTF-8 replaced by U+FFFD. mpv
+/// passes file names through as the file system stores them, which need not
+/// be UTF-8; a JSON reader refuses those.
+std::string valid_utf8(std::string_view bytes);
 
 } // namespace cuedeck

@@ -2,6 +2,7 @@
 #include <QMessageBox>
 #include <QtTest>
 
+#include <clocale>
 #include <filesystem>
 
 #include "modal.h"
@@ -27,10 +28,13 @@ private slots:
         HeadlessMpv mpv(dir.path() + "mpv.sock");
         QVERIFY(mpv.wait_until_listening());
 
-        // The settings beside this program must not carry over from other runs.
-        const std::string settings =
-            std::filesystem::canonical("/proc/self/exe").parent_path().string() + "/cuedeck.dat";
-        std::filesystem::remove(settings);
+        // Under a German locale too (a second run of this test): numbers
+        // to and from the player must not follow it.
+        if (qgetenv("LC_ALL") == "de_DE.UTF-8")
+            QCOMPARE(QString(std::localeconv()->decimal_point), QString(","));
+        // The settings go to a config folder of this test's own.
+        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(dir.path() + "config"));
+        const std::string settings = dir.path() + "config/cuedeck/cuedeck.dat";
 
         MpvBackend player({mpv.socket_path(), headless_mpv_program()});
         PosixSystem system({"cuedeck", group});
@@ -73,7 +77,7 @@ private slots:
         for (int i = 0; i < 500 && socket.connect(mpv.socket_path()); ++i)
             QTest::qWait(10);
         QVERIFY(!socket.connect(mpv.socket_path()));
-        std::filesystem::remove(settings);
+        QVERIFY(TempDir::read(settings).starts_with("Openfile\n" + group + "\n"));
     }
 };
 

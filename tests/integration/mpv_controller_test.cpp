@@ -1,4 +1,6 @@
+#include "files/tape_group_file.h"
 #include "mpv_fixture.h"
+#include "support/comma_locale.h"
 
 namespace cuedeck::testing {
 namespace {
@@ -189,6 +191,49 @@ TEST_F(MpvControllerTest, VolumeKeysChangeOnlyTheVolume)
     EXPECT_EQ(probe->number("volume"), before);
     EXPECT_TRUE(paused());
     EXPECT_THAT(position(), DoubleNear(2.0, 0.05));
+}
+
+TEST_F(MpvControllerTest, ResumingAndEveryTransportKeyWorkUnderACommaDecimalLocale)
+{
+    CommaDecimalLocale german;
+    ASSERT_TRUE(german.active()) << "de_DE.UTF-8 is not installed";
+    system.files["/g/resume.grp"] = recordings.playlist + "\n2\n0:03\n";
+    state().tape_group_path = "/g/resume.grp";
+    TapeGroupFile(controller).read();
+    EXPECT_EQ(index(), 1);
+    EXPECT_TRUE(paused());
+    EXPECT_THAT(position(), DoubleNear(3.0, 0.05));
+
+    controller.forward_5_seconds();
+    EXPECT_THAT(position(), DoubleNear(8.0, 0.2));
+    controller.zero();
+    EXPECT_EQ(state().zero_mark, 8000);
+    controller.back_5_seconds();
+    EXPECT_THAT(position(), DoubleNear(3.0, 0.2));
+    controller.rewind();
+    EXPECT_THAT(position(), DoubleNear(8.0, 0.05));
+
+    state().back_time = 2;
+    controller.play_pause();
+    EXPECT_TRUE(playing());
+    controller.play_pause();
+    EXPECT_TRUE(paused());
+    EXPECT_THAT(position(), DoubleNear(6.0, 0.5));
+
+    controller.next_tip();
+    EXPECT_EQ(index(), 2);
+    controller.last_tip();
+    EXPECT_EQ(index(), 1);
+    controller.undo();
+    EXPECT_EQ(index(), 2);
+    controller.undo(); // where next tip zeroed the paused place
+    EXPECT_EQ(index(), 1);
+    EXPECT_THAT(position(), DoubleNear(state().zero_mark / 1000.0, 0.05));
+
+    const double volume = probe->number("volume");
+    controller.volume_down();
+    EXPECT_EQ(probe->number("volume"), volume - MpvBackend::volume_step);
+    EXPECT_EQ(view.field(FieldId::Counter), "0:00");
 }
 
 } // namespace

@@ -22,6 +22,8 @@ public:
     std::string command = "cuedeck";
     std::map<std::string, std::string> files;
     std::set<std::string> unwritable; ///< paths whose replace_file fails
+    std::string settings_folder;      ///< empty: the settings live beside the program
+    std::set<std::string> directories;
     int sleeps = 0;
     int slept_ms = 0;
     std::vector<std::string> sounds; ///< "detached <path>" or "async <path>"
@@ -55,6 +57,13 @@ public:
         slept_ms += milliseconds;
     }
     std::string command_line() override { return command; }
+
+    std::string settings_directory() override { return settings_folder; }
+    bool make_directories(const std::string& path) override
+    {
+        directories.insert(path);
+        return true;
+    }
 
     std::optional<std::string> read_file(const std::string& path) override
     {

@@ -116,16 +116,16 @@ class MpvProbe
 public:
     explicit MpvProbe(const std::string& socket_path) { m_socket.connect(socket_path); }
 
-    std::optional<json::Value> get(const std::string& property)
+    std::optional<Json> get(const std::string& property)
     {
         const auto deadline = UnixSocket::Clock::now() + std::chrono::seconds(5);
         const std::int64_t id = m_next_id++;
-        if (m_socket.send_all(MpvProtocol::encode(id, {std::string("get_property"), property}),
-                              deadline) != UnixSocket::Status::Ok)
+        if (m_socket.send_all(MpvProtocol::encode(id, ipc("get_property", property)), deadline) !=
+            UnixSocket::Status::Ok)
             return std::nullopt;
         for (;;) {
             if (auto reply = m_protocol.take(id))
-                return reply->success ? std::optional<json::Value>(reply->data) : std::nullopt;
+                return reply->success ? std::optional<Json>(reply->data) : std::nullopt;
             std::string bytes;
             if (m_socket.receive(bytes, deadline) != UnixSocket::Status::Ok)
                 return std::nullopt;
@@ -136,12 +136,12 @@ public:
     double number(const std::string& property)
     {
         const auto value = get(property);
-        return value && value->as_number() ? *value->as_number() : -1000.0;
+        return value && value->is_number() ? value->get<double>() : -1000.0;
     }
     bool flag(const std::string& property)
     {
         const auto value = get(property);
-        return value && value->as_bool() && *value->as_bool();
+        return value && value->is_boolean() && value->get<bool>();
     }
 
     /// Poll until `property` reads `expected` (mpv moves on by itself in
@@ -174,8 +174,7 @@ struct TestRecordings
         for (const char* name : names) {
             const std::string path = dir.path() + name;
             const std::string command = "sox -q -n -r 44100 -b 16 -c 1 '" + path + "' synth " +
-                                        std::to_string(seconds) + " sine " +
-                                        std::to_string(frequency);
+                                        Json(seconds).dump() + " sine " + std::to_string(frequency);
             frequency += 110;
             if (std::system(command.c_str()) != 0)
                 ok = false;
