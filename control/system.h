@@ -36,10 +36,20 @@ public:
     /// The process's command line, program name first.
     virtual std::string command_line() = 0;
 
-    /// The whole file, or nothing when it cannot be read.
+    /// Where the settings live, ending with a separator; empty when they
+    /// live beside the program.
+    virtual std::string settings_directory() { return {}; }
+    /// Make `path` and any missing parents, private to the user; true when it
+    /// is a directory afterwards.
+    virtual bool make_directories(const std::string& path) = 0;
+
+    /// The whole of a regular file of at most max_file_size bytes, or nothing
+    /// when it cannot be read (missing, a folder, a device, a pipe, too big).
     virtual std::optional<std::string> read_file(const std::string& path) = 0;
+    static constexpr std::size_t max_file_size = 1024 * 1024;
     /// Replace the file with `contents` (text, '\n' line ends translated the
     /// platform's way), all or nothing: on failure the old file is untouched.
+    /// A link is followed: its target gets the new contents, the link stays.
     virtual bool replace_file(const std::string& path, const std::string& contents) = 0;
     /// The stored name of the directory entry a typed component resolves to,
     /// or nothing when there is none.

@@ -32,9 +32,10 @@ const Key keys[] = {
 
 } // namespace
 
-std::string SettingsFile::path(const RunState& state)
+std::string SettingsFile::path(const RunState& state) const
 {
-    return state.exe_directory + file_name;
+    const std::string folder = m_system.settings_directory();
+    return (folder.empty() ? state.exe_directory : folder) + file_name;
 }
 
 std::string SettingsFile::format(const RunState& state)
@@ -43,7 +44,10 @@ std::string SettingsFile::format(const RunState& state)
     for (const Key& key : keys) {
         text += key.name;
         text += '\n';
-        text += key.kind == ValueKind::Text ? state.*key.text : std::to_string(state.*key.integer);
+        if (key.kind == ValueKind::Integer)
+            text += std::to_string(state.*key.integer);
+        else if (!has_line_break(state.*key.text))
+            text += state.*key.text;
         text += '\n';
     }
     return text;
@@ -73,17 +77,19 @@ void SettingsFile::parse(const std::string& text, RunState& state)
 
 void SettingsFile::read(RunState& state)
 {
-    if (const auto text = m_system.read_file(path(state)))
+    auto text = m_system.read_file(path(state));
+    if (!text && !m_system.settings_directory().empty())
+        text = m_system.read_file(state.exe_directory + file_name);
+    if (text)
         parse(*text, state);
 }
 
-void SettingsFile::write(const RunState& state)
+bool SettingsFile::write(const RunState& state)
 {
-    // A value with a line break would shift every pair after it; keep the
-    // old file instead of writing one that reads back wrong.
-    if (has_line_break(state.tape_group_path) || has_line_break(state.sound_file))
-        return;
-    m_system.replace_file(path(state), format(state));
+    const std::string folder = m_system.settings_directory();
+    if (!folder.empty() && !m_system.make_directories(folder))
+        return false;
+    return m_system.replace_file(path(state), format(state));
 }
 
 } // namespace cuedeck

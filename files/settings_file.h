@@ -7,9 +7,13 @@ namespace cuedeck {
 struct RunState;
 class System;
 
-/// "cuedeck.dat" beside the program: the settings and the last open tape
-/// group file, as key and value line pairs. Read once at start-up, written
-/// once at shut-down.
+/// "cuedeck.dat": the settings and the last open tape group file, as key and
+/// value line pairs. Read once at start-up, written once at shut-down.
+///
+/// It lives in the system's settings folder where there is one (the user's
+/// config folder on Linux), else beside the program. Until the settings
+/// folder holds one, the file beside the program is read, so a portable copy
+/// or the demo keep their settings; the next save goes to the settings folder.
 class SettingsFile
 {
 public:
@@ -19,10 +23,13 @@ public:
 
     /// Fill the fields the file names; a missing file changes nothing.
     void read(RunState& state);
-    /// Replace the file with the six pairs; a failure is silent.
-    void write(const RunState& state);
+    /// Replace the file with the six pairs; false when it could not be written.
+    bool write(const RunState& state);
 
-    static std::string path(const RunState& state);
+    /// Where write() stores the file.
+    std::string path(const RunState& state) const;
+    /// The six pairs; a value that holds a line break is written empty, as
+    /// it could not be read back.
     static std::string format(const RunState& state);
     /// Apply the file's text to the fields.
     static void parse(const std::string& text, RunState& state);

@@ -8,7 +8,8 @@ namespace cuedeck {
 /// A file replaced all at once: the new contents go to a temporary file
 /// beside it, which is renamed over the old one only by commit(). Until then,
 /// and whenever anything fails (or the process dies), the old file stays
-/// byte for byte as it was.
+/// byte for byte as it was. A link is followed: the file it names is
+/// replaced, in that file's folder, and the link stays.
 class AtomicFile
 {
 public:

@@ -23,10 +23,43 @@ mode_t new_file_mode(const std::string& path)
     return 0666 & ~mask;
 }
 
+/// The file a path finally names: links followed, each relative to the
+/// folder of the link. The path itself when it is no link (or missing).
+std::string resolve_links(std::string path)
+{
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat info
+        {
+        };
+        if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+            return path;
+        std::vector<char> target(static_cast<std::size_t>(info.st_size) + 256);
+        const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
+        if (length <= 0 || static_cast<std::size_t>(length) >= target.size())
+            return path;
+        const std::string link(target.data(), static_cast<std::size_t>(length));
+        const auto slash = path.rfind('/');
+        path = link.front() == '/' || slash == std::string::npos ? link
+                                                                 : path.substr(0, slash + 1) + link;
+    }
+    return path; // a loop of links: the rename then replaces the last one
+}
+
 } // namespace
 
-AtomicFile::AtomicFile(std::string path) : m_path(std::move(path))
+AtomicFile::AtomicFile(std::string path) : m_path(resolve_links(std::move(path)))
 {
+    // A file its owner made read-only is not replaced behind their back
+    // (a rename in a writable folder would do it). Root passes access(), so
+    // the mode bits are asked too.
+    struct stat existing
+    {
+    };
+    if (::stat(m_path.c_str(), &existing) == 0 &&
+        (::access(m_path.c_str(), W_OK) != 0 || (existing.st_mode & 0222) == 0)) {
+        m_failed = true;
+        return;
+    }
     const auto slash = m_path.rfind('/');
     const std::string directory = slash == std::string::npos ? "" : m_path.substr(0, slash + 1);
     const std::string name = slash == std::string::npos ? m_path : m_path.substr(slash + 1);

@@ -1,13 +1,15 @@
 #include "system/posix_system.h"
 
 #include <dirent.h>
+#include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
-#include <fstream>
-#include <sstream>
+#include <cstdlib>
 #include <thread>
 
 #include "files/text_lines.h"
@@ -59,16 +61,67 @@ std::string PosixSystem::command_line()
     return line;
 }
 
+std::string PosixSystem::settings_directory()
+{
+    // The XDG base directory rules: a relative XDG_CONFIG_HOME is ignored.
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    if (config != nullptr && config[0] == '/')
+        return std::string(config) + "/cuedeck/";
+    const char* home = std::getenv("HOME");
+    if (home == nullptr || home[0] != '/') {
+        const passwd* user = ::getpwuid(::getuid());
+        home = user != nullptr ? user->pw_dir : nullptr;
+    }
+    if (home == nullptr || home[0] != '/')
+        return {}; // nowhere better than beside the program
+    return std::string(home) + "/.config/cuedeck/";
+}
+
+bool PosixSystem::make_directories(const std::string& path)
+{
+    for (std::size_t slash = path.find('/', 1);; slash = path.find('/', slash + 1)) {
+        const std::string part = path.substr(0, slash);
+        if (!part.empty() && ::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST)
+            return false;
+        if (slash == std::string::npos)
+            break;
+    }
+    struct stat info
+    {
+    };
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
 std::optional<std::string> PosixSystem::read_file(const std::string& path)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
+    // Not blocking, so that a pipe given as a file cannot hang the window
+    // before it is found not to be a regular file.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
         return std::nullopt;
-    std::ostringstream contents;
-    contents << file.rdbuf();
-    if (file.bad())
-        return std::nullopt;
-    return contents.str();
+    struct stat info
+    {
+    };
+    std::optional<std::string> contents;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+        static_cast<std::uintmax_t>(info.st_size) <= max_file_size) {
+        contents.emplace();
+        char buffer[65536];
+        for (;;) {
+            const ssize_t got = ::read(fd, buffer, sizeof buffer);
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got < 0 || contents->size() + static_cast<std::size_t>(got) > max_file_size) {
+                contents.reset(); // unreadable, or grew past the limit while read
+                break;
+            }
+            if (got == 0)
+                break;
+            contents->append(buffer, static_cast<std::size_t>(got));
+        }
+    }
+    ::close(fd);
+    return contents;
 }
 
 bool PosixSystem::replace_file(const std::string& path, const std::string& contents)

@@ -27,6 +27,9 @@ public:
     bool has_drive_letters() const override { return false; }
     void sleep_ms(int milliseconds) override;
     std::string command_line() override;
+    /// $XDG_CONFIG_HOME/cuedeck/, else ~/.config/cuedeck/.
+    std::string settings_directory() override;
+    bool make_directories(const std::string& path) override;
     std::optional<std::string> read_file(const std::string& path) override;
     bool replace_file(const std::string& path, const std::string& contents) override;
     std::optional<std::string> stored_name(const EntryQuery& query) override;

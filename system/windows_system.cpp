@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <io.h>
+
 #include <cstdio>
 #include <vector>
 
@@ -31,17 +33,40 @@ std::string WindowsSystem::command_line()
     return GetCommandLineA();
 }
 
+bool WindowsSystem::make_directories(const std::string& path)
+{
+    for (std::size_t i = path.find_first_of("\\/"); i != std::string::npos;
+         i = path.find_first_of("\\/", i + 1)) {
+        if (i > 0 && path[i - 1] != ':')
+            CreateDirectoryA(path.substr(0, i).c_str(), nullptr);
+    }
+    CreateDirectoryA(path.c_str(), nullptr);
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 std::optional<std::string> WindowsSystem::read_file(const std::string& path)
 {
+    // Only a file on disk: not a device name such as CON, not a pipe.
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+        return std::nullopt;
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (file == nullptr)
         return std::nullopt;
+    if (GetFileType(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)))) != FILE_TYPE_DISK) {
+        std::fclose(file);
+        return std::nullopt;
+    }
     std::string contents;
     char buffer[65536];
     std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+    bool failed = false;
+    while (!failed && (got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
         contents.append(buffer, got);
-    const bool failed = std::ferror(file) != 0;
+        failed = contents.size() > max_file_size;
+    }
+    failed = failed || std::ferror(file) != 0;
     std::fclose(file);
     if (failed)
         return std::nullopt;

@@ -1,4 +1,5 @@
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -70,6 +71,27 @@ TEST(AtomicFile, AProcessKilledDuringTheSaveLeavesTheOldFileByteIdentical)
     EXPECT_EQ(TempDir::read(path), old_contents);
 }
 
+TEST(AtomicFile, ReplacesTheTargetOfALinkAndKeepsTheLink)
+{
+    TempDir dir;
+    const std::string target = dir.write("real/group.grp", "old\n");
+    std::filesystem::create_directory(dir.path() + "links");
+    std::filesystem::create_symlink("../real/group.grp", dir.path() + "links/group.grp");
+    ASSERT_TRUE(AtomicFile::replace(dir.path() + "links/group.grp", "new\n"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.path() + "links/group.grp"));
+    EXPECT_EQ(TempDir::read(target), "new\n");
+    EXPECT_EQ(entries_in(dir.path() + "links"), 1u);
+}
+
+TEST(AtomicFile, LeavesAReadOnlyFileAlone)
+{
+    TempDir dir;
+    const std::string path = dir.write("group.grp", "mine\n");
+    std::filesystem::permissions(path, std::filesystem::perms(0444));
+    EXPECT_FALSE(AtomicFile::replace(path, "new\n"));
+    EXPECT_EQ(TempDir::read(path), "mine\n");
+}
+
 TEST(AtomicFile, KeepsTheModeOfTheFileItReplaces)
 {
     TempDir dir;
@@ -101,6 +123,38 @@ TEST(PosixSystem, ReadsFilesWholeAndReportsMissingOnes)
     PosixSystem system({"cuedeck"});
     EXPECT_EQ(system.read_file(path), contents);
     EXPECT_FALSE(system.read_file(dir.path() + "missing"));
+}
+
+TEST(PosixSystem, ReadsOnlyRegularFilesOfAtMostAMebibyte)
+{
+    TempDir dir;
+    PosixSystem system({"cuedeck"});
+    ASSERT_EQ(::mkfifo((dir.path() + "fifo.grp").c_str(), 0600), 0);
+    EXPECT_FALSE(system.read_file(dir.path() + "fifo.grp")); // returns, nobody writes it
+    EXPECT_FALSE(system.read_file(dir.path()));
+    EXPECT_FALSE(system.read_file("/dev/zero"));
+    std::filesystem::create_symlink("/dev/zero", dir.path() + "zero.grp");
+    EXPECT_FALSE(system.read_file(dir.path() + "zero.grp"));
+    EXPECT_TRUE(system.read_file(dir.write("limit", std::string(System::max_file_size, 'x'))));
+    EXPECT_FALSE(system.read_file(dir.write("big", std::string(System::max_file_size + 1, 'x'))));
+}
+
+TEST(PosixSystem, KeepsTheSettingsInTheUsersConfigFolder)
+{
+    TempDir dir;
+    PosixSystem system({"cuedeck"});
+    const std::string config = dir.path() + "config";
+    ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+    EXPECT_EQ(system.settings_directory(), config + "/cuedeck/");
+    EXPECT_TRUE(system.make_directories(system.settings_directory()));
+    EXPECT_EQ(std::filesystem::status(config + "/cuedeck").permissions(),
+              std::filesystem::perms(0700));
+    ::setenv("XDG_CONFIG_HOME", "", 1); // empty or relative: ~/.config
+    ::setenv("HOME", dir.path().c_str(), 1);
+    EXPECT_EQ(system.settings_directory(), dir.path() + "/.config/cuedeck/");
+    ::setenv("XDG_CONFIG_HOME", "relative", 1);
+    EXPECT_EQ(system.settings_directory(), dir.path() + "/.config/cuedeck/");
+    EXPECT_FALSE(system.make_directories(dir.write("file", "x") + "/below"));
 }
 
 class LongPaths : public ::testing::Test

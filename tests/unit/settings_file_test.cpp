@@ -22,6 +22,14 @@ protected:
         return result;
     }
 
+    int read_back(const RunState& written)
+    {
+        RunState fields;
+        fields.exe_directory = written.exe_directory;
+        SettingsFile(system).read(fields);
+        return fields.tip_time;
+    }
+
     FakeSystem system;
     RunState state;
 };
@@ -42,18 +50,22 @@ TEST_F(Settings, WritesTheSixPairsInOrder)
 
 TEST_F(Settings, WithoutATapeGroupWritesAnEmptyValueThatReadsBack)
 {
+    state.sound_on = 1;
+    state.tip_time = 7;
     SettingsFile(system).write(state);
     const std::string& text = system.files["/opt/cuedeck/cuedeck.dat"];
     EXPECT_EQ(text.substr(0, 10), "Openfile\n\n");
     const RunState back = read(text);
     EXPECT_EQ(back.tape_group_path, "");
-    EXPECT_EQ(back.sound_on, 0); // the pairs after the empty value were read
+    // The pairs after the empty value were read.
+    EXPECT_EQ(back.sound_on, 1);
+    EXPECT_EQ(back.tip_time, 7);
 }
 
 TEST_F(Settings, WrittenValuesReadBack)
 {
     state.tape_group_path = "/work/group.grp";
-    state.sound_on = 0;
+    state.sound_on = 5;
     state.sound_file = "/sounds/" + std::string(3000, 's') + ".wav";
     state.tip_time = -5;
     state.play_using = 2;
@@ -61,7 +73,7 @@ TEST_F(Settings, WrittenValuesReadBack)
     SettingsFile(system).write(state);
     const RunState back = read(system.files["/opt/cuedeck/cuedeck.dat"]);
     EXPECT_EQ(back.tape_group_path, state.tape_group_path);
-    EXPECT_EQ(back.sound_on, 0);
+    EXPECT_EQ(back.sound_on, 5);
     EXPECT_EQ(back.sound_file, state.sound_file);
     EXPECT_EQ(back.tip_time, -5);
     EXPECT_EQ(back.play_using, 2);
@@ -121,12 +133,41 @@ TEST_F(Settings, AMissingFileChangesNothing)
     EXPECT_EQ(fields.tip_time, 12);
 }
 
-TEST_F(Settings, AValueWithALineBreakKeepsTheOldFile)
+TEST_F(Settings, AValueWithALineBreakIsWrittenEmptyAndTheRestIsSaved)
 {
     system.files["/opt/cuedeck/cuedeck.dat"] = "Tiptime\n3\n";
     state.sound_file = "/sounds/a\nb.wav";
-    SettingsFile(system).write(state);
-    EXPECT_EQ(system.files["/opt/cuedeck/cuedeck.dat"], "Tiptime\n3\n");
+    state.tape_group_path = "/g/a\r.grp";
+    state.tip_time = 9;
+    EXPECT_TRUE(SettingsFile(system).write(state));
+    const RunState back = read(system.files["/opt/cuedeck/cuedeck.dat"]);
+    EXPECT_EQ(back.sound_file, "");
+    EXPECT_EQ(back.tape_group_path, "");
+    EXPECT_EQ(back.tip_time, 9);
+}
+
+TEST_F(Settings, LiveInTheSettingsFolderAndFallBackToTheCopyBesideTheProgram)
+{
+    // Given a copy beside the program and none in the settings folder yet.
+    system.settings_folder = "/home/u/.config/cuedeck/";
+    system.files["/opt/cuedeck/cuedeck.dat"] = "Tiptime\n4\n";
+    RunState fields;
+    fields.exe_directory = "/opt/cuedeck/";
+    SettingsFile(system).read(fields);
+    EXPECT_EQ(fields.tip_time, 4);
+
+    fields.tip_time = 6;
+    system.unwritable.insert("/opt/cuedeck/cuedeck.dat"); // an installed copy
+    EXPECT_TRUE(SettingsFile(system).write(fields));
+    EXPECT_EQ(system.directories.count("/home/u/.config/cuedeck/"), 1u);
+    EXPECT_EQ(read_back(fields), 6);
+    EXPECT_EQ(system.files["/opt/cuedeck/cuedeck.dat"], "Tiptime\n4\n");
+}
+
+TEST_F(Settings, AFailedWriteIsReported)
+{
+    system.unwritable.insert("/opt/cuedeck/cuedeck.dat");
+    EXPECT_FALSE(SettingsFile(system).write(state));
 }
 
 } // namespace
