@@ -112,7 +112,7 @@ std::string WindowsSystem::alarm_command(const std::string& path)
 
 void WindowsSystem::play_sound_detached(const std::string& path)
 {
-    WinExec(alarm_command(path).c_str(), SW_SHOWNOACTIVATE);
+    WinExec(alarm_command(path).c_str(), SW_SHOWNA); // shown without taking the focus
 }
 
 void WindowsSystem::play_sound_async(const std::string& path)

@@ -5,7 +5,30 @@ namespace cuedeck {
 bool WinampBackend::find()
 {
     m_window = FindWindowA(window_class, nullptr);
+    m_unresponsive = false;
     return m_window != nullptr;
+}
+
+std::optional<LRESULT> WinampBackend::send(UINT message, WPARAM wparam, LPARAM lparam)
+{
+    if (m_unresponsive)
+        return std::nullopt;
+    DWORD_PTR result = 0;
+    if (SendMessageTimeoutA(m_window, message, wparam, lparam, SMTO_NORMAL, reply_budget_ms,
+                            &result) != 0)
+        return static_cast<LRESULT>(result);
+    // Timed out (or hung): wait for the player to work through its queue up
+    // to a probe sent now, instead of waiting again on every request.
+    m_unresponsive = true;
+    if (SendMessageCallbackA(m_window, WM_NULL, 0, 0, &WinampBackend::answered,
+                             reinterpret_cast<ULONG_PTR>(this)) == 0)
+        m_unresponsive = false; // no probe could be sent: try the next message as usual
+    return std::nullopt;
+}
+
+void CALLBACK WinampBackend::answered(HWND, UINT, ULONG_PTR self, LRESULT)
+{
+    reinterpret_cast<WinampBackend*>(self)->m_unresponsive = false;
 }
 
 bool WinampBackend::start()
@@ -16,13 +39,13 @@ bool WinampBackend::start()
 
 void WinampBackend::command(PlayerCommand command)
 {
-    SendMessageA(m_window, WM_COMMAND, static_cast<WPARAM>(command), 0);
+    send(WM_COMMAND, static_cast<WPARAM>(command), 0);
 }
 
 int WinampBackend::request(PlayerRequest request, int wparam)
 {
     return static_cast<int>(
-        SendMessageA(m_window, WM_USER, static_cast<WPARAM>(wparam), static_cast<LPARAM>(request)));
+        send(WM_USER, static_cast<WPARAM>(wparam), static_cast<LPARAM>(request)).value_or(0));
 }
 
 std::string WinampBackend::caption()
@@ -41,7 +64,9 @@ void WinampBackend::hand_over(const std::string& path)
 
 void WinampBackend::close()
 {
-    SendMessageA(m_window, WM_CLOSE, 0, 0);
+    // A player that does not answer is asked to close when it can.
+    if (!send(WM_CLOSE, 0, 0))
+        PostMessageA(m_window, WM_CLOSE, 0, 0);
 }
 
 } // namespace cuedeck

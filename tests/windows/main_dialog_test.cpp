@@ -85,6 +85,20 @@ TEST(MainDialog, EveryKeyOfTheTableReachesItsCommandThroughPostedKeyDowns)
     }
 }
 
+TEST(MainDialog, F10RewindsAndLeavesTheMenuBarClosed)
+{
+    // What a real F10 produces: a system key down and up, scan code 0x44.
+    Rig rig;
+    PostMessageA(rig.window, WM_SYSKEYDOWN, VK_F10, 0x00440001);
+    PostMessageA(rig.window, WM_SYSKEYUP, VK_F10, static_cast<LPARAM>(0xC0440001u));
+    pump(rig.window);
+    EXPECT_EQ(rig.player.traffic(), traffic_of(Command::Rewind));
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    GetGUIThreadInfo(GetCurrentThreadId(), &thread);
+    EXPECT_EQ(thread.flags & (GUI_INMENUMODE | GUI_SYSTEMMENUMODE), 0u);
+}
+
 TEST(MainDialog, OtherKeysAndOkOrCancelDoNothing)
 {
     Rig rig;

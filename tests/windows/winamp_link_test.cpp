@@ -82,6 +82,28 @@ TEST(WindowsPlayer, AClosedPlayerReadsAsNone)
     EXPECT_EQ(view.field(FieldId::Playing), "1 of 0   ");
 }
 
+TEST(WindowsPlayer, AHungPlayerCostsOneWaitAndIsAskedAgainOnceItAnswers)
+{
+    StandIn standin({3, 5, 1, 12000, 185, 50, "2. test - Winamp", ""});
+    WinampBackend winamp;
+    ASSERT_TRUE(winamp.find());
+    PostMessageA(FindWindowA(WinampBackend::window_class, nullptr), WM_APP, 2000, 0);
+    EXPECT_EQ(winamp.request(PlayerRequest::PlaylistLength, 0), 0); // timed out
+    EXPECT_TRUE(winamp.unresponsive());
+    EXPECT_EQ(winamp.request(PlayerRequest::PlaylistIndex, 0), 0); // not even asked
+    MSG message;
+    for (int i = 0; i < 1000 && winamp.unresponsive(); ++i) {
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&message);
+        Sleep(10);
+    }
+    ASSERT_FALSE(winamp.unresponsive());
+    EXPECT_EQ(winamp.request(PlayerRequest::PlaylistLength, 0), 5);
+    const auto log = standin.log();
+    EXPECT_THAT(log, ::testing::Not(::testing::Contains("request 125 0")));
+    EXPECT_EQ(log.back(), "request 124 0");
+}
+
 TEST(WindowsPlayer, AMissingPlayerGivesTheMessageNamingItsPath)
 {
     FakeView view;

@@ -1,7 +1,7 @@
 // A stand-in for the Windows player: a window of its class that answers the
 // player's messages from the same scripted model as the tests' fake player,
 // writes every message it receives to a log file, one a line, and exits on
-// WM_CLOSE.
+// WM_CLOSE. WM_APP makes it hang for wParam milliseconds, as a busy player does.
 //
 //     winamp_standin LOG PLAY_STATE LENGTH INDEX POSITION_MS TRACK_S CAPTION
 #include <windows.h>
@@ -33,6 +33,9 @@ LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wparam, LPAR
     case WM_USER:
         return player.request(static_cast<cuedeck::PlayerRequest>(lparam),
                               static_cast<int>(static_cast<INT_PTR>(wparam)));
+    case WM_APP:
+        Sleep(static_cast<DWORD>(wparam));
+        return 0;
     case WM_CLOSE:
         write_log("close");
         DestroyWindow(window);

@@ -115,6 +115,18 @@ INT_PTR MainDialog::handle(UINT message, WPARAM wparam)
         if (const auto bound = command_for_key(static_cast<int>(wparam)))
             carry_out(*bound);
         return FALSE;
+    case WM_SYSKEYDOWN:
+    case WM_SYSKEYUP:
+        // F10 arrives as a system key, whose default opens the menu bar; it
+        // rewinds instead. Alt combinations keep their default.
+        if (wparam != VK_F10)
+            return FALSE;
+        if (message == WM_SYSKEYDOWN) {
+            if (const auto bound = command_for_key(VK_F10))
+                carry_out(*bound);
+        }
+        SetWindowLongPtrA(m_window, DWLP_MSGRESULT, 0);
+        return TRUE;
     case WM_TIMER:
         m_controller.tick();
         return FALSE;
