@@ -21,7 +21,8 @@ struct MpvLocation
     std::vector<std::string> program;
 };
 
-/// mpv with a visible window for a person, listening on
+/// mpv for a person: sound through the desktop, no window of its own for
+/// audio (a video opens mpv's window as usual), listening on
 /// <runtime dir>/cuedeck/mpv.sock (the runtime dir is $XDG_RUNTIME_DIR, else
 /// /tmp/cuedeck-<uid>).
 MpvLocation default_mpv_location();

@@ -105,7 +105,7 @@ MpvLocation default_mpv_location()
     location.program = {"mpv",
                         "--no-config",
                         "--idle=yes",
-                        "--force-window=yes",
+                        "--force-window=no",
                         "--keep-open=yes",
                         "--no-terminal",
                         "--audio-fallback-to-null=yes",
