@@ -26,7 +26,7 @@ public:
 
     // Start and end of a run.
     void start_up();
-    void shut_down(WindowEnding ending);
+    void shut_down(WindowEnding ending, Attendance attendance = Attendance::UserPresent);
     void find_exe_directory();
     void connect_player();
 

@@ -22,6 +22,11 @@ enum class FileDialogMode { Open, Save };
 /// handling, or the way OK ends a dialog (File, Exit).
 enum class WindowEnding { DefaultClose, AsOk };
 
+/// Whether anyone can answer a question while the run ends: not when it is
+/// ended by a signal, or by a logout that allows no interaction. Then the
+/// tape group file stays as it is on disk, as if the user had answered No.
+enum class Attendance { UserPresent, Unattended };
+
 /// What the controller needs from the main window.
 ///
 /// The controller never draws; it changes the screen only through these

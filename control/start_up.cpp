@@ -26,13 +26,16 @@ void Controller::start_up()
         TapeGroupFile(*this).read();
 }
 
-void Controller::shut_down(WindowEnding ending)
+void Controller::shut_down(WindowEnding ending, Attendance attendance)
 {
     m_view.stop_tick();
     m_player.close();
-    if (!m_state.tape_group_path.empty())
+    const bool present = attendance == Attendance::UserPresent;
+    if (present && !m_state.tape_group_path.empty())
         TapeGroupFile(*this).save_prompt();
-    SettingsFile(m_system).write(m_state);
+    SettingsFile settings(m_system);
+    if (!settings.write(m_state) && present)
+        m_view.show_message("Cannot save " + settings.path(m_state));
     m_view.end_window(ending);
 }
 

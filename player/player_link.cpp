@@ -33,10 +33,17 @@ PlayerStatus PlayerLink::status()
     return connected() ? m_backend.status() : PlayerStatus{};
 }
 
+void PlayerLink::hand_over(const std::string& path)
+{
+    if (!m_closed)
+        m_backend.hand_over(path);
+}
+
 void PlayerLink::close()
 {
     if (connected())
         m_backend.close();
+    m_closed = true;
 }
 
 } // namespace cuedeck

@@ -37,7 +37,8 @@ public:
 
     /// Caption and the four status requests; all empty or 0 without a player.
     PlayerStatus status();
-    void hand_over(const std::string& path) { m_backend.hand_over(path); }
+    void hand_over(const std::string& path);
+    /// Close the player for good: nothing is handed over or started after it.
     void close();
 
     std::string name() const { return m_backend.name(); }
@@ -46,6 +47,7 @@ public:
 private:
     PlayerBackend& m_backend;
     bool m_found = false;
+    bool m_closed = false;
 };
 
 } // namespace cuedeck

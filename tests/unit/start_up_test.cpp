@@ -160,6 +160,30 @@ TEST_F(ShutDown, WithoutATapeGroupAsksNothingAndStoresAnEmptyOpenfile)
     EXPECT_THAT(player.traffic(), ElementsAre("close"));
 }
 
+TEST_F(ShutDown, UnattendedLeavesTheTapeGroupAsOnDiskButWritesTheSettings)
+{
+    // Given a moved zero mark, ended by a signal or a logout without questions.
+    settings("/work/group.grp");
+    system.files["/work/group.grp"] = "/music/tips.m3u\n2\n0:03\n";
+    controller.start_up();
+    state().zero_mark = 9000;
+    events.clear();
+    controller.shut_down(WindowEnding::DefaultClose, Attendance::Unattended);
+    EXPECT_THAT(events, ElementsAre("stop_tick", "close", "replace_file /opt/cuedeck/cuedeck.dat",
+                                    "end_window"));
+    EXPECT_EQ(system.files["/work/group.grp"], "/music/tips.m3u\n2\n0:03\n");
+}
+
+TEST_F(ShutDown, SettingsThatCannotBeWrittenAreReportedOnceByName)
+{
+    system.unwritable.insert(settings_path);
+    controller.start_up();
+    controller.shut_down(WindowEnding::DefaultClose);
+    EXPECT_THAT(view.messages, ElementsAre(std::string("Cannot save ") + settings_path));
+    controller.shut_down(WindowEnding::DefaultClose, Attendance::Unattended);
+    EXPECT_EQ(view.messages.size(), 1u); // nobody to tell
+}
+
 TEST_F(ShutDown, RemembersTheOpenTapeGroupForTheNextRun)
 {
     settings("/work/group.grp");
