@@ -9,6 +9,7 @@
 #include "player/mpv/mpv_backend.h"
 #include "system/posix_system.h"
 #include "ui/main_window.h"
+#include "ui/termination_signals.h"
 
 namespace {
 
@@ -39,6 +40,10 @@ int main(int argc, char** argv)
     cuedeck::PosixSystem system(arguments);
     cuedeck::MpvBackend player(cuedeck::default_mpv_location());
     cuedeck::MainWindow window(player, system);
+    // kill, Ctrl+C or a closed terminal end the run as the close box does.
+    cuedeck::TerminationSignals termination;
+    QObject::connect(&termination, &cuedeck::TerminationSignals::received, &window,
+                     [&window] { window.end_run(cuedeck::Attendance::Unattended); });
     window.start();
     window.show();
     window.return_focus();

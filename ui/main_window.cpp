@@ -1,11 +1,13 @@
 #include "ui/main_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -13,6 +15,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSessionManager>
 #include <QUrl>
 
 #include "ui/about_box.h"
@@ -50,6 +53,30 @@ Qt::Alignment qt_alignment(layout::Align align)
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
+/// The save question: like the original's Yes/No box, it has no way out but
+/// its two buttons, so a reflexive Escape cannot throw the place away.
+class YesNoBox : public QMessageBox
+{
+public:
+    YesNoBox(const QString& caption, const QString& text, QWidget* parent)
+        : QMessageBox(QMessageBox::Warning, caption, text, QMessageBox::Yes | QMessageBox::No,
+                      parent)
+    {
+        setTextFormat(Qt::PlainText);
+        setWindowFlag(Qt::WindowCloseButtonHint, false);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->matches(QKeySequence::Cancel))
+            event->accept();
+        else
+            QMessageBox::keyPressEvent(event);
+    }
+    void closeEvent(QCloseEvent* event) override { event->ignore(); }
+};
+
 const char* button_caption(int control_id)
 {
     for (const ButtonBinding& button : button_table()) {
@@ -76,6 +103,7 @@ MainWindow::MainWindow(PlayerBackend& player, System& system, QWidget* parent)
         this);
     m_tick.setInterval(1000);
     connect(&m_tick, &QTimer::timeout, this, [this] { m_controller.tick(); });
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &MainWindow::commit_session);
     create_controls();
     create_menus();
 }
@@ -119,6 +147,8 @@ void MainWindow::create_controls()
             m_stop_picture = label;
             continue;
         }
+        // Titles and paths are shown as written, never read as markup.
+        label->setTextFormat(Qt::PlainText);
         label->setText(control.text);
         label->setAlignment(qt_alignment(control.align));
         if (control.id != 0) {
@@ -154,6 +184,27 @@ void MainWindow::start()
     m_controller.start_up();
 }
 
+void MainWindow::end_run(Attendance attendance)
+{
+    // A dialog still open is left unanswered: hiding it ends its exec().
+    for (int open = 0; open < 16 && QApplication::activeModalWidget() != nullptr; ++open)
+        QApplication::activeModalWidget()->hide();
+    if (m_ended || m_closing)
+        return; // already ending; the question it was asking was just left
+    m_closing = true;
+    m_controller.shut_down(WindowEnding::DefaultClose, attendance);
+    m_closing = false;
+    close();
+}
+
+void MainWindow::commit_session(QSessionManager& manager)
+{
+    const bool may_ask = manager.allowsInteraction();
+    end_run(may_ask ? Attendance::UserPresent : Attendance::Unattended);
+    if (may_ask)
+        manager.release();
+}
+
 void MainWindow::open_settings()
 {
     m_options->set_values(m_controller.options());
@@ -187,7 +238,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (!m_ended) {
+    if (!m_ended && !m_closing) {
         m_closing = true;
         m_controller.shut_down(WindowEnding::DefaultClose);
         m_closing = false;
@@ -238,8 +289,7 @@ void MainWindow::return_focus()
 
 bool MainWindow::ask_yes_no(const std::string& text, const std::string& caption)
 {
-    QMessageBox box(QMessageBox::Warning, to_qt(caption), to_qt(text),
-                    QMessageBox::Yes | QMessageBox::No, this);
+    YesNoBox box(to_qt(caption), to_qt(text), this);
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -247,6 +297,7 @@ void MainWindow::show_message(const std::string& text)
 {
     const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     QMessageBox box(QMessageBox::NoIcon, name, to_qt(text), QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 

@@ -10,6 +10,7 @@
 #include "control/controller_view.h"
 
 class QLabel;
+class QSessionManager;
 class QUrl;
 
 namespace cuedeck {
@@ -32,6 +33,11 @@ public:
 
     /// Begin the run: the controller's start-up, after the window's own set-up.
     void start();
+    /// End the run as the close box does, from outside the window: a
+    /// termination signal (nobody can answer then), or the desktop session
+    /// ending (questions only when the session manager allows them). Any
+    /// dialog still open is left unanswered.
+    void end_run(Attendance attendance);
     Controller& controller() { return m_controller; }
     /// Files dropped on the window; only a drop of exactly one file is taken.
     void drop_urls(const QList<QUrl>& urls);
@@ -59,6 +65,7 @@ private:
     void create_controls();
     void create_menus();
     void carry_out(Command command) { cuedeck::carry_out(m_controller, *this, command); }
+    void commit_session(QSessionManager& manager);
     void open_settings() override;
     void open_help() override;
     void open_about() override;

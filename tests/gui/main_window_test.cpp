@@ -221,6 +221,70 @@ private slots:
         QVERIFY(!rig.window.isVisible());
     }
 
+    void the_save_question_is_answered_only_by_its_buttons()
+    {
+        Rig rig;
+        rig.system.files["/work/group.grp"] = "/music/tips.m3u\n1\n0:00\n";
+        drop(rig, {"/work/group.grp"});
+        rig.window.controller().state().zero_mark = 4000;
+        rig.window.show();
+        bool stayed = false;
+        when_modal([&](QWidget* modal) {
+            QTest::keyClick(modal, Qt::Key_Escape);
+            modal->close();
+            stayed = modal->isVisible();
+            qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Yes)->click();
+        });
+        rig.window.close();
+        QVERIFY(stayed);
+        QCOMPARE(QString::fromStdString(rig.system.files["/work/group.grp"]),
+                 QString("/music/tips.m3u\n1\n0:04\n"));
+    }
+
+    void a_signal_or_a_logout_ends_the_run_as_the_close_box_does()
+    {
+        // Given a changed place, ended while the options dialog is open.
+        Rig rig;
+        rig.system.files["/work/group.grp"] = "/music/tips.m3u\n1\n0:00\n";
+        drop(rig, {"/work/group.grp"});
+        rig.window.controller().state().zero_mark = 4000;
+        rig.window.show();
+        when_modal([&](QWidget*) { rig.window.end_run(Attendance::Unattended); });
+        rig.menu(32779)->trigger();
+        QVERIFY(!rig.window.isVisible());
+        QCOMPARE(rig.player.traffic().back(), std::string("close"));
+        QCOMPARE(rig.system.files.count("/opt/cuedeck/cuedeck.dat"), 1u);
+        QCOMPARE(rig.system.files["/work/group.grp"], std::string("/music/tips.m3u\n1\n0:00\n"));
+
+        // A logout that allows questions asks the save question.
+        Rig asked;
+        asked.system.files["/work/group.grp"] = "/music/tips.m3u\n1\n0:00\n";
+        drop(asked, {"/work/group.grp"});
+        asked.window.controller().state().zero_mark = 4000;
+        asked.window.show();
+        when_modal([](QWidget* modal) {
+            qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Yes)->click();
+        });
+        asked.window.end_run(Attendance::UserPresent);
+        QCOMPARE(asked.system.files["/work/group.grp"], std::string("/music/tips.m3u\n1\n0:04\n"));
+    }
+
+    void markup_in_titles_and_paths_shows_as_written()
+    {
+        Rig rig;
+        const std::string path = "/music/<b>bold</b> & <i>co.m3u";
+        drop(rig, {path});
+        QLabel* playlist = rig.label(1012);
+        QCOMPARE(playlist->text(), QString::fromStdString(path));
+        QCOMPARE(playlist->textFormat(), Qt::PlainText);
+        bool plain = false;
+        when_modal([&](QWidget* modal) {
+            plain = qobject_cast<QMessageBox*>(modal)->textFormat() == Qt::PlainText;
+        });
+        rig.window.show_message("Cannot save " + path);
+        QVERIFY(plain);
+    }
+
     void the_caption_names_the_player_until_a_tape_group_opens()
     {
         Rig rig;

@@ -113,19 +113,6 @@ TEST(MpvDiscovery, StartedPlayerIsFoundByConnectPlayer)
     controller.player().close();
 }
 
-/// Whether a process whose command line holds `marker` is running.
-bool process_running_with(const std::string& marker)
-{
-    for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
-        std::ifstream file(entry.path() / "cmdline", std::ios::binary);
-        const std::string line((std::istreambuf_iterator<char>(file)),
-                               std::istreambuf_iterator<char>());
-        if (line.find(marker) != std::string::npos)
-            return true;
-    }
-    return false;
-}
-
 TEST(MpvDiscovery, AStartedPlayerThatNeverListensIsEnded)
 {
     // A "player" that starts but never opens its socket; its odd sleep time
@@ -140,12 +127,7 @@ TEST(MpvDiscovery, AStartedPlayerThatNeverListensIsEnded)
     EXPECT_FALSE(controller.player().connected());
     EXPECT_TRUE(view.messages.empty());
 
-    bool running = true;
-    for (int i = 0; i < 500 && running; ++i) {
-        running = process_running_with(marker);
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    EXPECT_FALSE(running);
+    EXPECT_TRUE(process_gone(marker));
 }
 
 TEST(MpvDiscovery, AMissingProgramGivesTheMessage)

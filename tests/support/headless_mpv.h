@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <string>
@@ -36,6 +37,31 @@ inline std::vector<std::string> headless_mpv_program()
             "--vo=null",
             "--no-terminal",
             "--volume-max=100"};
+}
+
+/// Whether a process whose command line holds `marker` is running.
+inline bool process_running_with(const std::string& marker)
+{
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc", ignored)) {
+        std::ifstream file(entry.path() / "cmdline", std::ios::binary);
+        const std::string line((std::istreambuf_iterator<char>(file)),
+                               std::istreambuf_iterator<char>());
+        if (line.find(marker) != std::string::npos)
+            return true;
+    }
+    return false;
+}
+
+/// Whether such a process is gone within five seconds.
+inline bool process_gone(const std::string& marker)
+{
+    for (int i = 0; i < 500; ++i) {
+        if (!process_running_with(marker))
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return false;
 }
 
 /// A headless mpv child of the test, killed at the end.
