@@ -25,7 +25,7 @@ void Controller::find_exe_directory()
 
 void Controller::connect_player()
 {
-    if (m_player.find())
+    if (m_player.closed() || m_player.find())
         return;
     if (!m_player.start()) {
         m_view.show_message("Cannot find " + m_player.name() + "\n(" + m_player.location() + ")");
@@ -39,6 +39,12 @@ void Controller::connect_player()
     // The player was started but never answered: run on without one, and do
     // not leave a stray player behind that we will never talk to.
     m_player.abandon_start();
+}
+
+void Controller::reach_player()
+{
+    if (!m_player.connected())
+        connect_player();
 }
 
 void Controller::push_place()

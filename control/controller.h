@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -54,6 +56,8 @@ public:
     // The once-a-second tick and the status display.
     void tick();
     void refresh();
+    /// Whether a load or go-to waits for the player to answer.
+    bool has_pending_move() const { return m_pending_hand_over.has_value() || m_go_to_pending; }
 
     // Tape group files and dropped files.
     void open_tape_group();
@@ -80,14 +84,28 @@ public:
     void show_sound_state();
 
 private:
+    /// Look for the player again when it is gone (or was never found), so
+    /// that the player a command needs is the one driven.
+    void reach_player();
     bool zero_step();
+    void step_back_after_pause();
     void change_tip(PlayerCommand command);
+    void go_to_history_entry(const std::function<std::optional<HistoryEntry>()>& step);
+    void go_to_target(int playlist_length);
+    /// Hand the file to the player; one it did not take waits in
+    /// m_pending_hand_over until it answers.
+    bool hand_over(const std::string& path);
+    void retry_pending();
+    void show_status(const std::optional<PlayerStatus>& answer);
 
     ControllerView& m_view;
     System& m_system;
     PlayerLink m_player;
     AlarmSound m_alarm;
     RunState m_state;
+    PlayerStatus m_shown; ///< what the display shows of the player
+    std::optional<std::string> m_pending_hand_over;
+    bool m_go_to_pending = false;
 };
 
 } // namespace cuedeck

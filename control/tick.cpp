@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "control/controller.h"
 #include "control/saturating.h"
 #include "control/time_format.h"
@@ -17,10 +19,14 @@ void Controller::tick()
         }
     }
 
-    // A tip change the player made by itself (end of track, its own controls).
-    const int previous_tip = m_state.current_tip;
-    m_state.current_tip = m_player.playlist_index();
-    if (m_state.current_tip != previous_tip) {
+    // A load or go-to the player missed is carried out once it answers.
+    if (m_pending_hand_over || m_go_to_pending)
+        retry_pending();
+
+    // A tip change the player made by itself (end of track, its own
+    // controls); no answer is no change.
+    if (const auto index = m_player.playlist_index(); index && *index != m_state.current_tip) {
+        m_state.current_tip = *index;
         m_state.zero_mark = 0;
         push_place();
     }
@@ -30,20 +36,34 @@ void Controller::tick()
 
 void Controller::refresh()
 {
-    const PlayerStatus status = m_player.status();
-    m_state.current_tip = status.playlist_index;
-    m_state.tip_length = status.track_length_s < 0 ? 0 : status.track_length_s;
-    m_state.position = status.position_ms < 0 ? 0 : status.position_ms;
+    show_status(m_player.status());
+}
 
-    m_view.set_field_text(FieldId::Playing, std::to_string(saturating_add(m_state.current_tip, 1)) +
-                                                " of " + std::to_string(status.playlist_length) +
-                                                "   " + status.caption);
-    m_view.set_field_text(FieldId::TipLength, format_minutes_seconds(m_state.tip_length));
-    m_view.set_field_text(FieldId::Position, format_minutes_seconds(m_state.position / 1000));
+void Controller::show_status(const std::optional<PlayerStatus>& answer)
+{
+    // A player that does not answer shows what it last said; without a
+    // player every value reads 0.
+    if (answer) {
+        m_shown = *answer;
+        m_state.current_tip = answer->playlist_index;
+        m_state.tip_length = std::max(answer->track_length_s, 0);
+        m_state.position = std::max(answer->position_ms, 0);
+    } else if (!m_player.connected()) {
+        m_shown = PlayerStatus{};
+    }
+    const int tip = m_shown.playlist_index;
+    const int tip_length = std::max(m_shown.track_length_s, 0);
+    const int position = std::max(m_shown.position_ms, 0);
+
+    m_view.set_field_text(FieldId::Playing, std::to_string(saturating_add(tip, 1)) + " of " +
+                                                std::to_string(m_shown.playlist_length) + "   " +
+                                                m_shown.caption);
+    m_view.set_field_text(FieldId::TipLength, format_minutes_seconds(tip_length));
+    m_view.set_field_text(FieldId::Position, format_minutes_seconds(position / 1000));
     // Integer division truncates toward zero: -1500 ms shows as -0:01, -999 ms as 0:00.
     m_view.set_field_text(
         FieldId::Counter,
-        format_minutes_seconds(saturating_sub(m_state.position, m_state.zero_mark) / 1000));
+        format_minutes_seconds(saturating_sub(position, m_state.zero_mark) / 1000));
     m_view.set_field_text(FieldId::TipTimer, format_minutes_seconds(m_state.tip_seconds_left));
 }
 

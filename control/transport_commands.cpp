@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "control/controller.h"
 #include "control/saturating.h"
 
@@ -10,40 +12,46 @@ constexpr const char* music_filter = "Music files (*.mp3,*.wav)|*.mp3;*.wav||";
 
 void Controller::play_pause()
 {
-    const int state = m_player.play_state();
-    if (state != play_state::stopped) {
-        m_player.send(PlayerCommand::Pause);
-        if (state == play_state::playing) {
-            // Now paused: step back so the listener hears the last words again.
-            if (m_state.back_time != 0) {
-                int position =
-                    saturating_sub(m_player.position_ms(), saturating_mul(m_state.back_time, 1000));
-                if (position < 0)
-                    position = 0;
-                m_state.position = position;
-                m_player.jump_to(position);
-            }
+    reach_player();
+    // Without an answer nothing is known of the player: nothing is sent.
+    if (const auto state = m_player.play_state()) {
+        if (*state != play_state::stopped) {
+            m_player.send(PlayerCommand::Pause);
+            if (*state == play_state::playing)
+                step_back_after_pause();
+            else
+                m_state.tip_timer_running = 1;
         } else {
+            m_player.send(PlayerCommand::Play);
             m_state.tip_timer_running = 1;
         }
-    } else {
-        m_player.send(PlayerCommand::Play);
-        m_state.tip_timer_running = 1;
     }
     refresh();
     m_view.return_focus();
 }
 
+void Controller::step_back_after_pause()
+{
+    // Now paused: step back so the listener hears the last words again.
+    if (m_state.back_time == 0)
+        return;
+    if (const auto position = m_player.position_ms()) {
+        const int target =
+            std::max(saturating_sub(*position, saturating_mul(m_state.back_time, 1000)), 0);
+        m_state.position = target;
+        m_player.jump_to(target);
+    }
+}
+
 bool Controller::zero_step()
 {
-    if (m_player.play_state() == play_state::stopped)
+    const auto state = m_player.play_state();
+    if (!state || *state == play_state::stopped)
         return false;
-    int position = m_player.position_ms();
-    if (position < 0)
-        position = 0;
-    if (position == m_state.zero_mark)
+    const auto position = m_player.position_ms();
+    if (!position || std::max(*position, 0) == m_state.zero_mark)
         return false;
-    m_state.zero_mark = position;
+    m_state.zero_mark = std::max(*position, 0);
     refresh();
     push_place();
     return true;
@@ -51,12 +59,14 @@ bool Controller::zero_step()
 
 void Controller::zero()
 {
+    reach_player();
     zero_step();
     m_view.return_focus();
 }
 
 void Controller::rewind()
 {
+    reach_player();
     m_player.jump_to(m_state.zero_mark);
     refresh();
     m_view.return_focus();
@@ -64,6 +74,7 @@ void Controller::rewind()
 
 void Controller::back_5_seconds()
 {
+    reach_player();
     m_player.send(PlayerCommand::Back5s);
     refresh();
     m_view.return_focus();
@@ -71,6 +82,7 @@ void Controller::back_5_seconds()
 
 void Controller::forward_5_seconds()
 {
+    reach_player();
     m_player.send(PlayerCommand::Forward5s);
     refresh();
     m_view.return_focus();
@@ -81,10 +93,14 @@ void Controller::change_tip(PlayerCommand command)
     // Zeroing first records where the tip was left, when the mark moved.
     zero();
     m_player.send(command);
-    m_state.zero_mark = 0;
-    refresh();
+    // Only a player that answers is known to be on the new tip.
+    const auto status = m_player.status();
+    if (status)
+        m_state.zero_mark = 0;
+    show_status(status);
     m_view.return_focus();
-    push_place();
+    if (status)
+        push_place();
 }
 
 void Controller::last_tip()
@@ -99,11 +115,13 @@ void Controller::next_tip()
 
 void Controller::volume_up()
 {
+    reach_player();
     m_player.send(PlayerCommand::VolumeUp);
 }
 
 void Controller::volume_down()
 {
+    reach_player();
     m_player.send(PlayerCommand::VolumeDown);
 }
 
@@ -122,25 +140,52 @@ void Controller::tip_timer()
 
 void Controller::undo()
 {
-    if (const auto entry = m_state.history.step_back()) {
-        m_state.target_tip = entry->tip;
-        m_state.target_seconds = entry->seconds;
-        go_to_target();
-    }
+    if (m_state.history.count() == 0)
+        return;
+    go_to_history_entry([this] { return m_state.history.step_back(); });
 }
 
 void Controller::redo()
 {
-    if (const auto entry = m_state.history.step_forward()) {
+    if (m_state.history.count() >= m_state.history.top())
+        return;
+    go_to_history_entry([this] { return m_state.history.step_forward(); });
+}
+
+void Controller::go_to_history_entry(const std::function<std::optional<HistoryEntry>()>& step)
+{
+    // The history moves only when the player answers, so that a press
+    // against a hung player is not lost.
+    reach_player();
+    const auto length = m_player.playlist_length();
+    if (!length)
+        return;
+    if (const auto entry = step()) {
         m_state.target_tip = entry->tip;
         m_state.target_seconds = entry->seconds;
-        go_to_target();
+        go_to_target(*length);
     }
 }
 
 void Controller::go_to_target()
 {
-    const int length = m_player.playlist_length();
+    // A list still waiting to be handed over comes first.
+    const auto length = m_pending_hand_over ? std::optional<int>() : m_player.playlist_length();
+    if (length) {
+        go_to_target(*length);
+        return;
+    }
+    // No answer: this is where the run is meant to be; the player is sent
+    // there once it answers.
+    m_go_to_pending = true;
+    m_state.target_tip = std::max(m_state.target_tip, 0);
+    m_state.current_tip = m_state.target_tip;
+    m_state.zero_mark = saturating_mul(m_state.target_seconds, 1000);
+}
+
+void Controller::go_to_target(int length)
+{
+    m_go_to_pending = false;
     if (m_state.target_tip < 0)
         m_state.target_tip = 0;
     // The second clamp wins: an empty list gives -1.
@@ -155,12 +200,35 @@ void Controller::go_to_target()
     rewind();
 }
 
+bool Controller::hand_over(const std::string& path)
+{
+    reach_player();
+    if (m_player.hand_over(path)) {
+        m_pending_hand_over.reset();
+        return true;
+    }
+    m_pending_hand_over = path; // handed over again once the player answers
+    return false;
+}
+
+void Controller::retry_pending()
+{
+    if (m_pending_hand_over && !m_player.closed()) {
+        if (!m_player.hand_over(*m_pending_hand_over))
+            return;
+        m_pending_hand_over.reset();
+        m_player.send(PlayerCommand::Pause);
+    }
+    if (m_go_to_pending)
+        go_to_target();
+}
+
 void Controller::load_playlist()
 {
     m_view.set_field_text(FieldId::Playlist, m_state.playlist_path);
     m_player.send(PlayerCommand::Stop);
     m_player.clear_playlist();
-    m_player.hand_over(m_state.playlist_path);
+    hand_over(m_state.playlist_path);
     m_player.send(PlayerCommand::Pause);
     m_state.history.clear();
     zero();
@@ -170,7 +238,7 @@ void Controller::open_music_file(const std::string& path)
 {
     m_state.playlist_path.clear();
     m_view.set_field_text(FieldId::Playlist, m_state.playlist_path);
-    m_player.hand_over(path);
+    hand_over(path);
     m_player.send(PlayerCommand::Pause);
     m_state.history.clear();
     m_state.zero_mark = 0;

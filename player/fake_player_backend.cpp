@@ -45,6 +45,8 @@ void FakePlayerBackend::abandon_start()
 void FakePlayerBackend::command(PlayerCommand command)
 {
     record("command " + std::to_string(static_cast<int>(command)));
+    if (silent)
+        return;
     Model& m = model;
     switch (command) {
     case PlayerCommand::PreviousTrack:
@@ -88,9 +90,11 @@ void FakePlayerBackend::command(PlayerCommand command)
     }
 }
 
-int FakePlayerBackend::request(PlayerRequest request, int wparam)
+std::optional<int> FakePlayerBackend::request(PlayerRequest request, int wparam)
 {
     record("request " + std::to_string(static_cast<int>(request)) + " " + std::to_string(wparam));
+    if (silent)
+        return std::nullopt;
     Model& m = model;
     switch (request) {
     case PlayerRequest::ClearPlaylist:
@@ -122,9 +126,11 @@ std::string FakePlayerBackend::caption()
     return model.caption;
 }
 
-void FakePlayerBackend::hand_over(const std::string& path)
+bool FakePlayerBackend::hand_over(const std::string& path)
 {
     record("hand_over " + path);
+    if (silent)
+        return false;
     // Like the Windows player: the file replaces the list and starts playing.
     const auto known = list_lengths.find(path);
     model.loaded = path;
@@ -132,6 +138,7 @@ void FakePlayerBackend::hand_over(const std::string& path)
     model.playlist_index = 0;
     model.position_ms = 0;
     model.play_state = model.playlist_length > 0 ? 1 : 0;
+    return true;
 }
 
 void FakePlayerBackend::close()

@@ -38,6 +38,8 @@ public:
     bool start_succeeds = true;
     int appears_after_looks = -1; ///< after start(), find() succeeds from this look on; -1 never
     bool is_alive = true;
+    /// Hung: every call is recorded, none is carried out or answered.
+    bool silent = false;
 
     /// Every call in order.
     std::vector<std::string> log;
@@ -53,9 +55,9 @@ public:
     void abandon_start() override;
     bool alive() override { return is_alive; }
     void command(PlayerCommand command) override;
-    int request(PlayerRequest request, int wparam) override;
+    std::optional<int> request(PlayerRequest request, int wparam) override;
     std::string caption() override;
-    void hand_over(const std::string& path) override;
+    bool hand_over(const std::string& path) override;
     void close() override;
     std::string name() const override { return "Fake Player"; }
     std::string location() const override { return "fake/player"; }

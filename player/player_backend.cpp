@@ -2,14 +2,20 @@
 
 namespace cuedeck {
 
-PlayerStatus PlayerBackend::status()
+std::optional<PlayerStatus> PlayerBackend::status()
 {
     PlayerStatus status;
     status.caption = caption();
-    status.playlist_length = request(PlayerRequest::PlaylistLength, 0);
-    status.playlist_index = request(PlayerRequest::PlaylistIndex, 0);
-    status.track_length_s = request(PlayerRequest::Position, 1);
-    status.position_ms = request(PlayerRequest::Position, 0);
+    const auto length = request(PlayerRequest::PlaylistLength, 0);
+    const auto index = request(PlayerRequest::PlaylistIndex, 0);
+    const auto track_length = request(PlayerRequest::Position, 1);
+    const auto position = request(PlayerRequest::Position, 0);
+    if (!length || !index || !track_length || !position)
+        return std::nullopt;
+    status.playlist_length = *length;
+    status.playlist_index = *index;
+    status.track_length_s = *track_length;
+    status.position_ms = *position;
     return status;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "player/player_vocabulary.h"
@@ -28,16 +29,19 @@ public:
     virtual bool alive() = 0;
 
     virtual void command(PlayerCommand command) = 0;
-    virtual int request(PlayerRequest request, int wparam) = 0;
+    /// The player's answer; nothing when it gave none (hung, slow, gone),
+    /// which is not the same as an answer of 0.
+    virtual std::optional<int> request(PlayerRequest request, int wparam) = 0;
     /// The player's caption (the current track's title line), at most 128 characters.
     virtual std::string caption() = 0;
-    /// Everything a status refresh reads, asked in the documented order. The
-    /// default asks one question after the other; a backend with a slow round
-    /// trip may send them together.
-    virtual PlayerStatus status();
-    /// Replace the player's list with this playlist or music file. Runs even
-    /// when no player was found (the original starts the player with the file).
-    virtual void hand_over(const std::string& path) = 0;
+    /// Everything a status refresh reads, asked in the documented order, or
+    /// nothing when any of it went unanswered. The default asks one question
+    /// after the other; a backend with a slow round trip may send them together.
+    virtual std::optional<PlayerStatus> status();
+    /// Replace the player's list with this playlist or music file; false when
+    /// the player did not take it (no player, or no answer), so that it can be
+    /// handed over again later.
+    virtual bool hand_over(const std::string& path) = 0;
     /// Close the player program.
     virtual void close() = 0;
 

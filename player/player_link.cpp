@@ -4,14 +4,13 @@ namespace cuedeck {
 
 bool PlayerLink::find()
 {
-    m_found = m_backend.find();
+    m_found = !m_closed && m_backend.find();
     return m_found;
 }
 
 bool PlayerLink::connected()
 {
-    // A player that went away is forgotten for good, like a window handle that
-    // no longer names a window.
+    // A player that went away is forgotten until it is looked for again.
     if (m_found && !m_backend.alive())
         m_found = false;
     return m_found;
@@ -23,20 +22,19 @@ void PlayerLink::send(PlayerCommand command)
         m_backend.command(command);
 }
 
-int PlayerLink::request(PlayerRequest request, int wparam)
+std::optional<int> PlayerLink::request(PlayerRequest request, int wparam)
 {
-    return connected() ? m_backend.request(request, wparam) : 0;
+    return connected() ? m_backend.request(request, wparam) : std::nullopt;
 }
 
-PlayerStatus PlayerLink::status()
+std::optional<PlayerStatus> PlayerLink::status()
 {
-    return connected() ? m_backend.status() : PlayerStatus{};
+    return connected() ? m_backend.status() : std::nullopt;
 }
 
-void PlayerLink::hand_over(const std::string& path)
+bool PlayerLink::hand_over(const std::string& path)
 {
-    if (!m_closed)
-        m_backend.hand_over(path);
+    return !m_closed && m_backend.hand_over(path);
 }
 
 void PlayerLink::close()

@@ -45,6 +45,8 @@ struct PlayerStatus
     int playlist_index = 0;
     int track_length_s = 0;
     int position_ms = 0;
+
+    friend bool operator==(const PlayerStatus&, const PlayerStatus&) = default;
 };
 
 } // namespace cuedeck

@@ -55,10 +55,10 @@ public:
     void abandon_start() override;
     bool alive() override { return m_socket.is_open(); }
     void command(PlayerCommand command) override;
-    int request(PlayerRequest request, int wparam) override;
+    std::optional<int> request(PlayerRequest request, int wparam) override;
     std::string caption() override;
-    PlayerStatus status() override;
-    void hand_over(const std::string& path) override;
+    std::optional<PlayerStatus> status() override;
+    bool hand_over(const std::string& path) override;
     void close() override;
     std::string name() const override { return "mpv"; }
     std::string location() const override { return "mpv"; }
@@ -74,6 +74,7 @@ private:
     std::vector<std::optional<Json>> call_all(const std::vector<Json>& commands);
     std::optional<Json> call(const Json& command);
     bool heard_from_since_timeout();
+    int answer_to(PlayerRequest request, int wparam);
     int get_int(const std::string& property);
     int play_state();
     std::string caption_from(const std::optional<Json>& expanded, bool idle, int index);
@@ -95,6 +96,7 @@ private:
     pid_t m_started = 0;
     std::optional<int> m_paused_at; ///< where a paused player was put, in ms
     bool m_unresponsive = false;    ///< a request timed out and nothing was heard since
+    bool m_missed = false;          ///< a question of the current call went unanswered
 };
 
 } // namespace cuedeck

@@ -120,8 +120,10 @@ class MpvBackend::Budget
 public:
     explicit Budget(MpvBackend& backend) : m_backend(backend)
     {
-        if (m_backend.m_budget_depth++ == 0)
+        if (m_backend.m_budget_depth++ == 0) {
             m_backend.m_deadline = Clock::now() + reply_budget;
+            m_backend.m_missed = false;
+        }
     }
     ~Budget() { --m_backend.m_budget_depth; }
     Budget(const Budget&) = delete;
@@ -191,6 +193,9 @@ bool MpvBackend::heard_from_since_timeout()
 std::vector<std::optional<Json>> MpvBackend::call_all(const std::vector<Json>& commands)
 {
     std::vector<std::optional<Json>> results(commands.size());
+    // Any early return below leaves questions unanswered.
+    const bool missed_before = m_missed;
+    m_missed = true;
     if (!m_socket.is_open() || (m_unresponsive && !heard_from_since_timeout()))
         return results;
     const std::int64_t first_id = m_next_id;
@@ -218,6 +223,7 @@ std::vector<std::optional<Json>> MpvBackend::call_all(const std::vector<Json>& c
         if (reply->success)
             results[i] = std::move(reply->data);
     }
+    m_missed = missed_before;
     return results;
 }
 
@@ -397,9 +403,17 @@ void MpvBackend::command(PlayerCommand command)
     }
 }
 
-int MpvBackend::request(PlayerRequest request, int wparam)
+std::optional<int> MpvBackend::request(PlayerRequest request, int wparam)
 {
     Budget budget(*this);
+    const int answer = answer_to(request, wparam);
+    if (m_missed)
+        return std::nullopt;
+    return answer;
+}
+
+int MpvBackend::answer_to(PlayerRequest request, int wparam)
+{
     if (request == PlayerRequest::ClearPlaylist || request == PlayerRequest::SetPlaylistIndex)
         m_paused_at.reset();
     switch (request) {
@@ -463,7 +477,7 @@ std::string MpvBackend::caption()
     return caption_from(answers[0], to_flag(answers[1]), to_int(answers[2]));
 }
 
-PlayerStatus MpvBackend::status()
+std::optional<PlayerStatus> MpvBackend::status()
 {
     Budget budget(*this);
     // Asked together: one round trip instead of six.
@@ -478,18 +492,13 @@ PlayerStatus MpvBackend::status()
     status.track_length_s = to_int(answers[4]);
     status.position_ms = reported_position(answers[5], to_flag(answers[6]));
     status.caption = caption_from(answers[0], to_flag(answers[1]), status.playlist_index);
+    if (m_missed)
+        return std::nullopt;
     return status;
 }
 
-void MpvBackend::hand_over(const std::string& path)
+bool MpvBackend::hand_over(const std::string& path)
 {
-    if (!m_socket.is_open()) {
-        // Like starting the player with the file on its command line: it
-        // plays, but it is not the player we talk to.
-        if (!m_location.socket_path.empty())
-            spawn_detached(start_arguments(path));
-        return;
-    }
     Budget budget(*this);
     m_paused_at.reset();
     // The pause flag survives loading; without this the caller's following
@@ -497,11 +506,15 @@ void MpvBackend::hand_over(const std::string& path)
     call(ipc("set_property", "pause", false));
     if (call(ipc(is_playlist(path) ? "loadlist" : "loadfile", path, "replace")))
         wait_until_loaded(0);
+    return !m_missed;
 }
 
 void MpvBackend::close()
 {
     Budget budget(*this);
+    // A player we started but lost touch with is still ended with us.
+    if (!m_socket.is_open() && !m_location.socket_path.empty())
+        m_socket.connect(m_location.socket_path);
     call(ipc("quit"));
     m_socket.close();
 }

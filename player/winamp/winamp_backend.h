@@ -25,9 +25,9 @@ public:
     bool start() override;
     bool alive() override { return m_window != nullptr && IsWindow(m_window); }
     void command(PlayerCommand command) override;
-    int request(PlayerRequest request, int wparam) override;
+    std::optional<int> request(PlayerRequest request, int wparam) override;
     std::string caption() override;
-    void hand_over(const std::string& path) override;
+    bool hand_over(const std::string& path) override;
     void close() override;
     std::string name() const override { return "Winamp"; }
     std::string location() const override { return "c:\\program files\\winamp\\winamp.exe"; }

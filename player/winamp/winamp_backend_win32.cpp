@@ -42,10 +42,12 @@ void WinampBackend::command(PlayerCommand command)
     send(WM_COMMAND, static_cast<WPARAM>(command), 0);
 }
 
-int WinampBackend::request(PlayerRequest request, int wparam)
+std::optional<int> WinampBackend::request(PlayerRequest request, int wparam)
 {
-    return static_cast<int>(
-        send(WM_USER, static_cast<WPARAM>(wparam), static_cast<LPARAM>(request)).value_or(0));
+    if (const auto answer =
+            send(WM_USER, static_cast<WPARAM>(wparam), static_cast<LPARAM>(request)))
+        return static_cast<int>(*answer);
+    return std::nullopt;
 }
 
 std::string WinampBackend::caption()
@@ -55,11 +57,11 @@ std::string WinampBackend::caption()
     return buffer;
 }
 
-void WinampBackend::hand_over(const std::string& path)
+bool WinampBackend::hand_over(const std::string& path)
 {
     // Runs whether or not a player was found: a running one takes the file over.
     const std::string command = std::string("\"") + program + "\" \"" + path + "\"";
-    WinExec(command.c_str(), SW_SHOW);
+    return WinExec(command.c_str(), SW_SHOW) >= 32;
 }
 
 void WinampBackend::close()

@@ -22,22 +22,25 @@ template <typename Action> Clock::duration timed(Action action)
 
 using MpvFailure = MpvControllerTest;
 
-TEST_F(MpvFailure, AKilledPlayerReadsAsNoPlayerAndIsNotLookedUpAgain)
+TEST_F(MpvFailure, AKilledPlayerChangesNoPlaceAndANewOneIsFoundByTheNextCommand)
 {
     load_playlist();
     go_to(1, 2);
+    const auto history = state().history.count();
     mpv.kill(SIGKILL);
-    controller.play_pause();
-    controller.next_tip();
     controller.tick();
+    controller.zero();
     EXPECT_FALSE(controller.player().connected());
+    EXPECT_EQ(state().current_tip, 1);
+    EXPECT_EQ(state().zero_mark, 2000);
+    EXPECT_EQ(state().history.count(), history);
     EXPECT_EQ(view.field(FieldId::Playing), "1 of 0   ");
 
-    // A new player at the same place is not found by this run.
     HeadlessMpv again(mpv.socket_path());
     ASSERT_TRUE(again.wait_until_listening());
-    controller.tick();
-    EXPECT_EQ(controller.player().playlist_length(), 0);
+    load_playlist();
+    EXPECT_TRUE(controller.player().connected());
+    EXPECT_EQ(controller.player().playlist_length(), 3);
 }
 
 TEST_F(MpvFailure, AStoppedPlayerCostsEachRequestAtMostTheBudget)
@@ -46,7 +49,8 @@ TEST_F(MpvFailure, AStoppedPlayerCostsEachRequestAtMostTheBudget)
     go_to(1, 2);
     mpv.signal(SIGSTOP);
     // Generous margins: the bound is what matters, not the speed.
-    const auto one_request = timed([&] { EXPECT_EQ(controller.player().playlist_length(), 0); });
+    const auto one_request =
+        timed([&] { EXPECT_EQ(controller.player().playlist_length(), std::nullopt); });
     EXPECT_LT(one_request, std::chrono::seconds(2));
     // Having let one request time out, it is not waited for again.
     const auto command = timed([&] {
@@ -63,10 +67,10 @@ TEST_F(MpvFailure, LateRepliesAreNotTakenForLaterAnswers)
     load_playlist();
     go_to(1, 2);
     mpv.signal(SIGSTOP);
-    EXPECT_EQ(controller.player().playlist_length(), 0); // times out
+    EXPECT_EQ(controller.player().playlist_length(), std::nullopt); // times out
     mpv.signal(SIGCONT);
     // The late answer (3 entries) arrives now; the index must never take it.
-    int index = 0;
+    std::optional<int> index;
     for (int i = 0; i < 200 && index != 1; ++i) {
         index = controller.player().playlist_index();
         ASSERT_NE(index, 3);
@@ -89,6 +93,31 @@ TEST_F(MpvFailure, ClosingQuitsThePlayer)
     UnixSocket socket;
     EXPECT_FALSE(socket.connect(mpv.socket_path()));
     EXPECT_FALSE(controller.player().connected());
+}
+
+TEST(MpvDiscovery, APlayerThatDiedIsReplacedOnceAndNoneOutlivesTheRun)
+{
+    TempDir dir;
+    TestRecordings recordings(dir, 3);
+    const std::string socket = dir.path() + "mpv.sock";
+    MpvBackend backend({socket, headless_mpv_program()});
+    FakeView view;
+    PosixSystem system({"cuedeck"}); // really waits for the player it starts
+    Controller controller(view, backend, system);
+    controller.connect_player();
+    ASSERT_TRUE(controller.player().connected());
+    UnixSocket probe;
+    ASSERT_TRUE(probe.connect(socket));
+    probe.send_all("{\"command\":[\"quit\",9]}\n",
+                   UnixSocket::Clock::now() + std::chrono::seconds(2));
+    ASSERT_TRUE(process_gone(socket)); // the player is gone, as after a crash
+
+    for (int i = 0; i < 3; ++i)
+        controller.open_music_file(recordings.tracks[static_cast<std::size_t>(i)]);
+    EXPECT_EQ(processes_running_with(socket), 1);
+    EXPECT_EQ(MpvProbe(socket).get("playlist-count"), 1);
+    controller.shut_down(WindowEnding::DefaultClose);
+    EXPECT_TRUE(process_gone(socket));
 }
 
 TEST(MpvDiscovery, NobodyListeningMeansNoPlayer)

@@ -39,18 +39,25 @@ inline std::vector<std::string> headless_mpv_program()
             "--volume-max=100"};
 }
 
-/// Whether a process whose command line holds `marker` is running.
-inline bool process_running_with(const std::string& marker)
+/// How many running processes hold `marker` in their command line (zombies,
+/// whose command line is empty, are not counted).
+inline int processes_running_with(const std::string& marker)
 {
+    int count = 0;
     std::error_code ignored;
     for (const auto& entry : std::filesystem::directory_iterator("/proc", ignored)) {
         std::ifstream file(entry.path() / "cmdline", std::ios::binary);
         const std::string line((std::istreambuf_iterator<char>(file)),
                                std::istreambuf_iterator<char>());
         if (line.find(marker) != std::string::npos)
-            return true;
+            ++count;
     }
-    return false;
+    return count;
+}
+
+inline bool process_running_with(const std::string& marker)
+{
+    return processes_running_with(marker) > 0;
 }
 
 /// Whether such a process is gone within five seconds.

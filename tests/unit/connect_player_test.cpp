@@ -31,7 +31,7 @@ TEST_F(ConnectPlayer, AStartThatFailsShowsExactlyOneMessage)
     EXPECT_THAT(player.log, ElementsAre("find", "start"));
     EXPECT_THAT(view.messages, ElementsAre("Cannot find Fake Player\n(fake/player)"));
     EXPECT_FALSE(controller.player().connected());
-    EXPECT_EQ(controller.player().playlist_length(), 0);
+    EXPECT_EQ(controller.player().playlist_length(), std::nullopt);
 }
 
 TEST_F(ConnectPlayer, AStartedPlayerIsLookedForUntilItAppears)

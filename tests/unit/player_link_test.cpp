@@ -15,8 +15,8 @@ TEST(PlayerLink, BeforeThePlayerIsFoundCommandsAndRequestsDoNothing)
     backend.model.playlist_length = 7;
     PlayerLink link(backend);
     link.send(PlayerCommand::Play);
-    EXPECT_EQ(link.playlist_length(), 0);
-    EXPECT_EQ(link.status().caption, "");
+    EXPECT_EQ(link.playlist_length(), std::nullopt);
+    EXPECT_EQ(link.status(), std::nullopt);
     link.close();
     EXPECT_TRUE(backend.log.empty());
 }
@@ -34,26 +34,44 @@ TEST(PlayerLink, AFoundPlayerGetsEveryCommandAndRequest)
                 ElementsAre("command 40048", "request 124 0", "request 106 1500"));
 }
 
-TEST(PlayerLink, APlayerThatWentAwayIsNotAskedAgain)
+TEST(PlayerLink, APlayerThatWentAwayIsNotAskedUntilFoundAgain)
 {
     FakePlayerBackend backend;
     backend.model.playlist_length = 7;
     PlayerLink link(backend);
     link.find();
     backend.is_alive = false;
-    EXPECT_EQ(link.playlist_length(), 0);
-    backend.is_alive = true; // even if it answered again, it is forgotten
-    EXPECT_EQ(link.playlist_length(), 0);
+    EXPECT_EQ(link.playlist_length(), std::nullopt);
+    backend.is_alive = true;
     EXPECT_FALSE(link.connected());
     EXPECT_TRUE(backend.traffic().empty());
+    ASSERT_TRUE(link.find());
+    EXPECT_EQ(link.playlist_length(), 7);
 }
 
-TEST(PlayerLink, HandOverRunsWithoutAPlayer)
+TEST(PlayerLink, AnUnansweredRequestIsNotAnAnswerOfZero)
 {
     FakePlayerBackend backend;
     PlayerLink link(backend);
-    link.hand_over("/music/a.m3u");
-    EXPECT_THAT(backend.log, ElementsAre("hand_over /music/a.m3u"));
+    link.find();
+    EXPECT_EQ(link.play_state(), 0);
+    backend.silent = true;
+    EXPECT_EQ(link.play_state(), std::nullopt);
+    EXPECT_EQ(link.status(), std::nullopt);
+    EXPECT_FALSE(link.hand_over("/music/a.m3u"));
+}
+
+TEST(PlayerLink, AClosedPlayerIsNeverFoundStartedOrHandedAFile)
+{
+    FakePlayerBackend backend;
+    PlayerLink link(backend);
+    link.find();
+    link.close();
+    backend.running = backend.is_alive = true;
+    EXPECT_FALSE(link.find());
+    EXPECT_FALSE(link.start());
+    EXPECT_FALSE(link.hand_over("/music/a.m3u"));
+    EXPECT_THAT(backend.log, ElementsAre("find", "close"));
 }
 
 } // namespace
