@@ -1,5 +1,6 @@
 // Cuedeck: a tape group remote for a media player.
 #include <QApplication>
+#include <QFileInfo>
 
 #include <cstdio>
 #include <cstdlib>
@@ -7,8 +8,10 @@
 #include <vector>
 
 #include "player/mpv/mpv_backend.h"
+#include "player/mpv/socket_location.h"
 #include "system/posix_system.h"
 #include "ui/main_window.h"
+#include "ui/single_instance.h"
 #include "ui/termination_signals.h"
 
 namespace {
@@ -24,6 +27,16 @@ bool has_display()
     return false;
 }
 
+/// The file named on the command line, absolute, for a running copy; its
+/// words joined by blanks, as the program reads its own command line.
+QString handed_file(const std::vector<std::string>& arguments)
+{
+    std::string file;
+    for (std::size_t i = 1; i < arguments.size(); ++i)
+        file += (i > 1 ? " " : "") + arguments[i];
+    return file.empty() ? QString() : QFileInfo(QFile::decodeName(file.c_str())).absoluteFilePath();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -37,6 +50,13 @@ int main(int argc, char** argv)
     const std::vector<std::string> arguments(argv, argv + argc);
 
     QApplication application(argc, argv);
+
+    // One copy per user: a second start hands its file to the running one.
+    cuedeck::SingleInstance instance(
+        QString::fromStdString(cuedeck::private_runtime_folder().path));
+    if (instance.claim(handed_file(arguments)) == cuedeck::SingleInstance::Role::HandedOver)
+        return 0;
+
     cuedeck::PosixSystem system(arguments);
     cuedeck::MpvBackend player(cuedeck::default_mpv_location());
     cuedeck::MainWindow window(player, system);
@@ -44,6 +64,8 @@ int main(int argc, char** argv)
     cuedeck::TerminationSignals termination;
     QObject::connect(&termination, &cuedeck::TerminationSignals::received, &window,
                      [&window] { window.end_run(cuedeck::Attendance::Unattended); });
+    QObject::connect(&instance, &cuedeck::SingleInstance::fileArrived, &window,
+                     &cuedeck::MainWindow::open_handed_file);
     window.start();
     window.show();
     window.return_focus();

@@ -28,7 +28,10 @@ void Controller::connect_player()
     if (m_player.closed() || m_player.find())
         return;
     if (!m_player.start()) {
-        m_view.show_message("Cannot find " + m_player.name() + "\n(" + m_player.location() + ")");
+        const std::string problem = m_player.problem();
+        m_view.show_message(problem.empty() ? "Cannot find " + m_player.name() + "\n(" +
+                                                  m_player.location() + ")"
+                                            : problem);
         return;
     }
     for (int look = 0; look < player_looks; ++look) {

@@ -49,6 +49,9 @@ public:
     /// "Cannot find <name>" and "(<location>)".
     virtual std::string name() const = 0;
     virtual std::string location() const = 0;
+    /// Why the player cannot be used at all, when the reason is not the
+    /// player itself (say, an unsafe folder for its socket); shown instead.
+    virtual std::string problem() const { return {}; }
 };
 
 } // namespace cuedeck

@@ -44,6 +44,7 @@ public:
 
     std::string name() const { return m_backend.name(); }
     std::string location() const { return m_backend.location(); }
+    std::string problem() const { return m_backend.problem(); }
 
 private:
     PlayerBackend& m_backend;

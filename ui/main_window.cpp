@@ -266,6 +266,23 @@ void MainWindow::drop_urls(const QList<QUrl>& urls)
     m_controller.drop(files);
 }
 
+void MainWindow::open_handed_file(const QString& file)
+{
+    if (m_ended || m_closing)
+        return;
+    showNormal();
+    raise();
+    activateWindow();
+    if (file.isEmpty())
+        return;
+    if (QApplication::activeModalWidget() != nullptr) {
+        // A question or chooser is open: the file waits until it is answered.
+        QTimer::singleShot(500, this, [this, file] { open_handed_file(file); });
+        return;
+    }
+    m_controller.drop({from_qt(file)});
+}
+
 void MainWindow::set_field_text(FieldId field, const std::string& text)
 {
     if (const auto found = m_fields.find(field); found != m_fields.end())

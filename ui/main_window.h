@@ -41,6 +41,9 @@ public:
     Controller& controller() { return m_controller; }
     /// Files dropped on the window; only a drop of exactly one file is taken.
     void drop_urls(const QList<QUrl>& urls);
+    /// A file another start of the program handed over: opened as if it
+    /// were dropped, once no dialog is open; the window comes forward.
+    void open_handed_file(const QString& file);
 
     // ControllerView
     void set_field_text(FieldId field, const std::string& text) override;

@@ -17,8 +17,15 @@ namespace cuedeck {
 /// that starts it (the socket and title options are added to it).
 struct MpvLocation
 {
+    MpvLocation(std::string socket, std::vector<std::string> program_line, std::string why_not = {})
+        : socket_path(std::move(socket)), program(std::move(program_line)),
+          problem(std::move(why_not))
+    {
+    }
+
     std::string socket_path; ///< empty: no safe place for a socket, so no player
     std::vector<std::string> program;
+    std::string problem; ///< why there is no socket path, for the user
 };
 
 /// mpv for a person: sound through the desktop, no window of its own for
@@ -26,13 +33,6 @@ struct MpvLocation
 /// <runtime dir>/cuedeck/mpv.sock (the runtime dir is $XDG_RUNTIME_DIR, else
 /// /tmp/cuedeck-<uid>).
 MpvLocation default_mpv_location();
-
-/// `runtime_directory`/cuedeck/mpv.sock, creating the directories (mode 0700)
-/// when missing. Nothing unless every directory made for it is a real
-/// directory that belongs to us and that nobody else can enter, and the path
-/// fits a socket address.
-std::optional<std::string> prepare_socket_path(const std::string& runtime_directory,
-                                               bool create_runtime_directory);
 
 /// The player's window-message vocabulary carried out by mpv over its JSON IPC
 /// socket. Each call waits for mpv at most `reply_budget`, so a hung player
@@ -62,6 +62,7 @@ public:
     void close() override;
     std::string name() const override { return "mpv"; }
     std::string location() const override { return "mpv"; }
+    std::string problem() const override { return m_location.problem; }
 
     /// The arguments start() runs, the file to open (if any) last.
     std::vector<std::string> start_arguments(const std::string& file = {}) const;

@@ -1,4 +1,5 @@
 #include "player/mpv/mpv_backend.h"
+#include "player/mpv/socket_location.h"
 
 #include <signal.h>
 #include <sys/stat.h>
@@ -29,17 +30,6 @@ constexpr std::chrono::microseconds poll_interval{200};
 /// audio output's latency (a fifth of a second for the null output, similar
 /// for a sound server).
 constexpr int latency_allowance_ms = 1000;
-
-bool private_directory(const std::string& path, bool create)
-{
-    if (create)
-        ::mkdir(path.c_str(), 0700);
-    struct stat info
-    {
-    };
-    return ::lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
-           info.st_uid == ::getuid() && (info.st_mode & 077) == 0;
-}
 
 /// A number of mpv's as an int, truncated and clamped; 0 for anything else.
 int to_int(const std::optional<Json>& value)
@@ -76,42 +66,27 @@ bool is_playlist(const std::string& path)
 
 } // namespace
 
-std::optional<std::string> prepare_socket_path(const std::string& runtime_directory,
-                                               bool create_runtime_directory)
-{
-    if (runtime_directory.empty())
-        return std::nullopt;
-    if (create_runtime_directory && !private_directory(runtime_directory, true))
-        return std::nullopt;
-    const std::string directory = runtime_directory + "/cuedeck";
-    if (!private_directory(directory, true))
-        return std::nullopt;
-    std::string path = directory + "/mpv.sock";
-    if (path.size() >= sizeof(sockaddr_un::sun_path))
-        return std::nullopt;
-    return path;
-}
-
 MpvLocation default_mpv_location()
 {
-    MpvLocation location;
-    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    const auto path = runtime != nullptr && *runtime != '\0'
-                          ? prepare_socket_path(runtime, false)
-                          : prepare_socket_path("/tmp/cuedeck-" + std::to_string(::getuid()), true);
-    location.socket_path = path.value_or("");
+    const RuntimeFolder folder = private_runtime_folder();
+    std::string socket = socket_path_in(folder, "mpv.sock");
+    std::string problem;
+    if (socket.empty())
+        problem = folder.problem.empty()
+                      ? "The folder " + folder.path + " has too long a name for a socket"
+                      : folder.problem;
     // --no-config keeps a user's scripts (resume, loops, autoload) out of the
     // way of the behaviour the commands rely on.
-    location.program = {"mpv",
-                        "--no-config",
-                        "--idle=yes",
-                        "--force-window=no",
-                        "--keep-open=yes",
-                        "--no-terminal",
-                        "--audio-fallback-to-null=yes",
-                        "--resume-playback=no",
-                        "--volume-max=100"};
-    return location;
+    std::vector<std::string> program = {"mpv",
+                                        "--no-config",
+                                        "--idle=yes",
+                                        "--force-window=no",
+                                        "--keep-open=yes",
+                                        "--no-terminal",
+                                        "--audio-fallback-to-null=yes",
+                                        "--resume-playback=no",
+                                        "--volume-max=100"};
+    return {std::move(socket), std::move(program), std::move(problem)};
 }
 
 /// Sets the deadline for one outermost backend call; nested calls share it.

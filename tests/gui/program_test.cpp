@@ -44,15 +44,25 @@ public:
         }
     }
 
-    static std::string runtime(const TempDir& dir) { return dir.path() + "run"; }
+    static std::string runtime(const TempDir& dir)
+    {
+        const std::string folder = dir.path() + "run";
+        std::filesystem::create_directory(folder);
+        std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
+        return folder;
+    }
     static std::string socket(const TempDir& dir) { return runtime(dir) + "/cuedeck/mpv.sock"; }
 
     bool running() const { return m_pid > 0; }
-    void signal(int number) const { ::kill(m_pid, number); }
-    /// The exit status once it ended by itself within ten seconds.
-    std::optional<int> wait_for_exit()
+    void signal(int number) const
     {
-        for (int i = 0; i < 1000; ++i) {
+        if (m_pid > 0)
+            ::kill(m_pid, number);
+    }
+    /// The exit status once it ended by itself within `tries` × 10 ms.
+    std::optional<int> wait_for_exit(int tries = 1000)
+    {
+        for (int i = 0; i < tries; ++i) {
             int status = 0;
             if (::waitpid(m_pid, &status, WNOHANG) == m_pid) {
                 m_pid = 0;
@@ -67,19 +77,22 @@ private:
     pid_t m_pid = 0;
 };
 
+bool player_listens(const TempDir& dir)
+{
+    UnixSocket socket;
+    for (int i = 0; i < 1000 && !socket.connect(Program::socket(dir)); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    return socket.is_open();
+}
+
 TEST(Program, EndsOnTerminationSignalsWithThePlayerClosedAndTheSettingsWritten)
 {
     for (const int number : {SIGTERM, SIGINT, SIGHUP}) {
         TempDir dir;
-        std::filesystem::create_directory(Program::runtime(dir));
-        std::filesystem::permissions(Program::runtime(dir), std::filesystem::perms::owner_all);
         const std::string group = dir.write("my group.grp", "/music/none.m3u\n2\n0:03\n");
         Program program(dir, {group});
         ASSERT_TRUE(program.running());
-        UnixSocket socket;
-        for (int i = 0; i < 1000 && !socket.connect(Program::socket(dir)); ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        ASSERT_TRUE(socket.is_open()) << "the program did not start mpv";
+        ASSERT_TRUE(player_listens(dir)) << "the program did not start mpv";
 
         program.signal(number);
         EXPECT_EQ(program.wait_for_exit(), 0) << "signal " << number;
@@ -89,6 +102,46 @@ TEST(Program, EndsOnTerminationSignalsWithThePlayerClosedAndTheSettingsWritten)
                   "Openfile\n" + group + "\n");
         EXPECT_EQ(TempDir::read(group), "/music/none.m3u\n2\n0:03\n"); // left as it was
     }
+}
+
+TEST(Program, ASecondStartHandsItsFileToTheRunningCopyAndEnds)
+{
+    TempDir dir;
+    TestRecordings recordings(dir, 3);
+    ASSERT_TRUE(recordings.ok);
+    const std::string first_group = dir.write("one.grp", recordings.playlist + "\n2\n0:01\n");
+    const std::string second_group =
+        dir.write("two & <b>more</b>.grp", recordings.playlist + "\n3\n0:02\n");
+    Program first(dir, {first_group});
+    ASSERT_TRUE(player_listens(dir));
+    MpvProbe probe(Program::socket(dir));
+    ASSERT_TRUE(probe.wait_for_number("playlist-pos", 1));
+
+    Program second(dir, {second_group});
+    EXPECT_EQ(second.wait_for_exit(), 0);
+    EXPECT_TRUE(probe.wait_for_number("playlist-pos", 2));
+    EXPECT_EQ(processes_running_with(Program::socket(dir)), 1);
+    first.signal(SIGTERM);
+    EXPECT_EQ(first.wait_for_exit(), 0);
+    EXPECT_TRUE(process_gone(Program::socket(dir)));
+}
+
+TEST(Program, TwoStartsAtTheSameMomentMakeOneCopyWithOnePlayer)
+{
+    TempDir dir;
+    const std::string group = dir.write("one.grp", "/music/none.m3u\n1\n0:00\n");
+    Program one(dir, {group});
+    Program two(dir, {group});
+    std::optional<int> ended;
+    for (int i = 0; i < 1000 && !ended; ++i)
+        ended = i % 2 == 0 ? one.wait_for_exit(1) : two.wait_for_exit(1);
+    EXPECT_EQ(ended, 0);
+    ASSERT_TRUE(player_listens(dir));
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    EXPECT_EQ(processes_running_with(Program::socket(dir)), 1);
+    EXPECT_TRUE(one.running() != two.running());
+    one.signal(SIGTERM);
+    two.signal(SIGTERM);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "mpv_fixture.h"
+#include "player/mpv/socket_location.h"
 #include "system/posix_system.h"
 
 namespace cuedeck::testing {
@@ -173,9 +174,8 @@ TEST(MpvDiscovery, AMissingProgramGivesTheMessage)
 TEST(MpvSocketPath, IsMadePrivateAndRefusedWhenOthersCanEnter)
 {
     TempDir dir;
-    const auto path = prepare_socket_path(dir.path() + "run", true);
-    ASSERT_TRUE(path);
-    EXPECT_EQ(*path, dir.path() + "run/cuedeck/mpv.sock");
+    const auto path = socket_path_in(prepare_runtime_folder(dir.path() + "run", true), "mpv.sock");
+    EXPECT_EQ(path, dir.path() + "run/cuedeck/mpv.sock");
     struct stat info
     {
     };
@@ -183,16 +183,31 @@ TEST(MpvSocketPath, IsMadePrivateAndRefusedWhenOthersCanEnter)
     EXPECT_EQ(info.st_mode & 0777, 0700u);
 
     ::chmod((dir.path() + "run/cuedeck").c_str(), 0755);
-    EXPECT_FALSE(prepare_socket_path(dir.path() + "run", true));
+    EXPECT_EQ(prepare_runtime_folder(dir.path() + "run", true).problem,
+              "The folder " + dir.path() + "run/cuedeck is open to other users");
 
     // A symbolic link planted in place of the directory is refused too.
     std::filesystem::create_directories(dir.path() + "other/real");
     ::chmod((dir.path() + "other").c_str(), 0700);
     std::filesystem::create_directory_symlink(dir.path() + "other/real",
                                               dir.path() + "other/cuedeck");
-    EXPECT_FALSE(prepare_socket_path(dir.path() + "other", false));
+    EXPECT_EQ(prepare_runtime_folder(dir.path() + "other", false).problem,
+              "The folder " + dir.path() + "other/cuedeck is not a folder (it may be a link)");
 
-    EXPECT_FALSE(prepare_socket_path(dir.path() + std::string(120, 'x'), false));
+    EXPECT_EQ(socket_path_in(prepare_runtime_folder(dir.path() + std::string(120, 'x'), true),
+                             "mpv.sock"),
+              "");
+}
+
+TEST(MpvSocketPath, AnUnusableFolderIsNamedInsteadOfTheMissingPlayer)
+{
+    MpvBackend backend({"", {"mpv"}, "The folder /run/user/1/cuedeck belongs to another user"});
+    FakeView view;
+    FakeSystem system;
+    Controller controller(view, backend, system);
+    controller.connect_player();
+    EXPECT_THAT(view.messages,
+                ::testing::ElementsAre("The folder /run/user/1/cuedeck belongs to another user"));
 }
 
 } // namespace

@@ -1,0 +1,66 @@
+#include "player/mpv/socket_location.h"
+
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstdlib>
+
+namespace cuedeck {
+
+namespace {
+
+/// Empty when `path` is (after making it, if asked) a folder of ours that
+/// nobody else can enter; else what is wrong with it.
+std::string private_folder_problem(const std::string& path, bool create)
+{
+    if (create)
+        ::mkdir(path.c_str(), 0700);
+    struct stat info
+    {
+    };
+    if (::lstat(path.c_str(), &info) != 0)
+        return "Cannot make the folder " + path;
+    if (!S_ISDIR(info.st_mode))
+        return "The folder " + path + " is not a folder (it may be a link)";
+    if (info.st_uid != ::getuid())
+        return "The folder " + path + " belongs to another user";
+    if ((info.st_mode & 077) != 0)
+        return "The folder " + path + " is open to other users";
+    return {};
+}
+
+} // namespace
+
+RuntimeFolder prepare_runtime_folder(const std::string& runtime_directory,
+                                     bool create_runtime_directory)
+{
+    if (runtime_directory.empty())
+        return {{}, "There is no runtime folder"};
+    if (create_runtime_directory) {
+        if (auto problem = private_folder_problem(runtime_directory, true); !problem.empty())
+            return {{}, std::move(problem)};
+    }
+    const std::string folder = runtime_directory + "/cuedeck";
+    if (auto problem = private_folder_problem(folder, true); !problem.empty())
+        return {{}, std::move(problem)};
+    return {folder, {}};
+}
+
+RuntimeFolder private_runtime_folder()
+{
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    if (runtime != nullptr && *runtime != '\0')
+        return prepare_runtime_folder(runtime, false);
+    return prepare_runtime_folder("/tmp/cuedeck-" + std::to_string(::getuid()), true);
+}
+
+std::string socket_path_in(const RuntimeFolder& folder, const std::string& name)
+{
+    if (folder.path.empty())
+        return {};
+    std::string path = folder.path + "/" + name;
+    return path.size() < sizeof(sockaddr_un::sun_path) ? path : std::string();
+}
+
+} // namespace cuedeck
