@@ -67,6 +67,8 @@ int main(int argc, char** argv)
     QObject::connect(&instance, &cuedeck::SingleInstance::fileArrived, &window,
                      &cuedeck::MainWindow::open_handed_file);
     window.start();
+    if (window.ended())
+        return 0; // ended by a signal during a question of the start-up
     window.show();
     window.return_focus();
     return application.exec();

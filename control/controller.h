@@ -50,8 +50,12 @@ public:
 
     // Shared moves.
     void go_to_target();
-    void load_playlist();
+    /// Hand the playlist path to the player; false, with a message, when it
+    /// names no local file (nothing is sent then).
+    bool load_playlist();
     void open_music_file(const std::string& path);
+    /// Whether `path` may be handed to the player; says why not when not.
+    bool playable(const std::string& path);
 
     // The once-a-second tick and the status display.
     void tick();

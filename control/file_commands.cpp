@@ -29,6 +29,8 @@ void Controller::drop(const std::vector<std::string>& files)
     const std::string& path = files.front();
     const std::string_view extension = file_extension(path, m_system.path_separator());
     if (equal_ignoring_case(extension, ".m3u")) {
+        if (!playable(path))
+            return;
         m_state.playlist_path = path;
         load_playlist();
     } else if (equal_ignoring_case(extension, ".grp")) {

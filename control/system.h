@@ -51,6 +51,10 @@ public:
     /// platform's way), all or nothing: on failure the old file is untouched.
     /// A link is followed: its target gets the new contents, the link stays.
     virtual bool replace_file(const std::string& path, const std::string& contents) = 0;
+    /// Whether `path` names an existing regular file on this machine by its
+    /// full path: never a URL, a protocol, a device or a folder. Only such
+    /// files are handed to a player.
+    virtual bool is_local_file(const std::string& path) = 0;
     /// The stored name of the directory entry a typed component resolves to,
     /// or nothing when there is none.
     virtual std::optional<std::string> stored_name(const EntryQuery& query) = 0;

@@ -2,6 +2,7 @@
 
 #include "control/controller.h"
 #include "control/saturating.h"
+#include "control/system.h"
 
 namespace cuedeck {
 
@@ -223,19 +224,35 @@ void Controller::retry_pending()
         go_to_target();
 }
 
-void Controller::load_playlist()
+bool Controller::playable(const std::string& path)
 {
+    if (m_system.is_local_file(path))
+        return true;
+    m_view.show_message("Cannot play " + path + "\n(it is not a file on this computer)");
+    return false;
+}
+
+bool Controller::load_playlist()
+{
+    // An empty path (a group saved with a single music file open) loads
+    // nothing; a path that names no local file is refused.
+    if (!m_state.playlist_path.empty() && !playable(m_state.playlist_path))
+        return false;
     m_view.set_field_text(FieldId::Playlist, m_state.playlist_path);
     m_player.send(PlayerCommand::Stop);
     m_player.clear_playlist();
-    hand_over(m_state.playlist_path);
+    if (!m_state.playlist_path.empty())
+        hand_over(m_state.playlist_path);
     m_player.send(PlayerCommand::Pause);
     m_state.history.clear();
     zero();
+    return true;
 }
 
 void Controller::open_music_file(const std::string& path)
 {
+    if (!playable(path))
+        return;
     m_state.playlist_path.clear();
     m_view.set_field_text(FieldId::Playlist, m_state.playlist_path);
     hand_over(path);
@@ -249,6 +266,8 @@ void Controller::open_music_file(const std::string& path)
 void Controller::open_playlist()
 {
     if (const auto path = m_view.choose_file(FileDialogMode::Open, playlist_filter, "")) {
+        if (!playable(*path))
+            return;
         m_state.playlist_path = *path;
         load_playlist();
     }

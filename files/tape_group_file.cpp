@@ -53,8 +53,14 @@ void TapeGroupFile::read()
             state.target_tip = 0;
         state.target_seconds = scan_minutes_seconds(lines[2]);
 
-        m_controller.load_playlist();
-        m_controller.go_to_target();
+        if (m_controller.load_playlist()) {
+            m_controller.go_to_target();
+        } else {
+            // The player stays as it was; the run keeps the file's place, so
+            // nothing of it is lost at the next save.
+            state.current_tip = state.target_tip;
+            state.zero_mark = saturating_mul(state.target_seconds, 1000);
+        }
         state.history.clear();
         m_controller.push_place();
     } else {

@@ -129,6 +129,15 @@ bool PosixSystem::replace_file(const std::string& path, const std::string& conte
     return AtomicFile::replace(path, contents);
 }
 
+bool PosixSystem::is_local_file(const std::string& path)
+{
+    struct stat info
+    {
+    };
+    return !path.empty() && path.front() == '/' && ::stat(path.c_str(), &info) == 0 &&
+           S_ISREG(info.st_mode);
+}
+
 std::optional<std::string> PosixSystem::stored_name(const EntryQuery& query)
 {
     if (query.component.empty())
@@ -159,6 +168,10 @@ std::optional<std::string> PosixSystem::stored_name(const EntryQuery& query)
 
 void PosixSystem::play_sound_detached(const std::string& path)
 {
+    // The alarm's player opens only a file, never what a settings file from
+    // someone else might name instead (a URL, a protocol).
+    if (!is_local_file(path))
+        return;
     std::vector<std::string> arguments = m_alarm_player;
     arguments.push_back(path);
     spawn_detached(arguments);

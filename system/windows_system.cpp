@@ -45,6 +45,12 @@ bool WindowsSystem::make_directories(const std::string& path)
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+bool WindowsSystem::is_local_file(const std::string& path)
+{
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
 std::optional<std::string> WindowsSystem::read_file(const std::string& path)
 {
     // Only a file on disk: not a device name such as CON, not a pipe.

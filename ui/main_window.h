@@ -38,6 +38,9 @@ public:
     /// ending (questions only when the session manager allows them). Any
     /// dialog still open is left unanswered.
     void end_run(Attendance attendance);
+    /// Whether the run has ended (it may end while still starting, from a
+    /// dialog of the start-up).
+    bool ended() const { return m_ended; }
     Controller& controller() { return m_controller; }
     /// Files dropped on the window; only a drop of exactly one file is taken.
     void drop_urls(const QList<QUrl>& urls);

@@ -22,6 +22,7 @@ public:
     std::string command = "cuedeck";
     std::map<std::string, std::string> files;
     std::set<std::string> unwritable; ///< paths whose replace_file fails
+    std::set<std::string> not_local;  ///< paths that are no local file (URLs, folders, missing)
     std::string settings_folder;      ///< empty: the settings live beside the program
     std::set<std::string> directories;
     int sleeps = 0;
@@ -80,6 +81,10 @@ public:
             return false;
         files[path] = contents;
         return true;
+    }
+    bool is_local_file(const std::string& path) override
+    {
+        return !path.empty() && not_local.count(path) == 0;
     }
     std::optional<std::string> stored_name(const EntryQuery& query) override
     {

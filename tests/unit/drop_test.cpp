@@ -39,6 +39,26 @@ TEST_F(Drop, AMusicFileOpensAsASingleFile)
     EXPECT_EQ(player.model.loaded, "/music/song.mp3");
 }
 
+TEST_F(Drop, WhatIsNoLocalFileIsRefusedByNameAndReachesNoPlayer)
+{
+    // Given a run on its own list, and names from a file made by someone else.
+    state().playlist_path = "/music/tips.m3u";
+    const std::string hostile = "av://lavfi:ametadata=mode=print:file=/home/u/notes.m3u";
+    system.not_local = {hostile, "/music/gone.wav"};
+    controller.drop({hostile});
+    controller.drop({"/music/gone.wav"});
+    system.files["/work/crafted.grp"] = hostile + "\n3\n0:07\n";
+    controller.drop({"/work/crafted.grp"});
+    EXPECT_TRUE(player.traffic().empty());
+    EXPECT_THAT(view.messages,
+                ElementsAre("Cannot play " + hostile + "\n(it is not a file on this computer)",
+                            "Cannot play /music/gone.wav\n(it is not a file on this computer)",
+                            "Cannot play " + hostile + "\n(it is not a file on this computer)"));
+    // The group's place is kept, so that saving it loses nothing.
+    EXPECT_EQ(state().current_tip, 2);
+    EXPECT_EQ(state().zero_mark, 7000);
+}
+
 TEST_F(Drop, OtherFilesAndSeveralFilesAreIgnored)
 {
     controller.drop({"/music/notes.txt"});

@@ -137,6 +137,13 @@ TEST(PosixSystem, ReadsOnlyRegularFilesOfAtMostAMebibyte)
     EXPECT_FALSE(system.read_file(dir.path() + "zero.grp"));
     EXPECT_TRUE(system.read_file(dir.write("limit", std::string(System::max_file_size, 'x'))));
     EXPECT_FALSE(system.read_file(dir.write("big", std::string(System::max_file_size + 1, 'x'))));
+
+    // Only such files reach a player, by their full path.
+    EXPECT_TRUE(system.is_local_file(dir.path() + "limit"));
+    for (const std::string& other :
+         {std::string("av://lavfi:sine"), std::string("limit"), dir.path(), dir.path() + "fifo.grp",
+          std::string("/dev/zero"), dir.path() + "missing.wav", std::string()})
+        EXPECT_FALSE(system.is_local_file(other)) << other;
 }
 
 TEST(PosixSystem, KeepsTheSettingsInTheUsersConfigFolder)
@@ -211,11 +218,11 @@ TEST(AlarmPlayer, GetsThePathAsOneArgumentThatNoShellSees)
 {
     TempDir dir;
     const std::string out = dir.path() + "argument";
-    const std::string witness = dir.path() + "pwned";
+    const std::string witness = "pwned-" + std::to_string(::getpid());
     // The stand-in player writes the argument it got to a file.
     PosixSystem system({"cuedeck"}, {"/bin/sh", "-c", "printf '%s' \"$1\" > '" + out + "'", "sh"});
     const std::string hostile =
-        "/s/my \"bell\"; touch " + witness + " $(touch " + witness + ").wav";
+        dir.write("my \"bell\"; touch " + witness + " $(touch " + witness + ") & <i>.wav", "RIFF");
     system.play_sound_detached(hostile);
     for (int i = 0; i < 500 && TempDir::read(out) != hostile; ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
