@@ -35,6 +35,15 @@ struct Rig
     }
 
     QLabel* label(int id) { return window.findChild<QLabel*>(QString("control_%1").arg(id)); }
+
+    /// /work/group.grp open at tip 1, 0:00, with the zero mark moved since.
+    void open_group_and_move_the_zero_mark()
+    {
+        system.files["/work/group.grp"] = "/music/tips.m3u\n1\n0:00\n";
+        window.drop_urls({QUrl::fromLocalFile("/work/group.grp")});
+        window.controller().state().zero_mark = 4000;
+        window.show();
+    }
     QAction* menu(int id) { return window.findChild<QAction*>(QString("menu_%1").arg(id)); }
 
     FakePlayerBackend player;
@@ -224,10 +233,7 @@ private slots:
     void the_save_question_is_answered_only_by_its_buttons()
     {
         Rig rig;
-        rig.system.files["/work/group.grp"] = "/music/tips.m3u\n1\n0:00\n";
-        drop(rig, {"/work/group.grp"});
-        rig.window.controller().state().zero_mark = 4000;
-        rig.window.show();
+        rig.open_group_and_move_the_zero_mark();
         bool stayed = false;
         when_modal([&](QWidget* modal) {
             QTest::keyClick(modal, Qt::Key_Escape);
@@ -245,10 +251,7 @@ private slots:
     {
         // Given a changed place, ended while the options dialog is open.
         Rig rig;
-        rig.system.files["/work/group.grp"] = "/music/tips.m3u\n1\n0:00\n";
-        drop(rig, {"/work/group.grp"});
-        rig.window.controller().state().zero_mark = 4000;
-        rig.window.show();
+        rig.open_group_and_move_the_zero_mark();
         when_modal([&](QWidget*) { rig.window.end_run(Attendance::Unattended); });
         rig.menu(32779)->trigger();
         QVERIFY(!rig.window.isVisible());
@@ -258,10 +261,7 @@ private slots:
 
         // A logout that allows questions asks the save question.
         Rig asked;
-        asked.system.files["/work/group.grp"] = "/music/tips.m3u\n1\n0:00\n";
-        drop(asked, {"/work/group.grp"});
-        asked.window.controller().state().zero_mark = 4000;
-        asked.window.show();
+        asked.open_group_and_move_the_zero_mark();
         when_modal([](QWidget* modal) {
             qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Yes)->click();
         });

@@ -131,15 +131,24 @@ TEST_F(StartUp, WithoutATapeGroupNothingIsRefreshed)
     EXPECT_EQ(view.title_writes, 0);
 }
 
-using ShutDown = Run;
+class ShutDown : public Run
+{
+protected:
+    /// A run resumed from /work/group.grp (tip 2, 0:03) whose zero mark has
+    /// moved to 0:09 since.
+    void start_with_a_moved_mark()
+    {
+        settings("/work/group.grp");
+        system.files["/work/group.grp"] = "/music/tips.m3u\n2\n0:03\n";
+        controller.start_up();
+        state().zero_mark = 9000;
+        events.clear();
+    }
+};
 
 TEST_F(ShutDown, StopsTheTickClosesThePlayerAsksAndWritesTheSettings)
 {
-    settings("/work/group.grp");
-    system.files["/work/group.grp"] = "/music/tips.m3u\n2\n0:03\n";
-    controller.start_up();
-    state().zero_mark = 9000;
-    events.clear();
+    start_with_a_moved_mark();
     view.answer_yes = true;
     controller.shut_down(WindowEnding::AsOk);
     EXPECT_THAT(events, ElementsAre("stop_tick", "close", "ask Save changes to /work/group.grp?",
@@ -162,12 +171,8 @@ TEST_F(ShutDown, WithoutATapeGroupAsksNothingAndStoresAnEmptyOpenfile)
 
 TEST_F(ShutDown, UnattendedLeavesTheTapeGroupAsOnDiskButWritesTheSettings)
 {
-    // Given a moved zero mark, ended by a signal or a logout without questions.
-    settings("/work/group.grp");
-    system.files["/work/group.grp"] = "/music/tips.m3u\n2\n0:03\n";
-    controller.start_up();
-    state().zero_mark = 9000;
-    events.clear();
+    // Ended by a signal, or a logout that allows no questions.
+    start_with_a_moved_mark();
     controller.shut_down(WindowEnding::DefaultClose, Attendance::Unattended);
     EXPECT_THAT(events, ElementsAre("stop_tick", "close", "replace_file /opt/cuedeck/cuedeck.dat",
                                     "end_window"));
