@@ -77,7 +77,7 @@ TEST(WindowsPlayer, AClosedPlayerReadsAsNone)
     controller.player().close();
     ASSERT_TRUE(standin.wait_for_exit());
     EXPECT_FALSE(controller.player().connected());
-    EXPECT_EQ(controller.player().playlist_length(), 0);
+    EXPECT_EQ(controller.player().playlist_length(), std::nullopt);
     controller.refresh();
     EXPECT_EQ(view.field(FieldId::Playing), "1 of 0   ");
 }
@@ -88,9 +88,9 @@ TEST(WindowsPlayer, AHungPlayerCostsOneWaitAndIsAskedAgainOnceItAnswers)
     WinampBackend winamp;
     ASSERT_TRUE(winamp.find());
     PostMessageA(FindWindowA(WinampBackend::window_class, nullptr), WM_APP, 2000, 0);
-    EXPECT_EQ(winamp.request(PlayerRequest::PlaylistLength, 0), 0); // timed out
+    EXPECT_EQ(winamp.request(PlayerRequest::PlaylistLength, 0), std::nullopt); // timed out
     EXPECT_TRUE(winamp.unresponsive());
-    EXPECT_EQ(winamp.request(PlayerRequest::PlaylistIndex, 0), 0); // not even asked
+    EXPECT_EQ(winamp.request(PlayerRequest::PlaylistIndex, 0), std::nullopt); // not asked
     MSG message;
     for (int i = 0; i < 1000 && winamp.unresponsive(); ++i) {
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))

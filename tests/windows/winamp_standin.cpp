@@ -31,8 +31,10 @@ LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wparam, LPAR
         player.command(static_cast<cuedeck::PlayerCommand>(LOWORD(wparam)));
         return 0;
     case WM_USER:
-        return player.request(static_cast<cuedeck::PlayerRequest>(lparam),
-                              static_cast<int>(static_cast<INT_PTR>(wparam)));
+        return player
+            .request(static_cast<cuedeck::PlayerRequest>(lparam),
+                     static_cast<int>(static_cast<INT_PTR>(wparam)))
+            .value_or(0);
     case WM_APP:
         Sleep(static_cast<DWORD>(wparam));
         return 0;
