@@ -1,6 +1,6 @@
 // Writes the program's pictures, drawn by its own code, as files:
 //
-//     cuedeck_make_pictures icon FILE.png          the desktop icon
+//     cuedeck_make_pictures icon FILE.png [SIZE]   the desktop icon, SIZE pixels square (128)
 //     cuedeck_make_pictures screenshot FILE.png    the main window on a made-up tape group
 //     cuedeck_make_pictures ico FILE.ico           icon 128 of the Windows build (32 and 16 px)
 //     cuedeck_make_pictures bmp FILE.bmp           bitmap 131 of the Windows build (STOP)
@@ -14,6 +14,7 @@
 #include <QPixmap>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -171,8 +172,10 @@ int main(int argc, char** argv)
     }
     const std::string what = argv[1];
     bool written = false;
-    if (what == "icon")
-        written = cuedeck::application_icon().pixmap(128, 128).save(argv[2], "PNG");
+    if (what == "icon") {
+        const int size = argc > 3 ? std::atoi(argv[3]) : 128;
+        written = size > 0 && cuedeck::application_icon().pixmap(size, size).save(argv[2], "PNG");
+    }
     else if (what == "screenshot")
         written = write_screenshot(argv[2]);
     else if (what == "ico")

@@ -44,6 +44,21 @@ void Controller::connect_player()
     m_player.abandon_start();
 }
 
+std::string Controller::help_page_path()
+{
+    constexpr const char* name = "cuedeck.html";
+    const std::string& folder = m_state.exe_directory;
+    if (m_system.is_local_file(folder + name))
+        return folder + name;
+    // <prefix>/bin/ → <prefix>/share/cuedeck/
+    const auto parent =
+        folder.rfind(m_system.path_separator(), folder.size() >= 2 ? folder.size() - 2 : 0);
+    const std::string prefix =
+        parent == std::string::npos ? std::string() : folder.substr(0, parent + 1);
+    const char separator = m_system.path_separator();
+    return prefix + "share" + separator + "cuedeck" + separator + name;
+}
+
 void Controller::reach_player()
 {
     if (!m_player.connected())

@@ -74,8 +74,9 @@ public:
     Options options() const;
     void apply_options(const Options& options);
     void play_alarm(int method, const std::string& path) { m_alarm.play(method, path); }
-    /// The help page beside the program.
-    std::string help_page_path() const { return m_state.exe_directory + "cuedeck.html"; }
+    /// The help page: beside the program (a build folder, a portable copy,
+    /// Windows), else in the installed data folder, <prefix>/share/cuedeck/.
+    std::string help_page_path();
 
     RunState& state() { return m_state; }
     const RunState& state() const { return m_state; }

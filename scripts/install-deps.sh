@@ -9,7 +9,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libcanberra-dev qt6-base-dev
   mpv espeak-ng sox
-  xvfb xauth fonts-liberation2
+  xvfb xauth xdotool fonts-liberation2
+  dpkg-dev lintian appstream desktop-file-utils
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686
   wine wine64 fonts-wine

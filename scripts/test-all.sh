@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Sets everything up and runs every test: the normal build (unit, GUI and
 # player integration tests), the same tests under the address and
-# undefined-behaviour sanitizers, the fuzzers for a bounded time, and the
-# Windows build with its tests under Wine.
+# undefined-behaviour sanitizers, the fuzzers for a bounded time, the Debian
+# package with its checks and an installed run, and the Windows build with its
+# tests under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -15,6 +16,9 @@ for preset in default sanitize fuzz; do
   cmake --build --preset "$preset" -j "$jobs"
   ctest --preset "$preset" -j "$jobs"
 done
+
+echo "=== package ==="
+scripts/package-tests.sh
 
 echo "=== windows ==="
 scripts/windows-tests.sh

@@ -54,7 +54,7 @@ QPixmap icon_picture(int size)
 QIcon application_icon()
 {
     QIcon icon;
-    for (const int size : {16, 32, 48, 128})
+    for (const int size : {16, 32, 48, 64, 128, 256})
         icon.addPixmap(icon_picture(size));
     return icon;
 }

@@ -82,5 +82,16 @@ TEST_F(ExeDirectory, WindowsPathsAreCutAtTheLastBackslash)
     EXPECT_EQ(controller.state().exe_directory, "C:\\Program Files\\Cuedeck/x\\");
 }
 
+TEST_F(ExeDirectory, TheHelpPageIsBesideTheProgramElseInTheInstalledDataFolder)
+{
+    system.exe_path = "/opt/build/app/cuedeck";
+    controller.find_exe_directory();
+    EXPECT_EQ(controller.help_page_path(), "/opt/build/app/cuedeck.html");
+    system.exe_path = "/usr/bin/cuedeck";
+    system.not_local.insert("/usr/bin/cuedeck.html");
+    controller.find_exe_directory();
+    EXPECT_EQ(controller.help_page_path(), "/usr/share/cuedeck/cuedeck.html");
+}
+
 } // namespace
 } // namespace cuedeck::testing

@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# Builds the Debian package from the default build, checks it as Debian and
+# the desktop do (lintian, appstreamcli, desktop-file-validate), then unpacks
+# it into a throw-away root and runs the installed program once, as a user
+# would: it resumes a tape group, plays, pauses, sets the zero mark, and is
+# closed with File, Exit, answering Yes to the save question.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build=build/default
+rm -f "$build"/cuedeck_*.deb
+(cd "$build" && cpack -G DEB >/dev/null)
+deb=$(ls "$build"/cuedeck_*.deb)
+echo "package: $deb"
+
+work=$(mktemp -d /tmp/cuedeck-package-XXXXXX)
+xvfb=""
+cleanup() {
+  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+  pkill -KILL -f "input-ipc-server=$work" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "package test failed: $*" >&2; exit 1; }
+
+lintian --allow-root --fail-on error --tag-display-limit 0 "$deb"
+dpkg -x "$deb" "$work/root"
+appstreamcli validate --no-net "$work"/root/usr/share/metainfo/*.metainfo.xml
+desktop-file-validate "$work/root/usr/share/applications/cuedeck.desktop"
+
+# A tape group of three short tones, resumed at tip 2, 0:01.
+mkdir -p "$work/music" "$work/home" "$work/config" "$work/run"
+chmod 700 "$work/run"
+for i in 1 2 3; do
+  sox -q -n -r 44100 -b 16 -c 1 "$work/music/tip $i.wav" synth 8 sine $((220 * i))
+  echo "$work/music/tip $i.wav" >> "$work/music/tips.m3u"
+done
+group="$work/music/my group.grp"
+printf '%s\n2\n0:01\n' "$work/music/tips.m3u" > "$group"
+
+Xvfb -displayfd 3 -screen 0 800x600x24 3>"$work/display" >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+
+export DISPLAY=":$(cat "$work/display")" HOME="$work/home" XDG_CONFIG_HOME="$work/config"
+export XDG_RUNTIME_DIR="$work/run" PATH="$work/root/usr/bin:$PATH"
+cuedeck "$group" >"$work/cuedeck.log" 2>&1 &
+program=$!
+window=""
+for _ in $(seq 100); do
+  window=$(xdotool search --name '^Cuedeck - ' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+  sleep 0.1
+done
+[ -n "$window" ] || fail "no window"
+[ -S "$work/run/cuedeck/mpv.sock" ] || fail "no player"
+xdotool windowfocus --sync "$window"
+
+xdotool key space    # play
+sleep 1.5
+xdotool key space z  # pause, and set the zero mark where it paused
+sleep 0.5
+xdotool mousemove --window "$window" 20 8 click 1  # File
+sleep 0.5
+xdotool key Up Return  # Exit, the menu's last item
+sleep 1
+xdotool key Return     # Yes, save the changes
+for _ in $(seq 100); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$program" 2>/dev/null && fail "still running after File, Exit"
+wait "$program" || fail "exit status $?"
+
+settings="$work/config/cuedeck/cuedeck.dat"
+[ "$(sed -n 2p "$settings")" = "$group" ] || fail "settings not written to the config folder"
+pgrep -f "input-ipc-server=$work" >/dev/null && fail "the player outlived the program"
+[ "$(sed -n 2p "$group")" = 2 ] || fail "tip changed: $(cat "$group")"
+[ "$(sed -n 3p "$group")" != "0:01" ] || fail "the new zero mark was not saved: $(cat "$group")"
+echo "installed program: resumed, played, paused, saved $(sed -n 3p "$group"), closed cleanly"
