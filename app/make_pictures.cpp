@@ -18,7 +18,7 @@
 #include <cstring>
 #include <vector>
 
-#include "player/fake_player_backend.h"
+#include "player/player_backend.h"
 #include "system/posix_system.h"
 #include "ui/main_window.h"
 #include "ui/pictures.h"
@@ -143,19 +143,54 @@ bool write_ico(const char* path)
     return write_file(path, out);
 }
 
+/// A player paused in tip 5 of a long tape group, for the screenshot.
+class PicturePlayer : public cuedeck::PlayerBackend
+{
+public:
+    int position_ms = 61000;
+
+    bool find() override { return true; }
+    bool start() override { return true; }
+    bool alive() override { return true; }
+    void command(cuedeck::PlayerCommand) override {}
+    std::optional<int> request(cuedeck::PlayerRequest request, int wparam) override
+    {
+        switch (request) {
+        case cuedeck::PlayerRequest::PlayState:
+            return cuedeck::play_state::paused;
+        case cuedeck::PlayerRequest::Position:
+            return wparam == 1 ? 185 : position_ms;
+        case cuedeck::PlayerRequest::PlaylistLength:
+            return 12;
+        case cuedeck::PlayerRequest::PlaylistIndex:
+            return 4;
+        default:
+            return 0;
+        }
+    }
+    std::string caption() override { return "5. Interview with the harbour master - mpv"; }
+    bool hand_over(const std::string&) override { return true; }
+    void close() override {}
+    std::string name() const override { return "mpv"; }
+    std::string location() const override { return "mpv"; }
+};
+
 bool write_screenshot(const char* path)
 {
-    cuedeck::FakePlayerBackend player;
-    player.model = {3, 12, 4, 83000, 185, 50, "5. Interview with the harbour master - mpv", ""};
+    PicturePlayer player;
     cuedeck::PosixSystem system({"cuedeck"});
     cuedeck::MainWindow window(player, system);
     auto& controller = window.controller();
     controller.connect_player();
-    controller.state().playlist_path = "/home/ann/Tape Groups/Harbour 1974.m3u";
-    controller.view().set_field_text(cuedeck::FieldId::Playlist, controller.state().playlist_path);
-    controller.state().zero_mark = 61000;
-    controller.state().tip_seconds_left = 262;
-    controller.refresh();
+    // The zero mark at 1:01, then 22 s on; a five-minute tip timer 38 s in.
+    controller.zero();
+    player.position_ms = 83000;
+    controller.apply_options({5, "", 0, 1, 2});
+    controller.tip_timer();
+    controller.play_pause();
+    for (int second = 0; second < 38; ++second)
+        controller.tick();
+    window.set_field_text(cuedeck::FieldId::Playlist, "/home/ann/Tape Groups/Harbour 1974.m3u");
     window.set_title("Cuedeck - /home/ann/Tape Groups/Harbour 1974.grp");
     window.show();
     return window.grab().save(path, "PNG");
@@ -175,8 +210,7 @@ int main(int argc, char** argv)
     if (what == "icon") {
         const int size = argc > 3 ? std::atoi(argv[3]) : 128;
         written = size > 0 && cuedeck::application_icon().pixmap(size, size).save(argv[2], "PNG");
-    }
-    else if (what == "screenshot")
+    } else if (what == "screenshot")
         written = write_screenshot(argv[2]);
     else if (what == "ico")
         written = write_ico(argv[2]);

@@ -1,6 +1,6 @@
 #include "control/alarm_sound.h"
 
-#include "control/system.h"
+#include "system/system.h"
 
 namespace cuedeck {
 

@@ -1,6 +1,6 @@
 #include "control/controller.h"
 
-#include "control/system.h"
+#include "system/system.h"
 
 namespace cuedeck {
 

@@ -1,8 +1,8 @@
+#include "base/text_lines.h"
 #include "control/controller.h"
-#include "control/system.h"
+#include "control/tape_group_file.h"
 #include "files/command_line.h"
-#include "files/tape_group_file.h"
-#include "files/text_lines.h"
+#include "system/system.h"
 
 namespace cuedeck {
 

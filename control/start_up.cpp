@@ -1,9 +1,9 @@
+#include "base/saturating.h"
 #include "control/controller.h"
-#include "control/saturating.h"
-#include "control/system.h"
+#include "control/settings_file.h"
+#include "control/tape_group_file.h"
 #include "files/command_line.h"
-#include "files/settings_file.h"
-#include "files/tape_group_file.h"
+#include "system/system.h"
 
 namespace cuedeck {
 

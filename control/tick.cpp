@@ -1,7 +1,7 @@
 #include <algorithm>
 
+#include "base/saturating.h"
 #include "control/controller.h"
-#include "control/saturating.h"
 #include "control/time_format.h"
 
 namespace cuedeck {

@@ -1,8 +1,8 @@
 #include <algorithm>
 
+#include "base/saturating.h"
 #include "control/controller.h"
-#include "control/saturating.h"
-#include "control/system.h"
+#include "system/system.h"
 
 namespace cuedeck {
 

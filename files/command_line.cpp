@@ -1,7 +1,6 @@
 #include "files/command_line.h"
 
-#include "control/system.h"
-#include "files/text_lines.h"
+#include "base/text_lines.h"
 
 namespace cuedeck {
 
@@ -20,7 +19,7 @@ std::string_view command_line_argument(std::string_view command_line)
 }
 
 std::optional<std::string> tape_group_from_command_line(std::string_view command_line,
-                                                        System& system)
+                                                        DirectoryEntries& entries)
 {
     std::string_view argument = command_line_argument(command_line);
     if (argument.empty())
@@ -29,15 +28,15 @@ std::optional<std::string> tape_group_from_command_line(std::string_view command
     if (argument.size() >= 2 && argument.front() == '"' && argument.back() == '"')
         argument = argument.substr(1, argument.size() - 2);
 
-    auto path = expand_long_path(argument, system);
-    if (!path || !equal_ignoring_case(file_extension(*path, system.path_separator()), ".grp"))
+    auto path = expand_long_path(argument, entries);
+    if (!path || !equal_ignoring_case(file_extension(*path, entries.path_separator()), ".grp"))
         return std::nullopt;
     return path;
 }
 
-std::optional<std::string> expand_long_path(std::string_view input, System& system)
+std::optional<std::string> expand_long_path(std::string_view input, DirectoryEntries& entries)
 {
-    const char separator = system.path_separator();
+    const char separator = entries.path_separator();
     std::string prefix; // as typed
     std::string output; // as stored
     std::size_t start = 0;
@@ -50,10 +49,10 @@ std::optional<std::string> expand_long_path(std::string_view input, System& syst
         // row) adds only the separator; an empty last one must still resolve.
         if (!component.empty() || last) {
             prefix += component;
-            if (system.has_drive_letters() && component.find(':') != std::string_view::npos) {
+            if (entries.has_drive_letters() && component.find(':') != std::string_view::npos) {
                 output += component;
             } else {
-                const auto name = system.stored_name({prefix, output, component});
+                const auto name = entries.stored_name({prefix, output, component});
                 if (!name)
                     return std::nullopt;
                 output += *name;
@@ -65,16 +64,6 @@ std::optional<std::string> expand_long_path(std::string_view input, System& syst
         output += separator;
         start = end + 1;
     }
-}
-
-std::string_view file_extension(std::string_view path, char separator)
-{
-    // A forward slash separates on every platform.
-    const std::size_t name_start = path.find_last_of(std::string{separator, '/'});
-    const std::string_view name =
-        name_start == std::string_view::npos ? path : path.substr(name_start + 1);
-    const std::size_t dot = name.rfind('.');
-    return dot == std::string_view::npos ? std::string_view{} : name.substr(dot);
 }
 
 } // namespace cuedeck

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "control/system.h"
+#include "system/system.h"
 
 namespace cuedeck {
 

@@ -11,10 +11,10 @@
 #include <cstdlib>
 #include <thread>
 
-#include "control/saturating.h"
+#include "base/saturating.h"
 #include "files/command_line.h"
-#include "files/text_lines.h"
-#include "system/process.h"
+#include "base/text_lines.h"
+#include "base/process.h"
 
 namespace cuedeck {
 

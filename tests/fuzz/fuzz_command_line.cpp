@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "base/text_lines.h"
 #include "files/command_line.h"
-#include "files/text_lines.h"
 #include "support/fake_system.h"
 
 using namespace cuedeck;

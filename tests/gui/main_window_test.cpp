@@ -11,7 +11,7 @@
 
 #include "control/commands.h"
 #include "modal.h"
-#include "player/fake_player_backend.h"
+#include "support/fake_player_backend.h"
 #include "support/fake_system.h"
 #include "ui/main_window.h"
 #include "ui/options_dialog.h"

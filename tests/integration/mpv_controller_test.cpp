@@ -1,4 +1,4 @@
-#include "files/tape_group_file.h"
+#include "control/tape_group_file.h"
 #include "mpv_fixture.h"
 #include "support/comma_locale.h"
 

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "control/controller.h"
-#include "player/fake_player_backend.h"
+#include "support/fake_player_backend.h"
 #include "support/fake_system.h"
 #include "support/fake_view.h"
 

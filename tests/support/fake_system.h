@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "control/system.h"
+#include "system/system.h"
 
 namespace cuedeck::testing {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "control/controller.h"
-#include "player/fake_player_backend.h"
+#include "support/fake_player_backend.h"
 
 namespace cuedeck::testing {
 

@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "base/text_lines.h"
 #include "files/command_line.h"
 #include "support/fake_system.h"
 

@@ -1,7 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "player/fake_player_backend.h"
+#include "support/fake_player_backend.h"
 #include "player/player_link.h"
 
 namespace cuedeck {

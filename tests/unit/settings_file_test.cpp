@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "control/run_state.h"
-#include "files/settings_file.h"
+#include "control/settings_file.h"
 #include "support/fake_system.h"
 
 namespace cuedeck::testing {

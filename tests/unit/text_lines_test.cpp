@@ -3,7 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "files/text_lines.h"
+#include "base/text_lines.h"
 
 namespace cuedeck {
 namespace {

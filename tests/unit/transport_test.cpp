@@ -1,6 +1,6 @@
 #include <climits>
 
-#include "files/tape_group_file.h"
+#include "control/tape_group_file.h"
 #include "support/controller_fixture.h"
 
 namespace cuedeck::testing {

@@ -5,7 +5,7 @@
 #include <shlobj.h>
 
 #include "control/commands.h"
-#include "player/fake_player_backend.h"
+#include "support/fake_player_backend.h"
 #include "support/fake_system.h"
 #include "ui/win32/main_dialog.h"
 #include "ui/win32/options_dialog_win32.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "player/fake_player_backend.h"
+#include "support/fake_player_backend.h"
 #include "player/winamp/winamp_backend.h"
 
 namespace cuedeck::testing {

@@ -3,7 +3,7 @@
 
 #include "control/controller.h"
 #include "files/command_line.h"
-#include "player/fake_player_backend.h"
+#include "support/fake_player_backend.h"
 #include "player/winamp/winamp_backend.h"
 #include "standin.h"
 #include "support/fake_system.h"

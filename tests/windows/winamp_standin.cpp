@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "player/fake_player_backend.h"
+#include "support/fake_player_backend.h"
 #include "player/winamp/winamp_backend.h"
 
 namespace {

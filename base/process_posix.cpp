@@ -1,4 +1,4 @@
-#include "system/process.h"
+#include "base/process.h"
 
 #include <fcntl.h>
 #include <spawn.h>

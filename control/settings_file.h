@@ -7,8 +7,8 @@ namespace cuedeck {
 struct RunState;
 class System;
 
-/// "cuedeck.dat": the settings and the last open tape group file, as key and
-/// value line pairs. Read once at start-up, written once at shut-down.
+/// Where "cuedeck.dat" (see files/settings_format.h) lives, and the run's
+/// fields it holds. Read once at start-up, written once at shut-down.
 ///
 /// It lives in the system's settings folder where there is one (the user's
 /// config folder on Linux), else beside the program. Until the settings
@@ -28,11 +28,6 @@ public:
 
     /// Where write() stores the file.
     std::string path(const RunState& state) const;
-    /// The six pairs; a value that holds a line break is written empty, as
-    /// it could not be read back.
-    static std::string format(const RunState& state);
-    /// Apply the file's text to the fields.
-    static void parse(const std::string& text, RunState& state);
 
 private:
     System& m_system;

@@ -1,8 +1,8 @@
-#include "files/text_lines.h"
+#include "base/text_lines.h"
 
 #include <cstdint>
 
-#include "control/saturating.h"
+#include "base/saturating.h"
 
 namespace cuedeck {
 
@@ -87,6 +87,16 @@ bool equal_ignoring_case(std::string_view a, std::string_view b)
             return false;
     }
     return true;
+}
+
+std::string_view file_extension(std::string_view path, char separator)
+{
+    // A forward slash separates on every platform.
+    const std::size_t name_start = path.find_last_of(std::string{separator, '/'});
+    const std::string_view name =
+        name_start == std::string_view::npos ? path : path.substr(name_start + 1);
+    const std::size_t dot = name.rfind('.');
+    return dot == std::string_view::npos ? std::string_view{} : name.substr(dot);
 }
 
 } // namespace cuedeck

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-/// Line and number reading shared by the file readers.
+/// Text, number and path helpers shared by every layer.
 namespace cuedeck {
 
 /// Split text into lines of any length. Only the terminator is removed: "\n"
@@ -22,6 +22,10 @@ std::optional<int> scan_int(std::string_view text, std::size_t* end = nullptr);
 
 /// The integer the way atoi converts it: as scan_int, 0 when there is none.
 int to_int(std::string_view text);
+
+/// The last dot and what follows it in the path's file name; empty when the
+/// name has no dot. `separator` and '/' both separate components.
+std::string_view file_extension(std::string_view path, char separator);
 
 /// An ASCII comparison that ignores case.
 bool equal_ignoring_case(std::string_view a, std::string_view b);

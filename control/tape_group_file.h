@@ -6,14 +6,9 @@ namespace cuedeck {
 
 class Controller;
 
-/// The .grp file: the playlist, the tip in it and the zero mark in that tip,
-/// so that work resumes where it stopped. Three lines:
-///
-///     /music/group 12.m3u
-///     5
-///     1:23
-///
-/// It also owns the save question and the window title that names the file.
+/// The File menu's flow over the open .grp file (see files/tape_group_format.h):
+/// reading it moves the player to its place, writing stores the current place;
+/// it also owns the save question and the window title that names the file.
 class TapeGroupFile
 {
 public:
@@ -32,9 +27,6 @@ public:
     void open_command();
     void save_command();
     void save_as_command();
-
-    /// The file's text for a place, as write() stores it.
-    static std::string format(const std::string& playlist_path, int tip, int seconds);
 
 private:
     Controller& m_controller;

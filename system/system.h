@@ -4,34 +4,20 @@
 #include <string>
 #include <string_view>
 
-namespace cuedeck {
+#include "files/command_line.h"
 
-/// One step of turning a typed path into the names the file system stores:
-/// the component being resolved, the path typed so far (ending with that
-/// component) and the already resolved directory it lives in.
-struct EntryQuery
-{
-    std::string_view typed_prefix;
-    std::string_view resolved_directory;
-    std::string_view component;
-};
+namespace cuedeck {
 
 /// Everything the core needs from the operating system.
 ///
 /// The controller and the file code reach the machine only through this, so
 /// the whole run can be driven in tests by a fake that answers at once (no
 /// real sleeping, no processes, files in memory).
-class System
+class System : public DirectoryEntries
 {
 public:
-    virtual ~System() = default;
-
     /// Full path of the running program.
     virtual std::string executable_path() = 0;
-    /// The separator of path components: '\\' on Windows, '/' elsewhere.
-    virtual char path_separator() const = 0;
-    /// Whether a component holding ':' is a drive, kept as typed.
-    virtual bool has_drive_letters() const = 0;
     virtual void sleep_ms(int milliseconds) = 0;
     /// The process's command line, program name first.
     virtual std::string command_line() = 0;
@@ -55,9 +41,6 @@ public:
     /// full path: never a URL, a protocol, a device or a folder. Only such
     /// files are handed to a player.
     virtual bool is_local_file(const std::string& path) = 0;
-    /// The stored name of the directory entry a typed component resolves to,
-    /// or nothing when there is none.
-    virtual std::optional<std::string> stored_name(const EntryQuery& query) = 0;
 
     /// Alarm method 0: a separate program plays the file once, detached.
     virtual void play_sound_detached(const std::string& path) = 0;

@@ -1,11 +1,12 @@
-#include "files/tape_group_file.h"
+#include "control/tape_group_file.h"
 
-#include <cstdio>
+#include <algorithm>
 
+#include "base/saturating.h"
+#include "base/text_lines.h"
 #include "control/controller.h"
-#include "control/saturating.h"
-#include "control/system.h"
-#include "files/text_lines.h"
+#include "files/tape_group_format.h"
+#include "system/system.h"
 
 namespace cuedeck {
 
@@ -14,44 +15,18 @@ namespace {
 constexpr const char* tape_group_filter = "Tape Group Files (*.grp)|*.grp||";
 constexpr const char* tape_group_extension = "grp";
 
-/// "m:s" as "%d:%d" scans it. Only minutes: that many whole minutes. No
-/// number at all: the start of the tip.
-int scan_minutes_seconds(const std::string& line)
-{
-    std::size_t end = 0;
-    const auto minutes = scan_int(line, &end);
-    if (!minutes)
-        return 0;
-    int seconds = 0;
-    if (end < line.size() && line[end] == ':')
-        seconds = scan_int(std::string_view(line).substr(end + 1)).value_or(0);
-    return saturating_add(saturating_mul(*minutes, 60), seconds);
-}
-
 } // namespace
-
-std::string TapeGroupFile::format(const std::string& playlist_path, int tip, int seconds)
-{
-    char numbers[64];
-    std::snprintf(numbers, sizeof numbers, "%d\n%d:%02d\n", saturating_add(tip, 1), seconds / 60,
-                  seconds % 60);
-    return playlist_path + "\n" + numbers;
-}
 
 void TapeGroupFile::read()
 {
     RunState& state = m_controller.state();
     if (const auto text = m_controller.system().read_file(state.tape_group_path)) {
-        // Missing lines read as empty ones.
-        auto lines = split_lines(*text);
-        lines.resize(3);
-        state.playlist_path = lines[0];
-        if (const auto tip = scan_int(lines[1]))
-            state.target_tip = *tip;
-        state.target_tip = saturating_sub(state.target_tip, 1);
-        if (state.target_tip < 0)
-            state.target_tip = 0;
-        state.target_seconds = scan_minutes_seconds(lines[2]);
+        const TapeGroupPlace place = parse_tape_group(*text);
+        state.playlist_path = place.playlist_path;
+        // A line 2 without a number keeps the target tip.
+        state.target_tip =
+            std::max(saturating_sub(place.tip_line.value_or(state.target_tip), 1), 0);
+        state.target_seconds = place.seconds;
 
         if (m_controller.load_playlist()) {
             m_controller.go_to_target();
@@ -76,11 +51,11 @@ bool TapeGroupFile::write()
     state.target_tip = state.current_tip;
     state.target_seconds = state.zero_mark / 1000;
     // A line break in a path would split it over two lines and read back wrong.
-    const bool stored = !has_line_break(state.playlist_path) &&
-                        !has_line_break(state.tape_group_path) &&
-                        m_controller.system().replace_file(
-                            state.tape_group_path,
-                            format(state.playlist_path, state.target_tip, state.target_seconds));
+    const bool stored =
+        !has_line_break(state.playlist_path) && !has_line_break(state.tape_group_path) &&
+        m_controller.system().replace_file(
+            state.tape_group_path,
+            format_tape_group(state.playlist_path, state.target_tip, state.target_seconds));
     if (!stored) {
         m_controller.view().show_message("Cannot save " + state.tape_group_path);
         return false;

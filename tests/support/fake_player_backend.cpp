@@ -1,4 +1,4 @@
-#include "player/fake_player_backend.h"
+#include "support/fake_player_backend.h"
 
 #include <algorithm>
 

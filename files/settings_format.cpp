@@ -1,0 +1,68 @@
+#include "files/settings_format.h"
+
+#include <vector>
+
+#include "base/text_lines.h"
+
+namespace cuedeck {
+
+namespace {
+
+enum class ValueKind { Text, Integer };
+
+struct Key
+{
+    const char* name;
+    ValueKind kind;
+    std::string Settings::*text;
+    int Settings::*integer;
+};
+
+// The six keys in the order the file is written.
+const Key keys[] = {
+    {"Openfile", ValueKind::Text, &Settings::open_file, nullptr},
+    {"SoundOn", ValueKind::Integer, nullptr, &Settings::sound_on},
+    {"Soundfile", ValueKind::Text, &Settings::sound_file, nullptr},
+    {"Tiptime", ValueKind::Integer, nullptr, &Settings::tip_time},
+    {"Playusing", ValueKind::Integer, nullptr, &Settings::play_using},
+    {"BackTime", ValueKind::Integer, nullptr, &Settings::back_time},
+};
+
+} // namespace
+
+std::string format_settings(const Settings& settings)
+{
+    std::string text;
+    for (const Key& key : keys) {
+        text += key.name;
+        text += '\n';
+        if (key.kind == ValueKind::Integer)
+            text += std::to_string(settings.*key.integer);
+        else if (!has_line_break(settings.*key.text))
+            text += settings.*key.text;
+        text += '\n';
+    }
+    return text;
+}
+
+void parse_settings(std::string_view text, Settings& settings)
+{
+    const std::vector<std::string> lines = split_lines(text);
+    std::size_t next = 0;
+    // Past the end every line reads as empty, which ends the reading.
+    auto read_line = [&]() { return next < lines.size() ? lines[next++] : std::string(); };
+
+    for (std::string line = read_line(); !line.empty(); line = read_line()) {
+        for (const Key& key : keys) {
+            if (line != key.name)
+                continue;
+            if (key.kind == ValueKind::Text)
+                settings.*key.text = read_line();
+            else
+                settings.*key.integer = to_int(read_line());
+            break;
+        }
+    }
+}
+
+} // namespace cuedeck

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace cuedeck {
+
+/// What "cuedeck.dat" holds: the settings and the last open tape group.
+struct Settings
+{
+    std::string open_file;  ///< "Openfile": the tape group path; empty when none
+    int sound_on = 0;       ///< "SoundOn"
+    std::string sound_file; ///< "Soundfile"
+    int tip_time = 0;       ///< "Tiptime", minutes
+    int play_using = 0;     ///< "Playusing": the alarm method
+    int back_time = 0;      ///< "BackTime", seconds
+
+    friend bool operator==(const Settings&, const Settings&) = default;
+};
+
+/// The file's text: six key and value line pairs, in a fixed order. A text
+/// value holding a line break is written empty, as it could not be read back.
+std::string format_settings(const Settings& settings);
+
+/// Apply the text's pairs to `settings`; a field the text does not name keeps
+/// its value. Pairs come in any order; the first empty key line ends the
+/// reading, and a key that matches none is skipped alone (its value line is
+/// then read as a key).
+void parse_settings(std::string_view text, Settings& settings);
+
+} // namespace cuedeck
