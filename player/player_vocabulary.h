@@ -29,6 +29,12 @@ enum class PlayerRequest : int {
     PlaylistIndex = 125, ///< 0-based index of the current entry
 };
 
+/// The command as the tests' records and the stand-in player's log name it.
+const char* command_name(PlayerCommand command);
+/// The request as those records name it, with its argument where it has one:
+/// "Position", "TrackLength", "JumpTo 7000", "SetPlaylistIndex 2".
+std::string describe(PlayerRequest request, int wparam);
+
 /// The play states request 104 answers.
 namespace play_state {
 constexpr int stopped = 0;

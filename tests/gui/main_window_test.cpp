@@ -125,7 +125,7 @@ private slots:
         Rig rig;
         for (int i = 0; i < 3; ++i)
             QTest::keyPress(&rig.window, Qt::Key_Right, Qt::NoModifier, -1);
-        QCOMPARE(std::count(rig.player.log.begin(), rig.player.log.end(), "command 40060"), 3);
+        QCOMPARE(std::count(rig.player.log.begin(), rig.player.log.end(), "Forward5s"), 3);
     }
 
     void up_and_down_change_only_the_volume()
@@ -135,7 +135,7 @@ private slots:
         QTest::keyClick(&rig.window, Qt::Key_Up);
         QTest::keyClick(&rig.window, Qt::Key_Down);
         QCOMPARE(rig.player.traffic(),
-                 (std::vector<std::string>{"command 40058", "command 40059"}));
+                 (std::vector<std::string>{"VolumeUp", "VolumeDown"}));
         QCOMPARE(rig.label(1004)->text(), counter);
     }
 

@@ -37,7 +37,7 @@ protected:
     /// The five requests of one status refresh, in order.
     static std::vector<std::string> refresh_traffic()
     {
-        return {"caption", "request 124 0", "request 125 0", "request 105 1", "request 105 0"};
+        return {"caption", "PlaylistLength", "PlaylistIndex", "TrackLength", "Position"};
     }
 
     FakeView view;

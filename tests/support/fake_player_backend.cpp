@@ -44,7 +44,7 @@ void FakePlayerBackend::abandon_start()
 
 void FakePlayerBackend::command(PlayerCommand command)
 {
-    record("command " + std::to_string(static_cast<int>(command)));
+    record(command_name(command));
     if (silent)
         return;
     Model& m = model;
@@ -92,7 +92,7 @@ void FakePlayerBackend::command(PlayerCommand command)
 
 std::optional<int> FakePlayerBackend::request(PlayerRequest request, int wparam)
 {
-    record("request " + std::to_string(static_cast<int>(request)) + " " + std::to_string(wparam));
+    record(describe(request, wparam));
     if (silent)
         return std::nullopt;
     Model& m = model;

@@ -11,8 +11,8 @@ namespace cuedeck {
 
 /// A scripted stand-in for the player, for tests.
 ///
-/// It records every command and request it is sent, in order, as text
-/// ("command 40046", "request 105 0", "caption", "hand_over <path>", ...) and
+/// It records every command and request it is sent, in order, by what it
+/// asks ("Pause", "Position", "JumpTo 7000", "caption", "hand_over <path>") and
 /// answers from a small model of a player, so tests can assert the exact
 /// traffic of each controller command and the state it leaves behind.
 class FakePlayerBackend : public PlayerBackend

@@ -31,7 +31,7 @@ TEST(PlayerLink, AFoundPlayerGetsEveryCommandAndRequest)
     EXPECT_EQ(link.playlist_length(), 7);
     link.jump_to(1500);
     EXPECT_THAT(backend.traffic(),
-                ElementsAre("command 40048", "request 124 0", "request 106 1500"));
+                ElementsAre("NextTrack", "PlaylistLength", "JumpTo 1500"));
 }
 
 TEST(PlayerLink, APlayerThatWentAwayIsNotAskedUntilFoundAgain)

@@ -59,9 +59,9 @@ TEST_F(TapeGroup, ReadingSendsLoadThenGoTo)
     EXPECT_THAT(
         player.traffic(),
         ElementsAreArray(sequence(
-            {{"command 40047", "request 101 0", "hand_over /music/tips.m3u", "command 40046",
-              "request 104 0", "request 105 0", "request 124 0", "command 40047", "request 121 1",
-              "command 40045", "command 40046", "request 106 3000"},
+            {{"Stop", "ClearPlaylist", "hand_over /music/tips.m3u", "Pause",
+              "PlayState", "Position", "PlaylistLength", "Stop", "SetPlaylistIndex 1",
+              "Play", "Pause", "JumpTo 3000"},
              refresh_traffic()})));
 }
 

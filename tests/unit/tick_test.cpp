@@ -12,7 +12,7 @@ TEST_F(Tick, AsksForThePlaylistIndexThenRefreshes)
     player_in_list(3, 0, 1, 1000);
     controller.tick();
     EXPECT_THAT(player.traffic(),
-                ElementsAreArray(sequence({{"request 125 0"}, refresh_traffic()})));
+                ElementsAreArray(sequence({{"PlaylistIndex"}, refresh_traffic()})));
 }
 
 TEST_F(Tick, CountsTheRunningTipTimerDown)

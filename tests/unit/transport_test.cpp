@@ -15,7 +15,7 @@ TEST_F(PlayPause, WhilePlayingWithoutBackTimeOnlyPauses)
     player_in_list(3, 0, 1, 12000);
     controller.play_pause();
     EXPECT_THAT(player.traffic(), ElementsAreArray(sequence(
-                                      {{"request 104 0", "command 40046"}, refresh_traffic()})));
+                                      {{"PlayState", "Pause"}, refresh_traffic()})));
     EXPECT_EQ(view.focus_returns, 1);
 }
 
@@ -24,8 +24,8 @@ TEST_F(PlayPause, WhilePlayingStepsBackByTheBackTime)
     state().back_time = 5;
     player_in_list(3, 0, 1, 12000);
     controller.play_pause();
-    EXPECT_THAT(player.traffic(), ElementsAreArray(sequence({{"request 104 0", "command 40046",
-                                                              "request 105 0", "request 106 7000"},
+    EXPECT_THAT(player.traffic(), ElementsAreArray(sequence({{"PlayState", "Pause",
+                                                              "Position", "JumpTo 7000"},
                                                              refresh_traffic()})));
     EXPECT_EQ(player.model.play_state, 3);
     EXPECT_EQ(state().position, 7000);
@@ -37,7 +37,7 @@ TEST_F(PlayPause, StepBackStopsAtTheStartOfTheTrack)
     state().back_time = 5;
     player_in_list(3, 0, 1, 3200);
     controller.play_pause();
-    EXPECT_THAT(player.traffic(), ::testing::Contains("request 106 0"));
+    EXPECT_THAT(player.traffic(), ::testing::Contains("JumpTo 0"));
     EXPECT_EQ(player.model.position_ms, 0);
 }
 
@@ -68,7 +68,7 @@ TEST_F(PlayPause, ResumingFromPauseStartsTheTipTimer)
     state().tip_timer_running = 0; // frozen by the tip timer command
     controller.play_pause();
     EXPECT_THAT(player.traffic(), ElementsAreArray(sequence(
-                                      {{"request 104 0", "command 40046"}, refresh_traffic()})));
+                                      {{"PlayState", "Pause"}, refresh_traffic()})));
     EXPECT_EQ(state().tip_timer_running, 1);
     EXPECT_EQ(player.model.play_state, 1);
 }
@@ -86,7 +86,7 @@ TEST_F(PlayPause, WhileStoppedPlaysAndStartsTheTipTimer)
     player_in_list(3, 0, 0, 0);
     controller.play_pause();
     EXPECT_THAT(player.traffic(), ElementsAreArray(sequence(
-                                      {{"request 104 0", "command 40045"}, refresh_traffic()})));
+                                      {{"PlayState", "Play"}, refresh_traffic()})));
     EXPECT_EQ(state().tip_timer_running, 1);
 }
 
@@ -152,7 +152,7 @@ TEST_F(Zero, WhileStoppedChangesNothing)
     player_in_list(3, 1, 0, 9000);
     state().zero_mark = 2000;
     controller.zero();
-    EXPECT_THAT(player.traffic(), ElementsAre("request 104 0"));
+    EXPECT_THAT(player.traffic(), ElementsAre("PlayState"));
     EXPECT_EQ(state().zero_mark, 2000);
     EXPECT_EQ(state().history.count(), 0);
     EXPECT_EQ(view.focus_returns, 1);
@@ -164,7 +164,7 @@ TEST_F(Zero, MovesTheMarkToThePositionAndRecordsIt)
     state().current_tip = 1;
     controller.zero();
     EXPECT_THAT(player.traffic(), ElementsAreArray(sequence(
-                                      {{"request 104 0", "request 105 0"}, refresh_traffic()})));
+                                      {{"PlayState", "Position"}, refresh_traffic()})));
     EXPECT_EQ(state().zero_mark, 83999);
     ASSERT_EQ(state().history.count(), 1);
     EXPECT_EQ(state().history.entry(0), (HistoryEntry{1, 83})); // whole seconds
@@ -176,7 +176,7 @@ TEST_F(Zero, AtTheMarkedPositionRecordsNothing)
     player_in_list(3, 0, 1, 4000);
     state().zero_mark = 4000;
     controller.zero();
-    EXPECT_THAT(player.traffic(), ElementsAre("request 104 0", "request 105 0"));
+    EXPECT_THAT(player.traffic(), ElementsAre("PlayState", "Position"));
     EXPECT_EQ(state().history.count(), 0);
 }
 
@@ -196,7 +196,7 @@ TEST_F(Skips, RewindJumpsToTheZeroMark)
     state().zero_mark = 12000;
     controller.rewind();
     EXPECT_THAT(player.traffic(),
-                ElementsAreArray(sequence({{"request 106 12000"}, refresh_traffic()})));
+                ElementsAreArray(sequence({{"JumpTo 12000"}, refresh_traffic()})));
     EXPECT_EQ(view.focus_returns, 1);
 }
 
@@ -207,7 +207,7 @@ TEST_F(Skips, FiveSecondSkipsSendTheirCommandAndRefresh)
     controller.forward_5_seconds();
     EXPECT_THAT(player.traffic(),
                 ElementsAreArray(sequence(
-                    {{"command 40061"}, refresh_traffic(), {"command 40060"}, refresh_traffic()})));
+                    {{"Back5s"}, refresh_traffic(), {"Forward5s"}, refresh_traffic()})));
     EXPECT_EQ(view.focus_returns, 2);
 }
 
@@ -215,7 +215,7 @@ TEST_F(Skips, VolumeKeysSendOnlyTheirCommand)
 {
     controller.volume_up();
     controller.volume_down();
-    EXPECT_THAT(player.traffic(), ElementsAre("command 40058", "command 40059"));
+    EXPECT_THAT(player.traffic(), ElementsAre("VolumeUp", "VolumeDown"));
     EXPECT_EQ(view.focus_returns, 0);
     EXPECT_TRUE(view.fields.empty());
 }
@@ -227,9 +227,9 @@ TEST_F(TipMoves, NextTipRecordsWhereTheTipWasLeftAndTheNewTip)
     player_in_list(5, 1, 1, 30500);
     state().current_tip = 1;
     controller.next_tip();
-    EXPECT_THAT(player.traffic(), ElementsAreArray(sequence({{"request 104 0", "request 105 0"},
+    EXPECT_THAT(player.traffic(), ElementsAreArray(sequence({{"PlayState", "Position"},
                                                              refresh_traffic(),
-                                                             {"command 40048"},
+                                                             {"NextTrack"},
                                                              refresh_traffic()})));
     EXPECT_EQ(state().zero_mark, 0);
     EXPECT_EQ(state().current_tip, 2);
@@ -246,7 +246,7 @@ TEST_F(TipMoves, LastTipWithUnmovedMarkRecordsOnlyTheNewTip)
     controller.last_tip();
     EXPECT_THAT(player.traffic(),
                 ElementsAreArray(sequence(
-                    {{"request 104 0", "request 105 0", "command 40044"}, refresh_traffic()})));
+                    {{"PlayState", "Position", "PreviousTrack"}, refresh_traffic()})));
     ASSERT_EQ(state().history.count(), 1);
     EXPECT_EQ(state().history.entry(0), (HistoryEntry{2, 0}));
 }
@@ -306,8 +306,8 @@ TEST_F(GoToTarget, EndsPausedOnTheTargetAtTheTargetSeconds)
     state().target_seconds = 83;
     controller.go_to_target();
     EXPECT_THAT(player.traffic(),
-                ElementsAreArray(sequence({{"request 124 0", "command 40047", "request 121 2",
-                                            "command 40045", "command 40046", "request 106 83000"},
+                ElementsAreArray(sequence({{"PlaylistLength", "Stop", "SetPlaylistIndex 2",
+                                            "Play", "Pause", "JumpTo 83000"},
                                            refresh_traffic()})));
     EXPECT_EQ(player.model.play_state, 3);
     EXPECT_EQ(player.model.playlist_index, 2);
@@ -334,7 +334,7 @@ TEST_F(GoToTarget, AnEmptyListGivesMinusOne)
     state().target_tip = 2;
     controller.go_to_target();
     EXPECT_EQ(state().target_tip, -1);
-    EXPECT_THAT(player.traffic(), ::testing::Contains("request 121 -1"));
+    EXPECT_THAT(player.traffic(), ::testing::Contains("SetPlaylistIndex -1"));
 }
 
 TEST_F(GoToTarget, HugeTargetSecondsSaturate)
@@ -386,8 +386,8 @@ TEST_F(Opening, LoadPlaylistHandsTheListOverAndWaitsPaused)
     state().history.push({7, 7});
     controller.load_playlist();
     EXPECT_THAT(player.traffic(),
-                ElementsAre("command 40047", "request 101 0", "hand_over /music/group.m3u",
-                            "command 40046", "request 104 0", "request 105 0"));
+                ElementsAre("Stop", "ClearPlaylist", "hand_over /music/group.m3u",
+                            "Pause", "PlayState", "Position"));
     EXPECT_EQ(view.field(FieldId::Playlist), "/music/group.m3u");
     EXPECT_EQ(player.model.play_state, 3);
     EXPECT_EQ(state().history.count(), 0);
@@ -426,7 +426,7 @@ TEST_F(Opening, MusicFileBecomesAListOfOnePausedAtTheStart)
     EXPECT_THAT(
         player.traffic(),
         ElementsAreArray(sequence(
-            {{"hand_over /music/talk.wav", "command 40046", "request 106 0"}, refresh_traffic()})));
+            {{"hand_over /music/talk.wav", "Pause", "JumpTo 0"}, refresh_traffic()})));
     EXPECT_EQ(state().playlist_path, "");
     EXPECT_EQ(view.field(FieldId::Playlist), "");
     EXPECT_EQ(state().zero_mark, 0);

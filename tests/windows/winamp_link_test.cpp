@@ -100,8 +100,8 @@ TEST(WindowsPlayer, AHungPlayerCostsOneWaitAndIsAskedAgainOnceItAnswers)
     ASSERT_FALSE(winamp.unresponsive());
     EXPECT_EQ(winamp.request(PlayerRequest::PlaylistLength, 0), 5);
     const auto log = standin.log();
-    EXPECT_THAT(log, ::testing::Not(::testing::Contains("request 125 0")));
-    EXPECT_EQ(log.back(), "request 124 0");
+    EXPECT_THAT(log, ::testing::Not(::testing::Contains("PlaylistIndex")));
+    EXPECT_EQ(log.back(), "PlaylistLength");
 }
 
 TEST(WindowsPlayer, AMissingPlayerGivesTheMessageNamingItsPath)
