@@ -1,5 +1,6 @@
 #include "control/commands.h"
 
+#include "base/control_ids.h"
 #include "control/controller.h"
 
 namespace cuedeck {
@@ -53,28 +54,28 @@ constexpr KeyBinding keys[] = {
 };
 
 constexpr ButtonBinding buttons[] = {
-    {1002, "Play/Pause\n(space)", Command::PlayPause},
-    {1005, "Zero\n(End/F9/Z)", Command::Zero},
-    {1006, "Rewind\n(Home/F11/R)", Command::Rewind},
-    {1007, "<<5 Seconds\n(F5/B/<-)", Command::Back5Seconds},
-    {1008, "5 Seconds>>\n(F8/F/->)", Command::Forward5Seconds},
-    {1009, "<<Last Tip\n(F6/P)", Command::LastTip},
-    {1010, "Next Tip>>\n(F7/N)", Command::NextTip},
-    {1020, "Tip Timer\n(F12/T)", Command::TipTimer},
+    {IDC_PLAY_PAUSE, "Play/Pause\n(space)", Command::PlayPause},
+    {IDC_ZERO, "Zero\n(End/F9/Z)", Command::Zero},
+    {IDC_REWIND, "Rewind\n(Home/F11/R)", Command::Rewind},
+    {IDC_BACK_5, "<<5 Seconds\n(F5/B/<-)", Command::Back5Seconds},
+    {IDC_FORWARD_5, "5 Seconds>>\n(F8/F/->)", Command::Forward5Seconds},
+    {IDC_LAST_TIP, "<<Last Tip\n(F6/P)", Command::LastTip},
+    {IDC_NEXT_TIP, "Next Tip>>\n(F7/N)", Command::NextTip},
+    {IDC_TIP_TIMER_BUTTON, "Tip Timer\n(F12/T)", Command::TipTimer},
 };
 
 constexpr MenuItem menu_items[] = {
-    {"&File", "&Open", 32771, Command::OpenTapeGroup},
-    {"&File", "&Save", 32772, Command::SaveTapeGroup},
-    {"&File", "Save &As...", 32773, Command::SaveTapeGroupAs},
-    {"&File", "E&xit", 32774, Command::Exit},
-    {"&Edit", "&Undo (backspace)", 32781, Command::Undo},
-    {"&Edit", "&Redo (D)", 32782, Command::Redo},
-    {"&Play", "Open &File", 32784, Command::OpenMusicFile},
-    {"&Play", "Open &Playlist", 32775, Command::OpenPlaylist},
-    {"&Options", "&Settings...", 32779, Command::Settings},
-    {"&Help", "&Help", 32783, Command::Help},
-    {"&Help", "&About", 32780, Command::About},
+    {"&File", "&Open", IDM_FILE_OPEN, Command::OpenTapeGroup},
+    {"&File", "&Save", IDM_FILE_SAVE, Command::SaveTapeGroup},
+    {"&File", "Save &As...", IDM_FILE_SAVE_AS, Command::SaveTapeGroupAs},
+    {"&File", "E&xit", IDM_FILE_EXIT, Command::Exit},
+    {"&Edit", "&Undo (backspace)", IDM_EDIT_UNDO, Command::Undo},
+    {"&Edit", "&Redo (D)", IDM_EDIT_REDO, Command::Redo},
+    {"&Play", "Open &File", IDM_PLAY_OPEN_FILE, Command::OpenMusicFile},
+    {"&Play", "Open &Playlist", IDM_PLAY_OPEN_PLAYLIST, Command::OpenPlaylist},
+    {"&Options", "&Settings...", IDM_OPTIONS_SETTINGS, Command::Settings},
+    {"&Help", "&Help", IDM_HELP_HELP, Command::Help},
+    {"&Help", "&About", IDM_HELP_ABOUT, Command::About},
 };
 
 } // namespace

@@ -3,17 +3,19 @@
 #include <optional>
 #include <string>
 
+#include "base/control_ids.h"
+
 namespace cuedeck {
 
 /// The display fields of the main window, by control id.
 enum class FieldId : int {
-    TipLength = 1001,
-    Position = 1003,
-    Counter = 1004,
-    Playing = 1011,
-    Playlist = 1012,
-    TipTimer = 1019,
-    SoundState = 1021,
+    TipLength = IDC_TIP_LENGTH,
+    Position = IDC_POSITION,
+    Counter = IDC_COUNTER,
+    Playing = IDC_PLAYING,
+    Playlist = IDC_PLAYLIST,
+    TipTimer = IDC_TIP_TIMER,
+    SoundState = IDC_SOUND_STATE,
 };
 
 enum class FileDialogMode { Open, Save };

@@ -5,6 +5,7 @@
 #include <clocale>
 #include <filesystem>
 
+#include "base/control_ids.h"
 #include "modal.h"
 #include "player/mpv/mpv_backend.h"
 #include "support/headless_mpv.h"
@@ -68,7 +69,7 @@ private slots:
             asked = box->text() == QString::fromStdString("Save changes to " + group + "?");
             box->button(QMessageBox::Yes)->click();
         });
-        window.findChild<QAction*>("menu_32774")->trigger();
+        window.findChild<QAction*>(QString("menu_%1").arg(IDM_FILE_EXIT))->trigger();
         QVERIFY(asked);
         QCOMPARE(TempDir::read(group), recordings.playlist + "\n3\n0:00\n");
         QVERIFY(!window.isVisible());

@@ -9,6 +9,7 @@
 
 #include <memory>
 
+#include "base/control_ids.h"
 #include "control/commands.h"
 #include "modal.h"
 #include "support/fake_player_backend.h"
@@ -131,12 +132,12 @@ private slots:
     void up_and_down_change_only_the_volume()
     {
         Rig rig;
-        const QString counter = rig.label(1004)->text();
+        const QString counter = rig.label(IDC_COUNTER)->text();
         QTest::keyClick(&rig.window, Qt::Key_Up);
         QTest::keyClick(&rig.window, Qt::Key_Down);
         QCOMPARE(rig.player.traffic(),
                  (std::vector<std::string>{"VolumeUp", "VolumeDown"}));
-        QCOMPARE(rig.label(1004)->text(), counter);
+        QCOMPARE(rig.label(IDC_COUNTER)->text(), counter);
     }
 
     void other_keys_do_nothing_and_enter_or_escape_never_close()
@@ -173,9 +174,9 @@ private slots:
             QVERIFY(action != nullptr);
             QCOMPARE(action->text(), QString(item.text));
         }
-        rig.menu(32781)->trigger();
+        rig.menu(IDM_EDIT_UNDO)->trigger();
         QCOMPARE(rig.window.controller().state().current_tip, 0); // undo went to tip 0
-        rig.menu(32782)->trigger();
+        rig.menu(IDM_EDIT_REDO)->trigger();
         QCOMPARE(rig.window.controller().state().current_tip, 1); // redo back to tip 1
     }
 
@@ -189,7 +190,7 @@ private slots:
             filters = chooser->nameFilters();
             chooser->reject();
         });
-        rig.menu(32784)->trigger();
+        rig.menu(IDM_PLAY_OPEN_FILE)->trigger();
         QCOMPARE(filters, QStringList{"Music files (*.mp3 *.wav)"});
         QVERIFY(rig.player.traffic().empty());
     }
@@ -198,7 +199,7 @@ private slots:
     {
         Rig rig;
         rig.window.show();
-        QLabel* stop = rig.label(1014);
+        QLabel* stop = rig.label(IDC_STOP_PICTURE);
         QVERIFY(!stop->isVisible());
         QCOMPARE(stop->pixmap().size(), QSize(128, 128));
         auto& state = rig.window.controller().state();
@@ -224,7 +225,7 @@ private slots:
     {
         Rig rig;
         rig.window.show();
-        rig.menu(32774)->trigger();
+        rig.menu(IDM_FILE_EXIT)->trigger();
         QCOMPARE(rig.player.traffic(), std::vector<std::string>{"close"});
         QCOMPARE(rig.system.files.count("/opt/cuedeck/cuedeck.dat"), 1u);
         QVERIFY(!rig.window.isVisible());
@@ -253,7 +254,7 @@ private slots:
         Rig rig;
         rig.open_group_and_move_the_zero_mark();
         when_modal([&](QWidget*) { rig.window.end_run(Attendance::Unattended); });
-        rig.menu(32779)->trigger();
+        rig.menu(IDM_OPTIONS_SETTINGS)->trigger();
         QVERIFY(!rig.window.isVisible());
         QCOMPARE(rig.player.traffic().back(), std::string("close"));
         QCOMPARE(rig.system.files.count("/opt/cuedeck/cuedeck.dat"), 1u);
@@ -274,7 +275,7 @@ private slots:
         Rig rig;
         const std::string path = "/music/<b>bold</b> & <i>co.m3u";
         drop(rig, {path});
-        QLabel* playlist = rig.label(1012);
+        QLabel* playlist = rig.label(IDC_PLAYLIST);
         QCOMPARE(playlist->text(), QString::fromStdString(path));
         QCOMPARE(playlist->textFormat(), Qt::PlainText);
         bool plain = false;
@@ -299,7 +300,7 @@ private slots:
         Rig one;
         drop(one, {"/music/talk.wav"});
         QCOMPARE(one.player.model.loaded, std::string("/music/talk.wav"));
-        QCOMPARE(one.label(1012)->text(), QString());
+        QCOMPARE(one.label(IDC_PLAYLIST)->text(), QString());
         Rig two;
         drop(two, {"/music/a.m3u", "/music/b.m3u"});
         QVERIFY(two.player.traffic().empty());
@@ -337,7 +338,7 @@ private slots:
             QTest::mouseClick(dialog->findChild<QPushButton*>("preview"), Qt::LeftButton);
             QTest::mouseClick(dialog->findChild<QPushButton*>("cancel"), Qt::LeftButton);
         });
-        rig.menu(32779)->trigger();
+        rig.menu(IDM_OPTIONS_SETTINGS)->trigger();
         const Options after = rig.window.controller().options();
         QCOMPARE(after.tip_time, 7);
         QCOMPARE(after.sound_file, std::string("/s/bell.wav"));
@@ -359,10 +360,10 @@ private slots:
             QVERIFY(modal->findChild<QCheckBox*>("sound_on")->isChecked()); // 5 shows ticked
             QTest::mouseClick(modal->findChild<QPushButton*>("ok"), Qt::LeftButton);
         });
-        rig.menu(32779)->trigger();
+        rig.menu(IDM_OPTIONS_SETTINGS)->trigger();
         QCOMPARE(rig.window.controller().options().play_using, -1);
         QCOMPARE(rig.window.controller().options().sound_on, 1);
-        QCOMPARE(rig.label(1021)->text(), QString("Sound ON"));
+        QCOMPARE(rig.label(IDC_SOUND_STATE)->text(), QString("Sound ON"));
     }
 
     void cancel_keeps_an_unknown_method()
@@ -372,7 +373,7 @@ private slots:
         when_modal([](QWidget* modal) {
             QTest::mouseClick(modal->findChild<QPushButton*>("cancel"), Qt::LeftButton);
         });
-        rig.menu(32779)->trigger();
+        rig.menu(IDM_OPTIONS_SETTINGS)->trigger();
         QCOMPARE(rig.window.controller().options().play_using, 2);
     }
 
@@ -397,12 +398,12 @@ private slots:
             dialog->findChild<QLineEdit*>("back_time")->setText(" -6 ");
             QTest::mouseClick(dialog->findChild<QPushButton*>("ok"), Qt::LeftButton);
         });
-        rig.menu(32779)->trigger();
+        rig.menu(IDM_OPTIONS_SETTINGS)->trigger();
         QVERIFY(refused);
         QVERIFY(stayed_open);
         QCOMPARE(rig.window.controller().options().back_time, -6); // no range check
         QCOMPARE(rig.window.controller().options().sound_on, 0);
-        QCOMPARE(rig.label(1021)->text(), QString("Sound Off"));
+        QCOMPARE(rig.label(IDC_SOUND_STATE)->text(), QString("Sound Off"));
     }
 
 private:

@@ -121,11 +121,11 @@ TEST(MainDialog, ButtonsAndMenuItemsRunTheirCommands)
         EXPECT_EQ(rig.player.traffic(), traffic_of(button.command)) << button.control_id;
     }
     Rig rig;
-    SendMessageA(rig.window, WM_COMMAND, 32781, 0); // Edit, Undo
+    SendMessageA(rig.window, WM_COMMAND, IDM_EDIT_UNDO, 0);
     EXPECT_EQ(rig.dialog.controller().state().current_tip, 0);
     HMENU menu = GetMenu(rig.window);
     char text[64] = {};
-    GetMenuStringA(menu, 32782, text, sizeof text, MF_BYCOMMAND);
+    GetMenuStringA(menu, IDM_EDIT_REDO, text, sizeof text, MF_BYCOMMAND);
     EXPECT_STREQ(text, "&Redo (D)");
 }
 

@@ -1,0 +1,46 @@
+/* The ids of the main window's controls and menu items, and of the options
+   dialog's controls: the one list the resource script, the command tables,
+   both front ends and the tests all include. C, so that the resource
+   compiler reads it too. */
+#pragma once
+
+/* Main window: status fields, buttons and the STOP picture. */
+#define IDC_TIP_LENGTH 1001
+#define IDC_PLAY_PAUSE 1002
+#define IDC_POSITION 1003
+#define IDC_COUNTER 1004
+#define IDC_ZERO 1005
+#define IDC_REWIND 1006
+#define IDC_BACK_5 1007
+#define IDC_FORWARD_5 1008
+#define IDC_LAST_TIP 1009
+#define IDC_NEXT_TIP 1010
+#define IDC_PLAYING 1011
+#define IDC_PLAYLIST 1012
+#define IDC_STOP_PICTURE 1014
+#define IDC_TIP_TIMER 1019
+#define IDC_TIP_TIMER_BUTTON 1020
+#define IDC_SOUND_STATE 1021
+
+/* Options dialog. */
+#define IDC_OPT_SOUND_ON 1021
+#define IDC_OPT_TIP_TIME 1022
+#define IDC_OPT_BACK_TIME 1023
+#define IDC_OPT_AMOVIE 1024
+#define IDC_OPT_PLAYSND 1025
+#define IDC_OPT_SOUND_FILE 1026
+#define IDC_OPT_BROWSE 1027
+#define IDC_OPT_PREVIEW 1028
+
+/* Menu items. */
+#define IDM_FILE_OPEN 32771
+#define IDM_FILE_SAVE 32772
+#define IDM_FILE_SAVE_AS 32773
+#define IDM_FILE_EXIT 32774
+#define IDM_PLAY_OPEN_PLAYLIST 32775
+#define IDM_OPTIONS_SETTINGS 32779
+#define IDM_HELP_ABOUT 32780
+#define IDM_EDIT_UNDO 32781
+#define IDM_EDIT_REDO 32782
+#define IDM_HELP_HELP 32783
+#define IDM_PLAY_OPEN_FILE 32784
