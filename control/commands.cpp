@@ -7,50 +7,32 @@ namespace cuedeck {
 
 namespace {
 
-// Windows virtual-key codes of the keys that are not letters.
-constexpr int vk_back = 0x08;
-constexpr int vk_space = 0x20;
-constexpr int vk_end = 0x23;
-constexpr int vk_home = 0x24;
-constexpr int vk_left = 0x25;
-constexpr int vk_up = 0x26;
-constexpr int vk_right = 0x27;
-constexpr int vk_down = 0x28;
-constexpr int vk_f5 = 0x74;
-constexpr int vk_f6 = 0x75;
-constexpr int vk_f7 = 0x76;
-constexpr int vk_f8 = 0x77;
-constexpr int vk_f9 = 0x78;
-constexpr int vk_f10 = 0x79;
-constexpr int vk_f11 = 0x7A;
-constexpr int vk_f12 = 0x7B;
-
 constexpr KeyBinding keys[] = {
-    {vk_back, Command::Undo},
-    {'U', Command::Undo},
-    {vk_space, Command::PlayPause},
-    {vk_end, Command::Zero},
-    {'Z', Command::Zero},
-    {vk_f9, Command::Zero},
-    {vk_home, Command::Rewind},
-    {'R', Command::Rewind},
-    {vk_f10, Command::Rewind},
-    {vk_f11, Command::Rewind},
-    {vk_left, Command::Back5Seconds},
-    {'B', Command::Back5Seconds},
-    {vk_f5, Command::Back5Seconds},
-    {vk_up, Command::VolumeUp},
-    {vk_right, Command::Forward5Seconds},
-    {'F', Command::Forward5Seconds},
-    {vk_f8, Command::Forward5Seconds},
-    {vk_down, Command::VolumeDown},
-    {'D', Command::Redo},
-    {'N', Command::NextTip},
-    {vk_f7, Command::NextTip},
-    {'P', Command::LastTip},
-    {vk_f6, Command::LastTip},
-    {'T', Command::TipTimer},
-    {vk_f12, Command::TipTimer},
+    {Key::Backspace, Command::Undo},
+    {Key::U, Command::Undo},
+    {Key::Space, Command::PlayPause},
+    {Key::End, Command::Zero},
+    {Key::Z, Command::Zero},
+    {Key::F9, Command::Zero},
+    {Key::Home, Command::Rewind},
+    {Key::R, Command::Rewind},
+    {Key::F10, Command::Rewind},
+    {Key::F11, Command::Rewind},
+    {Key::Left, Command::Back5Seconds},
+    {Key::B, Command::Back5Seconds},
+    {Key::F5, Command::Back5Seconds},
+    {Key::Up, Command::VolumeUp},
+    {Key::Right, Command::Forward5Seconds},
+    {Key::F, Command::Forward5Seconds},
+    {Key::F8, Command::Forward5Seconds},
+    {Key::Down, Command::VolumeDown},
+    {Key::D, Command::Redo},
+    {Key::N, Command::NextTip},
+    {Key::F7, Command::NextTip},
+    {Key::P, Command::LastTip},
+    {Key::F6, Command::LastTip},
+    {Key::T, Command::TipTimer},
+    {Key::F12, Command::TipTimer},
 };
 
 constexpr ButtonBinding buttons[] = {
@@ -95,10 +77,10 @@ std::span<const MenuItem> menu_table()
     return menu_items;
 }
 
-std::optional<Command> command_for_key(int virtual_key)
+std::optional<Command> command_for_key(Key key)
 {
     for (const KeyBinding& binding : keys) {
-        if (binding.virtual_key == virtual_key)
+        if (binding.key == key)
             return binding.command;
     }
     return std::nullopt;

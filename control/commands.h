@@ -3,6 +3,8 @@
 #include <optional>
 #include <span>
 
+#include "control/keys.h"
+
 namespace cuedeck {
 
 class Controller;
@@ -33,11 +35,10 @@ enum class Command {
     About,
 };
 
-/// One key of the key table, by Windows virtual-key code (letters are their
-/// capital's code, whatever the Shift state).
+/// One key of the key table (letters whatever the Shift state).
 struct KeyBinding
 {
-    int virtual_key;
+    Key key;
     Command command;
 };
 
@@ -63,7 +64,11 @@ std::span<const ButtonBinding> button_table();
 std::span<const MenuItem> menu_table();
 
 /// The command bound to a key, if any.
-std::optional<Command> command_for_key(int virtual_key);
+std::optional<Command> command_for_key(Key key);
+inline std::optional<Command> command_for_key(std::optional<Key> key)
+{
+    return key ? command_for_key(*key) : std::nullopt;
+}
 
 /// Carry out a command that belongs to the controller. False for the
 /// window's own commands, which the window carries out itself.

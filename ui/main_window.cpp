@@ -228,7 +228,7 @@ void MainWindow::open_about()
 void MainWindow::keyPressEvent(QKeyEvent* event)
 {
     // Held keys repeat their command; Shift and Ctrl do not change a letter.
-    if (const auto command = command_for_key(virtual_key_from_qt(event->key()))) {
+    if (const auto command = command_for_key(key_from_qt(event->key()))) {
         carry_out(*command);
         event->accept();
         return;

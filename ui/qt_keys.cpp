@@ -4,32 +4,32 @@
 
 namespace cuedeck {
 
-int virtual_key_from_qt(int qt_key)
+std::optional<Key> key_from_qt(int qt_key)
 {
-    // Letters: Qt reports the capital, whatever the Shift state, as Windows does.
+    // Letters: Qt reports the capital, whatever the Shift state.
     if (qt_key >= Qt::Key_A && qt_key <= Qt::Key_Z)
-        return 'A' + (qt_key - Qt::Key_A);
-    if (qt_key >= Qt::Key_F1 && qt_key <= Qt::Key_F12)
-        return 0x70 + (qt_key - Qt::Key_F1);
+        return letter_key(static_cast<char>('A' + (qt_key - Qt::Key_A)));
+    if (qt_key >= Qt::Key_F1 && qt_key <= Qt::Key_F35)
+        return function_key(1 + (qt_key - Qt::Key_F1));
     switch (qt_key) {
     case Qt::Key_Backspace:
-        return 0x08;
+        return Key::Backspace;
     case Qt::Key_Space:
-        return 0x20;
+        return Key::Space;
     case Qt::Key_End:
-        return 0x23;
+        return Key::End;
     case Qt::Key_Home:
-        return 0x24;
+        return Key::Home;
     case Qt::Key_Left:
-        return 0x25;
+        return Key::Left;
     case Qt::Key_Up:
-        return 0x26;
+        return Key::Up;
     case Qt::Key_Right:
-        return 0x27;
+        return Key::Right;
     case Qt::Key_Down:
-        return 0x28;
+        return Key::Down;
     default:
-        return 0;
+        return std::nullopt;
     }
 }
 

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <optional>
+
+#include "control/keys.h"
+
 namespace cuedeck {
 
-/// The Windows virtual-key code the key table speaks for a Qt key code, or
-/// 0 for a key the table does not know.
-int virtual_key_from_qt(int qt_key);
+/// The key-table key for a Qt key code, if the table knows it.
+std::optional<Key> key_from_qt(int qt_key);
 
 } // namespace cuedeck

@@ -1,4 +1,5 @@
 #include "ui/win32/main_dialog.h"
+#include "ui/win32/win32_keys.h"
 
 #include <commdlg.h>
 #include <shellapi.h>
@@ -112,7 +113,7 @@ INT_PTR MainDialog::handle(UINT message, WPARAM wparam)
     case WM_KEYDOWN:
         // The repeat count and key flags are not looked at: a held key
         // repeats its command, and Ctrl with a letter acts like the letter.
-        if (const auto bound = command_for_key(static_cast<int>(wparam)))
+        if (const auto bound = command_for_key(key_from_virtual_key(wparam)))
             carry_out(*bound);
         return FALSE;
     case WM_SYSKEYDOWN:
@@ -122,7 +123,7 @@ INT_PTR MainDialog::handle(UINT message, WPARAM wparam)
         if (wparam != VK_F10)
             return FALSE;
         if (message == WM_SYSKEYDOWN) {
-            if (const auto bound = command_for_key(VK_F10))
+            if (const auto bound = command_for_key(key_from_virtual_key(VK_F10)))
                 carry_out(*bound);
         }
         SetWindowLongPtrA(m_window, DWLP_MSGRESULT, 0);

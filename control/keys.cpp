@@ -1,0 +1,40 @@
+#include "control/keys.h"
+
+namespace cuedeck {
+
+std::optional<Key> letter_key(char capital)
+{
+    switch (capital) {
+    case 'B':
+        return Key::B;
+    case 'D':
+        return Key::D;
+    case 'F':
+        return Key::F;
+    case 'N':
+        return Key::N;
+    case 'P':
+        return Key::P;
+    case 'R':
+        return Key::R;
+    case 'T':
+        return Key::T;
+    case 'U':
+        return Key::U;
+    case 'Z':
+        return Key::Z;
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<Key> function_key(int number)
+{
+    constexpr Key keys[] = {Key::F5, Key::F6,  Key::F7,  Key::F8,
+                            Key::F9, Key::F10, Key::F11, Key::F12};
+    if (number < 5 || number > 12)
+        return std::nullopt;
+    return keys[number - 5];
+}
+
+} // namespace cuedeck

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <optional>
+
+namespace cuedeck {
+
+/// The keys the key table knows. Each front end translates its toolkit's key
+/// codes into these, so the table is written once, in no toolkit's numbers.
+enum class Key {
+    Backspace,
+    Space,
+    End,
+    Home,
+    Left,
+    Up,
+    Right,
+    Down,
+    F5,
+    F6,
+    F7,
+    F8,
+    F9,
+    F10,
+    F11,
+    F12,
+    B,
+    D,
+    F,
+    N,
+    P,
+    R,
+    T,
+    U,
+    Z,
+};
+
+/// The key of a capital letter, when the table knows it.
+std::optional<Key> letter_key(char capital);
+/// The key of function key F`number`, when the table knows it.
+std::optional<Key> function_key(int number);
+
+} // namespace cuedeck
