@@ -1,0 +1,272 @@
+// The player's vocabulary carried out over mpv's IPC: the transport
+// commands, the requests and the status a refresh reads.
+#include <thread>
+
+#include "player/mpv/mpv_backend.h"
+#include "player/mpv/mpv_calls.h"
+
+namespace cuedeck {
+
+using namespace mpv_detail;
+
+int MpvBackend::play_state()
+{
+    const auto answers =
+        call_all({ipc("get_property", "idle-active"), ipc("get_property", "eof-reached"),
+                  ipc("get_property", "pause")});
+    if (flag_of(answers[0]) || flag_of(answers[1]))
+        return play_state::stopped;
+    return flag_of(answers[2]) ? play_state::paused : play_state::playing;
+}
+
+void MpvBackend::wait_until_loaded(int index)
+{
+    // mpv opens files in the background; a player is expected to answer for
+    // the new track as soon as the command returns.
+    while (m_socket.is_open() && Clock::now() < m_deadline) {
+        const auto answers =
+            call_all({ipc("get_property", "playlist-playing-pos"), ipc("get_property", "time-pos"),
+                      ipc("get_property", "idle-active"), ipc("get_property", "seeking")});
+        const int playing = answers[0] ? int_of(answers[0]) : -1;
+        // Loaded and started: a seek sent before then could be dropped.
+        if (answers[1] && !flag_of(answers[3]) && (index < 0 || playing == index))
+            return;
+        if (flag_of(answers[2]) && playing == -1)
+            return; // nothing is loading
+        std::this_thread::sleep_for(poll_interval);
+    }
+}
+
+void MpvBackend::change_track(const char* command)
+{
+    const int index = get_int("playlist-pos");
+    // At the ends of the list mpv refuses and nothing changes.
+    if (call(ipc(command)))
+        wait_until_loaded(std::string_view(command) == "playlist-next" ? index + 1 : index - 1);
+}
+
+void MpvBackend::play()
+{
+    const int state = play_state();
+    if (state == play_state::stopped) {
+        if (get_int("playlist-pos") < 0)
+            call(ipc("set_property", "playlist-current-pos", 0));
+        // Unpausing after the start lets mpv pause again at the end of the list.
+        call(ipc("playlist-play-index", "current"));
+        wait_until_loaded(-1);
+        call(ipc("set_property", "pause", false));
+    } else if (state == play_state::paused) {
+        call(ipc("set_property", "pause", false));
+    }
+}
+
+void MpvBackend::stop()
+{
+    // mpv forgets the selected entry when it stops; put it back, as a
+    // stopped player still has a current entry.
+    const int index = get_int("playlist-pos");
+    call(ipc("stop", "keep-playlist"));
+    while (m_socket.is_open() && Clock::now() < m_deadline) {
+        const auto playing = call(ipc("get_property", "playlist-playing-pos"));
+        if (!playing || int_of(playing) == -1)
+            break;
+        std::this_thread::sleep_for(poll_interval);
+    }
+    call(ipc("set_property", "pause", false));
+    if (index >= 0)
+        call(ipc("set_property", "playlist-current-pos", index));
+}
+
+void MpvBackend::clear_playlist()
+{
+    call(ipc("playlist-clear"));
+    // playlist-clear keeps the entry being played.
+    if (get_int("playlist-count") > 0)
+        call(ipc("playlist-remove", "current"));
+}
+
+void MpvBackend::seek_to(int target_ms)
+{
+    // Once mpv has taken a seek up it reports the target as the position;
+    // once the seek has settled, a few milliseconds less (its output
+    // latency). A paused player should report where it was put, so the target
+    // is remembered while it stays paused there.
+    m_paused_at.reset();
+    const auto answers =
+        call_all({ipc("seek", target_ms / 1000.0, "absolute"), ipc("get_property", "pause")});
+    if (!answers[0])
+        return;
+    // The seek is taken up after its reply; wait for that, so that whoever
+    // asks next finds the player where it was sent.
+    for (;;) {
+        const auto now =
+            call_all({ipc("get_property", "time-pos"), ipc("get_property", "eof-reached")});
+        if (flag_of(now[1]) || (now[0] && std::abs(std::int64_t{seconds_to_ms(now[0])} -
+                                                   target_ms) <= latency_allowance_ms))
+            break;
+        if (!m_socket.is_open() || Clock::now() >= m_deadline)
+            return;
+        std::this_thread::sleep_for(poll_interval);
+    }
+    if (flag_of(answers[1]))
+        m_paused_at = target_ms;
+}
+
+void MpvBackend::skip(int step_ms)
+{
+    // From where the player reports itself, so that skips while paused do
+    // not drift by mpv's latency; never before the start or past the end.
+    const auto answers = call_all({ipc("get_property", "time-pos"), ipc("get_property", "pause"),
+                                   ipc("get_property", "duration")});
+    if (!answers[0])
+        return;
+    const int from = reported_position(answers[0], flag_of(answers[1]));
+    const int length_ms = std::max(saturating_mul(int_of(answers[2]), 1000), 0);
+    seek_to(std::clamp(saturating_add(from, step_ms), 0, length_ms));
+}
+
+int MpvBackend::reported_position(const std::optional<Json>& time_pos, bool paused)
+{
+    const int position = seconds_to_ms(time_pos);
+    if (!paused || !m_paused_at ||
+        std::abs(std::int64_t{position} - *m_paused_at) > latency_allowance_ms) {
+        m_paused_at.reset(); // moved on, or moved by someone else
+        return position;
+    }
+    return *m_paused_at;
+}
+
+void MpvBackend::command(PlayerCommand command)
+{
+    Budget budget(*this);
+    if (command != PlayerCommand::VolumeUp && command != PlayerCommand::VolumeDown &&
+        command != PlayerCommand::Forward5s && command != PlayerCommand::Back5s)
+        m_paused_at.reset();
+    switch (command) {
+    case PlayerCommand::PreviousTrack:
+        change_track("playlist-prev");
+        break;
+    case PlayerCommand::NextTrack:
+        change_track("playlist-next");
+        break;
+    case PlayerCommand::Play:
+        play();
+        break;
+    case PlayerCommand::Pause:
+        // While idle a pause would only flip the flag, and the next file would load paused.
+        if (!flag_of(call(ipc("get_property", "idle-active"))))
+            call(ipc("cycle", "pause"));
+        break;
+    case PlayerCommand::Stop:
+        stop();
+        break;
+    case PlayerCommand::VolumeUp:
+        call(ipc("add", "volume", volume_step));
+        break;
+    case PlayerCommand::VolumeDown:
+        call(ipc("add", "volume", -volume_step));
+        break;
+    case PlayerCommand::Forward5s:
+        skip(5000);
+        break;
+    case PlayerCommand::Back5s:
+        skip(-5000);
+        break;
+    }
+}
+
+std::optional<int> MpvBackend::request(PlayerRequest request, int wparam)
+{
+    Budget budget(*this);
+    const int answer = answer_to(request, wparam);
+    if (m_missed)
+        return std::nullopt;
+    return answer;
+}
+
+int MpvBackend::answer_to(PlayerRequest request, int wparam)
+{
+    if (request == PlayerRequest::ClearPlaylist || request == PlayerRequest::SetPlaylistIndex)
+        m_paused_at.reset();
+    switch (request) {
+    case PlayerRequest::ClearPlaylist:
+        clear_playlist();
+        return 0;
+    case PlayerRequest::PlayState:
+        return play_state();
+    case PlayerRequest::Position:
+        if (wparam == 1)
+            return int_of(call(ipc("get_property", "duration")));
+        else {
+            const auto answers =
+                call_all({ipc("get_property", "time-pos"), ipc("get_property", "pause")});
+            return reported_position(answers[0], flag_of(answers[1]));
+        }
+    case PlayerRequest::JumpTo:
+        // A negative absolute seek would count from the end of the track.
+        seek_to(std::max(wparam, 0));
+        return 0;
+    case PlayerRequest::SetPlaylistIndex:
+        call(ipc("set_property", "playlist-current-pos", wparam));
+        return 0;
+    case PlayerRequest::PlaylistLength:
+        return get_int("playlist-count");
+    case PlayerRequest::PlaylistIndex:
+        return get_int("playlist-pos");
+    }
+    return 0;
+}
+
+std::string MpvBackend::caption_from(const std::optional<Json>& expanded, bool idle, int index)
+{
+    std::string caption;
+    if (idle && index >= 0) {
+        // Stopped, mpv has no media title: name the selected entry the same way.
+        const std::string entry = "playlist/" + std::to_string(index) + "/";
+        const auto names = call_all(
+            {ipc("get_property", entry + "title"), ipc("get_property", entry + "filename")});
+        std::string name;
+        if (names[0] && names[0]->is_string())
+            name = names[0]->get<std::string>();
+        else if (names[1] && names[1]->is_string())
+            name = names[1]->get<std::string>();
+        name = name.substr(name.rfind('/') + 1);
+        caption = std::to_string(index + 1) + ". " + name + " - mpv";
+    } else if (expanded && expanded->is_string()) {
+        caption = expanded->get<std::string>();
+    }
+    if (caption.size() > 128)
+        caption.resize(128);
+    return caption;
+}
+
+std::string MpvBackend::caption()
+{
+    Budget budget(*this);
+    const auto answers =
+        call_all({ipc("expand-text", title_template), ipc("get_property", "idle-active"),
+                  ipc("get_property", "playlist-pos")});
+    return caption_from(answers[0], flag_of(answers[1]), int_of(answers[2]));
+}
+
+std::optional<PlayerStatus> MpvBackend::status()
+{
+    Budget budget(*this);
+    // Asked together: one round trip instead of six.
+    const auto answers =
+        call_all({ipc("expand-text", title_template), ipc("get_property", "idle-active"),
+                  ipc("get_property", "playlist-count"), ipc("get_property", "playlist-pos"),
+                  ipc("get_property", "duration"), ipc("get_property", "time-pos"),
+                  ipc("get_property", "pause")});
+    PlayerStatus status;
+    status.playlist_length = int_of(answers[2]);
+    status.playlist_index = int_of(answers[3]);
+    status.track_length_s = int_of(answers[4]);
+    status.position_ms = reported_position(answers[5], flag_of(answers[6]));
+    status.caption = caption_from(answers[0], flag_of(answers[1]), status.playlist_index);
+    if (m_missed)
+        return std::nullopt;
+    return status;
+}
+
+} // namespace cuedeck
