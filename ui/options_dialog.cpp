@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "control/options_exchange.h"
 #include "ui/dialog_units.h"
 #include "ui/file_filter.h"
 
@@ -22,13 +23,14 @@ constexpr int template_width = 186;
 constexpr int template_height = 105;
 constexpr int dialog_font_points = 8;
 
-/// A whole number as the exchange accepts it: optional blanks around an
-/// optionally signed run of digits that fits an int.
-std::optional<int> whole_number(const QString& text)
+QString to_qt(const std::string& text)
 {
-    bool ok = false;
-    const int value = text.trimmed().toInt(&ok, 10);
-    return ok ? std::optional<int>(value) : std::nullopt;
+    return QFile::decodeName(QByteArray::fromStdString(text));
+}
+
+std::string from_qt(const QString& text)
+{
+    return QFile::encodeName(text).toStdString();
 }
 
 } // namespace
@@ -126,34 +128,30 @@ void OptionsDialog::set_values(const Options& values)
 
 void OptionsDialog::values_to_controls()
 {
-    // Any stored method other than the two shows no choice.
+    const auto shown = options_exchange::show(m_values);
     m_play_using->setExclusive(false);
     for (QAbstractButton* button : m_play_using->buttons())
-        button->setChecked(m_play_using->id(button) == m_values.play_using);
+        button->setChecked(m_play_using->id(button) == shown.play_using);
     m_play_using->setExclusive(true);
-    m_sound_file->setText(QFile::decodeName(QByteArray::fromStdString(m_values.sound_file)));
-    m_sound_on->setChecked(m_values.sound_on != 0);
-    m_tip_time->setText(QString::number(m_values.tip_time));
-    m_back_time->setText(QString::number(m_values.back_time));
+    m_sound_file->setText(to_qt(shown.sound_file));
+    m_sound_on->setChecked(shown.sound_on);
+    m_tip_time->setText(to_qt(shown.tip_time));
+    m_back_time->setText(to_qt(shown.back_time));
 }
 
 bool OptionsDialog::controls_to_values()
 {
-    m_values.play_using = m_play_using->checkedId(); // -1 when none is chosen
-    m_values.sound_file = QFile::encodeName(m_sound_file->text()).toStdString();
-    m_values.sound_on = m_sound_on->isChecked() ? 1 : 0;
-    for (auto [edit, value] :
-         {std::pair{m_tip_time, &m_values.tip_time}, std::pair{m_back_time, &m_values.back_time}}) {
-        const auto number = whole_number(edit->text());
-        if (!number) {
-            QMessageBox::warning(this, windowTitle(), "Please enter an integer.");
-            edit->setFocus();
-            edit->selectAll();
-            return false;
-        }
-        *value = *number;
-    }
-    return true;
+    const options_exchange::Controls controls{
+        m_play_using->checkedId(), from_qt(m_sound_file->text()), m_sound_on->isChecked(),
+        from_qt(m_tip_time->text()), from_qt(m_back_time->text())};
+    const auto refused = options_exchange::read(controls, m_values);
+    if (!refused)
+        return true;
+    QLineEdit* edit = *refused == options_exchange::NumberField::TipTime ? m_tip_time : m_back_time;
+    QMessageBox::warning(this, windowTitle(), options_exchange::refusal);
+    edit->setFocus();
+    edit->selectAll();
+    return false;
 }
 
 void OptionsDialog::accept()
@@ -167,10 +165,10 @@ void OptionsDialog::browse()
     QFileDialog chooser(this);
     chooser.setAcceptMode(QFileDialog::AcceptOpen);
     chooser.setFileMode(QFileDialog::AnyFile);
-    chooser.setNameFilter(QString::fromStdString(qt_name_filters("Wav Files (*.wav)|*.wav||")));
+    chooser.setNameFilter(QString::fromStdString(qt_name_filters(options_exchange::sound_filter)));
     if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty())
         return;
-    m_values.sound_file = QFile::encodeName(chooser.selectedFiles().first()).toStdString();
+    m_values.sound_file = from_qt(chooser.selectedFiles().first());
     // Every control is rewritten from the dialog's values, as on opening.
     values_to_controls();
 }

@@ -1,4 +1,5 @@
 #include "ui/win32/main_dialog.h"
+#include "ui/win32/file_chooser_win32.h"
 #include "ui/win32/win32_keys.h"
 
 #include <commdlg.h>
@@ -269,27 +270,7 @@ void MainDialog::show_message(const std::string& text)
 std::optional<std::string> MainDialog::choose_file(FileDialogMode mode, const std::string& filter,
                                                    const std::string& default_extension)
 {
-    // "Description|*.a;*.b||" becomes the chooser's list of NUL-separated pairs.
-    std::string filters = filter;
-    for (char& c : filters) {
-        if (c == '|')
-            c = '\0';
-    }
-    std::vector<char> path(32768, '\0');
-    OPENFILENAMEA chooser{};
-    chooser.lStructSize = sizeof chooser;
-    chooser.hwndOwner = m_window;
-    chooser.lpstrFilter = filters.c_str();
-    chooser.lpstrFile = path.data();
-    chooser.nMaxFile = static_cast<DWORD>(path.size());
-    chooser.lpstrDefExt = default_extension.empty() ? nullptr : default_extension.c_str();
-    // Saving asks before replacing a file; opening takes any typed name.
-    chooser.Flags = mode == FileDialogMode::Save ? OFN_OVERWRITEPROMPT : 0;
-    const BOOL chosen =
-        mode == FileDialogMode::Open ? GetOpenFileNameA(&chooser) : GetSaveFileNameA(&chooser);
-    if (!chosen)
-        return std::nullopt;
-    return std::string(path.data());
+    return choose_file_win32(m_window, mode, filter, default_extension);
 }
 
 void MainDialog::start_tick()

@@ -1,16 +1,14 @@
 #include "ui/win32/options_dialog_win32.h"
 
-#include <commdlg.h>
-
-#include <vector>
-
+#include "control/options_exchange.h"
+#include "ui/win32/file_chooser_win32.h"
 #include "ui/win32/resource_ids.h"
 
 namespace cuedeck {
 
 OptionsDialogWin32::OptionsDialogWin32(HINSTANCE instance, PreviewSound preview)
     : m_instance(instance), m_preview(std::move(preview)), m_refusal([](HWND dialog) {
-          MessageBoxA(dialog, "Please enter an integer.", "Cuedeck Options", MB_ICONEXCLAMATION);
+          MessageBoxA(dialog, options_exchange::refusal, "Cuedeck Options", MB_ICONEXCLAMATION);
       })
 {
 }
@@ -78,56 +76,56 @@ void OptionsDialogWin32::end(HWND dialog, INT_PTR result)
         DestroyWindow(dialog);
 }
 
+namespace {
+
+std::string item_text(HWND dialog, int id)
+{
+    const int length = GetWindowTextLengthA(GetDlgItem(dialog, id));
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetDlgItemTextA(dialog, id, text.data(), length + 1)));
+    return text;
+}
+
+} // namespace
+
 void OptionsDialogWin32::values_to_controls(HWND dialog) const
 {
-    // Any stored method other than the two shows no choice.
-    CheckDlgButton(dialog, IDC_OPT_AMOVIE, m_values.play_using == 0 ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(dialog, IDC_OPT_PLAYSND, m_values.play_using == 1 ? BST_CHECKED : BST_UNCHECKED);
-    SetDlgItemTextA(dialog, IDC_OPT_SOUND_FILE, m_values.sound_file.c_str());
-    CheckDlgButton(dialog, IDC_OPT_SOUND_ON, m_values.sound_on != 0 ? BST_CHECKED : BST_UNCHECKED);
-    SetDlgItemInt(dialog, IDC_OPT_TIP_TIME, static_cast<UINT>(m_values.tip_time), TRUE);
-    SetDlgItemInt(dialog, IDC_OPT_BACK_TIME, static_cast<UINT>(m_values.back_time), TRUE);
+    const auto shown = options_exchange::show(m_values);
+    CheckDlgButton(dialog, IDC_OPT_AMOVIE, shown.play_using == 0 ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(dialog, IDC_OPT_PLAYSND, shown.play_using == 1 ? BST_CHECKED : BST_UNCHECKED);
+    SetDlgItemTextA(dialog, IDC_OPT_SOUND_FILE, shown.sound_file.c_str());
+    CheckDlgButton(dialog, IDC_OPT_SOUND_ON, shown.sound_on ? BST_CHECKED : BST_UNCHECKED);
+    SetDlgItemTextA(dialog, IDC_OPT_TIP_TIME, shown.tip_time.c_str());
+    SetDlgItemTextA(dialog, IDC_OPT_BACK_TIME, shown.back_time.c_str());
 }
 
 bool OptionsDialogWin32::controls_to_values(HWND dialog)
 {
-    m_values.play_using = IsDlgButtonChecked(dialog, IDC_OPT_AMOVIE) == BST_CHECKED    ? 0
-                          : IsDlgButtonChecked(dialog, IDC_OPT_PLAYSND) == BST_CHECKED ? 1
-                                                                                       : -1;
-    const int length = GetWindowTextLengthA(GetDlgItem(dialog, IDC_OPT_SOUND_FILE));
-    std::string file(static_cast<std::size_t>(length) + 1, '\0');
-    file.resize(static_cast<std::size_t>(
-        GetDlgItemTextA(dialog, IDC_OPT_SOUND_FILE, file.data(), length + 1)));
-    m_values.sound_file = file;
-    m_values.sound_on = IsDlgButtonChecked(dialog, IDC_OPT_SOUND_ON) == BST_CHECKED ? 1 : 0;
-    for (const auto& [id, value] : {std::pair{IDC_OPT_TIP_TIME, &m_values.tip_time},
-                                    std::pair{IDC_OPT_BACK_TIME, &m_values.back_time}}) {
-        BOOL whole = FALSE;
-        const int number = static_cast<int>(GetDlgItemInt(dialog, id, &whole, TRUE));
-        if (!whole) {
-            m_refusal(dialog);
-            SetFocus(GetDlgItem(dialog, id));
-            SendDlgItemMessageA(dialog, id, EM_SETSEL, 0, -1);
-            return false;
-        }
-        *value = number;
-    }
-    return true;
+    const int play_using = IsDlgButtonChecked(dialog, IDC_OPT_AMOVIE) == BST_CHECKED    ? 0
+                           : IsDlgButtonChecked(dialog, IDC_OPT_PLAYSND) == BST_CHECKED ? 1
+                                                                                        : -1;
+    const options_exchange::Controls controls{
+        play_using, item_text(dialog, IDC_OPT_SOUND_FILE),
+        IsDlgButtonChecked(dialog, IDC_OPT_SOUND_ON) == BST_CHECKED,
+        item_text(dialog, IDC_OPT_TIP_TIME), item_text(dialog, IDC_OPT_BACK_TIME)};
+    const auto refused = options_exchange::read(controls, m_values);
+    if (!refused)
+        return true;
+    const int id =
+        *refused == options_exchange::NumberField::TipTime ? IDC_OPT_TIP_TIME : IDC_OPT_BACK_TIME;
+    m_refusal(dialog);
+    SetFocus(GetDlgItem(dialog, id));
+    SendDlgItemMessageA(dialog, id, EM_SETSEL, 0, -1);
+    return false;
 }
 
 void OptionsDialogWin32::browse(HWND dialog)
 {
-    const char filter[] = "Wav Files (*.wav)\0*.wav\0\0";
-    std::vector<char> path(32768, '\0');
-    OPENFILENAMEA chooser{};
-    chooser.lStructSize = sizeof chooser;
-    chooser.hwndOwner = dialog;
-    chooser.lpstrFilter = filter;
-    chooser.lpstrFile = path.data();
-    chooser.nMaxFile = static_cast<DWORD>(path.size());
-    if (!GetOpenFileNameA(&chooser))
+    const auto path =
+        choose_file_win32(dialog, FileDialogMode::Open, options_exchange::sound_filter, "");
+    if (!path)
         return;
-    m_values.sound_file = path.data();
+    m_values.sound_file = *path;
     // Every control is rewritten from the dialog's values, as on opening.
     values_to_controls(dialog);
 }

@@ -1,0 +1,47 @@
+#include "control/options_exchange.h"
+
+#include <charconv>
+#include <tuple>
+
+namespace cuedeck::options_exchange {
+
+Controls show(const Options& values)
+{
+    return {values.play_using == 0 || values.play_using == 1 ? values.play_using : -1,
+            values.sound_file, values.sound_on != 0, std::to_string(values.tip_time),
+            std::to_string(values.back_time)};
+}
+
+std::optional<NumberField> read(const Controls& controls, Options& values)
+{
+    values.play_using = controls.play_using;
+    values.sound_file = controls.sound_file;
+    values.sound_on = controls.sound_on ? 1 : 0;
+    for (const auto& [text, value, field] :
+         {std::tuple{&controls.tip_time, &values.tip_time, NumberField::TipTime},
+          std::tuple{&controls.back_time, &values.back_time, NumberField::BackTime}}) {
+        const auto number = whole_number(*text);
+        if (!number)
+            return field;
+        *value = *number;
+    }
+    return std::nullopt;
+}
+
+std::optional<int> whole_number(std::string_view text)
+{
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    if (text.size() > 1 && text.front() == '+' && text[1] != '-')
+        text.remove_prefix(1);
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+} // namespace cuedeck::options_exchange
