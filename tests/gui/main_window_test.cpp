@@ -1,10 +1,7 @@
-#include <QCheckBox>
 #include <QFileDialog>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QtTest>
 
 #include <memory>
@@ -12,53 +9,9 @@
 #include "base/control_ids.h"
 #include "control/commands.h"
 #include "modal.h"
-#include "support/fake_player_backend.h"
-#include "support/fake_system.h"
-#include "ui/main_window.h"
-#include "ui/options_dialog.h"
+#include "window_rig.h"
 
 namespace cuedeck::testing {
-
-/// A main window on a fake player in a list of five, playing tip 2 at 10 s,
-/// with a history to undo and redo.
-struct Rig
-{
-    Rig()
-    {
-        player.model = {1, 5, 1, 10000, 300, 50, "2. interview - fake", ""};
-        window.start();
-        player.log.clear();
-        auto& history = window.controller().state().history;
-        history.push({0, 0});
-        history.push({1, 3});
-        history.push({3, 7});
-        history.step_back(); // undo goes to tip 0, redo to tip 3
-    }
-
-    QLabel* label(int id) { return window.findChild<QLabel*>(QString("control_%1").arg(id)); }
-
-    /// /work/group.grp open at tip 1, 0:00, with the zero mark moved since.
-    void open_group_and_move_the_zero_mark()
-    {
-        system.files["/work/group.grp"] = "/music/tips.m3u\n1\n0:00\n";
-        window.drop_urls({QUrl::fromLocalFile("/work/group.grp")});
-        window.controller().state().zero_mark = 4000;
-        window.show();
-    }
-    QAction* menu(int id) { return window.findChild<QAction*>(QString("menu_%1").arg(id)); }
-
-    FakePlayerBackend player;
-    FakeSystem system;
-    MainWindow window{player, system};
-};
-
-/// What the player is sent when the controller carries out `command` itself.
-std::vector<std::string> traffic_of(Command command)
-{
-    Rig rig;
-    run_command(rig.window.controller(), command);
-    return rig.player.traffic();
-}
 
 class MainWindowTest : public QObject
 {
@@ -299,115 +252,6 @@ private slots:
         Rig two;
         drop(two, {"/music/a.m3u", "/music/b.m3u"});
         QVERIFY(two.player.traffic().empty());
-    }
-
-    // The options dialog, through the window's Settings command.
-
-    void cancel_leaves_every_value_even_after_browse_and_preview()
-    {
-        Rig rig;
-        const Options before{7, "/s/bell.wav", 1, 1, 3};
-        rig.window.controller().apply_options(before);
-        when_modal([&](QWidget* modal) {
-            auto* dialog = qobject_cast<OptionsDialog*>(modal);
-            QVERIFY(dialog != nullptr);
-            dialog->findChild<QLineEdit*>("tip_time")->setText("99");
-            dialog->findChild<QCheckBox*>("sound_on")->setChecked(false);
-            when_modal(
-                [](QWidget* chooser) {
-                    auto* file_dialog = qobject_cast<QFileDialog*>(chooser);
-                    QVERIFY(file_dialog != nullptr);
-                    QCOMPARE(file_dialog->nameFilters(), QStringList{"Wav Files (*.wav)"});
-                    // Typed into the chooser, as a person would.
-                    auto* name = file_dialog->findChild<QLineEdit*>("fileNameEdit");
-                    QVERIFY(name != nullptr);
-                    name->setText(QDir::tempPath() + "/other.wav");
-                    static_cast<QDialog*>(file_dialog)->accept();
-                },
-                dialog);
-            QTest::mouseClick(dialog->findChild<QPushButton*>("browse"), Qt::LeftButton);
-            // Browse rewrote every control from the dialog's values.
-            QCOMPARE(dialog->findChild<QLineEdit*>("tip_time")->text(), QString("7"));
-            QCOMPARE(dialog->findChild<QLineEdit*>("sound_file")->text(),
-                     QDir::tempPath() + "/other.wav");
-            QTest::mouseClick(dialog->findChild<QPushButton*>("preview"), Qt::LeftButton);
-            QTest::mouseClick(dialog->findChild<QPushButton*>("cancel"), Qt::LeftButton);
-        });
-        rig.menu(IDM_OPTIONS_SETTINGS)->trigger();
-        const Options after = rig.window.controller().options();
-        QCOMPARE(after.tip_time, 7);
-        QCOMPARE(after.sound_file, std::string("/s/bell.wav"));
-        QCOMPARE(after.play_using, 1);
-        QCOMPARE(after.sound_on, 1);
-        QCOMPARE(after.back_time, 3);
-        // Preview played the dialog's choice of file, by the dialog's method.
-        QCOMPARE(rig.system.sounds, std::vector<std::string>{
-                                        "async " + QDir::tempPath().toStdString() + "/other.wav"});
-    }
-
-    void an_unknown_method_shows_no_choice_and_ok_stores_none()
-    {
-        Rig rig;
-        rig.window.controller().apply_options({0, "", 2, 5, 0});
-        when_modal([&](QWidget* modal) {
-            QVERIFY(!modal->findChild<QRadioButton*>("amovie")->isChecked());
-            QVERIFY(!modal->findChild<QRadioButton*>("playsnd")->isChecked());
-            QVERIFY(modal->findChild<QCheckBox*>("sound_on")->isChecked()); // 5 shows ticked
-            QTest::mouseClick(modal->findChild<QPushButton*>("ok"), Qt::LeftButton);
-        });
-        rig.menu(IDM_OPTIONS_SETTINGS)->trigger();
-        QCOMPARE(rig.window.controller().options().play_using, -1);
-        QCOMPARE(rig.window.controller().options().sound_on, 1);
-        QCOMPARE(rig.label(IDC_SOUND_STATE)->text(), QString("Sound ON"));
-    }
-
-    void cancel_keeps_an_unknown_method()
-    {
-        Rig rig;
-        rig.window.controller().apply_options({0, "", 2, 0, 0});
-        when_modal([](QWidget* modal) {
-            QTest::mouseClick(modal->findChild<QPushButton*>("cancel"), Qt::LeftButton);
-        });
-        rig.menu(IDM_OPTIONS_SETTINGS)->trigger();
-        QCOMPARE(rig.window.controller().options().play_using, 2);
-    }
-
-    void ok_refuses_a_field_that_is_no_whole_number()
-    {
-        Rig rig;
-        rig.window.controller().apply_options({4, "", 0, 1, 2});
-        bool refused = false;
-        bool stayed_open = false;
-        when_modal([&](QWidget* modal) {
-            auto* dialog = qobject_cast<OptionsDialog*>(modal);
-            dialog->findChild<QLineEdit*>("back_time")->setText("abc");
-            dialog->findChild<QCheckBox*>("sound_on")->setChecked(false);
-            when_modal(
-                [&](QWidget* message) {
-                    refused = qobject_cast<QMessageBox*>(message) != nullptr;
-                    qobject_cast<QDialog*>(message)->accept();
-                },
-                dialog);
-            QTest::mouseClick(dialog->findChild<QPushButton*>("ok"), Qt::LeftButton);
-            stayed_open = dialog->isVisible();
-            dialog->findChild<QLineEdit*>("back_time")->setText(" -6 ");
-            QTest::mouseClick(dialog->findChild<QPushButton*>("ok"), Qt::LeftButton);
-        });
-        rig.menu(IDM_OPTIONS_SETTINGS)->trigger();
-        QVERIFY(refused);
-        QVERIFY(stayed_open);
-        QCOMPARE(rig.window.controller().options().back_time, -6); // no range check
-        QCOMPARE(rig.window.controller().options().sound_on, 0);
-        QCOMPARE(rig.label(IDC_SOUND_STATE)->text(), QString("Sound Off"));
-    }
-
-private:
-    static void drop(Rig& rig, const std::vector<std::string>& paths)
-    {
-        QList<QUrl> urls;
-        for (const auto& path : paths)
-            urls.push_back(QUrl::fromLocalFile(QString::fromStdString(path)));
-        rig.window.drop_urls(urls);
     }
 };
 

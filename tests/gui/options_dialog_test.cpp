@@ -1,0 +1,127 @@
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include "base/control_ids.h"
+#include "modal.h"
+#include "ui/options_dialog.h"
+#include "window_rig.h"
+
+namespace cuedeck::testing {
+
+/// The options dialog, through the window's Settings command.
+class OptionsDialogTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+
+    void cancel_leaves_every_value_even_after_browse_and_preview()
+    {
+        Rig rig;
+        const Options before{7, "/s/bell.wav", 1, 1, 3};
+        rig.window.controller().apply_options(before);
+        when_modal([&](QWidget* modal) {
+            auto* dialog = qobject_cast<OptionsDialog*>(modal);
+            QVERIFY(dialog != nullptr);
+            dialog->findChild<QLineEdit*>("tip_time")->setText("99");
+            dialog->findChild<QCheckBox*>("sound_on")->setChecked(false);
+            when_modal(
+                [](QWidget* chooser) {
+                    auto* file_dialog = qobject_cast<QFileDialog*>(chooser);
+                    QVERIFY(file_dialog != nullptr);
+                    QCOMPARE(file_dialog->nameFilters(), QStringList{"Wav Files (*.wav)"});
+                    // Typed into the chooser, as a person would.
+                    auto* name = file_dialog->findChild<QLineEdit*>("fileNameEdit");
+                    QVERIFY(name != nullptr);
+                    name->setText(QDir::tempPath() + "/other.wav");
+                    static_cast<QDialog*>(file_dialog)->accept();
+                },
+                dialog);
+            QTest::mouseClick(dialog->findChild<QPushButton*>("browse"), Qt::LeftButton);
+            // Browse rewrote every control from the dialog's values.
+            QCOMPARE(dialog->findChild<QLineEdit*>("tip_time")->text(), QString("7"));
+            QCOMPARE(dialog->findChild<QLineEdit*>("sound_file")->text(),
+                     QDir::tempPath() + "/other.wav");
+            QTest::mouseClick(dialog->findChild<QPushButton*>("preview"), Qt::LeftButton);
+            QTest::mouseClick(dialog->findChild<QPushButton*>("cancel"), Qt::LeftButton);
+        });
+        rig.menu(IDM_OPTIONS_SETTINGS)->trigger();
+        const Options after = rig.window.controller().options();
+        QCOMPARE(after.tip_time, 7);
+        QCOMPARE(after.sound_file, std::string("/s/bell.wav"));
+        QCOMPARE(after.play_using, 1);
+        QCOMPARE(after.sound_on, 1);
+        QCOMPARE(after.back_time, 3);
+        // Preview played the dialog's choice of file, by the dialog's method.
+        QCOMPARE(rig.system.sounds, std::vector<std::string>{
+                                        "async " + QDir::tempPath().toStdString() + "/other.wav"});
+    }
+
+    void an_unknown_method_shows_no_choice_and_ok_stores_none()
+    {
+        Rig rig;
+        rig.window.controller().apply_options({0, "", 2, 5, 0});
+        when_modal([&](QWidget* modal) {
+            QVERIFY(!modal->findChild<QRadioButton*>("amovie")->isChecked());
+            QVERIFY(!modal->findChild<QRadioButton*>("playsnd")->isChecked());
+            QVERIFY(modal->findChild<QCheckBox*>("sound_on")->isChecked()); // 5 shows ticked
+            QTest::mouseClick(modal->findChild<QPushButton*>("ok"), Qt::LeftButton);
+        });
+        rig.menu(IDM_OPTIONS_SETTINGS)->trigger();
+        QCOMPARE(rig.window.controller().options().play_using, -1);
+        QCOMPARE(rig.window.controller().options().sound_on, 1);
+        QCOMPARE(rig.label(IDC_SOUND_STATE)->text(), QString("Sound ON"));
+    }
+
+    void cancel_keeps_an_unknown_method()
+    {
+        Rig rig;
+        rig.window.controller().apply_options({0, "", 2, 0, 0});
+        when_modal([](QWidget* modal) {
+            QTest::mouseClick(modal->findChild<QPushButton*>("cancel"), Qt::LeftButton);
+        });
+        rig.menu(IDM_OPTIONS_SETTINGS)->trigger();
+        QCOMPARE(rig.window.controller().options().play_using, 2);
+    }
+
+    void ok_refuses_a_field_that_is_no_whole_number()
+    {
+        Rig rig;
+        rig.window.controller().apply_options({4, "", 0, 1, 2});
+        bool refused = false;
+        bool stayed_open = false;
+        when_modal([&](QWidget* modal) {
+            auto* dialog = qobject_cast<OptionsDialog*>(modal);
+            dialog->findChild<QLineEdit*>("back_time")->setText("abc");
+            dialog->findChild<QCheckBox*>("sound_on")->setChecked(false);
+            when_modal(
+                [&](QWidget* message) {
+                    refused = qobject_cast<QMessageBox*>(message) != nullptr;
+                    qobject_cast<QDialog*>(message)->accept();
+                },
+                dialog);
+            QTest::mouseClick(dialog->findChild<QPushButton*>("ok"), Qt::LeftButton);
+            stayed_open = dialog->isVisible();
+            dialog->findChild<QLineEdit*>("back_time")->setText(" -6 ");
+            QTest::mouseClick(dialog->findChild<QPushButton*>("ok"), Qt::LeftButton);
+        });
+        rig.menu(IDM_OPTIONS_SETTINGS)->trigger();
+        QVERIFY(refused);
+        QVERIFY(stayed_open);
+        QCOMPARE(rig.window.controller().options().back_time, -6); // no range check
+        QCOMPARE(rig.window.controller().options().sound_on, 0);
+        QCOMPARE(rig.label(IDC_SOUND_STATE)->text(), QString("Sound Off"));
+    }
+
+private:
+};
+
+} // namespace cuedeck::testing
+
+QTEST_MAIN(cuedeck::testing::OptionsDialogTest)
+#include "options_dialog_test.moc"

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QLabel>
+#include <QUrl>
+
+#include <string>
+#include <vector>
+
+#include "control/commands.h"
+#include "support/fake_player_backend.h"
+#include "support/fake_system.h"
+#include "ui/main_window.h"
+
+namespace cuedeck::testing {
+
+/// A main window on a fake player in a list of five, playing tip 2 at 10 s,
+/// with a history to undo and redo.
+struct Rig
+{
+    Rig()
+    {
+        player.model = {1, 5, 1, 10000, 300, 50, "2. interview - fake", ""};
+        window.start();
+        player.log.clear();
+        auto& history = window.controller().state().history;
+        history.push({0, 0});
+        history.push({1, 3});
+        history.push({3, 7});
+        history.step_back(); // undo goes to tip 0, redo to tip 3
+    }
+
+    QLabel* label(int id) { return window.findChild<QLabel*>(QString("control_%1").arg(id)); }
+
+    /// /work/group.grp open at tip 1, 0:00, with the zero mark moved since.
+    void open_group_and_move_the_zero_mark()
+    {
+        system.files["/work/group.grp"] = "/music/tips.m3u\n1\n0:00\n";
+        window.drop_urls({QUrl::fromLocalFile("/work/group.grp")});
+        window.controller().state().zero_mark = 4000;
+        window.show();
+    }
+    QAction* menu(int id) { return window.findChild<QAction*>(QString("menu_%1").arg(id)); }
+
+    FakePlayerBackend player;
+    FakeSystem system;
+    MainWindow window{player, system};
+};
+
+/// What the player is sent when the controller carries out `command` itself.
+inline std::vector<std::string> traffic_of(Command command)
+{
+    Rig rig;
+    run_command(rig.window.controller(), command);
+    return rig.player.traffic();
+}
+
+/// Drop these files on the window.
+inline void drop(Rig& rig, const std::vector<std::string>& paths)
+{
+    QList<QUrl> urls;
+    for (const auto& path : paths)
+        urls.push_back(QUrl::fromLocalFile(QString::fromStdString(path)));
+    rig.window.drop_urls(urls);
+}
+
+} // namespace cuedeck::testing
