@@ -27,13 +27,10 @@ struct Rig
         if (!recordings.ok || !mpv.wait_until_listening())
             return;
         controller.connect_player();
-        controller.state().playlist_path = recordings.playlist;
-        controller.load_playlist();
-        controller.state().target_tip = 1;
-        controller.state().target_seconds = 4;
-        controller.go_to_target();
+        controller.open_playlist(recordings.playlist);
+        controller.go_to(1, 4);
         probe = std::make_unique<MpvProbe>(mpv.socket_path());
-        ready = controller.player().connected();
+        ready = controller.player_connected();
     }
 
     TempDir dir;

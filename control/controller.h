@@ -50,6 +50,8 @@ public:
 
     // Shared moves.
     void go_to_target();
+    /// Move the player to a place: 0-based tip, seconds into it (go_to_target).
+    void go_to(int tip, int seconds);
     /// Hand the playlist path to the player; false, with a message, when it
     /// names no local file (nothing is sent then).
     bool load_playlist();
@@ -64,6 +66,11 @@ public:
     bool has_pending_move() const { return m_pending_hand_over.has_value() || m_go_to_pending; }
 
     // Tape group files and dropped files.
+    /// Open a tape group file as a dropped one is: the save question for the
+    /// open one first, then the player moves to the new one's place.
+    void open_tape_group(const std::string& path);
+    /// Load a playlist as a dropped one is (no save question).
+    void open_playlist(const std::string& path);
     void open_tape_group();
     void save_tape_group();
     void save_tape_group_as();
@@ -78,17 +85,17 @@ public:
     /// Windows), else in the installed data folder, <prefix>/share/cuedeck/.
     std::string help_page_path();
 
-    RunState& state() { return m_state; }
+    /// What the run knows, to read; only the controller's own commands change it.
     const RunState& state() const { return m_state; }
-    ControllerView& view() { return m_view; }
-    PlayerLink& player() { return m_player; }
-    System& system() { return m_system; }
+    bool player_connected() { return m_player.connected(); }
+    std::string player_name() const { return m_player.name(); }
+
+private:
+    friend class TapeGroupFile; // the File menu's flow, part of the controller
 
     /// Record the current place: (current tip, zero mark in whole seconds).
     void push_place();
     void show_sound_state();
-
-private:
     /// Look for the player again when it is gone (or was never found), so
     /// that the player a command needs is the one driven.
     void reach_player();

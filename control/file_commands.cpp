@@ -21,6 +21,14 @@ void Controller::save_tape_group_as()
     TapeGroupFile(*this).save_as_command();
 }
 
+void Controller::open_tape_group(const std::string& path)
+{
+    TapeGroupFile file(*this);
+    file.save_prompt();
+    m_state.tape_group_path = path;
+    file.read();
+}
+
 void Controller::drop(const std::vector<std::string>& files)
 {
     // Only one file at a time: a drop of several is ignored whole.
@@ -28,17 +36,11 @@ void Controller::drop(const std::vector<std::string>& files)
         return;
     const std::string& path = files.front();
     const std::string_view extension = file_extension(path, m_system.path_separator());
-    if (equal_ignoring_case(extension, ".m3u")) {
-        if (!playable(path))
-            return;
-        m_state.playlist_path = path;
-        load_playlist();
-    } else if (equal_ignoring_case(extension, ".grp")) {
-        TapeGroupFile file(*this);
-        file.save_prompt();
-        m_state.tape_group_path = path;
-        file.read();
-    } else if (equal_ignoring_case(extension, ".mp3") || equal_ignoring_case(extension, ".wav")) {
+    if (equal_ignoring_case(extension, ".m3u"))
+        open_playlist(path);
+    else if (equal_ignoring_case(extension, ".grp"))
+        open_tape_group(path);
+    else if (equal_ignoring_case(extension, ".mp3") || equal_ignoring_case(extension, ".wav")) {
         open_music_file(path);
     }
 }

@@ -19,8 +19,8 @@ constexpr const char* tape_group_extension = "grp";
 
 void TapeGroupFile::read()
 {
-    RunState& state = m_controller.state();
-    if (const auto text = m_controller.system().read_file(state.tape_group_path)) {
+    RunState& state = m_controller.m_state;
+    if (const auto text = m_controller.m_system.read_file(state.tape_group_path)) {
         const TapeGroupPlace place = parse_tape_group(*text);
         state.playlist_path = place.playlist_path;
         // A line 2 without a number keeps the target tip.
@@ -47,17 +47,17 @@ void TapeGroupFile::read()
 
 bool TapeGroupFile::write()
 {
-    RunState& state = m_controller.state();
+    RunState& state = m_controller.m_state;
     state.target_tip = state.current_tip;
     state.target_seconds = state.zero_mark / 1000;
     // A line break in a path would split it over two lines and read back wrong.
     const bool stored =
         !has_line_break(state.playlist_path) && !has_line_break(state.tape_group_path) &&
-        m_controller.system().replace_file(
+        m_controller.m_system.replace_file(
             state.tape_group_path,
             format_tape_group(state.playlist_path, state.target_tip, state.target_seconds));
     if (!stored) {
-        m_controller.view().show_message("Cannot save " + state.tape_group_path);
+        m_controller.m_view.show_message("Cannot save " + state.tape_group_path);
         return false;
     }
     state.saved = {state.playlist_path, state.target_tip, state.target_seconds};
@@ -66,36 +66,36 @@ bool TapeGroupFile::write()
 
 void TapeGroupFile::save_prompt()
 {
-    const RunState& state = m_controller.state();
+    const RunState& state = m_controller.m_state;
     if (state.tape_group_path.empty())
         return;
     const bool changed = state.saved.playlist_path != state.playlist_path ||
                          state.saved.tip != state.current_tip ||
                          state.saved.seconds != state.zero_mark / 1000;
     if (changed &&
-        m_controller.view().ask_yes_no("Save changes to " + state.tape_group_path + "?", "Cuedeck"))
+        m_controller.m_view.ask_yes_no("Save changes to " + state.tape_group_path + "?", "Cuedeck"))
         write();
 }
 
 void TapeGroupFile::set_title()
 {
-    m_controller.view().set_title("Cuedeck - " + m_controller.state().tape_group_path);
+    m_controller.m_view.set_title("Cuedeck - " + m_controller.m_state.tape_group_path);
 }
 
 void TapeGroupFile::open_command()
 {
     // The question comes first, even when the chooser is then cancelled.
     save_prompt();
-    if (const auto path = m_controller.view().choose_file(FileDialogMode::Open, tape_group_filter,
+    if (const auto path = m_controller.m_view.choose_file(FileDialogMode::Open, tape_group_filter,
                                                           tape_group_extension)) {
-        m_controller.state().tape_group_path = *path;
+        m_controller.m_state.tape_group_path = *path;
         read();
     }
 }
 
 void TapeGroupFile::save_command()
 {
-    if (m_controller.state().tape_group_path.empty())
+    if (m_controller.m_state.tape_group_path.empty())
         save_as_command();
     else
         write();
@@ -103,9 +103,9 @@ void TapeGroupFile::save_command()
 
 void TapeGroupFile::save_as_command()
 {
-    if (const auto path = m_controller.view().choose_file(FileDialogMode::Save, tape_group_filter,
+    if (const auto path = m_controller.m_view.choose_file(FileDialogMode::Save, tape_group_filter,
                                                           tape_group_extension)) {
-        m_controller.state().tape_group_path = *path;
+        m_controller.m_state.tape_group_path = *path;
         set_title();
         write();
     }

@@ -184,6 +184,13 @@ void Controller::go_to_target()
     m_state.zero_mark = saturating_mul(m_state.target_seconds, 1000);
 }
 
+void Controller::go_to(int tip, int seconds)
+{
+    m_state.target_tip = tip;
+    m_state.target_seconds = seconds;
+    go_to_target();
+}
+
 void Controller::go_to_target(int length)
 {
     m_go_to_pending = false;
@@ -265,12 +272,16 @@ void Controller::open_music_file(const std::string& path)
 
 void Controller::open_playlist()
 {
-    if (const auto path = m_view.choose_file(FileDialogMode::Open, playlist_filter, "")) {
-        if (!playable(*path))
-            return;
-        m_state.playlist_path = *path;
-        load_playlist();
-    }
+    if (const auto path = m_view.choose_file(FileDialogMode::Open, playlist_filter, ""))
+        open_playlist(*path);
+}
+
+void Controller::open_playlist(const std::string& path)
+{
+    if (!playable(path))
+        return;
+    m_state.playlist_path = path;
+    load_playlist();
 }
 
 void Controller::open_music_file()

@@ -93,7 +93,7 @@ MainWindow::MainWindow(PlayerBackend& player, System& system, QWidget* parent)
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_controller(*this, player, system)
 {
-    setWindowTitle(to_qt("Cuedeck - " + m_controller.player().name() + " for Tape Groups"));
+    setWindowTitle(to_qt("Cuedeck - " + m_controller.player_name() + " for Tape Groups"));
     setWindowIcon(application_icon());
     setAcceptDrops(true);
     // The window itself holds the focus, so every key reaches the key table.

@@ -50,7 +50,9 @@ private slots:
         QVERIFY(std::abs(probe.number("time-pos") - 3.0) < 0.3);
         QCOMPARE(window.windowTitle(), QString::fromStdString("Cuedeck - " + group));
 
-        window.controller().state().back_time = 2;
+        Options options = window.controller().options();
+        options.back_time = 2;
+        window.controller().apply_options(options);
         QTest::keyClick(&window, Qt::Key_Space);
         QVERIFY(!probe.flag("pause"));
         QTest::qWait(300);

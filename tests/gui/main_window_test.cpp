@@ -150,10 +150,17 @@ private slots:
         QLabel* stop = rig.label(IDC_STOP_PICTURE);
         QVERIFY(!stop->isVisible());
         QCOMPARE(stop->pixmap().size(), QSize(128, 128));
-        auto& state = rig.window.controller().state();
-        state.tip_timer_running = 1;
-        state.tip_seconds_left = 1;
-        rig.window.controller().tick();
+        Controller& controller = rig.window.controller();
+        Options options = controller.options();
+        options.tip_time = 1;
+        controller.apply_options(options);
+        QTest::keyClick(&rig.window, Qt::Key_T);     // a full minute
+        QTest::keyClick(&rig.window, Qt::Key_Space); // pause
+        QTest::keyClick(&rig.window, Qt::Key_Space); // resume: the count starts
+        for (int second = 0; second < 59; ++second)
+            controller.tick();
+        QVERIFY(!stop->isVisible());
+        controller.tick();
         QVERIFY(stop->isVisible());
         QTest::keyClick(&rig.window, Qt::Key_T); // a reset hides it again
         QVERIFY(!stop->isVisible());

@@ -9,6 +9,7 @@
 #include "control/commands.h"
 #include "support/fake_player_backend.h"
 #include "support/fake_system.h"
+#include "support/recorded_places.h"
 #include "ui/main_window.h"
 
 namespace cuedeck::testing {
@@ -19,14 +20,10 @@ struct Rig
 {
     Rig()
     {
-        player.model = {1, 5, 1, 10000, 300, 50, "2. interview - fake", ""};
         window.start();
+        record_three_places(window.controller(), player);
+        player.model = {1, 5, 1, 10000, 300, 50, "2. interview - fake", ""};
         player.log.clear();
-        auto& history = window.controller().state().history;
-        history.push({0, 0});
-        history.push({1, 3});
-        history.push({3, 7});
-        history.step_back(); // undo goes to tip 0, redo to tip 3
     }
 
     QLabel* label(int id) { return window.findChild<QLabel*>(QString("control_%1").arg(id)); }
@@ -36,7 +33,8 @@ struct Rig
     {
         system.files["/work/group.grp"] = "/music/tips.m3u\n1\n0:00\n";
         window.drop_urls({QUrl::fromLocalFile("/work/group.grp")});
-        window.controller().state().zero_mark = 4000;
+        player.model.position_ms = 4000;
+        window.controller().zero();
         window.show();
     }
     QAction* menu(int id) { return window.findChild<QAction*>(QString("menu_%1").arg(id)); }

@@ -1,4 +1,3 @@
-#include "control/tape_group_file.h"
 #include "mpv_fixture.h"
 #include "support/comma_locale.h"
 
@@ -43,7 +42,7 @@ TEST_F(MpvControllerTest, PlayThenPauseStepsBackByTheBackTime)
 {
     load_playlist();
     go_to(0, 6);
-    state().back_time = 2;
+    set_back_time(2);
     controller.play_pause();
     EXPECT_TRUE(playing());
     EXPECT_EQ(state().tip_timer_running, 1);
@@ -56,7 +55,7 @@ TEST_F(MpvControllerTest, PauseNearTheStartStepsBackToZeroNotBelow)
 {
     load_playlist();
     go_to(1, 3);
-    state().back_time = 5;
+    set_back_time(5);
     controller.play_pause();
     controller.play_pause();
     EXPECT_TRUE(paused());
@@ -159,7 +158,6 @@ TEST_F(MpvControllerTest, ThePlayerMovingOnByItselfIsNoticedByTheTick)
     go_to(0, 11);
     controller.play_pause();
     ASSERT_TRUE(probe->wait_for_number("playlist-pos", 1)) << "mpv did not move on";
-    state().zero_mark = 4000;
     controller.tick();
     EXPECT_EQ(state().current_tip, 1);
     EXPECT_EQ(state().zero_mark, 0);
@@ -198,8 +196,7 @@ TEST_F(MpvControllerTest, ResumingAndEveryTransportKeyWorkUnderACommaDecimalLoca
     CommaDecimalLocale german;
     ASSERT_TRUE(german.active()) << "de_DE.UTF-8 is not installed";
     system.files["/g/resume.grp"] = recordings.playlist + "\n2\n0:03\n";
-    state().tape_group_path = "/g/resume.grp";
-    TapeGroupFile(controller).read();
+    controller.open_tape_group("/g/resume.grp");
     EXPECT_EQ(index(), 1);
     EXPECT_TRUE(paused());
     EXPECT_THAT(position(), DoubleNear(3.0, 0.05));
@@ -213,7 +210,7 @@ TEST_F(MpvControllerTest, ResumingAndEveryTransportKeyWorkUnderACommaDecimalLoca
     controller.rewind();
     EXPECT_THAT(position(), DoubleNear(8.0, 0.05));
 
-    state().back_time = 2;
+    set_back_time(2);
     controller.play_pause();
     EXPECT_TRUE(playing());
     controller.play_pause();

@@ -31,7 +31,7 @@ TEST_F(MpvFailure, AKilledPlayerChangesNoPlaceAndANewOneIsFoundByTheNextCommand)
     mpv.kill(SIGKILL);
     controller.tick();
     controller.zero();
-    EXPECT_FALSE(controller.player().connected());
+    EXPECT_FALSE(controller.player_connected());
     EXPECT_EQ(state().current_tip, 1);
     EXPECT_EQ(state().zero_mark, 2000);
     EXPECT_EQ(state().history.count(), history);
@@ -40,8 +40,8 @@ TEST_F(MpvFailure, AKilledPlayerChangesNoPlaceAndANewOneIsFoundByTheNextCommand)
     HeadlessMpv again(mpv.socket_path());
     ASSERT_TRUE(again.wait_until_listening());
     load_playlist();
-    EXPECT_TRUE(controller.player().connected());
-    EXPECT_EQ(controller.player().playlist_length(), 3);
+    EXPECT_TRUE(controller.player_connected());
+    EXPECT_EQ(backend.request(PlayerRequest::PlaylistLength, 0), 3);
 }
 
 TEST_F(MpvFailure, AStoppedPlayerCostsEachRequestAtMostTheBudget)
@@ -51,7 +51,7 @@ TEST_F(MpvFailure, AStoppedPlayerCostsEachRequestAtMostTheBudget)
     mpv.signal(SIGSTOP);
     // Generous margins: the bound is what matters, not the speed.
     const auto one_request =
-        timed([&] { EXPECT_EQ(controller.player().playlist_length(), std::nullopt); });
+        timed([&] { EXPECT_EQ(backend.request(PlayerRequest::PlaylistLength, 0), std::nullopt); });
     EXPECT_LT(one_request, std::chrono::seconds(2));
     // Having let one request time out, it is not waited for again.
     const auto command = timed([&] {
@@ -59,7 +59,7 @@ TEST_F(MpvFailure, AStoppedPlayerCostsEachRequestAtMostTheBudget)
         controller.tick();
     });
     EXPECT_LT(command, std::chrono::milliseconds(400));
-    EXPECT_TRUE(controller.player().connected()); // hung, not dead
+    EXPECT_TRUE(controller.player_connected()); // hung, not dead
     mpv.signal(SIGCONT);
 }
 
@@ -68,23 +68,23 @@ TEST_F(MpvFailure, LateRepliesAreNotTakenForLaterAnswers)
     load_playlist();
     go_to(1, 2);
     mpv.signal(SIGSTOP);
-    EXPECT_EQ(controller.player().playlist_length(), std::nullopt); // times out
+    EXPECT_EQ(backend.request(PlayerRequest::PlaylistLength, 0), std::nullopt); // times out
     mpv.signal(SIGCONT);
     // The late answer (3 entries) arrives now; the index must never take it.
     std::optional<int> index;
     for (int i = 0; i < 200 && index != 1; ++i) {
-        index = controller.player().playlist_index();
+        index = backend.request(PlayerRequest::PlaylistIndex, 0);
         ASSERT_NE(index, 3);
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     EXPECT_EQ(index, 1);
-    EXPECT_EQ(controller.player().playlist_length(), 3);
+    EXPECT_EQ(backend.request(PlayerRequest::PlaylistLength, 0), 3);
 }
 
 TEST_F(MpvFailure, ClosingQuitsThePlayer)
 {
     load_playlist();
-    controller.player().close();
+    backend.close();
     for (int i = 0; i < 500; ++i) {
         UnixSocket socket;
         if (!socket.connect(mpv.socket_path()))
@@ -93,7 +93,7 @@ TEST_F(MpvFailure, ClosingQuitsThePlayer)
     }
     UnixSocket socket;
     EXPECT_FALSE(socket.connect(mpv.socket_path()));
-    EXPECT_FALSE(controller.player().connected());
+    EXPECT_FALSE(controller.player_connected());
 }
 
 TEST(MpvDiscovery, APlayerThatDiedIsReplacedOnceAndNoneOutlivesTheRun)
@@ -106,7 +106,7 @@ TEST(MpvDiscovery, APlayerThatDiedIsReplacedOnceAndNoneOutlivesTheRun)
     PosixSystem system({"cuedeck"}); // really waits for the player it starts
     Controller controller(view, backend, system);
     controller.connect_player();
-    ASSERT_TRUE(controller.player().connected());
+    ASSERT_TRUE(controller.player_connected());
     UnixSocket probe;
     ASSERT_TRUE(probe.connect(socket));
     probe.send_all("{\"command\":[\"quit\",9]}\n",
@@ -138,9 +138,9 @@ TEST(MpvDiscovery, StartedPlayerIsFoundByConnectPlayer)
     PosixSystem system({"cuedeck"}); // really waits between the looks
     Controller controller(view, backend, system);
     controller.connect_player();
-    EXPECT_TRUE(controller.player().connected());
+    EXPECT_TRUE(controller.player_connected());
     EXPECT_TRUE(view.messages.empty());
-    controller.player().close();
+    backend.close();
 }
 
 TEST(MpvDiscovery, AStartedPlayerThatNeverListensIsEnded)
@@ -154,7 +154,7 @@ TEST(MpvDiscovery, AStartedPlayerThatNeverListensIsEnded)
     FakeSystem system; // the 100 looks pass without waiting
     Controller controller(view, backend, system);
     controller.connect_player();
-    EXPECT_FALSE(controller.player().connected());
+    EXPECT_FALSE(controller.player_connected());
     EXPECT_TRUE(view.messages.empty());
 
     EXPECT_TRUE(process_gone(marker));

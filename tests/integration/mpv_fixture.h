@@ -20,23 +20,19 @@ protected:
         ASSERT_TRUE(recordings.ok) << "sox could not make the test recordings";
         ASSERT_TRUE(mpv.wait_until_listening()) << "mpv did not start";
         controller.connect_player();
-        ASSERT_TRUE(controller.player().connected());
+        ASSERT_TRUE(controller.player_connected());
         probe.emplace(mpv.socket_path());
     }
 
-    RunState& state() { return controller.state(); }
+    const RunState& state() const { return controller.state(); }
 
-    void load_playlist()
+    void load_playlist() { controller.open_playlist(recordings.playlist); }
+    void go_to(int tip, int seconds) { controller.go_to(tip, seconds); }
+    void set_back_time(int seconds)
     {
-        state().playlist_path = recordings.playlist;
-        controller.load_playlist();
-    }
-
-    void go_to(int tip, int seconds)
-    {
-        state().target_tip = tip;
-        state().target_seconds = seconds;
-        controller.go_to_target();
+        Options options = controller.options();
+        options.back_time = seconds;
+        controller.apply_options(options);
     }
 
     double position() { return probe->number("time-pos"); }

@@ -43,6 +43,14 @@ public:
         return found == fields.end() ? std::string() : found->second;
     }
     bool has_field(FieldId id) const { return fields.count(id) != 0; }
+    /// Forget what a test's set-up wrote, so that its checks see only the step under test.
+    void clear()
+    {
+        fields.clear();
+        field_writes.clear();
+        alarm_picture.reset();
+        focus_returns = 0;
+    }
 
     void set_field_text(FieldId field, const std::string& text) override
     {

@@ -19,6 +19,14 @@ struct TransportScenario
     std::function<void(Controller&)> run;
 };
 
+/// The options dialog's OK with one value changed.
+inline void change_options(Controller& c, const std::function<void(Options&)>& change)
+{
+    Options options = c.options();
+    change(options);
+    c.apply_options(options);
+}
+
 inline std::vector<TransportScenario> transport_scenarios()
 {
     const FakePlayerBackend::Model playing{1, 5, 1, 12000, 300, 50, "2. test - Winamp", ""};
@@ -27,13 +35,13 @@ inline std::vector<TransportScenario> transport_scenarios()
     return {
         {"PlayPauseWhilePlayingWithBackTime", playing,
          [](Controller& c) {
-             c.state().back_time = 5;
+             change_options(c, [](Options& o) { o.back_time = 5; });
              c.play_pause();
          }},
         {"PlayPauseNearTheStart",
          {1, 5, 1, 3200, 300, 50, "2. test - Winamp", ""},
          [](Controller& c) {
-             c.state().back_time = 5;
+             change_options(c, [](Options& o) { o.back_time = 5; });
              c.play_pause();
          }},
         {"PlayPauseWhilePaused", paused, [](Controller& c) { c.play_pause(); }},
@@ -57,16 +65,11 @@ inline std::vector<TransportScenario> transport_scenarios()
          [](Controller& c) {
              c.volume_up();
              c.volume_down();
-             c.state().tip_time = 2;
+             change_options(c, [](Options& o) { o.tip_time = 2; });
              c.tip_timer();
              c.tick();
          }},
-        {"GoToTargetClamped", paused,
-         [](Controller& c) {
-             c.state().target_tip = 7;
-             c.state().target_seconds = 83;
-             c.go_to_target();
-         }},
+        {"GoToTargetClamped", paused, [](Controller& c) { c.go_to(7, 83); }},
     };
 }
 

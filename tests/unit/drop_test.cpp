@@ -8,8 +8,7 @@ using Drop = ControllerTest;
 
 TEST_F(Drop, APlaylistIsLoadedWithoutASaveQuestion)
 {
-    state().tape_group_path = "/work/group.grp";
-    state().playlist_path = "/music/old.m3u";
+    open_group("/work/group.grp", "/music/old.m3u\n1\n0:00\n");
     controller.drop({"/music/New.M3U"});
     EXPECT_EQ(state().playlist_path, "/music/New.M3U");
     EXPECT_EQ(player.model.loaded, "/music/New.M3U");
@@ -18,12 +17,12 @@ TEST_F(Drop, APlaylistIsLoadedWithoutASaveQuestion)
 
 TEST_F(Drop, ATapeGroupAsksToSaveThenOpens)
 {
-    state().tape_group_path = "/work/old.grp";
-    state().zero_mark = 9000; // unsaved
+    open_group("/work/old.grp", "/music/tips.m3u\n1\n0:00\n");
+    zero_at(9000); // unsaved
     system.files["/work/new.grp"] = "/music/tips.m3u\n1\n0:02\n";
     controller.drop({"/work/new.grp"});
     EXPECT_EQ(view.questions.size(), 1u);
-    EXPECT_EQ(system.files.count("/work/old.grp"), 1u);
+    EXPECT_EQ(system.files["/work/old.grp"], "/music/tips.m3u\n1\n0:09\n");
     EXPECT_EQ(state().tape_group_path, "/work/new.grp");
     EXPECT_EQ(state().playlist_path, "/music/tips.m3u");
     EXPECT_EQ(view.title, "Cuedeck - /work/new.grp");
@@ -31,7 +30,7 @@ TEST_F(Drop, ATapeGroupAsksToSaveThenOpens)
 
 TEST_F(Drop, AMusicFileOpensAsASingleFile)
 {
-    state().playlist_path = "/music/tips.m3u";
+    controller.open_playlist("/music/tips.m3u");
     controller.drop({"/music/talk.WAV"});
     EXPECT_EQ(state().playlist_path, "");
     EXPECT_EQ(player.model.loaded, "/music/talk.WAV");
@@ -42,7 +41,8 @@ TEST_F(Drop, AMusicFileOpensAsASingleFile)
 TEST_F(Drop, WhatIsNoLocalFileIsRefusedByNameAndReachesNoPlayer)
 {
     // Given a run on its own list, and names from a file made by someone else.
-    state().playlist_path = "/music/tips.m3u";
+    controller.open_playlist("/music/tips.m3u");
+    player.clear_log();
     const std::string hostile = "av://lavfi:ametadata=mode=print:file=/home/u/notes.m3u";
     system.not_local = {hostile, "/music/gone.wav"};
     controller.drop({hostile});

@@ -1,8 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "support/fake_player_backend.h"
 #include "player/player_link.h"
+#include "support/fake_player_backend.h"
 
 namespace cuedeck {
 namespace {
@@ -30,8 +30,7 @@ TEST(PlayerLink, AFoundPlayerGetsEveryCommandAndRequest)
     link.send(PlayerCommand::NextTrack);
     EXPECT_EQ(link.playlist_length(), 7);
     link.jump_to(1500);
-    EXPECT_THAT(backend.traffic(),
-                ElementsAre("NextTrack", "PlaylistLength", "JumpTo 1500"));
+    EXPECT_THAT(backend.traffic(), ElementsAre("NextTrack", "PlaylistLength", "JumpTo 1500"));
 }
 
 TEST(PlayerLink, APlayerThatWentAwayIsNotAskedUntilFoundAgain)

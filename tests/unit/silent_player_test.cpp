@@ -1,5 +1,4 @@
 // A player that gives no answer (hung, slow, killed) is not one that answers 0.
-#include "control/tape_group_file.h"
 #include "support/controller_fixture.h"
 
 namespace cuedeck::testing {
@@ -13,8 +12,7 @@ protected:
     {
         player.list_lengths["/m/a.m3u"] = 5;
         system.files["/g/a.grp"] = "/m/a.m3u\n2\n0:03\n";
-        state().tape_group_path = "/g/a.grp";
-        TapeGroupFile(controller).read();
+        controller.open_tape_group("/g/a.grp");
     }
 };
 

@@ -30,7 +30,7 @@ protected:
                                       "\nPlayusing\n0\nBackTime\n2\n";
     }
 
-    RunState& state() { return controller.state(); }
+    const RunState& state() const { return controller.state(); }
 
     std::vector<std::string> events;
     FakeView view;
@@ -141,7 +141,8 @@ protected:
         settings("/work/group.grp");
         system.files["/work/group.grp"] = "/music/tips.m3u\n2\n0:03\n";
         controller.start_up();
-        state().zero_mark = 9000;
+        player.model.position_ms = 9000; // paused there: the zero mark follows
+        controller.zero();
         events.clear();
     }
 };

@@ -14,13 +14,16 @@ class TapeGroup : public ControllerTest
 protected:
     static constexpr const char* path = "/work/group.grp";
 
-    /// A player whose playlists have five tips, a file at `path`, and a read.
+    /// A player whose playlists have five tips, a file at `path`, and a read
+    /// (a save question for the group read before is answered No).
     void read_file(const std::string& text)
     {
         player.list_lengths["/music/tips.m3u"] = 5;
         system.files[path] = text;
-        state().tape_group_path = path;
-        file.read();
+        const bool answer = view.answer_yes;
+        view.answer_yes = false;
+        controller.open_tape_group(path);
+        view.answer_yes = answer;
     }
 
     TapeGroupFile file{controller};
@@ -28,10 +31,8 @@ protected:
 
 TEST_F(TapeGroup, WritesThreeLines)
 {
-    state().tape_group_path = path;
-    state().playlist_path = "/music/tips.m3u";
-    state().current_tip = 4;
-    state().zero_mark = 83999;
+    read_file("/music/tips.m3u\n5\n0:00\n");
+    zero_at(83999);
     ASSERT_TRUE(file.write());
     EXPECT_EQ(system.files[path], "/music/tips.m3u\n5\n1:23\n");
     EXPECT_EQ(state().saved.tip, 4);
@@ -56,22 +57,17 @@ TEST_F(TapeGroup, ReadingMovesThePlayerToTheStoredPlace)
 TEST_F(TapeGroup, ReadingSendsLoadThenGoTo)
 {
     read_file("/music/tips.m3u\n2\n0:03\n");
-    EXPECT_THAT(
-        player.traffic(),
-        ElementsAreArray(sequence(
-            {{"Stop", "ClearPlaylist", "hand_over /music/tips.m3u", "Pause",
-              "PlayState", "Position", "PlaylistLength", "Stop", "SetPlaylistIndex 1",
-              "Play", "Pause", "JumpTo 3000"},
-             refresh_traffic()})));
+    EXPECT_THAT(player.traffic(), ElementsAreArray(sequence(
+                                      {{"Stop", "ClearPlaylist", "hand_over /music/tips.m3u",
+                                        "Pause", "PlayState", "Position", "PlaylistLength", "Stop",
+                                        "SetPlaylistIndex 1", "Play", "Pause", "JumpTo 3000"},
+                                       refresh_traffic()})));
 }
 
 TEST_F(TapeGroup, WrittenPlaceReadsBack)
 {
-    player.list_lengths["/music/tips.m3u"] = 5;
-    state().tape_group_path = path;
-    state().playlist_path = "/music/tips.m3u";
-    state().current_tip = 4;
-    state().zero_mark = 83999;
+    read_file("/music/tips.m3u\n5\n0:00\n");
+    zero_at(83999);
     file.write();
     file.read();
     EXPECT_EQ(state().target_tip, 4);
@@ -91,7 +87,7 @@ TEST_F(TapeGroup, TipZeroOrNegativeReadsAsTheFirstTip)
 
 TEST_F(TapeGroup, TipLineWithoutANumberKeepsTheTargetTip)
 {
-    state().target_tip = 3;
+    read_file("/music/tips.m3u\n4\n0:00\n");
     read_file("/music/tips.m3u\nfour\n0:10\n");
     EXPECT_EQ(state().target_tip, 2); // kept, then made 0-based
 }
@@ -139,9 +135,8 @@ TEST_F(TapeGroup, ReadsWindowsLineEndings)
 TEST_F(TapeGroup, LongPathsSurviveAWriteAndRead)
 {
     const std::string long_playlist = "/music/" + std::string(300, 'x') + ".m3u";
-    state().tape_group_path = path;
-    state().playlist_path = long_playlist;
-    state().current_tip = 0;
+    read_file(long_playlist + "\n1\n0:00\n");
+    system.files.erase(path);
     file.write();
     file.read();
     EXPECT_EQ(state().playlist_path, long_playlist);
@@ -150,11 +145,9 @@ TEST_F(TapeGroup, LongPathsSurviveAWriteAndRead)
 
 TEST_F(TapeGroup, AnUnreadableFileClearsThePathAndLeavesThePlayer)
 {
-    state().tape_group_path = "/nowhere/group.grp";
-    state().playlist_path = "/music/tips.m3u";
-    state().target_tip = 2;
-    state().target_seconds = 9;
-    file.read();
+    read_file("/music/tips.m3u\n3\n0:09\n");
+    player.clear_log();
+    controller.open_tape_group("/nowhere/group.grp");
     EXPECT_EQ(state().tape_group_path, "");
     EXPECT_EQ(view.title, "Cuedeck - ");
     EXPECT_TRUE(player.traffic().empty());
@@ -166,9 +159,8 @@ TEST_F(TapeGroup, AnUnreadableFileClearsThePathAndLeavesThePlayer)
 
 TEST_F(TapeGroup, AFailedWriteKeepsThePlaceUnsavedAndSaysSo)
 {
-    state().tape_group_path = path;
-    state().playlist_path = "/music/tips.m3u";
-    state().current_tip = 2;
+    read_file("/music/tips.m3u\n1\n0:00\n");
+    player_on_tip(2);
     system.files[path] = "old\n1\n0:00\n";
     system.unwritable.insert(path);
     EXPECT_FALSE(file.write());
@@ -183,8 +175,9 @@ TEST_F(TapeGroup, AFailedWriteKeepsThePlaceUnsavedAndSaysSo)
 
 TEST_F(TapeGroup, APathWithALineBreakIsNotSaved)
 {
-    state().tape_group_path = path;
-    state().playlist_path = "/music/two\nlines.m3u";
+    read_file("/music/tips.m3u\n1\n0:00\n");
+    controller.open_playlist("/music/two\nlines.m3u");
+    system.files.erase(path);
     EXPECT_FALSE(file.write());
     EXPECT_THAT(view.messages, ElementsAre("Cannot save /work/group.grp"));
     EXPECT_EQ(system.files.count(path), 0u);
@@ -202,27 +195,27 @@ TEST_F(SaveQuestion, NotAskedRightAfterOpening)
 TEST_F(SaveQuestion, NotAskedForAMoveWithinTheSameSecond)
 {
     read_file("/music/tips.m3u\n5\n1:23\n");
-    state().zero_mark = 83999;
+    zero_at(83999);
     file.save_prompt();
     EXPECT_TRUE(view.questions.empty());
 }
 
 TEST_F(SaveQuestion, AskedWhenTheMarkCrossesASecond)
 {
-    state().tape_group_path = path;
-    state().zero_mark = 83900;
+    read_file("/music/tips.m3u\n1\n0:00\n");
+    zero_at(83900);
     file.write();
-    state().zero_mark = 84100;
+    zero_at(84100);
     view.answer_yes = true;
     file.save_prompt();
     EXPECT_THAT(view.questions, ElementsAre("Cuedeck: Save changes to /work/group.grp?"));
-    EXPECT_EQ(system.files[path], "\n1\n1:24\n");
+    EXPECT_EQ(system.files[path], "/music/tips.m3u\n1\n1:24\n");
 }
 
 TEST_F(SaveQuestion, AskedWhenThePlaylistPathDiffersInCaseOnly)
 {
     read_file("/music/tips.m3u\n1\n0:00\n");
-    state().playlist_path = "/music/TIPS.m3u";
+    controller.open_playlist("/music/TIPS.m3u");
     view.answer_yes = false;
     file.save_prompt();
     EXPECT_EQ(view.questions.size(), 1u);
@@ -240,7 +233,7 @@ TEST_F(SaveQuestion, OpeningAMusicFileMakesTheGroupAskAndSaveAnEmptyFirstLine)
 
 TEST_F(SaveQuestion, NeverAskedWithoutATapeGroup)
 {
-    state().playlist_path = "/music/changed.m3u";
+    controller.open_playlist("/music/changed.m3u");
     file.save_prompt();
     EXPECT_TRUE(view.questions.empty());
 }
@@ -250,7 +243,7 @@ using FileMenu = TapeGroup;
 TEST_F(FileMenu, OpenAsksFirstEvenWhenTheChooserIsCancelled)
 {
     read_file("/music/tips.m3u\n1\n0:00\n");
-    state().zero_mark = 5000;
+    zero_at(5000);
     view.answer_yes = false;
     controller.open_tape_group();
     EXPECT_EQ(view.questions.size(), 1u);
@@ -274,7 +267,7 @@ TEST_F(FileMenu, OpenReadsTheChosenFile)
 
 TEST_F(FileMenu, SaveWithoutAGroupIsSaveAs)
 {
-    state().playlist_path = "/music/tips.m3u";
+    controller.open_playlist("/music/tips.m3u");
     view.chosen_files.push_back("/work/new.grp");
     controller.save_tape_group();
     ASSERT_EQ(view.choosers.size(), 1u);
@@ -287,7 +280,8 @@ TEST_F(FileMenu, SaveWithoutAGroupIsSaveAs)
 
 TEST_F(FileMenu, SaveWithAGroupWritesWithoutAsking)
 {
-    state().tape_group_path = path;
+    read_file("/music/tips.m3u\n1\n0:00\n");
+    system.files.erase(path);
     controller.save_tape_group();
     EXPECT_TRUE(view.choosers.empty());
     EXPECT_EQ(system.files.count(path), 1u);
@@ -295,7 +289,8 @@ TEST_F(FileMenu, SaveWithAGroupWritesWithoutAsking)
 
 TEST_F(FileMenu, CancelledSaveAsChangesNothing)
 {
-    state().tape_group_path = path;
+    read_file("/music/tips.m3u\n1\n0:00\n");
+    system.files.clear();
     controller.save_tape_group_as();
     EXPECT_EQ(state().tape_group_path, path);
     EXPECT_TRUE(system.files.empty());

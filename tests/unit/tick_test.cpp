@@ -17,8 +17,7 @@ TEST_F(Tick, AsksForThePlaylistIndexThenRefreshes)
 
 TEST_F(Tick, CountsTheRunningTipTimerDown)
 {
-    state().tip_timer_running = 1;
-    state().tip_seconds_left = 90;
+    tip_timer_at(90);
     controller.tick();
     EXPECT_EQ(state().tip_seconds_left, 89);
     EXPECT_EQ(view.field(FieldId::TipTimer), "1:29");
@@ -26,11 +25,8 @@ TEST_F(Tick, CountsTheRunningTipTimerDown)
 
 TEST_F(Tick, ReachingZeroSoundsTheAlarmOnceAndShowsStop)
 {
-    state().tip_timer_running = 1;
-    state().tip_seconds_left = 1;
-    state().sound_on = 1;
-    state().play_using = 1;
-    state().sound_file = "/sounds/bell.wav";
+    set_sound(1, 1, "/sounds/bell.wav");
+    tip_timer_at(1);
     controller.tick();
     EXPECT_EQ(view.field(FieldId::TipTimer), "0:00");
     EXPECT_THAT(system.sounds, ElementsAre("async /sounds/bell.wav"));
@@ -45,9 +41,8 @@ TEST_F(Tick, ReachingZeroSoundsTheAlarmOnceAndShowsStop)
 
 TEST_F(Tick, WithSoundOffStillShowsStop)
 {
-    state().tip_timer_running = 1;
-    state().tip_seconds_left = 1;
-    state().sound_on = 0;
+    set_sound(0, 1, "/sounds/bell.wav");
+    tip_timer_at(1);
     controller.tick();
     EXPECT_TRUE(system.sounds.empty());
     EXPECT_EQ(view.alarm_picture, true);
@@ -55,9 +50,8 @@ TEST_F(Tick, WithSoundOffStillShowsStop)
 
 TEST_F(Tick, RunningWithNothingLeftStaysSilent)
 {
-    state().tip_timer_running = 1;
-    state().tip_seconds_left = 0;
-    state().sound_on = 1;
+    set_sound(1, 1, "/sounds/bell.wav");
+    tip_timer_at(0); // a tip time of 0, running
     controller.tick();
     EXPECT_EQ(state().tip_seconds_left, 0);
     EXPECT_TRUE(system.sounds.empty());
@@ -66,9 +60,8 @@ TEST_F(Tick, RunningWithNothingLeftStaysSilent)
 
 TEST_F(Tick, NegativeTipTimeRunsBelowZeroWithoutAlarm)
 {
-    state().tip_timer_running = 1;
-    state().tip_seconds_left = -300;
-    state().sound_on = 1;
+    set_sound(1, 1, "/sounds/bell.wav");
+    tip_timer_at(-300);
     controller.tick();
     EXPECT_EQ(state().tip_seconds_left, -301);
     EXPECT_EQ(view.field(FieldId::TipTimer), "-5:01");
@@ -77,7 +70,8 @@ TEST_F(Tick, NegativeTipTimeRunsBelowZeroWithoutAlarm)
 
 TEST_F(Tick, StoppedTimerDoesNotCount)
 {
-    state().tip_seconds_left = 30;
+    tip_timer_at(30);
+    controller.tip_timer(); // frozen
     controller.tick();
     EXPECT_EQ(state().tip_seconds_left, 30);
 }
@@ -85,26 +79,26 @@ TEST_F(Tick, StoppedTimerDoesNotCount)
 TEST_F(Tick, TipChangedByThePlayerResetsTheMarkAndRecordsTheNewTip)
 {
     player_in_list(3, 0, 1, 1000);
-    state().current_tip = 0;
-    state().zero_mark = 20000;
+    zero_at(20000);
+    const int recorded = state().history.count();
     player.model.playlist_index = 1; // the track ended, the player moved on
     controller.tick();
     EXPECT_EQ(state().zero_mark, 0);
-    ASSERT_EQ(state().history.count(), 1);
-    EXPECT_EQ(state().history.entry(0), (HistoryEntry{1, 0}));
+    ASSERT_EQ(state().history.count(), recorded + 1);
+    EXPECT_EQ(state().history.entry(recorded), (HistoryEntry{1, 0}));
 
     controller.tick(); // no further change
-    EXPECT_EQ(state().history.count(), 1);
+    EXPECT_EQ(state().history.count(), recorded + 1);
 }
 
 using Refresh = ControllerTest;
 
 TEST_F(Refresh, WritesEveryStatusField)
 {
+    zero_at(60000);
+    tip_timer_at(125);
     player_in_list(12, 4, 1, 83999, 185);
     player.model.caption = "5. Interview - mpv";
-    state().zero_mark = 60000;
-    state().tip_seconds_left = 125;
     controller.refresh();
     EXPECT_EQ(view.field(FieldId::Playing), "5 of 12   5. Interview - mpv");
     EXPECT_EQ(view.field(FieldId::TipLength), "3:05");
@@ -118,11 +112,11 @@ TEST_F(Refresh, WritesEveryStatusField)
 
 TEST_F(Refresh, CounterBeforeTheMarkTruncatesTowardZero)
 {
+    zero_at(10000);
     player_in_list(1, 0, 1, 8500);
-    state().zero_mark = 10000;
     controller.refresh();
     EXPECT_EQ(view.field(FieldId::Counter), "-0:01");
-    state().zero_mark = 9499;
+    zero_at(9499);
     controller.refresh();
     EXPECT_EQ(view.field(FieldId::Counter), "0:00");
 }
@@ -138,9 +132,11 @@ TEST_F(Refresh, NegativeAnswersReadAsZero)
 
 TEST_F(Refresh, WithoutAPlayerShowsOneOfZeroAndTheMark)
 {
+    zero_at(65000);
+    set_tip_time(10);
+    controller.tip_timer();
     player.is_alive = false;
-    state().zero_mark = 65000;
-    state().tip_seconds_left = 600;
+    player.clear_log();
     controller.refresh();
     EXPECT_TRUE(player.traffic().empty());
     EXPECT_EQ(view.field(FieldId::Playing), "1 of 0   ");

@@ -13,19 +13,19 @@ TEST_F(PlayPause, WhilePlayingWithoutBackTimeOnlyPauses)
 {
     player_in_list(3, 0, 1, 12000);
     controller.play_pause();
-    EXPECT_THAT(player.traffic(), ElementsAreArray(sequence(
-                                      {{"PlayState", "Pause"}, refresh_traffic()})));
+    EXPECT_THAT(player.traffic(),
+                ElementsAreArray(sequence({{"PlayState", "Pause"}, refresh_traffic()})));
     EXPECT_EQ(view.focus_returns, 1);
 }
 
 TEST_F(PlayPause, WhilePlayingStepsBackByTheBackTime)
 {
-    state().back_time = 5;
+    set_back_time(5);
     player_in_list(3, 0, 1, 12000);
     controller.play_pause();
-    EXPECT_THAT(player.traffic(), ElementsAreArray(sequence({{"PlayState", "Pause",
-                                                              "Position", "JumpTo 7000"},
-                                                             refresh_traffic()})));
+    EXPECT_THAT(player.traffic(),
+                ElementsAreArray(sequence(
+                    {{"PlayState", "Pause", "Position", "JumpTo 7000"}, refresh_traffic()})));
     EXPECT_EQ(player.model.play_state, 3);
     EXPECT_EQ(state().position, 7000);
 }
@@ -33,7 +33,7 @@ TEST_F(PlayPause, WhilePlayingStepsBackByTheBackTime)
 TEST_F(PlayPause, StepBackStopsAtTheStartOfTheTrack)
 {
     // Given 3.2 s into the track and a back time of 5 s, then the jump is to 0, not below.
-    state().back_time = 5;
+    set_back_time(5);
     player_in_list(3, 0, 1, 3200);
     controller.play_pause();
     EXPECT_THAT(player.traffic(), ::testing::Contains("JumpTo 0"));
@@ -42,7 +42,7 @@ TEST_F(PlayPause, StepBackStopsAtTheStartOfTheTrack)
 
 TEST_F(PlayPause, NegativeBackTimeStepsForward)
 {
-    state().back_time = -5;
+    set_back_time(-5);
     player_in_list(3, 0, 1, 1000);
     controller.play_pause();
     EXPECT_EQ(player.model.position_ms, 6000);
@@ -50,12 +50,12 @@ TEST_F(PlayPause, NegativeBackTimeStepsForward)
 
 TEST_F(PlayPause, HugeBackTimeSaturatesInsteadOfOverflowing)
 {
-    state().back_time = INT_MAX;
+    set_back_time(INT_MAX);
     player_in_list(3, 0, 1, 4000);
     controller.play_pause();
     EXPECT_EQ(player.model.position_ms, 0);
 
-    state().back_time = INT_MIN;
+    set_back_time(INT_MIN);
     player.model.play_state = 1;
     controller.play_pause();
     EXPECT_EQ(player.model.position_ms, INT_MAX);
@@ -63,19 +63,18 @@ TEST_F(PlayPause, HugeBackTimeSaturatesInsteadOfOverflowing)
 
 TEST_F(PlayPause, ResumingFromPauseStartsTheTipTimer)
 {
-    player_in_list(3, 0, 3, 5000);
-    state().tip_timer_running = 0; // frozen by the tip timer command
+    player_in_list(3, 0, 3, 5000); // the tip timer not running
     controller.play_pause();
-    EXPECT_THAT(player.traffic(), ElementsAreArray(sequence(
-                                      {{"PlayState", "Pause"}, refresh_traffic()})));
+    EXPECT_THAT(player.traffic(),
+                ElementsAreArray(sequence({{"PlayState", "Pause"}, refresh_traffic()})));
     EXPECT_EQ(state().tip_timer_running, 1);
     EXPECT_EQ(player.model.play_state, 1);
 }
 
 TEST_F(PlayPause, PausingLeavesTheTipTimerRunning)
 {
+    tip_timer_at(60);
     player_in_list(3, 0, 1, 5000);
-    state().tip_timer_running = 1;
     controller.play_pause();
     EXPECT_EQ(state().tip_timer_running, 1);
 }
@@ -84,8 +83,8 @@ TEST_F(PlayPause, WhileStoppedPlaysAndStartsTheTipTimer)
 {
     player_in_list(3, 0, 0, 0);
     controller.play_pause();
-    EXPECT_THAT(player.traffic(), ElementsAreArray(sequence(
-                                      {{"PlayState", "Play"}, refresh_traffic()})));
+    EXPECT_THAT(player.traffic(),
+                ElementsAreArray(sequence({{"PlayState", "Play"}, refresh_traffic()})));
     EXPECT_EQ(state().tip_timer_running, 1);
 }
 
@@ -93,22 +92,22 @@ using Zero = ControllerTest;
 
 TEST_F(Zero, WhileStoppedChangesNothing)
 {
+    zero_at(2000);
+    const int recorded = state().history.count();
     player_in_list(3, 1, 0, 9000);
-    state().zero_mark = 2000;
     controller.zero();
     EXPECT_THAT(player.traffic(), ElementsAre("PlayState"));
     EXPECT_EQ(state().zero_mark, 2000);
-    EXPECT_EQ(state().history.count(), 0);
+    EXPECT_EQ(state().history.count(), recorded);
     EXPECT_EQ(view.focus_returns, 1);
 }
 
 TEST_F(Zero, MovesTheMarkToThePositionAndRecordsIt)
 {
     player_in_list(3, 1, 3, 83999);
-    state().current_tip = 1;
     controller.zero();
-    EXPECT_THAT(player.traffic(), ElementsAreArray(sequence(
-                                      {{"PlayState", "Position"}, refresh_traffic()})));
+    EXPECT_THAT(player.traffic(),
+                ElementsAreArray(sequence({{"PlayState", "Position"}, refresh_traffic()})));
     EXPECT_EQ(state().zero_mark, 83999);
     ASSERT_EQ(state().history.count(), 1);
     EXPECT_EQ(state().history.entry(0), (HistoryEntry{1, 83})); // whole seconds
@@ -117,17 +116,18 @@ TEST_F(Zero, MovesTheMarkToThePositionAndRecordsIt)
 
 TEST_F(Zero, AtTheMarkedPositionRecordsNothing)
 {
+    zero_at(4000);
+    const int recorded = state().history.count();
     player_in_list(3, 0, 1, 4000);
-    state().zero_mark = 4000;
     controller.zero();
     EXPECT_THAT(player.traffic(), ElementsAre("PlayState", "Position"));
-    EXPECT_EQ(state().history.count(), 0);
+    EXPECT_EQ(state().history.count(), recorded);
 }
 
 TEST_F(Zero, TakesANegativePositionAsZero)
 {
+    zero_at(1000);
     player_in_list(3, 0, 1, -300);
-    state().zero_mark = 1000;
     controller.zero();
     EXPECT_EQ(state().zero_mark, 0);
 }
@@ -136,8 +136,8 @@ using Skips = ControllerTest;
 
 TEST_F(Skips, RewindJumpsToTheZeroMark)
 {
+    zero_at(12000);
     player_in_list(3, 0, 3, 50000);
-    state().zero_mark = 12000;
     controller.rewind();
     EXPECT_THAT(player.traffic(),
                 ElementsAreArray(sequence({{"JumpTo 12000"}, refresh_traffic()})));
@@ -150,8 +150,8 @@ TEST_F(Skips, FiveSecondSkipsSendTheirCommandAndRefresh)
     controller.back_5_seconds();
     controller.forward_5_seconds();
     EXPECT_THAT(player.traffic(),
-                ElementsAreArray(sequence(
-                    {{"Back5s"}, refresh_traffic(), {"Forward5s"}, refresh_traffic()})));
+                ElementsAreArray(
+                    sequence({{"Back5s"}, refresh_traffic(), {"Forward5s"}, refresh_traffic()})));
     EXPECT_EQ(view.focus_returns, 2);
 }
 
@@ -169,12 +169,11 @@ using TipMoves = ControllerTest;
 TEST_F(TipMoves, NextTipRecordsWhereTheTipWasLeftAndTheNewTip)
 {
     player_in_list(5, 1, 1, 30500);
-    state().current_tip = 1;
     controller.next_tip();
-    EXPECT_THAT(player.traffic(), ElementsAreArray(sequence({{"PlayState", "Position"},
-                                                             refresh_traffic(),
-                                                             {"NextTrack"},
-                                                             refresh_traffic()})));
+    EXPECT_THAT(
+        player.traffic(),
+        ElementsAreArray(sequence(
+            {{"PlayState", "Position"}, refresh_traffic(), {"NextTrack"}, refresh_traffic()})));
     EXPECT_EQ(state().zero_mark, 0);
     EXPECT_EQ(state().current_tip, 2);
     ASSERT_EQ(state().history.count(), 2);
@@ -186,11 +185,10 @@ TEST_F(TipMoves, NextTipRecordsWhereTheTipWasLeftAndTheNewTip)
 TEST_F(TipMoves, LastTipWithUnmovedMarkRecordsOnlyTheNewTip)
 {
     player_in_list(5, 3, 3, 0);
-    state().current_tip = 3;
     controller.last_tip();
     EXPECT_THAT(player.traffic(),
-                ElementsAreArray(sequence(
-                    {{"PlayState", "Position", "PreviousTrack"}, refresh_traffic()})));
+                ElementsAreArray(
+                    sequence({{"PlayState", "Position", "PreviousTrack"}, refresh_traffic()})));
     ASSERT_EQ(state().history.count(), 1);
     EXPECT_EQ(state().history.entry(0), (HistoryEntry{2, 0}));
 }
@@ -199,7 +197,7 @@ using TipTimer = ControllerTest;
 
 TEST_F(TipTimer, ResetLoadsTheFullTipTimeAndHidesStop)
 {
-    state().tip_time = 3;
+    set_tip_time(3);
     controller.tip_timer();
     EXPECT_EQ(state().tip_seconds_left, 180);
     EXPECT_EQ(state().tip_timer_running, 0); // starts with the next play
@@ -210,9 +208,7 @@ TEST_F(TipTimer, ResetLoadsTheFullTipTimeAndHidesStop)
 
 TEST_F(TipTimer, PressedWhileCountingFreezesAndPlayContinues)
 {
-    state().tip_time = 3;
-    state().tip_timer_running = 1;
-    state().tip_seconds_left = 42;
+    tip_timer_at(42);
     controller.tip_timer();
     EXPECT_EQ(state().tip_timer_running, 0);
     EXPECT_EQ(state().tip_seconds_left, 42);
@@ -226,9 +222,8 @@ TEST_F(TipTimer, PressedWhileCountingFreezesAndPlayContinues)
 
 TEST_F(TipTimer, RunningWithNothingLeftRestartsTheCountAtOnce)
 {
-    state().tip_time = 1;
-    state().tip_timer_running = 1;
-    state().tip_seconds_left = 0;
+    tip_timer_at(0); // running, with a tip time of 0
+    set_tip_time(1);
     controller.tip_timer();
     EXPECT_EQ(state().tip_seconds_left, 60);
     EXPECT_EQ(state().tip_timer_running, 1);
@@ -236,7 +231,7 @@ TEST_F(TipTimer, RunningWithNothingLeftRestartsTheCountAtOnce)
 
 TEST_F(TipTimer, HugeTipTimeSaturates)
 {
-    state().tip_time = INT_MAX / 10;
+    set_tip_time(INT_MAX / 10);
     controller.tip_timer();
     EXPECT_EQ(state().tip_seconds_left, INT_MAX);
 }
@@ -246,12 +241,10 @@ using GoToTarget = ControllerTest;
 TEST_F(GoToTarget, EndsPausedOnTheTargetAtTheTargetSeconds)
 {
     player_in_list(5, 0, 1, 1000);
-    state().target_tip = 2;
-    state().target_seconds = 83;
-    controller.go_to_target();
+    controller.go_to(2, 83);
     EXPECT_THAT(player.traffic(),
-                ElementsAreArray(sequence({{"PlaylistLength", "Stop", "SetPlaylistIndex 2",
-                                            "Play", "Pause", "JumpTo 83000"},
+                ElementsAreArray(sequence({{"PlaylistLength", "Stop", "SetPlaylistIndex 2", "Play",
+                                            "Pause", "JumpTo 83000"},
                                            refresh_traffic()})));
     EXPECT_EQ(player.model.play_state, 3);
     EXPECT_EQ(player.model.playlist_index, 2);
@@ -262,21 +255,18 @@ TEST_F(GoToTarget, EndsPausedOnTheTargetAtTheTargetSeconds)
 TEST_F(GoToTarget, ClampsTheTargetToTheList)
 {
     player_in_list(5, 0, 1, 0);
-    state().target_tip = 7;
-    controller.go_to_target();
+    controller.go_to(7, 0);
     EXPECT_EQ(state().target_tip, 4);
     EXPECT_EQ(state().current_tip, 4);
 
-    state().target_tip = -3;
-    controller.go_to_target();
+    controller.go_to(-3, 0);
     EXPECT_EQ(state().target_tip, 0);
 }
 
 TEST_F(GoToTarget, AnEmptyListGivesMinusOne)
 {
     player_in_list(0, 0, 0, 0);
-    state().target_tip = 2;
-    controller.go_to_target();
+    controller.go_to(2, 0);
     EXPECT_EQ(state().target_tip, -1);
     EXPECT_THAT(player.traffic(), ::testing::Contains("SetPlaylistIndex -1"));
 }
@@ -284,11 +274,9 @@ TEST_F(GoToTarget, AnEmptyListGivesMinusOne)
 TEST_F(GoToTarget, HugeTargetSecondsSaturate)
 {
     player_in_list(5, 0, 1, 0);
-    state().target_seconds = INT_MAX;
-    controller.go_to_target();
+    controller.go_to(0, INT_MAX);
     EXPECT_EQ(state().zero_mark, INT_MAX);
-    state().target_seconds = INT_MIN;
-    controller.go_to_target();
+    controller.go_to(0, INT_MIN);
     EXPECT_EQ(state().zero_mark, INT_MIN);
     EXPECT_EQ(view.field(FieldId::Counter), "35791:23");
 }
@@ -306,8 +294,9 @@ TEST_F(UndoRedo, WithNothingToGoToDoNothing)
 TEST_F(UndoRedo, GoBackAndForthWithoutRecording)
 {
     player_in_list(5, 0, 3, 0);
-    state().history.push({0, 10});
-    state().history.push({3, 20});
+    zero_at(10000); // records (0, 10 s)
+    player.model.playlist_index = 3;
+    zero_at(20000); // records (3, 20 s)
     controller.undo();
     EXPECT_EQ(player.model.playlist_index, 0);
     EXPECT_EQ(state().zero_mark, 10000);
@@ -325,13 +314,12 @@ using Opening = ControllerTest;
 
 TEST_F(Opening, LoadPlaylistHandsTheListOverAndWaitsPaused)
 {
-    state().playlist_path = "/music/group.m3u";
     player.list_lengths["/music/group.m3u"] = 4;
-    state().history.push({7, 7});
-    controller.load_playlist();
-    EXPECT_THAT(player.traffic(),
-                ElementsAre("Stop", "ClearPlaylist", "hand_over /music/group.m3u",
-                            "Pause", "PlayState", "Position"));
+    zero_at(7000); // places to forget, the mark back at 0
+    zero_at(0);
+    controller.open_playlist("/music/group.m3u");
+    EXPECT_THAT(player.traffic(), ElementsAre("Stop", "ClearPlaylist", "hand_over /music/group.m3u",
+                                              "Pause", "PlayState", "Position"));
     EXPECT_EQ(view.field(FieldId::Playlist), "/music/group.m3u");
     EXPECT_EQ(player.model.play_state, 3);
     EXPECT_EQ(state().history.count(), 0);
@@ -351,7 +339,9 @@ TEST_F(Opening, OpenPlaylistUsesThePlaylistChooser)
 
 TEST_F(Opening, CancelledChoosersChangeNothing)
 {
-    state().playlist_path = "/music/old.m3u";
+    controller.open_playlist("/music/old.m3u");
+    player.clear_log();
+    view.clear();
     controller.open_playlist();
     controller.open_music_file();
     EXPECT_EQ(state().playlist_path, "/music/old.m3u");
@@ -363,14 +353,13 @@ TEST_F(Opening, CancelledChoosersChangeNothing)
 
 TEST_F(Opening, MusicFileBecomesAListOfOnePausedAtTheStart)
 {
-    state().playlist_path = "/music/group.m3u";
-    state().zero_mark = 5000;
+    controller.open_playlist("/music/group.m3u");
+    zero_at(5000);
     view.chosen_files.push_back("/music/talk.wav");
     controller.open_music_file();
-    EXPECT_THAT(
-        player.traffic(),
-        ElementsAreArray(sequence(
-            {{"hand_over /music/talk.wav", "Pause", "JumpTo 0"}, refresh_traffic()})));
+    EXPECT_THAT(player.traffic(),
+                ElementsAreArray(sequence(
+                    {{"hand_over /music/talk.wav", "Pause", "JumpTo 0"}, refresh_traffic()})));
     EXPECT_EQ(state().playlist_path, "");
     EXPECT_EQ(view.field(FieldId::Playlist), "");
     EXPECT_EQ(state().zero_mark, 0);

@@ -7,6 +7,7 @@
 #include "control/commands.h"
 #include "support/fake_player_backend.h"
 #include "support/fake_system.h"
+#include "support/recorded_places.h"
 #include "ui/win32/main_dialog.h"
 #include "ui/win32/options_dialog_win32.h"
 #include "ui/win32/resource_ids.h"
@@ -33,14 +34,10 @@ struct Rig
 {
     Rig()
     {
-        player.model = {1, 5, 1, 10000, 300, 50, "2. interview - fake", ""};
         window = dialog.open_modeless();
+        record_three_places(dialog.controller(), player);
+        player.model = {1, 5, 1, 10000, 300, 50, "2. interview - fake", ""};
         player.log.clear();
-        auto& history = dialog.controller().state().history;
-        history.push({0, 0});
-        history.push({1, 3});
-        history.push({3, 7});
-        history.step_back();
     }
 
     FakePlayerBackend player;
@@ -68,10 +65,16 @@ TEST(MainDialog, OpensWithItsCaptionAndTheStopPictureHidden)
     GetDlgItemTextA(rig.window, IDC_SOUND_STATE, sound, sizeof sound);
     EXPECT_STREQ(sound, "Sound ON");
 
-    auto& state = rig.dialog.controller().state();
-    state.tip_timer_running = 1;
-    state.tip_seconds_left = 1;
-    rig.dialog.controller().tick();
+    // A one-minute tip timer, started by a resume, runs out.
+    Controller& controller = rig.dialog.controller();
+    Options options = controller.options();
+    options.tip_time = 1;
+    controller.apply_options(options);
+    controller.tip_timer();
+    controller.play_pause(); // pause
+    controller.play_pause(); // resume: the count starts
+    for (int second = 0; second < 60; ++second)
+        controller.tick();
     EXPECT_TRUE(IsWindowVisible(GetDlgItem(rig.window, IDC_STOP_PICTURE)));
 }
 

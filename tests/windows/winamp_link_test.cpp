@@ -3,9 +3,9 @@
 
 #include "control/controller.h"
 #include "files/command_line.h"
-#include "support/fake_player_backend.h"
 #include "player/winamp/winamp_backend.h"
 #include "standin.h"
+#include "support/fake_player_backend.h"
 #include "support/fake_system.h"
 #include "support/fake_view.h"
 #include "support/transport_scenarios.h"
@@ -29,7 +29,7 @@ TEST_P(SameMessagesAsTheFake, OnTheWindowsPlayer)
     FakePlayerBackend fake;
     fake.model = scenario.model;
     Controller on_fake(fake_view, fake, fake_system);
-    on_fake.player().find();
+    on_fake.connect_player();
     scenario.run(on_fake);
 
     StandIn standin(scenario.model, scenario.name);
@@ -74,10 +74,10 @@ TEST(WindowsPlayer, AClosedPlayerReadsAsNone)
     WinampBackend winamp;
     Controller controller(view, winamp, system);
     controller.connect_player();
-    controller.player().close();
+    winamp.close();
     ASSERT_TRUE(standin.wait_for_exit());
-    EXPECT_FALSE(controller.player().connected());
-    EXPECT_EQ(controller.player().playlist_length(), std::nullopt);
+    EXPECT_FALSE(controller.player_connected());
+    EXPECT_EQ(winamp.request(PlayerRequest::PlaylistLength, 0), std::nullopt);
     controller.refresh();
     EXPECT_EQ(view.field(FieldId::Playing), "1 of 0   ");
 }

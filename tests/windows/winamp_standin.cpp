@@ -10,8 +10,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "support/fake_player_backend.h"
 #include "player/winamp/winamp_backend.h"
+#include "support/fake_player_backend.h"
 
 namespace {
 
