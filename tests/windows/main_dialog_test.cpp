@@ -134,7 +134,12 @@ TEST(MainDialog, ButtonsAndMenuItemsRunTheirCommands)
     Rig rig;
     SendMessageA(rig.window, WM_COMMAND, IDM_EDIT_UNDO, 0);
     EXPECT_EQ(rig.dialog.controller().state().current_tip, 0);
-    // The resource script keeps its own copy of the menu texts: the same.
+    // The resource script keeps its own copy of the captions and menu texts: the same.
+    for (const ButtonBinding& button : button_table()) {
+        char caption[64] = {};
+        GetDlgItemTextA(rig.window, button.control_id, caption, sizeof caption);
+        EXPECT_STREQ(caption, button.caption) << button.control_id;
+    }
     HMENU menu = GetMenu(rig.window);
     for (const MenuItem& item : menu_table()) {
         char text[64] = {};
