@@ -87,7 +87,8 @@ TEST(WindowsPlayer, AHungPlayerCostsOneWaitAndIsAskedAgainOnceItAnswers)
     StandIn standin({3, 5, 1, 12000, 185, 50, "2. test - Winamp", ""});
     WinampBackend winamp;
     ASSERT_TRUE(winamp.find());
-    PostMessageA(FindWindowA(WinampBackend::window_class, nullptr), WM_APP, 2000, 0);
+    // Sent, not posted: sent messages come first, in order, so it hangs before the request.
+    SendNotifyMessageA(FindWindowA(WinampBackend::window_class, nullptr), WM_APP, 2000, 0);
     EXPECT_EQ(winamp.request(PlayerRequest::PlaylistLength, 0), std::nullopt); // timed out
     EXPECT_TRUE(winamp.unresponsive());
     EXPECT_EQ(winamp.request(PlayerRequest::PlaylistIndex, 0), std::nullopt); // not asked
