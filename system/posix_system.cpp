@@ -12,9 +12,9 @@
 #include <cstdlib>
 #include <thread>
 
+#include "base/process.h"
 #include "base/text_lines.h"
 #include "system/atomic_file.h"
-#include "base/process.h"
 
 namespace cuedeck {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "support/fake_player_backend.h"
 #include "player/winamp/winamp_backend.h"
+#include "support/fake_player_backend.h"
 
 namespace cuedeck::testing {
 
