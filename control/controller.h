@@ -49,15 +49,9 @@ public:
     void open_music_file();
 
     // Shared moves.
-    void go_to_target();
-    /// Move the player to a place: 0-based tip, seconds into it (go_to_target).
+    /// Move the player to a place: 0-based tip, seconds into it.
     void go_to(int tip, int seconds);
-    /// Hand the playlist path to the player; false, with a message, when it
-    /// names no local file (nothing is sent then).
-    bool load_playlist();
     void open_music_file(const std::string& path);
-    /// Whether `path` may be handed to the player; says why not when not.
-    bool playable(const std::string& path);
 
     // The once-a-second tick and the status display.
     void tick();
@@ -92,6 +86,15 @@ public:
 
 private:
     friend class TapeGroupFile; // the File menu's flow, part of the controller
+
+    /// Move the player to (target tip, target seconds), or remember to once
+    /// it answers.
+    void go_to_target();
+    /// Hand the playlist path to the player; false, with a message, when it
+    /// names no local file (nothing is sent then).
+    bool load_playlist();
+    /// Whether `path` may be handed to the player; says why not when not.
+    bool playable(const std::string& path);
 
     /// Record the current place: (current tip, zero mark in whole seconds).
     void push_place();
