@@ -21,6 +21,9 @@
 #define IDC_TIP_TIMER 1019
 #define IDC_TIP_TIMER_BUTTON 1020
 #define IDC_SOUND_STATE 1021
+/* Below the sound state, where the player can change speed (not in the
+   resource script). */
+#define IDC_SPEED_STATE 1030
 
 /* Options dialog. */
 #define IDC_OPT_SOUND_ON 1021
@@ -44,3 +47,6 @@
 #define IDM_EDIT_REDO 32782
 #define IDM_HELP_HELP 32783
 #define IDM_PLAY_OPEN_FILE 32784
+#define IDM_PLAY_SLOWER 32785
+#define IDM_PLAY_FASTER 32786
+#define IDM_PLAY_NORMAL_SPEED 32787

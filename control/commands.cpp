@@ -35,6 +35,30 @@ constexpr KeyBinding keys[] = {
     {Key::F12, Command::TipTimer},
 };
 
+constexpr KeyBinding speed_keys[] = {
+    {Key::LeftBracket, Command::Slower},
+    {Key::RightBracket, Command::Faster},
+    {Key::Equal, Command::NormalSpeed},
+};
+
+constexpr NamedCommand names[] = {
+    {"play-pause", Command::PlayPause},
+    {"zero", Command::Zero},
+    {"rewind", Command::Rewind},
+    {"back", Command::Back5Seconds},
+    {"forward", Command::Forward5Seconds},
+    {"last-tip", Command::LastTip},
+    {"next-tip", Command::NextTip},
+    {"tip-timer", Command::TipTimer},
+    {"volume-up", Command::VolumeUp},
+    {"volume-down", Command::VolumeDown},
+    {"undo", Command::Undo},
+    {"redo", Command::Redo},
+    {"slower", Command::Slower},
+    {"faster", Command::Faster},
+    {"normal-speed", Command::NormalSpeed},
+};
+
 constexpr ButtonBinding buttons[] = {
     {IDC_PLAY_PAUSE, "Play/Pause\n(space)", Command::PlayPause},
     {IDC_ZERO, "Zero\n(End/F9/Z)", Command::Zero},
@@ -60,6 +84,13 @@ constexpr MenuItem menu_items[] = {
     {"&Help", "&About", IDM_HELP_ABOUT, Command::About},
 };
 
+// After a tab: the key, shown in the menu's key column.
+constexpr MenuItem speed_menu_items[] = {
+    {"&Play", "Slower\t[", IDM_PLAY_SLOWER, Command::Slower},
+    {"&Play", "Faster\t]", IDM_PLAY_FASTER, Command::Faster},
+    {"&Play", "Normal Speed\t=", IDM_PLAY_NORMAL_SPEED, Command::NormalSpeed},
+};
+
 } // namespace
 
 std::span<const KeyBinding> key_table()
@@ -77,11 +108,37 @@ std::span<const MenuItem> menu_table()
     return menu_items;
 }
 
+std::span<const KeyBinding> speed_key_table()
+{
+    return speed_keys;
+}
+
+std::span<const MenuItem> speed_menu_table()
+{
+    return speed_menu_items;
+}
+
+std::span<const NamedCommand> command_names()
+{
+    return names;
+}
+
+std::optional<Command> command_named(std::string_view name)
+{
+    for (const NamedCommand& named : names) {
+        if (name == named.name)
+            return named.command;
+    }
+    return std::nullopt;
+}
+
 std::optional<Command> command_for_key(Key key)
 {
-    for (const KeyBinding& binding : keys) {
-        if (binding.key == key)
-            return binding.command;
+    for (const auto table : {key_table(), speed_key_table()}) {
+        for (const KeyBinding& binding : table) {
+            if (binding.key == key)
+                return binding.command;
+        }
     }
     return std::nullopt;
 }
@@ -124,6 +181,15 @@ bool run_command(Controller& controller, Command command)
         return true;
     case Command::Redo:
         controller.redo();
+        return true;
+    case Command::Slower:
+        controller.slower();
+        return true;
+    case Command::Faster:
+        controller.faster();
+        return true;
+    case Command::NormalSpeed:
+        controller.normal_speed();
         return true;
     case Command::OpenPlaylist:
         controller.open_playlist();

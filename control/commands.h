@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <span>
+#include <string_view>
 
 #include "control/keys.h"
 
@@ -23,6 +24,10 @@ enum class Command {
     VolumeDown,
     Undo,
     Redo,
+    // The playback speed, where the player can change it.
+    Slower,
+    Faster,
+    NormalSpeed,
     OpenPlaylist,
     OpenMusicFile,
     OpenTapeGroup,
@@ -62,8 +67,23 @@ struct MenuItem
 std::span<const KeyBinding> key_table();
 std::span<const ButtonBinding> button_table();
 std::span<const MenuItem> menu_table();
+/// The speed's keys ([, ], =) and its items at the end of the Play menu,
+/// for a front end whose player can change speed.
+std::span<const KeyBinding> speed_key_table();
+std::span<const MenuItem> speed_menu_table();
 
-/// The command bound to a key, if any.
+/// A command as `cuedeck --command` and the help page name it.
+struct NamedCommand
+{
+    const char* name;
+    Command command;
+};
+
+/// Every command of the key tables, by name ("play-pause", "next-tip", ...).
+std::span<const NamedCommand> command_names();
+std::optional<Command> command_named(std::string_view name);
+
+/// The command bound to a key, in the key table or the speed's, if any.
 std::optional<Command> command_for_key(Key key);
 inline std::optional<Command> command_for_key(std::optional<Key> key)
 {

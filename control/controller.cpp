@@ -12,6 +12,7 @@ constexpr int player_look_interval_ms = 100;
 Controller::Controller(ControllerView& view, PlayerBackend& player, System& system)
     : m_view(view), m_system(system), m_player(player), m_alarm(system)
 {
+    m_state.speed_control = m_player.can_change_speed();
 }
 
 void Controller::find_exe_directory()

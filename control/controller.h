@@ -45,6 +45,12 @@ public:
     void tip_timer();
     void undo();
     void redo();
+    void slower();
+    void faster();
+    void normal_speed();
+    /// Play at `percent` of normal speed (kept within the bounds); nothing
+    /// when the player cannot change speed.
+    void set_speed(int percent);
     void open_playlist();
     void open_music_file();
 

@@ -16,6 +16,7 @@ enum class FieldId : int {
     Playlist = IDC_PLAYLIST,
     TipTimer = IDC_TIP_TIMER,
     SoundState = IDC_SOUND_STATE,
+    Speed = IDC_SPEED_STATE,
 };
 
 enum class FileDialogMode { Open, Save };

@@ -32,6 +32,9 @@ enum class Key {
     T,
     U,
     Z,
+    LeftBracket,
+    RightBracket,
+    Equal,
 };
 
 /// The key of a capital letter, when the table knows it.

@@ -36,6 +36,8 @@ struct RunState
     int zero_mark = 0;  ///< milliseconds; the counter shows position - zero mark
     int target_tip = 0; ///< where go_to_target() moves the player
     int target_seconds = 0;
+    int speed = 100;            ///< percent of normal playback speed
+    bool speed_control = false; ///< the player can change its speed
     SavedState saved;
     PositionHistory history;
 };

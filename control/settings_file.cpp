@@ -1,6 +1,7 @@
 #include "control/settings_file.h"
 
 #include "control/run_state.h"
+#include "control/speed.h"
 #include "files/settings_format.h"
 #include "system/system.h"
 
@@ -10,8 +11,10 @@ namespace {
 
 Settings settings_of(const RunState& state)
 {
-    return {state.tape_group_path, state.sound_on,   state.sound_file,
-            state.tip_time,        state.play_using, state.back_time};
+    const std::optional<int> speed =
+        state.speed_control ? std::optional<int>(state.speed) : std::nullopt;
+    return {state.tape_group_path, state.sound_on,   state.sound_file, state.tip_time,
+            state.play_using,      state.back_time, speed};
 }
 
 void apply(const Settings& settings, RunState& state)
@@ -22,6 +25,7 @@ void apply(const Settings& settings, RunState& state)
     state.tip_time = settings.tip_time;
     state.play_using = settings.play_using;
     state.back_time = settings.back_time;
+    state.speed = speed::checked(settings.speed.value_or(speed::normal));
 }
 
 } // namespace

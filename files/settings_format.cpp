@@ -8,24 +8,26 @@ namespace cuedeck {
 
 namespace {
 
-enum class ValueKind { Text, Integer };
+enum class ValueKind { Text, Integer, OptionalInteger };
 
 struct Key
 {
     const char* name;
     ValueKind kind;
-    std::string Settings::*text;
-    int Settings::*integer;
+    std::string Settings::*text = nullptr;
+    int Settings::*integer = nullptr;
+    std::optional<int> Settings::*optional = nullptr;
 };
 
-// The six keys in the order the file is written.
+// The keys in the order the file is written.
 const Key keys[] = {
-    {"Openfile", ValueKind::Text, &Settings::open_file, nullptr},
+    {"Openfile", ValueKind::Text, &Settings::open_file},
     {"SoundOn", ValueKind::Integer, nullptr, &Settings::sound_on},
-    {"Soundfile", ValueKind::Text, &Settings::sound_file, nullptr},
+    {"Soundfile", ValueKind::Text, &Settings::sound_file},
     {"Tiptime", ValueKind::Integer, nullptr, &Settings::tip_time},
     {"Playusing", ValueKind::Integer, nullptr, &Settings::play_using},
     {"BackTime", ValueKind::Integer, nullptr, &Settings::back_time},
+    {"Speed", ValueKind::OptionalInteger, nullptr, nullptr, &Settings::speed},
 };
 
 } // namespace
@@ -34,10 +36,14 @@ std::string format_settings(const Settings& settings)
 {
     std::string text;
     for (const Key& key : keys) {
+        if (key.kind == ValueKind::OptionalInteger && !(settings.*key.optional))
+            continue;
         text += key.name;
         text += '\n';
         if (key.kind == ValueKind::Integer)
             text += std::to_string(settings.*key.integer);
+        else if (key.kind == ValueKind::OptionalInteger)
+            text += std::to_string(*(settings.*key.optional));
         else if (!has_line_break(settings.*key.text))
             text += settings.*key.text;
         text += '\n';
@@ -58,8 +64,10 @@ void parse_settings(std::string_view text, Settings& settings)
                 continue;
             if (key.kind == ValueKind::Text)
                 settings.*key.text = read_line();
-            else
+            else if (key.kind == ValueKind::Integer)
                 settings.*key.integer = to_int(read_line());
+            else
+                settings.*key.optional = to_int(read_line());
             break;
         }
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,11 +15,14 @@ struct Settings
     int tip_time = 0;       ///< "Tiptime", minutes
     int play_using = 0;     ///< "Playusing": the alarm method
     int back_time = 0;      ///< "BackTime", seconds
+    /// "Speed", whole percent; written after the six pairs, and only when set.
+    std::optional<int> speed;
 
     friend bool operator==(const Settings&, const Settings&) = default;
 };
 
-/// The file's text: six key and value line pairs, in a fixed order. A text
+/// The file's text: six key and value line pairs (seven with the speed), in
+/// a fixed order. A text
 /// value holding a line break is written empty, as it could not be read back.
 std::string format_settings(const Settings& settings);
 

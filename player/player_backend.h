@@ -45,6 +45,11 @@ public:
     /// Close the player program.
     virtual void close() = 0;
 
+    /// Whether the player plays at other speeds than normal.
+    virtual bool can_change_speed() const { return false; }
+    /// Play at `percent` of normal speed, the pitch kept; false without an answer.
+    virtual bool set_speed(int /*percent*/) { return false; }
+
     /// How the player is named in the message shown when it cannot be started:
     /// "Cannot find <name>" and "(<location>)".
     virtual std::string name() const = 0;

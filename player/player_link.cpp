@@ -5,6 +5,8 @@ namespace cuedeck {
 bool PlayerLink::find()
 {
     m_found = !m_closed && m_backend.find();
+    if (m_found && m_speed)
+        m_backend.set_speed(*m_speed);
     return m_found;
 }
 
@@ -34,7 +36,18 @@ std::optional<PlayerStatus> PlayerLink::status()
 
 bool PlayerLink::hand_over(const std::string& path)
 {
-    return !m_closed && m_backend.hand_over(path);
+    if (m_closed || !m_backend.hand_over(path))
+        return false;
+    if (m_speed)
+        m_backend.set_speed(*m_speed);
+    return true;
+}
+
+void PlayerLink::set_speed(int percent)
+{
+    m_speed = percent;
+    if (connected())
+        m_backend.set_speed(percent);
 }
 
 void PlayerLink::close()

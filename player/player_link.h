@@ -39,6 +39,11 @@ public:
     std::optional<PlayerStatus> status();
     /// False when the player did not take the file (see PlayerBackend).
     bool hand_over(const std::string& path);
+    bool can_change_speed() const { return m_backend.can_change_speed(); }
+    /// Play at `percent` of normal speed from now on: now, and again whenever
+    /// the player is found anew or loads a file.
+    void set_speed(int percent);
+
     /// Close the player for good: nothing is handed over or started after it.
     void close();
 
@@ -50,6 +55,7 @@ private:
     PlayerBackend& m_backend;
     bool m_found = false;
     bool m_closed = false;
+    std::optional<int> m_speed;
 };
 
 } // namespace cuedeck

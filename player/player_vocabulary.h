@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 /// The player's vocabulary: the command and request numbers of the classic
@@ -51,6 +52,11 @@ struct PlayerStatus
     int playlist_index = 0;
     int track_length_s = 0;
     int position_ms = 0;
+
+    // What a backend that reads them with the rest also reports (mpv).
+    std::optional<int> play_state; ///< as request 104 answers
+    std::optional<int> volume;     ///< percent
+    std::string file;              ///< the current entry's path; empty when unknown
 
     friend bool operator==(const PlayerStatus&, const PlayerStatus&) = default;
 };

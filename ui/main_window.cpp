@@ -167,14 +167,21 @@ void MainWindow::create_controls()
 void MainWindow::create_menus()
 {
     std::map<std::string, QMenu*> menus;
-    for (const MenuItem& item : menu_table()) {
-        QMenu*& menu = menus[item.menu];
-        if (menu == nullptr)
-            menu = menuBar()->addMenu(item.menu);
-        QAction* action = menu->addAction(item.text);
-        action->setObjectName(QString("menu_%1").arg(item.id));
-        connect(action, &QAction::triggered, this,
-                [this, command = item.command] { carry_out(command); });
+    const auto add_items = [&](std::span<const MenuItem> items) {
+        for (const MenuItem& item : items) {
+            QMenu*& menu = menus[item.menu];
+            if (menu == nullptr)
+                menu = menuBar()->addMenu(item.menu);
+            QAction* action = menu->addAction(item.text);
+            action->setObjectName(QString("menu_%1").arg(item.id));
+            connect(action, &QAction::triggered, this,
+                    [this, command = item.command] { carry_out(command); });
+        }
+    };
+    add_items(menu_table());
+    if (m_controller.state().speed_control) {
+        menus[speed_menu_table().front().menu]->addSeparator();
+        add_items(speed_menu_table());
     }
     layout()->setSizeConstraint(QLayout::SetFixedSize); // no resizing, no maximising
 }

@@ -28,6 +28,12 @@ std::optional<Key> key_from_qt(int qt_key)
         return Key::Right;
     case Qt::Key_Down:
         return Key::Down;
+    case Qt::Key_BracketLeft:
+        return Key::LeftBracket;
+    case Qt::Key_BracketRight:
+        return Key::RightBracket;
+    case Qt::Key_Equal:
+        return Key::Equal;
     default:
         return std::nullopt;
     }

@@ -60,6 +60,8 @@ public:
     std::optional<PlayerStatus> status() override;
     bool hand_over(const std::string& path) override;
     void close() override;
+    bool can_change_speed() const override { return true; }
+    bool set_speed(int percent) override;
     std::string name() const override { return "mpv"; }
     std::string location() const override { return "mpv"; }
     std::string problem() const override { return m_location.problem; }

@@ -257,16 +257,34 @@ std::optional<PlayerStatus> MpvBackend::status()
         call_all({ipc("expand-text", title_template), ipc("get_property", "idle-active"),
                   ipc("get_property", "playlist-count"), ipc("get_property", "playlist-pos"),
                   ipc("get_property", "duration"), ipc("get_property", "time-pos"),
-                  ipc("get_property", "pause")});
+                  ipc("get_property", "pause"), ipc("get_property", "eof-reached"),
+                  ipc("get_property", "volume"), ipc("get_property", "path")});
     PlayerStatus status;
     status.playlist_length = int_of(answers[2]);
     status.playlist_index = int_of(answers[3]);
     status.track_length_s = int_of(answers[4]);
     status.position_ms = reported_position(answers[5], flag_of(answers[6]));
     status.caption = caption_from(answers[0], flag_of(answers[1]), status.playlist_index);
+    if (flag_of(answers[1]) || flag_of(answers[7]))
+        status.play_state = play_state::stopped;
+    else
+        status.play_state = flag_of(answers[6]) ? play_state::paused : play_state::playing;
+    status.volume = int_of(answers[8]);
+    if (answers[9] && answers[9]->is_string())
+        status.file = answers[9]->get<std::string>();
     if (m_missed)
         return std::nullopt;
     return status;
+}
+
+bool MpvBackend::set_speed(int percent)
+{
+    Budget budget(*this);
+    // mpv keeps the pitch by default; asked for anyway, as a found player may
+    // have been told otherwise.
+    const auto answers = call_all({ipc("set_property", "audio-pitch-correction", true),
+                                   ipc("set_property", "speed", percent / 100.0)});
+    return answers[1].has_value();
 }
 
 } // namespace cuedeck

@@ -1,0 +1,68 @@
+// The playback speed: its rules, and the controller's speed commands.
+#include "control/speed.h"
+
+#include <algorithm>
+
+#include "control/controller.h"
+
+namespace cuedeck {
+
+namespace speed {
+
+int bounded(int percent)
+{
+    return std::clamp(percent, slowest, fastest);
+}
+
+int slower(int percent)
+{
+    const int down = percent > slowest ? (percent - 1) / step * step : slowest;
+    return bounded(down);
+}
+
+int faster(int percent)
+{
+    const int up = percent < fastest ? percent / step * step + step : fastest;
+    return bounded(up);
+}
+
+int checked(int percent)
+{
+    return percent >= slowest && percent <= fastest ? percent : normal;
+}
+
+std::string text(int percent)
+{
+    return percent == normal ? std::string() : "Speed " + std::to_string(percent) + " %";
+}
+
+} // namespace speed
+
+void Controller::set_speed(int percent)
+{
+    if (!m_state.speed_control)
+        return;
+    m_state.speed = speed::bounded(percent);
+    m_player.set_speed(m_state.speed);
+    m_view.set_field_text(FieldId::Speed, speed::text(m_state.speed));
+}
+
+void Controller::slower()
+{
+    set_speed(speed::slower(m_state.speed));
+    m_view.return_focus();
+}
+
+void Controller::faster()
+{
+    set_speed(speed::faster(m_state.speed));
+    m_view.return_focus();
+}
+
+void Controller::normal_speed()
+{
+    set_speed(speed::normal);
+    m_view.return_focus();
+}
+
+} // namespace cuedeck
