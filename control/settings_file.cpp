@@ -13,8 +13,9 @@ Settings settings_of(const RunState& state)
 {
     const std::optional<int> speed =
         state.speed_control ? std::optional<int>(state.speed) : std::nullopt;
-    return {state.tape_group_path, state.sound_on,   state.sound_file, state.tip_time,
-            state.play_using,      state.back_time, speed};
+    return {
+        state.tape_group_path, state.sound_on, state.sound_file, state.tip_time, state.play_using,
+        state.back_time,       speed};
 }
 
 void apply(const Settings& settings, RunState& state)

@@ -39,7 +39,7 @@ struct Rig
     }
     QAction* menu(int id) { return window.findChild<QAction*>(QString("menu_%1").arg(id)); }
 
-    FakePlayerBackend player;
+    FakePlayerBackend player{true}; // changes speed, as mpv does
     FakeSystem system;
     MainWindow window{player, system};
 };

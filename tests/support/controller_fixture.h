@@ -17,7 +17,8 @@ namespace cuedeck::testing {
 class ControllerTest : public ::testing::Test
 {
 protected:
-    ControllerTest()
+    /// `speeds`: the player changes speed, as mpv does.
+    explicit ControllerTest(bool speeds = false) : player(speeds)
     {
         controller.connect_player();
         player.clear_log();

@@ -141,6 +141,15 @@ bool FakePlayerBackend::hand_over(const std::string& path)
     return true;
 }
 
+bool FakePlayerBackend::set_speed(int percent)
+{
+    record("Speed " + std::to_string(percent));
+    if (silent)
+        return false;
+    model.speed = percent;
+    return true;
+}
+
 void FakePlayerBackend::close()
 {
     record("close");

@@ -28,7 +28,10 @@ public:
         int volume = 50;
         std::string caption;
         std::string loaded; ///< the last file handed over
+        int speed = 100;    ///< percent
     };
+
+    explicit FakePlayerBackend(bool changes_speed = false) : speeds(changes_speed) {}
 
     Model model;
     /// Entries of each playlist file handed over; any other file is a list of one.
@@ -40,6 +43,8 @@ public:
     bool is_alive = true;
     /// Hung: every call is recorded, none is carried out or answered.
     bool silent = false;
+    /// Changes speed, as mpv does; the Windows player does not.
+    bool speeds = false;
 
     /// Every call in order.
     std::vector<std::string> log;
@@ -59,6 +64,8 @@ public:
     std::string caption() override;
     bool hand_over(const std::string& path) override;
     void close() override;
+    bool can_change_speed() const override { return speeds; }
+    bool set_speed(int percent) override;
     std::string name() const override { return "Fake Player"; }
     std::string location() const override { return "fake/player"; }
 
