@@ -1,5 +1,6 @@
 // Cuedeck: a tape group remote for a media player.
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <cstdio>
@@ -7,10 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "control/commands.h"
+#include "control/program_options.h"
 #include "player/mpv/mpv_backend.h"
 #include "player/mpv/socket_location.h"
 #include "system/posix_system.h"
 #include "ui/main_window.h"
+#include "ui/media_interface.h"
 #include "ui/single_instance.h"
 #include "ui/termination_signals.h"
 
@@ -37,18 +41,54 @@ QString handed_file(const std::vector<std::string>& arguments)
     return file.empty() ? QString() : QFileInfo(QFile::decodeName(file.c_str())).absoluteFilePath();
 }
 
+/// cuedeck --command NAME: the running copy carries it out, or says why not.
+int send_command(int argc, char** argv, const std::string& name)
+{
+    QCoreApplication application(argc, argv);
+    QString reason;
+    const QString folder = QString::fromStdString(cuedeck::private_runtime_folder().path);
+    switch (cuedeck::SingleInstance::send_command(folder, QString::fromStdString(name), reason)) {
+    case cuedeck::SingleInstance::Delivery::CarriedOut:
+        return 0;
+    case cuedeck::SingleInstance::Delivery::NoneRunning:
+        std::fprintf(stderr, "cuedeck: no Cuedeck is running to carry out %s\n", name.c_str());
+        return 1;
+    case cuedeck::SingleInstance::Delivery::Refused:
+        break;
+    }
+    std::fprintf(stderr, "cuedeck: %s was not carried out: %s\n", name.c_str(),
+                 reason.toLocal8Bit().constData());
+    return 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    // The command line as the process got it, before Qt takes its own options out.
+    const std::vector<std::string> arguments(argv, argv + argc);
+    const cuedeck::ProgramRequest request = cuedeck::program_request(arguments);
+    switch (request.kind) {
+    case cuedeck::ProgramRequest::Kind::Help:
+        std::fputs(cuedeck::usage_text().c_str(), stdout);
+        return 0;
+    case cuedeck::ProgramRequest::Kind::Version:
+        std::printf("cuedeck %s\n", CUEDECK_VERSION);
+        return 0;
+    case cuedeck::ProgramRequest::Kind::Unusable:
+        std::fprintf(stderr, "cuedeck: %s\n", request.value.c_str());
+        return 2;
+    case cuedeck::ProgramRequest::Kind::SendCommand:
+        return send_command(argc, argv, request.value);
+    case cuedeck::ProgramRequest::Kind::Run:
+        break;
+    }
+
     if (!has_display()) {
         std::fprintf(stderr, "cuedeck: no display to open the window on (DISPLAY and "
                              "WAYLAND_DISPLAY are not set)\n");
         return 1;
     }
-    // The command line as the process got it, before Qt takes its own options out.
-    const std::vector<std::string> arguments(argv, argv + argc);
-
     QApplication application(argc, argv);
 
     // One copy per user: a second start hands its file to the running one.
@@ -66,6 +106,15 @@ int main(int argc, char** argv)
                      [&window] { window.end_run(cuedeck::Attendance::Unattended); });
     QObject::connect(&instance, &cuedeck::SingleInstance::fileArrived, &window,
                      &cuedeck::MainWindow::open_handed_file);
+    instance.set_command_handler([&window](const QString& name) {
+        const auto command = cuedeck::command_named(name.toStdString());
+        if (!command)
+            return QString("no command is called \"%1\"").arg(name);
+        return QString::fromStdString(window.carry_out_remote(*command));
+    });
+    // Media keys, the sound menu and other programs' remotes, by D-Bus.
+    cuedeck::MediaInterface media(window);
+    media.connect_to_session_bus();
     window.start();
     if (window.ended())
         return 0; // ended by a signal during a question of the start-up

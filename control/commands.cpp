@@ -143,6 +143,21 @@ std::optional<Command> command_for_key(Key key)
     return std::nullopt;
 }
 
+bool moves_position(Command command)
+{
+    switch (command) {
+    case Command::PlayPause: // the step back on pause
+    case Command::Rewind:
+    case Command::Back5Seconds:
+    case Command::Forward5Seconds:
+    case Command::Undo:
+    case Command::Redo:
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool run_command(Controller& controller, Command command)
 {
     switch (command) {

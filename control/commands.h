@@ -90,6 +90,9 @@ inline std::optional<Command> command_for_key(std::optional<Key> key)
     return key ? command_for_key(*key) : std::nullopt;
 }
 
+/// Whether the command may move the player within the tip (a jump, not play).
+bool moves_position(Command command);
+
 /// Carry out a command that belongs to the controller. False for the
 /// window's own commands, which the window carries out itself.
 bool run_command(Controller& controller, Command command);

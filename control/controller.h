@@ -54,6 +54,19 @@ public:
     void open_playlist();
     void open_music_file();
 
+    // For the desktop's media interface.
+    /// Play or resume as play/pause does; nothing while playing.
+    void play();
+    /// Pause as play/pause does, with the step back; nothing unless playing.
+    void pause();
+    /// Jump to `position_ms` into the current tip, kept within it.
+    void jump_within_tip(int position_ms);
+    /// The position in the tip now, asked of the player; the last one known
+    /// when it does not answer.
+    int position_now();
+    /// What the player said at the last refresh.
+    const PlayerStatus& shown() const { return m_shown; }
+
     // Shared moves.
     /// Move the player to a place: 0-based tip, seconds into it.
     void go_to(int tip, int seconds);

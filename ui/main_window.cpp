@@ -102,7 +102,10 @@ MainWindow::MainWindow(PlayerBackend& player, System& system, QWidget* parent)
         [this](int method, const std::string& path) { m_controller.play_alarm(method, path); },
         this);
     m_tick.setInterval(1000);
-    connect(&m_tick, &QTimer::timeout, this, [this] { m_controller.tick(); });
+    connect(&m_tick, &QTimer::timeout, this, [this] {
+        m_controller.tick();
+        emit changed(false);
+    });
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &MainWindow::commit_session);
     create_controls();
     create_menus();
@@ -184,6 +187,32 @@ void MainWindow::create_menus()
         add_items(speed_menu_table());
     }
     layout()->setSizeConstraint(QLayout::SetFixedSize); // no resizing, no maximising
+}
+
+void MainWindow::carry_out(Command command)
+{
+    cuedeck::carry_out(m_controller, *this, command);
+    if (!m_ended)
+        emit changed(moves_position(command));
+}
+
+std::string MainWindow::carry_out_remote(const std::function<void()>& action, bool moves)
+{
+    // As with the keys: a command from outside waits for no question.
+    if (m_ended || m_closing)
+        return "Cuedeck is closing";
+    if (QApplication::activeModalWidget() != nullptr)
+        return "Cuedeck is waiting for an answer in one of its dialogs";
+    action();
+    if (!m_ended)
+        emit changed(moves);
+    return {};
+}
+
+std::string MainWindow::carry_out_remote(Command command)
+{
+    return carry_out_remote([this, command] { cuedeck::carry_out(m_controller, *this, command); },
+                            moves_position(command));
 }
 
 void MainWindow::start()

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include <functional>
 #include <map>
 
 #include "control/commands.h"
@@ -47,7 +48,20 @@ public:
     /// A file another start of the program handed over: opened as if it
     /// were dropped, once no dialog is open; the window comes forward.
     void open_handed_file(const QString& file);
+    /// Carry out a command sent from outside the window (another program,
+    /// the desktop's media keys), as its key would; `moves` says whether it may
+    /// jump within the tip. Empty when done, else why it was not: no command
+    /// runs while one of the window's dialogs waits for an answer, or while
+    /// the run ends.
+    std::string carry_out_remote(const std::function<void()>& action, bool moves);
+    std::string carry_out_remote(Command command);
 
+signals:
+    /// The run may have changed: after each tick (`moved` false) and each
+    /// command (`moved`: it may have jumped within the tip).
+    void changed(bool moved);
+
+public:
     // ControllerView
     void set_field_text(FieldId field, const std::string& text) override;
     void show_alarm_picture(bool shown) override;
@@ -70,7 +84,7 @@ protected:
 private:
     void create_controls();
     void create_menus();
-    void carry_out(Command command) { cuedeck::carry_out(m_controller, *this, command); }
+    void carry_out(Command command);
     void commit_session(QSessionManager& manager);
     void open_settings() override;
     void open_help() override;

@@ -3,6 +3,9 @@
 #include <QLocalSocket>
 #include <QThread>
 
+#include <cstring>
+#include <optional>
+
 namespace cuedeck {
 
 namespace {
@@ -13,23 +16,66 @@ constexpr int answer_wait_ms = 15000;
 constexpr int tries = 50;
 constexpr int try_interval_ms = 100;
 
-bool hand_over(const QString& server, const QString& file)
+constexpr const char* command_prefix = "command ";
+constexpr const char* refusal_prefix = "refused ";
+
+QString server_in(const QString& folder)
+{
+    return folder + "/cuedeck.socket";
+}
+
+/// Send one line to the running copy and return its answer without the line
+/// break; nothing when it could not be reached or did not answer.
+std::optional<QByteArray> exchange(const QString& server, const QByteArray& line)
 {
     QLocalSocket socket;
     socket.connectToServer(server);
     if (!socket.waitForConnected(1000))
-        return false;
-    socket.write(file.toUtf8() + '\n');
+        return std::nullopt;
+    socket.write(line + '\n');
     if (!socket.waitForBytesWritten(answer_wait_ms))
-        return false;
+        return std::nullopt;
     while (!socket.canReadLine()) {
         if (!socket.waitForReadyRead(answer_wait_ms))
-            return false;
+            return std::nullopt;
     }
-    return socket.readLine() == "ok\n";
+    return socket.readLine().chopped(1);
+}
+
+bool hand_over(const QString& server, const QString& file)
+{
+    return exchange(server, file.toUtf8()) == "ok";
 }
 
 } // namespace
+
+SingleInstance::Delivery SingleInstance::send_command(const QString& folder, const QString& name,
+                                                      QString& reason)
+{
+    reason.clear();
+    if (folder.isEmpty())
+        return Delivery::NoneRunning;
+    QLockFile lock(folder + "/cuedeck.lock");
+    lock.setStaleLockTime(0);
+    for (int attempt = 0; attempt < tries; ++attempt) {
+        if (const auto answer = exchange(server_in(folder), command_prefix + name.toUtf8())) {
+            if (*answer == "ok")
+                return Delivery::CarriedOut;
+            reason = QString::fromUtf8(answer->startsWith(refusal_prefix)
+                                           ? answer->mid(int(std::strlen(refusal_prefix)))
+                                           : *answer);
+            return Delivery::Refused;
+        }
+        // Nobody holds the lock: no copy runs. Otherwise one is starting.
+        if (lock.tryLock(0)) {
+            lock.unlock();
+            return Delivery::NoneRunning;
+        }
+        QThread::msleep(try_interval_ms);
+    }
+    reason = "it did not answer";
+    return Delivery::Refused;
+}
 
 SingleInstance::SingleInstance(const QString& folder, QObject* parent)
     : QObject(parent), m_folder(folder)
@@ -43,7 +89,7 @@ SingleInstance::Role SingleInstance::claim(const QString& file)
 {
     if (m_folder.isEmpty())
         return Role::Alone;
-    const QString server = m_folder + "/cuedeck.socket";
+    const QString server = server_in(m_folder);
     m_lock = std::make_unique<QLockFile>(m_folder + "/cuedeck.lock");
     // Only a holder that has died frees the lock, however long it has run.
     m_lock->setStaleLockTime(0);
@@ -70,12 +116,26 @@ void SingleInstance::take_connection()
                     socket->abort(); // not one of ours
                 return;
             }
-            QString file = QString::fromUtf8(socket->readLine()).chopped(1);
+            const QString line = QString::fromUtf8(socket->readLine()).chopped(1);
+            if (line.startsWith(command_prefix)) {
+                socket->write(answer(line.mid(int(std::strlen(command_prefix)))) + '\n');
+                socket->disconnectFromServer();
+                return;
+            }
             socket->write("ok\n");
             socket->disconnectFromServer();
-            emit fileArrived(file);
+            emit fileArrived(line);
         });
     }
+}
+
+QByteArray SingleInstance::answer(const QString& name)
+{
+    const QString refusal = m_command_handler ? m_command_handler(name) : "Cuedeck is starting";
+    if (refusal.isEmpty())
+        return "ok";
+    // One line, whatever the reason holds.
+    return refusal_prefix + refusal.simplified().toUtf8();
 }
 
 } // namespace cuedeck

@@ -1,0 +1,38 @@
+// What the desktop's media interface asks beyond the key table: play and
+// pause on their own, a jump to a place in the tip, the position now.
+#include <algorithm>
+
+#include "base/saturating.h"
+#include "control/controller.h"
+
+namespace cuedeck {
+
+void Controller::play()
+{
+    reach_player();
+    if (const auto state = m_player.play_state(); state && *state != play_state::playing)
+        play_pause();
+}
+
+void Controller::pause()
+{
+    reach_player();
+    if (const auto state = m_player.play_state(); state && *state == play_state::playing)
+        play_pause();
+}
+
+void Controller::jump_within_tip(int position_ms)
+{
+    reach_player();
+    const int end = saturating_mul(std::max(m_shown.track_length_s, 0), 1000);
+    m_player.jump_to(std::clamp(position_ms, 0, end));
+    refresh();
+}
+
+int Controller::position_now()
+{
+    const auto position = m_player.position_ms();
+    return std::max(position.value_or(m_shown.position_ms), 0);
+}
+
+} // namespace cuedeck

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace cuedeck {
+
+/// What the program was asked on its command line.
+struct ProgramRequest
+{
+    enum class Kind {
+        Run,         ///< start (or hand the file to the running copy)
+        SendCommand, ///< --command NAME: have the running copy carry it out
+        Help,        ///< --help, -h
+        Version,     ///< --version
+        Unusable,    ///< an option it does not know, or one missing its value
+    };
+    Kind kind = Kind::Run;
+    /// The command's name; for Unusable, what is wrong, in a line.
+    std::string value;
+};
+
+/// Read the program's own options from its arguments (the program name
+/// first). Only a first argument that starts with "--" (or is "-h") is taken
+/// as an option; anything else is a run, and its words name the file to open.
+ProgramRequest program_request(const std::vector<std::string>& arguments);
+
+/// The lines --help prints.
+std::string usage_text();
+
+} // namespace cuedeck

@@ -1,0 +1,120 @@
+// Cuedeck driven from outside its window, by programs we did not write:
+// playerctl and dbus-send over the desktop's media interface, and its own
+// --command. Runs on a private session bus (dbus-run-session).
+#include <gtest/gtest.h>
+
+#include <QUrl>
+#include <cstdio>
+
+#include <algorithm>
+
+#include "program.h"
+
+namespace cuedeck::testing {
+namespace {
+
+struct Outcome
+{
+    int status = -1;
+    std::string output; ///< standard output and error
+};
+
+Outcome run(const std::string& command)
+{
+    Outcome outcome;
+    FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
+    if (pipe == nullptr)
+        return outcome;
+    char buffer[512];
+    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr)
+        outcome.output += buffer;
+    const int status = ::pclose(pipe);
+    outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return outcome;
+}
+
+std::string quoted(const std::string& text)
+{
+    return "'" + text + "'";
+}
+
+/// Poll until `check` holds; false if it does not within ten seconds.
+template <typename Check> bool eventually(Check check)
+{
+    for (int i = 0; i < 1000; ++i) {
+        if (check())
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return false;
+}
+
+TEST(DesktopRemote, PlayerctlDbusSendAndTheCommandLineDriveTheRunningCopy)
+{
+    ASSERT_NE(std::getenv("DBUS_SESSION_BUS_ADDRESS"), nullptr) << "run under dbus-run-session";
+    TempDir dir;
+    TestRecordings recordings(dir);
+    ASSERT_TRUE(recordings.ok);
+    const std::string group = dir.write("group.grp", recordings.playlist + "\n2\n0:01\n");
+    std::filesystem::create_directories(dir.path() + "config/cuedeck");
+    dir.write("config/cuedeck/cuedeck.dat", "BackTime\n2\n");
+    Program program(dir, {group}, true);
+    ASSERT_TRUE(player_listens(dir));
+    MpvProbe mpv(Program::socket(dir));
+    ASSERT_TRUE(mpv.wait_for_number("playlist-pos", 1));
+    const std::string playerctl = "playerctl -p cuedeck ";
+    ASSERT_TRUE(eventually([&] { return run(playerctl + "status").output == "Paused\n"; }));
+
+    // Play, then pause: the pause steps back by the back time.
+    EXPECT_EQ(run(playerctl + "play-pause").status, 0);
+    EXPECT_TRUE(eventually([&] { return mpv.number("time-pos") >= 3.0; }));
+    const double playing_at = mpv.number("time-pos");
+    EXPECT_EQ(run(playerctl + "play-pause").status, 0);
+    EXPECT_TRUE(mpv.flag("pause"));
+    const double paused_at = mpv.number("time-pos");
+    // mpv reports a paused place up to its output latency short.
+    EXPECT_GT(paused_at, playing_at - 2.5);
+    EXPECT_LT(paused_at, playing_at - 1.3);
+    EXPECT_EQ(run(playerctl + "status").output, "Paused\n");
+
+    EXPECT_EQ(run(playerctl + "next").status, 0);
+    EXPECT_EQ(mpv.number("playlist-pos"), 2);
+    EXPECT_EQ(run(playerctl + "metadata xesam:url").output,
+              "file://" +
+                  QUrl::fromLocalFile(QString::fromStdString(recordings.tracks[2]))
+                      .path(QUrl::FullyEncoded)
+                      .toStdString() +
+                  "\n");
+    EXPECT_EQ(run(playerctl + "position 1.5").status, 0);
+    EXPECT_NEAR(mpv.number("time-pos"), 1.5, 0.25);
+
+    const std::string rate =
+        "dbus-send --session --print-reply --dest=org.mpris.MediaPlayer2.cuedeck "
+        "/org/mpris/MediaPlayer2 org.freedesktop.DBus.Properties.";
+    run(rate + "Set string:org.mpris.MediaPlayer2.Player string:Rate variant:double:0.8");
+    EXPECT_EQ(mpv.number("speed"), 0.8);
+    EXPECT_TRUE(mpv.flag("audio-pitch-correction"));
+    EXPECT_NE(run(rate + "Get string:org.mpris.MediaPlayer2.Player string:Rate")
+                  .output.find("double 0.8"),
+              std::string::npos);
+
+    // The same channel from the command line.
+    const std::string cuedeck = "XDG_RUNTIME_DIR=" + quoted(Program::runtime(dir)) + " " +
+                                quoted(CUEDECK_PROGRAM) + " --command ";
+    EXPECT_EQ(run(cuedeck + "last-tip").status, 0);
+    EXPECT_EQ(mpv.number("playlist-pos"), 1);
+    EXPECT_EQ(run(cuedeck + "faster").status, 0);
+    EXPECT_EQ(mpv.number("speed"), 0.9);
+    const Outcome unknown = run(cuedeck + "fly");
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_EQ(std::count(unknown.output.begin(), unknown.output.end(), '\n'), 1);
+
+    program.signal(SIGTERM);
+    EXPECT_EQ(program.wait_for_exit(), 0);
+    const Outcome none = run(cuedeck + "zero");
+    EXPECT_EQ(none.status, 1);
+    EXPECT_EQ(none.output, "cuedeck: no Cuedeck is running to carry out zero\n");
+}
+
+} // namespace
+} // namespace cuedeck::testing

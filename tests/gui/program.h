@@ -1,0 +1,92 @@
+#pragma once
+
+// The program itself in a process of its own, as a user's desktop runs it.
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+
+#include "support/headless_mpv.h"
+
+namespace cuedeck::testing {
+
+/// The program started on the offscreen platform with a home, config and
+/// runtime folder of its own; killed if a test leaves it running.
+class Program
+{
+public:
+    /// `session_bus`: on the test's D-Bus session bus (none otherwise).
+    Program(const TempDir& dir, const std::vector<std::string>& arguments, bool session_bus = false)
+    {
+        std::vector<std::string> environment = {
+            "QT_QPA_PLATFORM=offscreen", "HOME=" + dir.path() + "home",
+            "XDG_CONFIG_HOME=" + dir.path() + "config", "XDG_RUNTIME_DIR=" + runtime(dir),
+            "PATH=" + std::string(std::getenv("PATH"))};
+        const char* bus = std::getenv("DBUS_SESSION_BUS_ADDRESS");
+        if (session_bus && bus != nullptr)
+            environment.push_back("DBUS_SESSION_BUS_ADDRESS=" + std::string(bus));
+        std::vector<std::string> argv_text = {CUEDECK_PROGRAM};
+        argv_text.insert(argv_text.end(), arguments.begin(), arguments.end());
+        std::vector<char*> argv;
+        for (auto& argument : argv_text)
+            argv.push_back(argument.data());
+        argv.push_back(nullptr);
+        std::vector<char*> envp;
+        for (auto& variable : environment)
+            envp.push_back(variable.data());
+        envp.push_back(nullptr);
+        if (::posix_spawn(&m_pid, CUEDECK_PROGRAM, nullptr, nullptr, argv.data(), envp.data()) != 0)
+            m_pid = 0;
+    }
+    ~Program()
+    {
+        if (m_pid > 0) {
+            ::kill(m_pid, SIGKILL);
+            ::waitpid(m_pid, nullptr, 0);
+        }
+    }
+
+    static std::string runtime(const TempDir& dir)
+    {
+        const std::string folder = dir.path() + "run";
+        std::filesystem::create_directory(folder);
+        std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
+        return folder;
+    }
+    static std::string socket(const TempDir& dir) { return runtime(dir) + "/cuedeck/mpv.sock"; }
+
+    bool running() const { return m_pid > 0; }
+    void signal(int number) const
+    {
+        if (m_pid > 0)
+            ::kill(m_pid, number);
+    }
+    /// The exit status once it ended by itself within `tries` × 10 ms.
+    std::optional<int> wait_for_exit(int tries = 1000)
+    {
+        for (int i = 0; i < tries; ++i) {
+            int status = 0;
+            if (::waitpid(m_pid, &status, WNOHANG) == m_pid) {
+                m_pid = 0;
+                return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        return std::nullopt;
+    }
+
+private:
+    pid_t m_pid = 0;
+};
+
+inline bool player_listens(const TempDir& dir)
+{
+    UnixSocket socket;
+    for (int i = 0; i < 1000 && !socket.connect(Program::socket(dir)); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    return socket.is_open();
+}
+
+} // namespace cuedeck::testing

@@ -1,0 +1,350 @@
+#include "ui/media_interface.h"
+
+#include <QDBusAbstractAdaptor>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QFile>
+#include <QUrl>
+
+#include <cmath>
+#include <cstdio>
+
+#include "control/commands.h"
+#include "control/speed.h"
+#include "ui/main_window.h"
+
+namespace cuedeck {
+
+namespace {
+
+constexpr const char* player_interface = "org.mpris.MediaPlayer2.Player";
+/// How often listeners hear of changes at most: the tick's rate.
+constexpr int send_interval_ms = 1000;
+
+/// org.mpris.MediaPlayer2: the program itself.
+class RootAdaptor : public QDBusAbstractAdaptor
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.mpris.MediaPlayer2")
+    Q_PROPERTY(bool CanQuit READ CanQuit)
+    Q_PROPERTY(bool CanRaise READ CanRaise)
+    Q_PROPERTY(bool HasTrackList READ HasTrackList)
+    Q_PROPERTY(QString Identity READ Identity)
+    Q_PROPERTY(QString DesktopEntry READ DesktopEntry)
+    Q_PROPERTY(QStringList SupportedUriSchemes READ SupportedUriSchemes)
+    Q_PROPERTY(QStringList SupportedMimeTypes READ SupportedMimeTypes)
+
+public:
+    explicit RootAdaptor(MediaInterface& media) : QDBusAbstractAdaptor(&media), m_media(media) {}
+
+    bool CanQuit() const { return true; }
+    bool CanRaise() const { return true; }
+    bool HasTrackList() const { return false; }
+    QString Identity() const { return "Cuedeck"; }
+    QString DesktopEntry() const { return "cuedeck"; }
+    // Files come by the window, its menus and drops, not by the bus.
+    QStringList SupportedUriSchemes() const { return {}; }
+    QStringList SupportedMimeTypes() const { return {}; }
+
+public slots:
+    void Raise() { m_media.raise(); }
+    void Quit() { m_media.quit(); }
+
+private:
+    MediaInterface& m_media;
+};
+
+/// org.mpris.MediaPlayer2.Player: the transport.
+class PlayerAdaptor : public QDBusAbstractAdaptor
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.mpris.MediaPlayer2.Player")
+    Q_PROPERTY(QString PlaybackStatus READ PlaybackStatus)
+    Q_PROPERTY(double Rate READ Rate WRITE setRate)
+    Q_PROPERTY(QVariantMap Metadata READ Metadata)
+    Q_PROPERTY(double Volume READ Volume)
+    Q_PROPERTY(qlonglong Position READ Position)
+    Q_PROPERTY(double MinimumRate READ MinimumRate)
+    Q_PROPERTY(double MaximumRate READ MaximumRate)
+    Q_PROPERTY(bool CanGoNext READ CanGoNext)
+    Q_PROPERTY(bool CanGoPrevious READ CanGoPrevious)
+    Q_PROPERTY(bool CanPlay READ CanPlay)
+    Q_PROPERTY(bool CanPause READ CanPause)
+    Q_PROPERTY(bool CanSeek READ CanSeek)
+    Q_PROPERTY(bool CanControl READ CanControl)
+
+public:
+    explicit PlayerAdaptor(MediaInterface& media) : QDBusAbstractAdaptor(&media), m_media(media)
+    {
+        connect(&media, &MediaInterface::seeked, this, &PlayerAdaptor::Seeked);
+    }
+
+    QString PlaybackStatus() const { return m_media.playback_status(); }
+    double Rate() const { return m_media.rate(); }
+    void setRate(double rate) { m_media.set_rate(rate); }
+    QVariantMap Metadata() const { return m_media.metadata(); }
+    double Volume() const { return m_media.volume(); }
+    qlonglong Position() const { return m_media.position(); }
+    double MinimumRate() const { return m_media.minimum_rate(); }
+    double MaximumRate() const { return m_media.maximum_rate(); }
+    bool CanGoNext() const { return m_media.can_go_next(); }
+    bool CanGoPrevious() const { return m_media.can_go_previous(); }
+    bool CanPlay() const { return m_media.can_play(); }
+    bool CanPause() const { return m_media.can_play(); }
+    bool CanSeek() const { return m_media.can_seek(); }
+    bool CanControl() const { return true; }
+
+public slots:
+    void Next() { m_media.next(); }
+    void Previous() { m_media.previous(); }
+    void Pause() { m_media.pause(); }
+    void PlayPause() { m_media.play_pause(); }
+    void Stop() { m_media.pause(); } // there is no stopped state of our own
+    void Play() { m_media.play(); }
+    void Seek(qlonglong offset) { m_media.seek(offset); }
+    void SetPosition(const QDBusObjectPath& track, qlonglong position)
+    {
+        m_media.set_position(track, position);
+    }
+    void OpenUri(const QString&) {} // no schemes are offered
+
+signals:
+    void Seeked(qlonglong position);
+
+private:
+    MediaInterface& m_media;
+};
+
+} // namespace
+
+MediaInterface::MediaInterface(MainWindow& window) : m_window(window)
+{
+    new RootAdaptor(*this);
+    new PlayerAdaptor(*this);
+    m_next_send.setSingleShot(true);
+    connect(&m_next_send, &QTimer::timeout, this, &MediaInterface::send_changes);
+    connect(&m_window, &MainWindow::changed, this, &MediaInterface::window_changed);
+}
+
+MediaInterface::~MediaInterface() = default;
+
+bool MediaInterface::connect_to_session_bus()
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        std::fprintf(stderr, "cuedeck: no D-Bus session bus, so media keys and other "
+                             "programs' remotes do not reach Cuedeck\n");
+        return false;
+    }
+    if (!bus.registerObject(object_path, this, QDBusConnection::ExportAdaptors) ||
+        !bus.registerService(service)) {
+        std::fprintf(stderr,
+                     "cuedeck: %s is taken on the session bus, so media keys do not "
+                     "reach Cuedeck\n",
+                     service);
+        bus.unregisterObject(object_path);
+        return false;
+    }
+    m_on_bus = true;
+    m_sent = followed_properties();
+    return true;
+}
+
+QString MediaInterface::playback_status() const
+{
+    const auto state = m_window.controller().shown().play_state;
+    if (state == play_state::playing)
+        return "Playing";
+    if (state && *state != play_state::stopped)
+        return "Paused";
+    return "Stopped";
+}
+
+QDBusObjectPath MediaInterface::track_id() const
+{
+    const PlayerStatus& shown = m_window.controller().shown();
+    if (shown.playlist_length <= 0)
+        return QDBusObjectPath("/org/mpris/MediaPlayer2/TrackList/NoTrack");
+    return QDBusObjectPath(QString("/org/cuedeck/tip/%1").arg(shown.playlist_index));
+}
+
+QVariantMap MediaInterface::metadata() const
+{
+    const PlayerStatus& shown = m_window.controller().shown();
+    QVariantMap data{{"mpris:trackid", QVariant::fromValue(track_id())}};
+    if (shown.playlist_length <= 0)
+        return data;
+    data["xesam:title"] = QString::fromStdString(shown.caption);
+    if (shown.track_length_s > 0)
+        data["mpris:length"] = qlonglong(shown.track_length_s) * 1000000;
+    if (shown.file.starts_with('/'))
+        data["xesam:url"] = QUrl::fromLocalFile(QFile::decodeName(shown.file.c_str())).toString();
+    return data;
+}
+
+double MediaInterface::volume() const
+{
+    return m_window.controller().shown().volume.value_or(100) / 100.0;
+}
+
+qlonglong MediaInterface::position() const
+{
+    return qlonglong(m_window.controller().position_now()) * 1000;
+}
+
+double MediaInterface::rate() const
+{
+    return m_window.controller().state().speed / 100.0;
+}
+
+void MediaInterface::set_rate(double rate)
+{
+    if (!std::isfinite(rate))
+        return;
+    if (rate <= 0) { // the interface's word for pause
+        pause();
+        return;
+    }
+    const int percent = int(std::lround(std::clamp(rate, 0.0, 10.0) * 100));
+    m_window.carry_out_remote([this, percent] { m_window.controller().set_speed(percent); }, false);
+}
+
+double MediaInterface::minimum_rate() const
+{
+    return m_window.controller().state().speed_control ? speed::slowest / 100.0 : 1.0;
+}
+
+double MediaInterface::maximum_rate() const
+{
+    return m_window.controller().state().speed_control ? speed::fastest / 100.0 : 1.0;
+}
+
+bool MediaInterface::can_go_next() const
+{
+    const PlayerStatus& shown = m_window.controller().shown();
+    return shown.playlist_index + 1 < shown.playlist_length;
+}
+
+bool MediaInterface::can_go_previous() const
+{
+    return m_window.controller().shown().playlist_index > 0;
+}
+
+bool MediaInterface::can_play() const
+{
+    return m_window.controller().shown().playlist_length > 0;
+}
+
+bool MediaInterface::can_seek() const
+{
+    return can_play() && m_window.controller().shown().track_length_s > 0;
+}
+
+void MediaInterface::next()
+{
+    m_window.carry_out_remote(Command::NextTip);
+}
+
+void MediaInterface::previous()
+{
+    m_window.carry_out_remote(Command::LastTip);
+}
+
+void MediaInterface::pause()
+{
+    m_window.carry_out_remote([this] { m_window.controller().pause(); }, true);
+}
+
+void MediaInterface::play_pause()
+{
+    m_window.carry_out_remote(Command::PlayPause);
+}
+
+void MediaInterface::play()
+{
+    m_window.carry_out_remote([this] { m_window.controller().play(); }, false);
+}
+
+void MediaInterface::seek(qlonglong offset_us)
+{
+    const qlonglong target_ms = qlonglong(m_window.controller().position_now()) +
+                                std::clamp<qlonglong>(offset_us, -1e15, 1e15) / 1000;
+    const int target = int(std::clamp<qlonglong>(target_ms, 0, INT_MAX));
+    m_window.carry_out_remote([this, target] { m_window.controller().jump_within_tip(target); },
+                              true);
+}
+
+void MediaInterface::set_position(const QDBusObjectPath& track, qlonglong position_us)
+{
+    // Meant for another tip than the current one (it changed meanwhile), or
+    // outside this one: ignored, as the interface asks.
+    const qlonglong length_us = qlonglong(m_window.controller().shown().track_length_s) * 1000000;
+    if (track != track_id() || position_us < 0 || position_us > length_us)
+        return;
+    const int target = int(position_us / 1000);
+    m_window.carry_out_remote([this, target] { m_window.controller().jump_within_tip(target); },
+                              true);
+}
+
+void MediaInterface::raise()
+{
+    m_window.open_handed_file({});
+}
+
+void MediaInterface::quit()
+{
+    // After the answer to the call: the shut-down may ask whether to save.
+    QTimer::singleShot(0, &m_window, [this] { m_window.carry_out_remote(Command::Exit); });
+}
+
+QVariantMap MediaInterface::followed_properties() const
+{
+    return {{"PlaybackStatus", playback_status()},
+            {"Metadata", metadata()},
+            {"Volume", volume()},
+            {"Rate", rate()},
+            {"MinimumRate", minimum_rate()},
+            {"MaximumRate", maximum_rate()},
+            {"CanGoNext", can_go_next()},
+            {"CanGoPrevious", can_go_previous()},
+            {"CanPlay", can_play()},
+            {"CanPause", can_play()},
+            {"CanSeek", can_seek()}};
+}
+
+void MediaInterface::window_changed(bool moved)
+{
+    if (!m_on_bus)
+        return;
+    if (moved)
+        emit seeked(position());
+    if (m_next_send.isActive())
+        return;
+    const qint64 since = m_since_sent.isValid() ? m_since_sent.elapsed() : send_interval_ms;
+    if (since >= send_interval_ms)
+        send_changes();
+    else
+        m_next_send.start(int(send_interval_ms - since));
+}
+
+void MediaInterface::send_changes()
+{
+    const QVariantMap now = followed_properties();
+    QVariantMap changed;
+    for (auto value = now.begin(); value != now.end(); ++value) {
+        if (m_sent.value(value.key()) != value.value())
+            changed.insert(value.key(), value.value());
+    }
+    if (changed.isEmpty())
+        return;
+    m_sent = now;
+    m_since_sent.restart();
+    QDBusMessage message = QDBusMessage::createSignal(
+        object_path, "org.freedesktop.DBus.Properties", "PropertiesChanged");
+    message << QString(player_interface) << changed << QStringList();
+    QDBusConnection::sessionBus().send(message);
+}
+
+} // namespace cuedeck
+
+#include "media_interface.moc"
