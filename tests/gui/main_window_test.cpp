@@ -13,6 +13,39 @@
 
 namespace cuedeck::testing {
 
+/// Every key the window knows, as Qt names it.
+const std::pair<Qt::Key, Command> qt_key_table[] = {
+    {Qt::Key_Backspace, Command::Undo},
+    {Qt::Key_U, Command::Undo},
+    {Qt::Key_Space, Command::PlayPause},
+    {Qt::Key_End, Command::Zero},
+    {Qt::Key_Z, Command::Zero},
+    {Qt::Key_F9, Command::Zero},
+    {Qt::Key_Home, Command::Rewind},
+    {Qt::Key_R, Command::Rewind},
+    {Qt::Key_F10, Command::Rewind},
+    {Qt::Key_F11, Command::Rewind},
+    {Qt::Key_Left, Command::Back5Seconds},
+    {Qt::Key_B, Command::Back5Seconds},
+    {Qt::Key_F5, Command::Back5Seconds},
+    {Qt::Key_Up, Command::VolumeUp},
+    {Qt::Key_Right, Command::Forward5Seconds},
+    {Qt::Key_F, Command::Forward5Seconds},
+    {Qt::Key_F8, Command::Forward5Seconds},
+    {Qt::Key_Down, Command::VolumeDown},
+    {Qt::Key_D, Command::Redo},
+    {Qt::Key_N, Command::NextTip},
+    {Qt::Key_F7, Command::NextTip},
+    {Qt::Key_P, Command::LastTip},
+    {Qt::Key_F6, Command::LastTip},
+    {Qt::Key_T, Command::TipTimer},
+    {Qt::Key_F12, Command::TipTimer},
+    // The speed's keys.
+    {Qt::Key_BracketLeft, Command::Slower},
+    {Qt::Key_BracketRight, Command::Faster},
+    {Qt::Key_Equal, Command::NormalSpeed},
+};
+
 class MainWindowTest : public QObject
 {
     Q_OBJECT
@@ -22,35 +55,8 @@ private slots:
     {
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("command");
-        const std::pair<Qt::Key, Command> keys[] = {
-            {Qt::Key_Backspace, Command::Undo},
-            {Qt::Key_U, Command::Undo},
-            {Qt::Key_Space, Command::PlayPause},
-            {Qt::Key_End, Command::Zero},
-            {Qt::Key_Z, Command::Zero},
-            {Qt::Key_F9, Command::Zero},
-            {Qt::Key_Home, Command::Rewind},
-            {Qt::Key_R, Command::Rewind},
-            {Qt::Key_F10, Command::Rewind},
-            {Qt::Key_F11, Command::Rewind},
-            {Qt::Key_Left, Command::Back5Seconds},
-            {Qt::Key_B, Command::Back5Seconds},
-            {Qt::Key_F5, Command::Back5Seconds},
-            {Qt::Key_Up, Command::VolumeUp},
-            {Qt::Key_Right, Command::Forward5Seconds},
-            {Qt::Key_F, Command::Forward5Seconds},
-            {Qt::Key_F8, Command::Forward5Seconds},
-            {Qt::Key_Down, Command::VolumeDown},
-            {Qt::Key_D, Command::Redo},
-            {Qt::Key_N, Command::NextTip},
-            {Qt::Key_F7, Command::NextTip},
-            {Qt::Key_P, Command::LastTip},
-            {Qt::Key_F6, Command::LastTip},
-            {Qt::Key_T, Command::TipTimer},
-            {Qt::Key_F12, Command::TipTimer},
-        };
-        QCOMPARE(std::size(keys), key_table().size());
-        for (const auto& [key, command] : keys)
+        QCOMPARE(std::size(qt_key_table), key_table().size() + speed_key_table().size());
+        for (const auto& [key, command] : qt_key_table)
             QTest::newRow(QKeySequence(key).toString().toUtf8()) << int(key) << int(command);
     }
 
@@ -62,6 +68,63 @@ private slots:
         QTest::keyClick(&rig.window, Qt::Key(key));
         QCOMPARE(rig.player.traffic(), traffic_of(Command(command)));
         QVERIFY(!rig.player.traffic().empty() || Command(command) == Command::TipTimer);
+    }
+
+    void every_named_command_runs_as_its_key_does()
+    {
+        // cuedeck --command NAME and the desktop's remotes come this way.
+        const std::pair<const char*, Qt::Key> names[] = {
+            {"play-pause", Qt::Key_Space},
+            {"zero", Qt::Key_Z},
+            {"rewind", Qt::Key_R},
+            {"back", Qt::Key_B},
+            {"forward", Qt::Key_F},
+            {"last-tip", Qt::Key_P},
+            {"next-tip", Qt::Key_N},
+            {"tip-timer", Qt::Key_T},
+            {"volume-up", Qt::Key_Up},
+            {"volume-down", Qt::Key_Down},
+            {"undo", Qt::Key_U},
+            {"redo", Qt::Key_D},
+            {"slower", Qt::Key_BracketLeft},
+            {"faster", Qt::Key_BracketRight},
+            {"normal-speed", Qt::Key_Equal},
+        };
+        QCOMPARE(std::size(names), command_names().size());
+        for (const auto& [name, key] : names) {
+            Rig keyed;
+            QTest::keyClick(&keyed.window, key);
+            Rig remote;
+            const auto command = command_named(name);
+            QVERIFY2(command.has_value(), name);
+            QCOMPARE(remote.window.carry_out_remote(*command), std::string());
+            QCOMPARE(remote.player.traffic(), keyed.player.traffic());
+        }
+        // Not while a dialog waits for an answer, as with the keys.
+        Rig rig;
+        std::string refusal;
+        when_modal([&](QWidget*) { refusal = rig.window.carry_out_remote(Command::NextTip); });
+        rig.menu(IDM_HELP_ABOUT)->trigger();
+        QVERIFY(!refusal.empty());
+        QVERIFY(rig.player.traffic().empty());
+    }
+
+    void the_speed_shows_below_the_sound_state_only_when_not_normal()
+    {
+        Rig rig;
+        QLabel* speed = rig.label(IDC_SPEED_STATE);
+        QCOMPARE(speed->text(), QString());
+        QCOMPARE(speed->frameShape(), QFrame::NoFrame); // nothing to see at 100 %
+        QVERIFY(speed->geometry().top() >= rig.label(IDC_SOUND_STATE)->geometry().bottom());
+        QVERIFY(!speed->geometry().intersects(
+            rig.window.findChild<QLabel*>(QString("control_%1").arg(IDC_STOP_PICTURE))
+                ->geometry()));
+        QTest::keyClick(&rig.window, Qt::Key_BracketLeft);
+        rig.menu(IDM_PLAY_SLOWER)->trigger();
+        QCOMPARE(speed->text(), QString("Speed 80 %"));
+        QCOMPARE(rig.player.model.speed, 80);
+        rig.menu(IDM_PLAY_NORMAL_SPEED)->trigger();
+        QCOMPARE(speed->text(), QString());
     }
 
     void letters_ignore_shift_and_ctrl()

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "base/text_lines.h"
+#include "control/commands.h"
+#include "control/program_options.h"
 #include "files/command_line.h"
 #include "support/fake_system.h"
 
@@ -94,6 +96,54 @@ TEST(FileExtension, IsTheLastDotOfTheName)
     EXPECT_EQ(file_extension("/a.b/c", '/'), "");
     EXPECT_EQ(file_extension("C:\\a.b\\c", '\\'), "");
     EXPECT_EQ(file_extension("C:\\x\\c.m3u", '\\'), ".m3u");
+}
+
+} // namespace
+} // namespace cuedeck::testing
+
+namespace cuedeck::testing {
+namespace {
+
+TEST(ProgramOptions, OnlyAFirstWordWithTwoDashesIsAnOptionAndBadOnesAreRefused)
+{
+    using Kind = ProgramRequest::Kind;
+    struct Case
+    {
+        std::vector<std::string> words;
+        Kind kind;
+        std::string value;
+    };
+    const Case cases[] = {
+        {{}, Kind::Run, ""},
+        {{"my group.grp"}, Kind::Run, ""},
+        {{"-platform", "offscreen"}, Kind::Run, ""}, // the toolkit's own
+        {{"group.grp", "--help"}, Kind::Run, ""},    // words of a file name
+        {{"--help"}, Kind::Help, ""},
+        {{"-h"}, Kind::Help, ""},
+        {{"--version"}, Kind::Version, ""},
+        {{"--command", "next-tip"}, Kind::SendCommand, "next-tip"},
+        {{"--command=normal-speed"}, Kind::SendCommand, "normal-speed"},
+        {{"--command"}, Kind::Unusable, "--command needs a name; cuedeck --help lists them"},
+        {{"--command", "fly"},
+         Kind::Unusable,
+         "no command is called \"fly\"; cuedeck --help lists them"},
+        {{"--command", "zero", "zero"},
+         Kind::Unusable,
+         "--command takes one name; zero is one too many"},
+        {{"--comand", "zero"},
+         Kind::Unusable,
+         "unknown option --comand; cuedeck --help lists the options"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> arguments = {"cuedeck"};
+        arguments.insert(arguments.end(), c.words.begin(), c.words.end());
+        const ProgramRequest request = program_request(arguments);
+        EXPECT_EQ(request.kind, c.kind) << ::testing::PrintToString(c.words);
+        EXPECT_EQ(request.value, c.value) << ::testing::PrintToString(c.words);
+    }
+    // --help lists every command by the name --command takes.
+    for (const NamedCommand& named : command_names())
+        EXPECT_NE(usage_text().find(std::string(" ") + named.name), std::string::npos);
 }
 
 } // namespace
