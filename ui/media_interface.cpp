@@ -329,6 +329,11 @@ void MediaInterface::window_changed(bool moved)
 
 void MediaInterface::send_changes()
 {
+    // Every followed value comes from these two: unchanged, nothing to compare.
+    const Controller& controller = m_window.controller();
+    if (m_seen && m_seen->first == controller.shown() && m_seen->second == controller.state().speed)
+        return;
+    m_seen.emplace(controller.shown(), controller.state().speed);
     const QVariantMap now = followed_properties();
     QVariantMap changed;
     for (auto value = now.begin(); value != now.end(); ++value) {

@@ -6,6 +6,11 @@
 #include <QTimer>
 #include <QVariantMap>
 
+#include <optional>
+#include <utility>
+
+#include "player/player_vocabulary.h"
+
 namespace cuedeck {
 
 class MainWindow;
@@ -70,6 +75,8 @@ private:
 
     MainWindow& m_window;
     QVariantMap m_sent;
+    /// The player's status and the speed last looked at.
+    std::optional<std::pair<PlayerStatus, int>> m_seen;
     QElapsedTimer m_since_sent;
     QTimer m_next_send;
     bool m_on_bus = false;

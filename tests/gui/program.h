@@ -58,6 +58,7 @@ public:
     static std::string socket(const TempDir& dir) { return runtime(dir) + "/cuedeck/mpv.sock"; }
 
     bool running() const { return m_pid > 0; }
+    pid_t pid() const { return m_pid; }
     void signal(int number) const
     {
         if (m_pid > 0)
