@@ -10,6 +10,7 @@ packages=(
   libcanberra-dev qt6-base-dev
   mpv espeak-ng sox
   xvfb xauth xdotool fonts-liberation2
+  dbus-daemon dbus-bin playerctl
   dpkg-dev lintian appstream desktop-file-utils
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686
