@@ -24,27 +24,32 @@ QString server_in(const QString& folder)
     return folder + "/cuedeck.socket";
 }
 
-/// Send one line to the running copy and return its answer without the line
-/// break; nothing when it could not be reached or did not answer.
-std::optional<QByteArray> exchange(const QString& server, const QByteArray& line)
+struct Exchange
+{
+    bool reached = false;             ///< a copy listens
+    std::optional<QByteArray> answer; ///< without the line break; none when it did not answer
+};
+
+/// Send one line to the running copy and wait for its answer.
+Exchange exchange(const QString& server, const QByteArray& line)
 {
     QLocalSocket socket;
     socket.connectToServer(server);
     if (!socket.waitForConnected(1000))
-        return std::nullopt;
+        return {};
     socket.write(line + '\n');
     if (!socket.waitForBytesWritten(answer_wait_ms))
-        return std::nullopt;
+        return {true, std::nullopt};
     while (!socket.canReadLine()) {
         if (!socket.waitForReadyRead(answer_wait_ms))
-            return std::nullopt;
+            return {true, std::nullopt};
     }
-    return socket.readLine().chopped(1);
+    return {true, socket.readLine().chopped(1)};
 }
 
 bool hand_over(const QString& server, const QString& file)
 {
-    return exchange(server, file.toUtf8()) == "ok";
+    return exchange(server, file.toUtf8()).answer == "ok";
 }
 
 } // namespace
@@ -58,7 +63,13 @@ SingleInstance::Delivery SingleInstance::send_command(const QString& folder, con
     QLockFile lock(folder + "/cuedeck.lock");
     lock.setStaleLockTime(0);
     for (int attempt = 0; attempt < tries; ++attempt) {
-        if (const auto answer = exchange(server_in(folder), command_prefix + name.toUtf8())) {
+        const Exchange sent = exchange(server_in(folder), command_prefix + name.toUtf8());
+        if (sent.reached && !sent.answer) {
+            // Sent once only: a stopped or busy copy may carry it out later.
+            reason = "Cuedeck did not answer";
+            return Delivery::Refused;
+        }
+        if (const auto& answer = sent.answer) {
             if (*answer == "ok")
                 return Delivery::CarriedOut;
             reason = QString::fromUtf8(answer->startsWith(refusal_prefix)
@@ -73,7 +84,7 @@ SingleInstance::Delivery SingleInstance::send_command(const QString& folder, con
         }
         QThread::msleep(try_interval_ms);
     }
-    reason = "it did not answer";
+    reason = "Cuedeck is still starting";
     return Delivery::Refused;
 }
 
