@@ -4,6 +4,8 @@
 // trip at the end.
 #include <benchmark/benchmark.h>
 
+#include "rig.h"
+
 #include <cstdio>
 #include <map>
 #include <memory>
@@ -20,9 +22,9 @@ namespace {
 using namespace testing;
 
 /// One mpv for the whole run, paused on a tip.
-struct Rig
+struct MpvRig
 {
-    Rig()
+    MpvRig()
     {
         if (!recordings.ok || !mpv.wait_until_listening())
             return;
@@ -44,18 +46,14 @@ struct Rig
     bool ready = false;
 };
 
-Rig& rig()
+MpvRig& rig()
 {
-    static Rig instance;
-    return instance;
+    return cuedeck::rig<MpvRig>();
 }
 
 bool ready(benchmark::State& state)
 {
-    if (rig().ready)
-        return true;
-    state.SkipWithError("no headless mpv");
-    return false;
+    return cuedeck::ready<MpvRig>(state, "no headless mpv");
 }
 
 void RoundTrip(benchmark::State& state)

@@ -5,6 +5,8 @@
 // interface on (run it under dbus-run-session for that).
 #include <benchmark/benchmark.h>
 
+#include "rig.h"
+
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -17,9 +19,9 @@ namespace {
 using namespace testing;
 
 /// The program, paused on a tip of a group, with mpv listening.
-struct Rig
+struct ProgramRig
 {
-    Rig()
+    ProgramRig()
     {
         if (!recordings.ok)
             return;
@@ -31,7 +33,7 @@ struct Rig
         ready = probe->wait_for_number("playlist-pos", 1);
     }
 
-    ~Rig()
+    ~ProgramRig()
     {
         // Ended as a logout ends it, so that it closes its mpv.
         if (program) {
@@ -78,18 +80,14 @@ struct Rig
     bool ready = false;
 };
 
-Rig& rig()
+ProgramRig& rig()
 {
-    static Rig instance;
-    return instance;
+    return cuedeck::rig<ProgramRig>();
 }
 
 bool ready(benchmark::State& state)
 {
-    if (rig().ready)
-        return true;
-    state.SkipWithError("the program or its mpv did not start");
-    return false;
+    return cuedeck::ready<ProgramRig>(state, "the program or its mpv did not start");
 }
 
 void RawRoundTrip(benchmark::State& state)
