@@ -33,15 +33,6 @@ struct ProgramRig
         ready = probe->wait_for_number("playlist-pos", 1);
     }
 
-    ~ProgramRig()
-    {
-        // Ended as a logout ends it, so that it closes its mpv.
-        if (program) {
-            program->signal(SIGTERM);
-            program->wait_for_exit();
-        }
-    }
-
     /// User and system CPU time of the program so far, in clock ticks.
     long cpu_ticks() const
     {

@@ -42,7 +42,10 @@ public:
     }
     ~Program()
     {
-        if (m_pid > 0) {
+        // Ended as a logout ends it, so that it takes its mpv along; killed
+        // if it does not end.
+        signal(SIGTERM);
+        if (m_pid > 0 && !wait_for_exit(300)) {
             ::kill(m_pid, SIGKILL);
             ::waitpid(m_pid, nullptr, 0);
         }
