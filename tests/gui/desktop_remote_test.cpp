@@ -38,6 +38,14 @@ std::string quoted(const std::string& text)
     return "'" + text + "'";
 }
 
+std::size_t count_of(const std::string& text, const std::string& part)
+{
+    std::size_t count = 0;
+    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
 /// Poll until `check` holds; false if it does not within ten seconds.
 template <typename Check> bool eventually(Check check)
 {
@@ -98,13 +106,26 @@ TEST(DesktopRemote, PlayerctlDbusSendAndTheCommandLineDriveTheRunningCopy)
                   .output.find("double 0.8"),
               std::string::npos);
 
+    // Listeners hear of a change once, and of nothing while nothing changes.
+    std::this_thread::sleep_for(std::chrono::milliseconds(1200)); // past the last send
+    const std::string heard = dir.path() + "heard.txt";
+    std::system(("timeout 3 dbus-monitor --session \"member='PropertiesChanged'\" > " +
+                 quoted(heard) + " 2>&1 &")
+                    .c_str());
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    run(rate + "Set string:org.mpris.MediaPlayer2.Player string:Rate variant:double:0.7");
+    std::this_thread::sleep_for(std::chrono::milliseconds(3000));
+    const std::string sent = TempDir::read(heard);
+    EXPECT_EQ(count_of(sent, "member=PropertiesChanged"), 1u) << sent;
+    EXPECT_NE(sent.find("double 0.7"), std::string::npos) << sent;
+
     // The same channel from the command line.
     const std::string cuedeck = "XDG_RUNTIME_DIR=" + quoted(Program::runtime(dir)) + " " +
                                 quoted(CUEDECK_PROGRAM) + " --command ";
     EXPECT_EQ(run(cuedeck + "last-tip").status, 0);
     EXPECT_EQ(mpv.number("playlist-pos"), 1);
     EXPECT_EQ(run(cuedeck + "faster").status, 0);
-    EXPECT_EQ(mpv.number("speed"), 0.9);
+    EXPECT_EQ(mpv.number("speed"), 0.8);
     const Outcome unknown = run(cuedeck + "fly");
     EXPECT_EQ(unknown.status, 2);
     EXPECT_EQ(std::count(unknown.output.begin(), unknown.output.end(), '\n'), 1);
