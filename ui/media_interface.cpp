@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QUrl>
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 
