@@ -88,6 +88,34 @@ TEST_F(PlayPause, WhileStoppedPlaysAndStartsTheTipTimer)
     EXPECT_EQ(state().tip_timer_running, 1);
 }
 
+TEST_F(PlayPause, PlayAndPauseAloneAskFirstAndOnlyChangeWhatNeedsChanging)
+{
+    // The desktop's media keys: play does nothing while playing, pause
+    // nothing unless playing; otherwise each is play/pause with its step back.
+    set_back_time(5);
+    player_in_list(3, 0, play_state::playing, 12000);
+    controller.play();
+    EXPECT_THAT(player.traffic(), ElementsAre("PlayState"));
+    player.clear_log();
+    controller.pause();
+    EXPECT_THAT(player.traffic(), ::testing::IsSupersetOf({"Pause", "JumpTo 7000"}));
+    player.clear_log();
+    controller.pause();
+    EXPECT_THAT(player.traffic(), ElementsAre("PlayState"));
+    controller.play();
+    EXPECT_EQ(player.model.play_state, play_state::playing);
+}
+
+TEST_F(PlayPause, AJumpWithinTheTipStaysWithinIt)
+{
+    player_in_list(3, 0, play_state::paused, 12000, 300);
+    controller.refresh(); // the tip's length is known from the last refresh
+    for (const auto& [to, landed] : {std::pair{-5, 0}, {42000, 42000}, {999999, 300000}}) {
+        controller.jump_within_tip(to);
+        EXPECT_EQ(player.model.position_ms, landed) << to;
+    }
+}
+
 using Zero = ControllerTest;
 
 TEST_F(Zero, WhileStoppedChangesNothing)
