@@ -109,7 +109,7 @@ int main(int argc, char** argv)
     instance.set_command_handler([&window](const QString& name) {
         const auto command = cuedeck::command_named(name.toStdString());
         if (!command)
-            return QString("no command is called \"%1\"").arg(name);
+            return QString::fromStdString(cuedeck::unknown_command(name.toStdString()));
         return QString::fromStdString(window.carry_out_remote(*command));
     });
     // Media keys, the sound menu and other programs' remotes, by D-Bus.

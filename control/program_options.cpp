@@ -17,7 +17,7 @@ ProgramRequest send_command(const std::vector<std::string>& arguments, std::stri
     if (arguments.size() > words)
         return unusable("--command takes one name; " + arguments[words] + " is one too many");
     if (!command_named(name))
-        return unusable("no command is called \"" + name + "\"; cuedeck --help lists them");
+        return unusable(unknown_command(name));
     return {ProgramRequest::Kind::SendCommand, std::move(name)};
 }
 
@@ -43,6 +43,11 @@ ProgramRequest program_request(const std::vector<std::string>& arguments)
     if (first.starts_with("--"))
         return unusable("unknown option " + first + "; cuedeck --help lists the options");
     return {};
+}
+
+std::string unknown_command(const std::string& name)
+{
+    return "no command is called \"" + name + "\"; cuedeck --help lists them";
 }
 
 std::string usage_text()

@@ -25,6 +25,9 @@ struct ProgramRequest
 /// as an option; anything else is a run, and its words name the file to open.
 ProgramRequest program_request(const std::vector<std::string>& arguments);
 
+/// Why a name is not one of the commands, in a line.
+std::string unknown_command(const std::string& name);
+
 /// The lines --help prints.
 std::string usage_text();
 

@@ -95,6 +95,14 @@ TEST(DesktopRemote, PlayerctlDbusSendAndTheCommandLineDriveTheRunningCopy)
                   "\n");
     EXPECT_EQ(run(playerctl + "position 1.5").status, 0);
     EXPECT_NEAR(mpv.number("time-pos"), 1.5, 0.25);
+    EXPECT_EQ(run(playerctl + "position 2+").status, 0); // a seek, from where it is
+    EXPECT_NEAR(mpv.number("time-pos"), 3.5, 0.25);
+    // Play twice plays (the second does not pause); Stop pauses.
+    run(playerctl + "play");
+    run(playerctl + "play");
+    EXPECT_FALSE(mpv.flag("pause"));
+    run(playerctl + "stop");
+    EXPECT_TRUE(mpv.flag("pause"));
 
     const std::string rate =
         "dbus-send --session --print-reply --dest=org.mpris.MediaPlayer2.cuedeck "
