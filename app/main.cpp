@@ -94,16 +94,31 @@ int main(int argc, char** argv)
     // One copy per user: a second start hands its file to the running one.
     cuedeck::SingleInstance instance(
         QString::fromStdString(cuedeck::private_runtime_folder().path));
-    if (instance.claim(handed_file(arguments)) == cuedeck::SingleInstance::Role::HandedOver)
+    const QString file = handed_file(arguments);
+    QString reason;
+    switch (instance.claim(file, reason)) {
+    case cuedeck::SingleInstance::Role::HandedOver:
         return 0;
+    case cuedeck::SingleInstance::Role::NotHandedOver:
+        std::fprintf(stderr, "cuedeck: %s was not handed to the running Cuedeck: %s\n",
+                     file.isEmpty() ? "the request to show its window"
+                                    : QFile::encodeName(file).constData(),
+                     reason.toLocal8Bit().constData());
+        return 1;
+    case cuedeck::SingleInstance::Role::First:
+    case cuedeck::SingleInstance::Role::Alone:
+        break;
+    }
 
     cuedeck::PosixSystem system(arguments);
     cuedeck::MpvBackend player(cuedeck::default_mpv_location());
     cuedeck::MainWindow window(player, system);
     // kill, Ctrl+C or a closed terminal end the run as the close box does.
     cuedeck::TerminationSignals termination;
-    QObject::connect(&termination, &cuedeck::TerminationSignals::received, &window,
-                     [&window] { window.end_run(cuedeck::Attendance::Unattended); });
+    // Queued: the run ends from the event loop, not from inside the pipe's reading.
+    QObject::connect(
+        &termination, &cuedeck::TerminationSignals::received, &window,
+        [&window] { window.end_run(cuedeck::Attendance::Unattended); }, Qt::QueuedConnection);
     QObject::connect(&instance, &cuedeck::SingleInstance::fileArrived, &window,
                      &cuedeck::MainWindow::open_handed_file);
     instance.set_command_handler([&window](const QString& name) {

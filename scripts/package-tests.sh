@@ -64,7 +64,7 @@ xdotool mousemove --window "$window" 20 8 click 1  # File
 sleep 0.5
 xdotool key Up Return  # Exit, the menu's last item
 sleep 1
-xdotool key Return     # Yes, save the changes
+xdotool key alt+y      # Yes, save the changes
 for _ in $(seq 100); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$program" 2>/dev/null && fail "still running after File, Exit"
 wait "$program" || fail "exit status $?"

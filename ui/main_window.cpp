@@ -53,8 +53,11 @@ Qt::Alignment qt_alignment(layout::Align align)
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
-/// The save question: like the original's Yes/No box, it has no way out but
-/// its two buttons, so a reflexive Escape cannot throw the place away.
+/// The save question. It may come up while the user is typing elsewhere (a
+/// file handed over from a terminal or a file manager brings the window
+/// forward), so no stray key answers it: no button is the default or has the
+/// focus, and Enter, Space, Escape and plain letters do nothing. Alt+Y and
+/// Alt+N, Tab to a button, or the mouse answer; the close box does not.
 class YesNoBox : public QMessageBox
 {
 public:
@@ -64,16 +67,22 @@ public:
     {
         setTextFormat(Qt::PlainText);
         setWindowFlag(Qt::WindowCloseButtonHint, false);
+        setFocusPolicy(Qt::StrongFocus);
+        for (QAbstractButton* button : buttons()) {
+            if (auto* push = qobject_cast<QPushButton*>(button)) {
+                push->setAutoDefault(false);
+                push->setDefault(false);
+            }
+        }
     }
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override
+    void showEvent(QShowEvent* event) override
     {
-        if (event->matches(QKeySequence::Cancel))
-            event->accept();
-        else
-            QMessageBox::keyPressEvent(event);
+        QMessageBox::showEvent(event);
+        setFocus(Qt::OtherFocusReason);
     }
+    void keyPressEvent(QKeyEvent* event) override { event->accept(); }
     void closeEvent(QCloseEvent* event) override { event->ignore(); }
 };
 

@@ -208,7 +208,7 @@ void MediaInterface::set_rate(double rate)
         return;
     }
     const int percent = int(std::lround(std::clamp(rate, 0.0, 10.0) * 100));
-    m_window.carry_out_remote([this, percent] { m_window.controller().set_speed(percent); }, false);
+    carry_out_later([this, percent] { m_window.controller().set_speed(percent); }, false);
 }
 
 double MediaInterface::minimum_rate() const
@@ -242,29 +242,43 @@ bool MediaInterface::can_seek() const
     return can_play() && m_window.controller().shown().track_length_s > 0;
 }
 
+void MediaInterface::carry_out_later(std::function<void()> action, bool moves)
+{
+    // Never inside the bus's call: a command may raise a dialog, and the
+    // caller gets its reply at once rather than after the player has answered.
+    QTimer::singleShot(0, this, [this, action = std::move(action), moves] {
+        m_window.carry_out_remote(action, moves);
+    });
+}
+
+void MediaInterface::carry_out_later(Command command)
+{
+    QTimer::singleShot(0, this, [this, command] { m_window.carry_out_remote(command); });
+}
+
 void MediaInterface::next()
 {
-    m_window.carry_out_remote(Command::NextTip);
+    carry_out_later(Command::NextTip);
 }
 
 void MediaInterface::previous()
 {
-    m_window.carry_out_remote(Command::LastTip);
+    carry_out_later(Command::LastTip);
 }
 
 void MediaInterface::pause()
 {
-    m_window.carry_out_remote([this] { m_window.controller().pause(); }, true);
+    carry_out_later([this] { m_window.controller().pause(); }, true);
 }
 
 void MediaInterface::play_pause()
 {
-    m_window.carry_out_remote(Command::PlayPause);
+    carry_out_later(Command::PlayPause);
 }
 
 void MediaInterface::play()
 {
-    m_window.carry_out_remote([this] { m_window.controller().play(); }, false);
+    carry_out_later([this] { m_window.controller().play(); }, false);
 }
 
 void MediaInterface::seek(qlonglong offset_us)
@@ -272,8 +286,7 @@ void MediaInterface::seek(qlonglong offset_us)
     const qlonglong target_ms = qlonglong(m_window.controller().position_now()) +
                                 std::clamp<qlonglong>(offset_us, -1e15, 1e15) / 1000;
     const int target = int(std::clamp<qlonglong>(target_ms, 0, INT_MAX));
-    m_window.carry_out_remote([this, target] { m_window.controller().jump_within_tip(target); },
-                              true);
+    carry_out_later([this, target] { m_window.controller().jump_within_tip(target); }, true);
 }
 
 void MediaInterface::set_position(const QDBusObjectPath& track, qlonglong position_us)
@@ -284,19 +297,18 @@ void MediaInterface::set_position(const QDBusObjectPath& track, qlonglong positi
     if (track != track_id() || position_us < 0 || position_us > length_us)
         return;
     const int target = int(position_us / 1000);
-    m_window.carry_out_remote([this, target] { m_window.controller().jump_within_tip(target); },
-                              true);
+    carry_out_later([this, target] { m_window.controller().jump_within_tip(target); }, true);
 }
 
 void MediaInterface::raise()
 {
-    m_window.open_handed_file({});
+    QTimer::singleShot(0, this, [this] { m_window.open_handed_file({}); });
 }
 
 void MediaInterface::quit()
 {
     // After the answer to the call: the shut-down may ask whether to save.
-    QTimer::singleShot(0, &m_window, [this] { m_window.carry_out_remote(Command::Exit); });
+    carry_out_later(Command::Exit);
 }
 
 QVariantMap MediaInterface::followed_properties() const

@@ -6,9 +6,11 @@
 #include <QTimer>
 #include <QVariantMap>
 
+#include <functional>
 #include <optional>
 #include <utility>
 
+#include "control/commands.h"
 #include "player/player_vocabulary.h"
 
 namespace cuedeck {
@@ -70,6 +72,9 @@ private:
     /// (all but Position, which clients count on from the rate).
     QVariantMap followed_properties() const;
     void window_changed(bool moved);
+    /// Carry a command out from the event loop, after the bus call returned.
+    void carry_out_later(std::function<void()> action, bool moves);
+    void carry_out_later(Command command);
     void send_changes();
     QDBusObjectPath track_id() const;
 

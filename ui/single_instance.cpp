@@ -1,23 +1,32 @@
 #include "ui/single_instance.h"
 
+#include <QFile>
 #include <QLocalSocket>
+#include <QPointer>
 #include <QThread>
+#include <QTimer>
+#include <QVariant>
 
-#include <cstring>
 #include <optional>
+
+#include "files/channel_request.h"
 
 namespace cuedeck {
 
 namespace {
 
-/// How long a later copy waits for the running one, which may itself still
-/// be starting its player, to take the file.
+/// How long a later copy waits for the running one to answer. The running
+/// copy acknowledges a file at once and answers a command once carried out,
+/// which may wait for a slow player.
 constexpr int answer_wait_ms = 15000;
+/// How long a later copy waits for a copy that holds the lock but does not
+/// listen yet (it is still starting).
 constexpr int tries = 50;
 constexpr int try_interval_ms = 100;
-
-constexpr const char* command_prefix = "command ";
-constexpr const char* refusal_prefix = "refused ";
+/// The longest request line taken: a path of some thousand bytes, encoded.
+constexpr qint64 longest_line = 64 * 1024;
+/// Set on a connection once its request line has come.
+constexpr const char* heard = "cuedeck_heard";
 
 QString server_in(const QString& folder)
 {
@@ -31,13 +40,13 @@ struct Exchange
 };
 
 /// Send one line to the running copy and wait for its answer.
-Exchange exchange(const QString& server, const QByteArray& line)
+Exchange exchange(const QString& server, const std::string& line)
 {
     QLocalSocket socket;
     socket.connectToServer(server);
     if (!socket.waitForConnected(1000))
         return {};
-    socket.write(line + '\n');
+    socket.write(QByteArray::fromStdString(line));
     if (!socket.waitForBytesWritten(answer_wait_ms))
         return {true, std::nullopt};
     while (!socket.canReadLine()) {
@@ -47,9 +56,15 @@ Exchange exchange(const QString& server, const QByteArray& line)
     return {true, socket.readLine().chopped(1)};
 }
 
-bool hand_over(const QString& server, const QString& file)
+QString reason_in(const QByteArray& answer)
 {
-    return exchange(server, file.toUtf8()).answer == "ok";
+    return QString::fromStdString(refusal_reason(answer.toStdString()));
+}
+
+void reply(QLocalSocket& socket, const QByteArray& line)
+{
+    socket.write(line);
+    socket.disconnectFromServer(); // once the answer is written
 }
 
 } // namespace
@@ -63,18 +78,17 @@ SingleInstance::Delivery SingleInstance::send_command(const QString& folder, con
     QLockFile lock(folder + "/cuedeck.lock");
     lock.setStaleLockTime(0);
     for (int attempt = 0; attempt < tries; ++attempt) {
-        const Exchange sent = exchange(server_in(folder), command_prefix + name.toUtf8());
+        const Exchange sent =
+            exchange(server_in(folder), format_command_request(name.toStdString()));
         if (sent.reached && !sent.answer) {
             // Sent once only: a stopped or busy copy may carry it out later.
             reason = "Cuedeck did not answer";
             return Delivery::Refused;
         }
         if (const auto& answer = sent.answer) {
-            if (*answer == "ok")
+            if (*answer == QByteArray::fromStdString(std::string(channel_ok)))
                 return Delivery::CarriedOut;
-            reason = QString::fromUtf8(answer->startsWith(refusal_prefix)
-                                           ? answer->mid(int(std::strlen(refusal_prefix)))
-                                           : *answer);
+            reason = reason_in(*answer);
             return Delivery::Refused;
         }
         // Nobody holds the lock: no copy runs. Otherwise one is starting.
@@ -96,57 +110,93 @@ SingleInstance::SingleInstance(const QString& folder, QObject* parent)
 
 SingleInstance::~SingleInstance() = default;
 
-SingleInstance::Role SingleInstance::claim(const QString& file)
+SingleInstance::Role SingleInstance::claim(const QString& file, QString& reason)
 {
+    reason.clear();
     if (m_folder.isEmpty())
         return Role::Alone;
     const QString server = server_in(m_folder);
     m_lock = std::make_unique<QLockFile>(m_folder + "/cuedeck.lock");
     // Only a holder that has died frees the lock, however long it has run.
     m_lock->setStaleLockTime(0);
+    const std::string request = format_open_request(QFile::encodeName(file).toStdString());
     for (int attempt = 0; attempt < tries; ++attempt) {
         if (m_lock->tryLock(0)) {
             QLocalServer::removeServer(server); // left by a copy that died
             return m_server.listen(server) ? Role::First : Role::Alone;
         }
-        if (hand_over(server, file))
+        const Exchange sent = exchange(server, request);
+        if (sent.answer && *sent.answer == QByteArray::fromStdString(std::string(channel_ok)))
             return Role::HandedOver;
+        if (sent.reached) {
+            // A copy runs and heard us: it is not asked twice, and no second
+            // copy with a second player starts beside it.
+            reason = sent.answer ? reason_in(*sent.answer) : "Cuedeck did not answer";
+            return Role::NotHandedOver;
+        }
         // The holder is still on its way to listening.
         QThread::msleep(try_interval_ms);
     }
-    return Role::Alone;
+    reason = "Cuedeck is still starting";
+    return Role::NotHandedOver;
 }
 
 void SingleInstance::take_connection()
 {
     while (QLocalSocket* socket = m_server.nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            if (!socket->canReadLine()) {
-                if (socket->bytesAvailable() > 64 * 1024)
-                    socket->abort(); // not one of ours
-                return;
-            }
-            const QString line = QString::fromUtf8(socket->readLine()).chopped(1);
-            if (line.startsWith(command_prefix)) {
-                socket->write(answer(line.mid(int(std::strlen(command_prefix)))) + '\n');
-                socket->disconnectFromServer();
-                return;
-            }
-            socket->write("ok\n");
-            socket->disconnectFromServer();
-            emit fileArrived(line);
+        // A caller that says nothing is not waited for.
+        QTimer::singleShot(idle_ms, socket, [socket] {
+            if (!socket->property(heard).toBool())
+                socket->abort();
         });
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { read_request(socket); });
     }
+}
+
+void SingleInstance::read_request(QLocalSocket* socket)
+{
+    if (!socket->canReadLine()) {
+        if (socket->bytesAvailable() > longest_line) {
+            disconnect(socket, &QLocalSocket::readyRead, this, nullptr);
+            reply(*socket, QByteArray::fromStdString(format_refusal("unknown request")));
+        }
+        return;
+    }
+    // One request a connection; whatever follows it is not read.
+    disconnect(socket, &QLocalSocket::readyRead, this, nullptr);
+    socket->setProperty(heard, true);
+    const QByteArray line = socket->readLine().chopped(1);
+    const ChannelRequest request = parse_channel_request(line.toStdString());
+    switch (request.kind) {
+    case ChannelRequest::Kind::Open: {
+        reply(*socket, QByteArray::fromStdString(std::string(channel_ok) + '\n'));
+        const QString file = QFile::decodeName(QByteArray::fromStdString(request.value));
+        QTimer::singleShot(0, this, [this, file] { emit fileArrived(file); });
+        return;
+    }
+    case ChannelRequest::Kind::Command: {
+        const QString name = QString::fromStdString(request.value);
+        QTimer::singleShot(0, this, [this, name, sender = QPointer<QLocalSocket>(socket)] {
+            const QByteArray answered = answer(name);
+            if (sender)
+                reply(*sender, answered);
+        });
+        return;
+    }
+    case ChannelRequest::Kind::Unknown:
+        break;
+    }
+    reply(*socket,
+          QByteArray::fromStdString(format_refusal("unknown request: " + request.value)));
 }
 
 QByteArray SingleInstance::answer(const QString& name)
 {
     const QString refusal = m_command_handler ? m_command_handler(name) : "Cuedeck is starting";
     if (refusal.isEmpty())
-        return "ok";
-    // One line, whatever the reason holds.
-    return refusal_prefix + refusal.simplified().toUtf8();
+        return QByteArray::fromStdString(std::string(channel_ok) + '\n');
+    return QByteArray::fromStdString(format_refusal(refusal.simplified().toStdString()));
 }
 
 } // namespace cuedeck

@@ -8,6 +8,8 @@
 #include <functional>
 #include <memory>
 
+class QLocalSocket;
+
 namespace cuedeck {
 
 /// One Cuedeck per user session, and so one player.
@@ -16,20 +18,24 @@ namespace cuedeck {
 /// and listens on a local socket beside it. A later copy hands its file (or
 /// nothing, to have the window raised) to the first and ends. Two copies
 /// started at the same moment meet at the lock: one holds it, the other
-/// hands over. `cuedeck --command NAME` uses the same channel.
+/// hands over. `cuedeck --command NAME` uses the same channel; its lines are
+/// those of files/channel_request.h.
 ///
-/// A connection carries one line and its answer: an absolute file path, or an
-/// empty line, answered "ok"; or "command NAME", answered "ok" once carried
-/// out, else "refused " and the reason.
+/// Nothing arriving here is carried out while its socket is being read: a
+/// file or command may raise a dialog, whose own event loop would otherwise
+/// run under the socket's handler and could delete the socket beneath it. Both
+/// are queued to the event loop, and a command's answer is written once it
+/// has been carried out, if its sender still listens.
 class SingleInstance : public QObject
 {
     Q_OBJECT
 
 public:
     enum class Role {
-        First,      ///< this copy runs; files from later copies arrive by fileArrived
-        HandedOver, ///< the running copy took the file; this copy should end
-        Alone,      ///< neither could be done (no usable folder): run on anyway
+        First,         ///< this copy runs; files from later copies arrive by fileArrived
+        HandedOver,    ///< the running copy took the file; this copy should end
+        NotHandedOver, ///< a copy runs but did not take the file; see the reason
+        Alone,         ///< neither could be done (no usable folder): run on anyway
     };
 
     /// `folder`: the private runtime folder; empty when there is none.
@@ -37,7 +43,8 @@ public:
     ~SingleInstance() override;
 
     /// Become the running copy, or hand `file` (absolute; may be empty) to it.
-    Role claim(const QString& file);
+    /// `reason` says why a running copy did not take it.
+    Role claim(const QString& file, QString& reason);
 
     /// What the running copy said of a command sent to it.
     enum class Delivery {
@@ -53,13 +60,18 @@ public:
     using CommandHandler = std::function<QString(const QString& name)>;
     void set_command_handler(CommandHandler handler) { m_command_handler = std::move(handler); }
 
+    /// How long a connection may stay silent before it is closed.
+    static constexpr int idle_ms = 5000;
+
 signals:
-    /// A later copy's file; empty when it only asked to be shown.
+    /// A later copy's file; empty when it only asked to be shown. Emitted from
+    /// the event loop, never from inside the socket's reading.
     void fileArrived(const QString& file);
 
 private:
     void take_connection();
-    QByteArray answer(const QString& line);
+    void read_request(QLocalSocket* socket);
+    QByteArray answer(const QString& name);
 
     QString m_folder;
     std::unique_ptr<QLockFile> m_lock;

@@ -72,12 +72,16 @@ TEST(DesktopRemote, PlayerctlDbusSendAndTheCommandLineDriveTheRunningCopy)
     ASSERT_TRUE(mpv.wait_for_number("playlist-pos", 1));
     const std::string playerctl = "playerctl -p cuedeck ";
     ASSERT_TRUE(eventually([&] { return run(playerctl + "status").output == "Paused\n"; }));
+    // Commands are carried out after the bus call has returned; a later call
+    // is answered only after them, so asking the status waits them out.
+    const auto done = [&] { run(playerctl + "status"); };
 
     // Play, then pause: the pause steps back by the back time.
     EXPECT_EQ(run(playerctl + "play-pause").status, 0);
     EXPECT_TRUE(eventually([&] { return mpv.number("time-pos") >= 3.0; }));
     const double playing_at = mpv.number("time-pos");
     EXPECT_EQ(run(playerctl + "play-pause").status, 0);
+    done();
     EXPECT_TRUE(mpv.flag("pause"));
     const double paused_at = mpv.number("time-pos");
     // mpv reports a paused place up to its output latency short.
@@ -86,6 +90,7 @@ TEST(DesktopRemote, PlayerctlDbusSendAndTheCommandLineDriveTheRunningCopy)
     EXPECT_EQ(run(playerctl + "status").output, "Paused\n");
 
     EXPECT_EQ(run(playerctl + "next").status, 0);
+    done();
     EXPECT_EQ(mpv.number("playlist-pos"), 2);
     EXPECT_EQ(run(playerctl + "metadata xesam:url").output,
               "file://" +
@@ -94,20 +99,25 @@ TEST(DesktopRemote, PlayerctlDbusSendAndTheCommandLineDriveTheRunningCopy)
                       .toStdString() +
                   "\n");
     EXPECT_EQ(run(playerctl + "position 1.5").status, 0);
+    done();
     EXPECT_NEAR(mpv.number("time-pos"), 1.5, 0.25);
     EXPECT_EQ(run(playerctl + "position 2+").status, 0); // a seek, from where it is
+    done();
     EXPECT_NEAR(mpv.number("time-pos"), 3.5, 0.25);
     // Play twice plays (the second does not pause); Stop pauses.
     run(playerctl + "play");
     run(playerctl + "play");
+    done();
     EXPECT_FALSE(mpv.flag("pause"));
     run(playerctl + "stop");
+    done();
     EXPECT_TRUE(mpv.flag("pause"));
 
     const std::string rate =
         "dbus-send --session --print-reply --dest=org.mpris.MediaPlayer2.cuedeck "
         "/org/mpris/MediaPlayer2 org.freedesktop.DBus.Properties.";
     run(rate + "Set string:org.mpris.MediaPlayer2.Player string:Rate variant:double:0.8");
+    done();
     EXPECT_EQ(mpv.number("speed"), 0.8);
     EXPECT_TRUE(mpv.flag("audio-pitch-correction"));
     EXPECT_NE(run(rate + "Get string:org.mpris.MediaPlayer2.Player string:Rate")

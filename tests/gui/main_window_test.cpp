@@ -253,9 +253,12 @@ private slots:
     {
         Rig rig;
         rig.open_group_and_move_the_zero_mark();
+        // Keys meant for the window or another program answer nothing.
         bool stayed = false;
         when_modal([&](QWidget* modal) {
-            QTest::keyClick(modal, Qt::Key_Escape);
+            for (const int key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space,
+                                  Qt::Key_Y, Qt::Key_N})
+                QTest::keyClick(modal->focusWidget() ? modal->focusWidget() : modal, Qt::Key(key));
             modal->close();
             stayed = modal->isVisible();
             qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Yes)->click();

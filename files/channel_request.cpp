@@ -1,0 +1,124 @@
+#include "files/channel_request.h"
+
+#include <cctype>
+
+namespace cuedeck {
+
+namespace {
+
+constexpr std::string_view open_word = "open ";
+constexpr std::string_view command_word = "command ";
+/// How much of an unknown request is named back to its sender.
+constexpr std::size_t named_prefix = 32;
+
+bool kept_as_is(unsigned char byte)
+{
+    return std::isalnum(byte) != 0 || byte == '/' || byte == '.' || byte == '-' || byte == '_' ||
+           byte == '~';
+}
+
+int hex_value(char digit)
+{
+    if (digit >= '0' && digit <= '9')
+        return digit - '0';
+    if (digit >= 'A' && digit <= 'F')
+        return digit - 'A' + 10;
+    if (digit >= 'a' && digit <= 'f')
+        return digit - 'a' + 10;
+    return -1;
+}
+
+bool decode(std::string_view text, std::string& bytes)
+{
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c != '%') {
+            if (!kept_as_is(static_cast<unsigned char>(c)))
+                return false; // a sender of ours encodes every other byte
+            bytes += c;
+            continue;
+        }
+        const int high = i + 1 < text.size() ? hex_value(text[i + 1]) : -1;
+        const int low = i + 2 < text.size() ? hex_value(text[i + 2]) : -1;
+        if (high < 0 || low < 0)
+            return false;
+        bytes += static_cast<char>(high * 16 + low);
+        i += 2;
+    }
+    return true;
+}
+
+/// A command name: a word of printable characters.
+bool is_name(std::string_view text)
+{
+    if (text.empty() || text.size() > 64)
+        return false;
+    for (const char c : text) {
+        if (c <= ' ' || c > '~')
+            return false;
+    }
+    return true;
+}
+
+std::string printable_start(std::string_view line)
+{
+    std::string shown;
+    for (const char c : line.substr(0, named_prefix))
+        shown += (c >= ' ' && c <= '~') ? c : '?';
+    return shown;
+}
+
+} // namespace
+
+std::string format_open_request(std::string_view path)
+{
+    static constexpr char digits[] = "0123456789ABCDEF";
+    std::string line(open_word);
+    for (const char c : path) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (kept_as_is(byte)) {
+            line += c;
+        } else {
+            line += '%';
+            line += digits[byte >> 4];
+            line += digits[byte & 0xF];
+        }
+    }
+    return line + '\n';
+}
+
+std::string format_command_request(std::string_view name)
+{
+    return std::string(command_word) + std::string(name) + '\n';
+}
+
+ChannelRequest parse_channel_request(std::string_view line)
+{
+    if (line.ends_with('\r'))
+        line.remove_suffix(1);
+    if (line.starts_with(open_word)) {
+        std::string path;
+        if (decode(line.substr(open_word.size()), path))
+            return {ChannelRequest::Kind::Open, std::move(path)};
+    } else if (line.starts_with(command_word) && is_name(line.substr(command_word.size()))) {
+        return {ChannelRequest::Kind::Command, std::string(line.substr(command_word.size()))};
+    }
+    return {ChannelRequest::Kind::Unknown, printable_start(line)};
+}
+
+std::string format_refusal(std::string_view reason)
+{
+    std::string line(channel_refused);
+    for (const char c : reason)
+        line += (c == '\n' || c == '\r') ? ' ' : c;
+    return line + '\n';
+}
+
+std::string refusal_reason(std::string_view answer)
+{
+    if (answer.starts_with(channel_refused))
+        answer.remove_prefix(channel_refused.size());
+    return std::string(answer);
+}
+
+} // namespace cuedeck

@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# A file handed to the running copy by a second start, on a real (virtual)
+# display, answered with real keys: the running copy must survive whatever
+# the hand-over asks, and end cleanly afterwards.
+#   hand_over_test.sh PROGRAM
+set -uo pipefail
+program_file=$1
+work=$(mktemp -d)
+xvfb="" running=""
+cleanup() {
+  [ -n "$running" ] && kill -KILL "$running" 2>/dev/null
+  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+  pkill -KILL -f "input-ipc-server=$work" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+mkdir -p "$work/home" "$work/config" "$work/run" "$work/music"
+chmod 700 "$work/run"
+for i in 1 2 3; do
+  sox -n -r 8000 -c 1 "$work/music/tip $i.wav" synth 30 sine 440 || fail "sox"
+  echo "$work/music/tip $i.wav" >> "$work/music/tips.m3u"
+done
+first="$work/music/first.grp"
+second="$work/music/second & <b>.grp"
+printf '%s\n1\n0:00\n' "$work/music/tips.m3u" > "$first"
+printf '%s\n3\n0:02\n' "$work/music/tips.m3u" > "$second"
+
+Xvfb -displayfd 3 -screen 0 800x600x24 3>"$work/display" >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(cat "$work/display")" HOME="$work/home" XDG_CONFIG_HOME="$work/config"
+export XDG_RUNTIME_DIR="$work/run"
+unset DBUS_SESSION_BUS_ADDRESS QT_QPA_PLATFORM
+
+wait_for_window() { # NAME-PATTERN: prints the window id
+  for _ in $(seq 100); do
+    local id
+    id=$(xdotool search --name "$1" 2>/dev/null | head -n 1)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+alive() { kill -0 "$running" 2>/dev/null || fail "the running copy died: $1"; }
+
+"$program_file" "$first" 2>"$work/log" &
+running=$!
+window=$(wait_for_window '^Cuedeck - ') || fail "no window"
+for _ in $(seq 100); do [ -S "$work/run/cuedeck/mpv.sock" ] && break; sleep 0.1; done
+"$program_file" --command next-tip || fail "--command next-tip"
+
+# The place changed, so handing a group over asks whether to save it first.
+"$program_file" "$second" || fail "the second start did not hand its file over"
+question=$(wait_for_window '^Cuedeck$') || fail "no save question"
+xdotool windowfocus --sync "$question"
+xdotool key Return space y   # keys meant for something else answer nothing
+sleep 0.5
+alive "after stray keys"
+xdotool search --name '^Cuedeck$' >/dev/null || fail "a stray key answered the question"
+xdotool key alt+n
+sleep 2
+alive "after answering No"
+[ "$(sed -n 2p "$first")" = 1 ] || fail "No saved the group: $(cat "$first")"
+wait_for_window "^Cuedeck - $work/music/second" >/dev/null || fail "the handed group is not open"
+
+# A normal close: File, Exit; nothing changed since, so no question.
+xdotool windowfocus --sync "$window"
+xdotool key alt+f
+sleep 0.5
+xdotool key Up Return
+for _ in $(seq 100); do kill -0 "$running" 2>/dev/null || break; sleep 0.1; done
+wait "$running"
+status=$?
+running=""
+[ "$status" = 0 ] || fail "exit status $status"
+pgrep -f "input-ipc-server=$work" >/dev/null && fail "the player outlived the program"
+[ -e "$work/run/cuedeck/cuedeck.lock" ] && fail "the lock file stayed"
+echo "hand-over: survived the save question, closed cleanly"
