@@ -100,3 +100,21 @@ std::string_view file_extension(std::string_view path, char separator)
 }
 
 } // namespace cuedeck
+
+namespace cuedeck {
+
+bool is_absolute_path(std::string_view path, char separator)
+{
+    if (separator == '/')
+        return path.starts_with('/');
+    // Windows: "C:\…", "\\server\share\…", or from the drive's root.
+    return (path.size() >= 2 && path[1] == ':') || path.starts_with('\\') || path.starts_with('/');
+}
+
+std::string_view folder_of(std::string_view path, char separator)
+{
+    const std::size_t last = path.find_last_of(std::string{separator, '/'});
+    return last == std::string_view::npos ? std::string_view{} : path.substr(0, last + 1);
+}
+
+} // namespace cuedeck

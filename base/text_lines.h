@@ -27,6 +27,14 @@ int to_int(std::string_view text);
 /// name has no dot. `separator` and '/' both separate components.
 std::string_view file_extension(std::string_view path, char separator);
 
+/// Whether a path stands on its own: from the root, or on Windows from a
+/// drive or a share. Others are read relative to some folder.
+bool is_absolute_path(std::string_view path, char separator);
+
+/// The folder part of a path, its last separator kept ("/music/a.m3u" gives
+/// "/music/"); empty when there is none. '/' separates on every platform.
+std::string_view folder_of(std::string_view path, char separator);
+
 /// An ASCII comparison that ignores case.
 bool equal_ignoring_case(std::string_view a, std::string_view b);
 

@@ -109,9 +109,8 @@ private:
     /// Move the player to (target tip, target seconds), or remember to once
     /// it answers.
     void go_to_target();
-    /// Hand the playlist path to the player; false, with a message, when it
-    /// names no local file (nothing is sent then).
-    bool load_playlist();
+    /// Hand the playlist path, found playable, to the player.
+    void load_playlist();
     /// Whether `path` may be handed to the player; says why not when not.
     bool playable(const std::string& path);
 
@@ -140,6 +139,8 @@ private:
     PlayerStatus m_shown; ///< what the display shows of the player
     std::optional<std::string> m_pending_hand_over;
     bool m_go_to_pending = false;
+    /// The run has ended (a signal can end it while a start-up question is open).
+    bool m_shut_down = false;
 };
 
 } // namespace cuedeck

@@ -51,6 +51,9 @@ public:
     virtual bool ask_yes_no(const std::string& text, const std::string& caption) = 0;
     /// A modal message with OK, captioned with the program's name.
     virtual void show_message(const std::string& text) = 0;
+    /// A modal message about a file that is not where it should be, offering
+    /// to look for it: true when the user chose "Locate…", false for Cancel.
+    virtual bool offer_locate(const std::string& text) = 0;
     /// The platform's file chooser. `filter` is in the form
     /// "Description (*.a)|*.a;*.b||"; `default_extension` (no dot, may be empty)
     /// is appended to a typed name without one. Nothing when cancelled.

@@ -23,10 +23,7 @@ void Controller::save_tape_group_as()
 
 void Controller::open_tape_group(const std::string& path)
 {
-    TapeGroupFile file(*this);
-    file.save_prompt();
-    m_state.tape_group_path = path;
-    file.read();
+    TapeGroupFile(*this).open(path, GroupRequest::Named, true);
 }
 
 void Controller::drop(const std::vector<std::string>& files)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "control/position_history.h"
@@ -10,9 +11,11 @@ namespace cuedeck {
 /// question compares the current place with it.
 struct SavedState
 {
-    std::string playlist_path;
+    std::string playlist_path; ///< where the file's playlist leads
     int tip = 0;
     int seconds = 0;
+    std::string playlist_as_written;  ///< line 1 as the file has it, maybe relative to its folder
+    std::optional<std::string> text; ///< the file's bytes; none when it was not read or written
 };
 
 /// Everything a run knows. Positions and the zero mark are in milliseconds;

@@ -1,5 +1,7 @@
 #include "base/saturating.h"
+#include "base/text_lines.h"
 #include "control/controller.h"
+#include "control/playable.h"
 #include "control/settings_file.h"
 #include "control/tape_group_file.h"
 #include "files/command_line.h"
@@ -20,15 +22,25 @@ void Controller::start_up()
     set_speed(m_state.speed);
     m_state.tip_timer_running = 0;
     m_state.tip_seconds_left = saturating_mul(m_state.tip_time, 60);
-    // A tape group file on the command line beats the one the settings name.
-    if (auto path = tape_group_from_command_line(m_system.command_line(), m_system))
-        m_state.tape_group_path = std::move(*path);
-    if (!m_state.tape_group_path.empty())
-        TapeGroupFile(*this).read();
+    // A tape group file on the command line beats the one the settings name,
+    // which opens when the named one cannot.
+    TapeGroupFile file(*this);
+    const std::string command_line = m_system.command_line();
+    bool opened = false;
+    if (const auto path = tape_group_from_command_line(command_line, m_system)) {
+        opened = file.open(*path, GroupRequest::Named, false);
+    } else if (const std::string_view argument = command_line_argument(command_line);
+               equal_ignoring_case(file_extension(argument, m_system.path_separator()), ".grp")) {
+        m_view.show_message("Cannot open " + std::string(argument) + ": " +
+                            describe(FileProblem::Missing));
+    }
+    if (!opened && !m_shut_down && !m_state.tape_group_path.empty())
+        file.read();
 }
 
 void Controller::shut_down(WindowEnding ending, Attendance attendance)
 {
+    m_shut_down = true;
     m_view.stop_tick();
     m_player.close();
     const bool present = attendance == Attendance::UserPresent;

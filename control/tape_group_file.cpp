@@ -1,10 +1,12 @@
 #include "control/tape_group_file.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "base/saturating.h"
 #include "base/text_lines.h"
 #include "control/controller.h"
+#include "control/playable.h"
 #include "files/tape_group_format.h"
 #include "system/system.h"
 
@@ -15,52 +17,118 @@ namespace {
 constexpr const char* tape_group_filter = "Tape Group Files (*.grp)|*.grp||";
 constexpr const char* tape_group_extension = "grp";
 
+/// Where a group's first line leads: a relative path is read against the
+/// group's own folder, so that a folder holding both can move.
+std::string playlist_of(const std::string& group, const std::string& line, char separator)
+{
+    return resolved_against(std::string(folder_of(group, separator)), line, separator);
+}
+
 } // namespace
+
+bool TapeGroupFile::open(const std::string& path, GroupRequest request, bool ask_to_save_first)
+{
+    Controller& controller = m_controller;
+    RunState& state = controller.m_state;
+    System& system = controller.m_system;
+    const std::optional<std::string> text = system.read_file(path);
+    if (!text) {
+        if (request == GroupRequest::Named) {
+            const FileProblem problem = system.local_file_problem(path);
+            controller.m_view.show_message(
+                "Cannot open " + path + ": " +
+                describe(problem == FileProblem::None ? FileProblem::TooLarge : problem));
+            return false;
+        }
+        // The remembered group is gone: none is open.
+        state.tape_group_path.clear();
+        set_title();
+        state.saved = {state.playlist_path, state.target_tip, state.target_seconds, {}, {}};
+        return false;
+    }
+
+    const TapeGroupPlace place = parse_tape_group(*text);
+    const char separator = system.path_separator();
+    const std::string listed = playlist_of(path, place.playlist_path, separator);
+    std::string playlist = listed;
+    // A playlist that cannot be played leaves the run as it was, unless the
+    // user shows where it went.
+    while (!playlist.empty()) {
+        const auto unplayable = why_unplayable(system, playlist);
+        if (!unplayable)
+            break;
+        const std::string text_of_problem =
+            unplayable->problem == FileProblem::Missing
+                ? "Cannot open " + path + ": its playlist " + playlist + " is missing"
+                : "Cannot open " + path + ": its playlist " + playlist + " cannot be played\n(" +
+                      unplayable->why + ")";
+        const auto located =
+            controller.m_view.offer_locate(text_of_problem)
+                ? controller.m_view.choose_file(FileDialogMode::Open, playlist_filter, "")
+                : std::nullopt;
+        if (!located || controller.m_shut_down) {
+            if (request == GroupRequest::Remembered)
+                state.tape_group_path.clear();
+            return false;
+        }
+        playlist = *located;
+    }
+
+    if (ask_to_save_first)
+        save_prompt();
+    state.tape_group_path = path;
+    state.playlist_path = playlist;
+    // A line 2 without a number keeps the target tip.
+    state.target_tip = std::max(saturating_sub(place.tip_line.value_or(state.target_tip), 1), 0);
+    state.target_seconds = place.seconds;
+    controller.load_playlist();
+    controller.go_to_target();
+    state.history.clear();
+    controller.push_place();
+    set_title();
+    // A located playlist is a change to save: the file still names the old place.
+    state.saved = {listed, state.target_tip, state.target_seconds, place.playlist_path, *text};
+    return true;
+}
 
 void TapeGroupFile::read()
 {
-    RunState& state = m_controller.m_state;
-    if (const auto text = m_controller.m_system.read_file(state.tape_group_path)) {
-        const TapeGroupPlace place = parse_tape_group(*text);
-        state.playlist_path = place.playlist_path;
-        // A line 2 without a number keeps the target tip.
-        state.target_tip =
-            std::max(saturating_sub(place.tip_line.value_or(state.target_tip), 1), 0);
-        state.target_seconds = place.seconds;
-
-        if (m_controller.load_playlist()) {
-            m_controller.go_to_target();
-        } else {
-            // The player stays as it was; the run keeps the file's place, so
-            // nothing of it is lost at the next save.
-            state.current_tip = state.target_tip;
-            state.zero_mark = saturating_mul(state.target_seconds, 1000);
-        }
-        state.history.clear();
-        m_controller.push_place();
-    } else {
-        state.tape_group_path.clear();
-    }
-    set_title();
-    state.saved = {state.playlist_path, state.target_tip, state.target_seconds};
+    open(m_controller.m_state.tape_group_path, GroupRequest::Remembered, false);
 }
 
 bool TapeGroupFile::write()
 {
     RunState& state = m_controller.m_state;
+    System& system = m_controller.m_system;
     state.target_tip = state.current_tip;
     state.target_seconds = state.zero_mark / 1000;
+    // The playlist in the form the file had it, while it still leads there.
+    const std::string& as_written = state.saved.playlist_as_written;
+    const std::string line =
+        !as_written.empty() && playlist_of(state.tape_group_path, as_written,
+                                           system.path_separator()) == state.playlist_path
+            ? as_written
+            : state.playlist_path;
+    const std::string text = format_tape_group(line, state.target_tip, state.target_seconds);
+
+    // A group on a shared folder may have been saved by a colleague meanwhile.
+    if (state.saved.text) {
+        const auto on_disk = system.read_file(state.tape_group_path);
+        if (on_disk && *on_disk != *state.saved.text &&
+            !m_controller.m_view.ask_yes_no(state.tape_group_path +
+                                                " was changed by another program since it was "
+                                                "opened. Replace it with this place?",
+                                            "Cuedeck"))
+            return false;
+    }
     // A line break in a path would split it over two lines and read back wrong.
-    const bool stored =
-        !has_line_break(state.playlist_path) && !has_line_break(state.tape_group_path) &&
-        m_controller.m_system.replace_file(
-            state.tape_group_path,
-            format_tape_group(state.playlist_path, state.target_tip, state.target_seconds));
+    const bool stored = !has_line_break(line) && !has_line_break(state.tape_group_path) &&
+                        system.replace_file(state.tape_group_path, text);
     if (!stored) {
         m_controller.m_view.show_message("Cannot save " + state.tape_group_path);
         return false;
     }
-    state.saved = {state.playlist_path, state.target_tip, state.target_seconds};
+    state.saved = {state.playlist_path, state.target_tip, state.target_seconds, line, text};
     return true;
 }
 
@@ -87,10 +155,8 @@ void TapeGroupFile::open_command()
     // The question comes first, even when the chooser is then cancelled.
     save_prompt();
     if (const auto path = m_controller.m_view.choose_file(FileDialogMode::Open, tape_group_filter,
-                                                          tape_group_extension)) {
-        m_controller.m_state.tape_group_path = *path;
-        read();
-    }
+                                                          tape_group_extension))
+        open(*path, GroupRequest::Named, false);
 }
 
 void TapeGroupFile::save_command()
@@ -105,7 +171,10 @@ void TapeGroupFile::save_as_command()
 {
     if (const auto path = m_controller.m_view.choose_file(FileDialogMode::Save, tape_group_filter,
                                                           tape_group_extension)) {
-        m_controller.m_state.tape_group_path = *path;
+        RunState& state = m_controller.m_state;
+        state.tape_group_path = *path;
+        // The chooser asked before replacing a file; the file read before is not this one.
+        state.saved.text.reset();
         set_title();
         write();
     }

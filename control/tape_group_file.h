@@ -6,6 +6,17 @@ namespace cuedeck {
 
 class Controller;
 
+/// How a tape group came to be opened, which decides how its failures show.
+enum class GroupRequest {
+    /// The one the settings name, opened at start-up: one that cannot be read
+    /// is forgotten without a word (it may have been deleted on purpose).
+    Remembered,
+    /// Named by the user: on the command line, in the chooser, dropped or
+    /// handed over. One that cannot be opened is named with its reason, and
+    /// the group open before stays open.
+    Named,
+};
+
 /// The File menu's flow over the open .grp file (see files/tape_group_format.h):
 /// reading it moves the player to its place, writing stores the current place;
 /// it also owns the save question and the window title that names the file.
@@ -14,10 +25,17 @@ class TapeGroupFile
 public:
     explicit TapeGroupFile(Controller& controller) : m_controller(controller) {}
 
-    /// Open the file at the tape group path and move the player there.
+    /// Open the group at `path` and move the player to its place; false when
+    /// it was not opened. A group whose playlist cannot be played is not
+    /// opened: the user may locate the playlist, else nothing changes.
+    /// `ask_to_save_first`: the save question for the open group comes once
+    /// the new one is known to open.
+    bool open(const std::string& path, GroupRequest request, bool ask_to_save_first);
+    /// Open the file at the tape group path again, as the settings name it.
     void read();
-    /// Store the current place at the tape group path. False, with a message,
-    /// when it could not be stored; the old file is then left as it was.
+    /// Store the current place at the tape group path. False when it was not
+    /// stored (with a message, unless the user chose to keep a file another
+    /// program changed); the old file is then left as it was.
     bool write();
     /// Ask to save when the place has changed since the last read or write.
     void save_prompt();

@@ -2,12 +2,12 @@
 
 #include "base/saturating.h"
 #include "control/controller.h"
+#include "control/playable.h"
 #include "system/system.h"
 
 namespace cuedeck {
 
 namespace {
-constexpr const char* playlist_filter = "Playlist files (*.m3u)|*.m3u||";
 constexpr const char* music_filter = "Music files (*.mp3,*.wav)|*.mp3;*.wav||";
 } // namespace
 
@@ -233,18 +233,15 @@ void Controller::retry_pending()
 
 bool Controller::playable(const std::string& path)
 {
-    if (m_system.is_local_file(path))
-        return true;
-    m_view.show_message("Cannot play " + path + "\n(it is not a file on this computer)");
-    return false;
+    const auto unplayable = why_unplayable(m_system, path);
+    if (unplayable)
+        m_view.show_message("Cannot play " + path + "\n(" + unplayable->why + ")");
+    return !unplayable;
 }
 
-bool Controller::load_playlist()
+void Controller::load_playlist()
 {
-    // An empty path (a group saved with a single music file open) loads
-    // nothing; a path that names no local file is refused.
-    if (!m_state.playlist_path.empty() && !playable(m_state.playlist_path))
-        return false;
+    // An empty path (a group saved with a single music file open) loads nothing.
     m_view.set_field_text(FieldId::Playlist, m_state.playlist_path);
     m_player.send(PlayerCommand::Stop);
     m_player.clear_playlist();
@@ -253,7 +250,6 @@ bool Controller::load_playlist()
     m_player.send(PlayerCommand::Pause);
     m_state.history.clear();
     zero();
-    return true;
 }
 
 void Controller::open_music_file(const std::string& path)

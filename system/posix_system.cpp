@@ -129,13 +129,22 @@ bool PosixSystem::replace_file(const std::string& path, const std::string& conte
     return AtomicFile::replace(path, contents);
 }
 
-bool PosixSystem::is_local_file(const std::string& path)
+FileProblem PosixSystem::local_file_problem(const std::string& path)
 {
+    if (path.empty() || path.front() != '/')
+        return FileProblem::NotLocal;
     struct stat info
     {
     };
-    return !path.empty() && path.front() == '/' && ::stat(path.c_str(), &info) == 0 &&
-           S_ISREG(info.st_mode);
+    if (::stat(path.c_str(), &info) != 0)
+        return errno == EACCES ? FileProblem::NoPermission : FileProblem::Missing;
+    if (S_ISDIR(info.st_mode))
+        return FileProblem::Folder;
+    if (!S_ISREG(info.st_mode))
+        return FileProblem::NotRegular;
+    if (::access(path.c_str(), R_OK) != 0)
+        return FileProblem::NoPermission;
+    return FileProblem::None;
 }
 
 std::optional<std::string> PosixSystem::stored_name(const EntryQuery& query)

@@ -32,7 +32,7 @@ public:
     bool make_directories(const std::string& path) override;
     std::optional<std::string> read_file(const std::string& path) override;
     bool replace_file(const std::string& path, const std::string& contents) override;
-    bool is_local_file(const std::string& path) override;
+    FileProblem local_file_problem(const std::string& path) override;
     std::optional<std::string> stored_name(const EntryQuery& query) override;
     void play_sound_detached(const std::string& path) override;
     void play_sound_async(const std::string& path) override;

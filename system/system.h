@@ -8,6 +8,17 @@
 
 namespace cuedeck {
 
+/// Why a path is no file to open or hand to the player.
+enum class FileProblem {
+    None,
+    NotLocal,     ///< a URL, a protocol, or no full path
+    Missing,      ///< nothing of that name
+    Folder,
+    NotRegular,   ///< a device, a pipe, a socket
+    NoPermission, ///< there, but we may not read it
+    TooLarge,     ///< larger than the files read whole may be
+};
+
 /// Everything the core needs from the operating system.
 ///
 /// The controller and the file code reach the machine only through this, so
@@ -37,10 +48,11 @@ public:
     /// platform's way), all or nothing: on failure the old file is untouched.
     /// A link is followed: its target gets the new contents, the link stays.
     virtual bool replace_file(const std::string& path, const std::string& contents) = 0;
-    /// Whether `path` names an existing regular file on this machine by its
-    /// full path: never a URL, a protocol, a device or a folder. Only such
-    /// files are handed to a player.
-    virtual bool is_local_file(const std::string& path) = 0;
+    /// Why `path` does not name an existing regular file on this machine by
+    /// its full path that we may read, or None when it does. Only such files
+    /// are handed to a player: never a URL, a protocol, a device or a folder.
+    virtual FileProblem local_file_problem(const std::string& path) = 0;
+    bool is_local_file(const std::string& path) { return local_file_problem(path) == FileProblem::None; }
 
     /// Alarm method 0: a separate program plays the file once, detached.
     virtual void play_sound_detached(const std::string& path) = 0;

@@ -45,10 +45,17 @@ bool WindowsSystem::make_directories(const std::string& path)
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-bool WindowsSystem::is_local_file(const std::string& path)
+FileProblem WindowsSystem::local_file_problem(const std::string& path)
 {
+    if (path.find("://") != std::string::npos)
+        return FileProblem::NotLocal;
     const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return GetLastError() == ERROR_ACCESS_DENIED ? FileProblem::NoPermission
+                                                     : FileProblem::Missing;
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+        return FileProblem::Folder;
+    return FileProblem::None;
 }
 
 std::optional<std::string> WindowsSystem::read_file(const std::string& path)

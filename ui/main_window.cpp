@@ -86,6 +86,12 @@ protected:
     void closeEvent(QCloseEvent* event) override { event->ignore(); }
 };
 
+/// Messages are captioned with the program's file name.
+QString program_name()
+{
+    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+}
+
 const char* button_caption(int control_id)
 {
     for (const ButtonBinding& button : button_table()) {
@@ -357,10 +363,19 @@ bool MainWindow::ask_yes_no(const std::string& text, const std::string& caption)
 
 void MainWindow::show_message(const std::string& text)
 {
-    const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-    QMessageBox box(QMessageBox::NoIcon, name, to_qt(text), QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::NoIcon, program_name(), to_qt(text), QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
     box.exec();
+}
+
+bool MainWindow::offer_locate(const std::string& text)
+{
+    QMessageBox box(QMessageBox::Warning, program_name(), to_qt(text), QMessageBox::Cancel, this);
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* locate = box.addButton("Locate…", QMessageBox::AcceptRole);
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.exec();
+    return box.clickedButton() == locate;
 }
 
 std::optional<std::string> MainWindow::choose_file(FileDialogMode mode, const std::string& filter,

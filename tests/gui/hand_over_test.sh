@@ -26,6 +26,8 @@ first="$work/music/first.grp"
 second="$work/music/second & <b>.grp"
 printf '%s\n1\n0:00\n' "$work/music/tips.m3u" > "$first"
 printf '%s\n3\n0:02\n' "$work/music/tips.m3u" > "$second"
+moved="$work/music/moved.grp"
+printf '%s\n2\n0:01\n' "$work/elsewhere/tips.m3u" > "$moved"
 
 Xvfb -displayfd 3 -screen 0 800x600x24 3>"$work/display" >/dev/null 2>&1 &
 xvfb=$!
@@ -66,6 +68,16 @@ alive "after answering No"
 [ "$(sed -n 2p "$first")" = 1 ] || fail "No saved the group: $(cat "$first")"
 wait_for_window "^Cuedeck - $work/music/second" >/dev/null || fail "the handed group is not open"
 
+# A group whose playlist has moved is not opened; the open one stays.
+"$program_file" "$moved" || fail "the moved group was not handed over"
+message=$(wait_for_window '^Cuedeck$') || fail "no message for the moved playlist"
+xdotool windowfocus --sync "$message"
+xdotool key Escape
+sleep 1
+alive "after the moved playlist's message"
+wait_for_window "^Cuedeck - $work/music/second" >/dev/null || fail "the open group was closed"
+[ "$(cat "$moved")" = "$(printf '%s\n2\n0:01' "$work/elsewhere/tips.m3u")" ] || fail "moved group changed"
+
 # A normal close: File, Exit; nothing changed since, so no question.
 xdotool windowfocus --sync "$window"
 xdotool key alt+f
@@ -78,4 +90,4 @@ running=""
 [ "$status" = 0 ] || fail "exit status $status"
 pgrep -f "input-ipc-server=$work" >/dev/null && fail "the player outlived the program"
 [ -e "$work/run/cuedeck/cuedeck.lock" ] && fail "the lock file stayed"
-echo "hand-over: survived the save question, closed cleanly"
+echo "hand-over: survived the save question and the moved playlist, closed cleanly"

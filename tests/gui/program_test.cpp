@@ -10,9 +10,12 @@ namespace {
 TEST(Program, EndsOnTerminationSignalsWithThePlayerClosedAndTheSettingsWritten)
 {
     for (const int number : {SIGTERM, SIGINT, SIGHUP}) {
+        // Given a remembered group whose playlist is gone: a question is open at the start.
         TempDir dir;
         const std::string group = dir.write("my group.grp", "/music/none.m3u\n2\n0:03\n");
-        Program program(dir, {group});
+        std::filesystem::create_directories(dir.path() + "config/cuedeck");
+        dir.write("config/cuedeck/cuedeck.dat", "Openfile\n" + group + "\n");
+        Program program(dir, {});
         ASSERT_TRUE(program.running());
         ASSERT_TRUE(player_listens(dir)) << "the program did not start mpv";
 

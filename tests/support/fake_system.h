@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "base/text_lines.h"
+#include "files/playlist_format.h"
 #include "system/system.h"
 
 namespace cuedeck::testing {
@@ -22,7 +24,9 @@ public:
     std::string command = "cuedeck";
     std::map<std::string, std::string> files;
     std::set<std::string> unwritable; ///< paths whose replace_file fails
-    std::set<std::string> not_local;  ///< paths that are no local file (URLs, folders, missing)
+    /// What is wrong with paths that are no local file. Others are local files
+    /// (a .grp only when it is in `files`); a playlist not in `files` is empty.
+    std::map<std::string, FileProblem> problems;
     std::string settings_folder;      ///< empty: the settings live beside the program
     std::set<std::string> directories;
     int sleeps = 0;
@@ -69,9 +73,11 @@ public:
     std::optional<std::string> read_file(const std::string& path) override
     {
         const auto found = files.find(path);
-        if (found == files.end())
-            return std::nullopt;
-        return found->second;
+        if (found != files.end())
+            return found->second;
+        if (is_playlist_name(path) && local_file_problem(path) == FileProblem::None)
+            return std::string();
+        return std::nullopt;
     }
     bool replace_file(const std::string& path, const std::string& contents) override
     {
@@ -82,9 +88,15 @@ public:
         files[path] = contents;
         return true;
     }
-    bool is_local_file(const std::string& path) override
+    FileProblem local_file_problem(const std::string& path) override
     {
-        return !path.empty() && not_local.count(path) == 0;
+        if (const auto found = problems.find(path); found != problems.end())
+            return found->second;
+        if (path.empty())
+            return FileProblem::NotLocal;
+        if (files.count(path) == 0 && file_extension(path, separator) == ".grp")
+            return FileProblem::Missing;
+        return FileProblem::None;
     }
     std::optional<std::string> stored_name(const EntryQuery& query) override
     {

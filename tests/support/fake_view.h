@@ -31,6 +31,7 @@ public:
     std::vector<std::string> questions; ///< "caption: text"
     bool answer_yes = true;
     std::vector<std::string> messages;
+    bool answer_locate = false; ///< what offer_locate answers; its text goes to `messages`
     std::vector<Chooser> choosers;
     std::deque<std::optional<std::string>> chosen_files; ///< answers, in order; cancel when empty
     bool tick_running = false;
@@ -74,6 +75,12 @@ public:
     {
         messages.push_back(text);
         event("message " + text);
+    }
+    bool offer_locate(const std::string& text) override
+    {
+        messages.push_back(text);
+        event("locate? " + text);
+        return answer_locate;
     }
     std::optional<std::string> choose_file(FileDialogMode mode, const std::string& filter,
                                            const std::string& default_extension) override

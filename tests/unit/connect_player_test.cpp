@@ -87,7 +87,7 @@ TEST_F(ExeDirectory, TheHelpPageIsBesideTheProgramElseInTheInstalledDataFolder)
     controller.find_exe_directory();
     EXPECT_EQ(controller.help_page_path(), "/opt/build/app/cuedeck.html");
     system.exe_path = "/usr/bin/cuedeck";
-    system.not_local.insert("/usr/bin/cuedeck.html");
+    system.problems["/usr/bin/cuedeck.html"] = FileProblem::Missing;
     controller.find_exe_directory();
     EXPECT_EQ(controller.help_page_path(), "/usr/share/cuedeck/cuedeck.html");
 }

@@ -138,12 +138,16 @@ TEST(PosixSystem, ReadsOnlyRegularFilesOfAtMostAMebibyte)
     EXPECT_TRUE(system.read_file(dir.write("limit", std::string(System::max_file_size, 'x'))));
     EXPECT_FALSE(system.read_file(dir.write("big", std::string(System::max_file_size + 1, 'x'))));
 
-    // Only such files reach a player, by their full path.
+    // Only such files reach a player, by their full path; others are named by what they are.
     EXPECT_TRUE(system.is_local_file(dir.path() + "limit"));
-    for (const std::string& other :
-         {std::string("av://lavfi:sine"), std::string("limit"), dir.path(), dir.path() + "fifo.grp",
-          std::string("/dev/zero"), dir.path() + "missing.wav", std::string()})
-        EXPECT_FALSE(system.is_local_file(other)) << other;
+    const std::pair<std::string, FileProblem> others[] = {
+        {"av://lavfi:sine", FileProblem::NotLocal},   {"limit", FileProblem::NotLocal},
+        {"", FileProblem::NotLocal},                  {dir.path(), FileProblem::Folder},
+        {dir.path() + "fifo.grp", FileProblem::NotRegular}, {"/dev/zero", FileProblem::NotRegular},
+        {dir.path() + "missing.wav", FileProblem::Missing},
+        {dir.path() + "limit/below", FileProblem::Missing}};
+    for (const auto& [other, problem] : others)
+        EXPECT_EQ(system.local_file_problem(other), problem) << other;
 }
 
 TEST(PosixSystem, KeepsTheSettingsInTheUsersConfigFolder)

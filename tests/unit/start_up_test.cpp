@@ -78,6 +78,25 @@ TEST_F(StartUp, TheCommandLineBeatsTheSettings)
     EXPECT_EQ(player.model.playlist_index, 3);
 }
 
+TEST_F(StartUp, ACommandLineGroupThatCannotOpenIsNamedAndTheSettingsGroupOpens)
+{
+    settings("/work/group.grp");
+    system.files["/work/group.grp"] = "/music/tips.m3u\n2\n0:03\n";
+    system.files["/work/moved.grp"] = "/gone/tips.m3u\n4\n0:00\n";
+    system.add_entry("/work/moved.grp");
+    system.problems["/gone/tips.m3u"] = FileProblem::Missing;
+    for (const char* named : {"cuedeck /work/missing.grp", "cuedeck /work/moved.grp"}) {
+        Controller run{view, player, system};
+        system.command = named;
+        run.start_up();
+        EXPECT_EQ(run.state().tape_group_path, "/work/group.grp");
+        EXPECT_EQ(player.model.playlist_index, 1);
+    }
+    EXPECT_THAT(view.messages,
+                ElementsAre("Cannot open /work/missing.grp: no such file",
+                            "Cannot open /work/moved.grp: its playlist /gone/tips.m3u is missing"));
+}
+
 TEST_F(StartUp, ACommandLineFileThatIsNoTapeGroupIsIgnored)
 {
     settings("/work/group.grp");

@@ -127,6 +127,8 @@ TEST_F(TapeGroup, ShortOrEmptyFilesReadMissingLinesAsEmpty)
 
 TEST_F(TapeGroup, ReadsWindowsLineEndings)
 {
+    system.separator = '\\';
+    system.drive_letters = true;
     read_file("C:\\music\\tips.m3u\r\n3\r\n0:42\r\n");
     EXPECT_EQ(state().playlist_path, "C:\\music\\tips.m3u");
     EXPECT_EQ(state().target_seconds, 42);
@@ -143,11 +145,12 @@ TEST_F(TapeGroup, LongPathsSurviveAWriteAndRead)
     EXPECT_EQ(state().target_tip, 0);
 }
 
-TEST_F(TapeGroup, AnUnreadableFileClearsThePathAndLeavesThePlayer)
+TEST_F(TapeGroup, ARememberedGroupThatIsGoneClearsThePathSilentlyAndLeavesThePlayer)
 {
     read_file("/music/tips.m3u\n3\n0:09\n");
     player.clear_log();
-    controller.open_tape_group("/nowhere/group.grp");
+    system.files.erase(path);
+    file.read();
     EXPECT_EQ(state().tape_group_path, "");
     EXPECT_EQ(view.title, "Cuedeck - ");
     EXPECT_TRUE(player.traffic().empty());
@@ -161,11 +164,10 @@ TEST_F(TapeGroup, AFailedWriteKeepsThePlaceUnsavedAndSaysSo)
 {
     read_file("/music/tips.m3u\n1\n0:00\n");
     player_on_tip(2);
-    system.files[path] = "old\n1\n0:00\n";
     system.unwritable.insert(path);
     EXPECT_FALSE(file.write());
     EXPECT_THAT(view.messages, ElementsAre("Cannot save /work/group.grp"));
-    EXPECT_EQ(system.files[path], "old\n1\n0:00\n");
+    EXPECT_EQ(system.files[path], "/music/tips.m3u\n1\n0:00\n");
     EXPECT_EQ(state().saved.tip, 0);
 
     // The question comes back at the close.
@@ -181,6 +183,71 @@ TEST_F(TapeGroup, APathWithALineBreakIsNotSaved)
     EXPECT_FALSE(file.write());
     EXPECT_THAT(view.messages, ElementsAre("Cannot save /work/group.grp"));
     EXPECT_EQ(system.files.count(path), 0u);
+}
+
+TEST_F(TapeGroup, AMovedPlaylistCanBeLocatedAndCountsAsAChange)
+{
+    // Given a group whose playlist is no longer where it says.
+    system.problems["/old/tips.m3u"] = FileProblem::Missing;
+    view.answer_locate = true;
+    view.chosen_files = {"/gone/too.m3u", "/music/tips.m3u"};
+    system.problems["/gone/too.m3u"] = FileProblem::Missing;
+    read_file("/old/tips.m3u\n3\n0:09\n");
+    EXPECT_THAT(view.messages,
+                ElementsAre("Cannot open /work/group.grp: its playlist /old/tips.m3u is missing",
+                            "Cannot open /work/group.grp: its playlist /gone/too.m3u is missing"));
+    EXPECT_EQ(state().playlist_path, "/music/tips.m3u");
+    EXPECT_EQ(player.model.playlist_index, 2);
+    file.save_prompt();
+    EXPECT_EQ(system.files[path], "/music/tips.m3u\n3\n0:09\n");
+
+    // Cancelled, the group open before stays open and the moved one is left as it is.
+    system.files["/work/moved.grp"] = "/old/tips.m3u\n1\n0:00\n";
+    view.answer_locate = false;
+    player.clear_log();
+    controller.drop({"/work/moved.grp"});
+    EXPECT_EQ(state().tape_group_path, path);
+    EXPECT_EQ(view.title, "Cuedeck - /work/group.grp");
+    EXPECT_TRUE(player.traffic().empty());
+    EXPECT_EQ(system.files["/work/moved.grp"], "/old/tips.m3u\n1\n0:00\n");
+}
+
+TEST_F(TapeGroup, ARelativePlaylistIsReadBesideTheGroupAndWrittenAsItWas)
+{
+    player.list_lengths["/work/../music/tips.m3u"] = 5;
+    read_file("../music/tips.m3u\n2\n0:00\n");
+    EXPECT_EQ(state().playlist_path, "/work/../music/tips.m3u");
+    EXPECT_EQ(player.model.loaded, "/work/../music/tips.m3u");
+    zero_at(5000);
+    file.write();
+    EXPECT_EQ(system.files[path], "../music/tips.m3u\n2\n0:05\n");
+    controller.open_playlist("/music/other.m3u");
+    file.write();
+    EXPECT_EQ(system.files[path], "/music/other.m3u\n1\n0:00\n");
+}
+
+TEST_F(TapeGroup, AGroupChangedByAnotherProgramIsReplacedOnlyWhenTheUserSaysSo)
+{
+    read_file("/music/tips.m3u\n1\n0:00\n");
+    zero_at(4000);
+    const std::string colleagues = "/music/tips.m3u\n4\n2:00\n";
+    system.files[path] = colleagues;
+    view.answer_yes = false;
+    EXPECT_FALSE(file.write());
+    EXPECT_EQ(system.files[path], colleagues);
+    EXPECT_TRUE(view.messages.empty());
+    view.answer_yes = true;
+    EXPECT_TRUE(file.write());
+    EXPECT_EQ(system.files[path], "/music/tips.m3u\n1\n0:04\n");
+    EXPECT_THAT(view.questions,
+                ElementsAre("Cuedeck: /work/group.grp was changed by another program since it "
+                            "was opened. Replace it with this place?",
+                            "Cuedeck: /work/group.grp was changed by another program since it "
+                            "was opened. Replace it with this place?"));
+    // Written by us, it is ours again: no question.
+    zero_at(6000);
+    EXPECT_TRUE(file.write());
+    EXPECT_EQ(view.questions.size(), 2u);
 }
 
 using SaveQuestion = TapeGroup;

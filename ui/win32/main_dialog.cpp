@@ -267,6 +267,14 @@ void MainDialog::show_message(const std::string& text)
     MessageBoxA(m_window, text.c_str(), program_name().c_str(), MB_OK);
 }
 
+bool MainDialog::offer_locate(const std::string& text)
+{
+    // The system's message box names no buttons of its own: OK locates.
+    const std::string offer = text + "\n\nChoose OK to locate it.";
+    return MessageBoxA(m_window, offer.c_str(), program_name().c_str(),
+                       MB_OKCANCEL | MB_ICONEXCLAMATION) == IDOK;
+}
+
 std::optional<std::string> MainDialog::choose_file(FileDialogMode mode, const std::string& filter,
                                                    const std::string& default_extension)
 {

@@ -43,6 +43,7 @@ public:
     void return_focus() override;
     bool ask_yes_no(const std::string& text, const std::string& caption) override;
     void show_message(const std::string& text) override;
+    bool offer_locate(const std::string& text) override;
     std::optional<std::string> choose_file(FileDialogMode mode, const std::string& filter,
                                            const std::string& default_extension) override;
     void start_tick() override;

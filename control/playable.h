@@ -1,0 +1,36 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "system/system.h"
+
+namespace cuedeck {
+
+/// The chooser's filter for playlists.
+inline constexpr const char* playlist_filter = "Playlist files (*.m3u)|*.m3u||";
+
+/// Why a file is no file to open, as a message says it ("no such file").
+std::string describe(FileProblem problem);
+
+/// Why a file cannot be handed to the player.
+struct Unplayable
+{
+    FileProblem problem = FileProblem::None; ///< of the file itself; None when an entry is at fault
+    std::string why;                         ///< in words, naming the entry and its line if one is
+};
+
+/// Why `path` cannot be handed to the player; nothing when it can.
+///
+/// Only local regular files reach the player. A playlist is read first, and
+/// every entry it names must be one too (relative entries are read against
+/// the playlist's folder, as players read them): a URL in a list would have
+/// the player fetch it and tell its owner where the user is, and an entry
+/// the player skips would shift every tip after it, so a list with any such
+/// entry is refused whole.
+std::optional<Unplayable> why_unplayable(System& system, const std::string& path);
+
+/// `path` as it stands, or read against `folder` when it is relative.
+std::string resolved_against(const std::string& folder, const std::string& path, char separator);
+
+} // namespace cuedeck

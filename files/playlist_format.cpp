@@ -1,0 +1,97 @@
+#include "files/playlist_format.h"
+
+#include <cctype>
+
+#include "base/text_lines.h"
+
+namespace cuedeck {
+
+namespace {
+
+std::string_view trimmed(std::string_view text)
+{
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v'; };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+bool starts_with_ignoring_case(std::string_view text, std::string_view start)
+{
+    return text.size() >= start.size() && equal_ignoring_case(text.substr(0, start.size()), start);
+}
+
+/// "File12=entry" gives "entry"; nothing for other lines.
+std::optional<std::string_view> pls_entry(std::string_view line)
+{
+    if (!starts_with_ignoring_case(line, "file"))
+        return std::nullopt;
+    std::size_t at = 4;
+    while (at < line.size() && std::isdigit(static_cast<unsigned char>(line[at])) != 0)
+        ++at;
+    if (at == 4 || at >= line.size() || line[at] != '=')
+        return std::nullopt;
+    return trimmed(line.substr(at + 1));
+}
+
+} // namespace
+
+bool is_playlist_name(std::string_view path)
+{
+    const std::string_view extension = file_extension(path, '/');
+    return equal_ignoring_case(extension, ".m3u") || equal_ignoring_case(extension, ".m3u8") ||
+           equal_ignoring_case(extension, ".pls");
+}
+
+PlaylistContents parse_playlist(std::string_view text, bool pls)
+{
+    if (text.starts_with("\xEF\xBB\xBF"))
+        text.remove_prefix(3);
+    PlaylistContents contents;
+    bool header_seen = false;
+    int number = 0;
+    for (const std::string& whole : split_lines(text)) {
+        ++number;
+        const std::string_view line = trimmed(whole);
+        if (line.empty())
+            continue;
+        if (pls) {
+            if (!header_seen) {
+                header_seen = equal_ignoring_case(line, "[playlist]");
+                if (!header_seen) {
+                    contents.unsupported_line = number;
+                    return contents;
+                }
+            } else if (const auto entry = pls_entry(line)) {
+                contents.entries.push_back({number, std::string(*entry)});
+            }
+            continue;
+        }
+        if (line.front() == '#') {
+            if (starts_with_ignoring_case(line, "#EXT-X-") && !contents.unsupported_line)
+                contents.unsupported_line = number;
+            continue;
+        }
+        contents.entries.push_back({number, std::string(line)});
+    }
+    return contents;
+}
+
+bool is_url(std::string_view entry)
+{
+    // A scheme: a letter, then letters, digits, '+', '-' or '.', then "://".
+    const std::size_t colon = entry.find("://");
+    if (colon == std::string_view::npos || colon == 0)
+        return false;
+    for (std::size_t i = 0; i < colon; ++i) {
+        const auto c = static_cast<unsigned char>(entry[i]);
+        if (!(std::isalpha(c) != 0 || (i > 0 && (std::isdigit(c) != 0 || c == '+' || c == '-' ||
+                                                   c == '.'))))
+            return false;
+    }
+    return true;
+}
+
+} // namespace cuedeck
