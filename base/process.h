@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <optional>
 #include <string>
 #include <vector>
@@ -8,9 +9,36 @@
 
 namespace cuedeck {
 
+/// A program we started, held by a handle that names that process only: once
+/// it has ended, nothing sent through the handle reaches another process that
+/// may since have been given the same id.
+class StartedProgram
+{
+public:
+    explicit StartedProgram(int handle) : m_handle(handle) {}
+    StartedProgram(StartedProgram&& other) noexcept : m_handle(other.m_handle)
+    {
+        other.m_handle = -1;
+    }
+    StartedProgram& operator=(StartedProgram&& other) noexcept;
+    StartedProgram(const StartedProgram&) = delete;
+    StartedProgram& operator=(const StartedProgram&) = delete;
+    ~StartedProgram();
+
+    /// Whether it has ended within `wait` (at once when zero).
+    bool ended_within(std::chrono::milliseconds wait) const;
+    void signal(int number) const;
+    /// End it: SIGTERM, and SIGKILL if it has not ended within `grace`. Also
+    /// ends a stopped (SIGSTOP) program. Waits at most `grace` twice.
+    void end(std::chrono::milliseconds grace) const;
+
+private:
+    int m_handle = -1;
+};
+
 /// Start a program detached from us: its own session, standard streams on
 /// /dev/null, `arguments` passed as they are (no shell ever sees them). The
 /// child is reaped in the background. Nothing when it could not be started.
-std::optional<pid_t> spawn_detached(const std::vector<std::string>& arguments);
+std::optional<StartedProgram> spawn_detached(const std::vector<std::string>& arguments);
 
 } // namespace cuedeck

@@ -26,23 +26,47 @@ void Controller::find_exe_directory()
 
 void Controller::connect_player()
 {
-    if (m_player.closed() || m_player.find())
+    if (m_player.closed())
         return;
+    if (m_player.find()) {
+        m_player_looks_left = 0;
+        return;
+    }
+    if (m_player_looks_left > 0)
+        return; // started, and looked for until it answers
+
     if (!m_player.start()) {
-        const std::string problem = m_player.problem();
-        m_view.show_message(problem.empty() ? "Cannot find " + m_player.name() + "\n(" +
-                                                  m_player.location() + ")"
-                                            : problem);
+        // Said once a run: keys without a player do nothing until one is found.
+        if (!m_told_player_missing)
+            m_view.show_message(m_player.problem().empty() ? m_player.missing_message()
+                                                           : m_player.problem());
+        m_told_player_missing = true;
         return;
     }
-    for (int look = 0; look < player_looks; ++look) {
-        if (m_player.find())
-            return;
-        m_system.sleep_ms(player_look_interval_ms);
+    // The player takes a while to listen: it is looked for from the event
+    // loop, so that the window answers meanwhile.
+    m_player_looks_left = player_looks;
+    m_view.look_for_player_in(player_look_interval_ms);
+}
+
+void Controller::look_for_player()
+{
+    if (m_player_looks_left == 0)
+        return;
+    if (!m_player.closed() && m_player.find()) {
+        m_player_looks_left = 0;
+        if (has_pending_move())
+            retry_pending();
+        return;
     }
-    // The player was started but never answered: run on without one, and do
-    // not leave a stray player behind that we will never talk to.
-    m_player.abandon_start();
+    if (--m_player_looks_left == 0 || m_player.closed()) {
+        // The player was started but never answered: run on without one, and
+        // do not leave a stray player behind that we will never talk to.
+        m_player_looks_left = 0;
+        m_player.abandon_start();
+        return;
+    }
+    m_view.look_for_player_in(player_look_interval_ms);
 }
 
 std::string Controller::help_page_path()

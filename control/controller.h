@@ -30,7 +30,12 @@ public:
     void start_up();
     void shut_down(WindowEnding ending, Attendance attendance = Attendance::UserPresent);
     void find_exe_directory();
+    /// Find the player, or start it and look for it from the event loop
+    /// (ControllerView::look_for_player_in) until it answers.
     void connect_player();
+    /// One look for a started player; the next is asked for until it answers
+    /// or the looks run out.
+    void look_for_player();
 
     // Transport commands.
     void play_pause();
@@ -139,6 +144,8 @@ private:
     PlayerStatus m_shown; ///< what the display shows of the player
     std::optional<std::string> m_pending_hand_over;
     bool m_go_to_pending = false;
+    int m_player_looks_left = 0; ///< while a started player is looked for
+    bool m_told_player_missing = false;
     /// The run has ended (a signal can end it while a start-up question is open).
     bool m_shut_down = false;
 };

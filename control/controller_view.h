@@ -59,6 +59,9 @@ public:
     /// is appended to a typed name without one. Nothing when cancelled.
     virtual std::optional<std::string> choose_file(FileDialogMode mode, const std::string& filter,
                                                    const std::string& default_extension) = 0;
+    /// Call Controller::look_for_player() once, `milliseconds` from now,
+    /// from the event loop.
+    virtual void look_for_player_in(int milliseconds) = 0;
     /// The one-second tick that drives Controller::tick().
     virtual void start_tick() = 0;
     virtual void stop_tick() = 0;

@@ -42,6 +42,10 @@ void Controller::shut_down(WindowEnding ending, Attendance attendance)
 {
     m_shut_down = true;
     m_view.stop_tick();
+    if (m_player_looks_left > 0) { // started, not heard from yet
+        m_player_looks_left = 0;
+        m_player.abandon_start();
+    }
     m_player.close();
     const bool present = attendance == Attendance::UserPresent;
     if (present && !m_state.tape_group_path.empty())

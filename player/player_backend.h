@@ -54,6 +54,11 @@ public:
     /// "Cannot find <name>" and "(<location>)".
     virtual std::string name() const = 0;
     virtual std::string location() const = 0;
+    /// What the user is told when the player cannot be started.
+    virtual std::string missing_message() const
+    {
+        return "Cannot find " + name() + "\n(" + location() + ")";
+    }
     /// Why the player cannot be used at all, when the reason is not the
     /// player itself (say, an unsafe folder for its socket); shown instead.
     virtual std::string problem() const { return {}; }

@@ -50,6 +50,7 @@ public:
     std::string name() const { return m_backend.name(); }
     std::string location() const { return m_backend.location(); }
     std::string problem() const { return m_backend.problem(); }
+    std::string missing_message() const { return m_backend.missing_message(); }
 
 private:
     PlayerBackend& m_backend;

@@ -44,11 +44,6 @@ std::string PosixSystem::executable_path()
     }
 }
 
-void PosixSystem::sleep_ms(int milliseconds)
-{
-    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
-}
-
 std::string PosixSystem::command_line()
 {
     // The arguments joined by single blanks, so that a path with blanks that

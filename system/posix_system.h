@@ -25,7 +25,6 @@ public:
     std::string executable_path() override;
     char path_separator() const override { return '/'; }
     bool has_drive_letters() const override { return false; }
-    void sleep_ms(int milliseconds) override;
     std::string command_line() override;
     /// $XDG_CONFIG_HOME/cuedeck/, else ~/.config/cuedeck/.
     std::string settings_directory() override;

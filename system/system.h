@@ -29,7 +29,6 @@ class System : public DirectoryEntries
 public:
     /// Full path of the running program.
     virtual std::string executable_path() = 0;
-    virtual void sleep_ms(int milliseconds) = 0;
     /// The process's command line, program name first.
     virtual std::string command_line() = 0;
 

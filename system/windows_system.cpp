@@ -23,11 +23,6 @@ std::string WindowsSystem::executable_path()
     }
 }
 
-void WindowsSystem::sleep_ms(int milliseconds)
-{
-    Sleep(static_cast<DWORD>(milliseconds));
-}
-
 std::string WindowsSystem::command_line()
 {
     return GetCommandLineA();

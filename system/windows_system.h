@@ -11,7 +11,6 @@ public:
     std::string executable_path() override;
     char path_separator() const override { return '\\'; }
     bool has_drive_letters() const override { return true; }
-    void sleep_ms(int milliseconds) override;
     std::string command_line() override;
     bool make_directories(const std::string& path) override;
     std::optional<std::string> read_file(const std::string& path) override;

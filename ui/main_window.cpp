@@ -266,7 +266,10 @@ void MainWindow::open_settings()
 
 void MainWindow::open_help()
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(to_qt(m_controller.help_page_path())));
+    const std::string page = m_controller.help_page_path();
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(to_qt(page))))
+        show_message("No web browser could be started to show the help. The help page is\n" +
+                     page);
 }
 
 void MainWindow::open_about()
@@ -392,6 +395,11 @@ std::optional<std::string> MainWindow::choose_file(FileDialogMode mode, const st
     if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty())
         return std::nullopt;
     return from_qt(chooser.selectedFiles().first());
+}
+
+void MainWindow::look_for_player_in(int milliseconds)
+{
+    QTimer::singleShot(milliseconds, this, [this] { m_controller.look_for_player(); });
 }
 
 void MainWindow::start_tick()

@@ -7,6 +7,7 @@
 #include <sys/types.h>
 #include <vector>
 
+#include "base/process.h"
 #include "player/mpv/mpv_protocol.h"
 #include "player/mpv/unix_socket.h"
 #include "player/player_backend.h"
@@ -43,6 +44,9 @@ class MpvBackend : public PlayerBackend
 {
 public:
     static constexpr std::chrono::milliseconds reply_budget{500};
+    /// How long a player of ours that did not confirm quit gets for each of
+    /// SIGTERM and SIGKILL.
+    static constexpr std::chrono::milliseconds quit_grace{1000};
     static constexpr const char* title_template =
         "${?media-title:${playlist-pos-1}. ${media-title} - }mpv";
     static constexpr int volume_step = 2;
@@ -65,6 +69,10 @@ public:
     std::string name() const override { return "mpv"; }
     std::string location() const override { return "mpv"; }
     std::string problem() const override { return m_location.problem; }
+    std::string missing_message() const override
+    {
+        return "mpv is not installed: install the package mpv";
+    }
 
     /// The arguments start() runs, the file to open (if any) last.
     std::vector<std::string> start_arguments(const std::string& file = {}) const;
@@ -96,7 +104,7 @@ private:
     std::int64_t m_next_id = 1;
     std::chrono::steady_clock::time_point m_deadline{};
     int m_budget_depth = 0;
-    pid_t m_started = 0;
+    std::optional<StartedProgram> m_started; ///< the player we started, if we did
     std::optional<int> m_paused_at; ///< where a paused player was put, in ms
     bool m_unresponsive = false;    ///< a request timed out and nothing was heard since
     bool m_missed = false;          ///< a question of the current call went unanswered

@@ -78,16 +78,15 @@ bool MpvBackend::start()
 {
     if (m_location.socket_path.empty())
         return false;
-    const auto pid = spawn_detached(start_arguments());
-    m_started = pid.value_or(0);
-    return pid.has_value();
+    m_started = spawn_detached(start_arguments());
+    return m_started.has_value();
 }
 
 void MpvBackend::abandon_start()
 {
-    if (m_started > 0)
-        ::kill(m_started, SIGTERM);
-    m_started = 0;
+    if (m_started)
+        m_started->end(quit_grace);
+    m_started.reset();
 }
 
 bool MpvBackend::heard_from_since_timeout()
@@ -169,8 +168,13 @@ void MpvBackend::close()
     // A player we started but lost touch with is still ended with us.
     if (!m_socket.is_open() && !m_location.socket_path.empty())
         m_socket.connect(m_location.socket_path);
-    call(ipc("quit"));
+    const bool confirmed = call(ipc("quit")).has_value();
     m_socket.close();
+    // A player of ours that does not confirm, or does not end after all
+    // (stopped, hung), is ended; one the user started is never signalled.
+    if (m_started && (!confirmed || !m_started->ended_within(quit_grace)))
+        m_started->end(quit_grace);
+    m_started.reset();
 }
 
 } // namespace cuedeck

@@ -23,6 +23,12 @@ template <typename Action> Clock::duration timed(Action action)
 
 using MpvFailure = MpvControllerTest;
 
+/// Waits as the window's timer does between the looks for a started player.
+void really_wait(int milliseconds)
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
 TEST_F(MpvFailure, AKilledPlayerChangesNoPlaceAndANewOneIsFoundByTheNextCommand)
 {
     load_playlist();
@@ -103,9 +109,10 @@ TEST(MpvDiscovery, APlayerThatDiedIsReplacedOnceAndNoneOutlivesTheRun)
     const std::string socket = dir.path() + "mpv.sock";
     MpvBackend backend({socket, headless_mpv_program()});
     FakeView view;
-    PosixSystem system({"cuedeck"}); // really waits for the player it starts
+    FakeSystem system;
     Controller controller(view, backend, system);
     controller.connect_player();
+    view.run_player_looks(controller, really_wait);
     ASSERT_TRUE(controller.player_connected());
     UnixSocket probe;
     ASSERT_TRUE(probe.connect(socket));
@@ -113,12 +120,44 @@ TEST(MpvDiscovery, APlayerThatDiedIsReplacedOnceAndNoneOutlivesTheRun)
                    UnixSocket::Clock::now() + std::chrono::seconds(2));
     ASSERT_TRUE(process_gone(socket)); // the player is gone, as after a crash
 
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 3; ++i) {
         controller.open_music_file(recordings.tracks[static_cast<std::size_t>(i)]);
+        view.run_player_looks(controller, really_wait);
+    }
     EXPECT_EQ(processes_running_with(socket), 1);
     EXPECT_EQ(MpvProbe(socket).get("playlist-count"), 1);
     controller.shut_down(WindowEnding::DefaultClose);
     EXPECT_TRUE(process_gone(socket));
+}
+
+TEST(MpvDiscovery, AStoppedPlayerOfOursIsEndedAtTheCloseAndTheUsersOwnIsNot)
+{
+    // Given the player Cuedeck started, then stopped with SIGSTOP.
+    TempDir dir;
+    const std::string socket = dir.path() + "mpv.sock";
+    MpvBackend backend({socket, headless_mpv_program()});
+    FakeView view;
+    FakeSystem system;
+    Controller controller(view, backend, system);
+    controller.connect_player();
+    view.run_player_looks(controller, really_wait);
+    ASSERT_TRUE(controller.player_connected());
+    const auto pid = MpvProbe(socket).get("pid");
+    ASSERT_TRUE(pid && pid->is_number());
+    ::kill(pid->get<pid_t>(), SIGSTOP);
+    controller.shut_down(WindowEnding::DefaultClose);
+    EXPECT_TRUE(process_gone(socket));
+
+    // One the user started, stopped the same way, is left alone.
+    HeadlessMpv users(dir.path() + "users.sock");
+    ASSERT_TRUE(users.wait_until_listening());
+    MpvBackend finds({users.socket_path(), headless_mpv_program()});
+    Controller other(view, finds, system);
+    other.connect_player();
+    ASSERT_TRUE(other.player_connected());
+    users.signal(SIGSTOP);
+    other.shut_down(WindowEnding::DefaultClose);
+    EXPECT_TRUE(process_running_with(users.socket_path()));
 }
 
 TEST(MpvDiscovery, NobodyListeningMeansNoPlayer)
@@ -135,9 +174,11 @@ TEST(MpvDiscovery, StartedPlayerIsFoundByConnectPlayer)
     TempDir dir;
     MpvBackend backend({dir.path() + "mpv.sock", headless_mpv_program()});
     FakeView view;
-    PosixSystem system({"cuedeck"}); // really waits between the looks
+    FakeSystem system;
     Controller controller(view, backend, system);
     controller.connect_player();
+    EXPECT_FALSE(controller.player_connected()); // nothing waited for yet
+    view.run_player_looks(controller, really_wait);
     EXPECT_TRUE(controller.player_connected());
     EXPECT_TRUE(view.messages.empty());
     backend.close();
@@ -151,9 +192,10 @@ TEST(MpvDiscovery, AStartedPlayerThatNeverListensIsEnded)
     const std::string marker = "3599." + std::to_string(::getpid());
     MpvBackend backend({dir.path() + "mpv.sock", {"/bin/sh", "-c", "exec sleep " + marker, "sh"}});
     FakeView view;
-    FakeSystem system; // the 100 looks pass without waiting
+    FakeSystem system;
     Controller controller(view, backend, system);
     controller.connect_player();
+    view.run_player_looks(controller, [](int) {}); // the 100 looks pass without waiting
     EXPECT_FALSE(controller.player_connected());
     EXPECT_TRUE(view.messages.empty());
 
@@ -168,7 +210,9 @@ TEST(MpvDiscovery, AMissingProgramGivesTheMessage)
     FakeSystem system;
     Controller controller(view, backend, system);
     controller.connect_player();
-    EXPECT_THAT(view.messages, ::testing::ElementsAre("Cannot find mpv\n(mpv)"));
+    controller.connect_player();
+    EXPECT_THAT(view.messages,
+                ::testing::ElementsAre("mpv is not installed: install the package mpv"));
 }
 
 TEST(MpvSocketPath, IsMadePrivateAndRefusedWhenOthersCanEnter)

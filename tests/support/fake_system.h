@@ -14,7 +14,7 @@
 namespace cuedeck::testing {
 
 /// A machine in memory: files in a map, a directory tree of stored names,
-/// sleeps that only count, sounds that are only recorded.
+/// sounds that are only recorded.
 class FakeSystem : public System
 {
 public:
@@ -29,8 +29,6 @@ public:
     std::map<std::string, FileProblem> problems;
     std::string settings_folder;      ///< empty: the settings live beside the program
     std::set<std::string> directories;
-    int sleeps = 0;
-    int slept_ms = 0;
     std::vector<std::string> sounds; ///< "detached <path>" or "async <path>"
     std::function<void(const std::string&)> on_event;
 
@@ -56,11 +54,6 @@ public:
     std::string executable_path() override { return exe_path; }
     char path_separator() const override { return separator; }
     bool has_drive_letters() const override { return drive_letters; }
-    void sleep_ms(int milliseconds) override
-    {
-        ++sleeps;
-        slept_ms += milliseconds;
-    }
     std::string command_line() override { return command; }
 
     std::string settings_directory() override { return settings_folder; }

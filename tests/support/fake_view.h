@@ -34,9 +34,20 @@ public:
     bool answer_locate = false; ///< what offer_locate answers; its text goes to `messages`
     std::vector<Chooser> choosers;
     std::deque<std::optional<std::string>> chosen_files; ///< answers, in order; cancel when empty
+    std::vector<int> player_looks; ///< the looks for a started player asked for, in ms
     bool tick_running = false;
     std::optional<WindowEnding> ended;
     std::function<void(const std::string&)> on_event;
+
+    /// Carry out the looks for a started player the controller asks for,
+    /// `wait` between them as the window's timer waits (real players need it).
+    template <typename Controller, typename Wait> void run_player_looks(Controller& controller, Wait wait)
+    {
+        for (std::size_t done = 0; done < player_looks.size(); ++done) {
+            wait(player_looks[done]);
+            controller.look_for_player();
+        }
+    }
 
     std::string field(FieldId id) const
     {
@@ -92,6 +103,7 @@ public:
         chosen_files.pop_front();
         return answer;
     }
+    void look_for_player_in(int milliseconds) override { player_looks.push_back(milliseconds); }
     void start_tick() override
     {
         tick_running = true;

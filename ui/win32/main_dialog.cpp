@@ -15,6 +15,8 @@ namespace cuedeck {
 namespace {
 
 constexpr UINT_PTR tick_timer_id = 1;
+/// A one-shot timer for the next look for a player that was started.
+constexpr UINT_PTR player_look_timer_id = 2;
 constexpr UINT tick_period_ms = 1000;
 
 /// Arial at 54 points, made once and shared by the two read-outs for the
@@ -130,7 +132,12 @@ INT_PTR MainDialog::handle(UINT message, WPARAM wparam)
         SetWindowLongPtrA(m_window, DWLP_MSGRESULT, 0);
         return TRUE;
     case WM_TIMER:
-        m_controller.tick();
+        if (wparam == player_look_timer_id) {
+            KillTimer(m_window, player_look_timer_id);
+            m_controller.look_for_player();
+        } else {
+            m_controller.tick();
+        }
         return FALSE;
     case WM_COMMAND:
         command(LOWORD(wparam), HIWORD(wparam));
@@ -284,6 +291,11 @@ std::optional<std::string> MainDialog::choose_file(FileDialogMode mode, const st
 void MainDialog::start_tick()
 {
     SetTimer(m_window, tick_timer_id, tick_period_ms, nullptr);
+}
+
+void MainDialog::look_for_player_in(int milliseconds)
+{
+    SetTimer(m_window, player_look_timer_id, UINT(milliseconds), nullptr);
 }
 
 void MainDialog::stop_tick()

@@ -46,6 +46,7 @@ public:
     bool offer_locate(const std::string& text) override;
     std::optional<std::string> choose_file(FileDialogMode mode, const std::string& filter,
                                            const std::string& default_extension) override;
+    void look_for_player_in(int milliseconds) override;
     void start_tick() override;
     void stop_tick() override;
     void end_window(WindowEnding ending) override;
