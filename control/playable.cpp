@@ -33,6 +33,38 @@ std::string resolved_against(const std::string& folder, const std::string& path,
     return folder + path;
 }
 
+namespace {
+
+constexpr std::size_t sniffed_bytes = 512;
+
+/// Whether a file's start is text: the player would read a text file that
+/// is named like a recording as a playlist (and fetch what it names).
+bool is_text(std::string_view start)
+{
+    if (start.empty())
+        return false;
+    for (const char c : start) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte < 0x20 && c != '\t' && c != '\n' && c != '\r') || byte == 0x7F)
+            return false;
+    }
+    return true;
+}
+
+/// Why a file that is not a playlist is no recording to hand over; empty when it may be one.
+std::string why_no_recording(System& system, const std::string& path)
+{
+    const FileProblem problem = is_url(path) ? FileProblem::NotLocal
+                                             : system.local_file_problem(path);
+    if (problem != FileProblem::None)
+        return describe(problem);
+    if (const auto start = system.read_start(path, sniffed_bytes); start && is_text(*start))
+        return "it is text, not a recording";
+    return {};
+}
+
+} // namespace
+
 std::optional<Unplayable> why_unplayable(System& system, const std::string& path)
 {
     const FileProblem problem = is_url(path) ? FileProblem::NotLocal
@@ -40,8 +72,11 @@ std::optional<Unplayable> why_unplayable(System& system, const std::string& path
     if (problem != FileProblem::None)
         return Unplayable{problem, describe(problem)};
     const char separator = system.path_separator();
-    if (!is_playlist_name(path))
+    if (!is_playlist_name(path)) {
+        if (std::string why = why_no_recording(system, path); !why.empty())
+            return Unplayable{FileProblem::None, std::move(why)};
         return std::nullopt;
+    }
 
     const auto text = system.read_file(path);
     if (!text) // a local, readable file that could not be read whole
@@ -54,14 +89,9 @@ std::optional<Unplayable> why_unplayable(System& system, const std::string& path
     const std::string folder(folder_of(path, separator));
     for (const PlaylistEntry& entry : contents.entries) {
         const std::string target = resolved_against(folder, entry.target, separator);
-        std::string why;
-        if (is_url(entry.target))
-            why = describe(FileProblem::NotLocal);
-        else if (const FileProblem at_fault = system.local_file_problem(target);
-                 at_fault != FileProblem::None)
-            why = describe(at_fault);
-        else if (is_playlist_name(target))
-            why = "a playlist inside a playlist is not played";
+        const std::string why = is_playlist_name(target) && !is_url(target)
+                                    ? "a playlist inside a playlist is not played"
+                                    : why_no_recording(system, target);
         if (!why.empty())
             return Unplayable{FileProblem::None, "line " + std::to_string(entry.line) + " names " +
                                                      entry.target + ": " + why};

@@ -23,17 +23,16 @@ bool starts_with_ignoring_case(std::string_view text, std::string_view start)
     return text.size() >= start.size() && equal_ignoring_case(text.substr(0, start.size()), start);
 }
 
-/// "File12=entry" gives "entry"; nothing for other lines.
+/// "File12=entry" gives "entry"; nothing for other lines. Read as leniently
+/// as players read it: blanks around the key and the value, any case.
 std::optional<std::string_view> pls_entry(std::string_view line)
 {
-    if (!starts_with_ignoring_case(line, "file"))
+    const std::size_t equals = line.find('=');
+    if (equals == std::string_view::npos ||
+        !starts_with_ignoring_case(trimmed(line.substr(0, equals)), "file"))
         return std::nullopt;
-    std::size_t at = 4;
-    while (at < line.size() && std::isdigit(static_cast<unsigned char>(line[at])) != 0)
-        ++at;
-    if (at == 4 || at >= line.size() || line[at] != '=')
-        return std::nullopt;
-    return trimmed(line.substr(at + 1));
+    const std::string_view entry = trimmed(line.substr(equals + 1));
+    return entry.empty() ? std::nullopt : std::optional(entry);
 }
 
 } // namespace

@@ -119,6 +119,29 @@ std::optional<std::string> PosixSystem::read_file(const std::string& path)
     return contents;
 }
 
+std::optional<std::string> PosixSystem::read_start(const std::string& path, std::size_t bytes)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    struct stat info
+    {
+    };
+    std::optional<std::string> start;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        start.emplace(bytes, '\0');
+        ssize_t got = 0;
+        while ((got = ::read(fd, start->data(), bytes)) < 0 && errno == EINTR) {
+        }
+        if (got < 0)
+            start.reset();
+        else
+            start->resize(static_cast<std::size_t>(got));
+    }
+    ::close(fd);
+    return start;
+}
+
 bool PosixSystem::replace_file(const std::string& path, const std::string& contents)
 {
     return AtomicFile::replace(path, contents);

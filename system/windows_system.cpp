@@ -53,6 +53,23 @@ FileProblem WindowsSystem::local_file_problem(const std::string& path)
     return FileProblem::None;
 }
 
+std::optional<std::string> WindowsSystem::read_start(const std::string& path, std::size_t bytes)
+{
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+        return std::nullopt;
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr)
+        return std::nullopt;
+    std::optional<std::string> start;
+    if (GetFileType(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)))) == FILE_TYPE_DISK) {
+        start.emplace(bytes, '\0');
+        start->resize(std::fread(start->data(), 1, bytes, file));
+    }
+    std::fclose(file);
+    return start;
+}
+
 std::optional<std::string> WindowsSystem::read_file(const std::string& path)
 {
     // Only a file on disk: not a device name such as CON, not a pipe.

@@ -1,3 +1,7 @@
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 
 #include <chrono>
@@ -158,6 +162,48 @@ TEST(MpvDiscovery, AStoppedPlayerOfOursIsEndedAtTheCloseAndTheUsersOwnIsNot)
     users.signal(SIGSTOP);
     other.shut_down(WindowEnding::DefaultClose);
     EXPECT_TRUE(process_running_with(users.socket_path()));
+}
+
+TEST(MpvPlaylists, OnlyLocalFilesReachThePlayerAndNothingIsFetched)
+{
+    // Given a listener on this machine that a URL in a list would reach.
+    const int listener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof address;
+    ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(::listen(listener, 4), 0);
+    ::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &size);
+    const std::string url = "http://127.0.0.1:" + std::to_string(ntohs(address.sin_port)) + "/x.wav";
+
+    TempDir dir;
+    TestRecordings recordings(dir, 3);
+    const std::string web = dir.write("web.m3u", "#EXTM3U\none.wav\n" + url + "\n");
+    const std::string disguised = dir.write("talk.wav", "#EXTM3U\n" + url + "\n");
+    const std::string hidden = dir.write("hidden.m3u", "three.wav\ntalk.wav\n");
+    const std::string relative = dir.write("relative.m3u", "one.wav\n./three.wav\n");
+    HeadlessMpv mpv(dir.path() + "mpv.sock");
+    ASSERT_TRUE(mpv.wait_until_listening());
+    MpvBackend backend({mpv.socket_path(), headless_mpv_program()});
+    FakeView view;
+    PosixSystem system({"cuedeck"});
+    Controller controller(view, backend, system);
+    controller.connect_player();
+    controller.open_playlist(web);
+    controller.open_music_file(disguised);
+    controller.open_playlist(hidden);
+    controller.open_playlist(relative);
+    EXPECT_THAT(view.messages,
+                ::testing::ElementsAre(
+                    "Cannot play " + web + "\n(line 3 names " + url +
+                        ": it is not a file on this computer)",
+                    "Cannot play " + disguised + "\n(it is text, not a recording)",
+                    "Cannot play " + hidden + "\n(line 2 names talk.wav: it is text, not a recording)"));
+    EXPECT_EQ(MpvProbe(mpv.socket_path()).get("playlist-count"), 2);
+    pollfd asked{listener, POLLIN, 0};
+    EXPECT_EQ(::poll(&asked, 1, 500), 0) << "the player was sent to the URL";
+    ::close(listener);
 }
 
 TEST(MpvDiscovery, NobodyListeningMeansNoPlayer)

@@ -72,6 +72,13 @@ public:
             return std::string();
         return std::nullopt;
     }
+    std::optional<std::string> read_start(const std::string& path, std::size_t bytes) override
+    {
+        const auto found = files.find(path);
+        if (found == files.end())
+            return std::nullopt; // a recording the test does not spell out
+        return found->second.substr(0, bytes);
+    }
     bool replace_file(const std::string& path, const std::string& contents) override
     {
         if (on_event)

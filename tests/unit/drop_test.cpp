@@ -51,12 +51,14 @@ TEST_F(Drop, WhatIsNoLocalFileIsRefusedByNameAndReachesNoPlayer)
     system.files["/music/stream.m3u8"] = "#EXTM3U\n#EXT-X-KEY:METHOD=AES-128,URI=\"http://h/k\"\n";
     system.files["/music/nested.pls"] = "[playlist]\nFile1=inner.m3u\n";
     system.files["/music/odd.pls"] = "#EXTM3U\nhttp://host/x.wav\n";
+    system.files["/music/spaced.pls"] = "[Playlist]\n file2 = http://host/y.wav \n";
     system.files["/work/crafted.grp"] = hostile + "\n3\n0:07\n";
     for (const std::string& path : {hostile, std::string("/music/gone.wav"),
                                     std::string("/music/folder.wav"), std::string("/music/web.m3u")})
         controller.drop({path});
     // Other playlists come by the Open Playlist chooser.
-    for (const char* path : {"/music/stream.m3u8", "/music/nested.pls", "/music/odd.pls"})
+    for (const char* path :
+         {"/music/stream.m3u8", "/music/nested.pls", "/music/odd.pls", "/music/spaced.pls"})
         controller.open_playlist(path);
     controller.drop({"/work/crafted.grp"});
     EXPECT_TRUE(player.traffic().empty());
@@ -73,6 +75,8 @@ TEST_F(Drop, WhatIsNoLocalFileIsRefusedByNameAndReachesNoPlayer)
                     "playlist is not played)",
                     "Cannot play /music/odd.pls\n(line 1 makes it something else than a list of "
                     "files)",
+                    "Cannot play /music/spaced.pls\n(line 2 names http://host/y.wav: it is not a "
+                    "file on this computer)",
                     "Cannot open /work/crafted.grp: its playlist " + hostile +
                         " cannot be played\n(it is not a file on this computer)"));
     // The open group stays open at its place.
