@@ -2,7 +2,8 @@
 // drives it: from the start of `cuedeck --command play-pause` to mpv's
 // change of state, beside one raw round trip to the same mpv; and the CPU
 // the running program spends in ten idle seconds, paused, with the media
-// interface on (run it under dbus-run-session for that).
+// interface on (run it under dbus-run-session for that); and how soon a
+// cold start shows a window that answers, beside its player's first answer.
 #include <benchmark/benchmark.h>
 
 #include "rig.h"
@@ -131,6 +132,55 @@ void IdleTicksOverTenSeconds(benchmark::State& state)
     }
 }
 BENCHMARK(IdleTicksOverTenSeconds)->Iterations(1)->Unit(benchmark::kSecond);
+
+/// A cold start: from the process start to the window's event loop answering
+/// (the one-copy channel is answered from it, once the window is up), beside
+/// the time to the player's first answer on the group's tip. The window no
+/// longer waits for the player.
+void ColdStartWindowBesidePlayer(benchmark::State& state)
+{
+    if (!ready(state))
+        return;
+    using Clock = std::chrono::steady_clock;
+    const auto ms_since = [](Clock::time_point start) {
+        return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    };
+    double window_total = 0, player_total = 0;
+    for (auto _ : state) {
+        TempDir dir;
+        const std::string group = dir.write("group.grp", rig().recordings.playlist + "\n2\n0:01\n");
+        const std::string channel = Program::runtime(dir) + "/cuedeck/cuedeck.socket";
+        const auto start = Clock::now();
+        Program program(dir, {group});
+        double window_ms = -1;
+        while (window_ms < 0 && ms_since(start) < 10000) {
+            UnixSocket socket;
+            std::string answer;
+            if (socket.connect(channel) &&
+                socket.send_all("hello\n", UnixSocket::Clock::now() + std::chrono::seconds(5)) ==
+                    UnixSocket::Status::Ok &&
+                socket.receive(answer, UnixSocket::Clock::now() + std::chrono::seconds(5)) ==
+                    UnixSocket::Status::Ok)
+                window_ms = ms_since(start);
+            else
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        double player_ms = -1;
+        if (player_listens(dir)) {
+            MpvProbe probe(Program::socket(dir));
+            if (probe.wait_for_number("playlist-pos", 1))
+                player_ms = ms_since(start);
+        }
+        state.SetIterationTime(window_ms / 1000);
+        window_total += window_ms;
+        player_total += player_ms;
+        if (window_ms < 0 || player_ms < 0)
+            state.SkipWithError("the window or the player did not answer");
+    }
+    state.counters["window_ms"] = window_total / double(state.iterations());
+    state.counters["player_on_tip_ms"] = player_total / double(state.iterations());
+}
+BENCHMARK(ColdStartWindowBesidePlayer)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace cuedeck

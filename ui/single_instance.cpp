@@ -18,7 +18,8 @@ namespace {
 /// How long a later copy waits for the running one to answer. The running
 /// copy acknowledges a file at once and answers a command once carried out,
 /// which may wait for a slow player.
-constexpr int answer_wait_ms = 15000;
+constexpr int file_answer_wait_ms = 5000;
+constexpr int command_answer_wait_ms = 15000;
 /// How long a later copy waits for a copy that holds the lock but does not
 /// listen yet (it is still starting).
 constexpr int tries = 50;
@@ -40,7 +41,7 @@ struct Exchange
 };
 
 /// Send one line to the running copy and wait for its answer.
-Exchange exchange(const QString& server, const std::string& line)
+Exchange exchange(const QString& server, const std::string& line, int answer_wait_ms)
 {
     QLocalSocket socket;
     socket.connectToServer(server);
@@ -79,7 +80,8 @@ SingleInstance::Delivery SingleInstance::send_command(const QString& folder, con
     lock.setStaleLockTime(0);
     for (int attempt = 0; attempt < tries; ++attempt) {
         const Exchange sent =
-            exchange(server_in(folder), format_command_request(name.toStdString()));
+            exchange(server_in(folder), format_command_request(name.toStdString()),
+                     command_answer_wait_ms);
         if (sent.reached && !sent.answer) {
             // Sent once only: a stopped or busy copy may carry it out later.
             reason = "Cuedeck did not answer";
@@ -125,7 +127,7 @@ SingleInstance::Role SingleInstance::claim(const QString& file, QString& reason)
             QLocalServer::removeServer(server); // left by a copy that died
             return m_server.listen(server) ? Role::First : Role::Alone;
         }
-        const Exchange sent = exchange(server, request);
+        const Exchange sent = exchange(server, request, file_answer_wait_ms);
         if (sent.answer && *sent.answer == QByteArray::fromStdString(std::string(channel_ok)))
             return Role::HandedOver;
         if (sent.reached) {

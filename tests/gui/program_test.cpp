@@ -36,7 +36,7 @@ TEST(Program, ASecondStartHandsItsFileToTheRunningCopyAndEnds)
     ASSERT_TRUE(recordings.ok);
     const std::string first_group = dir.write("one.grp", recordings.playlist + "\n2\n0:01\n");
     const std::string second_group =
-        dir.write("two & <b>more</b>.grp", recordings.playlist + "\n3\n0:02\n");
+        dir.write("two & <b>more</b>\nlines.grp", recordings.playlist + "\n3\n0:02\n");
     Program first(dir, {first_group});
     ASSERT_TRUE(player_listens(dir));
     MpvProbe probe(Program::socket(dir));
@@ -46,6 +46,22 @@ TEST(Program, ASecondStartHandsItsFileToTheRunningCopyAndEnds)
     EXPECT_EQ(second.wait_for_exit(), 0);
     EXPECT_TRUE(probe.wait_for_number("playlist-pos", 2));
     EXPECT_EQ(processes_running_with(Program::socket(dir)), 1);
+
+    // What is no request of ours is refused by a short name; silence is not waited for.
+    const std::string channel = Program::runtime(dir) + "/cuedeck/cuedeck.socket";
+    const auto soon = [] { return UnixSocket::Clock::now() + std::chrono::seconds(10); };
+    UnixSocket stranger;
+    ASSERT_TRUE(stranger.connect(channel));
+    stranger.send_all("GET / HTTP/1.1 and a long line after it\r\n", soon());
+    std::string answer, more;
+    while (answer.find('\n') == std::string::npos &&
+           stranger.receive(more, soon()) == UnixSocket::Status::Ok)
+        answer += std::exchange(more, {});
+    EXPECT_EQ(answer, "refused unknown request: GET / HTTP/1.1 and a long line a\n");
+    UnixSocket silent;
+    ASSERT_TRUE(silent.connect(channel));
+    EXPECT_EQ(silent.receive(more, soon()), UnixSocket::Status::Closed);
+
     first.signal(SIGTERM);
     EXPECT_EQ(first.wait_for_exit(), 0);
     EXPECT_TRUE(process_gone(Program::socket(dir)));
