@@ -309,7 +309,9 @@ void MainWindow::dragEnterEvent(QDragEnterEvent* event)
 void MainWindow::dropEvent(QDropEvent* event)
 {
     event->acceptProposedAction();
-    drop_urls(event->mimeData()->urls());
+    // Once the drop is over: opening may ask questions, and the program the
+    // file came from waits for the drop to end.
+    QTimer::singleShot(0, this, [this, urls = event->mimeData()->urls()] { drop_urls(urls); });
 }
 
 void MainWindow::drop_urls(const QList<QUrl>& urls)
