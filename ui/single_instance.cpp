@@ -133,7 +133,8 @@ SingleInstance::Role SingleInstance::claim(const QString& file, QString& reason)
         if (sent.reached) {
             // A copy runs and heard us: it is not asked twice, and no second
             // copy with a second player starts beside it.
-            reason = sent.answer ? reason_in(*sent.answer) : "Cuedeck did not answer";
+            reason = sent.answer ? reason_in(*sent.answer)
+                                 : "Cuedeck did not answer (it may still open it once it does)";
             return Role::NotHandedOver;
         }
         // The holder is still on its way to listening.
