@@ -133,6 +133,34 @@ void IdleTicksOverTenSeconds(benchmark::State& state)
 }
 BENCHMARK(IdleTicksOverTenSeconds)->Iterations(1)->Unit(benchmark::kSecond);
 
+/// Resident memory of a process, in MiB (VmRSS); 0 when it is gone.
+double resident_mib(pid_t pid)
+{
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.starts_with("VmRSS:"))
+            return std::stod(line.substr(6)) / 1024;
+    }
+    return 0;
+}
+
+/// What the program and its player keep resident, paused on a tip of a group.
+void ResidentMemoryOfCuedeckAndItsPlayer(benchmark::State& state)
+{
+    if (!ready(state))
+        return;
+    const auto player = MpvProbe(Program::socket(rig().dir)).get("pid");
+    if (!player || !player->is_number()) {
+        state.SkipWithError("mpv did not say its process id");
+        return;
+    }
+    for (auto _ : state) {
+        state.counters["cuedeck_mib"] = resident_mib(rig().program->pid());
+        state.counters["mpv_mib"] = resident_mib(player->get<pid_t>());
+    }
+}
+BENCHMARK(ResidentMemoryOfCuedeckAndItsPlayer)->Iterations(1);
+
 /// A cold start: from the process start to the window's event loop answering
 /// (the one-copy channel is answered from it, once the window is up), beside
 /// the time to the player's first answer on the group's tip. The window no

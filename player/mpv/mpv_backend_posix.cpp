@@ -34,9 +34,17 @@ MpvLocation default_mpv_location()
                       ? "The folder " + folder.path + " has too long a name for a socket"
                       : folder.problem;
     // --no-config keeps a user's scripts (resume, loops, autoload) out of the
-    // way of the behaviour the commands rely on.
+    // way of the behaviour the commands rely on; mpv's own scripts (on-screen
+    // controller, stream hook, stats, console, auto profiles) are never used
+    // here and cost memory, and the stream hook would fetch from the network.
     std::vector<std::string> program = {"mpv",
                                         "--no-config",
+                                        "--load-scripts=no",
+                                        "--osc=no",
+                                        "--ytdl=no",
+                                        "--load-stats-overlay=no",
+                                        "--load-osd-console=no",
+                                        "--load-auto-profiles=no",
                                         "--idle=yes",
                                         "--force-window=no",
                                         "--keep-open=yes",
