@@ -2,17 +2,21 @@
 
 #include <chrono>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <sys/types.h>
 #include <vector>
 
+#include <nlohmann/json_fwd.hpp>
+
 #include "base/process.h"
-#include "player/mpv/mpv_protocol.h"
 #include "player/mpv/unix_socket.h"
 #include "player/player_backend.h"
 
 namespace cuedeck {
+
+class MpvProtocol;
 
 /// Where the player lives: the socket it listens on, and the program line
 /// that starts it (the socket and title options are added to it).
@@ -82,17 +86,17 @@ private:
 
     /// Send the commands together, then collect the replies in order; an
     /// error reply, or none within the budget, is nothing.
-    std::vector<std::optional<Json>> call_all(const std::vector<Json>& commands);
-    std::optional<Json> call(const Json& command);
+    std::vector<std::optional<nlohmann::json>> call_all(const std::vector<nlohmann::json>& commands);
+    std::optional<nlohmann::json> call(const nlohmann::json& command);
     bool heard_from_since_timeout();
     int answer_to(PlayerRequest request, int wparam);
     int get_int(const std::string& property);
     int play_state();
-    std::string caption_from(const std::optional<Json>& expanded, bool idle, int index);
+    std::string caption_from(const std::optional<nlohmann::json>& expanded, bool idle, int index);
     void wait_until_loaded(int index);
     void seek_to(int target_ms);
     void skip(int step_ms);
-    int reported_position(const std::optional<Json>& time_pos, bool paused);
+    int reported_position(const std::optional<nlohmann::json>& time_pos, bool paused);
     void change_track(const char* command);
     void stop();
     void play();
@@ -100,7 +104,7 @@ private:
 
     MpvLocation m_location;
     UnixSocket m_socket;
-    MpvProtocol m_protocol;
+    std::unique_ptr<MpvProtocol> m_protocol; ///< JSON stays out of this header
     std::int64_t m_next_id = 1;
     std::chrono::steady_clock::time_point m_deadline{};
     int m_budget_depth = 0;

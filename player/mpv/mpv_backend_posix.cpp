@@ -7,6 +7,7 @@
 #include "base/process.h"
 #include "base/text_lines.h"
 #include "player/mpv/mpv_calls.h"
+#include "player/mpv/mpv_protocol.h"
 #include "player/mpv/socket_location.h"
 
 namespace cuedeck {
@@ -55,7 +56,10 @@ MpvLocation default_mpv_location()
     return {std::move(socket), std::move(program), std::move(problem)};
 }
 
-MpvBackend::MpvBackend(MpvLocation location) : m_location(std::move(location)) {}
+MpvBackend::MpvBackend(MpvLocation location)
+    : m_location(std::move(location)), m_protocol(std::make_unique<MpvProtocol>())
+{
+}
 
 MpvBackend::~MpvBackend() = default;
 
@@ -75,7 +79,7 @@ bool MpvBackend::find()
 {
     if (m_location.socket_path.empty() || !m_socket.connect(m_location.socket_path))
         return false;
-    m_protocol = MpvProtocol();
+    m_protocol = std::make_unique<MpvProtocol>();
     // Only replies are of interest; events would pile up between ticks.
     Budget budget(*this);
     call(ipc("disable_event", "all"));
@@ -106,7 +110,7 @@ bool MpvBackend::heard_from_since_timeout()
     const auto status = m_socket.receive(received, Clock::now());
     if (status != UnixSocket::Status::Ok)
         return false;
-    m_protocol.feed(received);
+    m_protocol->feed(received);
     m_unresponsive = false;
     return true;
 }
@@ -132,14 +136,14 @@ std::vector<std::optional<Json>> MpvBackend::call_all(const std::vector<Json>& c
     for (std::size_t i = 0; i < commands.size(); ++i) {
         const std::int64_t id = first_id + static_cast<std::int64_t>(i);
         std::optional<MpvProtocol::Reply> reply;
-        while (!(reply = m_protocol.take(id))) {
+        while (!(reply = m_protocol->take(id))) {
             received.clear();
             const auto status = m_socket.receive(received, m_deadline);
             if (status != UnixSocket::Status::Ok) {
                 m_unresponsive = status == UnixSocket::Status::TimedOut;
                 return results;
             }
-            m_protocol.feed(received);
+            m_protocol->feed(received);
         }
         if (reply->success)
             results[i] = std::move(reply->data);

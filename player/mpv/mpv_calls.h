@@ -10,6 +10,7 @@
 
 #include "base/saturating.h"
 #include "player/mpv/mpv_backend.h"
+#include "player/mpv/mpv_protocol.h"
 
 namespace cuedeck::mpv_detail {
 
