@@ -208,7 +208,10 @@ void ColdStartWindowBesidePlayer(benchmark::State& state)
     state.counters["window_ms"] = window_total / double(state.iterations());
     state.counters["player_on_tip_ms"] = player_total / double(state.iterations());
 }
-BENCHMARK(ColdStartWindowBesidePlayer)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(ColdStartWindowBesidePlayer)
+    ->UseManualTime()
+    ->Iterations(5)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace cuedeck

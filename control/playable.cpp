@@ -54,8 +54,8 @@ bool is_text(std::string_view start)
 /// Why a file that is not a playlist is no recording to hand over; empty when it may be one.
 std::string why_no_recording(System& system, const std::string& path)
 {
-    const FileProblem problem = is_url(path) ? FileProblem::NotLocal
-                                             : system.local_file_problem(path);
+    const FileProblem problem =
+        is_url(path) ? FileProblem::NotLocal : system.local_file_problem(path);
     if (problem != FileProblem::None)
         return describe(problem);
     if (const auto start = system.read_start(path, sniffed_bytes); start && is_text(*start))
@@ -67,8 +67,8 @@ std::string why_no_recording(System& system, const std::string& path)
 
 std::optional<Unplayable> why_unplayable(System& system, const std::string& path)
 {
-    const FileProblem problem = is_url(path) ? FileProblem::NotLocal
-                                             : system.local_file_problem(path);
+    const FileProblem problem =
+        is_url(path) ? FileProblem::NotLocal : system.local_file_problem(path);
     if (problem != FileProblem::None)
         return Unplayable{problem, describe(problem)};
     const char separator = system.path_separator();

@@ -14,7 +14,7 @@ struct SavedState
     std::string playlist_path; ///< where the file's playlist leads
     int tip = 0;
     int seconds = 0;
-    std::string playlist_as_written;  ///< line 1 as the file has it, maybe relative to its folder
+    std::string playlist_as_written; ///< line 1 as the file has it, maybe relative to its folder
     std::optional<std::string> text; ///< the file's bytes; none when it was not read or written
 };
 

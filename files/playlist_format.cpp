@@ -86,8 +86,8 @@ bool is_url(std::string_view entry)
         return false;
     for (std::size_t i = 0; i < colon; ++i) {
         const auto c = static_cast<unsigned char>(entry[i]);
-        if (!(std::isalpha(c) != 0 || (i > 0 && (std::isdigit(c) != 0 || c == '+' || c == '-' ||
-                                                   c == '.'))))
+        if (!(std::isalpha(c) != 0 ||
+              (i > 0 && (std::isdigit(c) != 0 || c == '+' || c == '-' || c == '.'))))
             return false;
     }
     return true;

@@ -11,8 +11,8 @@ namespace cuedeck {
 /// Why a path is no file to open or hand to the player.
 enum class FileProblem {
     None,
-    NotLocal,     ///< a URL, a protocol, or no full path
-    Missing,      ///< nothing of that name
+    NotLocal, ///< a URL, a protocol, or no full path
+    Missing,  ///< nothing of that name
     Folder,
     NotRegular,   ///< a device, a pipe, a socket
     NoPermission, ///< there, but we may not read it
@@ -54,7 +54,10 @@ public:
     /// its full path that we may read, or None when it does. Only such files
     /// are handed to a player: never a URL, a protocol, a device or a folder.
     virtual FileProblem local_file_problem(const std::string& path) = 0;
-    bool is_local_file(const std::string& path) { return local_file_problem(path) == FileProblem::None; }
+    bool is_local_file(const std::string& path)
+    {
+        return local_file_problem(path) == FileProblem::None;
+    }
 
     /// Alarm method 0: a separate program plays the file once, detached.
     virtual void play_sound_detached(const std::string& path) = 0;

@@ -268,8 +268,7 @@ void MainWindow::open_help()
 {
     const std::string page = m_controller.help_page_path();
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(to_qt(page))))
-        show_message("No web browser could be started to show the help. The help page is\n" +
-                     page);
+        show_message("No web browser could be started to show the help. The help page is\n" + page);
 }
 
 void MainWindow::open_about()

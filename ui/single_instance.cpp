@@ -79,9 +79,8 @@ SingleInstance::Delivery SingleInstance::send_command(const QString& folder, con
     QLockFile lock(folder + "/cuedeck.lock");
     lock.setStaleLockTime(0);
     for (int attempt = 0; attempt < tries; ++attempt) {
-        const Exchange sent =
-            exchange(server_in(folder), format_command_request(name.toStdString()),
-                     command_answer_wait_ms);
+        const Exchange sent = exchange(
+            server_in(folder), format_command_request(name.toStdString()), command_answer_wait_ms);
         if (sent.reached && !sent.answer) {
             // Sent once only: a stopped or busy copy may carry it out later.
             reason = "Cuedeck did not answer";
@@ -190,8 +189,7 @@ void SingleInstance::read_request(QLocalSocket* socket)
     case ChannelRequest::Kind::Unknown:
         break;
     }
-    reply(*socket,
-          QByteArray::fromStdString(format_refusal("unknown request: " + request.value)));
+    reply(*socket, QByteArray::fromStdString(format_refusal("unknown request: " + request.value)));
 }
 
 QByteArray SingleInstance::answer(const QString& name)

@@ -86,7 +86,8 @@ private:
 
     /// Send the commands together, then collect the replies in order; an
     /// error reply, or none within the budget, is nothing.
-    std::vector<std::optional<nlohmann::json>> call_all(const std::vector<nlohmann::json>& commands);
+    std::vector<std::optional<nlohmann::json>>
+    call_all(const std::vector<nlohmann::json>& commands);
     std::optional<nlohmann::json> call(const nlohmann::json& command);
     bool heard_from_since_timeout();
     int answer_to(PlayerRequest request, int wparam);
@@ -109,9 +110,9 @@ private:
     std::chrono::steady_clock::time_point m_deadline{};
     int m_budget_depth = 0;
     std::optional<StartedProgram> m_started; ///< the player we started, if we did
-    std::optional<int> m_paused_at; ///< where a paused player was put, in ms
-    bool m_unresponsive = false;    ///< a request timed out and nothing was heard since
-    bool m_missed = false;          ///< a question of the current call went unanswered
+    std::optional<int> m_paused_at;          ///< where a paused player was put, in ms
+    bool m_unresponsive = false;             ///< a request timed out and nothing was heard since
+    bool m_missed = false;                   ///< a question of the current call went unanswered
 };
 
 } // namespace cuedeck

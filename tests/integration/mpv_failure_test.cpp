@@ -182,7 +182,8 @@ TEST(MpvPlaylists, OnlyLocalFilesReachThePlayerAndNothingIsFetched)
     ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
     ASSERT_EQ(::listen(listener, 4), 0);
     ::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &size);
-    const std::string url = "http://127.0.0.1:" + std::to_string(ntohs(address.sin_port)) + "/x.wav";
+    const std::string url =
+        "http://127.0.0.1:" + std::to_string(ntohs(address.sin_port)) + "/x.wav";
 
     TempDir dir;
     TestRecordings recordings(dir, 3);
@@ -201,12 +202,12 @@ TEST(MpvPlaylists, OnlyLocalFilesReachThePlayerAndNothingIsFetched)
     controller.open_music_file(disguised);
     controller.open_playlist(hidden);
     controller.open_playlist(relative);
-    EXPECT_THAT(view.messages,
-                ::testing::ElementsAre(
-                    "Cannot play " + web + "\n(line 3 names " + url +
-                        ": it is not a file on this computer)",
-                    "Cannot play " + disguised + "\n(it is text, not a recording)",
-                    "Cannot play " + hidden + "\n(line 2 names talk.wav: it is text, not a recording)"));
+    EXPECT_THAT(view.messages, ::testing::ElementsAre(
+                                   "Cannot play " + web + "\n(line 3 names " + url +
+                                       ": it is not a file on this computer)",
+                                   "Cannot play " + disguised + "\n(it is text, not a recording)",
+                                   "Cannot play " + hidden +
+                                       "\n(line 2 names talk.wav: it is text, not a recording)"));
     EXPECT_EQ(MpvProbe(mpv.socket_path()).get("playlist-count"), 2);
     pollfd asked{listener, POLLIN, 0};
     EXPECT_EQ(::poll(&asked, 1, 500), 0) << "the player was sent to the URL";

@@ -27,7 +27,7 @@ public:
     /// What is wrong with paths that are no local file. Others are local files
     /// (a .grp only when it is in `files`); a playlist not in `files` is empty.
     std::map<std::string, FileProblem> problems;
-    std::string settings_folder;      ///< empty: the settings live beside the program
+    std::string settings_folder; ///< empty: the settings live beside the program
     std::set<std::string> directories;
     std::vector<std::string> sounds; ///< "detached <path>" or "async <path>"
     std::function<void(const std::string&)> on_event;

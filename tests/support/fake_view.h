@@ -41,7 +41,8 @@ public:
 
     /// Carry out the looks for a started player the controller asks for,
     /// `wait` between them as the window's timer waits (real players need it).
-    template <typename Controller, typename Wait> void run_player_looks(Controller& controller, Wait wait)
+    template <typename Controller, typename Wait>
+    void run_player_looks(Controller& controller, Wait wait)
     {
         for (std::size_t done = 0; done < player_looks.size(); ++done) {
             wait(player_looks[done]);

@@ -40,7 +40,7 @@ TEST_F(ConnectPlayer, AStartedPlayerIsLookedForUntilItAppears)
     player.appears_after_looks = 3;
     controller.connect_player();
     EXPECT_FALSE(controller.player_connected()); // the window is not held meanwhile
-    controller.next_tip();                        // nor started twice by a key
+    controller.next_tip();                       // nor started twice by a key
     while (!view.player_looks.empty() && !controller.player_connected() &&
            view.player_looks.size() < 200)
         controller.look_for_player();

@@ -47,14 +47,16 @@ TEST_F(Drop, WhatIsNoLocalFileIsRefusedByNameAndReachesNoPlayer)
     system.problems = {{hostile, FileProblem::NotLocal},
                        {"/music/gone.wav", FileProblem::Missing},
                        {"/music/folder.wav", FileProblem::Folder}};
-    system.files["/music/web.m3u"] = "#EXTM3U\n#EXTINF:3,one\n/music/a.wav\n\n http://host/x.wav \n";
+    system.files["/music/web.m3u"] =
+        "#EXTM3U\n#EXTINF:3,one\n/music/a.wav\n\n http://host/x.wav \n";
     system.files["/music/stream.m3u8"] = "#EXTM3U\n#EXT-X-KEY:METHOD=AES-128,URI=\"http://h/k\"\n";
     system.files["/music/nested.pls"] = "[playlist]\nFile1=inner.m3u\n";
     system.files["/music/odd.pls"] = "#EXTM3U\nhttp://host/x.wav\n";
     system.files["/music/spaced.pls"] = "[Playlist]\n file2 = http://host/y.wav \n";
     system.files["/work/crafted.grp"] = hostile + "\n3\n0:07\n";
-    for (const std::string& path : {hostile, std::string("/music/gone.wav"),
-                                    std::string("/music/folder.wav"), std::string("/music/web.m3u")})
+    for (const std::string& path :
+         {hostile, std::string("/music/gone.wav"), std::string("/music/folder.wav"),
+          std::string("/music/web.m3u")})
         controller.drop({path});
     // Other playlists come by the Open Playlist chooser.
     for (const char* path :

@@ -141,9 +141,12 @@ TEST(PosixSystem, ReadsOnlyRegularFilesOfAtMostAMebibyte)
     // Only such files reach a player, by their full path; others are named by what they are.
     EXPECT_TRUE(system.is_local_file(dir.path() + "limit"));
     const std::pair<std::string, FileProblem> others[] = {
-        {"av://lavfi:sine", FileProblem::NotLocal},   {"limit", FileProblem::NotLocal},
-        {"", FileProblem::NotLocal},                  {dir.path(), FileProblem::Folder},
-        {dir.path() + "fifo.grp", FileProblem::NotRegular}, {"/dev/zero", FileProblem::NotRegular},
+        {"av://lavfi:sine", FileProblem::NotLocal},
+        {"limit", FileProblem::NotLocal},
+        {"", FileProblem::NotLocal},
+        {dir.path(), FileProblem::Folder},
+        {dir.path() + "fifo.grp", FileProblem::NotRegular},
+        {"/dev/zero", FileProblem::NotRegular},
         {dir.path() + "missing.wav", FileProblem::Missing},
         {dir.path() + "limit/below", FileProblem::Missing}};
     for (const auto& [other, problem] : others)
