@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "base/version.h"
 #include "control/commands.h"
 #include "control/program_options.h"
 #include "player/mpv/mpv_backend.h"

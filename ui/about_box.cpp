@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "base/version.h"
 #include "ui/dialog_units.h"
 #include "ui/pictures.h"
 
@@ -21,7 +22,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
     icon->setPixmap(application_icon().pixmap(32, 32));
     icon->setGeometry(units.rect(11, 17, 20, 20));
     const char* lines[] = {
-        "Cuedeck Version 1.24",
+        CUEDECK_ABOUT_TEXT,
         "A tape group remote for a media player",
         "Copyright (C) 2026 the Cuedeck developers",
     };

@@ -1,13 +1,14 @@
 #include "ui/window_layout.h"
 
 #include "base/control_ids.h"
+#include "base/version.h"
 
 namespace cuedeck::layout {
 
 namespace {
 
 constexpr Control controls[] = {
-    {0, Kind::Label, 7, 7, 40, 8, "Version 1.24", Align::Left, false},
+    {0, Kind::Label, 7, 7, 40, 8, CUEDECK_VERSION_TEXT, Align::Left, false},
     {0, Kind::Label, 95, 37, 39, 8, "Tip Length"},
     {0, Kind::Label, 7, 37, 39, 8, "Position"},
     {0, Kind::Label, 7, 47, 93, 10, "Counter", Align::Center},
