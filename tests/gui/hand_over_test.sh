@@ -14,7 +14,11 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+fail() {
+  echo "FAIL: $*" >&2
+  [ -s "$work/log" ] && { echo "--- the running copy said:" >&2; cat "$work/log" >&2; }
+  exit 1
+}
 
 mkdir -p "$work/home" "$work/config" "$work/run" "$work/music"
 chmod 700 "$work/run"
@@ -36,6 +40,8 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$work/display")" HOME="$work/home" XDG_CONFIG_HOME="$work/config"
 export XDG_RUNTIME_DIR="$work/run"
 unset DBUS_SESSION_BUS_ADDRESS QT_QPA_PLATFORM
+# Under the sanitizers: what X11's desktop libraries keep is not ours to find.
+export LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")" && pwd)/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 
 wait_for_window() { # NAME-PATTERN: prints the window id
   for _ in $(seq 100); do
@@ -57,7 +63,7 @@ for _ in $(seq 100); do [ -S "$work/run/cuedeck/mpv.sock" ] && break; sleep 0.1;
 # The place changed, so handing a group over asks whether to save it first.
 "$program_file" "$second" || fail "the second start did not hand its file over"
 question=$(wait_for_window '^Cuedeck$') || fail "no save question"
-xdotool windowfocus --sync "$question"
+xdotool windowfocus --sync "$question" 2>/dev/null
 xdotool key Return space y   # keys meant for something else answer nothing
 sleep 0.5
 alive "after stray keys"
@@ -71,7 +77,7 @@ wait_for_window "^Cuedeck - $work/music/second" >/dev/null || fail "the handed g
 # A group whose playlist has moved is not opened; the open one stays.
 "$program_file" "$moved" || fail "the moved group was not handed over"
 message=$(wait_for_window '^Cuedeck$') || fail "no message for the moved playlist"
-xdotool windowfocus --sync "$message"
+xdotool windowfocus --sync "$message" 2>/dev/null
 xdotool key Escape
 sleep 1
 alive "after the moved playlist's message"
@@ -79,7 +85,7 @@ wait_for_window "^Cuedeck - $work/music/second" >/dev/null || fail "the open gro
 [ "$(cat "$moved")" = "$(printf '%s\n2\n0:01' "$work/elsewhere/tips.m3u")" ] || fail "moved group changed"
 
 # A normal close: File, Exit; nothing changed since, so no question.
-xdotool windowfocus --sync "$window"
+xdotool windowfocus --sync "$window" 2>/dev/null
 xdotool key alt+f
 sleep 0.5
 xdotool key Up Return
