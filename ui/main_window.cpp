@@ -24,21 +24,12 @@
 #include "ui/options_dialog.h"
 #include "ui/pictures.h"
 #include "ui/qt_keys.h"
+#include "ui/qt_text.h"
 #include "ui/window_layout.h"
 
 namespace cuedeck {
 
 namespace {
-
-QString to_qt(const std::string& text)
-{
-    return QFile::decodeName(QByteArray::fromStdString(text));
-}
-
-std::string from_qt(const QString& text)
-{
-    return QFile::encodeName(text).toStdString();
-}
 
 Qt::Alignment qt_alignment(layout::Align align)
 {

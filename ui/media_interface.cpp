@@ -14,6 +14,7 @@
 #include "control/commands.h"
 #include "control/speed.h"
 #include "ui/main_window.h"
+#include "ui/qt_text.h"
 
 namespace cuedeck {
 
@@ -180,7 +181,7 @@ QVariantMap MediaInterface::metadata() const
     if (shown.track_length_s > 0)
         data["mpris:length"] = qlonglong(shown.track_length_s) * 1000000;
     if (shown.file.starts_with('/'))
-        data["xesam:url"] = QUrl::fromLocalFile(QFile::decodeName(shown.file.c_str())).toString();
+        data["xesam:url"] = QUrl::fromLocalFile(to_qt(shown.file)).toString();
     return data;
 }
 

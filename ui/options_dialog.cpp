@@ -14,6 +14,7 @@
 #include "control/options_exchange.h"
 #include "ui/dialog_units.h"
 #include "ui/file_filter.h"
+#include "ui/qt_text.h"
 
 namespace cuedeck {
 
@@ -22,16 +23,6 @@ namespace {
 constexpr int template_width = 186;
 constexpr int template_height = 105;
 constexpr int dialog_font_points = 8;
-
-QString to_qt(const std::string& text)
-{
-    return QFile::decodeName(QByteArray::fromStdString(text));
-}
-
-std::string from_qt(const QString& text)
-{
-    return QFile::encodeName(text).toStdString();
-}
 
 } // namespace
 

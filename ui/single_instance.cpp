@@ -34,6 +34,11 @@ QString server_in(const QString& folder)
     return folder + "/cuedeck.socket";
 }
 
+QString lock_in(const QString& folder)
+{
+    return folder + "/cuedeck.lock";
+}
+
 struct Exchange
 {
     bool reached = false;             ///< a copy listens
@@ -76,7 +81,7 @@ SingleInstance::Delivery SingleInstance::send_command(const QString& folder, con
     reason.clear();
     if (folder.isEmpty())
         return Delivery::NoneRunning;
-    QLockFile lock(folder + "/cuedeck.lock");
+    QLockFile lock(lock_in(folder));
     lock.setStaleLockTime(0);
     for (int attempt = 0; attempt < tries; ++attempt) {
         const Exchange sent = exchange(
@@ -117,7 +122,7 @@ SingleInstance::Role SingleInstance::claim(const QString& file, QString& reason)
     if (m_folder.isEmpty())
         return Role::Alone;
     const QString server = server_in(m_folder);
-    m_lock = std::make_unique<QLockFile>(m_folder + "/cuedeck.lock");
+    m_lock = std::make_unique<QLockFile>(lock_in(m_folder));
     // Only a holder that has died frees the lock, however long it has run.
     m_lock->setStaleLockTime(0);
     const std::string request = format_open_request(QFile::encodeName(file).toStdString());
