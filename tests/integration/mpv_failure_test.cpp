@@ -110,17 +110,27 @@ TEST_F(MpvFailure, ClosingQuitsThePlayer)
     EXPECT_FALSE(controller.player_connected());
 }
 
-TEST(MpvDiscovery, APlayerThatDiedIsReplacedOnceAndNoneOutlivesTheRun)
+/// A controller driving the player it started itself, found once it listens.
+struct OwnPlayer
 {
+    OwnPlayer()
+    {
+        controller.connect_player();
+        view.run_player_looks(controller, really_wait);
+    }
     TempDir dir;
-    TestRecordings recordings(dir, 3);
     const std::string socket = dir.path() + "mpv.sock";
-    MpvBackend backend({socket, headless_mpv_program()});
+    MpvBackend backend{{socket, headless_mpv_program()}};
     FakeView view;
     FakeSystem system;
-    Controller controller(view, backend, system);
-    controller.connect_player();
-    view.run_player_looks(controller, really_wait);
+    Controller controller{view, backend, system};
+};
+
+TEST(MpvDiscovery, APlayerThatDiedIsReplacedOnceAndNoneOutlivesTheRun)
+{
+    OwnPlayer run;
+    auto& [dir, socket, backend, view, system, controller] = run;
+    TestRecordings recordings(dir, 3);
     ASSERT_TRUE(controller.player_connected());
     UnixSocket probe;
     ASSERT_TRUE(probe.connect(socket));
@@ -141,14 +151,8 @@ TEST(MpvDiscovery, APlayerThatDiedIsReplacedOnceAndNoneOutlivesTheRun)
 TEST(MpvDiscovery, AStoppedPlayerOfOursIsEndedAtTheCloseAndTheUsersOwnIsNot)
 {
     // Given the player Cuedeck started, then stopped with SIGSTOP.
-    TempDir dir;
-    const std::string socket = dir.path() + "mpv.sock";
-    MpvBackend backend({socket, headless_mpv_program()});
-    FakeView view;
-    FakeSystem system;
-    Controller controller(view, backend, system);
-    controller.connect_player();
-    view.run_player_looks(controller, really_wait);
+    OwnPlayer run;
+    auto& [dir, socket, backend, view, system, controller] = run;
     ASSERT_TRUE(controller.player_connected());
     const auto pid = MpvProbe(socket).get("pid");
     ASSERT_TRUE(pid && pid->is_number());
