@@ -23,6 +23,7 @@ std::optional<StartedProgram> spawn_detached(const std::vector<std::string>& arg
     if (arguments.empty())
         return std::nullopt;
     std::vector<char*> argv;
+    argv.reserve(arguments.size() + 1);
     for (const auto& argument : arguments)
         argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);

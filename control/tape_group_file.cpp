@@ -24,6 +24,16 @@ std::string playlist_of(const std::string& group, const std::string& line, char 
     return resolved_against(std::string(folder_of(group, separator)), line, separator);
 }
 
+/// Why the group at `path` is not opened, its playlist being what it is.
+std::string not_opened(const std::string& path, const std::string& playlist,
+                       const Unplayable& unplayable)
+{
+    const std::string opening = "Cannot open " + path + ": its playlist " + playlist;
+    return unplayable.problem == FileProblem::Missing
+               ? opening + " is missing"
+               : opening + " cannot be played\n(" + unplayable.why + ")";
+}
+
 } // namespace
 
 bool TapeGroupFile::open(const std::string& path, GroupRequest request, bool ask_to_save_first)
@@ -57,13 +67,8 @@ bool TapeGroupFile::open(const std::string& path, GroupRequest request, bool ask
         const auto unplayable = why_unplayable(system, playlist);
         if (!unplayable)
             break;
-        const std::string text_of_problem =
-            unplayable->problem == FileProblem::Missing
-                ? "Cannot open " + path + ": its playlist " + playlist + " is missing"
-                : "Cannot open " + path + ": its playlist " + playlist + " cannot be played\n(" +
-                      unplayable->why + ")";
         const auto located =
-            controller.m_view.offer_locate(text_of_problem)
+            controller.m_view.offer_locate(not_opened(path, playlist, *unplayable))
                 ? controller.m_view.choose_file(FileDialogMode::Open, playlist_filter, "")
                 : std::nullopt;
         if (!located || controller.m_shut_down) {

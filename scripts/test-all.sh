@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets everything up and runs every test: the normal build (unit, GUI and
 # player integration tests), the same tests under the address and
-# undefined-behaviour sanitizers, the fuzzers for a bounded time, the Debian
+# undefined-behaviour sanitizers, the fuzzers for a bounded time, clang-format
+# and clang-tidy (scripts/lint.sh), the Debian
 # package with its checks and an installed run, and the Windows build with its
 # tests under Wine.
 set -euo pipefail
@@ -16,6 +17,9 @@ for preset in default sanitize fuzz; do
   cmake --build --preset "$preset" -j "$jobs"
   ctest --preset "$preset" -j "$jobs"
 done
+
+echo "=== lint ==="
+scripts/lint.sh
 
 echo "=== package ==="
 scripts/package-tests.sh

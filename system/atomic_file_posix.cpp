@@ -39,8 +39,10 @@ std::string resolve_links(std::string path)
             return path;
         const std::string link(target.data(), static_cast<std::size_t>(length));
         const auto slash = path.rfind('/');
-        path = link.front() == '/' || slash == std::string::npos ? link
-                                                                 : path.substr(0, slash + 1) + link;
+        if (link.front() == '/' || slash == std::string::npos)
+            path = link;
+        else
+            path.replace(slash + 1, std::string::npos, link); // beside the link
     }
     return path; // a loop of links: the rename then replaces the last one
 }

@@ -42,7 +42,7 @@ public:
     /// The whole of a regular file of at most max_file_size bytes, or nothing
     /// when it cannot be read (missing, a folder, a device, a pipe, too big).
     virtual std::optional<std::string> read_file(const std::string& path) = 0;
-    static constexpr std::size_t max_file_size = 1024 * 1024;
+    static constexpr std::size_t max_file_size = std::size_t{1024} * 1024;
     /// At most the first `bytes` of a regular file, or nothing when it cannot
     /// be read; to tell what kind of file it is.
     virtual std::optional<std::string> read_start(const std::string& path, std::size_t bytes) = 0;

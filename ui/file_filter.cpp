@@ -31,7 +31,7 @@ std::string qt_name_filters(const std::string& filter)
         }
         if (!result.empty())
             result += '\n';
-        result += description + " (" + patterns + ")";
+        result.append(description).append(" (").append(patterns).append(")");
     }
     return result;
 }

@@ -379,8 +379,9 @@ std::optional<std::string> MainWindow::choose_file(FileDialogMode mode, const st
     QFileDialog chooser(this);
     chooser.setAcceptMode(mode == FileDialogMode::Open ? QFileDialog::AcceptOpen
                                                        : QFileDialog::AcceptSave);
-    // Like the original, an open chooser also takes the typed name of a file
-    // that does not exist; a save chooser asks before replacing one.
+    // As the Windows chooser does, an open chooser also takes the typed name
+    // of a file that does not exist (opening it then says so); a save chooser
+    // asks before replacing one.
     chooser.setFileMode(QFileDialog::AnyFile);
     chooser.setNameFilter(QString::fromStdString(qt_name_filters(filter)));
     chooser.setDefaultSuffix(QString::fromStdString(default_extension));

@@ -25,7 +25,7 @@ constexpr int command_answer_wait_ms = 15000;
 constexpr int tries = 50;
 constexpr int try_interval_ms = 100;
 /// The longest request line taken: a path of some thousand bytes, encoded.
-constexpr qint64 longest_line = 64 * 1024;
+constexpr qint64 longest_line = qint64{64} * 1024;
 /// Set on a connection once its request line has come.
 constexpr const char* heard = "cuedeck_heard";
 

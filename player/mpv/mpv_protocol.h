@@ -29,7 +29,7 @@ template <typename... Words> Json ipc(Words&&... words)
 class MpvProtocol
 {
 public:
-    struct Reply
+    struct Reply // NOLINT(bugprone-exception-escape): moving a JSON value does not throw
     {
         bool success = false; ///< mpv's "error" was "success"
         Json data;            ///< null when the reply carried none
@@ -46,7 +46,7 @@ public:
     std::size_t pending_bytes() const { return m_buffer.size(); }
 
     /// A line longer than this is dropped rather than held without end.
-    static constexpr std::size_t max_line = 16 * 1024 * 1024;
+    static constexpr std::size_t max_line = std::size_t{16} * 1024 * 1024;
 
 private:
     void accept_line(std::string_view line);
