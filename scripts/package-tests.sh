@@ -53,7 +53,18 @@ for _ in $(seq 100); do
   sleep 0.1
 done
 [ -n "$window" ] || fail "no window"
+# The window does not wait for the player: it comes up while mpv starts.
+for _ in $(seq 100); do [ -S "$work/run/cuedeck/mpv.sock" ] && break; sleep 0.1; done
 [ -S "$work/run/cuedeck/mpv.sock" ] || fail "no player"
+on_tip=""
+for _ in $(seq 100); do
+  on_tip=$(echo '{"command":["get_property","playlist-pos"]}' |
+    socat -t 1 - "UNIX-CONNECT:$work/run/cuedeck/mpv.sock" 2>/dev/null | grep -o '"data":1' || true)
+  [ -n "$on_tip" ] && break
+  sleep 0.1
+done
+[ -n "$on_tip" ] || fail "the player did not go to the group's tip"
+sleep 0.3 # and paused at its zero mark
 xdotool windowfocus --sync "$window"
 
 xdotool key space    # play
@@ -64,7 +75,15 @@ xdotool mousemove --window "$window" 20 8 click 1  # File
 sleep 0.5
 xdotool key Up Return  # Exit, the menu's last item
 sleep 1
-xdotool key alt+y      # Yes, save the changes
+question=""
+for _ in $(seq 50); do
+  question=$(xdotool search --onlyvisible --name '^Cuedeck$' 2>/dev/null | head -n 1 || true)
+  [ -n "$question" ] && break
+  sleep 0.1
+done
+[ -n "$question" ] || fail "no save question"
+xdotool windowfocus --sync "$question" 2>/dev/null || true
+xdotool key alt+y      # Yes, save the changes (Enter, Space and Y answer nothing)
 for _ in $(seq 100); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$program" 2>/dev/null && fail "still running after File, Exit"
 wait "$program" || fail "exit status $?"

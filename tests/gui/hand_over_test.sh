@@ -46,7 +46,7 @@ export LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")" && pwd)/lsan.supp${LSAN
 wait_for_window() { # NAME-PATTERN: prints the window id
   for _ in $(seq 100); do
     local id
-    id=$(xdotool search --name "$1" 2>/dev/null | head -n 1)
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
     [ -n "$id" ] && { echo "$id"; return 0; }
     sleep 0.1
   done
@@ -57,7 +57,12 @@ alive() { kill -0 "$running" 2>/dev/null || fail "the running copy died: $1"; }
 "$program_file" "$first" 2>"$work/log" &
 running=$!
 window=$(wait_for_window '^Cuedeck - ') || fail "no window"
-for _ in $(seq 100); do [ -S "$work/run/cuedeck/mpv.sock" ] && break; sleep 0.1; done
+# The window does not wait for the player; the test does, until it is on the tip.
+for _ in $(seq 200); do
+  echo '{"command":["get_property","playlist-pos"]}' |
+    socat -t 1 - "UNIX-CONNECT:$work/run/cuedeck/mpv.sock" 2>/dev/null | grep -q '"data":0' && break
+  sleep 0.1
+done
 "$program_file" --command next-tip || fail "--command next-tip"
 
 # The place changed, so handing a group over asks whether to save it first.
@@ -67,7 +72,7 @@ xdotool windowfocus --sync "$question" 2>/dev/null
 xdotool key Return space y   # keys meant for something else answer nothing
 sleep 0.5
 alive "after stray keys"
-xdotool search --name '^Cuedeck$' >/dev/null || fail "a stray key answered the question"
+xdotool search --onlyvisible --name '^Cuedeck$' >/dev/null || fail "a stray key answered the question"
 xdotool key alt+n
 sleep 2
 alive "after answering No"
