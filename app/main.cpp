@@ -11,13 +11,13 @@
 #include "base/version.h"
 #include "control/commands.h"
 #include "control/program_options.h"
+#include "desktop/media_interface.h"
+#include "desktop/single_instance.h"
+#include "desktop/termination_signals.h"
 #include "player/mpv/mpv_backend.h"
 #include "player/mpv/socket_location.h"
 #include "system/posix_system.h"
 #include "ui/main_window.h"
-#include "ui/media_interface.h"
-#include "ui/single_instance.h"
-#include "ui/termination_signals.h"
 
 namespace {
 
@@ -126,10 +126,10 @@ int main(int argc, char** argv)
         const auto command = cuedeck::command_named(name.toStdString());
         if (!command)
             return QString::fromStdString(cuedeck::unknown_command(name.toStdString()));
-        return QString::fromStdString(window.carry_out_remote(*command));
+        return QString::fromStdString(window.remote().carry_out(*command));
     });
     // Media keys, the sound menu and other programs' remotes, by D-Bus.
-    cuedeck::MediaInterface media(window);
+    cuedeck::MediaInterface media(window.remote());
     media.connect_to_session_bus();
     window.start();
     if (window.ended())

@@ -110,7 +110,7 @@ MainWindow::MainWindow(PlayerBackend& player, System& system, QWidget* parent)
     m_tick.setInterval(1000);
     connect(&m_tick, &QTimer::timeout, this, [this] {
         m_controller.tick();
-        emit changed(false);
+        m_remote.changed(false);
     });
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &MainWindow::commit_session);
     create_controls();
@@ -199,26 +199,19 @@ void MainWindow::carry_out(Command command)
 {
     cuedeck::carry_out(m_controller, *this, command);
     if (!m_ended)
-        emit changed(moves_position(command));
+        m_remote.changed(moves_position(command));
 }
 
-std::string MainWindow::carry_out_remote(const std::function<void()>& action, bool moves)
+bool MainWindow::asking() const
 {
-    // As with the keys: a command from outside waits for no question.
-    if (m_ended || m_closing)
-        return "Cuedeck is closing";
-    if (QApplication::activeModalWidget() != nullptr)
-        return "Cuedeck is waiting for an answer in one of its dialogs";
-    action();
-    if (!m_ended)
-        emit changed(moves);
-    return {};
+    return QApplication::activeModalWidget() != nullptr;
 }
 
-std::string MainWindow::carry_out_remote(Command command)
+void MainWindow::come_forward()
 {
-    return carry_out_remote([this, command] { cuedeck::carry_out(m_controller, *this, command); },
-                            moves_position(command));
+    showNormal();
+    raise();
+    activateWindow();
 }
 
 void MainWindow::start()
@@ -314,14 +307,12 @@ void MainWindow::drop_urls(const QList<QUrl>& urls)
 
 void MainWindow::open_handed_file(const QString& file)
 {
-    if (m_ended || m_closing)
+    if (ending())
         return;
-    showNormal();
-    raise();
-    activateWindow();
+    come_forward();
     if (file.isEmpty())
         return;
-    if (QApplication::activeModalWidget() != nullptr) {
+    if (asking()) {
         // A question or chooser is open: the file waits until it is answered.
         QTimer::singleShot(500, this, [this, file] { open_handed_file(file); });
         return;

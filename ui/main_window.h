@@ -9,6 +9,7 @@
 #include "control/commands.h"
 #include "control/controller.h"
 #include "control/controller_view.h"
+#include "control/remote_control.h"
 
 class QLabel;
 class QSessionManager;
@@ -24,7 +25,7 @@ class System;
 /// button per transport command, the menus and the STOP picture. It turns
 /// keys, buttons, menu commands, drops, the tick and closing into Controller
 /// calls, and shows what the controller asks through ControllerView.
-class MainWindow : public QMainWindow, public ControllerView, private WindowCommands
+class MainWindow : public QMainWindow, public ControllerView, public RemoteWindow
 {
     Q_OBJECT
 
@@ -42,26 +43,22 @@ public:
     /// Whether the run has ended (it may end while still starting, from a
     /// dialog of the start-up).
     bool ended() const { return m_ended; }
+    /// The run the window drives.
     Controller& controller() { return m_controller; }
+    /// Commands from outside the window go through here, and changes of the
+    /// run are heard here.
+    RemoteControl& remote() { return m_remote; }
     /// Files dropped on the window; only a drop of exactly one file is taken.
     void drop_urls(const QList<QUrl>& urls);
     /// A file another start of the program handed over: opened as if it
     /// were dropped, once no dialog is open; the window comes forward.
     void open_handed_file(const QString& file);
-    /// Carry out a command sent from outside the window (another program,
-    /// the desktop's media keys), as its key would; `moves` says whether it may
-    /// jump within the tip. Empty when done, else why it was not: no command
-    /// runs while one of the window's dialogs waits for an answer, or while
-    /// the run ends.
-    std::string carry_out_remote(const std::function<void()>& action, bool moves);
-    std::string carry_out_remote(Command command);
 
-signals:
-    /// The run may have changed: after each tick (`moved` false) and each
-    /// command (`moved`: it may have jumped within the tip).
-    void changed(bool moved);
+    // RemoteWindow
+    bool asking() const override;
+    bool ending() const override { return m_ended || m_closing; }
+    void come_forward() override;
 
-public:
     // ControllerView
     void set_field_text(FieldId field, const std::string& text) override;
     void show_alarm_picture(bool shown) override;
@@ -93,6 +90,7 @@ private:
     void open_about() override;
 
     Controller m_controller;
+    RemoteControl m_remote{m_controller, *this};
     OptionsDialog* m_options = nullptr;
     QTimer m_tick;
     std::map<FieldId, QLabel*> m_fields;

@@ -97,13 +97,13 @@ private slots:
             Rig remote;
             const auto command = command_named(name);
             QVERIFY2(command.has_value(), name);
-            QCOMPARE(remote.window.carry_out_remote(*command), std::string());
+            QCOMPARE(remote.window.remote().carry_out(*command), std::string());
             QCOMPARE(remote.player.traffic(), keyed.player.traffic());
         }
         // Not while a dialog waits for an answer, as with the keys.
         Rig rig;
         std::string refusal;
-        when_modal([&](QWidget*) { refusal = rig.window.carry_out_remote(Command::NextTip); });
+        when_modal([&](QWidget*) { refusal = rig.window.remote().carry_out(Command::NextTip); });
         rig.menu(IDM_HELP_ABOUT)->trigger();
         QVERIFY(!refusal.empty());
         QVERIFY(rig.player.traffic().empty());

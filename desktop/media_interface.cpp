@@ -1,4 +1,4 @@
-#include "ui/media_interface.h"
+#include "desktop/media_interface.h"
 
 #include <QDBusAbstractAdaptor>
 #include <QDBusConnection>
@@ -10,17 +10,19 @@
 #include <climits>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 #include "control/commands.h"
-#include "control/speed.h"
-#include "ui/main_window.h"
-#include "ui/qt_text.h"
+#include "control/controller.h"
+#include "control/media_status.h"
 
 namespace cuedeck {
 
 namespace {
 
 constexpr const char* player_interface = "org.mpris.MediaPlayer2.Player";
+constexpr const char* track_prefix = "/org/cuedeck/tip/";
+constexpr const char* no_track = "/org/mpris/MediaPlayer2/TrackList/NoTrack";
 /// How often listeners hear of changes at most: the tick's rate.
 constexpr int send_interval_ms = 1000;
 
@@ -120,13 +122,13 @@ private:
 
 } // namespace
 
-MediaInterface::MediaInterface(MainWindow& window) : m_window(window)
+MediaInterface::MediaInterface(RemoteControl& remote) : m_remote(remote)
 {
     new RootAdaptor(*this);
     new PlayerAdaptor(*this);
     m_next_send.setSingleShot(true);
     connect(&m_next_send, &QTimer::timeout, this, &MediaInterface::send_changes);
-    connect(&m_window, &MainWindow::changed, this, &MediaInterface::window_changed);
+    m_remote.listen([this](bool moved) { window_changed(moved); });
 }
 
 MediaInterface::~MediaInterface() = default;
@@ -155,106 +157,98 @@ bool MediaInterface::connect_to_session_bus()
 
 QString MediaInterface::playback_status() const
 {
-    const auto state = m_window.controller().shown().play_state;
-    if (state == play_state::playing)
-        return "Playing";
-    if (state && *state != play_state::stopped)
-        return "Paused";
-    return "Stopped";
+    return QString::fromStdString(media_status::playback(m_remote.controller().shown()));
 }
 
 QDBusObjectPath MediaInterface::track_id() const
 {
-    const PlayerStatus& shown = m_window.controller().shown();
-    if (shown.playlist_length <= 0)
-        return QDBusObjectPath("/org/mpris/MediaPlayer2/TrackList/NoTrack");
-    return QDBusObjectPath(QString("/org/cuedeck/tip/%1").arg(shown.playlist_index));
+    const auto track = media_status::track(m_remote.controller().shown());
+    if (!track)
+        return QDBusObjectPath(no_track);
+    return QDBusObjectPath(QString(track_prefix) + QString::number(*track));
 }
 
 QVariantMap MediaInterface::metadata() const
 {
-    const PlayerStatus& shown = m_window.controller().shown();
+    const PlayerStatus& shown = m_remote.controller().shown();
     QVariantMap data{{"mpris:trackid", QVariant::fromValue(track_id())}};
-    if (shown.playlist_length <= 0)
+    if (!media_status::track(shown))
         return data;
     data["xesam:title"] = QString::fromStdString(shown.caption);
-    if (shown.track_length_s > 0)
-        data["mpris:length"] = qlonglong(shown.track_length_s) * 1000000;
-    if (shown.file.starts_with('/'))
-        data["xesam:url"] = QUrl::fromLocalFile(to_qt(shown.file)).toString();
+    if (const auto length = media_status::length_us(shown))
+        data["mpris:length"] = qlonglong(*length);
+    if (const auto file = media_status::file(shown))
+        data["xesam:url"] = QUrl::fromLocalFile(QFile::decodeName(file->c_str())).toString();
     return data;
 }
 
 double MediaInterface::volume() const
 {
-    return m_window.controller().shown().volume.value_or(100) / 100.0;
+    return media_status::volume(m_remote.controller().shown());
 }
 
 qlonglong MediaInterface::position() const
 {
-    return qlonglong(m_window.controller().position_now()) * 1000;
+    return qlonglong(m_remote.position_now()) * 1000;
 }
 
 double MediaInterface::rate() const
 {
-    return m_window.controller().state().speed / 100.0;
+    return media_status::rate(m_remote.controller().state());
 }
 
 void MediaInterface::set_rate(double rate)
 {
     if (!std::isfinite(rate))
         return;
-    if (rate <= 0) { // the interface's word for pause
-        pause();
-        return;
-    }
-    const int percent = int(std::lround(std::clamp(rate, 0.0, 10.0) * 100));
-    carry_out_later([this, percent] { m_window.controller().set_speed(percent); }, false);
+    if (const auto percent = media_status::speed_for_rate(rate))
+        carry_out_later([percent](Controller& controller) { controller.set_speed(*percent); },
+                        false);
+    else
+        pause(); // the interface's word for pause
 }
 
 double MediaInterface::minimum_rate() const
 {
-    return m_window.controller().state().speed_control ? speed::slowest / 100.0 : 1.0;
+    return media_status::minimum_rate(m_remote.controller().state());
 }
 
 double MediaInterface::maximum_rate() const
 {
-    return m_window.controller().state().speed_control ? speed::fastest / 100.0 : 1.0;
+    return media_status::maximum_rate(m_remote.controller().state());
 }
 
 bool MediaInterface::can_go_next() const
 {
-    const PlayerStatus& shown = m_window.controller().shown();
-    return shown.playlist_index + 1 < shown.playlist_length;
+    return media_status::can_go_next(m_remote.controller().shown());
 }
 
 bool MediaInterface::can_go_previous() const
 {
-    return m_window.controller().shown().playlist_index > 0;
+    return media_status::can_go_previous(m_remote.controller().shown());
 }
 
 bool MediaInterface::can_play() const
 {
-    return m_window.controller().shown().playlist_length > 0;
+    return media_status::can_play(m_remote.controller().shown());
 }
 
 bool MediaInterface::can_seek() const
 {
-    return can_play() && m_window.controller().shown().track_length_s > 0;
+    return media_status::can_seek(m_remote.controller().shown());
 }
 
-void MediaInterface::carry_out_later(std::function<void()> action, bool moves)
+void MediaInterface::carry_out_later(std::function<void(Controller&)> action, bool moves)
 {
     // Never inside the bus's call: a command may raise a dialog, and the
     // caller gets its reply at once rather than after the player has answered.
-    QTimer::singleShot(0, this, [this, action = std::move(action), moves] {
-        m_window.carry_out_remote(action, moves);
-    });
+    QTimer::singleShot(
+        0, this, [this, action = std::move(action), moves] { m_remote.carry_out(action, moves); });
 }
 
 void MediaInterface::carry_out_later(Command command)
 {
-    QTimer::singleShot(0, this, [this, command] { m_window.carry_out_remote(command); });
+    QTimer::singleShot(0, this, [this, command] { m_remote.carry_out(command); });
 }
 
 void MediaInterface::next()
@@ -269,7 +263,7 @@ void MediaInterface::previous()
 
 void MediaInterface::pause()
 {
-    carry_out_later([this] { m_window.controller().pause(); }, true);
+    carry_out_later([](Controller& controller) { controller.pause(); }, true);
 }
 
 void MediaInterface::play_pause()
@@ -279,31 +273,33 @@ void MediaInterface::play_pause()
 
 void MediaInterface::play()
 {
-    carry_out_later([this] { m_window.controller().play(); }, false);
+    carry_out_later([](Controller& controller) { controller.play(); }, false);
 }
 
 void MediaInterface::seek(qlonglong offset_us)
 {
-    const qlonglong target_ms = qlonglong(m_window.controller().position_now()) +
-                                std::clamp<qlonglong>(offset_us, -1e15, 1e15) / 1000;
-    const int target = int(std::clamp<qlonglong>(target_ms, 0, INT_MAX));
-    carry_out_later([this, target] { m_window.controller().jump_within_tip(target); }, true);
+    const int target = media_status::seek_target_ms(m_remote.position_now(), offset_us);
+    carry_out_later([target](Controller& controller) { controller.jump_within_tip(target); }, true);
 }
 
 void MediaInterface::set_position(const QDBusObjectPath& track, qlonglong position_us)
 {
-    // Meant for another tip than the current one (it changed meanwhile), or
-    // outside this one: ignored, as the interface asks.
-    const qlonglong length_us = qlonglong(m_window.controller().shown().track_length_s) * 1000000;
-    if (track != track_id() || position_us < 0 || position_us > length_us)
-        return;
-    const int target = int(position_us / 1000);
-    carry_out_later([this, target] { m_window.controller().jump_within_tip(target); }, true);
+    std::optional<int> requested;
+    if (const QString path = track.path(); path.startsWith(track_prefix)) {
+        bool number = false;
+        const int index = path.mid(int(std::strlen(track_prefix))).toInt(&number);
+        if (number)
+            requested = index;
+    }
+    if (const auto target =
+            media_status::position_target_ms(m_remote.controller().shown(), requested, position_us))
+        carry_out_later([target](Controller& controller) { controller.jump_within_tip(*target); },
+                        true);
 }
 
 void MediaInterface::raise()
 {
-    QTimer::singleShot(0, this, [this] { m_window.open_handed_file({}); });
+    QTimer::singleShot(0, this, [this] { m_remote.come_forward(); });
 }
 
 void MediaInterface::quit()
@@ -345,7 +341,7 @@ void MediaInterface::window_changed(bool moved)
 void MediaInterface::send_changes()
 {
     // Every followed value comes from these two: unchanged, nothing to compare.
-    const Controller& controller = m_window.controller();
+    const Controller& controller = m_remote.controller();
     if (m_seen && m_seen->first == controller.shown() && m_seen->second == controller.state().speed)
         return;
     m_seen.emplace(controller.shown(), controller.state().speed);

@@ -11,11 +11,10 @@
 #include <utility>
 
 #include "control/commands.h"
+#include "control/remote_control.h"
 #include "player/player_vocabulary.h"
 
 namespace cuedeck {
-
-class MainWindow;
 
 /// The desktop's media player interface (MPRIS 2) on the session bus, as
 /// org.mpris.MediaPlayer2.cuedeck: media keys, the sound menu, playerctl and
@@ -32,7 +31,7 @@ public:
     static constexpr const char* service = "org.mpris.MediaPlayer2.cuedeck";
     static constexpr const char* object_path = "/org/mpris/MediaPlayer2";
 
-    explicit MediaInterface(MainWindow& window);
+    explicit MediaInterface(RemoteControl& remote);
     ~MediaInterface() override;
 
     /// Offer the interface on the session bus; false, with a line on stderr,
@@ -73,12 +72,12 @@ private:
     QVariantMap followed_properties() const;
     void window_changed(bool moved);
     /// Carry a command out from the event loop, after the bus call returned.
-    void carry_out_later(std::function<void()> action, bool moves);
+    void carry_out_later(std::function<void(Controller&)> action, bool moves);
     void carry_out_later(Command command);
     void send_changes();
     QDBusObjectPath track_id() const;
 
-    MainWindow& m_window;
+    RemoteControl& m_remote;
     QVariantMap m_sent;
     /// The player's status and the speed last looked at.
     std::optional<std::pair<PlayerStatus, int>> m_seen;

@@ -1,4 +1,4 @@
-#include "ui/termination_signals.h"
+#include "desktop/termination_signals.h"
 
 #include <fcntl.h>
 #include <signal.h>

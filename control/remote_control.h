@@ -1,0 +1,68 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "control/commands.h"
+
+namespace cuedeck {
+
+class Controller;
+
+/// The window as commands from outside it see it: it tells whether it waits
+/// for an answer or is ending, comes forward, and carries out its own
+/// commands (Exit among them).
+class RemoteWindow : public WindowCommands
+{
+public:
+    /// Whether one of its questions, messages, choosers or dialogs waits for an answer.
+    virtual bool asking() const = 0;
+    /// Whether the run is ending or has ended.
+    virtual bool ending() const = 0;
+    /// Show the window and bring it to the front.
+    virtual void come_forward() = 0;
+};
+
+/// Why a command from outside the window is not carried out now; empty when
+/// it may be. As with the keys, none runs while the window asks something
+/// (it would run inside the question, beside the command that asked it), nor
+/// while the run ends.
+std::string remote_refusal(bool asking, bool ending);
+
+/// Commands from outside the window (the desktop's media interface, a later
+/// start of the program) carried out as their keys are, under the same rule;
+/// and every change of the run, told to whoever follows it.
+class RemoteControl
+{
+public:
+    RemoteControl(Controller& controller, RemoteWindow& window)
+        : m_controller(controller), m_window(window)
+    {
+    }
+
+    /// Empty when carried out, else why not.
+    std::string carry_out(Command command);
+    /// `action` on the run, as a command; `moves`: it may jump within the tip.
+    std::string carry_out(const std::function<void(Controller&)>& action, bool moves);
+    void come_forward() { m_window.come_forward(); }
+
+    const Controller& controller() const { return m_controller; }
+    /// The position in the tip now, asked of the player.
+    int position_now();
+
+    using Listener = std::function<void(bool moved)>;
+    /// Hear of every change: after each tick (`moved` false) and each command
+    /// (`moved`: it may have jumped within the tip). A listener must stay
+    /// as long as the window runs.
+    void listen(Listener listener) { m_listeners.push_back(std::move(listener)); }
+    /// The window calls this after each tick and each of its own commands.
+    void changed(bool moved);
+
+private:
+    Controller& m_controller;
+    RemoteWindow& m_window;
+    std::vector<Listener> m_listeners;
+};
+
+} // namespace cuedeck

@@ -1,0 +1,115 @@
+// What commands from outside the window may do, and what the desktop's media
+// interface says of a run: the rules, apart from any bus or socket.
+#include <climits>
+
+#include "control/media_status.h"
+#include "control/remote_control.h"
+#include "support/controller_fixture.h"
+
+namespace cuedeck::testing {
+namespace {
+
+using ::testing::ElementsAre;
+
+TEST(MediaStatus, SaysWhatTheDisplayShows)
+{
+    const auto status = [](std::optional<int> play_state, int length, int index, int seconds) {
+        PlayerStatus shown;
+        shown.play_state = play_state;
+        shown.playlist_length = length;
+        shown.playlist_index = index;
+        shown.track_length_s = seconds;
+        return shown;
+    };
+    const struct
+    {
+        PlayerStatus shown;
+        std::string playback;
+        std::optional<int> track;
+        bool next, previous, play, seek;
+    } cases[] = {
+        {status(std::nullopt, 0, 0, 0), "Stopped", std::nullopt, false, false, false, false},
+        {status(play_state::stopped, 3, 0, 20), "Stopped", 0, true, false, true, true},
+        {status(play_state::playing, 3, 1, 20), "Playing", 1, true, true, true, true},
+        {status(play_state::paused, 3, 2, 0), "Paused", 2, false, true, true, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(media_status::playback(c.shown), c.playback);
+        EXPECT_EQ(media_status::track(c.shown), c.track);
+        EXPECT_EQ(media_status::can_go_next(c.shown), c.next) << c.playback;
+        EXPECT_EQ(media_status::can_go_previous(c.shown), c.previous) << c.playback;
+        EXPECT_EQ(media_status::can_play(c.shown), c.play) << c.playback;
+        EXPECT_EQ(media_status::can_seek(c.shown), c.seek) << c.playback;
+    }
+    PlayerStatus shown = status(play_state::paused, 3, 1, 20);
+    EXPECT_EQ(media_status::length_us(shown), 20000000);
+    EXPECT_EQ(media_status::file(shown), std::nullopt);
+    shown.file = "/music/tip 2.wav";
+    EXPECT_EQ(media_status::file(shown), "/music/tip 2.wav");
+    EXPECT_EQ(media_status::volume(shown), 1.0); // unknown reads as full
+}
+
+TEST(MediaStatus, RatesSeeksAndJumpsStayWithinTheirBounds)
+{
+    EXPECT_EQ(media_status::speed_for_rate(0.8), 80);
+    EXPECT_EQ(media_status::speed_for_rate(50), 1000);        // the speed's own bounds come later
+    EXPECT_EQ(media_status::speed_for_rate(0), std::nullopt); // pause
+    EXPECT_EQ(media_status::speed_for_rate(-1), std::nullopt);
+    EXPECT_EQ(media_status::seek_target_ms(3000, 2000000), 5000);
+    EXPECT_EQ(media_status::seek_target_ms(3000, -9000000), 0);
+    EXPECT_EQ(media_status::seek_target_ms(3000, LLONG_MAX), INT_MAX);
+
+    PlayerStatus shown;
+    shown.playlist_length = 3;
+    shown.playlist_index = 1;
+    shown.track_length_s = 20;
+    EXPECT_EQ(media_status::position_target_ms(shown, 1, 1500000), 1500);
+    EXPECT_EQ(media_status::position_target_ms(shown, 0, 1500000), std::nullopt); // another tip
+    EXPECT_EQ(media_status::position_target_ms(shown, std::nullopt, 0), std::nullopt);
+    EXPECT_EQ(media_status::position_target_ms(shown, 1, 21000000), std::nullopt);
+    EXPECT_EQ(media_status::position_target_ms(shown, 1, -1), std::nullopt);
+}
+
+/// A window that asks, ends and comes forward when the test says so.
+class FakeRemoteWindow : public RemoteWindow
+{
+public:
+    bool asking() const override { return is_asking; }
+    bool ending() const override { return is_ending; }
+    void come_forward() override { ++forward; }
+    void open_settings() override {}
+    void open_help() override {}
+    void open_about() override {}
+    bool is_asking = false;
+    bool is_ending = false;
+    int forward = 0;
+};
+
+using RemoteCommands = ControllerTest;
+
+TEST_F(RemoteCommands, RunAsTheirKeysDoButNotWhileTheWindowAsksOrEnds)
+{
+    FakeRemoteWindow window;
+    RemoteControl remote(controller, window);
+    std::vector<bool> heard;
+    remote.listen([&](bool moved) { heard.push_back(moved); });
+    player_in_list(3, 0, play_state::paused, 0);
+
+    window.is_asking = true;
+    EXPECT_EQ(remote.carry_out(Command::NextTip),
+              "Cuedeck is waiting for an answer in one of its dialogs");
+    window.is_asking = false;
+    window.is_ending = true;
+    EXPECT_EQ(remote.carry_out(Command::NextTip), "Cuedeck is closing");
+    EXPECT_TRUE(player.traffic().empty());
+    EXPECT_TRUE(heard.empty());
+
+    window.is_ending = false;
+    EXPECT_EQ(remote.carry_out(Command::NextTip), "");
+    EXPECT_EQ(remote.carry_out([](Controller& run) { run.jump_within_tip(2000); }, true), "");
+    EXPECT_EQ(player.model.playlist_index, 1);
+    EXPECT_THAT(heard, ElementsAre(false, true)); // a tip change is no jump within the tip
+}
+
+} // namespace
+} // namespace cuedeck::testing
