@@ -41,23 +41,45 @@ constexpr KeyBinding speed_keys[] = {
     {Key::Equal, Command::NormalSpeed},
 };
 
-constexpr NamedCommand names[] = {
-    {"play-pause", Command::PlayPause},
-    {"zero", Command::Zero},
-    {"rewind", Command::Rewind},
-    {"back", Command::Back5Seconds},
-    {"forward", Command::Forward5Seconds},
-    {"last-tip", Command::LastTip},
-    {"next-tip", Command::NextTip},
-    {"tip-timer", Command::TipTimer},
-    {"volume-up", Command::VolumeUp},
-    {"volume-down", Command::VolumeDown},
-    {"undo", Command::Undo},
-    {"redo", Command::Redo},
-    {"slower", Command::Slower},
-    {"faster", Command::Faster},
-    {"normal-speed", Command::NormalSpeed},
+using Run = void (Controller::*)();
+
+// In the order of the enumeration; command_row() relies on it.
+constexpr CommandRow commands[] = {
+    {Command::PlayPause, "play-pause", &Controller::play_pause, true}, // the step back on pause
+    {Command::Zero, "zero", &Controller::zero, false},
+    {Command::Rewind, "rewind", &Controller::rewind, true},
+    {Command::Back5Seconds, "back", &Controller::back_5_seconds, true},
+    {Command::Forward5Seconds, "forward", &Controller::forward_5_seconds, true},
+    {Command::LastTip, "last-tip", &Controller::last_tip, false},
+    {Command::NextTip, "next-tip", &Controller::next_tip, false},
+    {Command::TipTimer, "tip-timer", &Controller::tip_timer, false},
+    {Command::VolumeUp, "volume-up", &Controller::volume_up, false},
+    {Command::VolumeDown, "volume-down", &Controller::volume_down, false},
+    {Command::Undo, "undo", &Controller::undo, true},
+    {Command::Redo, "redo", &Controller::redo, true},
+    {Command::Slower, "slower", &Controller::slower, false},
+    {Command::Faster, "faster", &Controller::faster, false},
+    {Command::NormalSpeed, "normal-speed", &Controller::normal_speed, false},
+    {Command::OpenPlaylist, nullptr, static_cast<Run>(&Controller::open_playlist), false},
+    {Command::OpenMusicFile, nullptr, static_cast<Run>(&Controller::open_music_file), false},
+    {Command::OpenTapeGroup, nullptr, static_cast<Run>(&Controller::open_tape_group), false},
+    {Command::SaveTapeGroup, nullptr, &Controller::save_tape_group, false},
+    {Command::SaveTapeGroupAs, nullptr, &Controller::save_tape_group_as, false},
+    {Command::Exit, nullptr, nullptr, false},
+    {Command::Settings, nullptr, nullptr, false},
+    {Command::Help, nullptr, nullptr, false},
+    {Command::About, nullptr, nullptr, false},
 };
+
+constexpr bool in_enumeration_order()
+{
+    for (std::size_t i = 0; i < std::size(commands); ++i) {
+        if (static_cast<std::size_t>(commands[i].command) != i)
+            return false;
+    }
+    return true;
+}
+static_assert(in_enumeration_order() && std::size(commands) == std::size_t(Command::About) + 1);
 
 constexpr ButtonBinding buttons[] = {
     {IDC_PLAY_PAUSE, "Play/Pause\n(space)", Command::PlayPause},
@@ -118,16 +140,21 @@ std::span<const MenuItem> speed_menu_table()
     return speed_menu_items;
 }
 
-std::span<const NamedCommand> command_names()
+std::span<const CommandRow> command_table()
 {
-    return names;
+    return commands;
+}
+
+const CommandRow& command_row(Command command)
+{
+    return commands[static_cast<std::size_t>(command)];
 }
 
 std::optional<Command> command_named(std::string_view name)
 {
-    for (const NamedCommand& named : names) {
-        if (name == named.name)
-            return named.command;
+    for (const CommandRow& row : commands) {
+        if (row.name != nullptr && name == row.name)
+            return row.command;
     }
     return std::nullopt;
 }
@@ -143,91 +170,13 @@ std::optional<Command> command_for_key(Key key)
     return std::nullopt;
 }
 
-bool moves_position(Command command)
-{
-    switch (command) {
-    case Command::PlayPause: // the step back on pause
-    case Command::Rewind:
-    case Command::Back5Seconds:
-    case Command::Forward5Seconds:
-    case Command::Undo:
-    case Command::Redo:
-        return true;
-    default:
-        return false;
-    }
-}
-
 bool run_command(Controller& controller, Command command)
 {
-    switch (command) {
-    case Command::PlayPause:
-        controller.play_pause();
-        return true;
-    case Command::Zero:
-        controller.zero();
-        return true;
-    case Command::Rewind:
-        controller.rewind();
-        return true;
-    case Command::Back5Seconds:
-        controller.back_5_seconds();
-        return true;
-    case Command::Forward5Seconds:
-        controller.forward_5_seconds();
-        return true;
-    case Command::LastTip:
-        controller.last_tip();
-        return true;
-    case Command::NextTip:
-        controller.next_tip();
-        return true;
-    case Command::TipTimer:
-        controller.tip_timer();
-        return true;
-    case Command::VolumeUp:
-        controller.volume_up();
-        return true;
-    case Command::VolumeDown:
-        controller.volume_down();
-        return true;
-    case Command::Undo:
-        controller.undo();
-        return true;
-    case Command::Redo:
-        controller.redo();
-        return true;
-    case Command::Slower:
-        controller.slower();
-        return true;
-    case Command::Faster:
-        controller.faster();
-        return true;
-    case Command::NormalSpeed:
-        controller.normal_speed();
-        return true;
-    case Command::OpenPlaylist:
-        controller.open_playlist();
-        return true;
-    case Command::OpenMusicFile:
-        controller.open_music_file();
-        return true;
-    case Command::OpenTapeGroup:
-        controller.open_tape_group();
-        return true;
-    case Command::SaveTapeGroup:
-        controller.save_tape_group();
-        return true;
-    case Command::SaveTapeGroupAs:
-        controller.save_tape_group_as();
-        return true;
-    case Command::Exit:
-    case Command::Settings:
-    case Command::Help:
-    case Command::About:
+    const auto run = command_row(command).run;
+    if (run == nullptr)
         return false;
-    }
-    return false;
+    (controller.*run)();
+    return true;
 }
 
 void carry_out(Controller& controller, WindowCommands& window, Command command)

@@ -72,15 +72,21 @@ std::span<const MenuItem> menu_table();
 std::span<const KeyBinding> speed_key_table();
 std::span<const MenuItem> speed_menu_table();
 
-/// A command as `cuedeck --command` and the help page name it.
-struct NamedCommand
+/// One row per command: how `cuedeck --command` and the help page name it
+/// (the commands of the key tables are named, "play-pause", "next-tip", ...),
+/// what it runs on the controller (nothing for the window's own: Exit, its
+/// dialogs, the browser), and whether it may move the player within the tip
+/// (a jump, not play).
+struct CommandRow
 {
-    const char* name;
     Command command;
+    const char* name; ///< nullptr: not named
+    void (Controller::*run)();
+    bool moves;
 };
 
-/// Every command of the key tables, by name ("play-pause", "next-tip", ...).
-std::span<const NamedCommand> command_names();
+/// Every command, in the order of the enumeration.
+std::span<const CommandRow> command_table();
 std::optional<Command> command_named(std::string_view name);
 
 /// The command bound to a key, in the key table or the speed's, if any.
@@ -90,8 +96,12 @@ inline std::optional<Command> command_for_key(std::optional<Key> key)
     return key ? command_for_key(*key) : std::nullopt;
 }
 
-/// Whether the command may move the player within the tip (a jump, not play).
-bool moves_position(Command command);
+/// The command's row.
+const CommandRow& command_row(Command command);
+inline bool moves_position(Command command)
+{
+    return command_row(command).moves;
+}
 
 /// Carry out a command that belongs to the controller. False for the
 /// window's own commands, which the window carries out itself.

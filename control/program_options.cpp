@@ -65,8 +65,10 @@ std::string usage_text()
                        "\n"
                        "Commands:";
     std::size_t column = 80;
-    for (const NamedCommand& named : command_names()) {
-        const std::string name = named.name;
+    for (const CommandRow& row : command_table()) {
+        if (row.name == nullptr)
+            continue;
+        const std::string name = row.name;
         if (column + 1 + name.size() > 72) {
             text += "\n ";
             column = 1;

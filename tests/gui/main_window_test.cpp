@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 #include "base/control_ids.h"
@@ -90,7 +91,9 @@ private slots:
             {"faster", Qt::Key_BracketRight},
             {"normal-speed", Qt::Key_Equal},
         };
-        QCOMPARE(std::size(names), command_names().size());
+        QCOMPARE(std::size(names), std::size_t(std::count_if(
+                                       command_table().begin(), command_table().end(),
+                                       [](const CommandRow& row) { return row.name != nullptr; })));
         for (const auto& [name, key] : names) {
             Rig keyed;
             QTest::keyClick(&keyed.window, key);
