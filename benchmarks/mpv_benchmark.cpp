@@ -86,17 +86,17 @@ void VolumeCommand(benchmark::State& state)
 }
 BENCHMARK(VolumeCommand)->Unit(benchmark::kMicrosecond);
 
-void Forward5sCommand(benchmark::State& state)
+void Forward5SecondsCommand(benchmark::State& state)
 {
     if (!ready(state))
         return;
     bool forward = true;
     for (auto _ : state) {
-        rig().backend.command(forward ? PlayerCommand::Forward5s : PlayerCommand::Back5s);
+        rig().backend.command(forward ? PlayerCommand::Forward5Seconds : PlayerCommand::Back5Seconds);
         forward = !forward;
     }
 }
-BENCHMARK(Forward5sCommand)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Forward5SecondsCommand)->Unit(benchmark::kMicrosecond);
 
 /// The console output, plus each benchmark's time per iteration kept by name.
 class RatioReporter : public benchmark::ConsoleReporter

@@ -70,7 +70,7 @@ public:
     /// when it does not answer.
     int position_now();
     /// What the player said at the last refresh.
-    const PlayerStatus& shown() const { return m_shown; }
+    const PlayerStatus& last_status() const { return m_last_status; }
 
     // Shared moves.
     /// Move the player to a place: 0-based tip, seconds into it.
@@ -129,7 +129,7 @@ private:
     void step_back_after_pause();
     void change_tip(PlayerCommand command);
     void go_to_history_entry(const std::function<std::optional<HistoryEntry>()>& step);
-    void go_to_target(int playlist_length);
+    void move_player_to_target(int playlist_length);
     /// Hand the file to the player; one it did not take waits in
     /// m_pending_hand_over until it answers.
     bool hand_over(const std::string& path);
@@ -141,7 +141,7 @@ private:
     PlayerLink m_player;
     AlarmSound m_alarm;
     RunState m_state;
-    PlayerStatus m_shown; ///< what the display shows of the player
+    PlayerStatus m_last_status; ///< what the display shows of the player
     std::optional<std::string> m_pending_hand_over;
     bool m_go_to_pending = false;
     int m_player_looks_left = 0; ///< while a started player is looked for

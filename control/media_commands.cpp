@@ -24,7 +24,7 @@ void Controller::pause()
 void Controller::jump_within_tip(int position_ms)
 {
     reach_player();
-    const int end = saturating_mul(std::max(m_shown.track_length_s, 0), 1000);
+    const int end = saturating_mul(std::max(m_last_status.track_length_s, 0), 1000);
     m_player.jump_to(std::clamp(position_ms, 0, end));
     refresh();
 }
@@ -32,7 +32,7 @@ void Controller::jump_within_tip(int position_ms)
 int Controller::position_now()
 {
     const auto position = m_player.position_ms();
-    return std::max(position.value_or(m_shown.position_ms), 0);
+    return std::max(position.value_or(m_last_status.position_ms), 0);
 }
 
 } // namespace cuedeck

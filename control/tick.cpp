@@ -44,20 +44,20 @@ void Controller::show_status(const std::optional<PlayerStatus>& answer)
     // A player that does not answer shows what it last said; without a
     // player every value reads 0.
     if (answer) {
-        m_shown = *answer;
+        m_last_status = *answer;
         m_state.current_tip = answer->playlist_index;
         m_state.tip_length = std::max(answer->track_length_s, 0);
         m_state.position = std::max(answer->position_ms, 0);
     } else if (!m_player.connected()) {
-        m_shown = PlayerStatus{};
+        m_last_status = PlayerStatus{};
     }
-    const int tip = m_shown.playlist_index;
-    const int tip_length = std::max(m_shown.track_length_s, 0);
-    const int position = std::max(m_shown.position_ms, 0);
+    const int tip = m_last_status.playlist_index;
+    const int tip_length = std::max(m_last_status.track_length_s, 0);
+    const int position = std::max(m_last_status.position_ms, 0);
 
     m_view.set_field_text(FieldId::Playing, std::to_string(saturating_add(tip, 1)) + " of " +
-                                                std::to_string(m_shown.playlist_length) + "   " +
-                                                m_shown.caption);
+                                                std::to_string(m_last_status.playlist_length) + "   " +
+                                                m_last_status.caption);
     m_view.set_field_text(FieldId::TipLength, format_minutes_seconds(tip_length));
     m_view.set_field_text(FieldId::Position, format_minutes_seconds(position / 1000));
     // Integer division truncates toward zero: -1500 ms shows as -0:01, -999 ms as 0:00.

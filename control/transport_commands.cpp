@@ -76,7 +76,7 @@ void Controller::rewind()
 void Controller::back_5_seconds()
 {
     reach_player();
-    m_player.send(PlayerCommand::Back5s);
+    m_player.send(PlayerCommand::Back5Seconds);
     refresh();
     m_view.return_focus();
 }
@@ -84,7 +84,7 @@ void Controller::back_5_seconds()
 void Controller::forward_5_seconds()
 {
     reach_player();
-    m_player.send(PlayerCommand::Forward5s);
+    m_player.send(PlayerCommand::Forward5Seconds);
     refresh();
     m_view.return_focus();
 }
@@ -164,7 +164,7 @@ void Controller::go_to_history_entry(const std::function<std::optional<HistoryEn
     if (const auto entry = step()) {
         m_state.target_tip = entry->tip;
         m_state.target_seconds = entry->seconds;
-        go_to_target(*length);
+        move_player_to_target(*length);
     }
 }
 
@@ -173,7 +173,7 @@ void Controller::go_to_target()
     // A list still waiting to be handed over comes first.
     const auto length = m_pending_hand_over ? std::optional<int>() : m_player.playlist_length();
     if (length) {
-        go_to_target(*length);
+        move_player_to_target(*length);
         return;
     }
     // No answer: this is where the run is meant to be; the player is sent
@@ -191,7 +191,7 @@ void Controller::go_to(int tip, int seconds)
     go_to_target();
 }
 
-void Controller::go_to_target(int length)
+void Controller::move_player_to_target(int length)
 {
     m_go_to_pending = false;
     if (m_state.target_tip < 0)

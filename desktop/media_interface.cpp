@@ -157,12 +157,12 @@ bool MediaInterface::connect_to_session_bus()
 
 QString MediaInterface::playback_status() const
 {
-    return QString::fromStdString(media_status::playback(m_remote.controller().shown()));
+    return QString::fromStdString(media_status::playback(m_remote.controller().last_status()));
 }
 
 QDBusObjectPath MediaInterface::track_id() const
 {
-    const auto track = media_status::track(m_remote.controller().shown());
+    const auto track = media_status::track(m_remote.controller().last_status());
     if (!track)
         return QDBusObjectPath(no_track);
     return QDBusObjectPath(QString(track_prefix) + QString::number(*track));
@@ -170,7 +170,7 @@ QDBusObjectPath MediaInterface::track_id() const
 
 QVariantMap MediaInterface::metadata() const
 {
-    const PlayerStatus& shown = m_remote.controller().shown();
+    const PlayerStatus& shown = m_remote.controller().last_status();
     QVariantMap data{{"mpris:trackid", QVariant::fromValue(track_id())}};
     if (!media_status::track(shown))
         return data;
@@ -184,7 +184,7 @@ QVariantMap MediaInterface::metadata() const
 
 double MediaInterface::volume() const
 {
-    return media_status::volume(m_remote.controller().shown());
+    return media_status::volume(m_remote.controller().last_status());
 }
 
 qlonglong MediaInterface::position() const
@@ -220,22 +220,22 @@ double MediaInterface::maximum_rate() const
 
 bool MediaInterface::can_go_next() const
 {
-    return media_status::can_go_next(m_remote.controller().shown());
+    return media_status::can_go_next(m_remote.controller().last_status());
 }
 
 bool MediaInterface::can_go_previous() const
 {
-    return media_status::can_go_previous(m_remote.controller().shown());
+    return media_status::can_go_previous(m_remote.controller().last_status());
 }
 
 bool MediaInterface::can_play() const
 {
-    return media_status::can_play(m_remote.controller().shown());
+    return media_status::can_play(m_remote.controller().last_status());
 }
 
 bool MediaInterface::can_seek() const
 {
-    return media_status::can_seek(m_remote.controller().shown());
+    return media_status::can_seek(m_remote.controller().last_status());
 }
 
 void MediaInterface::carry_out_later(std::function<void(Controller&)> action, bool moves)
@@ -292,7 +292,7 @@ void MediaInterface::set_position(const QDBusObjectPath& track, qlonglong positi
             requested = index;
     }
     if (const auto target =
-            media_status::position_target_ms(m_remote.controller().shown(), requested, position_us))
+            media_status::position_target_ms(m_remote.controller().last_status(), requested, position_us))
         carry_out_later([target](Controller& controller) { controller.jump_within_tip(*target); },
                         true);
 }
@@ -342,9 +342,9 @@ void MediaInterface::send_changes()
 {
     // Every followed value comes from these two: unchanged, nothing to compare.
     const Controller& controller = m_remote.controller();
-    if (m_seen && m_seen->first == controller.shown() && m_seen->second == controller.state().speed)
+    if (m_seen && m_seen->first == controller.last_status() && m_seen->second == controller.state().speed)
         return;
-    m_seen.emplace(controller.shown(), controller.state().speed);
+    m_seen.emplace(controller.last_status(), controller.state().speed);
     const QVariantMap now = followed_properties();
     QVariantMap changed;
     for (auto value = now.begin(); value != now.end(); ++value) {

@@ -31,7 +31,7 @@ public:
     virtual void command(PlayerCommand command) = 0;
     /// The player's answer; nothing when it gave none (hung, slow, gone),
     /// which is not the same as an answer of 0.
-    virtual std::optional<int> request(PlayerRequest request, int wparam) = 0;
+    virtual std::optional<int> request(PlayerRequest request, int argument) = 0;
     /// The player's caption (the current track's title line), at most 128 characters.
     virtual std::string caption() = 0;
     /// Everything a status refresh reads, asked in the documented order, or

@@ -24,9 +24,9 @@ void PlayerLink::send(PlayerCommand command)
         m_backend.command(command);
 }
 
-std::optional<int> PlayerLink::request(PlayerRequest request, int wparam)
+std::optional<int> PlayerLink::request(PlayerRequest request, int argument)
 {
-    return connected() ? m_backend.request(request, wparam) : std::nullopt;
+    return connected() ? m_backend.request(request, argument) : std::nullopt;
 }
 
 std::optional<PlayerStatus> PlayerLink::status()

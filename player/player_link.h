@@ -25,7 +25,7 @@ public:
     bool closed() const { return m_closed; }
 
     void send(PlayerCommand command);
-    std::optional<int> request(PlayerRequest request, int wparam = 0);
+    std::optional<int> request(PlayerRequest request, int argument = 0);
 
     void clear_playlist() { request(PlayerRequest::ClearPlaylist); }
     std::optional<int> play_state() { return request(PlayerRequest::PlayState); }

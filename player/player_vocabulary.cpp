@@ -19,15 +19,15 @@ const char* command_name(PlayerCommand command)
         return "VolumeUp";
     case PlayerCommand::VolumeDown:
         return "VolumeDown";
-    case PlayerCommand::Forward5s:
-        return "Forward5s";
-    case PlayerCommand::Back5s:
-        return "Back5s";
+    case PlayerCommand::Forward5Seconds:
+        return "Forward5Seconds";
+    case PlayerCommand::Back5Seconds:
+        return "Back5Seconds";
     }
     return "UnknownCommand";
 }
 
-std::string describe(PlayerRequest request, int wparam)
+std::string describe(PlayerRequest request, int argument)
 {
     switch (request) {
     case PlayerRequest::ClearPlaylist:
@@ -35,11 +35,11 @@ std::string describe(PlayerRequest request, int wparam)
     case PlayerRequest::PlayState:
         return "PlayState";
     case PlayerRequest::Position:
-        return wparam == 1 ? "TrackLength" : "Position";
+        return argument == 1 ? "TrackLength" : "Position";
     case PlayerRequest::JumpTo:
-        return "JumpTo " + std::to_string(wparam);
+        return "JumpTo " + std::to_string(argument);
     case PlayerRequest::SetPlaylistIndex:
-        return "SetPlaylistIndex " + std::to_string(wparam);
+        return "SetPlaylistIndex " + std::to_string(argument);
     case PlayerRequest::PlaylistLength:
         return "PlaylistLength";
     case PlayerRequest::PlaylistIndex:

@@ -16,8 +16,8 @@ enum class PlayerCommand : int {
     NextTrack = 40048,
     VolumeUp = 40058,
     VolumeDown = 40059,
-    Forward5s = 40060,
-    Back5s = 40061,
+    Forward5Seconds = 40060,
+    Back5Seconds = 40061,
 };
 
 enum class PlayerRequest : int {
@@ -34,7 +34,7 @@ enum class PlayerRequest : int {
 const char* command_name(PlayerCommand command);
 /// The request as those records name it, with its argument where it has one:
 /// "Position", "TrackLength", "JumpTo 7000", "SetPlaylistIndex 2".
-std::string describe(PlayerRequest request, int wparam);
+std::string describe(PlayerRequest request, int argument);
 
 /// The play states request 104 answers.
 namespace play_state {

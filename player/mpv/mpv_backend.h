@@ -63,7 +63,7 @@ public:
     void abandon_start() override;
     bool alive() override { return m_socket.is_open(); }
     void command(PlayerCommand command) override;
-    std::optional<int> request(PlayerRequest request, int wparam) override;
+    std::optional<int> request(PlayerRequest request, int argument) override;
     std::string caption() override;
     std::optional<PlayerStatus> status() override;
     bool hand_over(const std::string& path) override;
@@ -90,7 +90,7 @@ private:
     call_all(const std::vector<nlohmann::json>& commands);
     std::optional<nlohmann::json> call(const nlohmann::json& command);
     bool heard_from_since_timeout();
-    int answer_to(PlayerRequest request, int wparam);
+    int answer_to(PlayerRequest request, int argument);
     int get_int(const std::string& property);
     int play_state();
     std::string caption_from(const std::optional<nlohmann::json>& expanded, bool idle, int index);

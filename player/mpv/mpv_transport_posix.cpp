@@ -140,7 +140,7 @@ void MpvBackend::command(PlayerCommand command)
 {
     Budget budget(*this);
     if (command != PlayerCommand::VolumeUp && command != PlayerCommand::VolumeDown &&
-        command != PlayerCommand::Forward5s && command != PlayerCommand::Back5s)
+        command != PlayerCommand::Forward5Seconds && command != PlayerCommand::Back5Seconds)
         m_paused_at.reset();
     switch (command) {
     case PlayerCommand::PreviousTrack:
@@ -166,25 +166,25 @@ void MpvBackend::command(PlayerCommand command)
     case PlayerCommand::VolumeDown:
         call(ipc("add", "volume", -volume_step));
         break;
-    case PlayerCommand::Forward5s:
+    case PlayerCommand::Forward5Seconds:
         skip(5000);
         break;
-    case PlayerCommand::Back5s:
+    case PlayerCommand::Back5Seconds:
         skip(-5000);
         break;
     }
 }
 
-std::optional<int> MpvBackend::request(PlayerRequest request, int wparam)
+std::optional<int> MpvBackend::request(PlayerRequest request, int argument)
 {
     Budget budget(*this);
-    const int answer = answer_to(request, wparam);
+    const int answer = answer_to(request, argument);
     if (m_missed)
         return std::nullopt;
     return answer;
 }
 
-int MpvBackend::answer_to(PlayerRequest request, int wparam)
+int MpvBackend::answer_to(PlayerRequest request, int argument)
 {
     if (request == PlayerRequest::ClearPlaylist || request == PlayerRequest::SetPlaylistIndex)
         m_paused_at.reset();
@@ -195,7 +195,7 @@ int MpvBackend::answer_to(PlayerRequest request, int wparam)
     case PlayerRequest::PlayState:
         return play_state();
     case PlayerRequest::Position:
-        if (wparam == 1)
+        if (argument == 1)
             return int_of(call(ipc("get_property", "duration")));
         else {
             const auto answers =
@@ -204,10 +204,10 @@ int MpvBackend::answer_to(PlayerRequest request, int wparam)
         }
     case PlayerRequest::JumpTo:
         // A negative absolute seek would count from the end of the track.
-        seek_to(std::max(wparam, 0));
+        seek_to(std::max(argument, 0));
         return 0;
     case PlayerRequest::SetPlaylistIndex:
-        call(ipc("set_property", "playlist-current-pos", wparam));
+        call(ipc("set_property", "playlist-current-pos", argument));
         return 0;
     case PlayerRequest::PlaylistLength:
         return get_int("playlist-count");

@@ -145,7 +145,7 @@ private slots:
         Rig rig;
         for (int i = 0; i < 3; ++i)
             QTest::keyPress(&rig.window, Qt::Key_Right, Qt::NoModifier, -1);
-        QCOMPARE(std::count(rig.player.log.begin(), rig.player.log.end(), "Forward5s"), 3);
+        QCOMPARE(std::count(rig.player.log.begin(), rig.player.log.end(), "Forward5Seconds"), 3);
     }
 
     void up_and_down_change_only_the_volume()

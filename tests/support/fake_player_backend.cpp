@@ -81,18 +81,18 @@ void FakePlayerBackend::command(PlayerCommand command)
     case PlayerCommand::VolumeDown:
         m.volume = std::max(m.volume - 1, 0);
         break;
-    case PlayerCommand::Forward5s:
+    case PlayerCommand::Forward5Seconds:
         m.position_ms = std::min(m.position_ms + 5000, m.track_length_s * 1000);
         break;
-    case PlayerCommand::Back5s:
+    case PlayerCommand::Back5Seconds:
         m.position_ms = std::max(m.position_ms - 5000, 0);
         break;
     }
 }
 
-std::optional<int> FakePlayerBackend::request(PlayerRequest request, int wparam)
+std::optional<int> FakePlayerBackend::request(PlayerRequest request, int argument)
 {
-    record(describe(request, wparam));
+    record(describe(request, argument));
     if (silent)
         return std::nullopt;
     Model& m = model;
@@ -105,12 +105,12 @@ std::optional<int> FakePlayerBackend::request(PlayerRequest request, int wparam)
     case PlayerRequest::PlayState:
         return m.play_state;
     case PlayerRequest::Position:
-        return wparam == 1 ? m.track_length_s : m.position_ms;
+        return argument == 1 ? m.track_length_s : m.position_ms;
     case PlayerRequest::JumpTo:
-        m.position_ms = wparam;
+        m.position_ms = argument;
         return 0;
     case PlayerRequest::SetPlaylistIndex:
-        m.playlist_index = wparam;
+        m.playlist_index = argument;
         return 0;
     case PlayerRequest::PlaylistLength:
         return m.playlist_length;

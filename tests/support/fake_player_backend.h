@@ -60,7 +60,7 @@ public:
     void abandon_start() override;
     bool alive() override { return is_alive; }
     void command(PlayerCommand command) override;
-    std::optional<int> request(PlayerRequest request, int wparam) override;
+    std::optional<int> request(PlayerRequest request, int argument) override;
     std::string caption() override;
     bool hand_over(const std::string& path) override;
     void close() override;

@@ -179,7 +179,7 @@ TEST_F(Skips, FiveSecondSkipsSendTheirCommandAndRefresh)
     controller.forward_5_seconds();
     EXPECT_THAT(player.traffic(),
                 ElementsAreArray(
-                    sequence({{"Back5s"}, refresh_traffic(), {"Forward5s"}, refresh_traffic()})));
+                    sequence({{"Back5Seconds"}, refresh_traffic(), {"Forward5Seconds"}, refresh_traffic()})));
     EXPECT_EQ(view.focus_returns, 2);
 }
 
