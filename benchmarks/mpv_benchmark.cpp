@@ -92,7 +92,8 @@ void Forward5SecondsCommand(benchmark::State& state)
         return;
     bool forward = true;
     for (auto _ : state) {
-        rig().backend.command(forward ? PlayerCommand::Forward5Seconds : PlayerCommand::Back5Seconds);
+        rig().backend.command(forward ? PlayerCommand::Forward5Seconds
+                                      : PlayerCommand::Back5Seconds);
         forward = !forward;
     }
 }

@@ -56,8 +56,8 @@ void Controller::show_status(const std::optional<PlayerStatus>& answer)
     const int position = std::max(m_last_status.position_ms, 0);
 
     m_view.set_field_text(FieldId::Playing, std::to_string(saturating_add(tip, 1)) + " of " +
-                                                std::to_string(m_last_status.playlist_length) + "   " +
-                                                m_last_status.caption);
+                                                std::to_string(m_last_status.playlist_length) +
+                                                "   " + m_last_status.caption);
     m_view.set_field_text(FieldId::TipLength, format_minutes_seconds(tip_length));
     m_view.set_field_text(FieldId::Position, format_minutes_seconds(position / 1000));
     // Integer division truncates toward zero: -1500 ms shows as -0:01, -999 ms as 0:00.

@@ -291,8 +291,8 @@ void MediaInterface::set_position(const QDBusObjectPath& track, qlonglong positi
         if (number)
             requested = index;
     }
-    if (const auto target =
-            media_status::position_target_ms(m_remote.controller().last_status(), requested, position_us))
+    if (const auto target = media_status::position_target_ms(m_remote.controller().last_status(),
+                                                             requested, position_us))
         carry_out_later([target](Controller& controller) { controller.jump_within_tip(*target); },
                         true);
 }
@@ -342,7 +342,8 @@ void MediaInterface::send_changes()
 {
     // Every followed value comes from these two: unchanged, nothing to compare.
     const Controller& controller = m_remote.controller();
-    if (m_seen && m_seen->first == controller.last_status() && m_seen->second == controller.state().speed)
+    if (m_seen && m_seen->first == controller.last_status() &&
+        m_seen->second == controller.state().speed)
         return;
     m_seen.emplace(controller.last_status(), controller.state().speed);
     const QVariantMap now = followed_properties();

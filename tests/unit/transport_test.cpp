@@ -177,9 +177,10 @@ TEST_F(Skips, FiveSecondSkipsSendTheirCommandAndRefresh)
     player_in_list(3, 0, 1, 50000);
     controller.back_5_seconds();
     controller.forward_5_seconds();
-    EXPECT_THAT(player.traffic(),
-                ElementsAreArray(
-                    sequence({{"Back5Seconds"}, refresh_traffic(), {"Forward5Seconds"}, refresh_traffic()})));
+    EXPECT_THAT(
+        player.traffic(),
+        ElementsAreArray(sequence(
+            {{"Back5Seconds"}, refresh_traffic(), {"Forward5Seconds"}, refresh_traffic()})));
     EXPECT_EQ(view.focus_returns, 2);
 }
 
