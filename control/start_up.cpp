@@ -20,7 +20,7 @@ void Controller::start_up()
     SettingsFile(m_system).read(m_state);
     show_sound_state();
     set_speed(m_state.speed);
-    m_state.tip_timer_running = 0;
+    m_state.tip_timer_running = false;
     m_state.tip_seconds_left = saturating_mul(m_state.tip_time, 60);
     // A tape group file on the command line beats the one the settings name,
     // which opens when the named one cannot.

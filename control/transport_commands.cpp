@@ -21,10 +21,10 @@ void Controller::play_pause()
             if (*state == play_state::playing)
                 step_back_after_pause();
             else
-                m_state.tip_timer_running = 1;
+                m_state.tip_timer_running = true;
         } else {
             m_player.send(PlayerCommand::Play);
-            m_state.tip_timer_running = 1;
+            m_state.tip_timer_running = true;
         }
     }
     refresh();
@@ -128,8 +128,8 @@ void Controller::volume_down()
 
 void Controller::tip_timer()
 {
-    if (m_state.tip_timer_running != 0 && m_state.tip_seconds_left != 0) {
-        m_state.tip_timer_running = 0; // freeze the count where it is
+    if (m_state.tip_timer_running && m_state.tip_seconds_left != 0) {
+        m_state.tip_timer_running = false; // freeze the count where it is
     } else {
         // Running is left alone: the count starts with the next play or resume.
         m_state.tip_seconds_left = saturating_mul(m_state.tip_time, 60);

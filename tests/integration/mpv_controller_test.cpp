@@ -45,7 +45,7 @@ TEST_F(MpvControllerTest, PlayThenPauseStepsBackByTheBackTime)
     set_back_time(2);
     controller.play_pause();
     EXPECT_TRUE(playing());
-    EXPECT_EQ(state().tip_timer_running, 1);
+    EXPECT_TRUE(state().tip_timer_running);
     controller.play_pause();
     EXPECT_TRUE(paused());
     EXPECT_THAT(position(), DoubleNear(4.0, 0.5));

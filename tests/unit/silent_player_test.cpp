@@ -30,7 +30,7 @@ TEST_F(SilentPlayer, ChangesNoPlaceAndAsksNothingAtTheClose)
     controller.last_tip();
     EXPECT_EQ(state().current_tip, 1);
     EXPECT_EQ(state().zero_mark, 3000);
-    EXPECT_EQ(state().tip_timer_running, 0);
+    EXPECT_FALSE(state().tip_timer_running);
     EXPECT_EQ(state().history.count(), history.count());
     EXPECT_EQ(state().history.top(), history.top());
     EXPECT_EQ(view.field(FieldId::Playing), "2 of 5   ");

@@ -49,7 +49,7 @@ TEST_F(StartUp, ResumesTheTapeGroupTheSettingsName)
     EXPECT_EQ(state().exe_directory, "/opt/cuedeck/");
     EXPECT_TRUE(view.tick_running);
     EXPECT_EQ(state().tip_seconds_left, 600);
-    EXPECT_EQ(state().tip_timer_running, 0);
+    EXPECT_FALSE(state().tip_timer_running);
     EXPECT_EQ(view.field(FieldId::SoundState), "Sound ON");
     EXPECT_EQ(view.title, "Cuedeck - /work/group.grp");
     EXPECT_EQ(player.model.playlist_index, 1);

@@ -31,7 +31,7 @@ TEST_F(Tick, ReachingZeroSoundsTheAlarmOnceAndShowsStop)
     EXPECT_EQ(view.field(FieldId::TipTimer), "0:00");
     EXPECT_THAT(system.sounds, ElementsAre("async /sounds/bell.wav"));
     EXPECT_EQ(view.alarm_picture, true);
-    EXPECT_EQ(state().tip_timer_running, 0);
+    EXPECT_FALSE(state().tip_timer_running);
 
     controller.tick();
     controller.tick();

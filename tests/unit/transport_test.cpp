@@ -67,7 +67,7 @@ TEST_F(PlayPause, ResumingFromPauseStartsTheTipTimer)
     controller.play_pause();
     EXPECT_THAT(player.traffic(),
                 ElementsAreArray(sequence({{"PlayState", "Pause"}, refresh_traffic()})));
-    EXPECT_EQ(state().tip_timer_running, 1);
+    EXPECT_TRUE(state().tip_timer_running);
     EXPECT_EQ(player.model.play_state, 1);
 }
 
@@ -76,7 +76,7 @@ TEST_F(PlayPause, PausingLeavesTheTipTimerRunning)
     tip_timer_at(60);
     player_in_list(3, 0, 1, 5000);
     controller.play_pause();
-    EXPECT_EQ(state().tip_timer_running, 1);
+    EXPECT_TRUE(state().tip_timer_running);
 }
 
 TEST_F(PlayPause, WhileStoppedPlaysAndStartsTheTipTimer)
@@ -85,7 +85,7 @@ TEST_F(PlayPause, WhileStoppedPlaysAndStartsTheTipTimer)
     controller.play_pause();
     EXPECT_THAT(player.traffic(),
                 ElementsAreArray(sequence({{"PlayState", "Play"}, refresh_traffic()})));
-    EXPECT_EQ(state().tip_timer_running, 1);
+    EXPECT_TRUE(state().tip_timer_running);
 }
 
 TEST_F(PlayPause, PlayAndPauseAloneAskFirstAndOnlyChangeWhatNeedsChanging)
@@ -229,7 +229,7 @@ TEST_F(TipTimer, ResetLoadsTheFullTipTimeAndHidesStop)
     set_tip_time(3);
     controller.tip_timer();
     EXPECT_EQ(state().tip_seconds_left, 180);
-    EXPECT_EQ(state().tip_timer_running, 0); // starts with the next play
+    EXPECT_FALSE(state().tip_timer_running); // starts with the next play
     EXPECT_EQ(view.alarm_picture, false);
     EXPECT_EQ(view.field(FieldId::TipTimer), "3:00");
     EXPECT_EQ(view.focus_returns, 1);
@@ -239,13 +239,13 @@ TEST_F(TipTimer, PressedWhileCountingFreezesAndPlayContinues)
 {
     tip_timer_at(42);
     controller.tip_timer();
-    EXPECT_EQ(state().tip_timer_running, 0);
+    EXPECT_FALSE(state().tip_timer_running);
     EXPECT_EQ(state().tip_seconds_left, 42);
     EXPECT_FALSE(view.alarm_picture.has_value());
 
     player_in_list(3, 0, 3, 0);
     controller.play_pause(); // resume
-    EXPECT_EQ(state().tip_timer_running, 1);
+    EXPECT_TRUE(state().tip_timer_running);
     EXPECT_EQ(state().tip_seconds_left, 42);
 }
 
@@ -255,7 +255,7 @@ TEST_F(TipTimer, RunningWithNothingLeftRestartsTheCountAtOnce)
     set_tip_time(1);
     controller.tip_timer();
     EXPECT_EQ(state().tip_seconds_left, 60);
-    EXPECT_EQ(state().tip_timer_running, 1);
+    EXPECT_TRUE(state().tip_timer_running);
 }
 
 TEST_F(TipTimer, HugeTipTimeSaturates)
