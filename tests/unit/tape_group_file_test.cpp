@@ -1,6 +1,7 @@
 #include <climits>
 
 #include "control/tape_group_file.h"
+#include "files/tape_group_format.h"
 #include "support/controller_fixture.h"
 
 namespace cuedeck::testing {
@@ -75,63 +76,66 @@ TEST_F(TapeGroup, WrittenPlaceReadsBack)
     EXPECT_EQ(state().zero_mark, 83000);
 }
 
-TEST_F(TapeGroup, TipZeroOrNegativeReadsAsTheFirstTip)
+TEST(TapeGroupFormat, ReadsThreeLinesOfAnyEndingAndLength)
 {
-    read_file("/music/tips.m3u\n0\n0:00\n");
-    EXPECT_EQ(state().target_tip, 0);
-    read_file("/music/tips.m3u\n-4\n0:00\n");
-    EXPECT_EQ(state().target_tip, 0);
-    read_file("/music/tips.m3u\n-2147483648\n0:00\n");
-    EXPECT_EQ(state().target_tip, 0);
+    const struct
+    {
+        std::string text;
+        std::string playlist;
+        std::optional<int> tip_line;
+        int seconds;
+    } cases[] = {
+        {"/music/tips.m3u\n5\n1:23\n", "/music/tips.m3u", 5, 83},
+        {"/music/tips.m3u\n0\n0:00\n", "/music/tips.m3u", 0, 0},
+        {"/music/tips.m3u\n-2147483648\n0:00\n", "/music/tips.m3u", INT_MIN, 0},
+        {"/music/tips.m3u\nfour\n0:10\n", "/music/tips.m3u", std::nullopt, 10},
+        {"/music/tips.m3u\n1\n1:5\n", "/music/tips.m3u", 1, 65},
+        {"/music/tips.m3u\n1\n90:00\n", "/music/tips.m3u", 1, 5400},
+        {"/music/tips.m3u\n1\n2\n", "/music/tips.m3u", 1, 120}, // minutes only
+        {"/music/tips.m3u\n1\nsoon\n", "/music/tips.m3u", 1, 0},
+        {"/music/tips.m3u\n1\n99999999:99999999\n", "/music/tips.m3u", 1, INT_MAX},
+        {"/music/tips.m3u\n", "/music/tips.m3u", std::nullopt, 0},
+        {"", "", std::nullopt, 0},
+        {"C:\\music\\tips.m3u\r\n3\r\n0:42\r\n", "C:\\music\\tips.m3u", 3, 42},
+    };
+    for (const auto& [text, playlist, tip_line, seconds] : cases) {
+        const TapeGroupPlace place = parse_tape_group(text);
+        EXPECT_EQ(place.playlist_path, playlist) << text;
+        EXPECT_EQ(place.tip_line, tip_line) << text;
+        EXPECT_EQ(place.seconds, seconds) << text;
+    }
 }
 
-TEST_F(TapeGroup, TipLineWithoutANumberKeepsTheTargetTip)
+TEST_F(TapeGroup, TipsBelowTheFirstReadAsTheFirstAndAMissingNumberKeepsTheTarget)
 {
+    read_file("/music/tips.m3u\n-4\n0:00\n");
+    EXPECT_EQ(state().target_tip, 0);
     read_file("/music/tips.m3u\n4\n0:00\n");
     read_file("/music/tips.m3u\nfour\n0:10\n");
     EXPECT_EQ(state().target_tip, 2); // kept, then made 0-based
 }
 
-TEST_F(TapeGroup, ReadsMinutesAndSeconds)
-{
-    read_file("/music/tips.m3u\n1\n1:5\n");
-    EXPECT_EQ(state().target_seconds, 65);
-    read_file("/music/tips.m3u\n1\n90:00\n");
-    EXPECT_EQ(state().target_seconds, 5400);
-    read_file("/music/tips.m3u\n1\n2\n");
-    EXPECT_EQ(state().target_seconds, 120); // minutes only
-    read_file("/music/tips.m3u\n1\nsoon\n");
-    EXPECT_EQ(state().target_seconds, 0);
-}
-
 TEST_F(TapeGroup, HugeTimesSaturate)
 {
     read_file("/music/tips.m3u\n1\n99999999:99999999\n");
-    EXPECT_EQ(state().target_seconds, INT_MAX);
     EXPECT_EQ(state().zero_mark, INT_MAX);
     read_file("/music/tips.m3u\n1\n-99999999:0\n");
     EXPECT_EQ(state().zero_mark, INT_MIN);
 }
 
-TEST_F(TapeGroup, ShortOrEmptyFilesReadMissingLinesAsEmpty)
+TEST_F(TapeGroup, AnEmptyFileOpensTheGroupWithNoPlaylist)
 {
-    read_file("/music/tips.m3u\n");
-    EXPECT_EQ(state().playlist_path, "/music/tips.m3u");
-    EXPECT_EQ(state().target_tip, 0);
-    EXPECT_EQ(state().target_seconds, 0);
-
     read_file("");
     EXPECT_EQ(state().playlist_path, "");
     EXPECT_EQ(view.title, "Cuedeck - /work/group.grp");
 }
 
-TEST_F(TapeGroup, ReadsWindowsLineEndings)
+TEST_F(TapeGroup, AWindowsPathStandsOnItsOwn)
 {
     system.separator = '\\';
     system.drive_letters = true;
     read_file("C:\\music\\tips.m3u\r\n3\r\n0:42\r\n");
     EXPECT_EQ(state().playlist_path, "C:\\music\\tips.m3u");
-    EXPECT_EQ(state().target_seconds, 42);
 }
 
 TEST_F(TapeGroup, LongPathsSurviveAWriteAndRead)
