@@ -61,7 +61,7 @@ void RoundTrip(benchmark::State& state)
     if (!ready(state))
         return;
     for (auto _ : state)
-        benchmark::DoNotOptimize(rig().probe->get("playlist-pos"));
+        benchmark::DoNotOptimize(rig().probe->number("playlist-pos"));
 }
 BENCHMARK(RoundTrip)->Unit(benchmark::kMicrosecond);
 

@@ -87,7 +87,7 @@ void RawRoundTrip(benchmark::State& state)
     if (!ready(state))
         return;
     for (auto _ : state)
-        benchmark::DoNotOptimize(rig().probe->get("pause"));
+        benchmark::DoNotOptimize(rig().probe->flag("pause"));
 }
 BENCHMARK(RawRoundTrip)->Unit(benchmark::kMicrosecond);
 
@@ -149,14 +149,14 @@ void ResidentMemoryOfCuedeckAndItsPlayer(benchmark::State& state)
 {
     if (!ready(state))
         return;
-    const auto player = MpvProbe(Program::socket(rig().dir)).get("pid");
-    if (!player || !player->is_number()) {
+    const auto player = static_cast<pid_t>(MpvProbe(Program::socket(rig().dir)).number("pid"));
+    if (player <= 0) {
         state.SkipWithError("mpv did not say its process id");
         return;
     }
     for (auto _ : state) {
         state.counters["cuedeck_mib"] = resident_mib(rig().program->pid());
-        state.counters["mpv_mib"] = resident_mib(player->get<pid_t>());
+        state.counters["mpv_mib"] = resident_mib(player);
     }
 }
 BENCHMARK(ResidentMemoryOfCuedeckAndItsPlayer)->Iterations(1);

@@ -143,7 +143,7 @@ TEST(MpvDiscovery, APlayerThatDiedIsReplacedOnceAndNoneOutlivesTheRun)
         view.run_player_looks(controller, really_wait);
     }
     EXPECT_EQ(processes_running_with(socket), 1);
-    EXPECT_EQ(MpvProbe(socket).get("playlist-count"), 1);
+    EXPECT_EQ(MpvProbe(socket).number("playlist-count"), 1);
     controller.shut_down(WindowEnding::DefaultClose);
     EXPECT_TRUE(process_gone(socket));
 }
@@ -154,13 +154,13 @@ TEST(MpvDiscovery, AStoppedPlayerOfOursIsEndedAtTheCloseAndTheUsersOwnIsNot)
     OwnPlayer run;
     auto& [dir, socket, backend, view, system, controller] = run;
     ASSERT_TRUE(controller.player_connected());
-    const auto pid = MpvProbe(socket).get("pid");
-    ASSERT_TRUE(pid && pid->is_number());
-    ::kill(pid->get<pid_t>(), SIGSTOP);
+    const auto pid = static_cast<pid_t>(MpvProbe(socket).number("pid"));
+    ASSERT_GT(pid, 0);
+    ::kill(pid, SIGSTOP);
     controller.shut_down(WindowEnding::DefaultClose);
     const bool gone = process_gone(socket);
     if (!gone)
-        ::kill(pid->get<pid_t>(), SIGKILL); // leave no stopped player behind a failure
+        ::kill(pid, SIGKILL); // leave no stopped player behind a failure
     EXPECT_TRUE(gone);
 
     // One the user started, stopped the same way, is left alone.
@@ -212,7 +212,7 @@ TEST(MpvPlaylists, OnlyLocalFilesReachThePlayerAndNothingIsFetched)
                                    "Cannot play " + disguised + "\n(it is text, not a recording)",
                                    "Cannot play " + hidden +
                                        "\n(line 2 names talk.wav: it is text, not a recording)"));
-    EXPECT_EQ(MpvProbe(mpv.socket_path()).get("playlist-count"), 2);
+    EXPECT_EQ(MpvProbe(mpv.socket_path()).number("playlist-count"), 2);
     pollfd asked{listener, POLLIN, 0};
     EXPECT_EQ(::poll(&asked, 1, 500), 0) << "the player was sent to the URL";
     ::close(listener);

@@ -6,17 +6,18 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <charconv>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <optional>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "player/mpv/mpv_backend.h"
-#include "player/mpv/mpv_protocol.h"
 #include "player/mpv/unix_socket.h"
 #include "support/temp_dir.h"
 
@@ -144,38 +145,16 @@ private:
 };
 
 /// A second IPC client that reads mpv's state behind the program's back.
+/// (Its JSON stays in mpv_probe.cpp, out of every test that includes this.)
 class MpvProbe
 {
 public:
-    explicit MpvProbe(const std::string& socket_path) { m_socket.connect(socket_path); }
+    explicit MpvProbe(const std::string& socket_path);
+    ~MpvProbe();
 
-    std::optional<Json> get(const std::string& property)
-    {
-        const auto deadline = UnixSocket::Clock::now() + std::chrono::seconds(5);
-        const std::int64_t id = m_next_id++;
-        if (m_socket.send_all(MpvProtocol::encode(id, ipc("get_property", property)), deadline) !=
-            UnixSocket::Status::Ok)
-            return std::nullopt;
-        for (;;) {
-            if (auto reply = m_protocol.take(id))
-                return reply->success ? std::optional<Json>(reply->data) : std::nullopt;
-            std::string bytes;
-            if (m_socket.receive(bytes, deadline) != UnixSocket::Status::Ok)
-                return std::nullopt;
-            m_protocol.feed(bytes);
-        }
-    }
-
-    double number(const std::string& property)
-    {
-        const auto value = get(property);
-        return value && value->is_number() ? value->get<double>() : -1000.0;
-    }
-    bool flag(const std::string& property)
-    {
-        const auto value = get(property);
-        return value && value->is_boolean() && value->get<bool>();
-    }
+    /// A number property; -1000 when mpv gives none.
+    double number(const std::string& property);
+    bool flag(const std::string& property);
 
     /// Poll until `property` reads `expected` (mpv moves on by itself in
     /// real time); false if it does not within ten seconds.
@@ -191,9 +170,17 @@ public:
 
 private:
     UnixSocket m_socket;
-    MpvProtocol m_protocol;
+    std::unique_ptr<MpvProtocol> m_protocol;
     std::int64_t m_next_id = 1;
 };
+
+/// A number as sox reads it, whatever the locale.
+inline std::string seconds_text(double seconds)
+{
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, seconds).ptr;
+    return std::string(text, end);
+}
 
 /// Short tones made at test time, and a playlist of them.
 struct TestRecordings
@@ -207,7 +194,8 @@ struct TestRecordings
         for (const char* name : names) {
             const std::string path = dir.path() + name;
             const std::string command = "sox -q -n -r 44100 -b 16 -c 1 '" + path + "' synth " +
-                                        Json(seconds).dump() + " sine " + std::to_string(frequency);
+                                        seconds_text(seconds) + " sine " +
+                                        std::to_string(frequency);
             frequency += 110;
             if (std::system(command.c_str()) != 0)
                 ok = false;

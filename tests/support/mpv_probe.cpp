@@ -1,0 +1,46 @@
+#include "player/mpv/mpv_protocol.h"
+#include "support/headless_mpv.h"
+
+namespace cuedeck::testing {
+
+namespace {
+
+std::optional<Json> get(UnixSocket& socket, MpvProtocol& protocol, std::int64_t id,
+                        const std::string& property)
+{
+    const auto deadline = UnixSocket::Clock::now() + std::chrono::seconds(5);
+    if (socket.send_all(MpvProtocol::encode(id, ipc("get_property", property)), deadline) !=
+        UnixSocket::Status::Ok)
+        return std::nullopt;
+    for (;;) {
+        if (auto reply = protocol.take(id))
+            return reply->success ? std::optional<Json>(reply->data) : std::nullopt;
+        std::string bytes;
+        if (socket.receive(bytes, deadline) != UnixSocket::Status::Ok)
+            return std::nullopt;
+        protocol.feed(bytes);
+    }
+}
+
+} // namespace
+
+MpvProbe::MpvProbe(const std::string& socket_path) : m_protocol(std::make_unique<MpvProtocol>())
+{
+    m_socket.connect(socket_path);
+}
+
+MpvProbe::~MpvProbe() = default;
+
+double MpvProbe::number(const std::string& property)
+{
+    const auto value = get(m_socket, *m_protocol, m_next_id++, property);
+    return value && value->is_number() ? value->get<double>() : -1000.0;
+}
+
+bool MpvProbe::flag(const std::string& property)
+{
+    const auto value = get(m_socket, *m_protocol, m_next_id++, property);
+    return value && value->is_boolean() && value->get<bool>();
+}
+
+} // namespace cuedeck::testing
