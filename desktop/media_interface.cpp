@@ -6,8 +6,6 @@
 #include <QFile>
 #include <QUrl>
 
-#include <algorithm>
-#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstring>

@@ -5,7 +5,7 @@
 #include <signal.h>
 
 #include "base/process.h"
-#include "base/text_lines.h"
+#include "files/playlist_format.h"
 #include "player/mpv/mpv_calls.h"
 #include "player/mpv/mpv_protocol.h"
 #include "player/mpv/socket_location.h"
@@ -13,17 +13,6 @@
 namespace cuedeck {
 
 using namespace mpv_detail;
-
-namespace {
-
-bool is_playlist(const std::string& path)
-{
-    const std::string_view extension = file_extension(path, '/');
-    return equal_ignoring_case(extension, ".m3u") || equal_ignoring_case(extension, ".m3u8") ||
-           equal_ignoring_case(extension, ".pls");
-}
-
-} // namespace
 
 MpvLocation default_mpv_location()
 {
@@ -169,7 +158,7 @@ bool MpvBackend::hand_over(const std::string& path)
     // The pause flag survives loading; without this the caller's following
     // pause would start playback instead.
     call(ipc("set_property", "pause", false));
-    if (call(ipc(is_playlist(path) ? "loadlist" : "loadfile", path, "replace")))
+    if (call(ipc(is_playlist_name(path) ? "loadlist" : "loadfile", path, "replace")))
         wait_until_loaded(0);
     return !m_missed;
 }
