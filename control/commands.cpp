@@ -1,44 +1,46 @@
 #include "control/commands.h"
 
 #include "base/control_ids.h"
+#include "base/window_resources.h"
 #include "control/controller.h"
 
 namespace cuedeck {
 
 namespace {
 
+// A command's hinted keys are named in its caption in this order.
 constexpr KeyBinding keys[] = {
-    {Key::Backspace, Command::Undo},
+    {Key::Backspace, Command::Undo, true},
     {Key::U, Command::Undo},
-    {Key::Space, Command::PlayPause},
-    {Key::End, Command::Zero},
-    {Key::Z, Command::Zero},
-    {Key::F9, Command::Zero},
-    {Key::Home, Command::Rewind},
-    {Key::R, Command::Rewind},
+    {Key::Space, Command::PlayPause, true},
+    {Key::End, Command::Zero, true},
+    {Key::F9, Command::Zero, true},
+    {Key::Z, Command::Zero, true},
+    {Key::Home, Command::Rewind, true},
+    {Key::F11, Command::Rewind, true},
+    {Key::R, Command::Rewind, true},
     {Key::F10, Command::Rewind},
-    {Key::F11, Command::Rewind},
-    {Key::Left, Command::Back5Seconds},
-    {Key::B, Command::Back5Seconds},
-    {Key::F5, Command::Back5Seconds},
+    {Key::F5, Command::Back5Seconds, true},
+    {Key::B, Command::Back5Seconds, true},
+    {Key::Left, Command::Back5Seconds, true},
     {Key::Up, Command::VolumeUp},
-    {Key::Right, Command::Forward5Seconds},
-    {Key::F, Command::Forward5Seconds},
-    {Key::F8, Command::Forward5Seconds},
+    {Key::F8, Command::Forward5Seconds, true},
+    {Key::F, Command::Forward5Seconds, true},
+    {Key::Right, Command::Forward5Seconds, true},
     {Key::Down, Command::VolumeDown},
-    {Key::D, Command::Redo},
-    {Key::N, Command::NextTip},
-    {Key::F7, Command::NextTip},
-    {Key::P, Command::LastTip},
-    {Key::F6, Command::LastTip},
-    {Key::T, Command::TipTimer},
-    {Key::F12, Command::TipTimer},
+    {Key::D, Command::Redo, true},
+    {Key::F7, Command::NextTip, true},
+    {Key::N, Command::NextTip, true},
+    {Key::F6, Command::LastTip, true},
+    {Key::P, Command::LastTip, true},
+    {Key::F12, Command::TipTimer, true},
+    {Key::T, Command::TipTimer, true},
 };
 
 constexpr KeyBinding speed_keys[] = {
-    {Key::LeftBracket, Command::Slower},
-    {Key::RightBracket, Command::Faster},
-    {Key::Equal, Command::NormalSpeed},
+    {Key::LeftBracket, Command::Slower, true},
+    {Key::RightBracket, Command::Faster, true},
+    {Key::Equal, Command::NormalSpeed, true},
 };
 
 using Run = void (Controller::*)();
@@ -82,14 +84,14 @@ constexpr bool in_enumeration_order()
 static_assert(in_enumeration_order() && std::size(commands) == std::size_t(Command::About) + 1);
 
 constexpr ButtonBinding buttons[] = {
-    {IDC_PLAY_PAUSE, "Play/Pause\n(space)", Command::PlayPause},
-    {IDC_ZERO, "Zero\n(End/F9/Z)", Command::Zero},
-    {IDC_REWIND, "Rewind\n(Home/F11/R)", Command::Rewind},
-    {IDC_BACK_5, "<<5 Seconds\n(F5/B/<-)", Command::Back5Seconds},
-    {IDC_FORWARD_5, "5 Seconds>>\n(F8/F/->)", Command::Forward5Seconds},
-    {IDC_LAST_TIP, "<<Last Tip\n(F6/P)", Command::LastTip},
-    {IDC_NEXT_TIP, "Next Tip>>\n(F7/N)", Command::NextTip},
-    {IDC_TIP_TIMER_BUTTON, "Tip Timer\n(F12/T)", Command::TipTimer},
+    {IDC_PLAY_PAUSE, "Play/Pause", Command::PlayPause},
+    {IDC_ZERO, "Zero", Command::Zero},
+    {IDC_REWIND, "Rewind", Command::Rewind},
+    {IDC_BACK_5, "<<5 Seconds", Command::Back5Seconds},
+    {IDC_FORWARD_5, "5 Seconds>>", Command::Forward5Seconds},
+    {IDC_LAST_TIP, "<<Last Tip", Command::LastTip},
+    {IDC_NEXT_TIP, "Next Tip>>", Command::NextTip},
+    {IDC_TIP_TIMER_BUTTON, TEXT_TIP_TIMER, Command::TipTimer},
 };
 
 constexpr MenuItem menu_items[] = {
@@ -97,8 +99,8 @@ constexpr MenuItem menu_items[] = {
     {"&File", "&Save", IDM_FILE_SAVE, Command::SaveTapeGroup},
     {"&File", "Save &As...", IDM_FILE_SAVE_AS, Command::SaveTapeGroupAs},
     {"&File", "E&xit", IDM_FILE_EXIT, Command::Exit},
-    {"&Edit", "&Undo (backspace)", IDM_EDIT_UNDO, Command::Undo},
-    {"&Edit", "&Redo (D)", IDM_EDIT_REDO, Command::Redo},
+    {"&Edit", "&Undo", IDM_EDIT_UNDO, Command::Undo, KeyHint::InParentheses},
+    {"&Edit", "&Redo", IDM_EDIT_REDO, Command::Redo, KeyHint::InParentheses},
     {"&Play", "Open &File", IDM_PLAY_OPEN_FILE, Command::OpenMusicFile},
     {"&Play", "Open &Playlist", IDM_PLAY_OPEN_PLAYLIST, Command::OpenPlaylist},
     {"&Options", "&Settings...", IDM_OPTIONS_SETTINGS, Command::Settings},
@@ -106,12 +108,75 @@ constexpr MenuItem menu_items[] = {
     {"&Help", "&About", IDM_HELP_ABOUT, Command::About},
 };
 
-// After a tab: the key, shown in the menu's key column.
 constexpr MenuItem speed_menu_items[] = {
-    {"&Play", "Slower\t[", IDM_PLAY_SLOWER, Command::Slower},
-    {"&Play", "Faster\t]", IDM_PLAY_FASTER, Command::Faster},
-    {"&Play", "Normal Speed\t=", IDM_PLAY_NORMAL_SPEED, Command::NormalSpeed},
+    {"&Play", "Slower", IDM_PLAY_SLOWER, Command::Slower, KeyHint::InKeyColumn},
+    {"&Play", "Faster", IDM_PLAY_FASTER, Command::Faster, KeyHint::InKeyColumn},
+    {"&Play", "Normal Speed", IDM_PLAY_NORMAL_SPEED, Command::NormalSpeed, KeyHint::InKeyColumn},
 };
+
+/// How a hint names a key.
+const char* key_name(Key key)
+{
+    switch (key) {
+    case Key::Backspace:
+        return "backspace";
+    case Key::Space:
+        return "space";
+    case Key::End:
+        return "End";
+    case Key::Home:
+        return "Home";
+    case Key::Left:
+        return "<-";
+    case Key::Up:
+        return "Up";
+    case Key::Right:
+        return "->";
+    case Key::Down:
+        return "Down";
+    case Key::F5:
+        return "F5";
+    case Key::F6:
+        return "F6";
+    case Key::F7:
+        return "F7";
+    case Key::F8:
+        return "F8";
+    case Key::F9:
+        return "F9";
+    case Key::F10:
+        return "F10";
+    case Key::F11:
+        return "F11";
+    case Key::F12:
+        return "F12";
+    case Key::B:
+        return "B";
+    case Key::D:
+        return "D";
+    case Key::F:
+        return "F";
+    case Key::N:
+        return "N";
+    case Key::P:
+        return "P";
+    case Key::R:
+        return "R";
+    case Key::T:
+        return "T";
+    case Key::U:
+        return "U";
+    case Key::Z:
+        return "Z";
+    case Key::LeftBracket:
+        return "[";
+    case Key::RightBracket:
+        return "]";
+    case Key::Equal:
+        return "=";
+    }
+    return "";
+}
 
 } // namespace
 
@@ -138,6 +203,48 @@ std::span<const KeyBinding> speed_key_table()
 std::span<const MenuItem> speed_menu_table()
 {
     return speed_menu_items;
+}
+
+std::string key_hint(Command command)
+{
+    std::string hint;
+    for (const auto table : {key_table(), speed_key_table()}) {
+        for (const KeyBinding& binding : table) {
+            if (binding.command != command || !binding.hinted)
+                continue;
+            if (!hint.empty())
+                hint += '/';
+            hint += key_name(binding.key);
+        }
+    }
+    return hint;
+}
+
+std::string button_caption(const ButtonBinding& button)
+{
+    return std::string(button.label) + "\n(" + key_hint(button.command) + ")";
+}
+
+std::string button_caption(int control_id)
+{
+    for (const ButtonBinding& button : buttons) {
+        if (button.control_id == control_id)
+            return button_caption(button);
+    }
+    return {};
+}
+
+std::string menu_text(const MenuItem& item)
+{
+    switch (item.hint) {
+    case KeyHint::None:
+        break;
+    case KeyHint::InParentheses:
+        return std::string(item.label) + " (" + key_hint(item.command) + ")";
+    case KeyHint::InKeyColumn:
+        return std::string(item.label) + "\t" + key_hint(item.command);
+    }
+    return item.label;
 }
 
 std::span<const CommandRow> command_table()

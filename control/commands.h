@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "control/keys.h"
@@ -45,23 +46,34 @@ struct KeyBinding
 {
     Key key;
     Command command;
+    /// Named in the hint of its command's button or menu item, in the
+    /// table's order.
+    bool hinted = false;
 };
 
 /// One transport button, by control id.
 struct ButtonBinding
 {
     int control_id;
-    const char* caption; ///< two lines, separated by '\n'
+    const char* label; ///< the caption's first line; its keys follow below
     Command command;
+};
+
+/// Where a menu item names its keys.
+enum class KeyHint {
+    None,
+    InParentheses, ///< "&Undo (backspace)"
+    InKeyColumn,   ///< "Slower\t[": after a tab, in the menu's key column
 };
 
 /// One item of the menu bar, by command id.
 struct MenuItem
 {
     const char* menu; ///< the menu it belongs to, with its mnemonic
-    const char* text;
+    const char* label;
     int id;
     Command command;
+    KeyHint hint = KeyHint::None;
 };
 
 std::span<const KeyBinding> key_table();
@@ -71,6 +83,14 @@ std::span<const MenuItem> menu_table();
 /// for a front end whose player can change speed.
 std::span<const KeyBinding> speed_key_table();
 std::span<const MenuItem> speed_menu_table();
+
+/// The keys named for a command, as a caption shows them: "End/F9/Z".
+std::string key_hint(Command command);
+/// A button's caption: its label, and its keys below in parentheses.
+std::string button_caption(const ButtonBinding& button);
+std::string button_caption(int control_id);
+/// A menu item's text with its keys, where it shows them.
+std::string menu_text(const MenuItem& item);
 
 /// One row per command: how `cuedeck --command` and the help page name it
 /// (the commands of the key tables are named, "play-pause", "next-tip", ...),

@@ -1,5 +1,6 @@
 #include "control/controller.h"
 
+#include "base/window_resources.h"
 #include "system/system.h"
 
 namespace cuedeck {
@@ -97,7 +98,8 @@ void Controller::push_place()
 
 void Controller::show_sound_state()
 {
-    m_view.set_field_text(FieldId::SoundState, m_state.sound_on != 0 ? "Sound ON" : "Sound Off");
+    m_view.set_field_text(FieldId::SoundState,
+                          m_state.sound_on != 0 ? TEXT_SOUND_ON : TEXT_SOUND_OFF);
 }
 
 Options Controller::options() const

@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "base/version.h"
+#include "base/window_resources.h"
 #include "ui/dialog_units.h"
 #include "ui/pictures.h"
 
@@ -11,30 +12,27 @@ namespace cuedeck {
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle("About Cuedeck");
+    setWindowTitle(TEXT_ABOUT_CAPTION);
     QFont font = this->font();
-    font.setPointSize(8);
+    font.setPointSize(SMALL_DIALOG_FONT_POINTS);
     setFont(font);
     const DialogUnits units(font);
-    setFixedSize(units.size(235, 55));
+    setFixedSize(units.size(ABOUT_SIZE));
 
     auto* icon = new QLabel(this);
     icon->setPixmap(application_icon().pixmap(32, 32));
-    icon->setGeometry(units.rect(11, 17, 20, 20));
-    const char* lines[] = {
-        CUEDECK_ABOUT_TEXT,
-        "A tape group remote for a media player",
-        "Copyright (C) 2026 the Cuedeck developers",
+    icon->setGeometry(units.rect(AT_ABOUT_ICON));
+    const auto add_line = [&](const char* text, int x, int y, int width, int height) {
+        auto* label = new QLabel(text, this);
+        label->setTextFormat(Qt::PlainText);
+        label->setGeometry(units.rect(x, y, width, height));
     };
-    int y = 10;
-    for (const char* line : lines) {
-        auto* label = new QLabel(line, this);
-        label->setGeometry(units.rect(40, y, 140, 8));
-        y += 12;
-    }
+    add_line(CUEDECK_ABOUT_TEXT, AT_ABOUT_VERSION);
+    add_line(TEXT_ABOUT_PURPOSE, AT_ABOUT_PURPOSE);
+    add_line(TEXT_ABOUT_COPYRIGHT, AT_ABOUT_COPYRIGHT);
     auto* ok = new QPushButton("OK", this);
     ok->setDefault(true);
-    ok->setGeometry(units.rect(178, 7, 50, 14));
+    ok->setGeometry(units.rect(AT_ABOUT_OK));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 

@@ -18,6 +18,7 @@
 #include <QSessionManager>
 #include <QUrl>
 
+#include "base/window_resources.h"
 #include "ui/about_box.h"
 #include "ui/dialog_units.h"
 #include "ui/file_filter.h"
@@ -83,15 +84,6 @@ QString program_name()
     return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
 }
 
-const char* button_caption(int control_id)
-{
-    for (const ButtonBinding& button : button_table()) {
-        if (button.control_id == control_id)
-            return button.caption;
-    }
-    return "";
-}
-
 } // namespace
 
 MainWindow::MainWindow(PlayerBackend& player, System& system, QWidget* parent)
@@ -124,17 +116,17 @@ void MainWindow::create_controls()
     auto* client = new QWidget(this);
     client->setFocusPolicy(Qt::NoFocus);
     QFont dialog_font = font();
-    dialog_font.setPointSize(layout::dialog_font_points);
+    dialog_font.setPointSize(WINDOW_FONT_POINTS);
     client->setFont(dialog_font);
     const DialogUnits units(dialog_font);
-    QFont large_font(layout::large_font_family);
-    large_font.setPointSize(layout::large_font_points);
+    QFont large_font(LARGE_FONT_FACE);
+    large_font.setPointSize(LARGE_FONT_POINTS);
 
     for (const layout::Control& control : layout::main_window_controls()) {
         const QRect place = units.rect(control.x, control.y, control.width, control.height);
         const QString name = QString("control_%1").arg(control.id);
         if (control.kind == layout::Kind::Button) {
-            auto* button = new QPushButton(button_caption(control.id), client);
+            auto* button = new QPushButton(to_qt(button_caption(control.id)), client);
             button->setObjectName(name);
             button->setGeometry(place);
             button->setFocusPolicy(Qt::NoFocus); // no button takes the keys
@@ -170,7 +162,7 @@ void MainWindow::create_controls()
             label->setFont(large_font);
     }
     setCentralWidget(client);
-    client->setFixedSize(units.size(layout::window_width, layout::window_height));
+    client->setFixedSize(units.size(WINDOW_SIZE));
 }
 
 void MainWindow::create_menus()
@@ -181,7 +173,7 @@ void MainWindow::create_menus()
             QMenu*& menu = menus[item.menu];
             if (menu == nullptr)
                 menu = menuBar()->addMenu(item.menu);
-            QAction* action = menu->addAction(item.text);
+            QAction* action = menu->addAction(to_qt(menu_text(item)));
             action->setObjectName(QString("menu_%1").arg(item.id));
             connect(action, &QAction::triggered, this,
                     [this, command = item.command] { carry_out(command); });

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "base/window_resources.h"
 #include "control/options_exchange.h"
 #include "ui/dialog_units.h"
 #include "ui/file_filter.h"
@@ -18,18 +19,10 @@
 
 namespace cuedeck {
 
-namespace {
-
-constexpr int template_width = 186;
-constexpr int template_height = 105;
-constexpr int dialog_font_points = 8;
-
-} // namespace
-
 OptionsDialog::OptionsDialog(PreviewSound preview, QWidget* parent)
     : QDialog(parent), m_preview(std::move(preview))
 {
-    setWindowTitle("Cuedeck Options");
+    setWindowTitle(TEXT_OPTIONS_CAPTION);
     create_controls();
     values_to_controls();
 }
@@ -37,47 +30,47 @@ OptionsDialog::OptionsDialog(PreviewSound preview, QWidget* parent)
 void OptionsDialog::create_controls()
 {
     QFont font = this->font();
-    font.setPointSize(dialog_font_points);
+    font.setPointSize(SMALL_DIALOG_FONT_POINTS);
     setFont(font);
     const DialogUnits units(font);
-    setFixedSize(units.size(template_width, template_height));
+    setFixedSize(units.size(OPTIONS_SIZE));
 
     auto place = [&](QWidget* widget, int x, int y, int width, int height) {
         widget->setGeometry(units.rect(x, y, width, height));
         return widget;
     };
-    auto number_edit = [&](const char* name, int x, int y) {
+    auto number_edit = [&](const char* name, int x, int y, int width, int height) {
         auto* edit = new QLineEdit(this);
         edit->setObjectName(name);
         edit->setAlignment(Qt::AlignRight);
-        place(edit, x, y, 40, 12);
+        place(edit, x, y, width, height);
         return edit;
     };
 
     auto* ok = new QPushButton("OK", this);
     ok->setObjectName("ok");
     ok->setDefault(true);
-    place(ok, 129, 7, 50, 14);
+    place(ok, AT_OPT_OK);
     connect(ok, &QPushButton::clicked, this, &OptionsDialog::accept);
     auto* cancel = new QPushButton("Cancel", this);
     cancel->setObjectName("cancel");
-    place(cancel, 129, 24, 50, 14);
+    place(cancel, AT_OPT_CANCEL);
     connect(cancel, &QPushButton::clicked, this, &OptionsDialog::reject);
 
-    place(new QLabel("TipTime", this), 7, 9, 40, 8);
-    m_tip_time = number_edit("tip_time", 47, 7);
-    m_sound_on = new QCheckBox("Sound ON", this);
+    place(new QLabel(TEXT_OPT_TIP_TIME, this), AT_OPT_TIP_TIME_LABEL);
+    m_tip_time = number_edit("tip_time", AT_OPT_TIP_TIME);
+    m_sound_on = new QCheckBox(TEXT_SOUND_ON, this);
     m_sound_on->setObjectName("sound_on");
-    place(m_sound_on, 115, 43, 47, 8);
+    place(m_sound_on, AT_OPT_SOUND_ON);
 
-    place(new QGroupBox("Play Sound Using", this), 7, 35, 94, 27);
+    place(new QGroupBox(TEXT_OPT_PLAY_USING, this), AT_OPT_PLAY_USING);
     m_play_using = new QButtonGroup(this);
-    auto* amovie = new QRadioButton("Amovie", this);
+    auto* amovie = new QRadioButton(TEXT_OPT_AMOVIE, this);
     amovie->setObjectName("amovie");
-    place(amovie, 13, 47, 40, 8);
-    auto* playsnd = new QRadioButton("Playsnd", this);
+    place(amovie, AT_OPT_AMOVIE);
+    auto* playsnd = new QRadioButton(TEXT_OPT_PLAYSND, this);
     playsnd->setObjectName("playsnd");
-    place(playsnd, 53, 46, 46, 8);
+    place(playsnd, AT_OPT_PLAYSND);
     m_play_using->addButton(amovie, 0);
     m_play_using->addButton(playsnd, 1);
     // The radio buttons are not reached with Tab.
@@ -86,21 +79,21 @@ void OptionsDialog::create_controls()
 
     m_sound_file = new QLineEdit(this);
     m_sound_file->setObjectName("sound_file");
-    place(m_sound_file, 47, 70, 132, 12);
-    auto* browse = new QPushButton("Browse...", this);
+    place(m_sound_file, AT_OPT_SOUND_FILE);
+    auto* browse = new QPushButton(TEXT_OPT_BROWSE, this);
     browse->setObjectName("browse");
-    place(browse, 117, 84, 50, 14);
+    place(browse, AT_OPT_BROWSE);
     connect(browse, &QPushButton::clicked, this, &OptionsDialog::browse);
-    auto* preview = new QPushButton("Preview", this);
+    auto* preview = new QPushButton(TEXT_OPT_PREVIEW, this);
     preview->setObjectName("preview");
-    place(preview, 56, 84, 50, 14);
+    place(preview, AT_OPT_PREVIEW);
     connect(preview, &QPushButton::clicked, this, &OptionsDialog::preview);
-    auto* sound_label = new QLabel("Sound File:", this);
+    auto* sound_label = new QLabel(TEXT_OPT_SOUND_FILE, this);
     sound_label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    place(sound_label, 7, 70, 40, 12);
+    place(sound_label, AT_OPT_SOUND_FILE_LABEL);
 
-    place(new QLabel("Back Time", this), 7, 23, 40, 8);
-    m_back_time = number_edit("back_time", 47, 20);
+    place(new QLabel(TEXT_OPT_BACK_TIME, this), AT_OPT_BACK_TIME_LABEL);
+    m_back_time = number_edit("back_time", AT_OPT_BACK_TIME);
 
     setTabOrder(ok, cancel);
     setTabOrder(cancel, m_tip_time);

@@ -2,37 +2,37 @@
 
 #include "base/control_ids.h"
 #include "base/version.h"
+#include "base/window_resources.h"
 
 namespace cuedeck::layout {
 
 namespace {
 
 constexpr Control controls[] = {
-    {0, Kind::Label, 7, 7, 40, 8, CUEDECK_VERSION_TEXT, Align::Left, false},
-    {0, Kind::Label, 95, 37, 39, 8, "Tip Length"},
-    {0, Kind::Label, 7, 37, 39, 8, "Position"},
-    {0, Kind::Label, 7, 47, 93, 10, "Counter", Align::Center},
-    {IDC_TIP_LENGTH, Kind::Field, 135, 37, 40, 8, "", Align::Right},
-    {IDC_POSITION, Kind::Field, 47, 37, 40, 8, "", Align::Right},
-    {IDC_COUNTER, Kind::LargeField, 7, 57, 93, 32, "", Align::Right},
-    {IDC_PLAY_PAUSE, Kind::Button, 7, 91, 50, 21, nullptr},
-    {IDC_ZERO, Kind::Button, 7, 112, 50, 21, nullptr},
-    {IDC_REWIND, Kind::Button, 57, 112, 50, 21, nullptr},
-    {IDC_BACK_5, Kind::Button, 7, 133, 50, 21, nullptr},
-    {IDC_FORWARD_5, Kind::Button, 57, 133, 50, 21, nullptr},
-    {IDC_LAST_TIP, Kind::Button, 7, 154, 50, 21, nullptr},
-    {IDC_NEXT_TIP, Kind::Button, 57, 154, 50, 21, nullptr},
-    {0, Kind::Label, 7, 27, 39, 8, "Playing"},
-    {IDC_PLAYING, Kind::Field, 47, 27, 128, 8, ""},
-    {0, Kind::Label, 100, 47, 93, 10, "Tip Timer", Align::Center},
-    {IDC_TIP_TIMER, Kind::LargeField, 100, 57, 93, 32, "", Align::Right},
-    {IDC_TIP_TIMER_BUTTON, Kind::Button, 57, 91, 50, 21, nullptr},
-    {0, Kind::Label, 7, 17, 39, 8, "Playlist"},
-    {IDC_PLAYLIST, Kind::Field, 47, 17, 128, 8, ""},
-    {IDC_STOP_PICTURE, Kind::Picture, 123, 108, 57, 51, nullptr},
-    {IDC_SOUND_STATE, Kind::Label, 127, 92, 39, 8, "Sound ON", Align::Center},
-    // Empty at normal speed; wide enough for "Speed 200 %", centred under "Sound ON".
-    {IDC_SPEED_STATE, Kind::Label, 117, 100, 59, 8, "", Align::Center},
+    {0, Kind::Label, AT_VERSION, CUEDECK_VERSION_TEXT, Align::Left, false},
+    {0, Kind::Label, AT_TIP_LENGTH_LABEL, TEXT_TIP_LENGTH},
+    {0, Kind::Label, AT_POSITION_LABEL, TEXT_POSITION},
+    {0, Kind::Label, AT_COUNTER_LABEL, TEXT_COUNTER, Align::Center},
+    {IDC_TIP_LENGTH, Kind::Field, AT_TIP_LENGTH, "", Align::Right},
+    {IDC_POSITION, Kind::Field, AT_POSITION, "", Align::Right},
+    {IDC_COUNTER, Kind::LargeField, AT_COUNTER, "", Align::Right},
+    {IDC_PLAY_PAUSE, Kind::Button, AT_PLAY_PAUSE, nullptr},
+    {IDC_ZERO, Kind::Button, AT_ZERO, nullptr},
+    {IDC_REWIND, Kind::Button, AT_REWIND, nullptr},
+    {IDC_BACK_5, Kind::Button, AT_BACK_5, nullptr},
+    {IDC_FORWARD_5, Kind::Button, AT_FORWARD_5, nullptr},
+    {IDC_LAST_TIP, Kind::Button, AT_LAST_TIP, nullptr},
+    {IDC_NEXT_TIP, Kind::Button, AT_NEXT_TIP, nullptr},
+    {0, Kind::Label, AT_PLAYING_LABEL, TEXT_PLAYING},
+    {IDC_PLAYING, Kind::Field, AT_PLAYING, ""},
+    {0, Kind::Label, AT_TIP_TIMER_LABEL, TEXT_TIP_TIMER, Align::Center},
+    {IDC_TIP_TIMER, Kind::LargeField, AT_TIP_TIMER, "", Align::Right},
+    {IDC_TIP_TIMER_BUTTON, Kind::Button, AT_TIP_TIMER_BUTTON, nullptr},
+    {0, Kind::Label, AT_PLAYLIST_LABEL, TEXT_PLAYLIST},
+    {IDC_PLAYLIST, Kind::Field, AT_PLAYLIST, ""},
+    {IDC_STOP_PICTURE, Kind::Picture, AT_STOP_PICTURE, nullptr},
+    {IDC_SOUND_STATE, Kind::Label, AT_SOUND_STATE, TEXT_SOUND_ON, Align::Center},
+    {IDC_SPEED_STATE, Kind::Label, AT_SPEED_STATE, "", Align::Center},
 };
 
 } // namespace

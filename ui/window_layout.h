@@ -3,7 +3,8 @@
 #include <span>
 
 /// The main window's controls as data: where each sits, in dialog units,
-/// and what it shows. Dialog units scale with the dialog font, so the window
+/// and what it shows, from the rectangles and texts the resource script uses
+/// too (base/window_resources.h). Dialog units scale with the dialog font, so the window
 /// keeps its proportions with any font.
 namespace cuedeck::layout {
 
@@ -26,15 +27,6 @@ struct Control
     Align align = Align::Left;
     bool enabled = true;
 };
-
-/// Size of the window's client area, in dialog units.
-constexpr int window_width = 200;
-constexpr int window_height = 182;
-/// The dialog font's size in points.
-constexpr int dialog_font_points = 12;
-/// The large read-outs' font.
-constexpr const char* large_font_family = "Arial";
-constexpr int large_font_points = 54;
 
 std::span<const Control> main_window_controls();
 

@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <map>
 #include <memory>
 
 #include "base/control_ids.h"
@@ -123,6 +124,7 @@ private slots:
             rig.window.findChild<QLabel*>(QString("control_%1").arg(IDC_STOP_PICTURE))
                 ->geometry()));
         QTest::keyClick(&rig.window, Qt::Key_BracketLeft);
+        QCOMPARE(rig.menu(IDM_PLAY_SLOWER)->text(), "Slower\t[");
         rig.menu(IDM_PLAY_SLOWER)->trigger();
         QCOMPARE(speed->text(), QString("Speed 80 %"));
         QCOMPARE(rig.player.model.speed, 80);
@@ -170,13 +172,21 @@ private slots:
         QVERIFY(rig.system.files.empty()); // no shut-down: settings not written
     }
 
-    void buttons_run_their_commands()
+    void buttons_name_their_keys_and_run_their_commands()
     {
+        const std::map<int, QString> captions = {
+            {IDC_PLAY_PAUSE, "Play/Pause\n(space)"},   {IDC_ZERO, "Zero\n(End/F9/Z)"},
+            {IDC_REWIND, "Rewind\n(Home/F11/R)"},      {IDC_BACK_5, "<<5 Seconds\n(F5/B/<-)"},
+            {IDC_FORWARD_5, "5 Seconds>>\n(F8/F/->)"}, {IDC_LAST_TIP, "<<Last Tip\n(F6/P)"},
+            {IDC_NEXT_TIP, "Next Tip>>\n(F7/N)"},      {IDC_TIP_TIMER_BUTTON, "Tip Timer\n(F12/T)"},
+        };
+        QCOMPARE(captions.size(), button_table().size());
         for (const ButtonBinding& binding : button_table()) {
             Rig rig;
             auto* button =
                 rig.window.findChild<QPushButton*>(QString("control_%1").arg(binding.control_id));
             QVERIFY(button != nullptr);
+            QCOMPARE(button->text(), captions.at(binding.control_id));
             QCOMPARE(button->focusPolicy(), Qt::NoFocus);
             QTest::mouseClick(button, Qt::LeftButton);
             QCOMPARE(rig.player.traffic(), traffic_of(binding.command));
@@ -188,6 +198,8 @@ private slots:
         Rig rig;
         for (const MenuItem& item : menu_table())
             QVERIFY(rig.menu(item.id) != nullptr);
+        QCOMPARE(rig.menu(IDM_EDIT_UNDO)->text(), "&Undo (backspace)");
+        QCOMPARE(rig.menu(IDM_EDIT_REDO)->text(), "&Redo (D)");
         rig.menu(IDM_EDIT_UNDO)->trigger();
         QCOMPARE(rig.window.controller().state().current_tip, 0); // undo went to tip 0
         rig.menu(IDM_EDIT_REDO)->trigger();

@@ -5,8 +5,11 @@
 #include <commdlg.h>
 #include <shellapi.h>
 
+#include <algorithm>
+#include <span>
 #include <vector>
 
+#include "base/window_resources.h"
 #include "ui/win32/options_dialog_win32.h"
 #include "ui/win32/resource_ids.h"
 
@@ -19,17 +22,17 @@ constexpr UINT_PTR tick_timer_id = 1;
 constexpr UINT_PTR player_look_timer_id = 2;
 constexpr UINT tick_period_ms = 1000;
 
-/// Arial at 54 points, made once and shared by the two read-outs for the
+/// The read-outs' large font, made once and shared by the two read-outs for the
 /// life of the process.
 HFONT large_font(HWND window)
 {
     static HFONT font = [window] {
         HDC screen = GetDC(window);
-        const int height = -MulDiv(54, GetDeviceCaps(screen, LOGPIXELSY), 72);
+        const int height = -MulDiv(LARGE_FONT_POINTS, GetDeviceCaps(screen, LOGPIXELSY), 72);
         ReleaseDC(window, screen);
         return CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                           DEFAULT_PITCH | FF_SWISS, "Arial");
+                           DEFAULT_PITCH | FF_SWISS, LARGE_FONT_FACE);
     }();
     return font;
 }
@@ -169,9 +172,47 @@ void MainDialog::initialise()
     m_icon = LoadIconA(m_instance, MAKEINTRESOURCEA(IDR_MAINFRAME));
     SendMessageA(m_window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
     SendMessageA(m_window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon));
+    for (const ButtonBinding& button : button_table())
+        SetDlgItemTextA(m_window, button.control_id, button_caption(button).c_str());
+    add_menu();
     for (const int id : {IDC_COUNTER, IDC_TIP_TIMER})
         SendDlgItemMessageA(m_window, id, WM_SETFONT,
                             reinterpret_cast<WPARAM>(large_font(m_window)), TRUE);
+}
+
+void MainDialog::add_menu()
+{
+    HMENU bar = CreateMenu();
+    std::vector<std::pair<std::string, HMENU>> menus;
+    const auto add_items = [&](std::span<const MenuItem> items, bool after_separator) {
+        for (const MenuItem& item : items) {
+            auto menu = std::find_if(menus.begin(), menus.end(),
+                                     [&](const auto& known) { return known.first == item.menu; });
+            if (menu == menus.end())
+                menu = menus.insert(menus.end(), {item.menu, CreatePopupMenu()});
+            else if (after_separator && &item == &items.front())
+                AppendMenuA(menu->second, MF_SEPARATOR, 0, nullptr);
+            AppendMenuA(menu->second, MF_STRING, static_cast<UINT_PTR>(item.id),
+                        menu_text(item).c_str());
+        }
+    };
+    add_items(menu_table(), false);
+    if (m_controller.state().speed_control)
+        add_items(speed_menu_table(), true);
+    for (const auto& [title, menu] : menus)
+        AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(menu), title.c_str());
+    // The dialog was sized without a menu bar: grow it by the bar, so that
+    // the client area keeps the template's size.
+    RECT before;
+    GetClientRect(m_window, &before);
+    SetMenu(m_window, bar);
+    RECT after;
+    GetClientRect(m_window, &after);
+    RECT window;
+    GetWindowRect(m_window, &window);
+    SetWindowPos(m_window, nullptr, 0, 0, window.right - window.left,
+                 window.bottom - window.top + (before.bottom - after.bottom),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool MainDialog::paint_minimised()

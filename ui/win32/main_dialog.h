@@ -55,6 +55,8 @@ private:
     static INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
     INT_PTR handle(UINT message, WPARAM wparam);
     void initialise();
+    /// The menu bar, from the menu tables.
+    void add_menu();
     bool paint_minimised();
     void command(WORD id, WORD notification);
     void carry_out(Command command) { cuedeck::carry_out(m_controller, *this, command); }

@@ -9,7 +9,6 @@
 #define IDS_ABOUTBOX 101
 #define IDD_CUEDECK_DIALOG 102
 #define IDR_MAINFRAME 128
-#define IDR_MENU 129
 #define IDB_STOP 131
 #define IDD_OPTIONS 132
 

@@ -1,0 +1,89 @@
+/* The texts, fonts and rectangles of the main window, the options dialog
+   and the About box: written once here, read by the Windows resource script,
+   the Qt layout, the Qt options dialog and About box, and the controller.
+   Rectangles are x, y, width, height in dialog units. C macros, so that the
+   resource compiler reads them too. The buttons' captions and the menu
+   texts are not here: they carry the keys' hints and are built from the key
+   table. */
+#pragma once
+
+/* Fonts. */
+#define DIALOG_FONT_FACE "MS Sans Serif"
+#define WINDOW_FONT_POINTS 12
+#define SMALL_DIALOG_FONT_POINTS 8
+#define LARGE_FONT_FACE "Arial"
+#define LARGE_FONT_POINTS 54
+
+/* The main window. */
+#define WINDOW_SIZE 200, 182
+#define AT_VERSION 7, 7, 40, 8
+#define TEXT_PLAYLIST "Playlist"
+#define AT_PLAYLIST_LABEL 7, 17, 39, 8
+#define AT_PLAYLIST 47, 17, 128, 8
+#define TEXT_PLAYING "Playing"
+#define AT_PLAYING_LABEL 7, 27, 39, 8
+#define AT_PLAYING 47, 27, 128, 8
+#define TEXT_POSITION "Position"
+#define AT_POSITION_LABEL 7, 37, 39, 8
+#define AT_POSITION 47, 37, 40, 8
+#define TEXT_TIP_LENGTH "Tip Length"
+#define AT_TIP_LENGTH_LABEL 95, 37, 39, 8
+#define AT_TIP_LENGTH 135, 37, 40, 8
+#define TEXT_COUNTER "Counter"
+#define AT_COUNTER_LABEL 7, 47, 93, 10
+#define AT_COUNTER 7, 57, 93, 32
+#define TEXT_TIP_TIMER "Tip Timer"
+#define AT_TIP_TIMER_LABEL 100, 47, 93, 10
+#define AT_TIP_TIMER 100, 57, 93, 32
+#define AT_PLAY_PAUSE 7, 91, 50, 21
+#define AT_TIP_TIMER_BUTTON 57, 91, 50, 21
+#define AT_ZERO 7, 112, 50, 21
+#define AT_REWIND 57, 112, 50, 21
+#define AT_BACK_5 7, 133, 50, 21
+#define AT_FORWARD_5 57, 133, 50, 21
+#define AT_LAST_TIP 7, 154, 50, 21
+#define AT_NEXT_TIP 57, 154, 50, 21
+#define AT_STOP_PICTURE 123, 108, 57, 51
+#define TEXT_SOUND_ON "Sound ON"
+#define TEXT_SOUND_OFF "Sound Off"
+#define AT_SOUND_STATE 127, 92, 39, 8
+/* Empty at normal speed; wide enough for "Speed 200 %", centred under the
+   sound state (where the player can change speed). */
+#define AT_SPEED_STATE 117, 100, 59, 8
+
+/* The options dialog. */
+#define TEXT_OPTIONS_CAPTION "Cuedeck Options"
+#define OPTIONS_SIZE 186, 105
+#define AT_OPT_OK 129, 7, 50, 14
+#define AT_OPT_CANCEL 129, 24, 50, 14
+#define TEXT_OPT_TIP_TIME "TipTime"
+#define AT_OPT_TIP_TIME_LABEL 7, 9, 40, 8
+#define AT_OPT_TIP_TIME 47, 7, 40, 12
+#define TEXT_OPT_BACK_TIME "Back Time"
+#define AT_OPT_BACK_TIME_LABEL 7, 23, 40, 8
+#define AT_OPT_BACK_TIME 47, 20, 40, 12
+#define AT_OPT_SOUND_ON 115, 43, 47, 8
+#define TEXT_OPT_PLAY_USING "Play Sound Using"
+#define AT_OPT_PLAY_USING 7, 35, 94, 27
+#define TEXT_OPT_AMOVIE "Amovie"
+#define AT_OPT_AMOVIE 13, 47, 40, 8
+#define TEXT_OPT_PLAYSND "Playsnd"
+#define AT_OPT_PLAYSND 53, 46, 46, 8
+#define TEXT_OPT_SOUND_FILE "Sound File:"
+#define AT_OPT_SOUND_FILE_LABEL 7, 70, 40, 12
+#define AT_OPT_SOUND_FILE 47, 70, 132, 12
+#define TEXT_OPT_BROWSE "Browse..."
+#define AT_OPT_BROWSE 117, 84, 50, 14
+#define TEXT_OPT_PREVIEW "Preview"
+#define AT_OPT_PREVIEW 56, 84, 50, 14
+
+/* The About box. */
+#define TEXT_ABOUT_CAPTION "About Cuedeck"
+#define ABOUT_SIZE 235, 55
+#define AT_ABOUT_ICON 11, 17, 20, 20
+#define AT_ABOUT_VERSION 40, 10, 119, 8
+#define TEXT_ABOUT_PURPOSE "A tape group remote for a media player"
+#define AT_ABOUT_PURPOSE 40, 22, 140, 8
+#define TEXT_ABOUT_COPYRIGHT "Copyright (C) 2026 the Cuedeck developers"
+#define AT_ABOUT_COPYRIGHT 40, 34, 140, 8
+#define AT_ABOUT_OK 178, 7, 50, 14
