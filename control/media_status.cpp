@@ -103,4 +103,47 @@ std::optional<int> position_target_ms(const PlayerStatus& shown, std::optional<i
     return static_cast<int>(position_us / 1000);
 }
 
+Followed followed(const PlayerStatus& shown, const RunState& state)
+{
+    Followed now;
+    now.playback = playback(shown);
+    now.track = track(shown);
+    if (now.track) {
+        now.title = shown.caption;
+        now.length_us = length_us(shown);
+        now.file = file(shown);
+    }
+    now.volume = volume(shown);
+    now.rate = rate(state);
+    now.minimum_rate = minimum_rate(state);
+    now.maximum_rate = maximum_rate(state);
+    now.can_go_next = can_go_next(shown);
+    now.can_go_previous = can_go_previous(shown);
+    now.can_play = can_play(shown);
+    now.can_seek = can_seek(shown);
+    return now;
+}
+
+std::vector<std::string> changed_properties(const Followed& told, const Followed& now)
+{
+    std::vector<std::string> names;
+    const auto note = [&](bool differs, std::initializer_list<const char*> changed) {
+        if (differs)
+            names.insert(names.end(), changed.begin(), changed.end());
+    };
+    note(told.playback != now.playback, {"PlaybackStatus"});
+    note(told.track != now.track || told.title != now.title || told.length_us != now.length_us ||
+             told.file != now.file,
+         {"Metadata"});
+    note(told.volume != now.volume, {"Volume"});
+    note(told.rate != now.rate, {"Rate"});
+    note(told.minimum_rate != now.minimum_rate, {"MinimumRate"});
+    note(told.maximum_rate != now.maximum_rate, {"MaximumRate"});
+    note(told.can_go_next != now.can_go_next, {"CanGoNext"});
+    note(told.can_go_previous != now.can_go_previous, {"CanGoPrevious"});
+    note(told.can_play != now.can_play, {"CanPlay", "CanPause"});
+    note(told.can_seek != now.can_seek, {"CanSeek"});
+    return names;
+}
+
 } // namespace cuedeck::media_status

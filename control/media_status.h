@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "control/run_state.h"
 #include "player/player_vocabulary.h"
@@ -40,6 +41,33 @@ int seek_target_ms(int position_ms, long long offset_us);
 /// when it is meant for another tip or lies outside this one.
 std::optional<int> position_target_ms(const PlayerStatus& shown, std::optional<int> track,
                                       long long position_us);
+
+/// The values listeners follow, as one snapshot: what they were last told
+/// and what holds now. The place within a tip is not among them (listeners
+/// ask for it), so a playing tip alone changes nothing.
+struct Followed
+{
+    std::string playback;
+    std::optional<int> track;
+    std::string title;
+    std::optional<long long> length_us;
+    std::optional<std::string> file;
+    double volume = 0;
+    double rate = 1;
+    double minimum_rate = 1;
+    double maximum_rate = 1;
+    bool can_go_next = false;
+    bool can_go_previous = false;
+    bool can_play = false;
+    bool can_seek = false;
+
+    friend bool operator==(const Followed&, const Followed&) = default;
+};
+
+Followed followed(const PlayerStatus& shown, const RunState& state);
+/// The interface's names of the properties that differ between two
+/// snapshots ("Metadata" for the track, title, length or file).
+std::vector<std::string> changed_properties(const Followed& told, const Followed& now);
 
 } // namespace media_status
 

@@ -149,7 +149,8 @@ bool MediaInterface::connect_to_session_bus()
         return false;
     }
     m_on_bus = true;
-    m_sent = followed_properties();
+    m_told =
+        media_status::followed(m_remote.controller().last_status(), m_remote.controller().state());
     return true;
 }
 
@@ -338,22 +339,18 @@ void MediaInterface::window_changed(bool moved)
 
 void MediaInterface::send_changes()
 {
-    // Every followed value comes from these two: unchanged, nothing to compare.
     const Controller& controller = m_remote.controller();
-    if (m_seen && m_seen->first == controller.last_status() &&
-        m_seen->second == controller.state().speed)
+    media_status::Followed now =
+        media_status::followed(controller.last_status(), controller.state());
+    const std::vector<std::string> names = media_status::changed_properties(m_told, now);
+    if (names.empty())
         return;
-    m_seen.emplace(controller.last_status(), controller.state().speed);
-    const QVariantMap now = followed_properties();
-    QVariantMap changed;
-    for (auto value = now.begin(); value != now.end(); ++value) {
-        if (m_sent.value(value.key()) != value.value())
-            changed.insert(value.key(), value.value());
-    }
-    if (changed.isEmpty())
-        return;
-    m_sent = now;
+    m_told = std::move(now);
     m_since_sent.restart();
+    const QVariantMap values = followed_properties();
+    QVariantMap changed;
+    for (const std::string& name : names)
+        changed.insert(QString::fromStdString(name), values.value(QString::fromStdString(name)));
     QDBusMessage message = QDBusMessage::createSignal(
         object_path, "org.freedesktop.DBus.Properties", "PropertiesChanged");
     message << QString(player_interface) << changed << QStringList();

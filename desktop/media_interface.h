@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "control/commands.h"
+#include "control/media_status.h"
 #include "control/remote_control.h"
 #include "player/player_vocabulary.h"
 
@@ -78,9 +79,8 @@ private:
     QDBusObjectPath track_id() const;
 
     RemoteControl& m_remote;
-    QVariantMap m_sent;
-    /// The player's status and the speed last looked at.
-    std::optional<std::pair<PlayerStatus, int>> m_seen;
+    /// What listeners were last told.
+    media_status::Followed m_told;
     QElapsedTimer m_since_sent;
     QTimer m_next_send;
     bool m_on_bus = false;

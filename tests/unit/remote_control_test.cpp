@@ -1,6 +1,7 @@
 // What commands from outside the window may do, and what the desktop's media
 // interface says of a run: the rules, apart from any bus or socket.
 #include <climits>
+#include <functional>
 
 #include "control/media_status.h"
 #include "control/remote_control.h"
@@ -68,6 +69,51 @@ TEST(MediaStatus, RatesSeeksAndJumpsStayWithinTheirBounds)
     EXPECT_EQ(media_status::position_target_ms(shown, std::nullopt, 0), std::nullopt);
     EXPECT_EQ(media_status::position_target_ms(shown, 1, 21000000), std::nullopt);
     EXPECT_EQ(media_status::position_target_ms(shown, 1, -1), std::nullopt);
+}
+
+TEST(MediaStatus, ListenersAreToldOfWhatChangedAndOfNothingElse)
+{
+    PlayerStatus playing;
+    playing.play_state = play_state::playing;
+    playing.playlist_length = 3;
+    playing.playlist_index = 1;
+    playing.track_length_s = 20;
+    playing.caption = "2. tip - mpv";
+    const RunState state;
+    const auto told = media_status::followed(playing, state);
+    const struct
+    {
+        const char* what;
+        std::function<void(PlayerStatus&, RunState&)> change;
+        std::vector<std::string> changed;
+    } cases[] = {
+        {"the place moves on", [](PlayerStatus& s, RunState&) { s.position_ms = 9000; }, {}},
+        {"nothing", [](PlayerStatus&, RunState&) {}, {}},
+        {"paused",
+         [](PlayerStatus& s, RunState&) { s.play_state = play_state::paused; },
+         {"PlaybackStatus"}},
+        {"the next tip",
+         [](PlayerStatus& s, RunState&) { s.playlist_index = 2; },
+         {"Metadata", "CanGoNext"}},
+        {"another title", [](PlayerStatus& s, RunState&) { s.caption = "other"; }, {"Metadata"}},
+        {"volume", [](PlayerStatus& s, RunState&) { s.volume = 50; }, {"Volume"}},
+        {"speed", [](PlayerStatus&, RunState& r) { r.speed = 70; }, {"Rate"}},
+        {"speed control",
+         [](PlayerStatus&, RunState& r) { r.speed_control = true; },
+         {"MinimumRate", "MaximumRate"}},
+        {"no list",
+         [](PlayerStatus& s, RunState&) { s = {}; },
+         {"PlaybackStatus", "Metadata", "CanGoNext", "CanGoPrevious", "CanPlay", "CanPause",
+          "CanSeek"}},
+    };
+    for (const auto& c : cases) {
+        PlayerStatus shown = playing;
+        RunState now = state;
+        c.change(shown, now);
+        EXPECT_EQ(media_status::changed_properties(told, media_status::followed(shown, now)),
+                  c.changed)
+            << c.what;
+    }
 }
 
 /// A window that asks, ends and comes forward when the test says so.
