@@ -8,6 +8,7 @@
 #include "control/alarm_sound.h"
 #include "control/controller_view.h"
 #include "control/run_state.h"
+#include "control/tape_group_file.h"
 #include "player/player_link.h"
 
 namespace cuedeck {
@@ -93,6 +94,8 @@ public:
     void save_tape_group();
     void save_tape_group_as();
     void drop(const std::vector<std::string>& files);
+    /// The File menu's flow over this run.
+    TapeGroupFile tape_group_file();
 
     // The options dialog's exchange.
     /// The five values as the options dialog shows them (sound on as 0 or 1).
@@ -109,8 +112,6 @@ public:
     std::string player_name() const { return m_player.name(); }
 
 private:
-    friend class TapeGroupFile; // the File menu's flow, part of the controller
-
     /// Move the player to (target tip, target seconds), or remember to once
     /// it answers.
     void go_to_target();

@@ -6,24 +6,36 @@
 
 namespace cuedeck {
 
+TapeGroupFile Controller::tape_group_file()
+{
+    return TapeGroupFile({m_state, m_view, m_system,
+                          [this] {
+                              load_playlist();
+                              go_to_target();
+                              m_state.history.clear();
+                              push_place();
+                          },
+                          [this] { return m_shut_down; }});
+}
+
 void Controller::open_tape_group()
 {
-    TapeGroupFile(*this).open_command();
+    tape_group_file().open_command();
 }
 
 void Controller::save_tape_group()
 {
-    TapeGroupFile(*this).save_command();
+    tape_group_file().save_command();
 }
 
 void Controller::save_tape_group_as()
 {
-    TapeGroupFile(*this).save_as_command();
+    tape_group_file().save_as_command();
 }
 
 void Controller::open_tape_group(const std::string& path)
 {
-    TapeGroupFile(*this).open(path, GroupRequest::Named, true);
+    tape_group_file().open(path, GroupRequest::Named, true);
 }
 
 void Controller::drop(const std::vector<std::string>& files)

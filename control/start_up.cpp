@@ -24,7 +24,7 @@ void Controller::start_up()
     m_state.tip_seconds_left = saturating_mul(m_state.tip_time, 60);
     // A tape group file on the command line beats the one the settings name,
     // which opens when the named one cannot.
-    TapeGroupFile file(*this);
+    TapeGroupFile file = tape_group_file();
     const std::string command_line = m_system.command_line();
     bool opened = false;
     if (const auto path = tape_group_from_command_line(command_line, m_system)) {
@@ -49,7 +49,7 @@ void Controller::shut_down(WindowEnding ending, Attendance attendance)
     m_player.close();
     const bool present = attendance == Attendance::UserPresent;
     if (present && !m_state.tape_group_path.empty())
-        TapeGroupFile(*this).save_prompt();
+        tape_group_file().save_prompt();
     SettingsFile settings(m_system);
     if (!settings.write(m_state) && present)
         m_view.show_message("Cannot save " + settings.path(m_state));

@@ -5,8 +5,9 @@
 
 #include "base/saturating.h"
 #include "base/text_lines.h"
-#include "control/controller.h"
+#include "control/controller_view.h"
 #include "control/playable.h"
+#include "control/run_state.h"
 #include "files/tape_group_format.h"
 #include "system/system.h"
 
@@ -38,14 +39,13 @@ std::string not_opened(const std::string& path, const std::string& playlist,
 
 bool TapeGroupFile::open(const std::string& path, GroupRequest request, bool ask_to_save_first)
 {
-    Controller& controller = m_controller;
-    RunState& state = controller.m_state;
-    System& system = controller.m_system;
+    RunState& state = m_run.state;
+    System& system = m_run.system;
     const std::optional<std::string> text = system.read_file(path);
     if (!text) {
         if (request == GroupRequest::Named) {
             const FileProblem problem = system.local_file_problem(path);
-            controller.m_view.show_message(
+            m_run.view.show_message(
                 "Cannot open " + path + ": " +
                 describe(problem == FileProblem::None ? FileProblem::TooLarge : problem));
             return false;
@@ -67,11 +67,10 @@ bool TapeGroupFile::open(const std::string& path, GroupRequest request, bool ask
         const auto unplayable = why_unplayable(system, playlist);
         if (!unplayable)
             break;
-        const auto located =
-            controller.m_view.offer_locate(not_opened(path, playlist, *unplayable))
-                ? controller.m_view.choose_file(FileDialogMode::Open, playlist_filter, "")
-                : std::nullopt;
-        if (!located || controller.m_shut_down) {
+        const auto located = m_run.view.offer_locate(not_opened(path, playlist, *unplayable))
+                                 ? m_run.view.choose_file(FileDialogMode::Open, playlist_filter, "")
+                                 : std::nullopt;
+        if (!located || m_run.ended()) {
             if (request == GroupRequest::Remembered)
                 state.tape_group_path.clear();
             return false;
@@ -86,10 +85,7 @@ bool TapeGroupFile::open(const std::string& path, GroupRequest request, bool ask
     // A line 2 without a number keeps the target tip.
     state.target_tip = std::max(saturating_sub(place.tip_line.value_or(state.target_tip), 1), 0);
     state.target_seconds = place.seconds;
-    controller.load_playlist();
-    controller.go_to_target();
-    state.history.clear();
-    controller.push_place();
+    m_run.move_to_target();
     set_title();
     // A located playlist is a change to save: the file still names the old place.
     state.saved = {listed, state.target_tip, state.target_seconds, place.playlist_path, *text};
@@ -98,13 +94,13 @@ bool TapeGroupFile::open(const std::string& path, GroupRequest request, bool ask
 
 void TapeGroupFile::read()
 {
-    open(m_controller.m_state.tape_group_path, GroupRequest::Remembered, false);
+    open(m_run.state.tape_group_path, GroupRequest::Remembered, false);
 }
 
 bool TapeGroupFile::write()
 {
-    RunState& state = m_controller.m_state;
-    System& system = m_controller.m_system;
+    RunState& state = m_run.state;
+    System& system = m_run.system;
     state.target_tip = state.current_tip;
     state.target_seconds = state.zero_mark / 1000;
     // The playlist in the form the file had it, while it still leads there.
@@ -120,17 +116,17 @@ bool TapeGroupFile::write()
     if (state.saved.text) {
         const auto on_disk = system.read_file(state.tape_group_path);
         if (on_disk && *on_disk != *state.saved.text &&
-            !m_controller.m_view.ask_yes_no(state.tape_group_path +
-                                                " was changed by another program since it was "
-                                                "opened. Replace it with this place?",
-                                            "Cuedeck"))
+            !m_run.view.ask_yes_no(state.tape_group_path +
+                                       " was changed by another program since it was "
+                                       "opened. Replace it with this place?",
+                                   "Cuedeck"))
             return false;
     }
     // A line break in a path would split it over two lines and read back wrong.
     const bool stored = !has_line_break(line) && !has_line_break(state.tape_group_path) &&
                         system.replace_file(state.tape_group_path, text);
     if (!stored) {
-        m_controller.m_view.show_message("Cannot save " + state.tape_group_path);
+        m_run.view.show_message("Cannot save " + state.tape_group_path);
         return false;
     }
     state.saved = {state.playlist_path, state.target_tip, state.target_seconds, line, text};
@@ -139,34 +135,34 @@ bool TapeGroupFile::write()
 
 void TapeGroupFile::save_prompt()
 {
-    const RunState& state = m_controller.m_state;
+    const RunState& state = m_run.state;
     if (state.tape_group_path.empty())
         return;
     const bool changed = state.saved.playlist_path != state.playlist_path ||
                          state.saved.tip != state.current_tip ||
                          state.saved.seconds != state.zero_mark / 1000;
     if (changed &&
-        m_controller.m_view.ask_yes_no("Save changes to " + state.tape_group_path + "?", "Cuedeck"))
+        m_run.view.ask_yes_no("Save changes to " + state.tape_group_path + "?", "Cuedeck"))
         write();
 }
 
 void TapeGroupFile::set_title()
 {
-    m_controller.m_view.set_title("Cuedeck - " + m_controller.m_state.tape_group_path);
+    m_run.view.set_title("Cuedeck - " + m_run.state.tape_group_path);
 }
 
 void TapeGroupFile::open_command()
 {
     // The question comes first, even when the chooser is then cancelled.
     save_prompt();
-    if (const auto path = m_controller.m_view.choose_file(FileDialogMode::Open, tape_group_filter,
-                                                          tape_group_extension))
+    if (const auto path =
+            m_run.view.choose_file(FileDialogMode::Open, tape_group_filter, tape_group_extension))
         open(*path, GroupRequest::Named, false);
 }
 
 void TapeGroupFile::save_command()
 {
-    if (m_controller.m_state.tape_group_path.empty())
+    if (m_run.state.tape_group_path.empty())
         save_as_command();
     else
         write();
@@ -174,9 +170,9 @@ void TapeGroupFile::save_command()
 
 void TapeGroupFile::save_as_command()
 {
-    if (const auto path = m_controller.m_view.choose_file(FileDialogMode::Save, tape_group_filter,
-                                                          tape_group_extension)) {
-        RunState& state = m_controller.m_state;
+    if (const auto path =
+            m_run.view.choose_file(FileDialogMode::Save, tape_group_filter, tape_group_extension)) {
+        RunState& state = m_run.state;
         state.tape_group_path = *path;
         // The chooser asked before replacing a file; the file read before is not this one.
         state.saved.text.reset();

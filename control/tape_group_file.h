@@ -1,10 +1,13 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace cuedeck {
 
-class Controller;
+class ControllerView;
+class System;
+struct RunState;
 
 /// How a tape group came to be opened, which decides how its failures show.
 enum class GroupRequest {
@@ -17,13 +20,27 @@ enum class GroupRequest {
     Named,
 };
 
+/// What the File menu's flow works on: the run, the window and the disk,
+/// and the two things it asks of the controller.
+struct GroupRun
+{
+    RunState& state;
+    ControllerView& view;
+    System& system;
+    /// Hand the (new) playlist to the player, move it to the target place
+    /// and start the history there.
+    std::function<void()> move_to_target;
+    /// Whether the run has ended (a signal can end it while a question is open).
+    std::function<bool()> ended;
+};
+
 /// The File menu's flow over the open .grp file (see files/tape_group_format.h):
 /// reading it moves the player to its place, writing stores the current place;
 /// it also owns the save question and the window title that names the file.
 class TapeGroupFile
 {
 public:
-    explicit TapeGroupFile(Controller& controller) : m_controller(controller) {}
+    explicit TapeGroupFile(GroupRun run) : m_run(std::move(run)) {}
 
     /// Open the group at `path` and move the player to its place; false when
     /// it was not opened. A group whose playlist cannot be played is not
@@ -47,7 +64,7 @@ public:
     void save_as_command();
 
 private:
-    Controller& m_controller;
+    GroupRun m_run;
 };
 
 } // namespace cuedeck

@@ -27,7 +27,7 @@ protected:
         view.answer_yes = answer;
     }
 
-    TapeGroupFile file{controller};
+    TapeGroupFile file = controller.tape_group_file();
 };
 
 TEST_F(TapeGroup, WritesThreeLines)
