@@ -31,7 +31,7 @@ struct RunState
     int back_time = 0;           ///< seconds stepped back on every pause
     int sound_on = 0;            ///< non-zero: the alarm sounds
     int play_using = 0;          ///< alarm method, see AlarmSound::Method
-    int tip_timer_running = false;
+    bool tip_timer_running = false;
     int tip_seconds_left = 0;
     int current_tip = 0;
     int tip_length = 0; ///< seconds

@@ -1,5 +1,6 @@
 #include "mpv_fixture.h"
 #include "support/comma_locale.h"
+#include "support/transport_scenarios.h"
 
 namespace cuedeck::testing {
 namespace {
@@ -30,27 +31,6 @@ TEST_F(MpvControllerTest, GoToTargetWaitsPausedOnTheTipAtTheSeconds)
     EXPECT_EQ(view.field(FieldId::Counter), "0:00");
 }
 
-TEST_F(MpvControllerTest, GoToTargetClampsToTheList)
-{
-    load_playlist();
-    go_to(7, 0);
-    EXPECT_EQ(index(), 2);
-    EXPECT_EQ(state().current_tip, 2);
-}
-
-TEST_F(MpvControllerTest, PlayThenPauseStepsBackByTheBackTime)
-{
-    load_playlist();
-    go_to(0, 6);
-    set_back_time(2);
-    controller.play_pause();
-    EXPECT_TRUE(playing());
-    EXPECT_TRUE(state().tip_timer_running);
-    controller.play_pause();
-    EXPECT_TRUE(paused());
-    EXPECT_THAT(position(), DoubleNear(4.0, 0.5));
-}
-
 TEST_F(MpvControllerTest, PauseNearTheStartStepsBackToZeroNotBelow)
 {
     load_playlist();
@@ -78,21 +58,6 @@ TEST_F(MpvControllerTest, ZeroMarksAndRewindReturns)
     controller.rewind();
     EXPECT_THAT(position(), DoubleNear(state().zero_mark / 1000.0, 0.05));
     EXPECT_TRUE(paused());
-}
-
-TEST_F(MpvControllerTest, NextAndLastTipWhilePlaying)
-{
-    load_playlist();
-    go_to(0, 0);
-    controller.play_pause();
-    controller.next_tip();
-    EXPECT_EQ(index(), 1);
-    EXPECT_TRUE(playing());
-    EXPECT_EQ(state().zero_mark, 0);
-    controller.last_tip();
-    EXPECT_EQ(index(), 0);
-    EXPECT_TRUE(playing());
-    EXPECT_EQ(state().current_tip, 0);
 }
 
 TEST_F(MpvControllerTest, NextAndLastTipWhilePausedStayPaused)
@@ -232,6 +197,95 @@ TEST_F(MpvControllerTest, ResumingAndEveryTransportKeyWorkUnderACommaDecimalLoca
     EXPECT_EQ(probe->number("volume"), volume - MpvBackend::volume_step);
     EXPECT_EQ(view.field(FieldId::Counter), "0:00");
 }
+
+/// Where a run stands after a scenario, as a player and the controller tell it.
+struct Outcome
+{
+    int tip;
+    bool playing;
+    double position_s;
+    int zero_mark;
+    int recorded; ///< places the history gained
+    bool tip_timer_running;
+    int tip_seconds_left;
+};
+
+Outcome outcome_of(const Controller& controller, int recorded_before, int tip, bool playing,
+                   double position_s)
+{
+    const RunState& state = controller.state();
+    return {tip,
+            playing,
+            position_s,
+            state.zero_mark,
+            state.history.count() - recorded_before,
+            state.tip_timer_running,
+            state.tip_seconds_left};
+}
+
+class SameOutcomeAsTheFake : public MpvControllerTest,
+                             public ::testing::WithParamInterface<TransportScenario>
+{
+};
+
+// Each scenario of the transport table from the same place, once against the
+// fake player and once against mpv: the same tip, play state, place, mark,
+// history and tip timer. mpv plays on in real time, so places may differ by
+// what a playing scenario takes.
+TEST_P(SameOutcomeAsTheFake, FromTheSamePlace)
+{
+    const TransportScenario& scenario = GetParam();
+    const int tip = scenario.model.playlist_index;
+    const int seconds = scenario.model.position_ms / 1000;
+    const bool starts_playing = scenario.model.play_state == play_state::playing;
+
+    FakePlayerBackend fake;
+    fake.model = scenario.model;
+    FakeView fake_view;
+    FakeSystem fake_system;
+    Controller on_fake(fake_view, fake, fake_system);
+    on_fake.connect_player();
+    on_fake.go_to(tip, seconds);
+    fake.model.play_state = scenario.model.play_state;
+    const int fake_recorded = on_fake.state().history.count();
+    scenario.run(on_fake);
+    const Outcome expected =
+        outcome_of(on_fake, fake_recorded, fake.model.playlist_index,
+                   fake.model.play_state == play_state::playing, fake.model.position_ms / 1000.0);
+
+    load_playlist();
+    go_to(tip, seconds);
+    if (starts_playing) {
+        ASSERT_TRUE(probe->set_flag("pause", false));
+    }
+    const int recorded = state().history.count();
+    scenario.run(controller);
+    const Outcome seen = outcome_of(controller, recorded, int(index()), playing(), position());
+
+    EXPECT_EQ(seen.tip, expected.tip);
+    EXPECT_EQ(seen.playing, expected.playing);
+    const double drift = starts_playing ? 0.8 : 0.2;
+    EXPECT_THAT(seen.position_s, DoubleNear(expected.position_s, drift));
+    EXPECT_NEAR(seen.zero_mark, expected.zero_mark, drift * 1000);
+    EXPECT_EQ(seen.recorded, expected.recorded);
+    EXPECT_EQ(seen.tip_timer_running, expected.tip_timer_running);
+    EXPECT_EQ(seen.tip_seconds_left, expected.tip_seconds_left);
+}
+
+std::vector<TransportScenario> scenarios_mpv_can_start_in()
+{
+    // A stopped mpv has no list at all: the stopped start is the fake's and
+    // the Windows player's alone.
+    std::vector<TransportScenario> scenarios = transport_scenarios();
+    std::erase_if(scenarios, [](const TransportScenario& scenario) {
+        return scenario.model.play_state == play_state::stopped;
+    });
+    return scenarios;
+}
+
+INSTANTIATE_TEST_SUITE_P(Scenarios, SameOutcomeAsTheFake,
+                         ::testing::ValuesIn(scenarios_mpv_can_start_in()),
+                         [](const auto& test) { return std::string(test.param.name); });
 
 } // namespace
 } // namespace cuedeck::testing

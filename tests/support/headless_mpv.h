@@ -155,6 +155,8 @@ public:
     /// A number property; -1000 when mpv gives none.
     double number(const std::string& property);
     bool flag(const std::string& property);
+    /// Set a flag as another program would, behind the controller's back.
+    bool set_flag(const std::string& property, bool value);
 
     /// Poll until `property` reads `expected` (mpv moves on by itself in
     /// real time); false if it does not within ten seconds.

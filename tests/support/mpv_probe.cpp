@@ -5,12 +5,11 @@ namespace cuedeck::testing {
 
 namespace {
 
-std::optional<Json> get(UnixSocket& socket, MpvProtocol& protocol, std::int64_t id,
-                        const std::string& property)
+std::optional<Json> ask(UnixSocket& socket, MpvProtocol& protocol, std::int64_t id,
+                        const Json& command)
 {
     const auto deadline = UnixSocket::Clock::now() + std::chrono::seconds(5);
-    if (socket.send_all(MpvProtocol::encode(id, ipc("get_property", property)), deadline) !=
-        UnixSocket::Status::Ok)
+    if (socket.send_all(MpvProtocol::encode(id, command), deadline) != UnixSocket::Status::Ok)
         return std::nullopt;
     for (;;) {
         if (auto reply = protocol.take(id))
@@ -33,14 +32,20 @@ MpvProbe::~MpvProbe() = default;
 
 double MpvProbe::number(const std::string& property)
 {
-    const auto value = get(m_socket, *m_protocol, m_next_id++, property);
+    const auto value = ask(m_socket, *m_protocol, m_next_id++, ipc("get_property", property));
     return value && value->is_number() ? value->get<double>() : -1000.0;
 }
 
 bool MpvProbe::flag(const std::string& property)
 {
-    const auto value = get(m_socket, *m_protocol, m_next_id++, property);
+    const auto value = ask(m_socket, *m_protocol, m_next_id++, ipc("get_property", property));
     return value && value->is_boolean() && value->get<bool>();
+}
+
+bool MpvProbe::set_flag(const std::string& property, bool value)
+{
+    return ask(m_socket, *m_protocol, m_next_id++, ipc("set_property", property, value))
+        .has_value();
 }
 
 } // namespace cuedeck::testing

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -10,14 +11,20 @@
 namespace cuedeck::testing {
 
 /// A transport command sequence run on a controller whose player starts in
-/// `model`. The same scenarios run against the fake player and, on Windows,
-/// against a stand-in player window, so the two records can be compared.
+/// `model`. The same scenarios run against the fake player, against a real
+/// headless mpv and, on Windows, against a stand-in player window, so that
+/// the outcomes and records can be compared.
 struct TransportScenario
 {
     const char* name;
     FakePlayerBackend::Model model;
     std::function<void(Controller&)> run;
 };
+
+inline void PrintTo(const TransportScenario& scenario, std::ostream* out)
+{
+    *out << scenario.name;
+}
 
 /// The options dialog's OK with one value changed.
 inline void change_options(Controller& c, const std::function<void(Options&)>& change)
@@ -29,9 +36,10 @@ inline void change_options(Controller& c, const std::function<void(Options&)>& c
 
 inline std::vector<TransportScenario> transport_scenarios()
 {
-    const FakePlayerBackend::Model playing{1, 5, 1, 12000, 300, 50, "2. test - Winamp", ""};
-    const FakePlayerBackend::Model paused{3, 5, 1, 12000, 300, 50, "2. test - Winamp", ""};
-    const FakePlayerBackend::Model stopped{0, 5, 1, 0, 300, 50, "2. test - Winamp", ""};
+    // Three tips of twelve seconds, as the recordings the real mpv plays.
+    const FakePlayerBackend::Model playing{1, 3, 1, 6000, 12, 50, "2. test - Winamp", ""};
+    const FakePlayerBackend::Model paused{3, 3, 1, 6000, 12, 50, "2. test - Winamp", ""};
+    const FakePlayerBackend::Model stopped{0, 3, 1, 0, 12, 50, "2. test - Winamp", ""};
     return {
         {"PlayPauseWhilePlayingWithBackTime", playing,
          [](Controller& c) {
@@ -39,7 +47,7 @@ inline std::vector<TransportScenario> transport_scenarios()
              c.play_pause();
          }},
         {"PlayPauseNearTheStart",
-         {1, 5, 1, 3200, 300, 50, "2. test - Winamp", ""},
+         {1, 3, 1, 3200, 12, 50, "2. test - Winamp", ""},
          [](Controller& c) {
              change_options(c, [](Options& o) { o.back_time = 5; });
              c.play_pause();
@@ -69,7 +77,7 @@ inline std::vector<TransportScenario> transport_scenarios()
              c.tip_timer();
              c.tick();
          }},
-        {"GoToTargetClamped", paused, [](Controller& c) { c.go_to(7, 83); }},
+        {"GoToTargetClamped", paused, [](Controller& c) { c.go_to(7, 5); }},
     };
 }
 
