@@ -53,7 +53,7 @@
 
 /* The options dialog. */
 #define TEXT_OPTIONS_CAPTION "Cuedeck Options"
-#define OPTIONS_SIZE 186, 105
+#define OPTIONS_SIZE 186, 138
 #define AT_OPT_OK 129, 7, 50, 14
 #define AT_OPT_CANCEL 129, 24, 50, 14
 #define TEXT_OPT_TIP_TIME "TipTime"
@@ -76,6 +76,12 @@
 #define AT_OPT_BROWSE 117, 84, 50, 14
 #define TEXT_OPT_PREVIEW "Preview"
 #define AT_OPT_PREVIEW 56, 84, 50, 14
+/* Keys for every window: its caption and items are the controller's. */
+#define AT_OPT_GLOBAL_KEYS_LABEL 7, 104, 90, 8
+#define AT_OPT_GLOBAL_KEYS 97, 102, 82, 12
+/* The resource compiler's combo box height includes its open list. */
+#define AT_OPT_GLOBAL_KEYS_LIST 97, 102, 82, 50
+#define AT_OPT_GLOBAL_KEYS_NOTE 7, 117, 172, 16
 
 /* The About box. */
 #define TEXT_ABOUT_CAPTION "About Cuedeck"

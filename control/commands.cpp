@@ -13,6 +13,7 @@ constexpr KeyBinding keys[] = {
     {Key::Backspace, Command::Undo, true},
     {Key::U, Command::Undo},
     {Key::Space, Command::PlayPause, true},
+    {Key::F4, Command::PlayPause},
     {Key::End, Command::Zero, true},
     {Key::F9, Command::Zero, true},
     {Key::Z, Command::Zero, true},
@@ -114,7 +115,33 @@ constexpr MenuItem speed_menu_items[] = {
     {"&Play", "Normal Speed", IDM_PLAY_NORMAL_SPEED, Command::NormalSpeed, KeyHint::InKeyColumn},
 };
 
-/// How a hint names a key.
+} // namespace
+
+std::span<const KeyBinding> key_table()
+{
+    return keys;
+}
+
+std::span<const ButtonBinding> button_table()
+{
+    return buttons;
+}
+
+std::span<const MenuItem> menu_table()
+{
+    return menu_items;
+}
+
+std::span<const KeyBinding> speed_key_table()
+{
+    return speed_keys;
+}
+
+std::span<const MenuItem> speed_menu_table()
+{
+    return speed_menu_items;
+}
+
 const char* key_name(Key key)
 {
     switch (key) {
@@ -134,6 +161,8 @@ const char* key_name(Key key)
         return "->";
     case Key::Down:
         return "Down";
+    case Key::F4:
+        return "F4";
     case Key::F5:
         return "F5";
     case Key::F6:
@@ -176,33 +205,6 @@ const char* key_name(Key key)
         return "=";
     }
     return "";
-}
-
-} // namespace
-
-std::span<const KeyBinding> key_table()
-{
-    return keys;
-}
-
-std::span<const ButtonBinding> button_table()
-{
-    return buttons;
-}
-
-std::span<const MenuItem> menu_table()
-{
-    return menu_items;
-}
-
-std::span<const KeyBinding> speed_key_table()
-{
-    return speed_keys;
-}
-
-std::span<const MenuItem> speed_menu_table()
-{
-    return speed_menu_items;
 }
 
 std::string key_hint(Command command)

@@ -84,6 +84,8 @@ std::span<const MenuItem> menu_table();
 std::span<const KeyBinding> speed_key_table();
 std::span<const MenuItem> speed_menu_table();
 
+/// How captions and messages name a key: "F9", "space", "<-".
+const char* key_name(Key key);
 /// The keys named for a command, as a caption shows them: "End/F9/Z".
 std::string key_hint(Command command);
 /// A button's caption: its label, and its keys below in parentheses.

@@ -104,8 +104,9 @@ void Controller::show_sound_state()
 
 Options Controller::options() const
 {
-    return {m_state.tip_time, m_state.sound_file, m_state.play_using, m_state.sound_on != 0 ? 1 : 0,
-            m_state.back_time};
+    return {m_state.tip_time,   m_state.sound_file,
+            m_state.play_using, m_state.sound_on != 0 ? 1 : 0,
+            m_state.back_time,  m_state.global_keys};
 }
 
 void Controller::apply_options(const Options& options)
@@ -116,6 +117,7 @@ void Controller::apply_options(const Options& options)
     m_state.sound_on = options.sound_on;
     show_sound_state();
     m_state.back_time = options.back_time;
+    m_state.global_keys = options.global_keys;
     // The tip seconds left are not recomputed: a new tip time shows at the
     // next reset of the tip timer.
 }

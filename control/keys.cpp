@@ -30,11 +30,11 @@ std::optional<Key> letter_key(char capital)
 
 std::optional<Key> function_key(int number)
 {
-    constexpr Key keys[] = {Key::F5, Key::F6,  Key::F7,  Key::F8,
+    constexpr Key keys[] = {Key::F4, Key::F5,  Key::F6,  Key::F7, Key::F8,
                             Key::F9, Key::F10, Key::F11, Key::F12};
-    if (number < 5 || number > 12)
+    if (number < 4 || number > 12)
         return std::nullopt;
-    return keys[number - 5];
+    return keys[number - 4];
 }
 
 } // namespace cuedeck

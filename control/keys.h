@@ -15,6 +15,7 @@ enum class Key {
     Up,
     Right,
     Down,
+    F4,
     F5,
     F6,
     F7,

@@ -3,13 +3,18 @@
 #include <charconv>
 #include <tuple>
 
+#include "control/global_keys.h"
+
 namespace cuedeck::options_exchange {
 
 Controls show(const Options& values)
 {
     return {values.play_using == 0 || values.play_using == 1 ? values.play_using : -1,
-            values.sound_file, values.sound_on != 0, std::to_string(values.tip_time),
-            std::to_string(values.back_time)};
+            values.sound_file,
+            values.sound_on != 0,
+            std::to_string(values.tip_time),
+            std::to_string(values.back_time),
+            int(global_keys_from(values.global_keys))};
 }
 
 std::optional<NumberField> read(const Controls& controls, Options& values)
@@ -17,6 +22,7 @@ std::optional<NumberField> read(const Controls& controls, Options& values)
     values.play_using = controls.play_using;
     values.sound_file = controls.sound_file;
     values.sound_on = controls.sound_on ? 1 : 0;
+    values.global_keys = int(global_keys_from(controls.global_keys));
     for (const auto& [text, value, field] :
          {std::tuple{&controls.tip_time, &values.tip_time, NumberField::TipTime},
           std::tuple{&controls.back_time, &values.back_time, NumberField::BackTime}}) {

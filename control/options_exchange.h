@@ -22,6 +22,7 @@ struct Controls
     bool sound_on = false;
     std::string tip_time;
     std::string back_time;
+    int global_keys = 0; ///< the chosen item of "Keys work in every window"
 };
 
 enum class NumberField { TipTime, BackTime };

@@ -59,10 +59,16 @@ public:
     /// The window calls this after each tick and each of its own commands.
     void changed(bool moved);
 
+    /// What the desktop says of the keys for every window (taken keys, or
+    /// none offered), for the Options dialog; empty when all is well.
+    const std::string& global_keys_note() const { return m_global_keys_note; }
+    void set_global_keys_note(std::string note) { m_global_keys_note = std::move(note); }
+
 private:
     Controller& m_controller;
     RemoteWindow& m_window;
     std::vector<Listener> m_listeners;
+    std::string m_global_keys_note;
 };
 
 } // namespace cuedeck

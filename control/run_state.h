@@ -41,11 +41,12 @@ struct RunState
     int target_seconds = 0;
     int speed = 100;            ///< percent of normal playback speed
     bool speed_control = false; ///< the player can change its speed
+    int global_keys = 0;        ///< which keys act in every window, see GlobalKeys
     SavedState saved;
     PositionHistory history;
 };
 
-/// The five values the options dialog edits.
+/// The values the options dialog edits.
 struct Options
 {
     int tip_time = 0;
@@ -53,6 +54,7 @@ struct Options
     int play_using = 0;
     int sound_on = 0;
     int back_time = 0;
+    int global_keys = 0; ///< see GlobalKeys
 };
 
 } // namespace cuedeck

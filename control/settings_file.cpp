@@ -1,5 +1,6 @@
 #include "control/settings_file.h"
 
+#include "control/global_keys.h"
 #include "control/run_state.h"
 #include "control/speed.h"
 #include "files/settings_format.h"
@@ -15,7 +16,7 @@ Settings settings_of(const RunState& state)
         state.speed_control ? std::optional<int>(state.speed) : std::nullopt;
     return {
         state.tape_group_path, state.sound_on, state.sound_file, state.tip_time, state.play_using,
-        state.back_time,       speed};
+        state.back_time,       speed,          state.global_keys};
 }
 
 void apply(const Settings& settings, RunState& state)
@@ -26,6 +27,7 @@ void apply(const Settings& settings, RunState& state)
     state.tip_time = settings.tip_time;
     state.play_using = settings.play_using;
     state.back_time = settings.back_time;
+    state.global_keys = int(global_keys_from(settings.global_keys));
     state.speed = speed::checked(settings.speed.value_or(speed::normal));
 }
 

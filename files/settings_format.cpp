@@ -8,7 +8,7 @@ namespace cuedeck {
 
 namespace {
 
-enum class ValueKind { Text, Integer, OptionalInteger };
+enum class ValueKind { Text, Integer, OptionalInteger, IntegerUnlessZero };
 
 struct Key
 {
@@ -28,6 +28,7 @@ const Key keys[] = {
     {"Playusing", ValueKind::Integer, nullptr, &Settings::play_using},
     {"BackTime", ValueKind::Integer, nullptr, &Settings::back_time},
     {"Speed", ValueKind::OptionalInteger, nullptr, nullptr, &Settings::speed},
+    {"GlobalKeys", ValueKind::IntegerUnlessZero, nullptr, &Settings::global_keys},
 };
 
 } // namespace
@@ -36,11 +37,12 @@ std::string format_settings(const Settings& settings)
 {
     std::string text;
     for (const Key& key : keys) {
-        if (key.kind == ValueKind::OptionalInteger && !(settings.*key.optional))
+        if ((key.kind == ValueKind::OptionalInteger && !(settings.*key.optional)) ||
+            (key.kind == ValueKind::IntegerUnlessZero && settings.*key.integer == 0))
             continue;
         text += key.name;
         text += '\n';
-        if (key.kind == ValueKind::Integer)
+        if (key.kind == ValueKind::Integer || key.kind == ValueKind::IntegerUnlessZero)
             text += std::to_string(settings.*key.integer);
         else if (key.kind == ValueKind::OptionalInteger)
             text += std::to_string(*(settings.*key.optional));
@@ -64,7 +66,7 @@ void parse_settings(std::string_view text, Settings& settings)
                 continue;
             if (key.kind == ValueKind::Text)
                 settings.*key.text = read_line();
-            else if (key.kind == ValueKind::Integer)
+            else if (key.kind == ValueKind::Integer || key.kind == ValueKind::IntegerUnlessZero)
                 settings.*key.integer = to_int(read_line());
             else
                 settings.*key.optional = to_int(read_line());

@@ -17,6 +17,9 @@ struct Settings
     int back_time = 0;      ///< "BackTime", seconds
     /// "Speed", whole percent; written after the six pairs, and only when set.
     std::optional<int> speed;
+    /// "GlobalKeys": which keys act in every window (0 none, 1 the function
+    /// keys, 2 with Ctrl+Shift); written last, and only when not 0.
+    int global_keys = 0;
 
     friend bool operator==(const Settings&, const Settings&) = default;
 };

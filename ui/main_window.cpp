@@ -235,6 +235,7 @@ void MainWindow::commit_session(QSessionManager& manager)
 void MainWindow::open_settings()
 {
     m_options->set_values(m_controller.options());
+    m_options->set_global_keys_note(m_remote.global_keys_note());
     if (m_options->exec() == QDialog::Accepted)
         m_controller.apply_options(m_options->values());
     return_focus();

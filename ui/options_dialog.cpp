@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QGroupBox>
@@ -12,6 +13,7 @@
 #include <QRadioButton>
 
 #include "base/window_resources.h"
+#include "control/global_keys.h"
 #include "control/options_exchange.h"
 #include "ui/dialog_units.h"
 #include "ui/file_filter.h"
@@ -97,11 +99,32 @@ void OptionsDialog::create_controls()
 
     setTabOrder(ok, cancel);
     setTabOrder(cancel, m_tip_time);
+    auto* keys_label = new QLabel(global_keys_caption, this);
+    place(keys_label, AT_OPT_GLOBAL_KEYS_LABEL);
+    m_global_keys = new QComboBox(this);
+    m_global_keys->setObjectName("global_keys");
+    for (const char* item : global_keys_items)
+        m_global_keys->addItem(item);
+    keys_label->setBuddy(m_global_keys);
+    place(m_global_keys, AT_OPT_GLOBAL_KEYS);
+    m_global_keys_note = new QLabel(this);
+    m_global_keys_note->setObjectName("global_keys_note");
+    m_global_keys_note->setTextFormat(Qt::PlainText);
+    m_global_keys_note->setWordWrap(true);
+    m_global_keys_note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    place(m_global_keys_note, AT_OPT_GLOBAL_KEYS_NOTE);
+
     setTabOrder(m_tip_time, m_sound_on);
     setTabOrder(m_sound_on, m_sound_file);
     setTabOrder(m_sound_file, browse);
     setTabOrder(browse, preview);
     setTabOrder(preview, m_back_time);
+    setTabOrder(m_back_time, m_global_keys);
+}
+
+void OptionsDialog::set_global_keys_note(const std::string& note)
+{
+    m_global_keys_note->setText(to_qt(note));
 }
 
 void OptionsDialog::set_values(const Options& values)
@@ -121,13 +144,14 @@ void OptionsDialog::values_to_controls()
     m_sound_on->setChecked(shown.sound_on);
     m_tip_time->setText(to_qt(shown.tip_time));
     m_back_time->setText(to_qt(shown.back_time));
+    m_global_keys->setCurrentIndex(shown.global_keys);
 }
 
 bool OptionsDialog::controls_to_values()
 {
     const options_exchange::Controls controls{
-        m_play_using->checkedId(), from_qt(m_sound_file->text()), m_sound_on->isChecked(),
-        from_qt(m_tip_time->text()), from_qt(m_back_time->text())};
+        m_play_using->checkedId(),   from_qt(m_sound_file->text()), m_sound_on->isChecked(),
+        from_qt(m_tip_time->text()), from_qt(m_back_time->text()),  m_global_keys->currentIndex()};
     const auto refused = options_exchange::read(controls, m_values);
     if (!refused)
         return true;

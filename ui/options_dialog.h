@@ -9,6 +9,8 @@
 
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
+class QLabel;
 class QLineEdit;
 
 namespace cuedeck {
@@ -29,6 +31,9 @@ public:
     /// The dialog's values; play using is -1 when no method is chosen.
     const Options& values() const { return m_values; }
     void set_values(const Options& values);
+    /// What the desktop says of the keys for every window (taken keys, or
+    /// none offered); empty when all is well.
+    void set_global_keys_note(const std::string& note);
 
     void accept() override;
 
@@ -43,12 +48,14 @@ private:
     void preview();
 
     PreviewSound m_preview;
-    Options m_values{0, "", -1, 0, 0};
+    Options m_values{0, "", -1, 0, 0, 0};
     QButtonGroup* m_play_using = nullptr;
     QLineEdit* m_sound_file = nullptr;
     QCheckBox* m_sound_on = nullptr;
     QLineEdit* m_tip_time = nullptr;
     QLineEdit* m_back_time = nullptr;
+    QComboBox* m_global_keys = nullptr;
+    QLabel* m_global_keys_note = nullptr;
 };
 
 } // namespace cuedeck

@@ -20,6 +20,7 @@ const std::pair<Qt::Key, Command> qt_key_table[] = {
     {Qt::Key_Backspace, Command::Undo},
     {Qt::Key_U, Command::Undo},
     {Qt::Key_Space, Command::PlayPause},
+    {Qt::Key_F4, Command::PlayPause},
     {Qt::Key_End, Command::Zero},
     {Qt::Key_Z, Command::Zero},
     {Qt::Key_F9, Command::Zero},

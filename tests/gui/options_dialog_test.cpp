@@ -1,5 +1,7 @@
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -76,6 +78,24 @@ private slots:
         QCOMPARE(rig.window.controller().options().play_using, -1);
         QCOMPARE(rig.window.controller().options().sound_on, 1);
         QCOMPARE(rig.label(IDC_SOUND_STATE)->text(), QString("Sound ON"));
+    }
+
+    void the_keys_for_every_window_are_chosen_here_with_what_the_desktop_says_of_them()
+    {
+        Rig rig;
+        rig.window.remote().set_global_keys_note("F12 is taken by another program");
+        when_modal([](QWidget* modal) {
+            auto* note = modal->findChild<QLabel*>("global_keys_note");
+            QCOMPARE(note->text(), QString("F12 is taken by another program"));
+            QVERIFY(note->isVisible());
+            auto* choice = modal->findChild<QComboBox*>("global_keys");
+            QCOMPARE(choice->currentIndex(), 0); // off, as on a fresh machine
+            QCOMPARE(choice->count(), 3);
+            choice->setCurrentIndex(2);
+            QTest::mouseClick(modal->findChild<QPushButton*>("ok"), Qt::LeftButton);
+        });
+        rig.menu(IDM_OPTIONS_SETTINGS)->trigger();
+        QCOMPARE(rig.window.controller().state().global_keys, 2);
     }
 
     void cancel_keeps_an_unknown_method()

@@ -3,6 +3,7 @@
 #include <climits>
 #include <functional>
 
+#include "control/global_keys.h"
 #include "control/media_status.h"
 #include "control/remote_control.h"
 #include "support/controller_fixture.h"
@@ -114,6 +115,29 @@ TEST(MediaStatus, ListenersAreToldOfWhatChangedAndOfNothingElse)
                   c.changed)
             << c.what;
     }
+}
+
+TEST(GlobalKeys, TheFunctionKeysRunTheirWindowCommandsAndTakenOnesAreNamed)
+{
+    std::vector<std::pair<Key, Command>> keys;
+    for (const KeyBinding& binding : global_key_table())
+        keys.emplace_back(binding.key, binding.command);
+    EXPECT_THAT(
+        keys, ElementsAre(
+                  std::pair{Key::F4, Command::PlayPause}, std::pair{Key::F5, Command::Back5Seconds},
+                  std::pair{Key::F6, Command::LastTip}, std::pair{Key::F7, Command::NextTip},
+                  std::pair{Key::F8, Command::Forward5Seconds}, std::pair{Key::F9, Command::Zero},
+                  std::pair{Key::F10, Command::Rewind}, std::pair{Key::F11, Command::Rewind},
+                  std::pair{Key::F12, Command::TipTimer}));
+    // F4 acts in the window too; the caption keeps its old hint.
+    EXPECT_EQ(command_for_key(Key::F4), Command::PlayPause);
+    EXPECT_EQ(key_hint(Command::PlayPause), "space");
+
+    EXPECT_EQ(taken_keys_note({}, GlobalKeys::FunctionKeys), "");
+    EXPECT_EQ(taken_keys_note({Key::F12}, GlobalKeys::FunctionKeys),
+              "F12 is taken by another program");
+    EXPECT_EQ(taken_keys_note({Key::F5, Key::F6, Key::F12}, GlobalKeys::WithCtrlShift),
+              "Ctrl+Shift+F5, Ctrl+Shift+F6 and Ctrl+Shift+F12 are taken by other programs");
 }
 
 /// A window that asks, ends and comes forward when the test says so.

@@ -48,6 +48,21 @@ TEST_F(Settings, WritesTheSixPairsInOrder)
               "Tiptime\n15\nPlayusing\n1\nBackTime\n3\n");
 }
 
+TEST_F(Settings, KeysForEveryWindowComeLastOnlyWhenOnAndABadValueReadsAsOff)
+{
+    state.back_time = 3;
+    state.global_keys = 2;
+    SettingsFile(system).write(state);
+    const std::string& text = system.files["/opt/cuedeck/cuedeck.dat"];
+    EXPECT_THAT(text, ::testing::EndsWith("BackTime\n3\nGlobalKeys\n2\n"));
+    EXPECT_EQ(read(text).global_keys, 2);
+    state.global_keys = 0;
+    SettingsFile(system).write(state);
+    EXPECT_THAT(system.files["/opt/cuedeck/cuedeck.dat"], ::testing::EndsWith("BackTime\n3\n"));
+    for (const char* bad : {"GlobalKeys\n3\n", "GlobalKeys\n-1\n", "GlobalKeys\nyes\n", ""})
+        EXPECT_EQ(read(bad).global_keys, 0) << bad;
+}
+
 TEST_F(Settings, WithoutATapeGroupWritesAnEmptyValueThatReadsBack)
 {
     state.sound_on = 1;

@@ -1,0 +1,47 @@
+#include "control/global_keys.h"
+
+namespace cuedeck {
+
+GlobalKeys global_keys_from(int value)
+{
+    switch (value) {
+    case int(GlobalKeys::FunctionKeys):
+        return GlobalKeys::FunctionKeys;
+    case int(GlobalKeys::WithCtrlShift):
+        return GlobalKeys::WithCtrlShift;
+    default:
+        return GlobalKeys::Off;
+    }
+}
+
+std::vector<KeyBinding> global_key_table()
+{
+    std::vector<KeyBinding> keys;
+    for (int number = 4; number <= 12; ++number) {
+        const std::optional<Key> key = function_key(number);
+        if (const auto command = command_for_key(key))
+            keys.push_back({*key, *command});
+    }
+    return keys;
+}
+
+std::string global_key_name(Key key, GlobalKeys choice)
+{
+    return std::string(choice == GlobalKeys::WithCtrlShift ? "Ctrl+Shift+" : "") + key_name(key);
+}
+
+std::string taken_keys_note(const std::vector<Key>& taken, GlobalKeys choice)
+{
+    if (taken.empty())
+        return {};
+    std::string names;
+    for (std::size_t i = 0; i < taken.size(); ++i) {
+        if (i > 0)
+            names += i + 1 == taken.size() ? " and " : ", ";
+        names += global_key_name(taken[i], choice);
+    }
+    return names +
+           (taken.size() == 1 ? " is taken by another program" : " are taken by other programs");
+}
+
+} // namespace cuedeck
