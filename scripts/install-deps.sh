@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config nlohmann-json3-dev locales
   clang libclang-rt-14-dev clang-format clang-tidy
   libgtest-dev libgmock-dev libbenchmark-dev
-  libcanberra-dev qt6-base-dev
+  libcanberra-dev qt6-base-dev libxcb1-dev x11-utils
   mpv espeak-ng sox
   xvfb xauth xdotool socat fonts-liberation2
   dbus-daemon dbus-bin playerctl

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QObject>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "control/global_keys.h"
+#include "control/remote_control.h"
+
+namespace cuedeck {
+
+/// One way a desktop lends a program keys that act in every window: X11's
+/// passive grabs, or the desktop portal's global shortcuts.
+class KeyGrab : public QObject
+{
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+    /// Take `keys` under the choice. What cannot be taken is told by
+    /// noted(), now or later.
+    virtual void take(const std::vector<KeyBinding>& keys, GlobalKeys choice) = 0;
+    /// Give every key back.
+    virtual void give_back() = 0;
+
+signals:
+    /// A taken key went down (again, while held, as the keyboard repeats).
+    void pressed(cuedeck::Command command);
+    /// What the user should know of the keys; empty when all is well.
+    void noted(const QString& note);
+};
+
+/// The grab this session's desktop offers, or none (then the Options dialog
+/// says so).
+std::unique_ptr<KeyGrab> desktop_key_grab(QObject* parent);
+
+/// Keeps the keys for every window as the run's settings choose them, and
+/// carries out their commands on the run as other remote commands are: from
+/// the event loop, refused while the window asks something.
+class GlobalKeysSwitch : public QObject
+{
+    Q_OBJECT
+
+public:
+    /// `grab`: none where the desktop offers no keys for every window.
+    GlobalKeysSwitch(RemoteControl& remote, std::unique_ptr<KeyGrab> grab);
+    ~GlobalKeysSwitch() override;
+
+private:
+    /// Take or give back the keys when the run's choice changed.
+    void follow();
+    void note(const std::string& text);
+
+    RemoteControl& m_remote;
+    std::unique_ptr<KeyGrab> m_grab;
+    GlobalKeys m_choice = GlobalKeys::Off;
+    std::string m_told; ///< the last note told on the standard error
+};
+
+} // namespace cuedeck
