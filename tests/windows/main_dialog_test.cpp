@@ -5,6 +5,7 @@
 #include <shlobj.h>
 
 #include "control/commands.h"
+#include "control/global_keys.h"
 #include "support/fake_player_backend.h"
 #include "support/fake_system.h"
 #include "support/recorded_places.h"
@@ -94,6 +95,43 @@ TEST(MainDialog, EveryKeyOfTheTableReachesItsCommandThroughPostedKeyDowns)
         EXPECT_EQ(rig.player.traffic(), traffic_of(*command)) << "virtual key " << virtual_key;
     }
     EXPECT_EQ(reached, key_table().size());
+}
+
+TEST(MainDialog, KeysForEveryWindowActWhileAnotherWindowHasTheFocus)
+{
+    // Another program's window holds F12 and has the focus.
+    HWND other = CreateWindowA("STATIC", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100, 100,
+                               nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(RegisterHotKey(other, 1, 0, VK_F12));
+    for (const KeyBinding& binding : global_key_table()) {
+        Rig rig;
+        Options options = rig.dialog.controller().options();
+        options.global_keys = int(GlobalKeys::FunctionKeys);
+        rig.dialog.controller().apply_options(options);
+        rig.dialog.register_global_keys();
+        EXPECT_EQ(rig.dialog.global_keys_note(), "F12 is taken by another program");
+        if (binding.key == Key::F12)
+            continue;
+        SetForegroundWindow(other);
+        SetFocus(other);
+        INPUT press[2] = {};
+        for (INPUT& input : press) {
+            input.type = INPUT_KEYBOARD;
+            input.ki.wVk = WORD(virtual_key_of(binding.key));
+        }
+        press[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        SendInput(2, press, sizeof(INPUT));
+        pump(rig.window);
+        EXPECT_EQ(rig.player.traffic(), traffic_of(binding.command)) << key_name(binding.key);
+
+        // Not while the window asks something: its boxes disable it.
+        rig.player.log.clear();
+        EnableWindow(rig.window, FALSE);
+        SendInput(2, press, sizeof(INPUT));
+        pump(rig.window);
+        EXPECT_TRUE(rig.player.traffic().empty()) << key_name(binding.key);
+    }
+    DestroyWindow(other);
 }
 
 TEST(MainDialog, F10RewindsAndLeavesTheMenuBarClosed)

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "base/window_resources.h"
+#include "control/global_keys.h"
 #include "ui/win32/options_dialog_win32.h"
 #include "ui/win32/resource_ids.h"
 
@@ -105,6 +106,10 @@ INT_PTR MainDialog::handle(UINT message, WPARAM wparam)
     case WM_INITDIALOG:
         initialise();
         m_controller.start_up();
+        register_global_keys();
+        return TRUE;
+    case WM_HOTKEY:
+        global_key(wparam);
         return TRUE;
     case WM_SYSCOMMAND:
         if ((wparam & 0xFFF0) == IDM_ABOUTBOX) {
@@ -269,8 +274,39 @@ void MainDialog::drop(HDROP files)
 void MainDialog::open_settings()
 {
     m_options->set_values(m_controller.options());
-    if (m_options->run(m_window))
+    m_options->set_global_keys_note(m_global_keys_note);
+    if (m_options->run(m_window)) {
         m_controller.apply_options(m_options->values());
+        register_global_keys();
+    }
+}
+
+void MainDialog::register_global_keys()
+{
+    for (int id = 1; id <= m_global_keys_registered; ++id)
+        UnregisterHotKey(m_window, id);
+    m_global_keys_registered = 0;
+    const GlobalKeys choice = global_keys_from(m_controller.state().global_keys);
+    std::vector<Key> taken;
+    if (choice != GlobalKeys::Off) {
+        // A held key repeats, as in the window (no MOD_NOREPEAT).
+        const UINT modifiers = choice == GlobalKeys::WithCtrlShift ? MOD_CONTROL | MOD_SHIFT : 0;
+        for (const KeyBinding& binding : global_key_table()) {
+            ++m_global_keys_registered;
+            if (!RegisterHotKey(m_window, m_global_keys_registered, modifiers,
+                                virtual_key_of(binding.key)))
+                taken.push_back(binding.key);
+        }
+    }
+    m_global_keys_note = taken_keys_note(taken, choice);
+}
+
+void MainDialog::global_key(WPARAM id)
+{
+    const auto keys = global_key_table();
+    if (id < 1 || id > keys.size() || !IsWindowEnabled(m_window))
+        return;
+    carry_out(keys[id - 1].command);
 }
 
 void MainDialog::open_help()

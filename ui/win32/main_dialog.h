@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 
 #include "control/commands.h"
 #include "control/controller.h"
@@ -35,6 +36,10 @@ public:
     HWND window() const { return m_window; }
     Controller& controller() { return m_controller; }
     OptionsDialogWin32& options() { return *m_options; }
+    /// Register the keys for every window as the settings choose them: at
+    /// the start and after the Options dialog.
+    void register_global_keys();
+    const std::string& global_keys_note() const { return m_global_keys_note; }
 
     // ControllerView
     void set_field_text(FieldId field, const std::string& text) override;
@@ -60,6 +65,9 @@ private:
     bool paint_minimised();
     void command(WORD id, WORD notification);
     void carry_out(Command command) { cuedeck::carry_out(m_controller, *this, command); }
+    /// A key for every window went down: its command, unless the window
+    /// asks something (it is disabled under its own boxes and dialogs).
+    void global_key(WPARAM id);
     void drop(HDROP files);
     void open_settings() override;
     void open_help() override;
@@ -71,6 +79,8 @@ private:
     HWND m_window = nullptr;
     HICON m_icon = nullptr;
     bool m_modal = false;
+    int m_global_keys_registered = 0; ///< hot key ids 1 to this are ours
+    std::string m_global_keys_note;
 };
 
 } // namespace cuedeck

@@ -1,5 +1,7 @@
 #include "ui/win32/options_dialog_win32.h"
 
+#include "base/window_resources.h"
+#include "control/global_keys.h"
 #include "control/options_exchange.h"
 #include "ui/win32/file_chooser_win32.h"
 #include "ui/win32/resource_ids.h"
@@ -8,7 +10,7 @@ namespace cuedeck {
 
 OptionsDialogWin32::OptionsDialogWin32(HINSTANCE instance, PreviewSound preview)
     : m_instance(instance), m_preview(std::move(preview)), m_refusal([](HWND dialog) {
-          MessageBoxA(dialog, options_exchange::refusal, "Cuedeck Options", MB_ICONEXCLAMATION);
+          MessageBoxA(dialog, options_exchange::refusal, TEXT_OPTIONS_CAPTION, MB_ICONEXCLAMATION);
       })
 {
 }
@@ -40,6 +42,11 @@ INT_PTR CALLBACK OptionsDialogWin32::procedure(HWND dialog, UINT message, WPARAM
 INT_PTR OptionsDialogWin32::handle(HWND dialog, UINT message, WPARAM wparam)
 {
     if (message == WM_INITDIALOG) {
+        SetDlgItemTextA(dialog, IDC_OPT_GLOBAL_KEYS_LABEL, global_keys_caption);
+        for (const char* item : global_keys_items)
+            SendDlgItemMessageA(dialog, IDC_OPT_GLOBAL_KEYS, CB_ADDSTRING, 0,
+                                reinterpret_cast<LPARAM>(item));
+        SetDlgItemTextA(dialog, IDC_OPT_GLOBAL_KEYS_NOTE, m_global_keys_note.c_str());
         values_to_controls(dialog);
         return TRUE;
     }
@@ -97,6 +104,7 @@ void OptionsDialogWin32::values_to_controls(HWND dialog) const
     CheckDlgButton(dialog, IDC_OPT_SOUND_ON, shown.sound_on ? BST_CHECKED : BST_UNCHECKED);
     SetDlgItemTextA(dialog, IDC_OPT_TIP_TIME, shown.tip_time.c_str());
     SetDlgItemTextA(dialog, IDC_OPT_BACK_TIME, shown.back_time.c_str());
+    SendDlgItemMessageA(dialog, IDC_OPT_GLOBAL_KEYS, CB_SETCURSEL, WPARAM(shown.global_keys), 0);
 }
 
 bool OptionsDialogWin32::controls_to_values(HWND dialog)
@@ -105,9 +113,12 @@ bool OptionsDialogWin32::controls_to_values(HWND dialog)
                            : IsDlgButtonChecked(dialog, IDC_OPT_PLAYSND) == BST_CHECKED ? 1
                                                                                         : -1;
     const options_exchange::Controls controls{
-        play_using, item_text(dialog, IDC_OPT_SOUND_FILE),
+        play_using,
+        item_text(dialog, IDC_OPT_SOUND_FILE),
         IsDlgButtonChecked(dialog, IDC_OPT_SOUND_ON) == BST_CHECKED,
-        item_text(dialog, IDC_OPT_TIP_TIME), item_text(dialog, IDC_OPT_BACK_TIME)};
+        item_text(dialog, IDC_OPT_TIP_TIME),
+        item_text(dialog, IDC_OPT_BACK_TIME),
+        int(SendDlgItemMessageA(dialog, IDC_OPT_GLOBAL_KEYS, CB_GETCURSEL, 0, 0))};
     const auto refused = options_exchange::read(controls, m_values);
     if (!refused)
         return true;

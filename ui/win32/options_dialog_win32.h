@@ -10,7 +10,7 @@
 namespace cuedeck {
 
 /// Options, Settings... on Windows: dialog template 132. The dialog works on
-/// its own copy of the five values; the caller takes them back only after OK.
+/// its own copy of the values; the caller takes them back only after OK.
 class OptionsDialogWin32
 {
 public:
@@ -23,6 +23,8 @@ public:
     const Options& values() const { return m_values; }
     void set_values(const Options& values) { m_values = values; }
     void set_refusal(Refusal refusal) { m_refusal = std::move(refusal); }
+    /// What is known of the keys for every window; empty when all is well.
+    void set_global_keys_note(std::string note) { m_global_keys_note = std::move(note); }
 
     /// Run the dialog over `owner`; true when it ended with OK.
     bool run(HWND owner);
@@ -41,7 +43,8 @@ private:
     HINSTANCE m_instance;
     PreviewSound m_preview;
     Refusal m_refusal;
-    Options m_values{0, "", -1, 0, 0};
+    Options m_values{0, "", -1, 0, 0, 0};
+    std::string m_global_keys_note;
     bool m_modal = false;
     INT_PTR m_result = IDCANCEL;
 };

@@ -31,4 +31,13 @@ std::optional<Key> key_from_virtual_key(WPARAM virtual_key)
     }
 }
 
+UINT virtual_key_of(Key key)
+{
+    for (int number = 1; number <= 24; ++number) {
+        if (function_key(number) == key)
+            return VK_F1 + UINT(number - 1);
+    }
+    return 0;
+}
+
 } // namespace cuedeck
