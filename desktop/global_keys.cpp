@@ -6,14 +6,19 @@
 #include <cstdio>
 
 #include "control/controller.h"
+#include "desktop/global_keys_portal.h"
 #include "desktop/global_keys_x11.h"
 
 namespace cuedeck {
 
 std::unique_ptr<KeyGrab> desktop_key_grab(QObject* parent)
 {
-    if (QGuiApplication::platformName() == "xcb")
+    const QString platform = QGuiApplication::platformName();
+    if (platform == "xcb")
         return X11KeyGrab::open(parent);
+    // The portal says itself, by failing, when this desktop has none.
+    if (platform.startsWith("wayland") && QDBusConnection::sessionBus().isConnected())
+        return std::make_unique<PortalKeyGrab>(QDBusConnection::sessionBus(), parent);
     return nullptr;
 }
 
