@@ -3,9 +3,9 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
-#include <QVariantMap>
 #include <QString>
 #include <QTimer>
+#include <QVariantMap>
 
 #include <map>
 #include <memory>
