@@ -104,9 +104,10 @@ void Controller::show_sound_state()
 
 Options Controller::options() const
 {
-    return {m_state.tip_time,   m_state.sound_file,
-            m_state.play_using, m_state.sound_on != 0 ? 1 : 0,
-            m_state.back_time,  m_state.global_keys};
+    return {
+        m_state.tip_time,  m_state.sound_file,  m_state.play_using,   m_state.sound_on != 0 ? 1 : 0,
+        m_state.back_time, m_state.global_keys, m_state.pedal_device, m_state.pedal_buttons,
+        m_state.pedal_mode};
 }
 
 void Controller::apply_options(const Options& options)
@@ -118,6 +119,9 @@ void Controller::apply_options(const Options& options)
     show_sound_state();
     m_state.back_time = options.back_time;
     m_state.global_keys = options.global_keys;
+    m_state.pedal_device = options.pedal_device;
+    m_state.pedal_buttons = options.pedal_buttons;
+    m_state.pedal_mode = options.pedal_mode;
     // The tip seconds left are not recomputed: a new tip time shows at the
     // next reset of the tip timer.
 }

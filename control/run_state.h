@@ -42,6 +42,9 @@ struct RunState
     int speed = 100;            ///< percent of normal playback speed
     bool speed_control = false; ///< the player can change its speed
     int global_keys = 0;        ///< which keys act in every window, see GlobalKeys
+    std::string pedal_device;   ///< the foot pedal's device; empty when none
+    std::string pedal_buttons;  ///< its left, middle and right codes, see parse_pedal_buttons
+    int pedal_mode = 0;         ///< see PedalMode
     SavedState saved;
     PositionHistory history;
 };
@@ -55,6 +58,9 @@ struct Options
     int sound_on = 0;
     int back_time = 0;
     int global_keys = 0; ///< see GlobalKeys
+    std::string pedal_device{};
+    std::string pedal_buttons{};
+    int pedal_mode = 0;
 };
 
 } // namespace cuedeck

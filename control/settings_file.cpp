@@ -1,6 +1,7 @@
 #include "control/settings_file.h"
 
 #include "control/global_keys.h"
+#include "control/pedal.h"
 #include "control/run_state.h"
 #include "control/speed.h"
 #include "files/settings_format.h"
@@ -14,9 +15,17 @@ Settings settings_of(const RunState& state)
 {
     const std::optional<int> speed =
         state.speed_control ? std::optional<int>(state.speed) : std::nullopt;
-    return {
-        state.tape_group_path, state.sound_on, state.sound_file, state.tip_time, state.play_using,
-        state.back_time,       speed,          state.global_keys};
+    return {state.tape_group_path,
+            state.sound_on,
+            state.sound_file,
+            state.tip_time,
+            state.play_using,
+            state.back_time,
+            speed,
+            state.global_keys,
+            state.pedal_device,
+            state.pedal_buttons,
+            state.pedal_mode};
 }
 
 void apply(const Settings& settings, RunState& state)
@@ -28,6 +37,9 @@ void apply(const Settings& settings, RunState& state)
     state.play_using = settings.play_using;
     state.back_time = settings.back_time;
     state.global_keys = int(global_keys_from(settings.global_keys));
+    state.pedal_device = settings.pedal_device;
+    state.pedal_buttons = settings.pedal_buttons;
+    state.pedal_mode = int(pedal_mode_from(settings.pedal_mode));
     state.speed = speed::checked(settings.speed.value_or(speed::normal));
 }
 

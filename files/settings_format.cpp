@@ -8,7 +8,7 @@ namespace cuedeck {
 
 namespace {
 
-enum class ValueKind { Text, Integer, OptionalInteger, IntegerUnlessZero };
+enum class ValueKind { Text, Integer, OptionalInteger, IntegerUnlessZero, PedalText, PedalInteger };
 
 struct Key
 {
@@ -29,7 +29,21 @@ const Key keys[] = {
     {"BackTime", ValueKind::Integer, nullptr, &Settings::back_time},
     {"Speed", ValueKind::OptionalInteger, nullptr, nullptr, &Settings::speed},
     {"GlobalKeys", ValueKind::IntegerUnlessZero, nullptr, &Settings::global_keys},
+    {"PedalDevice", ValueKind::PedalText, &Settings::pedal_device},
+    {"PedalButtons", ValueKind::PedalText, &Settings::pedal_buttons},
+    {"PedalMode", ValueKind::PedalInteger, nullptr, &Settings::pedal_mode},
 };
+
+bool is_text(ValueKind kind)
+{
+    return kind == ValueKind::Text || kind == ValueKind::PedalText;
+}
+
+bool is_integer(ValueKind kind)
+{
+    return kind == ValueKind::Integer || kind == ValueKind::IntegerUnlessZero ||
+           kind == ValueKind::PedalInteger;
+}
 
 } // namespace
 
@@ -38,11 +52,13 @@ std::string format_settings(const Settings& settings)
     std::string text;
     for (const Key& key : keys) {
         if ((key.kind == ValueKind::OptionalInteger && !(settings.*key.optional)) ||
-            (key.kind == ValueKind::IntegerUnlessZero && settings.*key.integer == 0))
+            (key.kind == ValueKind::IntegerUnlessZero && settings.*key.integer == 0) ||
+            ((key.kind == ValueKind::PedalText || key.kind == ValueKind::PedalInteger) &&
+             settings.pedal_device.empty()))
             continue;
         text += key.name;
         text += '\n';
-        if (key.kind == ValueKind::Integer || key.kind == ValueKind::IntegerUnlessZero)
+        if (is_integer(key.kind))
             text += std::to_string(settings.*key.integer);
         else if (key.kind == ValueKind::OptionalInteger)
             text += std::to_string(*(settings.*key.optional));
@@ -64,9 +80,9 @@ void parse_settings(std::string_view text, Settings& settings)
         for (const Key& key : keys) {
             if (line != key.name)
                 continue;
-            if (key.kind == ValueKind::Text)
+            if (is_text(key.kind))
                 settings.*key.text = read_line();
-            else if (key.kind == ValueKind::Integer || key.kind == ValueKind::IntegerUnlessZero)
+            else if (is_integer(key.kind))
                 settings.*key.integer = to_int(read_line());
             else
                 settings.*key.optional = to_int(read_line());

@@ -20,6 +20,12 @@ struct Settings
     /// "GlobalKeys": which keys act in every window (0 none, 1 the function
     /// keys, 2 with Ctrl+Shift); written last, and only when not 0.
     int global_keys = 0;
+    /// The foot pedal: "PedalDevice" (the device's path), "PedalButtons"
+    /// (three codes: left middle right) and "PedalMode" (0 hold, 1 toggle);
+    /// written last, and only while a device is set.
+    std::string pedal_device;
+    std::string pedal_buttons;
+    int pedal_mode = 0;
 
     friend bool operator==(const Settings&, const Settings&) = default;
 };

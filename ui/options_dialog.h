@@ -48,7 +48,7 @@ private:
     void preview();
 
     PreviewSound m_preview;
-    Options m_values{0, "", -1, 0, 0, 0};
+    Options m_values{0, "", -1, 0, 0, 0, "", "", 0};
     QButtonGroup* m_play_using = nullptr;
     QLineEdit* m_sound_file = nullptr;
     QCheckBox* m_sound_on = nullptr;

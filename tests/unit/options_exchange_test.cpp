@@ -25,7 +25,7 @@ TEST(OptionsExchange, AWholeNumberMayHaveBlanksAndASignAndMustFitAnInt)
 
 TEST(OptionsExchange, ARefusedNumberStopsTheReadingWithWhatCameBeforeKept)
 {
-    Options values{1, "/old.wav", 0, 0, 2, 0};
+    Options values{1, "/old.wav", 0, 0, 2, 0, "", "", 0};
     const auto refused = read({1, "/bell.wav", true, "3", "two", 2}, values);
     EXPECT_EQ(refused, NumberField::BackTime);
     EXPECT_EQ(values.play_using, 1);
@@ -33,9 +33,10 @@ TEST(OptionsExchange, ARefusedNumberStopsTheReadingWithWhatCameBeforeKept)
     EXPECT_EQ(values.sound_on, 1);
     EXPECT_EQ(values.global_keys, 2);
     EXPECT_EQ(values.tip_time, 3);
-    EXPECT_EQ(values.back_time, 2);                      // not read
-    EXPECT_EQ(show({0, "", 2, 5, 0, 0}).play_using, -1); // an unknown method shows no choice
-    EXPECT_EQ(show({0, "", 0, 0, 0, 7}).global_keys, 0); // an unknown choice shows Off
+    EXPECT_EQ(values.back_time, 2); // not read
+    EXPECT_EQ(show({0, "", 2, 5, 0, 0, "", "", 0}).play_using,
+              -1); // an unknown method shows no choice
+    EXPECT_EQ(show({0, "", 0, 0, 0, 7, "", "", 0}).global_keys, 0); // an unknown choice shows Off
 }
 
 } // namespace

@@ -63,6 +63,26 @@ TEST_F(Settings, KeysForEveryWindowComeLastOnlyWhenOnAndABadValueReadsAsOff)
         EXPECT_EQ(read(bad).global_keys, 0) << bad;
 }
 
+TEST_F(Settings, TheFootPedalComesLastOnlyWhileADeviceIsSet)
+{
+    state.back_time = 3;
+    state.pedal_device = "/dev/input/by-id/usb-VEC_USB_Footpedal-event-if00";
+    state.pedal_buttons = "256 257 258";
+    state.pedal_mode = 1;
+    SettingsFile(system).write(state);
+    const std::string& text = system.files["/opt/cuedeck/cuedeck.dat"];
+    EXPECT_THAT(text, ::testing::EndsWith("BackTime\n3\nPedalDevice\n" + state.pedal_device +
+                                          "\nPedalButtons\n256 257 258\nPedalMode\n1\n"));
+    const RunState back = read(text);
+    EXPECT_EQ(back.pedal_device, state.pedal_device);
+    EXPECT_EQ(back.pedal_buttons, "256 257 258");
+    EXPECT_EQ(back.pedal_mode, 1);
+    state.pedal_device.clear();
+    SettingsFile(system).write(state);
+    EXPECT_THAT(system.files["/opt/cuedeck/cuedeck.dat"], ::testing::EndsWith("BackTime\n3\n"));
+    EXPECT_EQ(read("PedalMode\n5\n").pedal_mode, 0);
+}
+
 TEST_F(Settings, WithoutATapeGroupWritesAnEmptyValueThatReadsBack)
 {
     state.sound_on = 1;

@@ -43,7 +43,7 @@ private:
     HINSTANCE m_instance;
     PreviewSound m_preview;
     Refusal m_refusal;
-    Options m_values{0, "", -1, 0, 0, 0};
+    Options m_values{0, "", -1, 0, 0, 0, "", "", 0};
     std::string m_global_keys_note;
     bool m_modal = false;
     INT_PTR m_result = IDCANCEL;

@@ -1,0 +1,113 @@
+// A foot pedal: the device's records cut from a byte stream, the settings'
+// button codes, and what presses, releases and holds ask of the run.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "control/pedal.h"
+#include "files/input_events.h"
+
+namespace cuedeck::testing {
+namespace {
+
+using ::testing::ElementsAre;
+
+/// A record as the kernel writes it.
+std::string record(std::uint16_t type, std::uint16_t code, std::int32_t value)
+{
+    std::string bytes(input_event::size, '\0');
+    char* at = bytes.data() + 2 * sizeof(long);
+    std::memcpy(at, &type, 2);
+    std::memcpy(at + 2, &code, 2);
+    std::memcpy(at + 4, &value, 4);
+    return bytes;
+}
+
+std::string press(int code)
+{
+    return record(input_event::key, std::uint16_t(code), 1) + record(0, 0, 0);
+}
+std::string release(int code)
+{
+    return record(input_event::key, std::uint16_t(code), 0) + record(0, 0, 0);
+}
+
+TEST(InputEvents, RecordsAreCutFromAnyReadsAndOnlyButtonChangesCount)
+{
+    InputEventReader reader;
+    const std::string stream = press(257) + record(input_event::key, 257, 2) + // a repeat
+                               record(0x04, 4, 589826) +                       // a scan code
+                               release(257);
+    // Fed in pieces that end inside records, as short reads do.
+    std::vector<InputEvent> events;
+    for (std::size_t at = 0; at < stream.size(); at += 7) {
+        const auto some = reader.feed(std::string_view(stream).substr(at, 7));
+        events.insert(events.end(), some.begin(), some.end());
+    }
+    EXPECT_EQ(events.size(), 6u);
+    bool dropped = true;
+    EXPECT_THAT(button_changes(events, dropped),
+                ElementsAre(ButtonChange{257, true}, ButtonChange{257, false}));
+    EXPECT_FALSE(dropped);
+
+    // After an overflow, nothing up to the next report is believed.
+    const auto lost = reader.feed(press(256) + record(0, input_event::sync_dropped, 0) +
+                                  release(256) + press(258));
+    EXPECT_THAT(button_changes(lost, dropped),
+                ElementsAre(ButtonChange{256, true}, ButtonChange{258, true}));
+    EXPECT_TRUE(dropped);
+}
+
+TEST(PedalButtons, ThreeDifferentCodesOrNone)
+{
+    const std::pair<const char*, std::optional<std::array<int, 3>>> cases[] = {
+        {"256 257 258", std::array{256, 257, 258}},
+        {"  1\t2 3 ", std::array{1, 2, 3}},
+        {"256 257", std::nullopt},
+        {"256 257 258 259", std::nullopt},
+        {"256 256 258", std::nullopt},
+        {"256 -1 258", std::nullopt},
+        {"256 25x 258", std::nullopt},
+        {"", std::nullopt},
+        {"99999999999 1 2", std::nullopt},
+    };
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(parse_pedal_buttons(text), expected) << '"' << text << '"';
+    EXPECT_EQ(format_pedal_buttons({256, 257, 258}), "256 257 258");
+    EXPECT_EQ(pedal_mode_from(1), PedalMode::Toggle);
+    EXPECT_EQ(pedal_mode_from(7), PedalMode::Hold);
+}
+
+TEST(PedalLogic, TheMiddlePlaysWhileDownTheSidesSkipAndRepeatWhileHeld)
+{
+    PedalLogic hold({256, 257, 258}, PedalMode::Hold);
+    EXPECT_EQ(hold.change(257, true), PedalAction::Play);
+    EXPECT_EQ(hold.change(257, true), std::nullopt); // no change: nothing
+    EXPECT_EQ(hold.change(257, false), PedalAction::Pause);
+    EXPECT_EQ(hold.change(300, true), std::nullopt); // not a pedal of ours
+
+    EXPECT_EQ(hold.change(256, true), PedalAction::Back);
+    EXPECT_TRUE(hold.repeating());
+    EXPECT_EQ(hold.repeat(), PedalAction::Back);
+    EXPECT_EQ(hold.change(258, true), PedalAction::Forward);
+    EXPECT_EQ(hold.repeat(), std::nullopt); // both held: neither way
+    EXPECT_EQ(hold.change(256, false), std::nullopt);
+    EXPECT_EQ(hold.repeat(), PedalAction::Forward);
+    EXPECT_EQ(hold.change(258, false), std::nullopt);
+    EXPECT_FALSE(hold.repeating());
+
+    // Unplugged with the middle pedal down: the pause of its release.
+    EXPECT_EQ(hold.change(257, true), PedalAction::Play);
+    EXPECT_EQ(hold.release_all(), PedalAction::Pause);
+    EXPECT_EQ(hold.release_all(), std::nullopt);
+
+    PedalLogic toggle({256, 257, 258}, PedalMode::Toggle);
+    EXPECT_EQ(toggle.change(257, true), PedalAction::PlayPause);
+    EXPECT_EQ(toggle.change(257, false), std::nullopt);
+    EXPECT_EQ(toggle.change(257, true), PedalAction::PlayPause);
+    EXPECT_EQ(toggle.release_all(), std::nullopt);
+}
+
+} // namespace
+} // namespace cuedeck::testing
