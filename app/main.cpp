@@ -11,6 +11,7 @@
 #include "base/version.h"
 #include "control/commands.h"
 #include "control/program_options.h"
+#include "desktop/foot_pedal.h"
 #include "desktop/global_keys.h"
 #include "desktop/media_interface.h"
 #include "desktop/single_instance.h"
@@ -137,6 +138,8 @@ int main(int argc, char** argv)
         return 0; // ended by a signal during a question of the start-up
     // F4 to F12 wherever the focus is, when the settings ask for them.
     cuedeck::GlobalKeysSwitch global_keys(window.remote(), cuedeck::desktop_key_grab(nullptr));
+    // A foot pedal read straight from its device, when the settings name one.
+    cuedeck::FootPedal pedal(window.remote());
     window.show();
     window.return_focus();
     return application.exec();

@@ -24,6 +24,9 @@
 /* Below the sound state, where the player can change speed (not in the
    resource script). */
 #define IDC_SPEED_STATE 1030
+/* Top right: what is known of a device beside the player (the foot pedal;
+   not in the resource script). */
+#define IDC_DEVICE_STATE 1033
 
 /* Options dialog. */
 #define IDC_OPT_SOUND_ON 1021

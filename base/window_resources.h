@@ -50,6 +50,7 @@
 /* Empty at normal speed; wide enough for "Speed 200 %", centred under the
    sound state (where the player can change speed). */
 #define AT_SPEED_STATE 117, 100, 59, 8
+#define AT_DEVICE_STATE 90, 7, 103, 8
 
 /* The options dialog. */
 #define TEXT_OPTIONS_CAPTION "Cuedeck Options"

@@ -106,6 +106,12 @@ public:
     /// Windows), else in the installed data folder, <prefix>/share/cuedeck/.
     std::string help_page_path();
 
+    /// What the window's status says of the foot pedal ("Pedal disconnected").
+    void show_device_state(const std::string& text)
+    {
+        m_view.set_field_text(FieldId::DeviceState, text);
+    }
+
     /// What the run knows, to read; only the controller's own commands change it.
     const RunState& state() const { return m_state; }
     bool player_connected() { return m_player.connected(); }

@@ -17,6 +17,7 @@ enum class FieldId : int {
     TipTimer = IDC_TIP_TIMER,
     SoundState = IDC_SOUND_STATE,
     Speed = IDC_SPEED_STATE,
+    DeviceState = IDC_DEVICE_STATE,
 };
 
 enum class FileDialogMode { Open, Save };

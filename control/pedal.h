@@ -53,6 +53,11 @@ public:
 private:
     std::optional<Pedal> pedal_of(int code) const;
 
+    friend bool operator==(const PedalLogic& a, const PedalLogic& b)
+    {
+        return a.m_codes == b.m_codes && a.m_mode == b.m_mode;
+    }
+
     std::array<int, 3> m_codes;
     PedalMode m_mode;
     std::array<bool, 3> m_down{};

@@ -44,4 +44,27 @@ void RemoteControl::changed(bool moved)
         listener(moved);
 }
 
+void RemoteControl::show_device_state(const std::string& text)
+{
+    m_controller.show_device_state(text);
+}
+
+void RemoteControl::tell(const std::string& text)
+{
+    if (!m_window.asking() && !m_window.ending())
+        m_window.tell(text);
+}
+
+void RemoteControl::learn_pedal_buttons(const std::string& device, PressedCode pressed)
+{
+    if (m_pedal_learner)
+        m_pedal_learner(device, std::move(pressed));
+}
+
+void RemoteControl::stop_learning_pedal()
+{
+    if (m_pedal_learner)
+        m_pedal_learner({}, {});
+}
+
 } // namespace cuedeck

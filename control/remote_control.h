@@ -22,6 +22,8 @@ public:
     virtual bool ending() const = 0;
     /// Show the window and bring it to the front.
     virtual void come_forward() = 0;
+    /// Tell the user something that needs no answer, in a message of the window.
+    virtual void tell(const std::string& text) = 0;
 };
 
 /// Why a command from outside the window is not carried out now; empty when
@@ -64,11 +66,27 @@ public:
     const std::string& global_keys_note() const { return m_global_keys_note; }
     void set_global_keys_note(std::string note) { m_global_keys_note = std::move(note); }
 
+    /// What the window's status says of a device beside the player.
+    void show_device_state(const std::string& text);
+    /// A message for the user, unless a question is open (the status says
+    /// enough then).
+    void tell(const std::string& text);
+
+    /// The Options dialog's Learn: `pressed` hears the code of each button
+    /// pressed on `device` until learning stops. Nothing happens where no
+    /// pedal reader is there to ask.
+    using PressedCode = std::function<void(int code)>;
+    using PedalLearner = std::function<void(const std::string& device, PressedCode pressed)>;
+    void set_pedal_learner(PedalLearner learner) { m_pedal_learner = std::move(learner); }
+    void learn_pedal_buttons(const std::string& device, PressedCode pressed);
+    void stop_learning_pedal();
+
 private:
     Controller& m_controller;
     RemoteWindow& m_window;
     std::vector<Listener> m_listeners;
     std::string m_global_keys_note;
+    PedalLearner m_pedal_learner;
 };
 
 } // namespace cuedeck

@@ -241,6 +241,11 @@ void MainWindow::open_settings()
     return_focus();
 }
 
+void MainWindow::tell(const std::string& text)
+{
+    show_message(text);
+}
+
 void MainWindow::open_help()
 {
     const std::string page = m_controller.help_page_path();

@@ -58,6 +58,7 @@ public:
     bool asking() const override;
     bool ending() const override { return m_ended || m_closing; }
     void come_forward() override;
+    void tell(const std::string& text) override;
 
     // ControllerView
     void set_field_text(FieldId field, const std::string& text) override;

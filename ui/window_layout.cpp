@@ -33,6 +33,7 @@ constexpr Control controls[] = {
     {IDC_STOP_PICTURE, Kind::Picture, AT_STOP_PICTURE, nullptr},
     {IDC_SOUND_STATE, Kind::Label, AT_SOUND_STATE, TEXT_SOUND_ON, Align::Center},
     {IDC_SPEED_STATE, Kind::Label, AT_SPEED_STATE, "", Align::Center},
+    {IDC_DEVICE_STATE, Kind::Label, AT_DEVICE_STATE, "", Align::Right},
 };
 
 } // namespace

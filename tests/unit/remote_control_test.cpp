@@ -147,12 +147,14 @@ public:
     bool asking() const override { return is_asking; }
     bool ending() const override { return is_ending; }
     void come_forward() override { ++forward; }
+    void tell(const std::string& text) override { told.push_back(text); }
     void open_settings() override {}
     void open_help() override {}
     void open_about() override {}
     bool is_asking = false;
     bool is_ending = false;
     int forward = 0;
+    std::vector<std::string> told;
 };
 
 using RemoteCommands = ControllerTest;

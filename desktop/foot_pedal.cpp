@@ -1,0 +1,231 @@
+#include "desktop/foot_pedal.h"
+
+#include <QSocketNotifier>
+
+#include <fcntl.h>
+#include <linux/input.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "control/controller.h"
+#include "system/input_devices.h"
+
+namespace cuedeck {
+
+namespace {
+
+/// What the user is told when the device may not be read: which device,
+/// and how to be given access to it.
+std::string permission_message(const std::string& path)
+{
+    const auto device = input_device_at(path, input_devices());
+    std::string vendor = "VVVV", product = "PPPP";
+    if (device && device->vendor.size() == 9) {
+        vendor = device->vendor.substr(0, 4);
+        product = device->vendor.substr(5);
+    }
+    return "Cannot read the foot pedal " + path +
+           ": permission denied.\nTo give yourself access, put this line into "
+           "/etc/udev/rules.d/70-cuedeck-pedal.rules (as root), then unplug the pedal and "
+           "plug it in again:\nSUBSYSTEM==\"input\", ATTRS{idVendor}==\"" +
+           vendor + "\", ATTRS{idProduct}==\"" + product + "\", TAG+=\"uaccess\"";
+}
+
+} // namespace
+
+FootPedal::FootPedal(RemoteControl& remote, QObject* parent) : QObject(parent), m_remote(remote)
+{
+    m_look_again.setSingleShot(true);
+    m_look_again.setInterval(look_again_ms);
+    connect(&m_look_again, &QTimer::timeout, this, &FootPedal::open);
+    m_repeat.setInterval(PedalLogic::repeat_ms);
+    connect(&m_repeat, &QTimer::timeout, this, [this] {
+        if (m_logic)
+            act(m_logic->repeat());
+    });
+    m_remote.set_pedal_learner(
+        [this](const std::string& device, RemoteControl::PressedCode pressed) {
+            learn(device, std::move(pressed));
+        });
+    m_remote.listen([this](bool) { follow(); });
+    follow();
+}
+
+FootPedal::~FootPedal()
+{
+    m_remote.set_pedal_learner({});
+    close();
+}
+
+void FootPedal::follow()
+{
+    if (m_learning)
+        return;
+    const RunState& state = m_remote.controller().state();
+    const auto codes = parse_pedal_buttons(state.pedal_buttons);
+    const std::string device = codes ? state.pedal_device : std::string();
+    const PedalMode mode = pedal_mode_from(state.pedal_mode);
+    if (device == m_device && (!codes || (m_logic && m_logic == PedalLogic(*codes, mode))))
+        return;
+    close();
+    m_device = device;
+    m_logic.reset();
+    if (codes)
+        m_logic.emplace(*codes, mode);
+    if (!m_device.empty())
+        open();
+}
+
+void FootPedal::open()
+{
+    close();
+    if (m_device.empty())
+        return;
+    m_fd = ::open(m_device.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (m_fd < 0) {
+        if (errno == EACCES && !m_told_permission) {
+            m_told_permission = true;
+            const std::string message = permission_message(m_device);
+            QTimer::singleShot(0, this, [this, message] { m_remote.tell(message); });
+        }
+        m_remote.show_device_state(disconnected);
+        m_look_again.start();
+        return;
+    }
+    // Ours alone while we run, so that a press is not also a click or a key
+    // elsewhere. A pipe is no input device: it is read without.
+    if (::ioctl(m_fd, EVIOCGRAB, 1) != 0 && errno == EBUSY && !m_told_taken) {
+        m_told_taken = true;
+        const std::string message =
+            "Another program holds the foot pedal " + m_device + ": its presses act there too.";
+        QTimer::singleShot(0, this, [this, message] { m_remote.tell(message); });
+    }
+    m_reader = {};
+    m_notifier = std::make_unique<QSocketNotifier>(m_fd, QSocketNotifier::Read);
+    connect(m_notifier.get(), &QSocketNotifier::activated, this, &FootPedal::readable);
+    m_remote.show_device_state({});
+}
+
+void FootPedal::close()
+{
+    m_look_again.stop();
+    m_repeat.stop();
+    m_notifier.reset();
+    if (m_fd >= 0) {
+        ::ioctl(m_fd, EVIOCGRAB, 0);
+        ::close(m_fd);
+        m_fd = -1;
+    }
+}
+
+void FootPedal::readable()
+{
+    char buffer[64 * input_event::size];
+    for (;;) {
+        const ssize_t count = ::read(m_fd, buffer, sizeof buffer);
+        if (count > 0) {
+            bool dropped = false;
+            const auto changes =
+                button_changes(m_reader.feed({buffer, std::size_t(count)}), dropped);
+            if (dropped)
+                read_button_state();
+            for (const ButtonChange& button : changes)
+                change(button.code, button.down);
+            continue;
+        }
+        if (count < 0 && (errno == EAGAIN || errno == EINTR))
+            return;
+        // The end of the stream, or the device is gone (ENODEV).
+        unplugged();
+        return;
+    }
+}
+
+void FootPedal::read_button_state()
+{
+    if (!m_logic)
+        return;
+    unsigned char down[KEY_MAX / 8 + 1] = {};
+    if (::ioctl(m_fd, EVIOCGKEY(sizeof down), down) < 0)
+        return;
+    const RunState& state = m_remote.controller().state();
+    if (const auto codes = parse_pedal_buttons(state.pedal_buttons)) {
+        for (const int code : *codes) {
+            if (code <= KEY_MAX)
+                change(code, (down[code / 8] & (1 << (code % 8))) != 0);
+        }
+    }
+}
+
+void FootPedal::unplugged()
+{
+    close();
+    if (m_logic)
+        act(m_logic->release_all());
+    m_remote.show_device_state(disconnected);
+    m_look_again.start();
+}
+
+void FootPedal::change(int code, bool down)
+{
+    if (m_learning) {
+        if (down)
+            m_learning(code);
+        return;
+    }
+    if (!m_logic)
+        return;
+    act(m_logic->change(code, down));
+    if (m_logic->repeating())
+        m_repeat.start();
+    else
+        m_repeat.stop();
+}
+
+void FootPedal::act(std::optional<PedalAction> action)
+{
+    if (!action)
+        return;
+    // From the event loop, not from inside the device's reading.
+    QTimer::singleShot(0, this, [this, action = *action] {
+        switch (action) {
+        case PedalAction::Play:
+            m_remote.carry_out([](Controller& controller) { controller.play(); }, true);
+            break;
+        case PedalAction::Pause:
+            m_remote.carry_out([](Controller& controller) { controller.pause(); }, true);
+            break;
+        case PedalAction::PlayPause:
+            m_remote.carry_out(Command::PlayPause);
+            break;
+        case PedalAction::Back:
+            m_remote.carry_out(Command::Back5Seconds);
+            break;
+        case PedalAction::Forward:
+            m_remote.carry_out(Command::Forward5Seconds);
+            break;
+        }
+    });
+}
+
+void FootPedal::learn(const std::string& device, RemoteControl::PressedCode pressed)
+{
+    m_learning = std::move(pressed);
+    if (!m_learning) {
+        // Learning is over: back to the settings' pedal.
+        m_device.clear();
+        m_logic.reset();
+        close();
+        follow();
+        return;
+    }
+    if (device != m_device || m_fd < 0) {
+        close();
+        m_device = device;
+        open();
+    }
+}
+
+} // namespace cuedeck

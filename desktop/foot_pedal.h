@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "control/pedal.h"
+#include "control/remote_control.h"
+#include "files/input_events.h"
+
+class QSocketNotifier;
+
+namespace cuedeck {
+
+/// The foot pedal the settings name, read straight from its device node:
+/// its presses become the run's commands, from the event loop and refused
+/// while the window asks something, as every remote command is. Cuedeck
+/// takes the device for itself (so that a press is not also a click
+/// elsewhere); unplugged, it says so and takes the pedal up again when it
+/// comes back. Any path is read, a pipe too (without the grab).
+class FootPedal : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit FootPedal(RemoteControl& remote, QObject* parent = nullptr);
+    ~FootPedal() override;
+
+    /// How often an unplugged pedal is looked for.
+    static constexpr int look_again_ms = 1000;
+    static constexpr const char* disconnected = "Pedal disconnected";
+
+private:
+    /// Open the device again when the settings changed it.
+    void follow();
+    void open();
+    void close();
+    void readable();
+    /// The device is gone: let go of everything and look for it again.
+    void unplugged();
+    /// The buttons down now, asked of the device after it lost events.
+    void read_button_state();
+    void change(int code, bool down);
+    void act(std::optional<PedalAction> action);
+    /// Learning: the next presses go to `pressed` instead of the run.
+    void learn(const std::string& device, RemoteControl::PressedCode pressed);
+
+    RemoteControl& m_remote;
+    std::string m_device; ///< what is read: the settings' device, or one being learned
+    std::optional<PedalLogic> m_logic;
+    int m_fd = -1;
+    std::unique_ptr<QSocketNotifier> m_notifier;
+    InputEventReader m_reader;
+    QTimer m_look_again;
+    QTimer m_repeat;
+    RemoteControl::PressedCode m_learning;
+    bool m_told_taken = false;
+    bool m_told_permission = false;
+};
+
+} // namespace cuedeck

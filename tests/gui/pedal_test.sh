@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# A foot pedal against a real mpv: the settings name a pipe the test writes
+# the pedal's input records to, as the kernel writes them.
+#   pedal_test.sh PROGRAM PEDAL_EVENTS
+set -uo pipefail
+program_file=$1
+pedal_events=$2
+source "$(dirname "$0")/virtual_desk.sh"
+extra_cleanup() { exec 3>&- 2>/dev/null; }
+recordings
+mkfifo "$work/pedal"
+printf 'BackTime\n2\nPedalDevice\n%s\nPedalButtons\n256 257 258\nPedalMode\n0\n' \
+  "$work/pedal" > "$work/config/cuedeck/cuedeck.dat"
+
+start_cuedeck "$program_file"
+exec 3>"$work/pedal" # the pedal is plugged in
+place=$(mpv_says time-pos)
+"$pedal_events" 258:1 258:0 >&3 # right: forward 5 s
+until_true at_least "$(plus "$place" 4.5)" || fail "the right pedal did not skip forward"
+"$pedal_events" 257:1 >&3 # middle down: play
+until_true paused_is false || fail "the middle pedal did not play"
+until_true at_least 13 || fail "mpv does not play on"
+before=$(mpv_says time-pos)
+"$pedal_events" 257:0 >&3 # middle up: pause, stepped back
+until_true paused_is true || fail "letting the middle pedal go did not pause"
+below "$(mpv_says time-pos)" "$before" ||
+  fail "no step back on the pause: $before, then $(mpv_says time-pos)"
+exec 3>&- # unplugged
+sleep 0.5
+kill -0 "$running" || fail "Cuedeck died when the pedal went"
+exec 3>"$work/pedal" # plugged in again: taken up without a restart
+place=$(mpv_says time-pos)
+"$pedal_events" 256:1 256:0 >&3 # left: back 5 s
+until_true below "$(mpv_says time-pos)" "$(plus "$place" -4.5)" ||
+  fail "the pedal was not taken up again: $(mpv_says time-pos)"
+exec 3>&-
+stop_cuedeck
+echo "foot pedal: ok"
