@@ -83,6 +83,16 @@
 /* The resource compiler's combo box height includes its open list. */
 #define AT_OPT_GLOBAL_KEYS_LIST 97, 102, 82, 50
 #define AT_OPT_GLOBAL_KEYS_NOTE 7, 117, 172, 16
+/* The foot pedal (Linux): below the rest, in a taller dialog. */
+#define OPTIONS_SIZE_WITH_PEDAL 186, 192
+#define TEXT_OPT_PEDAL "Foot pedal"
+#define AT_OPT_PEDAL 7, 134, 172, 51
+#define AT_OPT_PEDAL_DEVICE 13, 146, 110, 12
+#define TEXT_OPT_PEDAL_LEARN "Learn..."
+#define AT_OPT_PEDAL_LEARN 127, 145, 46, 14
+#define AT_OPT_PEDAL_BUTTONS 13, 161, 160, 8
+#define TEXT_OPT_PEDAL_TOGGLES "Middle pedal toggles play/pause"
+#define AT_OPT_PEDAL_TOGGLES 13, 172, 160, 8
 
 /* The About box. */
 #define TEXT_ABOUT_CAPTION "About Cuedeck"

@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "control/global_keys.h"
+#include "control/pedal.h"
 
 namespace cuedeck::options_exchange {
 
@@ -14,7 +15,10 @@ Controls show(const Options& values)
             values.sound_on != 0,
             std::to_string(values.tip_time),
             std::to_string(values.back_time),
-            int(global_keys_from(values.global_keys))};
+            int(global_keys_from(values.global_keys)),
+            values.pedal_device,
+            values.pedal_buttons,
+            pedal_mode_from(values.pedal_mode) == PedalMode::Toggle};
 }
 
 std::optional<NumberField> read(const Controls& controls, Options& values)
@@ -23,6 +27,9 @@ std::optional<NumberField> read(const Controls& controls, Options& values)
     values.sound_file = controls.sound_file;
     values.sound_on = controls.sound_on ? 1 : 0;
     values.global_keys = int(global_keys_from(controls.global_keys));
+    values.pedal_device = controls.pedal_device;
+    values.pedal_buttons = controls.pedal_buttons;
+    values.pedal_mode = int(controls.pedal_toggles ? PedalMode::Toggle : PedalMode::Hold);
     for (const auto& [text, value, field] :
          {std::tuple{&controls.tip_time, &values.tip_time, NumberField::TipTime},
           std::tuple{&controls.back_time, &values.back_time, NumberField::BackTime}}) {

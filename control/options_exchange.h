@@ -23,6 +23,9 @@ struct Controls
     std::string tip_time;
     std::string back_time;
     int global_keys = 0; ///< the chosen item of "Keys work in every window"
+    std::string pedal_device{};
+    std::string pedal_buttons{}; ///< as learned
+    bool pedal_toggles = false;  ///< "Middle pedal toggles play/pause"
 };
 
 enum class NumberField { TipTime, BackTime };

@@ -54,7 +54,7 @@ X11KeyGrab::X11KeyGrab(xcb_connection_t* connection, std::uint32_t root, QObject
 
 X11KeyGrab::~X11KeyGrab()
 {
-    give_back();
+    ungrab_all();
     if (QCoreApplication::instance() != nullptr)
         QCoreApplication::instance()->removeNativeEventFilter(this);
 }
@@ -127,6 +127,11 @@ void X11KeyGrab::take(const std::vector<KeyBinding>& keys, GlobalKeys choice)
 }
 
 void X11KeyGrab::give_back()
+{
+    ungrab_all();
+}
+
+void X11KeyGrab::ungrab_all()
 {
     for (const Grab& grab : m_grabs) {
         for (const std::uint16_t locks : lock_states)

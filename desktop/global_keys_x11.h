@@ -28,6 +28,7 @@ public:
 
 private:
     X11KeyGrab(xcb_connection_t* connection, std::uint32_t root, QObject* parent);
+    void ungrab_all();
     /// The key code that types `key`'s symbol; 0 when the keyboard has none.
     std::uint8_t key_code(Key key) const;
 

@@ -29,6 +29,21 @@ dpkg -x "$deb" "$work/root"
 appstreamcli validate --no-net "$work"/root/usr/share/metainfo/*.metainfo.xml
 desktop-file-validate "$work/root/usr/share/applications/cuedeck.desktop"
 
+# The foot pedals' udev rule: present, and rules udev can read. udevadm
+# verify checks it where systemd has it (253 and later); otherwise each rule
+# line must be comma-separated KEY[{attribute}] OPERATOR "value" pairs.
+rules="$work/root/usr/lib/udev/rules.d/70-cuedeck-pedals.rules"
+[ -f "$rules" ] || fail "the pedal rule is not in the package"
+grep -q 'ATTRS{idVendor}=="05f3", ATTRS{idProduct}=="00ff".*TAG+="uaccess"' "$rules" ||
+  fail "the rule does not give access to the VEC pedal"
+if udevadm verify --help >/dev/null 2>&1; then
+  udevadm verify "$rules" || fail "udevadm refuses the pedal rule"
+else
+  pair='[A-Z_]+(\{[A-Za-z_]+\})?(==|!=|\+=|-=|:=|=)"[^"]*"'
+  grep -vE '^[[:space:]]*(#|$)' "$rules" | grep -vqE "^$pair(, *$pair)*\$" &&
+    fail "a line of the pedal rule is not a rule"
+fi
+
 # A tape group of three short tones, resumed at tip 2, 0:01.
 mkdir -p "$work/music" "$work/home" "$work/config" "$work/run"
 chmod 700 "$work/run"

@@ -58,7 +58,7 @@ std::vector<InputDevice> input_devices(const std::string& devices, const std::st
         const std::string vendor = first_line(device / "id" / "vendor");
         const std::string product = first_line(device / "id" / "product");
         if (!vendor.empty() && !product.empty())
-            listed.vendor = vendor + ":" + product;
+            listed.vendor.append(vendor).append(1, ':').append(product);
         found.push_back(listed);
     }
     return found;

@@ -236,6 +236,13 @@ void MainWindow::open_settings()
 {
     m_options->set_values(m_controller.options());
     m_options->set_global_keys_note(m_remote.global_keys_note());
+    m_options->set_pedal_learner(
+        [this](const std::string& device, RemoteControl::PressedCode pressed) {
+            if (pressed)
+                m_remote.learn_pedal_buttons(device, std::move(pressed));
+            else
+                m_remote.stop_learning_pedal();
+        });
     if (m_options->exec() == QDialog::Accepted)
         m_controller.apply_options(m_options->values());
     return_focus();

@@ -11,10 +11,16 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <vector>
 
 #include "base/window_resources.h"
 #include "control/global_keys.h"
 #include "control/options_exchange.h"
+#include "control/pedal.h"
+#include "system/input_devices.h"
 #include "ui/dialog_units.h"
 #include "ui/file_filter.h"
 #include "ui/qt_text.h"
@@ -35,7 +41,7 @@ void OptionsDialog::create_controls()
     font.setPointSize(SMALL_DIALOG_FONT_POINTS);
     setFont(font);
     const DialogUnits units(font);
-    setFixedSize(units.size(OPTIONS_SIZE));
+    setFixedSize(units.size(OPTIONS_SIZE_WITH_PEDAL));
 
     auto place = [&](QWidget* widget, int x, int y, int width, int height) {
         widget->setGeometry(units.rect(x, y, width, height));
@@ -114,12 +120,95 @@ void OptionsDialog::create_controls()
     m_global_keys_note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     place(m_global_keys_note, AT_OPT_GLOBAL_KEYS_NOTE);
 
+    create_pedal_controls(units);
+
     setTabOrder(m_tip_time, m_sound_on);
     setTabOrder(m_sound_on, m_sound_file);
     setTabOrder(m_sound_file, browse);
     setTabOrder(browse, preview);
     setTabOrder(preview, m_back_time);
     setTabOrder(m_back_time, m_global_keys);
+    setTabOrder(m_global_keys, m_pedal_device);
+}
+
+void OptionsDialog::create_pedal_controls(const DialogUnits& units)
+{
+    auto place = [&](QWidget* widget, int x, int y, int width, int height) {
+        widget->setGeometry(units.rect(x, y, width, height));
+    };
+    place(new QGroupBox(TEXT_OPT_PEDAL, this), AT_OPT_PEDAL);
+    m_pedal_device = new QComboBox(this);
+    m_pedal_device->setObjectName("pedal_device");
+    m_pedal_device->setEditable(true); // a path the list does not show may be typed
+    place(m_pedal_device, AT_OPT_PEDAL_DEVICE);
+    auto* learn = new QPushButton(TEXT_OPT_PEDAL_LEARN, this);
+    learn->setObjectName("pedal_learn");
+    place(learn, AT_OPT_PEDAL_LEARN);
+    connect(learn, &QPushButton::clicked, this, &OptionsDialog::learn_pedal);
+    m_pedal_buttons = new QLabel(this);
+    m_pedal_buttons->setObjectName("pedal_buttons");
+    place(m_pedal_buttons, AT_OPT_PEDAL_BUTTONS);
+    m_pedal_toggles = new QCheckBox(TEXT_OPT_PEDAL_TOGGLES, this);
+    m_pedal_toggles->setObjectName("pedal_toggles");
+    place(m_pedal_toggles, AT_OPT_PEDAL_TOGGLES);
+}
+
+void OptionsDialog::show_pedal_buttons()
+{
+    const auto codes = parse_pedal_buttons(m_learned);
+    m_pedal_buttons->setText(codes ? QString("Pedals: left %1, middle %2, right %3")
+                                         .arg((*codes)[0])
+                                         .arg((*codes)[1])
+                                         .arg((*codes)[2])
+                                   : QString("Pedals: not learned yet (Learn...)"));
+}
+
+/// The device chosen or typed: the path behind a listed item, else the text.
+static std::string chosen_device(const QComboBox& devices)
+{
+    const int index = devices.findText(devices.currentText());
+    if (index >= 0)
+        return from_qt(devices.itemData(index).toString());
+    return from_qt(devices.currentText().trimmed());
+}
+
+void OptionsDialog::learn_pedal()
+{
+    const std::string device = chosen_device(*m_pedal_device);
+    if (device.empty()) {
+        QMessageBox::information(this, windowTitle(), "Choose the pedal's device first.");
+        return;
+    }
+    if (!m_pedal_learner)
+        return;
+    QDialog learning(this);
+    learning.setWindowTitle(TEXT_OPT_PEDAL);
+    auto* layout = new QVBoxLayout(&learning);
+    auto* prompt = new QLabel(&learning);
+    prompt->setObjectName("pedal_prompt");
+    layout->addWidget(prompt);
+    auto* cancel = new QPushButton("Cancel", &learning);
+    layout->addWidget(cancel);
+    connect(cancel, &QPushButton::clicked, &learning, &QDialog::reject);
+    const char* prompts[] = {"Press the left pedal", "Press the middle pedal",
+                             "Press the right pedal"};
+    std::vector<int> codes;
+    prompt->setText(prompts[0]);
+    m_pedal_learner(device, [&](int code) {
+        // Each pedal its own button: a second press of one is not the next.
+        if (std::find(codes.begin(), codes.end(), code) != codes.end())
+            return;
+        codes.push_back(code);
+        if (codes.size() == std::size(prompts))
+            learning.accept();
+        else
+            prompt->setText(prompts[codes.size()]);
+    });
+    const bool learned = learning.exec() == QDialog::Accepted;
+    m_pedal_learner({}, {});
+    if (learned)
+        m_learned = format_pedal_buttons({codes[0], codes[1], codes[2]});
+    show_pedal_buttons();
 }
 
 void OptionsDialog::set_global_keys_note(const std::string& note)
@@ -145,13 +234,31 @@ void OptionsDialog::values_to_controls()
     m_tip_time->setText(to_qt(shown.tip_time));
     m_back_time->setText(to_qt(shown.back_time));
     m_global_keys->setCurrentIndex(shown.global_keys);
+    m_pedal_device->clear();
+    m_pedal_device->addItem("None", QString());
+    for (const InputDevice& device : input_devices())
+        m_pedal_device->addItem(
+            to_qt(device.name + (device.vendor.empty() ? "" : " (" + device.vendor + ")")),
+            to_qt(device.path));
+    int current = m_pedal_device->findData(to_qt(shown.pedal_device));
+    if (current < 0) { // not plugged in now, or not an input device: as written
+        m_pedal_device->addItem(to_qt(shown.pedal_device), to_qt(shown.pedal_device));
+        current = m_pedal_device->count() - 1;
+    }
+    m_pedal_device->setCurrentIndex(current);
+    m_learned = shown.pedal_buttons;
+    show_pedal_buttons();
+    m_pedal_toggles->setChecked(shown.pedal_toggles);
 }
 
 bool OptionsDialog::controls_to_values()
 {
     const options_exchange::Controls controls{
-        m_play_using->checkedId(),   from_qt(m_sound_file->text()), m_sound_on->isChecked(),
-        from_qt(m_tip_time->text()), from_qt(m_back_time->text()),  m_global_keys->currentIndex()};
+        m_play_using->checkedId(),      from_qt(m_sound_file->text()),
+        m_sound_on->isChecked(),        from_qt(m_tip_time->text()),
+        from_qt(m_back_time->text()),   m_global_keys->currentIndex(),
+        chosen_device(*m_pedal_device), m_learned,
+        m_pedal_toggles->isChecked()};
     const auto refused = options_exchange::read(controls, m_values);
     if (!refused)
         return true;

@@ -34,6 +34,11 @@ public:
     /// What the desktop says of the keys for every window (taken keys, or
     /// none offered); empty when all is well.
     void set_global_keys_note(const std::string& note);
+    /// Reads the foot pedal for Learn: the code of each button pressed on a
+    /// device goes to `pressed`, until it is called with none.
+    using PedalLearner =
+        std::function<void(const std::string& device, std::function<void(int code)> pressed)>;
+    void set_pedal_learner(PedalLearner learner) { m_pedal_learner = std::move(learner); }
 
     void accept() override;
 
@@ -46,6 +51,10 @@ private:
     bool controls_to_values();
     void browse();
     void preview();
+    void create_pedal_controls(const class DialogUnits& units);
+    /// Learn: the left, middle and right pedal, pressed in turn.
+    void learn_pedal();
+    void show_pedal_buttons();
 
     PreviewSound m_preview;
     Options m_values{0, "", -1, 0, 0, 0, "", "", 0};
@@ -56,6 +65,11 @@ private:
     QLineEdit* m_back_time = nullptr;
     QComboBox* m_global_keys = nullptr;
     QLabel* m_global_keys_note = nullptr;
+    QComboBox* m_pedal_device = nullptr;
+    QLabel* m_pedal_buttons = nullptr;
+    QCheckBox* m_pedal_toggles = nullptr;
+    std::string m_learned; ///< the pedal's buttons as learned, "256 257 258"
+    PedalLearner m_pedal_learner;
 };
 
 } // namespace cuedeck

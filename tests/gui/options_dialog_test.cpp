@@ -98,6 +98,35 @@ private slots:
         QCOMPARE(rig.window.controller().state().global_keys, 2);
     }
 
+    void learn_takes_three_different_pedals_in_turn_for_the_typed_device()
+    {
+        Rig rig;
+        // A pedal that sends its buttons once learning starts; the left one twice.
+        rig.window.remote().set_pedal_learner(
+            [](const std::string& device, RemoteControl::PressedCode pressed) {
+                if (!pressed || device != "/dev/input/by-id/usb-test-pedal-event-if00")
+                    return;
+                for (const int code : {256, 256, 257, 258})
+                    QTimer::singleShot(0, [pressed, code] { pressed(code); });
+            });
+        when_modal([](QWidget* modal) {
+            QCOMPARE(modal->findChild<QLabel*>("pedal_buttons")->text(),
+                     QString("Pedals: not learned yet (Learn...)"));
+            modal->findChild<QComboBox*>("pedal_device")
+                ->setEditText("/dev/input/by-id/usb-test-pedal-event-if00");
+            QTest::mouseClick(modal->findChild<QPushButton*>("pedal_learn"), Qt::LeftButton);
+            QCOMPARE(modal->findChild<QLabel*>("pedal_buttons")->text(),
+                     QString("Pedals: left 256, middle 257, right 258"));
+            modal->findChild<QCheckBox*>("pedal_toggles")->setChecked(true);
+            QTest::mouseClick(modal->findChild<QPushButton*>("ok"), Qt::LeftButton);
+        });
+        rig.menu(IDM_OPTIONS_SETTINGS)->trigger();
+        const RunState& state = rig.window.controller().state();
+        QCOMPARE(state.pedal_device, std::string("/dev/input/by-id/usb-test-pedal-event-if00"));
+        QCOMPARE(state.pedal_buttons, std::string("256 257 258"));
+        QCOMPARE(state.pedal_mode, 1);
+    }
+
     void cancel_keeps_an_unknown_method()
     {
         Rig rig;

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <filesystem>
 #include <thread>
+#include <tuple>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -13,6 +14,7 @@
 #include "files/command_line.h"
 #include "support/temp_dir.h"
 #include "system/atomic_file.h"
+#include "system/input_devices.h"
 #include "system/posix_system.h"
 
 namespace cuedeck::testing {
@@ -235,6 +237,38 @@ TEST(AlarmPlayer, GetsThePathAsOneArgumentThatNoShellSees)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     EXPECT_EQ(TempDir::read(out), hostile);
     EXPECT_FALSE(std::filesystem::exists(witness));
+}
+
+TEST(InputDevices, ListedByTheirStableNamesWithNameAndVendorAndFoundByEitherPath)
+{
+    // A made-up /dev/input and /sys/class/input: a pedal with a stable name,
+    // a keyboard without one, and a mouse interface that is no event device.
+    TempDir dir;
+    const std::string dev = dir.path() + "dev/input/";
+    const std::string sys = dir.path() + "sys/class/input/";
+    for (const auto& [event, name, vendor, product] :
+         {std::tuple{"event12", "VEC VEC USB Footpedal", "05f3", "00ff"},
+          std::tuple{"event2", "AT Translated Set 2 keyboard", "0001", "0001"}}) {
+        dir.write(std::string("dev/input/") + event, "");
+        dir.write(std::string("sys/class/input/") + event + "/device/name",
+                  std::string(name) + "\n");
+        dir.write(std::string("sys/class/input/") + event + "/device/id/vendor", vendor);
+        dir.write(std::string("sys/class/input/") + event + "/device/id/product", product);
+    }
+    dir.write("sys/class/input/mouse0/device/name", "mouse\n");
+    std::filesystem::create_directories(dev + "by-id");
+    std::filesystem::create_symlink("../event12", dev + "by-id/usb-VEC_USB_Footpedal-event-if00");
+    std::filesystem::create_symlink("../mouse0", dev + "by-id/usb-VEC_USB_Footpedal-mouse");
+
+    const auto listed = input_devices(dev, sys);
+    EXPECT_THAT(listed,
+                ::testing::ElementsAre(
+                    InputDevice{dev + "event2", "AT Translated Set 2 keyboard", "0001:0001"},
+                    InputDevice{dev + "by-id/usb-VEC_USB_Footpedal-event-if00",
+                                "VEC VEC USB Footpedal", "05f3:00ff"}));
+    EXPECT_EQ(input_device_at(dev + "event12", listed), listed[1]); // the node behind the name
+    EXPECT_EQ(input_device_at(dev + "event99", listed), std::nullopt);
+    EXPECT_TRUE(input_devices(dir.path() + "none", dir.path() + "none").empty());
 }
 
 } // namespace
