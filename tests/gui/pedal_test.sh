@@ -17,9 +17,13 @@ exec 3>"$work/pedal" # the pedal is plugged in
 place=$(mpv_says time-pos)
 "$pedal_events" 258:1 258:0 >&3 # right: forward 5 s
 until_true at_least "$(plus "$place" 4.5)" || fail "the right pedal did not skip forward"
+place=$(mpv_says time-pos)
+"$pedal_events" 258:1 >&3 # right held: forward again every half second
+until_true at_least "$(plus "$place" 9.5)" || fail "the held right pedal did not repeat"
+"$pedal_events" 258:0 >&3
 "$pedal_events" 257:1 >&3 # middle down: play
 until_true paused_is false || fail "the middle pedal did not play"
-until_true at_least 13 || fail "mpv does not play on"
+until_true at_least 21 || fail "mpv does not play on"
 before=$(mpv_says time-pos)
 "$pedal_events" 257:0 >&3 # middle up: pause, stepped back
 until_true paused_is true || fail "letting the middle pedal go did not pause"
