@@ -1,0 +1,51 @@
+#include "files/place_text.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <regex>
+
+namespace cuedeck {
+
+std::string format_place(int tip, int tip_count, int position_ms)
+{
+    const int tenths = std::max(position_ms, 0) / 100;
+    char time[32];
+    std::snprintf(time, sizeof time, "%02d:%02d:%02d.%d", tenths / 36000, tenths / 600 % 60,
+                  tenths / 10 % 60, tenths % 10);
+    return "[" + (tip_count > 1 ? std::to_string(tip) + " " : std::string()) + time + "]";
+}
+
+std::optional<PlaceText> find_place(std::string_view text)
+{
+    // Not inside a longer number: what comes before is no digit, colon or
+    // dot, and what comes after no digit or colon.
+    static const std::regex place(
+        R"((?:^|[^0-9:.])(?:([0-9]{1,4}) )?(?:([0-9]{1,3}):)?([0-9]{1,3}):([0-9]{2})(?:\.([0-9]{1,3}))?(?![0-9:]))");
+    const std::string copy(text);
+    for (auto match = std::sregex_iterator(copy.begin(), copy.end(), place);
+         match != std::sregex_iterator(); ++match) {
+        const auto number = [&](int group) { return std::stoi((*match)[group].str()); };
+        const bool has_hours = (*match)[2].matched;
+        const int minutes = number(3);
+        const int seconds = number(4);
+        if (seconds > 59 || (has_hours && minutes > 59))
+            continue;
+        long long ms =
+            (has_hours ? number(2) * 3600LL : 0) * 1000 + minutes * 60000LL + seconds * 1000LL;
+        if ((*match)[5].matched) {
+            std::string fraction = (*match)[5].str();
+            fraction.resize(3, '0');
+            ms += std::stoi(fraction);
+        }
+        if (ms > 0x7fffffff)
+            continue;
+        PlaceText found;
+        if ((*match)[1].matched)
+            found.tip = number(1);
+        found.position_ms = int(ms);
+        return found;
+    }
+    return std::nullopt;
+}
+
+} // namespace cuedeck
