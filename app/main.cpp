@@ -44,22 +44,23 @@ QString handed_file(const std::vector<std::string>& arguments)
     return file.empty() ? QString() : QFileInfo(QFile::decodeName(file.c_str())).absoluteFilePath();
 }
 
-/// cuedeck --command NAME: the running copy carries it out, or says why not.
-int send_command(int argc, char** argv, const std::string& name)
+/// cuedeck --command NAME, cuedeck --go-to TEXT: the running copy carries
+/// `line` out, or says why not; `what` names it in the messages.
+int send_request(int argc, char** argv, const std::string& line, const std::string& what)
 {
     QCoreApplication application(argc, argv);
     QString reason;
     const QString folder = QString::fromStdString(cuedeck::private_runtime_folder().path);
-    switch (cuedeck::SingleInstance::send_command(folder, QString::fromStdString(name), reason)) {
+    switch (cuedeck::SingleInstance::send_request(folder, line, reason)) {
     case cuedeck::SingleInstance::Delivery::CarriedOut:
         return 0;
     case cuedeck::SingleInstance::Delivery::NoneRunning:
-        std::fprintf(stderr, "cuedeck: no Cuedeck is running to carry out %s\n", name.c_str());
+        std::fprintf(stderr, "cuedeck: no Cuedeck is running to carry out %s\n", what.c_str());
         return 1;
     case cuedeck::SingleInstance::Delivery::Refused:
         break;
     }
-    std::fprintf(stderr, "cuedeck: %s was not carried out: %s\n", name.c_str(),
+    std::fprintf(stderr, "cuedeck: %s was not carried out: %s\n", what.c_str(),
                  reason.toLocal8Bit().constData());
     return 1;
 }
@@ -82,7 +83,11 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "cuedeck: %s\n", request.value.c_str());
         return 2;
     case cuedeck::ProgramRequest::Kind::SendCommand:
-        return send_command(argc, argv, request.value);
+        return send_request(argc, argv, cuedeck::format_command_request(request.value),
+                            request.value);
+    case cuedeck::ProgramRequest::Kind::GoTo:
+        return send_request(argc, argv, cuedeck::format_go_to_request(request.value),
+                            "go-to " + request.value);
     case cuedeck::ProgramRequest::Kind::Run:
         break;
     }
@@ -124,10 +129,12 @@ int main(int argc, char** argv)
         [&window] { window.end_run(cuedeck::Attendance::Unattended); }, Qt::QueuedConnection);
     QObject::connect(&instance, &cuedeck::SingleInstance::fileArrived, &window,
                      &cuedeck::MainWindow::open_handed_file);
-    instance.set_command_handler([&window](const QString& name) {
-        const auto command = cuedeck::command_named(name.toStdString());
+    instance.set_request_handler([&window](const cuedeck::ChannelRequest& sent) {
+        if (sent.kind == cuedeck::ChannelRequest::Kind::GoTo)
+            return QString::fromStdString(window.remote().go_to_place(sent.value));
+        const auto command = cuedeck::command_named(sent.value);
         if (!command)
-            return QString::fromStdString(cuedeck::unknown_command(name.toStdString()));
+            return QString::fromStdString(cuedeck::unknown_command(sent.value));
         return QString::fromStdString(window.remote().carry_out(*command));
     });
     // Media keys, the sound menu and other programs' remotes, by D-Bus.

@@ -94,6 +94,14 @@
 #define TEXT_OPT_PEDAL_TOGGLES "Middle pedal toggles play/pause"
 #define AT_OPT_PEDAL_TOGGLES 13, 172, 160, 8
 
+/* Go To Place. */
+#define TEXT_GO_TO_CAPTION "Go To Place"
+#define GO_TO_SIZE 220, 50
+#define AT_GO_TO_PROMPT 7, 7, 206, 8
+#define AT_GO_TO_TEXT 7, 18, 206, 12
+#define AT_GO_TO_OK 109, 33, 50, 14
+#define AT_GO_TO_CANCEL 163, 33, 50, 14
+
 /* The About box. */
 #define TEXT_ABOUT_CAPTION "About Cuedeck"
 #define ABOUT_SIZE 235, 55

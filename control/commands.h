@@ -29,6 +29,10 @@ enum class Command {
     Slower,
     Faster,
     NormalSpeed,
+    // Places as a transcript holds them.
+    CopyPlace,
+    GoToPlace,       ///< asks for the place
+    GoToCopiedPlace, ///< the place on the clipboard, if it holds one
     OpenPlaylist,
     OpenMusicFile,
     OpenTapeGroup,
@@ -74,6 +78,8 @@ struct MenuItem
     int id;
     Command command;
     KeyHint hint = KeyHint::None;
+    /// A key with Ctrl that runs it in every front end, "Ctrl+C".
+    const char* shortcut = nullptr;
 };
 
 std::span<const KeyBinding> key_table();

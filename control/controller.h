@@ -60,6 +60,17 @@ public:
     void open_playlist();
     void open_music_file();
 
+    // Places as a transcript holds them, "[2 00:01:23.4]".
+    /// The place now, asked of the player, onto the clipboard.
+    void copy_place();
+    /// Go To Place: ask for a place and go there, or say why not.
+    void ask_and_go_to_place();
+    /// Go to the place on the clipboard; nothing when it holds none.
+    void go_to_copied_place();
+    /// Go to the first place in `text`, paused, and record it; empty when
+    /// done, else why not (also shown in a message when `told`).
+    std::string go_to_place(const std::string& text, bool told);
+
     // For the desktop's media interface.
     /// Play or resume as play/pause does; nothing while playing.
     void play();

@@ -22,6 +22,10 @@ enum class FieldId : int {
 
 enum class FileDialogMode { Open, Save };
 
+/// What Go To Place asks.
+constexpr const char* place_prompt =
+    "Place (1:23.4, or 2 0:01:23.4 for tip 2; any text around it):";
+
 /// How the main window ends after shut-down: the close box's default
 /// handling, or the way OK ends a dialog (File, Exit).
 enum class WindowEnding { DefaultClose, AsOk };
@@ -60,6 +64,14 @@ public:
     /// is appended to a typed name without one. Nothing when cancelled.
     virtual std::optional<std::string> choose_file(FileDialogMode mode, const std::string& filter,
                                                    const std::string& default_extension) = 0;
+    /// Put text on the clipboard (and, where there is one, the selection a
+    /// middle click pastes).
+    virtual void put_on_clipboard(const std::string& text) = 0;
+    /// The clipboard's text; empty when it holds none.
+    virtual std::string clipboard_text() = 0;
+    /// Go To Place: a small dialog asking for a place (`place_prompt`);
+    /// nothing when cancelled.
+    virtual std::optional<std::string> ask_place() = 0;
     /// Call Controller::look_for_player() once, `milliseconds` from now,
     /// from the event loop.
     virtual void look_for_player_in(int milliseconds) = 0;

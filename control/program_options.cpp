@@ -37,6 +37,15 @@ ProgramRequest program_request(const std::vector<std::string>& arguments)
             return unusable("--command needs a name; cuedeck --help lists them");
         return send_command(arguments, arguments[2], 3);
     }
+    // The text's words, as an editor macro may pass them unquoted.
+    if (first == "--go-to" || first.starts_with("--go-to=")) {
+        std::string text = first == "--go-to" ? std::string() : first.substr(8);
+        for (std::size_t i = 2; i < arguments.size(); ++i)
+            text += (text.empty() ? "" : " ") + arguments[i];
+        if (text.empty())
+            return unusable("--go-to needs a place, such as \"[2 00:01:23.4]\" or 1:23");
+        return {ProgramRequest::Kind::GoTo, std::move(text)};
+    }
     constexpr std::string_view with_value = "--command=";
     if (first.starts_with(with_value))
         return send_command(arguments, first.substr(with_value.size()), 2);
@@ -54,12 +63,15 @@ std::string usage_text()
 {
     std::string text = "Usage: cuedeck [FILE]\n"
                        "       cuedeck --command NAME\n"
+                       "       cuedeck --go-to TEXT\n"
                        "\n"
                        "Cuedeck remote-controls mpv for working through a tape group.\n"
                        "FILE is a tape group (.grp) to open; when Cuedeck already runs,\n"
                        "the running copy opens it.\n"
                        "\n"
                        "  --command NAME  have the running Cuedeck carry out one command\n"
+                       "  --go-to TEXT    have it go to the first place in TEXT, such as\n"
+                       "                  [2 00:01:23.4] (tip 2) or 1:23.4\n"
                        "  --help          show this text\n"
                        "  --version       show the version\n"
                        "\n"

@@ -11,12 +11,13 @@ struct ProgramRequest
     enum class Kind {
         Run,         ///< start (or hand the file to the running copy)
         SendCommand, ///< --command NAME: have the running copy carry it out
+        GoTo,        ///< --go-to TEXT: have the running copy go to the place in it
         Help,        ///< --help, -h
         Version,     ///< --version
         Unusable,    ///< an option it does not know, or one missing its value
     };
     Kind kind = Kind::Run;
-    /// The command's name; for Unusable, what is wrong, in a line.
+    /// The command's name; the text to go to; for Unusable, what is wrong, in a line.
     std::string value;
 };
 

@@ -44,6 +44,14 @@ void RemoteControl::changed(bool moved)
         listener(moved);
 }
 
+std::string RemoteControl::go_to_place(const std::string& text)
+{
+    std::string why;
+    const std::string refusal = carry_out(
+        [&why, &text](Controller& controller) { why = controller.go_to_place(text, false); }, true);
+    return refusal.empty() ? why : refusal;
+}
+
 void RemoteControl::show_device_state(const std::string& text)
 {
     m_controller.show_device_state(text);

@@ -45,6 +45,8 @@ public:
 
     /// Empty when carried out, else why not.
     std::string carry_out(Command command);
+    /// Go to the first place in `text`; empty when done, else why not.
+    std::string go_to_place(const std::string& text);
     /// `action` on the run, as a command; `moves`: it may jump within the tip.
     std::string carry_out(const std::function<void(Controller&)>& action, bool moves);
     void come_forward() { m_window.come_forward(); }

@@ -75,8 +75,8 @@ void reply(QLocalSocket& socket, const QByteArray& line)
 
 } // namespace
 
-SingleInstance::Delivery SingleInstance::send_command(const QString& folder, const QString& name,
-                                                      QString& reason)
+SingleInstance::Delivery SingleInstance::send_request(const QString& folder,
+                                                      const std::string& line, QString& reason)
 {
     reason.clear();
     if (folder.isEmpty())
@@ -84,8 +84,7 @@ SingleInstance::Delivery SingleInstance::send_command(const QString& folder, con
     QLockFile lock(lock_in(folder));
     lock.setStaleLockTime(0);
     for (int attempt = 0; attempt < tries; ++attempt) {
-        const Exchange sent = exchange(
-            server_in(folder), format_command_request(name.toStdString()), command_answer_wait_ms);
+        const Exchange sent = exchange(server_in(folder), line, command_answer_wait_ms);
         if (sent.reached && !sent.answer) {
             // Sent once only: a stopped or busy copy may carry it out later.
             reason = "Cuedeck did not answer";
@@ -182,10 +181,10 @@ void SingleInstance::read_request(QLocalSocket* socket)
         QTimer::singleShot(0, this, [this, file] { emit fileArrived(file); });
         return;
     }
-    case ChannelRequest::Kind::Command: {
-        const QString name = QString::fromStdString(request.value);
-        QTimer::singleShot(0, this, [this, name, sender = QPointer<QLocalSocket>(socket)] {
-            const QByteArray answered = answer(name);
+    case ChannelRequest::Kind::Command:
+    case ChannelRequest::Kind::GoTo: {
+        QTimer::singleShot(0, this, [this, request, sender = QPointer<QLocalSocket>(socket)] {
+            const QByteArray answered = answer(request);
             if (sender)
                 reply(*sender, answered);
         });
@@ -197,9 +196,10 @@ void SingleInstance::read_request(QLocalSocket* socket)
     reply(*socket, QByteArray::fromStdString(format_refusal("unknown request: " + request.value)));
 }
 
-QByteArray SingleInstance::answer(const QString& name)
+QByteArray SingleInstance::answer(const ChannelRequest& request)
 {
-    const QString refusal = m_command_handler ? m_command_handler(name) : "Cuedeck is starting";
+    const QString refusal =
+        m_request_handler ? m_request_handler(request) : QString("Cuedeck is starting");
     if (refusal.isEmpty())
         return QByteArray::fromStdString(std::string(channel_ok) + '\n');
     return QByteArray::fromStdString(format_refusal(refusal.simplified().toStdString()));

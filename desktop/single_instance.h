@@ -7,6 +7,9 @@
 
 #include <functional>
 #include <memory>
+#include <string>
+
+#include "files/channel_request.h"
 
 class QLocalSocket;
 
@@ -52,13 +55,14 @@ public:
         NoneRunning, ///< no copy of this user's runs
         Refused,     ///< it runs, but did not carry the command out; see the reason
     };
-    /// Send the running copy a command by name and wait until it is carried out.
-    static Delivery send_command(const QString& folder, const QString& name, QString& reason);
+    /// Send the running copy a request (a command by name, a place to go
+    /// to: files/channel_request.h) and wait until it is carried out.
+    static Delivery send_request(const QString& folder, const std::string& line, QString& reason);
 
-    /// How the running copy carries out a command sent by name: an empty
-    /// answer when done, else why not. Until one is set, commands are refused.
-    using CommandHandler = std::function<QString(const QString& name)>;
-    void set_command_handler(CommandHandler handler) { m_command_handler = std::move(handler); }
+    /// How the running copy carries out a command or a go-to sent to it: an
+    /// empty answer when done, else why not. Until one is set, they are refused.
+    using RequestHandler = std::function<QString(const ChannelRequest& request)>;
+    void set_request_handler(RequestHandler handler) { m_request_handler = std::move(handler); }
 
     /// How long a connection may stay silent before it is closed.
     static constexpr int idle_ms = 5000;
@@ -71,12 +75,12 @@ signals:
 private:
     void take_connection();
     void read_request(QLocalSocket* socket);
-    QByteArray answer(const QString& name);
+    QByteArray answer(const ChannelRequest& request);
 
     QString m_folder;
     std::unique_ptr<QLockFile> m_lock;
     QLocalServer m_server;
-    CommandHandler m_command_handler;
+    RequestHandler m_request_handler;
 };
 
 } // namespace cuedeck

@@ -8,6 +8,7 @@ namespace {
 
 constexpr std::string_view open_word = "open ";
 constexpr std::string_view command_word = "command ";
+constexpr std::string_view go_to_word = "goto ";
 /// How much of an unknown request is named back to its sender.
 constexpr std::size_t named_prefix = 32;
 
@@ -68,13 +69,12 @@ std::string printable_start(std::string_view line)
     return shown;
 }
 
-} // namespace
-
-std::string format_open_request(std::string_view path)
+/// `word`, then `bytes` percent-encoded, then the line break.
+std::string encoded_line(std::string_view word, std::string_view bytes)
 {
     static constexpr char digits[] = "0123456789ABCDEF";
-    std::string line(open_word);
-    for (const char c : path) {
+    std::string line(word);
+    for (const char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
         if (kept_as_is(byte)) {
             line += c;
@@ -85,6 +85,18 @@ std::string format_open_request(std::string_view path)
         }
     }
     return line + '\n';
+}
+
+} // namespace
+
+std::string format_open_request(std::string_view path)
+{
+    return encoded_line(open_word, path);
+}
+
+std::string format_go_to_request(std::string_view text)
+{
+    return encoded_line(go_to_word, text);
 }
 
 std::string format_command_request(std::string_view name)
@@ -100,6 +112,10 @@ ChannelRequest parse_channel_request(std::string_view line)
         std::string path;
         if (decode(line.substr(open_word.size()), path))
             return {ChannelRequest::Kind::Open, std::move(path)};
+    } else if (line.starts_with(go_to_word)) {
+        std::string text;
+        if (decode(line.substr(go_to_word.size()), text))
+            return {ChannelRequest::Kind::GoTo, std::move(text)};
     } else if (line.starts_with(command_word) && is_name(line.substr(command_word.size()))) {
         return {ChannelRequest::Kind::Command, std::string(line.substr(command_word.size()))};
     }

@@ -10,14 +10,16 @@ namespace cuedeck {
 ///
 ///     open /music/group%20one.grp      a file to open (empty: only show the window)
 ///     command next-tip                 a command by name
+///     goto %5B2%2000%3A01%3A23.4%5D    go to the place in a text
 ///
 /// Paths are percent-encoded, so that every byte of a name, a line break
 /// included, arrives as it was. A CR before the LF is tolerated.
 struct ChannelRequest
 {
-    enum class Kind { Open, Command, Unknown };
+    enum class Kind { Open, Command, GoTo, Unknown };
     Kind kind = Kind::Unknown;
-    /// Open: the path as bytes; Command: the name; Unknown: a short,
+    /// Open: the path as bytes; Command: the name; GoTo: the text;
+    /// Unknown: a short,
     /// printable start of what came, to name in the refusal.
     std::string value;
 };
@@ -25,6 +27,7 @@ struct ChannelRequest
 /// The line for a request, its line break included.
 std::string format_open_request(std::string_view path);
 std::string format_command_request(std::string_view name);
+std::string format_go_to_request(std::string_view text);
 
 /// One line as received, without its LF.
 ChannelRequest parse_channel_request(std::string_view line);

@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -8,7 +9,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QInputDialog>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -175,6 +178,8 @@ void MainWindow::create_menus()
                 menu = menuBar()->addMenu(item.menu);
             QAction* action = menu->addAction(to_qt(menu_text(item)));
             action->setObjectName(QString("menu_%1").arg(item.id));
+            if (item.shortcut != nullptr)
+                action->setShortcut(QKeySequence(item.shortcut));
             connect(action, &QAction::triggered, this,
                     [this, command = item.command] { carry_out(command); });
         }
@@ -246,6 +251,29 @@ void MainWindow::open_settings()
     if (m_options->exec() == QDialog::Accepted)
         m_controller.apply_options(m_options->values());
     return_focus();
+}
+
+void MainWindow::put_on_clipboard(const std::string& text)
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setText(to_qt(text));
+    if (clipboard->supportsSelection()) // X11: a middle click pastes it too
+        clipboard->setText(to_qt(text), QClipboard::Selection);
+}
+
+std::string MainWindow::clipboard_text()
+{
+    return from_qt(QGuiApplication::clipboard()->text());
+}
+
+std::optional<std::string> MainWindow::ask_place()
+{
+    bool accepted = false;
+    const QString text = QInputDialog::getText(this, "Go To Place", place_prompt, QLineEdit::Normal,
+                                               QString(), &accepted);
+    if (!accepted)
+        return std::nullopt;
+    return from_qt(text);
 }
 
 void MainWindow::tell(const std::string& text)

@@ -68,6 +68,9 @@ public:
     bool ask_yes_no(const std::string& text, const std::string& caption) override;
     void show_message(const std::string& text) override;
     bool offer_locate(const std::string& text) override;
+    void put_on_clipboard(const std::string& text) override;
+    std::string clipboard_text() override;
+    std::optional<std::string> ask_place() override;
     std::optional<std::string> choose_file(FileDialogMode mode, const std::string& filter,
                                            const std::string& default_extension) override;
     void look_for_player_in(int milliseconds) override;

@@ -1,3 +1,4 @@
+#include <QClipboard>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -93,9 +94,22 @@ private slots:
             {"faster", Qt::Key_BracketRight},
             {"normal-speed", Qt::Key_Equal},
         };
-        QCOMPARE(std::size(names), std::size_t(std::count_if(
-                                       command_table().begin(), command_table().end(),
-                                       [](const CommandRow& row) { return row.name != nullptr; })));
+        // Copy Place's key has Ctrl: what both do shows on the clipboard.
+        Rig copied_by_key;
+        QCOMPARE(copied_by_key.menu(IDM_EDIT_COPY_PLACE)->shortcut(), QKeySequence("Ctrl+C"));
+        copied_by_key.menu(IDM_EDIT_COPY_PLACE)->trigger();
+        const QString copied = QGuiApplication::clipboard()->text();
+        QVERIFY2(copied.startsWith("[2 00:00:"), qPrintable(copied));
+        QGuiApplication::clipboard()->clear();
+        Rig copied_remotely;
+        QCOMPARE(copied_remotely.window.remote().carry_out(*command_named("copy-place")),
+                 std::string());
+        QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+
+        QCOMPARE(
+            std::size(names) + 1,
+            std::size_t(std::count_if(command_table().begin(), command_table().end(),
+                                      [](const CommandRow& row) { return row.name != nullptr; })));
         for (const auto& [name, key] : names) {
             Rig keyed;
             QTest::keyClick(&keyed.window, key);

@@ -34,6 +34,9 @@ public:
     bool answer_locate = false; ///< what offer_locate answers; its text goes to `messages`
     std::vector<Chooser> choosers;
     std::deque<std::optional<std::string>> chosen_files; ///< answers, in order; cancel when empty
+    std::string clipboard;
+    std::deque<std::optional<std::string>>
+        places_asked;              ///< Go To Place's answers; cancel when empty
     std::vector<int> player_looks; ///< the looks for a started player asked for, in ms
     bool tick_running = false;
     std::optional<WindowEnding> ended;
@@ -63,6 +66,17 @@ public:
         field_writes.clear();
         alarm_picture.reset();
         focus_returns = 0;
+    }
+
+    void put_on_clipboard(const std::string& text) override { clipboard = text; }
+    std::string clipboard_text() override { return clipboard; }
+    std::optional<std::string> ask_place() override
+    {
+        if (places_asked.empty())
+            return std::nullopt;
+        auto answer = places_asked.front();
+        places_asked.pop_front();
+        return answer;
     }
 
     void set_field_text(FieldId field, const std::string& text) override

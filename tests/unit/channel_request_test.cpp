@@ -7,16 +7,19 @@ namespace {
 
 using Kind = ChannelRequest::Kind;
 
-TEST(ChannelRequest, EveryByteOfAPathArrivesAsItWas)
+TEST(ChannelRequest, EveryByteOfAPathOrAPlaceArrivesAsItWas)
 {
     const std::string paths[] = {"/music/group one.grp", "/a\nb\r\n.grp", "/ü/&<b>%41.grp",
                                  std::string("/nul\0byte", 9), ""};
     for (const std::string& path : paths) {
-        const std::string line = format_open_request(path);
-        ASSERT_EQ(line.find('\n'), line.size() - 1) << "one line";
-        const ChannelRequest request = parse_channel_request(line.substr(0, line.size() - 1));
-        EXPECT_EQ(request.kind, Kind::Open);
-        EXPECT_EQ(request.value, path);
+        for (const auto& [format, kind] : {std::pair{&format_open_request, Kind::Open},
+                                           std::pair{&format_go_to_request, Kind::GoTo}}) {
+            const std::string line = format(path);
+            ASSERT_EQ(line.find('\n'), line.size() - 1) << "one line";
+            const ChannelRequest request = parse_channel_request(line.substr(0, line.size() - 1));
+            EXPECT_EQ(request.kind, kind);
+            EXPECT_EQ(request.value, path);
+        }
     }
 }
 

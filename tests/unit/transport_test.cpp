@@ -339,6 +339,73 @@ TEST_F(UndoRedo, GoBackAndForthWithoutRecording)
     EXPECT_EQ(state().history.top(), 2);
 }
 
+using Places = ControllerTest;
+
+TEST_F(Places, CopyReadsThePlayerNowAndGoToMovesPausedAndRecords)
+{
+    player_in_list(3, 1, 1, 83456, 120);
+    controller.refresh();
+    player.model.position_ms = 84567; // moved on since the last refresh
+    controller.copy_place();
+    EXPECT_EQ(view.clipboard, "[2 00:01:24.5]");
+
+    // A whole line of a transcript; the place leads to tip 3 at 4.0 s.
+    const int recorded = state().history.count();
+    EXPECT_EQ(controller.go_to_place("Ann: [3 00:00:04.0] yes", true), "");
+    EXPECT_EQ(player.model.playlist_index, 2);
+    EXPECT_EQ(player.model.position_ms, 4000);
+    EXPECT_EQ(player.model.play_state, 3);
+    EXPECT_EQ(state().zero_mark, 4000);
+    EXPECT_EQ(state().history.entry(state().history.count() - 1), (HistoryEntry{2, 4}));
+    EXPECT_GT(state().history.count(), recorded);
+    controller.undo();
+    EXPECT_EQ(player.model.playlist_index, 1); // where the tip was left
+
+    // Without a tip: the current one, tenths kept.
+    EXPECT_EQ(controller.go_to_place("0:07.5", true), "");
+    EXPECT_EQ(player.model.position_ms, 7500);
+    EXPECT_TRUE(view.messages.empty());
+}
+
+TEST_F(Places, OutOfReachOrNoPlaceChangesNothingAndSaysWhy)
+{
+    player_in_list(3, 1, 3, 5000, 120);
+    controller.refresh();
+    player.log.clear();
+    const struct
+    {
+        const char* text;
+        const char* why;
+    } cases[] = {
+        {"[4 00:00:01.0]", "Cannot go to tip 4: the playlist has 3 tips"},
+        {"0 0:01", "Cannot go to tip 0: the playlist has 3 tips"},
+        {"2:01", "Cannot go to 2:01: tip 2 is 2:00 long"},
+        {"nothing", "There is no place in \"nothing\" (a place looks like 1:23.4)"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(controller.go_to_place(c.text, false), c.why);
+        EXPECT_EQ(player.model.position_ms, 5000) << c.text;
+    }
+    EXPECT_TRUE(view.messages.empty()); // not told: the sender says it
+    EXPECT_EQ(controller.go_to_place("nothing", true), cases[3].why);
+    EXPECT_EQ(view.messages.size(), 1u);
+
+    // Go To Copied Place with no place on the clipboard does nothing at all.
+    view.clipboard = "a word";
+    controller.go_to_copied_place();
+    EXPECT_EQ(view.messages.size(), 1u);
+    view.clipboard = "[1 00:00:02.0]";
+    controller.go_to_copied_place();
+    EXPECT_EQ(player.model.playlist_index, 0);
+    EXPECT_EQ(player.model.position_ms, 2000);
+    // Go To Place asks; cancelled, nothing moves.
+    view.places_asked = {std::string("1:00"), std::nullopt};
+    controller.ask_and_go_to_place();
+    EXPECT_EQ(player.model.position_ms, 60000);
+    controller.ask_and_go_to_place();
+    EXPECT_EQ(player.model.position_ms, 60000);
+}
+
 using Opening = ControllerTest;
 
 TEST_F(Opening, LoadPlaylistHandsTheListOverAndWaitsPaused)

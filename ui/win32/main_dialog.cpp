@@ -6,6 +6,7 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <cstring>
 #include <span>
 #include <vector>
 
@@ -122,8 +123,18 @@ INT_PTR MainDialog::handle(UINT message, WPARAM wparam)
     case WM_QUERYDRAGICON:
         return reinterpret_cast<INT_PTR>(m_icon);
     case WM_KEYDOWN:
+        // The menu items' Ctrl keys first (Ctrl+C copies the place).
+        if ((GetKeyState(VK_CONTROL) & 0x8000) != 0) {
+            for (const MenuItem& item : menu_table()) {
+                if (item.shortcut != nullptr &&
+                    wparam == WPARAM(item.shortcut[std::strlen("Ctrl+")])) {
+                    carry_out(item.command);
+                    return FALSE;
+                }
+            }
+        }
         // The repeat count and key flags are not looked at: a held key
-        // repeats its command, and Ctrl with a letter acts like the letter.
+        // repeats its command, and Ctrl with another letter acts like the letter.
         if (const auto bound = command_for_key(key_from_virtual_key(wparam)))
             carry_out(*bound);
         return FALSE;
@@ -197,8 +208,10 @@ void MainDialog::add_menu()
                 menu = menus.insert(menus.end(), {item.menu, CreatePopupMenu()});
             else if (after_separator && &item == &items.front())
                 AppendMenuA(menu->second, MF_SEPARATOR, 0, nullptr);
-            AppendMenuA(menu->second, MF_STRING, static_cast<UINT_PTR>(item.id),
-                        menu_text(item).c_str());
+            const std::string text =
+                menu_text(item) +
+                (item.shortcut != nullptr ? std::string("\t") + item.shortcut : std::string());
+            AppendMenuA(menu->second, MF_STRING, static_cast<UINT_PTR>(item.id), text.c_str());
         }
     };
     add_items(menu_table(), false);
@@ -279,6 +292,68 @@ void MainDialog::open_settings()
         m_controller.apply_options(m_options->values());
         register_global_keys();
     }
+}
+
+void MainDialog::put_on_clipboard(const std::string& text)
+{
+    if (!OpenClipboard(m_window))
+        return;
+    EmptyClipboard();
+    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1)) {
+        std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+        GlobalUnlock(memory);
+        if (SetClipboardData(CF_TEXT, memory) == nullptr)
+            GlobalFree(memory);
+    }
+    CloseClipboard();
+}
+
+std::string MainDialog::clipboard_text()
+{
+    std::string text;
+    if (!OpenClipboard(m_window))
+        return text;
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (const auto* chars = static_cast<const char*>(GlobalLock(data))) {
+            text.assign(chars, strnlen(chars, GlobalSize(data)));
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+namespace {
+
+INT_PTR CALLBACK go_to_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam)
+{
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrA(dialog, DWLP_USER, lparam);
+        SetDlgItemTextA(dialog, IDC_GO_TO_PROMPT, place_prompt);
+        return TRUE;
+    }
+    if (message == WM_COMMAND && (LOWORD(wparam) == IDOK || LOWORD(wparam) == IDCANCEL)) {
+        if (LOWORD(wparam) == IDOK) {
+            auto* text = reinterpret_cast<std::string*>(GetWindowLongPtrA(dialog, DWLP_USER));
+            char typed[512] = {};
+            GetDlgItemTextA(dialog, IDC_GO_TO_TEXT, typed, sizeof typed);
+            *text = typed;
+        }
+        EndDialog(dialog, LOWORD(wparam));
+        return TRUE;
+    }
+    return FALSE;
+}
+
+} // namespace
+
+std::optional<std::string> MainDialog::ask_place()
+{
+    std::string text;
+    if (DialogBoxParamA(m_instance, MAKEINTRESOURCEA(IDD_GO_TO), m_window, go_to_procedure,
+                        reinterpret_cast<LPARAM>(&text)) != IDOK)
+        return std::nullopt;
+    return text;
 }
 
 void MainDialog::register_global_keys()

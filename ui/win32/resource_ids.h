@@ -11,5 +11,8 @@
 #define IDR_MAINFRAME 128
 #define IDB_STOP 131
 #define IDD_OPTIONS 132
+#define IDD_GO_TO 133
+#define IDC_GO_TO_PROMPT 1101
+#define IDC_GO_TO_TEXT 1102
 
 #define IDM_ABOUTBOX 0x0010

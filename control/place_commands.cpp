@@ -1,0 +1,62 @@
+#include "control/controller.h"
+#include "control/time_format.h"
+#include "files/place_text.h"
+
+namespace cuedeck {
+
+void Controller::copy_place()
+{
+    reach_player();
+    const int length = m_player.playlist_length().value_or(m_last_status.playlist_length);
+    m_view.put_on_clipboard(format_place(m_state.current_tip + 1, length, position_now()));
+}
+
+void Controller::ask_and_go_to_place()
+{
+    if (const auto text = m_view.ask_place())
+        go_to_place(*text, true);
+    m_view.return_focus();
+}
+
+void Controller::go_to_copied_place()
+{
+    const std::string text = m_view.clipboard_text();
+    // Whatever else the clipboard holds is none of ours.
+    if (find_place(text))
+        go_to_place(text, true);
+}
+
+std::string Controller::go_to_place(const std::string& text, bool told)
+{
+    const auto refuse = [&](const std::string& why) {
+        if (told)
+            m_view.show_message(why);
+        return why;
+    };
+    const auto place = find_place(text);
+    if (!place)
+        return refuse("There is no place in \"" + text + "\" (a place looks like 1:23.4)");
+    reach_player();
+    const auto length = m_player.playlist_length();
+    if (!length || *length <= 0)
+        return refuse("Cannot go to a place: no playlist is open");
+    const int tip = place->tip ? *place->tip - 1 : m_state.current_tip;
+    if (tip < 0 || tip >= *length)
+        return refuse("Cannot go to tip " + std::to_string(tip + 1) + ": the playlist has " +
+                      std::to_string(*length) + (*length == 1 ? " tip" : " tips"));
+    // The current tip's length is known; another tip's only once there.
+    if (tip == m_state.current_tip && m_state.tip_length > 0 &&
+        place->position_ms > m_state.tip_length * 1000)
+        return refuse("Cannot go to " + format_minutes_seconds(place->position_ms / 1000) +
+                      ": tip " + std::to_string(tip + 1) + " is " +
+                      format_minutes_seconds(m_state.tip_length) + " long");
+    // Where the tip was left is recorded first, as a tip move does.
+    zero();
+    go_to(tip, place->position_ms / 1000);
+    m_state.zero_mark = place->position_ms;
+    rewind();
+    push_place();
+    return {};
+}
+
+} // namespace cuedeck
