@@ -49,12 +49,14 @@ bool is_integer(ValueKind kind)
 
 std::string format_settings(const Settings& settings)
 {
+    // A device that could not be read back (it would be written empty) is none.
+    const bool pedal_set = !settings.pedal_device.empty() && !has_line_break(settings.pedal_device);
     std::string text;
     for (const Key& key : keys) {
         if ((key.kind == ValueKind::OptionalInteger && !(settings.*key.optional)) ||
             (key.kind == ValueKind::IntegerUnlessZero && settings.*key.integer == 0) ||
             ((key.kind == ValueKind::PedalText || key.kind == ValueKind::PedalInteger) &&
-             settings.pedal_device.empty()))
+             !pedal_set))
             continue;
         text += key.name;
         text += '\n';
