@@ -25,6 +25,8 @@ class PlayerBackend;
 class Controller
 {
 public:
+    static constexpr const char* no_sound_device = "No sound device";
+
     Controller(ControllerView& view, PlayerBackend& player, System& system);
 
     // Start and end of a run.
@@ -140,6 +142,9 @@ private:
     /// Record the current place: (current tip, zero mark in whole seconds).
     void push_place();
     void show_sound_state();
+    /// Below the sound state: "No sound device" while nothing can be heard,
+    /// else the speed when it is not normal.
+    void show_speed_state();
     /// Look for the player again when it is gone (or was never found), so
     /// that the player a command needs is the one driven.
     void reach_player();
@@ -164,6 +169,7 @@ private:
     bool m_go_to_pending = false;
     int m_player_looks_left = 0; ///< while a started player is looked for
     bool m_told_player_missing = false;
+    bool m_shown_no_sound_device = false;
     /// The run has ended (a signal can end it while a start-up question is open).
     bool m_shut_down = false;
 };

@@ -44,7 +44,15 @@ void Controller::set_speed(int percent)
         return;
     m_state.speed = speed::bounded(percent);
     m_player.set_speed(m_state.speed);
-    m_view.set_field_text(FieldId::Speed, speed::text(m_state.speed));
+    show_speed_state();
+}
+
+void Controller::show_speed_state()
+{
+    // Nothing heard matters more than how fast.
+    m_shown_no_sound_device = m_last_status.no_sound_device;
+    m_view.set_field_text(FieldId::Speed, m_shown_no_sound_device ? std::string(no_sound_device)
+                                                                  : speed::text(m_state.speed));
 }
 
 void Controller::slower()

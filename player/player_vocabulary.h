@@ -57,6 +57,9 @@ struct PlayerStatus
     std::optional<int> play_state; ///< as request 104 answers
     std::optional<int> volume;     ///< percent
     std::string file;              ///< the current entry's path; empty when unknown
+    /// The player plays into no sound device (mpv's null output, or none
+    /// could be opened): nothing can be heard.
+    bool no_sound_device = false;
 
     friend bool operator==(const PlayerStatus&, const PlayerStatus&) = default;
 };

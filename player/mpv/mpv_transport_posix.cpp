@@ -253,12 +253,13 @@ std::optional<PlayerStatus> MpvBackend::status()
 {
     Budget budget(*this);
     // Asked together: one round trip instead of six.
-    const auto answers =
-        call_all({ipc("expand-text", title_template), ipc("get_property", "idle-active"),
-                  ipc("get_property", "playlist-count"), ipc("get_property", "playlist-pos"),
-                  ipc("get_property", "duration"), ipc("get_property", "time-pos"),
-                  ipc("get_property", "pause"), ipc("get_property", "eof-reached"),
-                  ipc("get_property", "volume"), ipc("get_property", "path")});
+    const auto answers = call_all(
+        {ipc("expand-text", title_template), ipc("get_property", "idle-active"),
+         ipc("get_property", "playlist-count"), ipc("get_property", "playlist-pos"),
+         ipc("get_property", "duration"), ipc("get_property", "time-pos"),
+         ipc("get_property", "pause"), ipc("get_property", "eof-reached"),
+         ipc("get_property", "volume"), ipc("get_property", "path"),
+         ipc("get_property", "current-ao"), ipc("get_property", "current-tracks/audio/id")});
     PlayerStatus status;
     status.playlist_length = int_of(answers[2]);
     status.playlist_index = int_of(answers[3]);
@@ -272,6 +273,11 @@ std::optional<PlayerStatus> MpvBackend::status()
     status.volume = int_of(answers[8]);
     if (answers[9] && answers[9]->is_string())
         status.file = answers[9]->get<std::string>();
+    // The null output, or an audio track with no output at all.
+    const bool null_output =
+        answers[10] && answers[10]->is_string() && answers[10]->get<std::string>() == "null";
+    const bool unheard = !answers[10] && answers[11].has_value();
+    status.no_sound_device = !flag_of(answers[1]) && (null_output || unheard);
     if (m_missed)
         return std::nullopt;
     return status;

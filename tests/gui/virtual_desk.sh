@@ -20,10 +20,19 @@ fail() {
 
 mkdir -p "$work/home" "$work/config/cuedeck" "$work/run" "$work/music"
 chmod 700 "$work/run"
-Xvfb -displayfd 3 -screen 0 800x600x24 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
+# A display of its own; started again when another test's server took the
+# number from under it.
+for _ in 1 2 3; do
+  rm -f "$work/display"
+  Xvfb -displayfd 3 -screen 0 800x600x24 3>"$work/display" >/dev/null 2>&1 &
+  xvfb=$!
+  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+  [ -s "$work/display" ] && DISPLAY=":$(cat "$work/display")" xdotool getdisplaygeometry \
+    >/dev/null 2>&1 && break
+  kill "$xvfb" 2>/dev/null
+  xvfb=""
+done
+[ -n "$xvfb" ] || fail "Xvfb did not start"
 export DISPLAY=":$(cat "$work/display")" HOME="$work/home" XDG_CONFIG_HOME="$work/config"
 export XDG_RUNTIME_DIR="$work/run"
 unset DBUS_SESSION_BUS_ADDRESS QT_QPA_PLATFORM

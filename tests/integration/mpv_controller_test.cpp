@@ -18,6 +18,15 @@ TEST_F(MpvControllerTest, LoadPlaylistWaitsPausedOnTheFirstTipAtTheStart)
     EXPECT_EQ(view.field(FieldId::Playlist), recordings.playlist);
 }
 
+TEST_F(MpvControllerTest, ThePlayersNullOutputIsNamedBelowTheSoundState)
+{
+    // The test's mpv plays into --ao=null, as one without a sound device does.
+    load_playlist();
+    controller.play_pause();
+    controller.refresh();
+    EXPECT_EQ(view.field(FieldId::Speed), "No sound device");
+}
+
 TEST_F(MpvControllerTest, GoToTargetWaitsPausedOnTheTipAtTheSeconds)
 {
     load_playlist();

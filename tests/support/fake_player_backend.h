@@ -29,6 +29,7 @@ public:
         std::string caption;
         std::string loaded; ///< the last file handed over
         int speed = 100;    ///< percent
+        bool no_sound_device = false;
     };
 
     explicit FakePlayerBackend(bool changes_speed = false) : speeds(changes_speed) {}
@@ -62,6 +63,13 @@ public:
     void command(PlayerCommand command) override;
     std::optional<int> request(PlayerRequest request, int argument) override;
     std::string caption() override;
+    std::optional<PlayerStatus> status() override
+    {
+        auto status = PlayerBackend::status();
+        if (status)
+            status->no_sound_device = model.no_sound_device;
+        return status;
+    }
     bool hand_over(const std::string& path) override;
     void close() override;
     bool can_change_speed() const override { return speeds; }

@@ -110,6 +110,19 @@ TEST_F(Refresh, WritesEveryStatusField)
     EXPECT_EQ(state().position, 83999);
 }
 
+TEST_F(Refresh, SaysWhenNothingCanBeHeardUntilASoundDeviceIsBack)
+{
+    player_in_list(3, 0, 1, 1000);
+    player.model.no_sound_device = true;
+    controller.refresh();
+    EXPECT_EQ(view.field(FieldId::Speed), "No sound device");
+    controller.refresh();
+    EXPECT_EQ(view.field_writes[FieldId::Speed], 1); // said once, not at every refresh
+    player.model.no_sound_device = false;
+    controller.refresh();
+    EXPECT_EQ(view.field(FieldId::Speed), "");
+}
+
 TEST_F(Refresh, CounterBeforeTheMarkTruncatesTowardZero)
 {
     zero_at(10000);
