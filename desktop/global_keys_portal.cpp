@@ -17,29 +17,6 @@ constexpr const char* shortcuts_interface = "org.freedesktop.portal.GlobalShortc
 constexpr const char* request_interface = "org.freedesktop.portal.Request";
 constexpr const char* session_interface = "org.freedesktop.portal.Session";
 
-/// One shortcut as BindShortcuts takes it: (sa{sv}).
-struct Shortcut
-{
-    QString id;
-    QVariantMap properties;
-};
-
-QDBusArgument& operator<<(QDBusArgument& argument, const Shortcut& shortcut)
-{
-    argument.beginStructure();
-    argument << shortcut.id << shortcut.properties;
-    argument.endStructure();
-    return argument;
-}
-
-const QDBusArgument& operator>>(const QDBusArgument& argument, Shortcut& shortcut)
-{
-    argument.beginStructure();
-    argument >> shortcut.id >> shortcut.properties;
-    argument.endStructure();
-    return argument;
-}
-
 /// The shortcut's id: the key's name, "F8", unique where two keys share a command.
 QString shortcut_id(Key key)
 {
@@ -54,17 +31,27 @@ QString trigger(Key key, GlobalKeys choice)
 
 } // namespace
 
-} // namespace cuedeck
+QDBusArgument& operator<<(QDBusArgument& argument, const PortalShortcut& shortcut)
+{
+    argument.beginStructure();
+    argument << shortcut.id << shortcut.properties;
+    argument.endStructure();
+    return argument;
+}
 
-Q_DECLARE_METATYPE(cuedeck::Shortcut)
-
-namespace cuedeck {
+const QDBusArgument& operator>>(const QDBusArgument& argument, PortalShortcut& shortcut)
+{
+    argument.beginStructure();
+    argument >> shortcut.id >> shortcut.properties;
+    argument.endStructure();
+    return argument;
+}
 
 PortalKeyGrab::PortalKeyGrab(QDBusConnection bus, QObject* parent)
     : KeyGrab(parent), m_bus(std::move(bus))
 {
-    qDBusRegisterMetaType<Shortcut>();
-    qDBusRegisterMetaType<QList<Shortcut>>();
+    qDBusRegisterMetaType<PortalShortcut>();
+    qDBusRegisterMetaType<QList<PortalShortcut>>();
     m_repeat.setInterval(repeat_interval_ms);
     connect(&m_repeat, &QTimer::timeout, this, [this] {
         m_repeat.setInterval(repeat_interval_ms);
@@ -105,23 +92,15 @@ void PortalKeyGrab::take(const std::vector<KeyBinding>& keys, GlobalKeys choice)
     m_keys = keys;
     m_choice = choice;
     const QString token = QString("cuedeck%1").arg(++m_next_token);
-    expect_response(token);
-    m_step = Step::CreatingSession;
     QDBusMessage call = QDBusMessage::createMethodCall(portal_service, portal_path,
                                                        shortcuts_interface, "CreateSession");
     call << QVariantMap{{"handle_token", token}, {"session_handle_token", token}};
-    auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this](QDBusPendingCallWatcher* finished) {
-                finished->deleteLater();
-                if (finished->isError() && m_step == Step::CreatingSession)
-                    unavailable();
-            });
+    ask(call, token, Step::CreatingSession);
 }
 
 void PortalKeyGrab::bind()
 {
-    QList<Shortcut> shortcuts;
+    QList<PortalShortcut> shortcuts;
     for (const KeyBinding& binding : m_keys) {
         const char* name = command_row(binding.command).name;
         shortcuts.push_back({shortcut_id(binding.key),
@@ -129,17 +108,23 @@ void PortalKeyGrab::bind()
                               {"preferred_trigger", trigger(binding.key, m_choice)}}});
     }
     const QString token = QString("cuedeck%1").arg(++m_next_token);
-    expect_response(token);
-    m_step = Step::Binding;
     QDBusMessage call = QDBusMessage::createMethodCall(portal_service, portal_path,
                                                        shortcuts_interface, "BindShortcuts");
     call << QVariant::fromValue(QDBusObjectPath(m_session)) << QVariant::fromValue(shortcuts)
          << QString() << QVariantMap{{"handle_token", token}};
+    ask(call, token, Step::Binding);
+}
+
+void PortalKeyGrab::ask(const QDBusMessage& call, const QString& token, Step step)
+{
+    expect_response(token);
+    m_step = step;
     auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this](QDBusPendingCallWatcher* finished) {
+            [this, step](QDBusPendingCallWatcher* finished) {
                 finished->deleteLater();
-                if (finished->isError() && m_step == Step::Binding)
+                // The portal is not there, or refused the call itself.
+                if (finished->isError() && m_step == step)
                     unavailable();
             });
 }
@@ -165,13 +150,14 @@ void PortalKeyGrab::responded(uint response, const QVariantMap& results, const Q
     // The keys the desktop did not bind (the user left them unset, or they
     // are another program's) are named as taken.
     std::vector<Key> taken;
-    QList<Shortcut> bound;
+    QList<PortalShortcut> bound;
     if (response == 0 && results.contains("shortcuts"))
         results.value("shortcuts").value<QDBusArgument>() >> bound;
     for (const KeyBinding& binding : m_keys) {
-        const bool found = std::any_of(bound.begin(), bound.end(), [&](const Shortcut& shortcut) {
-            return shortcut.id == shortcut_id(binding.key);
-        });
+        const bool found =
+            std::any_of(bound.begin(), bound.end(), [&](const PortalShortcut& shortcut) {
+                return shortcut.id == shortcut_id(binding.key);
+            });
         if (!found)
             taken.push_back(binding.key);
     }

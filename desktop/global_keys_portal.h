@@ -13,9 +13,20 @@
 
 #include "desktop/global_keys.h"
 
+class QDBusArgument;
 class QDBusPendingCallWatcher;
 
 namespace cuedeck {
+
+/// One shortcut as the portal takes and gives them: (sa{sv}).
+struct PortalShortcut
+{
+    QString id;
+    QVariantMap properties;
+};
+
+QDBusArgument& operator<<(QDBusArgument& argument, const PortalShortcut& shortcut);
+const QDBusArgument& operator>>(const QDBusArgument& argument, PortalShortcut& shortcut);
 
 /// Keys for every window where the desktop portal lends them (Wayland): a
 /// global shortcuts session, the keys bound as the shortcuts' preferred
@@ -48,6 +59,8 @@ private:
 
     /// A portal request: its answer comes as a Response signal on this path.
     QString expect_response(const QString& token);
+    /// Call the portal; its answer comes by Response at `step`.
+    void ask(const QDBusMessage& call, const QString& token, Step step);
     void bind();
     /// The portal could not be reached or refused: say what this desktop offers.
     void unavailable();
@@ -66,3 +79,5 @@ private:
 };
 
 } // namespace cuedeck
+
+Q_DECLARE_METATYPE(cuedeck::PortalShortcut)

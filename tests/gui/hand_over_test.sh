@@ -5,43 +5,14 @@
 #   hand_over_test.sh PROGRAM
 set -uo pipefail
 program_file=$1
-work=$(mktemp -d)
-xvfb="" running=""
-cleanup() {
-  [ -n "$running" ] && kill -KILL "$running" 2>/dev/null
-  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
-  pkill -KILL -f "input-ipc-server=$work" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAIL: $*" >&2
-  [ -s "$work/log" ] && { echo "--- the running copy said:" >&2; cat "$work/log" >&2; }
-  exit 1
-}
-
-mkdir -p "$work/home" "$work/config" "$work/run" "$work/music"
-chmod 700 "$work/run"
-for i in 1 2 3; do
-  sox -n -r 8000 -c 1 "$work/music/tip $i.wav" synth 30 sine 440 || fail "sox"
-  echo "$work/music/tip $i.wav" >> "$work/music/tips.m3u"
-done
+source "$(dirname "$0")/virtual_desk.sh"
+recordings 3
 first="$work/music/first.grp"
 second="$work/music/second & <b>.grp"
 printf '%s\n1\n0:00\n' "$work/music/tips.m3u" > "$first"
 printf '%s\n3\n0:02\n' "$work/music/tips.m3u" > "$second"
 moved="$work/music/moved.grp"
 printf '%s\n2\n0:01\n' "$work/elsewhere/tips.m3u" > "$moved"
-
-Xvfb -displayfd 3 -screen 0 800x600x24 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")" HOME="$work/home" XDG_CONFIG_HOME="$work/config"
-export XDG_RUNTIME_DIR="$work/run"
-unset DBUS_SESSION_BUS_ADDRESS QT_QPA_PLATFORM
-# Under the sanitizers: what X11's desktop libraries keep is not ours to find.
-export LSAN_OPTIONS="suppressions=$(cd "$(dirname "$0")" && pwd)/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 
 wait_for_window() { # NAME-PATTERN: prints the window id
   for _ in $(seq 100); do

@@ -6,11 +6,7 @@
 set -uo pipefail
 program_file=$1
 source "$(dirname "$0")/virtual_desk.sh"
-recordings
-for i in 3; do
-  sox -n -r 8000 -c 1 "$work/music/tip $i.wav" synth 30 sine 440 || fail "sox"
-  echo "$work/music/tip $i.wav" >> "$work/music/tips.m3u"
-done
+recordings 3
 printf 'BackTime\n0\n' > "$work/config/cuedeck/cuedeck.dat"
 start_cuedeck "$program_file"
 close_to() { awk -v a="$1" -v b="$2" 'BEGIN { d = a - b; exit !(d < 0.2 && d > -0.2) }'; }

@@ -22,35 +22,7 @@ namespace {
 constexpr const char* portal_path = "/org/freedesktop/portal/desktop";
 constexpr const char* shortcuts_interface = "org.freedesktop.portal.GlobalShortcuts";
 
-struct Bound
-{
-    QString id;
-    QVariantMap properties;
-};
-
-QDBusArgument& operator<<(QDBusArgument& argument, const Bound& shortcut)
-{
-    argument.beginStructure();
-    argument << shortcut.id << shortcut.properties;
-    argument.endStructure();
-    return argument;
-}
-
-const QDBusArgument& operator>>(const QDBusArgument& argument, Bound& shortcut)
-{
-    argument.beginStructure();
-    argument >> shortcut.id >> shortcut.properties;
-    argument.endStructure();
-    return argument;
-}
-
-} // namespace
-} // namespace cuedeck::testing
-
-Q_DECLARE_METATYPE(cuedeck::testing::Bound)
-
-namespace cuedeck::testing {
-namespace {
+using Bound = PortalShortcut;
 
 /// The portal's part, on a bus connection of its own: it answers every
 /// request at once, and binds every shortcut but those it is told the
@@ -60,7 +32,7 @@ class StandInPortal : public QDBusVirtualObject
 public:
     explicit StandInPortal(QDBusConnection bus) : m_bus(std::move(bus))
     {
-        qDBusRegisterMetaType<Bound>();
+        qDBusRegisterMetaType<PortalShortcut>();
         qDBusRegisterMetaType<QList<Bound>>();
     }
 

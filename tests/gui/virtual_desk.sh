@@ -53,9 +53,10 @@ below() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a < b) }'; }
 paused_is() { [ "$(mpv_says pause)" = "$1" ]; }
 on_the_first_tip() { [ "$(mpv_says playlist-pos)" = 0 ]; }
 
-# A tape group of two half-minute tones, resumed at tip 1, 0:05.
-recordings() {
-  for i in 1 2; do
+# A playlist of half-minute tones (two, or COUNT), and the group that
+# start_cuedeck resumes at tip 1, 0:05.
+recordings() { # [COUNT]
+  for i in $(seq "${1:-2}"); do
     sox -n -r 8000 -c 1 "$work/music/tip $i.wav" synth 30 sine 440 || fail "sox"
     echo "$work/music/tip $i.wav" >> "$work/music/tips.m3u"
   done
