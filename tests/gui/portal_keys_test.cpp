@@ -1,7 +1,9 @@
-// The keys for every window through the desktop portal, against a stand-in
-// portal on a private session bus (dbus-run-session): the session is made,
-// the keys bound with their preferred triggers, an activation runs the key's
-// command and repeats while held, and a desktop without the portal is named.
+// The desktop's devices apart from the window: the keys for every window
+// through the desktop portal, against a stand-in portal on a private session
+// bus (dbus-run-session): the session is made, the keys bound with their
+// preferred triggers, an activation runs the key's command and repeats while
+// held, and a desktop without the portal is named. And the foot pedal's
+// Learn, read from a pipe as from the device.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -14,7 +16,17 @@
 #include <QDBusVirtualObject>
 #include <QElapsedTimer>
 
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "desktop/foot_pedal.h"
 #include "desktop/global_keys_portal.h"
+#include "files/input_events.h"
+#include "support/controller_fixture.h"
+#include "support/temp_dir.h"
 
 namespace cuedeck::testing {
 namespace {
@@ -166,6 +178,54 @@ TEST(PortalKeys, WithoutThePortalTheDialogNamesTheAlternative)
     grab.take(global_key_table(), GlobalKeys::FunctionKeys);
     ASSERT_TRUE(eventually([&] { return !heard.notes.empty(); }));
     EXPECT_EQ(heard.notes.last().toStdString(), no_global_keys_note);
+}
+
+/// A window that asks nothing.
+class QuietWindow : public RemoteWindow
+{
+public:
+    bool asking() const override { return false; }
+    bool ending() const override { return false; }
+    void come_forward() override {}
+    void tell(const std::string&) override {}
+    void open_settings() override {}
+    void open_help() override {}
+    void open_about() override {}
+};
+
+using FootPedalLearn = ControllerTest;
+
+TEST_F(FootPedalLearn, TakesTheButtonsPressedOnTheDeviceAndLeavesTheRunAlone)
+{
+    TempDir dir;
+    const std::string pipe = dir.path() + "pedal";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    QuietWindow window;
+    RemoteControl remote(controller, window);
+    FootPedal pedal(remote);
+    std::vector<int> learned;
+    remote.learn_pedal_buttons(pipe, [&learned](int code) { learned.push_back(code); });
+    const int writer = ::open(pipe.c_str(), O_WRONLY | O_CLOEXEC);
+    ASSERT_GE(writer, 0);
+    // Presses, a release, a repeat and a scan code, as a pedal sends them.
+    const auto record = [](std::uint16_t type, std::uint16_t code, std::int32_t value) {
+        std::string bytes(input_event::size, '\0');
+        std::memcpy(bytes.data() + 2 * sizeof(long), &type, 2);
+        std::memcpy(bytes.data() + 2 * sizeof(long) + 2, &code, 2);
+        std::memcpy(bytes.data() + 2 * sizeof(long) + 4, &value, 4);
+        return bytes;
+    };
+    std::string sent;
+    for (const int code : {256, 257, 258})
+        sent += record(0x04, 4, code) + record(input_event::key, std::uint16_t(code), 1) +
+                record(input_event::key, std::uint16_t(code), 2) +
+                record(input_event::key, std::uint16_t(code), 0) + record(0, 0, 0);
+    ASSERT_EQ(::write(writer, sent.data(), sent.size()), ssize_t(sent.size()));
+    ASSERT_TRUE(eventually([&] { return learned.size() >= 3; }));
+    EXPECT_EQ(learned, (std::vector<int>{256, 257, 258}));
+    EXPECT_TRUE(player.traffic().empty()); // learning runs nothing
+    remote.stop_learning_pedal();
+    ::close(writer);
 }
 
 } // namespace
