@@ -23,7 +23,7 @@ QString shortcut_id(Key key)
     return QString::fromUtf8(key_name(key));
 }
 
-/// A trigger as the shortcuts specification writes it: "F8", "CTRL+SHIFT+F8".
+/// A trigger as desktops write them: "F8", "CTRL+SHIFT+F8".
 QString trigger(Key key, GlobalKeys choice)
 {
     return QString(choice == GlobalKeys::WithCtrlShift ? "CTRL+SHIFT+" : "") + key_name(key);
