@@ -117,4 +117,13 @@ std::string_view folder_of(std::string_view path, char separator)
     return last == std::string_view::npos ? std::string_view{} : path.substr(0, last + 1);
 }
 
+std::string relative_to(std::string_view folder, std::string_view path, char separator)
+{
+    const bool inside =
+        !folder.empty() && path.size() > folder.size() &&
+        (separator == '/' ? path.starts_with(folder)
+                          : equal_ignoring_case(path.substr(0, folder.size()), folder));
+    return std::string(inside ? path.substr(folder.size()) : path);
+}
+
 } // namespace cuedeck

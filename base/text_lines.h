@@ -35,6 +35,11 @@ bool is_absolute_path(std::string_view path, char separator);
 /// "/music/"); empty when there is none. '/' separates on every platform.
 std::string_view folder_of(std::string_view path, char separator);
 
+/// `path` as seen from `folder` (which ends with a separator) when it lies
+/// inside it: "/music/a/tip 1.mp3" from "/music/" gives "a/tip 1.mp3".
+/// Elsewhere, `path` as it stands. Names on Windows ('\\') match in any case.
+std::string relative_to(std::string_view folder, std::string_view path, char separator);
+
 /// An ASCII comparison that ignores case.
 bool equal_ignoring_case(std::string_view a, std::string_view b);
 

@@ -68,6 +68,8 @@ constexpr CommandRow commands[] = {
     {Command::GoToCopiedPlace, nullptr, &Controller::go_to_copied_place, true},
     {Command::OpenPlaylist, nullptr, static_cast<Run>(&Controller::open_playlist), false},
     {Command::OpenMusicFile, nullptr, static_cast<Run>(&Controller::open_music_file), false},
+    {Command::NewTapeGroup, nullptr, &Controller::new_tape_group, false},
+    {Command::NewTapeGroupFromFolder, nullptr, &Controller::new_tape_group_from_folder, false},
     {Command::OpenTapeGroup, nullptr, static_cast<Run>(&Controller::open_tape_group), false},
     {Command::SaveTapeGroup, nullptr, &Controller::save_tape_group, false},
     {Command::SaveTapeGroupAs, nullptr, &Controller::save_tape_group_as, false},
@@ -99,6 +101,9 @@ constexpr ButtonBinding buttons[] = {
 };
 
 constexpr MenuItem menu_items[] = {
+    {"&File", "&New Tape Group...", IDM_FILE_NEW_TAPE_GROUP, Command::NewTapeGroup},
+    {"&File", "New Tape Group from &Folder...", IDM_FILE_NEW_TAPE_GROUP_FROM_FOLDER,
+     Command::NewTapeGroupFromFolder},
     {"&File", "&Open", IDM_FILE_OPEN, Command::OpenTapeGroup},
     {"&File", "&Save", IDM_FILE_SAVE, Command::SaveTapeGroup},
     {"&File", "Save &As...", IDM_FILE_SAVE_AS, Command::SaveTapeGroupAs},

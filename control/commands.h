@@ -35,6 +35,8 @@ enum class Command {
     GoToCopiedPlace, ///< the place on the clipboard, if it holds one
     OpenPlaylist,
     OpenMusicFile,
+    NewTapeGroup,           ///< of recordings chosen together
+    NewTapeGroupFromFolder, ///< of a folder's recordings
     OpenTapeGroup,
     SaveTapeGroup,
     SaveTapeGroupAs,

@@ -103,6 +103,8 @@ public:
     void open_tape_group(const std::string& path);
     /// Load a playlist as a dropped one is (no save question).
     void open_playlist(const std::string& path);
+    void new_tape_group();
+    void new_tape_group_from_folder();
     void open_tape_group();
     void save_tape_group();
     void save_tape_group_as();

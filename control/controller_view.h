@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "base/control_ids.h"
 
@@ -22,9 +23,31 @@ enum class FieldId : int {
 
 enum class FileDialogMode { Open, Save };
 
+/// What a file chooser is asked for.
+struct FileChoice
+{
+    FileDialogMode mode = FileDialogMode::Open;
+    /// In the form "Description (*.a)|*.a;*.b||".
+    std::string filter{};
+    /// Appended to a typed name without one (no dot); may be empty.
+    std::string default_extension{};
+    /// The file the chooser offers, in the folder it starts in; empty for
+    /// the platform's choice.
+    std::string suggested{};
+    /// The chooser's title; empty for the platform's own.
+    std::string caption{};
+};
+
+/// What New Tape Group is made of: recordings chosen together, or a folder.
+enum class RecordingChoice { Files, Folder };
+
 /// What Go To Place asks.
 constexpr const char* place_prompt =
     "Place (1:23.4, or 2 0:01:23.4 for tip 2; any text around it):";
+
+/// The titles of New Tape Group's choosers.
+constexpr const char* recordings_caption = "New Tape Group: choose its recordings";
+constexpr const char* folder_caption = "New Tape Group: choose the folder of its recordings";
 
 /// How the main window ends after shut-down: the close box's default
 /// handling, or the way OK ends a dialog (File, Exit).
@@ -59,11 +82,12 @@ public:
     /// A modal message about a file that is not where it should be, offering
     /// to look for it: true when the user chose "Locate…", false for Cancel.
     virtual bool offer_locate(const std::string& text) = 0;
-    /// The platform's file chooser. `filter` is in the form
-    /// "Description (*.a)|*.a;*.b||"; `default_extension` (no dot, may be empty)
-    /// is appended to a typed name without one. Nothing when cancelled.
-    virtual std::optional<std::string> choose_file(FileDialogMode mode, const std::string& filter,
-                                                   const std::string& default_extension) = 0;
+    /// The platform's file chooser; nothing when cancelled. A save chooser
+    /// asks before replacing a file.
+    virtual std::optional<std::string> choose_file(const FileChoice& choice) = 0;
+    /// The platform's chooser of several recordings (.mp3, .wav) at once, or
+    /// of a folder; empty when cancelled.
+    virtual std::vector<std::string> choose_recordings(RecordingChoice choice) = 0;
     /// Put text on the clipboard (and, where there is one, the selection a
     /// middle click pastes).
     virtual void put_on_clipboard(const std::string& text) = 0;

@@ -9,6 +9,8 @@ namespace cuedeck {
 
 /// The chooser's filter for playlists.
 inline constexpr const char* playlist_filter = "Playlist files (*.m3u)|*.m3u||";
+/// The chooser's filter for recordings (see is_recording_name).
+inline constexpr const char* music_filter = "Music files (*.mp3,*.wav)|*.mp3;*.wav||";
 
 /// Why a file is no file to open, as a message says it ("no such file").
 std::string describe(FileProblem problem);

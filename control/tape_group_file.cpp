@@ -8,6 +8,7 @@
 #include "control/controller_view.h"
 #include "control/playable.h"
 #include "control/run_state.h"
+#include "files/playlist_format.h"
 #include "files/tape_group_format.h"
 #include "system/system.h"
 
@@ -35,7 +36,109 @@ std::string not_opened(const std::string& path, const std::string& playlist,
                : opening + " cannot be played\n(" + unplayable.why + ")";
 }
 
+/// A folder's name, for the group made of it: "/talks/2019/" gives "2019".
+std::string folder_name(std::string_view folder, char separator)
+{
+    folder.remove_suffix(folder.empty() ? 0 : 1);
+    const std::string_view name = folder.substr(folder_of(folder, separator).size());
+    return name.empty() || name.find(':') != std::string_view::npos ? "Tape group"
+                                                                    : std::string(name);
+}
+
 } // namespace
+
+bool TapeGroupFile::make(std::vector<std::string> recordings)
+{
+    System& system = m_run.system;
+    ControllerView& view = m_run.view;
+    const char separator = system.path_separator();
+    const auto refuse = [&view](const std::string& recording, std::string_view why) {
+        std::string text = "Cannot make a tape group of ";
+        text += recording;
+        text += ": ";
+        text += why;
+        view.show_message(text);
+        return false;
+    };
+    if (recordings.size() == 1 &&
+        system.local_file_problem(recordings.front()) == FileProblem::Folder) {
+        std::string folder = recordings.front();
+        if (!folder.ends_with(separator) && !folder.ends_with('/'))
+            folder += separator;
+        const auto names = system.folder_entries(folder);
+        if (!names) {
+            view.show_message("Cannot read the folder " + folder);
+            return false;
+        }
+        recordings.clear();
+        for (const std::string& name : *names) {
+            if (is_recording_name(name) &&
+                system.local_file_problem(folder + name) != FileProblem::Folder)
+                recordings.push_back(folder + name);
+        }
+        if (recordings.empty()) {
+            view.show_message(folder + " holds no recordings (.mp3 or .wav files)");
+            return false;
+        }
+    }
+    std::sort(recordings.begin(), recordings.end(),
+              [](const std::string& a, const std::string& b) { return natural_less(a, b); });
+    recordings.erase(std::unique(recordings.begin(), recordings.end()), recordings.end());
+    // Every recording is vetted as a playlist's entries are: one that cannot
+    // be played would shift every tip after it.
+    for (const std::string& recording : recordings) {
+        const auto unplayable = why_unplayable(system, recording);
+        const std::string why = unplayable                      ? unplayable->why
+                                : !is_recording_name(recording) ? "it is no .mp3 or .wav file"
+                                                                : "";
+        if (!why.empty())
+            return refuse(recording, why);
+    }
+
+    const std::string folder(folder_of(recordings.front(), separator));
+    const auto group = view.choose_file(
+        {FileDialogMode::Save, tape_group_filter, tape_group_extension,
+         folder + folder_name(folder, separator) + ".grp", "Save the new tape group as"});
+    if (!group || m_run.ended())
+        return false;
+    const std::string_view extension = file_extension(*group, separator);
+    const std::string playlist =
+        group->substr(0, group->size() - (equal_ignoring_case(extension, ".grp") ? 4 : 0)) + ".m3u";
+    const std::string playlist_folder(folder_of(playlist, separator));
+    std::vector<std::string> entries;
+    for (const std::string& recording : recordings) {
+        // A name the list cannot hold as it stands ("#3 talk.mp3" reads as a
+        // comment) is written in full.
+        std::string entry = relative_to(playlist_folder, recording, separator);
+        if (!format_playlist({entry}))
+            entry = recording;
+        if (!format_playlist({entry}))
+            return refuse(recording, "a playlist cannot hold its name");
+        entries.push_back(std::move(entry));
+    }
+
+    if (system.local_file_problem(playlist) != FileProblem::Missing &&
+        (!view.ask_yes_no(playlist + " already exists.\nDo you want to replace it?", "Cuedeck") ||
+         m_run.ended()))
+        return false;
+    // The group names its playlist beside it, so that the folder holding
+    // both can move.
+    const std::string playlist_name = playlist.substr(playlist_folder.size());
+    for (const auto& [path, text] : {std::pair{playlist, *format_playlist(entries)},
+                                     std::pair{*group, format_tape_group(playlist_name, 0, 0)}}) {
+        if (has_line_break(path) || !system.replace_file(path, text)) {
+            view.show_message("Cannot save " + path);
+            return false;
+        }
+    }
+    return open(*group, GroupRequest::Named, true);
+}
+
+void TapeGroupFile::new_command(RecordingChoice choice)
+{
+    if (auto recordings = m_run.view.choose_recordings(choice); !recordings.empty())
+        make(std::move(recordings));
+}
 
 bool TapeGroupFile::open(const std::string& path, GroupRequest request, bool ask_to_save_first)
 {
@@ -68,7 +171,7 @@ bool TapeGroupFile::open(const std::string& path, GroupRequest request, bool ask
         if (!unplayable)
             break;
         const auto located = m_run.view.offer_locate(not_opened(path, playlist, *unplayable))
-                                 ? m_run.view.choose_file(FileDialogMode::Open, playlist_filter, "")
+                                 ? m_run.view.choose_file({FileDialogMode::Open, playlist_filter})
                                  : std::nullopt;
         if (!located || m_run.ended()) {
             if (request == GroupRequest::Remembered)
@@ -156,7 +259,7 @@ void TapeGroupFile::open_command()
     // The question comes first, even when the chooser is then cancelled.
     save_prompt();
     if (const auto path =
-            m_run.view.choose_file(FileDialogMode::Open, tape_group_filter, tape_group_extension))
+            m_run.view.choose_file({FileDialogMode::Open, tape_group_filter, tape_group_extension}))
         open(*path, GroupRequest::Named, false);
 }
 
@@ -170,8 +273,8 @@ void TapeGroupFile::save_command()
 
 void TapeGroupFile::save_as_command()
 {
-    if (const auto path =
-            m_run.view.choose_file(FileDialogMode::Save, tape_group_filter, tape_group_extension)) {
+    if (const auto path = m_run.view.choose_file(
+            {FileDialogMode::Save, tape_group_filter, tape_group_extension})) {
         RunState& state = m_run.state;
         state.tape_group_path = *path;
         // The chooser asked before replacing a file; the file read before is not this one.

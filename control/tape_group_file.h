@@ -2,10 +2,12 @@
 
 #include <functional>
 #include <string>
+#include <vector>
+
+#include "control/controller_view.h"
 
 namespace cuedeck {
 
-class ControllerView;
 class System;
 struct RunState;
 
@@ -58,7 +60,14 @@ public:
     void save_prompt();
     void set_title();
 
+    /// A new group of `recordings` (files, or one folder whose recordings are
+    /// taken): a playlist of them in natural order and a group at its start,
+    /// written where the user chooses and then opened. False when nothing was
+    /// made (cancelled, or refused with a message naming the file at fault).
+    bool make(std::vector<std::string> recordings);
+
     // File menu commands.
+    void new_command(RecordingChoice choice);
     void open_command();
     void save_command();
     void save_as_command();

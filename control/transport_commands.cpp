@@ -8,7 +8,6 @@
 namespace cuedeck {
 
 namespace {
-constexpr const char* music_filter = "Music files (*.mp3,*.wav)|*.mp3;*.wav||";
 } // namespace
 
 void Controller::play_pause()
@@ -268,7 +267,7 @@ void Controller::open_music_file(const std::string& path)
 
 void Controller::open_playlist()
 {
-    if (const auto path = m_view.choose_file(FileDialogMode::Open, playlist_filter, ""))
+    if (const auto path = m_view.choose_file({FileDialogMode::Open, playlist_filter}))
         open_playlist(*path);
 }
 
@@ -282,7 +281,7 @@ void Controller::open_playlist(const std::string& path)
 
 void Controller::open_music_file()
 {
-    if (const auto path = m_view.choose_file(FileDialogMode::Open, music_filter, ""))
+    if (const auto path = m_view.choose_file({FileDialogMode::Open, music_filter}))
         open_music_file(*path);
 }
 

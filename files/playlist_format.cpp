@@ -1,5 +1,6 @@
 #include "files/playlist_format.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "base/text_lines.h"
@@ -42,6 +43,63 @@ bool is_playlist_name(std::string_view path)
     const std::string_view extension = file_extension(path, '/');
     return equal_ignoring_case(extension, ".m3u") || equal_ignoring_case(extension, ".m3u8") ||
            equal_ignoring_case(extension, ".pls");
+}
+
+bool is_recording_name(std::string_view path)
+{
+    const std::string_view extension = file_extension(path, '/');
+    return equal_ignoring_case(extension, ".mp3") || equal_ignoring_case(extension, ".wav");
+}
+
+bool natural_less(std::string_view a, std::string_view b)
+{
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    // ASCII only, whatever the locale: names are bytes.
+    const auto lower = [](char c) {
+        return static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    };
+    const auto number_at = [&](std::string_view text, std::size_t& at) {
+        const std::size_t start = at;
+        while (at < text.size() && digit(text[at]))
+            ++at;
+        std::string_view run = text.substr(start, at - start);
+        run.remove_prefix(std::min(run.find_first_not_of('0'), run.size()));
+        return run;
+    };
+    std::size_t i = 0;
+    std::size_t j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (digit(a[i]) && digit(b[j])) {
+            const std::string_view x = number_at(a, i);
+            const std::string_view y = number_at(b, j);
+            if (x.size() != y.size())
+                return x.size() < y.size();
+            if (x != y)
+                return x < y;
+            continue;
+        }
+        const unsigned char x = lower(a[i]);
+        const unsigned char y = lower(b[j]);
+        if (x != y)
+            return x < y;
+        ++i;
+        ++j;
+    }
+    if ((i < a.size()) != (j < b.size()))
+        return j < b.size();
+    return a < b;
+}
+
+std::optional<std::string> format_playlist(const std::vector<std::string>& entries)
+{
+    std::string text;
+    for (const std::string& entry : entries) {
+        if (entry.empty() || has_line_break(entry) || entry.front() == '#' ||
+            trimmed(entry) != entry)
+            return std::nullopt;
+        text += entry + '\n';
+    }
+    return text;
 }
 
 PlaylistContents parse_playlist(std::string_view text, bool pls)

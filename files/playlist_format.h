@@ -32,6 +32,19 @@ struct PlaylistContents
 /// Whether the name is that of a playlist (.m3u, .m3u8, .pls, any case).
 bool is_playlist_name(std::string_view path);
 
+/// Whether the name is that of a recording a tape group is made of (.mp3,
+/// .wav, any case).
+bool is_recording_name(std::string_view path);
+
+/// The order people expect of numbered names: runs of digits compare by
+/// value ("tip 2" before "tip 10"), letters ignoring ASCII case; names equal
+/// so are ordered by their bytes.
+bool natural_less(std::string_view a, std::string_view b);
+
+/// An M3U list of `entries`, one a line, or nothing when an entry would not
+/// read back as itself (a line break in it, blanks around it, a leading '#').
+std::optional<std::string> format_playlist(const std::vector<std::string>& entries);
+
 /// The entries of a playlist's text; `pls` for a .pls file.
 PlaylistContents parse_playlist(std::string_view text, bool pls);
 

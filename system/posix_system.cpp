@@ -193,6 +193,21 @@ std::optional<std::string> PosixSystem::stored_name(const EntryQuery& query)
     return found;
 }
 
+std::optional<std::vector<std::string>> PosixSystem::folder_entries(const std::string& folder)
+{
+    DIR* listing = ::opendir(folder.c_str());
+    if (listing == nullptr)
+        return std::nullopt;
+    std::vector<std::string> names;
+    while (const dirent* entry = ::readdir(listing)) {
+        const std::string_view name = entry->d_name;
+        if (name != "." && name != "..")
+            names.emplace_back(name);
+    }
+    ::closedir(listing);
+    return names;
+}
+
 void PosixSystem::play_sound_detached(const std::string& path)
 {
     // The alarm's player opens only a file, never what a settings file from

@@ -34,6 +34,7 @@ public:
     bool replace_file(const std::string& path, const std::string& contents) override;
     FileProblem local_file_problem(const std::string& path) override;
     std::optional<std::string> stored_name(const EntryQuery& query) override;
+    std::optional<std::vector<std::string>> folder_entries(const std::string& folder) override;
     void play_sound_detached(const std::string& path) override;
     void play_sound_async(const std::string& path) override;
 

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "files/command_line.h"
 
@@ -54,6 +55,9 @@ public:
     /// its full path that we may read, or None when it does. Only such files
     /// are handed to a player: never a URL, a protocol, a device or a folder.
     virtual FileProblem local_file_problem(const std::string& path) = 0;
+    /// The names in a folder (`folder` ends with a separator), in no order,
+    /// without "." and ".."; nothing when it cannot be listed.
+    virtual std::optional<std::vector<std::string>> folder_entries(const std::string& folder) = 0;
     bool is_local_file(const std::string& path)
     {
         return local_file_problem(path) == FileProblem::None;

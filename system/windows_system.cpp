@@ -129,6 +129,22 @@ std::optional<std::string> WindowsSystem::stored_name(const EntryQuery& query)
     return std::string(found.cFileName);
 }
 
+std::optional<std::vector<std::string>> WindowsSystem::folder_entries(const std::string& folder)
+{
+    WIN32_FIND_DATAA found{};
+    const HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    std::vector<std::string> names;
+    do {
+        const std::string_view name = found.cFileName;
+        if (name != "." && name != "..")
+            names.emplace_back(name);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return names;
+}
+
 std::string WindowsSystem::alarm_command(const std::string& path)
 {
     // Quoted, so that a path with blanks stays one argument.

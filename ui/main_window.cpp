@@ -22,6 +22,7 @@
 #include <QUrl>
 
 #include "base/window_resources.h"
+#include "control/playable.h"
 #include "ui/about_box.h"
 #include "ui/dialog_units.h"
 #include "ui/file_filter.h"
@@ -397,21 +398,47 @@ bool MainWindow::offer_locate(const std::string& text)
     return box.clickedButton() == locate;
 }
 
-std::optional<std::string> MainWindow::choose_file(FileDialogMode mode, const std::string& filter,
-                                                   const std::string& default_extension)
+std::optional<std::string> MainWindow::choose_file(const FileChoice& choice)
 {
     QFileDialog chooser(this);
-    chooser.setAcceptMode(mode == FileDialogMode::Open ? QFileDialog::AcceptOpen
-                                                       : QFileDialog::AcceptSave);
+    chooser.setAcceptMode(choice.mode == FileDialogMode::Open ? QFileDialog::AcceptOpen
+                                                              : QFileDialog::AcceptSave);
     // As the Windows chooser does, an open chooser also takes the typed name
     // of a file that does not exist (opening it then says so); a save chooser
     // asks before replacing one.
     chooser.setFileMode(QFileDialog::AnyFile);
-    chooser.setNameFilter(QString::fromStdString(qt_name_filters(filter)));
-    chooser.setDefaultSuffix(QString::fromStdString(default_extension));
+    chooser.setNameFilter(QString::fromStdString(qt_name_filters(choice.filter)));
+    chooser.setDefaultSuffix(QString::fromStdString(choice.default_extension));
+    if (!choice.caption.empty())
+        chooser.setWindowTitle(to_qt(choice.caption));
+    if (!choice.suggested.empty()) {
+        const QFileInfo suggested(to_qt(choice.suggested));
+        chooser.setDirectory(suggested.absolutePath());
+        chooser.selectFile(suggested.fileName());
+    }
     if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty())
         return std::nullopt;
     return from_qt(chooser.selectedFiles().first());
+}
+
+std::vector<std::string> MainWindow::choose_recordings(RecordingChoice choice)
+{
+    const bool folder = choice == RecordingChoice::Folder;
+    QFileDialog chooser(this, folder ? folder_caption : recordings_caption);
+    chooser.setAcceptMode(QFileDialog::AcceptOpen);
+    if (folder) {
+        chooser.setFileMode(QFileDialog::Directory);
+        chooser.setOption(QFileDialog::ShowDirsOnly);
+    } else {
+        chooser.setFileMode(QFileDialog::ExistingFiles);
+        chooser.setNameFilter(QString::fromStdString(qt_name_filters(music_filter)));
+    }
+    std::vector<std::string> chosen;
+    if (chooser.exec() == QDialog::Accepted) {
+        for (const QString& path : chooser.selectedFiles())
+            chosen.push_back(from_qt(path));
+    }
+    return chosen;
 }
 
 void MainWindow::look_for_player_in(int milliseconds)

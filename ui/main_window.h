@@ -71,8 +71,8 @@ public:
     void put_on_clipboard(const std::string& text) override;
     std::string clipboard_text() override;
     std::optional<std::string> ask_place() override;
-    std::optional<std::string> choose_file(FileDialogMode mode, const std::string& filter,
-                                           const std::string& default_extension) override;
+    std::vector<std::string> choose_recordings(RecordingChoice choice) override;
+    std::optional<std::string> choose_file(const FileChoice& choice) override;
     void look_for_player_in(int milliseconds) override;
     void start_tick() override;
     void stop_tick() override;

@@ -29,6 +29,8 @@ public:
     std::map<std::string, FileProblem> problems;
     std::string settings_folder; ///< empty: the settings live beside the program
     std::set<std::string> directories;
+    /// What folder_entries() lists, by folder; others cannot be listed.
+    std::map<std::string, std::vector<std::string>> folders;
     std::vector<std::string> sounds; ///< "detached <path>" or "async <path>"
     std::function<void(const std::string&)> on_event;
 
@@ -86,6 +88,7 @@ public:
         if (unwritable.count(path) != 0)
             return false;
         files[path] = contents;
+        problems.erase(path); // it is there now
         return true;
     }
     FileProblem local_file_problem(const std::string& path) override
@@ -97,6 +100,11 @@ public:
         if (files.count(path) == 0 && file_extension(path, separator) == ".grp")
             return FileProblem::Missing;
         return FileProblem::None;
+    }
+    std::optional<std::vector<std::string>> folder_entries(const std::string& folder) override
+    {
+        const auto found = folders.find(folder);
+        return found == folders.end() ? std::nullopt : std::optional(found->second);
     }
     std::optional<std::string> stored_name(const EntryQuery& query) override
     {

@@ -5,6 +5,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "control/controller_view.h"
@@ -15,12 +16,7 @@ namespace cuedeck::testing {
 class FakeView : public ControllerView
 {
 public:
-    struct Chooser
-    {
-        FileDialogMode mode;
-        std::string filter;
-        std::string default_extension;
-    };
+    using Chooser = FileChoice;
 
     std::map<FieldId, std::string> fields;
     std::map<FieldId, int> field_writes;
@@ -34,6 +30,8 @@ public:
     bool answer_locate = false; ///< what offer_locate answers; its text goes to `messages`
     std::vector<Chooser> choosers;
     std::deque<std::optional<std::string>> chosen_files; ///< answers, in order; cancel when empty
+    std::vector<RecordingChoice> recording_choosers;
+    std::vector<std::string> chosen_recordings; ///< the answer of the next one
     std::string clipboard;
     std::deque<std::optional<std::string>>
         places_asked;              ///< Go To Place's answers; cancel when empty
@@ -108,10 +106,14 @@ public:
         event("locate? " + text);
         return answer_locate;
     }
-    std::optional<std::string> choose_file(FileDialogMode mode, const std::string& filter,
-                                           const std::string& default_extension) override
+    std::vector<std::string> choose_recordings(RecordingChoice choice) override
     {
-        choosers.push_back({mode, filter, default_extension});
+        recording_choosers.push_back(choice);
+        return std::exchange(chosen_recordings, {});
+    }
+    std::optional<std::string> choose_file(const FileChoice& choice) override
+    {
+        choosers.push_back(choice);
         if (chosen_files.empty())
             return std::nullopt;
         auto answer = chosen_files.front();

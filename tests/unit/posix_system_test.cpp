@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <thread>
@@ -153,6 +154,13 @@ TEST(PosixSystem, ReadsOnlyRegularFilesOfAtMostAMebibyte)
         {dir.path() + "limit/below", FileProblem::Missing}};
     for (const auto& [other, problem] : others)
         EXPECT_EQ(system.local_file_problem(other), problem) << other;
+
+    // A folder lists every name but its own two.
+    auto names = system.folder_entries(dir.path());
+    ASSERT_TRUE(names);
+    std::sort(names->begin(), names->end());
+    EXPECT_EQ(*names, (std::vector<std::string>{"big", "fifo.grp", "limit", "zero.grp"}));
+    EXPECT_FALSE(system.folder_entries(dir.path() + "limit/"));
 }
 
 TEST(PosixSystem, KeepsTheSettingsInTheUsersConfigFolder)

@@ -1,6 +1,8 @@
 #include <climits>
 
+#include "base/text_lines.h"
 #include "control/tape_group_file.h"
+#include "files/playlist_format.h"
 #include "files/tape_group_format.h"
 #include "support/controller_fixture.h"
 
@@ -365,6 +367,104 @@ TEST_F(FileMenu, CancelledSaveAsChangesNothing)
     controller.save_tape_group_as();
     EXPECT_EQ(state().tape_group_path, path);
     EXPECT_TRUE(system.files.empty());
+}
+
+using NewTapeGroup = TapeGroup;
+
+TEST(NewTapeGroupWriter, NaturalOrderAndEntriesThatReadBackAsWritten)
+{
+    std::vector<std::string> names = {"tip 10.mp3", "Tip 2.mp3", "tip 1b.mp3", "tip 02.mp3",
+                                      "tip 1.mp3",  "b.wav",     "A.wav",      "\xC3\x84 1.mp3"};
+    std::sort(names.begin(), names.end(),
+              [](const auto& a, const auto& b) { return natural_less(a, b); });
+    EXPECT_THAT(names, ElementsAre("A.wav", "b.wav", "tip 1.mp3", "tip 1b.mp3", "Tip 2.mp3",
+                                   "tip 02.mp3", "tip 10.mp3", "\xC3\x84 1.mp3"));
+
+    const std::vector<std::string> entries = {"a b & 'c'.mp3", "sub/\xC3\xA4 <1>.wav",
+                                              "/else/x.mp3"};
+    const auto text = format_playlist(entries);
+    ASSERT_TRUE(text);
+    std::vector<std::string> read_back;
+    for (const auto& entry : parse_playlist(*text, false).entries)
+        read_back.push_back(entry.target);
+    EXPECT_EQ(read_back, entries);
+    // Entries a list would read as something else.
+    for (const char* refused : {"#1 talk.mp3", " talk.mp3", "talk.mp3 ", "a\nb.mp3", ""})
+        EXPECT_FALSE(format_playlist({refused})) << refused;
+
+    EXPECT_EQ(relative_to("/talks/", "/talks/sub/a.mp3", '/'), "sub/a.mp3");
+    EXPECT_EQ(relative_to("/talks/", "/talksx/a.mp3", '/'), "/talksx/a.mp3");
+    EXPECT_EQ(relative_to("/Talks/", "/talks/a.mp3", '/'), "/talks/a.mp3");
+    EXPECT_EQ(relative_to("C:\\Talks\\", "c:\\talks\\A.mp3", '\\'), "A.mp3");
+}
+
+TEST_F(NewTapeGroup, ChosenRecordingsAreListedInNaturalOrderBesideTheGroupWhichOpens)
+{
+    open_group("/work/old.grp", "/music/tips.m3u\n1\n0:00\n");
+    zero_at(9000); // unsaved: asked once the new group opens
+    view.answer_yes = false;
+    const std::string odd = "/talks/#3 Gr\xC3\xBC\xC3\x9F"
+                            "e & <x>.mp3";
+    view.chosen_recordings = {"/talks/Tip 10.mp3", "/talks/tip 2.wav", "/talks/sub/tip 1.mp3", odd,
+                              "/elsewhere/tip 4.mp3"};
+    view.chosen_files = {"/talks/My group.grp"};
+    system.problems["/talks/My group.m3u"] = FileProblem::Missing;
+    player.list_lengths["/talks/My group.m3u"] = 5;
+    controller.new_tape_group();
+
+    ASSERT_EQ(view.choosers.size(), 1u);
+    EXPECT_EQ(view.choosers[0].mode, FileDialogMode::Save);
+    EXPECT_EQ(view.choosers[0].suggested, "/elsewhere/elsewhere.grp");
+    EXPECT_EQ(system.files["/talks/My group.m3u"],
+              "/elsewhere/tip 4.mp3\n" + odd + "\nsub/tip 1.mp3\ntip 2.wav\nTip 10.mp3\n");
+    EXPECT_EQ(system.files["/talks/My group.grp"], "My group.m3u\n1\n0:00\n");
+    EXPECT_THAT(view.questions, ElementsAre("Cuedeck: Save changes to /work/old.grp?"));
+    EXPECT_EQ(view.title, "Cuedeck - /talks/My group.grp");
+    EXPECT_EQ(player.model.loaded, "/talks/My group.m3u");
+    EXPECT_EQ(player.model.playlist_index, 0);
+}
+
+TEST_F(NewTapeGroup, ADroppedFolderGivesItsRecordingsAndAnExistingListIsReplacedOnlyOnYes)
+{
+    system.problems = {{"/talks", FileProblem::Folder}, {"/talks/sub.mp3", FileProblem::Folder}};
+    system.folders["/talks/"] = {"tip 10.mp3", "notes.txt", "tip 9.WAV", "sub.mp3", "old.m3u"};
+    system.files["/talks/talks.m3u"] = "old\n";
+    view.chosen_files = {"/talks/talks.grp", "/talks/talks.grp"};
+    view.answer_yes = false;
+    controller.drop({"/talks"});
+    EXPECT_EQ(view.choosers.at(0).suggested, "/talks/talks.grp");
+    EXPECT_THAT(
+        view.questions,
+        ElementsAre("Cuedeck: /talks/talks.m3u already exists.\nDo you want to replace it?"));
+    EXPECT_EQ(system.files["/talks/talks.m3u"], "old\n");
+    EXPECT_EQ(system.files.count("/talks/talks.grp"), 0u);
+    EXPECT_TRUE(player.traffic().empty());
+
+    view.answer_yes = true;
+    controller.drop({"/talks"});
+    EXPECT_EQ(system.files["/talks/talks.m3u"], "tip 9.WAV\ntip 10.mp3\n");
+    EXPECT_EQ(state().tape_group_path, "/talks/talks.grp");
+}
+
+TEST_F(NewTapeGroup, WhatCannotBeATipIsNamedAndNothingIsAsked)
+{
+    system.files["/talks/fake.mp3"] = "#EXTM3U\nhttp://host/x.mp3\n";
+    system.problems = {{"/empty", FileProblem::Folder},
+                       {"/unlisted/", FileProblem::Folder},
+                       {"/talks/gone.mp3", FileProblem::Missing}};
+    system.folders["/empty/"] = {"notes.txt"};
+    controller.drop({"/talks/a.mp3", "/talks/fake.mp3"});
+    controller.drop({"/talks/a.mp3", "/talks/gone.mp3"});
+    controller.drop({"/empty"});
+    controller.drop({"/unlisted/"});
+    EXPECT_THAT(
+        view.messages,
+        ElementsAre("Cannot make a tape group of /talks/fake.mp3: it is text, not a recording",
+                    "Cannot make a tape group of /talks/gone.mp3: no such file",
+                    "/empty/ holds no recordings (.mp3 or .wav files)",
+                    "Cannot read the folder /unlisted/"));
+    EXPECT_TRUE(view.choosers.empty());
+    EXPECT_TRUE(player.traffic().empty());
 }
 
 } // namespace

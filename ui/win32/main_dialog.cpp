@@ -434,10 +434,14 @@ bool MainDialog::offer_locate(const std::string& text)
                        MB_OKCANCEL | MB_ICONEXCLAMATION) == IDOK;
 }
 
-std::optional<std::string> MainDialog::choose_file(FileDialogMode mode, const std::string& filter,
-                                                   const std::string& default_extension)
+std::optional<std::string> MainDialog::choose_file(const FileChoice& choice)
 {
-    return choose_file_win32(m_window, mode, filter, default_extension);
+    return choose_file_win32(m_window, choice);
+}
+
+std::vector<std::string> MainDialog::choose_recordings(RecordingChoice choice)
+{
+    return choose_recordings_win32(m_window, choice);
 }
 
 void MainDialog::start_tick()

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "control/commands.h"
 #include "control/controller.h"
@@ -49,8 +50,8 @@ public:
     bool ask_yes_no(const std::string& text, const std::string& caption) override;
     void show_message(const std::string& text) override;
     bool offer_locate(const std::string& text) override;
-    std::optional<std::string> choose_file(FileDialogMode mode, const std::string& filter,
-                                           const std::string& default_extension) override;
+    std::optional<std::string> choose_file(const FileChoice& choice) override;
+    std::vector<std::string> choose_recordings(RecordingChoice choice) override;
     void put_on_clipboard(const std::string& text) override;
     std::string clipboard_text() override;
     std::optional<std::string> ask_place() override;

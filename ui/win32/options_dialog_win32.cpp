@@ -133,7 +133,7 @@ bool OptionsDialogWin32::controls_to_values(HWND dialog)
 void OptionsDialogWin32::browse(HWND dialog)
 {
     const auto path =
-        choose_file_win32(dialog, FileDialogMode::Open, options_exchange::sound_filter, "");
+        choose_file_win32(dialog, {FileDialogMode::Open, options_exchange::sound_filter});
     if (!path)
         return;
     m_values.sound_file = *path;
