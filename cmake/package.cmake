@@ -1,10 +1,18 @@
-# The Debian package: `cpack -G DEB` in a build folder makes
-# cuedeck_<version>_<arch>.deb, installing into /usr.
+# What every package says of itself; the version is the project's.
 set(CPACK_PACKAGE_NAME cuedeck)
 set(CPACK_PACKAGE_VENDOR "The Cuedeck developers")
 set(CPACK_PACKAGE_CONTACT "The Cuedeck developers <cuedeck@cuedeck.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "counter, tip timer and one-key transport for working through recordings")
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/packaging/copyright)
+
+if(WIN32)
+    include(${CMAKE_CURRENT_LIST_DIR}/windows-package.cmake)
+    return()
+endif()
+
+# The Debian package: `cpack -G DEB` in a build folder makes
+# cuedeck_<version>_<arch>.deb, installing into /usr.
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

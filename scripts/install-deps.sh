@@ -14,7 +14,7 @@ packages=(
   dpkg-dev lintian appstream desktop-file-utils
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686
-  wine wine64 fonts-wine
+  wine wine64 fonts-wine nsis p7zip-full unzip
 )
 
 missing=()

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <io.h>
+#include <shlobj.h>
 
 #include <cstdio>
 #include <vector>
@@ -26,6 +27,20 @@ std::string WindowsSystem::executable_path()
 std::string WindowsSystem::command_line()
 {
     return GetCommandLineA();
+}
+
+std::string WindowsSystem::settings_directory()
+{
+    const std::string program = executable_path();
+    const std::string marker = program.substr(0, program.rfind('\\') + 1) + portable_marker;
+    const DWORD attributes = GetFileAttributesA(marker.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+        return {};
+    char folder[MAX_PATH] = {};
+    if (SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder) != S_OK ||
+        folder[0] == '\0')
+        return {};
+    return std::string(folder) + "\\Cuedeck\\";
 }
 
 bool WindowsSystem::make_directories(const std::string& path)

@@ -12,6 +12,12 @@ public:
     char path_separator() const override { return '\\'; }
     bool has_drive_letters() const override { return true; }
     std::string command_line() override;
+    /// "%APPDATA%\\Cuedeck\\", where an installed copy may write; empty (beside
+    /// the program) for a portable copy, one with a file named `portable`
+    /// beside it, or where there is no such folder.
+    std::string settings_directory() override;
+    /// The marker of a portable copy, beside the program.
+    static constexpr const char* portable_marker = "portable";
     bool make_directories(const std::string& path) override;
     std::optional<std::string> read_file(const std::string& path) override;
     std::optional<std::string> read_start(const std::string& path, std::size_t bytes) override;

@@ -159,6 +159,18 @@ TEST(WindowsSystem, WritesTextWithWindowsLineEndsAndReplacesWhole)
     DeleteFileA(file.c_str());
 }
 
+TEST(WindowsSystem, SettingsLiveInAppDataUnlessAPortableMarkerIsBesideTheProgram)
+{
+    WindowsSystem system;
+    char appdata[MAX_PATH] = {};
+    ASSERT_GT(GetEnvironmentVariableA("APPDATA", appdata, MAX_PATH), 0u);
+    EXPECT_EQ(system.settings_directory(), std::string(appdata) + "\\Cuedeck\\");
+    const std::string marker = program_folder() + WindowsSystem::portable_marker;
+    ASSERT_TRUE(system.replace_file(marker, ""));
+    EXPECT_EQ(system.settings_directory(), "");
+    DeleteFileA(marker.c_str());
+}
+
 TEST(WindowsSystem, QuotesTheAlarmPath)
 {
     EXPECT_EQ(WindowsSystem::alarm_command("C:\\My Sounds\\bell.wav"),

@@ -1,0 +1,113 @@
+#!/usr/bin/env bash
+# The Windows installer as a user meets it, under Wine in a fresh prefix:
+# a silent install puts the program, its page, a Start menu entry, the .grp
+# association and an uninstaller in place; the installed program drives the
+# stand-in player and keeps its settings in %APPDATA%\Cuedeck; a silent
+# uninstall leaves nothing of the program but those settings. Then the
+# portable zip keeps its settings beside the program.
+#
+#     installer_test.sh BUILD_FOLDER STANDIN_EXE
+set -euo pipefail
+build=$1
+standin=$2
+version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")
+installer="$build/Cuedeck-$version-win64.exe"
+zip="$build/Cuedeck-$version-win64-portable.zip"
+[ -f "$installer" ] && [ -f "$zip" ] ||
+  { echo "FAIL: make the packages first (cpack -G NSIS, target cuedeck_portable)" >&2; exit 1; }
+
+WINEPREFIX=$(mktemp -d /tmp/cuedeck-installer-XXXXXX)
+export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winealsa.drv=d"
+work=$(mktemp -d)
+cleanup() {
+  wineserver -k 2>/dev/null || true
+  rm -rf "$WINEPREFIX" "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+wineboot -i >/dev/null 2>&1
+wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+wineserver -w
+
+drive=$WINEPREFIX/drive_c
+program_folder="$drive/Program Files/Cuedeck"
+start_menu="$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/Cuedeck"
+user=$(wine cmd /c echo %USERNAME% 2>/dev/null | tr -d '\r')
+appdata="$drive/users/$user/AppData/Roaming/Cuedeck"
+registry() { wine reg query "$1" 2>/dev/null | tr -d '\r'; }
+has_key() { wine reg query "$1" >/dev/null 2>&1; }
+keys=('HKLM\Software\Classes\.grp' 'HKLM\Software\Classes\Cuedeck.TapeGroup'
+      'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Cuedeck'
+      'HKLM\Software\The Cuedeck developers')
+
+# PROGRAM (a Windows path): starts it beside the stand-in player, lets it
+# take the player up, closes it as the close box does, and says how it ended.
+run_beside_the_player() {
+  local log="$work/standin.log"
+  rm -f "$log"
+  wine "$standin" 'Z:'"${log//\//\\}" 0 3 0 0 30 "1. test - Winamp" &
+  local player=$!
+  # The stand-in opens its log, then its window at once.
+  for _ in $(seq 100); do [ -e "$log" ] && break; sleep 0.1; done
+  sleep 1
+  wine "$1" &
+  local cuedeck=$!
+  for _ in $(seq 150); do grep -q PlaylistLength "$log" 2>/dev/null && break; sleep 0.1; done
+  grep -q PlaylistLength "$log" || fail "$1 did not ask the player anything"
+  wine taskkill /IM cuedeck.exe >/dev/null 2>&1
+  local status=0
+  wait "$cuedeck" || status=$?
+  [ "$status" = 0 ] || fail "$1 ended with status $status"
+  wait "$player" || true
+  [ "$(tail -n 1 "$log" | tr -d '\r')" = close ] || fail "$1 did not close the player"
+}
+
+echo "--- silent install"
+wine "$installer" /S
+wineserver -w
+for file in cuedeck.exe cuedeck.html Uninstall.exe; do
+  [ -f "$program_folder/$file" ] || fail "no $file in Program Files\\Cuedeck"
+done
+[ -f "$start_menu/Cuedeck.lnk" ] || fail "no Start menu entry"
+registry 'HKLM\Software\Classes\.grp' | grep -q 'REG_SZ *Cuedeck.TapeGroup$' ||
+  fail ".grp is not associated"
+registry 'HKLM\Software\Classes\Cuedeck.TapeGroup\shell\open' | grep -q 'Open with Cuedeck$' ||
+  fail "no Open with Cuedeck"
+registry 'HKLM\Software\Classes\Cuedeck.TapeGroup\shell\open\command' |
+  grep -qF '"C:\Program Files\Cuedeck\cuedeck.exe" "%1"' || fail "no open command"
+registry 'HKLM\Software\Classes\Cuedeck.TapeGroup\DefaultIcon' |
+  grep -qF 'C:\Program Files\Cuedeck\cuedeck.exe,0' || fail "no icon"
+uninstall=$(registry 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Cuedeck')
+for value in "DisplayName *REG_SZ *Cuedeck$" "DisplayVersion *REG_SZ *$version$" \
+             "Publisher *REG_SZ *The Cuedeck developers$" 'UninstallString .*Uninstall.exe'; do
+  grep -q "$value" <<<"$uninstall" || fail "the uninstaller's entry lacks $value"
+done
+
+echo "--- the installed program"
+run_beside_the_player 'C:\Program Files\Cuedeck\cuedeck.exe'
+[ -f "$appdata/cuedeck.dat" ] || fail "no settings in %APPDATA%\\Cuedeck"
+grep -q '^Openfile' "$appdata/cuedeck.dat" || fail "the settings are not Cuedeck's"
+[ ! -e "$program_folder/cuedeck.dat" ] || fail "settings were written into Program Files"
+
+echo "--- silent uninstall"
+wine "$program_folder/Uninstall.exe" /S
+wineserver -w
+for _ in $(seq 50); do [ -e "$program_folder" ] || break; sleep 0.1; done
+[ ! -e "$program_folder" ] || fail "left in Program Files: $(ls "$program_folder")"
+[ ! -e "$start_menu" ] || fail "the Start menu entry is left"
+for key in "${keys[@]}"; do
+  ! has_key "$key" || fail "left in the registry: $key"
+done
+[ -f "$appdata/cuedeck.dat" ] || fail "the uninstaller took the user's settings"
+
+echo "--- the portable zip"
+portable="$drive/Portable Cuedeck & Co"
+mkdir -p "$portable"
+unzip -q "$zip" -d "$portable"
+[ -f "$portable/Cuedeck/portable" ] || fail "the zip has no portable marker"
+before=$(md5sum <"$appdata/cuedeck.dat")
+run_beside_the_player 'C:\Portable Cuedeck & Co\Cuedeck\cuedeck.exe'
+[ -f "$portable/Cuedeck/cuedeck.dat" ] || fail "a portable copy keeps no settings beside itself"
+[ "$(md5sum <"$appdata/cuedeck.dat")" = "$before" ] || fail "a portable copy wrote %APPDATA%"
+echo "installer test passed"
