@@ -53,34 +53,26 @@ void Controller::new_tape_group_from_folder()
 
 void Controller::drop(const std::vector<std::string>& files)
 {
-    // Several recordings, or a folder, make a new tape group; any other drop
-    // of several is ignored whole. A folder named like a file we open is
-    // refused as that file.
-    const auto extension_of = [this](const std::string& path) {
-        return file_extension(path, m_system.path_separator());
-    };
-    const auto opened_as_file = [&](const std::string& path) {
-        return is_recording_name(path) || equal_ignoring_case(extension_of(path), ".m3u") ||
-               equal_ignoring_case(extension_of(path), ".grp");
-    };
-    const bool folder = files.size() == 1 && !opened_as_file(files.front()) &&
-                        m_system.local_file_problem(files.front()) == FileProblem::Folder;
-    if (folder || (files.size() > 1 && std::all_of(files.begin(), files.end(), [](const auto& f) {
-                       return is_recording_name(f);
-                   }))) {
-        tape_group_file().make(files);
+    if (files.size() > 1) {
+        // Several recordings make a new tape group; any other drop of
+        // several is ignored whole.
+        if (std::all_of(files.begin(), files.end(),
+                        [](const std::string& file) { return is_recording_name(file); }))
+            tape_group_file().make(files);
         return;
     }
-    if (files.size() != 1)
+    if (files.empty())
         return;
     const std::string& path = files.front();
-    const std::string_view extension = extension_of(path);
+    const std::string_view extension = file_extension(path, m_system.path_separator());
     if (equal_ignoring_case(extension, ".m3u"))
         open_playlist(path);
     else if (equal_ignoring_case(extension, ".grp"))
         open_tape_group(path);
     else if (is_recording_name(path))
         open_music_file(path);
+    else if (m_system.local_file_problem(path) == FileProblem::Folder)
+        tape_group_file().make(files); // of the folder's recordings
 }
 
 } // namespace cuedeck

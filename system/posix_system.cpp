@@ -180,16 +180,11 @@ std::optional<std::string> PosixSystem::stored_name(const EntryQuery& query)
 
     // No entry of exactly that name: the first (in byte order) that matches
     // ignoring case.
-    DIR* listing = ::opendir(directory.c_str());
-    if (listing == nullptr)
-        return std::nullopt;
     std::optional<std::string> found;
-    while (const dirent* entry = ::readdir(listing)) {
-        const std::string_view name = entry->d_name;
+    for (std::string& name : folder_entries(directory).value_or(std::vector<std::string>{})) {
         if (equal_ignoring_case(name, query.component) && (!found || name < *found))
-            found = std::string(name);
+            found = std::move(name);
     }
-    ::closedir(listing);
     return found;
 }
 

@@ -140,6 +140,9 @@ TEST(WindowsSystem, ExpandsShortAndMiscasedPathsOnARealTree)
     EXPECT_EQ(from_upper->substr(from_upper->size() - stored_end.size()), stored_end);
     EXPECT_EQ(tape_group_from_command_line("\"c:\\x\\cuedeck.exe\" \"" + file + "\"", system),
               file);
+    // A folder lists its names as stored, without its own two.
+    EXPECT_EQ(system.folder_entries(root), std::vector<std::string>{"Tape Groups of 1974"});
+    EXPECT_FALSE(system.folder_entries(root + "none\\"));
 
     DeleteFileA(file.c_str());
     RemoveDirectoryA(folder.c_str());

@@ -26,6 +26,20 @@ std::string chooser_filters(const std::string& filter)
 /// The chooser's answer buffer: long enough for many names chosen at once.
 constexpr std::size_t answer_size = 65536;
 
+/// An open or save chooser over `answer`, which holds the name it starts with.
+OPENFILENAMEA file_chooser(HWND owner, const std::string& filters, std::vector<char>& answer,
+                           const std::string& caption)
+{
+    OPENFILENAMEA chooser{};
+    chooser.lStructSize = sizeof chooser;
+    chooser.hwndOwner = owner;
+    chooser.lpstrFilter = filters.c_str();
+    chooser.lpstrFile = answer.data();
+    chooser.nMaxFile = static_cast<DWORD>(answer.size());
+    chooser.lpstrTitle = caption.empty() ? nullptr : caption.c_str();
+    return chooser;
+}
+
 } // namespace
 
 std::optional<std::string> choose_file_win32(HWND owner, const FileChoice& choice)
@@ -33,15 +47,9 @@ std::optional<std::string> choose_file_win32(HWND owner, const FileChoice& choic
     const std::string filters = chooser_filters(choice.filter);
     std::vector<char> path(answer_size, '\0');
     choice.suggested.copy(path.data(), std::min(choice.suggested.size(), path.size() - 1));
-    OPENFILENAMEA chooser{};
-    chooser.lStructSize = sizeof chooser;
-    chooser.hwndOwner = owner;
-    chooser.lpstrFilter = filters.c_str();
-    chooser.lpstrFile = path.data();
-    chooser.nMaxFile = static_cast<DWORD>(path.size());
+    OPENFILENAMEA chooser = file_chooser(owner, filters, path, choice.caption);
     chooser.lpstrDefExt =
         choice.default_extension.empty() ? nullptr : choice.default_extension.c_str();
-    chooser.lpstrTitle = choice.caption.empty() ? nullptr : choice.caption.c_str();
     chooser.Flags = choice.mode == FileDialogMode::Save ? OFN_OVERWRITEPROMPT : 0;
     const BOOL chosen = choice.mode == FileDialogMode::Open ? GetOpenFileNameA(&chooser)
                                                             : GetSaveFileNameA(&chooser);
@@ -68,13 +76,8 @@ std::vector<std::string> choose_recordings_win32(HWND owner, RecordingChoice cho
     }
     const std::string filters = chooser_filters(music_filter);
     std::vector<char> answer(answer_size, '\0');
-    OPENFILENAMEA chooser{};
-    chooser.lStructSize = sizeof chooser;
-    chooser.hwndOwner = owner;
-    chooser.lpstrFilter = filters.c_str();
-    chooser.lpstrFile = answer.data();
-    chooser.nMaxFile = static_cast<DWORD>(answer.size());
-    chooser.lpstrTitle = recordings_caption;
+    const std::string caption = recordings_caption;
+    OPENFILENAMEA chooser = file_chooser(owner, filters, answer, caption);
     chooser.Flags = OFN_ALLOWMULTISELECT | OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
     if (!GetOpenFileNameA(&chooser))
         return chosen;
