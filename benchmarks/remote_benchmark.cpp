@@ -8,9 +8,16 @@
 
 #include "rig.h"
 
+#include <sys/stat.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <sstream>
+#include <thread>
 
 #include "gui/program.h"
 
@@ -112,6 +119,67 @@ void CommandLineToPlayer(benchmark::State& state)
     }
 }
 BENCHMARK(CommandLineToPlayer)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+/// The same, while the foot pedal's pipe never stops giving records (a
+/// faulty device, a flood): the program reads a bounded amount a turn, so a
+/// command still reaches mpv at once. Aimed at: under 100 ms.
+void CommandLineToPlayerUnderPedalFlood(benchmark::State& state)
+{
+    TempDir dir;
+    TestRecordings recordings{dir, 600};
+    const std::string pipe = dir.path() + "pedal";
+    std::filesystem::create_directories(dir.path() + "config/cuedeck");
+    if (!recordings.ok || ::mkfifo(pipe.c_str(), 0600) != 0) {
+        state.SkipWithError("no recordings or no pipe");
+        return;
+    }
+    dir.write("config/cuedeck/cuedeck.dat",
+              "PedalDevice\n" + pipe + "\nPedalButtons\n256 257 258\nPedalMode\n0\n");
+    const std::string group = dir.write("group.grp", recordings.playlist + "\n2\n0:01\n");
+    Program program(dir, {group});
+    std::atomic<bool> flooding = true;
+    // Reports with nothing in them, as fast as the pipe takes them.
+    std::thread flood([&] {
+        const int fd = ::open(pipe.c_str(), O_WRONLY | O_CLOEXEC);
+        const std::string records(64 * 1024, '\0');
+        while (fd >= 0 && flooding && ::write(fd, records.data(), records.size()) > 0) {
+        }
+        if (fd >= 0)
+            ::close(fd);
+    });
+    if (player_listens(dir)) {
+        MpvProbe probe(Program::socket(dir));
+        if (probe.wait_for_number("playlist-pos", 1)) {
+            for (auto _ : state) {
+                const bool paused = probe.flag("pause");
+                const auto start = std::chrono::steady_clock::now();
+                Program sender(dir, {"--command", "play-pause"});
+                while (probe.flag("pause") == paused &&
+                       std::chrono::steady_clock::now() - start < std::chrono::seconds(5))
+                    std::this_thread::sleep_for(std::chrono::microseconds(500));
+                state.SetIterationTime(
+                    std::chrono::duration<double>(std::chrono::steady_clock::now() - start)
+                        .count());
+                if (sender.wait_for_exit() != 0)
+                    state.SkipWithError("cuedeck --command failed under the flood");
+            }
+        } else {
+            state.SkipWithError("mpv did not reach the tip");
+        }
+    } else {
+        state.SkipWithError("the program's mpv did not start");
+    }
+    flooding = false;
+    // The reader may be gone: opening the pipe again unblocks a writer waiting.
+    const int unblock = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    flood.join();
+    if (unblock >= 0)
+        ::close(unblock);
+}
+BENCHMARK(CommandLineToPlayerUnderPedalFlood)
+    ->UseManualTime()
+    ->Iterations(10)
+    ->Unit(benchmark::kMillisecond);
 
 /// Clock ticks (1/100 s) and milliseconds of CPU the program spends in ten
 /// seconds, paused and left alone: its once-a-second tick asks mpv for the

@@ -7,7 +7,10 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include <sys/stat.h>
+
 #include <cerrno>
+#include <cstdio>
 
 #include "control/controller.h"
 #include "system/input_devices.h"
@@ -31,6 +34,24 @@ std::string permission_message(const std::string& path)
            "/etc/udev/rules.d/70-cuedeck-pedal.rules (as root), then unplug the pedal and "
            "plug it in again:\nSUBSYSTEM==\"input\", ATTRS{idVendor}==\"" +
            vendor + "\", ATTRS{idProduct}==\"" + product + "\", TAG+=\"uaccess\"";
+}
+
+/// Why the file open as `fd` cannot be a pedal; empty when it may be: an
+/// input device (it answers the input devices' version request), or a pipe
+/// that carries their records.
+std::string not_a_pedal(int fd)
+{
+    struct stat info
+    {
+    };
+    if (::fstat(fd, &info) != 0)
+        return "it cannot be read";
+    if (S_ISFIFO(info.st_mode))
+        return {};
+    int version = 0;
+    if (S_ISCHR(info.st_mode) && ::ioctl(fd, EVIOCGVERSION, &version) == 0)
+        return {};
+    return S_ISDIR(info.st_mode) ? "it is a folder, not an input device" : "it is not an input device";
 }
 
 } // namespace
@@ -87,24 +108,37 @@ void FootPedal::open()
     if (m_fd < 0) {
         if (errno == EACCES && !m_told_permission) {
             m_told_permission = true;
-            const std::string message = permission_message(m_device);
-            QTimer::singleShot(0, this, [this, message] { m_remote.tell(message); });
+            m_remote.tell(permission_message(m_device));
         }
         m_remote.show_device_state(disconnected);
         m_look_again.start();
+        return;
+    }
+    if (const std::string why = not_a_pedal(m_fd); !why.empty()) {
+        // Nothing to wait for: it will not turn into a pedal. Said once, in
+        // the window and on the standard error, without a question that
+        // would hold up every other command.
+        ::close(m_fd);
+        m_fd = -1;
+        m_remote.show_device_state(not_input_device);
+        if (m_told_unusable != m_device) {
+            m_told_unusable = m_device;
+            std::fprintf(stderr, "cuedeck: the foot pedal %s is not used: %s\n", m_device.c_str(),
+                         why.c_str());
+        }
         return;
     }
     // Ours alone while we run, so that a press is not also a click or a key
     // elsewhere. A pipe is no input device: it is read without.
     if (::ioctl(m_fd, EVIOCGRAB, 1) != 0 && errno == EBUSY && !m_told_taken) {
         m_told_taken = true;
-        const std::string message =
-            "Another program holds the foot pedal " + m_device + ": its presses act there too.";
-        QTimer::singleShot(0, this, [this, message] { m_remote.tell(message); });
+        m_remote.tell("Another program holds the foot pedal " + m_device +
+                      ": its presses act there too.");
     }
     m_reader = {};
     m_notifier = std::make_unique<QSocketNotifier>(m_fd, QSocketNotifier::Read);
     connect(m_notifier.get(), &QSocketNotifier::activated, this, &FootPedal::readable);
+    m_notifier->setEnabled(m_pending.empty());
     m_remote.show_device_state({});
 }
 
@@ -122,25 +156,25 @@ void FootPedal::close()
 
 void FootPedal::readable()
 {
-    char buffer[64 * input_event::size];
-    for (;;) {
-        const ssize_t count = ::read(m_fd, buffer, sizeof buffer);
-        if (count > 0) {
-            bool dropped = false;
-            const auto changes =
-                button_changes(m_reader.feed({buffer, std::size_t(count)}), dropped);
-            if (dropped)
-                read_button_state();
-            for (const ButtonChange& button : changes)
-                change(button.code, button.down);
-            continue;
-        }
-        if (count < 0 && (errno == EAGAIN || errno == EINTR))
-            return;
-        // The end of the stream, or the device is gone (ENODEV).
-        unplugged();
+    // One bounded read a turn of the event loop, and none while its actions
+    // wait: a device or pipe that never stops sending cannot hold up the
+    // keys, the tick or the close, and a flood of presses waits in the
+    // device, not in our queue.
+    char buffer[read_records * input_event::size];
+    const ssize_t count = ::read(m_fd, buffer, sizeof buffer);
+    if (count > 0) {
+        bool dropped = false;
+        const auto changes = button_changes(m_reader.feed({buffer, std::size_t(count)}), dropped);
+        if (dropped)
+            read_button_state();
+        for (const ButtonChange& button : changes)
+            change(button.code, button.down);
         return;
     }
+    if (count < 0 && (errno == EAGAIN || errno == EINTR))
+        return;
+    // The end of the stream, or the device is gone (ENODEV).
+    unplugged();
 }
 
 void FootPedal::read_button_state()
@@ -188,26 +222,41 @@ void FootPedal::act(std::optional<PedalAction> action)
 {
     if (!action)
         return;
-    // From the event loop, not from inside the device's reading.
-    QTimer::singleShot(0, this, [this, action = *action] {
-        switch (action) {
-        case PedalAction::Play:
-            m_remote.carry_out([](Controller& controller) { controller.play(); }, true);
-            break;
-        case PedalAction::Pause:
-            m_remote.carry_out([](Controller& controller) { controller.pause(); }, true);
-            break;
-        case PedalAction::PlayPause:
-            m_remote.carry_out(Command::PlayPause);
-            break;
-        case PedalAction::Back:
-            m_remote.carry_out(Command::Back5Seconds);
-            break;
-        case PedalAction::Forward:
-            m_remote.carry_out(Command::Forward5Seconds);
-            break;
-        }
-    });
+    m_pending.push_back(*action);
+    if (m_notifier)
+        m_notifier->setEnabled(false);
+    if (m_pending.size() == 1)
+        QTimer::singleShot(0, this, &FootPedal::carry_out_next);
+}
+
+void FootPedal::carry_out_next()
+{
+    // One action a turn, from the event loop, not from inside the reading.
+    if (m_pending.empty())
+        return;
+    const PedalAction action = m_pending.front();
+    m_pending.pop_front();
+    switch (action) {
+    case PedalAction::Play:
+        m_remote.carry_out([](Controller& controller) { controller.play(); }, true);
+        break;
+    case PedalAction::Pause:
+        m_remote.carry_out([](Controller& controller) { controller.pause(); }, true);
+        break;
+    case PedalAction::PlayPause:
+        m_remote.carry_out(Command::PlayPause);
+        break;
+    case PedalAction::Back:
+        m_remote.carry_out(Command::Back5Seconds);
+        break;
+    case PedalAction::Forward:
+        m_remote.carry_out(Command::Forward5Seconds);
+        break;
+    }
+    if (!m_pending.empty())
+        QTimer::singleShot(0, this, &FootPedal::carry_out_next);
+    else if (m_notifier)
+        m_notifier->setEnabled(true);
 }
 
 void FootPedal::learn(const std::string& device, RemoteControl::PressedCode pressed)

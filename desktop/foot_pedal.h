@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include <array>
+#include <deque>
 #include <memory>
 #include <optional>
 #include <string>
@@ -21,7 +22,8 @@ namespace cuedeck {
 /// while the window asks something, as every remote command is. Cuedeck
 /// takes the device for itself (so that a press is not also a click
 /// elsewhere); unplugged, it says so and takes the pedal up again when it
-/// comes back. Any path is read, a pipe too (without the grab).
+/// comes back. An input device is read, or a pipe that carries its records
+/// (without the grab); any other path is refused and named once.
 class FootPedal : public QObject
 {
     Q_OBJECT
@@ -33,6 +35,9 @@ public:
     /// How often an unplugged pedal is looked for.
     static constexpr int look_again_ms = 1000;
     static constexpr const char* disconnected = "Pedal disconnected";
+    static constexpr const char* not_input_device = "Pedal: not an input device";
+    /// How many input records one turn of the event loop reads at most.
+    static constexpr int read_records = 64;
 
 private:
     /// Open the device again when the settings changed it.
@@ -46,6 +51,7 @@ private:
     void read_button_state();
     void change(int code, bool down);
     void act(std::optional<PedalAction> action);
+    void carry_out_next();
     /// Learning: the next presses go to `pressed` instead of the run.
     void learn(const std::string& device, RemoteControl::PressedCode pressed);
 
@@ -58,6 +64,8 @@ private:
     QTimer m_look_again;
     QTimer m_repeat;
     RemoteControl::PressedCode m_learning;
+    std::deque<PedalAction> m_pending; ///< read, not yet carried out
+    std::string m_told_unusable;       ///< the device last named as no pedal
     bool m_told_taken = false;
     bool m_told_permission = false;
 };

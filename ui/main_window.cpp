@@ -279,7 +279,12 @@ std::optional<std::string> MainWindow::ask_place()
 
 void MainWindow::tell(const std::string& text)
 {
-    show_message(text);
+    // Told from the event loop: the teller may be inside a socket's or a
+    // device's reading, or waiting for its answer to be written.
+    QTimer::singleShot(0, this, [this, text] {
+        if (!asking() && !ending())
+            show_message(text);
+    });
 }
 
 void MainWindow::open_help()

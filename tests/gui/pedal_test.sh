@@ -39,4 +39,25 @@ until_true below "$(mpv_says time-pos)" "$(plus "$place" -4.5)" ||
   fail "the pedal was not taken up again: $(mpv_says time-pos)"
 exec 3>&-
 stop_cuedeck
+
+# A pedal path that never stops giving bytes, and paths that are no pedal:
+# the program starts, names what is no pedal once, takes commands at once
+# and ends at SIGTERM.
+flood() { cat /dev/zero > "$work/pedal" 2>/dev/null; }
+for device in /dev/zero "$work/music" "$work/pedal"; do
+  printf 'PedalDevice\n%s\nPedalButtons\n256 257 258\nPedalMode\n0\n' "$device" \
+    > "$work/config/cuedeck/cuedeck.dat"
+  [ "$device" = "$work/pedal" ] && { flood & flooding=$!; }
+  start_cuedeck "$program_file"
+  "$program_file" --command next-tip || fail "--command next-tip with $device as the pedal"
+  until_true [ "$(mpv_says playlist-pos)" = 1 ] || fail "next-tip not carried out with $device"
+  if [ "$device" = "$work/pedal" ]; then
+    grep -q "foot pedal" "$work/log" && fail "a pipe was refused as a pedal"
+  else
+    [ "$(grep -c "foot pedal $device is not used: .*not an input device" "$work/log")" = 1 ] ||
+      fail "$device was not named once as no input device"
+  fi
+  stop_cuedeck
+  [ -n "${flooding:-}" ] && { kill "$flooding" 2>/dev/null; pkill -P "$flooding" 2>/dev/null; }
+done
 echo "foot pedal: ok"
