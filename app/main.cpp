@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "base/text_lines.h"
 #include "base/version.h"
 #include "control/commands.h"
 #include "control/program_options.h"
@@ -45,13 +46,20 @@ QString handed_file(const std::vector<std::string>& arguments)
 }
 
 /// cuedeck --command NAME, cuedeck --go-to TEXT: the running copy carries
-/// `line` out, or says why not; `what` names it in the messages.
-int send_request(int argc, char** argv, const std::string& line, const std::string& what)
+/// the request out, or says why not; `what` names it in the messages.
+int send_request(int argc, char** argv, const cuedeck::SingleInstance::Request& request,
+                 const std::string& what)
 {
+    if (const std::size_t length = request(0).size(); length > cuedeck::longest_request_line) {
+        std::fprintf(stderr, "cuedeck: %s was not carried out: the text is too long (%zu bytes "
+                             "to send, at most %zu)\n",
+                     what.c_str(), length, cuedeck::longest_request_line);
+        return 1;
+    }
     QCoreApplication application(argc, argv);
     QString reason;
     const QString folder = QString::fromStdString(cuedeck::private_runtime_folder().path);
-    switch (cuedeck::SingleInstance::send_request(folder, line, reason)) {
+    switch (cuedeck::SingleInstance::send_request(folder, request, reason)) {
     case cuedeck::SingleInstance::Delivery::CarriedOut:
         return 0;
     case cuedeck::SingleInstance::Delivery::NoneRunning:
@@ -83,11 +91,19 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "cuedeck: %s\n", request.value.c_str());
         return 2;
     case cuedeck::ProgramRequest::Kind::SendCommand:
-        return send_request(argc, argv, cuedeck::format_command_request(request.value),
-                            request.value);
+        return send_request(
+            argc, argv,
+            [&request](std::int64_t until) {
+                return cuedeck::format_command_request(request.value, until);
+            },
+            request.value);
     case cuedeck::ProgramRequest::Kind::GoTo:
-        return send_request(argc, argv, cuedeck::format_go_to_request(request.value),
-                            "go-to " + request.value);
+        return send_request(
+            argc, argv,
+            [&request](std::int64_t until) {
+                return cuedeck::format_go_to_request(request.value, until);
+            },
+            "go-to \"" + cuedeck::text_head(request.value) + "\"");
     case cuedeck::ProgramRequest::Kind::Run:
         break;
     }

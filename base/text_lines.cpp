@@ -1,5 +1,6 @@
 #include "base/text_lines.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "base/saturating.h"
@@ -124,6 +125,20 @@ std::string relative_to(std::string_view folder, std::string_view path, char sep
         (separator == '/' ? path.starts_with(folder)
                           : equal_ignoring_case(path.substr(0, folder.size()), folder));
     return std::string(inside ? path.substr(folder.size()) : path);
+}
+
+std::string text_head(std::string_view text, std::size_t most)
+{
+    std::size_t cut = std::min(text.size(), most);
+    // Back to the start of a character: continuation bytes are 10xxxxxx.
+    while (cut < text.size() && cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut;
+    std::string head(text.substr(0, cut));
+    for (char& c : head) {
+        if (static_cast<unsigned char>(c) < ' ' || c == '\x7f')
+            c = ' ';
+    }
+    return cut < text.size() ? head + "..." : head;
 }
 
 } // namespace cuedeck

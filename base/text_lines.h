@@ -43,4 +43,9 @@ std::string relative_to(std::string_view folder, std::string_view path, char sep
 /// An ASCII comparison that ignores case.
 bool equal_ignoring_case(std::string_view a, std::string_view b);
 
+/// The start of a text someone sent, to name it in a message: at most
+/// `most` bytes (a UTF-8 character is not cut), line breaks and other
+/// control characters as blanks, and "..." when there was more.
+std::string text_head(std::string_view text, std::size_t most = 40);
+
 } // namespace cuedeck

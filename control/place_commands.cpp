@@ -1,3 +1,5 @@
+#include "base/saturating.h"
+#include "base/text_lines.h"
 #include "control/controller.h"
 #include "control/time_format.h"
 #include "files/place_text.h"
@@ -35,7 +37,8 @@ std::string Controller::go_to_place(const std::string& text, bool told)
     };
     const auto place = find_place(text);
     if (!place)
-        return refuse("There is no place in \"" + text + "\" (a place looks like 1:23.4)");
+        return refuse("There is no place in \"" + text_head(text) +
+                      "\" (a place looks like 1:23.4)");
     reach_player();
     const auto length = m_player.playlist_length();
     if (!length || *length <= 0)
@@ -44,15 +47,36 @@ std::string Controller::go_to_place(const std::string& text, bool told)
     if (tip < 0 || tip >= *length)
         return refuse("Cannot go to tip " + std::to_string(tip + 1) + ": the playlist has " +
                       std::to_string(*length) + (*length == 1 ? " tip" : " tips"));
-    // The current tip's length is known; another tip's only once there.
-    if (tip == m_state.current_tip && m_state.tip_length > 0 &&
-        place->position_ms > m_state.tip_length * 1000)
+    const auto beyond = [&](int tip_length_s) {
+        return tip_length_s > 0 && place->position_ms > saturating_mul(tip_length_s, 1000);
+    };
+    const auto too_long = [&](int tip_length_s) {
         return refuse("Cannot go to " + format_minutes_seconds(place->position_ms / 1000) +
                       ": tip " + std::to_string(tip + 1) + " is " +
-                      format_minutes_seconds(m_state.tip_length) + " long");
+                      format_minutes_seconds(tip_length_s) + " long");
+    };
+    if (tip == m_state.current_tip && beyond(m_state.tip_length))
+        return too_long(m_state.tip_length);
+    const PositionHistory recorded = m_state.history;
+    const int left_tip = m_state.current_tip;
+    const int left_mark = m_state.zero_mark;
+    const int left_at = position_now();
     // Where the tip was left is recorded first, as a tip move does.
     zero();
-    go_to(tip, place->position_ms / 1000);
+    go_to(tip, tip == left_tip ? place->position_ms / 1000 : 0);
+    // Another tip's length is known once it is loaded: a place beyond it is
+    // undone, and nothing of it recorded.
+    if (tip != left_tip) {
+        if (const auto status = m_player.status(); status && beyond(status->track_length_s)) {
+            m_state.history = recorded;
+            go_to(left_tip, left_mark / 1000);
+            m_state.zero_mark = left_mark;
+            m_player.jump_to(left_at);
+            refresh();
+            return too_long(status->track_length_s);
+        }
+    }
+    m_state.target_seconds = place->position_ms / 1000; // for a player that answers late
     m_state.zero_mark = place->position_ms;
     rewind();
     push_place();

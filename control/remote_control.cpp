@@ -49,7 +49,13 @@ std::string RemoteControl::go_to_place(const std::string& text)
     std::string why;
     const std::string refusal = carry_out(
         [&why, &text](Controller& controller) { why = controller.go_to_place(text, false); }, true);
-    return refusal.empty() ? why : refusal;
+    if (!refusal.empty())
+        return refusal; // the open question or the closing is there to see
+    // Shown in the window too, as Go To Place shows it: whoever sent it (an
+    // editor's macro, a desktop shortcut) may show the user nothing.
+    if (!why.empty())
+        tell(why);
+    return why;
 }
 
 void RemoteControl::show_device_state(const std::string& text)

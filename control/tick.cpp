@@ -32,6 +32,13 @@ void Controller::tick()
     }
 
     refresh();
+    // A mark beyond the tip's end (a group written for a longer recording)
+    // is no place: the tip's start is, and nothing impossible is saved.
+    if (m_state.tip_length > 0 && m_state.zero_mark > saturating_mul(m_state.tip_length, 1000)) {
+        m_state.zero_mark = 0;
+        push_place();
+        refresh();
+    }
 }
 
 void Controller::refresh()

@@ -16,16 +16,17 @@ namespace cuedeck {
 namespace {
 
 /// How long a later copy waits for the running one to answer. The running
-/// copy acknowledges a file at once and answers a command once carried out,
-/// which may wait for a slow player.
+/// copy acknowledges a file at once. A command may be begun within the first
+/// wait and is answered once carried out, which may wait for a slow player
+/// (each of its calls for half a second at most): its sender waits that much
+/// longer for the answer.
 constexpr int file_answer_wait_ms = 5000;
+constexpr int command_begun_within_ms = 5000;
 constexpr int command_answer_wait_ms = 15000;
 /// How long a later copy waits for a copy that holds the lock but does not
 /// listen yet (it is still starting).
 constexpr int tries = 50;
 constexpr int try_interval_ms = 100;
-/// The longest request line taken: a path of some thousand bytes, encoded.
-constexpr qint64 longest_line = qint64{64} * 1024;
 /// Set on a connection once its request line has come.
 constexpr const char* heard = "cuedeck_heard";
 
@@ -76,7 +77,7 @@ void reply(QLocalSocket& socket, const QByteArray& line)
 } // namespace
 
 SingleInstance::Delivery SingleInstance::send_request(const QString& folder,
-                                                      const std::string& line, QString& reason)
+                                                      const Request& request, QString& reason)
 {
     reason.clear();
     if (folder.isEmpty())
@@ -84,10 +85,14 @@ SingleInstance::Delivery SingleInstance::send_request(const QString& folder,
     QLockFile lock(lock_in(folder));
     lock.setStaleLockTime(0);
     for (int attempt = 0; attempt < tries; ++attempt) {
+        // The running copy begins it only within the first wait; this copy
+        // waits longer than that for the answer, so that it never says "not
+        // carried out" of what is carried out afterwards.
+        const std::string line = request(channel_clock_ms() + command_begun_within_ms);
         const Exchange sent = exchange(server_in(folder), line, command_answer_wait_ms);
         if (sent.reached && !sent.answer) {
-            // Sent once only: a stopped or busy copy may carry it out later.
-            reason = "Cuedeck did not answer";
+            reason = "Cuedeck did not answer in time (it is busy or stopped), so it was not "
+                     "carried out";
             return Delivery::Refused;
         }
         if (const auto& answer = sent.answer) {
@@ -163,7 +168,7 @@ void SingleInstance::take_connection()
 void SingleInstance::read_request(QLocalSocket* socket)
 {
     if (!socket->canReadLine()) {
-        if (socket->bytesAvailable() > longest_line) {
+        if (socket->bytesAvailable() > qint64(longest_request_line)) {
             disconnect(socket, &QLocalSocket::readyRead, this, nullptr);
             reply(*socket, QByteArray::fromStdString(format_refusal("unknown request")));
         }
@@ -184,9 +189,14 @@ void SingleInstance::read_request(QLocalSocket* socket)
     case ChannelRequest::Kind::Command:
     case ChannelRequest::Kind::GoTo: {
         QTimer::singleShot(0, this, [this, request, sender = QPointer<QLocalSocket>(socket)] {
-            const QByteArray answered = answer(request);
-            if (sender)
-                reply(*sender, answered);
+            // A sender that gave up has said "not carried out": it is not.
+            if (!sender || sender->state() != QLocalSocket::ConnectedState ||
+                (request.until_ms && channel_clock_ms() > *request.until_ms)) {
+                if (sender)
+                    reply(*sender, QByteArray::fromStdString(format_refusal("too late")));
+                return;
+            }
+            reply(*sender, answer(request));
         });
         return;
     }

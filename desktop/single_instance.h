@@ -55,9 +55,12 @@ public:
         NoneRunning, ///< no copy of this user's runs
         Refused,     ///< it runs, but did not carry the command out; see the reason
     };
+    /// The request line, given until when it may be begun.
+    using Request = std::function<std::string(std::int64_t until_ms)>;
     /// Send the running copy a request (a command by name, a place to go
-    /// to: files/channel_request.h) and wait until it is carried out.
-    static Delivery send_request(const QString& folder, const std::string& line, QString& reason);
+    /// to: files/channel_request.h) and wait until it is carried out. A
+    /// request not begun in time is not begun at all.
+    static Delivery send_request(const QString& folder, const Request& request, QString& reason);
 
     /// How the running copy carries out a command or a go-to sent to it: an
     /// empty answer when done, else why not. Until one is set, they are refused.

@@ -1,6 +1,8 @@
 #include "files/channel_request.h"
 
 #include <cctype>
+#include <charconv>
+#include <chrono>
 
 namespace cuedeck {
 
@@ -9,6 +11,7 @@ namespace {
 constexpr std::string_view open_word = "open ";
 constexpr std::string_view command_word = "command ";
 constexpr std::string_view go_to_word = "goto ";
+constexpr std::string_view until_word = " until ";
 /// How much of an unknown request is named back to its sender.
 constexpr std::size_t named_prefix = 32;
 
@@ -69,6 +72,30 @@ std::string printable_start(std::string_view line)
     return shown;
 }
 
+/// The deadline at the end of `line`, taken off it; none when there is none,
+/// and false when one is there but is no number.
+bool take_until(std::string_view& line, std::optional<std::int64_t>& until_ms)
+{
+    const auto at = line.rfind(until_word);
+    if (at == std::string_view::npos)
+        return true;
+    const std::string_view digits = line.substr(at + until_word.size());
+    std::int64_t value = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    // Written as one of ours writes it: no sign, no leading zero.
+    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size() ||
+        digits.front() == '-' || (digits.front() == '0' && digits.size() > 1))
+        return false;
+    until_ms = value;
+    line = line.substr(0, at);
+    return true;
+}
+
+std::string until_part(std::optional<std::int64_t> until_ms)
+{
+    return until_ms ? std::string(until_word) + std::to_string(*until_ms) : std::string();
+}
+
 /// `word`, then `bytes` percent-encoded, then the line break.
 std::string encoded_line(std::string_view word, std::string_view bytes)
 {
@@ -94,32 +121,48 @@ std::string format_open_request(std::string_view path)
     return encoded_line(open_word, path);
 }
 
-std::string format_go_to_request(std::string_view text)
+std::string format_go_to_request(std::string_view text, std::optional<std::int64_t> until_ms)
 {
-    return encoded_line(go_to_word, text);
+    std::string line = encoded_line(go_to_word, text);
+    line.insert(line.size() - 1, until_part(until_ms));
+    return line;
 }
 
-std::string format_command_request(std::string_view name)
+std::string format_command_request(std::string_view name, std::optional<std::int64_t> until_ms)
 {
-    return std::string(command_word) + std::string(name) + '\n';
+    return std::string(command_word) + std::string(name) + until_part(until_ms) + '\n';
+}
+
+std::int64_t channel_clock_ms()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
 }
 
 ChannelRequest parse_channel_request(std::string_view line)
 {
     if (line.ends_with('\r'))
         line.remove_suffix(1);
+    const std::string_view whole = line;
     if (line.starts_with(open_word)) {
         std::string path;
         if (decode(line.substr(open_word.size()), path))
             return {ChannelRequest::Kind::Open, std::move(path)};
-    } else if (line.starts_with(go_to_word)) {
+        return {ChannelRequest::Kind::Unknown, printable_start(whole)};
+    }
+    std::optional<std::int64_t> until_ms;
+    if (!take_until(line, until_ms))
+        return {ChannelRequest::Kind::Unknown, printable_start(whole)};
+    if (line.starts_with(go_to_word)) {
         std::string text;
         if (decode(line.substr(go_to_word.size()), text))
-            return {ChannelRequest::Kind::GoTo, std::move(text)};
+            return {ChannelRequest::Kind::GoTo, std::move(text), until_ms};
     } else if (line.starts_with(command_word) && is_name(line.substr(command_word.size()))) {
-        return {ChannelRequest::Kind::Command, std::string(line.substr(command_word.size()))};
+        return {ChannelRequest::Kind::Command, std::string(line.substr(command_word.size())),
+                until_ms};
     }
-    return {ChannelRequest::Kind::Unknown, printable_start(line)};
+    return {ChannelRequest::Kind::Unknown, printable_start(whole)};
 }
 
 std::string format_refusal(std::string_view reason)

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <limits>
 #include <regex>
 
 namespace cuedeck {
@@ -18,30 +19,37 @@ std::string format_place(int tip, int tip_count, int position_ms)
 std::optional<PlaceText> find_place(std::string_view text)
 {
     // Not inside a longer number: what comes before is no digit, colon or
-    // dot, and what comes after no digit or colon.
+    // dot, and what comes after no digit or colon. A number just before it
+    // is its tip, however large (a tip beyond the list is refused later,
+    // not taken for the current one); a time after a minus is no place.
     static const std::regex place(
-        R"((?:^|[^0-9:.])(?:([0-9]{1,4}) )?(?:([0-9]{1,3}):)?([0-9]{1,3}):([0-9]{2})(?:\.([0-9]{1,3}))?(?![0-9:]))");
+        R"((?:^|[^0-9:.\-])(?:([0-9]+) )?(-?)(?:([0-9]{1,3}):)?([0-9]{1,3}):([0-9]{2})(?:\.([0-9]{1,3}))?(?![0-9:]))");
     const std::string copy(text);
     for (auto match = std::sregex_iterator(copy.begin(), copy.end(), place);
          match != std::sregex_iterator(); ++match) {
         const auto number = [&](int group) { return std::stoi((*match)[group].str()); };
-        const bool has_hours = (*match)[2].matched;
-        const int minutes = number(3);
-        const int seconds = number(4);
+        if ((*match)[2].length() > 0)
+            continue;
+        const bool has_hours = (*match)[3].matched;
+        const int minutes = number(4);
+        const int seconds = number(5);
         if (seconds > 59 || (has_hours && minutes > 59))
             continue;
         long long ms =
-            (has_hours ? number(2) * 3600LL : 0) * 1000 + minutes * 60000LL + seconds * 1000LL;
-        if ((*match)[5].matched) {
-            std::string fraction = (*match)[5].str();
+            (has_hours ? number(3) * 3600LL : 0) * 1000 + minutes * 60000LL + seconds * 1000LL;
+        if ((*match)[6].matched) {
+            std::string fraction = (*match)[6].str();
             fraction.resize(3, '0');
             ms += std::stoi(fraction);
         }
         if (ms > 0x7fffffff)
             continue;
         PlaceText found;
-        if ((*match)[1].matched)
-            found.tip = number(1);
+        if ((*match)[1].matched) {
+            // More digits than a tip count has: beyond any list.
+            const std::string tip = (*match)[1].str();
+            found.tip = tip.size() > 9 ? std::numeric_limits<int>::max() : std::stoi(tip);
+        }
         found.position_ms = int(ms);
         return found;
     }

@@ -24,9 +24,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (read.kind == ChannelRequest::Kind::Unknown && read.value.size() > 32)
         std::abort();
     if (read.kind == ChannelRequest::Kind::Command &&
-        format_command_request(read.value) != bytes + "\n" &&
-        format_command_request(read.value) + "\r" != bytes + "\n" &&
-        format_command_request(read.value) != bytes.substr(0, bytes.size() - 1) + "\n")
+        format_command_request(read.value, read.until_ms) != bytes + "\n" &&
+        format_command_request(read.value, read.until_ms) + "\r" != bytes + "\n" &&
+        format_command_request(read.value, read.until_ms) !=
+            bytes.substr(0, bytes.size() - 1) + "\n")
         std::abort();
     return 0;
 }

@@ -31,6 +31,46 @@ close_to "$(mpv_says time-pos)" 7.5 || fail "--go-to reached $(mpv_says time-pos
 [ $? = 1 ] || fail "a tip beyond the list was not refused with 1"
 grep -q "the playlist has 3 tips" "$work/refused" || fail "refusal: $(cat "$work/refused")"
 close_to "$(mpv_says time-pos)" 7.5 || fail "a refused go-to moved mpv"
+box_open() { xdotool search --onlyvisible --name '^Cuedeck$' >/dev/null; }
+answer_box() { # Return to every message of the window; true once none is left
+  local box
+  for box in $(xdotool search --onlyvisible --name '^Cuedeck$' 2>/dev/null); do
+    xdotool key --window "$box" Return 2>/dev/null
+  done
+  ! box_open
+}
+told_in_the_window() { # WHAT: a message of the window says it; it is answered
+  until_true box_open || fail "$1 not told in the window"
+  until_true answer_box || fail "the message of $1 did not close"
+}
+told_in_the_window "the tip beyond the list"
+
+# Places that cannot be: past another tip's end (each tip lasts 0:30), a
+# tip number beyond the list however large. Refused, nothing moved.
+for place in "[2 00:00:40.0]" "[10000 00:00:01.0]" "Tape 12345 00:00:03.0"; do
+  "$program_file" --go-to "$place" 2>"$work/refused"
+  [ $? = 1 ] || fail "$place was not refused with 1"
+  [ "$(mpv_says playlist-pos)" = 2 ] || fail "$place moved mpv to tip $(mpv_says playlist-pos)"
+  close_to "$(mpv_says time-pos)" 7.5 || fail "$place moved mpv to $(mpv_says time-pos)"
+  told_in_the_window "$place"
+done
+
+# A text longer than the channel carries: said so, and echoed shortly.
+"$program_file" --go-to "$(head -c 110000 /dev/zero | tr '\0' 'a') 0:01" 2>"$work/refused"
+[ $? = 1 ] || fail "a text too long was not refused with 1"
+grep -q "too long" "$work/refused" || fail "too long: $(head -c 300 "$work/refused")"
+[ "$(wc -c < "$work/refused")" -lt 400 ] || fail "the refusal echoes the whole text"
+
+# A copy that does not answer (stopped) does not carry out later what its
+# sender was told was not carried out.
+kill -STOP "$running"
+"$program_file" --command next-tip 2>"$work/refused"
+status=$?
+kill -CONT "$running"
+[ "$status" = 1 ] || fail "a stopped copy's command did not end with 1"
+grep -q "not carried out" "$work/refused" || fail "stopped: $(cat "$work/refused")"
+sleep 1
+[ "$(mpv_says playlist-pos)" = 2 ] || fail "the command given up on was carried out afterwards"
 stop_cuedeck
 "$program_file" --go-to "1:00" 2>/dev/null
 [ $? = 1 ] || fail "--go-to without a running copy did not end with 1"

@@ -12,9 +12,9 @@ TEST(ChannelRequest, EveryByteOfAPathOrAPlaceArrivesAsItWas)
     const std::string paths[] = {"/music/group one.grp", "/a\nb\r\n.grp", "/ü/&<b>%41.grp",
                                  std::string("/nul\0byte", 9), ""};
     for (const std::string& path : paths) {
-        for (const auto& [format, kind] : {std::pair{&format_open_request, Kind::Open},
-                                           std::pair{&format_go_to_request, Kind::GoTo}}) {
-            const std::string line = format(path);
+        for (const Kind kind : {Kind::Open, Kind::GoTo}) {
+            const std::string line =
+                kind == Kind::Open ? format_open_request(path) : format_go_to_request(path);
             ASSERT_EQ(line.find('\n'), line.size() - 1) << "one line";
             const ChannelRequest request = parse_channel_request(line.substr(0, line.size() - 1));
             EXPECT_EQ(request.kind, kind);
@@ -39,6 +39,11 @@ TEST(ChannelRequest, LinesAreReadStrictly)
         {"open /a%zz", Kind::Unknown, "open /a%zz"},
         {"command ", Kind::Unknown, "command "},
         {"command two words", Kind::Unknown, "command two words"},
+        {"command next-tip until 12", Kind::Command, "next-tip"},
+        {"goto 1%3A23 until 12", Kind::GoTo, "1:23"},
+        {"command next-tip until -1", Kind::Unknown, "command next-tip until -1"},
+        {"command next-tip until 012", Kind::Unknown, "command next-tip until 012"},
+        {"command next-tip until", Kind::Unknown, "command next-tip until"},
         {"/music/group.grp", Kind::Unknown, "/music/group.grp"},
         {"GET / HTTP/1.1\x01" + std::string(100, 'x'), Kind::Unknown,
          "GET / HTTP/1.1?" + std::string(17, 'x')}, // a short, printable start
@@ -48,6 +53,9 @@ TEST(ChannelRequest, LinesAreReadStrictly)
         EXPECT_EQ(request.kind, kind) << line;
         EXPECT_EQ(request.value, value) << line;
     }
+    EXPECT_EQ(parse_channel_request("command next-tip until 12").until_ms, 12);
+    EXPECT_EQ(parse_channel_request("command next-tip").until_ms, std::nullopt);
+    EXPECT_EQ(format_go_to_request("1:23", 99), "goto 1%3A23 until 99\n");
     EXPECT_EQ(format_refusal("two\nlines"), "refused two lines\n");
     EXPECT_EQ(refusal_reason("refused it waits"), "it waits");
 }

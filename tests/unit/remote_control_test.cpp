@@ -181,6 +181,14 @@ TEST_F(RemoteCommands, RunAsTheirKeysDoButNotWhileTheWindowAsksOrEnds)
     EXPECT_EQ(remote.carry_out([](Controller& run) { run.jump_within_tip(2000); }, true), "");
     EXPECT_EQ(player.model.playlist_index, 1);
     EXPECT_THAT(heard, ElementsAre(false, true)); // a tip change is no jump within the tip
+
+    // A go-to refused for its place is told in the window as well as to its
+    // sender; one refused for an open question is not told again.
+    EXPECT_EQ(remote.go_to_place("[9 0:01]"), "Cannot go to tip 9: the playlist has 3 tips");
+    EXPECT_THAT(window.told, ElementsAre("Cannot go to tip 9: the playlist has 3 tips"));
+    window.is_asking = true;
+    EXPECT_NE(remote.go_to_place("[9 0:01]"), "");
+    EXPECT_EQ(window.told.size(), 1u);
 }
 
 } // namespace

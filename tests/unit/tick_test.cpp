@@ -89,6 +89,14 @@ TEST_F(Tick, TipChangedByThePlayerResetsTheMarkAndRecordsTheNewTip)
 
     controller.tick(); // no further change
     EXPECT_EQ(state().history.count(), recorded + 1);
+
+    // A mark beyond the tip's end (a recording shorter than the group knew)
+    // becomes the tip's start, so that no impossible place is saved.
+    zero_at(200000);
+    player.model.track_length_s = 70;
+    controller.tick();
+    EXPECT_EQ(state().zero_mark, 0);
+    EXPECT_EQ(state().history.entry(state().history.count() - 1), (HistoryEntry{1, 0}));
 }
 
 using Refresh = ControllerTest;

@@ -56,6 +56,12 @@ TEST(PlaceText, CopiedPlacesAndThePlacesFoundInAnyText)
         {"", std::nullopt},
         {"99:59:59.9", PlaceText{std::nullopt, 359999900}},
         {"999:59:59.9", std::nullopt}, // beyond what a place can be
+        // A number where the tip stands is the tip, to be refused beyond the list.
+        {"[10000 00:00:01.0]", PlaceText{10000, 1000}},
+        {"Tape 12345 00:00:03.0", PlaceText{12345, 3000}},
+        {"12345678901 0:01", PlaceText{INT_MAX, 1000}},
+        {"[2 -00:00:01.0]", std::nullopt}, // no time before the start
+        {"-1:23 then 2:05", PlaceText{std::nullopt, 125000}},
     };
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(find_place(text), expected) << '"' << text << '"';

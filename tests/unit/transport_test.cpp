@@ -381,10 +381,18 @@ TEST_F(Places, OutOfReachOrNoPlaceChangesNothingAndSaysWhy)
         {"0 0:01", "Cannot go to tip 0: the playlist has 3 tips"},
         {"2:01", "Cannot go to 2:01: tip 2 is 2:00 long"},
         {"nothing", "There is no place in \"nothing\" (a place looks like 1:23.4)"},
+        // Another tip's length is known once there: the move is undone.
+        {"[3 00:02:01.0]", "Cannot go to 2:01: tip 3 is 2:00 long"},
+        {"[10000 00:00:01.0]", "Cannot go to tip 10000: the playlist has 3 tips"},
     };
+    const int recorded = state().history.count();
+    const int mark = state().zero_mark;
     for (const auto& c : cases) {
         EXPECT_EQ(controller.go_to_place(c.text, false), c.why);
         EXPECT_EQ(player.model.position_ms, 5000) << c.text;
+        EXPECT_EQ(player.model.playlist_index, 1) << c.text;
+        EXPECT_EQ(state().zero_mark, mark) << c.text;
+        EXPECT_EQ(state().history.count(), recorded) << c.text;
     }
     EXPECT_TRUE(view.messages.empty()); // not told: the sender says it
     EXPECT_EQ(controller.go_to_place("nothing", true), cases[3].why);
