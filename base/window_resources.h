@@ -47,9 +47,9 @@
 #define TEXT_SOUND_ON "Sound ON"
 #define TEXT_SOUND_OFF "Sound Off"
 #define AT_SOUND_STATE 127, 92, 39, 8
-/* Empty at normal speed; wide enough for "Speed 200 %", centred under the
-   sound state (where the player can change speed). */
-#define AT_SPEED_STATE 117, 100, 59, 8
+/* Empty at normal speed; wide enough for "No sound device, 200 %", centred
+   under the sound state (where the player can change speed). */
+#define AT_SPEED_STATE 108, 100, 85, 8
 #define AT_DEVICE_STATE 90, 7, 103, 8
 
 /* The options dialog. */

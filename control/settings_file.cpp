@@ -63,11 +63,11 @@ void SettingsFile::read(RunState& state)
     apply(settings, state);
 }
 
-bool SettingsFile::write(const RunState& state)
+Written SettingsFile::write(const RunState& state)
 {
     const std::string folder = m_system.settings_directory();
     if (!folder.empty() && !m_system.make_directories(folder))
-        return false;
+        return {"its folder " + folder + " cannot be made"};
     return m_system.replace_file(path(state), format_settings(settings_of(state)));
 }
 

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "system/system.h"
+
 namespace cuedeck {
 
 struct RunState;
@@ -24,7 +26,7 @@ public:
     /// Fill the fields the file names; a missing file changes nothing.
     void read(RunState& state);
     /// Replace the file with the six pairs; false when it could not be written.
-    bool write(const RunState& state);
+    Written write(const RunState& state);
 
     /// Where write() stores the file.
     std::string path(const RunState& state) const;

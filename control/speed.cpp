@@ -49,10 +49,13 @@ void Controller::set_speed(int percent)
 
 void Controller::show_speed_state()
 {
-    // Nothing heard matters more than how fast.
+    // Nothing heard comes first; a speed other than normal still shows.
     m_shown_no_sound_device = m_last_status.no_sound_device;
-    m_view.set_field_text(FieldId::Speed, m_shown_no_sound_device ? std::string(no_sound_device)
-                                                                  : speed::text(m_state.speed));
+    const std::string speed = speed::text(m_state.speed);
+    std::string text = m_shown_no_sound_device ? std::string(no_sound_device) : speed;
+    if (m_shown_no_sound_device && !speed.empty())
+        text += ", " + speed.substr(speed.find(' ') + 1);
+    m_view.set_field_text(FieldId::Speed, text);
 }
 
 void Controller::slower()

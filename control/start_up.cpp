@@ -51,8 +51,8 @@ void Controller::shut_down(WindowEnding ending, Attendance attendance)
     if (present && !m_state.tape_group_path.empty())
         tape_group_file().save_prompt();
     SettingsFile settings(m_system);
-    if (!settings.write(m_state) && present)
-        m_view.show_message("Cannot save " + settings.path(m_state));
+    if (const Written written = settings.write(m_state); !written && present)
+        m_view.show_message("Cannot save " + settings.path(m_state) + ": " + written.failure);
     m_view.end_window(ending);
 }
 

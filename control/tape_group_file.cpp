@@ -126,8 +126,10 @@ bool TapeGroupFile::make(std::vector<std::string> recordings)
     const std::string playlist_name = playlist.substr(playlist_folder.size());
     for (const auto& [path, text] : {std::pair{playlist, *format_playlist(entries)},
                                      std::pair{*group, format_tape_group(playlist_name, 0, 0)}}) {
-        if (has_line_break(path) || !system.replace_file(path, text)) {
-            view.show_message("Cannot save " + path);
+        const Written written = has_line_break(path) ? Written{"its name holds a line break"}
+                                                     : system.replace_file(path, text);
+        if (!written) {
+            view.show_message("Cannot save " + path + ": " + written.failure);
             return false;
         }
     }
@@ -226,10 +228,11 @@ bool TapeGroupFile::write()
             return false;
     }
     // A line break in a path would split it over two lines and read back wrong.
-    const bool stored = !has_line_break(line) && !has_line_break(state.tape_group_path) &&
-                        system.replace_file(state.tape_group_path, text);
+    const Written stored = has_line_break(line) || has_line_break(state.tape_group_path)
+                               ? Written{"a name in it holds a line break"}
+                               : system.replace_file(state.tape_group_path, text);
     if (!stored) {
-        m_run.view.show_message("Cannot save " + state.tape_group_path);
+        m_run.view.show_message("Cannot save " + state.tape_group_path + ": " + stored.failure);
         return false;
     }
     state.saved = {state.playlist_path, state.target_tip, state.target_seconds, line, text};

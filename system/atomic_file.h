@@ -22,6 +22,9 @@ public:
     /// Flush to disk and put the new file in place; false when it could not.
     bool commit();
 
+    /// Why the file was not replaced, in a few words; empty while all is well.
+    const std::string& failure() const { return m_failure; }
+
     /// Open, write and commit in one go.
     static bool replace(const std::string& path, std::string_view contents);
 
@@ -30,6 +33,8 @@ private:
     std::string m_temporary;
     int m_fd = -1;
     bool m_failed = false;
+    std::string m_failure;
+    void fail(int error);
 };
 
 } // namespace cuedeck

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #include <vector>
 
 namespace cuedeck {
@@ -47,7 +48,36 @@ std::string resolve_links(std::string path)
     return path; // a loop of links: the rename then replaces the last one
 }
 
+/// What went wrong, as a user reads it.
+std::string failure_text(int error)
+{
+    switch (error) {
+    case EACCES:
+    case EPERM:
+        return "permission denied";
+    case ENOSPC:
+    case EDQUOT:
+        return "the disk is full";
+    case EROFS:
+        return "the disk is read-only";
+    case ENOENT:
+    case ENOTDIR:
+        return "its folder does not exist";
+    case EISDIR:
+        return "a folder has that name";
+    default:
+        return std::strerror(error);
+    }
+}
+
 } // namespace
+
+void AtomicFile::fail(int error)
+{
+    m_failed = true;
+    if (m_failure.empty())
+        m_failure = failure_text(error);
+}
 
 AtomicFile::AtomicFile(std::string path) : m_path(resolve_links(std::move(path)))
 {
@@ -60,6 +90,7 @@ AtomicFile::AtomicFile(std::string path) : m_path(resolve_links(std::move(path))
     if (::stat(m_path.c_str(), &existing) == 0 &&
         (::access(m_path.c_str(), W_OK) != 0 || (existing.st_mode & 0222) == 0)) {
         m_failed = true;
+        m_failure = S_ISDIR(existing.st_mode) ? "a folder has that name" : "the file is read-only";
         return;
     }
     const auto slash = m_path.rfind('/');
@@ -70,7 +101,7 @@ AtomicFile::AtomicFile(std::string path) : m_path(resolve_links(std::move(path))
     buffer.push_back('\0');
     m_fd = ::mkstemp(buffer.data());
     if (m_fd < 0) {
-        m_failed = true;
+        fail(errno);
         return;
     }
     m_temporary = buffer.data();
@@ -92,7 +123,7 @@ bool AtomicFile::write(std::string_view contents)
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0)
-            m_failed = true;
+            fail(written < 0 ? errno : ENOSPC);
         else
             contents.remove_prefix(static_cast<std::size_t>(written));
     }
@@ -103,11 +134,16 @@ bool AtomicFile::commit()
 {
     if (m_failed)
         return false;
-    const bool synced = ::fsync(m_fd) == 0;
-    const bool closed = ::close(m_fd) == 0;
+    int error = ::fsync(m_fd) == 0 ? 0 : errno;
+    if (::close(m_fd) != 0 && error == 0)
+        error = errno;
     m_fd = -1;
-    if (!synced || !closed || ::rename(m_temporary.c_str(), m_path.c_str()) != 0) {
-        m_failed = true;
+    if (error != 0) {
+        fail(error);
+        return false;
+    }
+    if (::rename(m_temporary.c_str(), m_path.c_str()) != 0) {
+        fail(errno);
         return false;
     }
     m_temporary.clear();

@@ -142,9 +142,12 @@ std::optional<std::string> PosixSystem::read_start(const std::string& path, std:
     return start;
 }
 
-bool PosixSystem::replace_file(const std::string& path, const std::string& contents)
+Written PosixSystem::replace_file(const std::string& path, const std::string& contents)
 {
-    return AtomicFile::replace(path, contents);
+    AtomicFile file(path);
+    if (file.write(contents) && file.commit())
+        return {};
+    return {file.failure()};
 }
 
 FileProblem PosixSystem::local_file_problem(const std::string& path)

@@ -9,6 +9,14 @@
 
 namespace cuedeck {
 
+/// Whether a file was written; when not, why, in a few words for the user
+/// ("permission denied", "the disk is full").
+struct Written
+{
+    std::string failure; ///< empty when written
+    explicit operator bool() const { return failure.empty(); }
+};
+
 /// Why a path is no file to open or hand to the player.
 enum class FileProblem {
     None,
@@ -50,7 +58,7 @@ public:
     /// Replace the file with `contents` (text, '\n' line ends translated the
     /// platform's way), all or nothing: on failure the old file is untouched.
     /// A link is followed: its target gets the new contents, the link stays.
-    virtual bool replace_file(const std::string& path, const std::string& contents) = 0;
+    virtual Written replace_file(const std::string& path, const std::string& contents) = 0;
     /// Why `path` does not name an existing regular file on this machine by
     /// its full path that we may read, or None when it does. Only such files
     /// are handed to a player: never a URL, a protocol, a device or a folder.

@@ -5,6 +5,7 @@
 #include <io.h>
 #include <shlobj.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <vector>
 
@@ -113,24 +114,29 @@ std::optional<std::string> WindowsSystem::read_file(const std::string& path)
     return contents;
 }
 
-bool WindowsSystem::replace_file(const std::string& path, const std::string& contents)
+Written WindowsSystem::replace_file(const std::string& path, const std::string& contents)
 {
     // A temporary file beside the old one, in text mode (CRLF line ends),
     // then moved over it in one step; the old file stays whole on any failure.
     const std::string temporary = path + ".cuedeck-new";
     std::FILE* file = std::fopen(temporary.c_str(), "w");
     if (file == nullptr)
-        return false;
+        return {errno == EACCES ? "permission denied" : "its folder cannot be written"};
     const bool written = std::fwrite(contents.data(), 1, contents.size(), file) == contents.size();
     const bool flushed = std::fflush(file) == 0;
     const bool closed = std::fclose(file) == 0;
-    if (!written || !flushed || !closed ||
-        !MoveFileExA(temporary.c_str(), path.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!written || !flushed || !closed) {
         DeleteFileA(temporary.c_str());
-        return false;
+        return {"the disk is full"};
     }
-    return true;
+    if (!MoveFileExA(temporary.c_str(), path.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        const DWORD error = GetLastError();
+        DeleteFileA(temporary.c_str());
+        return {error == ERROR_ACCESS_DENIED ? "permission denied"
+                                             : "Windows error " + std::to_string(error)};
+    }
+    return {};
 }
 
 std::optional<std::string> WindowsSystem::stored_name(const EntryQuery& query)

@@ -21,7 +21,7 @@ public:
     bool make_directories(const std::string& path) override;
     std::optional<std::string> read_file(const std::string& path) override;
     std::optional<std::string> read_start(const std::string& path, std::size_t bytes) override;
-    bool replace_file(const std::string& path, const std::string& contents) override;
+    Written replace_file(const std::string& path, const std::string& contents) override;
     FileProblem local_file_problem(const std::string& path) override;
     std::optional<std::string> stored_name(const EntryQuery& query) override;
     std::optional<std::vector<std::string>> folder_entries(const std::string& folder) override;

@@ -81,15 +81,15 @@ public:
             return std::nullopt; // a recording the test does not spell out
         return found->second.substr(0, bytes);
     }
-    bool replace_file(const std::string& path, const std::string& contents) override
+    Written replace_file(const std::string& path, const std::string& contents) override
     {
         if (on_event)
             on_event("replace_file " + path);
         if (unwritable.count(path) != 0)
-            return false;
+            return {"permission denied"};
         files[path] = contents;
         problems.erase(path); // it is there now
-        return true;
+        return {};
     }
     FileProblem local_file_problem(const std::string& path) override
     {

@@ -41,6 +41,14 @@ TEST(AtomicFile, FailsWithoutTouchingAnythingWhereItCannotWrite)
     TempDir dir;
     EXPECT_FALSE(AtomicFile::replace(dir.path() + "missing/group.grp", "x"));
     EXPECT_FALSE(AtomicFile::replace(dir.path(), "x")); // a directory's own name
+    // Each says why, for the message that names the file.
+    PosixSystem system({"/usr/bin/cuedeck"});
+    EXPECT_EQ(system.replace_file(dir.path() + "missing/group.grp", "x").failure,
+              "its folder does not exist");
+    EXPECT_EQ(system.replace_file(dir.path(), "x").failure, "a folder has that name");
+    const std::string kept = dir.write("kept.grp", "mine\n");
+    std::filesystem::permissions(kept, std::filesystem::perms(0444));
+    EXPECT_EQ(system.replace_file(kept, "x").failure, "the file is read-only");
 }
 
 TEST(AtomicFile, AnUncommittedWriteLeavesTheOldFile)

@@ -48,6 +48,11 @@ TEST_F(Speed, KeysStepTheRateTheWindowShowsAndTheSettingsKeep)
     controller.faster();
     EXPECT_EQ(player.traffic(), (std::vector<std::string>{"Speed 110", "Speed 120"}));
     EXPECT_EQ(view.field(FieldId::Speed), "Speed 120 %");
+    // Nothing heard comes first, and the speed still shows beside it.
+    player_in_list(3, 0, 1, 1000);
+    player.model.no_sound_device = true;
+    controller.refresh();
+    EXPECT_EQ(view.field(FieldId::Speed), "No sound device, 120 %");
     EXPECT_THAT(saved_settings(), ::testing::EndsWith("BackTime\n0\nSpeed\n120\n"));
 }
 

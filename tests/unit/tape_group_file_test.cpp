@@ -172,7 +172,7 @@ TEST_F(TapeGroup, AFailedWriteKeepsThePlaceUnsavedAndSaysSo)
     player_on_tip(2);
     system.unwritable.insert(path);
     EXPECT_FALSE(file.write());
-    EXPECT_THAT(view.messages, ElementsAre("Cannot save /work/group.grp"));
+    EXPECT_THAT(view.messages, ElementsAre("Cannot save /work/group.grp: permission denied"));
     EXPECT_EQ(system.files[path], "/music/tips.m3u\n1\n0:00\n");
     EXPECT_EQ(state().saved.tip, 0);
 
@@ -187,7 +187,8 @@ TEST_F(TapeGroup, APathWithALineBreakIsNotSaved)
     controller.open_playlist("/music/two\nlines.m3u");
     system.files.erase(path);
     EXPECT_FALSE(file.write());
-    EXPECT_THAT(view.messages, ElementsAre("Cannot save /work/group.grp"));
+    EXPECT_THAT(view.messages,
+                ElementsAre("Cannot save /work/group.grp: a name in it holds a line break"));
     EXPECT_EQ(system.files.count(path), 0u);
 }
 
