@@ -77,6 +77,9 @@ public:
     virtual void return_focus() = 0;
     /// A modal Yes/No question with a warning icon; true for Yes.
     virtual bool ask_yes_no(const std::string& text, const std::string& caption) = 0;
+    /// The same with a way back: true for Yes, false for No, none for Cancel.
+    virtual std::optional<bool> ask_yes_no_cancel(const std::string& text,
+                                                  const std::string& caption) = 0;
     /// A modal message with OK, captioned with the program's name.
     virtual void show_message(const std::string& text) = 0;
     /// A modal message about a file that is not where it should be, offering

@@ -121,6 +121,10 @@ bool TapeGroupFile::make(std::vector<std::string> recordings)
         (!view.ask_yes_no(playlist + " already exists.\nDo you want to replace it?", "Cuedeck") ||
          m_run.ended()))
         return false;
+    // The open group's question comes before anything is written, with a
+    // way back.
+    if (!save_prompt_or_cancel())
+        return false;
     // The group names its playlist beside it, so that the folder holding
     // both can move.
     const std::string playlist_name = playlist.substr(playlist_folder.size());
@@ -133,7 +137,7 @@ bool TapeGroupFile::make(std::vector<std::string> recordings)
             return false;
         }
     }
-    return open(*group, GroupRequest::Named, true);
+    return open(*group, GroupRequest::Named, false);
 }
 
 void TapeGroupFile::new_command(RecordingChoice choice)
@@ -239,17 +243,33 @@ bool TapeGroupFile::write()
     return true;
 }
 
-void TapeGroupFile::save_prompt()
+bool TapeGroupFile::unsaved() const
 {
     const RunState& state = m_run.state;
-    if (state.tape_group_path.empty())
-        return;
-    const bool changed = state.saved.playlist_path != state.playlist_path ||
-                         state.saved.tip != state.current_tip ||
-                         state.saved.seconds != state.zero_mark / 1000;
-    if (changed &&
-        m_run.view.ask_yes_no("Save changes to " + state.tape_group_path + "?", "Cuedeck"))
+    return !state.tape_group_path.empty() &&
+           (state.saved.playlist_path != state.playlist_path ||
+            state.saved.tip != state.current_tip || state.saved.seconds != state.zero_mark / 1000);
+}
+
+std::string TapeGroupFile::save_question() const
+{
+    return "Save changes to " + m_run.state.tape_group_path + "?";
+}
+
+void TapeGroupFile::save_prompt()
+{
+    if (unsaved() && m_run.view.ask_yes_no(save_question(), "Cuedeck"))
         write();
+}
+
+bool TapeGroupFile::save_prompt_or_cancel()
+{
+    if (!unsaved())
+        return true;
+    const auto answer = m_run.view.ask_yes_no_cancel(save_question(), "Cuedeck");
+    if (!answer || m_run.ended())
+        return false;
+    return !*answer || write();
 }
 
 void TapeGroupFile::set_title()

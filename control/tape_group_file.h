@@ -58,6 +58,9 @@ public:
     bool write();
     /// Ask to save when the place has changed since the last read or write.
     void save_prompt();
+    /// The same, with Cancel as a way back; false when the user cancelled
+    /// or the place could not be saved (then the user was told why).
+    bool save_prompt_or_cancel();
     void set_title();
 
     /// A new group of `recordings` (files, or one folder whose recordings are
@@ -73,6 +76,10 @@ public:
     void save_as_command();
 
 private:
+    /// Whether the place has changed since the last read or write.
+    bool unsaved() const;
+    std::string save_question() const;
+
     GroupRun m_run;
 };
 

@@ -57,8 +57,10 @@ Qt::Alignment qt_alignment(layout::Align align)
 class YesNoBox : public QMessageBox
 {
 public:
-    YesNoBox(const QString& caption, const QString& text, QWidget* parent)
-        : QMessageBox(QMessageBox::Warning, caption, text, QMessageBox::Yes | QMessageBox::No,
+    YesNoBox(const QString& caption, const QString& text, QWidget* parent, bool cancellable = false)
+        : QMessageBox(QMessageBox::Warning, caption, text,
+                      QMessageBox::Yes | QMessageBox::No |
+                          (cancellable ? QMessageBox::Cancel : QMessageBox::NoButton),
                       parent)
     {
         setTextFormat(Qt::PlainText);
@@ -384,6 +386,16 @@ bool MainWindow::ask_yes_no(const std::string& text, const std::string& caption)
 {
     YesNoBox box(to_qt(caption), to_qt(text), this);
     return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<bool> MainWindow::ask_yes_no_cancel(const std::string& text,
+                                                  const std::string& caption)
+{
+    YesNoBox box(to_qt(caption), to_qt(text), this, true);
+    const int answer = box.exec();
+    if (answer == QMessageBox::Cancel)
+        return std::nullopt;
+    return answer == QMessageBox::Yes;
 }
 
 void MainWindow::show_message(const std::string& text)

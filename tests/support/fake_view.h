@@ -26,6 +26,7 @@ public:
     int focus_returns = 0;
     std::vector<std::string> questions; ///< "caption: text"
     bool answer_yes = true;
+    bool answer_cancel = false; ///< Cancel where a question offers it
     std::vector<std::string> messages;
     bool answer_locate = false; ///< what offer_locate answers; its text goes to `messages`
     std::vector<Chooser> choosers;
@@ -94,6 +95,13 @@ public:
         questions.push_back(caption + ": " + text);
         event("ask " + text);
         return answer_yes;
+    }
+    std::optional<bool> ask_yes_no_cancel(const std::string& text,
+                                          const std::string& caption) override
+    {
+        questions.push_back(caption + ": " + text);
+        event("ask or cancel " + text);
+        return answer_cancel ? std::nullopt : std::optional<bool>(answer_yes);
     }
     void show_message(const std::string& text) override
     {

@@ -402,17 +402,28 @@ TEST(NewTapeGroupWriter, NaturalOrderAndEntriesThatReadBackAsWritten)
 TEST_F(NewTapeGroup, ChosenRecordingsAreListedInNaturalOrderBesideTheGroupWhichOpens)
 {
     open_group("/work/old.grp", "/music/tips.m3u\n1\n0:00\n");
-    zero_at(9000); // unsaved: asked once the new group opens
-    view.answer_yes = false;
+    zero_at(9000); // unsaved: asked before anything is written, with Cancel
     const std::string odd = "/talks/#3 Gr\xC3\xBC\xC3\x9F"
                             "e & <x>.mp3";
-    view.chosen_recordings = {"/talks/Tip 10.mp3", "/talks/tip 2.wav", "/talks/sub/tip 1.mp3", odd,
-                              "/elsewhere/tip 4.mp3"};
-    view.chosen_files = {"/talks/My group.grp"};
+    const std::vector<std::string> recordings = {"/talks/Tip 10.mp3", "/talks/tip 2.wav",
+                                                 "/talks/sub/tip 1.mp3", odd,
+                                                 "/elsewhere/tip 4.mp3"};
+    view.chosen_recordings = recordings;
+    view.chosen_files = {"/talks/My group.grp", "/talks/My group.grp"};
     system.problems["/talks/My group.m3u"] = FileProblem::Missing;
     player.list_lengths["/talks/My group.m3u"] = 5;
+    view.answer_cancel = true;
     controller.new_tape_group();
+    EXPECT_EQ(system.files.count("/talks/My group.m3u"), 0u);
+    EXPECT_EQ(system.files.count("/talks/My group.grp"), 0u);
+    EXPECT_EQ(state().tape_group_path, "/work/old.grp");
 
+    view.questions.clear();
+    view.choosers.clear();
+    view.answer_cancel = false;
+    view.answer_yes = false;
+    view.chosen_recordings = recordings;
+    controller.new_tape_group();
     ASSERT_EQ(view.choosers.size(), 1u);
     EXPECT_EQ(view.choosers[0].mode, FileDialogMode::Save);
     EXPECT_EQ(view.choosers[0].suggested, "/elsewhere/elsewhere.grp");

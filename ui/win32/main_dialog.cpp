@@ -421,6 +421,16 @@ bool MainDialog::ask_yes_no(const std::string& text, const std::string& caption)
            IDYES;
 }
 
+std::optional<bool> MainDialog::ask_yes_no_cancel(const std::string& text,
+                                                  const std::string& caption)
+{
+    const int answer = MessageBoxA(m_window, text.c_str(), caption.c_str(),
+                                   MB_YESNOCANCEL | MB_ICONEXCLAMATION);
+    if (answer == IDCANCEL)
+        return std::nullopt;
+    return answer == IDYES;
+}
+
 void MainDialog::show_message(const std::string& text)
 {
     MessageBoxA(m_window, text.c_str(), program_name().c_str(), MB_OK);

@@ -48,6 +48,8 @@ public:
     void set_title(const std::string& title) override;
     void return_focus() override;
     bool ask_yes_no(const std::string& text, const std::string& caption) override;
+    std::optional<bool> ask_yes_no_cancel(const std::string& text,
+                                          const std::string& caption) override;
     void show_message(const std::string& text) override;
     bool offer_locate(const std::string& text) override;
     std::optional<std::string> choose_file(const FileChoice& choice) override;
