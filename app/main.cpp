@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -33,6 +35,25 @@ bool has_display()
             return true;
     }
     return false;
+}
+
+/// The session bus the desktop gave the program, or none: D-Bus would
+/// otherwise start a bus of its own on an X display (autolaunch), which
+/// outlives the program, and the program would never say it has none.
+void keep_to_the_desktop_bus()
+{
+    const char* address = std::getenv("DBUS_SESSION_BUS_ADDRESS");
+    if (address != nullptr && *address != '\0')
+        return;
+    // Where a systemd user session keeps it; D-Bus looks there by itself.
+    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime != nullptr && *runtime) {
+        struct stat info
+        {
+        };
+        if (::stat((std::string(runtime) + "/bus").c_str(), &info) == 0 && S_ISSOCK(info.st_mode))
+            return;
+    }
+    ::setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
 }
 
 /// The file named on the command line, absolute, for a running copy; its
@@ -113,6 +134,7 @@ int main(int argc, char** argv)
                              "WAYLAND_DISPLAY are not set)\n");
         return 1;
     }
+    keep_to_the_desktop_bus();
     QApplication application(argc, argv);
 
     // One copy per user: a second start hands its file to the running one.

@@ -9,6 +9,7 @@ cleanup() {
   [ -n "$running" ] && kill -KILL "$running" 2>/dev/null
   [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
   pkill -KILL -f "input-ipc-server=$work" 2>/dev/null
+
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -70,10 +71,21 @@ start_cuedeck() { # PROGRAM: on the group, with the settings written before
   until_true on_the_first_tip || fail "mpv did not reach the tip"
   until_true at_least 4.5 || fail "mpv did not reach 0:05: $(mpv_says time-pos)"
 }
+# A session bus D-Bus started by itself on our display (autolaunch).
+bus_of_our_own() {
+  local pid
+  for pid in $(pgrep -f 'dbus-launch --autolaunch'); do
+    tr '\0' '\n' < "/proc/$pid/environ" 2>/dev/null | grep -qx "DISPLAY=$DISPLAY" && return 0
+  done
+  return 1
+}
 stop_cuedeck() {
   kill -TERM "$running"
   wait "$running"
   local status=$?
   running=""
   [ "$status" = 0 ] || fail "Cuedeck ended with status $status"
+  # No session bus here: none is started for Cuedeck, and it says so.
+  ! bus_of_our_own || fail "a session bus was started for Cuedeck and outlives it"
+  grep -q "no D-Bus session bus" "$work/log" || fail "Cuedeck did not say it has no session bus"
 }
