@@ -6,3 +6,8 @@ configure_file(${PROJECT_SOURCE_DIR}/docs/cuedeck.html ${CMAKE_CURRENT_BINARY_DI
                COPYONLY)
 install(TARGETS cuedeck RUNTIME DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/docs/cuedeck.html DESTINATION .)
+# The starting settings beside the program (read until the user's own are
+# saved in %APPDATA%\Cuedeck\, or by a portable copy as its own) and the
+# alarm sound they name.
+include(${PROJECT_SOURCE_DIR}/cmake/starting_settings.cmake)
+install(FILES ${CUEDECK_STARTING_SETTINGS} ${CUEDECK_ALARM_SOUND} DESTINATION .)

@@ -7,6 +7,9 @@
    table. */
 #pragma once
 
+/* The program's name, as messages and questions are captioned. */
+#define TEXT_PROGRAM_NAME "Cuedeck"
+
 /* Fonts. */
 #define DIALOG_FONT_FACE "MS Sans Serif"
 #define WINDOW_FONT_POINTS 12
@@ -54,15 +57,19 @@
 
 /* The options dialog. */
 #define TEXT_OPTIONS_CAPTION "Cuedeck Options"
-#define OPTIONS_SIZE 186, 138
+#define OPTIONS_SIZE 186, 146
 #define AT_OPT_OK 129, 7, 50, 14
 #define AT_OPT_CANCEL 129, 24, 50, 14
 #define TEXT_OPT_TIP_TIME "TipTime"
 #define AT_OPT_TIP_TIME_LABEL 7, 9, 40, 8
 #define AT_OPT_TIP_TIME 47, 7, 40, 12
+#define TEXT_OPT_MINUTES "minutes"
+#define AT_OPT_TIP_TIME_UNIT 90, 9, 36, 8
 #define TEXT_OPT_BACK_TIME "Back Time"
 #define AT_OPT_BACK_TIME_LABEL 7, 23, 40, 8
 #define AT_OPT_BACK_TIME 47, 20, 40, 12
+#define TEXT_OPT_SECONDS "seconds"
+#define AT_OPT_BACK_TIME_UNIT 90, 23, 36, 8
 #define AT_OPT_SOUND_ON 115, 43, 47, 8
 #define TEXT_OPT_PLAY_USING "Play Sound Using"
 #define AT_OPT_PLAY_USING 7, 35, 94, 27
@@ -82,17 +89,19 @@
 #define AT_OPT_GLOBAL_KEYS 97, 102, 82, 12
 /* The resource compiler's combo box height includes its open list. */
 #define AT_OPT_GLOBAL_KEYS_LIST 97, 102, 82, 50
-#define AT_OPT_GLOBAL_KEYS_NOTE 7, 117, 172, 16
+/* Three lines: the longest note says what to do instead. */
+#define AT_OPT_GLOBAL_KEYS_NOTE 7, 117, 172, 24
 /* The foot pedal (Linux): below the rest, in a taller dialog. */
-#define OPTIONS_SIZE_WITH_PEDAL 186, 192
+#define OPTIONS_SIZE_WITH_PEDAL 186, 200
 #define TEXT_OPT_PEDAL "Foot pedal"
-#define AT_OPT_PEDAL 7, 134, 172, 51
-#define AT_OPT_PEDAL_DEVICE 13, 146, 110, 12
+#define AT_OPT_PEDAL 7, 142, 172, 51
+#define AT_OPT_PEDAL_DEVICE 13, 154, 110, 12
 #define TEXT_OPT_PEDAL_LEARN "Learn..."
-#define AT_OPT_PEDAL_LEARN 127, 145, 46, 14
-#define AT_OPT_PEDAL_BUTTONS 13, 161, 160, 8
+#define TEXT_OPT_PEDAL_LEARN_CAPTION "Learn the foot pedal"
+#define AT_OPT_PEDAL_LEARN 127, 153, 46, 14
+#define AT_OPT_PEDAL_BUTTONS 13, 169, 160, 8
 #define TEXT_OPT_PEDAL_TOGGLES "Middle pedal toggles play/pause"
-#define AT_OPT_PEDAL_TOGGLES 13, 172, 160, 8
+#define AT_OPT_PEDAL_TOGGLES 13, 180, 160, 8
 
 /* Go To Place. */
 #define TEXT_GO_TO_CAPTION "Go To Place"

@@ -1,6 +1,7 @@
 #include "control/controller.h"
 
 #include "base/window_resources.h"
+#include "control/settings_file.h"
 #include "system/system.h"
 
 namespace cuedeck {
@@ -76,13 +77,7 @@ std::string Controller::help_page_path()
     const std::string& folder = m_state.exe_directory;
     if (m_system.is_local_file(folder + name))
         return folder + name;
-    // <prefix>/bin/ → <prefix>/share/cuedeck/
-    const auto parent =
-        folder.rfind(m_system.path_separator(), folder.size() >= 2 ? folder.size() - 2 : 0);
-    const std::string prefix =
-        parent == std::string::npos ? std::string() : folder.substr(0, parent + 1);
-    const char separator = m_system.path_separator();
-    return prefix + "share" + separator + "cuedeck" + separator + name;
+    return installed_data_folder(folder, m_system.path_separator()) + name;
 }
 
 void Controller::reach_player()

@@ -58,6 +58,20 @@ std::string RemoteControl::go_to_place(const std::string& text)
     return why;
 }
 
+void RemoteControl::set_global_keys_note(std::string note, bool offered)
+{
+    m_global_keys_note = std::move(note);
+    m_global_keys_offered = offered;
+    if (m_note_listener)
+        m_note_listener(m_global_keys_note);
+}
+
+void RemoteControl::try_global_keys(std::optional<int> choice)
+{
+    if (m_keys_trial)
+        m_keys_trial(choice);
+}
+
 void RemoteControl::show_device_state(const std::string& text)
 {
     m_controller.show_device_state(text);

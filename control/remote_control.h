@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -66,7 +67,18 @@ public:
     /// What the desktop says of the keys for every window (taken keys, or
     /// none offered), for the Options dialog; empty when all is well.
     const std::string& global_keys_note() const { return m_global_keys_note; }
-    void set_global_keys_note(std::string note) { m_global_keys_note = std::move(note); }
+    /// Whether this desktop offers keys for every window at all.
+    bool global_keys_offered() const { return m_global_keys_offered; }
+    void set_global_keys_note(std::string note, bool offered = true);
+    /// Hear of each new note, while the Options dialog shows it; none to stop.
+    using NoteListener = std::function<void(const std::string& note)>;
+    void follow_global_keys_note(NoteListener listener) { m_note_listener = std::move(listener); }
+    /// The Options dialog's choice tried out before OK, so that a key another
+    /// program holds is named as it is chosen (`choice`, see GlobalKeys);
+    /// none: back to the run's own choice.
+    using KeysTrial = std::function<void(std::optional<int> choice)>;
+    void set_global_keys_trial(KeysTrial trial) { m_keys_trial = std::move(trial); }
+    void try_global_keys(std::optional<int> choice);
 
     /// What the window's status says of a device beside the player.
     void show_device_state(const std::string& text);
@@ -88,6 +100,9 @@ private:
     RemoteWindow& m_window;
     std::vector<Listener> m_listeners;
     std::string m_global_keys_note;
+    bool m_global_keys_offered = true;
+    NoteListener m_note_listener;
+    KeysTrial m_keys_trial;
     PedalLearner m_pedal_learner;
 };
 

@@ -27,6 +27,11 @@ struct RunState
     std::string tape_group_path; ///< the open .grp file; empty when none
     std::string playlist_path;   ///< empty when none, or a single music file is open
     std::string sound_file;      ///< the alarm sound
+    /// The alarm sound as the settings file had it: a name without a full
+    /// path is read beside that file (as the starting settings that come
+    /// with the program name the sound beside them), and written back as it
+    /// was where it still leads to the same file.
+    std::string sound_file_as_written;
     int tip_time = 0;            ///< minutes
     int back_time = 0;           ///< seconds stepped back on every pause
     int sound_on = 0;            ///< non-zero: the alarm sounds

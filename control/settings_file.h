@@ -9,6 +9,10 @@ namespace cuedeck {
 struct RunState;
 class System;
 
+/// Where an installed program's own files are: <prefix>/share/cuedeck/ for
+/// a program in <prefix>/bin/ (its help page, its starting settings).
+std::string installed_data_folder(const std::string& exe_directory, char separator);
+
 /// Where "cuedeck.dat" (see files/settings_format.h) lives, and the run's
 /// fields it holds. Read once at start-up, written once at shut-down.
 ///
@@ -16,6 +20,8 @@ class System;
 /// config folder on Linux), else beside the program. Until the settings
 /// folder holds one, the file beside the program is read, so a portable copy
 /// or the demo keep their settings; the next save goes to the settings folder.
+/// Without either, an installed program reads the starting settings it comes
+/// with (installed_data_folder()): a back time and an alarm sound of its own.
 class SettingsFile
 {
 public:
@@ -25,7 +31,7 @@ public:
 
     /// Fill the fields the file names; a missing file changes nothing.
     void read(RunState& state);
-    /// Replace the file with the six pairs; false when it could not be written.
+    /// Replace the file; says why when it could not be written.
     Written write(const RunState& state);
 
     /// Where write() stores the file.

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "base/saturating.h"
+#include "base/window_resources.h"
 #include "base/text_lines.h"
 #include "control/controller_view.h"
 #include "control/playable.h"
@@ -118,7 +119,7 @@ bool TapeGroupFile::make(std::vector<std::string> recordings)
     }
 
     if (system.local_file_problem(playlist) != FileProblem::Missing &&
-        (!view.ask_yes_no(playlist + " already exists.\nDo you want to replace it?", "Cuedeck") ||
+        (!view.ask_yes_no(playlist + " already exists.\nDo you want to replace it?", TEXT_PROGRAM_NAME) ||
          m_run.ended()))
         return false;
     // The open group's question comes before anything is written, with a
@@ -228,7 +229,7 @@ bool TapeGroupFile::write()
             !m_run.view.ask_yes_no(state.tape_group_path +
                                        " was changed by another program since it was "
                                        "opened. Replace it with this place?",
-                                   "Cuedeck"))
+                                   TEXT_PROGRAM_NAME))
             return false;
     }
     // A line break in a path would split it over two lines and read back wrong.
@@ -258,7 +259,7 @@ std::string TapeGroupFile::save_question() const
 
 void TapeGroupFile::save_prompt()
 {
-    if (unsaved() && m_run.view.ask_yes_no(save_question(), "Cuedeck"))
+    if (unsaved() && m_run.view.ask_yes_no(save_question(), TEXT_PROGRAM_NAME))
         write();
 }
 
@@ -266,7 +267,7 @@ bool TapeGroupFile::save_prompt_or_cancel()
 {
     if (!unsaved())
         return true;
-    const auto answer = m_run.view.ask_yes_no_cancel(save_question(), "Cuedeck");
+    const auto answer = m_run.view.ask_yes_no_cancel(save_question(), TEXT_PROGRAM_NAME);
     if (!answer || m_run.ended())
         return false;
     return !*answer || write();

@@ -35,19 +35,32 @@ GlobalKeysSwitch::GlobalKeysSwitch(RemoteControl& remote, std::unique_ptr<KeyGra
     } else {
         note(no_global_keys_note);
     }
+    m_remote.set_global_keys_trial([this](std::optional<int> choice) {
+        m_trying = choice.has_value();
+        if (choice)
+            choose(global_keys_from(*choice));
+        else
+            follow();
+    });
     m_remote.listen([this](bool) { follow(); });
     follow();
 }
 
 GlobalKeysSwitch::~GlobalKeysSwitch()
 {
+    m_remote.set_global_keys_trial({});
     if (m_grab)
         m_grab->give_back();
 }
 
 void GlobalKeysSwitch::follow()
 {
-    const GlobalKeys wanted = global_keys_from(m_remote.controller().state().global_keys);
+    if (!m_trying)
+        choose(global_keys_from(m_remote.controller().state().global_keys));
+}
+
+void GlobalKeysSwitch::choose(GlobalKeys wanted)
+{
     if (wanted == m_choice || !m_grab)
         return;
     m_choice = wanted;
@@ -59,7 +72,7 @@ void GlobalKeysSwitch::follow()
 
 void GlobalKeysSwitch::note(const std::string& text)
 {
-    m_remote.set_global_keys_note(text);
+    m_remote.set_global_keys_note(text, text != no_global_keys_note);
     // Said once on the standard error too, for a start from a terminal.
     if (!text.empty() && text != m_told && text != no_global_keys_note)
         std::fprintf(stderr, "cuedeck: %s\n", text.c_str());

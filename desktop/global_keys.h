@@ -51,11 +51,14 @@ public:
 private:
     /// Take or give back the keys when the run's choice changed.
     void follow();
+    /// Take or give back the keys for `wanted`.
+    void choose(GlobalKeys wanted);
     void note(const std::string& text);
 
     RemoteControl& m_remote;
     std::unique_ptr<KeyGrab> m_grab;
     GlobalKeys m_choice = GlobalKeys::Off;
+    bool m_trying = false; ///< the Options dialog tries a choice out
     std::string m_told; ///< the last note told on the standard error
 };
 

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
 # Makes a demo tape group in the folder given: three short spoken tracks, a
-# playlist of them, a .grp file that resumes at tip 2, zero mark 0:03, and
-# a spoken alarm sound.
+# playlist of them, and a .grp file that resumes at tip 2, zero mark 0:03.
 set -euo pipefail
 demo=${1:?usage: make-demo.sh FOLDER}
 mkdir -p "$demo"
@@ -20,5 +19,4 @@ for i in 0 1 2; do
   echo "$track" >> "$playlist"
 done
 printf '%s\n2\n0:03\n' "$playlist" > "$demo/demo.grp"
-espeak-ng -s 150 -w "$demo/alarm.wav" "Stop. Time for the next tip."
 echo "$demo/demo.grp"

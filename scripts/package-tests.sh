@@ -2,8 +2,9 @@
 # Builds the Debian package from the default build, checks it as Debian and
 # the desktop do (lintian, appstreamcli, desktop-file-validate), then unpacks
 # it into a throw-away root and runs the installed program once, as a user
-# would: it resumes a tape group, plays, pauses, sets the zero mark, and is
-# closed with File, Exit, answering Yes to the save question.
+# would: for the first time (it starts with the settings it comes with), it
+# resumes a tape group, plays, pauses, sets the zero mark, and is closed
+# with File, Exit, answering Yes to the save question.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -43,6 +44,11 @@ else
   grep -vE '^[[:space:]]*(#|$)' "$rules" | grep -vqE "^$pair(, *$pair)*\$" &&
     fail "a line of the pedal rule is not a rule"
 fi
+
+# What a first run starts with: a back time and an alarm sound of its own.
+data="$work/root/usr/share/cuedeck"
+cmp -s packaging/cuedeck.dat "$data/cuedeck.dat" || fail "the starting settings are not installed"
+[ "$(soxi -D "$data/cuedeck-alarm.wav" 2>/dev/null)" != "" ] || fail "no alarm sound is installed"
 
 # A tape group of three short tones, resumed at tip 2, 0:01.
 mkdir -p "$work/music" "$work/home" "$work/config" "$work/run"
@@ -106,6 +112,9 @@ wait "$program" || fail "exit status $?"
 
 settings="$work/config/cuedeck/cuedeck.dat"
 [ "$(sed -n 2p "$settings")" = "$group" ] || fail "settings not written to the config folder"
+# With no settings of the user's, the starting ones were read.
+grep -qx "$data/cuedeck-alarm.wav" "$settings" || fail "the first run has not the alarm that came with it"
+grep -A1 -x BackTime "$settings" | grep -qx 2 || fail "the first run does not step back 2 s"
 pgrep -f "input-ipc-server=$work" >/dev/null && fail "the player outlived the program"
 [ "$(sed -n 2p "$group")" = 2 ] || fail "tip changed: $(cat "$group")"
 [ "$(sed -n 3p "$group")" != "0:01" ] || fail "the new zero mark was not saved: $(cat "$group")"

@@ -5,13 +5,14 @@ cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 cmake --preset default
-cmake --build --preset default --target cuedeck -j "$(nproc)"
+cmake --build --preset default --target cuedeck cuedeck_alarm_sound -j "$(nproc)"
 group=$(scripts/make-demo.sh build/default/demo)
-# First run: settings that show the tip timer and the back time at work
-# (a one-minute tip, two seconds back on every pause, a spoken alarm).
+# First run: the settings an installed Cuedeck starts with (two seconds back
+# on every pause, the alarm sound that comes with it), and a one-minute tip
+# so that the tip timer shows its alarm soon.
 settings=build/default/app/cuedeck.dat
 if [ ! -e "$settings" ]; then
-  printf 'Openfile\n%s\nSoundOn\n1\nSoundfile\n%s\nTiptime\n1\nPlayusing\n0\nBackTime\n2\n' \
-    "$group" "$(dirname "$group")/alarm.wav" > "$settings"
+  cp packaging/cuedeck.dat "$settings" # its alarm sound is beside it, as installed
+  printf 'Openfile\n%s\nTiptime\n1\n' "$group" >> "$settings"
 fi
 exec build/default/app/cuedeck "$group"

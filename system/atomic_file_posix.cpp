@@ -88,7 +88,8 @@ AtomicFile::AtomicFile(std::string path) : m_path(resolve_links(std::move(path))
     {
     };
     if (::stat(m_path.c_str(), &existing) == 0 &&
-        (::access(m_path.c_str(), W_OK) != 0 || (existing.st_mode & 0222) == 0)) {
+        (S_ISDIR(existing.st_mode) || ::access(m_path.c_str(), W_OK) != 0 ||
+         (existing.st_mode & 0222) == 0)) {
         m_failed = true;
         m_failure = S_ISDIR(existing.st_mode) ? "a folder has that name" : "the file is read-only";
         return;

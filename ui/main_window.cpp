@@ -84,10 +84,11 @@ protected:
     void closeEvent(QCloseEvent* event) override { event->ignore(); }
 };
 
-/// Messages are captioned with the program's file name.
+/// Messages are captioned with the program's name as people write it (its
+/// file is cuedeck).
 QString program_name()
 {
-    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    return TEXT_PROGRAM_NAME;
 }
 
 } // namespace
@@ -242,8 +243,13 @@ void MainWindow::commit_session(QSessionManager& manager)
 
 void MainWindow::open_settings()
 {
+    m_options->set_global_keys_offered(m_remote.global_keys_offered());
     m_options->set_values(m_controller.options());
     m_options->set_global_keys_note(m_remote.global_keys_note());
+    // A choice of the keys is tried as it is made, and its note shown then.
+    m_options->set_global_keys_trial([this](int choice) { m_remote.try_global_keys(choice); });
+    m_remote.follow_global_keys_note(
+        [this](const std::string& note) { m_options->set_global_keys_note(note); });
     m_options->set_pedal_learner(
         [this](const std::string& device, RemoteControl::PressedCode pressed) {
             if (pressed)
@@ -251,8 +257,11 @@ void MainWindow::open_settings()
             else
                 m_remote.stop_learning_pedal();
         });
-    if (m_options->exec() == QDialog::Accepted)
+    const bool accepted = m_options->exec() == QDialog::Accepted;
+    m_remote.follow_global_keys_note({});
+    if (accepted)
         m_controller.apply_options(m_options->values());
+    m_remote.try_global_keys(std::nullopt); // the run's choice again, changed or not
     return_focus();
 }
 

@@ -67,6 +67,7 @@ void OptionsDialog::create_controls()
 
     place(new QLabel(TEXT_OPT_TIP_TIME, this), AT_OPT_TIP_TIME_LABEL);
     m_tip_time = number_edit("tip_time", AT_OPT_TIP_TIME);
+    place(new QLabel(TEXT_OPT_MINUTES, this), AT_OPT_TIP_TIME_UNIT);
     m_sound_on = new QCheckBox(TEXT_SOUND_ON, this);
     m_sound_on->setObjectName("sound_on");
     place(m_sound_on, AT_OPT_SOUND_ON);
@@ -102,6 +103,7 @@ void OptionsDialog::create_controls()
 
     place(new QLabel(TEXT_OPT_BACK_TIME, this), AT_OPT_BACK_TIME_LABEL);
     m_back_time = number_edit("back_time", AT_OPT_BACK_TIME);
+    place(new QLabel(TEXT_OPT_SECONDS, this), AT_OPT_BACK_TIME_UNIT);
 
     setTabOrder(ok, cancel);
     setTabOrder(cancel, m_tip_time);
@@ -109,9 +111,12 @@ void OptionsDialog::create_controls()
     place(keys_label, AT_OPT_GLOBAL_KEYS_LABEL);
     m_global_keys = new QComboBox(this);
     m_global_keys->setObjectName("global_keys");
-    for (const char* item : global_keys_items)
-        m_global_keys->addItem(item);
+    set_global_keys_offered(true);
     keys_label->setBuddy(m_global_keys);
+    connect(m_global_keys, &QComboBox::activated, this, [this](int choice) {
+        if (m_keys_trial)
+            m_keys_trial(choice);
+    });
     place(m_global_keys, AT_OPT_GLOBAL_KEYS);
     m_global_keys_note = new QLabel(this);
     m_global_keys_note->setObjectName("global_keys_note");
@@ -182,7 +187,10 @@ void OptionsDialog::learn_pedal()
     if (!m_pedal_learner)
         return;
     QDialog learning(this);
-    learning.setWindowTitle(TEXT_OPT_PEDAL);
+    learning.setWindowTitle(TEXT_OPT_PEDAL_LEARN_CAPTION);
+    // Wide enough for its title and the longest prompt.
+    learning.setMinimumWidth(
+        learning.fontMetrics().horizontalAdvance(TEXT_OPT_PEDAL_LEARN_CAPTION) * 2 + 80);
     auto* layout = new QVBoxLayout(&learning);
     auto* prompt = new QLabel(&learning);
     prompt->setObjectName("pedal_prompt");
@@ -216,6 +224,18 @@ void OptionsDialog::set_global_keys_note(const std::string& note)
     m_global_keys_note->setText(to_qt(note));
 }
 
+void OptionsDialog::set_global_keys_offered(bool offered)
+{
+    m_global_keys_offered = offered;
+    m_global_keys->clear();
+    for (const char* item : global_keys_items) {
+        m_global_keys->addItem(item);
+        if (!offered)
+            break; // Off alone: nothing else can work here
+    }
+    m_global_keys->setEnabled(offered);
+}
+
 void OptionsDialog::set_values(const Options& values)
 {
     m_values = values;
@@ -233,7 +253,7 @@ void OptionsDialog::values_to_controls()
     m_sound_on->setChecked(shown.sound_on);
     m_tip_time->setText(to_qt(shown.tip_time));
     m_back_time->setText(to_qt(shown.back_time));
-    m_global_keys->setCurrentIndex(shown.global_keys);
+    m_global_keys->setCurrentIndex(m_global_keys_offered ? shown.global_keys : 0);
     m_pedal_device->clear();
     m_pedal_device->addItem("None", QString());
     for (const InputDevice& device : input_devices())
@@ -259,7 +279,10 @@ bool OptionsDialog::controls_to_values()
         from_qt(m_back_time->text()),   m_global_keys->currentIndex(),
         chosen_device(*m_pedal_device), m_learned,
         m_pedal_toggles->isChecked()};
+    const int stored_keys = m_values.global_keys;
     const auto refused = options_exchange::read(controls, m_values);
+    if (!m_global_keys_offered)
+        m_values.global_keys = stored_keys; // kept for a desktop that offers them
     if (!refused)
         return true;
     QLineEdit* edit = *refused == options_exchange::NumberField::TipTime ? m_tip_time : m_back_time;

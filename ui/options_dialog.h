@@ -34,6 +34,13 @@ public:
     /// What the desktop says of the keys for every window (taken keys, or
     /// none offered); empty when all is well.
     void set_global_keys_note(const std::string& note);
+    /// Whether this desktop offers keys for every window: where it does not,
+    /// Off is the only choice shown, and the stored choice is kept as it is.
+    void set_global_keys_offered(bool offered);
+    /// Tries a choice of the keys out as it is made (the note then says
+    /// which keys another program holds).
+    using KeysTrial = std::function<void(int choice)>;
+    void set_global_keys_trial(KeysTrial trial) { m_keys_trial = std::move(trial); }
     /// Reads the foot pedal for Learn: the code of each button pressed on a
     /// device goes to `pressed`, until it is called with none.
     using PedalLearner =
@@ -70,6 +77,8 @@ private:
     QCheckBox* m_pedal_toggles = nullptr;
     std::string m_learned; ///< the pedal's buttons as learned, "256 257 258"
     PedalLearner m_pedal_learner;
+    KeysTrial m_keys_trial;
+    bool m_global_keys_offered = true;
 };
 
 } // namespace cuedeck

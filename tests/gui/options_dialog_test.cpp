@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include "base/control_ids.h"
+#include "control/global_keys.h"
 #include "modal.h"
 #include "ui/options_dialog.h"
 #include "window_rig.h"
@@ -83,7 +84,15 @@ private slots:
     void the_keys_for_every_window_are_chosen_here_with_what_the_desktop_says_of_them()
     {
         Rig rig;
-        rig.window.remote().set_global_keys_note("F12 is taken by another program");
+        RemoteControl& remote = rig.window.remote();
+        remote.set_global_keys_note("F12 is taken by another program");
+        // The desktop's side: a choice tried out is told at once.
+        std::vector<std::optional<int>> tried;
+        remote.set_global_keys_trial([&](std::optional<int> choice) {
+            tried.push_back(choice);
+            remote.set_global_keys_note(choice == 2 ? "Ctrl+Shift+F12 is taken by another program"
+                                                    : "");
+        });
         when_modal([](QWidget* modal) {
             auto* note = modal->findChild<QLabel*>("global_keys_note");
             QCOMPARE(note->text(), QString("F12 is taken by another program"));
@@ -92,6 +101,24 @@ private slots:
             QCOMPARE(choice->currentIndex(), 0); // off, as on a fresh machine
             QCOMPARE(choice->count(), 3);
             choice->setCurrentIndex(2);
+            emit choice->activated(2); // as the user chooses it
+            QCOMPARE(note->text(), QString("Ctrl+Shift+F12 is taken by another program"));
+            QTest::mouseClick(modal->findChild<QPushButton*>("ok"), Qt::LeftButton);
+        });
+        rig.menu(IDM_OPTIONS_SETTINGS)->trigger();
+        QCOMPARE(rig.window.controller().state().global_keys, 2);
+        QCOMPARE(tried, (std::vector<std::optional<int>>{2, std::nullopt})); // then the run's
+
+        // A desktop that offers none: Off alone, and the stored choice kept.
+        remote.set_global_keys_note(no_global_keys_note, false);
+        when_modal([](QWidget* modal) {
+            auto* choice = modal->findChild<QComboBox*>("global_keys");
+            QCOMPARE(choice->count(), 1);
+            QVERIFY(!choice->isEnabled());
+            auto* note = modal->findChild<QLabel*>("global_keys_note");
+            QVERIFY(note->wordWrap());
+            // The whole note fits above the foot pedal's box.
+            QVERIFY(note->heightForWidth(note->width()) <= note->height());
             QTest::mouseClick(modal->findChild<QPushButton*>("ok"), Qt::LeftButton);
         });
         rig.menu(IDM_OPTIONS_SETTINGS)->trigger();

@@ -199,6 +199,30 @@ TEST_F(Settings, LiveInTheSettingsFolderAndFallBackToTheCopyBesideTheProgram)
     EXPECT_EQ(system.files["/opt/cuedeck/cuedeck.dat"], "Tiptime\n4\n");
 }
 
+TEST_F(Settings, AnInstalledProgramStartsWithTheSettingsItComesWith)
+{
+    // Given no settings of the user's and none beside the program.
+    system.settings_folder = "/home/u/.config/cuedeck/";
+    system.files["/usr/share/cuedeck/cuedeck.dat"] =
+        "SoundOn\n1\nSoundfile\ncuedeck-alarm.wav\nBackTime\n2\n";
+    RunState fields;
+    fields.exe_directory = "/usr/bin/";
+    SettingsFile(system).read(fields);
+    EXPECT_EQ(fields.back_time, 2);
+    EXPECT_EQ(fields.sound_file, "/usr/share/cuedeck/cuedeck-alarm.wav"); // beside them
+    EXPECT_TRUE(SettingsFile(system).write(fields));
+    EXPECT_THAT(system.files["/home/u/.config/cuedeck/cuedeck.dat"],
+                ::testing::HasSubstr("Soundfile\n/usr/share/cuedeck/cuedeck-alarm.wav\n"));
+
+    // A portable copy's sound beside it stays named so, wherever it is.
+    system.settings_folder.clear();
+    const RunState portable = read("Soundfile\nalarm.wav\nBackTime\n2\n");
+    EXPECT_EQ(portable.sound_file, "/opt/cuedeck/alarm.wav");
+    EXPECT_TRUE(SettingsFile(system).write(portable));
+    EXPECT_THAT(system.files["/opt/cuedeck/cuedeck.dat"],
+                ::testing::HasSubstr("Soundfile\nalarm.wav\n"));
+}
+
 TEST_F(Settings, AFailedWriteIsReported)
 {
     system.unwritable.insert("/opt/cuedeck/cuedeck.dat");

@@ -66,7 +66,7 @@ run_beside_the_player() {
 echo "--- silent install"
 wine "$installer" /S
 wineserver -w
-for file in cuedeck.exe cuedeck.html Uninstall.exe; do
+for file in cuedeck.exe cuedeck.html cuedeck.dat cuedeck-alarm.wav Uninstall.exe; do
   [ -f "$program_folder/$file" ] || fail "no $file in Program Files\\Cuedeck"
 done
 [ -f "$start_menu/Cuedeck.lnk" ] || fail "no Start menu entry"
@@ -88,7 +88,13 @@ echo "--- the installed program"
 run_beside_the_player 'C:\Program Files\Cuedeck\cuedeck.exe'
 [ -f "$appdata/cuedeck.dat" ] || fail "no settings in %APPDATA%\\Cuedeck"
 grep -q '^Openfile' "$appdata/cuedeck.dat" || fail "the settings are not Cuedeck's"
-[ ! -e "$program_folder/cuedeck.dat" ] || fail "settings were written into Program Files"
+# The first run took the settings that came with it: a back time and its alarm.
+tr -d '\r' <"$appdata/cuedeck.dat" | grep -A1 -x BackTime | grep -qx 2 ||
+  fail "the first run does not step back 2 s"
+tr -d '\r' <"$appdata/cuedeck.dat" | grep -qixF 'C:\Program Files\Cuedeck\cuedeck-alarm.wav' ||
+  fail "the first run has not the alarm that came with it: $(cat "$appdata/cuedeck.dat")"
+[ "$(tr -d '\r' <"$program_folder/cuedeck.dat")" = "$(cat "$(dirname "$0")/../../packaging/cuedeck.dat")" ] ||
+  fail "the starting settings in Program Files were changed"
 
 echo "--- silent uninstall"
 wine "$program_folder/Uninstall.exe" /S
@@ -109,5 +115,8 @@ unzip -q "$zip" -d "$portable"
 before=$(md5sum <"$appdata/cuedeck.dat")
 run_beside_the_player 'C:\Portable Cuedeck & Co\Cuedeck\cuedeck.exe'
 [ -f "$portable/Cuedeck/cuedeck.dat" ] || fail "a portable copy keeps no settings beside itself"
+grep -q '^Openfile' "$portable/Cuedeck/cuedeck.dat" || fail "a portable copy did not save its settings"
+tr -d '\r' <"$portable/Cuedeck/cuedeck.dat" | grep -qx cuedeck-alarm.wav ||
+  fail "a portable copy's alarm is not kept beside it by name"
 [ "$(md5sum <"$appdata/cuedeck.dat")" = "$before" ] || fail "a portable copy wrote %APPDATA%"
 echo "installer test passed"

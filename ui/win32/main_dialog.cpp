@@ -39,14 +39,11 @@ HFONT large_font(HWND window)
     return font;
 }
 
-/// The program's name for message boxes: its file name without extension.
+/// The program's name for message boxes, as people write it (its file is
+/// cuedeck.exe).
 std::string program_name()
 {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string name = path;
-    name = name.substr(name.find_last_of("\\/") + 1);
-    return name.substr(0, name.rfind('.'));
+    return TEXT_PROGRAM_NAME;
 }
 
 INT_PTR CALLBACK about_procedure(HWND window, UINT message, WPARAM wparam, LPARAM)
@@ -288,10 +285,14 @@ void MainDialog::open_settings()
 {
     m_options->set_values(m_controller.options());
     m_options->set_global_keys_note(m_global_keys_note);
-    if (m_options->run(m_window)) {
+    // A choice of the keys is tried as it is made, and its note shown then.
+    m_options->set_global_keys_trial([this](int choice) {
+        register_global_keys(choice);
+        return m_global_keys_note;
+    });
+    if (m_options->run(m_window))
         m_controller.apply_options(m_options->values());
-        register_global_keys();
-    }
+    register_global_keys();
 }
 
 void MainDialog::put_on_clipboard(const std::string& text)
@@ -356,12 +357,12 @@ std::optional<std::string> MainDialog::ask_place()
     return text;
 }
 
-void MainDialog::register_global_keys()
+void MainDialog::register_global_keys(std::optional<int> tried)
 {
     for (int id = 1; id <= m_global_keys_registered; ++id)
         UnregisterHotKey(m_window, id);
     m_global_keys_registered = 0;
-    const GlobalKeys choice = global_keys_from(m_controller.state().global_keys);
+    const GlobalKeys choice = global_keys_from(tried.value_or(m_controller.state().global_keys));
     std::vector<Key> taken;
     if (choice != GlobalKeys::Off) {
         // A held key repeats, as in the window (no MOD_NOREPEAT).

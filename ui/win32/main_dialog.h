@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,7 +40,9 @@ public:
     OptionsDialogWin32& options() { return *m_options; }
     /// Register the keys for every window as the settings choose them: at
     /// the start and after the Options dialog.
-    void register_global_keys();
+    /// Take the keys for every window as the run's settings choose them,
+    /// or as `choice` (see GlobalKeys) while the Options dialog tries it.
+    void register_global_keys(std::optional<int> choice = std::nullopt);
     const std::string& global_keys_note() const { return m_global_keys_note; }
 
     // ControllerView

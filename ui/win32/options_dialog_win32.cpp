@@ -63,6 +63,13 @@ INT_PTR OptionsDialogWin32::handle(HWND dialog, UINT message, WPARAM wparam)
     case IDC_OPT_BROWSE:
         browse(dialog);
         return TRUE;
+    case IDC_OPT_GLOBAL_KEYS:
+        if (HIWORD(wparam) != CBN_SELCHANGE || !m_keys_trial)
+            return FALSE;
+        m_global_keys_note = m_keys_trial(static_cast<int>(
+            SendDlgItemMessageA(dialog, IDC_OPT_GLOBAL_KEYS, CB_GETCURSEL, 0, 0)));
+        SetDlgItemTextA(dialog, IDC_OPT_GLOBAL_KEYS_NOTE, m_global_keys_note.c_str());
+        return TRUE;
     case IDC_OPT_PREVIEW:
         // What was read before a refused number stays read.
         controls_to_values(dialog);

@@ -25,6 +25,10 @@ public:
     void set_refusal(Refusal refusal) { m_refusal = std::move(refusal); }
     /// What is known of the keys for every window; empty when all is well.
     void set_global_keys_note(std::string note) { m_global_keys_note = std::move(note); }
+    /// Tries a choice of the keys out as it is made; gives what is then
+    /// known of them, for the note.
+    using KeysTrial = std::function<std::string(int choice)>;
+    void set_global_keys_trial(KeysTrial trial) { m_keys_trial = std::move(trial); }
 
     /// Run the dialog over `owner`; true when it ended with OK.
     bool run(HWND owner);
@@ -45,6 +49,7 @@ private:
     Refusal m_refusal;
     Options m_values{0, "", -1, 0, 0, 0, "", "", 0};
     std::string m_global_keys_note;
+    KeysTrial m_keys_trial;
     bool m_modal = false;
     INT_PTR m_result = IDCANCEL;
 };
