@@ -330,11 +330,14 @@ private slots:
         QCOMPARE(playlist->text(), QString::fromStdString(path));
         QCOMPARE(playlist->textFormat(), Qt::PlainText);
         bool plain = false;
+        QString caption;
         when_modal([&](QWidget* modal) {
             plain = qobject_cast<QMessageBox*>(modal)->textFormat() == Qt::PlainText;
+            caption = modal->windowTitle();
         });
         rig.window.show_message("Cannot save " + path);
         QVERIFY(plain);
+        QCOMPARE(caption, QString("Cuedeck")); // the program's name, not its file's
     }
 
     void the_caption_names_the_player_until_a_tape_group_opens()

@@ -99,6 +99,10 @@ private slots:
             QVERIFY(note->isVisible());
             auto* choice = modal->findChild<QComboBox*>("global_keys");
             QCOMPARE(choice->currentIndex(), 0); // off, as on a fresh machine
+            QStringList texts;
+            for (const QLabel* label : modal->findChildren<QLabel*>())
+                texts << label->text();
+            QVERIFY(texts.contains("minutes") && texts.contains("seconds")); // the units
             QCOMPARE(choice->count(), 3);
             choice->setCurrentIndex(2);
             emit choice->activated(2); // as the user chooses it

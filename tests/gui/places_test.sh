@@ -64,12 +64,12 @@ grep -q "too long" "$work/refused" || fail "too long: $(head -c 300 "$work/refus
 # A copy that does not answer (stopped) does not carry out later what its
 # sender was told was not carried out.
 kill -STOP "$running"
-"$program_file" --command next-tip 2>"$work/refused"
+"$program_file" --command last-tip 2>"$work/refused"
 status=$?
 kill -CONT "$running"
 [ "$status" = 1 ] || fail "a stopped copy's command did not end with 1"
 grep -q "not carried out" "$work/refused" || fail "stopped: $(cat "$work/refused")"
-sleep 1
+"$program_file" --command tip-timer || fail "the copy does not answer again" # after the other
 [ "$(mpv_says playlist-pos)" = 2 ] || fail "the command given up on was carried out afterwards"
 stop_cuedeck
 "$program_file" --go-to "1:00" 2>/dev/null
