@@ -72,8 +72,9 @@ int send_request(int argc, char** argv, const cuedeck::SingleInstance::Request& 
                  const std::string& what)
 {
     if (const std::size_t length = request(0).size(); length > cuedeck::longest_request_line) {
-        std::fprintf(stderr, "cuedeck: %s was not carried out: the text is too long (%zu bytes "
-                             "to send, at most %zu)\n",
+        std::fprintf(stderr,
+                     "cuedeck: %s was not carried out: the text is too long (%zu bytes "
+                     "to send, at most %zu)\n",
                      what.c_str(), length, cuedeck::longest_request_line);
         return 1;
     }

@@ -47,7 +47,7 @@ void RemoteControl::changed(bool moved)
 std::string RemoteControl::go_to_place(const std::string& text)
 {
     std::string why;
-    const std::string refusal = carry_out(
+    std::string refusal = carry_out(
         [&why, &text](Controller& controller) { why = controller.go_to_place(text, false); }, true);
     if (!refusal.empty())
         return refusal; // the open question or the closing is there to see

@@ -32,10 +32,10 @@ struct RunState
     /// with the program name the sound beside them), and written back as it
     /// was where it still leads to the same file.
     std::string sound_file_as_written;
-    int tip_time = 0;            ///< minutes
-    int back_time = 0;           ///< seconds stepped back on every pause
-    int sound_on = 0;            ///< non-zero: the alarm sounds
-    int play_using = 0;          ///< alarm method, see AlarmSound::Method
+    int tip_time = 0;   ///< minutes
+    int back_time = 0;  ///< seconds stepped back on every pause
+    int sound_on = 0;   ///< non-zero: the alarm sounds
+    int play_using = 0; ///< alarm method, see AlarmSound::Method
     bool tip_timer_running = false;
     int tip_seconds_left = 0;
     int current_tip = 0;

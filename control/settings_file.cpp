@@ -18,8 +18,7 @@ namespace {
 /// read beside the file; any other is taken as it stands, as ever.
 std::string sound_beside(const std::string& folder, const std::string& name)
 {
-    return name.empty() || name.find_first_of("/\\:") != std::string::npos ? name
-                                                                            : folder + name;
+    return name.empty() || name.find_first_of("/\\:") != std::string::npos ? name : folder + name;
 }
 
 /// The folder of the settings file at `path`, its separator kept.
@@ -33,7 +32,8 @@ Settings settings_of(const RunState& state, const std::string& folder)
     const std::optional<int> speed =
         state.speed_control ? std::optional<int>(state.speed) : std::nullopt;
     const std::string& as_written = state.sound_file_as_written;
-    const bool as_it_was = !as_written.empty() && sound_beside(folder, as_written) == state.sound_file;
+    const bool as_it_was =
+        !as_written.empty() && sound_beside(folder, as_written) == state.sound_file;
     return {state.tape_group_path,
             state.sound_on,
             as_it_was ? as_written : state.sound_file,
@@ -73,8 +73,8 @@ std::string SettingsFile::path(const RunState& state) const
 
 std::string installed_data_folder(const std::string& exe_directory, char separator)
 {
-    const auto parent = exe_directory.rfind(
-        separator, exe_directory.size() >= 2 ? exe_directory.size() - 2 : 0);
+    const auto parent =
+        exe_directory.rfind(separator, exe_directory.size() >= 2 ? exe_directory.size() - 2 : 0);
     const std::string prefix =
         parent == std::string::npos ? std::string() : exe_directory.substr(0, parent + 1);
     return prefix + "share" + separator + "cuedeck" + separator;

@@ -4,8 +4,8 @@
 #include <optional>
 
 #include "base/saturating.h"
-#include "base/window_resources.h"
 #include "base/text_lines.h"
+#include "base/window_resources.h"
 #include "control/controller_view.h"
 #include "control/playable.h"
 #include "control/run_state.h"
@@ -119,7 +119,8 @@ bool TapeGroupFile::make(std::vector<std::string> recordings)
     }
 
     if (system.local_file_problem(playlist) != FileProblem::Missing &&
-        (!view.ask_yes_no(playlist + " already exists.\nDo you want to replace it?", TEXT_PROGRAM_NAME) ||
+        (!view.ask_yes_no(playlist + " already exists.\nDo you want to replace it?",
+                          TEXT_PROGRAM_NAME) ||
          m_run.ended()))
         return false;
     // The open group's question comes before anything is written, with a

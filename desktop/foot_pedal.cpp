@@ -51,7 +51,8 @@ std::string not_a_pedal(int fd)
     int version = 0;
     if (S_ISCHR(info.st_mode) && ::ioctl(fd, EVIOCGVERSION, &version) == 0)
         return {};
-    return S_ISDIR(info.st_mode) ? "it is a folder, not an input device" : "it is not an input device";
+    return S_ISDIR(info.st_mode) ? "it is a folder, not an input device"
+                                 : "it is not an input device";
 }
 
 } // namespace

@@ -59,7 +59,7 @@ private:
     std::unique_ptr<KeyGrab> m_grab;
     GlobalKeys m_choice = GlobalKeys::Off;
     bool m_trying = false; ///< the Options dialog tries a choice out
-    std::string m_told; ///< the last note told on the standard error
+    std::string m_told;    ///< the last note told on the standard error
 };
 
 } // namespace cuedeck

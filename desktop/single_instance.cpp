@@ -76,8 +76,8 @@ void reply(QLocalSocket& socket, const QByteArray& line)
 
 } // namespace
 
-SingleInstance::Delivery SingleInstance::send_request(const QString& folder,
-                                                      const Request& request, QString& reason)
+SingleInstance::Delivery SingleInstance::send_request(const QString& folder, const Request& request,
+                                                      QString& reason)
 {
     reason.clear();
     if (folder.isEmpty())

@@ -204,7 +204,8 @@ TEST_F(ShutDown, SettingsThatCannotBeWrittenAreReportedOnceByName)
     system.unwritable.insert(settings_path);
     controller.start_up();
     controller.shut_down(WindowEnding::DefaultClose);
-    EXPECT_THAT(view.messages, ElementsAre(std::string("Cannot save ") + settings_path + ": permission denied"));
+    EXPECT_THAT(view.messages,
+                ElementsAre(std::string("Cannot save ") + settings_path + ": permission denied"));
     controller.shut_down(WindowEnding::DefaultClose, Attendance::Unattended);
     EXPECT_EQ(view.messages.size(), 1u); // nobody to tell
 }

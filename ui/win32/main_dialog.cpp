@@ -425,8 +425,8 @@ bool MainDialog::ask_yes_no(const std::string& text, const std::string& caption)
 std::optional<bool> MainDialog::ask_yes_no_cancel(const std::string& text,
                                                   const std::string& caption)
 {
-    const int answer = MessageBoxA(m_window, text.c_str(), caption.c_str(),
-                                   MB_YESNOCANCEL | MB_ICONEXCLAMATION);
+    const int answer =
+        MessageBoxA(m_window, text.c_str(), caption.c_str(), MB_YESNOCANCEL | MB_ICONEXCLAMATION);
     if (answer == IDCANCEL)
         return std::nullopt;
     return answer == IDYES;

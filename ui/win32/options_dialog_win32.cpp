@@ -66,8 +66,8 @@ INT_PTR OptionsDialogWin32::handle(HWND dialog, UINT message, WPARAM wparam)
     case IDC_OPT_GLOBAL_KEYS:
         if (HIWORD(wparam) != CBN_SELCHANGE || !m_keys_trial)
             return FALSE;
-        m_global_keys_note = m_keys_trial(static_cast<int>(
-            SendDlgItemMessageA(dialog, IDC_OPT_GLOBAL_KEYS, CB_GETCURSEL, 0, 0)));
+        m_global_keys_note = m_keys_trial(
+            static_cast<int>(SendDlgItemMessageA(dialog, IDC_OPT_GLOBAL_KEYS, CB_GETCURSEL, 0, 0)));
         SetDlgItemTextA(dialog, IDC_OPT_GLOBAL_KEYS_NOTE, m_global_keys_note.c_str());
         return TRUE;
     case IDC_OPT_PREVIEW:
