@@ -27,11 +27,19 @@ function(height_of layer out_height)
     set(${out_height} ${height} PARENT_SCOPE)
 endfunction()
 
+if(NOT IS_DIRECTORY "${SOURCE_DIR}")
+    message(FATAL_ERROR "layers: no folder SOURCE_DIR=${SOURCE_DIR} to check")
+endif()
+# Globbed under SOURCE_DIR, wherever the check runs from.
 set(globs)
 foreach(layer IN LISTS layers)
-    list(APPEND globs ${layer}/*.h ${layer}/*.cpp ${layer}/*.rc)
+    list(APPEND globs ${SOURCE_DIR}/${layer}/*.h ${SOURCE_DIR}/${layer}/*.cpp
+         ${SOURCE_DIR}/${layer}/*.rc)
 endforeach()
 file(GLOB_RECURSE sources RELATIVE "${SOURCE_DIR}" ${globs})
+if(NOT sources)
+    message(FATAL_ERROR "layers: no source file found under ${SOURCE_DIR}")
+endif()
 
 set(violations 0)
 set(checked 0)
