@@ -65,7 +65,7 @@ void Controller::drop(const std::vector<std::string>& files)
         return;
     const std::string& path = files.front();
     const std::string_view extension = file_extension(path, m_system.path_separator());
-    if (equal_ignoring_case(extension, ".m3u"))
+    if (is_playlist_name(path))
         open_playlist(path);
     else if (equal_ignoring_case(extension, ".grp"))
         open_tape_group(path);

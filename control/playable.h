@@ -8,7 +8,10 @@
 namespace cuedeck {
 
 /// The chooser's filter for playlists.
-inline constexpr const char* playlist_filter = "Playlist files (*.m3u)|*.m3u||";
+/// The playlist chooser's filter: M3U lists first, then every kind the
+/// player reads (files/playlist_format.h).
+inline constexpr const char* playlist_filter =
+    "Playlist files (*.m3u)|*.m3u|All playlists (*.m3u,*.m3u8,*.pls)|*.m3u;*.m3u8;*.pls||";
 /// The chooser's filter for recordings (see is_recording_name).
 inline constexpr const char* music_filter = "Music files (*.mp3,*.wav)|*.mp3;*.wav||";
 

@@ -13,6 +13,13 @@ TEST_F(Drop, APlaylistIsLoadedWithoutASaveQuestion)
     EXPECT_EQ(state().playlist_path, "/music/New.M3U");
     EXPECT_EQ(player.model.loaded, "/music/New.M3U");
     EXPECT_TRUE(view.questions.empty());
+    // Every kind the player reads opens so.
+    for (const char* path : {"/music/tips.m3u8", "/music/tips.PLS"}) {
+        system.files[path] = std::string_view(path).ends_with("PLS") ? "[playlist]\nFile1=a.wav\n"
+                                                                      : "a.wav\n";
+        controller.drop({path});
+        EXPECT_EQ(player.model.loaded, path);
+    }
 }
 
 TEST_F(Drop, ATapeGroupAsksToSaveThenOpens)
@@ -58,10 +65,9 @@ TEST_F(Drop, WhatIsNoLocalFileIsRefusedByNameAndReachesNoPlayer)
          {hostile, std::string("/music/gone.wav"), std::string("/music/folder.wav"),
           std::string("/music/web.m3u")})
         controller.drop({path});
-    // Other playlists come by the Open Playlist chooser.
     for (const char* path :
          {"/music/stream.m3u8", "/music/nested.pls", "/music/odd.pls", "/music/spaced.pls"})
-        controller.open_playlist(path);
+        controller.drop({path});
     controller.drop({"/work/crafted.grp"});
     EXPECT_TRUE(player.traffic().empty());
     EXPECT_THAT(

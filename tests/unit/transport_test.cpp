@@ -435,7 +435,8 @@ TEST_F(Opening, OpenPlaylistUsesThePlaylistChooser)
     controller.open_playlist();
     ASSERT_EQ(view.choosers.size(), 1u);
     EXPECT_EQ(view.choosers[0].mode, FileDialogMode::Open);
-    EXPECT_EQ(view.choosers[0].filter, "Playlist files (*.m3u)|*.m3u||");
+    EXPECT_EQ(view.choosers[0].filter, "Playlist files (*.m3u)|*.m3u|All playlists "
+                                       "(*.m3u,*.m3u8,*.pls)|*.m3u;*.m3u8;*.pls||");
     EXPECT_EQ(view.choosers[0].default_extension, "");
     EXPECT_EQ(state().playlist_path, "/music/a.m3u");
     EXPECT_EQ(player.model.loaded, "/music/a.m3u");
