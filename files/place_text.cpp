@@ -1,6 +1,7 @@
 #include "files/place_text.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <limits>
 #include <regex>
@@ -22,8 +23,11 @@ std::optional<PlaceText> find_place(std::string_view text)
     // dot, and what comes after no digit or colon. A number just before it
     // is its tip, however large (a tip beyond the list is refused later,
     // not taken for the current one); a time after a minus is no place.
+    // Every repeat is bounded: the library's matcher recurses for each
+    // character a repeat takes, and a long run of digits would overflow the
+    // stack.
     static const std::regex place(
-        R"((?:^|[^0-9:.\-])(?:([0-9]+) )?(-?)(?:([0-9]{1,3}):)?([0-9]{1,3}):([0-9]{2})(?:\.([0-9]{1,3}))?(?![0-9:]))");
+        R"((?:^|[^0-9:.\-])(?:([0-9]{1,9}) )?(-?)(?:([0-9]{1,3}):)?([0-9]{1,3}):([0-9]{2})(?:\.([0-9]{1,3}))?(?![0-9:]))");
     const std::string copy(text);
     for (auto match = std::sregex_iterator(copy.begin(), copy.end(), place);
          match != std::sregex_iterator(); ++match) {
@@ -46,9 +50,12 @@ std::optional<PlaceText> find_place(std::string_view text)
             continue;
         PlaceText found;
         if ((*match)[1].matched) {
-            // More digits than a tip count has: beyond any list.
-            const std::string tip = (*match)[1].str();
-            found.tip = tip.size() > 9 ? std::numeric_limits<int>::max() : std::stoi(tip);
+            found.tip = number(1);
+        } else if (const auto at = std::size_t(match->position(0));
+                   at > 0 && copy[at] == ' ' &&
+                   std::isdigit(static_cast<unsigned char>(copy[at - 1]))) {
+            // More digits before it than a tip number has: a tip beyond any list.
+            found.tip = std::numeric_limits<int>::max();
         }
         found.position_ms = int(ms);
         return found;

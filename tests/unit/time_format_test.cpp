@@ -65,6 +65,9 @@ TEST(PlaceText, CopiedPlacesAndThePlacesFoundInAnyText)
     };
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(find_place(text), expected) << '"' << text << '"';
+    // A page of digits (a pasted table) is searched without running out of stack.
+    EXPECT_EQ(find_place(std::string(100000, '1') + " 0:01"), (PlaceText{INT_MAX, 1000}));
+    EXPECT_EQ(find_place(std::string(100000, '1')), std::nullopt);
 }
 
 } // namespace cuedeck
