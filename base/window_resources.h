@@ -7,8 +7,13 @@
    table. */
 #pragma once
 
-/* The program's name, as messages and questions are captioned. */
+/* The program's name, as messages and questions are captioned, and the
+   window's title before a tape group is open (the player's name between)
+   and while one is (its path after). */
 #define TEXT_PROGRAM_NAME "Cuedeck"
+#define TEXT_TITLE_BEFORE_PLAYER TEXT_PROGRAM_NAME " - "
+#define TEXT_TITLE_AFTER_PLAYER " for Tape Groups"
+#define TEXT_TITLE_BEFORE_GROUP TEXT_PROGRAM_NAME " - "
 
 /* Fonts. */
 #define DIALOG_FONT_FACE "MS Sans Serif"

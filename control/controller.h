@@ -113,7 +113,7 @@ public:
     TapeGroupFile tape_group_file();
 
     // The options dialog's exchange.
-    /// The five values as the options dialog shows them (sound on as 0 or 1).
+    /// The values the options dialog shows (sound on as 0 or 1).
     Options options() const;
     void apply_options(const Options& options);
     void play_alarm(int method, const std::string& path) { m_alarm.play(method, path); }

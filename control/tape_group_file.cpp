@@ -276,7 +276,7 @@ bool TapeGroupFile::save_prompt_or_cancel()
 
 void TapeGroupFile::set_title()
 {
-    m_run.view.set_title("Cuedeck - " + m_run.state.tape_group_path);
+    m_run.view.set_title(TEXT_TITLE_BEFORE_GROUP + m_run.state.tape_group_path);
 }
 
 void TapeGroupFile::open_command()

@@ -15,7 +15,7 @@ struct Settings
     int tip_time = 0;       ///< "Tiptime", minutes
     int play_using = 0;     ///< "Playusing": the alarm method
     int back_time = 0;      ///< "BackTime", seconds
-    /// "Speed", whole percent; written after the six pairs, and only when set.
+    /// "Speed", whole percent; written after the pairs above, and only when set.
     std::optional<int> speed;
     /// "GlobalKeys": which keys act in every window (0 none, 1 the function
     /// keys, 2 with Ctrl+Shift); written last, and only when not 0.
@@ -30,8 +30,8 @@ struct Settings
     friend bool operator==(const Settings&, const Settings&) = default;
 };
 
-/// The file's text: six key and value line pairs (seven with the speed), in
-/// a fixed order. A text
+/// The file's text: key and value line pairs in a fixed order, those that
+/// are written only when set after the others. A text
 /// value holding a line break is written empty, as it could not be read back.
 std::string format_settings(const Settings& settings);
 

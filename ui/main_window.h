@@ -21,7 +21,7 @@ class OptionsDialog;
 class PlayerBackend;
 class System;
 
-/// The one window: seven status fields, two of them large read-outs, a
+/// The one window: the status fields, two of them large read-outs, a
 /// button per transport command, the menus and the STOP picture. It turns
 /// keys, buttons, menu commands, drops, the tick and closing into Controller
 /// calls, and shows what the controller asks through ControllerView.
