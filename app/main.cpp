@@ -60,9 +60,7 @@ void keep_to_the_desktop_bus()
 /// words joined by blanks, as the program reads its own command line.
 QString handed_file(const std::vector<std::string>& arguments)
 {
-    std::string file;
-    for (std::size_t i = 1; i < arguments.size(); ++i)
-        file += (i > 1 ? " " : "") + arguments[i];
+    const std::string file = cuedeck::joined_words(arguments, 1);
     return file.empty() ? QString() : QFileInfo(QFile::decodeName(file.c_str())).absoluteFilePath();
 }
 

@@ -141,4 +141,12 @@ std::string text_head(std::string_view text, std::size_t most)
     return cut < text.size() ? head + "..." : head;
 }
 
+std::string joined_words(const std::vector<std::string>& words, std::size_t from)
+{
+    std::string joined;
+    for (std::size_t i = from; i < words.size(); ++i)
+        joined += (i > from ? " " : "") + words[i];
+    return joined;
+}
+
 } // namespace cuedeck

@@ -43,6 +43,10 @@ std::string relative_to(std::string_view folder, std::string_view path, char sep
 /// An ASCII comparison that ignores case.
 bool equal_ignoring_case(std::string_view a, std::string_view b);
 
+/// words[from], words[from + 1], ... joined by single blanks: a name with
+/// blanks that arrived as several arguments, whole again.
+std::string joined_words(const std::vector<std::string>& words, std::size_t from);
+
 /// The start of a text someone sent, to name it in a message: at most
 /// `most` bytes (a UTF-8 character is not cut), line breaks and other
 /// control characters as blanks, and "..." when there was more.

@@ -50,10 +50,8 @@ std::string PosixSystem::command_line()
     // arrived as several arguments is whole again; the program name quoted.
     std::string program = m_arguments.empty() ? "cuedeck" : m_arguments.front();
     program.erase(std::remove(program.begin(), program.end(), '"'), program.end());
-    std::string line = "\"" + program + "\"";
-    for (std::size_t i = 1; i < m_arguments.size(); ++i)
-        line += " " + m_arguments[i];
-    return line;
+    const std::string words = joined_words(m_arguments, 1);
+    return "\"" + program + "\"" + (words.empty() ? "" : " " + words);
 }
 
 std::string PosixSystem::settings_directory()

@@ -98,8 +98,8 @@ MainWindow::MainWindow(PlayerBackend& player, System& system, QWidget* parent)
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       m_controller(*this, player, system)
 {
-    setWindowTitle(to_qt(TEXT_TITLE_BEFORE_PLAYER + m_controller.player_name() +
-                         TEXT_TITLE_AFTER_PLAYER));
+    setWindowTitle(
+        to_qt(TEXT_TITLE_BEFORE_PLAYER + m_controller.player_name() + TEXT_TITLE_AFTER_PLAYER));
     setWindowIcon(application_icon());
     setAcceptDrops(true);
     // The window itself holds the focus, so every key reaches the key table.
@@ -282,8 +282,8 @@ std::string MainWindow::clipboard_text()
 std::optional<std::string> MainWindow::ask_place()
 {
     bool accepted = false;
-    const QString text = QInputDialog::getText(this, TEXT_GO_TO_CAPTION, place_prompt, QLineEdit::Normal,
-                                               QString(), &accepted);
+    const QString text = QInputDialog::getText(this, TEXT_GO_TO_CAPTION, place_prompt,
+                                               QLineEdit::Normal, QString(), &accepted);
     if (!accepted)
         return std::nullopt;
     return from_qt(text);

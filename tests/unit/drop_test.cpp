@@ -15,8 +15,8 @@ TEST_F(Drop, APlaylistIsLoadedWithoutASaveQuestion)
     EXPECT_TRUE(view.questions.empty());
     // Every kind the player reads opens so.
     for (const char* path : {"/music/tips.m3u8", "/music/tips.PLS"}) {
-        system.files[path] = std::string_view(path).ends_with("PLS") ? "[playlist]\nFile1=a.wav\n"
-                                                                      : "a.wav\n";
+        system.files[path] =
+            std::string_view(path).ends_with("PLS") ? "[playlist]\nFile1=a.wav\n" : "a.wav\n";
         controller.drop({path});
         EXPECT_EQ(player.model.loaded, path);
     }
