@@ -5,9 +5,8 @@
 #include <fcntl.h>
 #include <linux/input.h>
 #include <sys/ioctl.h>
-#include <unistd.h>
-
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
