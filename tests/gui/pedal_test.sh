@@ -6,7 +6,12 @@ set -uo pipefail
 program_file=$1
 pedal_events=$2
 source "$(dirname "$0")/virtual_desk.sh"
-extra_cleanup() { exec 3>&- 2>/dev/null; }
+flooding=""
+extra_cleanup() {
+  exec 3>&- 2>/dev/null
+  [ -n "$flooding" ] && { pkill -P "$flooding" 2>/dev/null; kill "$flooding" 2>/dev/null; }
+  exec 3<>"$work/pedal" 2>/dev/null # a writer still blocked on the pipe gets a reader
+}
 recordings
 mkfifo "$work/pedal"
 printf 'BackTime\n2\nPedalDevice\n%s\nPedalButtons\n256 257 258\nPedalMode\n0\n' \
@@ -47,7 +52,7 @@ flood() { cat /dev/zero > "$work/pedal" 2>/dev/null; }
 for device in /dev/zero "$work/music" "$work/pedal"; do
   printf 'PedalDevice\n%s\nPedalButtons\n256 257 258\nPedalMode\n0\n' "$device" \
     > "$work/config/cuedeck/cuedeck.dat"
-  [ "$device" = "$work/pedal" ] && { flood & flooding=$!; }
+  [ "$device" = "$work/pedal" ] && { flood >/dev/null 2>&1 & flooding=$!; }
   start_cuedeck "$program_file"
   "$program_file" --command next-tip || fail "--command next-tip with $device as the pedal"
   until_true [ "$(mpv_says playlist-pos)" = 1 ] || fail "next-tip not carried out with $device"
@@ -58,6 +63,7 @@ for device in /dev/zero "$work/music" "$work/pedal"; do
       fail "$device was not named once as no input device"
   fi
   stop_cuedeck
-  [ -n "${flooding:-}" ] && { kill "$flooding" 2>/dev/null; pkill -P "$flooding" 2>/dev/null; }
+  [ -n "$flooding" ] && { pkill -P "$flooding" 2>/dev/null; kill "$flooding" 2>/dev/null; }
+  flooding=""
 done
 echo "foot pedal: ok"
