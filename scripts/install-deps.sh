@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libcanberra-dev qt6-base-dev libxcb1-dev x11-utils
   mpv espeak-ng sox
-  xvfb xauth xdotool xclip socat fonts-liberation2
+  xvfb xauth xdotool iproute2 xclip socat fonts-liberation2
   dbus-daemon dbus-bin dbus-x11 playerctl
   dpkg-dev lintian appstream desktop-file-utils
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64

@@ -28,8 +28,12 @@ for _ in 1 2 3; do
   Xvfb -displayfd 3 -screen 0 800x600x24 3>"$work/display" >/dev/null 2>&1 &
   xvfb=$!
   for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+  # Two servers started at once may be told the same number; the display
+  # must be served by ours, or it goes when the other test ends.
   [ -s "$work/display" ] && DISPLAY=":$(cat "$work/display")" xdotool getdisplaygeometry \
-    >/dev/null 2>&1 && break
+    >/dev/null 2>&1 &&
+    ss -xlp 2>/dev/null | grep -F "/tmp/.X11-unix/X$(cat "$work/display") " |
+    grep -qF "pid=$xvfb," && break
   kill "$xvfb" 2>/dev/null
   xvfb=""
 done
