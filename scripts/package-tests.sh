@@ -60,7 +60,7 @@ done
 group="$work/music/my group.grp"
 printf '%s\n2\n0:01\n' "$work/music/tips.m3u" > "$group"
 
-Xvfb -displayfd 3 -screen 0 800x600x24 3>"$work/display" >/dev/null 2>&1 &
+Xvfb -noreset -displayfd 3 -screen 0 800x600x24 3>"$work/display" >/dev/null 2>&1 &
 xvfb=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || fail "Xvfb did not start"

@@ -15,6 +15,7 @@ cleanup() {
 trap cleanup EXIT
 fail() {
   echo "FAIL: $*" >&2
+  [ -n "$xvfb" ] && ! kill -0 "$xvfb" 2>/dev/null && echo "(the test's own X server $xvfb has gone)" >&2
   [ -s "$work/log" ] && { echo "--- Cuedeck said:" >&2; cat "$work/log" >&2; }
   exit 1
 }
@@ -22,10 +23,11 @@ fail() {
 mkdir -p "$work/home" "$work/config/cuedeck" "$work/run" "$work/music"
 chmod 700 "$work/run"
 # A display of its own; started again when another test's server took the
-# number from under it.
+# number from under it. -noreset: the server does not start over when its
+# last client goes, so the next start of Cuedeck never meets it mid-reset.
 for _ in 1 2 3; do
   rm -f "$work/display"
-  Xvfb -displayfd 3 -screen 0 800x600x24 3>"$work/display" >/dev/null 2>&1 &
+  Xvfb -noreset -displayfd 3 -screen 0 800x600x24 3>"$work/display" >/dev/null 2>&1 &
   xvfb=$!
   for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
   # Two servers started at once may be told the same number; the display
