@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QTimer>
 
 #include <sys/stat.h>
 
@@ -14,6 +15,7 @@
 #include "base/version.h"
 #include "control/commands.h"
 #include "control/program_options.h"
+#include "control/session/session.h"
 #include "desktop/foot_pedal.h"
 #include "desktop/global_keys.h"
 #include "desktop/media_interface.h"
@@ -157,33 +159,32 @@ int main(int argc, char** argv)
 
     cuedeck::PosixSystem system(arguments);
     cuedeck::MpvBackend player(cuedeck::default_mpv_location());
-    cuedeck::MainWindow window(player, system);
+    // The run: every request from outside the window waits its turn in the
+    // event loop, never inside a socket's, a device's or the bus's handler.
+    cuedeck::Session session(player, system, [&application](std::function<void()> work) {
+        QTimer::singleShot(0, &application, std::move(work));
+    });
+    cuedeck::MainWindow window(session);
     // kill, Ctrl+C or a closed terminal end the run as the close box does.
     cuedeck::TerminationSignals termination;
     // Queued: the run ends from the event loop, not from inside the pipe's reading.
     QObject::connect(
-        &termination, &cuedeck::TerminationSignals::received, &window,
-        [&window] { window.end_run(cuedeck::Attendance::Unattended); }, Qt::QueuedConnection);
+        &termination, &cuedeck::TerminationSignals::received, &window, [&session, &window] {
+            session.later([&window] { window.end_run(cuedeck::Attendance::Unattended); });
+        });
     QObject::connect(&instance, &cuedeck::SingleInstance::fileArrived, &window,
                      &cuedeck::MainWindow::open_handed_file);
-    instance.set_request_handler([&window](const cuedeck::ChannelRequest& sent) {
-        if (sent.kind == cuedeck::ChannelRequest::Kind::GoTo)
-            return QString::fromStdString(window.remote().go_to_place(sent.value));
-        const auto command = cuedeck::command_named(sent.value);
-        if (!command)
-            return QString::fromStdString(cuedeck::unknown_command(sent.value));
-        return QString::fromStdString(window.remote().carry_out(*command));
-    });
+    instance.set_session(session);
     // Media keys, the sound menu and other programs' remotes, by D-Bus.
-    cuedeck::MediaInterface media(window.remote());
+    cuedeck::MediaInterface media(session);
     media.connect_to_session_bus();
     window.start();
     if (window.ended())
         return 0; // ended by a signal during a question of the start-up
     // F4 to F12 wherever the focus is, when the settings ask for them.
-    cuedeck::GlobalKeysSwitch global_keys(window.remote(), cuedeck::desktop_key_grab(nullptr));
+    cuedeck::GlobalKeysSwitch global_keys(session, cuedeck::desktop_key_grab(nullptr));
     // A foot pedal read straight from its device, when the settings name one.
-    cuedeck::FootPedal pedal(window.remote());
+    cuedeck::FootPedal pedal(session);
     window.show();
     window.return_focus();
     return application.exec();

@@ -179,7 +179,8 @@ bool write_screenshot(const char* path)
 {
     PicturePlayer player;
     cuedeck::PosixSystem system({"cuedeck"});
-    cuedeck::MainWindow window(player, system);
+    cuedeck::Session session(player, system, [](std::function<void()>) {});
+    cuedeck::MainWindow window(session);
     auto& controller = window.controller();
     controller.connect_player();
     // The zero mark at 1:01, then 22 s on; a five-minute tip timer 38 s in.

@@ -64,7 +64,7 @@ constexpr CommandRow commands[] = {
     {Command::Faster, "faster", &Controller::faster, false},
     {Command::NormalSpeed, "normal-speed", &Controller::normal_speed, false},
     {Command::CopyPlace, "copy-place", &Controller::copy_place, false},
-    {Command::GoToPlace, nullptr, &Controller::ask_and_go_to_place, true},
+    {Command::GoToPlace, nullptr, &Controller::ask_and_go_to_place, true, Argument::PlaceText},
     {Command::GoToCopiedPlace, nullptr, &Controller::go_to_copied_place, true},
     {Command::OpenPlaylist, nullptr, static_cast<Run>(&Controller::open_playlist), false},
     {Command::OpenMusicFile, nullptr, static_cast<Run>(&Controller::open_music_file), false},
@@ -77,6 +77,10 @@ constexpr CommandRow commands[] = {
     {Command::Settings, nullptr, nullptr, false},
     {Command::Help, nullptr, nullptr, false},
     {Command::About, nullptr, nullptr, false},
+    {Command::Play, nullptr, &Controller::play, false},
+    {Command::Pause, nullptr, &Controller::pause, true}, // the step back
+    {Command::JumpTo, nullptr, nullptr, true, Argument::Number, &Controller::jump_within_tip},
+    {Command::SetSpeed, nullptr, nullptr, false, Argument::Number, &Controller::set_speed},
 };
 
 constexpr bool in_enumeration_order()
@@ -87,7 +91,7 @@ constexpr bool in_enumeration_order()
     }
     return true;
 }
-static_assert(in_enumeration_order() && std::size(commands) == std::size_t(Command::About) + 1);
+static_assert(in_enumeration_order() && std::size(commands) == std::size_t(Command::SetSpeed) + 1);
 
 constexpr ButtonBinding buttons[] = {
     {IDC_PLAY_PAUSE, "Play/Pause", Command::PlayPause},

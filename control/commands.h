@@ -45,6 +45,11 @@ enum class Command {
     Settings,
     Help,
     About,
+    // Asked from outside the window: the media interface, the foot pedal.
+    Play,     ///< play or resume; nothing while playing
+    Pause,    ///< pause with the step back; nothing unless playing
+    JumpTo,   ///< to the milliseconds given, within the tip
+    SetSpeed, ///< to the percentage given
 };
 
 /// One key of the key table (letters whatever the Shift state).
@@ -102,6 +107,13 @@ std::string button_caption(int control_id);
 /// A menu item's text with its keys, where it shows them.
 std::string menu_text(const MenuItem& item);
 
+/// What a request for a command brings with it (see Request).
+enum class Argument {
+    None,
+    Number,    ///< milliseconds or a percentage, given to `run_with`
+    PlaceText, ///< text holding a place; without it the command asks for one
+};
+
 /// One row per command: how `cuedeck --command` and the help page name it
 /// (the commands of the key tables are named, "play-pause", "next-tip", ...),
 /// what it runs on the controller (nothing for the window's own: Exit, its
@@ -113,6 +125,8 @@ struct CommandRow
     const char* name; ///< nullptr: not named
     void (Controller::*run)();
     bool moves;
+    Argument argument = Argument::None;
+    void (Controller::*run_with)(int) = nullptr; ///< for a Number
 };
 
 /// Every command, in the order of the enumeration.

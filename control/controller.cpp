@@ -12,7 +12,13 @@ constexpr int player_look_interval_ms = 100;
 } // namespace
 
 Controller::Controller(ControllerView& view, PlayerBackend& player, System& system)
-    : m_view(view), m_system(system), m_player(player), m_alarm(system)
+    : Controller(player, system)
+{
+    m_view = &view;
+}
+
+Controller::Controller(PlayerBackend& player, System& system)
+    : m_view(nullptr), m_system(system), m_player(player), m_alarm(system)
 {
     m_state.speed_control = m_player.can_change_speed();
 }
@@ -40,15 +46,15 @@ void Controller::connect_player()
     if (!m_player.start()) {
         // Said once a run: keys without a player do nothing until one is found.
         if (!m_told_player_missing)
-            m_view.show_message(m_player.problem().empty() ? m_player.missing_message()
-                                                           : m_player.problem());
+            m_view->show_message(m_player.problem().empty() ? m_player.missing_message()
+                                                            : m_player.problem());
         m_told_player_missing = true;
         return;
     }
     // The player takes a while to listen: it is looked for from the event
     // loop, so that the window answers meanwhile.
     m_player_looks_left = player_looks;
-    m_view.look_for_player_in(player_look_interval_ms);
+    m_view->look_for_player_in(player_look_interval_ms);
 }
 
 void Controller::look_for_player()
@@ -68,7 +74,7 @@ void Controller::look_for_player()
         m_player.abandon_start();
         return;
     }
-    m_view.look_for_player_in(player_look_interval_ms);
+    m_view->look_for_player_in(player_look_interval_ms);
 }
 
 std::string Controller::help_page_path()
@@ -93,8 +99,8 @@ void Controller::push_place()
 
 void Controller::show_sound_state()
 {
-    m_view.set_field_text(FieldId::SoundState,
-                          m_state.sound_on != 0 ? TEXT_SOUND_ON : TEXT_SOUND_OFF);
+    m_view->set_field_text(FieldId::SoundState,
+                           m_state.sound_on != 0 ? TEXT_SOUND_ON : TEXT_SOUND_OFF);
 }
 
 Options Controller::options() const

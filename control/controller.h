@@ -28,6 +28,10 @@ public:
     static constexpr const char* no_sound_device = "No sound device";
 
     Controller(ControllerView& view, PlayerBackend& player, System& system);
+    /// A controller whose window comes later (set_view), before the run starts.
+    Controller(PlayerBackend& player, System& system);
+    /// Where the run is shown; none once the window has gone.
+    void set_view(ControllerView* view) { m_view = view; }
 
     // Start and end of a run.
     void start_up();
@@ -124,7 +128,7 @@ public:
     /// What the window's status says of the foot pedal ("Pedal disconnected").
     void show_device_state(const std::string& text)
     {
-        m_view.set_field_text(FieldId::DeviceState, text);
+        m_view->set_field_text(FieldId::DeviceState, text);
     }
 
     /// What the run knows, to read; only the controller's own commands change it.
@@ -161,7 +165,7 @@ private:
     void retry_pending();
     void show_status(const std::optional<PlayerStatus>& answer);
 
-    ControllerView& m_view;
+    ControllerView* m_view;
     System& m_system;
     PlayerLink m_player;
     AlarmSound m_alarm;

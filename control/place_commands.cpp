@@ -10,19 +10,19 @@ void Controller::copy_place()
 {
     reach_player();
     const int length = m_player.playlist_length().value_or(m_last_status.playlist_length);
-    m_view.put_on_clipboard(format_place(m_state.current_tip + 1, length, position_now()));
+    m_view->put_on_clipboard(format_place(m_state.current_tip + 1, length, position_now()));
 }
 
 void Controller::ask_and_go_to_place()
 {
-    if (const auto text = m_view.ask_place())
+    if (const auto text = m_view->ask_place())
         go_to_place(*text, true);
-    m_view.return_focus();
+    m_view->return_focus();
 }
 
 void Controller::go_to_copied_place()
 {
-    const std::string text = m_view.clipboard_text();
+    const std::string text = m_view->clipboard_text();
     // Whatever else the clipboard holds is none of ours.
     if (find_place(text))
         go_to_place(text, true);
@@ -32,7 +32,7 @@ std::string Controller::go_to_place(const std::string& text, bool told)
 {
     const auto refuse = [&](const std::string& why) {
         if (told)
-            m_view.show_message(why);
+            m_view->show_message(why);
         return why;
     };
     const auto place = find_place(text);

@@ -55,25 +55,25 @@ void Controller::show_speed_state()
     std::string text = m_shown_no_sound_device ? std::string(no_sound_device) : speed;
     if (m_shown_no_sound_device && !speed.empty())
         text += ", " + speed.substr(speed.find(' ') + 1);
-    m_view.set_field_text(FieldId::Speed, text);
+    m_view->set_field_text(FieldId::Speed, text);
 }
 
 void Controller::slower()
 {
     set_speed(speed::slower(m_state.speed));
-    m_view.return_focus();
+    m_view->return_focus();
 }
 
 void Controller::faster()
 {
     set_speed(speed::faster(m_state.speed));
-    m_view.return_focus();
+    m_view->return_focus();
 }
 
 void Controller::normal_speed()
 {
     set_speed(speed::normal);
-    m_view.return_focus();
+    m_view->return_focus();
 }
 
 } // namespace cuedeck

@@ -13,7 +13,7 @@ void Controller::start_up()
 {
     find_exe_directory();
     connect_player();
-    m_view.start_tick();
+    m_view->start_tick();
     // Sound on before the settings file, so that the file can turn it off.
     m_state.sound_on = 1;
     m_state.history.clear();
@@ -31,8 +31,8 @@ void Controller::start_up()
         opened = file.open(*path, GroupRequest::Named, false);
     } else if (const std::string_view argument = command_line_argument(command_line);
                equal_ignoring_case(file_extension(argument, m_system.path_separator()), ".grp")) {
-        m_view.show_message("Cannot open " + std::string(argument) + ": " +
-                            describe(FileProblem::Missing));
+        m_view->show_message("Cannot open " + std::string(argument) + ": " +
+                             describe(FileProblem::Missing));
     }
     if (!opened && !m_shut_down && !m_state.tape_group_path.empty())
         file.read();
@@ -41,7 +41,7 @@ void Controller::start_up()
 void Controller::shut_down(WindowEnding ending, Attendance attendance)
 {
     m_shut_down = true;
-    m_view.stop_tick();
+    m_view->stop_tick();
     if (m_player_looks_left > 0) { // started, not heard from yet
         m_player_looks_left = 0;
         m_player.abandon_start();
@@ -52,8 +52,8 @@ void Controller::shut_down(WindowEnding ending, Attendance attendance)
         tape_group_file().save_prompt();
     SettingsFile settings(m_system);
     if (const Written written = settings.write(m_state); !written && present)
-        m_view.show_message("Cannot save " + settings.path(m_state) + ": " + written.failure);
-    m_view.end_window(ending);
+        m_view->show_message("Cannot save " + settings.path(m_state) + ": " + written.failure);
+    m_view->end_window(ending);
 }
 
 } // namespace cuedeck

@@ -14,7 +14,7 @@ void Controller::tick()
         if (m_state.tip_seconds_left == 0) {
             if (m_state.sound_on != 0)
                 m_alarm.play(m_state.play_using, m_state.sound_file);
-            m_view.show_alarm_picture(true);
+            m_view->show_alarm_picture(true);
             m_state.tip_timer_running = false;
         }
     }
@@ -62,16 +62,16 @@ void Controller::show_status(const std::optional<PlayerStatus>& answer)
     const int tip_length = std::max(m_last_status.track_length_s, 0);
     const int position = std::max(m_last_status.position_ms, 0);
 
-    m_view.set_field_text(FieldId::Playing, std::to_string(saturating_add(tip, 1)) + " of " +
-                                                std::to_string(m_last_status.playlist_length) +
-                                                "   " + m_last_status.caption);
-    m_view.set_field_text(FieldId::TipLength, format_minutes_seconds(tip_length));
-    m_view.set_field_text(FieldId::Position, format_minutes_seconds(position / 1000));
+    m_view->set_field_text(FieldId::Playing, std::to_string(saturating_add(tip, 1)) + " of " +
+                                                 std::to_string(m_last_status.playlist_length) +
+                                                 "   " + m_last_status.caption);
+    m_view->set_field_text(FieldId::TipLength, format_minutes_seconds(tip_length));
+    m_view->set_field_text(FieldId::Position, format_minutes_seconds(position / 1000));
     // Integer division truncates toward zero: -1500 ms shows as -0:01, -999 ms as 0:00.
-    m_view.set_field_text(
+    m_view->set_field_text(
         FieldId::Counter,
         format_minutes_seconds(saturating_sub(position, m_state.zero_mark) / 1000));
-    m_view.set_field_text(FieldId::TipTimer, format_minutes_seconds(m_state.tip_seconds_left));
+    m_view->set_field_text(FieldId::TipTimer, format_minutes_seconds(m_state.tip_seconds_left));
     if (m_last_status.no_sound_device != m_shown_no_sound_device)
         show_speed_state();
 }

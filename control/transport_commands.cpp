@@ -27,7 +27,7 @@ void Controller::play_pause()
         }
     }
     refresh();
-    m_view.return_focus();
+    m_view->return_focus();
 }
 
 void Controller::step_back_after_pause()
@@ -61,7 +61,7 @@ void Controller::zero()
 {
     reach_player();
     zero_step();
-    m_view.return_focus();
+    m_view->return_focus();
 }
 
 void Controller::rewind()
@@ -69,7 +69,7 @@ void Controller::rewind()
     reach_player();
     m_player.jump_to(m_state.zero_mark);
     refresh();
-    m_view.return_focus();
+    m_view->return_focus();
 }
 
 void Controller::back_5_seconds()
@@ -77,7 +77,7 @@ void Controller::back_5_seconds()
     reach_player();
     m_player.send(PlayerCommand::Back5Seconds);
     refresh();
-    m_view.return_focus();
+    m_view->return_focus();
 }
 
 void Controller::forward_5_seconds()
@@ -85,7 +85,7 @@ void Controller::forward_5_seconds()
     reach_player();
     m_player.send(PlayerCommand::Forward5Seconds);
     refresh();
-    m_view.return_focus();
+    m_view->return_focus();
 }
 
 void Controller::change_tip(PlayerCommand command)
@@ -98,7 +98,7 @@ void Controller::change_tip(PlayerCommand command)
     if (status)
         m_state.zero_mark = 0;
     show_status(status);
-    m_view.return_focus();
+    m_view->return_focus();
     if (status)
         push_place();
 }
@@ -132,10 +132,10 @@ void Controller::tip_timer()
     } else {
         // Running is left alone: the count starts with the next play or resume.
         m_state.tip_seconds_left = saturating_mul(m_state.tip_time, 60);
-        m_view.show_alarm_picture(false);
+        m_view->show_alarm_picture(false);
     }
     refresh();
-    m_view.return_focus();
+    m_view->return_focus();
 }
 
 void Controller::undo()
@@ -234,14 +234,14 @@ bool Controller::playable(const std::string& path)
 {
     const auto unplayable = why_unplayable(m_system, path);
     if (unplayable)
-        m_view.show_message("Cannot play " + path + "\n(" + unplayable->why + ")");
+        m_view->show_message("Cannot play " + path + "\n(" + unplayable->why + ")");
     return !unplayable;
 }
 
 void Controller::load_playlist()
 {
     // An empty path (a group saved with a single music file open) loads nothing.
-    m_view.set_field_text(FieldId::Playlist, m_state.playlist_path);
+    m_view->set_field_text(FieldId::Playlist, m_state.playlist_path);
     m_player.send(PlayerCommand::Stop);
     m_player.clear_playlist();
     if (!m_state.playlist_path.empty())
@@ -256,7 +256,7 @@ void Controller::open_music_file(const std::string& path)
     if (!playable(path))
         return;
     m_state.playlist_path.clear();
-    m_view.set_field_text(FieldId::Playlist, m_state.playlist_path);
+    m_view->set_field_text(FieldId::Playlist, m_state.playlist_path);
     hand_over(path);
     m_player.send(PlayerCommand::Pause);
     m_state.history.clear();
@@ -267,7 +267,7 @@ void Controller::open_music_file(const std::string& path)
 
 void Controller::open_playlist()
 {
-    if (const auto path = m_view.choose_file({FileDialogMode::Open, playlist_filter}))
+    if (const auto path = m_view->choose_file({FileDialogMode::Open, playlist_filter}))
         open_playlist(*path);
 }
 
@@ -281,7 +281,7 @@ void Controller::open_playlist(const std::string& path)
 
 void Controller::open_music_file()
 {
-    if (const auto path = m_view.choose_file({FileDialogMode::Open, music_filter}))
+    if (const auto path = m_view->choose_file({FileDialogMode::Open, music_filter}))
         open_music_file(*path);
 }
 

@@ -1,5 +1,6 @@
 #include "desktop/foot_pedal.h"
 
+#include <QPointer>
 #include <QSocketNotifier>
 
 #include <fcntl.h>
@@ -11,7 +12,7 @@
 #include <cerrno>
 #include <cstdio>
 
-#include "control/controller.h"
+#include "control/run_state.h"
 #include "system/input_devices.h"
 
 namespace cuedeck {
@@ -54,9 +55,26 @@ std::string not_a_pedal(int fd)
                                  : "it is not an input device";
 }
 
+Command command_of(PedalAction action)
+{
+    switch (action) {
+    case PedalAction::Play:
+        return Command::Play;
+    case PedalAction::Pause:
+        return Command::Pause;
+    case PedalAction::PlayPause:
+        break;
+    case PedalAction::Back:
+        return Command::Back5Seconds;
+    case PedalAction::Forward:
+        return Command::Forward5Seconds;
+    }
+    return Command::PlayPause;
+}
+
 } // namespace
 
-FootPedal::FootPedal(RemoteControl& remote, QObject* parent) : QObject(parent), m_remote(remote)
+FootPedal::FootPedal(SessionPort& session, QObject* parent) : QObject(parent), m_session(session)
 {
     m_look_again.setSingleShot(true);
     m_look_again.setInterval(look_again_ms);
@@ -66,17 +84,18 @@ FootPedal::FootPedal(RemoteControl& remote, QObject* parent) : QObject(parent), 
         if (m_logic)
             act(m_logic->repeat());
     });
-    m_remote.set_pedal_learner(
-        [this](const std::string& device, RemoteControl::PressedCode pressed) {
-            learn(device, std::move(pressed));
-        });
-    m_remote.listen([this](bool) { follow(); });
+    m_listening = {
+        m_session.listen_to_pedal_learning(
+            [this](const std::optional<std::string>& device) { learn(device); }),
+        m_session.listen_to_settings([this] { follow(); }),
+    };
     follow();
 }
 
 FootPedal::~FootPedal()
 {
-    m_remote.set_pedal_learner({});
+    for (const SessionPort::ListenerId id : m_listening)
+        m_session.stop_listening(id);
     close();
 }
 
@@ -84,7 +103,7 @@ void FootPedal::follow()
 {
     if (m_learning)
         return;
-    const RunState& state = m_remote.controller().state();
+    const RunState& state = m_session.state();
     const auto codes = parse_pedal_buttons(state.pedal_buttons);
     const std::string device = codes ? state.pedal_device : std::string();
     const PedalMode mode = pedal_mode_from(state.pedal_mode);
@@ -108,9 +127,9 @@ void FootPedal::open()
     if (m_fd < 0) {
         if (errno == EACCES && !m_told_permission) {
             m_told_permission = true;
-            m_remote.tell(permission_message(m_device));
+            m_session.tell(permission_message(m_device));
         }
-        m_remote.show_device_state(disconnected);
+        m_session.show_device_state(disconnected);
         m_look_again.start();
         return;
     }
@@ -120,7 +139,7 @@ void FootPedal::open()
         // would hold up every other command.
         ::close(m_fd);
         m_fd = -1;
-        m_remote.show_device_state(not_input_device);
+        m_session.show_device_state(not_input_device);
         if (m_told_unusable != m_device) {
             m_told_unusable = m_device;
             std::fprintf(stderr, "cuedeck: the foot pedal %s is not used: %s\n", m_device.c_str(),
@@ -132,14 +151,14 @@ void FootPedal::open()
     // elsewhere. A pipe is no input device: it is read without.
     if (::ioctl(m_fd, EVIOCGRAB, 1) != 0 && errno == EBUSY && !m_told_taken) {
         m_told_taken = true;
-        m_remote.tell("Another program holds the foot pedal " + m_device +
-                      ": its presses act there too.");
+        m_session.tell("Another program holds the foot pedal " + m_device +
+                       ": its presses act there too.");
     }
     m_reader = {};
     m_notifier = std::make_unique<QSocketNotifier>(m_fd, QSocketNotifier::Read);
     connect(m_notifier.get(), &QSocketNotifier::activated, this, &FootPedal::readable);
-    m_notifier->setEnabled(m_pending.empty());
-    m_remote.show_device_state({});
+    m_notifier->setEnabled(m_pending == 0);
+    m_session.show_device_state({});
 }
 
 void FootPedal::close()
@@ -184,7 +203,7 @@ void FootPedal::read_button_state()
     unsigned char down[KEY_MAX / 8 + 1] = {};
     if (::ioctl(m_fd, EVIOCGKEY(sizeof down), down) < 0)
         return;
-    const RunState& state = m_remote.controller().state();
+    const RunState& state = m_session.state();
     if (const auto codes = parse_pedal_buttons(state.pedal_buttons)) {
         for (const int code : *codes) {
             if (code <= KEY_MAX)
@@ -198,7 +217,7 @@ void FootPedal::unplugged()
     close();
     if (m_logic)
         act(m_logic->release_all());
-    m_remote.show_device_state(disconnected);
+    m_session.show_device_state(disconnected);
     m_look_again.start();
 }
 
@@ -206,7 +225,7 @@ void FootPedal::change(int code, bool down)
 {
     if (m_learning) {
         if (down)
-            m_learning(code);
+            m_session.pedal_button_learned(code);
         return;
     }
     if (!m_logic)
@@ -222,46 +241,26 @@ void FootPedal::act(std::optional<PedalAction> action)
 {
     if (!action)
         return;
-    m_pending.push_back(*action);
+    // Carried out from the event loop, not from inside the reading; the
+    // device waits meanwhile, so that a flood stays in it, not in our queue.
+    ++m_pending;
     if (m_notifier)
         m_notifier->setEnabled(false);
-    if (m_pending.size() == 1)
-        QTimer::singleShot(0, this, &FootPedal::carry_out_next);
+    m_session.submit_later({command_of(*action)}, [pedal = QPointer<FootPedal>(this)](auto&) {
+        if (pedal)
+            pedal->acted();
+    });
 }
 
-void FootPedal::carry_out_next()
+void FootPedal::acted()
 {
-    // One action a turn, from the event loop, not from inside the reading.
-    if (m_pending.empty())
-        return;
-    const PedalAction action = m_pending.front();
-    m_pending.pop_front();
-    switch (action) {
-    case PedalAction::Play:
-        m_remote.carry_out([](Controller& controller) { controller.play(); }, true);
-        break;
-    case PedalAction::Pause:
-        m_remote.carry_out([](Controller& controller) { controller.pause(); }, true);
-        break;
-    case PedalAction::PlayPause:
-        m_remote.carry_out(Command::PlayPause);
-        break;
-    case PedalAction::Back:
-        m_remote.carry_out(Command::Back5Seconds);
-        break;
-    case PedalAction::Forward:
-        m_remote.carry_out(Command::Forward5Seconds);
-        break;
-    }
-    if (!m_pending.empty())
-        QTimer::singleShot(0, this, &FootPedal::carry_out_next);
-    else if (m_notifier)
+    if (--m_pending == 0 && m_notifier)
         m_notifier->setEnabled(true);
 }
 
-void FootPedal::learn(const std::string& device, RemoteControl::PressedCode pressed)
+void FootPedal::learn(const std::optional<std::string>& device)
 {
-    m_learning = std::move(pressed);
+    m_learning = device.has_value();
     if (!m_learning) {
         // Learning is over: back to the settings' pedal.
         m_device.clear();
@@ -270,9 +269,9 @@ void FootPedal::learn(const std::string& device, RemoteControl::PressedCode pres
         follow();
         return;
     }
-    if (device != m_device || m_fd < 0) {
+    if (*device != m_device || m_fd < 0) {
         close();
-        m_device = device;
+        m_device = *device;
         open();
     }
 }

@@ -4,13 +4,13 @@
 #include <QTimer>
 
 #include <array>
-#include <deque>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "control/pedal.h"
-#include "control/remote_control.h"
+#include "control/session/session_port.h"
 #include "files/input_events.h"
 
 class QSocketNotifier;
@@ -29,7 +29,7 @@ class FootPedal : public QObject
     Q_OBJECT
 
 public:
-    explicit FootPedal(RemoteControl& remote, QObject* parent = nullptr);
+    explicit FootPedal(SessionPort& session, QObject* parent = nullptr);
     ~FootPedal() override;
 
     /// How often an unplugged pedal is looked for.
@@ -51,11 +51,15 @@ private:
     void read_button_state();
     void change(int code, bool down);
     void act(std::optional<PedalAction> action);
-    void carry_out_next();
-    /// Learning: the next presses go to `pressed` instead of the run.
-    void learn(const std::string& device, RemoteControl::PressedCode pressed);
+    /// An action was carried out (or refused): the device is read again
+    /// once none waits.
+    void acted();
+    /// Learning on `device`: the next presses are told to the session
+    /// instead of acting on the run; none: back to the settings' pedal.
+    void learn(const std::optional<std::string>& device);
 
-    RemoteControl& m_remote;
+    SessionPort& m_session;
+    std::vector<SessionPort::ListenerId> m_listening;
     std::string m_device; ///< what is read: the settings' device, or one being learned
     std::optional<PedalLogic> m_logic;
     int m_fd = -1;
@@ -63,9 +67,9 @@ private:
     InputEventReader m_reader;
     QTimer m_look_again;
     QTimer m_repeat;
-    RemoteControl::PressedCode m_learning;
-    std::deque<PedalAction> m_pending; ///< read, not yet carried out
-    std::string m_told_unusable;       ///< the device last named as no pedal
+    bool m_learning = false;
+    int m_pending = 0;           ///< actions read, not yet carried out
+    std::string m_told_unusable; ///< the device last named as no pedal
     bool m_told_taken = false;
     bool m_told_permission = false;
 };

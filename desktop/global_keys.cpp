@@ -1,11 +1,10 @@
 #include "desktop/global_keys.h"
 
 #include <QGuiApplication>
-#include <QTimer>
 
 #include <cstdio>
 
-#include "control/controller.h"
+#include "control/run_state.h"
 #include "desktop/global_keys_portal.h"
 #include "desktop/global_keys_x11.h"
 
@@ -22,33 +21,34 @@ std::unique_ptr<KeyGrab> desktop_key_grab(QObject* parent)
     return nullptr;
 }
 
-GlobalKeysSwitch::GlobalKeysSwitch(RemoteControl& remote, std::unique_ptr<KeyGrab> grab)
-    : m_remote(remote), m_grab(std::move(grab))
+GlobalKeysSwitch::GlobalKeysSwitch(SessionPort& session, std::unique_ptr<KeyGrab> grab)
+    : m_session(session), m_grab(std::move(grab))
 {
     if (m_grab) {
         connect(m_grab.get(), &KeyGrab::pressed, this, [this](Command command) {
             // From the event loop, not from inside the reading of the device.
-            QTimer::singleShot(0, this, [this, command] { m_remote.carry_out(command); });
+            m_session.submit_later({command});
         });
         connect(m_grab.get(), &KeyGrab::noted, this,
                 [this](const QString& text) { note(text.toStdString()); });
     } else {
         note(no_global_keys_note);
     }
-    m_remote.set_global_keys_trial([this](std::optional<int> choice) {
-        m_trying = choice.has_value();
-        if (choice)
-            choose(global_keys_from(*choice));
-        else
-            follow();
-    });
-    m_remote.listen([this](bool) { follow(); });
+    m_listening = {m_session.listen_to_keys_trial([this](std::optional<int> choice) {
+                       m_trying = choice.has_value();
+                       if (choice)
+                           choose(global_keys_from(*choice));
+                       else
+                           follow();
+                   }),
+                   m_session.listen_to_settings([this] { follow(); })};
     follow();
 }
 
 GlobalKeysSwitch::~GlobalKeysSwitch()
 {
-    m_remote.set_global_keys_trial({});
+    for (const SessionPort::ListenerId id : m_listening)
+        m_session.stop_listening(id);
     if (m_grab)
         m_grab->give_back();
 }
@@ -56,7 +56,7 @@ GlobalKeysSwitch::~GlobalKeysSwitch()
 void GlobalKeysSwitch::follow()
 {
     if (!m_trying)
-        choose(global_keys_from(m_remote.controller().state().global_keys));
+        choose(global_keys_from(m_session.state().global_keys));
 }
 
 void GlobalKeysSwitch::choose(GlobalKeys wanted)
@@ -72,7 +72,7 @@ void GlobalKeysSwitch::choose(GlobalKeys wanted)
 
 void GlobalKeysSwitch::note(const std::string& text)
 {
-    m_remote.set_global_keys_note(text, text != no_global_keys_note);
+    m_session.set_global_keys_note(text, text != no_global_keys_note);
     // Said once on the standard error too, for a start from a terminal.
     if (!text.empty() && text != m_told && text != no_global_keys_note)
         std::fprintf(stderr, "cuedeck: %s\n", text.c_str());

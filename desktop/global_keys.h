@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "control/global_keys.h"
-#include "control/remote_control.h"
+#include "control/session/session_port.h"
 
 namespace cuedeck {
 
@@ -45,17 +45,18 @@ class GlobalKeysSwitch : public QObject
 
 public:
     /// `grab`: none where the desktop offers no keys for every window.
-    GlobalKeysSwitch(RemoteControl& remote, std::unique_ptr<KeyGrab> grab);
+    GlobalKeysSwitch(SessionPort& session, std::unique_ptr<KeyGrab> grab);
     ~GlobalKeysSwitch() override;
 
 private:
-    /// Take or give back the keys when the run's choice changed.
+    /// Take or give back the keys for the run's choice.
     void follow();
     /// Take or give back the keys for `wanted`.
     void choose(GlobalKeys wanted);
     void note(const std::string& text);
 
-    RemoteControl& m_remote;
+    SessionPort& m_session;
+    std::vector<SessionPort::ListenerId> m_listening;
     std::unique_ptr<KeyGrab> m_grab;
     GlobalKeys m_choice = GlobalKeys::Off;
     bool m_trying = false; ///< the Options dialog tries a choice out

@@ -11,8 +11,8 @@
 #include <cstring>
 
 #include "control/commands.h"
-#include "control/controller.h"
 #include "control/media_status.h"
+#include "control/run_state.h"
 
 namespace cuedeck {
 
@@ -120,16 +120,19 @@ private:
 
 } // namespace
 
-MediaInterface::MediaInterface(RemoteControl& remote) : m_remote(remote)
+MediaInterface::MediaInterface(SessionPort& session) : m_session(session)
 {
     new RootAdaptor(*this);
     new PlayerAdaptor(*this);
     m_next_send.setSingleShot(true);
     connect(&m_next_send, &QTimer::timeout, this, &MediaInterface::send_changes);
-    m_remote.listen([this](bool moved) { window_changed(moved); });
+    m_listening = m_session.listen([this](bool moved) { window_changed(moved); });
 }
 
-MediaInterface::~MediaInterface() = default;
+MediaInterface::~MediaInterface()
+{
+    m_session.stop_listening(m_listening);
+}
 
 bool MediaInterface::connect_to_session_bus()
 {
@@ -149,19 +152,18 @@ bool MediaInterface::connect_to_session_bus()
         return false;
     }
     m_on_bus = true;
-    m_told =
-        media_status::followed(m_remote.controller().last_status(), m_remote.controller().state());
+    m_told = media_status::followed(m_session.last_status(), m_session.state());
     return true;
 }
 
 QString MediaInterface::playback_status() const
 {
-    return QString::fromStdString(media_status::playback(m_remote.controller().last_status()));
+    return QString::fromStdString(media_status::playback(m_session.last_status()));
 }
 
 QDBusObjectPath MediaInterface::track_id() const
 {
-    const auto track = media_status::track(m_remote.controller().last_status());
+    const auto track = media_status::track(m_session.last_status());
     if (!track)
         return QDBusObjectPath(no_track);
     return QDBusObjectPath(QString(track_prefix) + QString::number(*track));
@@ -169,7 +171,7 @@ QDBusObjectPath MediaInterface::track_id() const
 
 QVariantMap MediaInterface::metadata() const
 {
-    const PlayerStatus& shown = m_remote.controller().last_status();
+    const PlayerStatus& shown = m_session.last_status();
     QVariantMap data{{"mpris:trackid", QVariant::fromValue(track_id())}};
     if (!media_status::track(shown))
         return data;
@@ -183,17 +185,17 @@ QVariantMap MediaInterface::metadata() const
 
 double MediaInterface::volume() const
 {
-    return media_status::volume(m_remote.controller().last_status());
+    return media_status::volume(m_session.last_status());
 }
 
 qlonglong MediaInterface::position() const
 {
-    return qlonglong(m_remote.position_now()) * 1000;
+    return qlonglong(m_session.position_now()) * 1000;
 }
 
 double MediaInterface::rate() const
 {
-    return media_status::rate(m_remote.controller().state());
+    return media_status::rate(m_session.state());
 }
 
 void MediaInterface::set_rate(double rate)
@@ -201,84 +203,77 @@ void MediaInterface::set_rate(double rate)
     if (!std::isfinite(rate))
         return;
     if (const auto percent = media_status::speed_for_rate(rate))
-        carry_out_later([percent](Controller& controller) { controller.set_speed(*percent); },
-                        false);
+        carry_out_later({Command::SetSpeed, *percent});
     else
         pause(); // the interface's word for pause
 }
 
 double MediaInterface::minimum_rate() const
 {
-    return media_status::minimum_rate(m_remote.controller().state());
+    return media_status::minimum_rate(m_session.state());
 }
 
 double MediaInterface::maximum_rate() const
 {
-    return media_status::maximum_rate(m_remote.controller().state());
+    return media_status::maximum_rate(m_session.state());
 }
 
 bool MediaInterface::can_go_next() const
 {
-    return media_status::can_go_next(m_remote.controller().last_status());
+    return media_status::can_go_next(m_session.last_status());
 }
 
 bool MediaInterface::can_go_previous() const
 {
-    return media_status::can_go_previous(m_remote.controller().last_status());
+    return media_status::can_go_previous(m_session.last_status());
 }
 
 bool MediaInterface::can_play() const
 {
-    return media_status::can_play(m_remote.controller().last_status());
+    return media_status::can_play(m_session.last_status());
 }
 
 bool MediaInterface::can_seek() const
 {
-    return media_status::can_seek(m_remote.controller().last_status());
+    return media_status::can_seek(m_session.last_status());
 }
 
-void MediaInterface::carry_out_later(std::function<void(Controller&)> action, bool moves)
+void MediaInterface::carry_out_later(Request request)
 {
     // Never inside the bus's call: a command may raise a dialog, and the
     // caller gets its reply at once rather than after the player has answered.
-    QTimer::singleShot(
-        0, this, [this, action = std::move(action), moves] { m_remote.carry_out(action, moves); });
-}
-
-void MediaInterface::carry_out_later(Command command)
-{
-    QTimer::singleShot(0, this, [this, command] { m_remote.carry_out(command); });
+    m_session.submit_later(std::move(request));
 }
 
 void MediaInterface::next()
 {
-    carry_out_later(Command::NextTip);
+    carry_out_later({Command::NextTip});
 }
 
 void MediaInterface::previous()
 {
-    carry_out_later(Command::LastTip);
+    carry_out_later({Command::LastTip});
 }
 
 void MediaInterface::pause()
 {
-    carry_out_later([](Controller& controller) { controller.pause(); }, true);
+    carry_out_later({Command::Pause});
 }
 
 void MediaInterface::play_pause()
 {
-    carry_out_later(Command::PlayPause);
+    carry_out_later({Command::PlayPause});
 }
 
 void MediaInterface::play()
 {
-    carry_out_later([](Controller& controller) { controller.play(); }, false);
+    carry_out_later({Command::Play});
 }
 
 void MediaInterface::seek(qlonglong offset_us)
 {
-    const int target = media_status::seek_target_ms(m_remote.position_now(), offset_us);
-    carry_out_later([target](Controller& controller) { controller.jump_within_tip(target); }, true);
+    const int target = media_status::seek_target_ms(m_session.position_now(), offset_us);
+    carry_out_later({Command::JumpTo, target});
 }
 
 void MediaInterface::set_position(const QDBusObjectPath& track, qlonglong position_us)
@@ -290,21 +285,20 @@ void MediaInterface::set_position(const QDBusObjectPath& track, qlonglong positi
         if (number)
             requested = index;
     }
-    if (const auto target = media_status::position_target_ms(m_remote.controller().last_status(),
-                                                             requested, position_us))
-        carry_out_later([target](Controller& controller) { controller.jump_within_tip(*target); },
-                        true);
+    if (const auto target =
+            media_status::position_target_ms(m_session.last_status(), requested, position_us))
+        carry_out_later({Command::JumpTo, *target});
 }
 
 void MediaInterface::raise()
 {
-    QTimer::singleShot(0, this, [this] { m_remote.come_forward(); });
+    m_session.later([this] { m_session.come_forward(); });
 }
 
 void MediaInterface::quit()
 {
     // After the answer to the call: the shut-down may ask whether to save.
-    carry_out_later(Command::Exit);
+    carry_out_later({Command::Exit});
 }
 
 QVariantMap MediaInterface::followed_properties() const
@@ -339,9 +333,7 @@ void MediaInterface::window_changed(bool moved)
 
 void MediaInterface::send_changes()
 {
-    const Controller& controller = m_remote.controller();
-    media_status::Followed now =
-        media_status::followed(controller.last_status(), controller.state());
+    media_status::Followed now = media_status::followed(m_session.last_status(), m_session.state());
     const std::vector<std::string> names = media_status::changed_properties(m_told, now);
     if (names.empty())
         return;

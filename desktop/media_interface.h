@@ -12,7 +12,7 @@
 
 #include "control/commands.h"
 #include "control/media_status.h"
-#include "control/remote_control.h"
+#include "control/session/session_port.h"
 #include "player/player_vocabulary.h"
 
 namespace cuedeck {
@@ -32,7 +32,7 @@ public:
     static constexpr const char* service = "org.mpris.MediaPlayer2.cuedeck";
     static constexpr const char* object_path = "/org/mpris/MediaPlayer2";
 
-    explicit MediaInterface(RemoteControl& remote);
+    explicit MediaInterface(SessionPort& session);
     ~MediaInterface() override;
 
     /// Offer the interface on the session bus; false, with a line on stderr,
@@ -73,12 +73,12 @@ private:
     QVariantMap followed_properties() const;
     void window_changed(bool moved);
     /// Carry a command out from the event loop, after the bus call returned.
-    void carry_out_later(std::function<void(Controller&)> action, bool moves);
-    void carry_out_later(Command command);
+    void carry_out_later(Request request);
     void send_changes();
     QDBusObjectPath track_id() const;
 
-    RemoteControl& m_remote;
+    SessionPort& m_session;
+    SessionPort::ListenerId m_listening;
     /// What listeners were last told.
     media_status::Followed m_told;
     QElapsedTimer m_since_sent;

@@ -9,6 +9,7 @@
 
 #include <optional>
 
+#include "control/program_options.h"
 #include "files/channel_request.h"
 
 namespace cuedeck {
@@ -183,36 +184,51 @@ void SingleInstance::read_request(QLocalSocket* socket)
     case ChannelRequest::Kind::Open: {
         reply(*socket, QByteArray::fromStdString(std::string(channel_ok) + '\n'));
         const QString file = QFile::decodeName(QByteArray::fromStdString(request.value));
-        QTimer::singleShot(0, this, [this, file] { emit fileArrived(file); });
+        const auto arrived = [this, file] { emit fileArrived(file); };
+        if (m_session != nullptr)
+            m_session->later(arrived);
+        else
+            QTimer::singleShot(0, this, arrived);
         return;
     }
     case ChannelRequest::Kind::Command:
-    case ChannelRequest::Kind::GoTo: {
-        QTimer::singleShot(0, this, [this, request, sender = QPointer<QLocalSocket>(socket)] {
-            // A sender that gave up has said "not carried out": it is not.
-            if (!sender || sender->state() != QLocalSocket::ConnectedState ||
-                (request.until_ms && channel_clock_ms() > *request.until_ms)) {
-                if (sender)
-                    reply(*sender, QByteArray::fromStdString(format_refusal("too late")));
-                return;
-            }
-            reply(*sender, answer(request));
-        });
+    case ChannelRequest::Kind::GoTo:
+        carry_out(request, socket);
         return;
-    }
     case ChannelRequest::Kind::Unknown:
         break;
     }
     reply(*socket, QByteArray::fromStdString(format_refusal("unknown request: " + request.value)));
 }
 
-QByteArray SingleInstance::answer(const ChannelRequest& request)
+void SingleInstance::carry_out(const ChannelRequest& request, QLocalSocket* socket)
 {
-    const QString refusal =
-        m_request_handler ? m_request_handler(request) : QString("Cuedeck is starting");
-    if (refusal.isEmpty())
-        return QByteArray::fromStdString(std::string(channel_ok) + '\n');
-    return QByteArray::fromStdString(format_refusal(refusal.simplified().toStdString()));
+    std::optional<cuedeck::Request> asked;
+    std::string refusal = "Cuedeck is starting";
+    if (request.kind == ChannelRequest::Kind::GoTo)
+        asked = cuedeck::Request{Command::GoToPlace, request.value};
+    else if (const auto command = command_named(request.value))
+        asked = cuedeck::Request{*command};
+    else
+        refusal = unknown_command(request.value);
+    const auto answer = [sender = QPointer<QLocalSocket>(socket)](const std::string& why) {
+        if (!sender)
+            return;
+        const QString said = QString::fromStdString(why).simplified();
+        reply(*sender,
+              QByteArray::fromStdString(said.isEmpty() ? std::string(channel_ok) + '\n'
+                                                       : format_refusal(said.toStdString())));
+    };
+    if (!asked || m_session == nullptr) {
+        answer(refusal);
+        return;
+    }
+    m_session->submit_later(std::move(*asked), answer,
+                            [sender = QPointer<QLocalSocket>(socket), until = request.until_ms] {
+                                // A sender that gave up has said "not carried out": it is not.
+                                return sender && sender->state() == QLocalSocket::ConnectedState &&
+                                       !(until && channel_clock_ms() > *until);
+                            });
 }
 
 } // namespace cuedeck

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "control/session/session_port.h"
 #include "files/channel_request.h"
 
 class QLocalSocket;
@@ -62,10 +63,9 @@ public:
     /// request not begun in time is not begun at all.
     static Delivery send_request(const QString& folder, const Request& request, QString& reason);
 
-    /// How the running copy carries out a command or a go-to sent to it: an
-    /// empty answer when done, else why not. Until one is set, they are refused.
-    using RequestHandler = std::function<QString(const ChannelRequest& request)>;
-    void set_request_handler(RequestHandler handler) { m_request_handler = std::move(handler); }
+    /// The run that carries out the commands and go-tos sent to the running
+    /// copy; until it is set, they are refused.
+    void set_session(SessionPort& session) { m_session = &session; }
 
     /// How long a connection may stay silent before it is closed.
     static constexpr int idle_ms = 5000;
@@ -78,12 +78,13 @@ signals:
 private:
     void take_connection();
     void read_request(QLocalSocket* socket);
-    QByteArray answer(const ChannelRequest& request);
+    /// Carry out a command or go-to, and answer `socket` with its outcome.
+    void carry_out(const ChannelRequest& request, QLocalSocket* socket);
 
     QString m_folder;
     std::unique_ptr<QLockFile> m_lock;
     QLocalServer m_server;
-    RequestHandler m_request_handler;
+    SessionPort* m_session = nullptr;
 };
 
 } // namespace cuedeck

@@ -93,11 +93,12 @@ QString program_name()
 
 } // namespace
 
-MainWindow::MainWindow(PlayerBackend& player, System& system, QWidget* parent)
+MainWindow::MainWindow(Session& session, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      m_controller(*this, player, system)
+      m_session(session), m_controller(session.controller())
 {
+    m_session.attach(*this, *this);
     setWindowTitle(
         to_qt(TEXT_TITLE_BEFORE_PLAYER + m_controller.player_name() + TEXT_TITLE_AFTER_PLAYER));
     setWindowIcon(application_icon());
@@ -110,14 +111,17 @@ MainWindow::MainWindow(PlayerBackend& player, System& system, QWidget* parent)
     m_tick.setInterval(1000);
     connect(&m_tick, &QTimer::timeout, this, [this] {
         m_controller.tick();
-        m_remote.changed(false);
+        m_session.ticked();
     });
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &MainWindow::commit_session);
     create_controls();
     create_menus();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    m_session.detach();
+}
 
 void MainWindow::create_controls()
 {
@@ -199,9 +203,7 @@ void MainWindow::create_menus()
 
 void MainWindow::carry_out(Command command)
 {
-    cuedeck::carry_out(m_controller, *this, command);
-    if (!m_ended)
-        m_remote.changed(moves_position(command));
+    m_session.carry_out_in_window(command);
 }
 
 bool MainWindow::asking() const
@@ -244,25 +246,25 @@ void MainWindow::commit_session(QSessionManager& manager)
 
 void MainWindow::open_settings()
 {
-    m_options->set_global_keys_offered(m_remote.global_keys_offered());
+    m_options->set_global_keys_offered(m_session.global_keys_offered());
     m_options->set_values(m_controller.options());
-    m_options->set_global_keys_note(m_remote.global_keys_note());
+    m_options->set_global_keys_note(m_session.global_keys_note());
     // A choice of the keys is tried as it is made, and its note shown then.
-    m_options->set_global_keys_trial([this](int choice) { m_remote.try_global_keys(choice); });
-    m_remote.follow_global_keys_note(
+    m_options->set_global_keys_trial([this](int choice) { m_session.try_global_keys(choice); });
+    m_session.follow_global_keys_note(
         [this](const std::string& note) { m_options->set_global_keys_note(note); });
     m_options->set_pedal_learner(
-        [this](const std::string& device, RemoteControl::PressedCode pressed) {
+        [this](const std::string& device, std::function<void(int code)> pressed) {
             if (pressed)
-                m_remote.learn_pedal_buttons(device, std::move(pressed));
+                m_session.learn_pedal(device, std::move(pressed));
             else
-                m_remote.stop_learning_pedal();
+                m_session.stop_learning_pedal();
         });
     const bool accepted = m_options->exec() == QDialog::Accepted;
-    m_remote.follow_global_keys_note({});
+    m_session.follow_global_keys_note({});
     if (accepted)
-        m_controller.apply_options(m_options->values());
-    m_remote.try_global_keys(std::nullopt); // the run's choice again, changed or not
+        m_session.apply_options(m_options->values());
+    m_session.try_global_keys(std::nullopt); // the run's choice again, changed or not
     return_focus();
 }
 

@@ -9,7 +9,7 @@
 #include "control/commands.h"
 #include "control/controller.h"
 #include "control/controller_view.h"
-#include "control/remote_control.h"
+#include "control/session/session.h"
 
 class QLabel;
 class QSessionManager;
@@ -18,19 +18,18 @@ class QUrl;
 namespace cuedeck {
 
 class OptionsDialog;
-class PlayerBackend;
-class System;
 
 /// The one window: the status fields, two of them large read-outs, a
 /// button per transport command, the menus and the STOP picture. It turns
 /// keys, buttons, menu commands, drops, the tick and closing into Controller
 /// calls, and shows what the controller asks through ControllerView.
-class MainWindow : public QMainWindow, public ControllerView, public RemoteWindow
+class MainWindow : public QMainWindow, public ControllerView, public SessionWindow
 {
     Q_OBJECT
 
 public:
-    MainWindow(PlayerBackend& player, System& system, QWidget* parent = nullptr);
+    /// The window of `session`'s run, attached to it until the window goes.
+    explicit MainWindow(Session& session, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     /// Begin the run: the controller's start-up, after the window's own set-up.
@@ -44,17 +43,14 @@ public:
     /// dialog of the start-up).
     bool ended() const { return m_ended; }
     /// The run the window drives.
-    Controller& controller() { return m_controller; }
-    /// Commands from outside the window go through here, and changes of the
-    /// run are heard here.
-    RemoteControl& remote() { return m_remote; }
+    Controller& controller() { return m_session.controller(); }
     /// Files dropped on the window; only a drop of exactly one file is taken.
     void drop_urls(const QList<QUrl>& urls);
     /// A file another start of the program handed over: opened as if it
     /// were dropped, once no dialog is open; the window comes forward.
     void open_handed_file(const QString& file);
 
-    // RemoteWindow
+    // SessionWindow
     bool asking() const override;
     bool ending() const override { return m_ended || m_closing; }
     void come_forward() override;
@@ -95,8 +91,8 @@ private:
     void open_help() override;
     void open_about() override;
 
-    Controller m_controller;
-    RemoteControl m_remote{m_controller, *this};
+    Session& m_session;
+    Controller& m_controller;
     OptionsDialog* m_options = nullptr;
     QTimer m_tick;
     std::map<FieldId, QLabel*> m_fields;

@@ -8,6 +8,7 @@
 #include "base/control_ids.h"
 #include "modal.h"
 #include "player/mpv/mpv_backend.h"
+#include "support/event_loop_poster.h"
 #include "support/headless_mpv.h"
 #include "system/posix_system.h"
 #include "ui/main_window.h"
@@ -39,7 +40,8 @@ private slots:
 
         MpvBackend player({mpv.socket_path(), headless_mpv_program()});
         PosixSystem system({"cuedeck", group});
-        MainWindow window(player, system);
+        Session session(player, system, event_loop_poster());
+        MainWindow window(session);
         window.start();
         window.show();
         MpvProbe probe(mpv.socket_path());

@@ -102,8 +102,7 @@ private slots:
         QVERIFY2(copied.startsWith("[2 00:00:"), qPrintable(copied));
         QGuiApplication::clipboard()->clear();
         Rig copied_remotely;
-        QCOMPARE(copied_remotely.window.remote().carry_out(*command_named("copy-place")),
-                 std::string());
+        QCOMPARE(copied_remotely.session.submit({*command_named("copy-place")}), std::string());
         QCOMPARE(QGuiApplication::clipboard()->text(), copied);
 
         QCOMPARE(
@@ -116,13 +115,13 @@ private slots:
             Rig remote;
             const auto command = command_named(name);
             QVERIFY2(command.has_value(), name);
-            QCOMPARE(remote.window.remote().carry_out(*command), std::string());
+            QCOMPARE(remote.session.submit({*command}), std::string());
             QCOMPARE(remote.player.traffic(), keyed.player.traffic());
         }
         // Not while a dialog waits for an answer, as with the keys.
         Rig rig;
         std::string refusal;
-        when_modal([&](QWidget*) { refusal = rig.window.remote().carry_out(Command::NextTip); });
+        when_modal([&](QWidget*) { refusal = rig.session.submit({Command::NextTip}); });
         rig.menu(IDM_HELP_ABOUT)->trigger();
         QVERIFY(!refusal.empty());
         QVERIFY(rig.player.traffic().empty());

@@ -84,11 +84,11 @@ private slots:
     void the_keys_for_every_window_are_chosen_here_with_what_the_desktop_says_of_them()
     {
         Rig rig;
-        RemoteControl& remote = rig.window.remote();
+        Session& remote = rig.session;
         remote.set_global_keys_note("F12 is taken by another program");
         // The desktop's side: a choice tried out is told at once.
         std::vector<std::optional<int>> tried;
-        remote.set_global_keys_trial([&](std::optional<int> choice) {
+        remote.listen_to_keys_trial([&](std::optional<int> choice) {
             tried.push_back(choice);
             remote.set_global_keys_note(choice == 2 ? "Ctrl+Shift+F12 is taken by another program"
                                                     : "");
@@ -133,13 +133,12 @@ private slots:
     {
         Rig rig;
         // A pedal that sends its buttons once learning starts; the left one twice.
-        rig.window.remote().set_pedal_learner(
-            [](const std::string& device, RemoteControl::PressedCode pressed) {
-                if (!pressed || device != "/dev/input/by-id/usb-test-pedal-event-if00")
-                    return;
-                for (const int code : {256, 256, 257, 258})
-                    QTimer::singleShot(0, [pressed, code] { pressed(code); });
-            });
+        rig.session.listen_to_pedal_learning([&rig](const std::optional<std::string>& device) {
+            if (device != "/dev/input/by-id/usb-test-pedal-event-if00")
+                return;
+            for (const int code : {256, 256, 257, 258})
+                QTimer::singleShot(0, [&rig, code] { rig.session.pedal_button_learned(code); });
+        });
         when_modal([](QWidget* modal) {
             QCOMPARE(modal->findChild<QLabel*>("pedal_buttons")->text(),
                      QString("Pedals: not learned yet (Learn...)"));

@@ -26,6 +26,7 @@
 #include "desktop/global_keys_portal.h"
 #include "files/input_events.h"
 #include "support/controller_fixture.h"
+#include "support/event_loop_poster.h"
 #include "support/temp_dir.h"
 
 namespace cuedeck::testing {
@@ -181,7 +182,7 @@ TEST(PortalKeys, WithoutThePortalTheDialogNamesTheAlternative)
 }
 
 /// A window that asks nothing.
-class QuietWindow : public RemoteWindow
+class QuietWindow : public SessionWindow
 {
 public:
     bool asking() const override { return false; }
@@ -201,10 +202,11 @@ TEST_F(FootPedalLearn, TakesTheButtonsPressedOnTheDeviceAndLeavesTheRunAlone)
     const std::string pipe = dir.path() + "pedal";
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     QuietWindow window;
-    RemoteControl remote(controller, window);
-    FootPedal pedal(remote);
+    Session session(player, system, event_loop_poster());
+    session.attach(view, window);
+    FootPedal pedal(session);
     std::vector<int> learned;
-    remote.learn_pedal_buttons(pipe, [&learned](int code) { learned.push_back(code); });
+    session.learn_pedal(pipe, [&learned](int code) { learned.push_back(code); });
     const int writer = ::open(pipe.c_str(), O_WRONLY | O_CLOEXEC);
     ASSERT_GE(writer, 0);
     // Presses, a release, a repeat and a scan code, as a pedal sends them.
@@ -224,7 +226,7 @@ TEST_F(FootPedalLearn, TakesTheButtonsPressedOnTheDeviceAndLeavesTheRunAlone)
     ASSERT_TRUE(eventually([&] { return learned.size() >= 3; }));
     EXPECT_EQ(learned, (std::vector<int>{256, 257, 258}));
     EXPECT_TRUE(player.traffic().empty()); // learning runs nothing
-    remote.stop_learning_pedal();
+    session.stop_learning_pedal();
     ::close(writer);
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "control/commands.h"
+#include "support/event_loop_poster.h"
 #include "support/fake_player_backend.h"
 #include "support/fake_system.h"
 #include "support/recorded_places.h"
@@ -41,7 +42,8 @@ struct Rig
 
     FakePlayerBackend player{true}; // changes speed, as mpv does
     FakeSystem system;
-    MainWindow window{player, system};
+    Session session{player, system, event_loop_poster()};
+    MainWindow window{session};
 };
 
 /// What the player is sent when the controller carries out `command` itself.

@@ -5,7 +5,7 @@
 
 #include "control/global_keys.h"
 #include "control/media_status.h"
-#include "control/remote_control.h"
+#include "control/session/session.h"
 #include "support/controller_fixture.h"
 
 namespace cuedeck::testing {
@@ -141,7 +141,7 @@ TEST(GlobalKeys, TheFunctionKeysRunTheirWindowCommandsAndTakenOnesAreNamed)
 }
 
 /// A window that asks, ends and comes forward when the test says so.
-class FakeRemoteWindow : public RemoteWindow
+class FakeSessionWindow : public SessionWindow
 {
 public:
     bool asking() const override { return is_asking; }
@@ -157,38 +157,98 @@ public:
     std::vector<std::string> told;
 };
 
-using RemoteCommands = ControllerTest;
-
-TEST_F(RemoteCommands, RunAsTheirKeysDoButNotWhileTheWindowAsksOrEnds)
+/// A session on the fixture's fake player, whose event loop is a list the
+/// test runs when it says so.
+class SessionTest : public ControllerTest
 {
-    FakeRemoteWindow window;
-    RemoteControl remote(controller, window);
+protected:
+    SessionTest()
+    {
+        session.attach(view, window);
+        session.controller().connect_player();
+        player.clear_log();
+    }
+    void run_the_event_loop()
+    {
+        while (!waiting.empty()) {
+            auto work = std::move(waiting.front());
+            waiting.erase(waiting.begin());
+            work();
+        }
+    }
+
+    std::vector<std::function<void()>> waiting;
+    FakeSessionWindow window;
+    Session session{player, system,
+                    [this](std::function<void()> work) { waiting.push_back(std::move(work)); }};
+};
+
+TEST_F(SessionTest, RequestsRunAsTheirKeysDoButNotWhileTheWindowAsksOrEnds)
+{
     std::vector<bool> heard;
-    remote.listen([&](bool moved) { heard.push_back(moved); });
+    session.listen([&](bool moved) { heard.push_back(moved); });
     player_in_list(3, 0, play_state::paused, 0);
+    session.controller().refresh();
+    player.clear_log();
 
     window.is_asking = true;
-    EXPECT_EQ(remote.carry_out(Command::NextTip),
+    EXPECT_EQ(session.submit({Command::NextTip}),
               "Cuedeck is waiting for an answer in one of its dialogs");
     window.is_asking = false;
     window.is_ending = true;
-    EXPECT_EQ(remote.carry_out(Command::NextTip), "Cuedeck is closing");
+    EXPECT_EQ(session.submit({Command::NextTip}), "Cuedeck is closing");
     EXPECT_TRUE(player.traffic().empty());
     EXPECT_TRUE(heard.empty());
 
     window.is_ending = false;
-    EXPECT_EQ(remote.carry_out(Command::NextTip), "");
-    EXPECT_EQ(remote.carry_out([](Controller& run) { run.jump_within_tip(2000); }, true), "");
+    EXPECT_EQ(session.submit({Command::NextTip}), "");
+    EXPECT_EQ(session.submit({Command::JumpTo, 2000}), "");
+    EXPECT_EQ(session.submit({Command::JumpTo}), "the request lacks its number");
     EXPECT_EQ(player.model.playlist_index, 1);
-    EXPECT_THAT(heard, ElementsAre(false, true)); // a tip change is no jump within the tip
+    EXPECT_EQ(player.model.position_ms, 2000);
+    // A tip change is no jump within the tip; a jump is, even one refused.
+    EXPECT_THAT(heard, ElementsAre(false, true, true));
 
     // A go-to refused for its place is told in the window as well as to its
     // sender; one refused for an open question is not told again.
-    EXPECT_EQ(remote.go_to_place("[9 0:01]"), "Cannot go to tip 9: the playlist has 3 tips");
+    EXPECT_EQ(session.submit({Command::GoToPlace, "[9 0:01]"}),
+              "Cannot go to tip 9: the playlist has 3 tips");
     EXPECT_THAT(window.told, ElementsAre("Cannot go to tip 9: the playlist has 3 tips"));
     window.is_asking = true;
-    EXPECT_NE(remote.go_to_place("[9 0:01]"), "");
+    EXPECT_NE(session.submit({Command::GoToPlace, "[9 0:01]"}), "");
     EXPECT_EQ(window.told.size(), 1u);
+}
+
+TEST_F(SessionTest, RequestsFromOutsideWaitForTheEventLoopAndNotForAGoneSender)
+{
+    player_in_list(3, 0, play_state::paused, 0);
+    session.controller().refresh();
+    player.clear_log();
+    std::vector<std::string> answers;
+    const auto answer = [&](const std::string& refusal) { answers.push_back(refusal); };
+    bool sender_waits = true;
+    session.submit_later({Command::NextTip}, answer, [&] { return sender_waits; });
+    session.submit_later({Command::NextTip}, answer, [&] { return sender_waits; });
+    EXPECT_EQ(player.model.playlist_index, 0); // nothing inside the caller
+    EXPECT_TRUE(answers.empty());
+    // The first is carried out; the second's sender has given up meanwhile.
+    waiting.front()();
+    waiting.erase(waiting.begin());
+    sender_waits = false;
+    run_the_event_loop();
+    EXPECT_THAT(answers, ElementsAre("", "too late"));
+    EXPECT_EQ(player.model.playlist_index, 1);
+
+    // Settings are told when they change, and a listener that stopped hears nothing.
+    int settings_heard = 0;
+    const auto id = session.listen_to_settings([&] { ++settings_heard; });
+    Options options = session.controller().options();
+    options.back_time = 4;
+    session.apply_options(options);
+    session.stop_listening(id);
+    session.apply_options(options);
+    EXPECT_EQ(settings_heard, 1);
+    EXPECT_EQ(session.state().back_time, 4);
 }
 
 } // namespace

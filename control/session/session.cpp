@@ -1,0 +1,163 @@
+#include "control/session/session.h"
+
+namespace cuedeck {
+
+std::string remote_refusal(bool asking, bool ending)
+{
+    if (ending)
+        return "Cuedeck is closing";
+    if (asking)
+        return "Cuedeck is waiting for an answer in one of its dialogs";
+    return {};
+}
+
+Session::Session(PlayerBackend& player, System& system, Poster poster)
+    : m_controller(player, system), m_poster(std::move(poster))
+{
+}
+
+void Session::attach(ControllerView& view, SessionWindow& window)
+{
+    m_controller.set_view(&view);
+    m_window = &window;
+}
+
+void Session::detach()
+{
+    m_controller.set_view(nullptr);
+    m_window = nullptr;
+}
+
+void Session::carry_out_in_window(Command command)
+{
+    if (m_window == nullptr)
+        return;
+    cuedeck::carry_out(m_controller, *m_window, command);
+    if (!m_window->ending())
+        changed(moves_position(command));
+}
+
+void Session::apply_options(const Options& options)
+{
+    m_controller.apply_options(options);
+    tell_all(m_settings_listeners);
+}
+
+std::string Session::submit(const Request& request)
+{
+    if (m_window == nullptr)
+        return "Cuedeck is starting";
+    if (std::string refusal = remote_refusal(m_window->asking(), m_window->ending());
+        !refusal.empty())
+        return refusal;
+    std::string why = run(request);
+    if (!m_window->ending())
+        changed(moves_position(request.command));
+    return why;
+}
+
+std::string Session::run(const Request& request)
+{
+    const CommandRow& row = command_row(request.command);
+    switch (row.argument) {
+    case Argument::Number:
+        if (const int* number = std::get_if<int>(&request.argument)) {
+            (m_controller.*row.run_with)(*number);
+            return {};
+        }
+        return "the request lacks its number";
+    case Argument::PlaceText:
+        if (const std::string* text = std::get_if<std::string>(&request.argument)) {
+            std::string why = m_controller.go_to_place(*text, false);
+            // Shown in the window too, as Go To Place shows it: whoever sent
+            // it (an editor's macro, a desktop shortcut) may show the user
+            // nothing.
+            if (!why.empty())
+                tell(why);
+            return why;
+        }
+        break;
+    case Argument::None:
+        break;
+    }
+    cuedeck::carry_out(m_controller, *m_window, request.command);
+    return {};
+}
+
+void Session::submit_later(Request request, Answer answered, StillWanted still_wanted)
+{
+    m_poster([this, request = std::move(request), answered = std::move(answered),
+              still_wanted = std::move(still_wanted)] {
+        // A sender that gave up has been told "not carried out": it is not.
+        const std::string refusal =
+            still_wanted && !still_wanted() ? std::string("too late") : submit(request);
+        if (answered)
+            answered(refusal);
+    });
+}
+
+void Session::changed(bool moved)
+{
+    tell_all(m_listeners, moved);
+}
+
+void Session::stop_listening(ListenerId id)
+{
+    const auto drop = [id](auto& listeners) {
+        std::erase_if(listeners, [id](const auto& entry) { return entry.first == id; });
+    };
+    drop(m_listeners);
+    drop(m_settings_listeners);
+    drop(m_keys_trials);
+    drop(m_learn_listeners);
+}
+
+void Session::come_forward()
+{
+    if (m_window != nullptr)
+        m_window->come_forward();
+}
+
+void Session::show_device_state(const std::string& text)
+{
+    m_controller.show_device_state(text);
+}
+
+void Session::tell(const std::string& text)
+{
+    if (m_window != nullptr && !m_window->asking() && !m_window->ending())
+        m_window->tell(text);
+}
+
+void Session::set_global_keys_note(std::string note, bool offered)
+{
+    m_global_keys_note = std::move(note);
+    m_global_keys_offered = offered;
+    if (m_note_listener)
+        m_note_listener(m_global_keys_note);
+}
+
+void Session::try_global_keys(std::optional<int> choice)
+{
+    tell_all(m_keys_trials, choice);
+}
+
+void Session::learn_pedal(const std::string& device, std::function<void(int code)> pressed)
+{
+    m_learned = std::move(pressed);
+    tell_all(m_learn_listeners, std::optional<std::string>(device));
+}
+
+void Session::stop_learning_pedal()
+{
+    m_learned = {};
+    tell_all(m_learn_listeners, std::optional<std::string>());
+}
+
+void Session::pedal_button_learned(int code)
+{
+    if (m_learned)
+        m_learned(code);
+}
+
+} // namespace cuedeck

@@ -1,0 +1,153 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "control/controller.h"
+#include "control/session/session_port.h"
+
+namespace cuedeck {
+
+/// The window as the session sees it: it tells whether it waits for an
+/// answer or is ending, comes forward, and carries out its own commands
+/// (its dialogs, the browser).
+class SessionWindow : public WindowCommands
+{
+public:
+    /// Whether one of its questions, messages, choosers or dialogs waits for an answer.
+    virtual bool asking() const = 0;
+    /// Whether the run is ending or has ended.
+    virtual bool ending() const = 0;
+    /// Show the window and bring it to the front.
+    virtual void come_forward() = 0;
+    /// Tell the user something that needs no answer, in a message of the window.
+    virtual void tell(const std::string& text) = 0;
+};
+
+/// Why a request from outside the window is not carried out now; empty when
+/// it may be. As with the keys, none runs while the window asks something
+/// (it would run inside the question, beside the command that asked it), nor
+/// while the run ends.
+std::string remote_refusal(bool asking, bool ending);
+
+/// One run of the program: the controller, and everything that reaches it
+/// from outside the window, under one rule for both front ends. The program
+/// owns it; the window attaches itself as the controller's view, and the
+/// desktop reaches it through SessionPort.
+class Session : public SessionPort
+{
+public:
+    /// How work is handed to the event loop's next turn.
+    using Poster = std::function<void(std::function<void()> work)>;
+
+    Session(PlayerBackend& player, System& system, Poster poster);
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    /// The front end's window: the controller's view, and the one asked
+    /// whether a request may run. Detached before it goes.
+    void attach(ControllerView& view, SessionWindow& window);
+    void detach();
+
+    /// The run, for the front end that shows it.
+    Controller& controller() { return m_controller; }
+    const Controller& controller() const { return m_controller; }
+
+    /// A command of the window's own (a key, a button, a menu item): carried
+    /// out at once, and its change told.
+    void carry_out_in_window(Command command);
+    /// The front end calls this after each tick.
+    void ticked() { changed(false); }
+    /// The Options dialog's OK: the values taken, and the change told.
+    void apply_options(const Options& options);
+
+    /// The Options dialog follows the note on the keys for every window
+    /// while it is open; none to stop.
+    using NoteListener = std::function<void(const std::string& note)>;
+    void follow_global_keys_note(NoteListener listener) { m_note_listener = std::move(listener); }
+    const std::string& global_keys_note() const { return m_global_keys_note; }
+    /// Whether this desktop offers keys for every window at all.
+    bool global_keys_offered() const { return m_global_keys_offered; }
+    /// The dialog's choice of keys, tried out before OK; none: the run's own.
+    void try_global_keys(std::optional<int> choice);
+    /// The dialog's Learn: `pressed` hears the code of each button pressed
+    /// on `device` until stop_learning_pedal(). Nothing happens where no
+    /// pedal reader listens.
+    void learn_pedal(const std::string& device, std::function<void(int code)> pressed);
+    void stop_learning_pedal();
+
+    // SessionPort
+    std::string submit(const Request& request) override;
+    void submit_later(Request request, Answer answered = {},
+                      StillWanted still_wanted = {}) override;
+    void later(std::function<void()> work) override { m_poster(std::move(work)); }
+    const RunState& state() const override { return m_controller.state(); }
+    const PlayerStatus& last_status() const override { return m_controller.last_status(); }
+    int position_now() override { return m_controller.position_now(); }
+    void stop_listening(ListenerId id) override;
+    ListenerId listen(Listener listener) override { return add(m_listeners, std::move(listener)); }
+    ListenerId listen_to_settings(std::function<void()> listener) override
+    {
+        return add(m_settings_listeners, std::move(listener));
+    }
+    void come_forward() override;
+    void show_device_state(const std::string& text) override;
+    void tell(const std::string& text) override;
+    void set_global_keys_note(std::string note, bool offered = true) override;
+    ListenerId listen_to_keys_trial(KeysTrial trial) override
+    {
+        return add(m_keys_trials, std::move(trial));
+    }
+    ListenerId listen_to_pedal_learning(LearnRequest listener) override
+    {
+        return add(m_learn_listeners, std::move(listener));
+    }
+    void pedal_button_learned(int code) override;
+
+private:
+    template <typename Function> using Listeners = std::vector<std::pair<ListenerId, Function>>;
+    template <typename Function> ListenerId add(Listeners<Function>& listeners, Function listener)
+    {
+        listeners.emplace_back(++m_last_id, std::move(listener));
+        return m_last_id;
+    }
+    /// Call each listener; one may stop listening, or start, meanwhile.
+    template <typename Function, typename... Arguments>
+    static void tell_all(const Listeners<Function>& listeners, const Arguments&... arguments)
+    {
+        std::vector<ListenerId> ids;
+        for (const auto& entry : listeners)
+            ids.push_back(entry.first);
+        for (const ListenerId id : ids) {
+            for (const auto& [listening, listener] : listeners) {
+                if (listening == id) {
+                    const Function call = listener;
+                    call(arguments...);
+                    break;
+                }
+            }
+        }
+    }
+
+    /// Run a request the rule lets through; why it did not go, else empty.
+    std::string run(const Request& request);
+    void changed(bool moved);
+
+    Controller m_controller;
+    Poster m_poster;
+    SessionWindow* m_window = nullptr;
+    ListenerId m_last_id = 0;
+    Listeners<Listener> m_listeners;
+    Listeners<std::function<void()>> m_settings_listeners;
+    std::string m_global_keys_note;
+    bool m_global_keys_offered = true;
+    NoteListener m_note_listener;
+    Listeners<KeysTrial> m_keys_trials;
+    Listeners<LearnRequest> m_learn_listeners;
+    std::function<void(int)> m_learned;
+};
+
+} // namespace cuedeck
