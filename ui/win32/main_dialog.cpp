@@ -23,6 +23,8 @@ constexpr UINT_PTR tick_timer_id = 1;
 /// A one-shot timer for the next look for a player that was started.
 constexpr UINT_PTR player_look_timer_id = 2;
 constexpr UINT tick_period_ms = 1000;
+/// Work handed to the message loop's next turn waits for this.
+constexpr UINT later_message = WM_APP + 1;
 
 /// The read-outs' large font, made once and shared by the two read-outs for the
 /// life of the process.
@@ -59,16 +61,18 @@ INT_PTR CALLBACK about_procedure(HWND window, UINT message, WPARAM wparam, LPARA
 
 } // namespace
 
-MainDialog::MainDialog(HINSTANCE instance, PlayerBackend& player, System& system)
-    : m_instance(instance), m_controller(*this, player, system),
+MainDialog::MainDialog(HINSTANCE instance, Session& session)
+    : m_instance(instance), m_session(session), m_controller(session.controller()),
       m_options(std::make_unique<OptionsDialogWin32>(
           instance,
           [this](int method, const std::string& path) { m_controller.play_alarm(method, path); }))
 {
+    m_session.attach(*this, *this);
 }
 
 MainDialog::~MainDialog()
 {
+    m_session.detach();
     if (!m_modal && m_window != nullptr && IsWindow(m_window))
         DestroyWindow(m_window);
 }
@@ -105,9 +109,18 @@ INT_PTR MainDialog::handle(UINT message, WPARAM wparam)
         initialise();
         m_controller.start_up();
         register_global_keys();
+        for (std::size_t waiting = 0; waiting < m_later.size(); ++waiting)
+            PostMessageA(m_window, later_message, 0, 0);
         return TRUE;
     case WM_HOTKEY:
-        global_key(wparam);
+        m_hot_keys.pressed(wparam);
+        return TRUE;
+    case later_message:
+        if (!m_later.empty()) {
+            const std::function<void()> work = std::move(m_later.front());
+            m_later.pop_front();
+            work();
+        }
         return TRUE;
     case WM_SYSCOMMAND:
         if ((wparam & 0xFFF0) == IDM_ABOUTBOX) {
@@ -153,13 +166,16 @@ INT_PTR MainDialog::handle(UINT message, WPARAM wparam)
             m_controller.look_for_player();
         } else {
             m_controller.tick();
+            m_session.ticked();
         }
         return FALSE;
     case WM_COMMAND:
         command(LOWORD(wparam), HIWORD(wparam));
         return TRUE;
     case WM_CLOSE:
+        m_ending = true;
         m_controller.shut_down(WindowEnding::DefaultClose);
+        m_ending = false;
         return TRUE;
     case WM_DROPFILES:
         drop(reinterpret_cast<HDROP>(wparam));
@@ -283,15 +299,16 @@ void MainDialog::drop(HDROP files)
 
 void MainDialog::open_settings()
 {
+    const Asking asking(*this);
     m_options->set_values(m_controller.options());
-    m_options->set_global_keys_note(m_global_keys_note);
+    m_options->set_global_keys_note(m_hot_keys.note());
     // A choice of the keys is tried as it is made, and its note shown then.
     m_options->set_global_keys_trial([this](int choice) {
         register_global_keys(choice);
-        return m_global_keys_note;
+        return m_hot_keys.note();
     });
     if (m_options->run(m_window))
-        m_controller.apply_options(m_options->values());
+        m_session.apply_options(m_options->values());
     register_global_keys();
 }
 
@@ -350,6 +367,7 @@ INT_PTR CALLBACK go_to_procedure(HWND dialog, UINT message, WPARAM wparam, LPARA
 
 std::optional<std::string> MainDialog::ask_place()
 {
+    const Asking asking(*this);
     std::string text;
     if (DialogBoxParamA(m_instance, MAKEINTRESOURCEA(IDD_GO_TO), m_window, go_to_procedure,
                         reinterpret_cast<LPARAM>(&text)) != IDOK)
@@ -359,30 +377,29 @@ std::optional<std::string> MainDialog::ask_place()
 
 void MainDialog::register_global_keys(std::optional<int> tried)
 {
-    for (int id = 1; id <= m_global_keys_registered; ++id)
-        UnregisterHotKey(m_window, id);
-    m_global_keys_registered = 0;
-    const GlobalKeys choice = global_keys_from(tried.value_or(m_controller.state().global_keys));
-    std::vector<Key> taken;
-    if (choice != GlobalKeys::Off) {
-        // A held key repeats, as in the window (no MOD_NOREPEAT).
-        const UINT modifiers = choice == GlobalKeys::WithCtrlShift ? MOD_CONTROL | MOD_SHIFT : 0;
-        for (const KeyBinding& binding : global_key_table()) {
-            ++m_global_keys_registered;
-            if (!RegisterHotKey(m_window, m_global_keys_registered, modifiers,
-                                virtual_key_of(binding.key)))
-                taken.push_back(binding.key);
-        }
-    }
-    m_global_keys_note = taken_keys_note(taken, choice);
+    m_hot_keys.take(m_window, global_keys_from(tried.value_or(m_controller.state().global_keys)));
 }
 
-void MainDialog::global_key(WPARAM id)
+void MainDialog::later(std::function<void()> work)
 {
-    const auto keys = global_key_table();
-    if (id < 1 || id > keys.size() || !IsWindowEnabled(m_window))
-        return;
-    carry_out(keys[id - 1].command);
+    m_later.push_back(std::move(work));
+    if (m_window != nullptr)
+        PostMessageA(m_window, later_message, 0, 0);
+}
+
+void MainDialog::come_forward()
+{
+    ShowWindow(m_window, IsIconic(m_window) ? SW_RESTORE : SW_SHOW);
+    SetForegroundWindow(m_window);
+}
+
+void MainDialog::tell(const std::string& text)
+{
+    // Told from the message loop: the teller may be inside its own handling.
+    later([this, text] {
+        if (!asking() && !ending())
+            show_message(text);
+    });
 }
 
 void MainDialog::open_help()
@@ -393,6 +410,7 @@ void MainDialog::open_help()
 
 void MainDialog::open_about()
 {
+    const Asking asking(*this);
     DialogBoxParamA(m_instance, MAKEINTRESOURCEA(IDD_ABOUTBOX), m_window, about_procedure, 0);
 }
 
@@ -418,6 +436,7 @@ void MainDialog::return_focus()
 
 bool MainDialog::ask_yes_no(const std::string& text, const std::string& caption)
 {
+    const Asking asking(*this);
     return MessageBoxA(m_window, text.c_str(), caption.c_str(), MB_YESNO | MB_ICONEXCLAMATION) ==
            IDYES;
 }
@@ -425,6 +444,7 @@ bool MainDialog::ask_yes_no(const std::string& text, const std::string& caption)
 std::optional<bool> MainDialog::ask_yes_no_cancel(const std::string& text,
                                                   const std::string& caption)
 {
+    const Asking asking(*this);
     const int answer =
         MessageBoxA(m_window, text.c_str(), caption.c_str(), MB_YESNOCANCEL | MB_ICONEXCLAMATION);
     if (answer == IDCANCEL)
@@ -434,11 +454,13 @@ std::optional<bool> MainDialog::ask_yes_no_cancel(const std::string& text,
 
 void MainDialog::show_message(const std::string& text)
 {
+    const Asking asking(*this);
     MessageBoxA(m_window, text.c_str(), program_name().c_str(), MB_OK);
 }
 
 bool MainDialog::offer_locate(const std::string& text)
 {
+    const Asking asking(*this);
     // The system's message box names no buttons of its own: OK locates.
     const std::string offer = text + "\n\nChoose OK to locate it.";
     return MessageBoxA(m_window, offer.c_str(), program_name().c_str(),
@@ -447,11 +469,13 @@ bool MainDialog::offer_locate(const std::string& text)
 
 std::optional<std::string> MainDialog::choose_file(const FileChoice& choice)
 {
+    const Asking asking(*this);
     return choose_file_win32(m_window, choice);
 }
 
 std::vector<std::string> MainDialog::choose_recordings(RecordingChoice choice)
 {
+    const Asking asking(*this);
     return choose_recordings_win32(m_window, choice);
 }
 
@@ -472,6 +496,7 @@ void MainDialog::stop_tick()
 
 void MainDialog::end_window(WindowEnding ending)
 {
+    m_ended = true;
     if (m_modal)
         EndDialog(m_window, ending == WindowEnding::AsOk ? IDOK : IDCANCEL);
     else

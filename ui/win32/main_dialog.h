@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -10,21 +12,22 @@
 #include "control/commands.h"
 #include "control/controller.h"
 #include "control/controller_view.h"
+#include "control/session/session.h"
+#include "ui/win32/hot_keys.h"
 
 namespace cuedeck {
 
 class OptionsDialogWin32;
-class PlayerBackend;
-class System;
 
 /// The main window on Windows: dialog template 102 and its message table.
 /// It turns keys, buttons, menu commands, drops, the timer and closing into
 /// Controller calls, and shows what the controller asks through
 /// ControllerView with the system's own boxes and choosers.
-class MainDialog : public ControllerView, private WindowCommands
+class MainDialog : public ControllerView, public SessionWindow
 {
 public:
-    MainDialog(HINSTANCE instance, PlayerBackend& player, System& system);
+    /// The window of `session`'s run, attached to it until the window goes.
+    MainDialog(HINSTANCE instance, Session& session);
     ~MainDialog() override;
     MainDialog(const MainDialog&) = delete;
     MainDialog& operator=(const MainDialog&) = delete;
@@ -38,12 +41,19 @@ public:
     HWND window() const { return m_window; }
     Controller& controller() { return m_controller; }
     OptionsDialogWin32& options() { return *m_options; }
-    /// Register the keys for every window as the settings choose them: at
-    /// the start and after the Options dialog.
     /// Take the keys for every window as the run's settings choose them,
     /// or as `choice` (see GlobalKeys) while the Options dialog tries it.
     void register_global_keys(std::optional<int> choice = std::nullopt);
-    const std::string& global_keys_note() const { return m_global_keys_note; }
+    const std::string& global_keys_note() const { return m_hot_keys.note(); }
+    /// Run `work` from the window's message loop, after what waits there:
+    /// the session's way to the next turn.
+    void later(std::function<void()> work);
+
+    // SessionWindow
+    bool asking() const override { return m_asking > 0; }
+    bool ending() const override { return m_ending || m_ended; }
+    void come_forward() override;
+    void tell(const std::string& text) override;
 
     // ControllerView
     void set_field_text(FieldId field, const std::string& text) override;
@@ -73,23 +83,34 @@ private:
     void add_menu();
     bool paint_minimised();
     void command(WORD id, WORD notification);
-    void carry_out(Command command) { cuedeck::carry_out(m_controller, *this, command); }
-    /// A key for every window went down: its command, unless the window
-    /// asks something (it is disabled under its own boxes and dialogs).
-    void global_key(WPARAM id);
+    void carry_out(Command command) { m_session.carry_out_in_window(command); }
+    /// Counts a question, message, chooser or dialog of the window's while
+    /// it is open.
+    struct Asking
+    {
+        explicit Asking(MainDialog& dialog) : m_dialog(dialog) { ++m_dialog.m_asking; }
+        ~Asking() { --m_dialog.m_asking; }
+        Asking(const Asking&) = delete;
+        Asking& operator=(const Asking&) = delete;
+        MainDialog& m_dialog;
+    };
     void drop(HDROP files);
     void open_settings() override;
     void open_help() override;
     void open_about() override;
 
     HINSTANCE m_instance;
-    Controller m_controller;
+    Session& m_session;
+    Controller& m_controller;
     std::unique_ptr<OptionsDialogWin32> m_options;
     HWND m_window = nullptr;
     HICON m_icon = nullptr;
     bool m_modal = false;
-    int m_global_keys_registered = 0; ///< hot key ids 1 to this are ours
-    std::string m_global_keys_note;
+    HotKeys m_hot_keys{m_session};
+    int m_asking = 0;
+    bool m_ending = false; ///< the close box's shut-down runs
+    bool m_ended = false;
+    std::deque<std::function<void()>> m_later;
 };
 
 } // namespace cuedeck
