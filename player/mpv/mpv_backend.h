@@ -8,8 +8,6 @@
 #include <sys/types.h>
 #include <vector>
 
-#include <nlohmann/json_fwd.hpp>
-
 #include "base/process.h"
 #include "player/mpv/unix_socket.h"
 #include "player/player_backend.h"
@@ -83,21 +81,18 @@ public:
 
 private:
     class Budget;
-
-    /// Send the commands together, then collect the replies in order; an
-    /// error reply, or none within the budget, is nothing.
-    std::vector<std::optional<nlohmann::json>>
-    call_all(const std::vector<nlohmann::json>& commands);
-    std::optional<nlohmann::json> call(const nlohmann::json& command);
+    /// The calls in mpv's JSON, which stays in the backend's source files.
+    class Calls;
     bool heard_from_since_timeout();
     int answer_to(PlayerRequest request, int argument);
     int get_int(const std::string& property);
     int play_state();
-    std::string caption_from(const std::optional<nlohmann::json>& expanded, bool idle, int index);
     void wait_until_loaded(int index);
     void seek_to(int target_ms);
     void skip(int step_ms);
-    int reported_position(const std::optional<nlohmann::json>& time_pos, bool paused);
+    /// Where mpv says it is (`position_ms`), or where a paused player was put
+    /// when it says nearly that.
+    int reported_position(int position_ms, bool paused);
     void change_track(const char* command);
     void stop();
     void play();

@@ -71,7 +71,7 @@ bool MpvBackend::find()
     m_protocol = std::make_unique<MpvProtocol>();
     // Only replies are of interest; events would pile up between ticks.
     Budget budget(*this);
-    call(ipc("disable_event", "all"));
+    Calls::one(*this, ipc("disable_event", "all"));
     return m_socket.is_open();
 }
 
@@ -104,20 +104,22 @@ bool MpvBackend::heard_from_since_timeout()
     return true;
 }
 
-std::vector<std::optional<Json>> MpvBackend::call_all(const std::vector<Json>& commands)
+std::vector<MpvBackend::Calls::Answer> MpvBackend::Calls::all(MpvBackend& mpv,
+                                                              const std::vector<Json>& commands)
 {
-    std::vector<std::optional<Json>> results(commands.size());
+    std::vector<Answer> results(commands.size());
     // Any early return below leaves questions unanswered.
-    const bool missed_before = m_missed;
-    m_missed = true;
-    if (!m_socket.is_open() || (m_unresponsive && !heard_from_since_timeout()))
+    const bool missed_before = mpv.m_missed;
+    mpv.m_missed = true;
+    if (!mpv.m_socket.is_open() || (mpv.m_unresponsive && !mpv.heard_from_since_timeout()))
         return results;
-    const std::int64_t first_id = m_next_id;
+    const std::int64_t first_id = mpv.m_next_id;
     std::string bytes;
     for (const Json& command : commands)
-        bytes += MpvProtocol::encode(m_next_id++, command);
-    if (const auto sent = m_socket.send_all(bytes, m_deadline); sent != UnixSocket::Status::Ok) {
-        m_unresponsive = sent == UnixSocket::Status::TimedOut;
+        bytes += MpvProtocol::encode(mpv.m_next_id++, command);
+    if (const auto sent = mpv.m_socket.send_all(bytes, mpv.m_deadline);
+        sent != UnixSocket::Status::Ok) {
+        mpv.m_unresponsive = sent == UnixSocket::Status::TimedOut;
         return results;
     }
 
@@ -125,30 +127,25 @@ std::vector<std::optional<Json>> MpvBackend::call_all(const std::vector<Json>& c
     for (std::size_t i = 0; i < commands.size(); ++i) {
         const std::int64_t id = first_id + static_cast<std::int64_t>(i);
         std::optional<MpvProtocol::Reply> reply;
-        while (!(reply = m_protocol->take(id))) {
+        while (!(reply = mpv.m_protocol->take(id))) {
             received.clear();
-            const auto status = m_socket.receive(received, m_deadline);
+            const auto status = mpv.m_socket.receive(received, mpv.m_deadline);
             if (status != UnixSocket::Status::Ok) {
-                m_unresponsive = status == UnixSocket::Status::TimedOut;
+                mpv.m_unresponsive = status == UnixSocket::Status::TimedOut;
                 return results;
             }
-            m_protocol->feed(received);
+            mpv.m_protocol->feed(received);
         }
         if (reply->success)
             results[i] = std::move(reply->data);
     }
-    m_missed = missed_before;
+    mpv.m_missed = missed_before;
     return results;
-}
-
-std::optional<Json> MpvBackend::call(const Json& command)
-{
-    return std::move(call_all(std::vector<Json>{command}).front());
 }
 
 int MpvBackend::get_int(const std::string& property)
 {
-    return int_of(call(ipc("get_property", property)));
+    return int_of(Calls::one(*this, ipc("get_property", property)));
 }
 
 bool MpvBackend::hand_over(const std::string& path)
@@ -157,8 +154,8 @@ bool MpvBackend::hand_over(const std::string& path)
     m_paused_at.reset();
     // The pause flag survives loading; without this the caller's following
     // pause would start playback instead.
-    call(ipc("set_property", "pause", false));
-    if (call(ipc(is_playlist_name(path) ? "loadlist" : "loadfile", path, "replace")))
+    Calls::one(*this, ipc("set_property", "pause", false));
+    if (Calls::one(*this, ipc(is_playlist_name(path) ? "loadlist" : "loadfile", path, "replace")))
         wait_until_loaded(0);
     return !m_missed;
 }
@@ -169,7 +166,7 @@ void MpvBackend::close()
     // A player we started but lost touch with is still ended with us.
     if (!m_socket.is_open() && !m_location.socket_path.empty())
         m_socket.connect(m_location.socket_path);
-    const bool confirmed = call(ipc("quit")).has_value();
+    const bool confirmed = Calls::one(*this, ipc("quit")).has_value();
     m_socket.close();
     // A player of ours that does not confirm, or does not end after all
     // (stopped, hung), is ended; one the user started is never signalled.

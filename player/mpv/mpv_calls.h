@@ -7,6 +7,8 @@
 #include <chrono>
 #include <cmath>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "base/saturating.h"
 #include "player/mpv/mpv_backend.h"
@@ -72,6 +74,22 @@ public:
 
 private:
     MpvBackend& m_backend;
+};
+
+class MpvBackend::Calls
+{
+public:
+    using Answer = std::optional<Json>;
+    /// Send the commands together, then collect the replies in order; an
+    /// error reply, or none within the budget, is nothing.
+    static std::vector<Answer> all(MpvBackend& mpv, const std::vector<Json>& commands);
+    static Answer one(MpvBackend& mpv, const Json& command)
+    {
+        return std::move(all(mpv, std::vector<Json>{command}).front());
+    }
+    /// The window caption from mpv's expanded title, or the selected
+    /// entry's name while it is idle.
+    static std::string caption_from(MpvBackend& mpv, const Answer& expanded, bool idle, int index);
 };
 
 } // namespace cuedeck

@@ -12,8 +12,8 @@ using namespace mpv_detail;
 int MpvBackend::play_state()
 {
     const auto answers =
-        call_all({ipc("get_property", "idle-active"), ipc("get_property", "eof-reached"),
-                  ipc("get_property", "pause")});
+        Calls::all(*this, {ipc("get_property", "idle-active"), ipc("get_property", "eof-reached"),
+                           ipc("get_property", "pause")});
     if (flag_of(answers[0]) || flag_of(answers[1]))
         return play_state::stopped;
     return flag_of(answers[2]) ? play_state::paused : play_state::playing;
@@ -24,9 +24,9 @@ void MpvBackend::wait_until_loaded(int index)
     // mpv opens files in the background; a player is expected to answer for
     // the new track as soon as the command returns.
     while (m_socket.is_open() && Clock::now() < m_deadline) {
-        const auto answers =
-            call_all({ipc("get_property", "playlist-playing-pos"), ipc("get_property", "time-pos"),
-                      ipc("get_property", "idle-active"), ipc("get_property", "seeking")});
+        const auto answers = Calls::all(
+            *this, {ipc("get_property", "playlist-playing-pos"), ipc("get_property", "time-pos"),
+                    ipc("get_property", "idle-active"), ipc("get_property", "seeking")});
         const int playing = answers[0] ? int_of(answers[0]) : -1;
         // Loaded and started: a seek sent before then could be dropped.
         if (answers[1] && !flag_of(answers[3]) && (index < 0 || playing == index))
@@ -41,7 +41,7 @@ void MpvBackend::change_track(const char* command)
 {
     const int index = get_int("playlist-pos");
     // At the ends of the list mpv refuses and nothing changes.
-    if (call(ipc(command)))
+    if (Calls::one(*this, ipc(command)))
         wait_until_loaded(std::string_view(command) == "playlist-next" ? index + 1 : index - 1);
 }
 
@@ -50,13 +50,13 @@ void MpvBackend::play()
     const int state = play_state();
     if (state == play_state::stopped) {
         if (get_int("playlist-pos") < 0)
-            call(ipc("set_property", "playlist-current-pos", 0));
+            Calls::one(*this, ipc("set_property", "playlist-current-pos", 0));
         // Unpausing after the start lets mpv pause again at the end of the list.
-        call(ipc("playlist-play-index", "current"));
+        Calls::one(*this, ipc("playlist-play-index", "current"));
         wait_until_loaded(-1);
-        call(ipc("set_property", "pause", false));
+        Calls::one(*this, ipc("set_property", "pause", false));
     } else if (state == play_state::paused) {
-        call(ipc("set_property", "pause", false));
+        Calls::one(*this, ipc("set_property", "pause", false));
     }
 }
 
@@ -65,24 +65,24 @@ void MpvBackend::stop()
     // mpv forgets the selected entry when it stops; put it back, as a
     // stopped player still has a current entry.
     const int index = get_int("playlist-pos");
-    call(ipc("stop", "keep-playlist"));
+    Calls::one(*this, ipc("stop", "keep-playlist"));
     while (m_socket.is_open() && Clock::now() < m_deadline) {
-        const auto playing = call(ipc("get_property", "playlist-playing-pos"));
+        const auto playing = Calls::one(*this, ipc("get_property", "playlist-playing-pos"));
         if (!playing || int_of(playing) == -1)
             break;
         std::this_thread::sleep_for(poll_interval);
     }
-    call(ipc("set_property", "pause", false));
+    Calls::one(*this, ipc("set_property", "pause", false));
     if (index >= 0)
-        call(ipc("set_property", "playlist-current-pos", index));
+        Calls::one(*this, ipc("set_property", "playlist-current-pos", index));
 }
 
 void MpvBackend::clear_playlist()
 {
-    call(ipc("playlist-clear"));
+    Calls::one(*this, ipc("playlist-clear"));
     // playlist-clear keeps the entry being played.
     if (get_int("playlist-count") > 0)
-        call(ipc("playlist-remove", "current"));
+        Calls::one(*this, ipc("playlist-remove", "current"));
 }
 
 void MpvBackend::seek_to(int target_ms)
@@ -92,15 +92,15 @@ void MpvBackend::seek_to(int target_ms)
     // latency). A paused player should report where it was put, so the target
     // is remembered while it stays paused there.
     m_paused_at.reset();
-    const auto answers =
-        call_all({ipc("seek", target_ms / 1000.0, "absolute"), ipc("get_property", "pause")});
+    const auto answers = Calls::all(
+        *this, {ipc("seek", target_ms / 1000.0, "absolute"), ipc("get_property", "pause")});
     if (!answers[0])
         return;
     // The seek is taken up after its reply; wait for that, so that whoever
     // asks next finds the player where it was sent.
     for (;;) {
-        const auto now =
-            call_all({ipc("get_property", "time-pos"), ipc("get_property", "eof-reached")});
+        const auto now = Calls::all(
+            *this, {ipc("get_property", "time-pos"), ipc("get_property", "eof-reached")});
         if (flag_of(now[1]) || (now[0] && std::abs(std::int64_t{seconds_to_ms(now[0])} -
                                                    target_ms) <= latency_allowance_ms))
             break;
@@ -116,18 +116,18 @@ void MpvBackend::skip(int step_ms)
 {
     // From where the player reports itself, so that skips while paused do
     // not drift by mpv's latency; never before the start or past the end.
-    const auto answers = call_all({ipc("get_property", "time-pos"), ipc("get_property", "pause"),
-                                   ipc("get_property", "duration")});
+    const auto answers =
+        Calls::all(*this, {ipc("get_property", "time-pos"), ipc("get_property", "pause"),
+                           ipc("get_property", "duration")});
     if (!answers[0])
         return;
-    const int from = reported_position(answers[0], flag_of(answers[1]));
+    const int from = reported_position(seconds_to_ms(answers[0]), flag_of(answers[1]));
     const int length_ms = std::max(saturating_mul(int_of(answers[2]), 1000), 0);
     seek_to(std::clamp(saturating_add(from, step_ms), 0, length_ms));
 }
 
-int MpvBackend::reported_position(const std::optional<Json>& time_pos, bool paused)
+int MpvBackend::reported_position(int position, bool paused)
 {
-    const int position = seconds_to_ms(time_pos);
     if (!paused || !m_paused_at ||
         std::abs(std::int64_t{position} - *m_paused_at) > latency_allowance_ms) {
         m_paused_at.reset(); // moved on, or moved by someone else
@@ -154,17 +154,17 @@ void MpvBackend::command(PlayerCommand command)
         break;
     case PlayerCommand::Pause:
         // While idle a pause would only flip the flag, and the next file would load paused.
-        if (!flag_of(call(ipc("get_property", "idle-active"))))
-            call(ipc("cycle", "pause"));
+        if (!flag_of(Calls::one(*this, ipc("get_property", "idle-active"))))
+            Calls::one(*this, ipc("cycle", "pause"));
         break;
     case PlayerCommand::Stop:
         stop();
         break;
     case PlayerCommand::VolumeUp:
-        call(ipc("add", "volume", volume_step));
+        Calls::one(*this, ipc("add", "volume", volume_step));
         break;
     case PlayerCommand::VolumeDown:
-        call(ipc("add", "volume", -volume_step));
+        Calls::one(*this, ipc("add", "volume", -volume_step));
         break;
     case PlayerCommand::Forward5Seconds:
         skip(5000);
@@ -196,18 +196,18 @@ int MpvBackend::answer_to(PlayerRequest request, int argument)
         return play_state();
     case PlayerRequest::Position:
         if (argument == 1)
-            return int_of(call(ipc("get_property", "duration")));
+            return int_of(Calls::one(*this, ipc("get_property", "duration")));
         else {
             const auto answers =
-                call_all({ipc("get_property", "time-pos"), ipc("get_property", "pause")});
-            return reported_position(answers[0], flag_of(answers[1]));
+                Calls::all(*this, {ipc("get_property", "time-pos"), ipc("get_property", "pause")});
+            return reported_position(seconds_to_ms(answers[0]), flag_of(answers[1]));
         }
     case PlayerRequest::JumpTo:
         // A negative absolute seek would count from the end of the track.
         seek_to(std::max(argument, 0));
         return 0;
     case PlayerRequest::SetPlaylistIndex:
-        call(ipc("set_property", "playlist-current-pos", argument));
+        Calls::one(*this, ipc("set_property", "playlist-current-pos", argument));
         return 0;
     case PlayerRequest::PlaylistLength:
         return get_int("playlist-count");
@@ -217,14 +217,15 @@ int MpvBackend::answer_to(PlayerRequest request, int argument)
     return 0;
 }
 
-std::string MpvBackend::caption_from(const std::optional<Json>& expanded, bool idle, int index)
+std::string MpvBackend::Calls::caption_from(MpvBackend& mpv, const Answer& expanded, bool idle,
+                                            int index)
 {
     std::string caption;
     if (idle && index >= 0) {
         // Stopped, mpv has no media title: name the selected entry the same way.
         const std::string entry = "playlist/" + std::to_string(index) + "/";
-        const auto names = call_all(
-            {ipc("get_property", entry + "title"), ipc("get_property", entry + "filename")});
+        const auto names = all(
+            mpv, {ipc("get_property", entry + "title"), ipc("get_property", entry + "filename")});
         std::string name;
         if (names[0] && names[0]->is_string())
             name = names[0]->get<std::string>();
@@ -244,28 +245,29 @@ std::string MpvBackend::caption()
 {
     Budget budget(*this);
     const auto answers =
-        call_all({ipc("expand-text", title_template), ipc("get_property", "idle-active"),
-                  ipc("get_property", "playlist-pos")});
-    return caption_from(answers[0], flag_of(answers[1]), int_of(answers[2]));
+        Calls::all(*this, {ipc("expand-text", title_template), ipc("get_property", "idle-active"),
+                           ipc("get_property", "playlist-pos")});
+    return Calls::caption_from(*this, answers[0], flag_of(answers[1]), int_of(answers[2]));
 }
 
 std::optional<PlayerStatus> MpvBackend::status()
 {
     Budget budget(*this);
     // Asked together: one round trip instead of six.
-    const auto answers = call_all(
-        {ipc("expand-text", title_template), ipc("get_property", "idle-active"),
-         ipc("get_property", "playlist-count"), ipc("get_property", "playlist-pos"),
-         ipc("get_property", "duration"), ipc("get_property", "time-pos"),
-         ipc("get_property", "pause"), ipc("get_property", "eof-reached"),
-         ipc("get_property", "volume"), ipc("get_property", "path"),
-         ipc("get_property", "current-ao"), ipc("get_property", "current-tracks/audio/id")});
+    const auto answers = Calls::all(
+        *this, {ipc("expand-text", title_template), ipc("get_property", "idle-active"),
+                ipc("get_property", "playlist-count"), ipc("get_property", "playlist-pos"),
+                ipc("get_property", "duration"), ipc("get_property", "time-pos"),
+                ipc("get_property", "pause"), ipc("get_property", "eof-reached"),
+                ipc("get_property", "volume"), ipc("get_property", "path"),
+                ipc("get_property", "current-ao"), ipc("get_property", "current-tracks/audio/id")});
     PlayerStatus status;
     status.playlist_length = int_of(answers[2]);
     status.playlist_index = int_of(answers[3]);
     status.track_length_s = int_of(answers[4]);
-    status.position_ms = reported_position(answers[5], flag_of(answers[6]));
-    status.caption = caption_from(answers[0], flag_of(answers[1]), status.playlist_index);
+    status.position_ms = reported_position(seconds_to_ms(answers[5]), flag_of(answers[6]));
+    status.caption =
+        Calls::caption_from(*this, answers[0], flag_of(answers[1]), status.playlist_index);
     if (flag_of(answers[1]) || flag_of(answers[7]))
         status.play_state = play_state::stopped;
     else
@@ -288,8 +290,8 @@ bool MpvBackend::set_speed(int percent)
     Budget budget(*this);
     // mpv keeps the pitch by default; asked for anyway, as a found player may
     // have been told otherwise.
-    const auto answers = call_all({ipc("set_property", "audio-pitch-correction", true),
-                                   ipc("set_property", "speed", percent / 100.0)});
+    const auto answers = Calls::all(*this, {ipc("set_property", "audio-pitch-correction", true),
+                                            ipc("set_property", "speed", percent / 100.0)});
     return answers[1].has_value();
 }
 
