@@ -182,13 +182,11 @@ void SingleInstance::read_request(QLocalSocket* socket)
     const ChannelRequest request = parse_channel_request(line.toStdString());
     switch (request.kind) {
     case ChannelRequest::Kind::Open: {
+        if (m_session == nullptr)
+            break; // refused below, as a command is
         reply(*socket, QByteArray::fromStdString(std::string(channel_ok) + '\n'));
         const QString file = QFile::decodeName(QByteArray::fromStdString(request.value));
-        const auto arrived = [this, file] { emit fileArrived(file); };
-        if (m_session != nullptr)
-            m_session->later(arrived);
-        else
-            QTimer::singleShot(0, this, arrived);
+        m_session->later([this, file] { emit fileArrived(file); });
         return;
     }
     case ChannelRequest::Kind::Command:
@@ -196,15 +194,17 @@ void SingleInstance::read_request(QLocalSocket* socket)
         carry_out(request, socket);
         return;
     case ChannelRequest::Kind::Unknown:
-        break;
+        reply(*socket,
+              QByteArray::fromStdString(format_refusal("unknown request: " + request.value)));
+        return;
     }
-    reply(*socket, QByteArray::fromStdString(format_refusal("unknown request: " + request.value)));
+    reply(*socket, QByteArray::fromStdString(format_refusal(SessionPort::not_started)));
 }
 
 void SingleInstance::carry_out(const ChannelRequest& request, QLocalSocket* socket)
 {
     std::optional<cuedeck::Request> asked;
-    std::string refusal = "Cuedeck is starting";
+    std::string refusal = SessionPort::not_started;
     if (request.kind == ChannelRequest::Kind::GoTo)
         asked = cuedeck::Request{Command::GoToPlace, request.value};
     else if (const auto command = command_named(request.value))

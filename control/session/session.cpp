@@ -46,7 +46,7 @@ void Session::apply_options(const Options& options)
 std::string Session::submit(const Request& request)
 {
     if (m_window == nullptr)
-        return "Cuedeck is starting";
+        return not_started;
     if (std::string refusal = remote_refusal(m_window->asking(), m_window->ending());
         !refusal.empty())
         return refusal;

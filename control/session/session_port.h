@@ -28,6 +28,9 @@ struct Request
 class SessionPort
 {
 public:
+    /// The refusal of a request that comes before the window is there.
+    static constexpr const char* not_started = "Cuedeck is starting";
+
     virtual ~SessionPort() = default;
 
     /// Carry the request out now; empty when carried out, else why not.
