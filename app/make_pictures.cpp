@@ -179,14 +179,18 @@ bool write_screenshot(const char* path)
 {
     PicturePlayer player;
     cuedeck::PosixSystem system({"cuedeck"});
-    cuedeck::Session session(player, system, [](std::function<void()>) {});
+    cuedeck::Session session(player, system, [](const std::function<void()>&) {});
     cuedeck::MainWindow window(session);
     auto& controller = window.controller();
     controller.connect_player();
     // The zero mark at 1:01, then 22 s on; a five-minute tip timer 38 s in.
     controller.zero();
     player.position_ms = 83000;
-    controller.apply_options({5, "", 0, 1, 2});
+    cuedeck::Options options = controller.options();
+    options.tip_time = 5;
+    options.play_using = 0;
+    options.back_time = 2;
+    controller.apply_options(options);
     controller.tip_timer();
     controller.play_pause();
     for (int second = 0; second < 38; ++second)

@@ -100,29 +100,20 @@ void Controller::push_place()
 void Controller::show_sound_state()
 {
     m_view->set_field_text(FieldId::SoundState,
-                           m_state.sound_on != 0 ? TEXT_SOUND_ON : TEXT_SOUND_OFF);
+                           m_state.settings.sound_on != 0 ? TEXT_SOUND_ON : TEXT_SOUND_OFF);
 }
 
 Options Controller::options() const
 {
-    return {
-        m_state.tip_time,  m_state.sound_file,  m_state.play_using,   m_state.sound_on != 0 ? 1 : 0,
-        m_state.back_time, m_state.global_keys, m_state.pedal_device, m_state.pedal_buttons,
-        m_state.pedal_mode};
+    Options options = m_state.settings;
+    options.sound_on = options.sound_on != 0 ? 1 : 0;
+    return options;
 }
 
 void Controller::apply_options(const Options& options)
 {
-    m_state.tip_time = options.tip_time;
-    m_state.sound_file = options.sound_file;
-    m_state.play_using = options.play_using;
-    m_state.sound_on = options.sound_on;
+    m_state.settings = options;
     show_sound_state();
-    m_state.back_time = options.back_time;
-    m_state.global_keys = options.global_keys;
-    m_state.pedal_device = options.pedal_device;
-    m_state.pedal_buttons = options.pedal_buttons;
-    m_state.pedal_mode = options.pedal_mode;
     // The tip seconds left are not recomputed: a new tip time shows at the
     // next reset of the tip timer.
 }

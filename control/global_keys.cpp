@@ -4,14 +4,8 @@ namespace cuedeck {
 
 GlobalKeys global_keys_from(int value)
 {
-    switch (value) {
-    case int(GlobalKeys::FunctionKeys):
-        return GlobalKeys::FunctionKeys;
-    case int(GlobalKeys::WithCtrlShift):
-        return GlobalKeys::WithCtrlShift;
-    default:
-        return GlobalKeys::Off;
-    }
+    const SettingRow& row = setting_row(&Settings::global_keys);
+    return GlobalKeys(within(row, value) ? value : row.default_value);
 }
 
 std::vector<KeyBinding> global_key_table()

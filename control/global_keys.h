@@ -1,26 +1,22 @@
 #pragma once
 
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "control/commands.h"
+#include "files/settings_format.h"
 
 namespace cuedeck {
 
-/// Which keys act in every window, whatever has the focus: the settings'
-/// "GlobalKeys" value and the Options dialog's choice.
-enum class GlobalKeys {
-    Off = 0,
-    FunctionKeys = 1,  ///< F4 to F12 alone
-    WithCtrlShift = 2, ///< F4 to F12 with Ctrl+Shift held
-};
-
-/// A stored value as a choice; one that is none of them reads as Off.
+/// The Options dialog's choice of keys for every window (see GlobalKeys,
+/// files/settings_format.h); one that is none of them reads as Off.
 GlobalKeys global_keys_from(int value);
 
 /// The Options dialog's items, in the order of the values.
 constexpr const char* global_keys_caption = "Keys work in every window:";
 constexpr const char* global_keys_items[] = {"Off", "F4 to F12", "Ctrl+Shift+F4 to F12"};
+static_assert(std::size(global_keys_items) == std::size_t(GlobalKeys::WithCtrlShift) + 1);
 
 /// The keys that act in every window when the choice is on: the function
 /// keys of the key table, each with its command there.

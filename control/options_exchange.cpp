@@ -4,7 +4,6 @@
 #include <tuple>
 
 #include "control/global_keys.h"
-#include "control/pedal.h"
 
 namespace cuedeck::options_exchange {
 
@@ -15,10 +14,10 @@ Controls show(const Options& values)
             values.sound_on != 0,
             std::to_string(values.tip_time),
             std::to_string(values.back_time),
-            int(global_keys_from(values.global_keys)),
+            int(values.global_keys),
             values.pedal_device,
             values.pedal_buttons,
-            pedal_mode_from(values.pedal_mode) == PedalMode::Toggle};
+            values.pedal_mode == PedalMode::Toggle};
 }
 
 std::optional<NumberField> read(const Controls& controls, Options& values)
@@ -26,17 +25,17 @@ std::optional<NumberField> read(const Controls& controls, Options& values)
     values.play_using = controls.play_using;
     values.sound_file = controls.sound_file;
     values.sound_on = controls.sound_on ? 1 : 0;
-    values.global_keys = int(global_keys_from(controls.global_keys));
+    values.global_keys = global_keys_from(controls.global_keys);
     values.pedal_device = controls.pedal_device;
     values.pedal_buttons = controls.pedal_buttons;
-    values.pedal_mode = int(controls.pedal_toggles ? PedalMode::Toggle : PedalMode::Hold);
-    for (const auto& [text, value, field] :
-         {std::tuple{&controls.tip_time, &values.tip_time, NumberField::TipTime},
-          std::tuple{&controls.back_time, &values.back_time, NumberField::BackTime}}) {
+    values.pedal_mode = controls.pedal_toggles ? PedalMode::Toggle : PedalMode::Hold;
+    for (const auto& [text, field, refused] :
+         {std::tuple{&controls.tip_time, &Settings::tip_time, NumberField::TipTime},
+          std::tuple{&controls.back_time, &Settings::back_time, NumberField::BackTime}}) {
         const auto number = whole_number(*text);
-        if (!number)
-            return field;
-        *value = *number;
+        if (!number || !within(setting_row(field), *number))
+            return refused;
+        values.*field = *number;
     }
     return std::nullopt;
 }

@@ -10,8 +10,9 @@ namespace cuedeck {
 
 /// The options dialog's exchange rules, apart from any widgets, for both
 /// front ends: the order the controls are read in, what counts as a whole
-/// number, and that a refused number stops the reading with what was read
-/// before it kept (Preview plays with those values all the same).
+/// number (within its setting's bounds), and that a refused number stops the
+/// reading with what was read before it kept (Preview plays with those
+/// values all the same).
 namespace options_exchange {
 
 /// What the dialog's controls hold; the number fields as typed.
@@ -24,8 +25,8 @@ struct Controls
     std::string back_time;
     int global_keys = 0; ///< the chosen item of "Keys work in every window"
     std::string pedal_device{};
-    std::string pedal_buttons{}; ///< as learned
-    bool pedal_toggles = false;  ///< "Middle pedal toggles play/pause"
+    std::optional<PedalButtons> pedal_buttons{}; ///< as learned
+    bool pedal_toggles = false;                  ///< "Middle pedal toggles play/pause"
 };
 
 enum class NumberField { TipTime, BackTime };

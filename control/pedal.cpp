@@ -4,42 +4,6 @@
 
 namespace cuedeck {
 
-PedalMode pedal_mode_from(int value)
-{
-    return value == int(PedalMode::Toggle) ? PedalMode::Toggle : PedalMode::Hold;
-}
-
-std::optional<std::array<int, 3>> parse_pedal_buttons(std::string_view text)
-{
-    std::array<int, 3> codes{};
-    std::size_t count = 0;
-    const char* at = text.data();
-    const char* end = text.data() + text.size();
-    for (;;) {
-        while (at != end && (*at == ' ' || *at == '\t'))
-            ++at;
-        if (at == end)
-            break;
-        int code = 0;
-        const auto [next, error] = std::from_chars(at, end, code);
-        if (error != std::errc() || code < 0 || count == codes.size() ||
-            (next != end && *next != ' ' && *next != '\t'))
-            return std::nullopt;
-        codes[count++] = code;
-        at = next;
-    }
-    if (count != codes.size() || codes[0] == codes[1] || codes[1] == codes[2] ||
-        codes[0] == codes[2])
-        return std::nullopt;
-    return codes;
-}
-
-std::string format_pedal_buttons(const std::array<int, 3>& codes)
-{
-    return std::to_string(codes[0]) + ' ' + std::to_string(codes[1]) + ' ' +
-           std::to_string(codes[2]);
-}
-
 std::optional<Pedal> PedalLogic::pedal_of(int code) const
 {
     for (std::size_t i = 0; i < m_codes.size(); ++i) {

@@ -5,24 +5,11 @@
 #include <string>
 #include <string_view>
 
+#include "files/settings_format.h"
+
 namespace cuedeck {
 
-/// What the middle pedal does: play while it is down (the transcription
-/// mode), or play and pause by turns.
-enum class PedalMode {
-    Hold = 0,
-    Toggle = 1,
-};
-
-PedalMode pedal_mode_from(int value);
-
 enum class Pedal { Left, Middle, Right };
-
-/// The button codes of the left, middle and right pedal, as the settings'
-/// "PedalButtons" keeps them: three decimal numbers, blank-separated. None
-/// unless there are exactly three whole, different, non-negative numbers.
-std::optional<std::array<int, 3>> parse_pedal_buttons(std::string_view text);
-std::string format_pedal_buttons(const std::array<int, 3>& codes);
 
 /// What a pedal asks of the run; each is a command the keys have too.
 enum class PedalAction { Play, Pause, PlayPause, Back, Forward };

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "control/position_history.h"
+#include "files/settings_format.h"
 
 namespace cuedeck {
 
@@ -18,24 +19,25 @@ struct SavedState
     std::optional<std::string> text; ///< the file's bytes; none when it was not read or written
 };
 
+/// The values the options dialog edits: the settings, each described once
+/// by its row (files/settings_format.h).
+using Options = Settings;
+
 /// Everything a run knows. Positions and the zero mark are in milliseconds;
-/// tip length, tip seconds left, back time and history entries in seconds; tip
-/// time in minutes. Tips are 0-based playlist indexes.
+/// tip length, tip seconds left and history entries in seconds. Tips are
+/// 0-based playlist indexes.
 struct RunState
 {
     std::string exe_directory;   ///< the program's directory, separator kept
     std::string tape_group_path; ///< the open .grp file; empty when none
     std::string playlist_path;   ///< empty when none, or a single music file is open
-    std::string sound_file;      ///< the alarm sound
+    /// What the user set; the alarm sound as a path to read.
+    Settings settings = default_settings().settings;
     /// The alarm sound as the settings file had it: a name without a full
     /// path is read beside that file (as the starting settings that come
     /// with the program name the sound beside them), and written back as it
     /// was where it still leads to the same file.
     std::string sound_file_as_written;
-    int tip_time = 0;   ///< minutes
-    int back_time = 0;  ///< seconds stepped back on every pause
-    int sound_on = 0;   ///< non-zero: the alarm sounds
-    int play_using = 0; ///< alarm method, see AlarmSound::Method
     bool tip_timer_running = false;
     int tip_seconds_left = 0;
     int current_tip = 0;
@@ -44,28 +46,10 @@ struct RunState
     int zero_mark = 0;  ///< milliseconds; the counter shows position - zero mark
     int target_tip = 0; ///< where go_to_target() moves the player
     int target_seconds = 0;
-    int speed = 100;            ///< percent of normal playback speed
+    int speed = speed::normal;  ///< percent of normal playback speed
     bool speed_control = false; ///< the player can change its speed
-    int global_keys = 0;        ///< which keys act in every window, see GlobalKeys
-    std::string pedal_device;   ///< the foot pedal's device; empty when none
-    std::string pedal_buttons;  ///< its left, middle and right codes, see parse_pedal_buttons
-    int pedal_mode = 0;         ///< see PedalMode
     SavedState saved;
     PositionHistory history;
-};
-
-/// The values the options dialog edits.
-struct Options
-{
-    int tip_time = 0;
-    std::string sound_file;
-    int play_using = 0;
-    int sound_on = 0;
-    int back_time = 0;
-    int global_keys = 0; ///< see GlobalKeys
-    std::string pedal_device{};
-    std::string pedal_buttons{};
-    int pedal_mode = 0;
 };
 
 } // namespace cuedeck

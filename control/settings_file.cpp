@@ -3,8 +3,6 @@
 #include <vector>
 
 #include "base/text_lines.h"
-#include "control/global_keys.h"
-#include "control/pedal.h"
 #include "control/run_state.h"
 #include "control/speed.h"
 #include "files/settings_format.h"
@@ -27,40 +25,24 @@ std::string folder_of_file(const std::string& path, char separator)
     return std::string(folder_of(path, separator));
 }
 
-Settings settings_of(const RunState& state, const std::string& folder)
+SettingsText settings_of(const RunState& state, const std::string& folder)
 {
-    const std::optional<int> speed =
-        state.speed_control ? std::optional<int>(state.speed) : std::nullopt;
+    SettingsText text{{state.tape_group_path, std::nullopt}, state.settings};
+    if (state.speed_control)
+        text.run.speed = state.speed;
     const std::string& as_written = state.sound_file_as_written;
-    const bool as_it_was =
-        !as_written.empty() && sound_beside(folder, as_written) == state.sound_file;
-    return {state.tape_group_path,
-            state.sound_on,
-            as_it_was ? as_written : state.sound_file,
-            state.tip_time,
-            state.play_using,
-            state.back_time,
-            speed,
-            state.global_keys,
-            state.pedal_device,
-            state.pedal_buttons,
-            state.pedal_mode};
+    if (!as_written.empty() && sound_beside(folder, as_written) == state.settings.sound_file)
+        text.settings.sound_file = as_written;
+    return text;
 }
 
-void apply(const Settings& settings, const std::string& folder, RunState& state)
+void apply(const SettingsText& text, const std::string& folder, RunState& state)
 {
-    state.tape_group_path = settings.open_file;
-    state.sound_on = settings.sound_on;
-    state.sound_file_as_written = settings.sound_file;
-    state.sound_file = sound_beside(folder, settings.sound_file);
-    state.tip_time = settings.tip_time;
-    state.play_using = settings.play_using;
-    state.back_time = settings.back_time;
-    state.global_keys = int(global_keys_from(settings.global_keys));
-    state.pedal_device = settings.pedal_device;
-    state.pedal_buttons = settings.pedal_buttons;
-    state.pedal_mode = int(pedal_mode_from(settings.pedal_mode));
-    state.speed = speed::checked(settings.speed.value_or(speed::normal));
+    state.tape_group_path = text.run.open_file;
+    state.settings = text.settings;
+    state.sound_file_as_written = text.settings.sound_file;
+    state.settings.sound_file = sound_beside(folder, text.settings.sound_file);
+    state.speed = text.run.speed.value_or(speed::normal);
 }
 
 } // namespace
@@ -91,7 +73,7 @@ void SettingsFile::read(RunState& state)
     places.push_back(installed_data_folder(state.exe_directory, separator) + file_name);
     for (const std::string& place : places) {
         if (const auto text = m_system.read_file(place)) {
-            Settings settings = settings_of(state, {});
+            SettingsText settings = settings_of(state, {});
             parse_settings(*text, settings);
             apply(settings, folder_of_file(place, separator), state);
             return;

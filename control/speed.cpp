@@ -26,11 +26,6 @@ int faster(int percent)
     return bounded(up);
 }
 
-int checked(int percent)
-{
-    return percent >= slowest && percent <= fastest ? percent : normal;
-}
-
 std::string text(int percent)
 {
     return percent == normal ? std::string() : "Speed " + std::to_string(percent) + " %";

@@ -14,14 +14,12 @@ void Controller::start_up()
     find_exe_directory();
     connect_player();
     m_view->start_tick();
-    // Sound on before the settings file, so that the file can turn it off.
-    m_state.sound_on = 1;
     m_state.history.clear();
     SettingsFile(m_system).read(m_state);
     show_sound_state();
     set_speed(m_state.speed);
     m_state.tip_timer_running = false;
-    m_state.tip_seconds_left = saturating_mul(m_state.tip_time, 60);
+    m_state.tip_seconds_left = saturating_mul(m_state.settings.tip_time, 60);
     // A tape group file on the command line beats the one the settings name,
     // which opens when the named one cannot.
     TapeGroupFile file = tape_group_file();

@@ -12,8 +12,8 @@ void Controller::tick()
     if (m_state.tip_timer_running && m_state.tip_seconds_left != 0) {
         m_state.tip_seconds_left = saturating_sub(m_state.tip_seconds_left, 1);
         if (m_state.tip_seconds_left == 0) {
-            if (m_state.sound_on != 0)
-                m_alarm.play(m_state.play_using, m_state.sound_file);
+            if (m_state.settings.sound_on != 0)
+                m_alarm.play(m_state.settings.play_using, m_state.settings.sound_file);
             m_view->show_alarm_picture(true);
             m_state.tip_timer_running = false;
         }

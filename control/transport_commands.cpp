@@ -33,11 +33,11 @@ void Controller::play_pause()
 void Controller::step_back_after_pause()
 {
     // Now paused: step back so the listener hears the last words again.
-    if (m_state.back_time == 0)
+    if (m_state.settings.back_time == 0)
         return;
     if (const auto position = m_player.position_ms()) {
-        const int target =
-            std::max(saturating_sub(*position, saturating_mul(m_state.back_time, 1000)), 0);
+        const int target = std::max(
+            saturating_sub(*position, saturating_mul(m_state.settings.back_time, 1000)), 0);
         m_state.position = target;
         m_player.jump_to(target);
     }
@@ -131,7 +131,7 @@ void Controller::tip_timer()
         m_state.tip_timer_running = false; // freeze the count where it is
     } else {
         // Running is left alone: the count starts with the next play or resume.
-        m_state.tip_seconds_left = saturating_mul(m_state.tip_time, 60);
+        m_state.tip_seconds_left = saturating_mul(m_state.settings.tip_time, 60);
         m_view->show_alarm_picture(false);
     }
     refresh();

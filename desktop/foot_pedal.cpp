@@ -104,9 +104,9 @@ void FootPedal::follow()
     if (m_learning)
         return;
     const RunState& state = m_session.state();
-    const auto codes = parse_pedal_buttons(state.pedal_buttons);
-    const std::string device = codes ? state.pedal_device : std::string();
-    const PedalMode mode = pedal_mode_from(state.pedal_mode);
+    const auto codes = state.settings.pedal_buttons;
+    const std::string device = codes ? state.settings.pedal_device : std::string();
+    const PedalMode mode = state.settings.pedal_mode;
     if (device == m_device && (!codes || (m_logic && m_logic == PedalLogic(*codes, mode))))
         return;
     close();
@@ -204,7 +204,7 @@ void FootPedal::read_button_state()
     if (::ioctl(m_fd, EVIOCGKEY(sizeof down), down) < 0)
         return;
     const RunState& state = m_session.state();
-    if (const auto codes = parse_pedal_buttons(state.pedal_buttons)) {
+    if (const auto codes = state.settings.pedal_buttons) {
         for (const int code : *codes) {
             if (code <= KEY_MAX)
                 change(code, (down[code / 8] & (1 << (code % 8))) != 0);

@@ -56,7 +56,7 @@ GlobalKeysSwitch::~GlobalKeysSwitch()
 void GlobalKeysSwitch::follow()
 {
     if (!m_trying)
-        choose(global_keys_from(m_session.state().global_keys));
+        choose(m_session.state().settings.global_keys);
 }
 
 void GlobalKeysSwitch::choose(GlobalKeys wanted)

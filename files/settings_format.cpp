@@ -1,5 +1,7 @@
 #include "files/settings_format.h"
 
+#include <charconv>
+#include <type_traits>
 #include <vector>
 
 #include "base/text_lines.h"
@@ -8,70 +10,148 @@ namespace cuedeck {
 
 namespace {
 
-enum class ValueKind { Text, Integer, OptionalInteger, IntegerUnlessZero, PedalText, PedalInteger };
-
-struct Key
+template <typename... Visitors> struct Overloaded : Visitors...
 {
-    const char* name;
-    ValueKind kind;
-    std::string Settings::*text = nullptr;
-    int Settings::*integer = nullptr;
-    std::optional<int> Settings::*optional = nullptr;
+    using Visitors::operator()...;
 };
+template <typename... Visitors> Overloaded(Visitors...) -> Overloaded<Visitors...>;
 
 // The keys in the order the file is written.
-const Key keys[] = {
-    {"Openfile", ValueKind::Text, &Settings::open_file},
-    {"SoundOn", ValueKind::Integer, nullptr, &Settings::sound_on},
-    {"Soundfile", ValueKind::Text, &Settings::sound_file},
-    {"Tiptime", ValueKind::Integer, nullptr, &Settings::tip_time},
-    {"Playusing", ValueKind::Integer, nullptr, &Settings::play_using},
-    {"BackTime", ValueKind::Integer, nullptr, &Settings::back_time},
-    {"Speed", ValueKind::OptionalInteger, nullptr, nullptr, &Settings::speed},
-    {"GlobalKeys", ValueKind::IntegerUnlessZero, nullptr, &Settings::global_keys},
-    {"PedalDevice", ValueKind::PedalText, &Settings::pedal_device},
-    {"PedalButtons", ValueKind::PedalText, &Settings::pedal_buttons},
-    {"PedalMode", ValueKind::PedalInteger, nullptr, &Settings::pedal_mode},
+constexpr SettingRow rows[] = {
+    {"Openfile", &RunRecord::open_file},
+    {"SoundOn", &Settings::sound_on, 1},
+    {"Soundfile", &Settings::sound_file},
+    {"Tiptime", &Settings::tip_time},
+    {"Playusing", &Settings::play_using},
+    {"BackTime", &Settings::back_time},
+    {"Speed", &RunRecord::speed, speed::normal, speed::slowest, speed::fastest, WrittenWhen::Set},
+    {"GlobalKeys", &Settings::global_keys, int(GlobalKeys::Off), int(GlobalKeys::Off),
+     int(GlobalKeys::WithCtrlShift), WrittenWhen::NotDefault},
+    {"PedalDevice", &Settings::pedal_device, 0, INT_MIN, INT_MAX, WrittenWhen::WithPedal},
+    {"PedalButtons", &Settings::pedal_buttons, 0, INT_MIN, INT_MAX, WrittenWhen::WithPedal},
+    {"PedalMode", &Settings::pedal_mode, int(PedalMode::Hold), int(PedalMode::Hold),
+     int(PedalMode::Toggle), WrittenWhen::WithPedal},
 };
 
-bool is_text(ValueKind kind)
+/// A whole number the row allows, else its default.
+int bounded(const SettingRow& row, int value)
 {
-    return kind == ValueKind::Text || kind == ValueKind::PedalText;
+    return within(row, value) ? value : row.default_value;
 }
 
-bool is_integer(ValueKind kind)
+/// The value a field holds, to visit: the record's or the settings' member.
+template <typename Text, typename Visitor>
+void visit_field(const SettingRow& row, Text& text, Visitor&& visitor)
 {
-    return kind == ValueKind::Integer || kind == ValueKind::IntegerUnlessZero ||
-           kind == ValueKind::PedalInteger;
+    std::visit(Overloaded{
+                   [&](auto RunRecord::*member) { visitor(text.run.*member); },
+                   [&](auto Settings::*member) { visitor(text.settings.*member); },
+               },
+               row.field);
+}
+
+std::string value_text(const SettingRow& row, const SettingsText& settings)
+{
+    std::string text;
+    visit_field(
+        row, settings,
+        Overloaded{
+            [&](const std::string& value) {
+                if (!has_line_break(value))
+                    text = value;
+            },
+            [&](const std::optional<int>& value) { text = std::to_string(value.value_or(0)); },
+            [&](int value) { text = std::to_string(value); },
+            [&](GlobalKeys value) { text = std::to_string(int(value)); },
+            [&](PedalMode value) { text = std::to_string(int(value)); },
+            [&](const std::optional<PedalButtons>& value) {
+                if (value)
+                    text = format_pedal_buttons(*value);
+            },
+        });
+    return text;
+}
+
+bool is_written(const SettingRow& row, const SettingsText& settings)
+{
+    switch (row.written) {
+    case WrittenWhen::Always:
+        return true;
+    case WrittenWhen::Set: {
+        bool set = true;
+        visit_field(row, settings, [&](const auto& value) {
+            if constexpr (requires { value.has_value(); })
+                set = value.has_value();
+        });
+        return set;
+    }
+    case WrittenWhen::NotDefault:
+        return value_text(row, settings) != std::to_string(row.default_value);
+    case WrittenWhen::WithPedal:
+        // A device that could not be read back (it would be written empty) is none.
+        return !settings.settings.pedal_device.empty() &&
+               !has_line_break(settings.settings.pedal_device);
+    }
+    return true;
+}
+
+void read_value(const SettingRow& row, const std::string& line, SettingsText& settings)
+{
+    visit_field(row, settings,
+                Overloaded{
+                    [&](std::string& value) { value = line; },
+                    [&](std::optional<int>& value) { value = bounded(row, to_int(line)); },
+                    [&](int& value) { value = bounded(row, to_int(line)); },
+                    [&](GlobalKeys& value) { value = GlobalKeys(bounded(row, to_int(line))); },
+                    [&](PedalMode& value) { value = PedalMode(bounded(row, to_int(line))); },
+                    [&](std::optional<PedalButtons>& value) { value = parse_pedal_buttons(line); },
+                });
 }
 
 } // namespace
 
-std::string format_settings(const Settings& settings)
+std::span<const SettingRow> setting_rows()
 {
-    // A device that could not be read back (it would be written empty) is none.
-    const bool pedal_set = !settings.pedal_device.empty() && !has_line_break(settings.pedal_device);
+    return rows;
+}
+
+const SettingRow& setting_row(SettingRow::Field field)
+{
+    for (const SettingRow& row : rows) {
+        if (row.field == field)
+            return row;
+    }
+    return rows[0]; // every field has its row
+}
+
+SettingsText default_settings()
+{
+    SettingsText settings;
+    for (const SettingRow& row : rows) {
+        visit_field(row, settings, [&](auto& value) {
+            using Value = std::decay_t<decltype(value)>;
+            if constexpr (std::is_same_v<Value, int> || std::is_enum_v<Value>)
+                value = Value(row.default_value);
+        });
+    }
+    return settings;
+}
+
+std::string format_settings(const SettingsText& settings)
+{
     std::string text;
-    for (const Key& key : keys) {
-        if ((key.kind == ValueKind::OptionalInteger && !(settings.*key.optional)) ||
-            (key.kind == ValueKind::IntegerUnlessZero && settings.*key.integer == 0) ||
-            ((key.kind == ValueKind::PedalText || key.kind == ValueKind::PedalInteger) &&
-             !pedal_set))
+    for (const SettingRow& row : rows) {
+        if (!is_written(row, settings))
             continue;
-        text += key.name;
+        text += row.key;
         text += '\n';
-        if (is_integer(key.kind))
-            text += std::to_string(settings.*key.integer);
-        else if (key.kind == ValueKind::OptionalInteger)
-            text += std::to_string(*(settings.*key.optional));
-        else if (!has_line_break(settings.*key.text))
-            text += settings.*key.text;
+        text += value_text(row, settings);
         text += '\n';
     }
     return text;
 }
 
-void parse_settings(std::string_view text, Settings& settings)
+void parse_settings(std::string_view text, SettingsText& settings)
 {
     const std::vector<std::string> lines = split_lines(text);
     std::size_t next = 0;
@@ -79,18 +159,44 @@ void parse_settings(std::string_view text, Settings& settings)
     auto read_line = [&]() { return next < lines.size() ? lines[next++] : std::string(); };
 
     for (std::string line = read_line(); !line.empty(); line = read_line()) {
-        for (const Key& key : keys) {
-            if (line != key.name)
-                continue;
-            if (is_text(key.kind))
-                settings.*key.text = read_line();
-            else if (is_integer(key.kind))
-                settings.*key.integer = to_int(read_line());
-            else
-                settings.*key.optional = to_int(read_line());
-            break;
+        for (const SettingRow& row : rows) {
+            if (line == row.key) {
+                read_value(row, read_line(), settings);
+                break;
+            }
         }
     }
+}
+
+std::optional<PedalButtons> parse_pedal_buttons(std::string_view text)
+{
+    PedalButtons codes{};
+    std::size_t count = 0;
+    const char* at = text.data();
+    const char* end = text.data() + text.size();
+    for (;;) {
+        while (at != end && (*at == ' ' || *at == '\t'))
+            ++at;
+        if (at == end)
+            break;
+        int code = 0;
+        const auto [next, error] = std::from_chars(at, end, code);
+        if (error != std::errc() || code < 0 || count == codes.size() ||
+            (next != end && *next != ' ' && *next != '\t'))
+            return std::nullopt;
+        codes[count++] = code;
+        at = next;
+    }
+    if (count != codes.size() || codes[0] == codes[1] || codes[1] == codes[2] ||
+        codes[0] == codes[2])
+        return std::nullopt;
+    return codes;
+}
+
+std::string format_pedal_buttons(const PedalButtons& codes)
+{
+    return std::to_string(codes[0]) + ' ' + std::to_string(codes[1]) + ' ' +
+           std::to_string(codes[2]);
 }
 
 } // namespace cuedeck

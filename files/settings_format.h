@@ -1,44 +1,125 @@
 #pragma once
 
+#include <array>
+#include <climits>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <variant>
 
 namespace cuedeck {
 
-/// What "cuedeck.dat" holds: the settings and the last open tape group.
+/// Which keys act in every window, whatever has the focus.
+enum class GlobalKeys {
+    Off = 0,
+    FunctionKeys = 1,  ///< F4 to F12 alone
+    WithCtrlShift = 2, ///< F4 to F12 with Ctrl+Shift held
+};
+
+/// What the middle pedal does: play while it is down (the transcription
+/// mode), or play and pause by turns.
+enum class PedalMode {
+    Hold = 0,
+    Toggle = 1,
+};
+
+/// The button codes of the left, middle and right pedal.
+using PedalButtons = std::array<int, 3>;
+
+/// The playback speed in whole percent of normal: normal and its bounds.
+namespace speed {
+constexpr int normal = 100;
+constexpr int slowest = 50;
+constexpr int fastest = 200;
+} // namespace speed
+
+/// What the user sets, every one of them in the Options dialog.
 struct Settings
 {
-    std::string open_file;  ///< "Openfile": the tape group path; empty when none
-    int sound_on = 0;       ///< "SoundOn"
-    std::string sound_file; ///< "Soundfile"
-    int tip_time = 0;       ///< "Tiptime", minutes
-    int play_using = 0;     ///< "Playusing": the alarm method
-    int back_time = 0;      ///< "BackTime", seconds
-    /// "Speed", whole percent; written after the pairs above, and only when set.
-    std::optional<int> speed;
-    /// "GlobalKeys": which keys act in every window (0 none, 1 the function
-    /// keys, 2 with Ctrl+Shift); written last, and only when not 0.
-    int global_keys = 0;
-    /// The foot pedal: "PedalDevice" (the device's path), "PedalButtons"
-    /// (three codes: left middle right) and "PedalMode" (0 hold, 1 toggle);
-    /// written last, and only while a device is set.
-    std::string pedal_device;
-    std::string pedal_buttons;
-    int pedal_mode = 0;
+    int tip_time = 0;       ///< minutes
+    std::string sound_file; ///< the alarm sound
+    int play_using = 0;     ///< the alarm method, see AlarmSound::Method
+    int sound_on = 1;       ///< non-zero: the alarm sounds
+    int back_time = 0;      ///< seconds stepped back on every pause
+    GlobalKeys global_keys = GlobalKeys::Off;
+    std::string pedal_device;                  ///< the foot pedal's device; empty when none
+    std::optional<PedalButtons> pedal_buttons; ///< none until learned
+    PedalMode pedal_mode = PedalMode::Hold;
 
     friend bool operator==(const Settings&, const Settings&) = default;
 };
 
-/// The file's text: key and value line pairs in a fixed order, those that
-/// are written only when set after the others. A text
-/// value holding a line break is written empty, as it could not be read back.
-std::string format_settings(const Settings& settings);
+/// What "cuedeck.dat" holds beside the settings: where the run was.
+struct RunRecord
+{
+    std::string open_file;    ///< the tape group path; empty when none
+    std::optional<int> speed; ///< written only where the player can change speed
 
-/// Apply the text's pairs to `settings`; a field the text does not name keeps
+    friend bool operator==(const RunRecord&, const RunRecord&) = default;
+};
+
+/// The whole file.
+struct SettingsText
+{
+    RunRecord run;
+    Settings settings;
+
+    friend bool operator==(const SettingsText&, const SettingsText&) = default;
+};
+
+/// When a row's pair is written.
+enum class WrittenWhen {
+    Always,
+    Set,        ///< an optional value, when it holds one
+    NotDefault, ///< when it is not the row's default
+    WithPedal,  ///< while a pedal device is set
+};
+
+/// One key of the file, described once: its text, where its value lives,
+/// its default, its bounds (a whole number outside them reads as the
+/// default) and when it is written. The rows come in the order the file is
+/// written.
+struct SettingRow
+{
+    using Field = std::variant<std::string RunRecord::*, std::optional<int> RunRecord::*,
+                               std::string Settings::*, int Settings::*, GlobalKeys Settings::*,
+                               PedalMode Settings::*, std::optional<PedalButtons> Settings::*>;
+
+    const char* key;
+    Field field;
+    int default_value = 0;
+    int minimum = INT_MIN;
+    int maximum = INT_MAX;
+    WrittenWhen written = WrittenWhen::Always;
+};
+
+std::span<const SettingRow> setting_rows();
+/// The row of a field: setting_row(&Settings::back_time).
+const SettingRow& setting_row(SettingRow::Field field);
+/// A whole number the row allows.
+inline bool within(const SettingRow& row, int value)
+{
+    return value >= row.minimum && value <= row.maximum;
+}
+
+/// Every value at its row's default.
+SettingsText default_settings();
+
+/// The file's text: key and value line pairs in the rows' order. A text
+/// value holding a line break is written empty, as it could not be read back.
+std::string format_settings(const SettingsText& settings);
+
+/// Apply the text's pairs to `settings`; a value the text does not name keeps
 /// its value. Pairs come in any order; the first empty key line ends the
 /// reading, and a key that matches none is skipped alone (its value line is
 /// then read as a key).
-void parse_settings(std::string_view text, Settings& settings);
+void parse_settings(std::string_view text, SettingsText& settings);
+
+/// The pedal's buttons as "PedalButtons" keeps them: three decimal numbers,
+/// blank-separated. None unless there are exactly three whole, different,
+/// non-negative numbers.
+std::optional<PedalButtons> parse_pedal_buttons(std::string_view text);
+std::string format_pedal_buttons(const PedalButtons& codes);
 
 } // namespace cuedeck

@@ -160,7 +160,7 @@ void OptionsDialog::create_pedal_controls(const DialogUnits& units)
 
 void OptionsDialog::show_pedal_buttons()
 {
-    const auto codes = parse_pedal_buttons(m_learned);
+    const auto& codes = m_learned;
     m_pedal_buttons->setText(codes ? QString("Pedals: left %1, middle %2, right %3")
                                          .arg((*codes)[0])
                                          .arg((*codes)[1])
@@ -215,7 +215,7 @@ void OptionsDialog::learn_pedal()
     const bool learned = learning.exec() == QDialog::Accepted;
     m_pedal_learner({}, {});
     if (learned)
-        m_learned = format_pedal_buttons({codes[0], codes[1], codes[2]});
+        m_learned = PedalButtons{codes[0], codes[1], codes[2]};
     show_pedal_buttons();
 }
 
@@ -274,12 +274,17 @@ void OptionsDialog::values_to_controls()
 bool OptionsDialog::controls_to_values()
 {
     const options_exchange::Controls controls{
-        m_play_using->checkedId(),      from_qt(m_sound_file->text()),
-        m_sound_on->isChecked(),        from_qt(m_tip_time->text()),
-        from_qt(m_back_time->text()),   m_global_keys->currentIndex(),
-        chosen_device(*m_pedal_device), m_learned,
-        m_pedal_toggles->isChecked()};
-    const int stored_keys = m_values.global_keys;
+        .play_using = m_play_using->checkedId(),
+        .sound_file = from_qt(m_sound_file->text()),
+        .sound_on = m_sound_on->isChecked(),
+        .tip_time = from_qt(m_tip_time->text()),
+        .back_time = from_qt(m_back_time->text()),
+        .global_keys = m_global_keys->currentIndex(),
+        .pedal_device = chosen_device(*m_pedal_device),
+        .pedal_buttons = m_learned,
+        .pedal_toggles = m_pedal_toggles->isChecked(),
+    };
+    const GlobalKeys stored_keys = m_values.global_keys;
     const auto refused = options_exchange::read(controls, m_values);
     if (!m_global_keys_offered)
         m_values.global_keys = stored_keys; // kept for a desktop that offers them

@@ -64,7 +64,7 @@ private:
     void show_pedal_buttons();
 
     PreviewSound m_preview;
-    Options m_values{0, "", -1, 0, 0, 0, "", "", 0};
+    Options m_values;
     QButtonGroup* m_play_using = nullptr;
     QLineEdit* m_sound_file = nullptr;
     QCheckBox* m_sound_on = nullptr;
@@ -75,7 +75,7 @@ private:
     QComboBox* m_pedal_device = nullptr;
     QLabel* m_pedal_buttons = nullptr;
     QCheckBox* m_pedal_toggles = nullptr;
-    std::string m_learned; ///< the pedal's buttons as learned, "256 257 258"
+    std::optional<PedalButtons> m_learned; ///< the pedal's buttons as learned
     PedalLearner m_pedal_learner;
     KeysTrial m_keys_trial;
     bool m_global_keys_offered = true;

@@ -11,10 +11,10 @@ using namespace cuedeck;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    Settings first;
+    SettingsText first;
     parse_settings(std::string_view(reinterpret_cast<const char*>(data), size), first);
     const std::string text = format_settings(first);
-    Settings second;
+    SettingsText second;
     parse_settings(text, second);
     if (format_settings(second) != text)
         std::abort();

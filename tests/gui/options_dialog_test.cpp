@@ -11,6 +11,7 @@
 #include "base/control_ids.h"
 #include "control/global_keys.h"
 #include "modal.h"
+#include "support/options_with.h"
 #include "ui/options_dialog.h"
 #include "window_rig.h"
 
@@ -26,7 +27,7 @@ private slots:
     void cancel_leaves_every_value_even_after_browse_and_preview()
     {
         Rig rig;
-        const Options before{7, "/s/bell.wav", 1, 1, 3};
+        const Options before = options_with(7, "/s/bell.wav", 1, 1, 3);
         rig.window.controller().apply_options(before);
         when_modal([&](QWidget* modal) {
             auto* dialog = qobject_cast<OptionsDialog*>(modal);
@@ -68,7 +69,7 @@ private slots:
     void an_unknown_method_shows_no_choice_and_ok_stores_none()
     {
         Rig rig;
-        rig.window.controller().apply_options({0, "", 2, 5, 0});
+        rig.window.controller().apply_options(options_with(0, "", 2, 5, 0));
         when_modal([&](QWidget* modal) {
             QVERIFY(!modal->findChild<QRadioButton*>("amovie")->isChecked());
             QVERIFY(!modal->findChild<QRadioButton*>("playsnd")->isChecked());
@@ -110,7 +111,7 @@ private slots:
             QTest::mouseClick(modal->findChild<QPushButton*>("ok"), Qt::LeftButton);
         });
         rig.menu(IDM_OPTIONS_SETTINGS)->trigger();
-        QCOMPARE(rig.window.controller().state().global_keys, 2);
+        QVERIFY(rig.window.controller().state().settings.global_keys == GlobalKeys::WithCtrlShift);
         QCOMPARE(tried, (std::vector<std::optional<int>>{2, std::nullopt})); // then the run's
 
         // A desktop that offers none: Off alone, and the stored choice kept.
@@ -126,7 +127,7 @@ private slots:
             QTest::mouseClick(modal->findChild<QPushButton*>("ok"), Qt::LeftButton);
         });
         rig.menu(IDM_OPTIONS_SETTINGS)->trigger();
-        QCOMPARE(rig.window.controller().state().global_keys, 2);
+        QVERIFY(rig.window.controller().state().settings.global_keys == GlobalKeys::WithCtrlShift);
     }
 
     void learn_takes_three_different_pedals_in_turn_for_the_typed_device()
@@ -152,15 +153,16 @@ private slots:
         });
         rig.menu(IDM_OPTIONS_SETTINGS)->trigger();
         const RunState& state = rig.window.controller().state();
-        QCOMPARE(state.pedal_device, std::string("/dev/input/by-id/usb-test-pedal-event-if00"));
-        QCOMPARE(state.pedal_buttons, std::string("256 257 258"));
-        QCOMPARE(state.pedal_mode, 1);
+        QCOMPARE(state.settings.pedal_device,
+                 std::string("/dev/input/by-id/usb-test-pedal-event-if00"));
+        QVERIFY(state.settings.pedal_buttons == (PedalButtons{256, 257, 258}));
+        QVERIFY(state.settings.pedal_mode == PedalMode::Toggle);
     }
 
     void cancel_keeps_an_unknown_method()
     {
         Rig rig;
-        rig.window.controller().apply_options({0, "", 2, 0, 0});
+        rig.window.controller().apply_options(options_with(0, "", 2, 0, 0));
         when_modal([](QWidget* modal) {
             QTest::mouseClick(modal->findChild<QPushButton*>("cancel"), Qt::LeftButton);
         });
@@ -171,7 +173,7 @@ private slots:
     void ok_refuses_a_field_that_is_no_whole_number()
     {
         Rig rig;
-        rig.window.controller().apply_options({4, "", 0, 1, 2});
+        rig.window.controller().apply_options(options_with(4, "", 0, 1, 2));
         bool refused = false;
         bool stayed_open = false;
         when_modal([&](QWidget* modal) {

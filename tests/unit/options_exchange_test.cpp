@@ -25,18 +25,46 @@ TEST(OptionsExchange, AWholeNumberMayHaveBlanksAndASignAndMustFitAnInt)
 
 TEST(OptionsExchange, ARefusedNumberStopsTheReadingWithWhatCameBeforeKept)
 {
-    Options values{1, "/old.wav", 0, 0, 2, 0, "", "", 0};
-    const auto refused = read({1, "/bell.wav", true, "3", "two", 2}, values);
+    Options values;
+    values.tip_time = 1;
+    values.sound_file = "/old.wav";
+    values.sound_on = 0;
+    values.back_time = 2;
+    const auto refused = read({.play_using = 1,
+                               .sound_file = "/bell.wav",
+                               .sound_on = true,
+                               .tip_time = "3",
+                               .back_time = "two",
+                               .global_keys = 2,
+                               .pedal_device = "",
+                               .pedal_buttons = {},
+                               .pedal_toggles = false},
+                              values);
     EXPECT_EQ(refused, NumberField::BackTime);
     EXPECT_EQ(values.play_using, 1);
     EXPECT_EQ(values.sound_file, "/bell.wav");
     EXPECT_EQ(values.sound_on, 1);
-    EXPECT_EQ(values.global_keys, 2);
+    EXPECT_EQ(values.global_keys, GlobalKeys::WithCtrlShift);
     EXPECT_EQ(values.tip_time, 3);
     EXPECT_EQ(values.back_time, 2); // not read
-    EXPECT_EQ(show({0, "", 2, 5, 0, 0, "", "", 0}).play_using,
-              -1); // an unknown method shows no choice
-    EXPECT_EQ(show({0, "", 0, 0, 0, 7, "", "", 0}).global_keys, 0); // an unknown choice shows Off
+    Options unknown;
+    unknown.play_using = 2;
+    EXPECT_EQ(show(unknown).play_using, -1); // an unknown method shows no choice
+    // A choice of keys outside its setting's range reads as Off.
+    Options keys;
+    EXPECT_EQ(read({.play_using = 0,
+                    .sound_file = "",
+                    .sound_on = false,
+                    .tip_time = "1",
+                    .back_time = "2",
+                    .global_keys = 7,
+                    .pedal_device = "",
+                    .pedal_buttons = {},
+                    .pedal_toggles = true},
+                   keys),
+              std::nullopt);
+    EXPECT_EQ(keys.global_keys, GlobalKeys::Off);
+    EXPECT_EQ(keys.pedal_mode, PedalMode::Toggle);
 }
 
 } // namespace

@@ -75,8 +75,6 @@ TEST(PedalButtons, ThreeDifferentCodesOrNone)
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(parse_pedal_buttons(text), expected) << '"' << text << '"';
     EXPECT_EQ(format_pedal_buttons({256, 257, 258}), "256 257 258");
-    EXPECT_EQ(pedal_mode_from(1), PedalMode::Toggle);
-    EXPECT_EQ(pedal_mode_from(7), PedalMode::Hold);
 }
 
 TEST(PedalLogic, TheMiddlePlaysWhileDownTheSidesSkipAndRepeatWhileHeld)

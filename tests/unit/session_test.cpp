@@ -248,7 +248,7 @@ TEST_F(SessionTest, RequestsFromOutsideWaitForTheEventLoopAndNotForAGoneSender)
     session.stop_listening(id);
     session.apply_options(options);
     EXPECT_EQ(settings_heard, 1);
-    EXPECT_EQ(session.state().back_time, 4);
+    EXPECT_EQ(session.state().settings.back_time, 4);
 }
 
 } // namespace

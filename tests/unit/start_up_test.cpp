@@ -111,14 +111,14 @@ TEST_F(StartUp, SoundOffInTheSettingsWins)
 {
     settings("", 0);
     controller.start_up();
-    EXPECT_EQ(state().sound_on, 0);
+    EXPECT_EQ(state().settings.sound_on, 0);
     EXPECT_EQ(view.field(FieldId::SoundState), "Sound Off");
 }
 
 TEST_F(StartUp, WithoutSettingsSoundIsOnAndTheTipTimerEmpty)
 {
     controller.start_up();
-    EXPECT_EQ(state().sound_on, 1);
+    EXPECT_EQ(state().settings.sound_on, 1);
     EXPECT_EQ(view.field(FieldId::SoundState), "Sound ON");
     EXPECT_EQ(state().tip_seconds_left, 0);
 }

@@ -8,6 +8,7 @@
 #include "control/global_keys.h"
 #include "support/fake_player_backend.h"
 #include "support/fake_system.h"
+#include "support/options_with.h"
 #include "support/recorded_places.h"
 #include "ui/win32/main_dialog.h"
 #include "ui/win32/options_dialog_win32.h"
@@ -110,7 +111,7 @@ TEST(MainDialog, KeysForEveryWindowActWhileAnotherWindowHasTheFocus)
         ++id;
         Rig rig;
         Options options = rig.dialog.controller().options();
-        options.global_keys = int(GlobalKeys::FunctionKeys);
+        options.global_keys = GlobalKeys::FunctionKeys;
         rig.dialog.controller().apply_options(options);
         rig.dialog.register_global_keys();
         EXPECT_EQ(rig.dialog.global_keys_note(), "F12 is taken by another program");
@@ -275,7 +276,7 @@ protected:
 
 TEST_F(OptionsExchange, FillsTheControlsAndReadsThemBackOnOk)
 {
-    HWND dialog = open({15, "C:\\s\\bell.wav", 1, 1, 3});
+    HWND dialog = open(options_with(15, "C:\\s\\bell.wav", 1, 1, 3));
     EXPECT_EQ(text(dialog, IDC_OPT_TIP_TIME), "15");
     EXPECT_EQ(text(dialog, IDC_OPT_SOUND_FILE), "C:\\s\\bell.wav");
     EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_OPT_PLAYSND), BST_CHECKED);
@@ -290,7 +291,7 @@ TEST_F(OptionsExchange, FillsTheControlsAndReadsThemBackOnOk)
 
 TEST_F(OptionsExchange, AnUnknownMethodShowsNoChoiceAndOkStoresNone)
 {
-    HWND dialog = open({0, "", 2, 0, 0});
+    HWND dialog = open(options_with(0, "", 2, 0, 0));
     EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_OPT_AMOVIE), BST_UNCHECKED);
     EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_OPT_PLAYSND), BST_UNCHECKED);
     SendMessageA(dialog, WM_COMMAND, IDOK, 0);
@@ -299,7 +300,7 @@ TEST_F(OptionsExchange, AnUnknownMethodShowsNoChoiceAndOkStoresNone)
 
 TEST_F(OptionsExchange, OkRefusesANumberFieldWithoutAWholeNumberAndStaysOpen)
 {
-    HWND dialog = open({4, "", 0, 1, 2});
+    HWND dialog = open(options_with(4, "", 0, 1, 2));
     SetDlgItemTextA(dialog, IDC_OPT_TIP_TIME, "abc");
     SendMessageA(dialog, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(refusals, 1);

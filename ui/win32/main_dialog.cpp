@@ -377,7 +377,8 @@ std::optional<std::string> MainDialog::ask_place()
 
 void MainDialog::register_global_keys(std::optional<int> tried)
 {
-    m_hot_keys.take(m_window, global_keys_from(tried.value_or(m_controller.state().global_keys)));
+    m_hot_keys.take(m_window,
+                    tried ? global_keys_from(*tried) : m_controller.state().settings.global_keys);
 }
 
 void MainDialog::later(std::function<void()> work)

@@ -120,12 +120,17 @@ bool OptionsDialogWin32::controls_to_values(HWND dialog)
                            : IsDlgButtonChecked(dialog, IDC_OPT_PLAYSND) == BST_CHECKED ? 1
                                                                                         : -1;
     const options_exchange::Controls controls{
-        play_using, item_text(dialog, IDC_OPT_SOUND_FILE),
-        IsDlgButtonChecked(dialog, IDC_OPT_SOUND_ON) == BST_CHECKED,
-        item_text(dialog, IDC_OPT_TIP_TIME), item_text(dialog, IDC_OPT_BACK_TIME),
-        int(SendDlgItemMessageA(dialog, IDC_OPT_GLOBAL_KEYS, CB_GETCURSEL, 0, 0)),
+        .play_using = play_using,
+        .sound_file = item_text(dialog, IDC_OPT_SOUND_FILE),
+        .sound_on = IsDlgButtonChecked(dialog, IDC_OPT_SOUND_ON) == BST_CHECKED,
+        .tip_time = item_text(dialog, IDC_OPT_TIP_TIME),
+        .back_time = item_text(dialog, IDC_OPT_BACK_TIME),
+        .global_keys = int(SendDlgItemMessageA(dialog, IDC_OPT_GLOBAL_KEYS, CB_GETCURSEL, 0, 0)),
         // No foot pedal on Windows: kept as it was.
-        m_values.pedal_device, m_values.pedal_buttons, m_values.pedal_mode == 1};
+        .pedal_device = m_values.pedal_device,
+        .pedal_buttons = m_values.pedal_buttons,
+        .pedal_toggles = m_values.pedal_mode == PedalMode::Toggle,
+    };
     const auto refused = options_exchange::read(controls, m_values);
     if (!refused)
         return true;

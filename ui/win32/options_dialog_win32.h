@@ -47,7 +47,7 @@ private:
     HINSTANCE m_instance;
     PreviewSound m_preview;
     Refusal m_refusal;
-    Options m_values{0, "", -1, 0, 0, 0, "", "", 0};
+    Options m_values;
     std::string m_global_keys_note;
     KeysTrial m_keys_trial;
     bool m_modal = false;
