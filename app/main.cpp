@@ -13,8 +13,8 @@
 
 #include "base/text_lines.h"
 #include "base/version.h"
-#include "control/commands.h"
-#include "control/program_options.h"
+#include "control/commands/commands.h"
+#include "control/commands/program_options.h"
 #include "control/session/session.h"
 #include "desktop/foot_pedal.h"
 #include "desktop/global_keys.h"

@@ -10,7 +10,7 @@
 #include <map>
 #include <memory>
 
-#include "control/controller.h"
+#include "control/run/controller.h"
 #include "player/mpv/mpv_backend.h"
 #include "support/fake_system.h"
 #include "support/fake_view.h"

@@ -12,7 +12,7 @@
 #include <cerrno>
 #include <cstdio>
 
-#include "control/run_state.h"
+#include "control/run/run_state.h"
 #include "system/input_devices.h"
 
 namespace cuedeck {

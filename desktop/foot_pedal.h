@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "control/pedal.h"
+#include "control/commands/pedal.h"
 #include "control/session/session_port.h"
 #include "files/input_events.h"
 

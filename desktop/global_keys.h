@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "control/global_keys.h"
+#include "control/commands/global_keys.h"
 #include "control/session/session_port.h"
 
 namespace cuedeck {

@@ -10,9 +10,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "control/commands.h"
-#include "control/media_status.h"
-#include "control/run_state.h"
+#include "control/commands/commands.h"
+#include "control/run/run_state.h"
+#include "control/session/media_status.h"
 
 namespace cuedeck {
 

@@ -10,8 +10,8 @@
 #include <optional>
 #include <utility>
 
-#include "control/commands.h"
-#include "control/media_status.h"
+#include "control/commands/commands.h"
+#include "control/session/media_status.h"
 #include "control/session/session_port.h"
 #include "player/player_vocabulary.h"
 

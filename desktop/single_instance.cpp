@@ -9,7 +9,7 @@
 
 #include <optional>
 
-#include "control/program_options.h"
+#include "control/commands/program_options.h"
 #include "files/channel_request.h"
 
 namespace cuedeck {

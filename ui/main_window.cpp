@@ -22,7 +22,7 @@
 #include <QUrl>
 
 #include "base/window_resources.h"
-#include "control/playable.h"
+#include "control/run/playable.h"
 #include "ui/about_box.h"
 #include "ui/dialog_units.h"
 #include "ui/file_filter.h"

@@ -6,9 +6,9 @@
 #include <functional>
 #include <map>
 
-#include "control/commands.h"
-#include "control/controller.h"
-#include "control/controller_view.h"
+#include "control/commands/commands.h"
+#include "control/run/controller.h"
+#include "control/run/controller_view.h"
 #include "control/session/session.h"
 
 class QLabel;

@@ -17,9 +17,9 @@
 #include <vector>
 
 #include "base/window_resources.h"
-#include "control/global_keys.h"
-#include "control/options_exchange.h"
-#include "control/pedal.h"
+#include "control/commands/global_keys.h"
+#include "control/commands/pedal.h"
+#include "control/dialogs/options_exchange.h"
 #include "system/input_devices.h"
 #include "ui/dialog_units.h"
 #include "ui/file_filter.h"

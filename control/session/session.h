@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "control/controller.h"
+#include "control/run/controller.h"
 #include "control/session/session_port.h"
 
 namespace cuedeck {

@@ -5,7 +5,7 @@
 #include <string>
 #include <variant>
 
-#include "control/commands.h"
+#include "control/commands/commands.h"
 
 namespace cuedeck {
 

@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "base/control_ids.h"
-#include "control/commands.h"
+#include "control/commands/commands.h"
 #include "modal.h"
 #include "window_rig.h"
 

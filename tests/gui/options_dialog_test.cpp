@@ -9,7 +9,7 @@
 #include <QtTest>
 
 #include "base/control_ids.h"
-#include "control/global_keys.h"
+#include "control/commands/global_keys.h"
 #include "modal.h"
 #include "support/options_with.h"
 #include "ui/options_dialog.h"

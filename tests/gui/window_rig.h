@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "control/commands.h"
+#include "control/commands/commands.h"
 #include "support/event_loop_poster.h"
 #include "support/fake_player_backend.h"
 #include "support/fake_system.h"

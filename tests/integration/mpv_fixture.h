@@ -3,7 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "control/controller.h"
+#include "control/run/controller.h"
 #include "player/mpv/mpv_backend.h"
 #include "support/fake_system.h"
 #include "support/fake_view.h"

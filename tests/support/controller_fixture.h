@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "control/controller.h"
+#include "control/run/controller.h"
 #include "support/fake_player_backend.h"
 #include "support/fake_system.h"
 #include "support/fake_view.h"

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "control/controller_view.h"
+#include "control/run/controller_view.h"
 
 namespace cuedeck::testing {
 

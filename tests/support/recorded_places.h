@@ -1,6 +1,6 @@
 #pragma once
 
-#include "control/controller.h"
+#include "control/run/controller.h"
 #include "support/fake_player_backend.h"
 
 namespace cuedeck::testing {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "control/controller.h"
+#include "control/run/controller.h"
 #include "support/fake_player_backend.h"
 
 namespace cuedeck::testing {

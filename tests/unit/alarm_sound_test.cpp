@@ -1,7 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "control/alarm_sound.h"
+#include "control/run/alarm_sound.h"
 #include "support/fake_system.h"
 
 namespace cuedeck::testing {

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "base/text_lines.h"
-#include "control/commands.h"
-#include "control/program_options.h"
+#include "control/commands/commands.h"
+#include "control/commands/program_options.h"
 #include "files/command_line.h"
 #include "support/fake_system.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "control/options_exchange.h"
+#include "control/dialogs/options_exchange.h"
 
 namespace cuedeck::options_exchange {
 namespace {

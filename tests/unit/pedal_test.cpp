@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-#include "control/pedal.h"
+#include "control/commands/pedal.h"
 #include "files/input_events.h"
 
 namespace cuedeck::testing {

@@ -3,8 +3,8 @@
 #include <climits>
 #include <functional>
 
-#include "control/global_keys.h"
-#include "control/media_status.h"
+#include "control/commands/global_keys.h"
+#include "control/session/media_status.h"
 #include "control/session/session.h"
 #include "support/controller_fixture.h"
 

@@ -1,9 +1,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "control/run_state.h"
-#include "control/settings_file.h"
-#include "control/speed.h"
+#include "control/run/run_state.h"
+#include "control/run/speed.h"
+#include "control/storage/settings_file.h"
 #include "support/fake_system.h"
 
 namespace cuedeck::testing {

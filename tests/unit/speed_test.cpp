@@ -1,5 +1,5 @@
-#include "control/settings_file.h"
-#include "control/speed.h"
+#include "control/run/speed.h"
+#include "control/storage/settings_file.h"
 #include "support/controller_fixture.h"
 
 namespace cuedeck::testing {

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 #include <shlobj.h>
 
-#include "control/commands.h"
-#include "control/global_keys.h"
+#include "control/commands/commands.h"
+#include "control/commands/global_keys.h"
 #include "support/fake_player_backend.h"
 #include "support/fake_system.h"
 #include "support/options_with.h"

@@ -1,7 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "control/controller.h"
+#include "control/run/controller.h"
 #include "files/command_line.h"
 #include "player/winamp/winamp_backend.h"
 #include "standin.h"

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <string>
 
-#include "control/playable.h"
+#include "control/run/playable.h"
 
 namespace cuedeck {
 

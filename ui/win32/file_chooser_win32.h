@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "control/controller_view.h"
+#include "control/run/controller_view.h"
 
 namespace cuedeck {
 

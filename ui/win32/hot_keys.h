@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "control/global_keys.h"
+#include "control/commands/global_keys.h"
 #include "control/session/session_port.h"
 
 namespace cuedeck {

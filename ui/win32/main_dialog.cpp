@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "base/window_resources.h"
-#include "control/global_keys.h"
+#include "control/commands/global_keys.h"
 #include "ui/win32/options_dialog_win32.h"
 #include "ui/win32/resource_ids.h"
 

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "control/commands.h"
-#include "control/controller.h"
-#include "control/controller_view.h"
+#include "control/commands/commands.h"
+#include "control/run/controller.h"
+#include "control/run/controller_view.h"
 #include "control/session/session.h"
 #include "ui/win32/hot_keys.h"
 

@@ -1,8 +1,8 @@
 #include "ui/win32/options_dialog_win32.h"
 
 #include "base/window_resources.h"
-#include "control/global_keys.h"
-#include "control/options_exchange.h"
+#include "control/commands/global_keys.h"
+#include "control/dialogs/options_exchange.h"
 #include "ui/win32/file_chooser_win32.h"
 #include "ui/win32/resource_ids.h"
 

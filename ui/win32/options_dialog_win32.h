@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "control/run_state.h"
+#include "control/run/run_state.h"
 
 namespace cuedeck {
 

@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "control/keys.h"
+#include "control/commands/keys.h"
 
 namespace cuedeck {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "control/keys.h"
+#include "control/commands/keys.h"
 
 namespace cuedeck {
 

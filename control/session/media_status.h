@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "control/run_state.h"
+#include "control/run/run_state.h"
 #include "player/player_vocabulary.h"
 
 namespace cuedeck {

@@ -1,4 +1,4 @@
-#include "control/pedal.h"
+#include "control/commands/pedal.h"
 
 #include <charconv>
 

@@ -1,10 +1,10 @@
-#include "control/media_status.h"
+#include "control/session/media_status.h"
 
 #include <algorithm>
 #include <climits>
 #include <cmath>
 
-#include "control/speed.h"
+#include "control/run/speed.h"
 
 namespace cuedeck::media_status {
 

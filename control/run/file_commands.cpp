@@ -1,8 +1,8 @@
 #include <algorithm>
 
 #include "base/text_lines.h"
-#include "control/controller.h"
-#include "control/tape_group_file.h"
+#include "control/run/controller.h"
+#include "control/storage/tape_group_file.h"
 #include "files/command_line.h"
 #include "files/playlist_format.h"
 #include "system/system.h"

@@ -1,8 +1,8 @@
 #include <algorithm>
 
 #include "base/saturating.h"
-#include "control/controller.h"
-#include "control/time_format.h"
+#include "control/run/controller.h"
+#include "control/run/time_format.h"
 
 namespace cuedeck {
 

@@ -1,10 +1,10 @@
-#include "control/settings_file.h"
+#include "control/storage/settings_file.h"
 
 #include <vector>
 
 #include "base/text_lines.h"
-#include "control/run_state.h"
-#include "control/speed.h"
+#include "control/run/run_state.h"
+#include "control/run/speed.h"
 #include "files/settings_format.h"
 #include "system/system.h"
 

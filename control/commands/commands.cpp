@@ -1,8 +1,8 @@
-#include "control/commands.h"
+#include "control/commands/commands.h"
 
 #include "base/control_ids.h"
 #include "base/window_resources.h"
-#include "control/controller.h"
+#include "control/run/controller.h"
 
 namespace cuedeck {
 

@@ -1,4 +1,4 @@
-#include "control/alarm_sound.h"
+#include "control/run/alarm_sound.h"
 
 #include "system/system.h"
 

@@ -1,8 +1,8 @@
 #include <algorithm>
 
 #include "base/saturating.h"
-#include "control/controller.h"
-#include "control/playable.h"
+#include "control/run/controller.h"
+#include "control/run/playable.h"
 #include "system/system.h"
 
 namespace cuedeck {

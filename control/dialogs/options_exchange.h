@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "control/run_state.h"
+#include "control/run/run_state.h"
 
 namespace cuedeck {
 

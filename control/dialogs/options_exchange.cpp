@@ -1,9 +1,9 @@
-#include "control/options_exchange.h"
+#include "control/dialogs/options_exchange.h"
 
 #include <charconv>
 #include <tuple>
 
-#include "control/global_keys.h"
+#include "control/commands/global_keys.h"
 
 namespace cuedeck::options_exchange {
 

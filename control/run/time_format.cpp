@@ -1,4 +1,4 @@
-#include "control/time_format.h"
+#include "control/run/time_format.h"
 
 #include <cinttypes>
 #include <cstdint>

@@ -1,7 +1,7 @@
-#include "control/controller.h"
+#include "control/run/controller.h"
 
 #include "base/window_resources.h"
-#include "control/settings_file.h"
+#include "control/storage/settings_file.h"
 #include "system/system.h"
 
 namespace cuedeck {

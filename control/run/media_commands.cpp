@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "base/saturating.h"
-#include "control/controller.h"
+#include "control/run/controller.h"
 
 namespace cuedeck {
 

@@ -1,4 +1,4 @@
-#include "control/keys.h"
+#include "control/commands/keys.h"
 
 namespace cuedeck {
 

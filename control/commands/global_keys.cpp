@@ -1,4 +1,4 @@
-#include "control/global_keys.h"
+#include "control/commands/global_keys.h"
 
 namespace cuedeck {
 

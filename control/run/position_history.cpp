@@ -1,4 +1,4 @@
-#include "control/position_history.h"
+#include "control/run/position_history.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
 // The playback speed: its rules, and the controller's speed commands.
-#include "control/speed.h"
+#include "control/run/speed.h"
 
 #include <algorithm>
 
-#include "control/controller.h"
+#include "control/run/controller.h"
 
 namespace cuedeck {
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "control/position_history.h"
+#include "control/run/position_history.h"
 #include "files/settings_format.h"
 
 namespace cuedeck {

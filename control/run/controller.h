@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "control/alarm_sound.h"
-#include "control/controller_view.h"
-#include "control/run_state.h"
-#include "control/tape_group_file.h"
+#include "control/run/alarm_sound.h"
+#include "control/run/controller_view.h"
+#include "control/run/run_state.h"
+#include "control/storage/tape_group_file.h"
 #include "player/player_link.h"
 
 namespace cuedeck {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "control/commands.h"
+#include "control/commands/commands.h"
 #include "files/settings_format.h"
 
 namespace cuedeck {

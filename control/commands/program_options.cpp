@@ -1,6 +1,6 @@
-#include "control/program_options.h"
+#include "control/commands/program_options.h"
 
-#include "control/commands.h"
+#include "control/commands/commands.h"
 
 namespace cuedeck {
 

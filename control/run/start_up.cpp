@@ -1,9 +1,9 @@
 #include "base/saturating.h"
 #include "base/text_lines.h"
-#include "control/controller.h"
-#include "control/playable.h"
-#include "control/settings_file.h"
-#include "control/tape_group_file.h"
+#include "control/run/controller.h"
+#include "control/run/playable.h"
+#include "control/storage/settings_file.h"
+#include "control/storage/tape_group_file.h"
 #include "files/command_line.h"
 #include "system/system.h"
 

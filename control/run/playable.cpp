@@ -1,4 +1,4 @@
-#include "control/playable.h"
+#include "control/run/playable.h"
 
 #include "base/text_lines.h"
 #include "files/playlist_format.h"

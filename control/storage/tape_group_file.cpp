@@ -1,4 +1,4 @@
-#include "control/tape_group_file.h"
+#include "control/storage/tape_group_file.h"
 
 #include <algorithm>
 #include <optional>
@@ -6,9 +6,9 @@
 #include "base/saturating.h"
 #include "base/text_lines.h"
 #include "base/window_resources.h"
-#include "control/controller_view.h"
-#include "control/playable.h"
-#include "control/run_state.h"
+#include "control/run/controller_view.h"
+#include "control/run/playable.h"
+#include "control/run/run_state.h"
 #include "files/playlist_format.h"
 #include "files/tape_group_format.h"
 #include "system/system.h"

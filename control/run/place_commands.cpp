@@ -1,7 +1,7 @@
 #include "base/saturating.h"
 #include "base/text_lines.h"
-#include "control/controller.h"
-#include "control/time_format.h"
+#include "control/run/controller.h"
+#include "control/run/time_format.h"
 #include "files/place_text.h"
 
 namespace cuedeck {
