@@ -16,6 +16,7 @@
 #include <QDBusVirtualObject>
 #include <QElapsedTimer>
 
+#include <csignal>
 #include <cstring>
 
 #include <fcntl.h>
@@ -194,9 +195,9 @@ public:
     void open_about() override {}
 };
 
-using FootPedalLearn = ControllerTest;
+using FootPedalSession = ControllerTest;
 
-TEST_F(FootPedalLearn, TakesTheButtonsPressedOnTheDeviceAndLeavesTheRunAlone)
+TEST_F(FootPedalSession, LearnsItsButtonsAloneThenIsTakenUpWhenTheSettingsNameIt)
 {
     TempDir dir;
     const std::string pipe = dir.path() + "pedal";
@@ -227,6 +228,18 @@ TEST_F(FootPedalLearn, TakesTheButtonsPressedOnTheDeviceAndLeavesTheRunAlone)
     EXPECT_EQ(learned, (std::vector<int>{256, 257, 258}));
     EXPECT_TRUE(player.traffic().empty()); // learning runs nothing
     session.stop_learning_pedal();
+
+    // Chosen in the Options dialog, the pedal is taken up at its OK, and a
+    // press waits for the event loop to run its command.
+    std::signal(SIGPIPE, SIG_IGN); // a pedal not taken up: the write fails, not the test
+    Options options = session.controller().options();
+    options.pedal_device = pipe;
+    options.pedal_buttons = PedalButtons{256, 257, 258};
+    session.apply_options(options);
+    const std::string right = record(input_event::key, 258, 1) + record(input_event::key, 258, 0);
+    ASSERT_EQ(::write(writer, right.data(), right.size()), ssize_t(right.size()));
+    EXPECT_TRUE(player.traffic().empty());
+    ASSERT_TRUE(eventually([&] { return !player.traffic().empty(); }));
     ::close(writer);
 }
 
