@@ -27,6 +27,10 @@
 /* Top right: what is known of a device beside the player (the foot pedal;
    not in the resource script). */
 #define IDC_DEVICE_STATE 1033
+/* Bottom right, where the player has them: the clarity aids that are on,
+   and the loop (not in the resource script). */
+#define IDC_AIDS_STATE 1034
+#define IDC_LOOP_STATE 1035
 
 /* Options dialog. */
 #define IDC_OPT_SOUND_ON 1021
@@ -61,3 +65,12 @@
 #define IDM_PLAY_GO_TO_PLACE 32790
 #define IDM_FILE_NEW_TAPE_GROUP 32791
 #define IDM_FILE_NEW_TAPE_GROUP_FROM_FOLDER 32792
+#define IDM_SOUND_REDUCE_NOISE 32793
+#define IDM_SOUND_VOICE_BAND 32794
+#define IDM_SOUND_EVEN_LOUDNESS 32795
+#define IDM_SOUND_LOUDER 32796
+#define IDM_SOUND_CHANNEL_BOTH 32797
+#define IDM_SOUND_CHANNEL_LEFT 32798
+#define IDM_SOUND_CHANNEL_RIGHT 32799
+#define IDM_SOUND_CHANNEL_MIXED 32800
+#define IDM_PLAY_LOOP 32801

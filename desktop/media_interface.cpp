@@ -75,6 +75,7 @@ class PlayerAdaptor : public QDBusAbstractAdaptor
     Q_PROPERTY(bool CanPause READ CanPause)
     Q_PROPERTY(bool CanSeek READ CanSeek)
     Q_PROPERTY(bool CanControl READ CanControl)
+    Q_PROPERTY(QString LoopStatus READ LoopStatus WRITE setLoopStatus)
 
 public:
     explicit PlayerAdaptor(MediaInterface& media) : QDBusAbstractAdaptor(&media), m_media(media)
@@ -96,6 +97,8 @@ public:
     bool CanPause() const { return m_media.can_play(); }
     bool CanSeek() const { return m_media.can_seek(); }
     bool CanControl() const { return true; }
+    QString LoopStatus() const { return m_media.loop_status(); }
+    void setLoopStatus(const QString& wanted) { m_media.set_loop_status(wanted); }
 
 public slots:
     void Next() { m_media.next(); }
@@ -196,6 +199,18 @@ qlonglong MediaInterface::position() const
 double MediaInterface::rate() const
 {
     return media_status::rate(m_session.state());
+}
+
+QString MediaInterface::loop_status() const
+{
+    return QString::fromStdString(media_status::loop_status(m_session.state()));
+}
+
+void MediaInterface::set_loop_status(const QString& wanted)
+{
+    if (const auto command =
+            media_status::command_for_loop_status(wanted.toStdString(), m_session.state()))
+        carry_out_later({*command});
 }
 
 void MediaInterface::set_rate(double rate)

@@ -46,6 +46,8 @@ public:
     qlonglong position() const;
     double rate() const;
     void set_rate(double rate);
+    QString loop_status() const;
+    void set_loop_status(const QString& wanted);
     double minimum_rate() const;
     double maximum_rate() const;
     bool can_go_next() const;

@@ -55,6 +55,13 @@ struct RunRecord
 {
     std::string open_file;    ///< the tape group path; empty when none
     std::optional<int> speed; ///< written only where the player can change speed
+    // The clarity aids (1 on, 0 off; the channel as its number), written
+    // only where the player has them, and only those that are on.
+    std::optional<int> reduce_noise;
+    std::optional<int> voice_band;
+    std::optional<int> even_loudness;
+    std::optional<int> louder;
+    std::optional<int> channel;
 
     friend bool operator==(const RunRecord&, const RunRecord&) = default;
 };

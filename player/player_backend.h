@@ -50,6 +50,18 @@ public:
     /// Play at `percent` of normal speed, the pitch kept; false without an answer.
     virtual bool set_speed(int /*percent*/) { return false; }
 
+    /// Whether the player hears tracks through the clarity aids.
+    virtual bool has_clarity_aids() const { return false; }
+    /// Hear the tracks through these aids from now on. Where no track plays
+    /// they are built when one is loaded.
+    virtual void set_aids(const ClarityAids& /*aids*/) {}
+    /// The aids asked for, less any the player could not build.
+    virtual ClarityAids aids_in_effect() const { return {}; }
+    /// Whether the player plays a stretch of a track over and over.
+    virtual bool can_loop() const { return false; }
+    /// Play this stretch of the current track over and over, or none.
+    virtual void set_loop(std::optional<LoopStretch> /*stretch*/) {}
+
     /// How the player is named in the message shown when it cannot be started:
     /// "Cannot find <name>" and "(<location>)".
     virtual std::string name() const = 0;

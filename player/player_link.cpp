@@ -7,6 +7,11 @@ bool PlayerLink::find()
     m_found = !m_closed && m_backend.find();
     if (m_found && m_speed)
         m_backend.set_speed(*m_speed);
+    // Also with none on: a player found anew may still hold ours from before.
+    if (m_found && m_backend.has_clarity_aids())
+        m_backend.set_aids(m_aids);
+    if (m_found && m_loop)
+        m_backend.set_loop(m_loop);
     return m_found;
 }
 
@@ -48,6 +53,28 @@ void PlayerLink::set_speed(int percent)
     m_speed = percent;
     if (connected())
         m_backend.set_speed(percent);
+}
+
+void PlayerLink::set_aids(const ClarityAids& aids)
+{
+    m_aids = aids;
+    if (connected())
+        m_backend.set_aids(aids);
+}
+
+ClarityAids PlayerLink::aids_in_effect()
+{
+    // Without a player nothing was refused: the aids wait for the next one.
+    if (connected())
+        m_aids = m_backend.aids_in_effect();
+    return m_aids;
+}
+
+void PlayerLink::set_loop(std::optional<LoopStretch> stretch)
+{
+    m_loop = stretch;
+    if (connected())
+        m_backend.set_loop(stretch);
 }
 
 void PlayerLink::close()

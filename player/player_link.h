@@ -44,6 +44,18 @@ public:
     /// the player is found anew or loads a file.
     void set_speed(int percent);
 
+    bool has_clarity_aids() const { return m_backend.has_clarity_aids(); }
+    /// Hear the tracks through these aids from now on: now, and again
+    /// whenever the player is found anew.
+    void set_aids(const ClarityAids& aids);
+    /// The aids asked for, less any the player could not build (which are
+    /// then no longer asked for).
+    ClarityAids aids_in_effect();
+    bool can_loop() const { return m_backend.can_loop(); }
+    /// Play this stretch over and over from now on, or none; again when the
+    /// player is found anew.
+    void set_loop(std::optional<LoopStretch> stretch);
+
     /// Close the player for good: nothing is handed over or started after it.
     void close();
 
@@ -57,6 +69,8 @@ private:
     bool m_found = false;
     bool m_closed = false;
     std::optional<int> m_speed;
+    ClarityAids m_aids;
+    std::optional<LoopStretch> m_loop;
 };
 
 } // namespace cuedeck

@@ -49,3 +49,46 @@ std::string describe(PlayerRequest request, int argument)
 }
 
 } // namespace cuedeck
+
+namespace cuedeck {
+
+bool aid_on(const ClarityAids& aids, Aid aid)
+{
+    switch (aid) {
+    case Aid::Channel:
+        return aids.channel != Channel::Both;
+    case Aid::VoiceBand:
+        return aids.voice_band;
+    case Aid::ReduceNoise:
+        return aids.reduce_noise;
+    case Aid::EvenLoudness:
+        return aids.even_loudness;
+    case Aid::Louder:
+        return aids.louder;
+    }
+    return false;
+}
+
+ClarityAids without(ClarityAids aids, Aid aid)
+{
+    switch (aid) {
+    case Aid::Channel:
+        aids.channel = Channel::Both;
+        break;
+    case Aid::VoiceBand:
+        aids.voice_band = false;
+        break;
+    case Aid::ReduceNoise:
+        aids.reduce_noise = false;
+        break;
+    case Aid::EvenLoudness:
+        aids.even_loudness = false;
+        break;
+    case Aid::Louder:
+        aids.louder = false;
+        break;
+    }
+    return aids;
+}
+
+} // namespace cuedeck

@@ -64,4 +64,43 @@ struct PlayerStatus
     friend bool operator==(const PlayerStatus&, const PlayerStatus&) = default;
 };
 
+/// Which of a recording's channels is heard; whichever it is, in both ears.
+enum class Channel {
+    Both = 0,  ///< as recorded
+    Left = 1,  ///< the left channel only
+    Right = 2, ///< the right channel only
+    Mixed = 3, ///< both mixed to the middle
+};
+
+/// What the player does to make hard recordings easier to hear, where it
+/// can (see PlayerBackend::has_clarity_aids).
+struct ClarityAids
+{
+    bool reduce_noise = false;  ///< hiss and steady background noise lowered
+    bool voice_band = false;    ///< rumble, hum and hiss outside the speech band cut
+    bool even_loudness = false; ///< quiet and loud voices brought near one level
+    bool louder = false;        ///< the volume goes on above 100 %, limited so nothing clips
+    Channel channel = Channel::Both;
+
+    friend bool operator==(const ClarityAids&, const ClarityAids&) = default;
+};
+
+/// One aid, switched on and off alone (the channel counts as on when it is
+/// not both), in the order the sound passes through them.
+enum class Aid { Channel, VoiceBand, ReduceNoise, EvenLoudness, Louder };
+inline constexpr Aid every_aid[] = {Aid::Channel, Aid::VoiceBand, Aid::ReduceNoise,
+                                    Aid::EvenLoudness, Aid::Louder};
+bool aid_on(const ClarityAids& aids, Aid aid);
+/// The aids with this one off (the channel back to both).
+ClarityAids without(ClarityAids aids, Aid aid);
+
+/// A stretch of the current track played over and over; start before end.
+struct LoopStretch
+{
+    int start_ms = 0;
+    int end_ms = 0;
+
+    friend bool operator==(const LoopStretch&, const LoopStretch&) = default;
+};
+
 } // namespace cuedeck

@@ -189,21 +189,48 @@ void MainWindow::create_menus()
             action->setObjectName(QString("menu_%1").arg(item.id));
             if (item.shortcut != nullptr)
                 action->setShortcut(QKeySequence(item.shortcut));
+            if (shown_checked(item.command, m_controller.state())) {
+                action->setCheckable(true);
+                m_checked_items.emplace_back(action, item.command);
+            }
             connect(action, &QAction::triggered, this,
                     [this, command = item.command] { carry_out(command); });
         }
     };
     add_items(menu_table());
-    if (m_controller.state().speed_control) {
+    const RunState& state = m_controller.state();
+    if (state.speed_control) {
         menus[speed_menu_table().front().menu]->addSeparator();
         add_items(speed_menu_table());
     }
+    if (state.aids_control) {
+        // The Sound menu before Options; the loop at the end of the Play menu.
+        menus["&Play"]->addSeparator();
+        QAction* options = menus["&Options"]->menuAction();
+        QMenu* sound = new QMenu(aids_menu_table().front().menu, this);
+        menuBar()->insertMenu(options, sound);
+        menus[aids_menu_table().front().menu] = sound;
+        const auto items = aids_menu_table();
+        add_items(items.first(4));
+        sound->addSeparator();
+        add_items(items.subspan(4));
+    }
+    // The check marks follow the run, however it was changed.
+    for (const auto& [name, menu] : menus)
+        connect(menu, &QMenu::aboutToShow, this, &MainWindow::show_checked_items);
     layout()->setSizeConstraint(QLayout::SetFixedSize); // no resizing, no maximising
 }
 
 void MainWindow::carry_out(Command command)
 {
     m_session.carry_out_in_window(command);
+    show_checked_items();
+}
+
+void MainWindow::show_checked_items()
+{
+    for (const auto& [action, command] : m_checked_items)
+        action->setChecked(shown_checked(command, m_controller.state()).value_or(false));
 }
 
 bool MainWindow::asking() const
@@ -318,7 +345,8 @@ void MainWindow::open_about()
 void MainWindow::keyPressEvent(QKeyEvent* event)
 {
     // Held keys repeat their command; Shift and Ctrl do not change a letter.
-    if (const auto command = command_for_key(key_from_qt(event->key()))) {
+    if (const auto command =
+            command_for_key(key_from_qt(event->key()), m_controller.state().aids_control)) {
         carry_out(*command);
         event->accept();
         return;

@@ -5,12 +5,15 @@
 
 #include <functional>
 #include <map>
+#include <utility>
+#include <vector>
 
 #include "control/commands/commands.h"
 #include "control/run/controller.h"
 #include "control/run/controller_view.h"
 #include "control/session/session.h"
 
+class QAction;
 class QLabel;
 class QSessionManager;
 class QUrl;
@@ -85,6 +88,8 @@ protected:
 private:
     void create_controls();
     void create_menus();
+    /// The check marks of the aids and the loop, as the run has them.
+    void show_checked_items();
     void carry_out(Command command);
     void commit_session(QSessionManager& manager);
     void open_settings() override;
@@ -96,6 +101,7 @@ private:
     OptionsDialog* m_options = nullptr;
     QTimer m_tick;
     std::map<FieldId, QLabel*> m_fields;
+    std::vector<std::pair<QAction*, Command>> m_checked_items;
     QLabel* m_stop_picture = nullptr;
     bool m_ended = false;
     bool m_closing = false;

@@ -9,6 +9,8 @@ std::optional<Key> key_from_qt(int qt_key)
     // Letters: Qt reports the capital, whatever the Shift state.
     if (qt_key >= Qt::Key_A && qt_key <= Qt::Key_Z)
         return letter_key(static_cast<char>('A' + (qt_key - Qt::Key_A)));
+    if (qt_key >= Qt::Key_0 && qt_key <= Qt::Key_9)
+        return digit_key(qt_key - Qt::Key_0);
     if (qt_key >= Qt::Key_F1 && qt_key <= Qt::Key_F35)
         return function_key(1 + (qt_key - Qt::Key_F1));
     switch (qt_key) {

@@ -34,6 +34,8 @@ constexpr Control controls[] = {
     {IDC_SOUND_STATE, Kind::Label, AT_SOUND_STATE, TEXT_SOUND_ON, Align::Center},
     {IDC_SPEED_STATE, Kind::Label, AT_SPEED_STATE, "", Align::Center},
     {IDC_DEVICE_STATE, Kind::Label, AT_DEVICE_STATE, "", Align::Right},
+    {IDC_LOOP_STATE, Kind::Label, AT_LOOP_STATE, "", Align::Center},
+    {IDC_AIDS_STATE, Kind::Label, AT_AIDS_STATE, "", Align::Center},
 };
 
 } // namespace

@@ -44,6 +44,18 @@ constexpr KeyBinding speed_keys[] = {
     {Key::Equal, Command::NormalSpeed, true},
 };
 
+constexpr KeyBinding aids_keys[] = {
+    {Key::H, Command::ReduceNoise, true},
+    {Key::W, Command::VoiceBand, true},
+    {Key::E, Command::EvenLoudness, true},
+    {Key::A, Command::Louder, true},
+    {Key::Digit1, Command::ChannelBoth, true},
+    {Key::Digit2, Command::ChannelLeft, true},
+    {Key::Digit3, Command::ChannelRight, true},
+    {Key::Digit4, Command::ChannelMixed, true},
+    {Key::L, Command::Loop, true},
+};
+
 using Run = void (Controller::*)();
 
 // In the order of the enumeration; command_row() relies on it.
@@ -81,6 +93,16 @@ constexpr CommandRow commands[] = {
     {Command::Pause, nullptr, &Controller::pause, true}, // the step back
     {Command::JumpTo, nullptr, nullptr, true, Argument::Number, &Controller::jump_within_tip},
     {Command::SetSpeed, nullptr, nullptr, false, Argument::Number, &Controller::set_speed},
+    {Command::ReduceNoise, "reduce-noise", &Controller::reduce_noise, false},
+    {Command::VoiceBand, "voice-band", &Controller::voice_band, false},
+    {Command::EvenLoudness, "even-loudness", &Controller::even_loudness, false},
+    {Command::Louder, "louder", &Controller::louder, false},
+    {Command::ChannelBoth, "channel-both", &Controller::channel_both, false},
+    {Command::ChannelLeft, "channel-left", &Controller::channel_left, false},
+    {Command::ChannelRight, "channel-right", &Controller::channel_right, false},
+    {Command::ChannelMixed, "channel-mixed", &Controller::channel_mixed, false},
+    {Command::Loop, "loop", &Controller::loop, true}, // the second press jumps to its start
+    {Command::EndLoop, nullptr, &Controller::end_loop, false},
 };
 
 constexpr bool in_enumeration_order()
@@ -91,7 +113,7 @@ constexpr bool in_enumeration_order()
     }
     return true;
 }
-static_assert(in_enumeration_order() && std::size(commands) == std::size_t(Command::SetSpeed) + 1);
+static_assert(in_enumeration_order() && std::size(commands) == std::size_t(Command::EndLoop) + 1);
 
 constexpr ButtonBinding buttons[] = {
     {IDC_PLAY_PAUSE, "Play/Pause", Command::PlayPause},
@@ -131,6 +153,23 @@ constexpr MenuItem speed_menu_items[] = {
     {"&Play", "Normal Speed", IDM_PLAY_NORMAL_SPEED, Command::NormalSpeed, KeyHint::InKeyColumn},
 };
 
+constexpr MenuItem aids_menu_items[] = {
+    {"&Sound", "Reduce &Noise", IDM_SOUND_REDUCE_NOISE, Command::ReduceNoise, KeyHint::InKeyColumn},
+    {"&Sound", "&Voice Band", IDM_SOUND_VOICE_BAND, Command::VoiceBand, KeyHint::InKeyColumn},
+    {"&Sound", "&Even Out Loudness", IDM_SOUND_EVEN_LOUDNESS, Command::EvenLoudness,
+     KeyHint::InKeyColumn},
+    {"&Sound", "&Louder than 100 %", IDM_SOUND_LOUDER, Command::Louder, KeyHint::InKeyColumn},
+    {"&Sound", "&Both Channels", IDM_SOUND_CHANNEL_BOTH, Command::ChannelBoth,
+     KeyHint::InKeyColumn},
+    {"&Sound", "Le&ft Channel Only", IDM_SOUND_CHANNEL_LEFT, Command::ChannelLeft,
+     KeyHint::InKeyColumn},
+    {"&Sound", "&Right Channel Only", IDM_SOUND_CHANNEL_RIGHT, Command::ChannelRight,
+     KeyHint::InKeyColumn},
+    {"&Sound", "Both Channels &Mixed", IDM_SOUND_CHANNEL_MIXED, Command::ChannelMixed,
+     KeyHint::InKeyColumn},
+    {"&Play", "&Loop a Stretch", IDM_PLAY_LOOP, Command::Loop, KeyHint::InKeyColumn},
+};
+
 } // namespace
 
 std::span<const KeyBinding> key_table()
@@ -156,6 +195,16 @@ std::span<const KeyBinding> speed_key_table()
 std::span<const MenuItem> speed_menu_table()
 {
     return speed_menu_items;
+}
+
+std::span<const KeyBinding> aids_key_table()
+{
+    return aids_keys;
+}
+
+std::span<const MenuItem> aids_menu_table()
+{
+    return aids_menu_items;
 }
 
 const char* key_name(Key key)
@@ -219,6 +268,24 @@ const char* key_name(Key key)
         return "]";
     case Key::Equal:
         return "=";
+    case Key::A:
+        return "A";
+    case Key::E:
+        return "E";
+    case Key::H:
+        return "H";
+    case Key::L:
+        return "L";
+    case Key::W:
+        return "W";
+    case Key::Digit1:
+        return "1";
+    case Key::Digit2:
+        return "2";
+    case Key::Digit3:
+        return "3";
+    case Key::Digit4:
+        return "4";
     }
     return "";
 }
@@ -226,7 +293,7 @@ const char* key_name(Key key)
 std::string key_hint(Command command)
 {
     std::string hint;
-    for (const auto table : {key_table(), speed_key_table()}) {
+    for (const auto table : {key_table(), speed_key_table(), aids_key_table()}) {
         for (const KeyBinding& binding : table) {
             if (binding.command != command || !binding.hinted)
                 continue;
@@ -284,15 +351,42 @@ std::optional<Command> command_named(std::string_view name)
     return std::nullopt;
 }
 
-std::optional<Command> command_for_key(Key key)
+std::optional<Command> command_for_key(Key key, bool with_aids)
 {
-    for (const auto table : {key_table(), speed_key_table()}) {
+    const std::span<const KeyBinding> none;
+    for (const auto table : {key_table(), speed_key_table(), with_aids ? aids_key_table() : none}) {
         for (const KeyBinding& binding : table) {
             if (binding.key == key)
                 return binding.command;
         }
     }
     return std::nullopt;
+}
+
+std::optional<bool> shown_checked(Command command, const RunState& state)
+{
+    switch (command) {
+    case Command::ReduceNoise:
+        return state.aids.reduce_noise;
+    case Command::VoiceBand:
+        return state.aids.voice_band;
+    case Command::EvenLoudness:
+        return state.aids.even_loudness;
+    case Command::Louder:
+        return state.aids.louder;
+    case Command::ChannelBoth:
+        return state.aids.channel == Channel::Both;
+    case Command::ChannelLeft:
+        return state.aids.channel == Channel::Left;
+    case Command::ChannelRight:
+        return state.aids.channel == Channel::Right;
+    case Command::ChannelMixed:
+        return state.aids.channel == Channel::Mixed;
+    case Command::Loop:
+        return state.loop.has_value();
+    default:
+        return std::nullopt;
+    }
 }
 
 bool run_command(Controller& controller, Command command)

@@ -10,6 +10,7 @@
 namespace cuedeck {
 
 class Controller;
+struct RunState;
 
 /// Everything a key, a button or a menu item can ask for.
 enum class Command {
@@ -50,6 +51,17 @@ enum class Command {
     Pause,    ///< pause with the step back; nothing unless playing
     JumpTo,   ///< to the milliseconds given, within the tip
     SetSpeed, ///< to the percentage given
+    // The clarity aids and the loop, where the player has them.
+    ReduceNoise, ///< each of these four switches its aid on or off
+    VoiceBand,
+    EvenLoudness,
+    Louder,
+    ChannelBoth,
+    ChannelLeft,
+    ChannelRight,
+    ChannelMixed,
+    Loop,    ///< its start, its end, then no loop
+    EndLoop, ///< whatever of it is set
 };
 
 /// One key of the key table (letters whatever the Shift state).
@@ -96,6 +108,10 @@ std::span<const MenuItem> menu_table();
 /// for a front end whose player can change speed.
 std::span<const KeyBinding> speed_key_table();
 std::span<const MenuItem> speed_menu_table();
+/// The clarity aids' keys and their Sound menu, and the loop's key and its
+/// item at the end of the Play menu, for a front end whose player has them.
+std::span<const KeyBinding> aids_key_table();
+std::span<const MenuItem> aids_menu_table();
 
 /// How captions and messages name a key: "F9", "space", "<-".
 const char* key_name(Key key);
@@ -133,12 +149,16 @@ struct CommandRow
 std::span<const CommandRow> command_table();
 std::optional<Command> command_named(std::string_view name);
 
-/// The command bound to a key, in the key table or the speed's, if any.
-std::optional<Command> command_for_key(Key key);
-inline std::optional<Command> command_for_key(std::optional<Key> key)
+/// The command bound to a key, in the key table or the speed's, or the
+/// aids' where the player has them, if any.
+std::optional<Command> command_for_key(Key key, bool with_aids = false);
+inline std::optional<Command> command_for_key(std::optional<Key> key, bool with_aids = false)
 {
-    return key ? command_for_key(*key) : std::nullopt;
+    return key ? command_for_key(*key, with_aids) : std::nullopt;
 }
+/// Whether a menu item shows a check mark, and whether it is shown now (the
+/// aids that are on, the channel heard, a loop set); none for the others.
+std::optional<bool> shown_checked(Command command, const RunState& state);
 
 /// The command's row.
 const CommandRow& command_row(Command command);

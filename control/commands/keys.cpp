@@ -5,6 +5,16 @@ namespace cuedeck {
 std::optional<Key> letter_key(char capital)
 {
     switch (capital) {
+    case 'A':
+        return Key::A;
+    case 'E':
+        return Key::E;
+    case 'H':
+        return Key::H;
+    case 'L':
+        return Key::L;
+    case 'W':
+        return Key::W;
     case 'B':
         return Key::B;
     case 'D':
@@ -26,6 +36,14 @@ std::optional<Key> letter_key(char capital)
     default:
         return std::nullopt;
     }
+}
+
+std::optional<Key> digit_key(int digit)
+{
+    constexpr Key keys[] = {Key::Digit1, Key::Digit2, Key::Digit3, Key::Digit4};
+    if (digit < 1 || digit > 4)
+        return std::nullopt;
+    return keys[digit - 1];
 }
 
 std::optional<Key> function_key(int number)

@@ -36,10 +36,22 @@ enum class Key {
     LeftBracket,
     RightBracket,
     Equal,
+    // The clarity aids and the loop, where the player has them.
+    A,
+    E,
+    H,
+    L,
+    W,
+    Digit1,
+    Digit2,
+    Digit3,
+    Digit4,
 };
 
 /// The key of a capital letter, when the table knows it.
 std::optional<Key> letter_key(char capital);
+/// The key of a digit above the letters, when the table knows it.
+std::optional<Key> digit_key(int digit);
 /// The key of function key F`number`, when the table knows it.
 std::optional<Key> function_key(int number);
 

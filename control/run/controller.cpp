@@ -21,6 +21,8 @@ Controller::Controller(PlayerBackend& player, System& system)
     : m_view(nullptr), m_system(system), m_player(player), m_alarm(system)
 {
     m_state.speed_control = m_player.can_change_speed();
+    m_state.aids_control = m_player.has_clarity_aids();
+    m_state.loop_control = m_player.can_loop();
 }
 
 void Controller::find_exe_directory()

@@ -66,6 +66,23 @@ public:
     void open_playlist();
     void open_music_file();
 
+    // The clarity aids and the loop; nothing where the player has none.
+    void reduce_noise();
+    void voice_band();
+    void even_loudness();
+    void louder();
+    void channel_both();
+    void channel_left();
+    void channel_right();
+    void channel_mixed();
+    /// Hear the tracks through these aids from now on (kept in the settings).
+    void use_aids(const ClarityAids& aids);
+    /// The loop key: the loop's start at the place, then its end (the
+    /// stretch plays from its start, over and over), then no loop.
+    void loop();
+    /// No loop from now on.
+    void end_loop();
+
     // Places as a transcript holds them, "[2 00:01:23.4]".
     /// The place now, asked of the player, onto the clipboard.
     void copy_place();
@@ -151,6 +168,12 @@ private:
     /// Below the sound state: "No sound device" while nothing can be heard,
     /// else the speed when it is not normal.
     void show_speed_state();
+    void toggle_aid(Aid aid);
+    void hear_channel(Channel channel);
+    /// Turn off, and name once, any aid the player could not build.
+    void follow_aids();
+    void show_aids_state();
+    void show_loop_state();
     /// Look for the player again when it is gone (or was never found), so
     /// that the player a command needs is the one driven.
     void reach_player();

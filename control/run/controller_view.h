@@ -19,6 +19,8 @@ enum class FieldId : int {
     SoundState = IDC_SOUND_STATE,
     Speed = IDC_SPEED_STATE,
     DeviceState = IDC_DEVICE_STATE,
+    Aids = IDC_AIDS_STATE,
+    Loop = IDC_LOOP_STATE,
 };
 
 enum class FileDialogMode { Open, Save };

@@ -3,8 +3,10 @@
 #include <optional>
 #include <string>
 
+#include "control/run/loop.h"
 #include "control/run/position_history.h"
 #include "files/settings_format.h"
+#include "player/player_vocabulary.h"
 
 namespace cuedeck {
 
@@ -48,6 +50,10 @@ struct RunState
     int target_seconds = 0;
     int speed = speed::normal;  ///< percent of normal playback speed
     bool speed_control = false; ///< the player can change its speed
+    ClarityAids aids;           ///< what the tracks are heard through
+    bool aids_control = false;  ///< the player has the clarity aids
+    std::optional<Loop> loop;   ///< a stretch played over and over, while one is set
+    bool loop_control = false;  ///< the player loops a stretch
     SavedState saved;
     PositionHistory history;
 };

@@ -18,6 +18,11 @@ void Controller::start_up()
     SettingsFile(m_system).read(m_state);
     show_sound_state();
     set_speed(m_state.speed);
+    if (m_state.aids_control) {
+        // Built once a track plays; one the player refuses is named at a tick.
+        m_player.set_aids(m_state.aids);
+        show_aids_state();
+    }
     m_state.tip_timer_running = false;
     m_state.tip_seconds_left = saturating_mul(m_state.settings.tip_time, 60);
     // A tape group file on the command line beats the one the settings name,

@@ -22,12 +22,14 @@ void Controller::tick()
     // A load or go-to the player missed is carried out once it answers.
     if (m_pending_hand_over || m_go_to_pending)
         retry_pending();
+    follow_aids();
 
     // A tip change the player made by itself (end of track, its own
     // controls); no answer is no change.
     if (const auto index = m_player.playlist_index(); index && *index != m_state.current_tip) {
         m_state.current_tip = *index;
         m_state.zero_mark = 0;
+        end_loop();
         push_place();
     }
 

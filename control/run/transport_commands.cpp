@@ -36,8 +36,8 @@ void Controller::step_back_after_pause()
     if (m_state.settings.back_time == 0)
         return;
     if (const auto position = m_player.position_ms()) {
-        const int target = std::max(
-            saturating_sub(*position, saturating_mul(m_state.settings.back_time, 1000)), 0);
+        const int target =
+            loop::step_back_target(*position, m_state.settings.back_time, m_state.loop);
         m_state.position = target;
         m_player.jump_to(target);
     }
@@ -90,6 +90,7 @@ void Controller::forward_5_seconds()
 
 void Controller::change_tip(PlayerCommand command)
 {
+    end_loop();
     // Zeroing first records where the tip was left, when the mark moved.
     zero();
     m_player.send(command);
@@ -193,6 +194,7 @@ void Controller::go_to(int tip, int seconds)
 void Controller::move_player_to_target(int length)
 {
     m_go_to_pending = false;
+    end_loop();
     if (m_state.target_tip < 0)
         m_state.target_tip = 0;
     // The second clamp wins: an empty list gives -1.
@@ -210,6 +212,7 @@ void Controller::move_player_to_target(int length)
 bool Controller::hand_over(const std::string& path)
 {
     reach_player();
+    end_loop();
     if (m_player.hand_over(path)) {
         m_pending_hand_over.reset();
         return true;

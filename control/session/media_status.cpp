@@ -103,6 +103,22 @@ std::optional<int> position_target_ms(const PlayerStatus& shown, std::optional<i
     return static_cast<int>(position_us / 1000);
 }
 
+std::string loop_status(const RunState& state)
+{
+    return state.loop && state.loop->end_ms ? "Track" : "None";
+}
+
+std::optional<Command> command_for_loop_status(std::string_view wanted, const RunState& state)
+{
+    if (!state.loop_control)
+        return std::nullopt;
+    if (wanted == "None")
+        return state.loop ? std::optional(Command::EndLoop) : std::nullopt;
+    if (wanted == "Track" || wanted == "Playlist")
+        return loop_status(state) == "Track" ? std::nullopt : std::optional(Command::Loop);
+    return std::nullopt;
+}
+
 Followed followed(const PlayerStatus& shown, const RunState& state)
 {
     Followed now;
@@ -121,6 +137,7 @@ Followed followed(const PlayerStatus& shown, const RunState& state)
     now.can_go_previous = can_go_previous(shown);
     now.can_play = can_play(shown);
     now.can_seek = can_seek(shown);
+    now.loop_status = loop_status(state);
     return now;
 }
 
@@ -143,6 +160,7 @@ std::vector<std::string> changed_properties(const Followed& told, const Followed
     note(told.can_go_previous != now.can_go_previous, {"CanGoPrevious"});
     note(told.can_play != now.can_play, {"CanPlay", "CanPause"});
     note(told.can_seek != now.can_seek, {"CanSeek"});
+    note(told.loop_status != now.loop_status, {"LoopStatus"});
     return names;
 }
 

@@ -2,8 +2,10 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "control/commands/commands.h"
 #include "control/run/run_state.h"
 #include "player/player_vocabulary.h"
 
@@ -35,6 +37,15 @@ double maximum_rate(const RunState& state);
 /// interface's word for pause, or for one that is no number.
 std::optional<int> speed_for_rate(double rate);
 
+/// The interface's loop status: "Track" while a stretch plays over and
+/// over, else "None".
+std::string loop_status(const RunState& state);
+/// What a client setting the loop status asks for, as the loop key does:
+/// "None" ends the loop, "Track" or "Playlist" is one press of the loop key
+/// (until a stretch plays over and over); nothing for anything else, or
+/// where the player cannot loop.
+std::optional<Command> command_for_loop_status(std::string_view wanted, const RunState& state);
+
 /// Where a seek by `offset_us` from `position_ms` lands, in milliseconds.
 int seek_target_ms(int position_ms, long long offset_us);
 /// Where a jump to `position_us` of `track` lands, in milliseconds; none
@@ -60,6 +71,7 @@ struct Followed
     bool can_go_previous = false;
     bool can_play = false;
     bool can_seek = false;
+    std::string loop_status = "None";
 
     friend bool operator==(const Followed&, const Followed&) = default;
 };

@@ -27,9 +27,18 @@ std::string folder_of_file(const std::string& path, char separator)
 
 SettingsText settings_of(const RunState& state, const std::string& folder)
 {
-    SettingsText text{{state.tape_group_path, std::nullopt}, state.settings};
+    SettingsText text;
+    text.run.open_file = state.tape_group_path;
+    text.settings = state.settings;
     if (state.speed_control)
         text.run.speed = state.speed;
+    if (state.aids_control) {
+        text.run.reduce_noise = int(state.aids.reduce_noise);
+        text.run.voice_band = int(state.aids.voice_band);
+        text.run.even_loudness = int(state.aids.even_loudness);
+        text.run.louder = int(state.aids.louder);
+        text.run.channel = int(state.aids.channel);
+    }
     const std::string& as_written = state.sound_file_as_written;
     if (!as_written.empty() && sound_beside(folder, as_written) == state.settings.sound_file)
         text.settings.sound_file = as_written;
@@ -43,6 +52,11 @@ void apply(const SettingsText& text, const std::string& folder, RunState& state)
     state.sound_file_as_written = text.settings.sound_file;
     state.settings.sound_file = sound_beside(folder, text.settings.sound_file);
     state.speed = text.run.speed.value_or(speed::normal);
+    state.aids.reduce_noise = text.run.reduce_noise.value_or(0) != 0;
+    state.aids.voice_band = text.run.voice_band.value_or(0) != 0;
+    state.aids.even_loudness = text.run.even_loudness.value_or(0) != 0;
+    state.aids.louder = text.run.louder.value_or(0) != 0;
+    state.aids.channel = Channel(text.run.channel.value_or(int(Channel::Both)));
 }
 
 } // namespace

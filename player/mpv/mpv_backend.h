@@ -68,6 +68,11 @@ public:
     void close() override;
     bool can_change_speed() const override { return true; }
     bool set_speed(int percent) override;
+    bool has_clarity_aids() const override { return true; }
+    void set_aids(const ClarityAids& aids) override;
+    ClarityAids aids_in_effect() const override { return m_aids; }
+    bool can_loop() const override { return true; }
+    void set_loop(std::optional<LoopStretch> stretch) override;
     std::string name() const override { return "mpv"; }
     std::string location() const override { return "mpv"; }
     std::string problem() const override { return m_location.problem; }
@@ -97,6 +102,12 @@ private:
     void stop();
     void play();
     void clear_playlist();
+    /// Bring mpv's labelled filters to the aids asked for, where a track's
+    /// sound plays (only then does mpv build, and so refuse, a filter).
+    void build_aids();
+    /// The volume keys: above 100 % while Louder is on, the Louder filter's
+    /// gain goes on where mpv's volume stops.
+    void change_volume(int step);
 
     MpvLocation m_location;
     UnixSocket m_socket;
@@ -108,6 +119,11 @@ private:
     std::optional<int> m_paused_at;          ///< where a paused player was put, in ms
     bool m_unresponsive = false;             ///< a request timed out and nothing was heard since
     bool m_missed = false;                   ///< a question of the current call went unanswered
+    ClarityAids m_aids;                      ///< asked for, less what mpv refused
+    /// What our filters in mpv's list are; none when not known (a player just
+    /// found may hold ours from an earlier run), or not yet built.
+    std::optional<ClarityAids> m_built;
+    int m_boost = 0; ///< percent above 100 % the volume is, while Louder is on
 };
 
 } // namespace cuedeck

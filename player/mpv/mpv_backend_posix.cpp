@@ -69,6 +69,8 @@ bool MpvBackend::find()
     if (m_location.socket_path.empty() || !m_socket.connect(m_location.socket_path))
         return false;
     m_protocol = std::make_unique<MpvProtocol>();
+    m_built.reset();
+    m_boost = 0;
     // Only replies are of interest; events would pile up between ticks.
     Budget budget(*this);
     Calls::one(*this, ipc("disable_event", "all"));
@@ -155,8 +157,10 @@ bool MpvBackend::hand_over(const std::string& path)
     // The pause flag survives loading; without this the caller's following
     // pause would start playback instead.
     Calls::one(*this, ipc("set_property", "pause", false));
-    if (Calls::one(*this, ipc(is_playlist_name(path) ? "loadlist" : "loadfile", path, "replace")))
+    if (Calls::one(*this, ipc(is_playlist_name(path) ? "loadlist" : "loadfile", path, "replace"))) {
         wait_until_loaded(0);
+        build_aids();
+    }
     return !m_missed;
 }
 

@@ -54,6 +54,7 @@ void MpvBackend::play()
         // Unpausing after the start lets mpv pause again at the end of the list.
         Calls::one(*this, ipc("playlist-play-index", "current"));
         wait_until_loaded(-1);
+        build_aids();
         Calls::one(*this, ipc("set_property", "pause", false));
     } else if (state == play_state::paused) {
         Calls::one(*this, ipc("set_property", "pause", false));
@@ -161,10 +162,10 @@ void MpvBackend::command(PlayerCommand command)
         stop();
         break;
     case PlayerCommand::VolumeUp:
-        Calls::one(*this, ipc("add", "volume", volume_step));
+        change_volume(volume_step);
         break;
     case PlayerCommand::VolumeDown:
-        Calls::one(*this, ipc("add", "volume", -volume_step));
+        change_volume(-volume_step);
         break;
     case PlayerCommand::Forward5Seconds:
         skip(5000);
@@ -272,7 +273,7 @@ std::optional<PlayerStatus> MpvBackend::status()
         status.play_state = play_state::stopped;
     else
         status.play_state = flag_of(answers[6]) ? play_state::paused : play_state::playing;
-    status.volume = int_of(answers[8]);
+    status.volume = int_of(answers[8]) + m_boost;
     if (answers[9] && answers[9]->is_string())
         status.file = answers[9]->get<std::string>();
     // The null output, or an audio track with no output at all.

@@ -1,6 +1,8 @@
 #include <QClipboard>
 #include <QFileDialog>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
@@ -93,6 +95,15 @@ private slots:
             {"slower", Qt::Key_BracketLeft},
             {"faster", Qt::Key_BracketRight},
             {"normal-speed", Qt::Key_Equal},
+            {"reduce-noise", Qt::Key_H},
+            {"voice-band", Qt::Key_W},
+            {"even-loudness", Qt::Key_E},
+            {"louder", Qt::Key_A},
+            {"channel-both", Qt::Key_1},
+            {"channel-left", Qt::Key_2},
+            {"channel-right", Qt::Key_3},
+            {"channel-mixed", Qt::Key_4},
+            {"loop", Qt::Key_L},
         };
         // Copy Place's key has Ctrl: what both do shows on the clipboard.
         Rig copied_by_key;
@@ -179,7 +190,7 @@ private slots:
         Rig rig;
         rig.window.show();
         for (Qt::Key key :
-             {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_A, Qt::Key_1, Qt::Key_Tab})
+             {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Q, Qt::Key_9, Qt::Key_Tab})
             QTest::keyClick(&rig.window, key);
         QVERIFY(rig.window.isVisible());
         QVERIFY(rig.player.traffic().empty());
@@ -218,6 +229,24 @@ private slots:
         QCOMPARE(rig.window.controller().state().current_tip, 0); // undo went to tip 0
         rig.menu(IDM_EDIT_REDO)->trigger();
         QCOMPARE(rig.window.controller().state().current_tip, 1); // redo back to tip 1
+
+        // The aids' menu before Options, its items checked as the run has them.
+        QStringList titles;
+        for (QAction* menu : rig.window.menuBar()->actions())
+            titles << menu->text();
+        QCOMPARE(titles, (QStringList{"&File", "&Edit", "&Play", "&Sound", "&Options", "&Help"}));
+        for (const MenuItem& item : aids_menu_table())
+            QVERIFY(rig.menu(item.id)->isCheckable());
+        QCOMPARE(rig.menu(IDM_SOUND_REDUCE_NOISE)->text(), "Reduce &Noise\tH");
+        QCOMPARE(rig.menu(IDM_PLAY_LOOP)->text(), "&Loop a Stretch\tL");
+        rig.menu(IDM_SOUND_REDUCE_NOISE)->trigger();
+        QVERIFY(rig.menu(IDM_SOUND_REDUCE_NOISE)->isChecked());
+        QVERIFY(rig.menu(IDM_SOUND_CHANNEL_BOTH)->isChecked());
+        QCOMPARE(rig.session.submit({Command::ChannelLeft}), std::string()); // from outside
+        Q_EMIT rig.window.menuBar()->actions()[3]->menu()->aboutToShow();
+        QVERIFY(rig.menu(IDM_SOUND_CHANNEL_LEFT)->isChecked());
+        QVERIFY(!rig.menu(IDM_SOUND_CHANNEL_BOTH)->isChecked());
+        QCOMPARE(rig.label(IDC_AIDS_STATE)->text(), "Left, Noise");
     }
 
     void open_menus_use_the_choosers_with_their_filters()

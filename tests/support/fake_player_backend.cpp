@@ -141,6 +141,31 @@ bool FakePlayerBackend::hand_over(const std::string& path)
     return true;
 }
 
+void FakePlayerBackend::set_aids(const ClarityAids& wanted)
+{
+    std::string text = "Aids";
+    for (const Aid aid : every_aid) {
+        if (aid_on(wanted, aid))
+            text += " " + std::to_string(int(aid)) +
+                    (aid == Aid::Channel ? ":" + std::to_string(int(wanted.channel)) : "");
+    }
+    record(text);
+    if (silent)
+        return;
+    aids = wanted;
+    for (const Aid aid : refused_aids)
+        aids = without(aids, aid);
+}
+
+void FakePlayerBackend::set_loop(std::optional<LoopStretch> stretch)
+{
+    record(stretch
+               ? "Loop " + std::to_string(stretch->start_ms) + "-" + std::to_string(stretch->end_ms)
+               : "Loop none");
+    if (!silent)
+        loop = stretch;
+}
+
 bool FakePlayerBackend::set_speed(int percent)
 {
     record("Speed " + std::to_string(percent));

@@ -44,8 +44,13 @@ public:
     bool is_alive = true;
     /// Hung: every call is recorded, none is carried out or answered.
     bool silent = false;
-    /// Changes speed, as mpv does; the Windows player does not.
+    /// Changes speed, has the clarity aids and loops, as mpv does; the
+    /// Windows player does none of these.
     bool speeds = false;
+    /// Aids it cannot build (they stay off).
+    std::vector<Aid> refused_aids;
+    ClarityAids aids;
+    std::optional<LoopStretch> loop;
 
     /// Every call in order.
     std::vector<std::string> log;
@@ -74,6 +79,11 @@ public:
     void close() override;
     bool can_change_speed() const override { return speeds; }
     bool set_speed(int percent) override;
+    bool has_clarity_aids() const override { return speeds; }
+    void set_aids(const ClarityAids& wanted) override;
+    ClarityAids aids_in_effect() const override { return aids; }
+    bool can_loop() const override { return speeds; }
+    void set_loop(std::optional<LoopStretch> stretch) override;
     std::string name() const override { return "Fake Player"; }
     std::string location() const override { return "fake/player"; }
 

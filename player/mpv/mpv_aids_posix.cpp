@@ -1,0 +1,94 @@
+// The clarity aids as mpv's labelled filters, the volume above 100 % while
+// Louder is on, and the A-B loop.
+#include <algorithm>
+
+#include "player/mpv/clarity_filters.h"
+#include "player/mpv/mpv_backend.h"
+#include "player/mpv/mpv_calls.h"
+
+namespace cuedeck {
+
+using namespace mpv_detail;
+
+namespace {
+
+/// Whether the aid's entry differs between what is built and what is asked.
+bool differs(const ClarityAids& built, const ClarityAids& wanted, Aid aid)
+{
+    if (aid_on(built, aid) != aid_on(wanted, aid))
+        return true;
+    return aid == Aid::Channel && built.channel != wanted.channel;
+}
+
+} // namespace
+
+void MpvBackend::set_aids(const ClarityAids& aids)
+{
+    Budget budget(*this);
+    m_aids = aids;
+    if (!m_aids.louder)
+        m_boost = 0;
+    build_aids();
+}
+
+void MpvBackend::build_aids()
+{
+    // mpv builds a filter only while sound plays through the list; with no
+    // track it would take any entry, and a bad one would silence the next
+    // file. Built once a track is loaded, then.
+    if (!Calls::one(*this, ipc("get_property", "audio-params")))
+        return;
+    // Entries of ours that are off go together; removing one that is not
+    // there does nothing.
+    std::vector<Json> removals;
+    for (const Aid aid : every_aid) {
+        if (!aid_on(m_aids, aid) && (!m_built || aid_on(*m_built, aid)))
+            removals.push_back(ipc("af", "remove", mpv_filters::label(aid)));
+    }
+    if (!removals.empty())
+        Calls::all(*this, removals);
+    for (const Aid aid : every_aid) {
+        if (!aid_on(m_aids, aid) || (m_built && !differs(*m_built, m_aids, aid)))
+            continue;
+        // An entry whose label is in the list already is replaced where it
+        // stands; the others are left running.
+        if (Calls::one(*this, ipc("af", "add", mpv_filters::entry(aid, m_aids, m_boost))))
+            continue;
+        if (m_missed)
+            return; // no answer: built again at the next change or load
+        // Refused (an older mpv or FFmpeg): no longer asked for.
+        m_aids = without(m_aids, aid);
+        Calls::one(*this, ipc("af", "remove", mpv_filters::label(aid)));
+    }
+    if (!m_missed)
+        m_built = m_aids;
+}
+
+void MpvBackend::change_volume(int step)
+{
+    const bool louder = m_aids.louder && m_built && m_built->louder;
+    if (louder) {
+        const int volume = get_int("volume");
+        if ((step > 0 && volume >= 100) || (step < 0 && m_boost > 0)) {
+            const int boost = std::clamp(m_boost + step, 0, mpv_filters::most_boost);
+            if (boost != m_boost &&
+                Calls::one(*this, ipc("af", "add", mpv_filters::entry(Aid::Louder, m_aids, boost))))
+                m_boost = boost;
+            return;
+        }
+    }
+    Calls::one(*this, ipc("add", "volume", step));
+}
+
+void MpvBackend::set_loop(std::optional<LoopStretch> stretch)
+{
+    Budget budget(*this);
+    if (stretch)
+        Calls::all(*this, {ipc("set_property", "ab-loop-a", stretch->start_ms / 1000.0),
+                           ipc("set_property", "ab-loop-b", stretch->end_ms / 1000.0)});
+    else
+        Calls::all(*this, {ipc("set_property", "ab-loop-a", "no"),
+                           ipc("set_property", "ab-loop-b", "no")});
+}
+
+} // namespace cuedeck
