@@ -59,9 +59,10 @@
    under the sound state (where the player can change speed). */
 #define AT_SPEED_STATE 108, 100, 85, 8
 #define AT_DEVICE_STATE 90, 7, 103, 8
-/* Below the STOP picture: the loop, and the clarity aids that are on. */
-#define AT_LOOP_STATE 108, 160, 85, 8
-#define AT_AIDS_STATE 108, 169, 85, 8
+/* Below the STOP picture: the loop, and the clarity aids that are on (two
+   lines: all five do not fit on one). */
+#define AT_LOOP_STATE 108, 158, 85, 8
+#define AT_AIDS_STATE 108, 166, 85, 16
 
 /* The options dialog. */
 #define TEXT_OPTIONS_CAPTION "Cuedeck Options"

@@ -1,7 +1,8 @@
 // How long the program waits for mpv: one raw get_property round trip on a
 // connection of its own, one status refresh, and single commands, all against
-// the same headless mpv in the same run. Prints each one's ratio to the round
-// trip at the end.
+// the same headless mpv in the same run, without and with every clarity aid
+// on. Prints each one's ratio to the round trip at the end, and how much
+// later each aid lets a click be heard.
 #include <benchmark/benchmark.h>
 
 #include "rig.h"
@@ -15,6 +16,7 @@
 #include "support/fake_system.h"
 #include "support/fake_view.h"
 #include "support/headless_mpv.h"
+#include "support/rendered_mpv.h"
 
 namespace cuedeck {
 namespace {
@@ -98,6 +100,91 @@ void Forward5SecondsCommand(benchmark::State& state)
     }
 }
 BENCHMARK(Forward5SecondsCommand)->Unit(benchmark::kMicrosecond);
+
+/// Each aid alone (in the order the sound passes them), then all of them.
+constexpr ClarityAids aid_sets[] = {
+    {.channel = Channel::Mixed},
+    {.voice_band = true},
+    {.reduce_noise = true},
+    {.even_loudness = true},
+    {.louder = true},
+    {.reduce_noise = true,
+     .voice_band = true,
+     .even_loudness = true,
+     .louder = true,
+     .channel = Channel::Mixed},
+};
+
+/// The same commands with aids on: the chain is built once, at the switch,
+/// so a refresh costs what it costs without; a jump makes mpv start each
+/// filter afresh.
+void RefreshWithEveryAid(benchmark::State& state)
+{
+    if (!ready(state))
+        return;
+    rig().controller.use_aids(aid_sets[5]);
+    for (auto _ : state)
+        rig().controller.refresh();
+    rig().controller.use_aids({});
+}
+BENCHMARK(RefreshWithEveryAid)->Unit(benchmark::kMicrosecond);
+
+void Forward5SecondsWithAids(benchmark::State& state)
+{
+    if (!ready(state))
+        return;
+    rig().controller.use_aids(aid_sets[state.range(0)]);
+    bool forward = true;
+    for (auto _ : state) {
+        rig().backend.command(forward ? PlayerCommand::Forward5Seconds
+                                      : PlayerCommand::Back5Seconds);
+        forward = !forward;
+    }
+    rig().controller.use_aids({});
+}
+BENCHMARK(Forward5SecondsWithAids)
+    ->ArgName("aids")
+    ->DenseRange(0, 5)
+    ->Unit(benchmark::kMicrosecond);
+
+/// When a click two seconds in is first heard, in ms, through the aids
+/// `switch_on` asks for; negative when nothing is.
+double click_heard_ms(const std::function<void(Controller&)>& switch_on)
+{
+    const Samples out = render("synth 2 sine 1000 vol 0 : synth 0.005 sine 1000 vol 0.5 : "
+                               "synth 1 sine 1000 vol 0",
+                               switch_on);
+    for (std::size_t i = 96000 - 4800; i < out.left.size(); ++i) {
+        if (std::fabs(out.left[i]) > 0.05f)
+            return double(i) * 1000.0 / 48000.0;
+    }
+    return -1;
+}
+
+/// How much later than without aids a click is heard with one aid: what an
+/// aid adds to every pause, step back and jump. Counted, not timed.
+void AddedDelay(benchmark::State& state)
+{
+    const std::function<void(Controller&)> aids[] = {
+        [](Controller& c) { c.channel_mixed(); }, [](Controller& c) { c.voice_band(); },
+        [](Controller& c) { c.reduce_noise(); },  [](Controller& c) { c.even_loudness(); },
+        [](Controller& c) { c.louder(); },
+    };
+    const double plain = click_heard_ms([](Controller&) {});
+    double with_aid = -1;
+    for (auto _ : state)
+        with_aid = click_heard_ms(aids[state.range(0)]);
+    if (plain < 0 || with_aid < 0) {
+        state.SkipWithError("no click heard");
+        return;
+    }
+    state.counters["added_ms"] = with_aid - plain;
+}
+BENCHMARK(AddedDelay)
+    ->ArgName("aid")
+    ->DenseRange(0, 4)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 /// The console output, plus each benchmark's time per iteration kept by name.
 class RatioReporter : public benchmark::ConsoleReporter

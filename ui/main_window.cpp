@@ -21,6 +21,7 @@
 #include <QSessionManager>
 #include <QUrl>
 
+#include "base/control_ids.h"
 #include "base/window_resources.h"
 #include "control/run/playable.h"
 #include "ui/about_box.h"
@@ -164,6 +165,7 @@ void MainWindow::create_controls()
         label->setTextFormat(Qt::PlainText);
         label->setText(control.text);
         label->setAlignment(qt_alignment(control.align));
+        label->setWordWrap(control.id == IDC_AIDS_STATE);
         if (control.id != 0) {
             label->setObjectName(name);
             m_fields[static_cast<FieldId>(control.id)] = label;

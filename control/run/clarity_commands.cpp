@@ -151,8 +151,8 @@ void Controller::follow_aids()
     show_aids_state();
     // Told once: the aid is off now, and not asked for again.
     if (!refused.empty())
-        m_view->show_message(m_player.name() + " cannot build what " + refused +
-                             " needs (an older " + m_player.name() + " or FFmpeg), so it is off.");
+        m_view->tell(m_player.name() + " cannot build what " + refused + " needs (an older " +
+                     m_player.name() + " or FFmpeg), so it is off.");
 }
 
 void Controller::show_aids_state()

@@ -84,6 +84,9 @@ public:
                                                   const std::string& caption) = 0;
     /// A modal message with OK, captioned with the program's name.
     virtual void show_message(const std::string& text) = 0;
+    /// A message shown once the command that found it has answered (it may
+    /// have come from outside the window, whose sender waits for the answer).
+    virtual void tell(const std::string& text) { show_message(text); }
     /// A modal message about a file that is not where it should be, offering
     /// to look for it: true when the user chose "Locate…", false for Cancel.
     virtual bool offer_locate(const std::string& text) = 0;

@@ -1,7 +1,7 @@
 #include "player/mpv/clarity_filters.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <charconv>
 
 namespace cuedeck::mpv_filters {
 
@@ -47,9 +47,11 @@ std::string graph(Aid aid, const ClarityAids& aids, int boost_percent)
                            "makeup=8,") +
                limiter;
     case Aid::Louder: {
+        // Written with a point whatever the locale, as FFmpeg reads it.
         char gain[32];
-        std::snprintf(gain, sizeof gain, "%.4f", boost_gain(boost_percent));
-        return std::string("volume=volume=") + gain + ":precision=float," + limiter;
+        const auto written = std::to_chars(gain, gain + sizeof gain, boost_gain(boost_percent),
+                                           std::chars_format::fixed, 4);
+        return "volume=volume=" + std::string(gain, written.ptr) + ":precision=float," + limiter;
     }
     }
     return {};

@@ -76,10 +76,14 @@ inline bool process_gone(const std::string& marker)
 class HeadlessMpv
 {
 public:
-    explicit HeadlessMpv(std::string socket_path) : m_socket_path(std::move(socket_path))
+    /// `more` follows the usual arguments (a later option wins in mpv), a
+    /// file to open last.
+    explicit HeadlessMpv(std::string socket_path, const std::vector<std::string>& more = {})
+        : m_socket_path(std::move(socket_path))
     {
         MpvBackend arguments_from({m_socket_path, headless_mpv_program()});
         std::vector<std::string> arguments = arguments_from.start_arguments();
+        arguments.insert(arguments.end(), more.begin(), more.end());
         std::vector<char*> argv;
         for (auto& argument : arguments)
             argv.push_back(argument.data());
@@ -126,6 +130,9 @@ public:
         }
     }
 
+    /// Wait until it has ended by itself (after a quit).
+    void wait_for_end() { kill(0); }
+
     void kill(int number)
     {
         if (m_pid <= 0)
@@ -155,6 +162,8 @@ public:
     /// A number property; -1000 when mpv gives none.
     double number(const std::string& property);
     bool flag(const std::string& property);
+    /// Any property as its JSON text; empty when mpv gives none.
+    std::string text(const std::string& property);
     /// Set a flag as another program would, behind the controller's back.
     bool set_flag(const std::string& property, bool value);
 

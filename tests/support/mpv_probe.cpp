@@ -42,6 +42,12 @@ bool MpvProbe::flag(const std::string& property)
     return value && value->is_boolean() && value->get<bool>();
 }
 
+std::string MpvProbe::text(const std::string& property)
+{
+    const auto value = ask(m_socket, *m_protocol, m_next_id++, ipc("get_property", property));
+    return value ? value->dump() : std::string();
+}
+
 bool MpvProbe::set_flag(const std::string& property, bool value)
 {
     return ask(m_socket, *m_protocol, m_next_id++, ipc("set_property", property, value))

@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "player/mpv/clarity_filters.h"
 #include "player/mpv/mpv_protocol.h"
 #include "support/comma_locale.h"
 
@@ -23,6 +24,33 @@ TEST_F(MpvProtocolTest, EncodesOneCommandPerLineWithDecimalPoints)
               "{\"command\":[\"set_property\",\"pause\",false],\"request_id\":8}\n");
     EXPECT_EQ(MpvProtocol::encode(9, ipc("seek", 83.5, "absolute")),
               "{\"command\":[\"seek\",83.5,\"absolute\"],\"request_id\":9}\n");
+}
+
+TEST_F(MpvProtocolTest, EachAidIsOneLabelledFilterWithPointsInItsNumbers)
+{
+    using namespace mpv_filters;
+    const ClarityAids all{.reduce_noise = true,
+                          .voice_band = true,
+                          .even_loudness = true,
+                          .louder = true,
+                          .channel = Channel::Right};
+    const std::pair<Aid, const char*> entries[] = {
+        {Aid::Channel, "@cuedeck-channel:lavfi=[aformat=channel_layouts=stereo,"
+                       "pan=stereo|c0=c1|c1=c1]"},
+        {Aid::VoiceBand, "@cuedeck-voice:lavfi=[highpass=f=150,highpass=f=150,lowpass=f=3800,"
+                         "lowpass=f=3800]"},
+        {Aid::ReduceNoise, "@cuedeck-noise:lavfi=[afftdn=nr=15:nf=-40]"},
+        {Aid::Louder, "@cuedeck-louder:lavfi=[volume=volume=3.3750:precision=float,"
+                      "alimiter=limit=0.97:attack=5:release=50:level=disabled]"},
+    };
+    for (const auto& [aid, entry_text] : entries)
+        EXPECT_EQ(entry(aid, all, 50), entry_text);
+    EXPECT_THAT(entry(Aid::EvenLoudness, all), ::testing::StartsWith("@cuedeck-even:lavfi=["));
+    EXPECT_THAT(entry(Aid::Channel, {.channel = Channel::Mixed}),
+                ::testing::HasSubstr("c0=0.5*c0+0.5*c1|c1=0.5*c0+0.5*c1"));
+    EXPECT_DOUBLE_EQ(boost_gain(0), 1.0);
+    EXPECT_DOUBLE_EQ(boost_gain(100), 8.0);
+    EXPECT_DOUBLE_EQ(boost_gain(250), 8.0); // never beyond 200 %
 }
 
 TEST_F(MpvProtocolTest, QuotesPathsSoTheyStayOneArgument)

@@ -1,0 +1,128 @@
+// The clarity aids and the loop against a real mpv: what each aid does to
+// what mpv renders (--ao=pcm), its filter chain, and the loop's place.
+#include <cmath>
+
+#include "mpv_fixture.h"
+#include "support/rendered_mpv.h"
+
+namespace cuedeck::testing {
+namespace {
+
+const auto nothing = [](Controller&) {};
+
+/// mpv fills the file output's buffer (1.4 s) while it is still paused, so
+/// a change of the chain is heard from here on.
+constexpr double heard = 1.5;
+
+TEST(MpvAids, EachAidDoesWhatItSaysToWhatMpvRenders)
+{
+    // One channel alone: both ears carry it.
+    const std::string two_voices = "synth 4 sine 1000 sine 440 remix 1v0.5 2v0.1";
+    const Samples as_is = render(two_voices, nothing);
+    const Samples left = render(two_voices, [](Controller& c) { c.channel_left(); });
+    const Samples right = render(two_voices, [](Controller& c) { c.channel_right(); });
+    const auto heard_part = [](const std::vector<float>& channel) {
+        return std::vector<float>(channel.begin() + std::ptrdiff_t(heard * 48000), channel.end());
+    };
+    EXPECT_NEAR(left.level(left.left, 2, 3), as_is.level(as_is.left, 2, 3), 0.5);
+    EXPECT_EQ(heard_part(left.left), heard_part(left.right));
+    EXPECT_NEAR(right.level(right.left, 2, 3), as_is.level(as_is.right, 2, 3), 0.5);
+    EXPECT_EQ(heard_part(right.left), heard_part(right.right));
+    EXPECT_TRUE(left.messages.empty());
+
+    // The voice band: hum and hiss tones down by 20 dB, the voice's kept.
+    const auto voice = [](Controller& c) { c.voice_band(); };
+    for (const auto& [tone, least_cut, most_cut] :
+         {std::tuple{"50", 20.0, 100.0}, {"8000", 20.0, 100.0}, {"1000", -1.0, 1.0}}) {
+        const std::string effects = std::string("synth 4 sine ") + tone + " vol 0.25";
+        const Samples plain = render(effects, nothing), cut = render(effects, voice);
+        const double lowered = plain.level(plain.left, 2, 3) - cut.level(cut.left, 2, 3);
+        EXPECT_GE(lowered, least_cut) << tone;
+        EXPECT_LE(lowered, most_cut) << tone;
+    }
+
+    // Steady hiss lowered by 6 dB.
+    const Samples hiss = render("synth 4 whitenoise vol 0.02", nothing);
+    const Samples less =
+        render("synth 4 whitenoise vol 0.02", [](Controller& c) { c.reduce_noise(); });
+    EXPECT_GE(hiss.level(hiss.left, 2, 3.5) - less.level(less.left, 2, 3.5), 6.0);
+
+    // A quiet voice (-30 dBFS) brought within 6 dB of a loud one (-6 dBFS).
+    const std::string quiet_then_loud = "synth 4 sine 300 vol 0.0316 : synth 3 sine 300 vol 0.5";
+    const Samples even = render(quiet_then_loud, [](Controller& c) { c.even_loudness(); });
+    EXPECT_LE(std::fabs(even.level(even.left, 5.5, 6.5) - even.level(even.left, 2.5, 3.5)), 6.0);
+
+    // Louder: the volume keys go on above 100 %, and nothing clips.
+    const auto to_150 = [](Controller& c) {
+        c.louder();
+        for (int i = 0; i < 25; ++i)
+            c.volume_up();
+        c.refresh();
+        EXPECT_EQ(c.last_status().volume, 150);
+    };
+    std::string chain;
+    const Samples raised = render("synth 4 sine 1000 vol 0.2", to_150, &chain);
+    EXPECT_THAT(chain, ::testing::HasSubstr("cuedeck-louder"));
+    EXPECT_GE(raised.level(raised.left, 2, 3), 20 * std::log10(0.2 / std::sqrt(2.0)) + 10);
+    EXPECT_LE(render("synth 4 sine 1000 vol 0.7", to_150).peak(), 0.98);
+}
+
+TEST_F(MpvControllerTest, EachAidChangesTheChainAloneAndOffLeavesItAsItWas)
+{
+    load_playlist();
+    const std::string before = probe->text("af");
+    const std::pair<void (Controller::*)(), const char*> aids[] = {
+        {&Controller::reduce_noise, "cuedeck-noise"},
+        {&Controller::voice_band, "cuedeck-voice"},
+        {&Controller::even_loudness, "cuedeck-even"},
+        {&Controller::louder, "cuedeck-louder"},
+    };
+    for (const auto& [toggle, label] : aids) {
+        (controller.*toggle)();
+        EXPECT_THAT(probe->text("af"), ::testing::HasSubstr(label));
+        (controller.*toggle)();
+        EXPECT_EQ(probe->text("af"), before) << label;
+    }
+    controller.channel_mixed();
+    EXPECT_THAT(probe->text("af"), ::testing::HasSubstr("0.5*c0+0.5*c1"));
+    // Another aid leaves the channel's filter as it was built.
+    controller.voice_band();
+    EXPECT_THAT(probe->text("af"), ::testing::HasSubstr("0.5*c0+0.5*c1"));
+    controller.channel_both();
+    controller.voice_band();
+    EXPECT_EQ(probe->text("af"), before);
+    EXPECT_TRUE(paused());
+    EXPECT_TRUE(view.messages.empty());
+}
+
+TEST_F(MpvControllerTest, ALoopKeepsThePlaceInItsStretchAndAPauseStepsBackNoFurtherThanItsStart)
+{
+    load_playlist();
+    set_back_time(5);
+    controller.jump_within_tip(2000);
+    controller.loop();
+    controller.jump_within_tip(3000);
+    controller.loop();
+    EXPECT_EQ(view.field(FieldId::Loop), "Loop 0:02.0 \u2013 0:03.0");
+    EXPECT_TRUE(playing());
+    // Three rounds and more, in real time (just after each jump back mpv
+    // reports the place its output's latency before the start).
+    double latest = 0;
+    for (int i = 0; i < 35; ++i) {
+        const double at = position();
+        EXPECT_GE(at, 1.7);
+        EXPECT_LE(at, 3.3);
+        latest = std::max(latest, at);
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    EXPECT_GT(latest, 2.5);
+    controller.play_pause();
+    EXPECT_TRUE(paused());
+    EXPECT_GE(position(), 1.95);
+    controller.loop(); // the third press ends it
+    EXPECT_EQ(probe->text("ab-loop-a"), "\"no\"");
+    EXPECT_EQ(view.field(FieldId::Loop), "");
+}
+
+} // namespace
+} // namespace cuedeck::testing
