@@ -35,8 +35,9 @@ void MpvBackend::build_aids()
 {
     // mpv builds a filter only while sound plays through the list; with no
     // track it would take any entry, and a bad one would silence the next
-    // file. Built once a track is loaded, then.
-    if (!Calls::one(*this, ipc("get_property", "audio-params")))
+    // file. Built once a track is loaded, then; mpv keeps the list from one
+    // file to the next, so a chain already built is left as it is.
+    if ((m_built && *m_built == m_aids) || !Calls::one(*this, ipc("get_property", "audio-params")))
         return;
     // Entries of ours that are off go together; removing one that is not
     // there does nothing.
