@@ -324,10 +324,20 @@ void MainWindow::tell(const std::string& text)
 {
     // Told from the event loop: the teller may be inside a socket's or a
     // device's reading, or waiting for its answer to be written.
-    QTimer::singleShot(0, this, [this, text] {
-        if (!asking() && !ending())
-            show_message(text);
-    });
+    QTimer::singleShot(0, this, [this, text] { show_told(text); });
+}
+
+void MainWindow::show_told(const std::string& text)
+{
+    if (ending())
+        return;
+    // A box still open (the last one told, just being answered) has the
+    // next one wait until it has gone, rather than be lost.
+    if (asking()) {
+        QTimer::singleShot(told_retry_ms, this, [this, text] { show_told(text); });
+        return;
+    }
+    show_message(text);
 }
 
 void MainWindow::open_help()

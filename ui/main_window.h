@@ -88,6 +88,9 @@ protected:
 private:
     void create_controls();
     void create_menus();
+    /// A told message, shown once no dialog of the window is open.
+    void show_told(const std::string& text);
+    static constexpr int told_retry_ms = 200;
     /// The check marks of the aids and the loop, as the run has them.
     void show_checked_items();
     void carry_out(Command command);
