@@ -25,9 +25,11 @@ chmod 700 "$work/run"
 # A display of its own; started again when another test's server took the
 # number from under it. -noreset: the server does not start over when its
 # last client goes, so the next start of Cuedeck never meets it mid-reset.
+# -r: no auto-repeat. On a loaded machine xdotool may be held up between a
+# key's press and its release, and the repeats would answer the next box.
 for _ in 1 2 3; do
   rm -f "$work/display"
-  Xvfb -noreset -displayfd 3 -screen 0 800x600x24 3>"$work/display" >/dev/null 2>&1 &
+  Xvfb -noreset -r -displayfd 3 -screen 0 800x600x24 3>"$work/display" >/dev/null 2>&1 &
   xvfb=$!
   for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
   # Two servers started at once may be told the same number; the display
