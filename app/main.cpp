@@ -24,6 +24,7 @@
 #include "player/mpv/mpv_backend.h"
 #include "player/mpv/socket_location.h"
 #include "system/posix_system.h"
+#include "system/waveforms.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -159,11 +160,14 @@ int main(int argc, char** argv)
 
     cuedeck::PosixSystem system(arguments);
     cuedeck::MpvBackend player(cuedeck::default_mpv_location());
+    // The tips' waveforms, decoded in a thread of their own and cached.
+    const auto waveforms = cuedeck::decoded_waveforms(cuedeck::waveform_cache_folder());
     // The run: every request from outside the window waits its turn in the
     // event loop, never inside a socket's, a device's or the bus's handler.
     cuedeck::Session session(player, system, [&application](std::function<void()> work) {
         QTimer::singleShot(0, &application, std::move(work));
     });
+    session.controller().use_waveforms(waveforms.get());
     cuedeck::MainWindow window(session);
     // kill, Ctrl+C or a closed terminal end the run as the close box does.
     cuedeck::TerminationSignals termination;

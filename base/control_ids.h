@@ -31,6 +31,7 @@
    and the loop (not in the resource script). */
 #define IDC_AIDS_STATE 1034
 #define IDC_LOOP_STATE 1035
+#define IDC_POSITION_BAR 1036
 
 /* Options dialog. */
 #define IDC_OPT_SOUND_ON 1021
@@ -74,3 +75,5 @@
 #define IDM_SOUND_CHANNEL_RIGHT 32799
 #define IDM_SOUND_CHANNEL_MIXED 32800
 #define IDM_PLAY_LOOP 32801
+#define IDM_PLAY_PHRASE_BACK 32802
+#define IDM_PLAY_PHRASE_FORWARD 32803

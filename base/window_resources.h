@@ -23,7 +23,7 @@
 #define LARGE_FONT_POINTS 54
 
 /* The main window. */
-#define WINDOW_SIZE 200, 182
+#define WINDOW_SIZE 200, 198
 #define AT_VERSION 7, 7, 40, 8
 #define TEXT_PLAYLIST "Playlist"
 #define AT_PLAYLIST_LABEL 7, 17, 39, 8
@@ -43,26 +43,29 @@
 #define TEXT_TIP_TIMER "Tip Timer"
 #define AT_TIP_TIMER_LABEL 100, 47, 93, 10
 #define AT_TIP_TIMER 100, 57, 93, 32
-#define AT_PLAY_PAUSE 7, 91, 50, 21
-#define AT_TIP_TIMER_BUTTON 57, 91, 50, 21
-#define AT_ZERO 7, 112, 50, 21
-#define AT_REWIND 57, 112, 50, 21
-#define AT_BACK_5 7, 133, 50, 21
-#define AT_FORWARD_5 57, 133, 50, 21
-#define AT_LAST_TIP 7, 154, 50, 21
-#define AT_NEXT_TIP 57, 154, 50, 21
-#define AT_STOP_PICTURE 123, 108, 57, 51
+/* Under the counters, the whole width: the tip at a glance, to click in. */
+#define TEXT_POSITION_BAR "Position"
+#define AT_POSITION_BAR 7, 91, 186, 14
+#define AT_PLAY_PAUSE 7, 107, 50, 21
+#define AT_TIP_TIMER_BUTTON 57, 107, 50, 21
+#define AT_ZERO 7, 128, 50, 21
+#define AT_REWIND 57, 128, 50, 21
+#define AT_BACK_5 7, 149, 50, 21
+#define AT_FORWARD_5 57, 149, 50, 21
+#define AT_LAST_TIP 7, 170, 50, 21
+#define AT_NEXT_TIP 57, 170, 50, 21
+#define AT_STOP_PICTURE 123, 124, 57, 51
 #define TEXT_SOUND_ON "Sound ON"
 #define TEXT_SOUND_OFF "Sound Off"
-#define AT_SOUND_STATE 127, 92, 39, 8
+#define AT_SOUND_STATE 127, 108, 39, 8
 /* Empty at normal speed; wide enough for "No sound device, 200 %", centred
    under the sound state (where the player can change speed). */
-#define AT_SPEED_STATE 108, 100, 85, 8
+#define AT_SPEED_STATE 108, 116, 85, 8
 #define AT_DEVICE_STATE 90, 7, 103, 8
 /* Below the STOP picture: the loop, and the clarity aids that are on (two
    lines: all five do not fit on one). */
-#define AT_LOOP_STATE 108, 158, 85, 8
-#define AT_AIDS_STATE 108, 166, 85, 16
+#define AT_LOOP_STATE 108, 174, 85, 8
+#define AT_AIDS_STATE 108, 182, 85, 16
 
 /* The options dialog. */
 #define TEXT_OPTIONS_CAPTION "Cuedeck Options"
@@ -101,7 +104,7 @@
 /* Three lines: the longest note says what to do instead. */
 #define AT_OPT_GLOBAL_KEYS_NOTE 7, 117, 172, 24
 /* The foot pedal (Linux): below the rest, in a taller dialog. */
-#define OPTIONS_SIZE_WITH_PEDAL 186, 200
+#define OPTIONS_SIZE_WITH_PEDAL 186, 212
 #define TEXT_OPT_PEDAL "Foot pedal"
 #define AT_OPT_PEDAL 7, 142, 172, 51
 #define AT_OPT_PEDAL_DEVICE 13, 154, 110, 12
@@ -111,6 +114,8 @@
 #define AT_OPT_PEDAL_BUTTONS 13, 169, 160, 8
 #define TEXT_OPT_PEDAL_TOGGLES "Middle pedal toggles play/pause"
 #define AT_OPT_PEDAL_TOGGLES 13, 180, 160, 8
+/* The step back to a phrase's start, where the waveform shows phrases. */
+#define AT_OPT_PHRASE_STEP_BACK 7, 198, 172, 8
 
 /* Go To Place. */
 #define TEXT_GO_TO_CAPTION "Go To Place"

@@ -42,6 +42,9 @@ struct Settings
     int play_using = 0;     ///< the alarm method, see AlarmSound::Method
     int sound_on = 1;       ///< non-zero: the alarm sounds
     int back_time = 0;      ///< seconds stepped back on every pause
+    /// Non-zero: a pause steps back to where its phrase began, where the
+    /// waveform shows one near enough.
+    int phrase_step_back = 0;
     GlobalKeys global_keys = GlobalKeys::Off;
     std::string pedal_device;                  ///< the foot pedal's device; empty when none
     std::optional<PedalButtons> pedal_buttons; ///< none until learned

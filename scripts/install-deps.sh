@@ -7,7 +7,8 @@ packages=(
   cmake ninja-build g++ pkg-config nlohmann-json3-dev locales
   clang libclang-rt-14-dev clang-format clang-tidy
   libgtest-dev libgmock-dev libbenchmark-dev
-  libcanberra-dev qt6-base-dev libxcb1-dev x11-utils
+  libcanberra-dev libavformat-dev libavcodec-dev libswresample-dev libavutil-dev ffmpeg
+  qt6-base-dev libxcb1-dev x11-utils
   mpv espeak-ng sox
   xvfb xauth xdotool iproute2 xclip socat fonts-liberation2
   dbus-daemon dbus-bin dbus-x11 playerctl

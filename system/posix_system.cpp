@@ -54,20 +54,25 @@ std::string PosixSystem::command_line()
     return "\"" + program + "\"" + (words.empty() ? "" : " " + words);
 }
 
-std::string PosixSystem::settings_directory()
+std::string xdg_folder(const char* variable, const char* under_home)
 {
-    // The XDG base directory rules: a relative XDG_CONFIG_HOME is ignored.
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    if (config != nullptr && config[0] == '/')
-        return std::string(config) + "/cuedeck/";
+    // The XDG base directory rules: a relative value is ignored.
+    const char* set = std::getenv(variable);
+    if (set != nullptr && set[0] == '/')
+        return std::string(set) + "/cuedeck/";
     const char* home = std::getenv("HOME");
     if (home == nullptr || home[0] != '/') {
         const passwd* user = ::getpwuid(::getuid());
         home = user != nullptr ? user->pw_dir : nullptr;
     }
     if (home == nullptr || home[0] != '/')
-        return {}; // nowhere better than beside the program
-    return std::string(home) + "/.config/cuedeck/";
+        return {};
+    return std::string(home) + "/" + under_home + "/cuedeck/";
+}
+
+std::string PosixSystem::settings_directory()
+{
+    return xdg_folder("XDG_CONFIG_HOME", ".config"); // empty: beside the program
 }
 
 bool PosixSystem::make_directories(const std::string& path)

@@ -61,4 +61,8 @@ private:
     std::unique_ptr<Context> m_context;
 };
 
+/// A folder of ours under an XDG base folder ("XDG_CACHE_HOME", ".cache"):
+/// "<base>/cuedeck/"; empty when there is no home to put it in.
+std::string xdg_folder(const char* variable, const char* under_home);
+
 } // namespace cuedeck

@@ -29,6 +29,7 @@
 #include "ui/file_filter.h"
 #include "ui/options_dialog.h"
 #include "ui/pictures.h"
+#include "ui/position_bar.h"
 #include "ui/qt_keys.h"
 #include "ui/qt_text.h"
 #include "ui/window_layout.h"
@@ -148,6 +149,17 @@ void MainWindow::create_controls()
                     connect(button, &QPushButton::clicked, this,
                             [this, command = binding.command] { carry_out(command); });
             }
+            continue;
+        }
+        if (control.kind == layout::Kind::Bar) {
+            m_bar = new PositionBar(
+                [this](int position_ms) {
+                    m_session.submit({Command::PlaceInTip, position_ms});
+                    return_focus();
+                },
+                client);
+            m_bar->setObjectName(name);
+            m_bar->setGeometry(place);
             continue;
         }
         auto* label = new QLabel(client);
@@ -358,7 +370,8 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
 {
     // Held keys repeat their command; Shift and Ctrl do not change a letter.
     if (const auto command =
-            command_for_key(key_from_qt(event->key()), m_controller.state().aids_control)) {
+            command_for_key(key_from_qt(event->key(), event->modifiers() & Qt::ShiftModifier),
+                            m_controller.state().aids_control)) {
         carry_out(*command);
         event->accept();
         return;
@@ -417,6 +430,12 @@ void MainWindow::set_field_text(FieldId field, const std::string& text)
 {
     if (const auto found = m_fields.find(field); found != m_fields.end())
         found->second->setText(to_qt(text));
+}
+
+void MainWindow::show_bar(const BarState& bar)
+{
+    if (m_bar != nullptr)
+        m_bar->show_state(bar, m_controller.waveforms());
 }
 
 void MainWindow::show_alarm_picture(bool shown)

@@ -21,6 +21,7 @@ class QUrl;
 namespace cuedeck {
 
 class OptionsDialog;
+class PositionBar;
 
 /// The one window: the status fields, two of them large read-outs, a
 /// button per transport command, the menus and the STOP picture. It turns
@@ -62,6 +63,7 @@ public:
     // ControllerView
     void set_field_text(FieldId field, const std::string& text) override;
     void show_alarm_picture(bool shown) override;
+    void show_bar(const BarState& bar) override;
     void set_title(const std::string& title) override;
     void return_focus() override;
     bool ask_yes_no(const std::string& text, const std::string& caption) override;
@@ -106,6 +108,7 @@ private:
     std::map<FieldId, QLabel*> m_fields;
     std::vector<std::pair<QAction*, Command>> m_checked_items;
     QLabel* m_stop_picture = nullptr;
+    PositionBar* m_bar = nullptr;
     bool m_ended = false;
     bool m_closing = false;
 };

@@ -156,6 +156,10 @@ void OptionsDialog::create_pedal_controls(const DialogUnits& units)
     m_pedal_toggles = new QCheckBox(TEXT_OPT_PEDAL_TOGGLES, this);
     m_pedal_toggles->setObjectName("pedal_toggles");
     place(m_pedal_toggles, AT_OPT_PEDAL_TOGGLES);
+    m_phrase_step_back = new QCheckBox(options_exchange::phrase_step_back_label, this);
+    m_phrase_step_back->setObjectName("phrase_step_back");
+    place(m_phrase_step_back, AT_OPT_PHRASE_STEP_BACK);
+    setTabOrder(m_pedal_toggles, m_phrase_step_back);
 }
 
 void OptionsDialog::show_pedal_buttons()
@@ -269,6 +273,7 @@ void OptionsDialog::values_to_controls()
     m_learned = shown.pedal_buttons;
     show_pedal_buttons();
     m_pedal_toggles->setChecked(shown.pedal_toggles);
+    m_phrase_step_back->setChecked(shown.phrase_step_back);
 }
 
 bool OptionsDialog::controls_to_values()
@@ -283,6 +288,7 @@ bool OptionsDialog::controls_to_values()
         .pedal_device = chosen_device(*m_pedal_device),
         .pedal_buttons = m_learned,
         .pedal_toggles = m_pedal_toggles->isChecked(),
+        .phrase_step_back = m_phrase_step_back->isChecked(),
     };
     const GlobalKeys stored_keys = m_values.global_keys;
     const auto refused = options_exchange::read(controls, m_values);

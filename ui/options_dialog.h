@@ -75,6 +75,7 @@ private:
     QComboBox* m_pedal_device = nullptr;
     QLabel* m_pedal_buttons = nullptr;
     QCheckBox* m_pedal_toggles = nullptr;
+    QCheckBox* m_phrase_step_back = nullptr;
     std::optional<PedalButtons> m_learned; ///< the pedal's buttons as learned
     PedalLearner m_pedal_learner;
     KeysTrial m_keys_trial;

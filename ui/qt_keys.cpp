@@ -4,8 +4,10 @@
 
 namespace cuedeck {
 
-std::optional<Key> key_from_qt(int qt_key)
+std::optional<Key> key_from_qt(int qt_key, bool shift)
 {
+    if (shift && (qt_key == Qt::Key_Left || qt_key == Qt::Key_Right))
+        return qt_key == Qt::Key_Left ? Key::ShiftLeft : Key::ShiftRight;
     // Letters: Qt reports the capital, whatever the Shift state.
     if (qt_key >= Qt::Key_A && qt_key <= Qt::Key_Z)
         return letter_key(static_cast<char>('A' + (qt_key - Qt::Key_A)));

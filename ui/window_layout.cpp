@@ -16,6 +16,7 @@ constexpr Control controls[] = {
     {IDC_TIP_LENGTH, Kind::Field, AT_TIP_LENGTH, "", Align::Right},
     {IDC_POSITION, Kind::Field, AT_POSITION, "", Align::Right},
     {IDC_COUNTER, Kind::LargeField, AT_COUNTER, "", Align::Right},
+    {IDC_POSITION_BAR, Kind::Bar, AT_POSITION_BAR, TEXT_POSITION_BAR},
     {IDC_PLAY_PAUSE, Kind::Button, AT_PLAY_PAUSE, nullptr},
     {IDC_ZERO, Kind::Button, AT_ZERO, nullptr},
     {IDC_REWIND, Kind::Button, AT_REWIND, nullptr},

@@ -14,6 +14,7 @@ enum class Kind {
     LargeField, ///< a sunken read-out in the large font
     Button,     ///< a transport button; its caption comes from the button table
     Picture,    ///< the STOP picture, at the bitmap's own size
+    Bar,        ///< the position bar: the tip, the place, the zero mark, to click in
 };
 
 enum class Align { Left, Center, Right };

@@ -54,6 +54,8 @@ constexpr KeyBinding aids_keys[] = {
     {Key::Digit3, Command::ChannelRight, true},
     {Key::Digit4, Command::ChannelMixed, true},
     {Key::L, Command::Loop, true},
+    {Key::ShiftLeft, Command::PhraseBack, true},
+    {Key::ShiftRight, Command::PhraseForward, true},
 };
 
 using Run = void (Controller::*)();
@@ -103,6 +105,9 @@ constexpr CommandRow commands[] = {
     {Command::ChannelMixed, "channel-mixed", &Controller::channel_mixed, false},
     {Command::Loop, "loop", &Controller::loop, true}, // the second press jumps to its start
     {Command::EndLoop, nullptr, &Controller::end_loop, false},
+    {Command::PhraseBack, "phrase-back", &Controller::phrase_back, true},
+    {Command::PhraseForward, "phrase-forward", &Controller::phrase_forward, true},
+    {Command::PlaceInTip, nullptr, nullptr, true, Argument::Number, &Controller::go_to_in_tip},
 };
 
 constexpr bool in_enumeration_order()
@@ -113,7 +118,8 @@ constexpr bool in_enumeration_order()
     }
     return true;
 }
-static_assert(in_enumeration_order() && std::size(commands) == std::size_t(Command::EndLoop) + 1);
+static_assert(in_enumeration_order() &&
+              std::size(commands) == std::size_t(Command::PlaceInTip) + 1);
 
 constexpr ButtonBinding buttons[] = {
     {IDC_PLAY_PAUSE, "Play/Pause", Command::PlayPause},
@@ -168,6 +174,9 @@ constexpr MenuItem aids_menu_items[] = {
     {"&Sound", "Both Channels &Mixed", IDM_SOUND_CHANNEL_MIXED, Command::ChannelMixed,
      KeyHint::InKeyColumn},
     {"&Play", "&Loop a Stretch", IDM_PLAY_LOOP, Command::Loop, KeyHint::InKeyColumn},
+    {"&Play", "P&hrase Back", IDM_PLAY_PHRASE_BACK, Command::PhraseBack, KeyHint::InKeyColumn},
+    {"&Play", "Phrase Fo&rward", IDM_PLAY_PHRASE_FORWARD, Command::PhraseForward,
+     KeyHint::InKeyColumn},
 };
 
 } // namespace
@@ -286,6 +295,10 @@ const char* key_name(Key key)
         return "3";
     case Key::Digit4:
         return "4";
+    case Key::ShiftLeft:
+        return "Shift+<-";
+    case Key::ShiftRight:
+        return "Shift+->";
     }
     return "";
 }

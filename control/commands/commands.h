@@ -62,6 +62,10 @@ enum class Command {
     ChannelMixed,
     Loop,    ///< its start, its end, then no loop
     EndLoop, ///< whatever of it is set
+    // Phrases, where the waveform shows the pauses between them.
+    PhraseBack,    ///< to the start of the phrase heard, or of the one before
+    PhraseForward, ///< to the start of the next phrase
+    PlaceInTip,    ///< the milliseconds given, recorded as a go-to is (the bar)
 };
 
 /// One key of the key table (letters whatever the Shift state).

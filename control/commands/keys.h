@@ -46,6 +46,9 @@ enum class Key {
     Digit2,
     Digit3,
     Digit4,
+    // The phrase keys, where the waveform shows phrases.
+    ShiftLeft,
+    ShiftRight,
 };
 
 /// The key of a capital letter, when the table knows it.

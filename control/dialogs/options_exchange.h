@@ -27,11 +27,13 @@ struct Controls
     std::string pedal_device{};
     std::optional<PedalButtons> pedal_buttons{}; ///< as learned
     bool pedal_toggles = false;                  ///< "Middle pedal toggles play/pause"
+    bool phrase_step_back = false;               ///< `phrase_step_back_label`
 };
 
 enum class NumberField { TipTime, BackTime };
 
 constexpr const char* refusal = "Please enter an integer.";
+constexpr const char* phrase_step_back_label = "Step back to where the phrase began";
 constexpr const char* sound_filter = "Wav Files (*.wav)|*.wav||";
 
 /// The controls as the values show them: a method other than the two shows

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,6 +16,7 @@ namespace cuedeck {
 
 class System;
 class PlayerBackend;
+class Waveforms;
 
 /// The state of a run and every command on it.
 ///
@@ -82,6 +84,15 @@ public:
     void loop();
     /// No loop from now on.
     void end_loop();
+    // Phrases, where the waveform shows the pauses between them (a jump, as
+    // the 5-second ones are); nothing while the waveform is not complete.
+    void phrase_back();
+    void phrase_forward();
+    /// Where the tip's waveforms come from; none: no waveform, no phrases.
+    void use_waveforms(Waveforms* waveforms) { m_waveforms = waveforms; }
+    Waveforms* waveforms() const { return m_waveforms; }
+    /// As much of the current tip's waveform as is ready; none without.
+    std::shared_ptr<const Waveform> waveform_now();
 
     // Places as a transcript holds them, "[2 00:01:23.4]".
     /// The place now, asked of the player, onto the clipboard.
@@ -101,6 +112,10 @@ public:
     void pause();
     /// Jump to `position_ms` into the current tip, kept within it.
     void jump_within_tip(int position_ms);
+    /// The position bar's click: to `position_ms` into the current tip (kept
+    /// within it) as a go-to moves, the zero mark there and recorded, but
+    /// playing on when it played.
+    void go_to_in_tip(int position_ms);
     /// The position in the tip now, asked of the player; the last one known
     /// when it does not answer.
     int position_now();
@@ -174,6 +189,8 @@ private:
     void follow_aids();
     void show_aids_state();
     void show_loop_state();
+    void move_by_phrase(std::optional<int> (*find)(const Waveform&, int));
+    void show_bar();
     /// Look for the player again when it is gone (or was never found), so
     /// that the player a command needs is the one driven.
     void reach_player();
@@ -194,6 +211,8 @@ private:
     AlarmSound m_alarm;
     RunState m_state;
     PlayerStatus m_last_status; ///< what the display shows of the player
+    Waveforms* m_waveforms = nullptr;
+    std::optional<int> m_phrase_landed; ///< where the last phrase move jumped to
     std::optional<std::string> m_pending_hand_over;
     bool m_go_to_pending = false;
     int m_player_looks_left = 0; ///< while a started player is looked for

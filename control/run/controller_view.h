@@ -1,10 +1,12 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "base/control_ids.h"
+#include "files/waveform.h"
 
 namespace cuedeck {
 
@@ -21,6 +23,22 @@ enum class FieldId : int {
     DeviceState = IDC_DEVICE_STATE,
     Aids = IDC_AIDS_STATE,
     Loop = IDC_LOOP_STATE,
+};
+
+/// What the position bar shows of the tip.
+struct BarState
+{
+    int length_ms = 0; ///< 0: no tip, an empty bar
+    int position_ms = 0;
+    int zero_mark_ms = 0;
+    std::optional<int> loop_start_ms{};
+    std::optional<int> loop_end_ms{};
+    /// What the counter reads, as a screen reader reads the bar.
+    std::string counter{};
+    /// The tip's recording; empty when unknown.
+    std::string file{};
+    /// As much of its waveform as is ready; none where there is none.
+    std::shared_ptr<const Waveform> waveform{};
 };
 
 enum class FileDialogMode { Open, Save };
@@ -73,6 +91,8 @@ public:
     virtual void set_field_text(FieldId field, const std::string& text) = 0;
     /// Show or hide the STOP picture.
     virtual void show_alarm_picture(bool shown) = 0;
+    /// The position bar, at each refresh.
+    virtual void show_bar(const BarState& bar) { (void)bar; }
     virtual void set_title(const std::string& title) = 0;
     /// Give the keyboard focus back to the window itself, so that Space, the
     /// arrows and the other keys keep reaching the key table.

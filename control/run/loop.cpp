@@ -22,7 +22,13 @@ std::optional<Loop> pressed(const std::optional<Loop>& loop, int tip, int positi
 
 int step_back_target(int position_ms, int back_seconds, const std::optional<Loop>& loop)
 {
-    const int target = std::max(saturating_sub(position_ms, saturating_mul(back_seconds, 1000)), 0);
+    return kept_in_loop(saturating_sub(position_ms, saturating_mul(back_seconds, 1000)),
+                        position_ms, loop);
+}
+
+int kept_in_loop(int target_ms, int position_ms, const std::optional<Loop>& loop)
+{
+    const int target = std::max(target_ms, 0);
     if (loop && loop->end_ms && position_ms >= loop->start_ms)
         return std::max(target, loop->start_ms);
     return target;

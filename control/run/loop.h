@@ -27,6 +27,9 @@ std::optional<Loop> pressed(const std::optional<Loop>& loop, int tip, int positi
 /// Where a pause at `position_ms` steps back to: `back_seconds` before it,
 /// not before the tip's start and, inside a loop's stretch, not before its start.
 int step_back_target(int position_ms, int back_seconds, const std::optional<Loop>& loop);
+/// A step back from `position_ms` to `target_ms`, kept as step_back_target
+/// keeps it: not before the tip's start, nor before a loop's start inside it.
+int kept_in_loop(int target_ms, int position_ms, const std::optional<Loop>& loop);
 
 /// The status: "Loop 0:12.3 – 0:17.8", "Loop 0:12.3 –" while only its start
 /// is set, empty without one.

@@ -76,6 +76,7 @@ void Controller::show_status(const std::optional<PlayerStatus>& answer)
     m_view->set_field_text(FieldId::TipTimer, format_minutes_seconds(m_state.tip_seconds_left));
     if (m_last_status.no_sound_device != m_shown_no_sound_device)
         show_speed_state();
+    show_bar();
 }
 
 } // namespace cuedeck

@@ -2,6 +2,8 @@
 
 #include "base/saturating.h"
 #include "control/run/controller.h"
+#include "control/run/loop.h"
+#include "control/run/phrases.h"
 #include "control/run/playable.h"
 #include "system/system.h"
 
@@ -36,8 +38,16 @@ void Controller::step_back_after_pause()
     if (m_state.settings.back_time == 0)
         return;
     if (const auto position = m_player.position_ms()) {
+        std::optional<int> phrase_start;
+        if (m_state.settings.phrase_step_back != 0) {
+            if (const auto shown = waveform_now())
+                phrase_start =
+                    phrases::step_back_target(*shown, *position, m_state.settings.back_time);
+        }
         const int target =
-            loop::step_back_target(*position, m_state.settings.back_time, m_state.loop);
+            phrase_start
+                ? loop::kept_in_loop(*phrase_start, *position, m_state.loop)
+                : loop::step_back_target(*position, m_state.settings.back_time, m_state.loop);
         m_state.position = target;
         m_player.jump_to(target);
     }

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include "base/control_ids.h"
 #include "control/commands/commands.h"
 #include "modal.h"
+#include "ui/position_bar.h"
 #include "window_rig.h"
 
 namespace cuedeck::testing {
@@ -79,7 +81,13 @@ private slots:
     void every_named_command_runs_as_its_key_does()
     {
         // cuedeck --command NAME and the desktop's remotes come this way.
-        const std::pair<const char*, Qt::Key> names[] = {
+        struct Named
+        {
+            const char* name;
+            Qt::Key key;
+            Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+        };
+        const Named names[] = {
             {"play-pause", Qt::Key_Space},
             {"zero", Qt::Key_Z},
             {"rewind", Qt::Key_R},
@@ -104,6 +112,8 @@ private slots:
             {"channel-right", Qt::Key_3},
             {"channel-mixed", Qt::Key_4},
             {"loop", Qt::Key_L},
+            {"phrase-back", Qt::Key_Left, Qt::ShiftModifier},
+            {"phrase-forward", Qt::Key_Right, Qt::ShiftModifier},
         };
         // Copy Place's key has Ctrl: what both do shows on the clipboard.
         Rig copied_by_key;
@@ -120,9 +130,10 @@ private slots:
             std::size(names) + 1,
             std::size_t(std::count_if(command_table().begin(), command_table().end(),
                                       [](const CommandRow& row) { return row.name != nullptr; })));
-        for (const auto& [name, key] : names) {
+        for (const auto& [name, key, modifiers] : names) {
             Rig keyed;
-            QTest::keyClick(&keyed.window, key);
+            QTest::keyClick(&keyed.window, key, modifiers);
+            QVERIFY2(!keyed.player.traffic().empty(), name);
             Rig remote;
             const auto command = command_named(name);
             QVERIFY2(command.has_value(), name);
@@ -236,8 +247,10 @@ private slots:
             titles << menu->text();
         QCOMPARE(titles, (QStringList{"&File", "&Edit", "&Play", "&Sound", "&Options", "&Help"}));
         for (const MenuItem& item : aids_menu_table())
-            QVERIFY(rig.menu(item.id)->isCheckable());
+            QCOMPARE(rig.menu(item.id)->isCheckable(),
+                     item.command != Command::PhraseBack && item.command != Command::PhraseForward);
         QCOMPARE(rig.menu(IDM_SOUND_REDUCE_NOISE)->text(), "Reduce &Noise\tH");
+        QCOMPARE(rig.menu(IDM_PLAY_PHRASE_FORWARD)->text(), "Phrase Fo&rward\tShift+->");
         QCOMPARE(rig.menu(IDM_PLAY_LOOP)->text(), "&Loop a Stretch\tL");
         rig.menu(IDM_SOUND_REDUCE_NOISE)->trigger();
         QVERIFY(rig.menu(IDM_SOUND_REDUCE_NOISE)->isChecked());
@@ -375,6 +388,53 @@ private slots:
         rig.system.files["/work/group.grp"] = "/music/tips.m3u\n1\n0:00\n";
         drop(rig, {"/work/group.grp"});
         QCOMPARE(rig.window.windowTitle(), QString("Cuedeck - /work/group.grp"));
+    }
+
+    void the_position_bar_moves_on_a_click_a_drag_and_its_keys_and_reads_as_a_slider()
+    {
+        Rig rig;
+        rig.window.show();
+        auto* bar = rig.window.findChild<PositionBar*>(QString("control_%1").arg(IDC_POSITION_BAR));
+        QVERIFY(bar != nullptr);
+        rig.window.controller().refresh();
+        QCOMPARE(bar->state().length_ms, 300000);
+        QVERIFY(bar->state().waveform != nullptr);
+        const auto at = [&](int per_cent) {
+            return QPoint(bar->width() * per_cent / 100, bar->height() / 2);
+        };
+        const int pixel_ms = 300000 / bar->width() + 1;
+        const int recorded = rig.window.controller().state().history.count();
+
+        QTest::mouseClick(bar, Qt::LeftButton, {}, at(50));
+        QVERIFY(std::abs(rig.player.model.position_ms - 150000) <= pixel_ms);
+        QCOMPARE(rig.player.model.play_state, 1);                                // still playing
+        QCOMPARE(rig.window.controller().state().history.count(), recorded + 2); // left, reached
+        rig.window.controller().undo();
+        QCOMPARE(rig.player.model.position_ms, 10000);
+
+        // A drag moves only when let go, to where it was let go.
+        QTest::mousePress(bar, Qt::LeftButton, {}, at(10));
+        QTest::mouseMove(bar, at(80));
+        QCOMPARE(rig.player.model.position_ms, 10000);
+        QTest::mouseRelease(bar, Qt::LeftButton, {}, at(80));
+        QVERIFY(std::abs(rig.player.model.position_ms - 240000) <= pixel_ms);
+
+        // Its keys with the focus; the window's keys still reach the window.
+        bar->setFocus();
+        QTest::keyClick(bar, Qt::Key_Home);
+        QCOMPARE(rig.player.model.position_ms, 0);
+        QTest::keyClick(bar, Qt::Key_End);
+        QCOMPARE(rig.player.model.position_ms, 300000);
+        QTest::keyClick(bar, Qt::Key_Left);
+        QCOMPARE(rig.player.model.position_ms, 295000);
+
+        QAccessibleInterface* slider = QAccessible::queryAccessibleInterface(bar);
+        QVERIFY(slider != nullptr);
+        QCOMPARE(slider->role(), QAccessible::Slider);
+        QCOMPARE(slider->text(QAccessible::Name), QString("Position"));
+        QCOMPARE(slider->text(QAccessible::Value), rig.label(IDC_COUNTER)->text());
+        QVERIFY(slider->valueInterface() != nullptr);
+        QCOMPARE(slider->valueInterface()->maximumValue().toInt(), 300);
     }
 
     void drops_of_one_file_are_taken_and_of_two_ignored()

@@ -10,6 +10,7 @@
 #include "support/event_loop_poster.h"
 #include "support/fake_player_backend.h"
 #include "support/fake_system.h"
+#include "support/fake_waveforms.h"
 #include "support/recorded_places.h"
 #include "ui/main_window.h"
 
@@ -24,6 +25,14 @@ struct Rig
         window.start();
         record_three_places(window.controller(), player);
         player.model = {1, 5, 1, 10000, 300, 50, "2. interview - fake", ""};
+        // Its waveform: phrases from 0, 12.5 and 20.5 s.
+        player.model.file = "/music/interview.wav";
+        waveforms.made[player.model.file] = std::make_shared<const Waveform>(
+            FakeWaveforms::complete(FakeWaveforms::levels({{FakeWaveforms::speech, 12000},
+                                                           {FakeWaveforms::silence, 500},
+                                                           {FakeWaveforms::speech, 7500},
+                                                           {FakeWaveforms::silence, 500},
+                                                           {FakeWaveforms::speech, 279500}})));
         player.log.clear();
     }
 
@@ -42,8 +51,9 @@ struct Rig
 
     FakePlayerBackend player{true}; // changes speed, as mpv does
     FakeSystem system;
+    FakeWaveforms waveforms;
     Session session{player, system, event_loop_poster()};
-    MainWindow window{session};
+    MainWindow window{(session.controller().use_waveforms(&waveforms), session)};
 };
 
 /// What the player is sent when the controller carries out `command` itself.

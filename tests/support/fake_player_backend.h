@@ -30,6 +30,7 @@ public:
         std::string loaded; ///< the last file handed over
         int speed = 100;    ///< percent
         bool no_sound_device = false;
+        std::string file{}; ///< the current entry's path, as mpv reports it
     };
 
     explicit FakePlayerBackend(bool changes_speed = false) : speeds(changes_speed) {}
@@ -73,6 +74,8 @@ public:
         auto status = PlayerBackend::status();
         if (status)
             status->no_sound_device = model.no_sound_device;
+        if (status)
+            status->file = model.file;
         return status;
     }
     bool hand_over(const std::string& path) override;

@@ -84,6 +84,8 @@ public:
         ++field_writes[field];
     }
     void show_alarm_picture(bool shown) override { alarm_picture = shown; }
+    void show_bar(const BarState& shown) override { bar = shown; }
+    BarState bar; ///< as the last refresh showed it
     void set_title(const std::string& text) override
     {
         title = text;

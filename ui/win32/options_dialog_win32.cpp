@@ -130,6 +130,8 @@ bool OptionsDialogWin32::controls_to_values(HWND dialog)
         .pedal_device = m_values.pedal_device,
         .pedal_buttons = m_values.pedal_buttons,
         .pedal_toggles = m_values.pedal_mode == PedalMode::Toggle,
+        // No waveform on Windows, so no phrases: kept as it was.
+        .phrase_step_back = m_values.phrase_step_back != 0,
     };
     const auto refused = options_exchange::read(controls, m_values);
     if (!refused)

@@ -1,0 +1,82 @@
+// The position bar and the phrases its waveform shows.
+#include <algorithm>
+#include <cstdlib>
+
+#include "base/saturating.h"
+#include "control/run/controller.h"
+#include "control/run/phrases.h"
+#include "control/run/time_format.h"
+#include "system/waveforms.h"
+
+namespace cuedeck {
+
+std::shared_ptr<const Waveform> Controller::waveform_now()
+{
+    if (m_waveforms == nullptr || m_last_status.file.empty())
+        return nullptr;
+    return m_waveforms->waveform(m_last_status.file, std::max(m_last_status.position_ms, 0));
+}
+
+void Controller::phrase_back()
+{
+    move_by_phrase(&phrases::back);
+}
+
+void Controller::phrase_forward()
+{
+    move_by_phrase(&phrases::forward);
+}
+
+void Controller::move_by_phrase(std::optional<int> (*find)(const Waveform&, int))
+{
+    reach_player();
+    refresh();
+    if (const auto shown = waveform_now()) {
+        // Just after a phrase move the player may report a place a little
+        // before it (mpv counts its output's buffer): the move was to
+        // where it landed, or the next press would land there again.
+        int position = position_now();
+        if (m_phrase_landed &&
+            std::abs(position - *m_phrase_landed) < phrases::shortest_reported_ms)
+            position = *m_phrase_landed;
+        m_phrase_landed = find(*shown, position);
+        if (m_phrase_landed)
+            m_player.jump_to(*m_phrase_landed);
+        refresh();
+    }
+    m_view->return_focus();
+}
+
+void Controller::go_to_in_tip(int position_ms)
+{
+    reach_player();
+    refresh();
+    const int end = saturating_mul(std::max(m_last_status.track_length_s, 0), 1000);
+    const int target = std::clamp(position_ms, 0, end);
+    // As a go-to: where the tip was left is recorded, then the new place.
+    zero();
+    m_state.zero_mark = target;
+    m_player.jump_to(target);
+    push_place();
+    refresh();
+}
+
+void Controller::show_bar()
+{
+    BarState bar;
+    bar.length_ms = saturating_mul(std::max(m_last_status.track_length_s, 0), 1000);
+    bar.position_ms = std::max(m_last_status.position_ms, 0);
+    bar.zero_mark_ms = m_state.zero_mark;
+    if (m_state.loop && m_state.loop->tip == m_last_status.playlist_index) {
+        bar.loop_start_ms = m_state.loop->start_ms;
+        bar.loop_end_ms = m_state.loop->end_ms;
+    }
+    bar.counter = format_minutes_seconds(saturating_sub(bar.position_ms, m_state.zero_mark) / 1000);
+    bar.file = m_last_status.file;
+    bar.waveform = waveform_now();
+    if (bar.waveform)
+        bar.length_ms = std::max(bar.length_ms, bar.waveform->length_ms());
+    m_view->show_bar(bar);
+}
+
+} // namespace cuedeck
