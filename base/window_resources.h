@@ -46,6 +46,7 @@
 /* Under the counters, the whole width: the tip at a glance, to click in. */
 #define TEXT_POSITION_BAR "Position"
 #define AT_POSITION_BAR 7, 91, 186, 14
+#define AT_POSITION_BAR_LABEL 7, 91, 0, 0
 #define AT_PLAY_PAUSE 7, 107, 50, 21
 #define AT_TIP_TIMER_BUTTON 57, 107, 50, 21
 #define AT_ZERO 7, 128, 50, 21

@@ -288,7 +288,6 @@ private:
         Waveform made;
         const std::int64_t length_ms = std::min(decoder.length_ms(), longest_ms);
         made.levels.assign(static_cast<std::size_t>(length_ms / waveform::stretch_ms), 0);
-        std::vector<float> peaks(made.levels.size(), 0.0F);
         std::int64_t decoded_to_ms = 0;
         const auto heard = [&](std::int64_t start_ms, std::span<const float> samples, int rate) {
             // The loudest sample of each stretch; a stretch split between
@@ -301,14 +300,14 @@ private:
             for (const float sample : samples) {
                 loudest = std::max(loudest, std::fabs(sample));
                 if (++in_stretch == per_stretch) {
-                    keep(made, peaks, stretch, loudest);
+                    keep(made, stretch, loudest);
                     ++stretch;
                     in_stretch = 0;
                     loudest = 0.0F;
                 }
             }
             if (in_stretch > 0)
-                keep(made, peaks, stretch, loudest);
+                keep(made, stretch, loudest);
             decoded_to_ms = start_ms + std::int64_t(samples.size()) * 1000 / rate;
         };
 
@@ -355,17 +354,15 @@ private:
         return std::make_shared<const Waveform>(std::move(made));
     }
 
-    static void keep(Waveform& made, std::vector<float>& peaks, std::int64_t stretch, float loudest)
+    static void keep(Waveform& made, std::int64_t stretch, float loudest)
     {
         if (stretch < 0 || stretch >= longest_ms / waveform::stretch_ms)
             return;
         const auto at = static_cast<std::size_t>(stretch);
-        if (at >= made.levels.size()) {
+        if (at >= made.levels.size())
             made.levels.resize(at + 1, 0);
-            peaks.resize(at + 1, 0.0F);
-        }
-        peaks[at] = std::max(peaks[at], loudest);
-        made.levels[at] = waveform::level_of_peak(peaks[at]);
+        // Levels grow with the peak: the louder part of a split stretch wins.
+        made.levels[at] = std::max(made.levels[at], waveform::level_of_peak(loudest));
     }
 
     const std::string m_cache_folder;

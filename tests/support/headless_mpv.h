@@ -164,6 +164,8 @@ public:
     bool flag(const std::string& property);
     /// Any property as its JSON text; empty when mpv gives none.
     std::string text(const std::string& property);
+    /// Open a file in mpv, as its own playlist.
+    bool load(const std::string& path);
     /// Set a flag as another program would, behind the controller's back.
     bool set_flag(const std::string& property, bool value);
 

@@ -48,6 +48,11 @@ std::string MpvProbe::text(const std::string& property)
     return value ? value->dump() : std::string();
 }
 
+bool MpvProbe::load(const std::string& path)
+{
+    return ask(m_socket, *m_protocol, m_next_id++, ipc("loadfile", path)).has_value();
+}
+
 bool MpvProbe::set_flag(const std::string& property, bool value)
 {
     return ask(m_socket, *m_protocol, m_next_id++, ipc("set_property", property, value))

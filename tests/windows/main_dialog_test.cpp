@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <commctrl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <shlobj.h>
@@ -206,6 +207,38 @@ TEST(MainDialog, ButtonsAndMenuItemsRunTheirCommands)
                                                               : std::string()))
             << item.id;
     }
+}
+
+TEST(MainDialog, ThePositionBarFollowsThePlayerAndMovesItWhenLetGo)
+{
+    Rig rig;
+    rig.dialog.controller().refresh();
+    HWND bar = GetDlgItem(rig.window, IDC_POSITION_BAR);
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(SendMessageA(bar, TBM_GETRANGEMAX, 0, 0), 300);
+    EXPECT_EQ(SendMessageA(bar, TBM_GETPOS, 0, 0), 10);
+    const int recorded = rig.dialog.controller().state().history.count();
+    const auto scrolled = [&](int code) {
+        SendMessageA(rig.window, WM_HSCROLL, MAKEWPARAM(code, 0), reinterpret_cast<LPARAM>(bar));
+    };
+    // Dragged: the tick does not pull it back, and nothing moves until let go.
+    scrolled(TB_THUMBTRACK);
+    SendMessageA(bar, TBM_SETPOS, TRUE, 150);
+    rig.dialog.controller().refresh();
+    EXPECT_EQ(SendMessageA(bar, TBM_GETPOS, 0, 0), 150);
+    EXPECT_EQ(rig.player.model.position_ms, 10000);
+    scrolled(TB_ENDTRACK);
+    EXPECT_EQ(rig.player.model.position_ms, 150000);
+    EXPECT_EQ(rig.player.model.play_state, 1);                                // plays on
+    EXPECT_EQ(rig.dialog.controller().state().history.count(), recorded + 2); // left, reached
+    // Its keys (here End) move it too; a lone end of a move moves nothing.
+    SendMessageA(bar, TBM_SETPOS, TRUE, 300);
+    scrolled(TB_BOTTOM);
+    scrolled(TB_ENDTRACK);
+    EXPECT_EQ(rig.player.model.position_ms, 300000);
+    rig.player.log.clear();
+    scrolled(TB_ENDTRACK);
+    EXPECT_TRUE(rig.player.traffic().empty());
 }
 
 TEST(MainDialog, TheCloseBoxShutsDown)

@@ -2,6 +2,7 @@
 #include "ui/win32/file_chooser_win32.h"
 #include "ui/win32/win32_keys.h"
 
+#include <commctrl.h>
 #include <commdlg.h>
 #include <shellapi.h>
 
@@ -67,6 +68,9 @@ MainDialog::MainDialog(HINSTANCE instance, Session& session)
           instance,
           [this](int method, const std::string& path) { m_controller.play_alarm(method, path); }))
 {
+    // The position bar is a common control (a trackbar).
+    INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES};
+    InitCommonControlsEx(&classes);
     m_session.attach(*this, *this);
 }
 
@@ -99,10 +103,10 @@ INT_PTR CALLBACK MainDialog::procedure(HWND window, UINT message, WPARAM wparam,
         dialog->m_window = window;
     }
     auto* dialog = reinterpret_cast<MainDialog*>(GetWindowLongPtrA(window, DWLP_USER));
-    return dialog != nullptr ? dialog->handle(message, wparam) : FALSE;
+    return dialog != nullptr ? dialog->handle(message, wparam, lparam) : FALSE;
 }
 
-INT_PTR MainDialog::handle(UINT message, WPARAM wparam)
+INT_PTR MainDialog::handle(UINT message, WPARAM wparam, LPARAM lparam)
 {
     switch (message) {
     case WM_INITDIALOG:
@@ -171,6 +175,10 @@ INT_PTR MainDialog::handle(UINT message, WPARAM wparam)
         return FALSE;
     case WM_COMMAND:
         command(LOWORD(wparam), HIWORD(wparam));
+        return TRUE;
+    case WM_HSCROLL:
+        if (reinterpret_cast<HWND>(lparam) == GetDlgItem(m_window, IDC_POSITION_BAR))
+            bar_moved(LOWORD(wparam));
         return TRUE;
     case WM_CLOSE:
         m_ending = true;
@@ -418,6 +426,53 @@ void MainDialog::open_about()
 void MainDialog::set_field_text(FieldId field, const std::string& text)
 {
     SetDlgItemTextA(m_window, static_cast<int>(field), text.c_str());
+}
+
+void MainDialog::show_bar(const BarState& bar)
+{
+    HWND slider = GetDlgItem(m_window, IDC_POSITION_BAR);
+    if (slider == nullptr || m_bar_held)
+        return; // a drag is not pulled back by the tick
+    SendMessageA(slider, TBM_SETRANGEMAX, FALSE, bar.length_ms / 1000);
+    SendMessageA(slider, TBM_SETPAGESIZE, 0, std::max(bar.length_ms / 1000 / 10, 1));
+    SendMessageA(slider, TBM_SETPOS, TRUE, bar.position_ms / 1000);
+}
+
+void MainDialog::bar_moved(int code)
+{
+    HWND slider = GetDlgItem(m_window, IDC_POSITION_BAR);
+    switch (code) {
+    case TB_THUMBTRACK:
+        m_bar_held = true; // moved when let go
+        return;
+    case TB_PAGEUP:
+    case TB_PAGEDOWN:
+        if (GetKeyState(VK_LBUTTON) < 0) {
+            // A click beside the thumb moves there, not by a page.
+            RECT channel{};
+            SendMessageA(slider, TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&channel));
+            POINT cursor{};
+            GetCursorPos(&cursor);
+            ScreenToClient(slider, &cursor);
+            const LRESULT most = SendMessageA(slider, TBM_GETRANGEMAX, 0, 0);
+            const LONG width = std::max<LONG>(channel.right - channel.left, 1);
+            const LONG within = std::clamp<LONG>(cursor.x - channel.left, 0, width);
+            SendMessageA(slider, TBM_SETPOS, TRUE, static_cast<LPARAM>(most * within / width));
+        }
+        m_bar_moved = true;
+        return;
+    case TB_ENDTRACK:
+    case TB_THUMBPOSITION:
+        if (!m_bar_moved && !m_bar_held)
+            return;
+        m_bar_moved = m_bar_held = false;
+        m_session.submit(
+            {Command::PlaceInTip, static_cast<int>(SendMessageA(slider, TBM_GETPOS, 0, 0)) * 1000});
+        return;
+    default: // the arrows, Home, End
+        m_bar_moved = true;
+        return;
+    }
 }
 
 void MainDialog::show_alarm_picture(bool shown)

@@ -58,6 +58,9 @@ public:
     // ControllerView
     void set_field_text(FieldId field, const std::string& text) override;
     void show_alarm_picture(bool shown) override;
+    /// The position bar: the player's position and length (no waveform:
+    /// Winamp gives no samples).
+    void show_bar(const BarState& bar) override;
     void set_title(const std::string& title) override;
     void return_focus() override;
     bool ask_yes_no(const std::string& text, const std::string& caption) override;
@@ -77,7 +80,7 @@ public:
 
 private:
     static INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-    INT_PTR handle(UINT message, WPARAM wparam);
+    INT_PTR handle(UINT message, WPARAM wparam, LPARAM lparam);
     void initialise();
     /// The menu bar, from the menu tables.
     void add_menu();
@@ -108,7 +111,10 @@ private:
     bool m_modal = false;
     HotKeys m_hot_keys{m_session};
     int m_asking = 0;
-    bool m_ending = false; ///< the close box's shut-down runs
+    bool m_ending = false;    ///< the close box's shut-down runs
+    bool m_bar_held = false;  ///< the bar's thumb is being dragged
+    bool m_bar_moved = false; ///< the bar moved, to be carried out when its move ends
+    void bar_moved(int code);
     bool m_ended = false;
     std::deque<std::function<void()>> m_later;
 };

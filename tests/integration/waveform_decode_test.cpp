@@ -1,0 +1,90 @@
+// The waveform of real recordings, decoded by FFmpeg beside a real mpv: as
+// long as mpv says they are, their pause where sox put it, and kept in the
+// cache for the next run.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+#include "support/headless_mpv.h"
+#include "support/temp_dir.h"
+#include "system/waveforms.h"
+
+namespace cuedeck::testing {
+namespace {
+
+/// Asked until complete, for at most twenty seconds.
+std::shared_ptr<const Waveform> complete_waveform(Waveforms& waveforms, const std::string& path)
+{
+    for (int i = 0; i < 2000; ++i) {
+        auto shown = waveforms.waveform(path, 0);
+        if (shown && shown->complete)
+            return shown;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return nullptr;
+}
+
+TEST(WaveformDecoding, MatchesMpvsLengthFindsThePauseAndIsCachedForTheNextRun)
+{
+    TempDir dir;
+    const std::string wav = dir.path() + "spoken & <blanks>.wav";
+    const std::string mp3 = dir.path() + "spoken.mp3";
+    // 2 s of tone, 0.6 s of silence, 2.4 s of tone.
+    ASSERT_EQ(std::system(("sox -q -n -r 44100 -c 1 '" + wav +
+                           "' synth 2 sine 440 : synth 0.6 sine 440 vol 0 : synth 2.4 sine 440")
+                              .c_str()),
+              0);
+    ASSERT_EQ(
+        std::system(("ffmpeg -loglevel error -y -i '" + wav + "' -b:a 64k '" + mp3 + "'").c_str()),
+        0);
+    const std::string cache = dir.path() + "cache/cuedeck/";
+    HeadlessMpv mpv{dir.path() + "mpv.sock"};
+    ASSERT_TRUE(mpv.wait_until_listening());
+    MpvProbe probe(mpv.socket_path());
+    for (const std::string& path : {wav, mp3}) {
+        SCOPED_TRACE(path);
+        const auto waveforms = decoded_waveforms(cache);
+        const auto shown = complete_waveform(*waveforms, path);
+        ASSERT_TRUE(shown);
+        // mpv's length of the same file.
+        ASSERT_TRUE(probe.load(path));
+        double length_s = -1000;
+        for (int i = 0; i < 500 && length_s <= 0; ++i) {
+            if (probe.text("path") == "\"" + path + "\"")
+                length_s = probe.number("duration");
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        EXPECT_NEAR(shown->length_ms(), length_s * 1000, 60);
+        ASSERT_EQ(shown->pauses.size(), 1u);
+        EXPECT_NEAR(shown->pauses[0].start_ms, 2000, 60);
+        EXPECT_NEAR(shown->pauses[0].end_ms, 2600, 60);
+        EXPECT_TRUE(std::filesystem::exists(cache + waveform::cache_file_name(path)));
+        // The next run reads it from the cache, level for level.
+        const auto again = decoded_waveforms(cache);
+        const auto cached = complete_waveform(*again, path);
+        ASSERT_TRUE(cached);
+        EXPECT_EQ(cached->levels, shown->levels);
+    }
+}
+
+TEST(WaveformDecoding, ARecordingFfmpegCannotReadHasNoneAndAnUnwritableCacheIsNoCache)
+{
+    TempDir dir;
+    dir.write("noise.mp3", std::string(4096, '\x5a'));
+    ASSERT_EQ(std::system(
+                  ("sox -q -n -r 8000 -c 1 '" + dir.path() + "tone.wav' synth 1 sine 300").c_str()),
+              0);
+    dir.write("cache", "a file where the folder would be");
+    const auto waveforms = decoded_waveforms(dir.path() + "cache/cuedeck/");
+    EXPECT_TRUE(complete_waveform(*waveforms, dir.path() + "tone.wav"));
+    for (int i = 0; i < 50; ++i) {
+        EXPECT_EQ(waveforms->waveform(dir.path() + "noise.mp3", 0), nullptr);
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
+} // namespace
+} // namespace cuedeck::testing
