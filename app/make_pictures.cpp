@@ -13,13 +13,16 @@
 #include <QImage>
 #include <QPixmap>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "player/player_backend.h"
 #include "system/posix_system.h"
+#include "system/waveforms.h"
 #include "ui/main_window.h"
 #include "ui/pictures.h"
 
@@ -169,17 +172,56 @@ public:
         }
     }
     std::string caption() override { return "5. Interview with the harbour master - mpv"; }
+    std::optional<cuedeck::PlayerStatus> status() override
+    {
+        auto status = cuedeck::PlayerBackend::status();
+        if (status)
+            status->file = "/home/ann/Tape Groups/harbour 5.mp3";
+        return status;
+    }
     bool hand_over(const std::string&) override { return true; }
     void close() override {}
     std::string name() const override { return "mpv"; }
     std::string location() const override { return "mpv"; }
 };
 
+/// Speech with pauses between its phrases, made up for the screenshot.
+class PictureWaveforms : public cuedeck::Waveforms
+{
+public:
+    PictureWaveforms()
+    {
+        auto made = std::make_shared<cuedeck::Waveform>();
+        unsigned noise = 12345;
+        for (int ms = 0; ms < 185'000; ms += cuedeck::waveform::stretch_ms) {
+            noise = noise * 1103515245 + 12345;
+            const int in_phrase = ms % 7300;
+            const bool breath = (ms / 7300) % 4 == 2 && in_phrase > 2600 && in_phrase < 3100;
+            const bool pause = in_phrase > 6400 || breath;
+            const float syllable = 0.25F + 0.75F * float((ms / 180) % 5) / 4.0F;
+            const float loud = pause ? 0.004F : syllable * float(noise >> 16 & 0x7fff) / 32768.0F;
+            made->levels.push_back(cuedeck::waveform::level_of_peak(std::max(loud, 0.003F)));
+        }
+        made->complete = true;
+        made->pauses = cuedeck::waveform::find_pauses(made->levels);
+        m_made = std::move(made);
+    }
+    std::shared_ptr<const cuedeck::Waveform> waveform(const std::string&, int) override
+    {
+        return m_made;
+    }
+
+private:
+    std::shared_ptr<const cuedeck::Waveform> m_made;
+};
+
 bool write_screenshot(const char* path)
 {
     PicturePlayer player;
+    PictureWaveforms waveforms;
     cuedeck::PosixSystem system({"cuedeck"});
     cuedeck::Session session(player, system, [](const std::function<void()>&) {});
+    session.controller().use_waveforms(&waveforms);
     cuedeck::MainWindow window(session);
     auto& controller = window.controller();
     controller.connect_player();

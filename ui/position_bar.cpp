@@ -10,6 +10,7 @@
 
 #include "base/window_resources.h"
 #include "control/run/loop.h"
+#include "control/run/time_format.h"
 #include "system/waveforms.h"
 #include "ui/qt_text.h"
 
@@ -237,6 +238,14 @@ public:
             return TEXT_POSITION_BAR;
         case QAccessible::Value:
             return to_qt(bar()->state().counter);
+        case QAccessible::Description: {
+            // What a reader that reads the number alone misses: the counter,
+            // and where the place is in the tip.
+            const BarState& shown = bar()->state();
+            return to_qt(std::string(TEXT_COUNTER) + " " + shown.counter + ", " +
+                         format_minutes_seconds(shown.position_ms / 1000) + " of " +
+                         format_minutes_seconds(shown.length_ms / 1000));
+        }
         default:
             return QAccessibleWidget::text(kind);
         }
