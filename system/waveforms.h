@@ -13,7 +13,8 @@ class Waveforms
 public:
     virtual ~Waveforms() = default;
     /// What is ready of the waveform of the recording at `path`; nothing
-    /// while none of it is (or it cannot be decoded). Asking begins it, from
+    /// while none of it is; a complete one without levels when it cannot be
+    /// decoded. Asking begins it, from
     /// `near_ms` outwards, or ends one begun for another recording. Returns
     /// at once; a snapshot that stays as it was, to read from any thread.
     virtual std::shared_ptr<const Waveform> waveform(const std::string& path, int near_ms) = 0;

@@ -212,7 +212,9 @@ public:
             if (done_path == path)
                 return done;
         }
-        if (path != m_wanted && !m_failed.contains(path)) {
+        if (m_failed.contains(path))
+            return m_none;
+        if (path != m_wanted) {
             m_wanted = path;
             m_near_ms = std::max(near_ms, 0);
             m_so_far = nullptr;
@@ -373,6 +375,9 @@ private:
     std::shared_ptr<const Waveform> m_so_far; ///< of m_wanted
     std::deque<std::pair<std::string, std::shared_ptr<const Waveform>>> m_done;
     std::set<std::string> m_failed; ///< FFmpeg could not decode them
+    /// What they have: complete, and empty.
+    const std::shared_ptr<const Waveform> m_none =
+        std::make_shared<const Waveform>(Waveform{{}, true, {}});
     bool m_stopping = false;
     std::atomic<bool> m_abandon = false;
     std::thread m_worker;

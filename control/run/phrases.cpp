@@ -26,7 +26,7 @@ std::vector<int> starts(const Waveform& waveform)
 
 std::optional<int> back(const Waveform& waveform, int position_ms)
 {
-    if (!waveform.complete)
+    if (!waveform.complete || waveform.levels.empty())
         return std::nullopt;
     std::optional<int> found;
     for (const int start : starts(waveform)) {
@@ -38,7 +38,7 @@ std::optional<int> back(const Waveform& waveform, int position_ms)
 
 std::optional<int> forward(const Waveform& waveform, int position_ms)
 {
-    if (!waveform.complete)
+    if (!waveform.complete || waveform.levels.empty())
         return std::nullopt;
     for (const int start : starts(waveform)) {
         if (start > position_ms + landed_within_ms)
@@ -49,7 +49,7 @@ std::optional<int> forward(const Waveform& waveform, int position_ms)
 
 std::optional<int> step_back_target(const Waveform& waveform, int position_ms, int back_seconds)
 {
-    if (!waveform.complete)
+    if (!waveform.complete || waveform.levels.empty())
         return std::nullopt;
     const int reach = saturating_add(saturating_mul(back_seconds, 1000), step_back_reach_ms);
     std::optional<int> found;

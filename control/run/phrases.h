@@ -18,7 +18,8 @@ constexpr int step_back_reach_ms = 1000;
 
 /// The start of the phrase being heard at `position_ms`, or the one before
 /// when it began less than `replay_within_ms` ago; the tip's start before
-/// the first. Nothing when the waveform is not complete.
+/// the first. Nothing when the waveform is not complete (or is empty: a
+/// recording that could not be decoded).
 std::optional<int> back(const Waveform& waveform, int position_ms);
 /// The start of the next phrase; nothing when there is none (or the
 /// waveform is not complete).

@@ -76,8 +76,12 @@ TEST(Phrases, MoveToPhraseStartsAndTheStepBackFindsOneNearEnough)
     EXPECT_EQ(phrases::step_back_target(tip, 5500, 1), std::nullopt);
     Waveform partial = tip;
     partial.complete = false;
-    EXPECT_EQ(phrases::forward(partial, 1000), std::nullopt);
-    EXPECT_EQ(phrases::back(partial, 5000), std::nullopt);
+    Waveform undecodable{{}, true, {}};
+    for (const Waveform* none : {&partial, &undecodable}) {
+        EXPECT_EQ(phrases::forward(*none, 1000), std::nullopt);
+        EXPECT_EQ(phrases::back(*none, 5000), std::nullopt);
+        EXPECT_EQ(phrases::step_back_target(*none, 5000, 5), std::nullopt);
+    }
 }
 
 TEST(WaveformCache, KeepsTheLevelsOfOneRecordingAndRefusesAnythingElse)
