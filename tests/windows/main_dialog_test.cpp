@@ -215,6 +215,7 @@ TEST(MainDialog, ThePositionBarFollowsThePlayerAndMovesItWhenLetGo)
     rig.dialog.controller().refresh();
     HWND bar = GetDlgItem(rig.window, IDC_POSITION_BAR);
     ASSERT_NE(bar, nullptr);
+    EXPECT_NE(GetFocus(), bar); // the window holds the keys, not its bar
     EXPECT_EQ(SendMessageA(bar, TBM_GETRANGEMAX, 0, 0), 300);
     EXPECT_EQ(SendMessageA(bar, TBM_GETPOS, 0, 0), 10);
     const int recorded = rig.dialog.controller().state().history.count();

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstring>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "base/window_resources.h"
@@ -444,6 +445,7 @@ void MainDialog::bar_moved(int code)
     switch (code) {
     case TB_THUMBTRACK:
         m_bar_held = true; // moved when let go
+        m_bar_by_mouse = true;
         return;
     case TB_PAGEUP:
     case TB_PAGEDOWN:
@@ -458,6 +460,7 @@ void MainDialog::bar_moved(int code)
             const LONG width = std::max<LONG>(channel.right - channel.left, 1);
             const LONG within = std::clamp<LONG>(cursor.x - channel.left, 0, width);
             SendMessageA(slider, TBM_SETPOS, TRUE, static_cast<LPARAM>(most * within / width));
+            m_bar_by_mouse = true;
         }
         m_bar_moved = true;
         return;
@@ -468,6 +471,10 @@ void MainDialog::bar_moved(int code)
         m_bar_moved = m_bar_held = false;
         m_session.submit(
             {Command::PlaceInTip, static_cast<int>(SendMessageA(slider, TBM_GETPOS, 0, 0)) * 1000});
+        // A click took the focus to the bar; the keys go back to the window.
+        // One who came by Tab keeps it there.
+        if (std::exchange(m_bar_by_mouse, false))
+            return_focus();
         return;
     default: // the arrows, Home, End
         m_bar_moved = true;

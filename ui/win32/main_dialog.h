@@ -111,9 +111,10 @@ private:
     bool m_modal = false;
     HotKeys m_hot_keys{m_session};
     int m_asking = 0;
-    bool m_ending = false;    ///< the close box's shut-down runs
-    bool m_bar_held = false;  ///< the bar's thumb is being dragged
-    bool m_bar_moved = false; ///< the bar moved, to be carried out when its move ends
+    bool m_ending = false;       ///< the close box's shut-down runs
+    bool m_bar_held = false;     ///< the bar's thumb is being dragged
+    bool m_bar_moved = false;    ///< the bar moved, to be carried out when its move ends
+    bool m_bar_by_mouse = false; ///< ... by the mouse
     void bar_moved(int code);
     bool m_ended = false;
     std::deque<std::function<void()>> m_later;
