@@ -26,6 +26,7 @@
 #include "system/posix_system.h"
 #include "system/waveforms.h"
 #include "ui/main_window.h"
+#include "ui/translations.h"
 
 namespace {
 
@@ -138,6 +139,8 @@ int main(int argc, char** argv)
     }
     keep_to_the_desktop_bus();
     QApplication application(argc, argv);
+    // The desktop's language, for every text from here on.
+    cuedeck::use_user_language(application);
 
     // One copy per user: a second start hands its file to the running one.
     cuedeck::SingleInstance instance(

@@ -7,12 +7,14 @@
    table. */
 #pragma once
 
+#include "base/ui_text.h"
+
 /* The program's name, as messages and questions are captioned, and the
    window's title before a tape group is open (the player's name between)
    and while one is (its path after). */
 #define TEXT_PROGRAM_NAME "Cuedeck"
 #define TEXT_TITLE_BEFORE_PLAYER TEXT_PROGRAM_NAME " - "
-#define TEXT_TITLE_AFTER_PLAYER " for Tape Groups"
+#define TEXT_TITLE_AFTER_PLAYER UI_TEXT(" for Tape Groups")
 #define TEXT_TITLE_BEFORE_GROUP TEXT_PROGRAM_NAME " - "
 
 /* Fonts. */
@@ -23,79 +25,79 @@
 #define LARGE_FONT_POINTS 54
 
 /* The main window. */
-#define WINDOW_SIZE 200, 198
+#define WINDOW_SIZE 224, 198
 #define AT_VERSION 7, 7, 40, 8
-#define TEXT_PLAYLIST "Playlist"
+#define TEXT_PLAYLIST UI_TEXT("Playlist")
 #define AT_PLAYLIST_LABEL 7, 17, 39, 8
-#define AT_PLAYLIST 47, 17, 128, 8
-#define TEXT_PLAYING "Playing"
+#define AT_PLAYLIST 47, 17, 170, 8
+#define TEXT_PLAYING UI_TEXT("Playing")
 #define AT_PLAYING_LABEL 7, 27, 39, 8
-#define AT_PLAYING 47, 27, 128, 8
-#define TEXT_POSITION "Position"
+#define AT_PLAYING 47, 27, 170, 8
+#define TEXT_POSITION UI_TEXT("Position")
 #define AT_POSITION_LABEL 7, 37, 39, 8
 #define AT_POSITION 47, 37, 40, 8
-#define TEXT_TIP_LENGTH "Tip Length"
+#define TEXT_TIP_LENGTH UI_TEXT("Tip Length")
 #define AT_TIP_LENGTH_LABEL 95, 37, 39, 8
 #define AT_TIP_LENGTH 135, 37, 40, 8
-#define TEXT_COUNTER "Counter"
-#define AT_COUNTER_LABEL 7, 47, 93, 10
-#define AT_COUNTER 7, 57, 93, 32
-#define TEXT_TIP_TIMER "Tip Timer"
-#define AT_TIP_TIMER_LABEL 100, 47, 93, 10
-#define AT_TIP_TIMER 100, 57, 93, 32
+#define TEXT_COUNTER UI_TEXT("Counter")
+#define AT_COUNTER_LABEL 7, 47, 105, 10
+#define AT_COUNTER 7, 57, 105, 32
+#define TEXT_TIP_TIMER UI_TEXT("Tip Timer")
+#define AT_TIP_TIMER_LABEL 112, 47, 105, 10
+#define AT_TIP_TIMER 112, 57, 105, 32
 /* Under the counters, the whole width: the tip at a glance, to click in. */
-#define TEXT_POSITION_BAR "Position"
-#define AT_POSITION_BAR 7, 91, 186, 14
+#define TEXT_POSITION_BAR UI_TEXT("Position")
+#define AT_POSITION_BAR 7, 91, 210, 14
 #define AT_POSITION_BAR_LABEL 7, 91, 0, 0
-#define AT_PLAY_PAUSE 7, 107, 50, 21
-#define AT_TIP_TIMER_BUTTON 57, 107, 50, 21
-#define AT_ZERO 7, 128, 50, 21
-#define AT_REWIND 57, 128, 50, 21
-#define AT_BACK_5 7, 149, 50, 21
-#define AT_FORWARD_5 57, 149, 50, 21
-#define AT_LAST_TIP 7, 170, 50, 21
-#define AT_NEXT_TIP 57, 170, 50, 21
-#define AT_STOP_PICTURE 123, 124, 57, 51
-#define TEXT_SOUND_ON "Sound ON"
-#define TEXT_SOUND_OFF "Sound Off"
-#define AT_SOUND_STATE 127, 108, 39, 8
+#define AT_PLAY_PAUSE 7, 107, 64, 21
+#define AT_TIP_TIMER_BUTTON 71, 107, 64, 21
+#define AT_ZERO 7, 128, 64, 21
+#define AT_REWIND 71, 128, 64, 21
+#define AT_BACK_5 7, 149, 64, 21
+#define AT_FORWARD_5 71, 149, 64, 21
+#define AT_LAST_TIP 7, 170, 64, 21
+#define AT_NEXT_TIP 71, 170, 64, 21
+#define AT_STOP_PICTURE 148, 124, 57, 51
+#define TEXT_SOUND_ON UI_TEXT("Sound ON")
+#define TEXT_SOUND_OFF UI_TEXT("Sound Off")
+#define AT_SOUND_STATE 152, 108, 49, 8
 /* Empty at normal speed; wide enough for "No sound device, 200 %", centred
    under the sound state (where the player can change speed). */
-#define AT_SPEED_STATE 108, 116, 85, 8
-#define AT_DEVICE_STATE 90, 7, 103, 8
+#define AT_SPEED_STATE 136, 116, 81, 8
+#define AT_DEVICE_STATE 57, 7, 160, 8
 /* Below the STOP picture: the loop, and the clarity aids that are on (two
    lines: all five do not fit on one). */
-#define AT_LOOP_STATE 108, 174, 85, 8
-#define AT_AIDS_STATE 108, 182, 85, 16
+#define AT_LOOP_STATE 136, 174, 81, 8
+#define AT_AIDS_STATE 136, 182, 81, 16
 
 /* The options dialog. */
-#define TEXT_OPTIONS_CAPTION "Cuedeck Options"
+#define TEXT_OPTIONS_CAPTION UI_TEXT("Cuedeck Options")
 #define OPTIONS_SIZE 186, 146
 #define AT_OPT_OK 129, 7, 50, 14
 #define AT_OPT_CANCEL 129, 24, 50, 14
-#define TEXT_OPT_TIP_TIME "TipTime"
+#define TEXT_OPT_TIP_TIME UI_TEXT("TipTime")
 #define AT_OPT_TIP_TIME_LABEL 7, 9, 40, 8
 #define AT_OPT_TIP_TIME 47, 7, 40, 12
-#define TEXT_OPT_MINUTES "minutes"
+#define TEXT_OPT_MINUTES UI_TEXT("minutes")
 #define AT_OPT_TIP_TIME_UNIT 90, 9, 36, 8
-#define TEXT_OPT_BACK_TIME "Back Time"
+#define TEXT_OPT_BACK_TIME UI_TEXT("Back Time")
 #define AT_OPT_BACK_TIME_LABEL 7, 23, 40, 8
 #define AT_OPT_BACK_TIME 47, 20, 40, 12
-#define TEXT_OPT_SECONDS "seconds"
+#define TEXT_OPT_SECONDS UI_TEXT("seconds")
 #define AT_OPT_BACK_TIME_UNIT 90, 23, 36, 8
-#define AT_OPT_SOUND_ON 115, 43, 47, 8
-#define TEXT_OPT_PLAY_USING "Play Sound Using"
+#define AT_OPT_SOUND_ON 115, 43, 64, 8
+#define TEXT_OPT_PLAY_USING UI_TEXT("Play Sound Using")
 #define AT_OPT_PLAY_USING 7, 35, 94, 27
-#define TEXT_OPT_AMOVIE "Amovie"
+#define TEXT_OPT_AMOVIE UI_TEXT("Amovie")
 #define AT_OPT_AMOVIE 13, 47, 40, 8
-#define TEXT_OPT_PLAYSND "Playsnd"
+#define TEXT_OPT_PLAYSND UI_TEXT("Playsnd")
 #define AT_OPT_PLAYSND 53, 46, 46, 8
-#define TEXT_OPT_SOUND_FILE "Sound File:"
+#define TEXT_OPT_SOUND_FILE UI_TEXT("Sound File:")
 #define AT_OPT_SOUND_FILE_LABEL 7, 70, 40, 12
 #define AT_OPT_SOUND_FILE 47, 70, 132, 12
-#define TEXT_OPT_BROWSE "Browse..."
-#define AT_OPT_BROWSE 117, 84, 50, 14
-#define TEXT_OPT_PREVIEW "Preview"
+#define TEXT_OPT_BROWSE UI_TEXT("Browse...")
+#define AT_OPT_BROWSE 117, 84, 56, 14
+#define TEXT_OPT_PREVIEW UI_TEXT("Preview")
 #define AT_OPT_PREVIEW 56, 84, 50, 14
 /* Keys for every window: its caption and items are the controller's. */
 #define AT_OPT_GLOBAL_KEYS_LABEL 7, 104, 90, 8
@@ -106,20 +108,20 @@
 #define AT_OPT_GLOBAL_KEYS_NOTE 7, 117, 172, 24
 /* The foot pedal (Linux): below the rest, in a taller dialog. */
 #define OPTIONS_SIZE_WITH_PEDAL 186, 212
-#define TEXT_OPT_PEDAL "Foot pedal"
+#define TEXT_OPT_PEDAL UI_TEXT("Foot pedal")
 #define AT_OPT_PEDAL 7, 142, 172, 51
 #define AT_OPT_PEDAL_DEVICE 13, 154, 110, 12
-#define TEXT_OPT_PEDAL_LEARN "Learn..."
-#define TEXT_OPT_PEDAL_LEARN_CAPTION "Learn the foot pedal"
+#define TEXT_OPT_PEDAL_LEARN UI_TEXT("Learn...")
+#define TEXT_OPT_PEDAL_LEARN_CAPTION UI_TEXT("Learn the foot pedal")
 #define AT_OPT_PEDAL_LEARN 127, 153, 46, 14
 #define AT_OPT_PEDAL_BUTTONS 13, 169, 160, 8
-#define TEXT_OPT_PEDAL_TOGGLES "Middle pedal toggles play/pause"
+#define TEXT_OPT_PEDAL_TOGGLES UI_TEXT("Middle pedal toggles play/pause")
 #define AT_OPT_PEDAL_TOGGLES 13, 180, 160, 8
 /* The step back to a phrase's start, where the waveform shows phrases. */
 #define AT_OPT_PHRASE_STEP_BACK 7, 198, 172, 8
 
 /* Go To Place. */
-#define TEXT_GO_TO_CAPTION "Go To Place"
+#define TEXT_GO_TO_CAPTION UI_TEXT("Go To Place")
 #define GO_TO_SIZE 220, 50
 #define AT_GO_TO_PROMPT 7, 7, 206, 8
 #define AT_GO_TO_TEXT 7, 18, 206, 12
@@ -127,12 +129,12 @@
 #define AT_GO_TO_CANCEL 163, 33, 50, 14
 
 /* The About box. */
-#define TEXT_ABOUT_CAPTION "About Cuedeck"
-#define ABOUT_SIZE 235, 55
+#define TEXT_ABOUT_CAPTION UI_TEXT("About Cuedeck")
+#define ABOUT_SIZE 260, 55
 #define AT_ABOUT_ICON 11, 17, 20, 20
 #define AT_ABOUT_VERSION 40, 10, 119, 8
-#define TEXT_ABOUT_PURPOSE "A tape group remote for a media player"
-#define AT_ABOUT_PURPOSE 40, 22, 140, 8
-#define TEXT_ABOUT_COPYRIGHT "Copyright (C) 2026 the Cuedeck developers"
-#define AT_ABOUT_COPYRIGHT 40, 34, 140, 8
-#define AT_ABOUT_OK 178, 7, 50, 14
+#define TEXT_ABOUT_PURPOSE UI_TEXT("A tape group remote for a media player")
+#define AT_ABOUT_PURPOSE 40, 22, 213, 8
+#define TEXT_ABOUT_COPYRIGHT UI_TEXT("Copyright (C) 2026 the Cuedeck developers")
+#define AT_ABOUT_COPYRIGHT 40, 34, 213, 8
+#define AT_ABOUT_OK 203, 7, 50, 14

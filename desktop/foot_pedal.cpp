@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "base/translation.h"
 #include "control/run/run_state.h"
 #include "system/input_devices.h"
 
@@ -29,11 +30,12 @@ std::string permission_message(const std::string& path)
         vendor = device->vendor.substr(0, 4);
         product = device->vendor.substr(5);
     }
-    return "Cannot read the foot pedal " + path +
-           ": permission denied.\nTo give yourself access, put this line into "
-           "/etc/udev/rules.d/70-cuedeck-pedal.rules (as root), then unplug the pedal and "
-           "plug it in again:\nSUBSYSTEM==\"input\", ATTRS{idVendor}==\"" +
-           vendor + "\", ATTRS{idProduct}==\"" + product + "\", TAG+=\"uaccess\"";
+    return translated(UI_TEXT("Cannot read the foot pedal %1: permission denied.\nTo give "
+                              "yourself access, put this line into %2 (as root), then unplug "
+                              "the pedal and plug it in again:\n%3"),
+                      {path, "/etc/udev/rules.d/70-cuedeck-pedal.rules",
+                       "SUBSYSTEM==\"input\", ATTRS{idVendor}==\"" + vendor +
+                           "\", ATTRS{idProduct}==\"" + product + "\", TAG+=\"uaccess\""});
 }
 
 /// Why the file open as `fd` cannot be a pedal; empty when it may be: an
@@ -129,7 +131,7 @@ void FootPedal::open()
             m_told_permission = true;
             m_session.tell(permission_message(m_device));
         }
-        m_session.show_device_state(disconnected);
+        m_session.show_device_state(translated(disconnected));
         m_look_again.start();
         return;
     }
@@ -139,7 +141,7 @@ void FootPedal::open()
         // would hold up every other command.
         ::close(m_fd);
         m_fd = -1;
-        m_session.show_device_state(not_input_device);
+        m_session.show_device_state(translated(not_input_device));
         if (m_told_unusable != m_device) {
             m_told_unusable = m_device;
             std::fprintf(stderr, "cuedeck: the foot pedal %s is not used: %s\n", m_device.c_str(),
@@ -151,8 +153,9 @@ void FootPedal::open()
     // elsewhere. A pipe is no input device: it is read without.
     if (::ioctl(m_fd, EVIOCGRAB, 1) != 0 && errno == EBUSY && !m_told_taken) {
         m_told_taken = true;
-        m_session.tell("Another program holds the foot pedal " + m_device +
-                       ": its presses act there too.");
+        m_session.tell(translated(
+            UI_TEXT("Another program holds the foot pedal %1: its presses act there too."),
+            {m_device}));
     }
     m_reader = {};
     m_notifier = std::make_unique<QSocketNotifier>(m_fd, QSocketNotifier::Read);
@@ -217,7 +220,7 @@ void FootPedal::unplugged()
     close();
     if (m_logic)
         act(m_logic->release_all());
-    m_session.show_device_state(disconnected);
+    m_session.show_device_state(translated(disconnected));
     m_look_again.start();
 }
 

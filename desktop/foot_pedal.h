@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "base/ui_text.h"
 #include "control/commands/pedal.h"
 #include "control/session/session_port.h"
 #include "files/input_events.h"
@@ -34,8 +35,8 @@ public:
 
     /// How often an unplugged pedal is looked for.
     static constexpr int look_again_ms = 1000;
-    static constexpr const char* disconnected = "Pedal disconnected";
-    static constexpr const char* not_input_device = "Pedal: not an input device";
+    static constexpr const char* disconnected = UI_TEXT("Pedal disconnected");
+    static constexpr const char* not_input_device = UI_TEXT("Pedal: not an input device");
     /// How many input records one turn of the event loop reads at most.
     static constexpr int read_records = 64;
 

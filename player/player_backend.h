@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "base/translation.h"
 #include "player/player_vocabulary.h"
 
 namespace cuedeck {
@@ -69,7 +70,7 @@ public:
     /// What the user is told when the player cannot be started.
     virtual std::string missing_message() const
     {
-        return "Cannot find " + name() + "\n(" + location() + ")";
+        return translated(UI_TEXT("Cannot find %1\n(%2)"), {name(), location()});
     }
     /// Why the player cannot be used at all, when the reason is not the
     /// player itself (say, an unsafe folder for its socket); shown instead.

@@ -8,7 +8,8 @@ packages=(
   clang libclang-rt-14-dev clang-format clang-tidy
   libgtest-dev libgmock-dev libbenchmark-dev
   libcanberra-dev libavformat-dev libavcodec-dev libswresample-dev libavutil-dev ffmpeg
-  qt6-base-dev libxcb1-dev x11-utils
+  qt6-base-dev libxcb1-dev x11-utils qt6-l10n-tools qt6-translations-l10n
+  at-spi2-core python3-pyatspi
   mpv espeak-ng sox
   xvfb xauth xdotool iproute2 xclip socat fonts-liberation2
   dbus-daemon dbus-bin dbus-x11 playerctl

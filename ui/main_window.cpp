@@ -32,6 +32,7 @@
 #include "ui/position_bar.h"
 #include "ui/qt_keys.h"
 #include "ui/qt_text.h"
+#include "ui/spoken.h"
 #include "ui/window_layout.h"
 
 namespace cuedeck {
@@ -86,6 +87,37 @@ protected:
     void closeEvent(QCloseEvent* event) override { event->ignore(); }
 };
 
+/// How a screen reader names a field: by its label, then what it shows
+/// ("Counter 1:23"); a status that says what it is ("Speed 90 %") by what
+/// it shows alone, and by its name while it shows nothing.
+struct SpokenField
+{
+    FieldId field;
+    const char* name;
+    bool named_with_text;
+};
+
+constexpr SpokenField spoken_fields[] = {
+    {FieldId::TipLength, TEXT_TIP_LENGTH, true},    {FieldId::Position, TEXT_POSITION, true},
+    {FieldId::Counter, TEXT_COUNTER, true},         {FieldId::Playing, TEXT_PLAYING, true},
+    {FieldId::Playlist, TEXT_PLAYLIST, true},       {FieldId::TipTimer, TEXT_TIP_TIMER, true},
+    {FieldId::SoundState, UI_TEXT("Sound"), false}, {FieldId::Speed, UI_TEXT("Speed"), false},
+    {FieldId::DeviceState, TEXT_OPT_PEDAL, false},  {FieldId::Loop, UI_TEXT("Loop"), false},
+    {FieldId::Aids, UI_TEXT("Clarity aids"), true},
+};
+
+QString spoken_name(FieldId field, const QString& shown)
+{
+    for (const SpokenField& spoken : spoken_fields) {
+        if (spoken.field != field)
+            continue;
+        if (shown.isEmpty())
+            return ui_text(spoken.name);
+        return spoken.named_with_text ? ui_text(spoken.name) + ' ' + shown : shown;
+    }
+    return shown;
+}
+
 /// Messages are captioned with the program's name as people write it (its
 /// file is cuedeck).
 QString program_name()
@@ -101,8 +133,8 @@ MainWindow::MainWindow(Session& session, QWidget* parent)
       m_session(session), m_controller(session.controller())
 {
     m_session.attach(*this, *this);
-    setWindowTitle(
-        to_qt(TEXT_TITLE_BEFORE_PLAYER + m_controller.player_name() + TEXT_TITLE_AFTER_PLAYER));
+    setWindowTitle(to_qt(TEXT_TITLE_BEFORE_PLAYER + m_controller.player_name()) +
+                   ui_text(TEXT_TITLE_AFTER_PLAYER));
     setWindowIcon(application_icon());
     setAcceptDrops(true);
     // The window itself holds the focus, so every key reaches the key table.
@@ -142,6 +174,14 @@ void MainWindow::create_controls()
         if (control.kind == layout::Kind::Button) {
             auto* button = new QPushButton(to_qt(button_caption(control.id)), client);
             button->setObjectName(name);
+            // Read by its label, its keys as its description.
+            for (const ButtonBinding& binding : button_table()) {
+                if (binding.control_id == control.id) {
+                    button->setAccessibleName(ui_text(binding.label));
+                    button->setAccessibleDescription(
+                        to_qt(translated(UI_TEXT("Keys: %1"), {key_hint(binding.command)})));
+                }
+            }
             button->setGeometry(place);
             button->setFocusPolicy(Qt::NoFocus); // no button takes the keys
             for (const ButtonBinding& binding : button_table()) {
@@ -162,20 +202,20 @@ void MainWindow::create_controls()
             m_bar->setGeometry(place);
             continue;
         }
+        if (control.kind == layout::Kind::Picture) {
+            m_stop_picture = new SpokenAlert(client);
+            m_stop_picture->setObjectName(name);
+            m_stop_picture->setGeometry(place);
+            m_stop_picture->setPixmap(stop_picture());
+            m_stop_picture->resize(m_stop_picture->pixmap().size()); // the bitmap's own size
+            continue;
+        }
         auto* label = new QLabel(client);
         label->setGeometry(place);
         label->setEnabled(control.enabled);
-        if (control.kind == layout::Kind::Picture) {
-            label->setObjectName(name);
-            label->setPixmap(stop_picture());
-            label->resize(label->pixmap().size()); // the bitmap's own size
-            label->hide();
-            m_stop_picture = label;
-            continue;
-        }
         // Titles and paths are shown as written, never read as markup.
         label->setTextFormat(Qt::PlainText);
-        label->setText(control.text);
+        label->setText(ui_text(control.text));
         label->setAlignment(qt_alignment(control.align));
         label->setWordWrap(control.id == IDC_AIDS_STATE);
         if (control.id != 0) {
@@ -187,6 +227,10 @@ void MainWindow::create_controls()
         if (control.kind == layout::Kind::LargeField)
             label->setFont(large_font);
     }
+    // Zero-sized: heard, not seen.
+    m_spoken = new SpokenAlert(client);
+    m_spoken->setObjectName("spoken");
+    m_spoken->setGeometry(0, 0, 0, 0);
     setCentralWidget(client);
     client->setFixedSize(units.size(WINDOW_SIZE));
 }
@@ -198,7 +242,7 @@ void MainWindow::create_menus()
         for (const MenuItem& item : items) {
             QMenu*& menu = menus[item.menu];
             if (menu == nullptr)
-                menu = menuBar()->addMenu(item.menu);
+                menu = menuBar()->addMenu(ui_text(item.menu));
             QAction* action = menu->addAction(to_qt(menu_text(item)));
             action->setObjectName(QString("menu_%1").arg(item.id));
             if (item.shortcut != nullptr)
@@ -221,7 +265,7 @@ void MainWindow::create_menus()
         // The Sound menu before Options; the loop at the end of the Play menu.
         menus["&Play"]->addSeparator();
         QAction* options = menus["&Options"]->menuAction();
-        QMenu* sound = new QMenu(aids_menu_table().front().menu, this);
+        QMenu* sound = new QMenu(ui_text(aids_menu_table().front().menu), this);
         menuBar()->insertMenu(options, sound);
         menus[aids_menu_table().front().menu] = sound;
         const auto items = aids_menu_table();
@@ -325,8 +369,9 @@ std::string MainWindow::clipboard_text()
 std::optional<std::string> MainWindow::ask_place()
 {
     bool accepted = false;
-    const QString text = QInputDialog::getText(this, TEXT_GO_TO_CAPTION, place_prompt,
-                                               QLineEdit::Normal, QString(), &accepted);
+    const QString text =
+        QInputDialog::getText(this, ui_text(TEXT_GO_TO_CAPTION), ui_text(place_prompt),
+                              QLineEdit::Normal, QString(), &accepted);
     if (!accepted)
         return std::nullopt;
     return from_qt(text);
@@ -356,7 +401,9 @@ void MainWindow::open_help()
 {
     const std::string page = m_controller.help_page_path();
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(to_qt(page))))
-        show_message("No web browser could be started to show the help. The help page is\n" + page);
+        show_message(translated(
+            UI_TEXT("No web browser could be started to show the help. The help page is\n%1"),
+            {page}));
 }
 
 void MainWindow::open_about()
@@ -428,8 +475,15 @@ void MainWindow::open_handed_file(const QString& file)
 
 void MainWindow::set_field_text(FieldId field, const std::string& text)
 {
-    if (const auto found = m_fields.find(field); found != m_fields.end())
-        found->second->setText(to_qt(text));
+    const auto found = m_fields.find(field);
+    if (found == m_fields.end())
+        return;
+    QLabel* label = found->second;
+    const QString shown = to_qt(text);
+    if (label->text() == shown && !label->accessibleName().isEmpty())
+        return; // the same again: a screen reader is not told it each second
+    label->setText(shown);
+    label->setAccessibleName(spoken_name(field, shown));
 }
 
 void MainWindow::show_bar(const BarState& bar)
@@ -440,7 +494,12 @@ void MainWindow::show_bar(const BarState& bar)
 
 void MainWindow::show_alarm_picture(bool shown)
 {
-    m_stop_picture->setVisible(shown);
+    if (shown == m_stop_picture->isVisible())
+        return;
+    if (shown)
+        m_stop_picture->say(ui_text(UI_TEXT("STOP: the tip timer has run out")));
+    else
+        m_stop_picture->quiet();
 }
 
 void MainWindow::set_title(const std::string& title)
@@ -476,11 +535,16 @@ void MainWindow::show_message(const std::string& text)
     box.exec();
 }
 
+void MainWindow::announce(const std::string& text)
+{
+    m_spoken->say(to_qt(text));
+}
+
 bool MainWindow::offer_locate(const std::string& text)
 {
     QMessageBox box(QMessageBox::Warning, program_name(), to_qt(text), QMessageBox::Cancel, this);
     box.setTextFormat(Qt::PlainText);
-    QPushButton* locate = box.addButton("Locate…", QMessageBox::AcceptRole);
+    QPushButton* locate = box.addButton(ui_text(UI_TEXT("Locate…")), QMessageBox::AcceptRole);
     box.setDefaultButton(QMessageBox::Cancel);
     box.exec();
     return box.clickedButton() == locate;
@@ -512,14 +576,14 @@ std::optional<std::string> MainWindow::choose_file(const FileChoice& choice)
 std::vector<std::string> MainWindow::choose_recordings(RecordingChoice choice)
 {
     const bool folder = choice == RecordingChoice::Folder;
-    QFileDialog chooser(this, folder ? folder_caption : recordings_caption);
+    QFileDialog chooser(this, ui_text(folder ? folder_caption : recordings_caption));
     chooser.setAcceptMode(QFileDialog::AcceptOpen);
     if (folder) {
         chooser.setFileMode(QFileDialog::Directory);
         chooser.setOption(QFileDialog::ShowDirsOnly);
     } else {
         chooser.setFileMode(QFileDialog::ExistingFiles);
-        chooser.setNameFilter(QString::fromStdString(qt_name_filters(music_filter)));
+        chooser.setNameFilter(to_qt(qt_name_filters(translated(music_filter))));
     }
     std::vector<std::string> chosen;
     if (chooser.exec() == QDialog::Accepted) {

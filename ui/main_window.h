@@ -22,6 +22,7 @@ namespace cuedeck {
 
 class OptionsDialog;
 class PositionBar;
+class SpokenAlert;
 
 /// The one window: the status fields, two of them large read-outs, a
 /// button per transport command, the menus and the STOP picture. It turns
@@ -70,6 +71,7 @@ public:
     std::optional<bool> ask_yes_no_cancel(const std::string& text,
                                           const std::string& caption) override;
     void show_message(const std::string& text) override;
+    void announce(const std::string& text) override;
     bool offer_locate(const std::string& text) override;
     void put_on_clipboard(const std::string& text) override;
     std::string clipboard_text() override;
@@ -107,7 +109,9 @@ private:
     QTimer m_tick;
     std::map<FieldId, QLabel*> m_fields;
     std::vector<std::pair<QAction*, Command>> m_checked_items;
-    QLabel* m_stop_picture = nullptr;
+    SpokenAlert* m_stop_picture = nullptr;
+    /// Where the work stands, said when asked.
+    SpokenAlert* m_spoken = nullptr;
     PositionBar* m_bar = nullptr;
     bool m_ended = false;
     bool m_closing = false;

@@ -30,7 +30,7 @@ namespace cuedeck {
 OptionsDialog::OptionsDialog(PreviewSound preview, QWidget* parent)
     : QDialog(parent), m_preview(std::move(preview))
 {
-    setWindowTitle(TEXT_OPTIONS_CAPTION);
+    setWindowTitle(ui_text(TEXT_OPTIONS_CAPTION));
     create_controls();
     values_to_controls();
 }
@@ -55,29 +55,29 @@ void OptionsDialog::create_controls()
         return edit;
     };
 
-    auto* ok = new QPushButton("OK", this);
+    auto* ok = new QPushButton(ui_text(UI_TEXT("OK")), this);
     ok->setObjectName("ok");
     ok->setDefault(true);
     place(ok, AT_OPT_OK);
     connect(ok, &QPushButton::clicked, this, &OptionsDialog::accept);
-    auto* cancel = new QPushButton("Cancel", this);
+    auto* cancel = new QPushButton(ui_text(UI_TEXT("Cancel")), this);
     cancel->setObjectName("cancel");
     place(cancel, AT_OPT_CANCEL);
     connect(cancel, &QPushButton::clicked, this, &OptionsDialog::reject);
 
-    place(new QLabel(TEXT_OPT_TIP_TIME, this), AT_OPT_TIP_TIME_LABEL);
+    place(new QLabel(ui_text(TEXT_OPT_TIP_TIME), this), AT_OPT_TIP_TIME_LABEL);
     m_tip_time = number_edit("tip_time", AT_OPT_TIP_TIME);
-    place(new QLabel(TEXT_OPT_MINUTES, this), AT_OPT_TIP_TIME_UNIT);
-    m_sound_on = new QCheckBox(TEXT_SOUND_ON, this);
+    place(new QLabel(ui_text(TEXT_OPT_MINUTES), this), AT_OPT_TIP_TIME_UNIT);
+    m_sound_on = new QCheckBox(ui_text(TEXT_SOUND_ON), this);
     m_sound_on->setObjectName("sound_on");
     place(m_sound_on, AT_OPT_SOUND_ON);
 
-    place(new QGroupBox(TEXT_OPT_PLAY_USING, this), AT_OPT_PLAY_USING);
+    place(new QGroupBox(ui_text(TEXT_OPT_PLAY_USING), this), AT_OPT_PLAY_USING);
     m_play_using = new QButtonGroup(this);
-    auto* amovie = new QRadioButton(TEXT_OPT_AMOVIE, this);
+    auto* amovie = new QRadioButton(ui_text(TEXT_OPT_AMOVIE), this);
     amovie->setObjectName("amovie");
     place(amovie, AT_OPT_AMOVIE);
-    auto* playsnd = new QRadioButton(TEXT_OPT_PLAYSND, this);
+    auto* playsnd = new QRadioButton(ui_text(TEXT_OPT_PLAYSND), this);
     playsnd->setObjectName("playsnd");
     place(playsnd, AT_OPT_PLAYSND);
     m_play_using->addButton(amovie, 0);
@@ -89,25 +89,25 @@ void OptionsDialog::create_controls()
     m_sound_file = new QLineEdit(this);
     m_sound_file->setObjectName("sound_file");
     place(m_sound_file, AT_OPT_SOUND_FILE);
-    auto* browse = new QPushButton(TEXT_OPT_BROWSE, this);
+    auto* browse = new QPushButton(ui_text(TEXT_OPT_BROWSE), this);
     browse->setObjectName("browse");
     place(browse, AT_OPT_BROWSE);
     connect(browse, &QPushButton::clicked, this, &OptionsDialog::browse);
-    auto* preview = new QPushButton(TEXT_OPT_PREVIEW, this);
+    auto* preview = new QPushButton(ui_text(TEXT_OPT_PREVIEW), this);
     preview->setObjectName("preview");
     place(preview, AT_OPT_PREVIEW);
     connect(preview, &QPushButton::clicked, this, &OptionsDialog::preview);
-    auto* sound_label = new QLabel(TEXT_OPT_SOUND_FILE, this);
+    auto* sound_label = new QLabel(ui_text(TEXT_OPT_SOUND_FILE), this);
     sound_label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     place(sound_label, AT_OPT_SOUND_FILE_LABEL);
 
-    place(new QLabel(TEXT_OPT_BACK_TIME, this), AT_OPT_BACK_TIME_LABEL);
+    place(new QLabel(ui_text(TEXT_OPT_BACK_TIME), this), AT_OPT_BACK_TIME_LABEL);
     m_back_time = number_edit("back_time", AT_OPT_BACK_TIME);
-    place(new QLabel(TEXT_OPT_SECONDS, this), AT_OPT_BACK_TIME_UNIT);
+    place(new QLabel(ui_text(TEXT_OPT_SECONDS), this), AT_OPT_BACK_TIME_UNIT);
 
     setTabOrder(ok, cancel);
     setTabOrder(cancel, m_tip_time);
-    auto* keys_label = new QLabel(global_keys_caption, this);
+    auto* keys_label = new QLabel(ui_text(global_keys_caption), this);
     place(keys_label, AT_OPT_GLOBAL_KEYS_LABEL);
     m_global_keys = new QComboBox(this);
     m_global_keys->setObjectName("global_keys");
@@ -141,22 +141,22 @@ void OptionsDialog::create_pedal_controls(const DialogUnits& units)
     auto place = [&](QWidget* widget, int x, int y, int width, int height) {
         widget->setGeometry(units.rect(x, y, width, height));
     };
-    place(new QGroupBox(TEXT_OPT_PEDAL, this), AT_OPT_PEDAL);
+    place(new QGroupBox(ui_text(TEXT_OPT_PEDAL), this), AT_OPT_PEDAL);
     m_pedal_device = new QComboBox(this);
     m_pedal_device->setObjectName("pedal_device");
     m_pedal_device->setEditable(true); // a path the list does not show may be typed
     place(m_pedal_device, AT_OPT_PEDAL_DEVICE);
-    auto* learn = new QPushButton(TEXT_OPT_PEDAL_LEARN, this);
+    auto* learn = new QPushButton(ui_text(TEXT_OPT_PEDAL_LEARN), this);
     learn->setObjectName("pedal_learn");
     place(learn, AT_OPT_PEDAL_LEARN);
     connect(learn, &QPushButton::clicked, this, &OptionsDialog::learn_pedal);
     m_pedal_buttons = new QLabel(this);
     m_pedal_buttons->setObjectName("pedal_buttons");
     place(m_pedal_buttons, AT_OPT_PEDAL_BUTTONS);
-    m_pedal_toggles = new QCheckBox(TEXT_OPT_PEDAL_TOGGLES, this);
+    m_pedal_toggles = new QCheckBox(ui_text(TEXT_OPT_PEDAL_TOGGLES), this);
     m_pedal_toggles->setObjectName("pedal_toggles");
     place(m_pedal_toggles, AT_OPT_PEDAL_TOGGLES);
-    m_phrase_step_back = new QCheckBox(options_exchange::phrase_step_back_label, this);
+    m_phrase_step_back = new QCheckBox(ui_text(options_exchange::phrase_step_back_label), this);
     m_phrase_step_back->setObjectName("phrase_step_back");
     place(m_phrase_step_back, AT_OPT_PHRASE_STEP_BACK);
     setTabOrder(m_pedal_toggles, m_phrase_step_back);
@@ -165,11 +165,11 @@ void OptionsDialog::create_pedal_controls(const DialogUnits& units)
 void OptionsDialog::show_pedal_buttons()
 {
     const auto& codes = m_learned;
-    m_pedal_buttons->setText(codes ? QString("Pedals: left %1, middle %2, right %3")
+    m_pedal_buttons->setText(codes ? ui_text(UI_TEXT("Pedals: left %1, middle %2, right %3"))
                                          .arg((*codes)[0])
                                          .arg((*codes)[1])
                                          .arg((*codes)[2])
-                                   : QString("Pedals: not learned yet (Learn...)"));
+                                   : ui_text(UI_TEXT("Pedals: not learned yet (Learn...)")));
 }
 
 /// The device chosen or typed: the path behind a listed item, else the text.
@@ -185,27 +185,28 @@ void OptionsDialog::learn_pedal()
 {
     const std::string device = chosen_device(*m_pedal_device);
     if (device.empty()) {
-        QMessageBox::information(this, windowTitle(), "Choose the pedal's device first.");
+        QMessageBox::information(this, windowTitle(),
+                                 ui_text(UI_TEXT("Choose the pedal's device first.")));
         return;
     }
     if (!m_pedal_learner)
         return;
     QDialog learning(this);
-    learning.setWindowTitle(TEXT_OPT_PEDAL_LEARN_CAPTION);
+    learning.setWindowTitle(ui_text(TEXT_OPT_PEDAL_LEARN_CAPTION));
     // Wide enough for its title and the longest prompt.
     learning.setMinimumWidth(
-        learning.fontMetrics().horizontalAdvance(TEXT_OPT_PEDAL_LEARN_CAPTION) * 2 + 80);
+        learning.fontMetrics().horizontalAdvance(ui_text(TEXT_OPT_PEDAL_LEARN_CAPTION)) * 2 + 80);
     auto* layout = new QVBoxLayout(&learning);
     auto* prompt = new QLabel(&learning);
     prompt->setObjectName("pedal_prompt");
     layout->addWidget(prompt);
-    auto* cancel = new QPushButton("Cancel", &learning);
+    auto* cancel = new QPushButton(ui_text(UI_TEXT("Cancel")), &learning);
     layout->addWidget(cancel);
     connect(cancel, &QPushButton::clicked, &learning, &QDialog::reject);
-    const char* prompts[] = {"Press the left pedal", "Press the middle pedal",
-                             "Press the right pedal"};
+    const char* prompts[] = {UI_TEXT("Press the left pedal"), UI_TEXT("Press the middle pedal"),
+                             UI_TEXT("Press the right pedal")};
     std::vector<int> codes;
-    prompt->setText(prompts[0]);
+    prompt->setText(ui_text(prompts[0]));
     m_pedal_learner(device, [&](int code) {
         // Each pedal its own button: a second press of one is not the next.
         if (std::find(codes.begin(), codes.end(), code) != codes.end())
@@ -214,7 +215,7 @@ void OptionsDialog::learn_pedal()
         if (codes.size() == std::size(prompts))
             learning.accept();
         else
-            prompt->setText(prompts[codes.size()]);
+            prompt->setText(ui_text(prompts[codes.size()]));
     });
     const bool learned = learning.exec() == QDialog::Accepted;
     m_pedal_learner({}, {});
@@ -225,7 +226,8 @@ void OptionsDialog::learn_pedal()
 
 void OptionsDialog::set_global_keys_note(const std::string& note)
 {
-    m_global_keys_note->setText(to_qt(note));
+    // The desktop's own note is marked; a note of taken keys comes translated.
+    m_global_keys_note->setText(ui_text(note.c_str()));
 }
 
 void OptionsDialog::set_global_keys_offered(bool offered)
@@ -233,7 +235,7 @@ void OptionsDialog::set_global_keys_offered(bool offered)
     m_global_keys_offered = offered;
     m_global_keys->clear();
     for (const char* item : global_keys_items) {
-        m_global_keys->addItem(item);
+        m_global_keys->addItem(ui_text(item));
         if (!offered)
             break; // Off alone: nothing else can work here
     }
@@ -259,7 +261,7 @@ void OptionsDialog::values_to_controls()
     m_back_time->setText(to_qt(shown.back_time));
     m_global_keys->setCurrentIndex(m_global_keys_offered ? shown.global_keys : 0);
     m_pedal_device->clear();
-    m_pedal_device->addItem("None", QString());
+    m_pedal_device->addItem(ui_text(UI_TEXT("None")), QString());
     for (const InputDevice& device : input_devices())
         m_pedal_device->addItem(
             to_qt(device.name + (device.vendor.empty() ? "" : " (" + device.vendor + ")")),
@@ -297,7 +299,7 @@ bool OptionsDialog::controls_to_values()
     if (!refused)
         return true;
     QLineEdit* edit = *refused == options_exchange::NumberField::TipTime ? m_tip_time : m_back_time;
-    QMessageBox::warning(this, windowTitle(), options_exchange::refusal);
+    QMessageBox::warning(this, windowTitle(), ui_text(options_exchange::refusal));
     edit->setFocus();
     edit->selectAll();
     return false;
@@ -314,7 +316,8 @@ void OptionsDialog::browse()
     QFileDialog chooser(this);
     chooser.setAcceptMode(QFileDialog::AcceptOpen);
     chooser.setFileMode(QFileDialog::AnyFile);
-    chooser.setNameFilter(QString::fromStdString(qt_name_filters(options_exchange::sound_filter)));
+    chooser.setNameFilter(
+        QString::fromStdString(qt_name_filters(translated(options_exchange::sound_filter))));
     if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty())
         return;
     m_values.sound_file = from_qt(chooser.selectedFiles().first());

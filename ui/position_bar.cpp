@@ -235,16 +235,17 @@ public:
     {
         switch (kind) {
         case QAccessible::Name:
-            return TEXT_POSITION_BAR;
+            return ui_text(TEXT_POSITION_BAR);
         case QAccessible::Value:
             return to_qt(bar()->state().counter);
         case QAccessible::Description: {
             // What a reader that reads the number alone misses: the counter,
             // and where the place is in the tip.
             const BarState& shown = bar()->state();
-            return to_qt(std::string(TEXT_COUNTER) + " " + shown.counter + ", " +
-                         format_minutes_seconds(shown.position_ms / 1000) + " of " +
-                         format_minutes_seconds(shown.length_ms / 1000));
+            return to_qt(
+                translated(UI_TEXT("Counter %1, %2 of %3"),
+                           {shown.counter, format_minutes_seconds(shown.position_ms / 1000),
+                            format_minutes_seconds(shown.length_ms / 1000)}));
         }
         default:
             return QAccessibleWidget::text(kind);

@@ -1,6 +1,7 @@
 #include "control/commands/commands.h"
 
 #include "base/control_ids.h"
+#include "base/translation.h"
 #include "base/window_resources.h"
 #include "control/run/controller.h"
 
@@ -36,6 +37,7 @@ constexpr KeyBinding keys[] = {
     {Key::P, Command::LastTip, true},
     {Key::F12, Command::TipTimer, true},
     {Key::T, Command::TipTimer, true},
+    {Key::I, Command::SayWhere},
 };
 
 constexpr KeyBinding speed_keys[] = {
@@ -108,6 +110,7 @@ constexpr CommandRow commands[] = {
     {Command::PhraseBack, "phrase-back", &Controller::phrase_back, true},
     {Command::PhraseForward, "phrase-forward", &Controller::phrase_forward, true},
     {Command::PlaceInTip, nullptr, nullptr, true, Argument::Number, &Controller::go_to_in_tip},
+    {Command::SayWhere, "say-where", &Controller::say_where, false},
 };
 
 constexpr bool in_enumeration_order()
@@ -118,64 +121,72 @@ constexpr bool in_enumeration_order()
     }
     return true;
 }
-static_assert(in_enumeration_order() &&
-              std::size(commands) == std::size_t(Command::PlaceInTip) + 1);
+static_assert(in_enumeration_order() && std::size(commands) == std::size_t(Command::SayWhere) + 1);
 
 constexpr ButtonBinding buttons[] = {
-    {IDC_PLAY_PAUSE, "Play/Pause", Command::PlayPause},
-    {IDC_ZERO, "Zero", Command::Zero},
-    {IDC_REWIND, "Rewind", Command::Rewind},
-    {IDC_BACK_5, "<<5 Seconds", Command::Back5Seconds},
-    {IDC_FORWARD_5, "5 Seconds>>", Command::Forward5Seconds},
-    {IDC_LAST_TIP, "<<Last Tip", Command::LastTip},
-    {IDC_NEXT_TIP, "Next Tip>>", Command::NextTip},
+    {IDC_PLAY_PAUSE, UI_TEXT("Play/Pause"), Command::PlayPause},
+    {IDC_ZERO, UI_TEXT("Zero"), Command::Zero},
+    {IDC_REWIND, UI_TEXT("Rewind"), Command::Rewind},
+    {IDC_BACK_5, UI_TEXT("<<5 Seconds"), Command::Back5Seconds},
+    {IDC_FORWARD_5, UI_TEXT("5 Seconds>>"), Command::Forward5Seconds},
+    {IDC_LAST_TIP, UI_TEXT("<<Last Tip"), Command::LastTip},
+    {IDC_NEXT_TIP, UI_TEXT("Next Tip>>"), Command::NextTip},
     {IDC_TIP_TIMER_BUTTON, TEXT_TIP_TIMER, Command::TipTimer},
 };
 
 constexpr MenuItem menu_items[] = {
-    {"&File", "&New Tape Group...", IDM_FILE_NEW_TAPE_GROUP, Command::NewTapeGroup},
-    {"&File", "New Tape Group from &Folder...", IDM_FILE_NEW_TAPE_GROUP_FROM_FOLDER,
-     Command::NewTapeGroupFromFolder},
-    {"&File", "&Open", IDM_FILE_OPEN, Command::OpenTapeGroup},
-    {"&File", "&Save", IDM_FILE_SAVE, Command::SaveTapeGroup},
-    {"&File", "Save &As...", IDM_FILE_SAVE_AS, Command::SaveTapeGroupAs},
-    {"&File", "E&xit", IDM_FILE_EXIT, Command::Exit},
-    {"&Edit", "&Undo", IDM_EDIT_UNDO, Command::Undo, KeyHint::InParentheses},
-    {"&Edit", "&Redo", IDM_EDIT_REDO, Command::Redo, KeyHint::InParentheses},
-    {"&Edit", "&Copy Place", IDM_EDIT_COPY_PLACE, Command::CopyPlace, KeyHint::None, "Ctrl+C"},
-    {"&Edit", "Go To Copied &Place", IDM_EDIT_GO_TO_COPIED_PLACE, Command::GoToCopiedPlace,
-     KeyHint::None, "Ctrl+V"},
-    {"&Play", "Open &File", IDM_PLAY_OPEN_FILE, Command::OpenMusicFile},
-    {"&Play", "Open &Playlist", IDM_PLAY_OPEN_PLAYLIST, Command::OpenPlaylist},
-    {"&Play", "&Go To Place...", IDM_PLAY_GO_TO_PLACE, Command::GoToPlace, KeyHint::None, "Ctrl+G"},
-    {"&Options", "&Settings...", IDM_OPTIONS_SETTINGS, Command::Settings},
-    {"&Help", "&Help", IDM_HELP_HELP, Command::Help},
-    {"&Help", "&About", IDM_HELP_ABOUT, Command::About},
+    {UI_TEXT("&File"), UI_TEXT("&New Tape Group..."), IDM_FILE_NEW_TAPE_GROUP,
+     Command::NewTapeGroup},
+    {UI_TEXT("&File"), UI_TEXT("New Tape Group from &Folder..."),
+     IDM_FILE_NEW_TAPE_GROUP_FROM_FOLDER, Command::NewTapeGroupFromFolder},
+    {UI_TEXT("&File"), UI_TEXT("&Open"), IDM_FILE_OPEN, Command::OpenTapeGroup},
+    {UI_TEXT("&File"), UI_TEXT("&Save"), IDM_FILE_SAVE, Command::SaveTapeGroup},
+    {UI_TEXT("&File"), UI_TEXT("Save &As..."), IDM_FILE_SAVE_AS, Command::SaveTapeGroupAs},
+    {UI_TEXT("&File"), UI_TEXT("E&xit"), IDM_FILE_EXIT, Command::Exit},
+    {UI_TEXT("&Edit"), UI_TEXT("&Undo"), IDM_EDIT_UNDO, Command::Undo, KeyHint::InParentheses},
+    {UI_TEXT("&Edit"), UI_TEXT("&Redo"), IDM_EDIT_REDO, Command::Redo, KeyHint::InParentheses},
+    {UI_TEXT("&Edit"), UI_TEXT("&Copy Place"), IDM_EDIT_COPY_PLACE, Command::CopyPlace,
+     KeyHint::None, "Ctrl+C"},
+    {UI_TEXT("&Edit"), UI_TEXT("Go To Copied &Place"), IDM_EDIT_GO_TO_COPIED_PLACE,
+     Command::GoToCopiedPlace, KeyHint::None, "Ctrl+V"},
+    {UI_TEXT("&Play"), UI_TEXT("Open &File"), IDM_PLAY_OPEN_FILE, Command::OpenMusicFile},
+    {UI_TEXT("&Play"), UI_TEXT("Open &Playlist"), IDM_PLAY_OPEN_PLAYLIST, Command::OpenPlaylist},
+    {UI_TEXT("&Play"), UI_TEXT("&Go To Place..."), IDM_PLAY_GO_TO_PLACE, Command::GoToPlace,
+     KeyHint::None, "Ctrl+G"},
+    {UI_TEXT("&Options"), UI_TEXT("&Settings..."), IDM_OPTIONS_SETTINGS, Command::Settings},
+    {UI_TEXT("&Help"), UI_TEXT("&Help"), IDM_HELP_HELP, Command::Help},
+    {UI_TEXT("&Help"), UI_TEXT("&About"), IDM_HELP_ABOUT, Command::About},
 };
 
 constexpr MenuItem speed_menu_items[] = {
-    {"&Play", "Slower", IDM_PLAY_SLOWER, Command::Slower, KeyHint::InKeyColumn},
-    {"&Play", "Faster", IDM_PLAY_FASTER, Command::Faster, KeyHint::InKeyColumn},
-    {"&Play", "Normal Speed", IDM_PLAY_NORMAL_SPEED, Command::NormalSpeed, KeyHint::InKeyColumn},
+    {UI_TEXT("&Play"), UI_TEXT("Slower"), IDM_PLAY_SLOWER, Command::Slower, KeyHint::InKeyColumn},
+    {UI_TEXT("&Play"), UI_TEXT("Faster"), IDM_PLAY_FASTER, Command::Faster, KeyHint::InKeyColumn},
+    {UI_TEXT("&Play"), UI_TEXT("Normal Speed"), IDM_PLAY_NORMAL_SPEED, Command::NormalSpeed,
+     KeyHint::InKeyColumn},
 };
 
 constexpr MenuItem aids_menu_items[] = {
-    {"&Sound", "Reduce &Noise", IDM_SOUND_REDUCE_NOISE, Command::ReduceNoise, KeyHint::InKeyColumn},
-    {"&Sound", "&Voice Band", IDM_SOUND_VOICE_BAND, Command::VoiceBand, KeyHint::InKeyColumn},
-    {"&Sound", "&Even Out Loudness", IDM_SOUND_EVEN_LOUDNESS, Command::EvenLoudness,
+    {UI_TEXT("&Sound"), UI_TEXT("Reduce &Noise"), IDM_SOUND_REDUCE_NOISE, Command::ReduceNoise,
      KeyHint::InKeyColumn},
-    {"&Sound", "&Louder than 100 %", IDM_SOUND_LOUDER, Command::Louder, KeyHint::InKeyColumn},
-    {"&Sound", "&Both Channels", IDM_SOUND_CHANNEL_BOTH, Command::ChannelBoth,
+    {UI_TEXT("&Sound"), UI_TEXT("&Voice Band"), IDM_SOUND_VOICE_BAND, Command::VoiceBand,
      KeyHint::InKeyColumn},
-    {"&Sound", "Le&ft Channel Only", IDM_SOUND_CHANNEL_LEFT, Command::ChannelLeft,
+    {UI_TEXT("&Sound"), UI_TEXT("&Even Out Loudness"), IDM_SOUND_EVEN_LOUDNESS,
+     Command::EvenLoudness, KeyHint::InKeyColumn},
+    {UI_TEXT("&Sound"), UI_TEXT("&Louder than 100 %"), IDM_SOUND_LOUDER, Command::Louder,
      KeyHint::InKeyColumn},
-    {"&Sound", "&Right Channel Only", IDM_SOUND_CHANNEL_RIGHT, Command::ChannelRight,
+    {UI_TEXT("&Sound"), UI_TEXT("&Both Channels"), IDM_SOUND_CHANNEL_BOTH, Command::ChannelBoth,
      KeyHint::InKeyColumn},
-    {"&Sound", "Both Channels &Mixed", IDM_SOUND_CHANNEL_MIXED, Command::ChannelMixed,
+    {UI_TEXT("&Sound"), UI_TEXT("Le&ft Channel Only"), IDM_SOUND_CHANNEL_LEFT, Command::ChannelLeft,
      KeyHint::InKeyColumn},
-    {"&Play", "&Loop a Stretch", IDM_PLAY_LOOP, Command::Loop, KeyHint::InKeyColumn},
-    {"&Play", "P&hrase Back", IDM_PLAY_PHRASE_BACK, Command::PhraseBack, KeyHint::InKeyColumn},
-    {"&Play", "Phrase Fo&rward", IDM_PLAY_PHRASE_FORWARD, Command::PhraseForward,
+    {UI_TEXT("&Sound"), UI_TEXT("&Right Channel Only"), IDM_SOUND_CHANNEL_RIGHT,
+     Command::ChannelRight, KeyHint::InKeyColumn},
+    {UI_TEXT("&Sound"), UI_TEXT("Both Channels &Mixed"), IDM_SOUND_CHANNEL_MIXED,
+     Command::ChannelMixed, KeyHint::InKeyColumn},
+    {UI_TEXT("&Play"), UI_TEXT("&Loop a Stretch"), IDM_PLAY_LOOP, Command::Loop,
+     KeyHint::InKeyColumn},
+    {UI_TEXT("&Play"), UI_TEXT("P&hrase Back"), IDM_PLAY_PHRASE_BACK, Command::PhraseBack,
+     KeyHint::InKeyColumn},
+    {UI_TEXT("&Play"), UI_TEXT("Phrase Fo&rward"), IDM_PLAY_PHRASE_FORWARD, Command::PhraseForward,
      KeyHint::InKeyColumn},
 };
 
@@ -220,21 +231,21 @@ const char* key_name(Key key)
 {
     switch (key) {
     case Key::Backspace:
-        return "backspace";
+        return UI_TEXT("backspace");
     case Key::Space:
-        return "space";
+        return UI_TEXT("space");
     case Key::End:
-        return "End";
+        return UI_TEXT("End");
     case Key::Home:
-        return "Home";
+        return UI_TEXT("Home");
     case Key::Left:
         return "<-";
     case Key::Up:
-        return "Up";
+        return UI_TEXT("Up");
     case Key::Right:
         return "->";
     case Key::Down:
-        return "Down";
+        return UI_TEXT("Down");
     case Key::F4:
         return "F4";
     case Key::F5:
@@ -296,9 +307,11 @@ const char* key_name(Key key)
     case Key::Digit4:
         return "4";
     case Key::ShiftLeft:
-        return "Shift+<-";
+        return UI_TEXT("Shift+<-");
     case Key::ShiftRight:
-        return "Shift+->";
+        return UI_TEXT("Shift+->");
+    case Key::I:
+        return "I";
     }
     return "";
 }
@@ -312,7 +325,7 @@ std::string key_hint(Command command)
                 continue;
             if (!hint.empty())
                 hint += '/';
-            hint += key_name(binding.key);
+            hint += translated(key_name(binding.key));
         }
     }
     return hint;
@@ -320,7 +333,7 @@ std::string key_hint(Command command)
 
 std::string button_caption(const ButtonBinding& button)
 {
-    return std::string(button.label) + "\n(" + key_hint(button.command) + ")";
+    return translated(button.label) + "\n(" + key_hint(button.command) + ")";
 }
 
 std::string button_caption(int control_id)
@@ -338,11 +351,11 @@ std::string menu_text(const MenuItem& item)
     case KeyHint::None:
         break;
     case KeyHint::InParentheses:
-        return std::string(item.label) + " (" + key_hint(item.command) + ")";
+        return translated(item.label) + " (" + key_hint(item.command) + ")";
     case KeyHint::InKeyColumn:
-        return std::string(item.label) + "\t" + key_hint(item.command);
+        return translated(item.label) + "\t" + key_hint(item.command);
     }
-    return item.label;
+    return translated(item.label);
 }
 
 std::span<const CommandRow> command_table()

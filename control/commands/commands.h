@@ -66,6 +66,7 @@ enum class Command {
     PhraseBack,    ///< to the start of the phrase heard, or of the one before
     PhraseForward, ///< to the start of the next phrase
     PlaceInTip,    ///< the milliseconds given, recorded as a go-to is (the bar)
+    SayWhere,      ///< where the work stands, for a screen reader to say
 };
 
 /// One key of the key table (letters whatever the Shift state).

@@ -1,4 +1,5 @@
 #include "control/commands/global_keys.h"
+#include "base/translation.h"
 
 namespace cuedeck {
 
@@ -21,7 +22,8 @@ std::vector<KeyBinding> global_key_table()
 
 std::string global_key_name(Key key, GlobalKeys choice)
 {
-    return std::string(choice == GlobalKeys::WithCtrlShift ? "Ctrl+Shift+" : "") + key_name(key);
+    return (choice == GlobalKeys::WithCtrlShift ? translated(UI_TEXT("Ctrl+Shift+")) : "") +
+           key_name(key);
 }
 
 std::string taken_keys_note(const std::vector<Key>& taken, GlobalKeys choice)
@@ -31,11 +33,12 @@ std::string taken_keys_note(const std::vector<Key>& taken, GlobalKeys choice)
     std::string names;
     for (std::size_t i = 0; i < taken.size(); ++i) {
         if (i > 0)
-            names += i + 1 == taken.size() ? " and " : ", ";
+            names += i + 1 == taken.size() ? translated(UI_TEXT(" and ")) : ", ";
         names += global_key_name(taken[i], choice);
     }
-    return names +
-           (taken.size() == 1 ? " is taken by another program" : " are taken by other programs");
+    return translated(taken.size() == 1 ? UI_TEXT("%1 is taken by another program")
+                                        : UI_TEXT("%1 are taken by other programs"),
+                      {names});
 }
 
 } // namespace cuedeck

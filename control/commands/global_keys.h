@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "base/ui_text.h"
 #include "control/commands/commands.h"
 #include "files/settings_format.h"
 
@@ -14,8 +15,9 @@ namespace cuedeck {
 GlobalKeys global_keys_from(int value);
 
 /// The Options dialog's items, in the order of the values.
-constexpr const char* global_keys_caption = "Keys work in every window:";
-constexpr const char* global_keys_items[] = {"Off", "F4 to F12", "Ctrl+Shift+F4 to F12"};
+constexpr const char* global_keys_caption = UI_TEXT("Keys work in every window:");
+constexpr const char* global_keys_items[] = {UI_TEXT("Off"), UI_TEXT("F4 to F12"),
+                                             UI_TEXT("Ctrl+Shift+F4 to F12")};
 static_assert(std::size(global_keys_items) == std::size_t(GlobalKeys::WithCtrlShift) + 1);
 
 /// The keys that act in every window when the choice is on: the function
@@ -29,7 +31,7 @@ std::string global_key_name(Key key, GlobalKeys choice);
 std::string taken_keys_note(const std::vector<Key>& taken, GlobalKeys choice);
 /// What it says where the desktop offers no keys for every window.
 constexpr const char* no_global_keys_note =
-    "This desktop offers no keys for every window: bind cuedeck --command NAME "
-    "to keys in the desktop's keyboard settings instead.";
+    UI_TEXT("This desktop offers no keys for every window: bind cuedeck --command NAME "
+            "to keys in the desktop's keyboard settings instead.");
 
 } // namespace cuedeck

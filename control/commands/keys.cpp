@@ -11,6 +11,8 @@ std::optional<Key> letter_key(char capital)
         return Key::E;
     case 'H':
         return Key::H;
+    case 'I':
+        return Key::I;
     case 'L':
         return Key::L;
     case 'W':

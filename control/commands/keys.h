@@ -49,6 +49,8 @@ enum class Key {
     // The phrase keys, where the waveform shows phrases.
     ShiftLeft,
     ShiftRight,
+    // Where the work stands, said by a screen reader.
+    I,
 };
 
 /// The key of a capital letter, when the table knows it.

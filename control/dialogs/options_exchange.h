@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/ui_text.h"
 #include "control/run/run_state.h"
 
 namespace cuedeck {
@@ -32,9 +33,9 @@ struct Controls
 
 enum class NumberField { TipTime, BackTime };
 
-constexpr const char* refusal = "Please enter an integer.";
-constexpr const char* phrase_step_back_label = "Step back to where the phrase began";
-constexpr const char* sound_filter = "Wav Files (*.wav)|*.wav||";
+constexpr const char* refusal = UI_TEXT("Please enter an integer.");
+constexpr const char* phrase_step_back_label = UI_TEXT("Step back to where the phrase began");
+constexpr const char* sound_filter = UI_TEXT("Wav Files (*.wav)|*.wav||");
 
 /// The controls as the values show them: a method other than the two shows
 /// no choice, any non-zero sound-on a ticked box.

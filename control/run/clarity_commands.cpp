@@ -1,6 +1,7 @@
 // The clarity aids and the loop of a hard stretch: the controller's commands.
 #include <algorithm>
 
+#include "base/translation.h"
 #include "control/commands/commands.h"
 #include "control/run/controller.h"
 
@@ -13,17 +14,17 @@ std::string short_name(Aid aid, const ClarityAids& aids)
 {
     switch (aid) {
     case Aid::Channel:
-        return aids.channel == Channel::Left    ? "Left"
-               : aids.channel == Channel::Right ? "Right"
-                                                : "Mixed";
+        return translated(aids.channel == Channel::Left    ? UI_TEXT("Left")
+                          : aids.channel == Channel::Right ? UI_TEXT("Right")
+                                                           : UI_TEXT("Mixed"));
     case Aid::VoiceBand:
-        return "Voice band";
+        return translated(UI_TEXT("Voice band"));
     case Aid::ReduceNoise:
-        return "Noise";
+        return translated(UI_TEXT("Noise"));
     case Aid::EvenLoudness:
-        return "Even";
+        return translated(UI_TEXT("Even"));
     case Aid::Louder:
-        return "Louder";
+        return translated(UI_TEXT("Louder"));
     }
     return {};
 }
@@ -53,7 +54,7 @@ std::string menu_name(Command command)
 {
     for (const MenuItem& item : aids_menu_table()) {
         if (item.command == command) {
-            std::string name = item.label;
+            std::string name = translated(item.label);
             std::erase(name, '&');
             return name;
         }
@@ -151,18 +152,24 @@ void Controller::follow_aids()
     show_aids_state();
     // Told once: the aid is off now, and not asked for again.
     if (!refused.empty())
-        m_view->tell(m_player.name() + " cannot build what " + refused + " needs (an older " +
-                     m_player.name() + " or FFmpeg), so it is off.");
+        m_view->tell(translated(
+            UI_TEXT("%1 cannot build what %2 needs (an older %1 or FFmpeg), so it is off."),
+            {m_player.name(), refused}));
 }
 
-void Controller::show_aids_state()
+std::string Controller::aids_text() const
 {
     std::string text;
     for (const Aid aid : every_aid) {
         if (aid_on(m_state.aids, aid))
             text += (text.empty() ? "" : ", ") + short_name(aid, m_state.aids);
     }
-    m_view->set_field_text(FieldId::Aids, text);
+    return text;
+}
+
+void Controller::show_aids_state()
+{
+    m_view->set_field_text(FieldId::Aids, aids_text());
 }
 
 void Controller::loop()

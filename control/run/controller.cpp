@@ -1,5 +1,6 @@
 #include "control/run/controller.h"
 
+#include "base/translation.h"
 #include "base/window_resources.h"
 #include "control/storage/settings_file.h"
 #include "system/system.h"
@@ -101,8 +102,9 @@ void Controller::push_place()
 
 void Controller::show_sound_state()
 {
-    m_view->set_field_text(FieldId::SoundState,
-                           m_state.settings.sound_on != 0 ? TEXT_SOUND_ON : TEXT_SOUND_OFF);
+    m_view->set_field_text(
+        FieldId::SoundState,
+        translated(m_state.settings.sound_on != 0 ? TEXT_SOUND_ON : TEXT_SOUND_OFF));
 }
 
 Options Controller::options() const

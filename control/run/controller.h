@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "base/ui_text.h"
 #include "control/run/alarm_sound.h"
 #include "control/run/controller_view.h"
 #include "control/run/run_state.h"
@@ -27,7 +28,7 @@ class Waveforms;
 class Controller
 {
 public:
-    static constexpr const char* no_sound_device = "No sound device";
+    static constexpr const char* no_sound_device = UI_TEXT("No sound device");
 
     Controller(ControllerView& view, PlayerBackend& player, System& system);
     /// A controller whose window comes later (set_view), before the run starts.
@@ -57,6 +58,9 @@ public:
     void volume_up();
     void volume_down();
     void tip_timer();
+    /// Have a screen reader say where the work stands: the tip, the play
+    /// state, the counter, the tip timer, the speed, the aids and the loop.
+    void say_where();
     void undo();
     void redo();
     void slower();
@@ -188,6 +192,7 @@ private:
     /// Turn off, and name once, any aid the player could not build.
     void follow_aids();
     void show_aids_state();
+    std::string aids_text() const;
     void show_loop_state();
     void move_by_phrase(std::optional<int> (*find)(const Waveform&, int));
     void show_bar();

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/control_ids.h"
+#include "base/ui_text.h"
 #include "files/waveform.h"
 
 namespace cuedeck {
@@ -63,11 +64,12 @@ enum class RecordingChoice { Files, Folder };
 
 /// What Go To Place asks.
 constexpr const char* place_prompt =
-    "Place (1:23.4, or 2 0:01:23.4 for tip 2; any text around it):";
+    UI_TEXT("Place (1:23.4, or 2 0:01:23.4 for tip 2; any text around it):");
 
 /// The titles of New Tape Group's choosers.
-constexpr const char* recordings_caption = "New Tape Group: choose its recordings";
-constexpr const char* folder_caption = "New Tape Group: choose the folder of its recordings";
+constexpr const char* recordings_caption = UI_TEXT("New Tape Group: choose its recordings");
+constexpr const char* folder_caption =
+    UI_TEXT("New Tape Group: choose the folder of its recordings");
 
 /// How the main window ends after shut-down: the close box's default
 /// handling, or the way OK ends a dialog (File, Exit).
@@ -102,6 +104,9 @@ public:
     /// The same with a way back: true for Yes, false for No, none for Cancel.
     virtual std::optional<bool> ask_yes_no_cancel(const std::string& text,
                                                   const std::string& caption) = 0;
+    /// Have a screen reader say `text` now, without a message box; a front
+    /// end with no screen reader shows nothing.
+    virtual void announce(const std::string& text) { (void)text; }
     /// A modal message with OK, captioned with the program's name.
     virtual void show_message(const std::string& text) = 0;
     /// A message shown once the command that found it has answered (it may

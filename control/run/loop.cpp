@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "base/saturating.h"
+#include "base/translation.h"
 
 namespace cuedeck::loop {
 
@@ -38,7 +39,7 @@ std::string text(const std::optional<Loop>& loop)
 {
     if (!loop)
         return {};
-    std::string shown = "Loop " + format_tenths(loop->start_ms) + " \u2013";
+    std::string shown = translated(UI_TEXT("Loop %1 \u2013"), {format_tenths(loop->start_ms)});
     if (loop->end_ms)
         shown += " " + format_tenths(*loop->end_ms);
     return shown;

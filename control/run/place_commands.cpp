@@ -1,5 +1,6 @@
 #include "base/saturating.h"
 #include "base/text_lines.h"
+#include "base/translation.h"
 #include "control/run/controller.h"
 #include "control/run/time_format.h"
 #include "files/place_text.h"
@@ -37,23 +38,25 @@ std::string Controller::go_to_place(const std::string& text, bool told)
     };
     const auto place = find_place(text);
     if (!place)
-        return refuse("There is no place in \"" + text_head(text) +
-                      "\" (a place looks like 1:23.4)");
+        return refuse(translated(UI_TEXT("There is no place in \"%1\" (a place looks like 1:23.4)"),
+                                 {text_head(text)}));
     reach_player();
     const auto length = m_player.playlist_length();
     if (!length || *length <= 0)
-        return refuse("Cannot go to a place: no playlist is open");
+        return refuse(translated(UI_TEXT("Cannot go to a place: no playlist is open")));
     const int tip = place->tip ? *place->tip - 1 : m_state.current_tip;
     if (tip < 0 || tip >= *length)
-        return refuse("Cannot go to tip " + std::to_string(tip + 1) + ": the playlist has " +
-                      std::to_string(*length) + (*length == 1 ? " tip" : " tips"));
+        return refuse(translated(*length == 1
+                                     ? UI_TEXT("Cannot go to tip %1: the playlist has 1 tip")
+                                     : UI_TEXT("Cannot go to tip %1: the playlist has %2 tips"),
+                                 {std::to_string(tip + 1), std::to_string(*length)}));
     const auto beyond = [&](int tip_length_s) {
         return tip_length_s > 0 && place->position_ms > saturating_mul(tip_length_s, 1000);
     };
     const auto too_long = [&](int tip_length_s) {
-        return refuse("Cannot go to " + format_minutes_seconds(place->position_ms / 1000) +
-                      ": tip " + std::to_string(tip + 1) + " is " +
-                      format_minutes_seconds(tip_length_s) + " long");
+        return refuse(translated(UI_TEXT("Cannot go to %1: tip %2 is %3 long"),
+                                 {format_minutes_seconds(place->position_ms / 1000),
+                                  std::to_string(tip + 1), format_minutes_seconds(tip_length_s)}));
     };
     if (tip == m_state.current_tip && beyond(m_state.tip_length))
         return too_long(m_state.tip_length);

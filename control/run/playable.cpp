@@ -1,6 +1,7 @@
 #include "control/run/playable.h"
 
 #include "base/text_lines.h"
+#include "base/translation.h"
 #include "files/playlist_format.h"
 
 namespace cuedeck {
@@ -11,17 +12,17 @@ std::string describe(FileProblem problem)
     case FileProblem::None:
         break;
     case FileProblem::NotLocal:
-        return "it is not a file on this computer";
+        return translated(UI_TEXT("it is not a file on this computer"));
     case FileProblem::Missing:
-        return "no such file";
+        return translated(UI_TEXT("no such file"));
     case FileProblem::Folder:
-        return "it is a folder";
+        return translated(UI_TEXT("it is a folder"));
     case FileProblem::NotRegular:
-        return "it is not a regular file";
+        return translated(UI_TEXT("it is not a regular file"));
     case FileProblem::NoPermission:
-        return "permission denied";
+        return translated(UI_TEXT("permission denied"));
     case FileProblem::TooLarge:
-        return "it is larger than 1 MiB";
+        return translated(UI_TEXT("it is larger than 1 MiB"));
     }
     return {};
 }
@@ -59,7 +60,7 @@ std::string why_no_recording(System& system, const std::string& path)
     if (problem != FileProblem::None)
         return describe(problem);
     if (const auto start = system.read_start(path, sniffed_bytes); start && is_text(*start))
-        return "it is text, not a recording";
+        return translated(UI_TEXT("it is text, not a recording"));
     return {};
 }
 
@@ -84,17 +85,21 @@ std::optional<Unplayable> why_unplayable(System& system, const std::string& path
     const bool pls = equal_ignoring_case(file_extension(path, separator), ".pls");
     const PlaylistContents contents = parse_playlist(*text, pls);
     if (contents.unsupported_line)
-        return Unplayable{FileProblem::None, "line " + std::to_string(*contents.unsupported_line) +
-                                                 " makes it something else than a list of files"};
+        return Unplayable{
+            FileProblem::None,
+            translated(UI_TEXT("line %1 makes it something else than a list of files"),
+                       {std::to_string(*contents.unsupported_line)})};
     const std::string folder(folder_of(path, separator));
     for (const PlaylistEntry& entry : contents.entries) {
         const std::string target = resolved_against(folder, entry.target, separator);
-        const std::string why = is_playlist_name(target) && !is_url(target)
-                                    ? "a playlist inside a playlist is not played"
-                                    : why_no_recording(system, target);
+        const std::string why =
+            is_playlist_name(target) && !is_url(target)
+                ? translated(UI_TEXT("a playlist inside a playlist is not played"))
+                : why_no_recording(system, target);
         if (!why.empty())
-            return Unplayable{FileProblem::None, "line " + std::to_string(entry.line) + " names " +
-                                                     entry.target + ": " + why};
+            return Unplayable{FileProblem::None,
+                              translated(UI_TEXT("line %1 names %2: %3"),
+                                         {std::to_string(entry.line), entry.target, why})};
     }
     return std::nullopt;
 }

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "base/ui_text.h"
 #include "system/system.h"
 
 namespace cuedeck {
@@ -11,9 +12,9 @@ namespace cuedeck {
 /// The playlist chooser's filter: M3U lists first, then every kind the
 /// player reads (files/playlist_format.h).
 inline constexpr const char* playlist_filter =
-    "Playlist files (*.m3u)|*.m3u|All playlists (*.m3u,*.m3u8,*.pls)|*.m3u;*.m3u8;*.pls||";
+    UI_TEXT("Playlist files (*.m3u)|*.m3u|All playlists (*.m3u,*.m3u8,*.pls)|*.m3u;*.m3u8;*.pls||");
 /// The chooser's filter for recordings (see is_recording_name).
-inline constexpr const char* music_filter = "Music files (*.mp3,*.wav)|*.mp3;*.wav||";
+inline constexpr const char* music_filter = UI_TEXT("Music files (*.mp3,*.wav)|*.mp3;*.wav||");
 
 /// Why a file is no file to open, as a message says it ("no such file").
 std::string describe(FileProblem problem);

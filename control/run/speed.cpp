@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "base/translation.h"
 #include "control/run/controller.h"
 
 namespace cuedeck {
@@ -28,7 +29,8 @@ int faster(int percent)
 
 std::string text(int percent)
 {
-    return percent == normal ? std::string() : "Speed " + std::to_string(percent) + " %";
+    return percent == normal ? std::string()
+                             : translated(UI_TEXT("Speed %1 %"), {std::to_string(percent)});
 }
 
 } // namespace speed
@@ -47,9 +49,9 @@ void Controller::show_speed_state()
     // Nothing heard comes first; a speed other than normal still shows.
     m_shown_no_sound_device = m_last_status.no_sound_device;
     const std::string speed = speed::text(m_state.speed);
-    std::string text = m_shown_no_sound_device ? std::string(no_sound_device) : speed;
+    std::string text = m_shown_no_sound_device ? translated(no_sound_device) : speed;
     if (m_shown_no_sound_device && !speed.empty())
-        text += ", " + speed.substr(speed.find(' ') + 1);
+        text += ", " + std::to_string(m_state.speed) + " %";
     m_view->set_field_text(FieldId::Speed, text);
 }
 

@@ -1,5 +1,6 @@
 #include "base/saturating.h"
 #include "base/text_lines.h"
+#include "base/translation.h"
 #include "control/run/controller.h"
 #include "control/run/playable.h"
 #include "control/storage/settings_file.h"
@@ -34,8 +35,8 @@ void Controller::start_up()
         opened = file.open(*path, GroupRequest::Named, false);
     } else if (const std::string_view argument = command_line_argument(command_line);
                equal_ignoring_case(file_extension(argument, m_system.path_separator()), ".grp")) {
-        m_view->show_message("Cannot open " + std::string(argument) + ": " +
-                             describe(FileProblem::Missing));
+        m_view->show_message(
+            translated(UI_TEXT("Cannot open %1: %2"), {argument, describe(FileProblem::Missing)}));
     }
     if (!opened && !m_shut_down && !m_state.tape_group_path.empty())
         file.read();
@@ -55,7 +56,8 @@ void Controller::shut_down(WindowEnding ending, Attendance attendance)
         tape_group_file().save_prompt();
     SettingsFile settings(m_system);
     if (const Written written = settings.write(m_state); !written && present)
-        m_view->show_message("Cannot save " + settings.path(m_state) + ": " + written.failure);
+        m_view->show_message(
+            translated(UI_TEXT("Cannot save %1: %2"), {settings.path(m_state), written.failure}));
     m_view->end_window(ending);
 }
 

@@ -1,7 +1,10 @@
 #include <algorithm>
 
 #include "base/saturating.h"
+#include "base/translation.h"
 #include "control/run/controller.h"
+#include "control/run/loop.h"
+#include "control/run/speed.h"
 #include "control/run/time_format.h"
 
 namespace cuedeck {
@@ -64,9 +67,11 @@ void Controller::show_status(const std::optional<PlayerStatus>& answer)
     const int tip_length = std::max(m_last_status.track_length_s, 0);
     const int position = std::max(m_last_status.position_ms, 0);
 
-    m_view->set_field_text(FieldId::Playing, std::to_string(saturating_add(tip, 1)) + " of " +
-                                                 std::to_string(m_last_status.playlist_length) +
-                                                 "   " + m_last_status.caption);
+    m_view->set_field_text(
+        FieldId::Playing,
+        translated(UI_TEXT("%1 of %2"), {std::to_string(saturating_add(tip, 1)),
+                                         std::to_string(m_last_status.playlist_length)}) +
+            "   " + m_last_status.caption);
     m_view->set_field_text(FieldId::TipLength, format_minutes_seconds(tip_length));
     m_view->set_field_text(FieldId::Position, format_minutes_seconds(position / 1000));
     // Integer division truncates toward zero: -1500 ms shows as -0:01, -999 ms as 0:00.
@@ -77,6 +82,33 @@ void Controller::show_status(const std::optional<PlayerStatus>& answer)
     if (m_last_status.no_sound_device != m_shown_no_sound_device)
         show_speed_state();
     show_bar();
+}
+
+void Controller::say_where()
+{
+    reach_player();
+    show_status(m_player.status());
+    std::string text;
+    if (m_last_status.playlist_length <= 0) {
+        text = translated(UI_TEXT("No playlist is open"));
+    } else {
+        const int position = std::max(m_last_status.position_ms, 0);
+        const auto state =
+            m_last_status.play_state ? m_last_status.play_state : m_player.play_state();
+        text = translated(
+            UI_TEXT("Tip %1 of %2, %3, counter %4, tip timer %5"),
+            {std::to_string(saturating_add(m_last_status.playlist_index, 1)),
+             std::to_string(m_last_status.playlist_length),
+             translated(state == play_state::playing ? UI_TEXT("playing") : UI_TEXT("paused")),
+             format_minutes_seconds(saturating_sub(position, m_state.zero_mark) / 1000),
+             format_minutes_seconds(m_state.tip_seconds_left)});
+    }
+    for (const std::string& more :
+         {speed::text(m_state.speed), aids_text(), loop::text(m_state.loop)}) {
+        if (!more.empty())
+            text += ", " + more;
+    }
+    m_view->announce(text);
 }
 
 } // namespace cuedeck

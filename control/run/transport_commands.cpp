@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "base/saturating.h"
+#include "base/translation.h"
 #include "control/run/controller.h"
 #include "control/run/loop.h"
 #include "control/run/phrases.h"
@@ -247,7 +248,7 @@ bool Controller::playable(const std::string& path)
 {
     const auto unplayable = why_unplayable(m_system, path);
     if (unplayable)
-        m_view->show_message("Cannot play " + path + "\n(" + unplayable->why + ")");
+        m_view->show_message(translated(UI_TEXT("Cannot play %1\n(%2)"), {path, unplayable->why}));
     return !unplayable;
 }
 
@@ -280,7 +281,7 @@ void Controller::open_music_file(const std::string& path)
 
 void Controller::open_playlist()
 {
-    if (const auto path = m_view->choose_file({FileDialogMode::Open, playlist_filter}))
+    if (const auto path = m_view->choose_file({FileDialogMode::Open, translated(playlist_filter)}))
         open_playlist(*path);
 }
 
@@ -294,7 +295,7 @@ void Controller::open_playlist(const std::string& path)
 
 void Controller::open_music_file()
 {
-    if (const auto path = m_view->choose_file({FileDialogMode::Open, music_filter}))
+    if (const auto path = m_view->choose_file({FileDialogMode::Open, translated(music_filter)}))
         open_music_file(*path);
 }
 

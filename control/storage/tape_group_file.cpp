@@ -5,6 +5,7 @@
 
 #include "base/saturating.h"
 #include "base/text_lines.h"
+#include "base/translation.h"
 #include "base/window_resources.h"
 #include "control/run/controller_view.h"
 #include "control/run/playable.h"
@@ -17,7 +18,7 @@ namespace cuedeck {
 
 namespace {
 
-constexpr const char* tape_group_filter = "Tape Group Files (*.grp)|*.grp||";
+constexpr const char* tape_group_filter = UI_TEXT("Tape Group Files (*.grp)|*.grp||");
 constexpr const char* tape_group_extension = "grp";
 
 /// Where a group's first line leads: a relative path is read against the
@@ -31,10 +32,10 @@ std::string playlist_of(const std::string& group, const std::string& line, char 
 std::string not_opened(const std::string& path, const std::string& playlist,
                        const Unplayable& unplayable)
 {
-    const std::string opening = "Cannot open " + path + ": its playlist " + playlist;
     return unplayable.problem == FileProblem::Missing
-               ? opening + " is missing"
-               : opening + " cannot be played\n(" + unplayable.why + ")";
+               ? translated(UI_TEXT("Cannot open %1: its playlist %2 is missing"), {path, playlist})
+               : translated(UI_TEXT("Cannot open %1: its playlist %2 cannot be played\n(%3)"),
+                            {path, playlist, unplayable.why});
 }
 
 /// A folder's name, for the group made of it: "/talks/2019/" gives "2019".
@@ -54,11 +55,8 @@ bool TapeGroupFile::make(std::vector<std::string> recordings)
     ControllerView& view = m_run.view;
     const char separator = system.path_separator();
     const auto refuse = [&view](const std::string& recording, std::string_view why) {
-        std::string text = "Cannot make a tape group of ";
-        text += recording;
-        text += ": ";
-        text += why;
-        view.show_message(text);
+        view.show_message(
+            translated(UI_TEXT("Cannot make a tape group of %1: %2"), {recording, why}));
         return false;
     };
     if (recordings.size() == 1 &&
@@ -68,7 +66,7 @@ bool TapeGroupFile::make(std::vector<std::string> recordings)
             folder += separator;
         const auto names = system.folder_entries(folder);
         if (!names) {
-            view.show_message("Cannot read the folder " + folder);
+            view.show_message(translated(UI_TEXT("Cannot read the folder %1"), {folder}));
             return false;
         }
         recordings.clear();
@@ -78,7 +76,8 @@ bool TapeGroupFile::make(std::vector<std::string> recordings)
                 recordings.push_back(folder + name);
         }
         if (recordings.empty()) {
-            view.show_message(folder + " holds no recordings (.mp3 or .wav files)");
+            view.show_message(
+                translated(UI_TEXT("%1 holds no recordings (.mp3 or .wav files)"), {folder}));
             return false;
         }
     }
@@ -89,17 +88,19 @@ bool TapeGroupFile::make(std::vector<std::string> recordings)
     // be played would shift every tip after it.
     for (const std::string& recording : recordings) {
         const auto unplayable = why_unplayable(system, recording);
-        const std::string why = unplayable                      ? unplayable->why
-                                : !is_recording_name(recording) ? "it is no .mp3 or .wav file"
-                                                                : "";
+        const std::string why = unplayable ? unplayable->why
+                                : !is_recording_name(recording)
+                                    ? translated(UI_TEXT("it is no .mp3 or .wav file"))
+                                    : "";
         if (!why.empty())
             return refuse(recording, why);
     }
 
     const std::string folder(folder_of(recordings.front(), separator));
-    const auto group = view.choose_file(
-        {FileDialogMode::Save, tape_group_filter, tape_group_extension,
-         folder + folder_name(folder, separator) + ".grp", "Save the new tape group as"});
+    const auto group =
+        view.choose_file({FileDialogMode::Save, translated(tape_group_filter), tape_group_extension,
+                          folder + folder_name(folder, separator) + ".grp",
+                          translated(UI_TEXT("Save the new tape group as"))});
     if (!group || m_run.ended())
         return false;
     const std::string_view extension = file_extension(*group, separator);
@@ -114,13 +115,14 @@ bool TapeGroupFile::make(std::vector<std::string> recordings)
         if (!format_playlist({entry}))
             entry = recording;
         if (!format_playlist({entry}))
-            return refuse(recording, "a playlist cannot hold its name");
+            return refuse(recording, translated(UI_TEXT("a playlist cannot hold its name")));
         entries.push_back(std::move(entry));
     }
 
     if (system.local_file_problem(playlist) != FileProblem::Missing &&
-        (!view.ask_yes_no(playlist + " already exists.\nDo you want to replace it?",
-                          TEXT_PROGRAM_NAME) ||
+        (!view.ask_yes_no(
+             translated(UI_TEXT("%1 already exists.\nDo you want to replace it?"), {playlist}),
+             TEXT_PROGRAM_NAME) ||
          m_run.ended()))
         return false;
     // The open group's question comes before anything is written, with a
@@ -132,10 +134,11 @@ bool TapeGroupFile::make(std::vector<std::string> recordings)
     const std::string playlist_name = playlist.substr(playlist_folder.size());
     for (const auto& [path, text] : {std::pair{playlist, *format_playlist(entries)},
                                      std::pair{*group, format_tape_group(playlist_name, 0, 0)}}) {
-        const Written written = has_line_break(path) ? Written{"its name holds a line break"}
-                                                     : system.replace_file(path, text);
+        const Written written = has_line_break(path)
+                                    ? Written{translated(UI_TEXT("its name holds a line break"))}
+                                    : system.replace_file(path, text);
         if (!written) {
-            view.show_message("Cannot save " + path + ": " + written.failure);
+            view.show_message(translated(UI_TEXT("Cannot save %1: %2"), {path, written.failure}));
             return false;
         }
     }
@@ -156,9 +159,9 @@ bool TapeGroupFile::open(const std::string& path, GroupRequest request, bool ask
     if (!text) {
         if (request == GroupRequest::Named) {
             const FileProblem problem = system.local_file_problem(path);
-            m_run.view.show_message(
-                "Cannot open " + path + ": " +
-                describe(problem == FileProblem::None ? FileProblem::TooLarge : problem));
+            m_run.view.show_message(translated(
+                UI_TEXT("Cannot open %1: %2"),
+                {path, describe(problem == FileProblem::None ? FileProblem::TooLarge : problem)}));
             return false;
         }
         // The remembered group is gone: none is open.
@@ -178,9 +181,10 @@ bool TapeGroupFile::open(const std::string& path, GroupRequest request, bool ask
         const auto unplayable = why_unplayable(system, playlist);
         if (!unplayable)
             break;
-        const auto located = m_run.view.offer_locate(not_opened(path, playlist, *unplayable))
-                                 ? m_run.view.choose_file({FileDialogMode::Open, playlist_filter})
-                                 : std::nullopt;
+        const auto located =
+            m_run.view.offer_locate(not_opened(path, playlist, *unplayable))
+                ? m_run.view.choose_file({FileDialogMode::Open, translated(playlist_filter)})
+                : std::nullopt;
         if (!located || m_run.ended()) {
             if (request == GroupRequest::Remembered)
                 state.tape_group_path.clear();
@@ -227,18 +231,19 @@ bool TapeGroupFile::write()
     if (state.saved.text) {
         const auto on_disk = system.read_file(state.tape_group_path);
         if (on_disk && *on_disk != *state.saved.text &&
-            !m_run.view.ask_yes_no(state.tape_group_path +
-                                       " was changed by another program since it was "
-                                       "opened. Replace it with this place?",
+            !m_run.view.ask_yes_no(translated(UI_TEXT("%1 was changed by another program since "
+                                                      "it was opened. Replace it with this place?"),
+                                              {state.tape_group_path}),
                                    TEXT_PROGRAM_NAME))
             return false;
     }
     // A line break in a path would split it over two lines and read back wrong.
     const Written stored = has_line_break(line) || has_line_break(state.tape_group_path)
-                               ? Written{"a name in it holds a line break"}
+                               ? Written{translated(UI_TEXT("a name in it holds a line break"))}
                                : system.replace_file(state.tape_group_path, text);
     if (!stored) {
-        m_run.view.show_message("Cannot save " + state.tape_group_path + ": " + stored.failure);
+        m_run.view.show_message(
+            translated(UI_TEXT("Cannot save %1: %2"), {state.tape_group_path, stored.failure}));
         return false;
     }
     state.saved = {state.playlist_path, state.target_tip, state.target_seconds, line, text};
@@ -255,7 +260,7 @@ bool TapeGroupFile::unsaved() const
 
 std::string TapeGroupFile::save_question() const
 {
-    return "Save changes to " + m_run.state.tape_group_path + "?";
+    return translated(UI_TEXT("Save changes to %1?"), {m_run.state.tape_group_path});
 }
 
 void TapeGroupFile::save_prompt()
@@ -283,8 +288,8 @@ void TapeGroupFile::open_command()
 {
     // The question comes first, even when the chooser is then cancelled.
     save_prompt();
-    if (const auto path =
-            m_run.view.choose_file({FileDialogMode::Open, tape_group_filter, tape_group_extension}))
+    if (const auto path = m_run.view.choose_file(
+            {FileDialogMode::Open, translated(tape_group_filter), tape_group_extension}))
         open(*path, GroupRequest::Named, false);
 }
 
@@ -299,7 +304,7 @@ void TapeGroupFile::save_command()
 void TapeGroupFile::save_as_command()
 {
     if (const auto path = m_run.view.choose_file(
-            {FileDialogMode::Save, tape_group_filter, tape_group_extension})) {
+            {FileDialogMode::Save, translated(tape_group_filter), tape_group_extension})) {
         RunState& state = m_run.state;
         state.tape_group_path = *path;
         // The chooser asked before replacing a file; the file read before is not this one.

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/process.h"
+#include "base/translation.h"
 #include "player/mpv/unix_socket.h"
 #include "player/player_backend.h"
 
@@ -78,7 +79,7 @@ public:
     std::string problem() const override { return m_location.problem; }
     std::string missing_message() const override
     {
-        return "mpv is not installed: install the package mpv";
+        return translated(UI_TEXT("%1 is not installed: install the package %1"), {name()});
     }
 
     /// The arguments start() runs, the file to open (if any) last.

@@ -5,6 +5,7 @@
 #include <signal.h>
 
 #include "base/process.h"
+#include "base/translation.h"
 #include "files/playlist_format.h"
 #include "player/mpv/mpv_calls.h"
 #include "player/mpv/mpv_protocol.h"
@@ -21,7 +22,8 @@ MpvLocation default_mpv_location()
     std::string problem;
     if (socket.empty())
         problem = folder.problem.empty()
-                      ? "The folder " + folder.path + " has too long a name for a socket"
+                      ? translated(UI_TEXT("The folder %1 has too long a name for a socket"),
+                                   {folder.path})
                       : folder.problem;
     // --no-config keeps a user's scripts (resume, loops, autoload) out of the
     // way of the behaviour the commands rely on; mpv's own scripts (on-screen

@@ -1,3 +1,4 @@
+#include "base/translation.h"
 #include "player/mpv/socket_location.h"
 
 #include <sys/stat.h>
@@ -20,13 +21,13 @@ std::string private_folder_problem(const std::string& path, bool create)
     {
     };
     if (::lstat(path.c_str(), &info) != 0)
-        return "Cannot make the folder " + path;
+        return translated(UI_TEXT("Cannot make the folder %1"), {path});
     if (!S_ISDIR(info.st_mode))
-        return "The folder " + path + " is not a folder (it may be a link)";
+        return translated(UI_TEXT("The folder %1 is not a folder (it may be a link)"), {path});
     if (info.st_uid != ::getuid())
-        return "The folder " + path + " belongs to another user";
+        return translated(UI_TEXT("The folder %1 belongs to another user"), {path});
     if ((info.st_mode & 077) != 0)
-        return "The folder " + path + " is open to other users";
+        return translated(UI_TEXT("The folder %1 is open to other users"), {path});
     return {};
 }
 
@@ -36,7 +37,7 @@ RuntimeFolder prepare_runtime_folder(const std::string& runtime_directory,
                                      bool create_runtime_directory)
 {
     if (runtime_directory.empty())
-        return {{}, "There is no runtime folder"};
+        return {{}, translated(UI_TEXT("There is no runtime folder"))};
     if (create_runtime_directory) {
         if (auto problem = private_folder_problem(runtime_directory, true); !problem.empty())
             return {{}, std::move(problem)};

@@ -48,6 +48,7 @@ const std::pair<Qt::Key, Command> qt_key_table[] = {
     {Qt::Key_F6, Command::LastTip},
     {Qt::Key_T, Command::TipTimer},
     {Qt::Key_F12, Command::TipTimer},
+    {Qt::Key_I, Command::SayWhere},
     // The speed's keys.
     {Qt::Key_BracketLeft, Command::Slower},
     {Qt::Key_BracketRight, Command::Faster},
@@ -114,6 +115,7 @@ private slots:
             {"loop", Qt::Key_L},
             {"phrase-back", Qt::Key_Left, Qt::ShiftModifier},
             {"phrase-forward", Qt::Key_Right, Qt::ShiftModifier},
+            {"say-where", Qt::Key_I},
         };
         // Copy Place's key has Ctrl: what both do shows on the clipboard.
         Rig copied_by_key;
@@ -296,6 +298,14 @@ private slots:
         QVERIFY(!stop->isVisible());
         controller.tick();
         QVERIFY(stop->isVisible());
+        // A screen reader is told, as an alert; and I says where the work stands.
+        QAccessibleInterface* alert = QAccessible::queryAccessibleInterface(stop);
+        QCOMPARE(alert->role(), QAccessible::AlertMessage);
+        QCOMPARE(alert->text(QAccessible::Name), QString("STOP: the tip timer has run out"));
+        QTest::keyClick(&rig.window, Qt::Key_I);
+        QCOMPARE(QAccessible::queryAccessibleInterface(rig.window.findChild<QLabel*>("spoken"))
+                     ->text(QAccessible::Name),
+                 QString("Tip 2 of 5, playing, counter 0:07, tip timer 0:00"));
         QTest::keyClick(&rig.window, Qt::Key_T); // a reset hides it again
         QVERIFY(!stop->isVisible());
     }

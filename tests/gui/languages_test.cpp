@@ -1,0 +1,159 @@
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QtTest>
+
+#include "base/control_ids.h"
+#include "control/commands/commands.h"
+#include "support/options_with.h"
+#include "ui/about_box.h"
+#include "ui/options_dialog.h"
+#include "ui/translations.h"
+#include "window_rig.h"
+
+namespace cuedeck::testing {
+
+namespace {
+
+/// The width a text of one or more lines needs in `widget`'s font.
+int needed_width(const QWidget& widget, const QString& text)
+{
+    int widest = 0;
+    for (const QString& line : text.split('\n'))
+        widest =
+            std::max(widest, widget.fontMetrics().horizontalAdvance(QString(line).remove('&')));
+    return widest;
+}
+
+/// Every text of `top` that does not fit its control, as "control: text".
+QStringList clipped(const QWidget& top)
+{
+    QStringList found;
+    const auto check = [&](const QWidget& widget, const QString& text, int room) {
+        if (!text.isEmpty() && widget.isVisibleTo(&top) && needed_width(widget, text) > room)
+            found.append(QString("%1 (%2 > %3): %4")
+                             .arg(widget.objectName(), QString::number(needed_width(widget, text)),
+                                  QString::number(room), text));
+    };
+    for (const QLabel* label : top.findChildren<QLabel*>()) {
+        // A wrapped label has the lines it needs, in the height it has.
+        if (label->wordWrap()) {
+            if (label->heightForWidth(label->width()) > label->height())
+                found.append(label->objectName() + ": " + label->text());
+        } else if (label->pixmap().isNull()) {
+            check(*label, label->text(), label->contentsRect().width());
+        }
+    }
+    for (const QAbstractButton* button : top.findChildren<QAbstractButton*>()) {
+        if (qobject_cast<const QPushButton*>(button) != nullptr) {
+            const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin);
+            check(*button, button->text(), button->width() - margin);
+        } else if (!button->text().isEmpty()) {
+            // A check box or radio button: its mark, the gap, the text.
+            check(*button, button->text(),
+                  button->width() -
+                      (button->sizeHint().width() - needed_width(*button, button->text())));
+        }
+    }
+    for (const QGroupBox* group : top.findChildren<QGroupBox*>())
+        check(*group, group->title(), group->width() - 16);
+    return found;
+}
+
+/// The files a run leaves behind: a group opened, moved, saved, and the
+/// options changed.
+std::map<std::string, std::string> files_written()
+{
+    Rig rig;
+    rig.open_group_and_move_the_zero_mark();
+    run_command(rig.window.controller(), Command::SaveTapeGroup);
+    rig.window.controller().apply_options(options_with(7, "/s/bell.wav", 1, 1, 3));
+    rig.window.controller().shut_down(WindowEnding::AsOk, Attendance::Unattended);
+    return rig.system.files;
+}
+
+} // namespace
+
+/// Every language Cuedeck speaks, in every window: each text fits where the
+/// English one does, and nothing stored changes with the language.
+class LanguagesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+
+    void cleanup() { use_language(*qApp, "en"); }
+
+    void every_language_has_its_catalogue_built_in()
+    {
+        QStringList languages = catalogue_languages();
+        languages.sort();
+        QCOMPARE(languages, QStringList({"de", "es", "fr", "it", "nl", "pt_BR"}));
+    }
+
+    void each_text_fits_its_control_in_every_window_and_language()
+    {
+        const QStringList languages = catalogue_languages() << "en";
+        QStringList faults;
+        for (const QString& language : languages) {
+            QVERIFY(use_language(*qApp, language));
+            Rig rig;
+            rig.open_group_and_move_the_zero_mark();
+            rig.window.show_alarm_picture(true);
+            for (Command command : {Command::Slower, Command::ReduceNoise, Command::EvenLoudness,
+                                    Command::VoiceBand, Command::Louder, Command::Loop})
+                run_command(rig.window.controller(), command);
+            // The longest the status fields say.
+            rig.window.set_field_text(FieldId::DeviceState,
+                                      translated(UI_TEXT("Pedal: not an input device")));
+            rig.window.set_field_text(FieldId::Speed,
+                                      translated(Controller::no_sound_device) + ", 200 %");
+            OptionsDialog options([](int, const std::string&) {});
+            AboutBox about;
+            for (QWidget* top : {static_cast<QWidget*>(&rig.window),
+                                 static_cast<QWidget*>(&options), static_cast<QWidget*>(&about)}) {
+                top->show();
+                for (const QString& fault : clipped(*top))
+                    faults.append(language + ", " + top->windowTitle() + ": " + fault);
+            }
+        }
+        for (const QString& fault : faults)
+            qWarning("clipped: %s", qPrintable(fault));
+        QVERIFY2(faults.isEmpty(), qPrintable(QString("%1 texts do not fit").arg(faults.size())));
+    }
+
+    void a_translated_window_speaks_its_language_with_the_keys_named_in_it()
+    {
+        QVERIFY(use_language(*qApp, "de"));
+        Rig rig;
+        rig.window.controller().tick();
+        auto* play = rig.window.findChild<QPushButton*>(QString("control_%1").arg(IDC_PLAY_PAUSE));
+        QCOMPARE(play->text(), QString("Wiedergabe/Pause\n(Leertaste)"));
+        QCOMPARE(rig.window.menuBar()->actions().first()->text(), QString("&Datei"));
+        QCOMPARE(rig.label(IDC_PLAYING)->text(), QString("2 von 5   2. interview - fake"));
+        // A screen reader reads a field by its label and what it shows.
+        QCOMPARE(rig.label(IDC_PLAYING)->accessibleName(),
+                 QString("Es läuft 2 von 5   2. interview - fake"));
+    }
+
+    void the_files_written_are_the_same_in_every_language()
+    {
+        const auto english = files_written();
+        QVERIFY(std::any_of(english.begin(), english.end(),
+                            [](const auto& file) { return file.first.ends_with("cuedeck.dat"); }));
+        for (const QString& language : catalogue_languages()) {
+            QVERIFY(use_language(*qApp, language));
+            QVERIFY(files_written() == english);
+        }
+    }
+};
+
+} // namespace cuedeck::testing
+
+QTEST_MAIN(cuedeck::testing::LanguagesTest)
+#include "languages_test.moc"

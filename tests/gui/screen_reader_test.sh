@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Cuedeck as a screen reader meets it: on a virtual display with the
+# accessibility bus, an AT-SPI client finds every button and read-out by
+# name, presses Play/Pause and hears the counter change, hears where the
+# work stands at the I key, and gets the STOP alert when the tip timer runs
+# out. In English, and again under LANGUAGE=de.
+#   screen_reader_test.sh PROGRAM    (run inside dbus-run-session)
+set -uo pipefail
+program_file=$1
+client="$(cd "$(dirname "$0")" && pwd)/screen_reader_client.py"
+session_bus=${DBUS_SESSION_BUS_ADDRESS:?run inside dbus-run-session}
+source "$(dirname "$0")/virtual_desk.sh"
+export DBUS_SESSION_BUS_ADDRESS=$session_bus
+# Qt speaks to the accessibility bus without waiting for a screen reader to
+# switch it on.
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0
+/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+launcher=$!
+extra_cleanup() { kill "$launcher" 2>/dev/null; }
+recordings 2
+# A tip timer of one minute, the shortest there is.
+printf 'Tiptime\n1\nBackTime\n0\n' > "$work/config/cuedeck/cuedeck.dat"
+
+for language in en de; do
+  if [ "$language" = de ]; then export LANGUAGE=de; else unset LANGUAGE; fi
+  start_cuedeck "$program_file"
+  window=$(xdotool search --onlyvisible --name '^Cuedeck - ' | head -1)
+  /usr/bin/python3 "$client" "$language" > "$work/client" 2>&1 &
+  client_pid=$!
+  until_true grep -q "^say-where\|^FAIL" "$work/client" ||
+    fail "$language: the client did not get to the key: $(cat "$work/client")"
+  xdotool key --window "$window" i
+  wait "$client_pid"
+  status=$?
+  cat "$work/client"
+  [ "$status" = 0 ] || fail "$language: the screen reader's client failed"
+  kill -TERM "$running"
+  wait "$running"
+  status=$?
+  running=""
+  [ "$status" = 0 ] || fail "$language: Cuedeck ended with status $status"
+done
+echo "PASS"

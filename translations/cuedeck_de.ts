@@ -1,0 +1,713 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>Cuedeck</name>
+    <message>
+        <source> and </source>
+        <translation> und </translation>
+    </message>
+    <message>
+        <source> for Tape Groups</source>
+        <translation> für Bandgruppen</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 gibt es schon.
+Soll sie ersetzt werden?</translation>
+    </message>
+    <message>
+        <source>%1 are taken by other programs</source>
+        <translation>%1 sind von anderen Programmen belegt</translation>
+    </message>
+    <message>
+        <source>%1 cannot build what %2 needs (an older %1 or FFmpeg), so it is off.</source>
+        <translation>%1 kann nicht bauen, was %2 braucht (ein älteres %1 oder FFmpeg), darum ist es aus.</translation>
+    </message>
+    <message>
+        <source>%1 holds no recordings (.mp3 or .wav files)</source>
+        <translation>%1 enthält keine Aufnahmen (.mp3- oder .wav-Dateien)</translation>
+    </message>
+    <message>
+        <source>%1 is not installed: install the package %1</source>
+        <translation>%1 ist nicht installiert: Installieren Sie das Paket %1</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program</source>
+        <translation>%1 ist von einem anderen Programm belegt</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened. Replace it with this place?</source>
+        <translation>%1 wurde seit dem Öffnen von einem anderen Programm geändert. Durch diese Stelle ersetzen?</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>&amp;Both Channels</source>
+        <translation>&amp;Beide Kanäle</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Place</source>
+        <translation>Stelle &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Even Out Loudness</source>
+        <translation>Lautstärke &amp;ausgleichen</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Go To Place...</source>
+        <translation>&amp;Gehe zu Stelle...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Loop a Stretch</source>
+        <translation>&amp;Abschnitt wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Louder than 100 %</source>
+        <translation>&amp;Lauter als 100 %</translation>
+    </message>
+    <message>
+        <source>&amp;New Tape Group...</source>
+        <translation>&amp;Neue Bandgruppe...</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Wiedergabe</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Right Channel Only</source>
+        <translation>Nur r&amp;echter Kanal</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Settings...</source>
+        <translation>&amp;Einstellungen...</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Ton</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Voice Band</source>
+        <translation>&amp;Sprachband</translation>
+    </message>
+    <message>
+        <source>5 Seconds&gt;&gt;</source>
+        <translation>5 Sekunden&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;&lt;5 Seconds</source>
+        <translation>&lt;&lt;5 Sekunden</translation>
+    </message>
+    <message>
+        <source>&lt;&lt;Last Tip</source>
+        <translation>&lt;&lt;Voriges Stück</translation>
+    </message>
+    <message>
+        <source>a name in it holds a line break</source>
+        <translation>ein Name darin enthält einen Zeilenumbruch</translation>
+    </message>
+    <message>
+        <source>a playlist cannot hold its name</source>
+        <translation>eine Wiedergabeliste kann seinen Namen nicht aufnehmen</translation>
+    </message>
+    <message>
+        <source>a playlist inside a playlist is not played</source>
+        <translation>eine Wiedergabeliste in einer Wiedergabeliste wird nicht abgespielt</translation>
+    </message>
+    <message>
+        <source>A tape group remote for a media player</source>
+        <translation>Eine Fernbedienung für Bandgruppen in einem Medienspieler</translation>
+    </message>
+    <message>
+        <source>About Cuedeck</source>
+        <translation>Über Cuedeck</translation>
+    </message>
+    <message>
+        <source>Amovie</source>
+        <translation>Amovie</translation>
+    </message>
+    <message>
+        <source>Another program holds the foot pedal %1: its presses act there too.</source>
+        <translation>Ein anderes Programm hält das Fußpedal %1: Seine Tritte wirken auch dort.</translation>
+    </message>
+    <message>
+        <source>Back Time</source>
+        <translation>Rücksprung</translation>
+    </message>
+    <message>
+        <source>backspace</source>
+        <translation>Rücktaste</translation>
+    </message>
+    <message>
+        <source>Both Channels &amp;Mixed</source>
+        <translation>Beide Kanäle &amp;gemischt</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Cannot find %1
+(%2)</source>
+        <translation>%1 wurde nicht gefunden
+(%2)</translation>
+    </message>
+    <message>
+        <source>Cannot go to %1: tip %2 is %3 long</source>
+        <translation>Kann nicht zu %1 gehen: Stück %2 ist %3 lang</translation>
+    </message>
+    <message>
+        <source>Cannot go to a place: no playlist is open</source>
+        <translation>Kann zu keiner Stelle gehen: Keine Wiedergabeliste ist offen</translation>
+    </message>
+    <message>
+        <source>Cannot go to tip %1: the playlist has %2 tips</source>
+        <translation>Kann nicht zu Stück %1 gehen: Die Wiedergabeliste hat %2 Stücke</translation>
+    </message>
+    <message>
+        <source>Cannot go to tip %1: the playlist has 1 tip</source>
+        <translation>Kann nicht zu Stück %1 gehen: Die Wiedergabeliste hat 1 Stück</translation>
+    </message>
+    <message>
+        <source>Cannot make a tape group of %1: %2</source>
+        <translation>Aus %1 lässt sich keine Bandgruppe machen: %2</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1</source>
+        <translation>Der Ordner %1 lässt sich nicht anlegen</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>%1 lässt sich nicht öffnen: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: its playlist %2 cannot be played
+(%3)</source>
+        <translation>%1 lässt sich nicht öffnen: Seine Wiedergabeliste %2 lässt sich nicht abspielen
+(%3)</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: its playlist %2 is missing</source>
+        <translation>%1 lässt sich nicht öffnen: Seine Wiedergabeliste %2 fehlt</translation>
+    </message>
+    <message>
+        <source>Cannot play %1
+(%2)</source>
+        <translation>%1 lässt sich nicht abspielen
+(%2)</translation>
+    </message>
+    <message>
+        <source>Cannot read the folder %1</source>
+        <translation>Der Ordner %1 lässt sich nicht lesen</translation>
+    </message>
+    <message>
+        <source>Cannot read the foot pedal %1: permission denied.
+To give yourself access, put this line into %2 (as root), then unplug the pedal and plug it in again:
+%3</source>
+        <translation>Das Fußpedal %1 lässt sich nicht lesen: Zugriff verweigert.
+Um sich Zugriff zu geben, schreiben Sie diese Zeile (als root) in %2, dann ziehen Sie das Pedal ab und stecken es wieder ein:
+%3</translation>
+    </message>
+    <message>
+        <source>Cannot save %1: %2</source>
+        <translation>%1 lässt sich nicht speichern: %2</translation>
+    </message>
+    <message>
+        <source>Choose the pedal's device first.</source>
+        <translation>Wählen Sie zuerst das Gerät des Pedals.</translation>
+    </message>
+    <message>
+        <source>Clarity aids</source>
+        <translation>Hörhilfen</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 the Cuedeck developers</source>
+        <translation>Copyright (C) 2026 die Entwickler von Cuedeck</translation>
+    </message>
+    <message>
+        <source>Counter</source>
+        <translation>Zähler</translation>
+    </message>
+    <message>
+        <source>Counter %1, %2 of %3</source>
+        <translation>Zähler %1, %2 von %3</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+</source>
+        <translation>Strg+Umschalt+</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+F4 to F12</source>
+        <translation>Strg+Umschalt+F4 bis F12</translation>
+    </message>
+    <message>
+        <source>Cuedeck Options</source>
+        <translation>Cuedeck-Optionen</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Ab</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>Ausgleich</translation>
+    </message>
+    <message>
+        <source>F4 to F12</source>
+        <translation>F4 bis F12</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Schneller</translation>
+    </message>
+    <message>
+        <source>Foot pedal</source>
+        <translation>Fußpedal</translation>
+    </message>
+    <message>
+        <source>Go To Copied &amp;Place</source>
+        <translation>Zur kopierten &amp;Stelle</translation>
+    </message>
+    <message>
+        <source>Go To Place</source>
+        <translation>Gehe zu Stelle</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Pos1</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MiB</source>
+        <translation>es ist größer als 1 MiB</translation>
+    </message>
+    <message>
+        <source>it is no .mp3 or .wav file</source>
+        <translation>es ist keine .mp3- oder .wav-Datei</translation>
+    </message>
+    <message>
+        <source>it is not a file on this computer</source>
+        <translation>es ist keine Datei auf diesem Computer</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>es ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>it is text, not a recording</source>
+        <translation>es ist Text, keine Aufnahme</translation>
+    </message>
+    <message>
+        <source>its name holds a line break</source>
+        <translation>sein Name enthält einen Zeilenumbruch</translation>
+    </message>
+    <message>
+        <source>Keys work in every window:</source>
+        <translation>Tasten in jedem Fenster:</translation>
+    </message>
+    <message>
+        <source>Keys: %1</source>
+        <translation>Tasten: %1</translation>
+    </message>
+    <message>
+        <source>Le&amp;ft Channel Only</source>
+        <translation>Nur lin&amp;ker Kanal</translation>
+    </message>
+    <message>
+        <source>Learn the foot pedal</source>
+        <translation>Das Fußpedal anlernen</translation>
+    </message>
+    <message>
+        <source>Learn...</source>
+        <translation>Anlernen...</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>line %1 makes it something else than a list of files</source>
+        <translation>Zeile %1 macht sie zu etwas anderem als einer Liste von Dateien</translation>
+    </message>
+    <message>
+        <source>line %1 names %2: %3</source>
+        <translation>Zeile %1 nennt %2: %3</translation>
+    </message>
+    <message>
+        <source>Locate…</source>
+        <translation>Suchen…</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Schleife</translation>
+    </message>
+    <message>
+        <source>Loop %1 –</source>
+        <translation>Schleife %1 –</translation>
+    </message>
+    <message>
+        <source>Louder</source>
+        <translation>Lauter</translation>
+    </message>
+    <message>
+        <source>Middle pedal toggles play/pause</source>
+        <translation>Mittelpedal schaltet Wiedergabe/Pause um</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation>Gemischt</translation>
+    </message>
+    <message>
+        <source>Music files (*.mp3,*.wav)|*.mp3;*.wav||</source>
+        <translation>Musikdateien (*.mp3,*.wav)|*.mp3;*.wav||</translation>
+    </message>
+    <message>
+        <source>New Tape Group from &amp;Folder...</source>
+        <translation>Neue Bandgruppe aus &amp;Ordner...</translation>
+    </message>
+    <message>
+        <source>New Tape Group: choose its recordings</source>
+        <translation>Neue Bandgruppe: Aufnahmen wählen</translation>
+    </message>
+    <message>
+        <source>New Tape Group: choose the folder of its recordings</source>
+        <translation>Neue Bandgruppe: Ordner der Aufnahmen wählen</translation>
+    </message>
+    <message>
+        <source>Next Tip&gt;&gt;</source>
+        <translation>Nächstes Stück&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>No playlist is open</source>
+        <translation>Keine Wiedergabeliste ist offen</translation>
+    </message>
+    <message>
+        <source>No sound device</source>
+        <translation>Kein Tongerät</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>keine solche Datei</translation>
+    </message>
+    <message>
+        <source>No web browser could be started to show the help. The help page is
+%1</source>
+        <translation>Kein Webbrowser ließ sich starten, um die Hilfe zu zeigen. Die Hilfeseite ist
+%1</translation>
+    </message>
+    <message>
+        <source>Noise</source>
+        <translation>Rauschen</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keins</translation>
+    </message>
+    <message>
+        <source>Normal Speed</source>
+        <translation>Normales Tempo</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Open &amp;File</source>
+        <translation>&amp;Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Open &amp;Playlist</source>
+        <translation>&amp;Wiedergabeliste öffnen</translation>
+    </message>
+    <message>
+        <source>P&amp;hrase Back</source>
+        <translation>Phrase &amp;zurück</translation>
+    </message>
+    <message>
+        <source>paused</source>
+        <translation>pausiert</translation>
+    </message>
+    <message>
+        <source>Pedal disconnected</source>
+        <translation>Pedal getrennt</translation>
+    </message>
+    <message>
+        <source>Pedal: not an input device</source>
+        <translation>Pedal: kein Eingabegerät</translation>
+    </message>
+    <message>
+        <source>Pedals: left %1, middle %2, right %3</source>
+        <translation>Pedale: links %1, Mitte %2, rechts %3</translation>
+    </message>
+    <message>
+        <source>Pedals: not learned yet (Learn...)</source>
+        <translation>Pedale: noch nicht angelernt (Anlernen...)</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>Phrase Fo&amp;rward</source>
+        <translation>Phrase &amp;vor</translation>
+    </message>
+    <message>
+        <source>Place (1:23.4, or 2 0:01:23.4 for tip 2; any text around it):</source>
+        <translation>Stelle (1:23.4, oder 2 0:01:23.4 für Stück 2; Text darum herum stört nicht):</translation>
+    </message>
+    <message>
+        <source>Play Sound Using</source>
+        <translation>Ton abspielen mit</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Wiedergabe/Pause</translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <translation>Es läuft</translation>
+    </message>
+    <message>
+        <source>playing</source>
+        <translation>spielt</translation>
+    </message>
+    <message>
+        <source>Playlist</source>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>Playlist files (*.m3u)|*.m3u|All playlists (*.m3u,*.m3u8,*.pls)|*.m3u;*.m3u8;*.pls||</source>
+        <translation>Wiedergabelisten (*.m3u)|*.m3u|Alle Wiedergabelisten (*.m3u,*.m3u8,*.pls)|*.m3u;*.m3u8;*.pls||</translation>
+    </message>
+    <message>
+        <source>Playsnd</source>
+        <translation>Playsnd</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Bitte geben Sie eine ganze Zahl ein.</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Press the left pedal</source>
+        <translation>Treten Sie das linke Pedal</translation>
+    </message>
+    <message>
+        <source>Press the middle pedal</source>
+        <translation>Treten Sie das mittlere Pedal</translation>
+    </message>
+    <message>
+        <source>Press the right pedal</source>
+        <translation>Treten Sie das rechte Pedal</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Probe</translation>
+    </message>
+    <message>
+        <source>Reduce &amp;Noise</source>
+        <translation>&amp;Rauschen mindern</translation>
+    </message>
+    <message>
+        <source>Rewind</source>
+        <translation>Anfang</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Änderungen an %1 speichern?</translation>
+    </message>
+    <message>
+        <source>Save the new tape group as</source>
+        <translation>Die neue Bandgruppe speichern unter</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>Shift+-&gt;</source>
+        <translation>Umschalt+-&gt;</translation>
+    </message>
+    <message>
+        <source>Shift+&lt;-</source>
+        <translation>Umschalt+&lt;-</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Langsamer</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>Sound File:</source>
+        <translation>Tondatei:</translation>
+    </message>
+    <message>
+        <source>Sound Off</source>
+        <translation>Ton aus</translation>
+    </message>
+    <message>
+        <source>Sound ON</source>
+        <translation>Ton AN</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>Leertaste</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Speed %1 %</source>
+        <translation>Tempo %1 %</translation>
+    </message>
+    <message>
+        <source>Step back to where the phrase began</source>
+        <translation>Zurück zum Anfang der Phrase springen</translation>
+    </message>
+    <message>
+        <source>STOP: the tip timer has run out</source>
+        <translation>STOP: Die Stückzeit ist abgelaufen</translation>
+    </message>
+    <message>
+        <source>Tape Group Files (*.grp)|*.grp||</source>
+        <translation>Bandgruppen (*.grp)|*.grp||</translation>
+    </message>
+    <message>
+        <source>The folder %1 belongs to another user</source>
+        <translation>Der Ordner %1 gehört einem anderen Benutzer</translation>
+    </message>
+    <message>
+        <source>The folder %1 has too long a name for a socket</source>
+        <translation>Der Ordner %1 hat einen zu langen Namen für einen Socket</translation>
+    </message>
+    <message>
+        <source>The folder %1 is not a folder (it may be a link)</source>
+        <translation>Der Ordner %1 ist kein Ordner (vielleicht eine Verknüpfung)</translation>
+    </message>
+    <message>
+        <source>The folder %1 is open to other users</source>
+        <translation>Der Ordner %1 ist für andere Benutzer offen</translation>
+    </message>
+    <message>
+        <source>There is no place in "%1" (a place looks like 1:23.4)</source>
+        <translation>In „%1“ steht keine Stelle (eine Stelle sieht so aus: 1:23.4)</translation>
+    </message>
+    <message>
+        <source>There is no runtime folder</source>
+        <translation>Es gibt keinen Laufzeitordner</translation>
+    </message>
+    <message>
+        <source>This desktop offers no keys for every window: bind cuedeck --command NAME to keys in the desktop's keyboard settings instead.</source>
+        <translation>Dieser Desktop bietet keine Tasten für jedes Fenster: Legen Sie stattdessen cuedeck --command NAME in den Tastatureinstellungen des Desktops auf Tasten.</translation>
+    </message>
+    <message>
+        <source>Tip %1 of %2, %3, counter %4, tip timer %5</source>
+        <translation>Stück %1 von %2, %3, Zähler %4, Stückzeit %5</translation>
+    </message>
+    <message>
+        <source>Tip Length</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>Tip Timer</source>
+        <translation>Stückzeit</translation>
+    </message>
+    <message>
+        <source>TipTime</source>
+        <translation>Stückzeit</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Auf</translation>
+    </message>
+    <message>
+        <source>Voice band</source>
+        <translation>Sprachband</translation>
+    </message>
+    <message>
+        <source>Wav Files (*.wav)|*.wav||</source>
+        <translation>Wav-Dateien (*.wav)|*.wav||</translation>
+    </message>
+    <message>
+        <source>Zero</source>
+        <translation>Null</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,713 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>Cuedeck</name>
+    <message>
+        <source> and </source>
+        <translation> y </translation>
+    </message>
+    <message>
+        <source> for Tape Groups</source>
+        <translation> para grupos de cintas</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ya existe.
+¿Quiere reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>%1 are taken by other programs</source>
+        <translation>%1 están ocupadas por otros programas</translation>
+    </message>
+    <message>
+        <source>%1 cannot build what %2 needs (an older %1 or FFmpeg), so it is off.</source>
+        <translation>%1 no puede construir lo que %2 necesita (un %1 o un FFmpeg antiguo), así que queda desactivado.</translation>
+    </message>
+    <message>
+        <source>%1 holds no recordings (.mp3 or .wav files)</source>
+        <translation>%1 no contiene grabaciones (archivos .mp3 o .wav)</translation>
+    </message>
+    <message>
+        <source>%1 is not installed: install the package %1</source>
+        <translation>%1 no está instalado: instale el paquete %1</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program</source>
+        <translation>%1 está ocupada por otro programa</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened. Replace it with this place?</source>
+        <translation>Otro programa cambió %1 desde que se abrió. ¿Reemplazarlo con este punto?</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
+    <message>
+        <source>&amp;Both Channels</source>
+        <translation>&amp;Ambos canales</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Place</source>
+        <translation>&amp;Copiar punto</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Even Out Loudness</source>
+        <translation>&amp;Igualar volumen</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Go To Place...</source>
+        <translation>&amp;Ir a un punto...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Loop a Stretch</source>
+        <translation>&amp;Repetir un tramo</translation>
+    </message>
+    <message>
+        <source>&amp;Louder than 100 %</source>
+        <translation>Más &amp;fuerte que 100 %</translation>
+    </message>
+    <message>
+        <source>&amp;New Tape Group...</source>
+        <translation>&amp;Nuevo grupo de cintas...</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Reproducir</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>&amp;Right Channel Only</source>
+        <translation>Solo canal &amp;derecho</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Settings...</source>
+        <translation>&amp;Ajustes...</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Sonido</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Voice Band</source>
+        <translation>Banda de &amp;voz</translation>
+    </message>
+    <message>
+        <source>5 Seconds&gt;&gt;</source>
+        <translation>5 segundos&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;&lt;5 Seconds</source>
+        <translation>&lt;&lt;5 segundos</translation>
+    </message>
+    <message>
+        <source>&lt;&lt;Last Tip</source>
+        <translation>&lt;&lt;Pista ant.</translation>
+    </message>
+    <message>
+        <source>a name in it holds a line break</source>
+        <translation>un nombre contiene un salto de línea</translation>
+    </message>
+    <message>
+        <source>a playlist cannot hold its name</source>
+        <translation>una lista no puede contener su nombre</translation>
+    </message>
+    <message>
+        <source>a playlist inside a playlist is not played</source>
+        <translation>una lista dentro de una lista no se reproduce</translation>
+    </message>
+    <message>
+        <source>A tape group remote for a media player</source>
+        <translation>Un mando de grupos de cintas para un reproductor multimedia</translation>
+    </message>
+    <message>
+        <source>About Cuedeck</source>
+        <translation>Acerca de Cuedeck</translation>
+    </message>
+    <message>
+        <source>Amovie</source>
+        <translation>Amovie</translation>
+    </message>
+    <message>
+        <source>Another program holds the foot pedal %1: its presses act there too.</source>
+        <translation>Otro programa tiene el pedal %1: sus pulsaciones también actúan allí.</translation>
+    </message>
+    <message>
+        <source>Back Time</source>
+        <translation>Retroceso</translation>
+    </message>
+    <message>
+        <source>backspace</source>
+        <translation>retroceso</translation>
+    </message>
+    <message>
+        <source>Both Channels &amp;Mixed</source>
+        <translation>Ambos canales &amp;mezclados</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Examinar...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Cannot find %1
+(%2)</source>
+        <translation>No se encuentra %1
+(%2)</translation>
+    </message>
+    <message>
+        <source>Cannot go to %1: tip %2 is %3 long</source>
+        <translation>No se puede ir a %1: la pista %2 dura %3</translation>
+    </message>
+    <message>
+        <source>Cannot go to a place: no playlist is open</source>
+        <translation>No se puede ir a un punto: no hay ninguna lista abierta</translation>
+    </message>
+    <message>
+        <source>Cannot go to tip %1: the playlist has %2 tips</source>
+        <translation>No se puede ir a la pista %1: la lista tiene %2 pistas</translation>
+    </message>
+    <message>
+        <source>Cannot go to tip %1: the playlist has 1 tip</source>
+        <translation>No se puede ir a la pista %1: la lista tiene 1 pista</translation>
+    </message>
+    <message>
+        <source>Cannot make a tape group of %1: %2</source>
+        <translation>No se puede hacer un grupo de cintas con %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1</source>
+        <translation>No se puede crear la carpeta %1</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>No se puede abrir %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: its playlist %2 cannot be played
+(%3)</source>
+        <translation>No se puede abrir %1: su lista %2 no se puede reproducir
+(%3)</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: its playlist %2 is missing</source>
+        <translation>No se puede abrir %1: falta su lista %2</translation>
+    </message>
+    <message>
+        <source>Cannot play %1
+(%2)</source>
+        <translation>No se puede reproducir %1
+(%2)</translation>
+    </message>
+    <message>
+        <source>Cannot read the folder %1</source>
+        <translation>No se puede leer la carpeta %1</translation>
+    </message>
+    <message>
+        <source>Cannot read the foot pedal %1: permission denied.
+To give yourself access, put this line into %2 (as root), then unplug the pedal and plug it in again:
+%3</source>
+        <translation>No se puede leer el pedal %1: permiso denegado.
+Para darse acceso, ponga esta línea en %2 (como root), luego desconecte el pedal y vuelva a conectarlo:
+%3</translation>
+    </message>
+    <message>
+        <source>Cannot save %1: %2</source>
+        <translation>No se puede guardar %1: %2</translation>
+    </message>
+    <message>
+        <source>Choose the pedal's device first.</source>
+        <translation>Elija primero el dispositivo del pedal.</translation>
+    </message>
+    <message>
+        <source>Clarity aids</source>
+        <translation>Ayudas de escucha</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 the Cuedeck developers</source>
+        <translation>Copyright (C) 2026 los desarrolladores de Cuedeck</translation>
+    </message>
+    <message>
+        <source>Counter</source>
+        <translation>Contador</translation>
+    </message>
+    <message>
+        <source>Counter %1, %2 of %3</source>
+        <translation>Contador %1, %2 de %3</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+</source>
+        <translation>Ctrl+Mayús+</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+F4 to F12</source>
+        <translation>Ctrl+Mayús+F4 a F12</translation>
+    </message>
+    <message>
+        <source>Cuedeck Options</source>
+        <translation>Opciones de Cuedeck</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Abajo</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>Igualado</translation>
+    </message>
+    <message>
+        <source>F4 to F12</source>
+        <translation>F4 a F12</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Más rápido</translation>
+    </message>
+    <message>
+        <source>Foot pedal</source>
+        <translation>Pedal</translation>
+    </message>
+    <message>
+        <source>Go To Copied &amp;Place</source>
+        <translation>Ir al &amp;punto copiado</translation>
+    </message>
+    <message>
+        <source>Go To Place</source>
+        <translation>Ir a un punto</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MiB</source>
+        <translation>ocupa más de 1 MiB</translation>
+    </message>
+    <message>
+        <source>it is no .mp3 or .wav file</source>
+        <translation>no es un archivo .mp3 ni .wav</translation>
+    </message>
+    <message>
+        <source>it is not a file on this computer</source>
+        <translation>no es un archivo de este equipo</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is text, not a recording</source>
+        <translation>es texto, no una grabación</translation>
+    </message>
+    <message>
+        <source>its name holds a line break</source>
+        <translation>su nombre contiene un salto de línea</translation>
+    </message>
+    <message>
+        <source>Keys work in every window:</source>
+        <translation>Teclas en toda ventana:</translation>
+    </message>
+    <message>
+        <source>Keys: %1</source>
+        <translation>Teclas: %1</translation>
+    </message>
+    <message>
+        <source>Le&amp;ft Channel Only</source>
+        <translation>Solo canal i&amp;zquierdo</translation>
+    </message>
+    <message>
+        <source>Learn the foot pedal</source>
+        <translation>Aprender el pedal</translation>
+    </message>
+    <message>
+        <source>Learn...</source>
+        <translation>Aprender...</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Izquierdo</translation>
+    </message>
+    <message>
+        <source>line %1 makes it something else than a list of files</source>
+        <translation>la línea %1 la convierte en algo distinto de una lista de archivos</translation>
+    </message>
+    <message>
+        <source>line %1 names %2: %3</source>
+        <translation>la línea %1 nombra %2: %3</translation>
+    </message>
+    <message>
+        <source>Locate…</source>
+        <translation>Buscar…</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Bucle</translation>
+    </message>
+    <message>
+        <source>Loop %1 –</source>
+        <translation>Bucle %1 –</translation>
+    </message>
+    <message>
+        <source>Louder</source>
+        <translation>Más fuerte</translation>
+    </message>
+    <message>
+        <source>Middle pedal toggles play/pause</source>
+        <translation>El pedal central alterna reproducir/pausa</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minutos</translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation>Mezclado</translation>
+    </message>
+    <message>
+        <source>Music files (*.mp3,*.wav)|*.mp3;*.wav||</source>
+        <translation>Archivos de música (*.mp3,*.wav)|*.mp3;*.wav||</translation>
+    </message>
+    <message>
+        <source>New Tape Group from &amp;Folder...</source>
+        <translation>Nuevo grupo desde car&amp;peta...</translation>
+    </message>
+    <message>
+        <source>New Tape Group: choose its recordings</source>
+        <translation>Nuevo grupo de cintas: elegir sus grabaciones</translation>
+    </message>
+    <message>
+        <source>New Tape Group: choose the folder of its recordings</source>
+        <translation>Nuevo grupo de cintas: elegir la carpeta de sus grabaciones</translation>
+    </message>
+    <message>
+        <source>Next Tip&gt;&gt;</source>
+        <translation>Pista sig.&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>No playlist is open</source>
+        <translation>No hay ninguna lista abierta</translation>
+    </message>
+    <message>
+        <source>No sound device</source>
+        <translation>Sin audio</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>no existe el archivo</translation>
+    </message>
+    <message>
+        <source>No web browser could be started to show the help. The help page is
+%1</source>
+        <translation>No se pudo abrir ningún navegador para mostrar la ayuda. La página de ayuda es
+%1</translation>
+    </message>
+    <message>
+        <source>Noise</source>
+        <translation>Ruido</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>Normal Speed</source>
+        <translation>Velocidad normal</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desactivadas</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Open &amp;File</source>
+        <translation>Abrir &amp;archivo</translation>
+    </message>
+    <message>
+        <source>Open &amp;Playlist</source>
+        <translation>Abrir &amp;lista</translation>
+    </message>
+    <message>
+        <source>P&amp;hrase Back</source>
+        <translation>&amp;Frase anterior</translation>
+    </message>
+    <message>
+        <source>paused</source>
+        <translation>en pausa</translation>
+    </message>
+    <message>
+        <source>Pedal disconnected</source>
+        <translation>Pedal desconectado</translation>
+    </message>
+    <message>
+        <source>Pedal: not an input device</source>
+        <translation>Pedal: no es un dispositivo de entrada</translation>
+    </message>
+    <message>
+        <source>Pedals: left %1, middle %2, right %3</source>
+        <translation>Pedales: izquierdo %1, central %2, derecho %3</translation>
+    </message>
+    <message>
+        <source>Pedals: not learned yet (Learn...)</source>
+        <translation>Pedales: aún sin aprender (Aprender...)</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permiso denegado</translation>
+    </message>
+    <message>
+        <source>Phrase Fo&amp;rward</source>
+        <translation>Frase &amp;siguiente</translation>
+    </message>
+    <message>
+        <source>Place (1:23.4, or 2 0:01:23.4 for tip 2; any text around it):</source>
+        <translation>Punto (1:23.4, o 2 0:01:23.4 para la pista 2; se admite texto alrededor):</translation>
+    </message>
+    <message>
+        <source>Play Sound Using</source>
+        <translation>Reproducir sonido con</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Reproducir/Pausa</translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <translation>Sonando</translation>
+    </message>
+    <message>
+        <source>playing</source>
+        <translation>sonando</translation>
+    </message>
+    <message>
+        <source>Playlist</source>
+        <translation>Lista</translation>
+    </message>
+    <message>
+        <source>Playlist files (*.m3u)|*.m3u|All playlists (*.m3u,*.m3u8,*.pls)|*.m3u;*.m3u8;*.pls||</source>
+        <translation>Listas de reproducción (*.m3u)|*.m3u|Todas las listas (*.m3u,*.m3u8,*.pls)|*.m3u;*.m3u8;*.pls||</translation>
+    </message>
+    <message>
+        <source>Playsnd</source>
+        <translation>Playsnd</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Introduzca un número entero.</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posición</translation>
+    </message>
+    <message>
+        <source>Press the left pedal</source>
+        <translation>Pise el pedal izquierdo</translation>
+    </message>
+    <message>
+        <source>Press the middle pedal</source>
+        <translation>Pise el pedal central</translation>
+    </message>
+    <message>
+        <source>Press the right pedal</source>
+        <translation>Pise el pedal derecho</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Escuchar</translation>
+    </message>
+    <message>
+        <source>Reduce &amp;Noise</source>
+        <translation>Reducir &amp;ruido</translation>
+    </message>
+    <message>
+        <source>Rewind</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Derecho</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Guardar &amp;como...</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>¿Guardar los cambios de %1?</translation>
+    </message>
+    <message>
+        <source>Save the new tape group as</source>
+        <translation>Guardar el nuevo grupo de cintas como</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>segundos</translation>
+    </message>
+    <message>
+        <source>Shift+-&gt;</source>
+        <translation>Mayús+-&gt;</translation>
+    </message>
+    <message>
+        <source>Shift+&lt;-</source>
+        <translation>Mayús+&lt;-</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Más lento</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sonido</translation>
+    </message>
+    <message>
+        <source>Sound File:</source>
+        <translation>Archivo:</translation>
+    </message>
+    <message>
+        <source>Sound Off</source>
+        <translation>Sonido no</translation>
+    </message>
+    <message>
+        <source>Sound ON</source>
+        <translation>Sonido SÍ</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>espacio</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>Speed %1 %</source>
+        <translation>Velocidad %1 %</translation>
+    </message>
+    <message>
+        <source>Step back to where the phrase began</source>
+        <translation>Retroceder al inicio de la frase</translation>
+    </message>
+    <message>
+        <source>STOP: the tip timer has run out</source>
+        <translation>STOP: se agotó el temporizador de la pista</translation>
+    </message>
+    <message>
+        <source>Tape Group Files (*.grp)|*.grp||</source>
+        <translation>Grupos de cintas (*.grp)|*.grp||</translation>
+    </message>
+    <message>
+        <source>The folder %1 belongs to another user</source>
+        <translation>La carpeta %1 pertenece a otro usuario</translation>
+    </message>
+    <message>
+        <source>The folder %1 has too long a name for a socket</source>
+        <translation>La carpeta %1 tiene un nombre demasiado largo para un socket</translation>
+    </message>
+    <message>
+        <source>The folder %1 is not a folder (it may be a link)</source>
+        <translation>La carpeta %1 no es una carpeta (puede ser un enlace)</translation>
+    </message>
+    <message>
+        <source>The folder %1 is open to other users</source>
+        <translation>La carpeta %1 está abierta a otros usuarios</translation>
+    </message>
+    <message>
+        <source>There is no place in "%1" (a place looks like 1:23.4)</source>
+        <translation>No hay ningún punto en «%1» (un punto se escribe 1:23.4)</translation>
+    </message>
+    <message>
+        <source>There is no runtime folder</source>
+        <translation>No hay carpeta de ejecución</translation>
+    </message>
+    <message>
+        <source>This desktop offers no keys for every window: bind cuedeck --command NAME to keys in the desktop's keyboard settings instead.</source>
+        <translation>Este escritorio no ofrece teclas para todas las ventanas: asigne en su lugar cuedeck --command NAME a teclas en los ajustes de teclado del escritorio.</translation>
+    </message>
+    <message>
+        <source>Tip %1 of %2, %3, counter %4, tip timer %5</source>
+        <translation>Pista %1 de %2, %3, contador %4, temporizador %5</translation>
+    </message>
+    <message>
+        <source>Tip Length</source>
+        <translation>Duración</translation>
+    </message>
+    <message>
+        <source>Tip Timer</source>
+        <translation>Temporizador</translation>
+    </message>
+    <message>
+        <source>TipTime</source>
+        <translation>Tiempo</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Arriba</translation>
+    </message>
+    <message>
+        <source>Voice band</source>
+        <translation>Banda de voz</translation>
+    </message>
+    <message>
+        <source>Wav Files (*.wav)|*.wav||</source>
+        <translation>Archivos Wav (*.wav)|*.wav||</translation>
+    </message>
+    <message>
+        <source>Zero</source>
+        <translation>Cero</translation>
+    </message>
+</context>
+</TS>

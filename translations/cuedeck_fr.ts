@@ -1,0 +1,713 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>Cuedeck</name>
+    <message>
+        <source> and </source>
+        <translation> et </translation>
+    </message>
+    <message>
+        <source> for Tape Groups</source>
+        <translation> pour groupes de bandes</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer ?</translation>
+    </message>
+    <message>
+        <source>%1 are taken by other programs</source>
+        <translation>%1 sont pris par d’autres programmes</translation>
+    </message>
+    <message>
+        <source>%1 cannot build what %2 needs (an older %1 or FFmpeg), so it is off.</source>
+        <translation>%1 ne peut pas construire ce dont %2 a besoin (un %1 ou un FFmpeg trop ancien) ; il reste donc désactivé.</translation>
+    </message>
+    <message>
+        <source>%1 holds no recordings (.mp3 or .wav files)</source>
+        <translation>%1 ne contient aucun enregistrement (fichiers .mp3 ou .wav)</translation>
+    </message>
+    <message>
+        <source>%1 is not installed: install the package %1</source>
+        <translation>%1 n’est pas installé : installez le paquet %1</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program</source>
+        <translation>%1 est pris par un autre programme</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened. Replace it with this place?</source>
+        <translation>%1 a été modifié par un autre programme depuis son ouverture. Le remplacer par cet endroit ?</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;À propos</translation>
+    </message>
+    <message>
+        <source>&amp;Both Channels</source>
+        <translation>&amp;Deux canaux</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Place</source>
+        <translation>&amp;Copier l’endroit</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;Even Out Loudness</source>
+        <translation>&amp;Égaliser le volume</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Go To Place...</source>
+        <translation>&amp;Aller à l’endroit...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aid&amp;e</translation>
+    </message>
+    <message>
+        <source>&amp;Loop a Stretch</source>
+        <translation>&amp;Boucler un passage</translation>
+    </message>
+    <message>
+        <source>&amp;Louder than 100 %</source>
+        <translation>Plus &amp;fort que 100 %</translation>
+    </message>
+    <message>
+        <source>&amp;New Tape Group...</source>
+        <translation>&amp;Nouveau groupe de bandes...</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Lecture</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;Right Channel Only</source>
+        <translation>Canal d&amp;roit seul</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Settings...</source>
+        <translation>&amp;Réglages...</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Son</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Voice Band</source>
+        <translation>Bande &amp;vocale</translation>
+    </message>
+    <message>
+        <source>5 Seconds&gt;&gt;</source>
+        <translation>5 secondes&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;&lt;5 Seconds</source>
+        <translation>&lt;&lt;5 secondes</translation>
+    </message>
+    <message>
+        <source>&lt;&lt;Last Tip</source>
+        <translation>&lt;&lt;Piste préc.</translation>
+    </message>
+    <message>
+        <source>a name in it holds a line break</source>
+        <translation>un nom y contient un saut de ligne</translation>
+    </message>
+    <message>
+        <source>a playlist cannot hold its name</source>
+        <translation>une liste de lecture ne peut pas contenir son nom</translation>
+    </message>
+    <message>
+        <source>a playlist inside a playlist is not played</source>
+        <translation>une liste de lecture dans une liste de lecture n’est pas lue</translation>
+    </message>
+    <message>
+        <source>A tape group remote for a media player</source>
+        <translation>Télécommande de groupes de bandes pour lecteur multimédia</translation>
+    </message>
+    <message>
+        <source>About Cuedeck</source>
+        <translation>À propos de Cuedeck</translation>
+    </message>
+    <message>
+        <source>Amovie</source>
+        <translation>Amovie</translation>
+    </message>
+    <message>
+        <source>Another program holds the foot pedal %1: its presses act there too.</source>
+        <translation>Un autre programme tient le pédalier %1 : ses appuis agissent aussi là-bas.</translation>
+    </message>
+    <message>
+        <source>Back Time</source>
+        <translation>Recul</translation>
+    </message>
+    <message>
+        <source>backspace</source>
+        <translation>retour arrière</translation>
+    </message>
+    <message>
+        <source>Both Channels &amp;Mixed</source>
+        <translation>Deux canaux &amp;mixés</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Parcourir...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Cannot find %1
+(%2)</source>
+        <translation>Impossible de trouver %1
+(%2)</translation>
+    </message>
+    <message>
+        <source>Cannot go to %1: tip %2 is %3 long</source>
+        <translation>Impossible d’aller à %1 : la piste %2 dure %3</translation>
+    </message>
+    <message>
+        <source>Cannot go to a place: no playlist is open</source>
+        <translation>Impossible d’aller à un endroit : aucune liste de lecture n’est ouverte</translation>
+    </message>
+    <message>
+        <source>Cannot go to tip %1: the playlist has %2 tips</source>
+        <translation>Impossible d’aller à la piste %1 : la liste de lecture a %2 pistes</translation>
+    </message>
+    <message>
+        <source>Cannot go to tip %1: the playlist has 1 tip</source>
+        <translation>Impossible d’aller à la piste %1 : la liste de lecture a 1 piste</translation>
+    </message>
+    <message>
+        <source>Cannot make a tape group of %1: %2</source>
+        <translation>Impossible de faire un groupe de bandes de %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1</source>
+        <translation>Impossible de créer le dossier %1</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>Impossible d’ouvrir %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: its playlist %2 cannot be played
+(%3)</source>
+        <translation>Impossible d’ouvrir %1 : sa liste de lecture %2 ne peut pas être lue
+(%3)</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: its playlist %2 is missing</source>
+        <translation>Impossible d’ouvrir %1 : sa liste de lecture %2 est introuvable</translation>
+    </message>
+    <message>
+        <source>Cannot play %1
+(%2)</source>
+        <translation>Impossible de lire %1
+(%2)</translation>
+    </message>
+    <message>
+        <source>Cannot read the folder %1</source>
+        <translation>Impossible de lire le dossier %1</translation>
+    </message>
+    <message>
+        <source>Cannot read the foot pedal %1: permission denied.
+To give yourself access, put this line into %2 (as root), then unplug the pedal and plug it in again:
+%3</source>
+        <translation>Impossible de lire le pédalier %1 : permission refusée.
+Pour vous donner l’accès, mettez cette ligne dans %2 (en root), puis débranchez le pédalier et rebranchez-le :
+%3</translation>
+    </message>
+    <message>
+        <source>Cannot save %1: %2</source>
+        <translation>Impossible d’enregistrer %1 : %2</translation>
+    </message>
+    <message>
+        <source>Choose the pedal's device first.</source>
+        <translation>Choisissez d’abord le périphérique du pédalier.</translation>
+    </message>
+    <message>
+        <source>Clarity aids</source>
+        <translation>Aides à l’écoute</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 the Cuedeck developers</source>
+        <translation>Copyright (C) 2026 les développeurs de Cuedeck</translation>
+    </message>
+    <message>
+        <source>Counter</source>
+        <translation>Compteur</translation>
+    </message>
+    <message>
+        <source>Counter %1, %2 of %3</source>
+        <translation>Compteur %1, %2 sur %3</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+</source>
+        <translation>Ctrl+Maj+</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+F4 to F12</source>
+        <translation>Ctrl+Maj+F4 à F12</translation>
+    </message>
+    <message>
+        <source>Cuedeck Options</source>
+        <translation>Options de Cuedeck</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bas</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>Égal</translation>
+    </message>
+    <message>
+        <source>F4 to F12</source>
+        <translation>F4 à F12</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Plus vite</translation>
+    </message>
+    <message>
+        <source>Foot pedal</source>
+        <translation>Pédalier</translation>
+    </message>
+    <message>
+        <source>Go To Copied &amp;Place</source>
+        <translation>Aller à l’endroit co&amp;pié</translation>
+    </message>
+    <message>
+        <source>Go To Place</source>
+        <translation>Aller à l’endroit</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>c’est un dossier</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MiB</source>
+        <translation>il dépasse 1 Mio</translation>
+    </message>
+    <message>
+        <source>it is no .mp3 or .wav file</source>
+        <translation>ce n’est pas un fichier .mp3 ou .wav</translation>
+    </message>
+    <message>
+        <source>it is not a file on this computer</source>
+        <translation>ce n’est pas un fichier de cet ordinateur</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is text, not a recording</source>
+        <translation>c’est du texte, pas un enregistrement</translation>
+    </message>
+    <message>
+        <source>its name holds a line break</source>
+        <translation>son nom contient un saut de ligne</translation>
+    </message>
+    <message>
+        <source>Keys work in every window:</source>
+        <translation>Touches dans toute fenêtre :</translation>
+    </message>
+    <message>
+        <source>Keys: %1</source>
+        <translation>Touches : %1</translation>
+    </message>
+    <message>
+        <source>Le&amp;ft Channel Only</source>
+        <translation>Canal &amp;gauche seul</translation>
+    </message>
+    <message>
+        <source>Learn the foot pedal</source>
+        <translation>Apprendre le pédalier</translation>
+    </message>
+    <message>
+        <source>Learn...</source>
+        <translation>Apprendre...</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>line %1 makes it something else than a list of files</source>
+        <translation>la ligne %1 en fait autre chose qu’une liste de fichiers</translation>
+    </message>
+    <message>
+        <source>line %1 names %2: %3</source>
+        <translation>la ligne %1 nomme %2 : %3</translation>
+    </message>
+    <message>
+        <source>Locate…</source>
+        <translation>Rechercher…</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Boucle</translation>
+    </message>
+    <message>
+        <source>Loop %1 –</source>
+        <translation>Boucle %1 –</translation>
+    </message>
+    <message>
+        <source>Louder</source>
+        <translation>Plus fort</translation>
+    </message>
+    <message>
+        <source>Middle pedal toggles play/pause</source>
+        <translation>La pédale du milieu bascule lecture/pause</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minutes</translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation>Mixé</translation>
+    </message>
+    <message>
+        <source>Music files (*.mp3,*.wav)|*.mp3;*.wav||</source>
+        <translation>Fichiers audio (*.mp3,*.wav)|*.mp3;*.wav||</translation>
+    </message>
+    <message>
+        <source>New Tape Group from &amp;Folder...</source>
+        <translation>Nouveau groupe depuis un &amp;dossier...</translation>
+    </message>
+    <message>
+        <source>New Tape Group: choose its recordings</source>
+        <translation>Nouveau groupe de bandes : choisir ses enregistrements</translation>
+    </message>
+    <message>
+        <source>New Tape Group: choose the folder of its recordings</source>
+        <translation>Nouveau groupe de bandes : choisir le dossier de ses enregistrements</translation>
+    </message>
+    <message>
+        <source>Next Tip&gt;&gt;</source>
+        <translation>Piste suiv.&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>No playlist is open</source>
+        <translation>Aucune liste de lecture n’est ouverte</translation>
+    </message>
+    <message>
+        <source>No sound device</source>
+        <translation>Pas de son</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>fichier introuvable</translation>
+    </message>
+    <message>
+        <source>No web browser could be started to show the help. The help page is
+%1</source>
+        <translation>Aucun navigateur web n’a pu être lancé pour afficher l’aide. La page d’aide est
+%1</translation>
+    </message>
+    <message>
+        <source>Noise</source>
+        <translation>Bruit</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Normal Speed</source>
+        <translation>Vitesse normale</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Désactivées</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Open &amp;File</source>
+        <translation>Ouvrir un &amp;fichier</translation>
+    </message>
+    <message>
+        <source>Open &amp;Playlist</source>
+        <translation>Ouvrir une liste de lec&amp;ture</translation>
+    </message>
+    <message>
+        <source>P&amp;hrase Back</source>
+        <translation>&amp;Phrase précédente</translation>
+    </message>
+    <message>
+        <source>paused</source>
+        <translation>en pause</translation>
+    </message>
+    <message>
+        <source>Pedal disconnected</source>
+        <translation>Pédalier déconnecté</translation>
+    </message>
+    <message>
+        <source>Pedal: not an input device</source>
+        <translation>Pédalier : pas un périphérique d’entrée</translation>
+    </message>
+    <message>
+        <source>Pedals: left %1, middle %2, right %3</source>
+        <translation>Pédales : gauche %1, milieu %2, droite %3</translation>
+    </message>
+    <message>
+        <source>Pedals: not learned yet (Learn...)</source>
+        <translation>Pédales : pas encore apprises (Apprendre...)</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permission refusée</translation>
+    </message>
+    <message>
+        <source>Phrase Fo&amp;rward</source>
+        <translation>Phrase &amp;suivante</translation>
+    </message>
+    <message>
+        <source>Place (1:23.4, or 2 0:01:23.4 for tip 2; any text around it):</source>
+        <translation>Endroit (1:23.4, ou 2 0:01:23.4 pour la piste 2 ; le texte autour est ignoré) :</translation>
+    </message>
+    <message>
+        <source>Play Sound Using</source>
+        <translation>Jouer le son avec</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Lecture/Pause</translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <translation>En cours</translation>
+    </message>
+    <message>
+        <source>playing</source>
+        <translation>en lecture</translation>
+    </message>
+    <message>
+        <source>Playlist</source>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>Playlist files (*.m3u)|*.m3u|All playlists (*.m3u,*.m3u8,*.pls)|*.m3u;*.m3u8;*.pls||</source>
+        <translation>Listes de lecture (*.m3u)|*.m3u|Toutes les listes (*.m3u,*.m3u8,*.pls)|*.m3u;*.m3u8;*.pls||</translation>
+    </message>
+    <message>
+        <source>Playsnd</source>
+        <translation>Playsnd</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Veuillez saisir un nombre entier.</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Press the left pedal</source>
+        <translation>Appuyez sur la pédale de gauche</translation>
+    </message>
+    <message>
+        <source>Press the middle pedal</source>
+        <translation>Appuyez sur la pédale du milieu</translation>
+    </message>
+    <message>
+        <source>Press the right pedal</source>
+        <translation>Appuyez sur la pédale de droite</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Écouter</translation>
+    </message>
+    <message>
+        <source>Reduce &amp;Noise</source>
+        <translation>Réduire le &amp;bruit</translation>
+    </message>
+    <message>
+        <source>Rewind</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Enregistrer les modifications de %1 ?</translation>
+    </message>
+    <message>
+        <source>Save the new tape group as</source>
+        <translation>Enregistrer le nouveau groupe de bandes sous</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>secondes</translation>
+    </message>
+    <message>
+        <source>Shift+-&gt;</source>
+        <translation>Maj+-&gt;</translation>
+    </message>
+    <message>
+        <source>Shift+&lt;-</source>
+        <translation>Maj+&lt;-</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Plus lent</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>Sound File:</source>
+        <translation>Fichier son :</translation>
+    </message>
+    <message>
+        <source>Sound Off</source>
+        <translation>Son coupé</translation>
+    </message>
+    <message>
+        <source>Sound ON</source>
+        <translation>Son ACTIVÉ</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>espace</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>Speed %1 %</source>
+        <translation>Vitesse %1 %</translation>
+    </message>
+    <message>
+        <source>Step back to where the phrase began</source>
+        <translation>Reculer jusqu’au début de la phrase</translation>
+    </message>
+    <message>
+        <source>STOP: the tip timer has run out</source>
+        <translation>STOP : la minuterie de la piste est écoulée</translation>
+    </message>
+    <message>
+        <source>Tape Group Files (*.grp)|*.grp||</source>
+        <translation>Groupes de bandes (*.grp)|*.grp||</translation>
+    </message>
+    <message>
+        <source>The folder %1 belongs to another user</source>
+        <translation>Le dossier %1 appartient à un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>The folder %1 has too long a name for a socket</source>
+        <translation>Le dossier %1 a un nom trop long pour un socket</translation>
+    </message>
+    <message>
+        <source>The folder %1 is not a folder (it may be a link)</source>
+        <translation>Le dossier %1 n’est pas un dossier (c’est peut-être un lien)</translation>
+    </message>
+    <message>
+        <source>The folder %1 is open to other users</source>
+        <translation>Le dossier %1 est ouvert à d’autres utilisateurs</translation>
+    </message>
+    <message>
+        <source>There is no place in "%1" (a place looks like 1:23.4)</source>
+        <translation>Il n’y a pas d’endroit dans « %1 » (un endroit s’écrit 1:23.4)</translation>
+    </message>
+    <message>
+        <source>There is no runtime folder</source>
+        <translation>Il n’y a pas de dossier d’exécution</translation>
+    </message>
+    <message>
+        <source>This desktop offers no keys for every window: bind cuedeck --command NAME to keys in the desktop's keyboard settings instead.</source>
+        <translation>Ce bureau n’offre pas de touches pour toutes les fenêtres : associez plutôt cuedeck --command NAME à des touches dans les réglages du clavier du bureau.</translation>
+    </message>
+    <message>
+        <source>Tip %1 of %2, %3, counter %4, tip timer %5</source>
+        <translation>Piste %1 sur %2, %3, compteur %4, minuterie %5</translation>
+    </message>
+    <message>
+        <source>Tip Length</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Tip Timer</source>
+        <translation>Minuterie</translation>
+    </message>
+    <message>
+        <source>TipTime</source>
+        <translation>Minuterie</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>Voice band</source>
+        <translation>Bande vocale</translation>
+    </message>
+    <message>
+        <source>Wav Files (*.wav)|*.wav||</source>
+        <translation>Fichiers Wav (*.wav)|*.wav||</translation>
+    </message>
+    <message>
+        <source>Zero</source>
+        <translation>Zéro</translation>
+    </message>
+</context>
+</TS>

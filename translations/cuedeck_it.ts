@@ -1,0 +1,713 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it" sourcelanguage="en">
+<context>
+    <name>Cuedeck</name>
+    <message>
+        <source> and </source>
+        <translation> e </translation>
+    </message>
+    <message>
+        <source> for Tape Groups</source>
+        <translation> per gruppi di nastri</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 esiste già.
+Sostituirlo?</translation>
+    </message>
+    <message>
+        <source>%1 are taken by other programs</source>
+        <translation>%1 sono occupati da altri programmi</translation>
+    </message>
+    <message>
+        <source>%1 cannot build what %2 needs (an older %1 or FFmpeg), so it is off.</source>
+        <translation>%1 non riesce a costruire ciò che serve a %2 (un %1 o un FFmpeg vecchio), quindi resta spento.</translation>
+    </message>
+    <message>
+        <source>%1 holds no recordings (.mp3 or .wav files)</source>
+        <translation>%1 non contiene registrazioni (file .mp3 o .wav)</translation>
+    </message>
+    <message>
+        <source>%1 is not installed: install the package %1</source>
+        <translation>%1 non è installato: installare il pacchetto %1</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program</source>
+        <translation>%1 è occupato da un altro programma</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 di %2</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened. Replace it with this place?</source>
+        <translation>%1 è stato modificato da un altro programma dopo l’apertura. Sostituirlo con questo punto?</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Informazioni</translation>
+    </message>
+    <message>
+        <source>&amp;Both Channels</source>
+        <translation>&amp;Entrambi i canali</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Place</source>
+        <translation>&amp;Copia punto</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>&amp;Even Out Loudness</source>
+        <translation>&amp;Uniforma volume</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Go To Place...</source>
+        <translation>&amp;Vai al punto...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Guida</translation>
+    </message>
+    <message>
+        <source>&amp;Loop a Stretch</source>
+        <translation>&amp;Ripeti un tratto</translation>
+    </message>
+    <message>
+        <source>&amp;Louder than 100 %</source>
+        <translation>Più &amp;forte di 100 %</translation>
+    </message>
+    <message>
+        <source>&amp;New Tape Group...</source>
+        <translation>&amp;Nuovo gruppo di nastri...</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Apri</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opzioni</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Riproduci</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Ripeti</translation>
+    </message>
+    <message>
+        <source>&amp;Right Channel Only</source>
+        <translation>Solo canale &amp;destro</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salva</translation>
+    </message>
+    <message>
+        <source>&amp;Settings...</source>
+        <translation>&amp;Impostazioni...</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Audio</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Voice Band</source>
+        <translation>Banda &amp;vocale</translation>
+    </message>
+    <message>
+        <source>5 Seconds&gt;&gt;</source>
+        <translation>5 secondi&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;&lt;5 Seconds</source>
+        <translation>&lt;&lt;5 secondi</translation>
+    </message>
+    <message>
+        <source>&lt;&lt;Last Tip</source>
+        <translation>&lt;&lt;Traccia prec.</translation>
+    </message>
+    <message>
+        <source>a name in it holds a line break</source>
+        <translation>un nome contiene un a capo</translation>
+    </message>
+    <message>
+        <source>a playlist cannot hold its name</source>
+        <translation>una playlist non può contenere il suo nome</translation>
+    </message>
+    <message>
+        <source>a playlist inside a playlist is not played</source>
+        <translation>una playlist dentro una playlist non viene riprodotta</translation>
+    </message>
+    <message>
+        <source>A tape group remote for a media player</source>
+        <translation>Un telecomando di gruppi di nastri per un lettore multimediale</translation>
+    </message>
+    <message>
+        <source>About Cuedeck</source>
+        <translation>Informazioni su Cuedeck</translation>
+    </message>
+    <message>
+        <source>Amovie</source>
+        <translation>Amovie</translation>
+    </message>
+    <message>
+        <source>Another program holds the foot pedal %1: its presses act there too.</source>
+        <translation>Un altro programma tiene la pedaliera %1: le sue pressioni agiscono anche lì.</translation>
+    </message>
+    <message>
+        <source>Back Time</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>backspace</source>
+        <translation>backspace</translation>
+    </message>
+    <message>
+        <source>Both Channels &amp;Mixed</source>
+        <translation>Entrambi i canali &amp;mixati</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Sfoglia...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Cannot find %1
+(%2)</source>
+        <translation>Impossibile trovare %1
+(%2)</translation>
+    </message>
+    <message>
+        <source>Cannot go to %1: tip %2 is %3 long</source>
+        <translation>Impossibile andare a %1: la traccia %2 dura %3</translation>
+    </message>
+    <message>
+        <source>Cannot go to a place: no playlist is open</source>
+        <translation>Impossibile andare a un punto: nessuna playlist è aperta</translation>
+    </message>
+    <message>
+        <source>Cannot go to tip %1: the playlist has %2 tips</source>
+        <translation>Impossibile andare alla traccia %1: la playlist ha %2 tracce</translation>
+    </message>
+    <message>
+        <source>Cannot go to tip %1: the playlist has 1 tip</source>
+        <translation>Impossibile andare alla traccia %1: la playlist ha 1 traccia</translation>
+    </message>
+    <message>
+        <source>Cannot make a tape group of %1: %2</source>
+        <translation>Impossibile fare un gruppo di nastri di %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1</source>
+        <translation>Impossibile creare la cartella %1</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>Impossibile aprire %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: its playlist %2 cannot be played
+(%3)</source>
+        <translation>Impossibile aprire %1: la sua playlist %2 non si può riprodurre
+(%3)</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: its playlist %2 is missing</source>
+        <translation>Impossibile aprire %1: manca la sua playlist %2</translation>
+    </message>
+    <message>
+        <source>Cannot play %1
+(%2)</source>
+        <translation>Impossibile riprodurre %1
+(%2)</translation>
+    </message>
+    <message>
+        <source>Cannot read the folder %1</source>
+        <translation>Impossibile leggere la cartella %1</translation>
+    </message>
+    <message>
+        <source>Cannot read the foot pedal %1: permission denied.
+To give yourself access, put this line into %2 (as root), then unplug the pedal and plug it in again:
+%3</source>
+        <translation>Impossibile leggere la pedaliera %1: permesso negato.
+Per darsi accesso, mettere questa riga in %2 (come root), poi scollegare la pedaliera e ricollegarla:
+%3</translation>
+    </message>
+    <message>
+        <source>Cannot save %1: %2</source>
+        <translation>Impossibile salvare %1: %2</translation>
+    </message>
+    <message>
+        <source>Choose the pedal's device first.</source>
+        <translation>Scegliere prima il dispositivo della pedaliera.</translation>
+    </message>
+    <message>
+        <source>Clarity aids</source>
+        <translation>Aiuti all’ascolto</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 the Cuedeck developers</source>
+        <translation>Copyright (C) 2026 gli sviluppatori di Cuedeck</translation>
+    </message>
+    <message>
+        <source>Counter</source>
+        <translation>Contatore</translation>
+    </message>
+    <message>
+        <source>Counter %1, %2 of %3</source>
+        <translation>Contatore %1, %2 di %3</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+</source>
+        <translation>Ctrl+Maiusc+</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+F4 to F12</source>
+        <translation>Ctrl+Maiusc+F4 a F12</translation>
+    </message>
+    <message>
+        <source>Cuedeck Options</source>
+        <translation>Opzioni di Cuedeck</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Giù</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>Uniforme</translation>
+    </message>
+    <message>
+        <source>F4 to F12</source>
+        <translation>F4 a F12</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Più veloce</translation>
+    </message>
+    <message>
+        <source>Foot pedal</source>
+        <translation>Pedaliera</translation>
+    </message>
+    <message>
+        <source>Go To Copied &amp;Place</source>
+        <translation>Vai al &amp;punto copiato</translation>
+    </message>
+    <message>
+        <source>Go To Place</source>
+        <translation>Vai al punto</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Inizio</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>è una cartella</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MiB</source>
+        <translation>supera 1 MiB</translation>
+    </message>
+    <message>
+        <source>it is no .mp3 or .wav file</source>
+        <translation>non è un file .mp3 o .wav</translation>
+    </message>
+    <message>
+        <source>it is not a file on this computer</source>
+        <translation>non è un file di questo computer</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>it is text, not a recording</source>
+        <translation>è testo, non una registrazione</translation>
+    </message>
+    <message>
+        <source>its name holds a line break</source>
+        <translation>il suo nome contiene un a capo</translation>
+    </message>
+    <message>
+        <source>Keys work in every window:</source>
+        <translation>Tasti in ogni finestra:</translation>
+    </message>
+    <message>
+        <source>Keys: %1</source>
+        <translation>Tasti: %1</translation>
+    </message>
+    <message>
+        <source>Le&amp;ft Channel Only</source>
+        <translation>Solo canale &amp;sinistro</translation>
+    </message>
+    <message>
+        <source>Learn the foot pedal</source>
+        <translation>Impara la pedaliera</translation>
+    </message>
+    <message>
+        <source>Learn...</source>
+        <translation>Impara...</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Sinistro</translation>
+    </message>
+    <message>
+        <source>line %1 makes it something else than a list of files</source>
+        <translation>la riga %1 la rende altro da un elenco di file</translation>
+    </message>
+    <message>
+        <source>line %1 names %2: %3</source>
+        <translation>la riga %1 nomina %2: %3</translation>
+    </message>
+    <message>
+        <source>Locate…</source>
+        <translation>Cerca…</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Ciclo</translation>
+    </message>
+    <message>
+        <source>Loop %1 –</source>
+        <translation>Ciclo %1 –</translation>
+    </message>
+    <message>
+        <source>Louder</source>
+        <translation>Più forte</translation>
+    </message>
+    <message>
+        <source>Middle pedal toggles play/pause</source>
+        <translation>Il pedale centrale alterna riproduci/pausa</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minuti</translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation>Mixato</translation>
+    </message>
+    <message>
+        <source>Music files (*.mp3,*.wav)|*.mp3;*.wav||</source>
+        <translation>File musicali (*.mp3,*.wav)|*.mp3;*.wav||</translation>
+    </message>
+    <message>
+        <source>New Tape Group from &amp;Folder...</source>
+        <translation>Nuovo gruppo da car&amp;tella...</translation>
+    </message>
+    <message>
+        <source>New Tape Group: choose its recordings</source>
+        <translation>Nuovo gruppo di nastri: scegliere le registrazioni</translation>
+    </message>
+    <message>
+        <source>New Tape Group: choose the folder of its recordings</source>
+        <translation>Nuovo gruppo di nastri: scegliere la cartella delle registrazioni</translation>
+    </message>
+    <message>
+        <source>Next Tip&gt;&gt;</source>
+        <translation>Traccia succ.&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>No playlist is open</source>
+        <translation>Nessuna playlist è aperta</translation>
+    </message>
+    <message>
+        <source>No sound device</source>
+        <translation>Nessun audio</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>file inesistente</translation>
+    </message>
+    <message>
+        <source>No web browser could be started to show the help. The help page is
+%1</source>
+        <translation>Non è stato possibile avviare un browser per mostrare la guida. La pagina della guida è
+%1</translation>
+    </message>
+    <message>
+        <source>Noise</source>
+        <translation>Rumore</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>Normal Speed</source>
+        <translation>Velocità normale</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Disattivati</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Open &amp;File</source>
+        <translation>Apri &amp;file</translation>
+    </message>
+    <message>
+        <source>Open &amp;Playlist</source>
+        <translation>Apri &amp;playlist</translation>
+    </message>
+    <message>
+        <source>P&amp;hrase Back</source>
+        <translation>Fras&amp;e precedente</translation>
+    </message>
+    <message>
+        <source>paused</source>
+        <translation>in pausa</translation>
+    </message>
+    <message>
+        <source>Pedal disconnected</source>
+        <translation>Pedaliera scollegata</translation>
+    </message>
+    <message>
+        <source>Pedal: not an input device</source>
+        <translation>Pedaliera: non è un dispositivo di input</translation>
+    </message>
+    <message>
+        <source>Pedals: left %1, middle %2, right %3</source>
+        <translation>Pedali: sinistro %1, centrale %2, destro %3</translation>
+    </message>
+    <message>
+        <source>Pedals: not learned yet (Learn...)</source>
+        <translation>Pedali: non ancora appresi (Impara...)</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permesso negato</translation>
+    </message>
+    <message>
+        <source>Phrase Fo&amp;rward</source>
+        <translation>Frase &amp;successiva</translation>
+    </message>
+    <message>
+        <source>Place (1:23.4, or 2 0:01:23.4 for tip 2; any text around it):</source>
+        <translation>Punto (1:23.4, o 2 0:01:23.4 per la traccia 2; il testo intorno è ignorato):</translation>
+    </message>
+    <message>
+        <source>Play Sound Using</source>
+        <translation>Riproduci suono con</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Riproduci/Pausa</translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <translation>In corso</translation>
+    </message>
+    <message>
+        <source>playing</source>
+        <translation>in riproduzione</translation>
+    </message>
+    <message>
+        <source>Playlist</source>
+        <translation>Playlist</translation>
+    </message>
+    <message>
+        <source>Playlist files (*.m3u)|*.m3u|All playlists (*.m3u,*.m3u8,*.pls)|*.m3u;*.m3u8;*.pls||</source>
+        <translation>File playlist (*.m3u)|*.m3u|Tutte le playlist (*.m3u,*.m3u8,*.pls)|*.m3u;*.m3u8;*.pls||</translation>
+    </message>
+    <message>
+        <source>Playsnd</source>
+        <translation>Playsnd</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Inserire un numero intero.</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>Press the left pedal</source>
+        <translation>Premere il pedale sinistro</translation>
+    </message>
+    <message>
+        <source>Press the middle pedal</source>
+        <translation>Premere il pedale centrale</translation>
+    </message>
+    <message>
+        <source>Press the right pedal</source>
+        <translation>Premere il pedale destro</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Ascolta</translation>
+    </message>
+    <message>
+        <source>Reduce &amp;Noise</source>
+        <translation>Riduci &amp;rumore</translation>
+    </message>
+    <message>
+        <source>Rewind</source>
+        <translation>Inizio</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Destro</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Salva &amp;come...</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Salvare le modifiche a %1?</translation>
+    </message>
+    <message>
+        <source>Save the new tape group as</source>
+        <translation>Salva il nuovo gruppo di nastri come</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>secondi</translation>
+    </message>
+    <message>
+        <source>Shift+-&gt;</source>
+        <translation>Maiusc+-&gt;</translation>
+    </message>
+    <message>
+        <source>Shift+&lt;-</source>
+        <translation>Maiusc+&lt;-</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Più lento</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Sound File:</source>
+        <translation>File audio:</translation>
+    </message>
+    <message>
+        <source>Sound Off</source>
+        <translation>Audio no</translation>
+    </message>
+    <message>
+        <source>Sound ON</source>
+        <translation>Audio SÌ</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>spazio</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocità</translation>
+    </message>
+    <message>
+        <source>Speed %1 %</source>
+        <translation>Velocità %1 %</translation>
+    </message>
+    <message>
+        <source>Step back to where the phrase began</source>
+        <translation>Torna all’inizio della frase</translation>
+    </message>
+    <message>
+        <source>STOP: the tip timer has run out</source>
+        <translation>STOP: il timer della traccia è scaduto</translation>
+    </message>
+    <message>
+        <source>Tape Group Files (*.grp)|*.grp||</source>
+        <translation>Gruppi di nastri (*.grp)|*.grp||</translation>
+    </message>
+    <message>
+        <source>The folder %1 belongs to another user</source>
+        <translation>La cartella %1 appartiene a un altro utente</translation>
+    </message>
+    <message>
+        <source>The folder %1 has too long a name for a socket</source>
+        <translation>La cartella %1 ha un nome troppo lungo per un socket</translation>
+    </message>
+    <message>
+        <source>The folder %1 is not a folder (it may be a link)</source>
+        <translation>La cartella %1 non è una cartella (forse è un collegamento)</translation>
+    </message>
+    <message>
+        <source>The folder %1 is open to other users</source>
+        <translation>La cartella %1 è aperta ad altri utenti</translation>
+    </message>
+    <message>
+        <source>There is no place in "%1" (a place looks like 1:23.4)</source>
+        <translation>Non c’è alcun punto in «%1» (un punto si scrive 1:23.4)</translation>
+    </message>
+    <message>
+        <source>There is no runtime folder</source>
+        <translation>Non c’è una cartella di esecuzione</translation>
+    </message>
+    <message>
+        <source>This desktop offers no keys for every window: bind cuedeck --command NAME to keys in the desktop's keyboard settings instead.</source>
+        <translation>Questo desktop non offre tasti per ogni finestra: assegnare invece cuedeck --command NAME a dei tasti nelle impostazioni della tastiera del desktop.</translation>
+    </message>
+    <message>
+        <source>Tip %1 of %2, %3, counter %4, tip timer %5</source>
+        <translation>Traccia %1 di %2, %3, contatore %4, timer %5</translation>
+    </message>
+    <message>
+        <source>Tip Length</source>
+        <translation>Durata</translation>
+    </message>
+    <message>
+        <source>Tip Timer</source>
+        <translation>Timer</translation>
+    </message>
+    <message>
+        <source>TipTime</source>
+        <translation>Timer</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Su</translation>
+    </message>
+    <message>
+        <source>Voice band</source>
+        <translation>Banda vocale</translation>
+    </message>
+    <message>
+        <source>Wav Files (*.wav)|*.wav||</source>
+        <translation>File Wav (*.wav)|*.wav||</translation>
+    </message>
+    <message>
+        <source>Zero</source>
+        <translation>Zero</translation>
+    </message>
+</context>
+</TS>

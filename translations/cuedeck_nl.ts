@@ -1,0 +1,713 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl" sourcelanguage="en">
+<context>
+    <name>Cuedeck</name>
+    <message>
+        <source> and </source>
+        <translation> en </translation>
+    </message>
+    <message>
+        <source> for Tape Groups</source>
+        <translation> voor bandgroepen</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 bestaat al.
+Wilt u het vervangen?</translation>
+    </message>
+    <message>
+        <source>%1 are taken by other programs</source>
+        <translation>%1 zijn bezet door andere programma’s</translation>
+    </message>
+    <message>
+        <source>%1 cannot build what %2 needs (an older %1 or FFmpeg), so it is off.</source>
+        <translation>%1 kan niet bouwen wat %2 nodig heeft (een oudere %1 of FFmpeg), dus het staat uit.</translation>
+    </message>
+    <message>
+        <source>%1 holds no recordings (.mp3 or .wav files)</source>
+        <translation>%1 bevat geen opnamen (.mp3- of .wav-bestanden)</translation>
+    </message>
+    <message>
+        <source>%1 is not installed: install the package %1</source>
+        <translation>%1 is niet geïnstalleerd: installeer het pakket %1</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program</source>
+        <translation>%1 is bezet door een ander programma</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 van %2</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened. Replace it with this place?</source>
+        <translation>%1 is sinds het openen door een ander programma gewijzigd. Vervangen door deze plek?</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Over</translation>
+    </message>
+    <message>
+        <source>&amp;Both Channels</source>
+        <translation>&amp;Beide kanalen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Place</source>
+        <translation>Plek &amp;kopiëren</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>Be&amp;werken</translation>
+    </message>
+    <message>
+        <source>&amp;Even Out Loudness</source>
+        <translation>&amp;Volume gelijktrekken</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Bestand</translation>
+    </message>
+    <message>
+        <source>&amp;Go To Place...</source>
+        <translation>&amp;Ga naar plek...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Loop a Stretch</source>
+        <translation>Stuk &amp;herhalen</translation>
+    </message>
+    <message>
+        <source>&amp;Louder than 100 %</source>
+        <translation>&amp;Luider dan 100 %</translation>
+    </message>
+    <message>
+        <source>&amp;New Tape Group...</source>
+        <translation>&amp;Nieuwe bandgroep...</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Openen</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>O&amp;pties</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Afspelen</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>Op&amp;nieuw</translation>
+    </message>
+    <message>
+        <source>&amp;Right Channel Only</source>
+        <translation>Alleen r&amp;echterkanaal</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>Op&amp;slaan</translation>
+    </message>
+    <message>
+        <source>&amp;Settings...</source>
+        <translation>&amp;Instellingen...</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Geluid</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>&amp;Voice Band</source>
+        <translation>&amp;Spraakband</translation>
+    </message>
+    <message>
+        <source>5 Seconds&gt;&gt;</source>
+        <translation>5 seconden&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;&lt;5 Seconds</source>
+        <translation>&lt;&lt;5 seconden</translation>
+    </message>
+    <message>
+        <source>&lt;&lt;Last Tip</source>
+        <translation>&lt;&lt;Vorige track</translation>
+    </message>
+    <message>
+        <source>a name in it holds a line break</source>
+        <translation>een naam erin bevat een regeleinde</translation>
+    </message>
+    <message>
+        <source>a playlist cannot hold its name</source>
+        <translation>een afspeellijst kan de naam niet bevatten</translation>
+    </message>
+    <message>
+        <source>a playlist inside a playlist is not played</source>
+        <translation>een afspeellijst in een afspeellijst wordt niet afgespeeld</translation>
+    </message>
+    <message>
+        <source>A tape group remote for a media player</source>
+        <translation>Een afstandsbediening voor bandgroepen in een mediaspeler</translation>
+    </message>
+    <message>
+        <source>About Cuedeck</source>
+        <translation>Over Cuedeck</translation>
+    </message>
+    <message>
+        <source>Amovie</source>
+        <translation>Amovie</translation>
+    </message>
+    <message>
+        <source>Another program holds the foot pedal %1: its presses act there too.</source>
+        <translation>Een ander programma houdt het voetpedaal %1 vast: de drukken werken daar ook.</translation>
+    </message>
+    <message>
+        <source>Back Time</source>
+        <translation>Terugstap</translation>
+    </message>
+    <message>
+        <source>backspace</source>
+        <translation>backspace</translation>
+    </message>
+    <message>
+        <source>Both Channels &amp;Mixed</source>
+        <translation>Beide kanalen ge&amp;mengd</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Bladeren...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Cannot find %1
+(%2)</source>
+        <translation>%1 niet gevonden
+(%2)</translation>
+    </message>
+    <message>
+        <source>Cannot go to %1: tip %2 is %3 long</source>
+        <translation>Kan niet naar %1: track %2 duurt %3</translation>
+    </message>
+    <message>
+        <source>Cannot go to a place: no playlist is open</source>
+        <translation>Kan niet naar een plek: er is geen afspeellijst open</translation>
+    </message>
+    <message>
+        <source>Cannot go to tip %1: the playlist has %2 tips</source>
+        <translation>Kan niet naar track %1: de afspeellijst heeft %2 tracks</translation>
+    </message>
+    <message>
+        <source>Cannot go to tip %1: the playlist has 1 tip</source>
+        <translation>Kan niet naar track %1: de afspeellijst heeft 1 track</translation>
+    </message>
+    <message>
+        <source>Cannot make a tape group of %1: %2</source>
+        <translation>Kan geen bandgroep maken van %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1</source>
+        <translation>Kan de map %1 niet maken</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>Kan %1 niet openen: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: its playlist %2 cannot be played
+(%3)</source>
+        <translation>Kan %1 niet openen: de afspeellijst %2 kan niet worden afgespeeld
+(%3)</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: its playlist %2 is missing</source>
+        <translation>Kan %1 niet openen: de afspeellijst %2 ontbreekt</translation>
+    </message>
+    <message>
+        <source>Cannot play %1
+(%2)</source>
+        <translation>Kan %1 niet afspelen
+(%2)</translation>
+    </message>
+    <message>
+        <source>Cannot read the folder %1</source>
+        <translation>Kan de map %1 niet lezen</translation>
+    </message>
+    <message>
+        <source>Cannot read the foot pedal %1: permission denied.
+To give yourself access, put this line into %2 (as root), then unplug the pedal and plug it in again:
+%3</source>
+        <translation>Kan het voetpedaal %1 niet lezen: toegang geweigerd.
+Om uzelf toegang te geven, zet u deze regel in %2 (als root), trekt u het pedaal eruit en steekt u het er weer in:
+%3</translation>
+    </message>
+    <message>
+        <source>Cannot save %1: %2</source>
+        <translation>Kan %1 niet opslaan: %2</translation>
+    </message>
+    <message>
+        <source>Choose the pedal's device first.</source>
+        <translation>Kies eerst het apparaat van het pedaal.</translation>
+    </message>
+    <message>
+        <source>Clarity aids</source>
+        <translation>Luisterhulpen</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 the Cuedeck developers</source>
+        <translation>Copyright (C) 2026 de ontwikkelaars van Cuedeck</translation>
+    </message>
+    <message>
+        <source>Counter</source>
+        <translation>Teller</translation>
+    </message>
+    <message>
+        <source>Counter %1, %2 of %3</source>
+        <translation>Teller %1, %2 van %3</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+</source>
+        <translation>Ctrl+Shift+</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+F4 to F12</source>
+        <translation>Ctrl+Shift+F4 tot F12</translation>
+    </message>
+    <message>
+        <source>Cuedeck Options</source>
+        <translation>Cuedeck-opties</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Omlaag</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>A&amp;fsluiten</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>Gelijk</translation>
+    </message>
+    <message>
+        <source>F4 to F12</source>
+        <translation>F4 tot F12</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Sneller</translation>
+    </message>
+    <message>
+        <source>Foot pedal</source>
+        <translation>Voetpedaal</translation>
+    </message>
+    <message>
+        <source>Go To Copied &amp;Place</source>
+        <translation>Naar gekopieerde &amp;plek</translation>
+    </message>
+    <message>
+        <source>Go To Place</source>
+        <translation>Ga naar plek</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>het is een map</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MiB</source>
+        <translation>het is groter dan 1 MiB</translation>
+    </message>
+    <message>
+        <source>it is no .mp3 or .wav file</source>
+        <translation>het is geen .mp3- of .wav-bestand</translation>
+    </message>
+    <message>
+        <source>it is not a file on this computer</source>
+        <translation>het is geen bestand op deze computer</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>het is geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>it is text, not a recording</source>
+        <translation>het is tekst, geen opname</translation>
+    </message>
+    <message>
+        <source>its name holds a line break</source>
+        <translation>de naam bevat een regeleinde</translation>
+    </message>
+    <message>
+        <source>Keys work in every window:</source>
+        <translation>Toetsen in elk venster:</translation>
+    </message>
+    <message>
+        <source>Keys: %1</source>
+        <translation>Toetsen: %1</translation>
+    </message>
+    <message>
+        <source>Le&amp;ft Channel Only</source>
+        <translation>Alleen lin&amp;kerkanaal</translation>
+    </message>
+    <message>
+        <source>Learn the foot pedal</source>
+        <translation>Het voetpedaal aanleren</translation>
+    </message>
+    <message>
+        <source>Learn...</source>
+        <translation>Aanleren...</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>line %1 makes it something else than a list of files</source>
+        <translation>regel %1 maakt er iets anders van dan een lijst bestanden</translation>
+    </message>
+    <message>
+        <source>line %1 names %2: %3</source>
+        <translation>regel %1 noemt %2: %3</translation>
+    </message>
+    <message>
+        <source>Locate…</source>
+        <translation>Zoeken…</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Lus</translation>
+    </message>
+    <message>
+        <source>Loop %1 –</source>
+        <translation>Lus %1 –</translation>
+    </message>
+    <message>
+        <source>Louder</source>
+        <translation>Luider</translation>
+    </message>
+    <message>
+        <source>Middle pedal toggles play/pause</source>
+        <translation>Middelste pedaal wisselt afspelen/pauze</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minuten</translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation>Gemengd</translation>
+    </message>
+    <message>
+        <source>Music files (*.mp3,*.wav)|*.mp3;*.wav||</source>
+        <translation>Muziekbestanden (*.mp3,*.wav)|*.mp3;*.wav||</translation>
+    </message>
+    <message>
+        <source>New Tape Group from &amp;Folder...</source>
+        <translation>Nieuwe bandgroep uit &amp;map...</translation>
+    </message>
+    <message>
+        <source>New Tape Group: choose its recordings</source>
+        <translation>Nieuwe bandgroep: kies de opnamen</translation>
+    </message>
+    <message>
+        <source>New Tape Group: choose the folder of its recordings</source>
+        <translation>Nieuwe bandgroep: kies de map van de opnamen</translation>
+    </message>
+    <message>
+        <source>Next Tip&gt;&gt;</source>
+        <translation>Volgende track&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>No playlist is open</source>
+        <translation>Er is geen afspeellijst open</translation>
+    </message>
+    <message>
+        <source>No sound device</source>
+        <translation>Geen geluid</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>bestand bestaat niet</translation>
+    </message>
+    <message>
+        <source>No web browser could be started to show the help. The help page is
+%1</source>
+        <translation>Er kon geen webbrowser worden gestart om de help te tonen. De helppagina is
+%1</translation>
+    </message>
+    <message>
+        <source>Noise</source>
+        <translation>Ruis</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Geen</translation>
+    </message>
+    <message>
+        <source>Normal Speed</source>
+        <translation>Normale snelheid</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Uit</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Open &amp;File</source>
+        <translation>&amp;Bestand openen</translation>
+    </message>
+    <message>
+        <source>Open &amp;Playlist</source>
+        <translation>&amp;Afspeellijst openen</translation>
+    </message>
+    <message>
+        <source>P&amp;hrase Back</source>
+        <translation>&amp;Vorige zin</translation>
+    </message>
+    <message>
+        <source>paused</source>
+        <translation>gepauzeerd</translation>
+    </message>
+    <message>
+        <source>Pedal disconnected</source>
+        <translation>Pedaal losgekoppeld</translation>
+    </message>
+    <message>
+        <source>Pedal: not an input device</source>
+        <translation>Pedaal: geen invoerapparaat</translation>
+    </message>
+    <message>
+        <source>Pedals: left %1, middle %2, right %3</source>
+        <translation>Pedalen: links %1, midden %2, rechts %3</translation>
+    </message>
+    <message>
+        <source>Pedals: not learned yet (Learn...)</source>
+        <translation>Pedalen: nog niet aangeleerd (Aanleren...)</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>toegang geweigerd</translation>
+    </message>
+    <message>
+        <source>Phrase Fo&amp;rward</source>
+        <translation>Volgen&amp;de zin</translation>
+    </message>
+    <message>
+        <source>Place (1:23.4, or 2 0:01:23.4 for tip 2; any text around it):</source>
+        <translation>Plek (1:23.4, of 2 0:01:23.4 voor track 2; tekst eromheen mag):</translation>
+    </message>
+    <message>
+        <source>Play Sound Using</source>
+        <translation>Geluid afspelen met</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Afspelen/Pauze</translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <translation>Speelt</translation>
+    </message>
+    <message>
+        <source>playing</source>
+        <translation>speelt</translation>
+    </message>
+    <message>
+        <source>Playlist</source>
+        <translation>Lijst</translation>
+    </message>
+    <message>
+        <source>Playlist files (*.m3u)|*.m3u|All playlists (*.m3u,*.m3u8,*.pls)|*.m3u;*.m3u8;*.pls||</source>
+        <translation>Afspeellijsten (*.m3u)|*.m3u|Alle afspeellijsten (*.m3u,*.m3u8,*.pls)|*.m3u;*.m3u8;*.pls||</translation>
+    </message>
+    <message>
+        <source>Playsnd</source>
+        <translation>Playsnd</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Voer een geheel getal in.</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Positie</translation>
+    </message>
+    <message>
+        <source>Press the left pedal</source>
+        <translation>Druk het linkerpedaal in</translation>
+    </message>
+    <message>
+        <source>Press the middle pedal</source>
+        <translation>Druk het middelste pedaal in</translation>
+    </message>
+    <message>
+        <source>Press the right pedal</source>
+        <translation>Druk het rechterpedaal in</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Beluisteren</translation>
+    </message>
+    <message>
+        <source>Reduce &amp;Noise</source>
+        <translation>&amp;Ruis verminderen</translation>
+    </message>
+    <message>
+        <source>Rewind</source>
+        <translation>Begin</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Opslaan &amp;als...</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Wijzigingen in %1 opslaan?</translation>
+    </message>
+    <message>
+        <source>Save the new tape group as</source>
+        <translation>De nieuwe bandgroep opslaan als</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>seconden</translation>
+    </message>
+    <message>
+        <source>Shift+-&gt;</source>
+        <translation>Shift+-&gt;</translation>
+    </message>
+    <message>
+        <source>Shift+&lt;-</source>
+        <translation>Shift+&lt;-</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Langzamer</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Geluid</translation>
+    </message>
+    <message>
+        <source>Sound File:</source>
+        <translation>Geluid:</translation>
+    </message>
+    <message>
+        <source>Sound Off</source>
+        <translation>Geluid uit</translation>
+    </message>
+    <message>
+        <source>Sound ON</source>
+        <translation>Geluid AAN</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>spatie</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Snelheid</translation>
+    </message>
+    <message>
+        <source>Speed %1 %</source>
+        <translation>Snelheid %1 %</translation>
+    </message>
+    <message>
+        <source>Step back to where the phrase began</source>
+        <translation>Terug naar het begin van de zin</translation>
+    </message>
+    <message>
+        <source>STOP: the tip timer has run out</source>
+        <translation>STOP: de tracktimer is afgelopen</translation>
+    </message>
+    <message>
+        <source>Tape Group Files (*.grp)|*.grp||</source>
+        <translation>Bandgroepen (*.grp)|*.grp||</translation>
+    </message>
+    <message>
+        <source>The folder %1 belongs to another user</source>
+        <translation>De map %1 is van een andere gebruiker</translation>
+    </message>
+    <message>
+        <source>The folder %1 has too long a name for a socket</source>
+        <translation>De map %1 heeft een te lange naam voor een socket</translation>
+    </message>
+    <message>
+        <source>The folder %1 is not a folder (it may be a link)</source>
+        <translation>De map %1 is geen map (misschien een koppeling)</translation>
+    </message>
+    <message>
+        <source>The folder %1 is open to other users</source>
+        <translation>De map %1 staat open voor andere gebruikers</translation>
+    </message>
+    <message>
+        <source>There is no place in "%1" (a place looks like 1:23.4)</source>
+        <translation>Er staat geen plek in ‘%1’ (een plek ziet eruit als 1:23.4)</translation>
+    </message>
+    <message>
+        <source>There is no runtime folder</source>
+        <translation>Er is geen runtimemap</translation>
+    </message>
+    <message>
+        <source>This desktop offers no keys for every window: bind cuedeck --command NAME to keys in the desktop's keyboard settings instead.</source>
+        <translation>Dit bureaublad biedt geen toetsen voor elk venster: koppel in plaats daarvan cuedeck --command NAME aan toetsen in de toetsenbordinstellingen van het bureaublad.</translation>
+    </message>
+    <message>
+        <source>Tip %1 of %2, %3, counter %4, tip timer %5</source>
+        <translation>Track %1 van %2, %3, teller %4, tracktimer %5</translation>
+    </message>
+    <message>
+        <source>Tip Length</source>
+        <translation>Duur</translation>
+    </message>
+    <message>
+        <source>Tip Timer</source>
+        <translation>Tracktimer</translation>
+    </message>
+    <message>
+        <source>TipTime</source>
+        <translation>Timer</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Omhoog</translation>
+    </message>
+    <message>
+        <source>Voice band</source>
+        <translation>Spraakband</translation>
+    </message>
+    <message>
+        <source>Wav Files (*.wav)|*.wav||</source>
+        <translation>Wav-bestanden (*.wav)|*.wav||</translation>
+    </message>
+    <message>
+        <source>Zero</source>
+        <translation>Nul</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,713 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR" sourcelanguage="en">
+<context>
+    <name>Cuedeck</name>
+    <message>
+        <source> and </source>
+        <translation> e </translation>
+    </message>
+    <message>
+        <source> for Tape Groups</source>
+        <translation> para grupos de fitas</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 já existe.
+Deseja substituí-lo?</translation>
+    </message>
+    <message>
+        <source>%1 are taken by other programs</source>
+        <translation>%1 estão ocupadas por outros programas</translation>
+    </message>
+    <message>
+        <source>%1 cannot build what %2 needs (an older %1 or FFmpeg), so it is off.</source>
+        <translation>%1 não consegue montar o que %2 precisa (um %1 ou FFmpeg antigo), então fica desligado.</translation>
+    </message>
+    <message>
+        <source>%1 holds no recordings (.mp3 or .wav files)</source>
+        <translation>%1 não contém gravações (arquivos .mp3 ou .wav)</translation>
+    </message>
+    <message>
+        <source>%1 is not installed: install the package %1</source>
+        <translation>%1 não está instalado: instale o pacote %1</translation>
+    </message>
+    <message>
+        <source>%1 is taken by another program</source>
+        <translation>%1 está ocupada por outro programa</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened. Replace it with this place?</source>
+        <translation>%1 foi alterado por outro programa desde que foi aberto. Substituí-lo por este ponto?</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Sobre</translation>
+    </message>
+    <message>
+        <source>&amp;Both Channels</source>
+        <translation>&amp;Ambos os canais</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Place</source>
+        <translation>&amp;Copiar ponto</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Even Out Loudness</source>
+        <translation>&amp;Igualar volume</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;Go To Place...</source>
+        <translation>&amp;Ir para ponto...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Loop a Stretch</source>
+        <translation>&amp;Repetir um trecho</translation>
+    </message>
+    <message>
+        <source>&amp;Louder than 100 %</source>
+        <translation>Mais a&amp;lto que 100 %</translation>
+    </message>
+    <message>
+        <source>&amp;New Tape Group...</source>
+        <translation>&amp;Novo grupo de fitas...</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opções</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Reproduzir</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Refazer</translation>
+    </message>
+    <message>
+        <source>&amp;Right Channel Only</source>
+        <translation>Só canal &amp;direito</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>Sal&amp;var</translation>
+    </message>
+    <message>
+        <source>&amp;Settings...</source>
+        <translation>&amp;Configurações...</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Som</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Desfazer</translation>
+    </message>
+    <message>
+        <source>&amp;Voice Band</source>
+        <translation>Faixa de &amp;voz</translation>
+    </message>
+    <message>
+        <source>5 Seconds&gt;&gt;</source>
+        <translation>5 segundos&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;&lt;5 Seconds</source>
+        <translation>&lt;&lt;5 segundos</translation>
+    </message>
+    <message>
+        <source>&lt;&lt;Last Tip</source>
+        <translation>&lt;&lt;Faixa ant.</translation>
+    </message>
+    <message>
+        <source>a name in it holds a line break</source>
+        <translation>um nome nele contém uma quebra de linha</translation>
+    </message>
+    <message>
+        <source>a playlist cannot hold its name</source>
+        <translation>uma playlist não pode conter o nome dele</translation>
+    </message>
+    <message>
+        <source>a playlist inside a playlist is not played</source>
+        <translation>uma playlist dentro de uma playlist não é reproduzida</translation>
+    </message>
+    <message>
+        <source>A tape group remote for a media player</source>
+        <translation>Controle remoto de grupos de fitas para reprodutor de mídia</translation>
+    </message>
+    <message>
+        <source>About Cuedeck</source>
+        <translation>Sobre o Cuedeck</translation>
+    </message>
+    <message>
+        <source>Amovie</source>
+        <translation>Amovie</translation>
+    </message>
+    <message>
+        <source>Another program holds the foot pedal %1: its presses act there too.</source>
+        <translation>Outro programa está com o pedal %1: os toques dele agem lá também.</translation>
+    </message>
+    <message>
+        <source>Back Time</source>
+        <translation>Recuo</translation>
+    </message>
+    <message>
+        <source>backspace</source>
+        <translation>backspace</translation>
+    </message>
+    <message>
+        <source>Both Channels &amp;Mixed</source>
+        <translation>Ambos os canais &amp;mixados</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Procurar...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Cannot find %1
+(%2)</source>
+        <translation>Não foi possível encontrar %1
+(%2)</translation>
+    </message>
+    <message>
+        <source>Cannot go to %1: tip %2 is %3 long</source>
+        <translation>Não é possível ir para %1: a faixa %2 dura %3</translation>
+    </message>
+    <message>
+        <source>Cannot go to a place: no playlist is open</source>
+        <translation>Não é possível ir para um ponto: nenhuma playlist está aberta</translation>
+    </message>
+    <message>
+        <source>Cannot go to tip %1: the playlist has %2 tips</source>
+        <translation>Não é possível ir para a faixa %1: a playlist tem %2 faixas</translation>
+    </message>
+    <message>
+        <source>Cannot go to tip %1: the playlist has 1 tip</source>
+        <translation>Não é possível ir para a faixa %1: a playlist tem 1 faixa</translation>
+    </message>
+    <message>
+        <source>Cannot make a tape group of %1: %2</source>
+        <translation>Não é possível fazer um grupo de fitas de %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1</source>
+        <translation>Não é possível criar a pasta %1</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>Não é possível abrir %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: its playlist %2 cannot be played
+(%3)</source>
+        <translation>Não é possível abrir %1: a playlist %2 não pode ser reproduzida
+(%3)</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: its playlist %2 is missing</source>
+        <translation>Não é possível abrir %1: a playlist %2 não existe</translation>
+    </message>
+    <message>
+        <source>Cannot play %1
+(%2)</source>
+        <translation>Não é possível reproduzir %1
+(%2)</translation>
+    </message>
+    <message>
+        <source>Cannot read the folder %1</source>
+        <translation>Não é possível ler a pasta %1</translation>
+    </message>
+    <message>
+        <source>Cannot read the foot pedal %1: permission denied.
+To give yourself access, put this line into %2 (as root), then unplug the pedal and plug it in again:
+%3</source>
+        <translation>Não é possível ler o pedal %1: permissão negada.
+Para obter acesso, coloque esta linha em %2 (como root), depois desconecte o pedal e conecte-o de novo:
+%3</translation>
+    </message>
+    <message>
+        <source>Cannot save %1: %2</source>
+        <translation>Não é possível salvar %1: %2</translation>
+    </message>
+    <message>
+        <source>Choose the pedal's device first.</source>
+        <translation>Escolha primeiro o dispositivo do pedal.</translation>
+    </message>
+    <message>
+        <source>Clarity aids</source>
+        <translation>Auxílios de escuta</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 the Cuedeck developers</source>
+        <translation>Copyright (C) 2026 os desenvolvedores do Cuedeck</translation>
+    </message>
+    <message>
+        <source>Counter</source>
+        <translation>Contador</translation>
+    </message>
+    <message>
+        <source>Counter %1, %2 of %3</source>
+        <translation>Contador %1, %2 de %3</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+</source>
+        <translation>Ctrl+Shift+</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+F4 to F12</source>
+        <translation>Ctrl+Shift+F4 a F12</translation>
+    </message>
+    <message>
+        <source>Cuedeck Options</source>
+        <translation>Opções do Cuedeck</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Baixo</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Sa&amp;ir</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>Igualado</translation>
+    </message>
+    <message>
+        <source>F4 to F12</source>
+        <translation>F4 a F12</translation>
+    </message>
+    <message>
+        <source>Faster</source>
+        <translation>Mais rápido</translation>
+    </message>
+    <message>
+        <source>Foot pedal</source>
+        <translation>Pedal</translation>
+    </message>
+    <message>
+        <source>Go To Copied &amp;Place</source>
+        <translation>Ir para o &amp;ponto copiado</translation>
+    </message>
+    <message>
+        <source>Go To Place</source>
+        <translation>Ir para ponto</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>é uma pasta</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MiB</source>
+        <translation>tem mais de 1 MiB</translation>
+    </message>
+    <message>
+        <source>it is no .mp3 or .wav file</source>
+        <translation>não é um arquivo .mp3 ou .wav</translation>
+    </message>
+    <message>
+        <source>it is not a file on this computer</source>
+        <translation>não é um arquivo deste computador</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>it is text, not a recording</source>
+        <translation>é texto, não uma gravação</translation>
+    </message>
+    <message>
+        <source>its name holds a line break</source>
+        <translation>o nome contém uma quebra de linha</translation>
+    </message>
+    <message>
+        <source>Keys work in every window:</source>
+        <translation>Teclas em toda janela:</translation>
+    </message>
+    <message>
+        <source>Keys: %1</source>
+        <translation>Teclas: %1</translation>
+    </message>
+    <message>
+        <source>Le&amp;ft Channel Only</source>
+        <translation>Só canal &amp;esquerdo</translation>
+    </message>
+    <message>
+        <source>Learn the foot pedal</source>
+        <translation>Aprender o pedal</translation>
+    </message>
+    <message>
+        <source>Learn...</source>
+        <translation>Aprender...</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Esquerdo</translation>
+    </message>
+    <message>
+        <source>line %1 makes it something else than a list of files</source>
+        <translation>a linha %1 a torna outra coisa que não uma lista de arquivos</translation>
+    </message>
+    <message>
+        <source>line %1 names %2: %3</source>
+        <translation>a linha %1 nomeia %2: %3</translation>
+    </message>
+    <message>
+        <source>Locate…</source>
+        <translation>Localizar…</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Repetição</translation>
+    </message>
+    <message>
+        <source>Loop %1 –</source>
+        <translation>Repetição %1 –</translation>
+    </message>
+    <message>
+        <source>Louder</source>
+        <translation>Mais alto</translation>
+    </message>
+    <message>
+        <source>Middle pedal toggles play/pause</source>
+        <translation>Pedal do meio alterna reproduzir/pausa</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minutos</translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation>Mixado</translation>
+    </message>
+    <message>
+        <source>Music files (*.mp3,*.wav)|*.mp3;*.wav||</source>
+        <translation>Arquivos de música (*.mp3,*.wav)|*.mp3;*.wav||</translation>
+    </message>
+    <message>
+        <source>New Tape Group from &amp;Folder...</source>
+        <translation>Novo grupo a partir de &amp;pasta...</translation>
+    </message>
+    <message>
+        <source>New Tape Group: choose its recordings</source>
+        <translation>Novo grupo de fitas: escolha as gravações</translation>
+    </message>
+    <message>
+        <source>New Tape Group: choose the folder of its recordings</source>
+        <translation>Novo grupo de fitas: escolha a pasta das gravações</translation>
+    </message>
+    <message>
+        <source>Next Tip&gt;&gt;</source>
+        <translation>Faixa seg.&gt;&gt;</translation>
+    </message>
+    <message>
+        <source>No playlist is open</source>
+        <translation>Nenhuma playlist está aberta</translation>
+    </message>
+    <message>
+        <source>No sound device</source>
+        <translation>Sem áudio</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>arquivo inexistente</translation>
+    </message>
+    <message>
+        <source>No web browser could be started to show the help. The help page is
+%1</source>
+        <translation>Nenhum navegador pôde ser iniciado para mostrar a ajuda. A página de ajuda é
+%1</translation>
+    </message>
+    <message>
+        <source>Noise</source>
+        <translation>Ruído</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhum</translation>
+    </message>
+    <message>
+        <source>Normal Speed</source>
+        <translation>Velocidade normal</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Desligadas</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Open &amp;File</source>
+        <translation>Abrir &amp;arquivo</translation>
+    </message>
+    <message>
+        <source>Open &amp;Playlist</source>
+        <translation>Abrir &amp;playlist</translation>
+    </message>
+    <message>
+        <source>P&amp;hrase Back</source>
+        <translation>&amp;Frase anterior</translation>
+    </message>
+    <message>
+        <source>paused</source>
+        <translation>em pausa</translation>
+    </message>
+    <message>
+        <source>Pedal disconnected</source>
+        <translation>Pedal desconectado</translation>
+    </message>
+    <message>
+        <source>Pedal: not an input device</source>
+        <translation>Pedal: não é um dispositivo de entrada</translation>
+    </message>
+    <message>
+        <source>Pedals: left %1, middle %2, right %3</source>
+        <translation>Pedais: esquerdo %1, meio %2, direito %3</translation>
+    </message>
+    <message>
+        <source>Pedals: not learned yet (Learn...)</source>
+        <translation>Pedais: ainda não aprendidos (Aprender...)</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permissão negada</translation>
+    </message>
+    <message>
+        <source>Phrase Fo&amp;rward</source>
+        <translation>Frase &amp;seguinte</translation>
+    </message>
+    <message>
+        <source>Place (1:23.4, or 2 0:01:23.4 for tip 2; any text around it):</source>
+        <translation>Ponto (1:23.4, ou 2 0:01:23.4 para a faixa 2; texto em volta é aceito):</translation>
+    </message>
+    <message>
+        <source>Play Sound Using</source>
+        <translation>Tocar som com</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Reproduzir/Pausa</translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <translation>Tocando</translation>
+    </message>
+    <message>
+        <source>playing</source>
+        <translation>tocando</translation>
+    </message>
+    <message>
+        <source>Playlist</source>
+        <translation>Lista</translation>
+    </message>
+    <message>
+        <source>Playlist files (*.m3u)|*.m3u|All playlists (*.m3u,*.m3u8,*.pls)|*.m3u;*.m3u8;*.pls||</source>
+        <translation>Arquivos de playlist (*.m3u)|*.m3u|Todas as playlists (*.m3u,*.m3u8,*.pls)|*.m3u;*.m3u8;*.pls||</translation>
+    </message>
+    <message>
+        <source>Playsnd</source>
+        <translation>Playsnd</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Digite um número inteiro.</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posição</translation>
+    </message>
+    <message>
+        <source>Press the left pedal</source>
+        <translation>Pise no pedal esquerdo</translation>
+    </message>
+    <message>
+        <source>Press the middle pedal</source>
+        <translation>Pise no pedal do meio</translation>
+    </message>
+    <message>
+        <source>Press the right pedal</source>
+        <translation>Pise no pedal direito</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Ouvir</translation>
+    </message>
+    <message>
+        <source>Reduce &amp;Noise</source>
+        <translation>Reduzir &amp;ruído</translation>
+    </message>
+    <message>
+        <source>Rewind</source>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Direito</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Salvar &amp;como...</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Salvar as alterações em %1?</translation>
+    </message>
+    <message>
+        <source>Save the new tape group as</source>
+        <translation>Salvar o novo grupo de fitas como</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>segundos</translation>
+    </message>
+    <message>
+        <source>Shift+-&gt;</source>
+        <translation>Shift+-&gt;</translation>
+    </message>
+    <message>
+        <source>Shift+&lt;-</source>
+        <translation>Shift+&lt;-</translation>
+    </message>
+    <message>
+        <source>Slower</source>
+        <translation>Mais lento</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Som</translation>
+    </message>
+    <message>
+        <source>Sound File:</source>
+        <translation>Arquivo:</translation>
+    </message>
+    <message>
+        <source>Sound Off</source>
+        <translation>Som desligado</translation>
+    </message>
+    <message>
+        <source>Sound ON</source>
+        <translation>Som LIGADO</translation>
+    </message>
+    <message>
+        <source>space</source>
+        <translation>espaço</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidade</translation>
+    </message>
+    <message>
+        <source>Speed %1 %</source>
+        <translation>Velocidade %1 %</translation>
+    </message>
+    <message>
+        <source>Step back to where the phrase began</source>
+        <translation>Voltar ao início da frase</translation>
+    </message>
+    <message>
+        <source>STOP: the tip timer has run out</source>
+        <translation>STOP: o cronômetro da faixa acabou</translation>
+    </message>
+    <message>
+        <source>Tape Group Files (*.grp)|*.grp||</source>
+        <translation>Grupos de fitas (*.grp)|*.grp||</translation>
+    </message>
+    <message>
+        <source>The folder %1 belongs to another user</source>
+        <translation>A pasta %1 pertence a outro usuário</translation>
+    </message>
+    <message>
+        <source>The folder %1 has too long a name for a socket</source>
+        <translation>A pasta %1 tem um nome longo demais para um socket</translation>
+    </message>
+    <message>
+        <source>The folder %1 is not a folder (it may be a link)</source>
+        <translation>A pasta %1 não é uma pasta (talvez seja um link)</translation>
+    </message>
+    <message>
+        <source>The folder %1 is open to other users</source>
+        <translation>A pasta %1 está aberta a outros usuários</translation>
+    </message>
+    <message>
+        <source>There is no place in "%1" (a place looks like 1:23.4)</source>
+        <translation>Não há ponto em “%1” (um ponto se escreve 1:23.4)</translation>
+    </message>
+    <message>
+        <source>There is no runtime folder</source>
+        <translation>Não há pasta de execução</translation>
+    </message>
+    <message>
+        <source>This desktop offers no keys for every window: bind cuedeck --command NAME to keys in the desktop's keyboard settings instead.</source>
+        <translation>Este ambiente não oferece teclas para todas as janelas: associe cuedeck --command NAME a teclas nas configurações de teclado do ambiente.</translation>
+    </message>
+    <message>
+        <source>Tip %1 of %2, %3, counter %4, tip timer %5</source>
+        <translation>Faixa %1 de %2, %3, contador %4, cronômetro %5</translation>
+    </message>
+    <message>
+        <source>Tip Length</source>
+        <translation>Duração</translation>
+    </message>
+    <message>
+        <source>Tip Timer</source>
+        <translation>Cronômetro</translation>
+    </message>
+    <message>
+        <source>TipTime</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Cima</translation>
+    </message>
+    <message>
+        <source>Voice band</source>
+        <translation>Faixa de voz</translation>
+    </message>
+    <message>
+        <source>Wav Files (*.wav)|*.wav||</source>
+        <translation>Arquivos Wav (*.wav)|*.wav||</translation>
+    </message>
+    <message>
+        <source>Zero</source>
+        <translation>Zero</translation>
+    </message>
+</context>
+</TS>
