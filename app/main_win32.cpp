@@ -6,9 +6,12 @@
 #include "player/winamp/winamp_backend.h"
 #include "system/windows_system.h"
 #include "ui/win32/main_dialog.h"
+#include "ui/win32/translation_win32.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
+    // The user's interface language, for every text from here on.
+    cuedeck::use_windows_language();
     cuedeck::WindowsSystem system;
     cuedeck::WinampBackend player;
     // The run; work from outside the window waits for the window's message loop.

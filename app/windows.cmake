@@ -11,3 +11,5 @@ install(FILES ${PROJECT_SOURCE_DIR}/docs/cuedeck.html DESTINATION .)
 # alarm sound they name.
 include(${PROJECT_SOURCE_DIR}/cmake/starting_settings.cmake)
 install(FILES ${CUEDECK_STARTING_SETTINGS} ${CUEDECK_ALARM_SOUND} DESTINATION .)
+set_source_files_properties(${CUEDECK_WIN32_RESOURCES} PROPERTIES OBJECT_DEPENDS
+                            "${CUEDECK_WIN32_RESOURCE_HEADERS}")

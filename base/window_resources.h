@@ -100,7 +100,7 @@
 #define TEXT_OPT_PREVIEW UI_TEXT("Preview")
 #define AT_OPT_PREVIEW 56, 84, 50, 14
 /* Keys for every window: its caption and items are the controller's. */
-#define AT_OPT_GLOBAL_KEYS_LABEL 7, 104, 90, 8
+#define AT_OPT_GLOBAL_KEYS_LABEL 7, 101, 88, 16
 #define AT_OPT_GLOBAL_KEYS 97, 102, 82, 12
 /* The resource compiler's combo box height includes its open list. */
 #define AT_OPT_GLOBAL_KEYS_LIST 97, 102, 82, 50
@@ -130,6 +130,8 @@
 
 /* The About box. */
 #define TEXT_ABOUT_CAPTION UI_TEXT("About Cuedeck")
+/* Its item in the window's system menu (Windows). */
+#define TEXT_ABOUT_MENU UI_TEXT("&About Cuedeck...")
 #define ABOUT_SIZE 260, 55
 #define AT_ABOUT_ICON 11, 17, 20, 20
 #define AT_ABOUT_VERSION 40, 10, 119, 8

@@ -50,6 +50,10 @@ Soll sie ersetzt werden?</translation>
         <translation>Ü&amp;ber</translation>
     </message>
     <message>
+        <source>&amp;About Cuedeck...</source>
+        <translation>Ü&amp;ber Cuedeck...</translation>
+    </message>
+    <message>
         <source>&amp;Both Channels</source>
         <translation>&amp;Beide Kanäle</translation>
     </message>

@@ -50,6 +50,10 @@ Do you want to replace it?</source>
         <translation>&amp;Acerca de</translation>
     </message>
     <message>
+        <source>&amp;About Cuedeck...</source>
+        <translation>&amp;Acerca de Cuedeck...</translation>
+    </message>
+    <message>
         <source>&amp;Both Channels</source>
         <translation>&amp;Ambos canales</translation>
     </message>

@@ -50,6 +50,10 @@ Voulez-vous le remplacer ?</translation>
         <translation>&amp;À propos</translation>
     </message>
     <message>
+        <source>&amp;About Cuedeck...</source>
+        <translation>À &amp;propos de Cuedeck...</translation>
+    </message>
+    <message>
         <source>&amp;Both Channels</source>
         <translation>&amp;Deux canaux</translation>
     </message>

@@ -50,6 +50,10 @@ Sostituirlo?</translation>
         <translation>&amp;Informazioni</translation>
     </message>
     <message>
+        <source>&amp;About Cuedeck...</source>
+        <translation>&amp;Informazioni su Cuedeck...</translation>
+    </message>
+    <message>
         <source>&amp;Both Channels</source>
         <translation>&amp;Entrambi i canali</translation>
     </message>

@@ -50,6 +50,10 @@ Wilt u het vervangen?</translation>
         <translation>&amp;Over</translation>
     </message>
     <message>
+        <source>&amp;About Cuedeck...</source>
+        <translation>&amp;Over Cuedeck...</translation>
+    </message>
+    <message>
         <source>&amp;Both Channels</source>
         <translation>&amp;Beide kanalen</translation>
     </message>

@@ -50,6 +50,10 @@ Deseja substituí-lo?</translation>
         <translation>&amp;Sobre</translation>
     </message>
     <message>
+        <source>&amp;About Cuedeck...</source>
+        <translation>&amp;Sobre o Cuedeck...</translation>
+    </message>
+    <message>
         <source>&amp;Both Channels</source>
         <translation>&amp;Ambos os canais</translation>
     </message>

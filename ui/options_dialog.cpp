@@ -108,6 +108,7 @@ void OptionsDialog::create_controls()
     setTabOrder(ok, cancel);
     setTabOrder(cancel, m_tip_time);
     auto* keys_label = new QLabel(ui_text(global_keys_caption), this);
+    keys_label->setWordWrap(true); // two lines where one is too short
     place(keys_label, AT_OPT_GLOBAL_KEYS_LABEL);
     m_global_keys = new QComboBox(this);
     m_global_keys->setObjectName("global_keys");

@@ -14,6 +14,7 @@
 #include "ui/win32/main_dialog.h"
 #include "ui/win32/options_dialog_win32.h"
 #include "ui/win32/resource_ids.h"
+#include "ui/win32/translation_win32.h"
 #include "ui/win32/win32_keys.h"
 
 namespace cuedeck::testing {
@@ -64,7 +65,7 @@ TEST(MainDialog, OpensWithItsCaptionAndTheStopPictureHidden)
     ASSERT_NE(rig.window, nullptr);
     char caption[128] = {};
     GetWindowTextA(rig.window, caption, sizeof caption);
-    EXPECT_STREQ(caption, "Cuedeck - Winamp for Tape Groups");
+    EXPECT_STREQ(caption, "Cuedeck - Fake Player for Tape Groups");
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(rig.window, IDC_STOP_PICTURE)));
     char sound[32] = {};
     GetDlgItemTextA(rig.window, IDC_SOUND_STATE, sound, sizeof sound);
@@ -345,6 +346,133 @@ TEST_F(OptionsExchange, OkRefusesANumberFieldWithoutAWholeNumberAndStaysOpen)
     EXPECT_EQ(previews, std::vector<std::string>{"0 C:\\s\\new.wav"});
     SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     EXPECT_FALSE(IsWindow(dialog));
+}
+
+} // namespace
+} // namespace cuedeck::testing
+
+namespace cuedeck::testing {
+namespace {
+
+/// Every text of `dialog` that does not fit its control, as "text (needed > room)".
+std::vector<std::string> clipped(HWND dialog)
+{
+    std::vector<std::string> found;
+    for (HWND control = GetWindow(dialog, GW_CHILD); control != nullptr;
+         control = GetWindow(control, GW_HWNDNEXT)) {
+        char name[32] = {}, text[512] = {};
+        GetClassNameA(control, name, sizeof name);
+        const LONG style = GetWindowLongA(control, GWL_STYLE);
+        const bool button = lstrcmpiA(name, "Button") == 0;
+        if ((!button && lstrcmpiA(name, "Static") != 0) || (style & SS_TYPEMASK) == SS_BITMAP ||
+            GetWindowTextA(control, text, sizeof text) == 0)
+            continue;
+        RECT room;
+        GetClientRect(control, &room);
+        if (room.right == 0) // a name for a screen reader, not shown
+            continue;
+        int width = room.right - room.left;
+        const LONG kind = style & BS_TYPEMASK;
+        if (button && (kind == BS_AUTOCHECKBOX || kind == BS_CHECKBOX ||
+                       kind == BS_AUTORADIOBUTTON || kind == BS_RADIOBUTTON))
+            width -= GetSystemMetrics(SM_CXMENUCHECK) + 4;
+        else if (button)
+            // Inside the focus rectangle (a group box: beside its line).
+            width -= 2 * GetSystemMetrics(SM_CXEDGE) + (kind == BS_GROUPBOX ? 8 : 2);
+        HDC dc = GetDC(control);
+        HGDIOBJ before =
+            SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+        const LONG static_kind = style & SS_TYPEMASK;
+        if (!button &&
+            (static_kind == SS_LEFT || static_kind == SS_CENTER || static_kind == SS_RIGHT)) {
+            // A static that wraps: its lines in the lines it has room for, no
+            // word wider than it.
+            RECT needed{0, 0, width, 0}, line{0, 0, width, 0};
+            DrawTextA(dc, text, -1, &needed, DT_CALCRECT | DT_WORDBREAK);
+            DrawTextA(dc, "Ag", -1, &line, DT_CALCRECT);
+            const int lines = needed.bottom / std::max(1L, line.bottom);
+            if (needed.right > width ||
+                lines > std::max(1L, room.bottom / std::max(1L, line.bottom)))
+                found.push_back(std::string(text) + " (" + std::to_string(needed.right) + "x" +
+                                std::to_string(needed.bottom) + " > " + std::to_string(width) +
+                                "x" + std::to_string(room.bottom) + ")");
+        } else {
+            std::string line;
+            for (const char c : std::string(text) + "\n") {
+                if (c != '\n' && c != '\r') {
+                    if (c != '&')
+                        line += c;
+                    continue;
+                }
+                SIZE size{};
+                GetTextExtentPoint32A(dc, line.c_str(), static_cast<int>(line.size()), &size);
+                if (size.cx > width)
+                    found.push_back(line + " (" + std::to_string(size.cx) + " > " +
+                                    std::to_string(width) + ")");
+                line.clear();
+            }
+        }
+        SelectObject(dc, before);
+        ReleaseDC(control, dc);
+    }
+    return found;
+}
+
+/// The window and the Options dialog in every language the program carries:
+/// each speaks it, with Winamp's name and the keys in it, and every text fits.
+TEST(MainDialog, SpeaksTheUsersLanguageAndEveryTextFitsWhereTheEnglishOneDoes)
+{
+    for (const LANGID language : {LANG_ENGLISH, LANG_GERMAN, LANG_FRENCH, LANG_SPANISH,
+                                  LANG_ITALIAN, LANG_DUTCH, LANG_PORTUGUESE}) {
+        const std::string used = use_windows_language(language);
+        EXPECT_EQ(used.empty(), language == LANG_ENGLISH);
+        Rig rig;
+        char text[128] = {};
+        if (language == LANG_GERMAN) {
+            GetDlgItemTextA(rig.window, IDC_PLAY_PAUSE, text, sizeof text);
+            EXPECT_STREQ(text, "Wiedergabe/Pause\n(Leertaste)");
+            GetMenuStringA(GetMenu(rig.window), 0, text, sizeof text, MF_BYPOSITION);
+            EXPECT_STREQ(text, "&Datei");
+            GetWindowTextA(rig.window, text, sizeof text);
+            EXPECT_STREQ(text, "Cuedeck - Fake Player f\xfcr Bandgruppen");
+        }
+        for (const std::string& fault : clipped(rig.window))
+            ADD_FAILURE() << used << ", the window: " << fault;
+        OptionsDialogWin32 options{GetModuleHandleA(nullptr), [](int, const std::string&) {}};
+        HWND dialog = options.open_modeless(rig.window);
+        for (const std::string& fault : clipped(dialog))
+            ADD_FAILURE() << used << ", the Options dialog: " << fault;
+        SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    }
+    use_windows_language(LANG_ENGLISH);
+}
+
+/// What the system's accessibility names a button or a static text by: its
+/// caption. (Wine's MSAA gives no object for them, so the caption is read.)
+std::string caption_of(HWND control)
+{
+    char text[256] = {};
+    GetWindowTextA(control, text, sizeof text);
+    return text;
+}
+
+TEST(MainDialog, EveryButtonAndReadOutHasACaptionForTheSystemsAccessibility)
+{
+    use_windows_language(LANG_GERMAN);
+    {
+        Rig rig;
+        rig.dialog.controller().tick();
+        EXPECT_EQ(caption_of(GetDlgItem(rig.window, IDC_PLAY_PAUSE)),
+                  "Wiedergabe/Pause\n(Leertaste)");
+        for (const int id : {IDC_ZERO, IDC_REWIND, IDC_BACK_5, IDC_FORWARD_5, IDC_LAST_TIP,
+                             IDC_NEXT_TIP, IDC_TIP_TIMER_BUTTON, IDC_COUNTER, IDC_TIP_TIMER,
+                             IDC_PLAYING, IDC_POSITION, IDC_TIP_LENGTH, IDC_SOUND_STATE})
+            EXPECT_FALSE(caption_of(GetDlgItem(rig.window, id)).empty()) << "control " << id;
+        // The position bar, a trackbar, by the label beside it.
+        HWND bar = GetDlgItem(rig.window, IDC_POSITION_BAR);
+        EXPECT_EQ(caption_of(GetWindow(bar, GW_HWNDPREV)), "Position");
+    }
+    use_windows_language(LANG_ENGLISH);
 }
 
 } // namespace

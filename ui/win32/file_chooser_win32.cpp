@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <string>
 
+#include "base/translation.h"
 #include "control/run/playable.h"
 
 namespace cuedeck {
@@ -64,7 +65,8 @@ std::vector<std::string> choose_recordings_win32(HWND owner, RecordingChoice cho
     if (choice == RecordingChoice::Folder) {
         BROWSEINFOA browse{};
         browse.hwndOwner = owner;
-        browse.lpszTitle = folder_caption;
+        const std::string title = translated(folder_caption);
+        browse.lpszTitle = title.c_str();
         browse.ulFlags = BIF_RETURNONLYFSDIRS;
         if (LPITEMIDLIST folder = SHBrowseForFolderA(&browse)) {
             std::vector<char> path(MAX_PATH + 1, '\0');
@@ -74,9 +76,9 @@ std::vector<std::string> choose_recordings_win32(HWND owner, RecordingChoice cho
         }
         return chosen;
     }
-    const std::string filters = chooser_filters(music_filter);
+    const std::string filters = chooser_filters(translated(music_filter));
     std::vector<char> answer(answer_size, '\0');
-    const std::string caption = recordings_caption;
+    const std::string caption = translated(recordings_caption);
     OPENFILENAMEA chooser = file_chooser(owner, filters, answer, caption);
     chooser.Flags = OFN_ALLOWMULTISELECT | OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
     if (!GetOpenFileNameA(&chooser))

@@ -1,5 +1,7 @@
 #include "ui/win32/main_dialog.h"
+#include "base/translation.h"
 #include "ui/win32/file_chooser_win32.h"
+#include "ui/win32/translation_win32.h"
 #include "ui/win32/win32_keys.h"
 
 #include <commctrl.h>
@@ -52,8 +54,10 @@ std::string program_name()
 
 INT_PTR CALLBACK about_procedure(HWND window, UINT message, WPARAM wparam, LPARAM)
 {
-    if (message == WM_INITDIALOG)
+    if (message == WM_INITDIALOG) {
+        translate_dialog(window);
         return TRUE;
+    }
     if (message == WM_COMMAND && (LOWORD(wparam) == IDOK || LOWORD(wparam) == IDCANCEL)) {
         EndDialog(window, LOWORD(wparam));
         return TRUE;
@@ -201,11 +205,15 @@ INT_PTR MainDialog::handle(UINT message, WPARAM wparam, LPARAM lparam)
 
 void MainDialog::initialise()
 {
+    translate_dialog(m_window);
+    SetWindowTextA(m_window, (TEXT_TITLE_BEFORE_PLAYER + m_controller.player_name() +
+                              translated(TEXT_TITLE_AFTER_PLAYER))
+                                 .c_str());
     HMENU system_menu = GetSystemMenu(m_window, FALSE);
     char about[64] = {};
     if (system_menu != nullptr && LoadStringA(m_instance, IDS_ABOUTBOX, about, sizeof about) > 0) {
         AppendMenuA(system_menu, MF_SEPARATOR, 0, nullptr);
-        AppendMenuA(system_menu, MF_STRING, IDM_ABOUTBOX, about);
+        AppendMenuA(system_menu, MF_STRING, IDM_ABOUTBOX, translated(about).c_str());
     }
     m_icon = LoadIconA(m_instance, MAKEINTRESOURCEA(IDR_MAINFRAME));
     SendMessageA(m_window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
@@ -240,7 +248,8 @@ void MainDialog::add_menu()
     if (m_controller.state().speed_control)
         add_items(speed_menu_table(), true);
     for (const auto& [title, menu] : menus)
-        AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(menu), title.c_str());
+        AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(menu),
+                    translated(title.c_str()).c_str());
     // The dialog was sized without a menu bar: grow it by the bar, so that
     // the client area keeps the template's size.
     RECT before;
@@ -356,7 +365,8 @@ INT_PTR CALLBACK go_to_procedure(HWND dialog, UINT message, WPARAM wparam, LPARA
 {
     if (message == WM_INITDIALOG) {
         SetWindowLongPtrA(dialog, DWLP_USER, lparam);
-        SetDlgItemTextA(dialog, IDC_GO_TO_PROMPT, place_prompt);
+        translate_dialog(dialog);
+        SetDlgItemTextA(dialog, IDC_GO_TO_PROMPT, translated(place_prompt).c_str());
         return TRUE;
     }
     if (message == WM_COMMAND && (LOWORD(wparam) == IDOK || LOWORD(wparam) == IDCANCEL)) {

@@ -1,16 +1,19 @@
 #include "ui/win32/options_dialog_win32.h"
 
+#include "base/translation.h"
 #include "base/window_resources.h"
 #include "control/commands/global_keys.h"
 #include "control/dialogs/options_exchange.h"
 #include "ui/win32/file_chooser_win32.h"
 #include "ui/win32/resource_ids.h"
+#include "ui/win32/translation_win32.h"
 
 namespace cuedeck {
 
 OptionsDialogWin32::OptionsDialogWin32(HINSTANCE instance, PreviewSound preview)
     : m_instance(instance), m_preview(std::move(preview)), m_refusal([](HWND dialog) {
-          MessageBoxA(dialog, options_exchange::refusal, TEXT_OPTIONS_CAPTION, MB_ICONEXCLAMATION);
+          MessageBoxA(dialog, translated(options_exchange::refusal).c_str(),
+                      translated(TEXT_OPTIONS_CAPTION).c_str(), MB_ICONEXCLAMATION);
       })
 {
 }
@@ -42,10 +45,11 @@ INT_PTR CALLBACK OptionsDialogWin32::procedure(HWND dialog, UINT message, WPARAM
 INT_PTR OptionsDialogWin32::handle(HWND dialog, UINT message, WPARAM wparam)
 {
     if (message == WM_INITDIALOG) {
-        SetDlgItemTextA(dialog, IDC_OPT_GLOBAL_KEYS_LABEL, global_keys_caption);
+        translate_dialog(dialog);
+        SetDlgItemTextA(dialog, IDC_OPT_GLOBAL_KEYS_LABEL, translated(global_keys_caption).c_str());
         for (const char* item : global_keys_items)
             SendDlgItemMessageA(dialog, IDC_OPT_GLOBAL_KEYS, CB_ADDSTRING, 0,
-                                reinterpret_cast<LPARAM>(item));
+                                reinterpret_cast<LPARAM>(translated(item).c_str()));
         SetDlgItemTextA(dialog, IDC_OPT_GLOBAL_KEYS_NOTE, m_global_keys_note.c_str());
         values_to_controls(dialog);
         return TRUE;
