@@ -56,6 +56,7 @@ add_custom_target(cuedeck_portable
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${portable_root}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${portable_folder}
     COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:cuedeck> ${PROJECT_SOURCE_DIR}/docs/cuedeck.html
+            ${PROJECT_SOURCE_DIR}/docs/cuedeck_de.html ${PROJECT_SOURCE_DIR}/docs/cuedeck_fr.html
             ${PROJECT_SOURCE_DIR}/packaging/windows/portable ${CUEDECK_STARTING_SETTINGS}
             ${CUEDECK_ALARM_SOUND} ${portable_folder}
     COMMAND ${CMAKE_COMMAND} -E copy ${CPACK_RESOURCE_FILE_LICENSE} ${portable_folder}/copyright.txt

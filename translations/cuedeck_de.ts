@@ -292,6 +292,10 @@ Um sich Zugriff zu geben, schreiben Sie diese Zeile (als root) in %2, dann ziehe
         <translation>Cuedeck-Optionen</translation>
     </message>
     <message>
+        <source>cuedeck.html</source>
+        <translation>cuedeck_de.html</translation>
+    </message>
+    <message>
         <source>Down</source>
         <translation>Ab</translation>
     </message>

@@ -292,6 +292,10 @@ Para darse acceso, ponga esta línea en %2 (como root), luego desconecte el peda
         <translation>Opciones de Cuedeck</translation>
     </message>
     <message>
+        <source>cuedeck.html</source>
+        <translation>cuedeck.html</translation>
+    </message>
+    <message>
         <source>Down</source>
         <translation>Abajo</translation>
     </message>

@@ -292,6 +292,10 @@ Pour vous donner l’accès, mettez cette ligne dans %2 (en root), puis débranc
         <translation>Options de Cuedeck</translation>
     </message>
     <message>
+        <source>cuedeck.html</source>
+        <translation>cuedeck_fr.html</translation>
+    </message>
+    <message>
         <source>Down</source>
         <translation>Bas</translation>
     </message>

@@ -292,6 +292,10 @@ Per darsi accesso, mettere questa riga in %2 (come root), poi scollegare la peda
         <translation>Opzioni di Cuedeck</translation>
     </message>
     <message>
+        <source>cuedeck.html</source>
+        <translation>cuedeck.html</translation>
+    </message>
+    <message>
         <source>Down</source>
         <translation>Giù</translation>
     </message>

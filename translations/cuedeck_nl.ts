@@ -292,6 +292,10 @@ Om uzelf toegang te geven, zet u deze regel in %2 (als root), trekt u het pedaal
         <translation>Cuedeck-opties</translation>
     </message>
     <message>
+        <source>cuedeck.html</source>
+        <translation>cuedeck.html</translation>
+    </message>
+    <message>
         <source>Down</source>
         <translation>Omlaag</translation>
     </message>

@@ -292,6 +292,10 @@ Para obter acesso, coloque esta linha em %2 (como root), depois desconecte o ped
         <translation>Opções do Cuedeck</translation>
     </message>
     <message>
+        <source>cuedeck.html</source>
+        <translation>cuedeck.html</translation>
+    </message>
+    <message>
         <source>Down</source>
         <translation>Baixo</translation>
     </message>

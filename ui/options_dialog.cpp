@@ -105,8 +105,6 @@ void OptionsDialog::create_controls()
     m_back_time = number_edit("back_time", AT_OPT_BACK_TIME);
     place(new QLabel(ui_text(TEXT_OPT_SECONDS), this), AT_OPT_BACK_TIME_UNIT);
 
-    setTabOrder(ok, cancel);
-    setTabOrder(cancel, m_tip_time);
     auto* keys_label = new QLabel(ui_text(global_keys_caption), this);
     keys_label->setWordWrap(true); // two lines where one is too short
     place(keys_label, AT_OPT_GLOBAL_KEYS_LABEL);
@@ -128,13 +126,14 @@ void OptionsDialog::create_controls()
 
     create_pedal_controls(units);
 
-    setTabOrder(m_tip_time, m_sound_on);
-    setTabOrder(m_sound_on, m_sound_file);
-    setTabOrder(m_sound_file, browse);
-    setTabOrder(browse, preview);
-    setTabOrder(preview, m_back_time);
-    setTabOrder(m_back_time, m_global_keys);
-    setTabOrder(m_global_keys, m_pedal_device);
+    // Tab goes as the dialog reads: down the left, a row's controls left to
+    // right, and OK and Cancel last.
+    QWidget* reading_order[] = {m_tip_time,    m_back_time,     m_sound_on,         m_sound_file,
+                                preview,       browse,          m_global_keys,      m_pedal_device,
+                                m_pedal_learn, m_pedal_toggles, m_phrase_step_back, ok,
+                                cancel};
+    for (std::size_t i = 1; i < std::size(reading_order); ++i)
+        setTabOrder(reading_order[i - 1], reading_order[i]);
 }
 
 void OptionsDialog::create_pedal_controls(const DialogUnits& units)
@@ -147,10 +146,10 @@ void OptionsDialog::create_pedal_controls(const DialogUnits& units)
     m_pedal_device->setObjectName("pedal_device");
     m_pedal_device->setEditable(true); // a path the list does not show may be typed
     place(m_pedal_device, AT_OPT_PEDAL_DEVICE);
-    auto* learn = new QPushButton(ui_text(TEXT_OPT_PEDAL_LEARN), this);
-    learn->setObjectName("pedal_learn");
-    place(learn, AT_OPT_PEDAL_LEARN);
-    connect(learn, &QPushButton::clicked, this, &OptionsDialog::learn_pedal);
+    m_pedal_learn = new QPushButton(ui_text(TEXT_OPT_PEDAL_LEARN), this);
+    m_pedal_learn->setObjectName("pedal_learn");
+    place(m_pedal_learn, AT_OPT_PEDAL_LEARN);
+    connect(m_pedal_learn, &QPushButton::clicked, this, &OptionsDialog::learn_pedal);
     m_pedal_buttons = new QLabel(this);
     m_pedal_buttons->setObjectName("pedal_buttons");
     place(m_pedal_buttons, AT_OPT_PEDAL_BUTTONS);
@@ -160,7 +159,6 @@ void OptionsDialog::create_pedal_controls(const DialogUnits& units)
     m_phrase_step_back = new QCheckBox(ui_text(options_exchange::phrase_step_back_label), this);
     m_phrase_step_back->setObjectName("phrase_step_back");
     place(m_phrase_step_back, AT_OPT_PHRASE_STEP_BACK);
-    setTabOrder(m_pedal_toggles, m_phrase_step_back);
 }
 
 void OptionsDialog::show_pedal_buttons()

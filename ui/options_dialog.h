@@ -12,6 +12,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 namespace cuedeck {
 
@@ -75,6 +76,7 @@ private:
     QComboBox* m_pedal_device = nullptr;
     QLabel* m_pedal_buttons = nullptr;
     QCheckBox* m_pedal_toggles = nullptr;
+    QPushButton* m_pedal_learn = nullptr;
     QCheckBox* m_phrase_step_back = nullptr;
     std::optional<PedalButtons> m_learned; ///< the pedal's buttons as learned
     PedalLearner m_pedal_learner;

@@ -11,18 +11,23 @@ QPixmap stop_picture()
 {
     constexpr int size = 128;
     QPixmap picture(size, size);
-    picture.fill(QColor(0xC0, 0xC0, 0xC0));
+    // Round on whatever the window is, light or dark: a white ring keeps the
+    // red disc clear of a dark or red background.
+    picture.fill(Qt::transparent);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(0x80, 0, 0), 3));
-    painter.setBrush(QColor(0xE0, 0x10, 0x10));
+    painter.setPen(QPen(Qt::white, 5));
+    painter.setBrush(QColor(0xC8, 0x10, 0x10));
     painter.drawEllipse(QRectF(4, 4, size - 8, size - 8));
+    painter.setPen(QPen(QColor(0x60, 0, 0), 1.5));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(QRectF(1.5, 1.5, size - 3, size - 3));
 
     QFont font("Arial");
     font.setBold(true);
     font.setPixelSize(34);
     painter.setFont(font);
-    painter.setPen(Qt::black);
+    painter.setPen(Qt::white); // 5.9:1 on the red
     painter.drawText(QRect(0, 0, size, size), Qt::AlignCenter, "STOP");
     return picture;
 }

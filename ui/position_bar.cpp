@@ -122,7 +122,7 @@ void PositionBar::paintEvent(QPaintEvent*)
                 pause);
         // Each column shows the loudest stretch under it, from
         // `shown_floor_db` (the quietest speech worth seeing) to full scale.
-        painter.setPen(QColor(70, 100, 150));
+        painter.setPen(bar_colours(colours).waveform);
         const auto& levels = shown->levels;
         for (int x = 0; x < width(); ++x) {
             const auto first = static_cast<std::size_t>(position_at(x) / waveform::stretch_ms);
@@ -146,8 +146,9 @@ void PositionBar::paintEvent(QPaintEvent*)
         const int x = x_of(position_ms);
         painter.drawLine(x, 1, x, height() - 2);
     };
-    mark(m_state.zero_mark_ms, QColor(0, 90, 200), 2);
-    mark(m_state.position_ms, QColor(210, 30, 30), 2);
+    const BarColours own = bar_colours(colours);
+    mark(m_state.zero_mark_ms, own.zero_mark, 2);
+    mark(m_state.position_ms, own.position, 2);
     if (const auto pointed = m_drag_ms ? m_drag_ms : m_hover_ms) {
         mark(*pointed, colours.text().color(), 1);
         const QString time = to_qt(loop::format_tenths(*pointed));
@@ -270,6 +271,13 @@ QAccessibleInterface* position_bar_accessible(const QString& class_name, QObject
 }
 
 } // namespace
+
+BarColours bar_colours(const QPalette& palette)
+{
+    if (palette.base().color().lightness() >= 128)
+        return {QColor(70, 100, 150), QColor(0, 90, 200), QColor(210, 30, 30)};
+    return {QColor(140, 180, 235), QColor(100, 170, 255), QColor(255, 110, 110)};
+}
 
 void install_position_bar_accessibility()
 {

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QColor>
+#include <QPalette>
 #include <QTimer>
 #include <QWidget>
+
 #include <functional>
 #include <optional>
 
@@ -54,5 +57,15 @@ private:
 
 /// The slider a screen reader reads for the bar.
 void install_position_bar_accessibility();
+
+/// The bar's own colours, chosen for the palette's base: darker on a light
+/// one, lighter on a dark or high-contrast one, each clear of the base.
+struct BarColours
+{
+    QColor waveform;
+    QColor zero_mark;
+    QColor position;
+};
+BarColours bar_colours(const QPalette& palette);
 
 } // namespace cuedeck

@@ -82,11 +82,18 @@ void Controller::look_for_player()
 
 std::string Controller::help_page_path()
 {
-    constexpr const char* name = "cuedeck.html";
+    // The page in the user's language where there is one (its catalogue
+    // names it), else the English one; beside the program first.
+    constexpr const char* name = UI_TEXT("cuedeck.html");
     const std::string& folder = m_state.exe_directory;
-    if (m_system.is_local_file(folder + name))
-        return folder + name;
-    return installed_data_folder(folder, m_system.path_separator()) + name;
+    const std::string installed = installed_data_folder(folder, m_system.path_separator());
+    for (const std::string& page : {translated(name), std::string(name)}) {
+        for (const std::string& where : {folder, installed}) {
+            if (m_system.is_local_file(where + page))
+                return where + page;
+        }
+    }
+    return installed + name;
 }
 
 void Controller::reach_player()

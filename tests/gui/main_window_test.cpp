@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <cmath>
+
 #include <algorithm>
 #include <map>
 #include <memory>
@@ -308,6 +310,37 @@ private slots:
                  QString("Tip 2 of 5, playing, counter 0:07, tip timer 0:00"));
         QTest::keyClick(&rig.window, Qt::Key_T); // a reset hides it again
         QVERIFY(!stop->isVisible());
+    }
+
+    void the_stop_picture_and_the_bar_read_on_light_dark_and_high_contrast_palettes()
+    {
+        // WCAG's contrast of two colours, 1 to 21.
+        const auto contrast = [](const QColor& a, const QColor& b) {
+            const auto luminance = [](const QColor& c) {
+                const auto linear = [](double v) {
+                    return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+                };
+                return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) +
+                       0.0722 * linear(c.blueF());
+            };
+            const double la = luminance(a), lb = luminance(b);
+            return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+        };
+        for (const auto& [base, text] : {std::pair{QColor(255, 255, 255), QColor(0, 0, 0)},
+                                         std::pair{QColor(42, 42, 42), QColor(230, 230, 230)},
+                                         std::pair{QColor(0, 0, 0), QColor(255, 255, 255)}}) {
+            QPalette palette;
+            palette.setColor(QPalette::Base, base);
+            palette.setColor(QPalette::Text, text);
+            const BarColours own = bar_colours(palette);
+            for (const QColor& mark : {own.waveform, own.zero_mark, own.position})
+                QVERIFY2(contrast(mark, base) >= 3.0,
+                         qPrintable(mark.name() + " on " + base.name()));
+        }
+        // The picture is round: its corners show the window, whatever colour it is.
+        const QImage stop = Rig().label(IDC_STOP_PICTURE)->pixmap().toImage();
+        QCOMPARE(qAlpha(stop.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(stop.pixel(stop.width() - 1, stop.height() - 1)), 0);
     }
 
     void the_close_box_shuts_down()

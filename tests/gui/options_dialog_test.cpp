@@ -159,6 +159,21 @@ private slots:
         QVERIFY(state.settings.pedal_mode == PedalMode::Toggle);
     }
 
+    void tab_goes_as_the_dialog_reads_with_ok_and_cancel_last()
+    {
+        OptionsDialog dialog([](int, const std::string&) {});
+        QStringList order;
+        QWidget* at = dialog.findChild<QWidget*>("tip_time");
+        do {
+            if (at->focusPolicy() & Qt::TabFocus && at->parentWidget() == &dialog)
+                order.append(at->objectName());
+            at = at->nextInFocusChain();
+        } while (at != dialog.findChild<QWidget*>("tip_time") && order.size() < 40);
+        QCOMPARE(order, QStringList({"tip_time", "back_time", "sound_on", "sound_file", "preview",
+                                     "browse", "global_keys", "pedal_device", "pedal_learn",
+                                     "pedal_toggles", "phrase_step_back", "ok", "cancel"}));
+    }
+
     void cancel_keeps_an_unknown_method()
     {
         Rig rig;

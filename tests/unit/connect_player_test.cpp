@@ -1,3 +1,4 @@
+#include "base/translation.h"
 #include "support/controller_fixture.h"
 
 namespace cuedeck::testing {
@@ -97,6 +98,17 @@ TEST_F(ExeDirectory, TheHelpPageIsBesideTheProgramElseInTheInstalledDataFolder)
     system.problems["/usr/bin/cuedeck.html"] = FileProblem::Missing;
     controller.find_exe_directory();
     EXPECT_EQ(controller.help_page_path(), "/usr/share/cuedeck/cuedeck.html");
+
+    // In a language whose catalogue names a page of its own: that one, where
+    // it is; the English one where it is not.
+    install_translator([](const char* english) {
+        return std::string(english) == "cuedeck.html" ? std::string("cuedeck_de.html") : "";
+    });
+    EXPECT_EQ(controller.help_page_path(), "/usr/share/cuedeck/cuedeck_de.html");
+    system.problems["/usr/share/cuedeck/cuedeck_de.html"] = FileProblem::Missing;
+    system.problems["/usr/bin/cuedeck_de.html"] = FileProblem::Missing;
+    EXPECT_EQ(controller.help_page_path(), "/usr/share/cuedeck/cuedeck.html");
+    install_translator(nullptr);
 }
 
 } // namespace
