@@ -449,7 +449,7 @@ Para darse acceso, ponga esta línea en %2 (como root), luego desconecte el peda
     </message>
     <message>
         <source>No sound device</source>
-        <translation>Sin audio</translation>
+        <translation>Sin salida audio</translation>
     </message>
     <message>
         <source>no such file</source>

@@ -449,7 +449,7 @@ Pour vous donner l’accès, mettez cette ligne dans %2 (en root), puis débranc
     </message>
     <message>
         <source>No sound device</source>
-        <translation>Pas de son</translation>
+        <translation>Sans sortie son</translation>
     </message>
     <message>
         <source>no such file</source>

@@ -449,7 +449,7 @@ Per darsi accesso, mettere questa riga in %2 (come root), poi scollegare la peda
     </message>
     <message>
         <source>No sound device</source>
-        <translation>Nessun audio</translation>
+        <translation>Senza uscita</translation>
     </message>
     <message>
         <source>no such file</source>

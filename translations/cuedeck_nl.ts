@@ -449,7 +449,7 @@ Om uzelf toegang te geven, zet u deze regel in %2 (als root), trekt u het pedaal
     </message>
     <message>
         <source>No sound device</source>
-        <translation>Geen geluid</translation>
+        <translation>Geen uitvoer</translation>
     </message>
     <message>
         <source>no such file</source>

@@ -449,7 +449,7 @@ Para obter acesso, coloque esta linha em %2 (como root), depois desconecte o ped
     </message>
     <message>
         <source>No sound device</source>
-        <translation>Sem áudio</translation>
+        <translation>Sem saída</translation>
     </message>
     <message>
         <source>no such file</source>

@@ -104,9 +104,9 @@ TEST_F(ExeDirectory, TheHelpPageIsBesideTheProgramElseInTheInstalledDataFolder)
     install_translator([](const char* english) {
         return std::string(english) == "cuedeck.html" ? std::string("cuedeck_de.html") : "";
     });
+    system.problems["/usr/bin/cuedeck_de.html"] = FileProblem::Missing;
     EXPECT_EQ(controller.help_page_path(), "/usr/share/cuedeck/cuedeck_de.html");
     system.problems["/usr/share/cuedeck/cuedeck_de.html"] = FileProblem::Missing;
-    system.problems["/usr/bin/cuedeck_de.html"] = FileProblem::Missing;
     EXPECT_EQ(controller.help_page_path(), "/usr/share/cuedeck/cuedeck.html");
     install_translator(nullptr);
 }
