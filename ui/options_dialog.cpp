@@ -67,6 +67,9 @@ void OptionsDialog::create_controls()
 
     place(new QLabel(ui_text(TEXT_OPT_TIP_TIME), this), AT_OPT_TIP_TIME_LABEL);
     m_tip_time = number_edit("tip_time", AT_OPT_TIP_TIME);
+    // Named for a screen reader by the labels beside them.
+    m_tip_time->setAccessibleName(ui_text(TEXT_OPT_TIP_TIME));
+    m_tip_time->setAccessibleDescription(ui_text(TEXT_OPT_MINUTES));
     place(new QLabel(ui_text(TEXT_OPT_MINUTES), this), AT_OPT_TIP_TIME_UNIT);
     m_sound_on = new QCheckBox(ui_text(TEXT_SOUND_ON), this);
     m_sound_on->setObjectName("sound_on");
@@ -98,11 +101,14 @@ void OptionsDialog::create_controls()
     place(preview, AT_OPT_PREVIEW);
     connect(preview, &QPushButton::clicked, this, &OptionsDialog::preview);
     auto* sound_label = new QLabel(ui_text(TEXT_OPT_SOUND_FILE), this);
+    sound_label->setBuddy(m_sound_file);
     sound_label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     place(sound_label, AT_OPT_SOUND_FILE_LABEL);
 
     place(new QLabel(ui_text(TEXT_OPT_BACK_TIME), this), AT_OPT_BACK_TIME_LABEL);
     m_back_time = number_edit("back_time", AT_OPT_BACK_TIME);
+    m_back_time->setAccessibleName(ui_text(TEXT_OPT_BACK_TIME));
+    m_back_time->setAccessibleDescription(ui_text(TEXT_OPT_SECONDS));
     place(new QLabel(ui_text(TEXT_OPT_SECONDS), this), AT_OPT_BACK_TIME_UNIT);
 
     auto* keys_label = new QLabel(ui_text(global_keys_caption), this);
@@ -143,6 +149,7 @@ void OptionsDialog::create_pedal_controls(const DialogUnits& units)
     };
     place(new QGroupBox(ui_text(TEXT_OPT_PEDAL), this), AT_OPT_PEDAL);
     m_pedal_device = new QComboBox(this);
+    m_pedal_device->setAccessibleName(ui_text(TEXT_OPT_PEDAL));
     m_pedal_device->setObjectName("pedal_device");
     m_pedal_device->setEditable(true); // a path the list does not show may be typed
     place(m_pedal_device, AT_OPT_PEDAL_DEVICE);

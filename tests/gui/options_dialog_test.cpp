@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
@@ -165,8 +166,13 @@ private slots:
         QStringList order;
         QWidget* at = dialog.findChild<QWidget*>("tip_time");
         do {
-            if (at->focusPolicy() & Qt::TabFocus && at->parentWidget() == &dialog)
+            if (at->focusPolicy() & Qt::TabFocus && at->parentWidget() == &dialog) {
                 order.append(at->objectName());
+                // Each named for a screen reader.
+                QVERIFY2(
+                    !QAccessible::queryAccessibleInterface(at)->text(QAccessible::Name).isEmpty(),
+                    qPrintable(at->objectName()));
+            }
             at = at->nextInFocusChain();
         } while (at != dialog.findChild<QWidget*>("tip_time") && order.size() < 40);
         QCOMPARE(order, QStringList({"tip_time", "back_time", "sound_on", "sound_file", "preview",
