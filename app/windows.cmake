@@ -2,12 +2,6 @@
 add_executable(cuedeck WIN32 main_win32.cpp ${CUEDECK_WIN32_RESOURCES})
 target_link_libraries(cuedeck PRIVATE cuedeck_ui_win32 cuedeck_winamp cuedeck_system
                       cuedeck_warnings)
-set(CUEDECK_HELP_PAGES ${PROJECT_SOURCE_DIR}/docs/cuedeck.html ${PROJECT_SOURCE_DIR}/docs/cuedeck_de.html
-    ${PROJECT_SOURCE_DIR}/docs/cuedeck_fr.html)
-foreach(page IN LISTS CUEDECK_HELP_PAGES)
-    get_filename_component(name ${page} NAME)
-    configure_file(${page} ${CMAKE_CURRENT_BINARY_DIR}/${name} COPYONLY)
-endforeach()
 install(TARGETS cuedeck RUNTIME DESTINATION .)
 install(FILES ${CUEDECK_HELP_PAGES} DESTINATION .)
 # The starting settings beside the program (read until the user's own are

@@ -9,6 +9,7 @@
 # installs and uninstalls without asking. Settings then live in
 # %APPDATA%\Cuedeck\; the zip carries the `portable` marker, which keeps them
 # beside the program.
+include(${CMAKE_CURRENT_LIST_DIR}/help_pages.cmake)
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
     set(windows_flavour win64)
     set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
@@ -55,8 +56,7 @@ set(portable_folder ${portable_root}/Cuedeck)
 add_custom_target(cuedeck_portable
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${portable_root}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${portable_folder}
-    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:cuedeck> ${PROJECT_SOURCE_DIR}/docs/cuedeck.html
-            ${PROJECT_SOURCE_DIR}/docs/cuedeck_de.html ${PROJECT_SOURCE_DIR}/docs/cuedeck_fr.html
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:cuedeck> ${CUEDECK_HELP_PAGES}
             ${PROJECT_SOURCE_DIR}/packaging/windows/portable ${CUEDECK_STARTING_SETTINGS}
             ${CUEDECK_ALARM_SOUND} ${portable_folder}
     COMMAND ${CMAKE_COMMAND} -E copy ${CPACK_RESOURCE_FILE_LICENSE} ${portable_folder}/copyright.txt
