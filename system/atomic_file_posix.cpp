@@ -72,6 +72,49 @@ std::string failure_text(int error)
 
 } // namespace
 
+int DiskCalls::make_temporary(char* pattern)
+{
+    return ::mkostemp(pattern, O_CLOEXEC);
+}
+
+ssize_t DiskCalls::write(int fd, const void* bytes, std::size_t count)
+{
+    return ::write(fd, bytes, count);
+}
+
+int DiskCalls::flush(int fd)
+{
+    return ::fsync(fd);
+}
+
+int DiskCalls::close(int fd)
+{
+    return ::close(fd);
+}
+
+int DiskCalls::rename(const char* from, const char* to)
+{
+    return ::rename(from, to);
+}
+
+int DiskCalls::flush_folder(const char* folder)
+{
+    const int fd = ::open(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    const int result = ::fsync(fd);
+    const int error = errno;
+    ::close(fd);
+    errno = error;
+    return result;
+}
+
+DiskCalls& DiskCalls::real()
+{
+    static DiskCalls calls;
+    return calls;
+}
+
 void AtomicFile::fail(int error)
 {
     m_failed = true;
@@ -79,7 +122,8 @@ void AtomicFile::fail(int error)
         m_failure = failure_text(error);
 }
 
-AtomicFile::AtomicFile(std::string path) : m_path(resolve_links(std::move(path)))
+AtomicFile::AtomicFile(std::string path, DiskCalls& disk)
+    : m_disk(disk), m_path(resolve_links(std::move(path)))
 {
     // A file its owner made read-only is not replaced behind their back
     // (a rename in a writable folder would do it). Root passes access(), so
@@ -100,7 +144,7 @@ AtomicFile::AtomicFile(std::string path) : m_path(resolve_links(std::move(path))
     std::string pattern = directory + "." + name + ".XXXXXX";
     std::vector<char> buffer(pattern.begin(), pattern.end());
     buffer.push_back('\0');
-    m_fd = ::mkstemp(buffer.data());
+    m_fd = m_disk.make_temporary(buffer.data());
     if (m_fd < 0) {
         fail(errno);
         return;
@@ -112,7 +156,7 @@ AtomicFile::AtomicFile(std::string path) : m_path(resolve_links(std::move(path))
 AtomicFile::~AtomicFile()
 {
     if (m_fd >= 0)
-        ::close(m_fd);
+        m_disk.close(m_fd);
     if (!m_temporary.empty())
         ::unlink(m_temporary.c_str());
 }
@@ -120,7 +164,7 @@ AtomicFile::~AtomicFile()
 bool AtomicFile::write(std::string_view contents)
 {
     while (!m_failed && !contents.empty()) {
-        const ssize_t written = ::write(m_fd, contents.data(), contents.size());
+        const ssize_t written = m_disk.write(m_fd, contents.data(), contents.size());
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0)
@@ -135,19 +179,28 @@ bool AtomicFile::commit()
 {
     if (m_failed)
         return false;
-    int error = ::fsync(m_fd) == 0 ? 0 : errno;
-    if (::close(m_fd) != 0 && error == 0)
+    int error = m_disk.flush(m_fd) == 0 ? 0 : errno;
+    if (m_disk.close(m_fd) != 0 && error == 0)
         error = errno;
     m_fd = -1;
     if (error != 0) {
         fail(error);
         return false;
     }
-    if (::rename(m_temporary.c_str(), m_path.c_str()) != 0) {
+    if (m_disk.rename(m_temporary.c_str(), m_path.c_str()) != 0) {
         fail(errno);
         return false;
     }
     m_temporary.clear();
+    // Without this, a power cut soon after may bring back the old file. A
+    // file system that cannot flush a folder (some network ones) says EINVAL:
+    // the rename is as safe there as it gets.
+    const auto slash = m_path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : m_path.substr(0, slash + 1);
+    if (m_disk.flush_folder(folder.c_str()) != 0 && errno == EIO) {
+        fail(errno);
+        return false;
+    }
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,6 +16,7 @@
 #include "base/process.h"
 #include "base/text_lines.h"
 #include "system/atomic_file.h"
+#include "system/background_writer.h"
 
 namespace cuedeck {
 
@@ -25,7 +27,12 @@ std::vector<std::string> PosixSystem::default_alarm_player()
 }
 
 PosixSystem::PosixSystem(std::vector<std::string> arguments, std::vector<std::string> alarm_player)
-    : m_arguments(std::move(arguments)), m_alarm_player(std::move(alarm_player))
+    : m_arguments(std::move(arguments)), m_alarm_player(std::move(alarm_player)),
+      m_writer(std::make_unique<BackgroundWriter>(
+          [](const std::string& path, const std::string& contents) {
+              AtomicFile file(path);
+              return file.write(contents) && file.commit() ? Written{} : Written{file.failure()};
+          }))
 {
 }
 
@@ -151,6 +158,36 @@ Written PosixSystem::replace_file(const std::string& path, const std::string& co
     if (file.write(contents) && file.commit())
         return {};
     return {file.failure()};
+}
+
+void PosixSystem::replace_file_later(const std::string& path, std::string contents)
+{
+    m_writer->replace_later(path, std::move(contents));
+}
+
+bool PosixSystem::remove_file(const std::string& path)
+{
+    m_writer->settle(path, BackgroundWriter::finish_wait);
+    return ::unlink(path.c_str()) == 0 || errno == ENOENT;
+}
+
+std::string PosixSystem::state_directory()
+{
+    return xdg_folder("XDG_STATE_HOME", ".local/state");
+}
+
+bool PosixSystem::hold_lock(const std::string& path)
+{
+    // Kept open for the rest of the run on purpose: the kernel lets the lock
+    // go however the process ends.
+    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return false;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        return false;
+    }
+    return true;
 }
 
 FileProblem PosixSystem::local_file_problem(const std::string& path)

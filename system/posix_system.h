@@ -8,6 +8,7 @@
 
 namespace cuedeck {
 
+class BackgroundWriter;
 class EventSound;
 
 /// The machine on Linux and other POSIX systems.
@@ -32,6 +33,11 @@ public:
     std::optional<std::string> read_file(const std::string& path) override;
     std::optional<std::string> read_start(const std::string& path, std::size_t bytes) override;
     Written replace_file(const std::string& path, const std::string& contents) override;
+    void replace_file_later(const std::string& path, std::string contents) override;
+    bool remove_file(const std::string& path) override;
+    /// $XDG_STATE_HOME/cuedeck/, else ~/.local/state/cuedeck/.
+    std::string state_directory() override;
+    bool hold_lock(const std::string& path) override;
     FileProblem local_file_problem(const std::string& path) override;
     std::optional<std::string> stored_name(const EntryQuery& query) override;
     std::optional<std::vector<std::string>> folder_entries(const std::string& folder) override;
@@ -42,6 +48,7 @@ private:
     std::vector<std::string> m_arguments;
     std::vector<std::string> m_alarm_player;
     std::unique_ptr<EventSound> m_event_sound;
+    std::unique_ptr<BackgroundWriter> m_writer;
 };
 
 /// The desktop's event sounds (libcanberra): a sound theme's event name

@@ -59,6 +59,20 @@ public:
     /// platform's way), all or nothing: on failure the old file is untouched.
     /// A link is followed: its target gets the new contents, the link stays.
     virtual Written replace_file(const std::string& path, const std::string& contents) = 0;
+    /// The same from a thread of its own (see BackgroundWriter): returns at
+    /// once, newer contents take the place of any not yet written, and a
+    /// file is written at most once a second. For a file that changes with
+    /// every step of the work, never on the path of a key.
+    virtual void replace_file_later(const std::string& path, std::string contents) = 0;
+    /// Remove the file, once a write of it under way has finished (what
+    /// waits to be written to it is dropped); true when it is gone.
+    virtual bool remove_file(const std::string& path) = 0;
+    /// Where the run keeps what it needs to resume after a crash, ending
+    /// with a separator; empty when there is no such place.
+    virtual std::string state_directory() { return {}; }
+    /// Hold the lock file at `path` for the rest of the run (however the
+    /// run ends, the system lets it go); false when another process holds it.
+    virtual bool hold_lock(const std::string& path) = 0;
     /// Why `path` does not name an existing regular file on this machine by
     /// its full path that we may read, or None when it does. Only such files
     /// are handed to a player: never a URL, a protocol, a device or a folder.

@@ -9,7 +9,48 @@
 #include <cstdio>
 #include <vector>
 
+#include "system/background_writer.h"
+
 namespace cuedeck {
+
+namespace {
+
+/// Our folder under the user's application data folders.
+constexpr const char* our_folder = "\\Cuedeck\\";
+
+/// A temporary file beside the old one, in text mode (CRLF line ends),
+/// flushed to the disk, then moved over it in one step, written through;
+/// the old file stays whole on any failure.
+Written replace_windows_file(const std::string& path, const std::string& contents)
+{
+    const std::string temporary = path + ".cuedeck-new";
+    std::FILE* file = std::fopen(temporary.c_str(), "w");
+    if (file == nullptr)
+        return {errno == EACCES ? "permission denied" : "its folder cannot be written"};
+    const bool written = std::fwrite(contents.data(), 1, contents.size(), file) == contents.size();
+    const bool flushed = std::fflush(file) == 0 && _commit(_fileno(file)) == 0;
+    const bool closed = std::fclose(file) == 0;
+    if (!written || !flushed || !closed) {
+        DeleteFileA(temporary.c_str());
+        return {"the disk is full"};
+    }
+    if (!MoveFileExA(temporary.c_str(), path.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        const DWORD error = GetLastError();
+        DeleteFileA(temporary.c_str());
+        return {error == ERROR_ACCESS_DENIED ? "permission denied"
+                                             : "Windows error " + std::to_string(error)};
+    }
+    return {};
+}
+
+} // namespace
+
+WindowsSystem::WindowsSystem() : m_writer(std::make_unique<BackgroundWriter>(replace_windows_file))
+{
+}
+
+WindowsSystem::~WindowsSystem() = default;
 
 std::string WindowsSystem::executable_path()
 {
@@ -41,7 +82,7 @@ std::string WindowsSystem::settings_directory()
     if (SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder) != S_OK ||
         folder[0] == '\0')
         return {};
-    return std::string(folder) + "\\Cuedeck\\";
+    return std::string(folder) + our_folder;
 }
 
 bool WindowsSystem::make_directories(const std::string& path)
@@ -116,27 +157,37 @@ std::optional<std::string> WindowsSystem::read_file(const std::string& path)
 
 Written WindowsSystem::replace_file(const std::string& path, const std::string& contents)
 {
-    // A temporary file beside the old one, in text mode (CRLF line ends),
-    // then moved over it in one step; the old file stays whole on any failure.
-    const std::string temporary = path + ".cuedeck-new";
-    std::FILE* file = std::fopen(temporary.c_str(), "w");
-    if (file == nullptr)
-        return {errno == EACCES ? "permission denied" : "its folder cannot be written"};
-    const bool written = std::fwrite(contents.data(), 1, contents.size(), file) == contents.size();
-    const bool flushed = std::fflush(file) == 0;
-    const bool closed = std::fclose(file) == 0;
-    if (!written || !flushed || !closed) {
-        DeleteFileA(temporary.c_str());
-        return {"the disk is full"};
-    }
-    if (!MoveFileExA(temporary.c_str(), path.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        const DWORD error = GetLastError();
-        DeleteFileA(temporary.c_str());
-        return {error == ERROR_ACCESS_DENIED ? "permission denied"
-                                             : "Windows error " + std::to_string(error)};
-    }
-    return {};
+    return replace_windows_file(path, contents);
+}
+
+void WindowsSystem::replace_file_later(const std::string& path, std::string contents)
+{
+    m_writer->replace_later(path, std::move(contents));
+}
+
+bool WindowsSystem::remove_file(const std::string& path)
+{
+    m_writer->settle(path, BackgroundWriter::finish_wait);
+    return DeleteFileA(path.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND;
+}
+
+std::string WindowsSystem::state_directory()
+{
+    char folder[MAX_PATH] = {};
+    if (SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder) !=
+            S_OK ||
+        folder[0] == '\0')
+        return {};
+    return std::string(folder) + our_folder;
+}
+
+bool WindowsSystem::hold_lock(const std::string& path)
+{
+    // Opened for no one else to share, and kept open for the rest of the
+    // run: Windows closes it however the process ends.
+    const HANDLE lock = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                    OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    return lock != INVALID_HANDLE_VALUE;
 }
 
 std::optional<std::string> WindowsSystem::stored_name(const EntryQuery& query)

@@ -1,13 +1,19 @@
 #pragma once
 
+#include <memory>
+
 #include "system/system.h"
 
 namespace cuedeck {
 
 /// The machine on Windows: the ANSI calls the program was written for.
+class BackgroundWriter;
+
 class WindowsSystem : public System
 {
 public:
+    WindowsSystem();
+    ~WindowsSystem() override;
     std::string executable_path() override;
     char path_separator() const override { return '\\'; }
     bool has_drive_letters() const override { return true; }
@@ -22,6 +28,11 @@ public:
     std::optional<std::string> read_file(const std::string& path) override;
     std::optional<std::string> read_start(const std::string& path, std::size_t bytes) override;
     Written replace_file(const std::string& path, const std::string& contents) override;
+    void replace_file_later(const std::string& path, std::string contents) override;
+    bool remove_file(const std::string& path) override;
+    /// "%LOCALAPPDATA%\\Cuedeck\\": this machine's, never carried to another.
+    std::string state_directory() override;
+    bool hold_lock(const std::string& path) override;
     FileProblem local_file_problem(const std::string& path) override;
     std::optional<std::string> stored_name(const EntryQuery& query) override;
     std::optional<std::vector<std::string>> folder_entries(const std::string& folder) override;
@@ -30,6 +41,9 @@ public:
 
     /// The command line that plays an alarm file through the media control.
     static std::string alarm_command(const std::string& path);
+
+private:
+    std::unique_ptr<BackgroundWriter> m_writer;
 };
 
 } // namespace cuedeck

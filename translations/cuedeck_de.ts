@@ -717,5 +717,9 @@ Um sich Zugriff zu geben, schreiben Sie diese Zeile (als root) in %2, dann ziehe
         <source>Zero</source>
         <translation>Null</translation>
     </message>
+    <message>
+        <source>Cuedeck did not close normally. Go back to where you were in %1: tip %2, %3 (at %4)?</source>
+        <translation>Cuedeck wurde nicht normal beendet. Zurück zur letzten Stelle in %1: Stück %2, %3 (um %4)?</translation>
+    </message>
 </context>
 </TS>

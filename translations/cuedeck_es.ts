@@ -717,5 +717,9 @@ Para darse acceso, ponga esta línea en %2 (como root), luego desconecte el peda
         <source>Zero</source>
         <translation>Cero</translation>
     </message>
+    <message>
+        <source>Cuedeck did not close normally. Go back to where you were in %1: tip %2, %3 (at %4)?</source>
+        <translation>Cuedeck no se cerró normalmente. ¿Volver a donde estaba en %1: pista %2, %3 (a las %4)?</translation>
+    </message>
 </context>
 </TS>

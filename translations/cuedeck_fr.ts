@@ -717,5 +717,9 @@ Pour vous donner l’accès, mettez cette ligne dans %2 (en root), puis débranc
         <source>Zero</source>
         <translation>Zéro</translation>
     </message>
+    <message>
+        <source>Cuedeck did not close normally. Go back to where you were in %1: tip %2, %3 (at %4)?</source>
+        <translation>Cuedeck ne s’est pas fermé normalement. Revenir là où vous étiez dans %1 : piste %2, %3 (à %4) ?</translation>
+    </message>
 </context>
 </TS>

@@ -717,5 +717,9 @@ Per darsi accesso, mettere questa riga in %2 (come root), poi scollegare la peda
         <source>Zero</source>
         <translation>Zero</translation>
     </message>
+    <message>
+        <source>Cuedeck did not close normally. Go back to where you were in %1: tip %2, %3 (at %4)?</source>
+        <translation>Cuedeck non si è chiuso normalmente. Tornare dove eravate in %1: traccia %2, %3 (alle %4)?</translation>
+    </message>
 </context>
 </TS>

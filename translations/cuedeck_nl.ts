@@ -717,5 +717,9 @@ Om uzelf toegang te geven, zet u deze regel in %2 (als root), trekt u het pedaal
         <source>Zero</source>
         <translation>Nul</translation>
     </message>
+    <message>
+        <source>Cuedeck did not close normally. Go back to where you were in %1: tip %2, %3 (at %4)?</source>
+        <translation>Cuedeck is niet normaal afgesloten. Terug naar waar u was in %1: track %2, %3 (om %4)?</translation>
+    </message>
 </context>
 </TS>

@@ -717,5 +717,9 @@ Para obter acesso, coloque esta linha em %2 (como root), depois desconecte o ped
         <source>Zero</source>
         <translation>Zero</translation>
     </message>
+    <message>
+        <source>Cuedeck did not close normally. Go back to where you were in %1: tip %2, %3 (at %4)?</source>
+        <translation>O Cuedeck não foi fechado normalmente. Voltar para onde você estava em %1: faixa %2, %3 (às %4)?</translation>
+    </message>
 </context>
 </TS>

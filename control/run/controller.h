@@ -10,6 +10,7 @@
 #include "control/run/alarm_sound.h"
 #include "control/run/controller_view.h"
 #include "control/run/run_state.h"
+#include "control/storage/place_journal.h"
 #include "control/storage/tape_group_file.h"
 #include "player/player_link.h"
 
@@ -209,11 +210,15 @@ private:
     bool hand_over(const std::string& path);
     void retry_pending();
     void show_status(const std::optional<PlayerStatus>& answer);
+    /// At start-up: offer to go back to the place an earlier run that did
+    /// not end normally left in the journal; true when the run went there.
+    bool resume_left_place();
 
     ControllerView* m_view;
     System& m_system;
     PlayerLink m_player;
     AlarmSound m_alarm;
+    PlaceJournal m_journal;
     RunState m_state;
     PlayerStatus m_last_status; ///< what the display shows of the player
     Waveforms* m_waveforms = nullptr;

@@ -48,6 +48,9 @@ struct RunState
     int zero_mark = 0;  ///< milliseconds; the counter shows position - zero mark
     int target_tip = 0; ///< where go_to_target() moves the player
     int target_seconds = 0;
+    /// The zero mark after the move to the target, when it is not at the
+    /// target itself (a place resumed from the journal); then forgotten.
+    std::optional<int> target_zero_mark;
     int speed = speed::normal;  ///< percent of normal playback speed
     bool speed_control = false; ///< the player can change its speed
     ClarityAids aids;           ///< what the tracks are heard through

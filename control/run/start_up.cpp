@@ -1,6 +1,7 @@
 #include "base/saturating.h"
 #include "base/text_lines.h"
 #include "base/translation.h"
+#include "base/window_resources.h"
 #include "control/run/controller.h"
 #include "control/run/playable.h"
 #include "control/storage/settings_file.h"
@@ -30,8 +31,11 @@ void Controller::start_up()
     // which opens when the named one cannot.
     TapeGroupFile file = tape_group_file();
     const std::string command_line = m_system.command_line();
-    bool opened = false;
-    if (const auto path = tape_group_from_command_line(command_line, m_system)) {
+    // A place an earlier run left unsaved beats both, when the user goes back to it.
+    bool opened = resume_left_place();
+    if (opened || m_shut_down) {
+        // resumed, or ended during the question
+    } else if (const auto path = tape_group_from_command_line(command_line, m_system)) {
         opened = file.open(*path, GroupRequest::Named, false);
     } else if (const std::string_view argument = command_line_argument(command_line);
                equal_ignoring_case(file_extension(argument, m_system.path_separator()), ".grp")) {
@@ -40,6 +44,22 @@ void Controller::start_up()
     }
     if (!opened && !m_shut_down && !m_state.tape_group_path.empty())
         file.read();
+    m_journal.start_keeping();
+}
+
+bool Controller::resume_left_place()
+{
+    const auto left = m_journal.take();
+    if (!left)
+        return false;
+    if (!m_view->ask_yes_no(PlaceJournal::question(*left), TEXT_PROGRAM_NAME) || m_shut_down) {
+        if (!m_shut_down)
+            m_journal.remove();
+        return false;
+    }
+    // The journal stays until this run writes its own: a crash now loses nothing.
+    return tape_group_file().resume(left->group, left->playlist, left->tip, left->position_ms,
+                                    left->zero_mark_ms);
 }
 
 void Controller::shut_down(WindowEnding ending, Attendance attendance)
@@ -54,6 +74,12 @@ void Controller::shut_down(WindowEnding ending, Attendance attendance)
     const bool present = attendance == Attendance::UserPresent;
     if (present && !m_state.tape_group_path.empty())
         tape_group_file().save_prompt();
+    // Nobody answered the save question: a place not saved is left in the
+    // journal for the next start to offer.
+    if (!present && tape_group_file().unsaved())
+        m_journal.leave(m_state);
+    else
+        m_journal.remove();
     SettingsFile settings(m_system);
     if (const Written written = settings.write(m_state); !written && present)
         m_view->show_message(

@@ -44,6 +44,7 @@ void Controller::tick()
         push_place();
         refresh();
     }
+    m_journal.keep(m_state);
 }
 
 void Controller::refresh()

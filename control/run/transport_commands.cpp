@@ -175,6 +175,7 @@ void Controller::go_to_history_entry(const std::function<std::optional<HistoryEn
     if (const auto entry = step()) {
         m_state.target_tip = entry->tip;
         m_state.target_seconds = entry->seconds;
+        m_state.target_zero_mark.reset();
         move_player_to_target(*length);
     }
 }
@@ -192,13 +193,15 @@ void Controller::go_to_target()
     m_go_to_pending = true;
     m_state.target_tip = std::max(m_state.target_tip, 0);
     m_state.current_tip = m_state.target_tip;
-    m_state.zero_mark = saturating_mul(m_state.target_seconds, 1000);
+    m_state.zero_mark =
+        m_state.target_zero_mark.value_or(saturating_mul(m_state.target_seconds, 1000));
 }
 
 void Controller::go_to(int tip, int seconds)
 {
     m_state.target_tip = tip;
     m_state.target_seconds = seconds;
+    m_state.target_zero_mark.reset();
     go_to_target();
 }
 
@@ -218,6 +221,11 @@ void Controller::move_player_to_target(int length)
     m_state.current_tip = m_state.target_tip;
     m_state.zero_mark = saturating_mul(m_state.target_seconds, 1000);
     rewind();
+    if (m_state.target_zero_mark) {
+        m_state.zero_mark = *m_state.target_zero_mark;
+        m_state.target_zero_mark.reset();
+        refresh();
+    }
 }
 
 bool Controller::hand_over(const std::string& path)

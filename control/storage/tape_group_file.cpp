@@ -200,10 +200,33 @@ bool TapeGroupFile::open(const std::string& path, GroupRequest request, bool ask
     // A line 2 without a number keeps the target tip.
     state.target_tip = std::max(saturating_sub(place.tip_line.value_or(state.target_tip), 1), 0);
     state.target_seconds = place.seconds;
+    state.target_zero_mark.reset();
     m_run.move_to_target();
     set_title();
     // A located playlist is a change to save: the file still names the old place.
     state.saved = {listed, state.target_tip, state.target_seconds, place.playlist_path, *text};
+    return true;
+}
+
+bool TapeGroupFile::resume(const std::string& path, const std::string& playlist, int tip,
+                           int position_ms, int zero_mark_ms)
+{
+    RunState& state = m_run.state;
+    System& system = m_run.system;
+    const std::optional<std::string> text = system.read_file(path);
+    if (!text || why_unplayable(system, playlist))
+        return false;
+    const TapeGroupPlace place = parse_tape_group(*text);
+    state.tape_group_path = path;
+    state.playlist_path = playlist;
+    state.target_tip = tip;
+    state.target_seconds = position_ms / 1000;
+    state.target_zero_mark = zero_mark_ms;
+    m_run.move_to_target();
+    set_title();
+    state.saved = {playlist_of(path, place.playlist_path, system.path_separator()),
+                   std::max(saturating_sub(place.tip_line.value_or(1), 1), 0), place.seconds,
+                   place.playlist_path, *text};
     return true;
 }
 

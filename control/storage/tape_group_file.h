@@ -50,6 +50,13 @@ public:
     /// `ask_to_save_first`: the save question for the open group comes once
     /// the new one is known to open.
     bool open(const std::string& path, GroupRequest request, bool ask_to_save_first);
+    /// Open the group at `path` with the place a journal kept instead of the
+    /// file's: `playlist`, tip, the player at `position_ms` (to the second),
+    /// the zero mark at `zero_mark_ms`. The file is not written: its place
+    /// stays the saved one. False, and nothing changed, when the group or
+    /// the playlist cannot be read.
+    bool resume(const std::string& path, const std::string& playlist, int tip, int position_ms,
+                int zero_mark_ms);
     /// Open the file at the tape group path again, as the settings name it.
     void read();
     /// Store the current place at the tape group path. False when it was not
@@ -62,6 +69,8 @@ public:
     /// or the place could not be saved (then the user was told why).
     bool save_prompt_or_cancel();
     void set_title();
+    /// Whether the place has changed since the last read or write.
+    bool unsaved() const;
 
     /// A new group of `recordings` (files, or one folder whose recordings are
     /// taken): a playlist of them in natural order and a group at its start,
@@ -76,8 +85,6 @@ public:
     void save_as_command();
 
 private:
-    /// Whether the place has changed since the last read or write.
-    bool unsaved() const;
     std::string save_question() const;
 
     GroupRun m_run;

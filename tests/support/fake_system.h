@@ -27,7 +27,9 @@ public:
     /// What is wrong with paths that are no local file. Others are local files
     /// (a .grp only when it is in `files`); a playlist not in `files` is empty.
     std::map<std::string, FileProblem> problems;
-    std::string settings_folder; ///< empty: the settings live beside the program
+    std::string settings_folder;  ///< empty: the settings live beside the program
+    std::string state_folder;     ///< empty: no journal of the place
+    std::set<std::string> locked; ///< lock files another process holds
     std::set<std::string> directories;
     /// What folder_entries() lists, by folder; others cannot be listed.
     std::map<std::string, std::vector<std::string>> folders;
@@ -91,6 +93,23 @@ public:
         problems.erase(path); // it is there now
         return {};
     }
+    /// At once here; the events tell the two kinds of write apart.
+    void replace_file_later(const std::string& path, std::string contents) override
+    {
+        if (on_event)
+            on_event("replace_file_later " + path);
+        if (unwritable.count(path) == 0)
+            files[path] = std::move(contents);
+    }
+    bool remove_file(const std::string& path) override
+    {
+        if (on_event)
+            on_event("remove_file " + path);
+        files.erase(path);
+        return true;
+    }
+    std::string state_directory() override { return state_folder; }
+    bool hold_lock(const std::string& path) override { return locked.count(path) == 0; }
     FileProblem local_file_problem(const std::string& path) override
     {
         if (const auto found = problems.find(path); found != problems.end())

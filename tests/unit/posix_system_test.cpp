@@ -15,6 +15,7 @@
 #include "files/command_line.h"
 #include "support/temp_dir.h"
 #include "system/atomic_file.h"
+#include "system/background_writer.h"
 #include "system/input_devices.h"
 #include "system/posix_system.h"
 
@@ -80,6 +81,85 @@ TEST(AtomicFile, AProcessKilledDuringTheSaveLeavesTheOldFileByteIdentical)
     ::waitpid(child, &status, 0);
     ASSERT_TRUE(WIFSIGNALED(status));
     EXPECT_EQ(TempDir::read(path), old_contents);
+}
+
+TEST(AtomicFile, ReachesTheDiskBeforeItReplacesTheOldFileAndFlushesTheFolderAfter)
+{
+    // The real calls, each named as it is made.
+    struct Recorded : DiskCalls
+    {
+        std::vector<std::string> calls;
+        int file = -1;
+        int make_temporary(char* pattern) override
+        {
+            calls.push_back("make");
+            return file = DiskCalls::make_temporary(pattern);
+        }
+        ssize_t write(int fd, const void* bytes, std::size_t count) override
+        {
+            calls.push_back(fd == file ? "write" : "write elsewhere");
+            return DiskCalls::write(fd, bytes, count);
+        }
+        int flush(int fd) override
+        {
+            calls.push_back(fd == file ? "flush" : "flush elsewhere");
+            return DiskCalls::flush(fd);
+        }
+        int close(int fd) override
+        {
+            calls.push_back("close");
+            return DiskCalls::close(fd);
+        }
+        int rename(const char* from, const char* to) override
+        {
+            calls.push_back("rename");
+            return DiskCalls::rename(from, to);
+        }
+        int flush_folder(const char* folder) override
+        {
+            calls.push_back(std::string("flush folder ") + folder);
+            return DiskCalls::flush_folder(folder);
+        }
+    } disk;
+    TempDir dir;
+    const std::string path = dir.write("group.grp", "old\n");
+    AtomicFile file(path, disk);
+    ASSERT_TRUE(file.write("new\n") && file.commit());
+    EXPECT_THAT(disk.calls, ::testing::ElementsAre("make", "write", "flush", "close", "rename",
+                                                   "flush folder " + dir.path()));
+    EXPECT_EQ(TempDir::read(path), "new\n");
+}
+
+TEST(BackgroundWriter, WritesTheNewestContentsAndLetsTheEndWaitForThem)
+{
+    TempDir dir;
+    const std::string path = dir.path() + "place";
+    std::vector<std::string> written;
+    {
+        BackgroundWriter writer([&written](const std::string& to, const std::string& contents) {
+            written.push_back(contents);
+            return AtomicFile::replace(to, contents) ? Written{} : Written{"failed"};
+        });
+        for (int i = 0; i <= 100; ++i)
+            writer.replace_later(path, std::to_string(i));
+    }
+    // The first may have gone at once; the others had to wait a second, so
+    // only the newest of them is written, at the end.
+    ASSERT_GE(written.size(), 1u);
+    EXPECT_LE(written.size(), 2u);
+    EXPECT_EQ(TempDir::read(path), "100");
+}
+
+TEST(BackgroundWriter, ARemovedFileStaysRemoved)
+{
+    TempDir dir;
+    PosixSystem system({"/usr/bin/cuedeck"});
+    const std::string path = dir.path() + "place";
+    for (int i = 0; i < 3; ++i)
+        system.replace_file_later(path, "place " + std::to_string(i));
+    EXPECT_TRUE(system.remove_file(path));
+    EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_EQ(entries_in(dir.path()), 0u); // nor a temporary
 }
 
 TEST(AtomicFile, ReplacesTheTargetOfALinkAndKeepsTheLink)

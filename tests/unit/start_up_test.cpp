@@ -1,3 +1,8 @@
+#include <algorithm>
+#include <ctime>
+
+#include "base/version.h"
+#include "files/place_journal_format.h"
 #include "support/controller_fixture.h"
 
 namespace cuedeck::testing {
@@ -218,6 +223,163 @@ TEST_F(ShutDown, RemembersTheOpenTapeGroupForTheNextRun)
     controller.shut_down(WindowEnding::DefaultClose);
     EXPECT_TRUE(view.questions.empty()); // nothing changed
     EXPECT_EQ(system.files[settings_path].substr(0, 25), "Openfile\n/work/group.grp\n");
+}
+
+/// The journal of the place in /state/cuedeck/: what a run keeps and what
+/// the next start after a crash offers.
+class Journal : public Run
+{
+protected:
+    static constexpr const char* journal_path = "/state/cuedeck/place";
+    static constexpr const char* group_text = "/music/tips.m3u\n2\n0:03\n";
+
+    Journal()
+    {
+        system.state_folder = "/state/cuedeck/";
+        settings("/work/group.grp");
+        system.files["/work/group.grp"] = group_text;
+    }
+
+    /// A journal an earlier run left: tip 4 (0-based 3), mark 0:20, at 1:23.
+    void left_behind(const std::string& version = CUEDECK_VERSION)
+    {
+        system.files[journal_path] = *format_journal(
+            {version, "/work/group.grp", "/music/tips.m3u", 3, 20000, 83400, std::time(nullptr)});
+    }
+    std::optional<JournalPlace> journal() const
+    {
+        const auto found = system.files.find(journal_path);
+        return found == system.files.end() ? std::nullopt : parse_journal(found->second);
+    }
+    std::size_t writes() const
+    {
+        return static_cast<std::size_t>(std::count(
+            events.begin(), events.end(), std::string("replace_file_later ") + journal_path));
+    }
+};
+
+TEST_F(Journal, KeepsThePlaceAtTheTickAfterEachChangeOnlyThenAndNeverOnAKey)
+{
+    controller.start_up();
+    EXPECT_FALSE(journal()); // nothing before the first tick
+    controller.tick();
+    ASSERT_TRUE(journal());
+    EXPECT_EQ(journal()->tip, 1);
+    EXPECT_EQ(journal()->zero_mark_ms, 3000);
+    EXPECT_EQ(journal()->group, "/work/group.grp");
+    controller.tick();
+    EXPECT_EQ(writes(), 1u); // unchanged
+    player.model.position_ms = 9000;
+    controller.zero();
+    EXPECT_EQ(writes(), 1u); // the key itself writes nothing
+    controller.tick();
+    EXPECT_EQ(writes(), 2u);
+    EXPECT_EQ(journal()->zero_mark_ms, 9000);
+    EXPECT_EQ(journal()->position_ms, 9000);
+    EXPECT_EQ(system.files["/work/group.grp"], group_text); // only Save writes the group
+}
+
+TEST_F(Journal, YesAfterACrashGoesBackPausedWithTheMarkAndCountsItUnsaved)
+{
+    left_behind();
+    view.answer_yes = true;
+    controller.start_up();
+    ASSERT_EQ(view.questions.size(), 1u);
+    // Written a moment ago: the time of day alone.
+    EXPECT_THAT(view.questions[0],
+                ::testing::MatchesRegex("Cuedeck: Cuedeck did not close normally. Go back to "
+                                        "where you were in /work/group.grp: tip 4, 1:23 "
+                                        "\\(at [0-2][0-9]:[0-5][0-9]\\)\\?"));
+    EXPECT_EQ(player.model.playlist_index, 3);
+    EXPECT_EQ(player.model.position_ms, 83000);
+    EXPECT_EQ(player.model.play_state, play_state::paused);
+    EXPECT_EQ(state().zero_mark, 20000);
+    EXPECT_EQ(system.files["/work/group.grp"], group_text);
+    EXPECT_TRUE(journal()); // until this run writes its own
+    view.answer_yes = false;
+    controller.shut_down(WindowEnding::DefaultClose);
+    EXPECT_EQ(view.questions.back(), "Cuedeck: Save changes to /work/group.grp?");
+    EXPECT_FALSE(journal()); // a normal end removes it
+}
+
+TEST_F(Journal, NoStartsAsUsualAndRemovesTheJournal)
+{
+    left_behind();
+    view.answer_yes = false;
+    controller.start_up();
+    EXPECT_EQ(view.questions.size(), 1u);
+    EXPECT_EQ(player.model.playlist_index, 1); // the group's own place
+    EXPECT_FALSE(journal());
+    controller.tick();
+    EXPECT_TRUE(journal());
+    controller.shut_down(WindowEnding::DefaultClose, Attendance::Unattended);
+    EXPECT_FALSE(journal()); // an end nobody attends with nothing unsaved
+}
+
+TEST_F(Journal, OneThatCannotBeResumedIsSetAsideWithoutAWord)
+{
+    for (const auto& spoil : std::vector<std::function<void()>>{
+             [this] { left_behind("0.0.1"); },
+             [this] { system.files[journal_path] = "Cuedeck place journal\nversion="; },
+             [this] {
+                 left_behind();
+                 system.files.erase("/work/group.grp");
+             }}) {
+        system.files["/work/group.grp"] = group_text;
+        spoil();
+        const std::string text = system.files[journal_path];
+        Controller run(view, player, system);
+        run.start_up();
+        EXPECT_TRUE(view.questions.empty()) << text;
+        EXPECT_EQ(system.files.count(journal_path), 0u) << text;
+        EXPECT_EQ(system.files["/state/cuedeck/place.set-aside"], text);
+    }
+}
+
+TEST_F(Journal, ACopyThatCannotHoldTheLockNeitherAsksNorWrites)
+{
+    left_behind();
+    const std::string left = system.files[journal_path];
+    system.locked.insert("/state/cuedeck/place.lock");
+    controller.start_up();
+    player.model.position_ms = 9000;
+    controller.zero();
+    controller.tick();
+    controller.shut_down(WindowEnding::DefaultClose, Attendance::Unattended);
+    EXPECT_TRUE(view.questions.empty());
+    EXPECT_EQ(system.files[journal_path], left);
+}
+
+TEST_F(Journal, AnEndNobodyAttendsLeavesAnUnsavedPlaceForTheNextStart)
+{
+    controller.start_up();
+    controller.tick();
+    player.model.position_ms = 9000;
+    controller.zero();
+    controller.shut_down(WindowEnding::DefaultClose, Attendance::Unattended);
+    ASSERT_TRUE(journal()); // written at the end, though no tick came
+    EXPECT_EQ(journal()->zero_mark_ms, 9000);
+}
+
+TEST(JournalFormat, ReadsBackWhatItWritesAndRefusesAnythingDamaged)
+{
+    const JournalPlace place{"1.2.3", "/a b/g.grp", "/a b/l.m3u", 4, 5000, 6100, 1765290720};
+    const std::string text = *format_journal(place);
+    EXPECT_EQ(parse_journal(text), place);
+    EXPECT_FALSE(format_journal({"1", "/a\nb.grp", "/l.m3u"}));
+    for (std::size_t cut = 0; cut < text.size(); ++cut)
+        EXPECT_FALSE(parse_journal(text.substr(0, cut))) << cut;
+    for (const auto& [from, to] :
+         std::vector<std::pair<std::string, std::string>>{{"tip=4", "tip=-4"},
+                                                          {"tip=4", "tip=x"},
+                                                          {"zero=5000", "zero=5000 "},
+                                                          {"group=/a b/g.grp", "group="},
+                                                          {"end\n", "end\nmore\n"},
+                                                          {"tip=4\n", "tip=4\ntip=4\n"}}) {
+        std::string spoiled = text;
+        spoiled.replace(spoiled.find(from), from.size(), to);
+        EXPECT_FALSE(parse_journal(spoiled)) << spoiled;
+    }
 }
 
 } // namespace

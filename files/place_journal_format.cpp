@@ -1,0 +1,82 @@
+#include "files/place_journal_format.h"
+
+#include <charconv>
+#include <vector>
+
+#include "base/text_lines.h"
+
+namespace cuedeck {
+
+namespace {
+
+constexpr std::string_view heading = "Cuedeck place journal";
+constexpr std::string_view last_line = "end";
+
+/// The keys, in the order they are written and must be read.
+constexpr std::string_view keys[] = {"version", "group",    "playlist", "tip",
+                                     "zero",    "position", "written"};
+
+template <typename Number> std::optional<Number> whole_number(std::string_view text)
+{
+    Number value{};
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || text.empty() || value < 0)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+std::optional<std::string> format_journal(const JournalPlace& place)
+{
+    const std::string values[] = {place.version,
+                                  place.group,
+                                  place.playlist,
+                                  std::to_string(place.tip),
+                                  std::to_string(place.zero_mark_ms),
+                                  std::to_string(place.position_ms),
+                                  std::to_string(place.written_at)};
+    std::string text(heading);
+    text += '\n';
+    for (std::size_t i = 0; i < std::size(keys); ++i) {
+        if (has_line_break(values[i]))
+            return std::nullopt;
+        text.append(keys[i]).append("=").append(values[i]).append("\n");
+    }
+    text.append(last_line).append("\n");
+    return text;
+}
+
+std::optional<JournalPlace> parse_journal(std::string_view text)
+{
+    if (text.empty() || text.back() != '\n')
+        return std::nullopt;
+    text.remove_suffix(1);
+    const std::vector<std::string> lines = split_lines(text);
+    if (lines.size() != std::size(keys) + 2 || lines.front() != heading ||
+        lines.back() != last_line)
+        return std::nullopt;
+    std::string values[std::size(keys)];
+    for (std::size_t i = 0; i < std::size(keys); ++i) {
+        const std::string_view line = lines[i + 1];
+        if (line.substr(0, keys[i].size()) != keys[i] || line.size() <= keys[i].size() ||
+            line[keys[i].size()] != '=')
+            return std::nullopt;
+        values[i] = line.substr(keys[i].size() + 1);
+    }
+    JournalPlace place{values[0], values[1], values[2]};
+    const auto tip = whole_number<int>(values[3]);
+    const auto zero = whole_number<int>(values[4]);
+    const auto position = whole_number<int>(values[5]);
+    const auto written = whole_number<std::int64_t>(values[6]);
+    if (place.version.empty() || place.group.empty() || place.playlist.empty() || !tip || !zero ||
+        !position || !written)
+        return std::nullopt;
+    place.tip = *tip;
+    place.zero_mark_ms = *zero;
+    place.position_ms = *position;
+    place.written_at = *written;
+    return place;
+}
+
+} // namespace cuedeck
