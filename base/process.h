@@ -36,9 +36,19 @@ private:
     int m_handle = -1;
 };
 
+/// Whether a started program outlives us.
+enum class Lifetime {
+    OwnLife, ///< it runs on after we end (a sound that plays to its end)
+    /// It is ended (SIGTERM) when we end, however we end: also at kill -9
+    /// and at a crash. Start it from the main thread: it is the thread's end
+    /// the system watches.
+    EndsWithUs,
+};
+
 /// Start a program detached from us: its own session, standard streams on
 /// /dev/null, `arguments` passed as they are (no shell ever sees them). The
 /// child is reaped in the background. Nothing when it could not be started.
-std::optional<StartedProgram> spawn_detached(const std::vector<std::string>& arguments);
+std::optional<StartedProgram> spawn_detached(const std::vector<std::string>& arguments,
+                                             Lifetime lifetime = Lifetime::OwnLife);
 
 } // namespace cuedeck

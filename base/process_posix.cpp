@@ -4,11 +4,13 @@
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <utility>
 
 #include <thread>
 
@@ -18,7 +20,55 @@ extern char** environ;
 // declarations of them are not usable from C++ on every system we build on.
 namespace cuedeck {
 
-std::optional<StartedProgram> spawn_detached(const std::vector<std::string>& arguments)
+namespace {
+
+/// fork and exec for a child that is to end with us (posix_spawn cannot ask
+/// for that). Everything the child needs is made before the fork: between
+/// fork and exec only calls that are safe in a copy of a threaded process.
+/// The exec's failure comes back through a pipe that a successful exec closes.
+pid_t spawn_ending_with_us(char* const* argv, int null_in, int null_out)
+{
+    int report[2];
+    if (::pipe2(report, O_CLOEXEC) != 0)
+        return -1;
+    const pid_t parent = ::getpid();
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(report[0]);
+        ::setsid();
+        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (::getppid() != parent) // we ended before it could ask
+            ::_exit(0);
+        // dup2 onto the same number would keep close-on-exec.
+        for (const auto& [from, to] : {std::pair{null_in, 0}, {null_out, 1}, {null_out, 2}}) {
+            if (from == to)
+                ::fcntl(to, F_SETFD, 0);
+            else
+                ::dup2(from, to);
+        }
+        ::execvp(argv[0], argv);
+        const int error = errno;
+        [[maybe_unused]] const ssize_t told = ::write(report[1], &error, sizeof error);
+        ::_exit(127);
+    }
+    ::close(report[1]);
+    int error = 0;
+    ssize_t got = 0;
+    while ((got = ::read(report[0], &error, sizeof error)) < 0 && errno == EINTR) {
+    }
+    ::close(report[0]);
+    if (pid > 0 && got > 0) { // exec failed: the child has ended
+        while (::waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+        }
+        return -1;
+    }
+    return pid;
+}
+
+} // namespace
+
+std::optional<StartedProgram> spawn_detached(const std::vector<std::string>& arguments,
+                                             Lifetime lifetime)
 {
     if (arguments.empty())
         return std::nullopt;
@@ -28,21 +78,33 @@ std::optional<StartedProgram> spawn_detached(const std::vector<std::string>& arg
         argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
 
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    for (int fd = 0; fd <= 2; ++fd)
-        posix_spawn_file_actions_addopen(&actions, fd, "/dev/null", fd == 0 ? O_RDONLY : O_WRONLY,
-                                         0);
-    posix_spawnattr_t attributes;
-    posix_spawnattr_init(&attributes);
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID);
-
     pid_t pid = 0;
-    const int result = posix_spawnp(&pid, argv[0], &actions, &attributes, argv.data(), environ);
-    posix_spawnattr_destroy(&attributes);
-    posix_spawn_file_actions_destroy(&actions);
-    if (result != 0)
-        return std::nullopt;
+    if (lifetime == Lifetime::EndsWithUs) {
+        const int null_in = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+        const int null_out = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+        pid = null_in >= 0 && null_out >= 0 ? spawn_ending_with_us(argv.data(), null_in, null_out)
+                                            : -1;
+        for (const int fd : {null_in, null_out}) {
+            if (fd >= 0)
+                ::close(fd);
+        }
+        if (pid < 0)
+            return std::nullopt;
+    } else {
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        for (int fd = 0; fd <= 2; ++fd)
+            posix_spawn_file_actions_addopen(&actions, fd, "/dev/null",
+                                             fd == 0 ? O_RDONLY : O_WRONLY, 0);
+        posix_spawnattr_t attributes;
+        posix_spawnattr_init(&attributes);
+        posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID);
+        const int result = posix_spawnp(&pid, argv[0], &actions, &attributes, argv.data(), environ);
+        posix_spawnattr_destroy(&attributes);
+        posix_spawn_file_actions_destroy(&actions);
+        if (result != 0)
+            return std::nullopt;
+    }
     // Taken before the reaper can free the id.
     StartedProgram program(int(::syscall(SYS_pidfd_open, pid, 0)));
 

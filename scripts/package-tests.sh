@@ -66,6 +66,7 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || fail "Xvfb did not start"
 
 export DISPLAY=":$(cat "$work/display")" HOME="$work/home" XDG_CONFIG_HOME="$work/config"
+export XDG_STATE_HOME="$work/state"
 export XDG_RUNTIME_DIR="$work/run" PATH="$work/root/usr/bin:$PATH"
 cuedeck "$group" >"$work/cuedeck.log" 2>&1 &
 program=$!

@@ -83,7 +83,8 @@ bool MpvBackend::start()
 {
     if (m_location.socket_path.empty())
         return false;
-    m_started = spawn_detached(start_arguments());
+    // Ours ends with us, however we end: no player left playing unseen.
+    m_started = spawn_detached(start_arguments(), Lifetime::EndsWithUs);
     return m_started.has_value();
 }
 

@@ -36,6 +36,7 @@ private slots:
             QCOMPARE(QString(std::localeconv()->decimal_point), QString(","));
         // The settings go to a config folder of this test's own.
         qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(dir.path() + "config"));
+        qputenv("XDG_STATE_HOME", QByteArray::fromStdString(dir.path() + "state"));
         const std::string settings = dir.path() + "config/cuedeck/cuedeck.dat";
 
         MpvBackend player({mpv.socket_path(), headless_mpv_program()});

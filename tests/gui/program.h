@@ -20,10 +20,12 @@ public:
     /// `session_bus`: on the test's D-Bus session bus (none otherwise).
     Program(const TempDir& dir, const std::vector<std::string>& arguments, bool session_bus = false)
     {
-        std::vector<std::string> environment = {
-            "QT_QPA_PLATFORM=offscreen", "HOME=" + dir.path() + "home",
-            "XDG_CONFIG_HOME=" + dir.path() + "config", "XDG_RUNTIME_DIR=" + runtime(dir),
-            "PATH=" + std::string(std::getenv("PATH"))};
+        std::vector<std::string> environment = {"QT_QPA_PLATFORM=offscreen",
+                                                "HOME=" + dir.path() + "home",
+                                                "XDG_CONFIG_HOME=" + dir.path() + "config",
+                                                "XDG_STATE_HOME=" + dir.path() + "state",
+                                                "XDG_RUNTIME_DIR=" + runtime(dir),
+                                                "PATH=" + std::string(std::getenv("PATH"))};
         const char* bus = std::getenv("DBUS_SESSION_BUS_ADDRESS");
         if (session_bus && bus != nullptr)
             environment.push_back("DBUS_SESSION_BUS_ADDRESS=" + std::string(bus));

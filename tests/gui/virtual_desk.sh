@@ -43,6 +43,7 @@ for _ in 1 2 3; do
 done
 [ -n "$xvfb" ] || fail "Xvfb did not start"
 export DISPLAY=":$(cat "$work/display")" HOME="$work/home" XDG_CONFIG_HOME="$work/config"
+export XDG_STATE_HOME="$work/state"
 export XDG_RUNTIME_DIR="$work/run"
 unset DBUS_SESSION_BUS_ADDRESS QT_QPA_PLATFORM
 export LSAN_OPTIONS="suppressions=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
