@@ -74,6 +74,9 @@ recordings() { # [COUNT]
 }
 start_cuedeck() { # PROGRAM: on the group, with the settings written before
   printf '%s\n1\n0:05\n' "$work/music/tips.m3u" > "$group"
+  # A run ended by a signal with its place unsaved leaves it for the next
+  # start to offer (the crash test asks for that); each start here is fresh.
+  rm -f "$XDG_STATE_HOME/cuedeck/place"
   "$1" "$group" 2>"$work/log" &
   running=$!
   until_true xdotool search --onlyvisible --name '^Cuedeck - ' > /dev/null || fail "no window"
