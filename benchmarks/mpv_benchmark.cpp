@@ -76,6 +76,16 @@ void Refresh(benchmark::State& state)
 }
 BENCHMARK(Refresh)->Unit(benchmark::kMicrosecond);
 
+/// The player's half of a refresh: the one exchange with mpv.
+void Status(benchmark::State& state)
+{
+    if (!ready(state))
+        return;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(rig().backend.status());
+}
+BENCHMARK(Status)->Unit(benchmark::kMicrosecond);
+
 void VolumeCommand(benchmark::State& state)
 {
     if (!ready(state))

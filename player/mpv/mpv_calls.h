@@ -4,10 +4,13 @@
 // values read as the vocabulary's numbers, and the deadline of one call.
 
 #include <algorithm>
+#include <charconv>
 #include <chrono>
 #include <cmath>
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/saturating.h"
@@ -51,6 +54,53 @@ inline int seconds_to_ms(const std::optional<Json>& value)
     if (!std::isfinite(seconds))
         return 0;
     return clamp_to_int(std::llround(std::clamp(seconds * 1000.0, -1e15, 1e15)));
+}
+
+/// What separates the values of one expand-text: a control character no
+/// number, flag or output name holds, nor in practice a path or a title.
+constexpr char value_separator = '\x1f';
+
+/// Properties asked in one expand-text, each raw (numbers as "%f", flags as
+/// "yes"/"no"), separated by value_separator; one that mpv has not
+/// ("${=NAME:}") is empty. Text values (from index `first_text` on) are kept
+/// as they are. All are empty when there are not `count` of them (a name
+/// with the separator in it): the caller then asks for them one by one.
+/// One command instead of one each: mpv answers each command in its own turn.
+inline std::vector<std::optional<Json>> expanded_values(const std::optional<Json>& text,
+                                                        std::size_t count,
+                                                        std::size_t first_text = SIZE_MAX)
+{
+    std::vector<std::optional<Json>> values(count);
+    if (!text || !text->is_string())
+        return values;
+    const std::string& all = text->get_ref<const std::string&>();
+    std::vector<std::string_view> fields;
+    for (std::size_t start = 0;;) {
+        const std::size_t end = all.find(value_separator, start);
+        fields.push_back(std::string_view(all).substr(start, end - start));
+        if (end == std::string::npos)
+            break;
+        start = end + 1;
+    }
+    if (fields.size() != count)
+        return values;
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::string_view field = fields[i];
+        double number = 0;
+        const auto [end, error] =
+            std::from_chars(field.data(), field.data() + field.size(), number);
+        if (i >= first_text)
+            values[i] = Json(std::string(field));
+        else if (field.empty())
+            continue;
+        else if (field == "yes" || field == "no")
+            values[i] = Json(field == "yes");
+        else if (error == std::errc() && end == field.data() + field.size())
+            values[i] = Json(number);
+        else
+            values[i] = Json(std::string(field));
+    }
+    return values;
 }
 
 } // namespace cuedeck::mpv_detail

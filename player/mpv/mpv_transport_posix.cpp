@@ -254,14 +254,33 @@ std::string MpvBackend::caption()
 std::optional<PlayerStatus> MpvBackend::status()
 {
     Budget budget(*this);
-    // Asked together: one round trip instead of six.
-    const auto answers = Calls::all(
-        *this, {ipc("expand-text", title_template), ipc("get_property", "idle-active"),
-                ipc("get_property", "playlist-count"), ipc("get_property", "playlist-pos"),
-                ipc("get_property", "duration"), ipc("get_property", "time-pos"),
-                ipc("get_property", "pause"), ipc("get_property", "eof-reached"),
-                ipc("get_property", "volume"), ipc("get_property", "path"),
-                ipc("get_property", "current-ao"), ipc("get_property", "current-tracks/audio/id")});
+    // One command, one round trip: every value, the path and the caption in
+    // one text.
+    static const auto [values_text, fields_text] = [] {
+        std::string values;
+        for (const char* field : {"${=idle-active}", "${=playlist-count}", "${=playlist-pos}",
+                                  "${=duration:}", "${=time-pos:}", "${=pause}", "${=eof-reached:}",
+                                  "${=volume}", "${=current-ao:}", "${current-tracks/audio/id:}"})
+            values.append(values.empty() ? "" : std::string(1, value_separator)).append(field);
+        return std::pair{values,
+                         values + value_separator + "${=path:}" + value_separator + title_template};
+    }();
+    constexpr std::size_t path_field = 10;
+    const auto reply = Calls::one(*this, ipc("expand-text", fields_text));
+    auto values = expanded_values(reply, 12, path_field);
+    if (reply && !values[0]) {
+        // A path or a title with the separator in it: those two by themselves.
+        const auto replies =
+            Calls::all(*this, {ipc("expand-text", values_text), ipc("get_property", "path"),
+                               ipc("expand-text", title_template)});
+        values = expanded_values(replies[0], 10);
+        values.push_back(replies[1]);
+        values.push_back(replies[2]);
+    }
+    // In the order the values are read below.
+    const std::optional<Json> answers[] = {values[11], values[0],  values[1], values[2],
+                                           values[3],  values[4],  values[5], values[6],
+                                           values[7],  values[10], values[8], values[9]};
     PlayerStatus status;
     status.playlist_length = int_of(answers[2]);
     status.playlist_index = int_of(answers[3]);

@@ -17,15 +17,22 @@ namespace cuedeck::testing {
 class Program
 {
 public:
-    /// `session_bus`: on the test's D-Bus session bus (none otherwise).
-    Program(const TempDir& dir, const std::vector<std::string>& arguments, bool session_bus = false)
+    /// `session_bus`: on the test's D-Bus session bus (none otherwise);
+    /// `on_display`: on the test's X display, where keys can reach it.
+    Program(const TempDir& dir, const std::vector<std::string>& arguments, bool session_bus = false,
+            bool on_display = false)
     {
-        std::vector<std::string> environment = {"QT_QPA_PLATFORM=offscreen",
+        const char* display = std::getenv("DISPLAY");
+        std::vector<std::string> environment = {on_display && display != nullptr
+                                                    ? "DISPLAY=" + std::string(display)
+                                                    : "QT_QPA_PLATFORM=offscreen",
                                                 "HOME=" + dir.path() + "home",
                                                 "XDG_CONFIG_HOME=" + dir.path() + "config",
                                                 "XDG_STATE_HOME=" + dir.path() + "state",
                                                 "XDG_RUNTIME_DIR=" + runtime(dir),
                                                 "PATH=" + std::string(std::getenv("PATH"))};
+        if (const char* authority = std::getenv("XAUTHORITY"); on_display && authority != nullptr)
+            environment.push_back("XAUTHORITY=" + std::string(authority));
         const char* bus = std::getenv("DBUS_SESSION_BUS_ADDRESS");
         if (session_bus && bus != nullptr)
             environment.push_back("DBUS_SESSION_BUS_ADDRESS=" + std::string(bus));

@@ -116,6 +116,21 @@ TEST_F(MpvControllerTest, OpenMusicFileMakesAListOfOnePausedAtTheStart)
     EXPECT_THAT(view.field(FieldId::Playing), HasSubstr("two and blanks.wav"));
 }
 
+TEST_F(MpvControllerTest, ANameHoldingTheStatusSeparatorIsStillReadWhole)
+{
+    // The status asks everything in one text whose values a control
+    // character separates; a name with that character is asked by itself.
+    const std::string odd = dir.path() + "odd\x1f" + "name.wav";
+    std::filesystem::copy_file(recordings.tracks[0], odd);
+    controller.open_music_file(odd);
+    const auto status = backend.status();
+    ASSERT_TRUE(status);
+    EXPECT_EQ(status->file, odd);
+    EXPECT_EQ(status->playlist_length, 1);
+    EXPECT_EQ(status->play_state, play_state::paused);
+    EXPECT_THAT(status->caption, HasSubstr("name.wav - mpv"));
+}
+
 TEST_F(MpvControllerTest, LoadingAgainReplacesTheList)
 {
     load_playlist();

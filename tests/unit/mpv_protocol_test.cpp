@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "player/mpv/clarity_filters.h"
+#include "player/mpv/mpv_calls.h"
 #include "player/mpv/mpv_protocol.h"
 #include "support/comma_locale.h"
 
@@ -59,6 +60,26 @@ TEST_F(MpvProtocolTest, QuotesPathsSoTheyStayOneArgument)
     const std::string line = MpvProtocol::encode(1, ipc("loadlist", path));
     EXPECT_EQ(line.find('\n'), line.size() - 1);
     EXPECT_EQ(Json::parse(line)["command"][1], path);
+}
+
+TEST_F(MpvProtocolTest, ReadsTheValuesOfOneExpandedTextUnderAnyLocale)
+{
+    using mpv_detail::expanded_values;
+    const std::string s(1, mpv_detail::value_separator);
+    const auto values = expanded_values(
+        Json("83.456000" + s + "yes" + s + "no" + s + s + "pulse" + s + "-1" + s + "1984" + s), 8,
+        6);
+    EXPECT_EQ(mpv_detail::seconds_to_ms(values[0]), 83456);
+    EXPECT_TRUE(mpv_detail::flag_of(values[1]));
+    EXPECT_EQ(values[2], Json(false));
+    EXPECT_FALSE(values[3]); // a property mpv does not have now
+    EXPECT_EQ(values[4], Json("pulse"));
+    EXPECT_EQ(mpv_detail::int_of(values[5]), -1);
+    EXPECT_EQ(values[6], Json("1984")); // text stays text, empty or not
+    EXPECT_EQ(values[7], Json(""));
+    for (const auto& value : expanded_values(Json("1" + s + "a" + s + "b" + s + "c"), 3))
+        EXPECT_FALSE(value); // a name holding the separator: none is certain
+    EXPECT_FALSE(expanded_values(std::nullopt, 2)[1]); // no answer
 }
 
 TEST_F(MpvProtocolTest, AssemblesRepliesFromAnySplit)
