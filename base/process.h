@@ -48,9 +48,7 @@ enum class Lifetime {
 /// Start a program detached from us: its own session, standard streams on
 /// /dev/null, `arguments` passed as they are (no shell ever sees them). The
 /// child is reaped in the background. Nothing when it could not be started.
-/// `environment`: NAME=VALUE entries that it gets beside (or instead of) ours.
 std::optional<StartedProgram> spawn_detached(const std::vector<std::string>& arguments,
-                                             Lifetime lifetime = Lifetime::OwnLife,
-                                             const std::vector<std::string>& environment = {});
+                                             Lifetime lifetime = Lifetime::OwnLife);
 
 } // namespace cuedeck

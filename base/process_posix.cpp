@@ -9,9 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
-#include <string_view>
 #include <utility>
 
 #include <thread>
@@ -28,7 +26,7 @@ namespace {
 /// for that). Everything the child needs is made before the fork: between
 /// fork and exec only calls that are safe in a copy of a threaded process.
 /// The exec's failure comes back through a pipe that a successful exec closes.
-pid_t spawn_ending_with_us(char* const* argv, char* const* envp, int null_in, int null_out)
+pid_t spawn_ending_with_us(char* const* argv, int null_in, int null_out)
 {
     int report[2];
     if (::pipe2(report, O_CLOEXEC) != 0)
@@ -48,7 +46,7 @@ pid_t spawn_ending_with_us(char* const* argv, char* const* envp, int null_in, in
             else
                 ::dup2(from, to);
         }
-        ::execvpe(argv[0], argv, envp);
+        ::execvp(argv[0], argv);
         const int error = errno;
         [[maybe_unused]] const ssize_t told = ::write(report[1], &error, sizeof error);
         ::_exit(127);
@@ -69,28 +67,8 @@ pid_t spawn_ending_with_us(char* const* argv, char* const* envp, int null_in, in
 
 } // namespace
 
-/// Ours, with `changes` (NAME=VALUE) put in place of or beside the same names.
-std::vector<char*> environment_with(const std::vector<std::string>& changes)
-{
-    std::vector<char*> entries;
-    for (char** entry = environ; *entry != nullptr; ++entry) {
-        const std::string_view ours = *entry;
-        const auto same_name = [&ours](const std::string& change) {
-            const auto equals = change.find('=');
-            return ours.substr(0, ours.find('=')) == std::string_view(change).substr(0, equals);
-        };
-        if (std::none_of(changes.begin(), changes.end(), same_name))
-            entries.push_back(*entry);
-    }
-    for (const std::string& change : changes)
-        entries.push_back(const_cast<char*>(change.c_str()));
-    entries.push_back(nullptr);
-    return entries;
-}
-
 std::optional<StartedProgram> spawn_detached(const std::vector<std::string>& arguments,
-                                             Lifetime lifetime,
-                                             const std::vector<std::string>& environment)
+                                             Lifetime lifetime)
 {
     if (arguments.empty())
         return std::nullopt;
@@ -99,15 +77,13 @@ std::optional<StartedProgram> spawn_detached(const std::vector<std::string>& arg
     for (const auto& argument : arguments)
         argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
-    const std::vector<char*> envp = environment_with(environment);
 
     pid_t pid = 0;
     if (lifetime == Lifetime::EndsWithUs) {
         const int null_in = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
         const int null_out = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
-        pid = null_in >= 0 && null_out >= 0
-                  ? spawn_ending_with_us(argv.data(), envp.data(), null_in, null_out)
-                  : -1;
+        pid = null_in >= 0 && null_out >= 0 ? spawn_ending_with_us(argv.data(), null_in, null_out)
+                                            : -1;
         for (const int fd : {null_in, null_out}) {
             if (fd >= 0)
                 ::close(fd);
@@ -123,8 +99,7 @@ std::optional<StartedProgram> spawn_detached(const std::vector<std::string>& arg
         posix_spawnattr_t attributes;
         posix_spawnattr_init(&attributes);
         posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID);
-        const int result =
-            posix_spawnp(&pid, argv[0], &actions, &attributes, argv.data(), envp.data());
+        const int result = posix_spawnp(&pid, argv[0], &actions, &attributes, argv.data(), environ);
         posix_spawnattr_destroy(&attributes);
         posix_spawn_file_actions_destroy(&actions);
         if (result != 0)

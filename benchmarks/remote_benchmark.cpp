@@ -212,7 +212,21 @@ double resident_mib(pid_t pid)
     return 0;
 }
 
-/// What the program and its player keep resident, paused on a tip of a group.
+/// A field of a process's memory summed over its mappings (smaps_rollup),
+/// in MiB: "Pss:" its proportional share, "Anonymous:" what is its own alone.
+double rollup_mib(pid_t pid, const std::string& field)
+{
+    std::ifstream rollup("/proc/" + std::to_string(pid) + "/smaps_rollup");
+    for (std::string line; std::getline(rollup, line);) {
+        if (line.starts_with(field))
+            return std::stod(line.substr(field.size())) / 1024;
+    }
+    return 0;
+}
+
+/// What the program and its player keep resident, paused on a tip of a
+/// group: each one's resident memory, and their proportional share of it
+/// (the libraries both map counted once between them).
 void ResidentMemoryOfCuedeckAndItsPlayer(benchmark::State& state)
 {
     if (!ready(state))
@@ -223,8 +237,12 @@ void ResidentMemoryOfCuedeckAndItsPlayer(benchmark::State& state)
         return;
     }
     for (auto _ : state) {
-        state.counters["cuedeck_mib"] = resident_mib(rig().program->pid());
+        const pid_t cuedeck = rig().program->pid();
+        state.counters["cuedeck_mib"] = resident_mib(cuedeck);
         state.counters["mpv_mib"] = resident_mib(player);
+        state.counters["cuedeck_pss_mib"] = rollup_mib(cuedeck, "Pss:");
+        state.counters["mpv_pss_mib"] = rollup_mib(player, "Pss:");
+        state.counters["mpv_own_mib"] = rollup_mib(player, "Anonymous:");
     }
 }
 BENCHMARK(ResidentMemoryOfCuedeckAndItsPlayer)->Iterations(1);

@@ -30,8 +30,6 @@ struct MpvLocation
     std::string socket_path; ///< empty: no safe place for a socket, so no player
     std::vector<std::string> program;
     std::string problem; ///< why there is no socket path, for the user
-    /// NAME=VALUE entries the started player gets beside ours.
-    std::vector<std::string> environment{};
 };
 
 /// mpv for a person: sound through the desktop, no window of its own for
