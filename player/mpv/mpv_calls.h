@@ -89,16 +89,15 @@ inline std::vector<std::optional<Json>> expanded_values(const std::optional<Json
         double number = 0;
         const auto [end, error] =
             std::from_chars(field.data(), field.data() + field.size(), number);
-        if (i >= first_text)
-            values[i] = Json(std::string(field));
-        else if (field.empty())
+        const bool is_number = error == std::errc() && end == field.data() + field.size();
+        if (i < first_text && field.empty())
             continue;
-        else if (field == "yes" || field == "no")
+        if (i < first_text && (field == "yes" || field == "no"))
             values[i] = Json(field == "yes");
-        else if (error == std::errc() && end == field.data() + field.size())
+        else if (i < first_text && is_number)
             values[i] = Json(number);
         else
-            values[i] = Json(std::string(field));
+            values[i] = Json(std::string(field)); // a name, or text kept as it is
     }
     return values;
 }
