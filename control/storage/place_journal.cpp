@@ -14,11 +14,6 @@ namespace cuedeck {
 
 namespace {
 
-std::int64_t seconds_now()
-{
-    return static_cast<std::int64_t>(std::time(nullptr));
-}
-
 /// "14:32" for today, "2026-12-08 14:32" for another day, in local time.
 std::string clock_time(std::int64_t at)
 {
@@ -39,11 +34,6 @@ std::string clock_time(std::int64_t at)
 }
 
 } // namespace
-
-PlaceJournal::PlaceJournal(System& system, Clock clock)
-    : m_system(system), m_clock(clock ? std::move(clock) : Clock(seconds_now))
-{
-}
 
 std::optional<JournalPlace> PlaceJournal::take()
 {
@@ -84,7 +74,7 @@ void PlaceJournal::keep(const RunState& state)
     if (m_written && *m_written == place)
         return;
     JournalPlace stamped = place;
-    stamped.written_at = m_clock();
+    stamped.written_at = static_cast<std::int64_t>(std::time(nullptr));
     if (const auto text = format_journal(stamped)) {
         m_system.replace_file_later(m_path, *text);
         m_written = place;

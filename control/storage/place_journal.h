@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 
@@ -26,9 +25,7 @@ public:
     /// Where a journal that cannot be resumed is put, beside it.
     static constexpr const char* set_aside_name = "place.set-aside";
 
-    /// Seconds since 1970, UTC.
-    using Clock = std::function<std::int64_t()>;
-    explicit PlaceJournal(System& system, Clock clock = {});
+    explicit PlaceJournal(System& system) : m_system(system) {}
 
     /// At start-up: this run takes the journal. What an earlier run left to
     /// resume, or nothing: none left, another copy holds the journal, or the
@@ -50,7 +47,6 @@ public:
 
 private:
     System& m_system;
-    Clock m_clock;
     std::string m_path;
     bool m_held = false;
     bool m_keeping = false;
