@@ -74,10 +74,9 @@ int send_request(int argc, char** argv, const cuedeck::SingleInstance::Request& 
                  const std::string& what)
 {
     if (const std::size_t length = request(0).size(); length > cuedeck::longest_request_line) {
-        std::fprintf(stderr,
-                     "cuedeck: %s was not carried out: the text is too long (%zu bytes "
-                     "to send, at most %zu)\n",
-                     what.c_str(), length, cuedeck::longest_request_line);
+        std::fprintf(
+            stderr, "cuedeck: %s\n",
+            cuedeck::request_too_long(what, length, cuedeck::longest_request_line).c_str());
         return 1;
     }
     QCoreApplication application(argc, argv);
@@ -87,13 +86,13 @@ int send_request(int argc, char** argv, const cuedeck::SingleInstance::Request& 
     case cuedeck::SingleInstance::Delivery::CarriedOut:
         return 0;
     case cuedeck::SingleInstance::Delivery::NoneRunning:
-        std::fprintf(stderr, "cuedeck: no Cuedeck is running to carry out %s\n", what.c_str());
+        std::fprintf(stderr, "cuedeck: %s\n", cuedeck::none_running_for(what).c_str());
         return 1;
     case cuedeck::SingleInstance::Delivery::Refused:
         break;
     }
-    std::fprintf(stderr, "cuedeck: %s was not carried out: %s\n", what.c_str(),
-                 reason.toLocal8Bit().constData());
+    std::fprintf(stderr, "cuedeck: %s\n",
+                 cuedeck::not_carried_out(what, reason.toLocal8Bit().toStdString()).c_str());
     return 1;
 }
 
@@ -127,7 +126,7 @@ int main(int argc, char** argv)
             [&request](std::int64_t until) {
                 return cuedeck::format_go_to_request(request.value, until);
             },
-            "go-to \"" + cuedeck::text_head(request.value) + "\"");
+            cuedeck::go_to_named(request.value));
     case cuedeck::ProgramRequest::Kind::Run:
         break;
     }

@@ -9,25 +9,13 @@
 
 #include <optional>
 
-#include "control/commands/program_options.h"
+#include "control/session/channel_requests.h"
 #include "files/channel_request.h"
 
 namespace cuedeck {
 
 namespace {
 
-/// How long a later copy waits for the running one to answer. The running
-/// copy acknowledges a file at once. A command may be begun within the first
-/// wait and is answered once carried out, which may wait for a slow player
-/// (each of its calls for half a second at most): its sender waits that much
-/// longer for the answer.
-constexpr int file_answer_wait_ms = 5000;
-constexpr int command_begun_within_ms = 5000;
-constexpr int command_answer_wait_ms = 15000;
-/// How long a later copy waits for a copy that holds the lock but does not
-/// listen yet (it is still starting).
-constexpr int tries = 50;
-constexpr int try_interval_ms = 100;
 /// Set on a connection once its request line has come.
 constexpr const char* heard = "cuedeck_heard";
 
@@ -85,15 +73,15 @@ SingleInstance::Delivery SingleInstance::send_request(const QString& folder, con
         return Delivery::NoneRunning;
     QLockFile lock(lock_in(folder));
     lock.setStaleLockTime(0);
-    for (int attempt = 0; attempt < tries; ++attempt) {
+    for (int attempt = 0; attempt < channel_wait::tries; ++attempt) {
         // The running copy begins it only within the first wait; this copy
         // waits longer than that for the answer, so that it never says "not
         // carried out" of what is carried out afterwards.
-        const std::string line = request(channel_clock_ms() + command_begun_within_ms);
-        const Exchange sent = exchange(server_in(folder), line, command_answer_wait_ms);
+        const std::string line =
+            request(channel_clock_ms() + channel_wait::command_begun_within_ms);
+        const Exchange sent = exchange(server_in(folder), line, channel_wait::command_answer_ms);
         if (sent.reached && !sent.answer) {
-            reason = "Cuedeck did not answer in time (it is busy or stopped), so it was not "
-                     "carried out";
+            reason = channel_reason::no_answer_in_time;
             return Delivery::Refused;
         }
         if (const auto& answer = sent.answer) {
@@ -107,9 +95,9 @@ SingleInstance::Delivery SingleInstance::send_request(const QString& folder, con
             lock.unlock();
             return Delivery::NoneRunning;
         }
-        QThread::msleep(try_interval_ms);
+        QThread::msleep(channel_wait::try_interval_ms);
     }
-    reason = "Cuedeck is still starting";
+    reason = channel_reason::still_starting;
     return Delivery::Refused;
 }
 
@@ -131,25 +119,24 @@ SingleInstance::Role SingleInstance::claim(const QString& file, QString& reason)
     // Only a holder that has died frees the lock, however long it has run.
     m_lock->setStaleLockTime(0);
     const std::string request = format_open_request(QFile::encodeName(file).toStdString());
-    for (int attempt = 0; attempt < tries; ++attempt) {
+    for (int attempt = 0; attempt < channel_wait::tries; ++attempt) {
         if (m_lock->tryLock(0)) {
             QLocalServer::removeServer(server); // left by a copy that died
             return m_server.listen(server) ? Role::First : Role::Alone;
         }
-        const Exchange sent = exchange(server, request, file_answer_wait_ms);
+        const Exchange sent = exchange(server, request, channel_wait::file_answer_ms);
         if (sent.answer && *sent.answer == QByteArray::fromStdString(std::string(channel_ok)))
             return Role::HandedOver;
         if (sent.reached) {
             // A copy runs and heard us: it is not asked twice, and no second
             // copy with a second player starts beside it.
-            reason = sent.answer ? reason_in(*sent.answer)
-                                 : "Cuedeck did not answer (it may still open it once it does)";
+            reason = sent.answer ? reason_in(*sent.answer) : channel_reason::no_answer_to_file;
             return Role::NotHandedOver;
         }
         // The holder is still on its way to listening.
-        QThread::msleep(try_interval_ms);
+        QThread::msleep(channel_wait::try_interval_ms);
     }
-    reason = "Cuedeck is still starting";
+    reason = channel_reason::still_starting;
     return Role::NotHandedOver;
 }
 
@@ -171,7 +158,8 @@ void SingleInstance::read_request(QLocalSocket* socket)
     if (!socket->canReadLine()) {
         if (socket->bytesAvailable() > qint64(longest_request_line)) {
             disconnect(socket, &QLocalSocket::readyRead, this, nullptr);
-            reply(*socket, QByteArray::fromStdString(format_refusal("unknown request")));
+            reply(*socket,
+                  QByteArray::fromStdString(format_refusal(channel_reason::unknown_request)));
         }
         return;
     }
@@ -191,11 +179,8 @@ void SingleInstance::read_request(QLocalSocket* socket)
     }
     case ChannelRequest::Kind::Command:
     case ChannelRequest::Kind::GoTo:
-        carry_out(request, socket);
-        return;
     case ChannelRequest::Kind::Unknown:
-        reply(*socket,
-              QByteArray::fromStdString(format_refusal("unknown request: " + request.value)));
+        carry_out(request, socket);
         return;
     }
     reply(*socket, QByteArray::fromStdString(format_refusal(SessionPort::not_started)));
@@ -203,24 +188,14 @@ void SingleInstance::read_request(QLocalSocket* socket)
 
 void SingleInstance::carry_out(const ChannelRequest& request, QLocalSocket* socket)
 {
-    std::optional<cuedeck::Request> asked;
-    std::string refusal = SessionPort::not_started;
-    if (request.kind == ChannelRequest::Kind::GoTo)
-        asked = cuedeck::Request{Command::GoToPlace, request.value};
-    else if (const auto command = command_named(request.value))
-        asked = cuedeck::Request{*command};
-    else
-        refusal = unknown_command(request.value);
+    std::string refusal;
+    std::optional<cuedeck::Request> asked = request_from_channel(request, refusal);
     const auto answer = [sender = QPointer<QLocalSocket>(socket)](const std::string& why) {
-        if (!sender)
-            return;
-        const QString said = QString::fromStdString(why).simplified();
-        reply(*sender,
-              QByteArray::fromStdString(said.isEmpty() ? std::string(channel_ok) + '\n'
-                                                       : format_refusal(said.toStdString())));
+        if (sender)
+            reply(*sender, QByteArray::fromStdString(channel_answer(why)));
     };
     if (!asked || m_session == nullptr) {
-        answer(refusal);
+        answer(asked ? std::string(SessionPort::not_started) : refusal);
         return;
     }
     m_session->submit_later(std::move(*asked), answer,

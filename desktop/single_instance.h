@@ -68,7 +68,7 @@ public:
     void set_session(SessionPort& session) { m_session = &session; }
 
     /// How long a connection may stay silent before it is closed.
-    static constexpr int idle_ms = 5000;
+    static constexpr int idle_ms = channel_wait::idle_ms;
 
 signals:
     /// A later copy's file; empty when it only asked to be shown. Emitted from

@@ -39,6 +39,35 @@ struct ChannelRequest
 /// bytes, or a page of text to find a place in, encoded.
 inline constexpr std::size_t longest_request_line = std::size_t{64} * 1024;
 
+/// How long the two ends of the channel wait for each other, on every
+/// platform. A later copy waits `file_answer_ms` for the running one to take
+/// a file (it is taken at once, before it is opened). A command may be begun
+/// within `command_begun_within_ms` and is answered once carried out, which
+/// may wait for a slow player (each of its calls for half a second at most):
+/// its sender waits `command_answer_ms` for the answer. A copy that holds the
+/// one-copy lock but does not listen yet (it is still starting) is tried
+/// `tries` times, `try_interval_ms` apart. The running copy closes a
+/// connection that stays silent for `idle_ms`.
+namespace channel_wait {
+inline constexpr int file_answer_ms = 5000;
+inline constexpr int command_begun_within_ms = 5000;
+inline constexpr int command_answer_ms = 15000;
+inline constexpr int tries = 50;
+inline constexpr int try_interval_ms = 100;
+inline constexpr int idle_ms = 5000;
+} // namespace channel_wait
+
+/// What a later copy says when the running one did not answer as it should.
+namespace channel_reason {
+inline constexpr const char* no_answer_in_time =
+    "Cuedeck did not answer in time (it is busy or stopped), so it was not carried out";
+inline constexpr const char* no_answer_to_file =
+    "Cuedeck did not answer (it may still open it once it does)";
+inline constexpr const char* still_starting = "Cuedeck is still starting";
+/// The running copy's refusal of a line it cannot read.
+inline constexpr const char* unknown_request = "unknown request";
+} // namespace channel_reason
+
 /// The line for a request, its line break included.
 std::string format_open_request(std::string_view path);
 std::string format_command_request(std::string_view name,

@@ -1,6 +1,15 @@
 #include "control/commands/program_options.h"
 
+#include "base/text_lines.h"
+
 #include "control/commands/commands.h"
+
+/// The player the program drives on this platform.
+#ifdef _WIN32
+#define CUEDECK_PLAYER_NAME "Winamp"
+#else
+#define CUEDECK_PLAYER_NAME "mpv"
+#endif
 
 namespace cuedeck {
 
@@ -61,21 +70,22 @@ std::string unknown_command(const std::string& name)
 
 std::string usage_text()
 {
-    std::string text = "Usage: cuedeck [FILE]\n"
-                       "       cuedeck --command NAME\n"
-                       "       cuedeck --go-to TEXT\n"
-                       "\n"
-                       "Cuedeck remote-controls mpv for working through a tape group.\n"
-                       "FILE is a tape group (.grp) to open; when Cuedeck already runs,\n"
-                       "the running copy opens it.\n"
-                       "\n"
-                       "  --command NAME  have the running Cuedeck carry out one command\n"
-                       "  --go-to TEXT    have it go to the first place in TEXT, such as\n"
-                       "                  [2 00:01:23.4] (tip 2) or 1:23.4\n"
-                       "  --help          show this text\n"
-                       "  --version       show the version\n"
-                       "\n"
-                       "Commands:";
+    std::string text =
+        "Usage: cuedeck [FILE]\n"
+        "       cuedeck --command NAME\n"
+        "       cuedeck --go-to TEXT\n"
+        "\n"
+        "Cuedeck remote-controls " CUEDECK_PLAYER_NAME " for working through a tape group.\n"
+        "FILE is a tape group (.grp) to open; when Cuedeck already runs,\n"
+        "the running copy opens it.\n"
+        "\n"
+        "  --command NAME  have the running Cuedeck carry out one command\n"
+        "  --go-to TEXT    have it go to the first place in TEXT, such as\n"
+        "                  [2 00:01:23.4] (tip 2) or 1:23.4\n"
+        "  --help          show this text\n"
+        "  --version       show the version\n"
+        "\n"
+        "Commands:";
     std::size_t column = 80;
     for (const CommandRow& row : command_table()) {
         if (row.name == nullptr)
@@ -89,6 +99,27 @@ std::string usage_text()
         column += 1 + name.size();
     }
     return text + "\n";
+}
+
+std::string go_to_named(const std::string& text)
+{
+    return "go-to \"" + text_head(text) + "\"";
+}
+
+std::string request_too_long(const std::string& what, std::size_t length, std::size_t most)
+{
+    return what + " was not carried out: the text is too long (" + std::to_string(length) +
+           " bytes to send, at most " + std::to_string(most) + ")";
+}
+
+std::string none_running_for(const std::string& what)
+{
+    return "no Cuedeck is running to carry out " + what;
+}
+
+std::string not_carried_out(const std::string& what, const std::string& reason)
+{
+    return what + " was not carried out: " + reason;
 }
 
 } // namespace cuedeck

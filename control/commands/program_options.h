@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -31,5 +32,13 @@ std::string unknown_command(const std::string& name);
 
 /// The lines --help prints.
 std::string usage_text();
+
+/// What --command and --go-to say when the running copy did not carry the
+/// request out, in a line (without "cuedeck: " or the line break); `what`
+/// names the request: the command's name, or go_to_named(text).
+std::string go_to_named(const std::string& text);
+std::string request_too_long(const std::string& what, std::size_t length, std::size_t most);
+std::string none_running_for(const std::string& what);
+std::string not_carried_out(const std::string& what, const std::string& reason);
 
 } // namespace cuedeck
