@@ -1,6 +1,5 @@
 #include "desktop/foot_pedal.h"
 
-#include <QPointer>
 #include <QSocketNotifier>
 
 #include <fcntl.h>
@@ -57,81 +56,41 @@ std::string not_a_pedal(int fd)
                                  : "it is not an input device";
 }
 
-Command command_of(PedalAction action)
-{
-    switch (action) {
-    case PedalAction::Play:
-        return Command::Play;
-    case PedalAction::Pause:
-        return Command::Pause;
-    case PedalAction::PlayPause:
-        break;
-    case PedalAction::Back:
-        return Command::Back5Seconds;
-    case PedalAction::Forward:
-        return Command::Forward5Seconds;
-    }
-    return Command::PlayPause;
-}
-
 } // namespace
 
 FootPedal::FootPedal(SessionPort& session, QObject* parent) : QObject(parent), m_session(session)
 {
     m_look_again.setSingleShot(true);
     m_look_again.setInterval(look_again_ms);
-    connect(&m_look_again, &QTimer::timeout, this, &FootPedal::open);
+    connect(&m_look_again, &QTimer::timeout, this, &FootPedal::open_again);
     m_repeat.setInterval(PedalLogic::repeat_ms);
-    connect(&m_repeat, &QTimer::timeout, this, [this] {
-        if (m_logic)
-            act(m_logic->repeat());
-    });
-    m_listening = {
-        m_session.listen_to_pedal_learning(
-            [this](const std::optional<std::string>& device) { learn(device); }),
-        m_session.listen_to_settings([this] { follow(); }),
-    };
-    follow();
+    connect(&m_repeat, &QTimer::timeout, this, [this] { m_run.repeat(); });
+    m_run.start();
 }
 
 FootPedal::~FootPedal()
 {
-    for (const SessionPort::ListenerId id : m_listening)
-        m_session.stop_listening(id);
-    close();
+    let_go();
 }
 
-void FootPedal::follow()
+void FootPedal::open(const std::string& path)
 {
-    if (m_learning)
-        return;
-    const RunState& state = m_session.state();
-    const auto codes = state.settings.pedal_buttons;
-    const std::string device = codes ? state.settings.pedal_device : std::string();
-    const PedalMode mode = state.settings.pedal_mode;
-    if (device == m_device && (!codes || (m_logic && m_logic == PedalLogic(*codes, mode))))
-        return;
     close();
-    m_device = device;
-    m_logic.reset();
-    if (codes)
-        m_logic.emplace(*codes, mode);
-    if (!m_device.empty())
-        open();
+    m_path = path;
+    open_again();
 }
 
-void FootPedal::open()
+void FootPedal::open_again()
 {
-    close();
-    if (m_device.empty())
+    if (m_path.empty())
         return;
-    m_fd = ::open(m_device.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    m_fd = ::open(m_path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (m_fd < 0) {
         if (errno == EACCES && !m_told_permission) {
             m_told_permission = true;
-            m_session.tell(permission_message(m_device));
+            m_session.tell(permission_message(m_path));
         }
-        m_session.show_device_state(translated(disconnected));
+        m_session.show_device_state(translated(PedalRun::disconnected));
         m_look_again.start();
         return;
     }
@@ -141,10 +100,10 @@ void FootPedal::open()
         // would hold up every other command.
         ::close(m_fd);
         m_fd = -1;
-        m_session.show_device_state(translated(not_input_device));
-        if (m_told_unusable != m_device) {
-            m_told_unusable = m_device;
-            std::fprintf(stderr, "cuedeck: the foot pedal %s is not used: %s\n", m_device.c_str(),
+        m_session.show_device_state(translated(PedalRun::not_input_device));
+        if (m_told_unusable != m_path) {
+            m_told_unusable = m_path;
+            std::fprintf(stderr, "cuedeck: the foot pedal %s is not used: %s\n", m_path.c_str(),
                          why.c_str());
         }
         return;
@@ -155,16 +114,20 @@ void FootPedal::open()
         m_told_taken = true;
         m_session.tell(translated(
             UI_TEXT("Another program holds the foot pedal %1: its presses act there too."),
-            {m_device}));
+            {m_path}));
     }
     m_reader = {};
     m_notifier = std::make_unique<QSocketNotifier>(m_fd, QSocketNotifier::Read);
     connect(m_notifier.get(), &QSocketNotifier::activated, this, &FootPedal::readable);
-    m_notifier->setEnabled(m_pending == 0);
-    m_session.show_device_state({});
+    m_run.opened();
 }
 
 void FootPedal::close()
+{
+    let_go();
+}
+
+void FootPedal::let_go()
 {
     m_look_again.stop();
     m_repeat.stop();
@@ -174,6 +137,20 @@ void FootPedal::close()
         ::close(m_fd);
         m_fd = -1;
     }
+}
+
+void FootPedal::set_reading(bool reading)
+{
+    if (m_notifier)
+        m_notifier->setEnabled(reading);
+}
+
+void FootPedal::set_repeating(bool repeating)
+{
+    if (repeating)
+        m_repeat.start();
+    else
+        m_repeat.stop();
 }
 
 void FootPedal::readable()
@@ -190,7 +167,7 @@ void FootPedal::readable()
         if (dropped)
             read_button_state();
         for (const ButtonChange& button : changes)
-            change(button.code, button.down);
+            m_run.changed(button.code, button.down);
         return;
     }
     if (count < 0 && (errno == EAGAIN || errno == EINTR))
@@ -201,16 +178,13 @@ void FootPedal::readable()
 
 void FootPedal::read_button_state()
 {
-    if (!m_logic)
-        return;
     unsigned char down[KEY_MAX / 8 + 1] = {};
     if (::ioctl(m_fd, EVIOCGKEY(sizeof down), down) < 0)
         return;
-    const RunState& state = m_session.state();
-    if (const auto codes = state.settings.pedal_buttons) {
+    if (const auto codes = m_run.buttons()) {
         for (const int code : *codes) {
             if (code <= KEY_MAX)
-                change(code, (down[code / 8] & (1 << (code % 8))) != 0);
+                m_run.changed(code, (down[code / 8] & (1 << (code % 8))) != 0);
         }
     }
 }
@@ -218,65 +192,8 @@ void FootPedal::read_button_state()
 void FootPedal::unplugged()
 {
     close();
-    if (m_logic)
-        act(m_logic->release_all());
-    m_session.show_device_state(translated(disconnected));
+    m_run.unplugged();
     m_look_again.start();
-}
-
-void FootPedal::change(int code, bool down)
-{
-    if (m_learning) {
-        if (down)
-            m_session.pedal_button_learned(code);
-        return;
-    }
-    if (!m_logic)
-        return;
-    act(m_logic->change(code, down));
-    if (m_logic->repeating())
-        m_repeat.start();
-    else
-        m_repeat.stop();
-}
-
-void FootPedal::act(std::optional<PedalAction> action)
-{
-    if (!action)
-        return;
-    // Carried out from the event loop, not from inside the reading; the
-    // device waits meanwhile, so that a flood stays in it, not in our queue.
-    ++m_pending;
-    if (m_notifier)
-        m_notifier->setEnabled(false);
-    m_session.submit_later({command_of(*action)}, [pedal = QPointer<FootPedal>(this)](auto&) {
-        if (pedal)
-            pedal->acted();
-    });
-}
-
-void FootPedal::acted()
-{
-    if (--m_pending == 0 && m_notifier)
-        m_notifier->setEnabled(true);
-}
-
-void FootPedal::learn(const std::optional<std::string>& device)
-{
-    m_learning = device.has_value();
-    if (!m_learning) {
-        // Learning is over: back to the settings' pedal.
-        m_device.clear();
-        m_logic.reset();
-        close();
-        follow();
-        return;
-    }
-    if (*device != m_device || m_fd < 0) {
-        close();
-        m_device = *device;
-        open();
-    }
 }
 
 } // namespace cuedeck

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "base/ui_text.h"
-#include "control/commands/pedal.h"
+#include "control/session/pedal_run.h"
 #include "control/session/session_port.h"
 #include "files/input_events.h"
 
@@ -25,7 +25,7 @@ namespace cuedeck {
 /// elsewhere); unplugged, it says so and takes the pedal up again when it
 /// comes back. An input device is read, or a pipe that carries its records
 /// (without the grab); any other path is refused and named once.
-class FootPedal : public QObject
+class FootPedal : public QObject, private PedalDevice
 {
     Q_OBJECT
 
@@ -35,44 +35,37 @@ public:
 
     /// How often an unplugged pedal is looked for.
     static constexpr int look_again_ms = 1000;
-    static constexpr const char* disconnected = UI_TEXT("Pedal disconnected");
-    static constexpr const char* not_input_device = UI_TEXT("Pedal: not an input device");
     /// How many input records one turn of the event loop reads at most.
     static constexpr int read_records = 64;
 
 private:
-    /// Open the device again when the settings changed it.
-    void follow();
-    void open();
-    void close();
+    // PedalDevice
+    void open(const std::string& path) override;
+    void close() override;
+    bool is_open() const override { return m_fd >= 0; }
+    void set_reading(bool reading) override;
+    void set_repeating(bool repeating) override;
+
+    void open_again();
+    /// Stop reading and looking for the device.
+    void let_go();
     void readable();
     /// The device is gone: let go of everything and look for it again.
     void unplugged();
     /// The buttons down now, asked of the device after it lost events.
     void read_button_state();
-    void change(int code, bool down);
-    void act(std::optional<PedalAction> action);
-    /// An action was carried out (or refused): the device is read again
-    /// once none waits.
-    void acted();
-    /// Learning on `device`: the next presses are told to the session
-    /// instead of acting on the run; none: back to the settings' pedal.
-    void learn(const std::optional<std::string>& device);
 
     SessionPort& m_session;
-    std::vector<SessionPort::ListenerId> m_listening;
-    std::string m_device; ///< what is read: the settings' device, or one being learned
-    std::optional<PedalLogic> m_logic;
+    std::string m_path; ///< what is read, or looked for
     int m_fd = -1;
     std::unique_ptr<QSocketNotifier> m_notifier;
     InputEventReader m_reader;
     QTimer m_look_again;
     QTimer m_repeat;
-    bool m_learning = false;
-    int m_pending = 0;           ///< actions read, not yet carried out
     std::string m_told_unusable; ///< the device last named as no pedal
     bool m_told_taken = false;
     bool m_told_permission = false;
+    PedalRun m_run{m_session, *this};
 };
 
 } // namespace cuedeck

@@ -338,13 +338,7 @@ void MainWindow::open_settings()
     m_options->set_global_keys_trial([this](int choice) { m_session.try_global_keys(choice); });
     m_session.follow_global_keys_note(
         [this](const std::string& note) { m_options->set_global_keys_note(note); });
-    m_options->set_pedal_learner(
-        [this](const std::string& device, std::function<void(int code)> pressed) {
-            if (pressed)
-                m_session.learn_pedal(device, std::move(pressed));
-            else
-                m_session.stop_learning_pedal();
-        });
+    m_options->set_pedal_learner(m_session.pedal_learner());
     const bool accepted = m_options->exec() == QDialog::Accepted;
     m_session.follow_global_keys_note({});
     if (accepted)

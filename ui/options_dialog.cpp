@@ -171,11 +171,11 @@ void OptionsDialog::create_pedal_controls(const DialogUnits& units)
 void OptionsDialog::show_pedal_buttons()
 {
     const auto& codes = m_learned;
-    m_pedal_buttons->setText(codes ? ui_text(UI_TEXT("Pedals: left %1, middle %2, right %3"))
+    m_pedal_buttons->setText(codes ? ui_text(options_exchange::pedal_buttons_learned)
                                          .arg((*codes)[0])
                                          .arg((*codes)[1])
                                          .arg((*codes)[2])
-                                   : ui_text(UI_TEXT("Pedals: not learned yet (Learn...)")));
+                                   : ui_text(options_exchange::pedal_buttons_not_learned));
 }
 
 /// The device chosen or typed: the path behind a listed item, else the text.
@@ -192,7 +192,7 @@ void OptionsDialog::learn_pedal()
     const std::string device = chosen_device(*m_pedal_device);
     if (device.empty()) {
         QMessageBox::information(this, windowTitle(),
-                                 ui_text(UI_TEXT("Choose the pedal's device first.")));
+                                 ui_text(options_exchange::pedal_device_first));
         return;
     }
     if (!m_pedal_learner)
@@ -209,15 +209,12 @@ void OptionsDialog::learn_pedal()
     auto* cancel = new QPushButton(ui_text(UI_TEXT("Cancel")), &learning);
     layout->addWidget(cancel);
     connect(cancel, &QPushButton::clicked, &learning, &QDialog::reject);
-    const char* prompts[] = {UI_TEXT("Press the left pedal"), UI_TEXT("Press the middle pedal"),
-                             UI_TEXT("Press the right pedal")};
+    const auto& prompts = options_exchange::pedal_prompts;
     std::vector<int> codes;
     prompt->setText(ui_text(prompts[0]));
     m_pedal_learner(device, [&](int code) {
-        // Each pedal its own button: a second press of one is not the next.
-        if (std::find(codes.begin(), codes.end(), code) != codes.end())
+        if (!options_exchange::learn_pedal_button(codes, code))
             return;
-        codes.push_back(code);
         if (codes.size() == std::size(prompts))
             learning.accept();
         else
@@ -267,17 +264,13 @@ void OptionsDialog::values_to_controls()
     m_back_time->setText(to_qt(shown.back_time));
     m_global_keys->setCurrentIndex(m_global_keys_offered ? shown.global_keys : 0);
     m_pedal_device->clear();
-    m_pedal_device->addItem(ui_text(UI_TEXT("None")), QString());
-    for (const InputDevice& device : input_devices())
-        m_pedal_device->addItem(
-            to_qt(device.name + (device.vendor.empty() ? "" : " (" + device.vendor + ")")),
-            to_qt(device.path));
-    int current = m_pedal_device->findData(to_qt(shown.pedal_device));
-    if (current < 0) { // not plugged in now, or not an input device: as written
-        m_pedal_device->addItem(to_qt(shown.pedal_device), to_qt(shown.pedal_device));
-        current = m_pedal_device->count() - 1;
-    }
-    m_pedal_device->setCurrentIndex(current);
+    std::size_t chosen = 0;
+    for (const auto& choice :
+         options_exchange::pedal_choices(input_devices(), shown.pedal_device, chosen))
+        m_pedal_device->addItem(choice.path.empty() ? ui_text(choice.label.c_str())
+                                                    : to_qt(choice.label),
+                                to_qt(choice.path));
+    m_pedal_device->setCurrentIndex(int(chosen));
     m_learned = shown.pedal_buttons;
     show_pedal_buttons();
     m_pedal_toggles->setChecked(shown.pedal_toggles);

@@ -1,5 +1,8 @@
 #include "control/dialogs/options_exchange.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include <charconv>
 #include <tuple>
 
@@ -40,6 +43,35 @@ std::optional<NumberField> read(const Controls& controls, Options& values)
         values.*field = *number;
     }
     return std::nullopt;
+}
+
+std::vector<PedalChoice> pedal_choices(const std::vector<InputDevice>& devices,
+                                       const std::string& stored, std::size_t& chosen)
+{
+    std::vector<PedalChoice> choices{{no_pedal, {}}};
+    chosen = 0;
+    for (const InputDevice& device : devices) {
+        if (device.path == stored ||
+            (stored.empty() && chosen == 0 && device.vendor == usual_pedal))
+            chosen = choices.size();
+        choices.push_back(
+            {device.name + (device.vendor.empty() ? "" : " (" + device.vendor + ")"), device.path});
+    }
+    if (!stored.empty() && chosen == 0) {
+        chosen = choices.size();
+        choices.push_back({stored, stored});
+    }
+    return choices;
+}
+
+bool learn_pedal_button(std::vector<int>& learned, int code)
+{
+    // Each pedal its own button: a second press of one is not the next.
+    if (learned.size() >= std::size(pedal_prompts) ||
+        std::find(learned.begin(), learned.end(), code) != learned.end())
+        return false;
+    learned.push_back(code);
+    return true;
 }
 
 std::optional<int> whole_number(std::string_view text)

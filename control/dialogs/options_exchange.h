@@ -3,9 +3,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/ui_text.h"
 #include "control/run/run_state.h"
+#include "system/input_devices.h"
 
 namespace cuedeck {
 
@@ -45,6 +47,36 @@ Controls show(const Options& values);
 /// field was read; else the first number field refused, the fields before it
 /// (play using, sound file and sound on among them) read already.
 std::optional<NumberField> read(const Controls& controls, Options& values);
+
+/// One item of the "Foot pedal" list: what it shows, and the device it names.
+struct PedalChoice
+{
+    std::string label;
+    std::string path;
+    friend bool operator==(const PedalChoice&, const PedalChoice&) = default;
+};
+/// The USB vendor and product of the pedal most transcribers have, the VEC
+/// Infinity, chosen in the list when no device is stored yet.
+constexpr const char* usual_pedal = "05f3:00ff";
+constexpr const char* no_pedal = UI_TEXT("None");
+/// The "Foot pedal" list: None (its label translated by the caller), the
+/// computer's devices by name and vendor, and a stored device that is not
+/// among them (unplugged now, or typed) as it was written. `chosen` is the
+/// item to show: the stored device, or the usual pedal when none is stored.
+std::vector<PedalChoice> pedal_choices(const std::vector<InputDevice>& devices,
+                                       const std::string& stored, std::size_t& chosen);
+
+/// The pedal's buttons as learned, or not yet; the prompts of Learn, one
+/// for each pedal in PedalButtons' order; what Learn says without a device.
+constexpr const char* pedal_buttons_learned = UI_TEXT("Pedals: left %1, middle %2, right %3");
+constexpr const char* pedal_buttons_not_learned = UI_TEXT("Pedals: not learned yet (Learn...)");
+constexpr const char* pedal_prompts[] = {UI_TEXT("Press the left pedal"),
+                                         UI_TEXT("Press the middle pedal"),
+                                         UI_TEXT("Press the right pedal")};
+constexpr const char* pedal_device_first = UI_TEXT("Choose the pedal's device first.");
+/// Learn takes a press as the next pedal's unless that button was taken
+/// already; true when `code` was taken as the pedal `learned` now ends with.
+bool learn_pedal_button(std::vector<int>& learned, int code);
 
 /// Optional blanks around an optionally signed run of digits that fits an int.
 std::optional<int> whole_number(std::string_view text);

@@ -202,6 +202,9 @@ private:
     void reach_player();
     bool zero_step();
     void step_back_after_pause();
+    /// Play/Pause from the play state the player gave: pause (and step
+    /// back) while it plays, else play.
+    void play_pause_from(int state);
     void change_tip(PlayerCommand command);
     void go_to_history_entry(const std::function<std::optional<HistoryEntry>()>& step);
     void move_player_to_target(int playlist_length);

@@ -7,18 +7,20 @@
 
 namespace cuedeck {
 
+// The player is asked its state once: a pedal's play or pause sends what
+// the Play/Pause key sends.
 void Controller::play()
 {
     reach_player();
     if (const auto state = m_player.play_state(); state && *state != play_state::playing)
-        play_pause();
+        play_pause_from(*state);
 }
 
 void Controller::pause()
 {
     reach_player();
     if (const auto state = m_player.play_state(); state && *state == play_state::playing)
-        play_pause();
+        play_pause_from(*state);
 }
 
 void Controller::jump_within_tip(int position_ms)

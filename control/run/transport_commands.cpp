@@ -18,16 +18,24 @@ void Controller::play_pause()
     reach_player();
     // Without an answer nothing is known of the player: nothing is sent.
     if (const auto state = m_player.play_state()) {
-        if (*state != play_state::stopped) {
-            m_player.send(PlayerCommand::Pause);
-            if (*state == play_state::playing)
-                step_back_after_pause();
-            else
-                m_state.tip_timer_running = true;
-        } else {
-            m_player.send(PlayerCommand::Play);
+        play_pause_from(*state);
+        return;
+    }
+    refresh();
+    m_view->return_focus();
+}
+
+void Controller::play_pause_from(int state)
+{
+    if (state != play_state::stopped) {
+        m_player.send(PlayerCommand::Pause);
+        if (state == play_state::playing)
+            step_back_after_pause();
+        else
             m_state.tip_timer_running = true;
-        }
+    } else {
+        m_player.send(PlayerCommand::Play);
+        m_state.tip_timer_running = true;
     }
     refresh();
     m_view->return_focus();

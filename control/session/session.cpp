@@ -148,6 +148,16 @@ void Session::learn_pedal(const std::string& device, std::function<void(int code
     tell_all(m_learn_listeners, std::optional<std::string>(device));
 }
 
+Session::PedalLearner Session::pedal_learner()
+{
+    return [this](const std::string& device, std::function<void(int code)> pressed) {
+        if (pressed)
+            learn_pedal(device, std::move(pressed));
+        else
+            stop_learning_pedal();
+    };
+}
+
 void Session::stop_learning_pedal()
 {
     m_learned = {};

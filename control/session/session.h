@@ -78,6 +78,11 @@ public:
     /// pedal reader listens.
     void learn_pedal(const std::string& device, std::function<void(int code)> pressed);
     void stop_learning_pedal();
+    /// Learn as both Options dialogs ask for it: learning on `device` while
+    /// `pressed` is given, stopped when it is not.
+    using PedalLearner =
+        std::function<void(const std::string& device, std::function<void(int code)> pressed)>;
+    PedalLearner pedal_learner();
 
     // SessionPort
     std::string submit(const Request& request) override;

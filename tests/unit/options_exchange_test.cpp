@@ -67,5 +67,27 @@ TEST(OptionsExchange, ARefusedNumberStopsTheReadingWithWhatCameBeforeKept)
     EXPECT_EQ(keys.pedal_mode, PedalMode::Toggle);
 }
 
+// The Foot pedal list on both front ends: the stored device stays chosen,
+// unplugged too; with none stored, the usual transcription pedal is.
+TEST(OptionsExchange, ThePedalListChoosesTheStoredDeviceElseTheUsualPedal)
+{
+    const std::vector<InputDevice> devices{{"/dev/input/event3", "Keyboard", "046d:c31c"},
+                                           {"/dev/input/event7", "VEC USB Footpedal", "05f3:00ff"}};
+    std::size_t chosen = 9;
+    const auto fresh = pedal_choices(devices, "", chosen);
+    ASSERT_EQ(fresh.size(), 3u);
+    EXPECT_EQ(fresh[0], (PedalChoice{"None", ""}));
+    EXPECT_EQ(fresh[2], (PedalChoice{"VEC USB Footpedal (05f3:00ff)", "/dev/input/event7"}));
+    EXPECT_EQ(chosen, 2u);
+    pedal_choices(devices, "/dev/input/event3", chosen);
+    EXPECT_EQ(chosen, 1u);
+    const auto gone = pedal_choices(devices, "/dev/input/by-id/usb-pedal", chosen);
+    EXPECT_EQ(gone.back(),
+              (PedalChoice{"/dev/input/by-id/usb-pedal", "/dev/input/by-id/usb-pedal"}));
+    EXPECT_EQ(chosen, 3u);
+    pedal_choices({devices[0]}, "", chosen);
+    EXPECT_EQ(chosen, 0u); // no usual pedal: None
+}
+
 } // namespace
 } // namespace cuedeck::options_exchange

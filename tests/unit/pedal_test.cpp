@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "control/commands/pedal.h"
+#include "files/hid_reports.h"
 #include "files/input_events.h"
 
 namespace cuedeck::testing {
@@ -57,6 +58,31 @@ TEST(InputEvents, RecordsAreCutFromAnyReadsAndOnlyButtonChangesCount)
     EXPECT_THAT(button_changes(lost, dropped),
                 ElementsAre(ButtonChange{256, true}, ButtonChange{258, true}));
     EXPECT_TRUE(dropped);
+}
+
+// Windows reads the pedal's HID reports: the state of every button at once.
+TEST(HidReports, ReportsAreCutFromAnyReadsAndOnlyChangedButtonsCount)
+{
+    HidReportReader reader;
+    // The middle pedal, the middle and the right, the right, none; twice the
+    // same report (a device repeats its state) changes nothing.
+    const std::string stream{"\0\x02\0"
+                             "\0\x06\0"
+                             "\0\x06\0"
+                             "\0\x04\0"
+                             "\0\0\0",
+                             15};
+    std::vector<ButtonChange> changes;
+    for (std::size_t at = 0; at < stream.size(); at += 2) {
+        const auto some = reader.feed(std::string_view(stream).substr(at, 2));
+        changes.insert(changes.end(), some.begin(), some.end());
+    }
+    EXPECT_THAT(changes, ElementsAre(ButtonChange{257, true}, ButtonChange{258, true},
+                                     ButtonChange{257, false}, ButtonChange{258, false}));
+    // A device with report IDs: each ID's buttons are compared with its own.
+    HidReportReader identified(2);
+    EXPECT_THAT(identified.feed({"\x01\x01\x02\x80\x01\x01", 6}),
+                ElementsAre(ButtonChange{256, true}, ButtonChange{263, true}));
 }
 
 TEST(PedalButtons, ThreeDifferentCodesOrNone)
