@@ -52,4 +52,8 @@ std::string joined_words(const std::vector<std::string>& words, std::size_t from
 /// control characters as blanks, and "..." when there was more.
 std::string text_head(std::string_view text, std::size_t most = 40);
 
+/// Whether `text` is well-formed UTF-8 (no overlong forms, no surrogates,
+/// nothing above U+10FFFF).
+bool is_utf8(std::string_view text);
+
 } // namespace cuedeck

@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "base/text_lines.h"
+#include "base/wide_text.h"
 #include "system/background_writer.h"
 
 namespace cuedeck {
@@ -18,26 +20,40 @@ namespace {
 /// Our folder under the user's application data folders.
 constexpr const char* our_folder = "\\Cuedeck\\";
 
+/// The C library's file for a UTF-8 name: its narrow fopen() may read the
+/// name in a code page of its own.
+std::FILE* open_file(const std::string& path, const wchar_t* mode)
+{
+    return _wfopen(wide_from_utf8(path).c_str(), mode);
+}
+
+/// The system's attributes of a file by its UTF-8 name: the wide calls,
+/// which take names of any length (the narrow ones stop at MAX_PATH).
+DWORD attributes_of(const std::string& path)
+{
+    return GetFileAttributesW(wide_from_utf8(path).c_str());
+}
+
 /// A temporary file beside the old one, in text mode (CRLF line ends),
 /// flushed to the disk, then moved over it in one step, written through;
 /// the old file stays whole on any failure.
 Written replace_windows_file(const std::string& path, const std::string& contents)
 {
     const std::string temporary = path + ".cuedeck-new";
-    std::FILE* file = std::fopen(temporary.c_str(), "w");
+    std::FILE* file = open_file(temporary, L"w");
     if (file == nullptr)
         return {errno == EACCES ? "permission denied" : "its folder cannot be written"};
     const bool written = std::fwrite(contents.data(), 1, contents.size(), file) == contents.size();
     const bool flushed = std::fflush(file) == 0 && _commit(_fileno(file)) == 0;
     const bool closed = std::fclose(file) == 0;
     if (!written || !flushed || !closed) {
-        DeleteFileA(temporary.c_str());
+        DeleteFileW(wide_from_utf8(temporary).c_str());
         return {"the disk is full"};
     }
-    if (!MoveFileExA(temporary.c_str(), path.c_str(),
+    if (!MoveFileExW(wide_from_utf8(temporary).c_str(), wide_from_utf8(path).c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         const DWORD error = GetLastError();
-        DeleteFileA(temporary.c_str());
+        DeleteFileW(wide_from_utf8(temporary).c_str());
         return {error == ERROR_ACCESS_DENIED ? "permission denied"
                                              : "Windows error " + std::to_string(error)};
     }
@@ -75,7 +91,7 @@ std::string WindowsSystem::settings_directory()
 {
     const std::string program = executable_path();
     const std::string marker = program.substr(0, program.rfind('\\') + 1) + portable_marker;
-    const DWORD attributes = GetFileAttributesA(marker.c_str());
+    const DWORD attributes = attributes_of(marker);
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
         return {};
     char folder[MAX_PATH] = {};
@@ -90,10 +106,10 @@ bool WindowsSystem::make_directories(const std::string& path)
     for (std::size_t i = path.find_first_of("\\/"); i != std::string::npos;
          i = path.find_first_of("\\/", i + 1)) {
         if (i > 0 && path[i - 1] != ':')
-            CreateDirectoryA(path.substr(0, i).c_str(), nullptr);
+            CreateDirectoryW(wide_from_utf8(path.substr(0, i)).c_str(), nullptr);
     }
-    CreateDirectoryA(path.c_str(), nullptr);
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    CreateDirectoryW(wide_from_utf8(path).c_str(), nullptr);
+    const DWORD attributes = attributes_of(path);
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
@@ -101,7 +117,7 @@ FileProblem WindowsSystem::local_file_problem(const std::string& path)
 {
     if (path.find("://") != std::string::npos)
         return FileProblem::NotLocal;
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = attributes_of(path);
     if (attributes == INVALID_FILE_ATTRIBUTES)
         return GetLastError() == ERROR_ACCESS_DENIED ? FileProblem::NoPermission
                                                      : FileProblem::Missing;
@@ -112,10 +128,10 @@ FileProblem WindowsSystem::local_file_problem(const std::string& path)
 
 std::optional<std::string> WindowsSystem::read_start(const std::string& path, std::size_t bytes)
 {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = attributes_of(path);
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
         return std::nullopt;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::FILE* file = open_file(path, L"rb");
     if (file == nullptr)
         return std::nullopt;
     std::optional<std::string> start;
@@ -130,10 +146,10 @@ std::optional<std::string> WindowsSystem::read_start(const std::string& path, st
 std::optional<std::string> WindowsSystem::read_file(const std::string& path)
 {
     // Only a file on disk: not a device name such as CON, not a pipe.
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = attributes_of(path);
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
         return std::nullopt;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::FILE* file = open_file(path, L"rb");
     if (file == nullptr)
         return std::nullopt;
     if (GetFileType(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)))) != FILE_TYPE_DISK) {
@@ -152,6 +168,11 @@ std::optional<std::string> WindowsSystem::read_file(const std::string& path)
     std::fclose(file);
     if (failed)
         return std::nullopt;
+    // The program reads and writes UTF-8; a file that is not UTF-8 was
+    // written in the system's code page (by an earlier version, or by the
+    // player's own playlist editor) and is read as such.
+    if (GetACP() == CP_UTF8 && !is_utf8(contents))
+        return utf8_from_system_code_page(contents);
     return contents;
 }
 
@@ -168,7 +189,7 @@ void WindowsSystem::replace_file_later(const std::string& path, std::string cont
 bool WindowsSystem::remove_file(const std::string& path)
 {
     m_writer->settle(path, BackgroundWriter::finish_wait);
-    return DeleteFileA(path.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND;
+    return DeleteFileW(wide_from_utf8(path).c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND;
 }
 
 std::string WindowsSystem::state_directory()
@@ -185,34 +206,34 @@ bool WindowsSystem::hold_lock(const std::string& path)
 {
     // Opened for no one else to share, and kept open for the rest of the
     // run: Windows closes it however the process ends.
-    const HANDLE lock = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                    OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE lock = CreateFileW(wide_from_utf8(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0,
+                                    nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     return lock != INVALID_HANDLE_VALUE;
 }
 
 std::optional<std::string> WindowsSystem::stored_name(const EntryQuery& query)
 {
     const std::string prefix(query.typed_prefix);
-    WIN32_FIND_DATAA found{};
-    const HANDLE search = FindFirstFileA(prefix.c_str(), &found);
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = FindFirstFileW(wide_from_utf8(prefix).c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
         return std::nullopt;
     FindClose(search);
-    return std::string(found.cFileName);
+    return utf8_from_wide(found.cFileName);
 }
 
 std::optional<std::vector<std::string>> WindowsSystem::folder_entries(const std::string& folder)
 {
-    WIN32_FIND_DATAA found{};
-    const HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = FindFirstFileW(wide_from_utf8(folder + "*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
         return std::nullopt;
     std::vector<std::string> names;
     do {
-        const std::string_view name = found.cFileName;
+        const std::string name = utf8_from_wide(found.cFileName);
         if (name != "." && name != "..")
-            names.emplace_back(name);
-    } while (FindNextFileA(search, &found));
+            names.push_back(name);
+    } while (FindNextFileW(search, &found));
     FindClose(search);
     return names;
 }
@@ -232,7 +253,7 @@ void WindowsSystem::play_sound_async(const std::string& path)
 {
     // Asynchronous, never cutting off a sound already playing, giving up at
     // once when the device is busy; an event name first, then a file name.
-    PlaySoundA(path.c_str(), nullptr, SND_ASYNC | SND_NOSTOP | SND_NOWAIT);
+    PlaySoundW(wide_from_utf8(path).c_str(), nullptr, SND_ASYNC | SND_NOSTOP | SND_NOWAIT);
 }
 
 } // namespace cuedeck

@@ -47,5 +47,17 @@ TEST(ToInt, IsZeroWithoutDigits)
     EXPECT_EQ(to_int(" 42"), 42);
 }
 
+// A file written before the program spoke UTF-8 holds its names in the
+// system's code page; it is told apart by not being UTF-8.
+TEST(IsUtf8, TellsUtf8FromACodePagesBytes)
+{
+    for (const char* text : {"", "plain", "\xc3\xa9t\xc3\xa9", "\xe2\x82\xac 5", "\xf0\x9f\x8e\xa7",
+                             "\xf4\x8f\xbf\xbf"})
+        EXPECT_TRUE(is_utf8(text)) << text;
+    for (const char* text : {"\xe9t\xe9", "caf\xe9", "\xc3", "\xe2\x82", "\xc0\xaf", "\xe0\x80\xaf",
+                             "\xed\xa0\x80", "\xf4\x90\x80\x80", "\x80", "\xff"})
+        EXPECT_FALSE(is_utf8(text)) << text;
+}
+
 } // namespace
 } // namespace cuedeck

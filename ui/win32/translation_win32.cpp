@@ -21,6 +21,10 @@ std::map<std::string, std::string, std::less<>>& shown_texts()
 /// UTF-8 in the ANSI code page; nothing when a character has no place there.
 std::string in_code_page(const char* utf8)
 {
+    // The program's manifest asks for UTF-8 where Windows offers it (since
+    // Windows 10 1903): then every text fits as it is.
+    if (GetACP() == CP_UTF8)
+        return utf8;
     const int wide_length =
         MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8, -1, nullptr, 0);
     if (wide_length <= 0)
