@@ -1,6 +1,6 @@
 # The Windows program: the native front end and its resources.
 add_executable(cuedeck WIN32 main_win32.cpp ${CUEDECK_WIN32_RESOURCES})
-target_link_libraries(cuedeck PRIVATE cuedeck_ui_win32 cuedeck_winamp cuedeck_system
+target_link_libraries(cuedeck PRIVATE cuedeck_ui_win32 cuedeck_desktop_win32 cuedeck_winamp cuedeck_system
                       cuedeck_warnings)
 install(TARGETS cuedeck RUNTIME DESTINATION .)
 install(FILES ${CUEDECK_HELP_PAGES} DESTINATION .)

@@ -24,8 +24,7 @@
 /* Below the sound state, where the player can change speed (not in the
    resource script). */
 #define IDC_SPEED_STATE 1030
-/* Top right: what is known of a device beside the player (the foot pedal;
-   not in the resource script). */
+/* Top right: what is known of a device beside the player (the foot pedal). */
 #define IDC_DEVICE_STATE 1033
 /* Bottom right, where the player has them: the clarity aids that are on,
    and the loop (not in the resource script). */
@@ -45,6 +44,11 @@
 #define IDC_OPT_GLOBAL_KEYS 1029
 #define IDC_OPT_GLOBAL_KEYS_NOTE 1031
 #define IDC_OPT_GLOBAL_KEYS_LABEL 1032
+#define IDC_OPT_PEDAL_DEVICE 1037
+#define IDC_OPT_PEDAL_LEARN 1038
+#define IDC_OPT_PEDAL_BUTTONS 1039
+#define IDC_OPT_PEDAL_TOGGLES 1040
+#define IDC_PEDAL_PROMPT 1041
 
 /* Menu items. */
 #define IDM_FILE_OPEN 32771

@@ -72,7 +72,6 @@
 
 /* The options dialog. */
 #define TEXT_OPTIONS_CAPTION UI_TEXT("Cuedeck Options")
-#define OPTIONS_SIZE 186, 146
 #define AT_OPT_OK 129, 7, 50, 14
 #define AT_OPT_CANCEL 129, 24, 50, 14
 #define TEXT_OPT_TIP_TIME UI_TEXT("TipTime")
@@ -106,17 +105,25 @@
 #define AT_OPT_GLOBAL_KEYS_LIST 97, 102, 82, 50
 /* Three lines: the longest note says what to do instead. */
 #define AT_OPT_GLOBAL_KEYS_NOTE 7, 117, 172, 24
-/* The foot pedal (Linux): below the rest, in a taller dialog. */
+/* The foot pedal: below the rest, in a taller dialog; the Qt dialog's ends
+   with the phrase step back, the Windows one (no waveform) with the pedal. */
 #define OPTIONS_SIZE_WITH_PEDAL 186, 212
+#define OPTIONS_SIZE_WITH_PEDAL_ALONE 186, 198
 #define TEXT_OPT_PEDAL UI_TEXT("Foot pedal")
 #define AT_OPT_PEDAL 7, 142, 172, 51
 #define AT_OPT_PEDAL_DEVICE 13, 154, 110, 12
+/* The resource compiler's combo box height includes its open list. */
+#define AT_OPT_PEDAL_DEVICE_LIST 13, 154, 110, 60
 #define TEXT_OPT_PEDAL_LEARN UI_TEXT("Learn...")
 #define TEXT_OPT_PEDAL_LEARN_CAPTION UI_TEXT("Learn the foot pedal")
 #define AT_OPT_PEDAL_LEARN 127, 153, 46, 14
 #define AT_OPT_PEDAL_BUTTONS 13, 169, 160, 8
 #define TEXT_OPT_PEDAL_TOGGLES UI_TEXT("Middle pedal toggles play/pause")
 #define AT_OPT_PEDAL_TOGGLES 13, 180, 160, 8
+/* Learn's prompt (Windows; the Qt one lays itself out). */
+#define PEDAL_LEARN_SIZE 160, 44
+#define AT_PEDAL_LEARN_PROMPT 7, 9, 146, 8
+#define AT_PEDAL_LEARN_CANCEL 103, 23, 50, 14
 /* The step back to a phrase's start, where the waveform shows phrases. */
 #define AT_OPT_PHRASE_STEP_BACK 7, 198, 172, 8
 

@@ -5,8 +5,8 @@
 #
 # The layers, lowest first, with their heights; a folder not listed here
 # (tests/, benchmarks/) may include anything.
-set(layers base files player player/mpv player/winamp system control ui ui/win32 desktop app)
-set(heights 0 1 2 3 3 4 5 6 6 6 7)
+set(layers base files player player/mpv player/winamp system control ui ui/win32 desktop desktop/win32 app)
+set(heights 0 1 2 3 3 4 5 6 6 6 6 7)
 
 # The layer a path lies in: the longest listed folder it starts with.
 function(layer_of path out_layer)

@@ -721,5 +721,17 @@ Um sich Zugriff zu geben, schreiben Sie diese Zeile (als root) in %2, dann ziehe
         <source>Cuedeck did not close normally. Go back to where you were in %1: tip %2, %3 (at %4)?</source>
         <translation>Cuedeck wurde nicht normal beendet. Zurück zur letzten Stelle in %1: Stück %2, %3 (um %4)?</translation>
     </message>
+    <message>
+        <source>%1 was not handed to the running Cuedeck: %2</source>
+        <translation>%1 wurde nicht an das laufende Cuedeck übergeben: %2</translation>
+    </message>
+    <message>
+        <source>Another program holds the foot pedal %1 for itself: Cuedeck reads it once that program lets it go.</source>
+        <translation>Ein anderes Programm hält das Fußpedal %1 für sich: Cuedeck liest es, sobald jenes Programm es freigibt.</translation>
+    </message>
+    <message>
+        <source>The running Cuedeck did not come forward: %1</source>
+        <translation>Das laufende Cuedeck kam nicht nach vorn: %1</translation>
+    </message>
 </context>
 </TS>

@@ -721,5 +721,17 @@ Para darse acceso, ponga esta línea en %2 (como root), luego desconecte el peda
         <source>Cuedeck did not close normally. Go back to where you were in %1: tip %2, %3 (at %4)?</source>
         <translation>Cuedeck no se cerró normalmente. ¿Volver a donde estaba en %1: pista %2, %3 (a las %4)?</translation>
     </message>
+    <message>
+        <source>%1 was not handed to the running Cuedeck: %2</source>
+        <translation>%1 no se entregó al Cuedeck en marcha: %2</translation>
+    </message>
+    <message>
+        <source>Another program holds the foot pedal %1 for itself: Cuedeck reads it once that program lets it go.</source>
+        <translation>Otro programa retiene el pedal %1 para sí: Cuedeck lo leerá en cuanto ese programa lo suelte.</translation>
+    </message>
+    <message>
+        <source>The running Cuedeck did not come forward: %1</source>
+        <translation>El Cuedeck en marcha no pasó al frente: %1</translation>
+    </message>
 </context>
 </TS>

@@ -721,5 +721,17 @@ Pour vous donner l’accès, mettez cette ligne dans %2 (en root), puis débranc
         <source>Cuedeck did not close normally. Go back to where you were in %1: tip %2, %3 (at %4)?</source>
         <translation>Cuedeck ne s’est pas fermé normalement. Revenir là où vous étiez dans %1 : piste %2, %3 (à %4) ?</translation>
     </message>
+    <message>
+        <source>%1 was not handed to the running Cuedeck: %2</source>
+        <translation>%1 n'a pas été transmis au Cuedeck en cours : %2</translation>
+    </message>
+    <message>
+        <source>Another program holds the foot pedal %1 for itself: Cuedeck reads it once that program lets it go.</source>
+        <translation>Un autre programme garde la pédale %1 pour lui : Cuedeck la lira dès que ce programme la libère.</translation>
+    </message>
+    <message>
+        <source>The running Cuedeck did not come forward: %1</source>
+        <translation>Le Cuedeck en cours ne s'est pas mis au premier plan : %1</translation>
+    </message>
 </context>
 </TS>

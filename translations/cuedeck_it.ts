@@ -721,5 +721,17 @@ Per darsi accesso, mettere questa riga in %2 (come root), poi scollegare la peda
         <source>Cuedeck did not close normally. Go back to where you were in %1: tip %2, %3 (at %4)?</source>
         <translation>Cuedeck non si è chiuso normalmente. Tornare dove eravate in %1: traccia %2, %3 (alle %4)?</translation>
     </message>
+    <message>
+        <source>%1 was not handed to the running Cuedeck: %2</source>
+        <translation>%1 non è stato passato al Cuedeck in esecuzione: %2</translation>
+    </message>
+    <message>
+        <source>Another program holds the foot pedal %1 for itself: Cuedeck reads it once that program lets it go.</source>
+        <translation>Un altro programma tiene il pedale %1 per sé: Cuedeck lo leggerà appena quel programma lo rilascia.</translation>
+    </message>
+    <message>
+        <source>The running Cuedeck did not come forward: %1</source>
+        <translation>Il Cuedeck in esecuzione non è venuto in primo piano: %1</translation>
+    </message>
 </context>
 </TS>

@@ -721,5 +721,17 @@ Om uzelf toegang te geven, zet u deze regel in %2 (als root), trekt u het pedaal
         <source>Cuedeck did not close normally. Go back to where you were in %1: tip %2, %3 (at %4)?</source>
         <translation>Cuedeck is niet normaal afgesloten. Terug naar waar u was in %1: track %2, %3 (om %4)?</translation>
     </message>
+    <message>
+        <source>%1 was not handed to the running Cuedeck: %2</source>
+        <translation>%1 is niet aan de draaiende Cuedeck doorgegeven: %2</translation>
+    </message>
+    <message>
+        <source>Another program holds the foot pedal %1 for itself: Cuedeck reads it once that program lets it go.</source>
+        <translation>Een ander programma houdt het voetpedaal %1 voor zich: Cuedeck leest het zodra dat programma het loslaat.</translation>
+    </message>
+    <message>
+        <source>The running Cuedeck did not come forward: %1</source>
+        <translation>De draaiende Cuedeck kwam niet naar voren: %1</translation>
+    </message>
 </context>
 </TS>

@@ -721,5 +721,17 @@ Para obter acesso, coloque esta linha em %2 (como root), depois desconecte o ped
         <source>Cuedeck did not close normally. Go back to where you were in %1: tip %2, %3 (at %4)?</source>
         <translation>O Cuedeck não foi fechado normalmente. Voltar para onde você estava em %1: faixa %2, %3 (às %4)?</translation>
     </message>
+    <message>
+        <source>%1 was not handed to the running Cuedeck: %2</source>
+        <translation>%1 não foi entregue ao Cuedeck em execução: %2</translation>
+    </message>
+    <message>
+        <source>Another program holds the foot pedal %1 for itself: Cuedeck reads it once that program lets it go.</source>
+        <translation>Outro programa retém o pedal %1 para si: o Cuedeck o lerá assim que esse programa o liberar.</translation>
+    </message>
+    <message>
+        <source>The running Cuedeck did not come forward: %1</source>
+        <translation>O Cuedeck em execução não veio para a frente: %1</translation>
+    </message>
 </context>
 </TS>

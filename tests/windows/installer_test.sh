@@ -3,8 +3,9 @@
 # a silent install puts the program, its page, a Start menu entry, the .grp
 # association and an uninstaller in place; the installed program drives the
 # stand-in player and keeps its settings in %APPDATA%\Cuedeck; a silent
-# uninstall leaves nothing of the program but those settings. Then the
-# portable zip keeps its settings beside the program.
+# uninstall leaves nothing of the program but those settings. A tape group
+# opened through the shell's association while it runs is handed to it: one
+# copy runs. Then the portable zip keeps its settings beside the program.
 #
 #     installer_test.sh BUILD_FOLDER STANDIN_EXE
 set -euo pipefail
@@ -16,21 +17,8 @@ zip="$build/Cuedeck-$version-win64-portable.zip"
 [ -f "$installer" ] && [ -f "$zip" ] ||
   { echo "FAIL: make the packages first (cpack -G NSIS, target cuedeck_portable)" >&2; exit 1; }
 
-WINEPREFIX=$(mktemp -d /tmp/cuedeck-installer-XXXXXX)
-export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winealsa.drv=d"
-work=$(mktemp -d)
-cleanup() {
-  wineserver -k 2>/dev/null || true
-  rm -rf "$WINEPREFIX" "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/wine_desk.sh" installer "$standin"
 
-wineboot -i >/dev/null 2>&1
-wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
-wineserver -w
-
-drive=$WINEPREFIX/drive_c
 program_folder="$drive/Program Files/Cuedeck"
 start_menu="$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/Cuedeck"
 user=$(wine cmd /c echo %USERNAME% 2>/dev/null | tr -d '\r')
@@ -41,8 +29,12 @@ keys=('HKLM\Software\Classes\.grp' 'HKLM\Software\Classes\Cuedeck.TapeGroup'
       'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Cuedeck'
       'HKLM\Software\The Cuedeck developers')
 
-# PROGRAM (a Windows path): starts it beside the stand-in player, lets it
-# take the player up, closes it as the close box does, and says how it ended.
+# The copies of the installed program that run (Wine shows each by its path).
+copies() { ps -eo args | grep -ci '^c:.program files.cuedeck.cuedeck\.exe' || true; }
+
+# PROGRAM (a Windows path) [GROUP]: starts it beside the stand-in player,
+# lets it take the player up, opens GROUP through the shell's association,
+# closes it as the close box does, and says how it ended.
 run_beside_the_player() {
   local log="$work/standin.log"
   rm -f "$log"
@@ -55,6 +47,12 @@ run_beside_the_player() {
   local cuedeck=$!
   for _ in $(seq 150); do grep -q PlaylistLength "$log" 2>/dev/null && break; sleep 0.1; done
   grep -q PlaylistLength "$log" || fail "$1 did not ask the player anything"
+  if [ -n "${2:-}" ]; then
+    wine start /wait "$2" >/dev/null 2>&1 || fail "the shell did not open $2"
+    for _ in $(seq 100); do grep -q '^hand_over' "$log" && break; sleep 0.1; done
+    grep -q '^hand_over' "$log" || fail "$2 did not reach the running copy"
+    [ "$(copies)" = 1 ] || fail "$(copies) copies run after opening $2"
+  fi
   wine taskkill /IM cuedeck.exe >/dev/null 2>&1
   local status=0
   wait "$cuedeck" || status=$?
@@ -84,8 +82,9 @@ for value in "DisplayName *REG_SZ *Cuedeck$" "DisplayVersion *REG_SZ *$version$"
   grep -q "$value" <<<"$uninstall" || fail "the uninstaller's entry lacks $value"
 done
 
-echo "--- the installed program"
-run_beside_the_player 'C:\Program Files\Cuedeck\cuedeck.exe'
+echo "--- the installed program, and a group opened by the shell while it runs"
+group one
+run_beside_the_player 'C:\Program Files\Cuedeck\cuedeck.exe' 'c:\groups\one.grp'
 [ -f "$appdata/cuedeck.dat" ] || fail "no settings in %APPDATA%\\Cuedeck"
 grep -q '^Openfile' "$appdata/cuedeck.dat" || fail "the settings are not Cuedeck's"
 # The first run took the settings that came with it: a back time and its alarm.

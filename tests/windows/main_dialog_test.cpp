@@ -5,8 +5,14 @@
 #include <gtest/gtest.h>
 #include <shlobj.h>
 
+#include <thread>
+
+#include "base/wide_text.h"
 #include "control/commands/commands.h"
 #include "control/commands/global_keys.h"
+#include "desktop/win32/foot_pedal_win32.h"
+#include "desktop/win32/one_copy_win32.h"
+#include "files/channel_request.h"
 #include "support/fake_player_backend.h"
 #include "support/fake_system.h"
 #include "support/options_with.h"
@@ -388,7 +394,8 @@ std::vector<std::string> clipped(HWND dialog)
             // A static that wraps: its lines in the lines it has room for, no
             // word wider than it.
             RECT needed{0, 0, width, 0}, line{0, 0, width, 0};
-            DrawTextA(dc, text, -1, &needed, DT_CALCRECT | DT_WORDBREAK);
+            const std::wstring wide = wide_from_utf8(text);
+            DrawTextW(dc, wide.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK);
             DrawTextA(dc, "Ag", -1, &line, DT_CALCRECT);
             const int lines = needed.bottom / std::max(1L, line.bottom);
             if (needed.right > width ||
@@ -405,7 +412,8 @@ std::vector<std::string> clipped(HWND dialog)
                     continue;
                 }
                 SIZE size{};
-                GetTextExtentPoint32A(dc, line.c_str(), static_cast<int>(line.size()), &size);
+                const std::wstring wide = wide_from_utf8(line);
+                GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
                 if (size.cx > width)
                     found.push_back(line + " (" + std::to_string(size.cx) + " > " +
                                     std::to_string(width) + ")");
@@ -434,7 +442,7 @@ TEST(MainDialog, SpeaksTheUsersLanguageAndEveryTextFitsWhereTheEnglishOneDoes)
             GetMenuStringA(GetMenu(rig.window), 0, text, sizeof text, MF_BYPOSITION);
             EXPECT_STREQ(text, "&Datei");
             GetWindowTextA(rig.window, text, sizeof text);
-            EXPECT_STREQ(text, "Cuedeck - Fake Player f\xfcr Bandgruppen");
+            EXPECT_STREQ(text, "Cuedeck - Fake Player f\xc3\xbcr Bandgruppen"); // UTF-8
         }
         for (const std::string& fault : clipped(rig.window))
             ADD_FAILURE() << used << ", the window: " << fault;
@@ -473,6 +481,176 @@ TEST(MainDialog, EveryButtonAndReadOutHasACaptionForTheSystemsAccessibility)
         EXPECT_EQ(caption_of(GetWindow(bar, GW_HWNDPREV)), "Position");
     }
     use_windows_language(LANG_ENGLISH);
+}
+
+/// Pump the window's messages until `done`, for a few seconds at most.
+template <typename Done> bool pump_until(HWND window, Done done, int turns = 800)
+{
+    for (int turn = 0; turn < turns; ++turn) {
+        pump(window);
+        if (done())
+            return true;
+        Sleep(5);
+    }
+    return false;
+}
+
+/// The foot pedal's device as the tests give it: a named pipe that carries
+/// the reports a VEC pedal sends, plugged in and out at will.
+class PedalPipe
+{
+public:
+    PedalPipe()
+        : m_name("\\\\.\\pipe\\cuedeck-pedal-" + std::to_string(GetCurrentProcessId())),
+          m_pipe(CreateNamedPipeA(m_name.c_str(), PIPE_ACCESS_OUTBOUND,
+                                  PIPE_TYPE_BYTE | PIPE_NOWAIT, 1, 4096, 4096, 0, nullptr))
+    {
+    }
+    ~PedalPipe() { CloseHandle(m_pipe); }
+    PedalPipe(const PedalPipe&) = delete;
+    PedalPipe& operator=(const PedalPipe&) = delete;
+
+    const std::string& name() const { return m_name; }
+    /// Whether the reader has opened it (it is looked for once a second).
+    bool plugged_in()
+    {
+        return !ConnectNamedPipe(m_pipe, nullptr) && GetLastError() == ERROR_PIPE_CONNECTED;
+    }
+    /// One report: the pedals down (1 left, 2 middle, 4 right, added up).
+    void report(unsigned char down)
+    {
+        const char bytes[] = {0, static_cast<char>(down), 0};
+        DWORD written = 0;
+        WriteFile(m_pipe, bytes, sizeof bytes, &written, nullptr);
+    }
+    void unplug() { DisconnectNamedPipe(m_pipe); }
+
+private:
+    std::string m_name;
+    HANDLE m_pipe;
+};
+
+// The pedal read from its device through the same rules as on Linux: the
+// middle pedal plays while down and pauses with the step back when let go,
+// the right one skips forward, each with the player traffic of its key; an
+// unplugged pedal is said to be so and is taken up again when it comes back.
+TEST(FootPedal, ReportsFromTheDeviceGiveTheKeysTrafficAndAnUnpluggedPedalIsTakenUpAgain)
+{
+    const auto paused = [](Rig& rig) {
+        Options options = rig.dialog.controller().options();
+        options.back_time = 2;
+        rig.dialog.controller().apply_options(options);
+        rig.player.model.play_state = 3;
+        KillTimer(rig.window, 1); // no tick between the steps compared
+        rig.player.log.clear();
+    };
+    Rig keys;
+    paused(keys);
+    std::vector<std::vector<std::string>> by_keys;
+    for (const Command command :
+         {Command::PlayPause, Command::PlayPause, Command::Forward5Seconds}) {
+        keys.session.carry_out_in_window(command);
+        by_keys.push_back(keys.player.traffic());
+        keys.player.log.clear();
+    }
+
+    Rig rig;
+    paused(rig);
+    PedalPipe pipe;
+    FootPedalWin32 pedal(rig.session,
+                         [&rig](std::function<void()> work) { rig.dialog.later(std::move(work)); });
+    Options options = rig.dialog.controller().options();
+    options.pedal_device = pipe.name();
+    options.pedal_buttons = PedalButtons{256, 257, 258};
+    options.pedal_mode = PedalMode::Hold;
+    rig.session.apply_options(options);
+    ASSERT_TRUE(pump_until(rig.window, [&] { return pipe.plugged_in(); }));
+    const auto step = [&](std::initializer_list<unsigned char> reports, std::size_t expected) {
+        KillTimer(rig.window, 1);
+        rig.player.log.clear();
+        for (const unsigned char down : reports)
+            pipe.report(down);
+        EXPECT_TRUE(pump_until(rig.window, [&] { return !rig.player.traffic().empty(); }));
+        pump_until(
+            rig.window, [] { return false; }, 60); // nothing more comes
+        EXPECT_EQ(rig.player.traffic(), by_keys[expected]) << "step " << expected;
+    };
+    step({2}, 0); // middle down: play
+    step({0}, 1); // let go: pause, stepped back
+
+    pipe.unplug();
+    EXPECT_TRUE(pump_until(rig.window, [&] {
+        char state[64] = {};
+        GetDlgItemTextA(rig.window, IDC_DEVICE_STATE, state, sizeof state);
+        return std::string(state) == "Pedal disconnected";
+    }));
+    ASSERT_TRUE(pump_until(rig.window, [&] { return pipe.plugged_in(); }));
+    step({4, 0}, 2); // right: forward, once
+}
+
+// Another copy's hand-over, and whatever another program sends: the file's
+// name arrives whole, however long and whatever its characters; a line that
+// is no request is refused and nothing runs; a flood of them does not keep a
+// real request from being carried out.
+TEST(OneCopy, TheHandedFileArrivesWholeAndWhatIsNoRequestIsRefused)
+{
+    Rig rig;
+    rig.player.log.clear();
+    const std::wstring meeting = L"CuedeckTest-" + std::to_wstring(GetCurrentProcessId());
+    OneCopyWin32 first(meeting);
+    std::string reason;
+    ASSERT_EQ(first.claim("", reason), OneCopyWin32::Role::First);
+    std::vector<std::string> arrived;
+    first.serve(
+        rig.session, [&rig](std::function<void()> work) { rig.dialog.later(std::move(work)); },
+        [&arrived](const std::string& file) { arrived.push_back(file); });
+
+    // Longer than MAX_PATH, outside every ANSI code page, and the characters
+    // a shell treats as its own.
+    const std::string name = "C:\\groups\\" + std::string(300, 'a') +
+                             "\\Gr\xc3\xbc\xc3\x9f"
+                             "e \xe2\x82\xac \xe4\xb8\xad & <x> 'q' %20#.grp";
+    OneCopyWin32 later(meeting);
+    EXPECT_EQ(later.claim(name, reason), OneCopyWin32::Role::HandedOver) << reason;
+    ASSERT_TRUE(pump_until(rig.window, [&] { return !arrived.empty(); }));
+    EXPECT_EQ(arrived, std::vector<std::string>{name});
+
+    const auto answer_to = [&meeting](const std::string& bytes) {
+        const std::wstring pipe_name = OneCopyWin32::pipe_for(meeting);
+        HANDLE pipe = INVALID_HANDLE_VALUE;
+        // One sender at a time: the next waits for the pipe.
+        for (int busy = 0; busy < 10 && pipe == INVALID_HANDLE_VALUE; ++busy) {
+            pipe = CreateFileW(pipe_name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                               OPEN_EXISTING, 0, nullptr);
+            if (pipe == INVALID_HANDLE_VALUE)
+                WaitNamedPipeW(pipe_name.c_str(), 1000);
+        }
+        DWORD moved = 0;
+        WriteFile(pipe, bytes.data(), DWORD(bytes.size()), &moved, nullptr);
+        char answer[256] = {};
+        ReadFile(pipe, answer, sizeof answer - 1, &moved, nullptr);
+        CloseHandle(pipe);
+        return std::string(answer, moved);
+    };
+    EXPECT_THAT(answer_to("hello\n"), ::testing::StartsWith("refused unknown request"));
+    EXPECT_THAT(answer_to("command next-tip-please\n"),
+                ::testing::StartsWith("refused no command is called"));
+    EXPECT_EQ(answer_to(std::string(70000, 'x')), "refused unknown request\n");
+    for (int flood = 0; flood < 200; ++flood)
+        answer_to("\x01\xff junk " + std::to_string(flood) + "\r\n");
+    pump(rig.window);
+    EXPECT_TRUE(rig.player.traffic().empty());
+
+    OneCopyWin32::Delivery delivered = OneCopyWin32::Delivery::NoneRunning;
+    std::thread sender([&] {
+        delivered = OneCopyWin32::send_request(
+            meeting, [](std::int64_t until) { return format_command_request("next-tip", until); },
+            reason);
+    });
+    pump_until(rig.window, [&] { return !rig.player.traffic().empty(); });
+    sender.join();
+    EXPECT_EQ(delivered, OneCopyWin32::Delivery::CarriedOut) << reason;
+    EXPECT_EQ(rig.player.traffic(), traffic_of(Command::NextTip));
 }
 
 } // namespace

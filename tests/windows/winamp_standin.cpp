@@ -4,7 +4,24 @@
 // WM_CLOSE. WM_APP makes it hang for wParam milliseconds, as a busy player does.
 //
 //     winamp_standin LOG PLAY_STATE LENGTH INDEX POSITION_MS TRACK_S CAPTION
+//
+// Copied to where the player's program is and started with a file, as
+// Cuedeck hands the player a playlist, it hands the file's name (UTF-8) to
+// the running stand-in, which takes it as the player does (a list of
+// LENGTH tips, playing) and logs "hand_over FILE"; then it ends. It is a
+// program of the window subsystem, so that its starter waits until it has
+// handed the file on, as it waits for the player:
+//
+//     winamp.exe FILE
+//
+// As a foot pedal: it makes the named pipe PIPE, waits for a reader, and
+// writes each REPORT (the pedals down: 1 left, 2 middle, 4 right, added up)
+// as the VEC pedal's three bytes, 700 ms apart; then it ends.
+//
+//     winamp_standin --pedal PIPE REPORT...
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -16,6 +33,10 @@
 namespace {
 
 cuedeck::FakePlayerBackend player;
+/// How many tips a list handed over has.
+int list_length = 0;
+/// WM_COPYDATA's mark of a hand-over.
+constexpr ULONG_PTR hand_over_data = 1;
 std::FILE* log_file = nullptr;
 
 void write_log(const std::string& event)
@@ -38,6 +59,15 @@ LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wparam, LPAR
     case WM_APP:
         Sleep(static_cast<DWORD>(wparam));
         return 0;
+    case WM_COPYDATA: {
+        const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lparam);
+        if (data->dwData != hand_over_data)
+            return FALSE;
+        const std::string path(static_cast<const char*>(data->lpData), data->cbData);
+        player.list_lengths[path] = list_length;
+        player.hand_over(path);
+        return TRUE;
+    }
     case WM_CLOSE:
         write_log("close");
         DestroyWindow(window);
@@ -52,8 +82,54 @@ LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wparam, LPAR
 
 } // namespace
 
+/// The hand-over: the file named, as Windows gave it, to the running stand-in.
+int hand_over(const wchar_t* file)
+{
+    char name[4096] = {};
+    const int length =
+        WideCharToMultiByte(CP_UTF8, 0, file, -1, name, sizeof name, nullptr, nullptr);
+    HWND running = FindWindowA(cuedeck::WinampBackend::window_class, nullptr);
+    if (length <= 0 || running == nullptr)
+        return 2;
+    COPYDATASTRUCT data{hand_over_data, static_cast<DWORD>(length - 1), name};
+    SendMessageA(running, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
+    // Idle only now, as the player's second start is once it has passed the
+    // file on: the program that started it waits for that.
+    MSG message;
+    PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE);
+    return 0;
+}
+
+/// The foot pedal's reports through a pipe, as the program reads a device.
+int pedal(const char* name, char** reports, int count)
+{
+    HANDLE pipe = CreateNamedPipeA(name, PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE | PIPE_WAIT, 1, 64,
+                                   64, 0, nullptr);
+    if (pipe == INVALID_HANDLE_VALUE)
+        return 2;
+    if (!ConnectNamedPipe(pipe, nullptr) && GetLastError() != ERROR_PIPE_CONNECTED)
+        return 3;
+    for (int i = 0; i < count; ++i) {
+        Sleep(700);
+        const char report[] = {0, static_cast<char>(std::atoi(reports[i])), 0};
+        DWORD written = 0;
+        if (!WriteFile(pipe, report, sizeof report, &written, nullptr))
+            return 3;
+    }
+    Sleep(1000);
+    CloseHandle(pipe);
+    return 0;
+}
+
 int main(int argc, char** argv)
 {
+    if (argc >= 3 && std::string(argv[1]) == "--pedal")
+        return pedal(argv[2], argv + 3, argc - 3);
+    if (argc == 2) {
+        int count = 0;
+        LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
+        return count == 2 ? hand_over(words[1]) : 2;
+    }
     if (argc < 8)
         return 2;
     log_file = std::fopen(argv[1], "w");
@@ -67,6 +143,7 @@ int main(int argc, char** argv)
                     50,
                     argv[7],
                     ""};
+    list_length = player.model.playlist_length;
     player.find(); // the fake answers only once found
     player.on_event = write_log;
 

@@ -16,6 +16,7 @@
 
 #include "base/window_resources.h"
 #include "control/commands/global_keys.h"
+#include "system/input_devices.h"
 #include "ui/win32/options_dialog_win32.h"
 #include "ui/win32/resource_ids.h"
 
@@ -26,6 +27,9 @@ namespace {
 constexpr UINT_PTR tick_timer_id = 1;
 /// A one-shot timer for the next look for a player that was started.
 constexpr UINT_PTR player_look_timer_id = 2;
+/// A timer that offers a handed-over file again once no question is open.
+constexpr UINT_PTR handed_file_timer_id = 3;
+constexpr UINT handed_file_again_ms = 500;
 constexpr UINT tick_period_ms = 1000;
 /// Work handed to the message loop's next turn waits for this.
 constexpr UINT later_message = WM_APP + 1;
@@ -118,19 +122,29 @@ INT_PTR MainDialog::handle(UINT message, WPARAM wparam, LPARAM lparam)
         initialise();
         m_controller.start_up();
         register_global_keys();
-        for (std::size_t waiting = 0; waiting < m_later.size(); ++waiting)
-            PostMessageA(m_window, later_message, 0, 0);
+        {
+            // From here on, work handed over from any thread is posted.
+            const std::lock_guard<std::mutex> held(m_later_lock);
+            m_later_target = m_window;
+            for (std::size_t waiting = 0; waiting < m_later.size(); ++waiting)
+                PostMessageA(m_window, later_message, 0, 0);
+        }
         return TRUE;
     case WM_HOTKEY:
         m_hot_keys.pressed(wparam);
         return TRUE;
-    case later_message:
-        if (!m_later.empty()) {
-            const std::function<void()> work = std::move(m_later.front());
+    case later_message: {
+        std::function<void()> work;
+        {
+            const std::lock_guard<std::mutex> held(m_later_lock);
+            if (m_later.empty())
+                return TRUE;
+            work = std::move(m_later.front());
             m_later.pop_front();
-            work();
         }
+        work();
         return TRUE;
+    }
     case WM_SYSCOMMAND:
         if ((wparam & 0xFFF0) == IDM_ABOUTBOX) {
             open_about();
@@ -173,6 +187,12 @@ INT_PTR MainDialog::handle(UINT message, WPARAM wparam, LPARAM lparam)
         if (wparam == player_look_timer_id) {
             KillTimer(m_window, player_look_timer_id);
             m_controller.look_for_player();
+        } else if (wparam == handed_file_timer_id) {
+            KillTimer(m_window, handed_file_timer_id);
+            std::deque<std::string> waiting;
+            waiting.swap(m_handed_files);
+            for (const std::string& file : waiting)
+                open_handed_file(file);
         } else {
             m_controller.tick();
             m_session.ticked();
@@ -325,6 +345,8 @@ void MainDialog::open_settings()
         register_global_keys(choice);
         return m_hot_keys.note();
     });
+    m_options->set_device_lister([] { return input_devices(); });
+    m_options->set_pedal_learner(m_session.pedal_learner());
     if (m_options->run(m_window))
         m_session.apply_options(m_options->values());
     register_global_keys();
@@ -402,9 +424,26 @@ void MainDialog::register_global_keys(std::optional<int> tried)
 
 void MainDialog::later(std::function<void()> work)
 {
+    const std::lock_guard<std::mutex> held(m_later_lock);
     m_later.push_back(std::move(work));
-    if (m_window != nullptr)
-        PostMessageA(m_window, later_message, 0, 0);
+    if (m_later_target != nullptr)
+        PostMessageA(m_later_target, later_message, 0, 0);
+}
+
+void MainDialog::open_handed_file(const std::string& file)
+{
+    if (ending())
+        return;
+    come_forward();
+    if (file.empty())
+        return;
+    if (asking()) {
+        // A question or chooser is open: the file waits until it is answered.
+        m_handed_files.push_back(file);
+        SetTimer(m_window, handed_file_timer_id, handed_file_again_ms, nullptr);
+        return;
+    }
+    m_controller.drop({file});
 }
 
 void MainDialog::come_forward()

@@ -5,6 +5,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -46,8 +47,12 @@ public:
     void register_global_keys(std::optional<int> choice = std::nullopt);
     const std::string& global_keys_note() const { return m_hot_keys.note(); }
     /// Run `work` from the window's message loop, after what waits there:
-    /// the session's way to the next turn.
+    /// the session's way to the next turn. Callable from any thread.
     void later(std::function<void()> work);
+    /// A file a later start of the program handed over: opened as if
+    /// dropped once no question of the window's is open, the window brought
+    /// forward; empty: only brought forward.
+    void open_handed_file(const std::string& file);
 
     // SessionWindow
     bool asking() const override { return m_asking > 0; }
@@ -117,7 +122,10 @@ private:
     bool m_bar_by_mouse = false; ///< ... by the mouse
     void bar_moved(int code);
     bool m_ended = false;
+    std::mutex m_later_lock; ///< guards m_later and m_later_target
     std::deque<std::function<void()>> m_later;
+    HWND m_later_target = nullptr;
+    std::deque<std::string> m_handed_files; ///< waiting for a question to be answered
 };
 
 } // namespace cuedeck

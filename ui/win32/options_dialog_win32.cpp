@@ -74,6 +74,9 @@ INT_PTR OptionsDialogWin32::handle(HWND dialog, UINT message, WPARAM wparam)
             static_cast<int>(SendDlgItemMessageA(dialog, IDC_OPT_GLOBAL_KEYS, CB_GETCURSEL, 0, 0)));
         SetDlgItemTextA(dialog, IDC_OPT_GLOBAL_KEYS_NOTE, m_global_keys_note.c_str());
         return TRUE;
+    case IDC_OPT_PEDAL_LEARN:
+        learn_pedal(dialog);
+        return TRUE;
     case IDC_OPT_PREVIEW:
         // What was read before a refused number stays read.
         controls_to_values(dialog);
@@ -106,7 +109,7 @@ std::string item_text(HWND dialog, int id)
 
 } // namespace
 
-void OptionsDialogWin32::values_to_controls(HWND dialog) const
+void OptionsDialogWin32::values_to_controls(HWND dialog)
 {
     const auto shown = options_exchange::show(m_values);
     CheckDlgButton(dialog, IDC_OPT_AMOVIE, shown.play_using == 0 ? BST_CHECKED : BST_UNCHECKED);
@@ -116,6 +119,105 @@ void OptionsDialogWin32::values_to_controls(HWND dialog) const
     SetDlgItemTextA(dialog, IDC_OPT_TIP_TIME, shown.tip_time.c_str());
     SetDlgItemTextA(dialog, IDC_OPT_BACK_TIME, shown.back_time.c_str());
     SendDlgItemMessageA(dialog, IDC_OPT_GLOBAL_KEYS, CB_SETCURSEL, WPARAM(shown.global_keys), 0);
+    SendDlgItemMessageA(dialog, IDC_OPT_PEDAL_DEVICE, CB_RESETCONTENT, 0, 0);
+    std::size_t chosen = 0;
+    m_pedal_choices = options_exchange::pedal_choices(m_device_lister ? m_device_lister()
+                                                                      : std::vector<InputDevice>{},
+                                                      shown.pedal_device, chosen);
+    for (const auto& choice : m_pedal_choices) {
+        const std::string label =
+            choice.path.empty() ? translated(choice.label.c_str()) : choice.label;
+        SendDlgItemMessageA(dialog, IDC_OPT_PEDAL_DEVICE, CB_ADDSTRING, 0,
+                            reinterpret_cast<LPARAM>(label.c_str()));
+    }
+    SendDlgItemMessageA(dialog, IDC_OPT_PEDAL_DEVICE, CB_SETCURSEL, WPARAM(chosen), 0);
+    m_learned = shown.pedal_buttons;
+    show_pedal_buttons(dialog);
+    CheckDlgButton(dialog, IDC_OPT_PEDAL_TOGGLES,
+                   shown.pedal_toggles ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void OptionsDialogWin32::show_pedal_buttons(HWND dialog) const
+{
+    const std::string text =
+        m_learned ? translated(options_exchange::pedal_buttons_learned,
+                               {std::to_string((*m_learned)[0]), std::to_string((*m_learned)[1]),
+                                std::to_string((*m_learned)[2])})
+                  : translated(options_exchange::pedal_buttons_not_learned);
+    SetDlgItemTextA(dialog, IDC_OPT_PEDAL_BUTTONS, text.c_str());
+}
+
+std::string OptionsDialogWin32::chosen_device(HWND dialog) const
+{
+    const LRESULT index = SendDlgItemMessageA(dialog, IDC_OPT_PEDAL_DEVICE, CB_GETCURSEL, 0, 0);
+    if (index >= 0 && std::size_t(index) < m_pedal_choices.size())
+        return m_pedal_choices[std::size_t(index)].path;
+    // Typed: a path the list does not show.
+    std::string typed = item_text(dialog, IDC_OPT_PEDAL_DEVICE);
+    const auto first = typed.find_first_not_of(" \t");
+    const auto last = typed.find_last_not_of(" \t");
+    return first == std::string::npos ? std::string() : typed.substr(first, last - first + 1);
+}
+
+namespace {
+
+/// Learn's prompt: which pedal to press next, until all three are known.
+struct Learning
+{
+    std::vector<int> codes;
+    HWND window = nullptr;
+};
+
+INT_PTR CALLBACK learning_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam)
+{
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrA(dialog, DWLP_USER, lparam);
+        reinterpret_cast<Learning*>(lparam)->window = dialog;
+        translate_dialog(dialog);
+        SetDlgItemTextA(dialog, IDC_PEDAL_PROMPT,
+                        translated(options_exchange::pedal_prompts[0]).c_str());
+        return TRUE;
+    }
+    if (message == WM_COMMAND && LOWORD(wparam) == IDCANCEL) {
+        EndDialog(dialog, IDCANCEL);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+} // namespace
+
+void OptionsDialogWin32::learn_pedal(HWND dialog)
+{
+    const std::string device = chosen_device(dialog);
+    if (device.empty()) {
+        MessageBoxA(dialog, translated(options_exchange::pedal_device_first).c_str(),
+                    translated(TEXT_OPTIONS_CAPTION).c_str(), MB_ICONINFORMATION);
+        return;
+    }
+    if (!m_pedal_learner)
+        return;
+    Learning learning;
+    const auto& prompts = options_exchange::pedal_prompts;
+    // The presses arrive through the main window's message loop, which the
+    // prompt's own loop keeps running.
+    m_pedal_learner(device, [&learning, &prompts](int code) {
+        if (learning.window == nullptr ||
+            !options_exchange::learn_pedal_button(learning.codes, code))
+            return;
+        if (learning.codes.size() == std::size(prompts))
+            EndDialog(learning.window, IDOK);
+        else
+            SetDlgItemTextA(learning.window, IDC_PEDAL_PROMPT,
+                            translated(prompts[learning.codes.size()]).c_str());
+    });
+    const bool learned =
+        DialogBoxParamA(m_instance, MAKEINTRESOURCEA(IDD_PEDAL_LEARN), dialog, learning_procedure,
+                        reinterpret_cast<LPARAM>(&learning)) == IDOK;
+    m_pedal_learner({}, {});
+    if (learned)
+        m_learned = PedalButtons{learning.codes[0], learning.codes[1], learning.codes[2]};
+    show_pedal_buttons(dialog);
 }
 
 bool OptionsDialogWin32::controls_to_values(HWND dialog)
@@ -130,10 +232,9 @@ bool OptionsDialogWin32::controls_to_values(HWND dialog)
         .tip_time = item_text(dialog, IDC_OPT_TIP_TIME),
         .back_time = item_text(dialog, IDC_OPT_BACK_TIME),
         .global_keys = int(SendDlgItemMessageA(dialog, IDC_OPT_GLOBAL_KEYS, CB_GETCURSEL, 0, 0)),
-        // No foot pedal on Windows: kept as it was.
-        .pedal_device = m_values.pedal_device,
-        .pedal_buttons = m_values.pedal_buttons,
-        .pedal_toggles = m_values.pedal_mode == PedalMode::Toggle,
+        .pedal_device = chosen_device(dialog),
+        .pedal_buttons = m_learned,
+        .pedal_toggles = IsDlgButtonChecked(dialog, IDC_OPT_PEDAL_TOGGLES) == BST_CHECKED,
         // No waveform on Windows, so no phrases: kept as it was.
         .phrase_step_back = m_values.phrase_step_back != 0,
     };

@@ -3,8 +3,11 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "control/dialogs/options_exchange.h"
 #include "control/run/run_state.h"
 
 namespace cuedeck {
@@ -30,6 +33,15 @@ public:
     using KeysTrial = std::function<std::string(int choice)>;
     void set_global_keys_trial(KeysTrial trial) { m_keys_trial = std::move(trial); }
 
+    /// Learn: `pressed` hears each button pressed on `device` until the
+    /// learner is called again without one.
+    using PedalLearner =
+        std::function<void(const std::string& device, std::function<void(int code)> pressed)>;
+    void set_pedal_learner(PedalLearner learner) { m_pedal_learner = std::move(learner); }
+    /// The computer's pedal devices, listed when the dialog opens.
+    using DeviceLister = std::function<std::vector<InputDevice>()>;
+    void set_device_lister(DeviceLister lister) { m_device_lister = std::move(lister); }
+
     /// Run the dialog over `owner`; true when it ended with OK.
     bool run(HWND owner);
     /// Open it without a loop of its own, for a caller that pumps messages.
@@ -38,10 +50,14 @@ public:
 private:
     static INT_PTR CALLBACK procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam);
     INT_PTR handle(HWND dialog, UINT message, WPARAM wparam);
-    void values_to_controls(HWND dialog) const;
+    void values_to_controls(HWND dialog);
     /// Read the controls in the exchange order, stopping at a refused number.
     bool controls_to_values(HWND dialog);
     void browse(HWND dialog);
+    void learn_pedal(HWND dialog);
+    void show_pedal_buttons(HWND dialog) const;
+    /// The device chosen in the list, or typed.
+    std::string chosen_device(HWND dialog) const;
     void end(HWND dialog, INT_PTR result);
 
     HINSTANCE m_instance;
@@ -50,6 +66,10 @@ private:
     Options m_values;
     std::string m_global_keys_note;
     KeysTrial m_keys_trial;
+    PedalLearner m_pedal_learner;
+    DeviceLister m_device_lister;
+    std::vector<options_exchange::PedalChoice> m_pedal_choices; ///< as listed
+    std::optional<PedalButtons> m_learned;
     bool m_modal = false;
     INT_PTR m_result = IDCANCEL;
 };

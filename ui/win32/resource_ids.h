@@ -12,6 +12,7 @@
 #define IDB_STOP 131
 #define IDD_OPTIONS 132
 #define IDD_GO_TO 133
+#define IDD_PEDAL_LEARN 134
 #define IDC_GO_TO_PROMPT 1101
 #define IDC_GO_TO_TEXT 1102
 

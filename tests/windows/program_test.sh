@@ -1,0 +1,111 @@
+#!/usr/bin/env bash
+# The Windows program as a user meets it under Wine, in a prefix of its own,
+# beside the stand-in player (a copy of it where the player's program is
+# passes the playlists handed over to it). The foot pedal the settings name
+# (the stand-in writes its reports to a named pipe) plays while the middle
+# pedal is down and pauses, stepped back, when it is let go. A second start
+# hands its tape group to the running copy and ends, and the player is told
+# once; --command and --go-to reach the running copy and exit as on Linux;
+# names outside the ANSI code page and longer than MAX_PATH arrive whole; a
+# start while the running copy asks something waits for nothing, and a
+# command then is refused.
+#
+#     program_test.sh CUEDECK_EXE STANDIN_EXE
+set -euo pipefail
+cuedeck=$1
+standin=$2
+
+source "$(dirname "$0")/wine_desk.sh" program "$standin"
+
+# The copies of this program that run (Wine shows each by its path).
+copies() { ps -eo args | awk -v exe="$cuedeck" '$1 == exe' | wc -l; }
+# The playlists handed to the player.
+told() { tr -d '\r' <"$log" | sed -n 's/^hand_over //p'; }
+# Whether PLAYLIST was handed to the player, waiting a while for it.
+told_of() {
+  for _ in $(seq 100); do
+    told | grep -qxF "$1" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+# Run Cuedeck with ARGS, within 20 s; its status is in $status, its standard error in $work/err.
+run() {
+  status=0
+  timeout 20 wine "$cuedeck" "$@" 2>"$work/err" || status=$?
+}
+
+# The settings a user would have made: a back time, and the pedal.
+user=$(wine cmd /c echo %USERNAME% 2>/dev/null | tr -d '\r')
+pedal='\\.\pipe\cuedeck-test-pedal'
+mkdir -p "$drive/users/$user/AppData/Roaming/Cuedeck"
+printf 'BackTime\r\n2\r\nPedalDevice\r\n%s\r\nPedalButtons\r\n256 257 258\r\nPedalMode\r\n0\r\n' \
+  "$pedal" >"$drive/users/$user/AppData/Roaming/Cuedeck/cuedeck.dat"
+
+log="$work/standin.log"
+# What the player was sent since the line count $before (its log has CRLF ends).
+since() { tail -n +"$((before + 1))" "$log" | tr -d '\r'; }
+wine "$standin" 'Z:'"${log//\//\\}" 3 3 0 0 30 "1. test - Winamp" &
+for _ in $(seq 100); do [ -e "$log" ] && break; sleep 0.1; done
+sleep 1
+wine "$cuedeck" 2>"$work/first.err" &
+for _ in $(seq 150); do grep -q PlaylistLength "$log" 2>/dev/null && break; sleep 0.1; done
+grep -q PlaylistLength "$log" || fail "Cuedeck did not ask the player anything"
+
+echo "--- the foot pedal"
+before=$(wc -l <"$log")
+timeout 30 wine "$standin" --pedal "$pedal" 2 0 || fail "the pedal's pipe was not read"
+sleep 0.5
+[ "$(since | grep -c '^Pause$')" = 2 ] || fail "the middle pedal did not play and pause: $(since | sort | uniq -c | tr "\n" " ")"
+since | sed -n '/^Pause$/,$p' | sed 1d | grep -q '^JumpTo ' || fail "letting the middle pedal go did not step back"
+
+echo "--- a second start hands its group over"
+group b
+run 'c:\groups\b.grp'
+[ "$status" = 0 ] || fail "the second start ended with $status: $(cat "$work/err")"
+told_of 'c:\groups\b.m3u' || fail "the running copy did not open b.grp: $(told)"
+[ "$(told | wc -l)" = 1 ] || fail "the player was told more than once: $(told)"
+[ "$(copies)" = 1 ] || fail "$(copies) copies of Cuedeck run"
+
+echo "--- names outside the code page, and longer than MAX_PATH"
+odd="Grüße € 中文 & 'q' #1"
+group "$odd"
+run "c:\\groups\\$odd.grp"
+[ "$status" = 0 ] || fail "the hand-over of $odd ended with $status"
+told_of "c:\\groups\\$odd.m3u" || fail "$odd did not arrive whole: $(told)"
+long="$(printf 'a%.0s' $(seq 200))/$(printf 'b%.0s' $(seq 100))/long"
+group "$long"
+run "c:\\groups\\${long//\//\\}.grp"
+[ "$status" = 0 ] || fail "the hand-over of a long name ended with $status"
+told_of "c:\\groups\\${long//\//\\}.m3u" || fail "the long name did not arrive whole: $(told)"
+
+echo "--- --command and --go-to"
+before=$(wc -l <"$log")
+run --command next-tip
+[ "$status" = 0 ] || fail "--command next-tip ended with $status: $(cat "$work/err")"
+since | grep -q '^NextTrack$' || fail "next-tip did not move the player: $(since | sort | uniq -c | tr "\n" " ")"
+before=$(wc -l <"$log")
+run --go-to "[2 00:00:04.0]"
+[ "$status" = 0 ] || fail "--go-to ended with $status: $(cat "$work/err")"
+since | grep -q '^JumpTo 4000$' || fail "the go-to did not reach 4 s"
+! since | grep '^SetPlaylistIndex' | grep -vqx 'SetPlaylistIndex 1' ||
+  fail "the go-to did not leave the player on tip 2"
+run --command no-such-command
+[ "$status" = 2 ] || fail "an unknown command ended with $status"
+grep -q 'no command is called "no-such-command"' "$work/err" || fail "no reason given: $(cat "$work/err")"
+
+echo "--- while a question is shown"
+# The moves above are not saved: opening another group asks first.
+printf 'c:\\groups\\gone.m3u\r\n1\r\n0:00\r\n' >"$drive/groups/gone.grp"
+run 'c:\groups\gone.grp'
+[ "$status" = 0 ] || fail "the hand-over of a group that raises a question ended with $status"
+sleep 2 # the question is up
+before=$(told | wc -l)
+run 'c:\groups\b.grp'
+[ "$status" = 0 ] || fail "a start while a question is shown ended with $status"
+run --command next-tip
+[ "$status" = 1 ] || fail "a command while a question is shown ended with $status"
+grep -q 'waiting for an answer' "$work/err" || fail "no reason given: $(cat "$work/err")"
+[ "$(copies)" = 1 ] || fail "$(copies) copies of Cuedeck run"
+[ "$(told | wc -l)" = "$before" ] || fail "b.grp was opened while the question is shown"
+echo "program test passed"

@@ -1,0 +1,36 @@
+# Sourced by the Windows program tests: a fresh Wine prefix of their own,
+# removed at the end with a work folder; windows made but drawn nowhere; the
+# stand-in player (STANDIN_EXE) copied to where the player's program is, so
+# that what Cuedeck hands the player reaches the running stand-in.
+#
+#     source wine_desk.sh NAME STANDIN_EXE
+WINEPREFIX=$(mktemp -d "/tmp/cuedeck-$1-XXXXXX")
+export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winealsa.drv=d"
+work=$(mktemp -d)
+cleanup() {
+  wineserver -k 2>/dev/null || true
+  rm -rf "$WINEPREFIX" "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+wineboot -i >/dev/null 2>&1
+wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+wineserver -w
+
+drive=$WINEPREFIX/drive_c
+mkdir -p "$drive/program files/winamp" "$drive/groups"
+cp "$2" "$drive/program files/winamp/winamp.exe"
+
+# NAME (under c:\groups, / for \): a playlist of three recordings, as the
+# stand-in player has, and a tape group on its first tip.
+group() {
+  local name=$1 windows=${1//\//\\}
+  mkdir -p "$(dirname "$drive/groups/$name")"
+  : >"$drive/groups/$name.m3u"
+  for tip in 1 2 3; do
+    : >"$drive/groups/$name $tip.wav"
+    printf 'c:\\groups\\%s %s.wav\r\n' "$windows" "$tip" >>"$drive/groups/$name.m3u"
+  done
+  printf 'c:\\groups\\%s.m3u\r\n1\r\n0:00\r\n' "$windows" >"$drive/groups/$name.grp"
+}
