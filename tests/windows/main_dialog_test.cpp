@@ -330,6 +330,44 @@ TEST_F(OptionsExchange, FillsTheControlsAndReadsThemBackOnOk)
     EXPECT_EQ(options.values().play_using, 1);
 }
 
+// Foot pedal: the usual pedal is chosen among the devices, Learn takes a
+// press of each pedal (a second press of one is not the next), and OK keeps
+// what was learned with the device and the mode.
+TEST_F(OptionsExchange, ThePedalIsChosenAndLearnedAndKeptOnOk)
+{
+    options.set_device_lister([] {
+        return std::vector<InputDevice>{{"\\\\?\\hid#kbd", "Keyboard", "046d:c31c"},
+                                        {"\\\\?\\hid#vec", "VEC USB Footpedal", "05f3:00ff"}};
+    });
+    static std::function<void(int)> pedal;
+    std::string learning_on;
+    options.set_pedal_learner([&](const std::string& device, std::function<void(int)> pressed) {
+        if (pressed)
+            learning_on = device;
+        pedal = std::move(pressed);
+    });
+    HWND dialog = open(options_with(0, "", 2, 0, 0));
+    char shown[64] = {};
+    GetDlgItemTextA(dialog, IDC_OPT_PEDAL_DEVICE, shown, sizeof shown);
+    EXPECT_STREQ(shown, "VEC USB Footpedal (05f3:00ff)");
+    // The presses arrive while Learn's prompt runs its own loop.
+    SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR timer, DWORD) {
+        KillTimer(nullptr, timer);
+        for (const int code : {257, 257, 256, 258})
+            pedal(code);
+    });
+    SendMessageA(dialog, WM_COMMAND, IDC_OPT_PEDAL_LEARN, 0);
+    EXPECT_EQ(learning_on, "\\\\?\\hid#vec");
+    EXPECT_FALSE(pedal); // learning was stopped
+    GetDlgItemTextA(dialog, IDC_OPT_PEDAL_BUTTONS, shown, sizeof shown);
+    EXPECT_STREQ(shown, "Pedals: left 257, middle 256, right 258");
+    CheckDlgButton(dialog, IDC_OPT_PEDAL_TOGGLES, BST_CHECKED);
+    SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(options.values().pedal_device, "\\\\?\\hid#vec");
+    EXPECT_EQ(options.values().pedal_buttons, (PedalButtons{257, 256, 258}));
+    EXPECT_EQ(options.values().pedal_mode, PedalMode::Toggle);
+}
+
 TEST_F(OptionsExchange, AnUnknownMethodShowsNoChoiceAndOkStoresNone)
 {
     HWND dialog = open(options_with(0, "", 2, 0, 0));
