@@ -94,7 +94,8 @@ std::optional<std::string> read_line(HANDLE file, DWORD wait_ms, HANDLE stop, st
     Handle event(CreateEventW(nullptr, TRUE, FALSE, nullptr));
     std::string line;
     char buffer[pipe_buffer];
-    for (;;) {
+    // Bounded: no more than `longest` bytes are read for one line.
+    while (line.size() <= longest) {
         OVERLAPPED overlapped{};
         overlapped.hEvent = event.value;
         ResetEvent(event.value);
@@ -107,11 +108,9 @@ std::optional<std::string> read_line(HANDLE file, DWORD wait_ms, HANDLE stop, st
             line.resize(end); // one request a connection: what follows is not read
             return line;
         }
-        if (line.size() > longest) {
-            too_long = true;
-            return std::nullopt;
-        }
     }
+    too_long = true;
+    return std::nullopt;
 }
 
 /// Keep the connection until the sender has gone (it has read the answer)

@@ -1,5 +1,7 @@
 #include "player/winamp/winamp_backend.h"
 
+#include "base/wide_text.h"
+
 namespace cuedeck {
 
 bool WinampBackend::find()
@@ -52,9 +54,10 @@ std::optional<int> WinampBackend::request(PlayerRequest request, int wparam)
 
 std::string WinampBackend::caption()
 {
-    char buffer[129] = {};
-    GetWindowTextA(m_window, buffer, sizeof buffer);
-    return buffer;
+    // Read wide, so that a long caption is never cut inside a character.
+    wchar_t buffer[129] = {};
+    GetWindowTextW(m_window, buffer, 129);
+    return utf8_from_wide(buffer);
 }
 
 bool WinampBackend::hand_over(const std::string& path)
