@@ -316,19 +316,29 @@ void MediaInterface::quit()
     carry_out_later({Command::Exit});
 }
 
-QVariantMap MediaInterface::followed_properties() const
+QVariant MediaInterface::followed_property(std::string_view name) const
 {
-    return {{"PlaybackStatus", playback_status()},
-            {"Metadata", metadata()},
-            {"Volume", volume()},
-            {"Rate", rate()},
-            {"MinimumRate", minimum_rate()},
-            {"MaximumRate", maximum_rate()},
-            {"CanGoNext", can_go_next()},
-            {"CanGoPrevious", can_go_previous()},
-            {"CanPlay", can_play()},
-            {"CanPause", can_play()},
-            {"CanSeek", can_seek()}};
+    using Read = QVariant (*)(const MediaInterface&);
+    // Each property media_status follows, with what the bus is sent for it.
+    static constexpr std::pair<std::string_view, Read> reads[] = {
+        {"PlaybackStatus", [](const MediaInterface& m) -> QVariant { return m.playback_status(); }},
+        {"Metadata", [](const MediaInterface& m) -> QVariant { return m.metadata(); }},
+        {"Volume", [](const MediaInterface& m) -> QVariant { return m.volume(); }},
+        {"Rate", [](const MediaInterface& m) -> QVariant { return m.rate(); }},
+        {"MinimumRate", [](const MediaInterface& m) -> QVariant { return m.minimum_rate(); }},
+        {"MaximumRate", [](const MediaInterface& m) -> QVariant { return m.maximum_rate(); }},
+        {"CanGoNext", [](const MediaInterface& m) -> QVariant { return m.can_go_next(); }},
+        {"CanGoPrevious", [](const MediaInterface& m) -> QVariant { return m.can_go_previous(); }},
+        {"CanPlay", [](const MediaInterface& m) -> QVariant { return m.can_play(); }},
+        {"CanPause", [](const MediaInterface& m) -> QVariant { return m.can_play(); }},
+        {"CanSeek", [](const MediaInterface& m) -> QVariant { return m.can_seek(); }},
+        {"LoopStatus", [](const MediaInterface& m) -> QVariant { return m.loop_status(); }},
+    };
+    for (const auto& [named, read] : reads) {
+        if (named == name)
+            return read(*this);
+    }
+    return {};
 }
 
 void MediaInterface::window_changed(bool moved)
@@ -354,10 +364,17 @@ void MediaInterface::send_changes()
         return;
     m_told = std::move(now);
     m_since_sent.restart();
-    const QVariantMap values = followed_properties();
     QVariantMap changed;
-    for (const std::string& name : names)
-        changed.insert(QString::fromStdString(name), values.value(QString::fromStdString(name)));
+    for (const std::string& name : names) {
+        // A property without a value would abort the bus's marshalling:
+        // one we do not know how to read is left out, never sent empty.
+        if (QVariant value = followed_property(name); value.isValid())
+            changed.insert(QString::fromStdString(name), std::move(value));
+        else
+            std::fprintf(stderr, "cuedeck: no value to send for the property %s\n", name.c_str());
+    }
+    if (changed.isEmpty())
+        return;
     QDBusMessage message = QDBusMessage::createSignal(
         object_path, "org.freedesktop.DBus.Properties", "PropertiesChanged");
     message << QString(player_interface) << changed << QStringList();

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <optional>
+#include <string_view>
 #include <utility>
 
 #include "control/commands/commands.h"
@@ -70,9 +71,10 @@ signals:
     void seeked(qlonglong position_us);
 
 private:
-    /// The values of the interface's properties that a listener follows
-    /// (all but Position, which clients count on from the rate).
-    QVariantMap followed_properties() const;
+    /// The value of one of the interface's properties that a listener
+    /// follows (all but Position, which clients count on from the rate);
+    /// invalid for a name it does not follow.
+    QVariant followed_property(std::string_view name) const;
     void window_changed(bool moved);
     /// Carry a command out from the event loop, after the bus call returned.
     void carry_out_later(Request request);

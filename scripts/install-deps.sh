@@ -11,7 +11,7 @@ packages=(
   qt6-base-dev libxcb1-dev x11-utils qt6-l10n-tools qt6-translations-l10n
   at-spi2-core python3-pyatspi
   mpv espeak-ng sox
-  xvfb xauth xdotool iproute2 xclip socat strace fonts-liberation2
+  xvfb xauth xdotool openbox pulseaudio pulseaudio-utils iproute2 xclip socat strace fonts-liberation2
   dbus-daemon dbus-bin dbus-x11 playerctl
   dpkg-dev lintian appstream desktop-file-utils
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The position bar against a real mpv: the waveform is made and cached, a
 # click at the bar's middle moves there (one undo back), Shift+Right lands
-# where the next phrase begins, and a second run takes the cached waveform.
+# where the next phrase begins, the loop, the aids and the speed send well
+# formed change signals, and a second run takes the cached waveform.
 #   position_bar_test.sh PROGRAM
 set -uo pipefail
 program_file=$1
@@ -28,15 +29,25 @@ xdotool key --window "$window" shift+Right
 until_true near 7.2 0.25 || fail "Shift+Right reached $(mpv_says time-pos), not 7.2"
 
 # The bar's middle: the window's middle across, 98 of the 198 dialog units
-# of the client area down, under a menu bar of about 20 pixels.
+# of the client area down, under a menu bar of about 20 pixels; measured in
+# the window, wherever the window manager framed and put it.
 eval "$(xdotool getwindowgeometry --shell "$window")"
-x=$((X + WIDTH / 2)) y=$((Y + 20 + (HEIGHT - 20) * 98 / 198))
+x=$((WIDTH / 2)) y=$((20 + (HEIGHT - 20) * 98 / 198))
 length=$(mpv_says duration)
-xdotool mousemove "$x" "$y" click 1
+xdotool mousemove --window "$window" "$x" "$y" click 1
 until_true near "$(awk -v l="$length" 'BEGIN { print l / 2 }')" 1 ||
   fail "a click at the bar's middle reached $(mpv_says time-pos) of $length"
 xdotool key --window "$window" BackSpace # undo: back where the click left (in whole seconds)
 until_true near 7 0.3 || fail "undo after the click reached $(mpv_says time-pos)"
+
+# The loop set twice, the aids and the speed, as a macro or the desktop's
+# media widget drive them: Cuedeck carries each out and lives on, and the
+# change signals it sends meanwhile are well formed (stop_cuedeck checks).
+xdotool key --window "$window" space
+for name in faster reduce-noise voice-band phrase-back loop loop; do
+  "$program_file" --command "$name" 2>>"$work/log" || fail "--command $name was not carried out"
+done
+until_true grep -q 'string "LoopStatus"' "$work/signals" || fail "no listener heard of the loop"
 stop_cuedeck
 
 # Again: the waveform is the cached one, not made again.

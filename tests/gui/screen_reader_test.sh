@@ -4,19 +4,14 @@
 # name, presses Play/Pause and hears the counter change, hears where the
 # work stands at the I key, and gets the STOP alert when the tip timer runs
 # out. In English, and again under LANGUAGE=de.
-#   screen_reader_test.sh PROGRAM    (run inside dbus-run-session)
+#   screen_reader_test.sh PROGRAM
 set -uo pipefail
 program_file=$1
 client="$(cd "$(dirname "$0")" && pwd)/screen_reader_client.py"
-session_bus=${DBUS_SESSION_BUS_ADDRESS:?run inside dbus-run-session}
 source "$(dirname "$0")/virtual_desk.sh"
-export DBUS_SESSION_BUS_ADDRESS=$session_bus
 # Qt speaks to the accessibility bus without waiting for a screen reader to
 # switch it on.
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-launcher=$!
-extra_cleanup() { kill "$launcher" 2>/dev/null; }
 recordings 2
 # A tip timer of one minute, the shortest there is.
 printf 'Tiptime\n1\nBackTime\n0\n' > "$work/config/cuedeck/cuedeck.dat"
@@ -34,10 +29,6 @@ for language in en de; do
   status=$?
   cat "$work/client"
   [ "$status" = 0 ] || fail "$language: the screen reader's client failed"
-  kill -TERM "$running"
-  wait "$running"
-  status=$?
-  running=""
-  [ "$status" = 0 ] || fail "$language: Cuedeck ended with status $status"
+  stop_cuedeck
 done
 echo "PASS"

@@ -1,12 +1,16 @@
-# What the shell tests of the running program share: a work folder, a
-# virtual display of its own, and questions to the mpv Cuedeck drives.
-# Sourced; sets work, DISPLAY and the XDG folders, and cleans up on exit.
+# What the shell tests of the running program share: a work folder, and a
+# desk like a user's: a virtual display of its own with a window manager, a
+# D-Bus session bus with the accessibility bus, and a sound server whose
+# sink plays to nothing; a listener on the media interface's change
+# signals; questions to the mpv Cuedeck drives.
+# Sourced; sets work, DISPLAY, the bus, the XDG folders, and cleans up on exit.
 work=$(mktemp -d)
-xvfb="" running=""
+xvfb="" running="" desk=""
 extra_cleanup() { :; }
 cleanup() {
   extra_cleanup
   [ -n "$running" ] && kill -KILL "$running" 2>/dev/null
+  for pid in $desk; do kill "$pid" 2>/dev/null; done
   [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
   pkill -KILL -f "input-ipc-server=$work" 2>/dev/null
 
@@ -47,6 +51,7 @@ export XDG_STATE_HOME="$work/state"
 export XDG_RUNTIME_DIR="$work/run"
 unset DBUS_SESSION_BUS_ADDRESS QT_QPA_PLATFORM
 export LSAN_OPTIONS="suppressions=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+export PULSE_RUNTIME_PATH="$work/run/pulse"
 
 mpv_says() { # PROPERTY: its value as mpv answers it
   echo "{\"command\":[\"get_property\",\"$1\"]}" |
@@ -91,13 +96,72 @@ bus_of_our_own() {
   done
   return 1
 }
+
+# The desk's parts. Each is started, then seen to answer; one that does not
+# is named, and the test fails.
+# Not at $XDG_RUNTIME_DIR/bus, where the D-Bus library would find it unasked.
+export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/bus"
+dbus-daemon --session --nofork --nopidfile --address="$DBUS_SESSION_BUS_ADDRESS" >/dev/null 2>&1 &
+desk="$desk $!"
+until_true dbus-send --session --dest=org.freedesktop.DBus --print-reply / \
+  org.freedesktop.DBus.GetId >/dev/null 2>&1 || fail "the desk's session bus did not start"
+/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+desk="$desk $!"
+until_true dbus-send --session --dest=org.a11y.Bus --print-reply /org/a11y/bus \
+  org.a11y.Bus.GetAddress >/dev/null 2>&1 || fail "the desk's accessibility bus did not start"
+openbox --sm-disable >/dev/null 2>&1 &
+desk="$desk $!"
+until_true sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
+  fail "the desk's window manager did not start"
+mkdir -p "$PULSE_RUNTIME_PATH"
+pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no \
+  -L "module-native-protocol-unix socket=$PULSE_RUNTIME_PATH/native" \
+  -L module-null-sink -L module-always-sink >"$work/sound.log" 2>&1 &
+desk="$desk $!"
+until_true pactl info >/dev/null 2>&1 || fail "the desk's sound server did not start: $(cat "$work/sound.log")"
+# Every change signal the media interface sends, as a desktop's media
+# widget hears it.
+dbus-monitor --session "type='signal',member='PropertiesChanged',path='/org/mpris/MediaPlayer2'" \
+  >"$work/signals" 2>&1 &
+desk="$desk $!"
+until_true grep -q "member=NameLost" "$work/signals" || fail "the desk's listener did not start"
+
+# For a test that needs the desk without its session bus.
+without_session_bus() {
+  unset DBUS_SESSION_BUS_ADDRESS
+  no_bus=1
+}
+no_bus=""
+# The change signals heard are well formed: each says which interface
+# changed, each property in it has a value, and the loop and playback
+# status are values the interface knows.
+signals_well_formed() {
+  awk '
+    /member=PropertiesChanged/ { signals++; expect_interface = 1; next }
+    expect_interface { if ($0 !~ /string "org\.mpris\.MediaPlayer2\.Player"/) bad = bad "\nno interface: " $0; expect_interface = 0 }
+    /dict entry\(/ { entries++ }
+    /variant/ { variants++ }
+    /string "LoopStatus"/ { loop = 1; next }
+    /string "PlaybackStatus"/ { playback = 1; next }
+    loop { if ($0 !~ /variant +string "(None|Track|Playlist)"/) bad = bad "\nLoopStatus: " $0; loop = 0 }
+    playback { if ($0 !~ /variant +string "(Playing|Paused|Stopped)"/) bad = bad "\nPlaybackStatus: " $0; playback = 0 }
+    END {
+      if (signals == 0) bad = bad "\nno change signal was heard"
+      if (entries != variants) bad = bad "\n" entries " properties but " variants " values"
+      if (bad != "") { print substr(bad, 2); exit 1 }
+    }' "$work/signals"
+}
 stop_cuedeck() {
   kill -TERM "$running"
   wait "$running"
   local status=$?
   running=""
   [ "$status" = 0 ] || fail "Cuedeck ended with status $status"
-  # No session bus here: none is started for Cuedeck, and it says so.
-  ! bus_of_our_own || fail "a session bus was started for Cuedeck and outlives it"
-  grep -q "no D-Bus session bus" "$work/log" || fail "Cuedeck did not say it has no session bus"
+  if [ -n "$no_bus" ]; then
+    # None is started for Cuedeck, and it says it has none.
+    ! bus_of_our_own || fail "a session bus was started for Cuedeck and outlives it"
+    grep -q "no D-Bus session bus" "$work/log" || fail "Cuedeck did not say it has no session bus"
+  else
+    problems=$(signals_well_formed) || fail "the media interface's change signals: $problems"
+  fi
 }
