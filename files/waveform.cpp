@@ -91,6 +91,13 @@ std::vector<Waveform::Pause> find_pauses(std::span<const std::uint8_t> levels)
     return pauses;
 }
 
+std::size_t largest_cache_file(const std::string& path)
+{
+    // The heading's numbers take at most 20 digits each, its hash 16.
+    constexpr std::size_t heading_beside_path = 32 + 4 * 21 + 17;
+    return path.size() + heading_beside_path + static_cast<std::size_t>(longest_ms / stretch_ms);
+}
+
 std::string cache_file_name(const std::string& path)
 {
     return hex(fnv1a(path)) + ".wave";

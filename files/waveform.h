@@ -62,6 +62,11 @@ struct CacheKey
     std::int64_t modified_ns = 0;
     friend bool operator==(const CacheKey&, const CacheKey&) = default;
 };
+/// A recording longer than this (a day) is not drawn.
+constexpr std::int64_t longest_ms = 24LL * 3600 * 1000;
+/// The largest cache file a recording at `path` can have: its heading and a
+/// day of levels. A file larger than this is damaged and never read.
+std::size_t largest_cache_file(const std::string& path);
 /// The cache file's name for a recording (its path's hash in hex, ".wave").
 std::string cache_file_name(const std::string& path);
 /// A complete waveform as its cache file holds it.

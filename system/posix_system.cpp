@@ -99,7 +99,12 @@ bool PosixSystem::make_directories(const std::string& path)
 
 std::optional<std::string> PosixSystem::read_file(const std::string& path)
 {
-    // Not blocking, so that a pipe given as a file cannot hang the window
+    return read_regular_file(path, max_file_size);
+}
+
+std::optional<std::string> read_regular_file(const std::string& path, std::size_t most_bytes)
+{
+    // Not blocking, so that a pipe given as a file cannot hang the caller
     // before it is found not to be a regular file.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
@@ -109,14 +114,15 @@ std::optional<std::string> PosixSystem::read_file(const std::string& path)
     };
     std::optional<std::string> contents;
     if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
-        static_cast<std::uintmax_t>(info.st_size) <= max_file_size) {
+        static_cast<std::uintmax_t>(info.st_size) <= most_bytes) {
         contents.emplace();
+        contents->reserve(static_cast<std::size_t>(info.st_size));
         char buffer[65536];
         for (;;) {
             const ssize_t got = ::read(fd, buffer, sizeof buffer);
             if (got < 0 && errno == EINTR)
                 continue;
-            if (got < 0 || contents->size() + static_cast<std::size_t>(got) > max_file_size) {
+            if (got < 0 || contents->size() + static_cast<std::size_t>(got) > most_bytes) {
                 contents.reset(); // unreadable, or grew past the limit while read
                 break;
             }

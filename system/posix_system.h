@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -71,5 +73,10 @@ private:
 /// A folder of ours under an XDG base folder ("XDG_CACHE_HOME", ".cache"):
 /// "<base>/cuedeck/"; empty when there is no home to put it in.
 std::string xdg_folder(const char* variable, const char* under_home);
+
+/// The whole of a regular file of at most `most_bytes`, or nothing when it
+/// cannot be read: missing, a folder, a device, a pipe (never waited on), a
+/// read error, or larger (also one that grows past it while read).
+std::optional<std::string> read_regular_file(const std::string& path, std::size_t most_bytes);
 
 } // namespace cuedeck

@@ -7,11 +7,11 @@
 #include <condition_variable>
 #include <deque>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <map>
 #include <mutex>
-#include <set>
+#include <optional>
 #include <thread>
+#include <utility>
 
 #include "system/atomic_file.h"
 #include "system/posix_system.h"
@@ -35,8 +35,7 @@ constexpr int first_stretch_ms = 30'000;
 constexpr auto shown_every = std::chrono::milliseconds(100);
 /// Complete waveforms kept in memory, the last asked for.
 constexpr std::size_t kept_waveforms = 4;
-/// A recording longer than this (a day) is not drawn.
-constexpr std::int64_t longest_ms = 24LL * 3600 * 1000;
+using waveform::longest_ms;
 
 std::optional<waveform::CacheKey> key_of(const std::string& path)
 {
@@ -48,14 +47,6 @@ std::optional<waveform::CacheKey> key_of(const std::string& path)
     return waveform::CacheKey{path, static_cast<std::uint64_t>(status.st_size),
                               static_cast<std::int64_t>(status.st_mtim.tv_sec) * 1'000'000'000 +
                                   status.st_mtim.tv_nsec};
-}
-
-std::optional<std::string> read_whole(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 /// One recording opened for decoding into mono floats.
@@ -208,9 +199,16 @@ public:
     std::shared_ptr<const Waveform> waveform(const std::string& path, int near_ms) override
     {
         const std::lock_guard lock(m_mutex);
-        for (const auto& [done_path, done] : m_done) {
-            if (done_path == path)
-                return done;
+        if (path != m_last_asked) {
+            // A tip opened (again): its recording may have been replaced on
+            // disk since its waveform was made, or was still being copied.
+            m_last_asked = path;
+            m_to_check = path;
+            m_wake.notify_all();
+        }
+        for (const Done& done : m_done) {
+            if (done.key.path == path)
+                return done.waveform;
         }
         if (m_failed.contains(path))
             return m_none;
@@ -225,31 +223,57 @@ public:
     }
 
 private:
+    struct Done
+    {
+        waveform::CacheKey key;
+        std::shared_ptr<const Waveform> waveform;
+    };
+
     void work()
     {
         std::unique_lock lock(m_mutex);
         for (;;) {
-            m_wake.wait(lock, [this] { return m_stopping || !m_wanted.empty(); });
+            m_wake.wait(lock,
+                        [this] { return m_stopping || !m_wanted.empty() || !m_to_check.empty(); });
             if (m_stopping)
                 return;
+            if (!m_to_check.empty()) {
+                forget_if_changed(lock, std::exchange(m_to_check, {}));
+                continue;
+            }
             const std::string path = m_wanted;
             const int near_ms = m_near_ms;
             m_abandon = false;
             lock.unlock();
-            std::shared_ptr<const Waveform> made = make(path, near_ms);
+            const auto key = key_of(path);
+            std::shared_ptr<const Waveform> made = key ? make(*key, near_ms) : nullptr;
             lock.lock();
             if (m_wanted != path)
                 continue; // asked for another meanwhile
             m_wanted.clear();
             if (made) {
-                m_done.push_front({path, std::move(made)});
+                m_done.push_front({*key, std::move(made)});
                 if (m_done.size() > kept_waveforms)
                     m_done.pop_back();
             } else if (!m_stopping) {
-                m_failed.insert(path);
+                m_failed[path] = key;
             }
             m_so_far = nullptr;
         }
+    }
+
+    /// Drop what was made of the recording at `path` when its size or time
+    /// differs from what it was made of: it is made again when next asked.
+    void forget_if_changed(std::unique_lock<std::mutex>& lock, const std::string& path)
+    {
+        lock.unlock();
+        const auto now = key_of(path);
+        lock.lock();
+        std::erase_if(m_done,
+                      [&](const Done& done) { return done.key.path == path && now != done.key; });
+        if (const auto failed = m_failed.find(path);
+            failed != m_failed.end() && failed->second != now)
+            m_failed.erase(failed);
     }
 
     void show_so_far(const std::string& path, const Waveform& so_far)
@@ -264,7 +288,11 @@ private:
     {
         if (m_cache_folder.empty())
             return nullptr;
-        const auto file = read_whole(m_cache_folder + waveform::cache_file_name(key.path));
+        // Only a regular file, read without waiting and no larger than the
+        // largest waveform: a folder, a pipe, a device or a damaged giant
+        // in its place is made again, and written over.
+        const auto file = read_regular_file(m_cache_folder + waveform::cache_file_name(key.path),
+                                            waveform::largest_cache_file(key.path));
         if (!file)
             return nullptr;
         auto levels = waveform::decode(*file, key);
@@ -277,12 +305,10 @@ private:
         return made;
     }
 
-    std::shared_ptr<const Waveform> make(const std::string& path, int near_ms)
+    std::shared_ptr<const Waveform> make(const waveform::CacheKey& key, int near_ms)
     {
-        const auto key = key_of(path);
-        if (!key)
-            return nullptr;
-        if (auto cached = from_cache(*key))
+        const std::string& path = key.path;
+        if (auto cached = from_cache(key))
             return cached;
         Decoder decoder(path, m_abandon);
         if (!decoder.ready())
@@ -352,7 +378,7 @@ private:
             (std::filesystem::create_directories(m_cache_folder, failed) ||
              std::filesystem::is_directory(m_cache_folder, failed)))
             AtomicFile::replace(m_cache_folder + waveform::cache_file_name(path),
-                                waveform::encode(*key, made.levels));
+                                waveform::encode(key, made.levels));
         return std::make_shared<const Waveform>(std::move(made));
     }
 
@@ -373,8 +399,11 @@ private:
     std::string m_wanted; ///< the recording being made
     int m_near_ms = 0;
     std::shared_ptr<const Waveform> m_so_far; ///< of m_wanted
-    std::deque<std::pair<std::string, std::shared_ptr<const Waveform>>> m_done;
-    std::set<std::string> m_failed; ///< FFmpeg could not decode them
+    std::string m_last_asked;
+    std::string m_to_check; ///< a recording to compare with what was made of it
+    std::deque<Done> m_done;
+    /// What FFmpeg could not decode, as it was then.
+    std::map<std::string, std::optional<waveform::CacheKey>> m_failed;
     /// What they have: complete, and empty.
     const std::shared_ptr<const Waveform> m_none =
         std::make_shared<const Waveform>(Waveform{{}, true, {}});

@@ -85,5 +85,53 @@ TEST(WaveformDecoding, ARecordingFfmpegCannotReadHasNoneAndAnUnwritableCacheIsNo
     EXPECT_TRUE(none->levels.empty());
 }
 
+TEST(WaveformDecoding, AnEntryThatCannotBeReadIsMadeAgainAndAChangedRecordingIsSeen)
+{
+    // Given a cache entry that is a folder, a pipe, a device or a damaged
+    // giant: the waveform is made again at once (no throw, no wait, no read
+    // of gigabytes).
+    TempDir dir;
+    const std::string tone = dir.path() + "tone.wav";
+    const auto tone_of = [&](int seconds) {
+        return std::system(("sox -q -n -r 8000 -c 1 '" + tone + "' synth " +
+                            std::to_string(seconds) + " sine 300")
+                               .c_str()) == 0;
+    };
+    ASSERT_TRUE(tone_of(1));
+    const std::string cache = dir.path() + "cache/cuedeck/";
+    const std::string entry = cache + waveform::cache_file_name(tone);
+    std::filesystem::create_directories(cache);
+    const std::vector<std::pair<std::string, std::string>> entries = {
+        {"a folder", "mkdir '" + entry + "'"},
+        {"a pipe", "mkfifo '" + entry + "'"},
+        {"a device", "ln -s /dev/zero '" + entry + "'"},
+        {"4 GiB",
+         "printf 'Cuedeck waveform 1\\n' > '" + entry + "' && truncate -s 4G '" + entry + "'"},
+    };
+    for (const auto& [what, make] : entries) {
+        SCOPED_TRACE(what);
+        std::filesystem::remove_all(entry);
+        ASSERT_EQ(std::system(make.c_str()), 0);
+        const auto waveforms = decoded_waveforms(cache);
+        const auto made = complete_waveform(*waveforms, tone);
+        ASSERT_TRUE(made);
+        EXPECT_NEAR(made->length_ms(), 1000, 60);
+    }
+
+    // A recording replaced on disk is made again when its tip is next opened.
+    std::filesystem::remove_all(entry);
+    const auto waveforms = decoded_waveforms(cache);
+    ASSERT_TRUE(complete_waveform(*waveforms, tone));
+    ASSERT_TRUE(tone_of(2));
+    waveforms->waveform(dir.path() + "another.wav", 0); // another tip, then this one again
+    std::shared_ptr<const Waveform> again;
+    for (int i = 0; i < 2000 && !(again && again->length_ms() > 1500); ++i) {
+        again = complete_waveform(*waveforms, tone);
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    ASSERT_TRUE(again);
+    EXPECT_NEAR(again->length_ms(), 2000, 60);
+}
+
 } // namespace
 } // namespace cuedeck::testing
