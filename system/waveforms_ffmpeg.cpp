@@ -376,9 +376,14 @@ private:
         std::error_code failed;
         if (!m_cache_folder.empty() &&
             (std::filesystem::create_directories(m_cache_folder, failed) ||
-             std::filesystem::is_directory(m_cache_folder, failed)))
-            AtomicFile::replace(m_cache_folder + waveform::cache_file_name(path),
-                                waveform::encode(key, made.levels));
+             std::filesystem::is_directory(m_cache_folder, failed))) {
+            // The cache's own file: a link in its place is replaced, never
+            // followed (its target may be anything, a device among them).
+            const std::string entry = m_cache_folder + waveform::cache_file_name(path);
+            if (std::filesystem::is_symlink(entry, failed))
+                std::filesystem::remove(entry, failed);
+            AtomicFile::replace(entry, waveform::encode(key, made.levels));
+        }
         return std::make_shared<const Waveform>(std::move(made));
     }
 

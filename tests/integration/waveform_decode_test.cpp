@@ -104,7 +104,10 @@ TEST(WaveformDecoding, AnEntryThatCannotBeReadIsMadeAgainAndAChangedRecordingIsS
     const std::vector<std::pair<std::string, std::string>> entries = {
         {"a folder", "mkdir '" + entry + "'"},
         {"a pipe", "mkfifo '" + entry + "'"},
-        {"a device", "ln -s /dev/zero '" + entry + "'"},
+        // A link to what never ends (here a pipe; /dev/zero reads the same
+        // way): never read, never followed when the entry is written again.
+        {"a link",
+         "mkfifo '" + dir.path() + "endless' && ln -s '" + dir.path() + "endless' '" + entry + "'"},
         {"4 GiB",
          "printf 'Cuedeck waveform 1\\n' > '" + entry + "' && truncate -s 4G '" + entry + "'"},
     };
@@ -117,6 +120,7 @@ TEST(WaveformDecoding, AnEntryThatCannotBeReadIsMadeAgainAndAChangedRecordingIsS
         ASSERT_TRUE(made);
         EXPECT_NEAR(made->length_ms(), 1000, 60);
     }
+    EXPECT_TRUE(std::filesystem::is_fifo(dir.path() + "endless"));
 
     // A recording replaced on disk is made again when its tip is next opened.
     std::filesystem::remove_all(entry);
