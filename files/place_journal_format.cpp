@@ -49,9 +49,10 @@ std::optional<std::string> format_journal(const JournalPlace& place)
 
 std::optional<JournalPlace> parse_journal(std::string_view text)
 {
+    // Whole only with its last line's end, "\n" or, as Windows writes
+    // text, "\r\n".
     if (text.empty() || text.back() != '\n')
         return std::nullopt;
-    text.remove_suffix(1);
     const std::vector<std::string> lines = split_lines(text);
     if (lines.size() != std::size(keys) + 2 || lines.front() != heading ||
         lines.back() != last_line)

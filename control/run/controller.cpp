@@ -129,4 +129,18 @@ void Controller::apply_options(const Options& options)
     // next reset of the tip timer.
 }
 
+void Controller::show_device_state(const std::string& text)
+{
+    m_device_state = text;
+    if (m_notice_ticks_left == 0)
+        m_view->set_field_text(FieldId::DeviceState, text);
+}
+
+void Controller::show_notice(const std::string& text)
+{
+    m_notice_ticks_left = notice_ticks;
+    m_view->set_field_text(FieldId::DeviceState, text);
+    m_view->announce(text);
+}
+
 } // namespace cuedeck

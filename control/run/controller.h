@@ -163,10 +163,13 @@ public:
     std::string help_page_path();
 
     /// What the window's status says of the foot pedal ("Pedal disconnected").
-    void show_device_state(const std::string& text)
-    {
-        m_view->set_field_text(FieldId::DeviceState, text);
-    }
+    void show_device_state(const std::string& text);
+    /// A refusal that takes no answer (a request from outside the window
+    /// could not be carried out): in the window's status for `notice_ticks`
+    /// ticks and said by a screen reader, where a box would hold back every
+    /// later request until someone answered it.
+    void show_notice(const std::string& text);
+    static constexpr int notice_ticks = 10;
 
     /// What the run knows, to read; only the controller's own commands change it.
     const RunState& state() const { return m_state; }
@@ -233,6 +236,8 @@ private:
     bool m_shown_no_sound_device = false;
     /// The run has ended (a signal can end it while a start-up question is open).
     bool m_shut_down = false;
+    std::string m_device_state;
+    int m_notice_ticks_left = 0; ///< while the status shows a notice
 };
 
 } // namespace cuedeck

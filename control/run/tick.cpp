@@ -36,6 +36,9 @@ void Controller::tick()
         push_place();
     }
 
+    if (m_notice_ticks_left > 0 && --m_notice_ticks_left == 0)
+        m_view->set_field_text(FieldId::DeviceState, m_device_state);
+
     refresh();
     // A mark beyond the tip's end (a group written for a longer recording)
     // is no place: the tip's start is, and nothing impossible is saved.

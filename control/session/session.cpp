@@ -69,11 +69,11 @@ std::string Session::run(const Request& request)
     case Argument::PlaceText:
         if (const std::string* text = std::get_if<std::string>(&request.argument)) {
             std::string why = m_controller.go_to_place(*text, false);
-            // Shown in the window too, as Go To Place shows it: whoever sent
-            // it (an editor's macro, a desktop shortcut) may show the user
-            // nothing.
+            // Shown in the window too: whoever sent it (an editor's macro, a
+            // desktop shortcut) may show the user nothing. In its status, not
+            // in a box: a box would refuse every later request until answered.
             if (!why.empty())
-                tell(why);
+                m_controller.show_notice(why);
             return why;
         }
         break;

@@ -369,6 +369,11 @@ TEST(JournalFormat, ReadsBackWhatItWritesAndRefusesAnythingDamaged)
     const JournalPlace place{"1.2.3", "/a b/g.grp", "/a b/l.m3u", 4, 5000, 6100, 1765290720};
     const std::string text = *format_journal(place);
     EXPECT_EQ(parse_journal(text), place);
+    // As Windows writes text: every line ends in CR LF.
+    std::string windows;
+    for (const char c : text)
+        windows += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    EXPECT_EQ(parse_journal(windows), place);
     EXPECT_FALSE(format_journal({"1", "/a\nb.grp", "/l.m3u"}));
     for (std::size_t cut = 0; cut < text.size(); ++cut)
         EXPECT_FALSE(parse_journal(text.substr(0, cut))) << cut;

@@ -3,6 +3,10 @@
 
 #include "control/run/controller.h"
 #include "files/command_line.h"
+#include "files/place_journal_format.h"
+#include "files/playlist_format.h"
+#include "files/settings_format.h"
+#include "files/tape_group_format.h"
 #include "player/winamp/winamp_backend.h"
 #include "standin.h"
 #include "support/fake_player_backend.h"
@@ -159,6 +163,28 @@ TEST(WindowsSystem, WritesTextWithWindowsLineEndsAndReplacesWhole)
     ASSERT_TRUE(system.replace_file(file, "b\n2\n0:01\n"));
     EXPECT_EQ(system.read_file(file), "b\r\n2\r\n0:01\r\n");
     EXPECT_FALSE(system.replace_file(std::string(temp) + "no such folder\\x.grp", "x"));
+
+    // Every file Cuedeck writes reads back as it was, through the same calls.
+    const auto round_trip = [&](const std::string& text) {
+        EXPECT_TRUE(system.replace_file(file, text));
+        return system.read_file(file).value_or("");
+    };
+    const JournalPlace place{"1.2", "c:\\g\\b.grp", "c:\\g\\b.m3u", 1, 2000, 4000, 1765290720};
+    EXPECT_EQ(parse_journal(round_trip(*format_journal(place))), place);
+    SettingsText settings = default_settings();
+    settings.settings.back_time = 3;
+    SettingsText read = default_settings();
+    parse_settings(round_trip(format_settings(settings)), read);
+    EXPECT_EQ(read, settings);
+    const TapeGroupPlace group =
+        parse_tape_group(round_trip(format_tape_group("c:\\g\\b.m3u", 1, 65)));
+    EXPECT_EQ(group.playlist_path, "c:\\g\\b.m3u");
+    EXPECT_EQ(group.tip_line, 2);
+    EXPECT_EQ(group.seconds, 65);
+    const PlaylistContents list =
+        parse_playlist(round_trip(*format_playlist({"c:\\g\\a.wav", "c:\\g\\b.wav"})), false);
+    ASSERT_EQ(list.entries.size(), 2u);
+    EXPECT_EQ(list.entries[1].target, "c:\\g\\b.wav");
     DeleteFileA(file.c_str());
 }
 
