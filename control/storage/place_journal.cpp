@@ -8,6 +8,8 @@
 #include "base/version.h"
 #include "control/run/run_state.h"
 #include "control/run/time_format.h"
+#include "files/playlist_format.h"
+#include "files/tape_group_format.h"
 #include "system/system.h"
 
 namespace cuedeck {
@@ -35,6 +37,18 @@ std::string clock_time(std::int64_t at)
 
 } // namespace
 
+bool PlaceJournal::names_a_group(const JournalPlace& place)
+{
+    // A tape group file whose first line names a playlist or a recording:
+    // anything else (a journal written by hand, or damaged) is no place to
+    // offer, as Yes would then do nothing.
+    const auto group = m_system.read_file(place.group);
+    if (!group)
+        return false;
+    const std::string playlist = parse_tape_group(*group).playlist_path;
+    return is_playlist_name(playlist) || is_recording_name(playlist);
+}
+
 std::optional<JournalPlace> PlaceJournal::take()
 {
     const std::string folder = m_system.state_directory();
@@ -47,8 +61,7 @@ std::optional<JournalPlace> PlaceJournal::take()
     if (!text)
         return std::nullopt;
     auto place = parse_journal(*text);
-    if (place && place->version == CUEDECK_VERSION &&
-        m_system.local_file_problem(place->group) == FileProblem::None)
+    if (place && place->version == CUEDECK_VERSION && names_a_group(*place))
         return place;
     // Kept beside it rather than deleted, in case someone wants to look.
     m_system.replace_file(folder + set_aside_name, *text);

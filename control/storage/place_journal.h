@@ -46,6 +46,8 @@ public:
     static std::string question(const JournalPlace& place);
 
 private:
+    /// Whether the journal's group is a tape group file that can be resumed.
+    bool names_a_group(const JournalPlace& place);
     System& m_system;
     std::string m_path;
     bool m_held = false;

@@ -327,6 +327,10 @@ TEST_F(Journal, OneThatCannotBeResumedIsSetAsideWithoutAWord)
              [this] {
                  left_behind();
                  system.files.erase("/work/group.grp");
+             },
+             [this] {
+                 left_behind(); // a file that is no group in the group's place
+                 system.files["/work/group.grp"] = "root:x:0:0:root:/root:/bin/bash\n";
              }}) {
         system.files["/work/group.grp"] = group_text;
         spoil();

@@ -8,7 +8,8 @@
 # once; --command and --go-to reach the running copy and exit as on Linux;
 # names outside the ANSI code page and longer than MAX_PATH arrive whole; a
 # start while the running copy asks something waits for nothing, and a
-# command then is refused.
+# command then is refused; a refused go-to holds back no later command; a
+# Cuedeck killed by taskkill /F offers its place back at the next start.
 #
 #     program_test.sh CUEDECK_EXE STANDIN_EXE
 set -euo pipefail
@@ -94,6 +95,14 @@ run --command no-such-command
 [ "$status" = 2 ] || fail "an unknown command ended with $status"
 grep -q 'no command is called "no-such-command"' "$work/err" || fail "no reason given: $(cat "$work/err")"
 
+echo "--- a refused go-to holds back nothing"
+run --go-to "[2 00:05:00.0]"
+[ "$status" = 1 ] || fail "a go-to past the tip's end ended with $status"
+before=$(wc -l <"$log")
+run --command next-tip
+[ "$status" = 0 ] || fail "a command after a refused go-to ended with $status: $(cat "$work/err")"
+since | grep -q '^NextTrack$' || fail "next-tip after a refused go-to did not move the player"
+
 echo "--- while a question is shown"
 # The moves above are not saved: opening another group asks first.
 printf 'c:\\groups\\gone.m3u\r\n1\r\n0:00\r\n' >"$drive/groups/gone.grp"
@@ -108,4 +117,19 @@ run --command next-tip
 grep -q 'waiting for an answer' "$work/err" || fail "no reason given: $(cat "$work/err")"
 [ "$(copies)" = 1 ] || fail "$(copies) copies of Cuedeck run"
 [ "$(told | wc -l)" = "$before" ] || fail "b.grp was opened while the question is shown"
+
+echo "--- killed, then started again: the place is offered back"
+journal="$drive/users/$user/AppData/Local/Cuedeck/place"
+[ -s "$journal" ] || fail "no place journal was written"
+wine taskkill /F /IM cuedeck.exe >/dev/null 2>&1 || true
+for _ in $(seq 100); do [ "$(copies)" = 0 ] && break; sleep 0.1; done
+[ "$(copies)" = 0 ] || fail "taskkill /F did not end Cuedeck"
+wine "$cuedeck" 2>"$work/again.err" &
+for _ in $(seq 50); do
+  run --command tip-timer
+  [ "$status" = 1 ] && grep -q 'waiting for an answer' "$work/err" && break
+  sleep 0.2
+done
+grep -q 'waiting for an answer' "$work/err" || fail "no question offered the place back: $(cat "$work/err")"
+[ -e "$journal.set-aside" ] && fail "the journal was set aside without a question"
 echo "program test passed"
