@@ -410,6 +410,12 @@ void MainWindow::open_about()
 void MainWindow::keyPressEvent(QKeyEvent* event)
 {
     // Held keys repeat their command; Shift and Ctrl do not change a letter.
+    // Alt is the menus' (Alt+H is Help in one language, a letter's command
+    // in another): an Alt combination that no menu took runs nothing.
+    if (event->modifiers() & (Qt::AltModifier | Qt::MetaModifier)) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
     if (const auto command =
             command_for_key(key_from_qt(event->key(), event->modifiers() & Qt::ShiftModifier),
                             m_controller.state().aids_control)) {

@@ -172,7 +172,7 @@ private slots:
         QCOMPARE(speed->text(), QString());
     }
 
-    void letters_ignore_shift_and_ctrl()
+    void letters_ignore_shift_and_ctrl_but_alt_is_for_the_menus()
     {
         Rig shifted;
         QTest::keyClick(&shifted.window, Qt::Key_Z, Qt::ShiftModifier);
@@ -180,6 +180,11 @@ private slots:
         Rig ctrl;
         QTest::keyClick(&ctrl.window, Qt::Key_N, Qt::ControlModifier);
         QCOMPARE(ctrl.player.traffic(), traffic_of(Command::NextTip));
+        // Alt+N, Alt+Z: no menu's shortcut, and no command either.
+        Rig alt;
+        QTest::keyClick(&alt.window, Qt::Key_N, Qt::AltModifier);
+        QTest::keyClick(&alt.window, Qt::Key_Z, Qt::AltModifier);
+        QVERIFY(alt.player.traffic().empty());
     }
 
     void a_held_key_repeats_its_command()
