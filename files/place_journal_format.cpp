@@ -25,24 +25,62 @@ template <typename Number> std::optional<Number> whole_number(std::string_view t
     return value;
 }
 
+/// A name on one line: its line breaks, and the escape itself, as %0A, %0D
+/// and %25 (a folder's name may hold a line break).
+std::string escaped(std::string_view name)
+{
+    std::string text;
+    for (const char c : name) {
+        if (c == '\n')
+            text += "%0A";
+        else if (c == '\r')
+            text += "%0D";
+        else if (c == '%')
+            text += "%25";
+        else
+            text += c;
+    }
+    return text;
+}
+
+/// The name as it was; nothing when a % starts no escape of ours.
+std::optional<std::string> unescaped(std::string_view text)
+{
+    std::string name;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (text[at] != '%') {
+            name += text[at];
+            continue;
+        }
+        const std::string_view code = text.substr(at + 1, 2);
+        if (code == "0A")
+            name += '\n';
+        else if (code == "0D")
+            name += '\r';
+        else if (code == "25")
+            name += '%';
+        else
+            return std::nullopt;
+        at += 2;
+    }
+    return name;
+}
+
 } // namespace
 
-std::optional<std::string> format_journal(const JournalPlace& place)
+std::string format_journal(const JournalPlace& place)
 {
-    const std::string values[] = {place.version,
-                                  place.group,
-                                  place.playlist,
+    const std::string values[] = {escaped(place.version),
+                                  escaped(place.group),
+                                  escaped(place.playlist),
                                   std::to_string(place.tip),
                                   std::to_string(place.zero_mark_ms),
                                   std::to_string(place.position_ms),
                                   std::to_string(place.written_at)};
     std::string text(heading);
     text += '\n';
-    for (std::size_t i = 0; i < std::size(keys); ++i) {
-        if (has_line_break(values[i]))
-            return std::nullopt;
+    for (std::size_t i = 0; i < std::size(keys); ++i)
         text.append(keys[i]).append("=").append(values[i]).append("\n");
-    }
     text.append(last_line).append("\n");
     return text;
 }
@@ -65,7 +103,12 @@ std::optional<JournalPlace> parse_journal(std::string_view text)
             return std::nullopt;
         values[i] = line.substr(keys[i].size() + 1);
     }
-    JournalPlace place{values[0], values[1], values[2]};
+    const auto version = unescaped(values[0]);
+    const auto group = unescaped(values[1]);
+    const auto playlist = unescaped(values[2]);
+    if (!version || !group || !playlist)
+        return std::nullopt;
+    JournalPlace place{*version, *group, *playlist};
     const auto tip = whole_number<int>(values[3]);
     const auto zero = whole_number<int>(values[4]);
     const auto position = whole_number<int>(values[5]);

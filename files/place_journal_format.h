@@ -33,9 +33,9 @@ struct JournalPlace
     bool operator==(const JournalPlace&) const = default;
 };
 
-/// The journal's text; nothing when a name holds a line break (it could not
-/// be read back as written).
-std::optional<std::string> format_journal(const JournalPlace& place);
+/// The journal's text: a line a value, names escaped so that one holding a
+/// line break stays on its line.
+std::string format_journal(const JournalPlace& place);
 
 /// The place a journal holds; nothing when the text is damaged: cut short,
 /// a line missing or doubled, a number that is none or is negative, an empty

@@ -88,10 +88,8 @@ void PlaceJournal::keep(const RunState& state)
         return;
     JournalPlace stamped = place;
     stamped.written_at = static_cast<std::int64_t>(std::time(nullptr));
-    if (const auto text = format_journal(stamped)) {
-        m_system.replace_file_later(m_path, *text);
-        m_written = place;
-    }
+    m_system.replace_file_later(m_path, format_journal(stamped));
+    m_written = place;
 }
 
 void PlaceJournal::remove()

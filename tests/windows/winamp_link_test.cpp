@@ -170,7 +170,7 @@ TEST(WindowsSystem, WritesTextWithWindowsLineEndsAndReplacesWhole)
         return system.read_file(file).value_or("");
     };
     const JournalPlace place{"1.2", "c:\\g\\b.grp", "c:\\g\\b.m3u", 1, 2000, 4000, 1765290720};
-    EXPECT_EQ(parse_journal(round_trip(*format_journal(place))), place);
+    EXPECT_EQ(parse_journal(round_trip(format_journal(place))), place);
     SettingsText settings = default_settings();
     settings.settings.back_time = 3;
     SettingsText read = default_settings();
