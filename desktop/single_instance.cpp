@@ -35,21 +35,30 @@ struct Exchange
     std::optional<QByteArray> answer; ///< without the line break; none when it did not answer
 };
 
-/// Send one line to the running copy and wait for its answer.
-Exchange exchange(const QString& server, const std::string& line, int answer_wait_ms)
+/// Send one line to the running copy and wait for its answer: its first
+/// line within `first_wait_ms`; after a command's "begun", the answer within
+/// `answer_wait_ms` more.
+Exchange exchange(const QString& server, const std::string& line, int first_wait_ms,
+                  int answer_wait_ms)
 {
     QLocalSocket socket;
     socket.connectToServer(server);
     if (!socket.waitForConnected(1000))
         return {};
     socket.write(QByteArray::fromStdString(line));
-    if (!socket.waitForBytesWritten(answer_wait_ms))
+    if (!socket.waitForBytesWritten(first_wait_ms))
         return {true, std::nullopt};
-    while (!socket.canReadLine()) {
-        if (!socket.waitForReadyRead(answer_wait_ms))
-            return {true, std::nullopt};
-    }
-    return {true, socket.readLine().chopped(1)};
+    const auto next_line = [&socket](int wait_ms) -> std::optional<QByteArray> {
+        while (!socket.canReadLine()) {
+            if (!socket.waitForReadyRead(wait_ms))
+                return std::nullopt;
+        }
+        return socket.readLine().chopped(1);
+    };
+    std::optional<QByteArray> answer = next_line(first_wait_ms);
+    if (answer && *answer == QByteArray::fromStdString(std::string(channel_begun)))
+        answer = next_line(answer_wait_ms);
+    return {true, answer};
 }
 
 QString reason_in(const QByteArray& answer)
@@ -79,7 +88,8 @@ SingleInstance::Delivery SingleInstance::send_request(const QString& folder, con
         // carried out" of what is carried out afterwards.
         const std::string line =
             request(channel_clock_ms() + channel_wait::command_begun_within_ms);
-        const Exchange sent = exchange(server_in(folder), line, channel_wait::command_answer_ms);
+        const Exchange sent = exchange(server_in(folder), line, channel_wait::begun_heard_within_ms,
+                                       channel_wait::command_answer_ms);
         if (sent.reached && !sent.answer) {
             reason = channel_reason::no_answer_in_time;
             return Delivery::Refused;
@@ -124,7 +134,8 @@ SingleInstance::Role SingleInstance::claim(const QString& file, QString& reason)
             QLocalServer::removeServer(server); // left by a copy that died
             return m_server.listen(server) ? Role::First : Role::Alone;
         }
-        const Exchange sent = exchange(server, request, channel_wait::file_answer_ms);
+        const Exchange sent =
+            exchange(server, request, channel_wait::file_answer_ms, channel_wait::file_answer_ms);
         if (sent.answer && *sent.answer == QByteArray::fromStdString(std::string(channel_ok)))
             return Role::HandedOver;
         if (sent.reached) {
@@ -198,12 +209,17 @@ void SingleInstance::carry_out(const ChannelRequest& request, QLocalSocket* sock
         answer(asked ? std::string(SessionPort::not_started) : refusal);
         return;
     }
-    m_session->submit_later(std::move(*asked), answer,
-                            [sender = QPointer<QLocalSocket>(socket), until = request.until_ms] {
-                                // A sender that gave up has said "not carried out": it is not.
-                                return sender && sender->state() == QLocalSocket::ConnectedState &&
-                                       !(until && channel_clock_ms() > *until);
-                            });
+    m_session->submit_later(
+        std::move(*asked), answer,
+        [sender = QPointer<QLocalSocket>(socket), until = request.until_ms] {
+            // A sender that gave up has said "not carried out": it is not.
+            const bool wanted = sender && sender->state() == QLocalSocket::ConnectedState &&
+                                !(until && channel_clock_ms() > *until);
+            // Begun: the sender waits for the answer however slow the player.
+            if (wanted)
+                sender->write(QByteArray::fromStdString(std::string(channel_begun) + '\n'));
+            return wanted;
+        });
 }
 
 } // namespace cuedeck

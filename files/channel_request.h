@@ -42,15 +42,19 @@ inline constexpr std::size_t longest_request_line = std::size_t{64} * 1024;
 /// How long the two ends of the channel wait for each other, on every
 /// platform. A later copy waits `file_answer_ms` for the running one to take
 /// a file (it is taken at once, before it is opened). A command may be begun
-/// within `command_begun_within_ms` and is answered once carried out, which
-/// may wait for a slow player (each of its calls for half a second at most):
-/// its sender waits `command_answer_ms` for the answer. A copy that holds the
+/// within `command_begun_within_ms`; the running copy says `channel_begun`
+/// when it begins one, and answers once it is carried out, which may wait
+/// for a slow player (each of its calls for half a second at most). Its
+/// sender waits `begun_heard_within_ms` for the first line, so a copy that
+/// is stopped or busy costs that wait and no more, and `command_answer_ms`
+/// for the answer after "begun". A copy that holds the
 /// one-copy lock but does not listen yet (it is still starting) is tried
 /// `tries` times, `try_interval_ms` apart. The running copy closes a
 /// connection that stays silent for `idle_ms`.
 namespace channel_wait {
 inline constexpr int file_answer_ms = 5000;
 inline constexpr int command_begun_within_ms = 5000;
+inline constexpr int begun_heard_within_ms = command_begun_within_ms + 500;
 inline constexpr int command_answer_ms = 15000;
 inline constexpr int tries = 50;
 inline constexpr int try_interval_ms = 100;
@@ -81,7 +85,9 @@ std::int64_t channel_clock_ms();
 /// One line as received, without its LF.
 ChannelRequest parse_channel_request(std::string_view line);
 
-/// The answers: done, or refused with a reason on the same line.
+/// The answers: done, or refused with a reason on the same line. A command's
+/// answer may follow a first line that says it has begun.
+inline constexpr std::string_view channel_begun = "begun";
 inline constexpr std::string_view channel_ok = "ok";
 inline constexpr std::string_view channel_refused = "refused ";
 /// The answer line (LF included) that refuses with `reason`, on one line.

@@ -7,6 +7,8 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "base/wide_text.h"
@@ -86,13 +88,19 @@ bool write_all(HANDLE file, const std::string& bytes, DWORD wait_ms, HANDLE stop
 
 /// One line from `file`, without its LF: none when it does not come within
 /// `wait_ms` of silence, when the other end goes, or when it is longer than
-/// `longest` (then `too_long` is set).
+/// `longest` (then `too_long` is set). `carried` holds what was read past
+/// the line before, and is left with what was read past this one.
 std::optional<std::string> read_line(HANDLE file, DWORD wait_ms, HANDLE stop, std::size_t longest,
-                                     bool& too_long)
+                                     bool& too_long, std::string& carried)
 {
     too_long = false;
     Handle event(CreateEventW(nullptr, TRUE, FALSE, nullptr));
-    std::string line;
+    std::string line = std::exchange(carried, {});
+    if (const auto end = line.find('\n'); end != std::string::npos) {
+        carried = line.substr(end + 1);
+        line.resize(end);
+        return line;
+    }
     char buffer[pipe_buffer];
     // Bounded: no more than `longest` bytes are read for one line.
     while (line.size() <= longest) {
@@ -105,7 +113,8 @@ std::optional<std::string> read_line(HANDLE file, DWORD wait_ms, HANDLE stop, st
             return std::nullopt;
         line.append(buffer, *got);
         if (const auto end = line.find('\n'); end != std::string::npos) {
-            line.resize(end); // one request a connection: what follows is not read
+            carried = line.substr(end + 1);
+            line.resize(end);
             return line;
         }
     }
@@ -145,8 +154,11 @@ struct Exchange
     std::optional<std::string> answer; ///< none when it did not answer
 };
 
-/// Send one line to the running copy and wait for its answer.
-Exchange exchange(const std::wstring& pipe, const std::string& line, DWORD answer_wait_ms)
+/// Send one line to the running copy and wait for its answer: its first
+/// line within `first_wait_ms`; after a command's "begun", the answer within
+/// `answer_wait_ms` more.
+Exchange exchange(const std::wstring& pipe, const std::string& line, DWORD first_wait_ms,
+                  DWORD answer_wait_ms)
 {
     HANDLE opened = INVALID_HANDLE_VALUE;
     for (int busy = 0; busy < 10; ++busy) {
@@ -165,10 +177,16 @@ Exchange exchange(const std::wstring& pipe, const std::string& line, DWORD answe
     ULONG server = 0;
     if (GetNamedPipeServerProcessId(connection.value, &server))
         AllowSetForegroundWindow(server);
-    if (!write_all(connection.value, line, answer_wait_ms, nullptr))
+    if (!write_all(connection.value, line, first_wait_ms, nullptr))
         return {true, std::nullopt};
     bool too_long = false;
-    return {true, read_line(connection.value, answer_wait_ms, nullptr, pipe_buffer, too_long)};
+    std::string carried;
+    auto answer =
+        read_line(connection.value, first_wait_ms, nullptr, pipe_buffer, too_long, carried);
+    if (answer && *answer == channel_begun)
+        answer =
+            read_line(connection.value, answer_wait_ms, nullptr, pipe_buffer, too_long, carried);
+    return {true, answer};
 }
 
 bool another_copy_runs(const std::wstring& meeting)
@@ -183,6 +201,7 @@ struct Outcome
     std::mutex lock;
     std::condition_variable told;
     std::optional<std::string> refusal;
+    bool begun = false;
     std::atomic<bool> given_up{false};
 };
 
@@ -290,7 +309,8 @@ OneCopyWin32::Role OneCopyWin32::claim(const std::string& file, std::string& rea
                 return Role::Alone;
             }
         }
-        const Exchange sent = exchange(pipe_for(m_meeting), request, channel_wait::file_answer_ms);
+        const Exchange sent = exchange(pipe_for(m_meeting), request, channel_wait::file_answer_ms,
+                                       channel_wait::file_answer_ms);
         if (sent.answer && *sent.answer == channel_ok)
             return Role::HandedOver;
         if (sent.reached) {
@@ -313,7 +333,8 @@ OneCopyWin32::Delivery OneCopyWin32::send_request(const std::wstring& meeting,
     for (int attempt = 0; attempt < channel_wait::tries; ++attempt) {
         const std::string line =
             request(channel_clock_ms() + channel_wait::command_begun_within_ms);
-        const Exchange sent = exchange(pipe_for(meeting), line, channel_wait::command_answer_ms);
+        const Exchange sent = exchange(pipe_for(meeting), line, channel_wait::begun_heard_within_ms,
+                                       channel_wait::command_answer_ms);
         if (sent.reached && !sent.answer) {
             reason = channel_reason::no_answer_in_time;
             return Delivery::Refused;
@@ -369,10 +390,12 @@ void OneCopyWin32::serve_pipe()
 
 void OneCopyWin32::answer_one(HANDLE pipe)
 {
-    // A sender that says nothing, or too much, is not waited for.
+    // A sender that says nothing, or too much, is not waited for; one
+    // request a connection: what follows it is not read.
     bool too_long = false;
+    std::string carried;
     const auto line =
-        read_line(pipe, channel_wait::idle_ms, m_stop, longest_request_line, too_long);
+        read_line(pipe, channel_wait::idle_ms, m_stop, longest_request_line, too_long, carried);
     if (!line) {
         if (too_long) {
             write_all(pipe, format_refusal(channel_reason::unknown_request), channel_wait::idle_ms,
@@ -415,15 +438,28 @@ std::string OneCopyWin32::carried_out(const ChannelRequest& request, HANDLE pipe
             },
             [outcome, until] {
                 // A sender that gave up has said "not carried out": it is not.
-                return !outcome->given_up && !(until && channel_clock_ms() > *until);
+                const bool wanted = !outcome->given_up && !(until && channel_clock_ms() > *until);
+                const std::lock_guard<std::mutex> held(outcome->lock);
+                outcome->begun = wanted;
+                outcome->told.notify_all();
+                return wanted;
             });
     });
     // Waited for here, on the pipe's thread, never in the window's loop;
     // the sender's going is looked for meanwhile.
     std::unique_lock<std::mutex> held(outcome->lock);
     const ULONGLONG until = GetTickCount64() + channel_wait::command_answer_ms;
+    bool told_begun = false;
     while (!outcome->refusal && GetTickCount64() < until &&
            WaitForSingleObject(m_stop, 0) != WAIT_OBJECT_0) {
+        if (outcome->begun && !told_begun) {
+            // The sender now waits for the answer however slow the player.
+            told_begun = true;
+            held.unlock();
+            write_all(pipe, std::string(channel_begun) + '\n', channel_wait::idle_ms, m_stop);
+            held.lock();
+            continue;
+        }
         DWORD waiting = 0;
         if (!PeekNamedPipe(pipe, nullptr, 0, nullptr, &waiting, nullptr))
             break; // the sender is gone
