@@ -65,10 +65,13 @@
    under the sound state (where the player can change speed). */
 #define AT_SPEED_STATE 136, 116, 81, 8
 #define AT_DEVICE_STATE 57, 7, 160, 8
-/* Below the STOP picture: the loop, and the clarity aids that are on (two
-   lines: all five do not fit on one). */
-#define AT_LOOP_STATE 136, 174, 81, 8
-#define AT_AIDS_STATE 136, 182, 81, 16
+/* Below the STOP picture: the loop. */
+#define AT_LOOP_STATE 136, 177, 81, 8
+/* Where the player has clarity aids, the window is taller: under the
+   buttons, the whole width, the aids that are on (two lines, room for all
+   five in every language). */
+#define WINDOW_SIZE_WITH_AIDS 224, 212
+#define AT_AIDS_STATE 7, 193, 210, 16
 
 /* The options dialog. */
 #define TEXT_OPTIONS_CAPTION UI_TEXT("Cuedeck Options")

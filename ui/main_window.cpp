@@ -18,7 +18,10 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSessionManager>
+#include <QStyle>
 #include <QUrl>
 
 #include "base/control_ids.h"
@@ -150,6 +153,7 @@ MainWindow::MainWindow(Session& session, QWidget* parent)
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &MainWindow::commit_session);
     create_controls();
     create_menus();
+    fit_the_screen();
 }
 
 MainWindow::~MainWindow()
@@ -232,7 +236,33 @@ void MainWindow::create_controls()
     m_spoken->setObjectName("spoken");
     m_spoken->setGeometry(0, 0, 0, 0);
     setCentralWidget(client);
-    client->setFixedSize(units.size(WINDOW_SIZE));
+    client->setFixedSize(units.size(WINDOW_SIZE_WITH_AIDS));
+}
+
+void MainWindow::fit_the_screen()
+{
+    // At a large scale on a small screen the window would outgrow the
+    // screen, its last buttons and its status out of reach: it is then as
+    // large as the screen allows, and scrolls.
+    const QScreen* shown_on = screen();
+    if (shown_on == nullptr)
+        return;
+    const int title_bar = style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * frame_allowance_px;
+    const QSize room =
+        shown_on->availableGeometry().size() - QSize(2 * frame_allowance_px, title_bar);
+    QWidget* client = centralWidget();
+    const QSize needed(client->width(), client->height() + menuBar()->sizeHint().height());
+    if (needed.width() <= room.width() && needed.height() <= room.height())
+        return;
+    auto* scrolled = new QScrollArea(this);
+    scrolled->setObjectName("scrolled");
+    scrolled->setFocusPolicy(Qt::NoFocus); // the keys stay the window's
+    scrolled->setFrameShape(QFrame::NoFrame);
+    scrolled->setWidget(takeCentralWidget());
+    setCentralWidget(scrolled);
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    resize(std::min(needed.width() + bar, room.width()),
+           std::min(needed.height() + bar, room.height()));
 }
 
 void MainWindow::create_menus()

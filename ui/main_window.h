@@ -91,6 +91,9 @@ protected:
 
 private:
     void create_controls();
+    void fit_the_screen();
+    /// What a window manager's frame may take at each side.
+    static constexpr int frame_allowance_px = 8;
     void create_menus();
     /// A told message, shown once no dialog of the window is open.
     void show_told(const std::string& text);

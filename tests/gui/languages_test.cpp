@@ -5,6 +5,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QStyle>
 #include <QtTest>
 
@@ -65,6 +67,29 @@ QStringList clipped(const QWidget& top)
     return found;
 }
 
+/// The main window's controls that show something and lie over another.
+QStringList overlapping(const QWidget& window)
+{
+    std::vector<const QWidget*> shown;
+    for (const QWidget* widget : window.findChildren<QWidget*>(QRegularExpression("^control_"))) {
+        const auto* label = qobject_cast<const QLabel*>(widget);
+        if (widget->isVisibleTo(&window) && widget->width() > 0 &&
+            !(label != nullptr && label->text().isEmpty() && label->pixmap().isNull()))
+            shown.push_back(widget);
+    }
+    QStringList found;
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        for (std::size_t j = i + 1; j < shown.size(); ++j) {
+            // Fields side by side may share the pixel that rounding gives both.
+            const QRect both = shown[i]->geometry().intersected(shown[j]->geometry());
+            if (shown[i]->parentWidget() == shown[j]->parentWidget() && both.width() > 1 &&
+                both.height() > 1)
+                found.append(shown[i]->objectName() + " over " + shown[j]->objectName());
+        }
+    }
+    return found;
+}
+
 /// The files a run leaves behind: a group opened, moved, saved, and the
 /// options changed.
 std::map<std::string, std::string> files_written()
@@ -105,8 +130,9 @@ private slots:
             Rig rig;
             rig.open_group_and_move_the_zero_mark();
             rig.window.show_alarm_picture(true);
-            for (Command command : {Command::Slower, Command::ReduceNoise, Command::EvenLoudness,
-                                    Command::VoiceBand, Command::Louder, Command::Loop})
+            for (Command command :
+                 {Command::Slower, Command::ReduceNoise, Command::EvenLoudness, Command::VoiceBand,
+                  Command::Louder, Command::ChannelLeft, Command::Loop, Command::Loop})
                 run_command(rig.window.controller(), command);
             // The longest the status fields say.
             rig.window.set_field_text(FieldId::DeviceState,
@@ -121,6 +147,15 @@ private slots:
                 for (const QString& fault : clipped(*top))
                     faults.append(language + ", " + top->windowTitle() + ": " + fault);
             }
+            // Every aid on, a loop and STOP: nothing drawn over another, and
+            // the window within the screen however large the scale.
+            for (const QString& fault : overlapping(rig.window))
+                faults.append(language + ": " + fault);
+            if (rig.window.height() > rig.window.screen()->availableGeometry().height())
+                faults.append(language +
+                              QString(": the window is %1 px high, the screen %2")
+                                  .arg(rig.window.height())
+                                  .arg(rig.window.screen()->availableGeometry().height()));
         }
         for (const QString& fault : faults)
             qWarning("clipped: %s", qPrintable(fault));

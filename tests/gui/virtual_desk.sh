@@ -3,7 +3,9 @@
 # D-Bus session bus with the accessibility bus, and a sound server whose
 # sink plays to nothing; a listener on the media interface's change
 # signals; questions to the mpv Cuedeck drives.
-# Sourced; sets work, DISPLAY, the bus, the XDG folders, and cleans up on exit.
+# Sourced (after setting desk_screen, WIDTHxHEIGHTxDEPTH, for a screen other
+# than 800x600); sets work, DISPLAY, the bus, the XDG folders, and cleans up
+# on exit.
 work=$(mktemp -d)
 xvfb="" running="" desk=""
 extra_cleanup() { :; }
@@ -33,7 +35,7 @@ chmod 700 "$work/run"
 # key's press and its release, and the repeats would answer the next box.
 for _ in 1 2 3; do
   rm -f "$work/display"
-  Xvfb -noreset -r -displayfd 3 -screen 0 800x600x24 3>"$work/display" >/dev/null 2>&1 &
+  Xvfb -noreset -r -displayfd 3 -screen 0 "${desk_screen:-800x600x24}" 3>"$work/display" >/dev/null 2>&1 &
   xvfb=$!
   for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
   # Two servers started at once may be told the same number; the display
