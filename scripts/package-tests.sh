@@ -14,14 +14,9 @@ rm -f "$build"/cuedeck_*.deb
 deb=$(ls "$build"/cuedeck_*.deb)
 echo "package: $deb"
 
-work=$(mktemp -d /tmp/cuedeck-package-XXXXXX)
-xvfb=""
-cleanup() {
-  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
-  pkill -KILL -f "input-ipc-server=$work" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+# The desk a user has (a display with a window manager, a session bus with
+# the accessibility bus, a sound server), in a work folder of its own.
+source tests/gui/virtual_desk.sh
 fail() { echo "package test failed: $*" >&2; exit 1; }
 
 lintian --allow-root --fail-on error --tag-display-limit 0 "$deb"
@@ -60,14 +55,7 @@ done
 group="$work/music/my group.grp"
 printf '%s\n2\n0:01\n' "$work/music/tips.m3u" > "$group"
 
-Xvfb -noreset -displayfd 3 -screen 0 800x600x24 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-
-export DISPLAY=":$(cat "$work/display")" HOME="$work/home" XDG_CONFIG_HOME="$work/config"
-export XDG_STATE_HOME="$work/state"
-export XDG_RUNTIME_DIR="$work/run" PATH="$work/root/usr/bin:$PATH"
+export PATH="$work/root/usr/bin:$PATH"
 cuedeck "$group" >"$work/cuedeck.log" 2>&1 &
 program=$!
 window=""
