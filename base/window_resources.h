@@ -94,6 +94,11 @@
 #define AT_OPT_AMOVIE 13, 47, 40, 8
 #define TEXT_OPT_PLAYSND UI_TEXT("Playsnd")
 #define AT_OPT_PLAYSND 53, 46, 46, 8
+/* On Linux the same two ways, named for what they do there. */
+#define TEXT_OPT_SEPARATE_PLAYER "mpv"
+#define TEXT_OPT_SEPARATE_PLAYER_SAYS UI_TEXT("mpv plays the sound file once")
+#define TEXT_OPT_SOUND_SERVER UI_TEXT("System")
+#define TEXT_OPT_SOUND_SERVER_SAYS UI_TEXT("The desktop's sound server plays the sound file")
 #define TEXT_OPT_SOUND_FILE UI_TEXT("Sound File:")
 #define AT_OPT_SOUND_FILE_LABEL 7, 70, 40, 12
 #define AT_OPT_SOUND_FILE 47, 70, 132, 12

@@ -733,5 +733,17 @@ Um sich Zugriff zu geben, schreiben Sie diese Zeile (als root) in %2, dann ziehe
         <source>The running Cuedeck did not come forward: %1</source>
         <translation>Das laufende Cuedeck kam nicht nach vorn: %1</translation>
     </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>mpv plays the sound file once</source>
+        <translation>mpv spielt die Tondatei einmal ab</translation>
+    </message>
+    <message>
+        <source>The desktop's sound server plays the sound file</source>
+        <translation>Der Soundserver des Desktops spielt die Tondatei ab</translation>
+    </message>
 </context>
 </TS>

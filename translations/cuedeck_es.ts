@@ -733,5 +733,17 @@ Para darse acceso, ponga esta línea en %2 (como root), luego desconecte el peda
         <source>The running Cuedeck did not come forward: %1</source>
         <translation>El Cuedeck en marcha no pasó al frente: %1</translation>
     </message>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>mpv plays the sound file once</source>
+        <translation>mpv reproduce el archivo de sonido una vez</translation>
+    </message>
+    <message>
+        <source>The desktop's sound server plays the sound file</source>
+        <translation>El servidor de sonido del escritorio reproduce el archivo de sonido</translation>
+    </message>
 </context>
 </TS>

@@ -733,5 +733,17 @@ Pour vous donner l’accès, mettez cette ligne dans %2 (en root), puis débranc
         <source>The running Cuedeck did not come forward: %1</source>
         <translation>Le Cuedeck en cours ne s'est pas mis au premier plan : %1</translation>
     </message>
+    <message>
+        <source>System</source>
+        <translation>Système</translation>
+    </message>
+    <message>
+        <source>mpv plays the sound file once</source>
+        <translation>mpv lit le fichier son une fois</translation>
+    </message>
+    <message>
+        <source>The desktop's sound server plays the sound file</source>
+        <translation>Le serveur de son du bureau lit le fichier son</translation>
+    </message>
 </context>
 </TS>

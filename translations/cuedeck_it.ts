@@ -733,5 +733,17 @@ Per darsi accesso, mettere questa riga in %2 (come root), poi scollegare la peda
         <source>The running Cuedeck did not come forward: %1</source>
         <translation>Il Cuedeck in esecuzione non è venuto in primo piano: %1</translation>
     </message>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>mpv plays the sound file once</source>
+        <translation>mpv riproduce il file audio una volta</translation>
+    </message>
+    <message>
+        <source>The desktop's sound server plays the sound file</source>
+        <translation>Il server audio del desktop riproduce il file audio</translation>
+    </message>
 </context>
 </TS>

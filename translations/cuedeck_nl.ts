@@ -733,5 +733,17 @@ Om uzelf toegang te geven, zet u deze regel in %2 (als root), trekt u het pedaal
         <source>The running Cuedeck did not come forward: %1</source>
         <translation>De draaiende Cuedeck kwam niet naar voren: %1</translation>
     </message>
+    <message>
+        <source>System</source>
+        <translation>Systeem</translation>
+    </message>
+    <message>
+        <source>mpv plays the sound file once</source>
+        <translation>mpv speelt het geluidsbestand één keer af</translation>
+    </message>
+    <message>
+        <source>The desktop's sound server plays the sound file</source>
+        <translation>De geluidsserver van het bureaublad speelt het geluidsbestand af</translation>
+    </message>
 </context>
 </TS>

@@ -733,5 +733,17 @@ Para obter acesso, coloque esta linha em %2 (como root), depois desconecte o ped
         <source>The running Cuedeck did not come forward: %1</source>
         <translation>O Cuedeck em execução não veio para a frente: %1</translation>
     </message>
+    <message>
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message>
+        <source>mpv plays the sound file once</source>
+        <translation>O mpv toca o arquivo de som uma vez</translation>
+    </message>
+    <message>
+        <source>The desktop's sound server plays the sound file</source>
+        <translation>O servidor de som da área de trabalho toca o arquivo de som</translation>
+    </message>
 </context>
 </TS>

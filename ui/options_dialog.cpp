@@ -77,11 +77,17 @@ void OptionsDialog::create_controls()
 
     place(new QGroupBox(ui_text(TEXT_OPT_PLAY_USING), this), AT_OPT_PLAY_USING);
     m_play_using = new QButtonGroup(this);
-    auto* amovie = new QRadioButton(ui_text(TEXT_OPT_AMOVIE), this);
+    // The stored choice is the Windows one (Amovie 0, Playsnd 1); here the
+    // two are named for what they do on this desktop.
+    auto* amovie = new QRadioButton(TEXT_OPT_SEPARATE_PLAYER, this);
     amovie->setObjectName("amovie");
+    amovie->setToolTip(ui_text(TEXT_OPT_SEPARATE_PLAYER_SAYS));
+    amovie->setAccessibleDescription(amovie->toolTip());
     place(amovie, AT_OPT_AMOVIE);
-    auto* playsnd = new QRadioButton(ui_text(TEXT_OPT_PLAYSND), this);
+    auto* playsnd = new QRadioButton(ui_text(TEXT_OPT_SOUND_SERVER), this);
     playsnd->setObjectName("playsnd");
+    playsnd->setToolTip(ui_text(TEXT_OPT_SOUND_SERVER_SAYS));
+    playsnd->setAccessibleDescription(playsnd->toolTip());
     place(playsnd, AT_OPT_PLAYSND);
     m_play_using->addButton(amovie, 0);
     m_play_using->addButton(playsnd, 1);

@@ -74,6 +74,12 @@ private slots:
         when_modal([&](QWidget* modal) {
             QVERIFY(!modal->findChild<QRadioButton*>("amovie")->isChecked());
             QVERIFY(!modal->findChild<QRadioButton*>("playsnd")->isChecked());
+            // The two ways are named for what they do here, not by Windows' names.
+            for (const char* way : {"amovie", "playsnd"}) {
+                const auto* radio = modal->findChild<QRadioButton*>(way);
+                QVERIFY(radio->text() != "Amovie" && radio->text() != "Playsnd");
+                QVERIFY(!radio->accessibleDescription().isEmpty());
+            }
             QVERIFY(modal->findChild<QCheckBox*>("sound_on")->isChecked()); // 5 shows ticked
             QTest::mouseClick(modal->findChild<QPushButton*>("ok"), Qt::LeftButton);
         });
