@@ -1,6 +1,9 @@
 #include "files/place_journal_format.h"
 
+#include <algorithm>
 #include <charconv>
+#include <iterator>
+#include <utility>
 #include <vector>
 
 #include "base/text_lines.h"
@@ -25,18 +28,19 @@ template <typename Number> std::optional<Number> whole_number(std::string_view t
     return value;
 }
 
-/// A name on one line: its line breaks, and the escape itself, as %0A, %0D
-/// and %25 (a folder's name may hold a line break).
+/// What a name escapes to stay on one line (a folder's name may hold a line
+/// break), and the escape itself.
+constexpr std::pair<char, std::string_view> escapes[] = {
+    {'\n', "%0A"}, {'\r', "%0D"}, {'%', "%25"}};
+
 std::string escaped(std::string_view name)
 {
     std::string text;
     for (const char c : name) {
-        if (c == '\n')
-            text += "%0A";
-        else if (c == '\r')
-            text += "%0D";
-        else if (c == '%')
-            text += "%25";
+        const auto* escape = std::find_if(std::begin(escapes), std::end(escapes),
+                                          [c](const auto& pair) { return pair.first == c; });
+        if (escape != std::end(escapes))
+            text += escape->second;
         else
             text += c;
     }
@@ -52,15 +56,12 @@ std::optional<std::string> unescaped(std::string_view text)
             name += text[at];
             continue;
         }
-        const std::string_view code = text.substr(at + 1, 2);
-        if (code == "0A")
-            name += '\n';
-        else if (code == "0D")
-            name += '\r';
-        else if (code == "25")
-            name += '%';
-        else
+        const std::string_view code = text.substr(at, 3);
+        const auto* escape = std::find_if(std::begin(escapes), std::end(escapes),
+                                          [code](const auto& pair) { return pair.second == code; });
+        if (escape == std::end(escapes))
             return std::nullopt;
+        name += escape->first;
         at += 2;
     }
     return name;
