@@ -28,11 +28,11 @@ window=$(xdotool search --onlyvisible --name '^Cuedeck - ' | head -1)
 xdotool key --window "$window" shift+Right
 until_true near 7.2 0.25 || fail "Shift+Right reached $(mpv_says time-pos), not 7.2"
 
-# The bar's middle: the window's middle across, 98 of the 198 dialog units
+# The bar's middle: the window's middle across, 98 of the 212 dialog units
 # of the client area down, under a menu bar of about 20 pixels; measured in
 # the window, wherever the window manager framed and put it.
 eval "$(xdotool getwindowgeometry --shell "$window")"
-x=$((WIDTH / 2)) y=$((20 + (HEIGHT - 20) * 98 / 198))
+x=$((WIDTH / 2)) y=$((20 + (HEIGHT - 20) * 98 / 212))
 length=$(mpv_says duration)
 xdotool mousemove --window "$window" "$x" "$y" click 1
 until_true near "$(awk -v l="$length" 'BEGIN { print l / 2 }')" 1 ||
