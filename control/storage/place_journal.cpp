@@ -42,6 +42,8 @@ bool PlaceJournal::names_a_group(const JournalPlace& place)
     // A tape group file whose first line names a playlist or a recording:
     // anything else (a journal written by hand, or damaged) is no place to
     // offer, as Yes would then do nothing.
+    if (m_system.local_file_problem(place.group) != FileProblem::None)
+        return false;
     const auto group = m_system.read_file(place.group);
     if (!group)
         return false;
