@@ -369,7 +369,7 @@ void MediaInterface::send_changes()
         // A property without a value would abort the bus's marshalling:
         // one we do not know how to read is left out, never sent empty.
         if (QVariant value = followed_property(name); value.isValid())
-            changed.insert(QString::fromStdString(name), std::move(value));
+            changed.insert(QString::fromStdString(name), value);
         else
             std::fprintf(stderr, "cuedeck: no value to send for the property %s\n", name.c_str());
     }
