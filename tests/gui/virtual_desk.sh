@@ -9,14 +9,15 @@
 work=$(mktemp -d)
 xvfb="" running="" desk=""
 extra_cleanup() { :; }
+# Whatever is already gone is no failure: the caller's status stands, also
+# under set -e (the package test).
 cleanup() {
-  extra_cleanup
-  [ -n "$running" ] && kill -KILL "$running" 2>/dev/null
-  for pid in $desk; do kill "$pid" 2>/dev/null; done
-  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
-  pkill -KILL -f "input-ipc-server=$work" 2>/dev/null
-
+  local status=$?
+  extra_cleanup || true
+  for pid in $running $desk $xvfb; do kill -KILL "$pid" 2>/dev/null || true; done
+  pkill -KILL -f "input-ipc-server=$work" 2>/dev/null || true
   rm -rf "$work"
+  exit "$status"
 }
 trap cleanup EXIT
 fail() {
