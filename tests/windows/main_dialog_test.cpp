@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <thread>
 
 #include "base/wide_text.h"
@@ -677,7 +678,14 @@ TEST(OneCopy, TheHandedFileArrivesWholeAndWhatIsNoRequestIsRefused)
     for (int flood = 0; flood < 200; ++flood)
         answer_to("\x01\xff junk " + std::to_string(flood) + "\r\n");
     pump(rig.window);
-    EXPECT_TRUE(rig.player.traffic().empty());
+    // Nothing was carried out: at most the tick asked where the player is,
+    // when the flood took longer than a second.
+    const auto moved = [&rig] {
+        const auto traffic = rig.player.traffic();
+        return std::find(traffic.begin(), traffic.end(), "NextTrack") != traffic.end();
+    };
+    EXPECT_FALSE(moved());
+    rig.player.clear_log();
 
     OneCopyWin32::Delivery delivered = OneCopyWin32::Delivery::NoneRunning;
     std::thread sender([&] {
@@ -685,10 +693,9 @@ TEST(OneCopy, TheHandedFileArrivesWholeAndWhatIsNoRequestIsRefused)
             meeting, [](std::int64_t until) { return format_command_request("next-tip", until); },
             reason);
     });
-    pump_until(rig.window, [&] { return !rig.player.traffic().empty(); });
-    sender.join();
+    EXPECT_TRUE(pump_until(rig.window, moved));
+    sender.join(); // the pipe's thread answers once the window has carried it out
     EXPECT_EQ(delivered, OneCopyWin32::Delivery::CarriedOut) << reason;
-    EXPECT_EQ(rig.player.traffic(), traffic_of(Command::NextTip));
 }
 
 } // namespace
