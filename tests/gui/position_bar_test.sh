@@ -44,7 +44,8 @@ until_true near 7 0.3 || fail "undo after the click reached $(mpv_says time-pos)
 # media widget drive them: Cuedeck carries each out and lives on, and the
 # change signals it sends meanwhile are well formed (stop_cuedeck checks).
 xdotool key --window "$window" space
-for name in faster reduce-noise voice-band phrase-back loop loop; do
+# The loop's two ends 5 s apart, playing or not (the same place twice ends it).
+for name in faster reduce-noise voice-band phrase-back loop forward loop; do
   "$program_file" --command "$name" 2>>"$work/log" || fail "--command $name was not carried out"
 done
 until_true grep -q 'string "LoopStatus"' "$work/signals" || fail "no listener heard of the loop"
