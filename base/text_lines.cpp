@@ -118,6 +118,11 @@ std::string_view folder_of(std::string_view path, char separator)
     return last == std::string_view::npos ? std::string_view{} : path.substr(0, last + 1);
 }
 
+std::string_view file_name_of(std::string_view path, char separator)
+{
+    return path.substr(folder_of(path, separator).size());
+}
+
 std::string relative_to(std::string_view folder, std::string_view path, char separator)
 {
     const bool inside =

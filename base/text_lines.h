@@ -35,6 +35,10 @@ bool is_absolute_path(std::string_view path, char separator);
 /// "/music/"); empty when there is none. '/' separates on every platform.
 std::string_view folder_of(std::string_view path, char separator);
 
+/// The file name at the end of a path: what follows its last separator
+/// (`separator` or '/'), or the whole path when it has none.
+std::string_view file_name_of(std::string_view path, char separator);
+
 /// `path` as seen from `folder` (which ends with a separator) when it lies
 /// inside it: "/music/a/tip 1.mp3" from "/music/" gives "a/tip 1.mp3".
 /// Elsewhere, `path` as it stands. Names on Windows ('\\') match in any case.

@@ -43,6 +43,13 @@ constexpr int playing = 1;
 constexpr int paused = 3;
 } // namespace play_state
 
+/// What the player found wrong with the current entry's recording.
+enum class EntryFault {
+    None,
+    Unplayable, ///< it cannot be played at all: the player stays stopped on it
+    CutShort,   ///< it ends before its header says; the track length is where
+};
+
 /// What one refresh reads, in the order it is asked: the caption, then
 /// requests 124, 125, 105/1 and 105/0.
 struct PlayerStatus
@@ -60,6 +67,7 @@ struct PlayerStatus
     /// The player plays into no sound device (mpv's null output, or none
     /// could be opened): nothing can be heard.
     bool no_sound_device = false;
+    EntryFault fault = EntryFault::None;
 
     friend bool operator==(const PlayerStatus&, const PlayerStatus&) = default;
 };

@@ -216,6 +216,11 @@ private:
     bool hand_over(const std::string& path);
     void retry_pending();
     void show_status(const std::optional<PlayerStatus>& answer);
+    /// What the player found wrong with the current tip's recording, as the
+    /// user is told it; empty when nothing is.
+    std::string fault_text(const PlayerStatus& status) const;
+    /// The file name of a recording's path, to name it to the user.
+    std::string recording_name(const std::string& path) const;
     /// At start-up: offer to go back to the place an earlier run that did
     /// not end normally left in the journal; true when the run went there.
     bool resume_left_place();
@@ -234,6 +239,9 @@ private:
     int m_player_looks_left = 0; ///< while a started player is looked for
     bool m_told_player_missing = false;
     bool m_shown_no_sound_device = false;
+    /// The tip whose recording's fault was told last, and that fault: each
+    /// is told once, when it is found.
+    std::pair<int, EntryFault> m_told_fault{-1, EntryFault::None};
     /// The run has ended (a signal can end it while a start-up question is open).
     bool m_shut_down = false;
     std::string m_device_state;

@@ -54,34 +54,55 @@ std::string Controller::go_to_place(const std::string& text, bool told)
         return tip_length_s > 0 && place->position_ms > saturating_mul(tip_length_s, 1000);
     };
     const auto too_long = [&](int tip_length_s) {
-        return refuse(translated(UI_TEXT("Cannot go to %1: tip %2 is %3 long"),
-                                 {format_minutes_seconds(place->position_ms / 1000),
-                                  std::to_string(tip + 1), format_minutes_seconds(tip_length_s)}));
+        return translated(UI_TEXT("Cannot go to %1: tip %2 is %3 long"),
+                          {format_minutes_seconds(place->position_ms / 1000),
+                           std::to_string(tip + 1), format_minutes_seconds(tip_length_s)});
+    };
+    // A place in a recording that cannot be played, or past where one cut
+    // short really ends, cannot be reached: the tip's start can.
+    const auto unreachable = [&](const PlayerStatus& status) -> std::string {
+        if (status.playlist_index != tip || place->position_ms <= 0)
+            return {};
+        if (status.fault == EntryFault::Unplayable)
+            return translated(UI_TEXT("Cannot go to %1: tip %2 (%3) cannot be played"),
+                              {format_minutes_seconds(place->position_ms / 1000),
+                               std::to_string(tip + 1), recording_name(status.file)});
+        if (status.fault == EntryFault::CutShort && beyond(status.track_length_s))
+            return too_long(status.track_length_s) + "\n" + fault_text(status);
+        return {};
     };
     if (tip == m_state.current_tip && beyond(m_state.tip_length))
-        return too_long(m_state.tip_length);
+        return refuse(too_long(m_state.tip_length));
+    if (tip == m_state.current_tip && !unreachable(m_last_status).empty())
+        return refuse(unreachable(m_last_status));
     const PositionHistory recorded = m_state.history;
     const int left_tip = m_state.current_tip;
     const int left_mark = m_state.zero_mark;
     const int left_at = position_now();
-    // Where the tip was left is recorded first, as a tip move does.
+    // Where the tip was left is recorded first, as a tip move does; a place
+    // found unreachable once there is undone, and nothing of it recorded.
+    const auto undo = [&](const std::string& why) {
+        m_state.history = recorded;
+        go_to(left_tip, left_mark / 1000);
+        m_state.zero_mark = left_mark;
+        m_player.jump_to(left_at);
+        refresh();
+        return refuse(why);
+    };
     zero();
     go_to(tip, tip == left_tip ? place->position_ms / 1000 : 0);
-    // Another tip's length is known once it is loaded: a place beyond it is
-    // undone, and nothing of it recorded.
+    // Another tip's length is known once it is loaded.
     if (tip != left_tip) {
-        if (const auto status = m_player.status(); status && beyond(status->track_length_s)) {
-            m_state.history = recorded;
-            go_to(left_tip, left_mark / 1000);
-            m_state.zero_mark = left_mark;
-            m_player.jump_to(left_at);
-            refresh();
-            return too_long(status->track_length_s);
-        }
+        if (const auto status = m_player.status(); status && beyond(status->track_length_s))
+            return undo(too_long(status->track_length_s));
     }
+    if (const std::string why = unreachable(m_last_status); !why.empty())
+        return undo(why);
     m_state.target_seconds = place->position_ms / 1000; // for a player that answers late
     m_state.zero_mark = place->position_ms;
     rewind();
+    if (const std::string why = unreachable(m_last_status); !why.empty())
+        return undo(why);
     push_place();
     return {};
 }

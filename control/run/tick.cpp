@@ -1,11 +1,13 @@
 #include <algorithm>
 
 #include "base/saturating.h"
+#include "base/text_lines.h"
 #include "base/translation.h"
 #include "control/run/controller.h"
 #include "control/run/loop.h"
 #include "control/run/speed.h"
 #include "control/run/time_format.h"
+#include "system/system.h"
 
 namespace cuedeck {
 
@@ -70,12 +72,21 @@ void Controller::show_status(const std::optional<PlayerStatus>& answer)
     const int tip = m_last_status.playlist_index;
     const int tip_length = std::max(m_last_status.track_length_s, 0);
     const int position = std::max(m_last_status.position_ms, 0);
+    if (answer && std::pair(tip, answer->fault) != m_told_fault) {
+        m_told_fault = {tip, answer->fault};
+        if (answer->fault != EntryFault::None)
+            show_notice(fault_text(*answer));
+    }
 
     m_view->set_field_text(
         FieldId::Playing,
         translated(UI_TEXT("%1 of %2"), {std::to_string(saturating_add(tip, 1)),
                                          std::to_string(m_last_status.playlist_length)}) +
-            "   " + m_last_status.caption);
+            "   " +
+            (m_last_status.fault == EntryFault::Unplayable
+                 ? translated(UI_TEXT("%1 cannot be played"),
+                              {recording_name(m_last_status.file)})
+                 : m_last_status.caption));
     m_view->set_field_text(FieldId::TipLength, format_minutes_seconds(tip_length));
     m_view->set_field_text(FieldId::Position, format_minutes_seconds(position / 1000));
     // Integer division truncates toward zero: -1500 ms shows as -0:01, -999 ms as 0:00.
@@ -86,6 +97,27 @@ void Controller::show_status(const std::optional<PlayerStatus>& answer)
     if (m_last_status.no_sound_device != m_shown_no_sound_device)
         show_speed_state();
     show_bar();
+}
+
+std::string Controller::recording_name(const std::string& path) const
+{
+    return std::string(file_name_of(path, m_system.path_separator()));
+}
+
+std::string Controller::fault_text(const PlayerStatus& status) const
+{
+    const std::string tip = std::to_string(saturating_add(status.playlist_index, 1));
+    switch (status.fault) {
+    case EntryFault::None:
+        break;
+    case EntryFault::Unplayable:
+        return translated(UI_TEXT("Tip %1 (%2) cannot be played"),
+                          {tip, recording_name(status.file)});
+    case EntryFault::CutShort:
+        return translated(UI_TEXT("Tip %1 ends at %2, sooner than its recording's header says"),
+                          {tip, format_minutes_seconds(status.track_length_s)});
+    }
+    return {};
 }
 
 void Controller::say_where()

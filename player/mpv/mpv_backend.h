@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -53,6 +54,11 @@ public:
     static constexpr const char* title_template =
         "${?media-title:${playlist-pos-1}. ${media-title} - }mpv";
     static constexpr int volume_step = 2;
+    /// A seek this far or more before the length a recording's header gives
+    /// that reaches its end finds the recording cut short.
+    static constexpr int end_allowance_ms = 500;
+    /// How closely the real end of a cut-short recording is looked for.
+    static constexpr int real_end_precision_ms = 50;
 
     explicit MpvBackend(MpvLocation location);
     ~MpvBackend() override;
@@ -93,8 +99,20 @@ private:
     int answer_to(PlayerRequest request, int argument);
     int get_int(const std::string& property);
     int play_state();
+    /// Wait until mpv plays the entry at `index`, or has found it cannot.
     void wait_until_loaded(int index);
     void seek_to(int target_ms);
+    /// Where a seek came to rest.
+    enum class Landing {
+        There,    ///< at its target
+        AtEnd,    ///< at the end of the recording, which came before the target
+        NotTold,  ///< mpv did not say in time
+    };
+    /// Seek to `target_ms` and wait until the seek has ended.
+    Landing seek_and_settle(int target_ms);
+    /// Where the recording at `path` really ends, when a seek found it
+    /// shorter than its header says.
+    std::optional<int> real_end_of(const std::string& path) const;
     void skip(int step_ms);
     /// Where mpv says it is (`position_ms`), or where a paused player was put
     /// when it says nearly that.
@@ -125,6 +143,11 @@ private:
     /// found may hold ours from an earlier run), or not yet built.
     std::optional<ClarityAids> m_built;
     int m_boost = 0; ///< percent above 100 % the volume is, while Louder is on
+    /// The entry mpv could not play, put back and stopped at.
+    std::optional<int> m_unplayable;
+    /// Recordings found shorter than their headers say: where each ends, in ms.
+    std::map<std::string, int> m_real_ends;
+    static constexpr std::size_t most_real_ends = 1024;
 };
 
 } // namespace cuedeck

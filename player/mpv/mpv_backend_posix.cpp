@@ -79,9 +79,11 @@ bool MpvBackend::find()
     m_protocol = std::make_unique<MpvProtocol>();
     m_built.reset();
     m_boost = 0;
-    // Only replies are of interest; events would pile up between ticks.
+    // Replies are of interest, which entries mpv could not play, and when a
+    // seek has ended; other events would pile up between ticks.
     Budget budget(*this);
-    Calls::one(*this, ipc("disable_event", "all"));
+    Calls::all(*this, {ipc("disable_event", "all"), ipc("enable_event", "end-file"),
+                       ipc("enable_event", "seek"), ipc("enable_event", "playback-restart")});
     return m_socket.is_open();
 }
 

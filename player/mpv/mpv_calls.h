@@ -46,6 +46,18 @@ inline bool flag_of(const std::optional<Json>& value)
     return value && value->is_boolean() && value->get<bool>();
 }
 
+/// A text of mpv's; empty for anything else.
+inline std::string text_of(const std::optional<Json>& value)
+{
+    return value && value->is_string() ? value->get<std::string>() : std::string();
+}
+
+/// The property of the playlist entry at `index`: "playlist/3/id".
+inline std::string entry_property(int index, const char* name)
+{
+    return "playlist/" + std::to_string(index) + "/" + name;
+}
+
 inline int seconds_to_ms(const std::optional<Json>& value)
 {
     if (!value || !value->is_number())

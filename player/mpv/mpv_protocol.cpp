@@ -86,8 +86,24 @@ void MpvProtocol::feed(std::string_view bytes)
 void MpvProtocol::accept_line(std::string_view line)
 {
     Json message = Json::parse(valid_utf8(line), nullptr, false);
-    if (!message.is_object() || message.contains("event"))
+    if (!message.is_object())
         return;
+    if (const auto event = message.find("event"); event != message.end()) {
+        const auto entry = message.find("playlist_entry_id");
+        if (*event == "end-file" && message.value("reason", Json()) == "error" &&
+            entry != message.end() && entry->is_number_integer()) {
+            // Ids only grow: the smallest is the oldest.
+            if (m_failed.size() >= most_failed)
+                m_failed.erase(m_failed.begin());
+            m_failed.insert(entry->get<std::int64_t>());
+        } else if (*event == "seek") {
+            m_seeking = true;
+        } else if (*event == "playback-restart" && m_seeking) {
+            m_seeking = false;
+            ++m_seeks_done;
+        }
+        return;
+    }
     const auto id = message.find("request_id");
     // Ids are ours: whole, small and not negative; anything else is not an answer to us.
     if (id == message.end() || !id->is_number_integer() || id->get<std::int64_t>() < 0)

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -45,6 +46,18 @@ public:
     /// Bytes of a line not yet complete.
     std::size_t pending_bytes() const { return m_buffer.size(); }
 
+    /// Whether mpv said it could not play the playlist entry with this id
+    /// (its "end-file" event with the reason "error"). mpv goes on to the
+    /// next entry by itself then; the entry stays failed until its list is
+    /// replaced (new entries get new ids).
+    bool failed(std::int64_t entry_id) const { return m_failed.contains(entry_id); }
+    /// At most this many failed entries are remembered; past it the oldest
+    /// knowledge goes, and such an entry is simply tried again.
+    static constexpr std::size_t most_failed = 4096;
+    /// How many seeks mpv has finished: a "seek" event followed by a
+    /// "playback-restart" (it is at its target, or at the end of the file).
+    std::uint64_t seeks_done() const { return m_seeks_done; }
+
     /// A line longer than this is dropped rather than held without end.
     static constexpr std::size_t max_line = std::size_t{16} * 1024 * 1024;
 
@@ -54,6 +67,9 @@ private:
     std::string m_buffer;
     bool m_discarding = false; ///< inside an overlong line, until its newline
     std::map<std::int64_t, Reply> m_replies;
+    std::set<std::int64_t> m_failed;
+    bool m_seeking = false;
+    std::uint64_t m_seeks_done = 0;
 };
 
 /// `bytes` with every sequence that is not UTF-8 replaced by U+FFFD. mpv

@@ -23,13 +23,23 @@ void MpvBackend::wait_until_loaded(int index)
 {
     // mpv opens files in the background; a player is expected to answer for
     // the new track as soon as the command returns.
+    m_unplayable.reset();
+    const auto entry = Calls::one(*this, ipc("get_property", entry_property(index, "id")));
     while (m_socket.is_open() && Clock::now() < m_deadline) {
         const auto answers = Calls::all(
             *this, {ipc("get_property", "playlist-playing-pos"), ipc("get_property", "time-pos"),
                     ipc("get_property", "idle-active"), ipc("get_property", "seeking")});
+        if (entry && entry->is_number_integer() && m_protocol->failed(entry->get<std::int64_t>())) {
+            // mpv could not play it and went on to the next entry by itself:
+            // the entry asked for is put back, stopped, to be shown as it is.
+            stop();
+            Calls::one(*this, ipc("set_property", "playlist-current-pos", index));
+            m_unplayable = index;
+            return;
+        }
         const int playing = answers[0] ? int_of(answers[0]) : -1;
         // Loaded and started: a seek sent before then could be dropped.
-        if (answers[1] && !flag_of(answers[3]) && (index < 0 || playing == index))
+        if (answers[1] && !flag_of(answers[3]) && playing == index)
             return;
         if (flag_of(answers[2]) && playing == -1)
             return; // nothing is loading
@@ -49,11 +59,13 @@ void MpvBackend::play()
 {
     const int state = play_state();
     if (state == play_state::stopped) {
-        if (get_int("playlist-pos") < 0)
-            Calls::one(*this, ipc("set_property", "playlist-current-pos", 0));
+        const int selected = get_int("playlist-pos");
+        const int index = std::max(selected, 0);
+        if (selected < 0)
+            Calls::one(*this, ipc("set_property", "playlist-current-pos", index));
         // Unpausing after the start lets mpv pause again at the end of the list.
         Calls::one(*this, ipc("playlist-play-index", "current"));
-        wait_until_loaded(-1);
+        wait_until_loaded(index);
         build_aids();
         Calls::one(*this, ipc("set_property", "pause", false));
     } else if (state == play_state::paused) {
@@ -80,36 +92,71 @@ void MpvBackend::stop()
 
 void MpvBackend::clear_playlist()
 {
+    m_unplayable.reset();
     Calls::one(*this, ipc("playlist-clear"));
     // playlist-clear keeps the entry being played.
     if (get_int("playlist-count") > 0)
         Calls::one(*this, ipc("playlist-remove", "current"));
 }
 
+MpvBackend::Landing MpvBackend::seek_and_settle(int target_ms)
+{
+    // The seek is taken up after its reply; mpv says when it has ended
+    // (found its place, or the end of the file), and whoever asks next finds
+    // the player where it was sent.
+    const std::uint64_t ended_before = m_protocol->seeks_done();
+    if (!Calls::one(*this, ipc("seek", target_ms / 1000.0, "absolute")))
+        return Landing::NotTold;
+    while (m_protocol->seeks_done() == ended_before) {
+        if (!m_socket.is_open() || Clock::now() >= m_deadline)
+            return Landing::NotTold;
+        std::this_thread::sleep_for(poll_interval);
+        if (!Calls::one(*this, ipc("get_property", "seeking")))
+            return Landing::NotTold;
+    }
+    return flag_of(Calls::one(*this, ipc("get_property", "eof-reached"))) ? Landing::AtEnd
+                                                                          : Landing::There;
+}
+
 void MpvBackend::seek_to(int target_ms)
 {
-    // Once mpv has taken a seek up it reports the target as the position;
-    // once the seek has settled, a few milliseconds less (its output
-    // latency). A paused player should report where it was put, so the target
-    // is remembered while it stays paused there.
+    // A paused player should report where it was put, so the target is
+    // remembered while it stays paused there.
     m_paused_at.reset();
-    const auto answers = Calls::all(
-        *this, {ipc("seek", target_ms / 1000.0, "absolute"), ipc("get_property", "pause")});
-    if (!answers[0])
-        return;
-    // The seek is taken up after its reply; wait for that, so that whoever
-    // asks next finds the player where it was sent.
-    for (;;) {
-        const auto now = Calls::all(
-            *this, {ipc("get_property", "time-pos"), ipc("get_property", "eof-reached")});
-        if (flag_of(now[1]) || (now[0] && std::abs(std::int64_t{seconds_to_ms(now[0])} -
-                                                   target_ms) <= latency_allowance_ms))
-            break;
-        if (!m_socket.is_open() || Clock::now() >= m_deadline)
-            return;
-        std::this_thread::sleep_for(poll_interval);
+    // Held open, a seek past the end of a recording that is shorter than
+    // its header says stops at the end rather than going on to the next
+    // entry; the real end is then looked for, and the player put there.
+    const std::string held_open = "file-local-options/keep-open";
+    const auto answers =
+        Calls::all(*this, {ipc("get_property", "keep-open"), ipc("set_property", held_open, "always"),
+                           ipc("get_property", "pause"), ipc("get_property", "duration"),
+                           ipc("get_property", "path")});
+    const std::string path = text_of(answers[4]);
+    Landing landing = seek_and_settle(target_ms);
+    if (landing == Landing::AtEnd && !path.empty() &&
+        target_ms < saturating_sub(seconds_to_ms(answers[3]), end_allowance_ms)) {
+        int plays = 0;
+        int ended = target_ms;
+        if (const auto known = real_end_of(path))
+            plays = ended = *known;
+        while (landing != Landing::NotTold && ended - plays > real_end_precision_ms) {
+            const int middle = plays + (ended - plays) / 2;
+            landing = seek_and_settle(middle);
+            (landing == Landing::AtEnd ? ended : plays) = middle;
+        }
+        if (landing != Landing::NotTold)
+            landing = seek_and_settle(plays);
+        if (landing == Landing::There) {
+            if (m_real_ends.size() >= most_real_ends)
+                m_real_ends.clear();
+            m_real_ends[path] = plays;
+            target_ms = plays;
+        }
     }
-    if (flag_of(answers[1]))
+    // As the player was: a seek to the very end goes on to the next entry.
+    if (answers[0])
+        Calls::one(*this, ipc("set_property", held_open, *answers[0]));
+    if (landing == Landing::There && flag_of(answers[2]))
         m_paused_at = target_ms;
 }
 
@@ -119,12 +166,20 @@ void MpvBackend::skip(int step_ms)
     // not drift by mpv's latency; never before the start or past the end.
     const auto answers =
         Calls::all(*this, {ipc("get_property", "time-pos"), ipc("get_property", "pause"),
-                           ipc("get_property", "duration")});
+                           ipc("get_property", "duration"), ipc("get_property", "path")});
     if (!answers[0])
         return;
     const int from = reported_position(seconds_to_ms(answers[0]), flag_of(answers[1]));
-    const int length_ms = std::max(saturating_mul(int_of(answers[2]), 1000), 0);
+    int length_ms = std::max(saturating_mul(int_of(answers[2]), 1000), 0);
+    if (const auto real_end = real_end_of(text_of(answers[3])))
+        length_ms = std::min(length_ms, *real_end);
     seek_to(std::clamp(saturating_add(from, step_ms), 0, length_ms));
+}
+
+std::optional<int> MpvBackend::real_end_of(const std::string& path) const
+{
+    const auto found = m_real_ends.find(path);
+    return found == m_real_ends.end() ? std::nullopt : std::optional<int>(found->second);
 }
 
 int MpvBackend::reported_position(int position, bool paused)
@@ -224,9 +279,8 @@ std::string MpvBackend::Calls::caption_from(MpvBackend& mpv, const Answer& expan
     std::string caption;
     if (idle && index >= 0) {
         // Stopped, mpv has no media title: name the selected entry the same way.
-        const std::string entry = "playlist/" + std::to_string(index) + "/";
-        const auto names = all(
-            mpv, {ipc("get_property", entry + "title"), ipc("get_property", entry + "filename")});
+        const auto names = all(mpv, {ipc("get_property", entry_property(index, "title")),
+                                     ipc("get_property", entry_property(index, "filename"))});
         std::string name;
         if (names[0] && names[0]->is_string())
             name = names[0]->get<std::string>();
@@ -300,6 +354,14 @@ std::optional<PlayerStatus> MpvBackend::status()
         answers[10] && answers[10]->is_string() && answers[10]->get<std::string>() == "null";
     const bool unheard = !answers[10] && answers[11].has_value();
     status.no_sound_device = !flag_of(answers[1]) && (null_output || unheard);
+    if (m_unplayable && flag_of(answers[1]) && status.playlist_index == *m_unplayable) {
+        status.fault = EntryFault::Unplayable;
+        status.file = text_of(
+            Calls::one(*this, ipc("get_property", entry_property(*m_unplayable, "filename"))));
+    } else if (const auto real_end = real_end_of(status.file)) {
+        status.fault = EntryFault::CutShort;
+        status.track_length_s = std::min(status.track_length_s, *real_end / 1000);
+    }
     if (m_missed)
         return std::nullopt;
     return status;

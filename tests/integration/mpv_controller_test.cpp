@@ -167,6 +167,57 @@ TEST_F(MpvControllerTest, StoppedPlayerKeepsItsCurrentEntryAndCaption)
     EXPECT_TRUE(playing());
 }
 
+TEST_F(MpvControllerTest, ARecordingThatCannotBePlayedIsShownWhereItIs)
+{
+    // mpv passes over what it cannot play to the next entry by itself.
+    const std::string header = std::filesystem::path(recordings.tracks[0]).string();
+    std::string list;
+    for (const auto& [name, bytes] : {std::pair{"empty.wav", std::string()},
+                                     std::pair{"noise.mp3", std::string(30000, '\x5a')}}) {
+        list += dir.write(name, bytes) + "\n";
+    }
+    controller.open_playlist(dir.write("bad.m3u", list + recordings.tracks[1] + "\n"));
+    EXPECT_EQ(index(), 0);
+    EXPECT_EQ(state().current_tip, 0);
+    controller.tick();
+    EXPECT_THAT(view.field(FieldId::Playing), HasSubstr("empty.wav cannot be played"));
+    controller.next_tip();
+    EXPECT_EQ(index(), 1);
+    EXPECT_THAT(view.field(FieldId::Playing), HasSubstr("noise.mp3 cannot be played"));
+    controller.play_pause();
+    EXPECT_EQ(index(), 1) << "play moved on from a tip that cannot be played";
+    EXPECT_THAT(controller.go_to_place("[1 00:00:01.0]", false), HasSubstr("empty.wav"));
+    EXPECT_EQ(index(), 1);
+    EXPECT_EQ(controller.go_to_place("[3 00:00:02.0]", false), "");
+    EXPECT_THAT(position(), DoubleNear(2.0, 0.1));
+    controller.last_tip();
+    EXPECT_EQ(index(), 1);
+    EXPECT_EQ(state().current_tip, 1);
+}
+
+TEST_F(MpvControllerTest, ARecordingCutShortIsLeftAtItsRealEnd)
+{
+    // Its header says 12 s; the bytes hold about 5.
+    const std::string mp3 = dir.path() + "cut.mp3";
+    ASSERT_EQ(std::system(("ffmpeg -loglevel error -f lavfi -i sine=duration=12 -b:a 64k '" + mp3 +
+                           "'").c_str()),
+              0);
+    std::filesystem::resize_file(mp3, 40000);
+    controller.open_playlist(
+        dir.write("cut.m3u", mp3 + "\n" + recordings.tracks[1] + "\n"));
+    ASSERT_EQ(state().tip_length, 12);
+    const std::string refused = controller.go_to_place("[1 00:00:10.0]", false);
+    EXPECT_THAT(refused, HasSubstr("sooner than its recording's header says"));
+    EXPECT_EQ(index(), 0);
+    EXPECT_THAT(position(), DoubleNear(0.0, 0.1));
+    EXPECT_EQ(state().tip_length, 4);
+    go_to(0, 3);
+    controller.forward_5_seconds();
+    EXPECT_EQ(index(), 0) << "a jump past the real end went on to the next tip";
+    EXPECT_THAT(position(), DoubleNear(4.75, 0.25));
+    EXPECT_EQ(state().zero_mark, 3000);
+}
+
 TEST_F(MpvControllerTest, VolumeKeysChangeOnlyTheVolume)
 {
     load_playlist();
