@@ -745,5 +745,21 @@ Um sich Zugriff zu geben, schreiben Sie diese Zeile (als root) in %2, dann ziehe
         <source>The desktop's sound server plays the sound file</source>
         <translation>Der Soundserver des Desktops spielt die Tondatei ab</translation>
     </message>
+    <message>
+        <source>%1 cannot be played</source>
+        <translation>%1 kann nicht abgespielt werden</translation>
+    </message>
+    <message>
+        <source>Cannot go to %1: tip %2 (%3) cannot be played</source>
+        <translation>Kann nicht zu %1 gehen: Stück %2 (%3) kann nicht abgespielt werden</translation>
+    </message>
+    <message>
+        <source>Tip %1 (%2) cannot be played</source>
+        <translation>Stück %1 (%2) kann nicht abgespielt werden</translation>
+    </message>
+    <message>
+        <source>Tip %1 ends at %2, sooner than its recording's header says</source>
+        <translation>Stück %1 endet bei %2, früher als der Kopf seiner Aufnahme angibt</translation>
+    </message>
 </context>
 </TS>

@@ -745,5 +745,21 @@ Para darse acceso, ponga esta línea en %2 (como root), luego desconecte el peda
         <source>The desktop's sound server plays the sound file</source>
         <translation>El servidor de sonido del escritorio reproduce el archivo de sonido</translation>
     </message>
+    <message>
+        <source>%1 cannot be played</source>
+        <translation>%1 no se puede reproducir</translation>
+    </message>
+    <message>
+        <source>Cannot go to %1: tip %2 (%3) cannot be played</source>
+        <translation>No se puede ir a %1: la pista %2 (%3) no se puede reproducir</translation>
+    </message>
+    <message>
+        <source>Tip %1 (%2) cannot be played</source>
+        <translation>La pista %1 (%2) no se puede reproducir</translation>
+    </message>
+    <message>
+        <source>Tip %1 ends at %2, sooner than its recording's header says</source>
+        <translation>La pista %1 termina en %2, antes de lo que dice la cabecera de su grabación</translation>
+    </message>
 </context>
 </TS>

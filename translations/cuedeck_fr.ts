@@ -745,5 +745,21 @@ Pour vous donner l’accès, mettez cette ligne dans %2 (en root), puis débranc
         <source>The desktop's sound server plays the sound file</source>
         <translation>Le serveur de son du bureau lit le fichier son</translation>
     </message>
+    <message>
+        <source>%1 cannot be played</source>
+        <translation>%1 ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>Cannot go to %1: tip %2 (%3) cannot be played</source>
+        <translation>Impossible d’aller à %1 : la piste %2 (%3) ne peut pas être lue</translation>
+    </message>
+    <message>
+        <source>Tip %1 (%2) cannot be played</source>
+        <translation>La piste %1 (%2) ne peut pas être lue</translation>
+    </message>
+    <message>
+        <source>Tip %1 ends at %2, sooner than its recording's header says</source>
+        <translation>La piste %1 finit à %2, plus tôt que ne l’indique l’en-tête de son enregistrement</translation>
+    </message>
 </context>
 </TS>

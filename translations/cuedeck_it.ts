@@ -745,5 +745,21 @@ Per darsi accesso, mettere questa riga in %2 (come root), poi scollegare la peda
         <source>The desktop's sound server plays the sound file</source>
         <translation>Il server audio del desktop riproduce il file audio</translation>
     </message>
+    <message>
+        <source>%1 cannot be played</source>
+        <translation>%1 non può essere riprodotto</translation>
+    </message>
+    <message>
+        <source>Cannot go to %1: tip %2 (%3) cannot be played</source>
+        <translation>Impossibile andare a %1: la traccia %2 (%3) non può essere riprodotta</translation>
+    </message>
+    <message>
+        <source>Tip %1 (%2) cannot be played</source>
+        <translation>La traccia %1 (%2) non può essere riprodotta</translation>
+    </message>
+    <message>
+        <source>Tip %1 ends at %2, sooner than its recording's header says</source>
+        <translation>La traccia %1 finisce a %2, prima di quanto dica l’intestazione della sua registrazione</translation>
+    </message>
 </context>
 </TS>

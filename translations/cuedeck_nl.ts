@@ -745,5 +745,21 @@ Om uzelf toegang te geven, zet u deze regel in %2 (als root), trekt u het pedaal
         <source>The desktop's sound server plays the sound file</source>
         <translation>De geluidsserver van het bureaublad speelt het geluidsbestand af</translation>
     </message>
+    <message>
+        <source>%1 cannot be played</source>
+        <translation>%1 kan niet worden afgespeeld</translation>
+    </message>
+    <message>
+        <source>Cannot go to %1: tip %2 (%3) cannot be played</source>
+        <translation>Kan niet naar %1: track %2 (%3) kan niet worden afgespeeld</translation>
+    </message>
+    <message>
+        <source>Tip %1 (%2) cannot be played</source>
+        <translation>Track %1 (%2) kan niet worden afgespeeld</translation>
+    </message>
+    <message>
+        <source>Tip %1 ends at %2, sooner than its recording's header says</source>
+        <translation>Track %1 eindigt op %2, eerder dan de kop van de opname zegt</translation>
+    </message>
 </context>
 </TS>

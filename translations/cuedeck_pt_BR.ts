@@ -745,5 +745,21 @@ Para obter acesso, coloque esta linha em %2 (como root), depois desconecte o ped
         <source>The desktop's sound server plays the sound file</source>
         <translation>O servidor de som da área de trabalho toca o arquivo de som</translation>
     </message>
+    <message>
+        <source>%1 cannot be played</source>
+        <translation>%1 não pode ser reproduzido</translation>
+    </message>
+    <message>
+        <source>Cannot go to %1: tip %2 (%3) cannot be played</source>
+        <translation>Não é possível ir para %1: a faixa %2 (%3) não pode ser reproduzida</translation>
+    </message>
+    <message>
+        <source>Tip %1 (%2) cannot be played</source>
+        <translation>A faixa %1 (%2) não pode ser reproduzida</translation>
+    </message>
+    <message>
+        <source>Tip %1 ends at %2, sooner than its recording's header says</source>
+        <translation>A faixa %1 termina em %2, antes do que diz o cabeçalho da gravação</translation>
+    </message>
 </context>
 </TS>
