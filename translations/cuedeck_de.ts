@@ -758,8 +758,12 @@ Um sich Zugriff zu geben, schreiben Sie diese Zeile (als root) in %2, dann ziehe
         <translation>Stück %1 (%2) kann nicht abgespielt werden</translation>
     </message>
     <message>
-        <source>Tip %1 ends at %2, sooner than its recording's header says</source>
-        <translation>Stück %1 endet bei %2, früher als der Kopf seiner Aufnahme angibt</translation>
+        <source>Tip %1 is cut short: it ends at %2</source>
+        <translation>Stück %1 ist gekürzt: es endet bei %2</translation>
+    </message>
+    <message>
+        <source>Cannot go to %1: tip %2 is cut short at %3</source>
+        <translation>Kann nicht zu %1 gehen: Stück %2 ist bei %3 abgeschnitten</translation>
     </message>
 </context>
 </TS>

@@ -758,8 +758,12 @@ Para darse acceso, ponga esta línea en %2 (como root), luego desconecte el peda
         <translation>La pista %1 (%2) no se puede reproducir</translation>
     </message>
     <message>
-        <source>Tip %1 ends at %2, sooner than its recording's header says</source>
-        <translation>La pista %1 termina en %2, antes de lo que dice la cabecera de su grabación</translation>
+        <source>Tip %1 is cut short: it ends at %2</source>
+        <translation>La pista %1 está cortada: termina en %2</translation>
+    </message>
+    <message>
+        <source>Cannot go to %1: tip %2 is cut short at %3</source>
+        <translation>No se puede ir a %1: la pista %2 está cortada en %3</translation>
     </message>
 </context>
 </TS>

@@ -758,8 +758,12 @@ Pour vous donner l’accès, mettez cette ligne dans %2 (en root), puis débranc
         <translation>La piste %1 (%2) ne peut pas être lue</translation>
     </message>
     <message>
-        <source>Tip %1 ends at %2, sooner than its recording's header says</source>
-        <translation>La piste %1 finit à %2, plus tôt que ne l’indique l’en-tête de son enregistrement</translation>
+        <source>Tip %1 is cut short: it ends at %2</source>
+        <translation>La piste %1 est tronquée : elle finit à %2</translation>
+    </message>
+    <message>
+        <source>Cannot go to %1: tip %2 is cut short at %3</source>
+        <translation>Impossible d’aller à %1 : la piste %2 est tronquée à %3</translation>
     </message>
 </context>
 </TS>

@@ -758,8 +758,12 @@ Per darsi accesso, mettere questa riga in %2 (come root), poi scollegare la peda
         <translation>La traccia %1 (%2) non può essere riprodotta</translation>
     </message>
     <message>
-        <source>Tip %1 ends at %2, sooner than its recording's header says</source>
-        <translation>La traccia %1 finisce a %2, prima di quanto dica l’intestazione della sua registrazione</translation>
+        <source>Tip %1 is cut short: it ends at %2</source>
+        <translation>La traccia %1 è troncata: finisce a %2</translation>
+    </message>
+    <message>
+        <source>Cannot go to %1: tip %2 is cut short at %3</source>
+        <translation>Impossibile andare a %1: la traccia %2 è troncata a %3</translation>
     </message>
 </context>
 </TS>

@@ -758,8 +758,12 @@ Om uzelf toegang te geven, zet u deze regel in %2 (als root), trekt u het pedaal
         <translation>Track %1 (%2) kan niet worden afgespeeld</translation>
     </message>
     <message>
-        <source>Tip %1 ends at %2, sooner than its recording's header says</source>
-        <translation>Track %1 eindigt op %2, eerder dan de kop van de opname zegt</translation>
+        <source>Tip %1 is cut short: it ends at %2</source>
+        <translation>Track %1 is afgekapt: hij eindigt op %2</translation>
+    </message>
+    <message>
+        <source>Cannot go to %1: tip %2 is cut short at %3</source>
+        <translation>Kan niet naar %1: track %2 is afgekapt op %3</translation>
     </message>
 </context>
 </TS>

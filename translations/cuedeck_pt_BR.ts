@@ -758,8 +758,12 @@ Para obter acesso, coloque esta linha em %2 (como root), depois desconecte o ped
         <translation>A faixa %1 (%2) não pode ser reproduzida</translation>
     </message>
     <message>
-        <source>Tip %1 ends at %2, sooner than its recording's header says</source>
-        <translation>A faixa %1 termina em %2, antes do que diz o cabeçalho da gravação</translation>
+        <source>Tip %1 is cut short: it ends at %2</source>
+        <translation>A faixa %1 está cortada: termina em %2</translation>
+    </message>
+    <message>
+        <source>Cannot go to %1: tip %2 is cut short at %3</source>
+        <translation>Não é possível ir para %1: a faixa %2 está cortada em %3</translation>
     </message>
 </context>
 </TS>

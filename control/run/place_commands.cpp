@@ -68,7 +68,10 @@ std::string Controller::go_to_place(const std::string& text, bool told)
                               {format_minutes_seconds(place->position_ms / 1000),
                                std::to_string(tip + 1), recording_name(status.file)});
         if (status.fault == EntryFault::CutShort && beyond(status.track_length_s))
-            return too_long(status.track_length_s) + "\n" + fault_text(status);
+            return translated(UI_TEXT("Cannot go to %1: tip %2 is cut short at %3"),
+                              {format_minutes_seconds(place->position_ms / 1000),
+                               std::to_string(tip + 1),
+                               format_minutes_seconds(status.track_length_s)});
         return {};
     };
     if (tip == m_state.current_tip && beyond(m_state.tip_length))

@@ -84,8 +84,7 @@ void Controller::show_status(const std::optional<PlayerStatus>& answer)
                                          std::to_string(m_last_status.playlist_length)}) +
             "   " +
             (m_last_status.fault == EntryFault::Unplayable
-                 ? translated(UI_TEXT("%1 cannot be played"),
-                              {recording_name(m_last_status.file)})
+                 ? translated(UI_TEXT("%1 cannot be played"), {recording_name(m_last_status.file)})
                  : m_last_status.caption));
     m_view->set_field_text(FieldId::TipLength, format_minutes_seconds(tip_length));
     m_view->set_field_text(FieldId::Position, format_minutes_seconds(position / 1000));
@@ -114,7 +113,7 @@ std::string Controller::fault_text(const PlayerStatus& status) const
         return translated(UI_TEXT("Tip %1 (%2) cannot be played"),
                           {tip, recording_name(status.file)});
     case EntryFault::CutShort:
-        return translated(UI_TEXT("Tip %1 ends at %2, sooner than its recording's header says"),
+        return translated(UI_TEXT("Tip %1 is cut short: it ends at %2"),
                           {tip, format_minutes_seconds(status.track_length_s)});
     }
     return {};

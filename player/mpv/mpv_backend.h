@@ -104,9 +104,9 @@ private:
     void seek_to(int target_ms);
     /// Where a seek came to rest.
     enum class Landing {
-        There,    ///< at its target
-        AtEnd,    ///< at the end of the recording, which came before the target
-        NotTold,  ///< mpv did not say in time
+        There,   ///< at its target
+        AtEnd,   ///< at the end of the recording, which came before the target
+        NotTold, ///< mpv did not say in time
     };
     /// Seek to `target_ms` and wait until the seek has ended.
     Landing seek_and_settle(int target_ms);

@@ -128,9 +128,9 @@ void MpvBackend::seek_to(int target_ms)
     // entry; the real end is then looked for, and the player put there.
     const std::string held_open = "file-local-options/keep-open";
     const auto answers =
-        Calls::all(*this, {ipc("get_property", "keep-open"), ipc("set_property", held_open, "always"),
-                           ipc("get_property", "pause"), ipc("get_property", "duration"),
-                           ipc("get_property", "path")});
+        Calls::all(*this, {ipc("get_property", "keep-open"),
+                           ipc("set_property", held_open, "always"), ipc("get_property", "pause"),
+                           ipc("get_property", "duration"), ipc("get_property", "path")});
     const std::string path = text_of(answers[4]);
     Landing landing = seek_and_settle(target_ms);
     if (landing == Landing::AtEnd && !path.empty() &&
