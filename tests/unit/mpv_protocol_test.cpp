@@ -124,6 +124,28 @@ TEST_F(MpvProtocolTest, SkipsEventLinesAndGarbage)
     EXPECT_FALSE(protocol.take(1)) << "a reply is handed out once";
 }
 
+TEST_F(MpvProtocolTest, HearsWhichEntriesFailedAndWhenASeekEnded)
+{
+    MpvProtocol protocol;
+    protocol.feed("{\"event\":\"end-file\",\"reason\":\"error\",\"playlist_entry_id\":4,"
+                  "\"file_error\":\"unrecognized file format\"}\n"
+                  "{\"event\":\"end-file\",\"reason\":\"eof\",\"playlist_entry_id\":5}\n"
+                  "{\"event\":\"end-file\",\"reason\":\"error\",\"playlist_entry_id\":\"6\"}\n"
+                  "{\"event\":\"playback-restart\"}\n");
+    EXPECT_TRUE(protocol.failed(4));
+    EXPECT_FALSE(protocol.failed(5)) << "an entry played to its end";
+    EXPECT_FALSE(protocol.failed(6)) << "an id that is no number";
+    EXPECT_EQ(protocol.seeks_done(), 0U) << "a file starting is no seek";
+    protocol.feed("{\"event\":\"seek\"}\n{\"event\":\"playback-restart\"}\n{\"event\":\"seek\"}\n");
+    EXPECT_EQ(protocol.seeks_done(), 1U);
+    // A flood of failures keeps the newest.
+    for (std::int64_t id = 10; id < 10 + std::int64_t{MpvProtocol::most_failed}; ++id)
+        protocol.feed(R"({"event":"end-file","reason":"error","playlist_entry_id":)" +
+                      std::to_string(id) + "}\n");
+    EXPECT_FALSE(protocol.failed(4));
+    EXPECT_TRUE(protocol.failed(9 + std::int64_t{MpvProtocol::most_failed}));
+}
+
 TEST_F(MpvProtocolTest, LateRepliesAreNotTakenForLaterRequests)
 {
     MpvProtocol protocol;
