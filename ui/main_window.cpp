@@ -228,6 +228,11 @@ void MainWindow::create_controls()
         }
         if (control.kind == layout::Kind::Field || control.kind == layout::Kind::LargeField)
             label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        // A field one line of text high: its frame goes around that line
+        // rather than into it, or the lower parts of characters drawn from a
+        // taller font (Chinese, Japanese, Korean) would be cut off.
+        if (control.kind == layout::Kind::Field)
+            label->setGeometry(place.adjusted(0, -label->frameWidth(), 0, label->frameWidth()));
         if (control.kind == layout::Kind::LargeField)
             label->setFont(large_font);
     }

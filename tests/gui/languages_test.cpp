@@ -49,6 +49,16 @@ QStringList clipped(const QWidget& top)
                 found.append(label->objectName() + ": " + label->text());
         } else if (label->pixmap().isNull()) {
             check(*label, label->text(), label->contentsRect().width());
+            // A whole line's height, for characters that fill it (Chinese,
+            // Japanese, Korean drawn from a taller font); a time's digits do not.
+            static const QRegularExpression time("^-?[0-9:]+$");
+            if (!label->text().isEmpty() && label->isVisibleTo(&top) &&
+                !time.match(label->text()).hasMatch() &&
+                label->fontMetrics().height() > label->contentsRect().height())
+                found.append(
+                    QString("%1 (%2 high > %3): %4")
+                        .arg(label->objectName(), QString::number(label->fontMetrics().height()),
+                             QString::number(label->contentsRect().height()), label->text()));
         }
     }
     for (const QAbstractButton* button : top.findChildren<QAbstractButton*>()) {
