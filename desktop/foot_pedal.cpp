@@ -12,7 +12,7 @@
 #include <cstdio>
 
 #include "base/translation.h"
-#include "control/run/run_state.h"
+#include "control/state/run_state.h"
 #include "system/input_devices.h"
 
 namespace cuedeck {

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "control/run/run_state.h"
+#include "control/state/run_state.h"
 #include "desktop/global_keys_portal.h"
 #include "desktop/global_keys_x11.h"
 

@@ -11,7 +11,7 @@
 #include <cstring>
 
 #include "control/commands/commands.h"
-#include "control/run/run_state.h"
+#include "control/state/run_state.h"
 #include "control/session/media_status.h"
 
 namespace cuedeck {

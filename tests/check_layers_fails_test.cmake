@@ -20,10 +20,20 @@ if(result EQUAL 0 OR NOT out MATCHES "base/low.cpp \\(base\\) includes control/h
     message(FATAL_ERROR "the check did not fail on an upward include:\n${out}")
 endif()
 
+# Inside control/ too: the run's state lies below the run.
+file(REMOVE "${WORK}/base/low.cpp")
+file(WRITE "${WORK}/control/run/controller.h" "#pragma once\n")
+file(WRITE "${WORK}/control/state/run_state.h" "#pragma once\n#include \"control/run/controller.h\"\n")
+execute_process(COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${WORK} -P ${CHECK}
+                RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE out)
+if(result EQUAL 0 OR NOT out MATCHES "control/state/run_state.h \\(control/state\\) includes")
+    message(FATAL_ERROR "the check did not fail on an include up inside control/:\n${out}")
+endif()
+
 execute_process(COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${WORK}/none -P ${CHECK}
                 RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE out)
 if(result EQUAL 0)
     message(FATAL_ERROR "the check passed where it read no file:\n${out}")
 endif()
 file(REMOVE_RECURSE "${WORK}")
-message(STATUS "the layer check fails on an upward include and on no files")
+message(STATUS "the layer check fails on an upward include, also inside control/, and on no files")

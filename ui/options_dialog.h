@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "control/run/run_state.h"
+#include "control/state/run_state.h"
 
 class QButtonGroup;
 class QCheckBox;

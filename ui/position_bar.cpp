@@ -9,8 +9,8 @@
 #include <algorithm>
 
 #include "base/window_resources.h"
-#include "control/run/loop.h"
-#include "control/run/time_format.h"
+#include "control/state/loop.h"
+#include "control/state/time_format.h"
 #include "system/waveforms.h"
 #include "ui/qt_text.h"
 

@@ -3,7 +3,7 @@
 #include "base/control_ids.h"
 #include "base/translation.h"
 #include "base/window_resources.h"
-#include "control/run/controller.h"
+#include "control/state/run_state.h"
 
 namespace cuedeck {
 
@@ -60,57 +60,55 @@ constexpr KeyBinding aids_keys[] = {
     {Key::ShiftRight, Command::PhraseForward, true},
 };
 
-using Run = void (Controller::*)();
-
 // In the order of the enumeration; command_row() relies on it.
 constexpr CommandRow commands[] = {
-    {Command::PlayPause, "play-pause", &Controller::play_pause, true}, // the step back on pause
-    {Command::Zero, "zero", &Controller::zero, false},
-    {Command::Rewind, "rewind", &Controller::rewind, true},
-    {Command::Back5Seconds, "back", &Controller::back_5_seconds, true},
-    {Command::Forward5Seconds, "forward", &Controller::forward_5_seconds, true},
-    {Command::LastTip, "last-tip", &Controller::last_tip, false},
-    {Command::NextTip, "next-tip", &Controller::next_tip, false},
-    {Command::TipTimer, "tip-timer", &Controller::tip_timer, false},
-    {Command::VolumeUp, "volume-up", &Controller::volume_up, false},
-    {Command::VolumeDown, "volume-down", &Controller::volume_down, false},
-    {Command::Undo, "undo", &Controller::undo, true},
-    {Command::Redo, "redo", &Controller::redo, true},
-    {Command::Slower, "slower", &Controller::slower, false},
-    {Command::Faster, "faster", &Controller::faster, false},
-    {Command::NormalSpeed, "normal-speed", &Controller::normal_speed, false},
-    {Command::CopyPlace, "copy-place", &Controller::copy_place, false},
-    {Command::GoToPlace, nullptr, &Controller::ask_and_go_to_place, true, Argument::PlaceText},
-    {Command::GoToCopiedPlace, nullptr, &Controller::go_to_copied_place, true},
-    {Command::OpenPlaylist, nullptr, static_cast<Run>(&Controller::open_playlist), false},
-    {Command::OpenMusicFile, nullptr, static_cast<Run>(&Controller::open_music_file), false},
-    {Command::NewTapeGroup, nullptr, &Controller::new_tape_group, false},
-    {Command::NewTapeGroupFromFolder, nullptr, &Controller::new_tape_group_from_folder, false},
-    {Command::OpenTapeGroup, nullptr, static_cast<Run>(&Controller::open_tape_group), false},
-    {Command::SaveTapeGroup, nullptr, &Controller::save_tape_group, false},
-    {Command::SaveTapeGroupAs, nullptr, &Controller::save_tape_group_as, false},
-    {Command::Exit, nullptr, nullptr, false},
-    {Command::Settings, nullptr, nullptr, false},
-    {Command::Help, nullptr, nullptr, false},
-    {Command::About, nullptr, nullptr, false},
-    {Command::Play, nullptr, &Controller::play, false},
-    {Command::Pause, nullptr, &Controller::pause, true}, // the step back
-    {Command::JumpTo, nullptr, nullptr, true, Argument::Number, &Controller::jump_within_tip},
-    {Command::SetSpeed, nullptr, nullptr, false, Argument::Number, &Controller::set_speed},
-    {Command::ReduceNoise, "reduce-noise", &Controller::reduce_noise, false},
-    {Command::VoiceBand, "voice-band", &Controller::voice_band, false},
-    {Command::EvenLoudness, "even-loudness", &Controller::even_loudness, false},
-    {Command::Louder, "louder", &Controller::louder, false},
-    {Command::ChannelBoth, "channel-both", &Controller::channel_both, false},
-    {Command::ChannelLeft, "channel-left", &Controller::channel_left, false},
-    {Command::ChannelRight, "channel-right", &Controller::channel_right, false},
-    {Command::ChannelMixed, "channel-mixed", &Controller::channel_mixed, false},
-    {Command::Loop, "loop", &Controller::loop, true}, // the second press jumps to its start
-    {Command::EndLoop, nullptr, &Controller::end_loop, false},
-    {Command::PhraseBack, "phrase-back", &Controller::phrase_back, true},
-    {Command::PhraseForward, "phrase-forward", &Controller::phrase_forward, true},
-    {Command::PlaceInTip, nullptr, nullptr, true, Argument::Number, &Controller::go_to_in_tip},
-    {Command::SayWhere, "say-where", &Controller::say_where, false},
+    {Command::PlayPause, "play-pause", true}, // the step back on pause
+    {Command::Zero, "zero", false},
+    {Command::Rewind, "rewind", true},
+    {Command::Back5Seconds, "back", true},
+    {Command::Forward5Seconds, "forward", true},
+    {Command::LastTip, "last-tip", false},
+    {Command::NextTip, "next-tip", false},
+    {Command::TipTimer, "tip-timer", false},
+    {Command::VolumeUp, "volume-up", false},
+    {Command::VolumeDown, "volume-down", false},
+    {Command::Undo, "undo", true},
+    {Command::Redo, "redo", true},
+    {Command::Slower, "slower", false},
+    {Command::Faster, "faster", false},
+    {Command::NormalSpeed, "normal-speed", false},
+    {Command::CopyPlace, "copy-place", false},
+    {Command::GoToPlace, nullptr, true, Argument::PlaceText},
+    {Command::GoToCopiedPlace, nullptr, true},
+    {Command::OpenPlaylist, nullptr, false},
+    {Command::OpenMusicFile, nullptr, false},
+    {Command::NewTapeGroup, nullptr, false},
+    {Command::NewTapeGroupFromFolder, nullptr, false},
+    {Command::OpenTapeGroup, nullptr, false},
+    {Command::SaveTapeGroup, nullptr, false},
+    {Command::SaveTapeGroupAs, nullptr, false},
+    {Command::Exit, nullptr, false},
+    {Command::Settings, nullptr, false},
+    {Command::Help, nullptr, false},
+    {Command::About, nullptr, false},
+    {Command::Play, nullptr, false},
+    {Command::Pause, nullptr, true}, // the step back
+    {Command::JumpTo, nullptr, true, Argument::Number},
+    {Command::SetSpeed, nullptr, false, Argument::Number},
+    {Command::ReduceNoise, "reduce-noise", false},
+    {Command::VoiceBand, "voice-band", false},
+    {Command::EvenLoudness, "even-loudness", false},
+    {Command::Louder, "louder", false},
+    {Command::ChannelBoth, "channel-both", false},
+    {Command::ChannelLeft, "channel-left", false},
+    {Command::ChannelRight, "channel-right", false},
+    {Command::ChannelMixed, "channel-mixed", false},
+    {Command::Loop, "loop", true}, // the second press jumps to its start
+    {Command::EndLoop, nullptr, false},
+    {Command::PhraseBack, "phrase-back", true},
+    {Command::PhraseForward, "phrase-forward", true},
+    {Command::PlaceInTip, nullptr, true, Argument::Number},
+    {Command::SayWhere, "say-where", false},
 };
 
 constexpr bool in_enumeration_order()
@@ -412,37 +410,6 @@ std::optional<bool> shown_checked(Command command, const RunState& state)
         return state.loop.has_value();
     default:
         return std::nullopt;
-    }
-}
-
-bool run_command(Controller& controller, Command command)
-{
-    const auto run = command_row(command).run;
-    if (run == nullptr)
-        return false;
-    (controller.*run)();
-    return true;
-}
-
-void carry_out(Controller& controller, WindowCommands& window, Command command)
-{
-    if (run_command(controller, command))
-        return;
-    switch (command) {
-    case Command::Exit:
-        controller.shut_down(WindowEnding::AsOk);
-        break;
-    case Command::Settings:
-        window.open_settings();
-        break;
-    case Command::Help:
-        window.open_help();
-        break;
-    case Command::About:
-        window.open_about();
-        break;
-    default:
-        break;
     }
 }
 

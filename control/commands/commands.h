@@ -9,7 +9,6 @@
 
 namespace cuedeck {
 
-class Controller;
 struct RunState;
 
 /// Everything a key, a button or a menu item can ask for.
@@ -137,17 +136,14 @@ enum class Argument {
 
 /// One row per command: how `cuedeck --command` and the help page name it
 /// (the commands of the key tables are named, "play-pause", "next-tip", ...),
-/// what it runs on the controller (nothing for the window's own: Exit, its
-/// dialogs, the browser), and whether it may move the player within the tip
-/// (a jump, not play).
+/// whether it may move the player within the tip (a jump, not play), and
+/// what it brings. What each runs is the run's (control/run/command_bodies.h).
 struct CommandRow
 {
     Command command;
     const char* name; ///< nullptr: not named
-    void (Controller::*run)();
     bool moves;
     Argument argument = Argument::None;
-    void (Controller::*run_with)(int) = nullptr; ///< for a Number
 };
 
 /// Every command, in the order of the enumeration.
@@ -171,23 +167,5 @@ inline bool moves_position(Command command)
 {
     return command_row(command).moves;
 }
-
-/// Carry out a command that belongs to the controller. False for the
-/// window's own commands, which the window carries out itself.
-bool run_command(Controller& controller, Command command);
-
-/// The commands a front end carries out itself: its dialogs and the browser.
-class WindowCommands
-{
-public:
-    virtual ~WindowCommands() = default;
-    virtual void open_settings() = 0;
-    virtual void open_help() = 0;
-    virtual void open_about() = 0;
-};
-
-/// Carry out any command: the controller's own, Exit (shut-down, ending the
-/// window as OK does), or one of the window's.
-void carry_out(Controller& controller, WindowCommands& window, Command command);
 
 } // namespace cuedeck

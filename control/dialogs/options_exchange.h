@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "base/ui_text.h"
-#include "control/run/run_state.h"
+#include "control/state/run_state.h"
 #include "system/input_devices.h"
 
 namespace cuedeck {

@@ -9,9 +9,9 @@
 #include "base/ui_text.h"
 #include "control/run/alarm_sound.h"
 #include "control/run/controller_view.h"
-#include "control/run/run_state.h"
+#include "control/state/run_state.h"
 #include "control/storage/place_journal.h"
-#include "control/storage/tape_group_file.h"
+#include "control/run/tape_group_file.h"
 #include "player/player_link.h"
 
 namespace cuedeck {

@@ -2,7 +2,7 @@
 
 #include "base/text_lines.h"
 #include "control/run/controller.h"
-#include "control/storage/tape_group_file.h"
+#include "control/run/tape_group_file.h"
 #include "files/command_line.h"
 #include "files/playlist_format.h"
 #include "system/system.h"

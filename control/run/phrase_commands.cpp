@@ -5,7 +5,7 @@
 #include "base/saturating.h"
 #include "control/run/controller.h"
 #include "control/run/phrases.h"
-#include "control/run/time_format.h"
+#include "control/state/time_format.h"
 #include "system/waveforms.h"
 
 namespace cuedeck {

@@ -2,7 +2,7 @@
 #include "base/text_lines.h"
 #include "base/translation.h"
 #include "control/run/controller.h"
-#include "control/run/time_format.h"
+#include "control/state/time_format.h"
 #include "files/place_text.h"
 
 namespace cuedeck {

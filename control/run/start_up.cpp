@@ -5,7 +5,7 @@
 #include "control/run/controller.h"
 #include "control/run/playable.h"
 #include "control/storage/settings_file.h"
-#include "control/storage/tape_group_file.h"
+#include "control/run/tape_group_file.h"
 #include "files/command_line.h"
 #include "system/system.h"
 

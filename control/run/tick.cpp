@@ -4,9 +4,9 @@
 #include "base/text_lines.h"
 #include "base/translation.h"
 #include "control/run/controller.h"
-#include "control/run/loop.h"
-#include "control/run/speed.h"
-#include "control/run/time_format.h"
+#include "control/state/loop.h"
+#include "control/state/speed.h"
+#include "control/state/time_format.h"
 #include "system/system.h"
 
 namespace cuedeck {

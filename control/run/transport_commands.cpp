@@ -3,7 +3,7 @@
 #include "base/saturating.h"
 #include "base/translation.h"
 #include "control/run/controller.h"
-#include "control/run/loop.h"
+#include "control/state/loop.h"
 #include "control/run/phrases.h"
 #include "control/run/playable.h"
 #include "system/system.h"

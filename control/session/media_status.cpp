@@ -4,7 +4,7 @@
 #include <climits>
 #include <cmath>
 
-#include "control/run/speed.h"
+#include "control/state/speed.h"
 
 namespace cuedeck::media_status {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "control/commands/commands.h"
-#include "control/run/run_state.h"
+#include "control/state/run_state.h"
 #include "player/player_vocabulary.h"
 
 namespace cuedeck {

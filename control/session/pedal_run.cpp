@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "base/translation.h"
-#include "control/run/run_state.h"
+#include "control/state/run_state.h"
 
 namespace cuedeck {
 

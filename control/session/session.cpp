@@ -62,7 +62,7 @@ std::string Session::run(const Request& request)
     switch (row.argument) {
     case Argument::Number:
         if (const int* number = std::get_if<int>(&request.argument)) {
-            (m_controller.*row.run_with)(*number);
+            run_command_with(m_controller, request.command, *number);
             return {};
         }
         return "the request lacks its number";

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "control/run/command_bodies.h"
 #include "control/run/controller.h"
 #include "control/session/session_port.h"
 

@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "base/text_lines.h"
-#include "control/run/run_state.h"
-#include "control/run/speed.h"
+#include "control/state/run_state.h"
+#include "control/state/speed.h"
 #include "files/settings_format.h"
 #include "system/system.h"
 

@@ -12,6 +12,7 @@
 
 #include "base/control_ids.h"
 #include "control/commands/commands.h"
+#include "control/run/command_bodies.h"
 #include "support/options_with.h"
 #include "ui/about_box.h"
 #include "ui/options_dialog.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "control/run/run_state.h"
+#include "control/state/run_state.h"
 
 namespace cuedeck::testing {
 

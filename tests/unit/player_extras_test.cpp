@@ -1,7 +1,7 @@
 // What mpv offers beyond the Windows player: other speeds, the clarity aids
 // and the loop of a stretch.
-#include "control/run/loop.h"
-#include "control/run/speed.h"
+#include "control/state/loop.h"
+#include "control/state/speed.h"
 #include "control/storage/settings_file.h"
 #include "support/controller_fixture.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "control/run/position_history.h"
+#include "control/state/position_history.h"
 
 namespace cuedeck {
 namespace {

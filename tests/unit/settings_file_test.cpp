@@ -1,8 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "control/run/run_state.h"
-#include "control/run/speed.h"
+#include "control/state/run_state.h"
+#include "control/state/speed.h"
 #include "control/storage/settings_file.h"
 #include "support/fake_system.h"
 

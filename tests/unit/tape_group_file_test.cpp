@@ -1,7 +1,7 @@
 #include <climits>
 
 #include "base/text_lines.h"
-#include "control/storage/tape_group_file.h"
+#include "control/run/tape_group_file.h"
 #include "files/playlist_format.h"
 #include "files/tape_group_format.h"
 #include "support/controller_fixture.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "control/run/time_format.h"
+#include "control/state/time_format.h"
 #include "files/place_text.h"
 
 namespace cuedeck {

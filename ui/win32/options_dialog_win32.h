@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "control/dialogs/options_exchange.h"
-#include "control/run/run_state.h"
+#include "control/state/run_state.h"
 
 namespace cuedeck {
 

@@ -1,4 +1,4 @@
-#include "control/run/position_history.h"
+#include "control/state/position_history.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "control/storage/tape_group_file.h"
+#include "control/run/tape_group_file.h"
 
 #include <algorithm>
 #include <optional>
@@ -9,7 +9,7 @@
 #include "base/window_resources.h"
 #include "control/run/controller_view.h"
 #include "control/run/playable.h"
-#include "control/run/run_state.h"
+#include "control/state/run_state.h"
 #include "files/playlist_format.h"
 #include "files/tape_group_format.h"
 #include "system/system.h"

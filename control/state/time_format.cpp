@@ -1,4 +1,4 @@
-#include "control/run/time_format.h"
+#include "control/state/time_format.h"
 
 #include <cinttypes>
 #include <cstdint>

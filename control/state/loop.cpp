@@ -1,4 +1,4 @@
-#include "control/run/loop.h"
+#include "control/state/loop.h"
 
 #include <algorithm>
 #include <utility>

@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "control/run/loop.h"
-#include "control/run/position_history.h"
+#include "control/state/loop.h"
+#include "control/state/position_history.h"
 #include "files/settings_format.h"
 #include "player/player_vocabulary.h"
 
