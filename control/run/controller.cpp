@@ -9,6 +9,33 @@ namespace cuedeck {
 
 namespace {
 constexpr int player_looks = 100;
+
+class AbsentView final : public ControllerView
+{
+public:
+    void set_field_text(FieldId, const std::string&) override {}
+    void show_alarm_picture(bool) override {}
+    void set_title(const std::string&) override {}
+    void return_focus() override {}
+    bool ask_yes_no(const std::string&, const std::string&) override { return false; }
+    std::optional<bool> ask_yes_no_cancel(const std::string&, const std::string&) override
+    {
+        return std::nullopt;
+    }
+    void show_message(const std::string&) override {}
+    void tell(const std::string&) override {}
+    bool offer_locate(const std::string&) override { return false; }
+    std::optional<std::string> choose_file(const FileChoice&) override { return std::nullopt; }
+    std::vector<std::string> choose_recordings(RecordingChoice) override { return {}; }
+    void put_on_clipboard(const std::string&) override {}
+    std::string clipboard_text() override { return {}; }
+    std::optional<std::string> ask_place() override { return std::nullopt; }
+    void look_for_player_in(int) override {}
+    void start_tick() override {}
+    void stop_tick() override {}
+    void end_window(WindowEnding) override {}
+};
+
 constexpr int player_look_interval_ms = 100;
 } // namespace
 
@@ -19,11 +46,17 @@ Controller::Controller(ControllerView& view, PlayerBackend& player, System& syst
 }
 
 Controller::Controller(PlayerBackend& player, System& system)
-    : m_view(nullptr), m_system(system), m_player(player), m_alarm(system), m_journal(system)
+    : m_view(&absent_view()), m_system(system), m_player(player), m_alarm(system), m_journal(system)
 {
     m_state.speed_control = m_player.can_change_speed();
     m_state.aids_control = m_player.has_clarity_aids();
     m_state.loop_control = m_player.can_loop();
+}
+
+ControllerView& absent_view()
+{
+    static AbsentView view;
+    return view;
 }
 
 void Controller::find_exe_directory()

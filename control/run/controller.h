@@ -9,9 +9,9 @@
 #include "base/ui_text.h"
 #include "control/run/alarm_sound.h"
 #include "control/run/controller_view.h"
+#include "control/run/tape_group_file.h"
 #include "control/state/run_state.h"
 #include "control/storage/place_journal.h"
-#include "control/run/tape_group_file.h"
 #include "player/player_link.h"
 
 namespace cuedeck {
@@ -34,8 +34,8 @@ public:
     Controller(ControllerView& view, PlayerBackend& player, System& system);
     /// A controller whose window comes later (set_view), before the run starts.
     Controller(PlayerBackend& player, System& system);
-    /// Where the run is shown; none once the window has gone.
-    void set_view(ControllerView* view) { m_view = view; }
+    /// Where the run is shown; none (the absent view) once the window has gone.
+    void set_view(ControllerView* view) { m_view = view != nullptr ? view : &absent_view(); }
 
     // Start and end of a run.
     void start_up();
@@ -225,7 +225,7 @@ private:
     /// not end normally left in the journal; true when the run went there.
     bool resume_left_place();
 
-    ControllerView* m_view;
+    ControllerView* m_view; ///< never null: absent_view() when there is no window
     System& m_system;
     PlayerLink m_player;
     AlarmSound m_alarm;

@@ -139,4 +139,9 @@ public:
     virtual void end_window(WindowEnding ending) = 0;
 };
 
+/// The view of a run with no window (before the window comes, once it has
+/// gone): it shows nothing, and each question is answered as a user closing
+/// it would (no, cancel, nothing chosen).
+ControllerView& absent_view();
+
 } // namespace cuedeck

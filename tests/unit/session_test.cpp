@@ -223,6 +223,16 @@ TEST_F(SessionTest, RequestsRunAsTheirKeysDoButNotWhileTheWindowAsksOrEnds)
     for (int tick = 0; tick < Controller::notice_ticks; ++tick)
         session.controller().tick();
     EXPECT_EQ(view.field(FieldId::DeviceState), "Pedal disconnected");
+
+    // Once the window has gone the run shows nothing, and takes no request;
+    // the pedal may still be heard then.
+    session.detach();
+    view.clear();
+    session.show_device_state("Pedal connected");
+    session.controller().tick();
+    EXPECT_NE(session.submit({Command::NextTip}), "");
+    EXPECT_EQ(player.model.playlist_index, 2);
+    EXPECT_FALSE(view.has_field(FieldId::DeviceState));
 }
 
 TEST_F(SessionTest, RequestsFromOutsideWaitForTheEventLoopAndNotForAGoneSender)
