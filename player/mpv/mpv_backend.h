@@ -99,8 +99,9 @@ private:
     int answer_to(PlayerRequest request, int argument);
     int get_int(const std::string& property);
     int play_state();
-    /// Wait until mpv plays the entry at `index`, or has found it cannot.
-    void wait_until_loaded(int index);
+    /// Wait until mpv plays the entry at `index`, or has found it cannot;
+    /// `files_started` is its count of files begun before it was asked.
+    void wait_until_loaded(int index, std::uint64_t files_started);
     void seek_to(int target_ms);
     /// Where a seek came to rest.
     enum class Landing {

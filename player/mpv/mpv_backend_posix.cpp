@@ -79,11 +79,13 @@ bool MpvBackend::find()
     m_protocol = std::make_unique<MpvProtocol>();
     m_built.reset();
     m_boost = 0;
-    // Replies are of interest, which entries mpv could not play, and when a
-    // seek has ended; other events would pile up between ticks.
+    // Replies are of interest, when a file began to load, which entries mpv
+    // could not play, and when a seek has ended; other events would pile up
+    // between ticks.
     Budget budget(*this);
-    Calls::all(*this, {ipc("disable_event", "all"), ipc("enable_event", "end-file"),
-                       ipc("enable_event", "seek"), ipc("enable_event", "playback-restart")});
+    Calls::all(*this, {ipc("disable_event", "all"), ipc("enable_event", "start-file"),
+                       ipc("enable_event", "end-file"), ipc("enable_event", "seek"),
+                       ipc("enable_event", "playback-restart")});
     return m_socket.is_open();
 }
 
@@ -168,8 +170,9 @@ bool MpvBackend::hand_over(const std::string& path)
     // The pause flag survives loading; without this the caller's following
     // pause would start playback instead.
     Calls::one(*this, ipc("set_property", "pause", false));
+    const std::uint64_t started = m_protocol->files_started();
     if (Calls::one(*this, ipc(is_playlist_name(path) ? "loadlist" : "loadfile", path, "replace"))) {
-        wait_until_loaded(0);
+        wait_until_loaded(0, started);
         build_aids();
     }
     return !m_missed;

@@ -96,6 +96,8 @@ void MpvProtocol::accept_line(std::string_view line)
             if (m_failed.size() >= most_failed)
                 m_failed.erase(m_failed.begin());
             m_failed.insert(entry->get<std::int64_t>());
+        } else if (*event == "start-file") {
+            ++m_files_started;
         } else if (*event == "seek") {
             m_seeking = true;
         } else if (*event == "playback-restart" && m_seeking) {

@@ -57,6 +57,8 @@ public:
     /// How many seeks mpv has finished: a "seek" event followed by a
     /// "playback-restart" (it is at its target, or at the end of the file).
     std::uint64_t seeks_done() const { return m_seeks_done; }
+    /// How many files mpv has begun to load ("start-file" events).
+    std::uint64_t files_started() const { return m_files_started; }
 
     /// A line longer than this is dropped rather than held without end.
     static constexpr std::size_t max_line = std::size_t{16} * 1024 * 1024;
@@ -70,6 +72,7 @@ private:
     std::set<std::int64_t> m_failed;
     bool m_seeking = false;
     std::uint64_t m_seeks_done = 0;
+    std::uint64_t m_files_started = 0;
 };
 
 /// `bytes` with every sequence that is not UTF-8 replaced by U+FFFD. mpv

@@ -19,7 +19,7 @@ int MpvBackend::play_state()
     return flag_of(answers[2]) ? play_state::paused : play_state::playing;
 }
 
-void MpvBackend::wait_until_loaded(int index)
+void MpvBackend::wait_until_loaded(int index, std::uint64_t files_started)
 {
     // mpv opens files in the background; a player is expected to answer for
     // the new track as soon as the command returns.
@@ -41,8 +41,10 @@ void MpvBackend::wait_until_loaded(int index)
         // Loaded and started: a seek sent before then could be dropped.
         if (answers[1] && !flag_of(answers[3]) && playing == index)
             return;
-        if (flag_of(answers[2]) && playing == -1)
-            return; // nothing is loading
+        // Idle once it has begun: nothing is loading. (Idle before then: it
+        // has not begun yet.)
+        if (flag_of(answers[2]) && playing == -1 && m_protocol->files_started() > files_started)
+            return;
         std::this_thread::sleep_for(poll_interval);
     }
 }
@@ -50,9 +52,11 @@ void MpvBackend::wait_until_loaded(int index)
 void MpvBackend::change_track(const char* command)
 {
     const int index = get_int("playlist-pos");
+    const std::uint64_t started = m_protocol->files_started();
     // At the ends of the list mpv refuses and nothing changes.
     if (Calls::one(*this, ipc(command)))
-        wait_until_loaded(std::string_view(command) == "playlist-next" ? index + 1 : index - 1);
+        wait_until_loaded(std::string_view(command) == "playlist-next" ? index + 1 : index - 1,
+                          started);
 }
 
 void MpvBackend::play()
@@ -64,8 +68,9 @@ void MpvBackend::play()
         if (selected < 0)
             Calls::one(*this, ipc("set_property", "playlist-current-pos", index));
         // Unpausing after the start lets mpv pause again at the end of the list.
+        const std::uint64_t started = m_protocol->files_started();
         Calls::one(*this, ipc("playlist-play-index", "current"));
-        wait_until_loaded(index);
+        wait_until_loaded(index, started);
         build_aids();
         Calls::one(*this, ipc("set_property", "pause", false));
     } else if (state == play_state::paused) {
@@ -101,21 +106,27 @@ void MpvBackend::clear_playlist()
 
 MpvBackend::Landing MpvBackend::seek_and_settle(int target_ms)
 {
-    // The seek is taken up after its reply; mpv says when it has ended
+    // The seek is taken up after its reply; mpv says when a seek has ended
     // (found its place, or the end of the file), and whoever asks next finds
-    // the player where it was sent.
+    // the player where it was sent. Another seek (a file's start) may end
+    // first: this one has ended once the place is its target.
     const std::uint64_t ended_before = m_protocol->seeks_done();
     if (!Calls::one(*this, ipc("seek", target_ms / 1000.0, "absolute")))
         return Landing::NotTold;
-    while (m_protocol->seeks_done() == ended_before) {
+    for (;;) {
+        if (m_protocol->seeks_done() > ended_before) {
+            const auto now = Calls::all(
+                *this, {ipc("get_property", "time-pos"), ipc("get_property", "eof-reached")});
+            if (now[0] && std::abs(std::int64_t{seconds_to_ms(now[0])} - target_ms) <=
+                              latency_allowance_ms)
+                return flag_of(now[1]) ? Landing::AtEnd : Landing::There;
+        } else if (!Calls::one(*this, ipc("get_property", "seeking"))) {
+            return Landing::NotTold;
+        }
         if (!m_socket.is_open() || Clock::now() >= m_deadline)
             return Landing::NotTold;
         std::this_thread::sleep_for(poll_interval);
-        if (!Calls::one(*this, ipc("get_property", "seeking")))
-            return Landing::NotTold;
     }
-    return flag_of(Calls::one(*this, ipc("get_property", "eof-reached"))) ? Landing::AtEnd
-                                                                          : Landing::There;
 }
 
 void MpvBackend::seek_to(int target_ms)

@@ -205,6 +205,7 @@ TEST_F(MpvControllerTest, ARecordingCutShortIsLeftAtItsRealEnd)
         0);
     std::filesystem::resize_file(mp3, 40000);
     controller.open_playlist(dir.write("cut.m3u", mp3 + "\n" + recordings.tracks[1] + "\n"));
+    controller.refresh();
     ASSERT_EQ(state().tip_length, 12);
     const std::string refused = controller.go_to_place("[1 00:00:10.0]", false);
     EXPECT_THAT(refused, HasSubstr("is cut short at 0:04"));
