@@ -145,11 +145,8 @@ MainWindow::MainWindow(Session& session, QWidget* parent)
     m_options = new OptionsDialog(
         [this](int method, const std::string& path) { m_controller.play_alarm(method, path); },
         this);
-    m_tick.setInterval(1000);
-    connect(&m_tick, &QTimer::timeout, this, [this] {
-        m_controller.tick();
-        m_session.ticked();
-    });
+    m_tick.setInterval(Session::tick_period_ms);
+    connect(&m_tick, &QTimer::timeout, this, [this] { m_session.tick(); });
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &MainWindow::commit_session);
     create_controls();
     create_menus();
@@ -326,11 +323,6 @@ void MainWindow::show_checked_items()
         action->setChecked(shown_checked(command, m_controller.state()).value_or(false));
 }
 
-bool MainWindow::asking() const
-{
-    return QApplication::activeModalWidget() != nullptr;
-}
-
 void MainWindow::come_forward()
 {
     showNormal();
@@ -374,7 +366,11 @@ void MainWindow::open_settings()
     m_session.follow_global_keys_note(
         [this](const std::string& note) { m_options->set_global_keys_note(note); });
     m_options->set_pedal_learner(m_session.pedal_learner());
-    const bool accepted = m_options->exec() == QDialog::Accepted;
+    bool accepted = false;
+    {
+        const Session::Question question(m_session);
+        accepted = m_options->exec() == QDialog::Accepted;
+    }
     m_session.follow_global_keys_note({});
     if (accepted)
         m_session.apply_options(m_options->values());
@@ -398,6 +394,7 @@ std::string MainWindow::clipboard_text()
 std::optional<std::string> MainWindow::ask_place()
 {
     bool accepted = false;
+    const Session::Question question(m_session);
     const QString text =
         QInputDialog::getText(this, ui_text(TEXT_GO_TO_CAPTION), ui_text(place_prompt),
                               QLineEdit::Normal, QString(), &accepted);
@@ -408,21 +405,11 @@ std::optional<std::string> MainWindow::ask_place()
 
 void MainWindow::tell(const std::string& text)
 {
-    // Told from the event loop: the teller may be inside a socket's or a
-    // device's reading, or waiting for its answer to be written.
-    QTimer::singleShot(0, this, [this, text] { show_told(text); });
+    m_session.tell(text);
 }
 
 void MainWindow::show_told(const std::string& text)
 {
-    if (ending())
-        return;
-    // A box still open (the last one told, just being answered) has the
-    // next one wait until it has gone, rather than be lost.
-    if (asking()) {
-        QTimer::singleShot(told_retry_ms, this, [this, text] { show_told(text); });
-        return;
-    }
     show_message(text);
 }
 
@@ -437,8 +424,11 @@ void MainWindow::open_help()
 
 void MainWindow::open_about()
 {
-    AboutBox about(this);
-    about.exec();
+    {
+        const Session::Question question(m_session);
+        AboutBox about(this);
+        about.exec();
+    }
     return_focus();
 }
 
@@ -490,22 +480,12 @@ void MainWindow::drop_urls(const QList<QUrl>& urls)
     std::vector<std::string> files;
     for (const QUrl& url : urls)
         files.push_back(url.isLocalFile() ? from_qt(url.toLocalFile()) : std::string());
-    m_controller.drop(files);
+    m_session.drop(files);
 }
 
 void MainWindow::open_handed_file(const QString& file)
 {
-    if (ending())
-        return;
-    come_forward();
-    if (file.isEmpty())
-        return;
-    if (asking()) {
-        // A question or chooser is open: the file waits until it is answered.
-        QTimer::singleShot(500, this, [this, file] { open_handed_file(file); });
-        return;
-    }
-    m_controller.drop({from_qt(file)});
+    m_session.open_handed_file(from_qt(file));
 }
 
 void MainWindow::set_field_text(FieldId field, const std::string& text)
@@ -549,6 +529,7 @@ void MainWindow::return_focus()
 
 bool MainWindow::ask_yes_no(const std::string& text, const std::string& caption)
 {
+    const Session::Question question(m_session);
     YesNoBox box(to_qt(caption), to_qt(text), this);
     return box.exec() == QMessageBox::Yes;
 }
@@ -556,6 +537,7 @@ bool MainWindow::ask_yes_no(const std::string& text, const std::string& caption)
 std::optional<bool> MainWindow::ask_yes_no_cancel(const std::string& text,
                                                   const std::string& caption)
 {
+    const Session::Question question(m_session);
     YesNoBox box(to_qt(caption), to_qt(text), this, true);
     const int answer = box.exec();
     if (answer == QMessageBox::Cancel)
@@ -565,6 +547,7 @@ std::optional<bool> MainWindow::ask_yes_no_cancel(const std::string& text,
 
 void MainWindow::show_message(const std::string& text)
 {
+    const Session::Question question(m_session);
     QMessageBox box(QMessageBox::NoIcon, program_name(), to_qt(text), QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
     box.exec();
@@ -577,6 +560,7 @@ void MainWindow::announce(const std::string& text)
 
 bool MainWindow::offer_locate(const std::string& text)
 {
+    const Session::Question question(m_session);
     QMessageBox box(QMessageBox::Warning, program_name(), to_qt(text), QMessageBox::Cancel, this);
     box.setTextFormat(Qt::PlainText);
     QPushButton* locate = box.addButton(ui_text(UI_TEXT("Locate…")), QMessageBox::AcceptRole);
@@ -587,6 +571,7 @@ bool MainWindow::offer_locate(const std::string& text)
 
 std::optional<std::string> MainWindow::choose_file(const FileChoice& choice)
 {
+    const Session::Question question(m_session);
     QFileDialog chooser(this);
     chooser.setAcceptMode(choice.mode == FileDialogMode::Open ? QFileDialog::AcceptOpen
                                                               : QFileDialog::AcceptSave);
@@ -610,6 +595,7 @@ std::optional<std::string> MainWindow::choose_file(const FileChoice& choice)
 
 std::vector<std::string> MainWindow::choose_recordings(RecordingChoice choice)
 {
+    const Session::Question question(m_session);
     const bool folder = choice == RecordingChoice::Folder;
     QFileDialog chooser(this, ui_text(folder ? folder_caption : recordings_caption));
     chooser.setAcceptMode(QFileDialog::AcceptOpen);

@@ -56,10 +56,10 @@ public:
     void open_handed_file(const QString& file);
 
     // SessionWindow
-    bool asking() const override;
     bool ending() const override { return m_ended || m_closing; }
     void come_forward() override;
     void tell(const std::string& text) override;
+    void show_told(const std::string& text) override;
 
     // ControllerView
     void set_field_text(FieldId field, const std::string& text) override;
@@ -96,8 +96,6 @@ private:
     static constexpr int frame_allowance_px = 8;
     void create_menus();
     /// A told message, shown once no dialog of the window is open.
-    void show_told(const std::string& text);
-    static constexpr int told_retry_ms = 200;
     /// The check marks of the aids and the loop, as the run has them.
     void show_checked_items();
     void carry_out(Command command);

@@ -47,8 +47,7 @@ std::string Session::submit(const Request& request)
 {
     if (m_window == nullptr)
         return not_started;
-    if (std::string refusal = remote_refusal(m_window->asking(), m_window->ending());
-        !refusal.empty())
+    if (std::string refusal = remote_refusal(asking(), m_window->ending()); !refusal.empty())
         return refusal;
     std::string why = run(request);
     if (!m_window->ending())
@@ -125,8 +124,56 @@ void Session::show_device_state(const std::string& text)
 
 void Session::tell(const std::string& text)
 {
-    if (m_window != nullptr && !m_window->asking() && !m_window->ending())
-        m_window->tell(text);
+    // Told from the event loop, never inside the teller (a socket's or a
+    // device's reading), and after any question open now: never lost, and
+    // never a second box over the first.
+    if (m_window == nullptr || m_window->ending())
+        return;
+    m_waiting.emplace_back([this, text] { m_window->show_told(text); });
+    deliver_soon();
+}
+
+void Session::open_handed_file(const std::string& file)
+{
+    if (m_window == nullptr || m_window->ending())
+        return;
+    m_window->come_forward();
+    if (file.empty())
+        return;
+    m_waiting.emplace_back([this, file] { drop({file}); });
+    deliver_soon();
+}
+
+void Session::drop(const std::vector<std::string>& files)
+{
+    m_controller.drop(files);
+    changed(false);
+}
+
+Session::Question::~Question()
+{
+    if (--m_session.m_questions == 0 && !m_session.m_waiting.empty())
+        m_session.deliver_soon();
+}
+
+void Session::deliver_soon()
+{
+    if (m_delivery_posted)
+        return;
+    m_delivery_posted = true;
+    m_poster([this] {
+        m_delivery_posted = false;
+        deliver();
+    });
+}
+
+void Session::deliver()
+{
+    while (!m_waiting.empty() && !asking() && m_window != nullptr && !m_window->ending()) {
+        const auto work = std::move(m_waiting.front());
+        m_waiting.pop_front();
+        work();
+    }
 }
 
 void Session::set_global_keys_note(std::string note, bool offered)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <deque>
 #include <functional>
 #include <optional>
 #include <string>
@@ -12,20 +13,20 @@
 
 namespace cuedeck {
 
-/// The window as the session sees it: it tells whether it waits for an
-/// answer or is ending, comes forward, and carries out its own commands
-/// (its dialogs, the browser).
+/// The window as the session sees it: it tells whether it is ending, comes
+/// forward, shows what the session tells, and carries out its own commands
+/// (its dialogs, the browser). Whether it asks something the session knows
+/// itself (Session::Question).
 class SessionWindow : public WindowCommands
 {
 public:
-    /// Whether one of its questions, messages, choosers or dialogs waits for an answer.
-    virtual bool asking() const = 0;
     /// Whether the run is ending or has ended.
     virtual bool ending() const = 0;
     /// Show the window and bring it to the front.
     virtual void come_forward() = 0;
-    /// Tell the user something that needs no answer, in a message of the window.
-    virtual void tell(const std::string& text) = 0;
+    /// Show something that needs no answer, in a message of the window; the
+    /// session says when (see Session::tell).
+    virtual void show_told(const std::string& text) = 0;
 };
 
 /// Why a request from outside the window is not carried out now; empty when
@@ -53,6 +54,30 @@ public:
     void attach(ControllerView& view, SessionWindow& window);
     void detach();
 
+    /// While one lives, a question of the window is open: a message, a
+    /// question, a chooser or a dialog that waits for an answer. Each front
+    /// end opens every one of them under a Question.
+    class Question
+    {
+    public:
+        explicit Question(Session& session) : m_session(session) { ++m_session.m_questions; }
+        ~Question();
+        Question(const Question&) = delete;
+        Question& operator=(const Question&) = delete;
+
+    private:
+        Session& m_session;
+    };
+    /// Whether a question of the window is open. Nothing from outside the
+    /// window runs then, and what is told or handed over waits for its answer.
+    bool asking() const { return m_questions > 0; }
+
+    /// A file handed over by a second start: the window comes forward, and
+    /// the file opens as if dropped, once no question is open.
+    void open_handed_file(const std::string& file);
+    /// Files dropped on the window (see Controller::drop).
+    void drop(const std::vector<std::string>& files);
+
     /// The run, for the front end that shows it.
     Controller& controller() { return m_controller; }
     const Controller& controller() const { return m_controller; }
@@ -60,8 +85,14 @@ public:
     /// A command of the window's own (a key, a button, a menu item): carried
     /// out at once, and its change told.
     void carry_out_in_window(Command command);
-    /// The front end calls this after each tick.
-    void ticked() { changed(false); }
+    /// The front end's tick, every `tick_period_ms` while the run shows:
+    /// the controller's tick, and its change told.
+    void tick()
+    {
+        m_controller.tick();
+        changed(false);
+    }
+    static constexpr int tick_period_ms = 1000;
     /// The Options dialog's OK: the values taken, and the change told.
     void apply_options(const Options& options);
 
@@ -141,6 +172,11 @@ private:
     /// Run a request the rule lets through; why it did not go, else empty.
     std::string run(const Request& request);
     void changed(bool moved);
+    /// Carry out what waits for the window's questions to be answered (told
+    /// messages, handed files) in the event loop's next turn, one by one
+    /// while no question is open.
+    void deliver_soon();
+    void deliver();
 
     Controller m_controller;
     Poster m_poster;
@@ -154,6 +190,9 @@ private:
     Listeners<KeysTrial> m_keys_trials;
     Listeners<LearnRequest> m_learn_listeners;
     std::function<void(int)> m_learned;
+    int m_questions = 0;
+    std::deque<std::function<void()>> m_waiting; ///< for no question to be open
+    bool m_delivery_posted = false;
 };
 
 } // namespace cuedeck

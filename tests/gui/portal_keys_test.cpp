@@ -186,10 +186,9 @@ TEST(PortalKeys, WithoutThePortalTheDialogNamesTheAlternative)
 class QuietWindow : public SessionWindow
 {
 public:
-    bool asking() const override { return false; }
     bool ending() const override { return false; }
     void come_forward() override {}
-    void tell(const std::string&) override {}
+    void show_told(const std::string&) override {}
     void open_settings() override {}
     void open_help() override {}
     void open_about() override {}

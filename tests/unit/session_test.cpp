@@ -140,18 +140,16 @@ TEST(GlobalKeys, TheFunctionKeysRunTheirWindowCommandsAndTakenOnesAreNamed)
               "Ctrl+Shift+F5, Ctrl+Shift+F6 and Ctrl+Shift+F12 are taken by other programs");
 }
 
-/// A window that asks, ends and comes forward when the test says so.
+/// A window that ends and comes forward when the test says so.
 class FakeSessionWindow : public SessionWindow
 {
 public:
-    bool asking() const override { return is_asking; }
     bool ending() const override { return is_ending; }
     void come_forward() override { ++forward; }
-    void tell(const std::string& text) override { told.push_back(text); }
+    void show_told(const std::string& text) override { told.push_back(text); }
     void open_settings() override {}
     void open_help() override {}
     void open_about() override {}
-    bool is_asking = false;
     bool is_ending = false;
     int forward = 0;
     std::vector<std::string> told;
@@ -191,10 +189,11 @@ TEST_F(SessionTest, RequestsRunAsTheirKeysDoButNotWhileTheWindowAsksOrEnds)
     session.controller().refresh();
     player.clear_log();
 
-    window.is_asking = true;
-    EXPECT_EQ(session.submit({Command::NextTip}),
-              "Cuedeck is waiting for an answer in one of its dialogs");
-    window.is_asking = false;
+    {
+        const Session::Question question(session);
+        EXPECT_EQ(session.submit({Command::NextTip}),
+                  "Cuedeck is waiting for an answer in one of its dialogs");
+    }
     window.is_ending = true;
     EXPECT_EQ(session.submit({Command::NextTip}), "Cuedeck is closing");
     EXPECT_TRUE(player.traffic().empty());
@@ -233,6 +232,29 @@ TEST_F(SessionTest, RequestsRunAsTheirKeysDoButNotWhileTheWindowAsksOrEnds)
     EXPECT_NE(session.submit({Command::NextTip}), "");
     EXPECT_EQ(player.model.playlist_index, 2);
     EXPECT_FALSE(view.has_field(FieldId::DeviceState));
+}
+
+TEST_F(SessionTest, WhatIsToldOrHandedOverWaitsForTheOpenQuestionAndIsNeverLost)
+{
+    std::optional<Session::Question> question(std::in_place, session);
+    session.tell("The pedal is held by another program");
+    session.tell("Cannot build the noise reduction");
+    session.open_handed_file("/nowhere/group.grp");
+    run_the_event_loop();
+    EXPECT_TRUE(window.told.empty());
+    EXPECT_TRUE(view.messages.empty());
+    EXPECT_EQ(window.forward, 1) << "the window comes forward at once";
+    question.reset();
+    EXPECT_TRUE(window.told.empty()) << "told inside the answer's own handling";
+    run_the_event_loop();
+    EXPECT_THAT(window.told, ElementsAre("The pedal is held by another program",
+                                         "Cannot build the noise reduction"));
+    ASSERT_EQ(view.messages.size(), 1U);
+    EXPECT_THAT(view.messages[0], ::testing::HasSubstr("/nowhere/group.grp"));
+    window.is_ending = true;
+    session.tell("late");
+    run_the_event_loop();
+    EXPECT_EQ(window.told.size(), 2U);
 }
 
 TEST_F(SessionTest, RequestsFromOutsideWaitForTheEventLoopAndNotForAGoneSender)

@@ -27,10 +27,6 @@ namespace {
 constexpr UINT_PTR tick_timer_id = 1;
 /// A one-shot timer for the next look for a player that was started.
 constexpr UINT_PTR player_look_timer_id = 2;
-/// A timer that offers a handed-over file again once no question is open.
-constexpr UINT_PTR handed_file_timer_id = 3;
-constexpr UINT handed_file_again_ms = 500;
-constexpr UINT tick_period_ms = 1000;
 /// Work handed to the message loop's next turn waits for this.
 constexpr UINT later_message = WM_APP + 1;
 
@@ -187,15 +183,8 @@ INT_PTR MainDialog::handle(UINT message, WPARAM wparam, LPARAM lparam)
         if (wparam == player_look_timer_id) {
             KillTimer(m_window, player_look_timer_id);
             m_controller.look_for_player();
-        } else if (wparam == handed_file_timer_id) {
-            KillTimer(m_window, handed_file_timer_id);
-            std::deque<std::string> waiting;
-            waiting.swap(m_handed_files);
-            for (const std::string& file : waiting)
-                open_handed_file(file);
         } else {
-            m_controller.tick();
-            m_session.ticked();
+            m_session.tick();
         }
         return FALSE;
     case WM_COMMAND:
@@ -332,12 +321,12 @@ void MainDialog::drop(HDROP files)
         paths.push_back(path);
     }
     DragFinish(files);
-    m_controller.drop(paths);
+    m_session.drop(paths);
 }
 
 void MainDialog::open_settings()
 {
-    const Asking asking(*this);
+    const Session::Question question(m_session);
     m_options->set_values(m_controller.options());
     m_options->set_global_keys_note(m_hot_keys.note());
     // A choice of the keys is tried as it is made, and its note shown then.
@@ -408,7 +397,7 @@ INT_PTR CALLBACK go_to_procedure(HWND dialog, UINT message, WPARAM wparam, LPARA
 
 std::optional<std::string> MainDialog::ask_place()
 {
-    const Asking asking(*this);
+    const Session::Question question(m_session);
     std::string text;
     if (DialogBoxParamA(m_instance, MAKEINTRESOURCEA(IDD_GO_TO), m_window, go_to_procedure,
                         reinterpret_cast<LPARAM>(&text)) != IDOK)
@@ -430,35 +419,10 @@ void MainDialog::later(std::function<void()> work)
         PostMessageA(m_later_target, later_message, 0, 0);
 }
 
-void MainDialog::open_handed_file(const std::string& file)
-{
-    if (ending())
-        return;
-    come_forward();
-    if (file.empty())
-        return;
-    if (asking()) {
-        // A question or chooser is open: the file waits until it is answered.
-        m_handed_files.push_back(file);
-        SetTimer(m_window, handed_file_timer_id, handed_file_again_ms, nullptr);
-        return;
-    }
-    m_controller.drop({file});
-}
-
 void MainDialog::come_forward()
 {
     ShowWindow(m_window, IsIconic(m_window) ? SW_RESTORE : SW_SHOW);
     SetForegroundWindow(m_window);
-}
-
-void MainDialog::tell(const std::string& text)
-{
-    // Told from the message loop: the teller may be inside its own handling.
-    later([this, text] {
-        if (!asking() && !ending())
-            show_message(text);
-    });
 }
 
 void MainDialog::open_help()
@@ -469,7 +433,7 @@ void MainDialog::open_help()
 
 void MainDialog::open_about()
 {
-    const Asking asking(*this);
+    const Session::Question question(m_session);
     DialogBoxParamA(m_instance, MAKEINTRESOURCEA(IDD_ABOUTBOX), m_window, about_procedure, 0);
 }
 
@@ -548,7 +512,7 @@ void MainDialog::return_focus()
 
 bool MainDialog::ask_yes_no(const std::string& text, const std::string& caption)
 {
-    const Asking asking(*this);
+    const Session::Question question(m_session);
     return MessageBoxA(m_window, text.c_str(), caption.c_str(), MB_YESNO | MB_ICONEXCLAMATION) ==
            IDYES;
 }
@@ -556,7 +520,7 @@ bool MainDialog::ask_yes_no(const std::string& text, const std::string& caption)
 std::optional<bool> MainDialog::ask_yes_no_cancel(const std::string& text,
                                                   const std::string& caption)
 {
-    const Asking asking(*this);
+    const Session::Question question(m_session);
     const int answer =
         MessageBoxA(m_window, text.c_str(), caption.c_str(), MB_YESNOCANCEL | MB_ICONEXCLAMATION);
     if (answer == IDCANCEL)
@@ -566,13 +530,13 @@ std::optional<bool> MainDialog::ask_yes_no_cancel(const std::string& text,
 
 void MainDialog::show_message(const std::string& text)
 {
-    const Asking asking(*this);
+    const Session::Question question(m_session);
     MessageBoxA(m_window, text.c_str(), program_name().c_str(), MB_OK);
 }
 
 bool MainDialog::offer_locate(const std::string& text)
 {
-    const Asking asking(*this);
+    const Session::Question question(m_session);
     // The system's message box names no buttons of its own: OK locates.
     const std::string offer = text + "\n\nChoose OK to locate it.";
     return MessageBoxA(m_window, offer.c_str(), program_name().c_str(),
@@ -581,19 +545,19 @@ bool MainDialog::offer_locate(const std::string& text)
 
 std::optional<std::string> MainDialog::choose_file(const FileChoice& choice)
 {
-    const Asking asking(*this);
+    const Session::Question question(m_session);
     return choose_file_win32(m_window, choice);
 }
 
 std::vector<std::string> MainDialog::choose_recordings(RecordingChoice choice)
 {
-    const Asking asking(*this);
+    const Session::Question question(m_session);
     return choose_recordings_win32(m_window, choice);
 }
 
 void MainDialog::start_tick()
 {
-    SetTimer(m_window, tick_timer_id, tick_period_ms, nullptr);
+    SetTimer(m_window, tick_timer_id, Session::tick_period_ms, nullptr);
 }
 
 void MainDialog::look_for_player_in(int milliseconds)

@@ -49,16 +49,14 @@ public:
     /// Run `work` from the window's message loop, after what waits there:
     /// the session's way to the next turn. Callable from any thread.
     void later(std::function<void()> work);
-    /// A file a later start of the program handed over: opened as if
-    /// dropped once no question of the window's is open, the window brought
-    /// forward; empty: only brought forward.
-    void open_handed_file(const std::string& file);
+    /// A file a later start of the program handed over (see
+    /// Session::open_handed_file); empty: the window only comes forward.
+    void open_handed_file(const std::string& file) { m_session.open_handed_file(file); }
 
     // SessionWindow
-    bool asking() const override { return m_asking > 0; }
     bool ending() const override { return m_ending || m_ended; }
     void come_forward() override;
-    void tell(const std::string& text) override;
+    void show_told(const std::string& text) override { show_message(text); }
 
     // ControllerView
     void set_field_text(FieldId field, const std::string& text) override;
@@ -72,6 +70,7 @@ public:
     std::optional<bool> ask_yes_no_cancel(const std::string& text,
                                           const std::string& caption) override;
     void show_message(const std::string& text) override;
+    void tell(const std::string& text) override { m_session.tell(text); }
     bool offer_locate(const std::string& text) override;
     std::optional<std::string> choose_file(const FileChoice& choice) override;
     std::vector<std::string> choose_recordings(RecordingChoice choice) override;
@@ -92,16 +91,6 @@ private:
     bool paint_minimised();
     void command(WORD id, WORD notification);
     void carry_out(Command command) { m_session.carry_out_in_window(command); }
-    /// Counts a question, message, chooser or dialog of the window's while
-    /// it is open.
-    struct Asking
-    {
-        explicit Asking(MainDialog& dialog) : m_dialog(dialog) { ++m_dialog.m_asking; }
-        ~Asking() { --m_dialog.m_asking; }
-        Asking(const Asking&) = delete;
-        Asking& operator=(const Asking&) = delete;
-        MainDialog& m_dialog;
-    };
     void drop(HDROP files);
     void open_settings() override;
     void open_help() override;
@@ -115,7 +104,6 @@ private:
     HICON m_icon = nullptr;
     bool m_modal = false;
     HotKeys m_hot_keys{m_session};
-    int m_asking = 0;
     bool m_ending = false;       ///< the close box's shut-down runs
     bool m_bar_held = false;     ///< the bar's thumb is being dragged
     bool m_bar_moved = false;    ///< the bar moved, to be carried out when its move ends
@@ -125,7 +113,6 @@ private:
     std::mutex m_later_lock; ///< guards m_later and m_later_target
     std::deque<std::function<void()>> m_later;
     HWND m_later_target = nullptr;
-    std::deque<std::string> m_handed_files; ///< waiting for a question to be answered
 };
 
 } // namespace cuedeck
