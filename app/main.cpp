@@ -12,8 +12,6 @@
 #include <vector>
 
 #include "base/text_lines.h"
-#include "base/version.h"
-#include "control/commands/commands.h"
 #include "control/commands/program_options.h"
 #include "control/session/session.h"
 #include "desktop/foot_pedal.h"
@@ -68,34 +66,6 @@ QString handed_file(const std::vector<std::string>& arguments)
     return file.empty() ? QString() : QFileInfo(QFile::decodeName(file.c_str())).absoluteFilePath();
 }
 
-/// cuedeck --command NAME, cuedeck --go-to TEXT: the running copy carries
-/// the request out, or says why not; `what` names it in the messages.
-int send_request(int argc, char** argv, const cuedeck::SingleInstance::Request& request,
-                 const std::string& what)
-{
-    if (const std::size_t length = request(0).size(); length > cuedeck::longest_request_line) {
-        std::fprintf(
-            stderr, "cuedeck: %s\n",
-            cuedeck::request_too_long(what, length, cuedeck::longest_request_line).c_str());
-        return 1;
-    }
-    QCoreApplication application(argc, argv);
-    QString reason;
-    const QString folder = QString::fromStdString(cuedeck::private_runtime_folder().path);
-    switch (cuedeck::SingleInstance::send_request(folder, request, reason)) {
-    case cuedeck::SingleInstance::Delivery::CarriedOut:
-        return 0;
-    case cuedeck::SingleInstance::Delivery::NoneRunning:
-        std::fprintf(stderr, "cuedeck: %s\n", cuedeck::none_running_for(what).c_str());
-        return 1;
-    case cuedeck::SingleInstance::Delivery::Refused:
-        break;
-    }
-    std::fprintf(stderr, "cuedeck: %s\n",
-                 cuedeck::not_carried_out(what, reason.toLocal8Bit().toStdString()).c_str());
-    return 1;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -103,33 +73,19 @@ int main(int argc, char** argv)
     // The command line as the process got it, before Qt takes its own options out.
     const std::vector<std::string> arguments(argv, argv + argc);
     const cuedeck::ProgramRequest request = cuedeck::program_request(arguments);
-    switch (request.kind) {
-    case cuedeck::ProgramRequest::Kind::Help:
-        std::fputs(cuedeck::usage_text().c_str(), stdout);
-        return 0;
-    case cuedeck::ProgramRequest::Kind::Version:
-        std::printf("cuedeck %s\n", CUEDECK_VERSION);
-        return 0;
-    case cuedeck::ProgramRequest::Kind::Unusable:
-        std::fprintf(stderr, "cuedeck: %s\n", request.value.c_str());
-        return 2;
-    case cuedeck::ProgramRequest::Kind::SendCommand:
-        return send_request(
-            argc, argv,
-            [&request](std::int64_t until) {
-                return cuedeck::format_command_request(request.value, until);
-            },
-            request.value);
-    case cuedeck::ProgramRequest::Kind::GoTo:
-        return send_request(
-            argc, argv,
-            [&request](std::int64_t until) {
-                return cuedeck::format_go_to_request(request.value, until);
-            },
-            cuedeck::go_to_named(request.value));
-    case cuedeck::ProgramRequest::Kind::Run:
-        break;
-    }
+    const auto send = [&](const cuedeck::RequestLine& line, std::string& reason) {
+        QCoreApplication application(argc, argv);
+        QString why;
+        const auto delivery = cuedeck::SingleInstance::send_request(
+            QString::fromStdString(cuedeck::private_runtime_folder().path), line, why);
+        reason = why.toLocal8Bit().toStdString();
+        return delivery;
+    };
+    const cuedeck::ProgramOutput output{
+        [](const std::string& text) { std::fputs(text.c_str(), stdout); },
+        [](const std::string& line) { std::fprintf(stderr, "cuedeck: %s\n", line.c_str()); }};
+    if (const auto status = cuedeck::answer_without_window(request, send, output))
+        return *status;
 
     if (!has_display()) {
         std::fprintf(stderr, "cuedeck: no display to open the window on (DISPLAY and "

@@ -11,7 +11,6 @@
 #include "base/text_lines.h"
 #include "base/translation.h"
 #include "base/ui_text.h"
-#include "base/version.h"
 #include "base/wide_text.h"
 #include "base/window_resources.h"
 #include "control/commands/program_options.h"
@@ -82,29 +81,6 @@ std::string handed_file(const std::vector<std::string>& words)
     return cuedeck::utf8_from_wide(full);
 }
 
-/// cuedeck --command NAME, cuedeck --go-to TEXT: the running copy carries
-/// the request out, or says why not; `what` names it in the messages.
-int send_request(const cuedeck::OneCopyWin32::Request& request, const std::string& what)
-{
-    if (const std::size_t length = request(0).size(); length > cuedeck::longest_request_line) {
-        say_error(cuedeck::request_too_long(what, length, cuedeck::longest_request_line));
-        return 1;
-    }
-    std::string reason;
-    switch (cuedeck::OneCopyWin32::send_request(cuedeck::OneCopyWin32::own_meeting_name(), request,
-                                                reason)) {
-    case cuedeck::OneCopyWin32::Delivery::CarriedOut:
-        return 0;
-    case cuedeck::OneCopyWin32::Delivery::NoneRunning:
-        say_error(cuedeck::none_running_for(what));
-        return 1;
-    case cuedeck::OneCopyWin32::Delivery::Refused:
-        break;
-    }
-    say_error(cuedeck::not_carried_out(what, reason));
-    return 1;
-}
-
 /// A later start whose file the running copy did not take says so: in a
 /// message box (it was most likely started from the desktop) and on the
 /// standard error.
@@ -127,31 +103,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
     const std::vector<std::string> words = arguments();
     const cuedeck::ProgramRequest request = cuedeck::program_request(words);
-    switch (request.kind) {
-    case cuedeck::ProgramRequest::Kind::Help:
-        say(STD_OUTPUT_HANDLE, cuedeck::usage_text());
-        return 0;
-    case cuedeck::ProgramRequest::Kind::Version:
-        say(STD_OUTPUT_HANDLE, std::string("cuedeck ") + CUEDECK_VERSION + "\n");
-        return 0;
-    case cuedeck::ProgramRequest::Kind::Unusable:
-        say_error(request.value);
-        return 2;
-    case cuedeck::ProgramRequest::Kind::SendCommand:
-        return send_request(
-            [&request](std::int64_t until) {
-                return cuedeck::format_command_request(request.value, until);
-            },
-            request.value);
-    case cuedeck::ProgramRequest::Kind::GoTo:
-        return send_request(
-            [&request](std::int64_t until) {
-                return cuedeck::format_go_to_request(request.value, until);
-            },
-            cuedeck::go_to_named(request.value));
-    case cuedeck::ProgramRequest::Kind::Run:
-        break;
-    }
+    const auto send = [](const cuedeck::RequestLine& line, std::string& reason) {
+        return cuedeck::OneCopyWin32::send_request(cuedeck::OneCopyWin32::own_meeting_name(), line,
+                                                   reason);
+    };
+    const cuedeck::ProgramOutput output{
+        [](const std::string& text) { say(STD_OUTPUT_HANDLE, text); }, say_error};
+    if (const auto status = cuedeck::answer_without_window(request, send, output))
+        return *status;
 
     // The user's interface language, for every text from here on.
     cuedeck::use_windows_language();

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "control/commands/program_options.h"
 #include "control/session/session_port.h"
 #include "files/channel_request.h"
 
@@ -50,14 +51,8 @@ public:
     /// `reason` says why a running copy did not take it.
     Role claim(const QString& file, QString& reason);
 
-    /// What the running copy said of a command sent to it.
-    enum class Delivery {
-        CarriedOut,
-        NoneRunning, ///< no copy of this user's runs
-        Refused,     ///< it runs, but did not carry the command out; see the reason
-    };
-    /// The request line, given until when it may be begun.
-    using Request = std::function<std::string(std::int64_t until_ms)>;
+    using Delivery = cuedeck::Delivery;
+    using Request = RequestLine;
     /// Send the running copy a request (a command by name, a place to go
     /// to: files/channel_request.h) and wait until it is carried out. A
     /// request not begun in time is not begun at all.

@@ -1,8 +1,9 @@
 #include "control/commands/program_options.h"
 
 #include "base/text_lines.h"
-
+#include "base/version.h"
 #include "control/commands/commands.h"
+#include "files/channel_request.h"
 
 /// The player the program drives on this platform.
 #ifdef _WIN32
@@ -120,6 +121,54 @@ std::string none_running_for(const std::string& what)
 std::string not_carried_out(const std::string& what, const std::string& reason)
 {
     return what + " was not carried out: " + reason;
+}
+
+std::optional<int> answer_without_window(const ProgramRequest& request,
+                                         const SendToRunningCopy& send, const ProgramOutput& output)
+{
+    RequestLine line;
+    std::string what;
+    switch (request.kind) {
+    case ProgramRequest::Kind::Run:
+        return std::nullopt;
+    case ProgramRequest::Kind::Help:
+        output.out(usage_text());
+        return 0;
+    case ProgramRequest::Kind::Version:
+        output.out(std::string("cuedeck ") + CUEDECK_VERSION + "\n");
+        return 0;
+    case ProgramRequest::Kind::Unusable:
+        output.error(request.value);
+        return 2;
+    case ProgramRequest::Kind::SendCommand:
+        line = [&request](std::int64_t until) {
+            return format_command_request(request.value, until);
+        };
+        what = request.value;
+        break;
+    case ProgramRequest::Kind::GoTo:
+        line = [&request](std::int64_t until) {
+            return format_go_to_request(request.value, until);
+        };
+        what = go_to_named(request.value);
+        break;
+    }
+    if (const std::size_t length = line(0).size(); length > longest_request_line) {
+        output.error(request_too_long(what, length, longest_request_line));
+        return 1;
+    }
+    std::string reason;
+    switch (send(line, reason)) {
+    case Delivery::CarriedOut:
+        return 0;
+    case Delivery::NoneRunning:
+        output.error(none_running_for(what));
+        return 1;
+    case Delivery::Refused:
+        break;
+    }
+    output.error(not_carried_out(what, reason));
+    return 1;
 }
 
 } // namespace cuedeck

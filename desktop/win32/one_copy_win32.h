@@ -8,6 +8,7 @@
 #include <string>
 #include <thread>
 
+#include "control/commands/program_options.h"
 #include "control/session/session_port.h"
 #include "files/channel_request.h"
 
@@ -36,7 +37,7 @@ public:
         NotHandedOver, ///< a copy runs but did not take the file; see the reason
         Alone,         ///< neither could be done: run on anyway
     };
-    enum class Delivery { CarriedOut, NoneRunning, Refused };
+    using Delivery = cuedeck::Delivery;
 
     /// What the copies of one user's session meet at: the mutex's and the
     /// pipe's names are made from it. The default is this user's.
@@ -54,8 +55,7 @@ public:
     /// empty) to it. `reason` says why a running copy did not take it.
     Role claim(const std::string& file, std::string& reason);
 
-    /// The request line, given until when it may be begun.
-    using Request = std::function<std::string(std::int64_t until_ms)>;
+    using Request = RequestLine;
     /// Send the running copy a request and wait until it is carried out.
     static Delivery send_request(const std::wstring& meeting, const Request& request,
                                  std::string& reason);

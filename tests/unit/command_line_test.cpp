@@ -4,6 +4,7 @@
 #include "base/text_lines.h"
 #include "control/commands/commands.h"
 #include "control/commands/program_options.h"
+#include "files/channel_request.h"
 #include "files/command_line.h"
 #include "support/fake_system.h"
 
@@ -150,6 +151,61 @@ TEST(ProgramOptions, OnlyAFirstWordWithTwoDashesIsAnOptionAndBadOnesAreRefused)
         if (row.name != nullptr) {
             EXPECT_NE(usage_text().find(std::string(" ") + row.name), std::string::npos);
         }
+    }
+}
+
+// What the program answers without a window, the same on both platforms.
+TEST(ProgramOptions, RequestsWithoutAWindowAreAnsweredWithTheirStatus)
+{
+    using Kind = ProgramRequest::Kind;
+    const struct
+    {
+        ProgramRequest request;
+        Delivery delivery;
+        std::optional<int> status;
+        const char* said; ///< the start of what was said, out or error
+        bool sent;
+    } cases[] = {
+        {{Kind::Run, ""}, Delivery::CarriedOut, std::nullopt, "", false},
+        {{Kind::Help, ""}, Delivery::CarriedOut, 0, "Usage", false},
+        {{Kind::Version, ""}, Delivery::CarriedOut, 0, "cuedeck 1.", false},
+        {{Kind::Unusable, "unknown option --x"},
+         Delivery::CarriedOut,
+         2,
+         "unknown option --x",
+         false},
+        {{Kind::SendCommand, "zero"}, Delivery::CarriedOut, 0, "", true},
+        {{Kind::SendCommand, "zero"},
+         Delivery::NoneRunning,
+         1,
+         "no Cuedeck is running to carry out zero",
+         true},
+        {{Kind::GoTo, "1:23"},
+         Delivery::Refused,
+         1,
+         "go-to \"1:23\" was not carried out: busy",
+         true},
+        {{Kind::GoTo, std::string(longest_request_line, 'a')},
+         Delivery::CarriedOut,
+         1,
+         "go-to",
+         false},
+    };
+    for (const auto& c : cases) {
+        std::string said;
+        bool sent = false;
+        const auto status =
+            answer_without_window(c.request,
+                                  [&](const RequestLine& line, std::string& reason) {
+                                      sent = !line(0).empty();
+                                      reason = "busy";
+                                      return c.delivery;
+                                  },
+                                  {[&](const std::string& text) { said += text; },
+                                   [&](const std::string& line) { said += line; }});
+        EXPECT_EQ(status, c.status) << c.request.value.substr(0, 20);
+        EXPECT_THAT(said, ::testing::StartsWith(c.said)) << c.request.value.substr(0, 20);
+        EXPECT_EQ(sent, c.sent) << c.request.value.substr(0, 20);
     }
 }
 
