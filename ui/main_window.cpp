@@ -133,18 +133,17 @@ QString program_name()
 MainWindow::MainWindow(Session& session, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      m_session(session), m_controller(session.controller())
+      m_session(session)
 {
     m_session.attach(*this, *this);
-    setWindowTitle(to_qt(TEXT_TITLE_BEFORE_PLAYER + m_controller.player_name()) +
+    setWindowTitle(to_qt(TEXT_TITLE_BEFORE_PLAYER + m_session.player_name()) +
                    ui_text(TEXT_TITLE_AFTER_PLAYER));
     setWindowIcon(application_icon());
     setAcceptDrops(true);
     // The window itself holds the focus, so every key reaches the key table.
     setFocusPolicy(Qt::StrongFocus);
     m_options = new OptionsDialog(
-        [this](int method, const std::string& path) { m_controller.play_alarm(method, path); },
-        this);
+        [this](int method, const std::string& path) { m_session.play_alarm(method, path); }, this);
     m_tick.setInterval(Session::tick_period_ms);
     connect(&m_tick, &QTimer::timeout, this, [this] { m_session.tick(); });
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &MainWindow::commit_session);
@@ -279,7 +278,7 @@ void MainWindow::create_menus()
             action->setObjectName(QString("menu_%1").arg(item.id));
             if (item.shortcut != nullptr)
                 action->setShortcut(QKeySequence(item.shortcut));
-            if (shown_checked(item.command, m_controller.state())) {
+            if (shown_checked(item.command, m_session.state())) {
                 action->setCheckable(true);
                 m_checked_items.emplace_back(action, item.command);
             }
@@ -288,7 +287,7 @@ void MainWindow::create_menus()
         }
     };
     add_items(menu_table());
-    const RunState& state = m_controller.state();
+    const RunState& state = m_session.state();
     if (state.speed_control) {
         menus[speed_menu_table().front().menu]->addSeparator();
         add_items(speed_menu_table());
@@ -320,7 +319,7 @@ void MainWindow::carry_out(Command command)
 void MainWindow::show_checked_items()
 {
     for (const auto& [action, command] : m_checked_items)
-        action->setChecked(shown_checked(command, m_controller.state()).value_or(false));
+        action->setChecked(shown_checked(command, m_session.state()).value_or(false));
 }
 
 void MainWindow::come_forward()
@@ -332,7 +331,7 @@ void MainWindow::come_forward()
 
 void MainWindow::start()
 {
-    m_controller.start_up();
+    m_session.start_up();
 }
 
 void MainWindow::end_run(Attendance attendance)
@@ -343,7 +342,7 @@ void MainWindow::end_run(Attendance attendance)
     if (m_ended || m_closing)
         return; // already ending; the question it was asking was just left
     m_closing = true;
-    m_controller.shut_down(WindowEnding::DefaultClose, attendance);
+    m_session.shut_down(WindowEnding::DefaultClose, attendance);
     m_closing = false;
     close();
 }
@@ -359,7 +358,7 @@ void MainWindow::commit_session(QSessionManager& manager)
 void MainWindow::open_settings()
 {
     m_options->set_global_keys_offered(m_session.global_keys_offered());
-    m_options->set_values(m_controller.options());
+    m_options->set_values(m_session.options());
     m_options->set_global_keys_note(m_session.global_keys_note());
     // A choice of the keys is tried as it is made, and its note shown then.
     m_options->set_global_keys_trial([this](int choice) { m_session.try_global_keys(choice); });
@@ -415,7 +414,7 @@ void MainWindow::show_told(const std::string& text)
 
 void MainWindow::open_help()
 {
-    const std::string page = m_controller.help_page_path();
+    const std::string page = m_session.help_page_path();
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(to_qt(page))))
         show_message(translated(
             UI_TEXT("No web browser could be started to show the help. The help page is\n%1"),
@@ -443,7 +442,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
     }
     if (const auto command =
             command_for_key(key_from_qt(event->key(), event->modifiers() & Qt::ShiftModifier),
-                            m_controller.state().aids_control)) {
+                            m_session.state().aids_control)) {
         carry_out(*command);
         event->accept();
         return;
@@ -455,7 +454,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (!m_ended && !m_closing) {
         m_closing = true;
-        m_controller.shut_down(WindowEnding::DefaultClose);
+        m_session.shut_down(WindowEnding::DefaultClose);
         m_closing = false;
     }
     event->accept();
@@ -504,7 +503,7 @@ void MainWindow::set_field_text(FieldId field, const std::string& text)
 void MainWindow::show_bar(const BarState& bar)
 {
     if (m_bar != nullptr)
-        m_bar->show_state(bar, m_controller.waveforms());
+        m_bar->show_state(bar, m_session.waveforms());
 }
 
 void MainWindow::show_alarm_picture(bool shown)
@@ -616,7 +615,7 @@ std::vector<std::string> MainWindow::choose_recordings(RecordingChoice choice)
 
 void MainWindow::look_for_player_in(int milliseconds)
 {
-    QTimer::singleShot(milliseconds, this, [this] { m_controller.look_for_player(); });
+    QTimer::singleShot(milliseconds, this, [this] { m_session.look_for_player(); });
 }
 
 void MainWindow::start_tick()

@@ -105,7 +105,6 @@ private:
     void open_about() override;
 
     Session& m_session;
-    Controller& m_controller;
     OptionsDialog* m_options = nullptr;
     QTimer m_tick;
     std::map<FieldId, QLabel*> m_fields;

@@ -78,6 +78,23 @@ public:
     /// Files dropped on the window (see Controller::drop).
     void drop(const std::vector<std::string>& files);
 
+    // What the window asks of the run, through the session as all else.
+    /// The run's start (the questions of the start-up among it) and its end.
+    void start_up() { m_controller.start_up(); }
+    void shut_down(WindowEnding ending, Attendance attendance = Attendance::UserPresent)
+    {
+        m_controller.shut_down(ending, attendance);
+    }
+    /// One look for a started player (see ControllerView::look_for_player_in).
+    void look_for_player() { m_controller.look_for_player(); }
+    /// The values the Options dialog starts from, and its alarm preview.
+    Options options() const { return m_controller.options(); }
+    void play_alarm(int method, const std::string& path) { m_controller.play_alarm(method, path); }
+    std::string help_page_path() { return m_controller.help_page_path(); }
+    std::string player_name() const { return m_controller.player_name(); }
+    /// Where the tips' waveforms come from, for the position bar; none without.
+    Waveforms* waveforms() const { return m_controller.waveforms(); }
+
     /// The run, for the front end that shows it.
     Controller& controller() { return m_controller; }
     const Controller& controller() const { return m_controller; }

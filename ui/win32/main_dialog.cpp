@@ -68,10 +68,10 @@ INT_PTR CALLBACK about_procedure(HWND window, UINT message, WPARAM wparam, LPARA
 } // namespace
 
 MainDialog::MainDialog(HINSTANCE instance, Session& session)
-    : m_instance(instance), m_session(session), m_controller(session.controller()),
+    : m_instance(instance), m_session(session),
       m_options(std::make_unique<OptionsDialogWin32>(
           instance,
-          [this](int method, const std::string& path) { m_controller.play_alarm(method, path); }))
+          [this](int method, const std::string& path) { m_session.play_alarm(method, path); }))
 {
     // The position bar is a common control (a trackbar).
     INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES};
@@ -116,7 +116,7 @@ INT_PTR MainDialog::handle(UINT message, WPARAM wparam, LPARAM lparam)
     switch (message) {
     case WM_INITDIALOG:
         initialise();
-        m_controller.start_up();
+        m_session.start_up();
         register_global_keys();
         {
             // From here on, work handed over from any thread is posted.
@@ -182,7 +182,7 @@ INT_PTR MainDialog::handle(UINT message, WPARAM wparam, LPARAM lparam)
     case WM_TIMER:
         if (wparam == player_look_timer_id) {
             KillTimer(m_window, player_look_timer_id);
-            m_controller.look_for_player();
+            m_session.look_for_player();
         } else {
             m_session.tick();
         }
@@ -196,7 +196,7 @@ INT_PTR MainDialog::handle(UINT message, WPARAM wparam, LPARAM lparam)
         return TRUE;
     case WM_CLOSE:
         m_ending = true;
-        m_controller.shut_down(WindowEnding::DefaultClose);
+        m_session.shut_down(WindowEnding::DefaultClose);
         m_ending = false;
         return TRUE;
     case WM_DROPFILES:
@@ -215,7 +215,7 @@ INT_PTR MainDialog::handle(UINT message, WPARAM wparam, LPARAM lparam)
 void MainDialog::initialise()
 {
     translate_dialog(m_window);
-    SetWindowTextA(m_window, (TEXT_TITLE_BEFORE_PLAYER + m_controller.player_name() +
+    SetWindowTextA(m_window, (TEXT_TITLE_BEFORE_PLAYER + m_session.player_name() +
                               translated(TEXT_TITLE_AFTER_PLAYER))
                                  .c_str());
     HMENU system_menu = GetSystemMenu(m_window, FALSE);
@@ -254,7 +254,7 @@ void MainDialog::add_menu()
         }
     };
     add_items(menu_table(), false);
-    if (m_controller.state().speed_control)
+    if (m_session.state().speed_control)
         add_items(speed_menu_table(), true);
     for (const auto& [title, menu] : menus)
         AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(menu),
@@ -327,7 +327,7 @@ void MainDialog::drop(HDROP files)
 void MainDialog::open_settings()
 {
     const Session::Question question(m_session);
-    m_options->set_values(m_controller.options());
+    m_options->set_values(m_session.options());
     m_options->set_global_keys_note(m_hot_keys.note());
     // A choice of the keys is tried as it is made, and its note shown then.
     m_options->set_global_keys_trial([this](int choice) {
@@ -408,7 +408,7 @@ std::optional<std::string> MainDialog::ask_place()
 void MainDialog::register_global_keys(std::optional<int> tried)
 {
     m_hot_keys.take(m_window,
-                    tried ? global_keys_from(*tried) : m_controller.state().settings.global_keys);
+                    tried ? global_keys_from(*tried) : m_session.state().settings.global_keys);
 }
 
 void MainDialog::later(std::function<void()> work)
@@ -427,7 +427,7 @@ void MainDialog::come_forward()
 
 void MainDialog::open_help()
 {
-    ShellExecuteA(nullptr, "open", m_controller.help_page_path().c_str(), nullptr, nullptr,
+    ShellExecuteA(nullptr, "open", m_session.help_page_path().c_str(), nullptr, nullptr,
                   SW_SHOWNORMAL);
 }
 

@@ -40,7 +40,7 @@ public:
     HWND open_modeless();
 
     HWND window() const { return m_window; }
-    Controller& controller() { return m_controller; }
+    Controller& controller() { return m_session.controller(); }
     OptionsDialogWin32& options() { return *m_options; }
     /// Take the keys for every window as the run's settings choose them,
     /// or as `choice` (see GlobalKeys) while the Options dialog tries it.
@@ -98,7 +98,6 @@ private:
 
     HINSTANCE m_instance;
     Session& m_session;
-    Controller& m_controller;
     std::unique_ptr<OptionsDialogWin32> m_options;
     HWND m_window = nullptr;
     HICON m_icon = nullptr;
