@@ -1,6 +1,5 @@
 #include "ui/win32/main_dialog.h"
 #include "base/translation.h"
-#include "ui/win32/file_chooser_win32.h"
 #include "ui/win32/translation_win32.h"
 #include "ui/win32/win32_keys.h"
 
@@ -43,26 +42,6 @@ HFONT large_font(HWND window)
                            DEFAULT_PITCH | FF_SWISS, LARGE_FONT_FACE);
     }();
     return font;
-}
-
-/// The program's name for message boxes, as people write it (its file is
-/// cuedeck.exe).
-std::string program_name()
-{
-    return TEXT_PROGRAM_NAME;
-}
-
-INT_PTR CALLBACK about_procedure(HWND window, UINT message, WPARAM wparam, LPARAM)
-{
-    if (message == WM_INITDIALOG) {
-        translate_dialog(window);
-        return TRUE;
-    }
-    if (message == WM_COMMAND && (LOWORD(wparam) == IDOK || LOWORD(wparam) == IDCANCEL)) {
-        EndDialog(window, LOWORD(wparam));
-        return TRUE;
-    }
-    return FALSE;
 }
 
 } // namespace
@@ -341,70 +320,6 @@ void MainDialog::open_settings()
     register_global_keys();
 }
 
-void MainDialog::put_on_clipboard(const std::string& text)
-{
-    if (!OpenClipboard(m_window))
-        return;
-    EmptyClipboard();
-    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1)) {
-        std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
-        GlobalUnlock(memory);
-        if (SetClipboardData(CF_TEXT, memory) == nullptr)
-            GlobalFree(memory);
-    }
-    CloseClipboard();
-}
-
-std::string MainDialog::clipboard_text()
-{
-    std::string text;
-    if (!OpenClipboard(m_window))
-        return text;
-    if (HANDLE data = GetClipboardData(CF_TEXT)) {
-        if (const auto* chars = static_cast<const char*>(GlobalLock(data))) {
-            text.assign(chars, strnlen(chars, GlobalSize(data)));
-            GlobalUnlock(data);
-        }
-    }
-    CloseClipboard();
-    return text;
-}
-
-namespace {
-
-INT_PTR CALLBACK go_to_procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam)
-{
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrA(dialog, DWLP_USER, lparam);
-        translate_dialog(dialog);
-        SetDlgItemTextA(dialog, IDC_GO_TO_PROMPT, translated(place_prompt).c_str());
-        return TRUE;
-    }
-    if (message == WM_COMMAND && (LOWORD(wparam) == IDOK || LOWORD(wparam) == IDCANCEL)) {
-        if (LOWORD(wparam) == IDOK) {
-            auto* text = reinterpret_cast<std::string*>(GetWindowLongPtrA(dialog, DWLP_USER));
-            char typed[512] = {};
-            GetDlgItemTextA(dialog, IDC_GO_TO_TEXT, typed, sizeof typed);
-            *text = typed;
-        }
-        EndDialog(dialog, LOWORD(wparam));
-        return TRUE;
-    }
-    return FALSE;
-}
-
-} // namespace
-
-std::optional<std::string> MainDialog::ask_place()
-{
-    const Session::Question question(m_session);
-    std::string text;
-    if (DialogBoxParamA(m_instance, MAKEINTRESOURCEA(IDD_GO_TO), m_window, go_to_procedure,
-                        reinterpret_cast<LPARAM>(&text)) != IDOK)
-        return std::nullopt;
-    return text;
-}
-
 void MainDialog::register_global_keys(std::optional<int> tried)
 {
     m_hot_keys.take(m_window,
@@ -429,12 +344,6 @@ void MainDialog::open_help()
 {
     ShellExecuteA(nullptr, "open", m_session.help_page_path().c_str(), nullptr, nullptr,
                   SW_SHOWNORMAL);
-}
-
-void MainDialog::open_about()
-{
-    const Session::Question question(m_session);
-    DialogBoxParamA(m_instance, MAKEINTRESOURCEA(IDD_ABOUTBOX), m_window, about_procedure, 0);
 }
 
 void MainDialog::set_field_text(FieldId field, const std::string& text)
@@ -508,51 +417,6 @@ void MainDialog::set_title(const std::string& title)
 void MainDialog::return_focus()
 {
     SetFocus(m_window);
-}
-
-bool MainDialog::ask_yes_no(const std::string& text, const std::string& caption)
-{
-    const Session::Question question(m_session);
-    return MessageBoxA(m_window, text.c_str(), caption.c_str(), MB_YESNO | MB_ICONEXCLAMATION) ==
-           IDYES;
-}
-
-std::optional<bool> MainDialog::ask_yes_no_cancel(const std::string& text,
-                                                  const std::string& caption)
-{
-    const Session::Question question(m_session);
-    const int answer =
-        MessageBoxA(m_window, text.c_str(), caption.c_str(), MB_YESNOCANCEL | MB_ICONEXCLAMATION);
-    if (answer == IDCANCEL)
-        return std::nullopt;
-    return answer == IDYES;
-}
-
-void MainDialog::show_message(const std::string& text)
-{
-    const Session::Question question(m_session);
-    MessageBoxA(m_window, text.c_str(), program_name().c_str(), MB_OK);
-}
-
-bool MainDialog::offer_locate(const std::string& text)
-{
-    const Session::Question question(m_session);
-    // The system's message box names no buttons of its own: OK locates.
-    const std::string offer = text + "\n\nChoose OK to locate it.";
-    return MessageBoxA(m_window, offer.c_str(), program_name().c_str(),
-                       MB_OKCANCEL | MB_ICONEXCLAMATION) == IDOK;
-}
-
-std::optional<std::string> MainDialog::choose_file(const FileChoice& choice)
-{
-    const Session::Question question(m_session);
-    return choose_file_win32(m_window, choice);
-}
-
-std::vector<std::string> MainDialog::choose_recordings(RecordingChoice choice)
-{
-    const Session::Question question(m_session);
-    return choose_recordings_win32(m_window, choice);
 }
 
 void MainDialog::start_tick()
