@@ -12,7 +12,7 @@
 #include "base/translation.h"
 #include "base/ui_text.h"
 #include "base/wide_text.h"
-#include "base/window_resources.h"
+#include "front/window_resources.h"
 #include "control/commands/program_options.h"
 #include "control/session/session.h"
 #include "desktop/win32/foot_pedal_win32.h"

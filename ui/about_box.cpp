@@ -4,7 +4,7 @@
 #include <QPushButton>
 
 #include "base/version.h"
-#include "base/window_resources.h"
+#include "front/window_resources.h"
 #include "ui/dialog_units.h"
 #include "ui/pictures.h"
 #include "ui/qt_text.h"

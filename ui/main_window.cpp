@@ -17,8 +17,9 @@
 #include <QStyle>
 #include <QUrl>
 
-#include "base/control_ids.h"
-#include "base/window_resources.h"
+#include "front/control_ids.h"
+#include "front/window_ids.h"
+#include "front/window_resources.h"
 #include "ui/about_box.h"
 #include "ui/dialog_units.h"
 #include "ui/options_dialog.h"
@@ -121,23 +122,22 @@ void MainWindow::create_controls()
         const QRect place = units.rect(control.x, control.y, control.width, control.height);
         const QString name = QString("control_%1").arg(control.id);
         if (control.kind == layout::Kind::Button) {
-            auto* button = new QPushButton(to_qt(button_caption(control.id)), client);
+            const auto command = command_of_id(control.id);
+            const auto binding =
+                std::find_if(button_table().begin(), button_table().end(),
+                             [&](const ButtonBinding& row) { return command == row.command; });
+            if (binding == button_table().end())
+                continue;
+            auto* button = new QPushButton(to_qt(button_caption(*binding)), client);
             button->setObjectName(name);
             // Read by its label, its keys as its description.
-            for (const ButtonBinding& binding : button_table()) {
-                if (binding.control_id == control.id) {
-                    button->setAccessibleName(ui_text(binding.label));
-                    button->setAccessibleDescription(
-                        to_qt(translated(UI_TEXT("Keys: %1"), {key_hint(binding.command)})));
-                }
-            }
+            button->setAccessibleName(ui_text(binding->label));
+            button->setAccessibleDescription(
+                to_qt(translated(UI_TEXT("Keys: %1"), {key_hint(binding->command)})));
             button->setGeometry(place);
             button->setFocusPolicy(Qt::NoFocus); // no button takes the keys
-            for (const ButtonBinding& binding : button_table()) {
-                if (binding.control_id == control.id)
-                    connect(button, &QPushButton::clicked, this,
-                            [this, command = binding.command] { carry_out(command); });
-            }
+            connect(button, &QPushButton::clicked, this,
+                    [this, command = binding->command] { carry_out(command); });
             continue;
         }
         if (control.kind == layout::Kind::Bar) {
@@ -167,10 +167,10 @@ void MainWindow::create_controls()
         label->setText(ui_text(control.text));
         label->setAlignment(qt_alignment(control.align));
         label->setWordWrap(control.id == IDC_AIDS_STATE);
-        if (control.id != 0) {
+        if (control.id != 0)
             label->setObjectName(name);
-            m_fields[static_cast<FieldId>(control.id)] = label;
-        }
+        if (const auto field = field_of_control(control.id))
+            m_fields[*field] = label;
         if (control.kind == layout::Kind::Field || control.kind == layout::Kind::LargeField)
             label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         // A field one line of text high: its frame goes around that line
@@ -224,7 +224,7 @@ void MainWindow::create_menus()
             if (menu == nullptr)
                 menu = menuBar()->addMenu(ui_text(item.menu));
             QAction* action = menu->addAction(to_qt(menu_text(item)));
-            action->setObjectName(QString("menu_%1").arg(item.id));
+            action->setObjectName(QString("menu_%1").arg(menu_id(item.command)));
             if (item.shortcut != nullptr)
                 action->setShortcut(QKeySequence(item.shortcut));
             if (shown_checked(item.command, m_session.state())) {

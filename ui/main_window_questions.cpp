@@ -9,7 +9,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "base/window_resources.h"
+#include "front/window_resources.h"
 #include "control/run/playable.h"
 #include "ui/file_filter.h"
 #include "ui/main_window.h"

@@ -16,7 +16,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "base/window_resources.h"
+#include "front/window_resources.h"
 #include "control/commands/global_keys.h"
 #include "control/commands/pedal.h"
 #include "control/dialogs/options_exchange.h"

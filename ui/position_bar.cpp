@@ -8,7 +8,7 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "base/window_resources.h"
+#include "front/window_resources.h"
 #include "control/state/loop.h"
 #include "control/state/time_format.h"
 #include "system/waveforms.h"

@@ -1,8 +1,8 @@
 #include "ui/window_layout.h"
 
-#include "base/control_ids.h"
+#include "front/control_ids.h"
 #include "base/version.h"
-#include "base/window_resources.h"
+#include "front/window_resources.h"
 
 namespace cuedeck::layout {
 

@@ -4,7 +4,7 @@
 
 /// The main window's controls as data: where each sits, in dialog units,
 /// and what it shows, from the rectangles and texts the resource script uses
-/// too (base/window_resources.h). Dialog units scale with the dialog font, so the window
+/// too (front/window_resources.h). Dialog units scale with the dialog font, so the window
 /// keeps its proportions with any font.
 namespace cuedeck::layout {
 

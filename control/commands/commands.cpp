@@ -1,8 +1,7 @@
 #include "control/commands/commands.h"
 
-#include "base/control_ids.h"
+#include "base/program_texts.h"
 #include "base/translation.h"
-#include "base/window_resources.h"
 #include "control/state/run_state.h"
 
 namespace cuedeck {
@@ -122,70 +121,56 @@ constexpr bool in_enumeration_order()
 static_assert(in_enumeration_order() && std::size(commands) == std::size_t(Command::SayWhere) + 1);
 
 constexpr ButtonBinding buttons[] = {
-    {IDC_PLAY_PAUSE, UI_TEXT("Play/Pause"), Command::PlayPause},
-    {IDC_ZERO, UI_TEXT("Zero"), Command::Zero},
-    {IDC_REWIND, UI_TEXT("Rewind"), Command::Rewind},
-    {IDC_BACK_5, UI_TEXT("<<5 Seconds"), Command::Back5Seconds},
-    {IDC_FORWARD_5, UI_TEXT("5 Seconds>>"), Command::Forward5Seconds},
-    {IDC_LAST_TIP, UI_TEXT("<<Last Tip"), Command::LastTip},
-    {IDC_NEXT_TIP, UI_TEXT("Next Tip>>"), Command::NextTip},
-    {IDC_TIP_TIMER_BUTTON, TEXT_TIP_TIMER, Command::TipTimer},
+    {UI_TEXT("Play/Pause"), Command::PlayPause},
+    {UI_TEXT("Zero"), Command::Zero},
+    {UI_TEXT("Rewind"), Command::Rewind},
+    {UI_TEXT("<<5 Seconds"), Command::Back5Seconds},
+    {UI_TEXT("5 Seconds>>"), Command::Forward5Seconds},
+    {UI_TEXT("<<Last Tip"), Command::LastTip},
+    {UI_TEXT("Next Tip>>"), Command::NextTip},
+    {TEXT_TIP_TIMER, Command::TipTimer},
 };
 
 constexpr MenuItem menu_items[] = {
-    {UI_TEXT("&File"), UI_TEXT("&New Tape Group..."), IDM_FILE_NEW_TAPE_GROUP,
-     Command::NewTapeGroup},
-    {UI_TEXT("&File"), UI_TEXT("New Tape Group from &Folder..."),
-     IDM_FILE_NEW_TAPE_GROUP_FROM_FOLDER, Command::NewTapeGroupFromFolder},
-    {UI_TEXT("&File"), UI_TEXT("&Open"), IDM_FILE_OPEN, Command::OpenTapeGroup},
-    {UI_TEXT("&File"), UI_TEXT("&Save"), IDM_FILE_SAVE, Command::SaveTapeGroup},
-    {UI_TEXT("&File"), UI_TEXT("Save &As..."), IDM_FILE_SAVE_AS, Command::SaveTapeGroupAs},
-    {UI_TEXT("&File"), UI_TEXT("E&xit"), IDM_FILE_EXIT, Command::Exit},
-    {UI_TEXT("&Edit"), UI_TEXT("&Undo"), IDM_EDIT_UNDO, Command::Undo, KeyHint::InParentheses},
-    {UI_TEXT("&Edit"), UI_TEXT("&Redo"), IDM_EDIT_REDO, Command::Redo, KeyHint::InParentheses},
-    {UI_TEXT("&Edit"), UI_TEXT("&Copy Place"), IDM_EDIT_COPY_PLACE, Command::CopyPlace,
-     KeyHint::None, "Ctrl+C"},
-    {UI_TEXT("&Edit"), UI_TEXT("Go To Copied &Place"), IDM_EDIT_GO_TO_COPIED_PLACE,
-     Command::GoToCopiedPlace, KeyHint::None, "Ctrl+V"},
-    {UI_TEXT("&Play"), UI_TEXT("Open &File"), IDM_PLAY_OPEN_FILE, Command::OpenMusicFile},
-    {UI_TEXT("&Play"), UI_TEXT("Open &Playlist"), IDM_PLAY_OPEN_PLAYLIST, Command::OpenPlaylist},
-    {UI_TEXT("&Play"), UI_TEXT("&Go To Place..."), IDM_PLAY_GO_TO_PLACE, Command::GoToPlace,
-     KeyHint::None, "Ctrl+G"},
-    {UI_TEXT("&Options"), UI_TEXT("&Settings..."), IDM_OPTIONS_SETTINGS, Command::Settings},
-    {UI_TEXT("&Help"), UI_TEXT("&Help"), IDM_HELP_HELP, Command::Help},
-    {UI_TEXT("&Help"), UI_TEXT("&About"), IDM_HELP_ABOUT, Command::About},
+    {UI_TEXT("&File"), UI_TEXT("&New Tape Group..."), Command::NewTapeGroup},
+    {UI_TEXT("&File"), UI_TEXT("New Tape Group from &Folder..."), Command::NewTapeGroupFromFolder},
+    {UI_TEXT("&File"), UI_TEXT("&Open"), Command::OpenTapeGroup},
+    {UI_TEXT("&File"), UI_TEXT("&Save"), Command::SaveTapeGroup},
+    {UI_TEXT("&File"), UI_TEXT("Save &As..."), Command::SaveTapeGroupAs},
+    {UI_TEXT("&File"), UI_TEXT("E&xit"), Command::Exit},
+    {UI_TEXT("&Edit"), UI_TEXT("&Undo"), Command::Undo, KeyHint::InParentheses},
+    {UI_TEXT("&Edit"), UI_TEXT("&Redo"), Command::Redo, KeyHint::InParentheses},
+    {UI_TEXT("&Edit"), UI_TEXT("&Copy Place"), Command::CopyPlace, KeyHint::None, "Ctrl+C"},
+    {UI_TEXT("&Edit"), UI_TEXT("Go To Copied &Place"), Command::GoToCopiedPlace, KeyHint::None,
+     "Ctrl+V"},
+    {UI_TEXT("&Play"), UI_TEXT("Open &File"), Command::OpenMusicFile},
+    {UI_TEXT("&Play"), UI_TEXT("Open &Playlist"), Command::OpenPlaylist},
+    {UI_TEXT("&Play"), UI_TEXT("&Go To Place..."), Command::GoToPlace, KeyHint::None, "Ctrl+G"},
+    {UI_TEXT("&Options"), UI_TEXT("&Settings..."), Command::Settings},
+    {UI_TEXT("&Help"), UI_TEXT("&Help"), Command::Help},
+    {UI_TEXT("&Help"), UI_TEXT("&About"), Command::About},
 };
 
 constexpr MenuItem speed_menu_items[] = {
-    {UI_TEXT("&Play"), UI_TEXT("Slower"), IDM_PLAY_SLOWER, Command::Slower, KeyHint::InKeyColumn},
-    {UI_TEXT("&Play"), UI_TEXT("Faster"), IDM_PLAY_FASTER, Command::Faster, KeyHint::InKeyColumn},
-    {UI_TEXT("&Play"), UI_TEXT("Normal Speed"), IDM_PLAY_NORMAL_SPEED, Command::NormalSpeed,
-     KeyHint::InKeyColumn},
+    {UI_TEXT("&Play"), UI_TEXT("Slower"), Command::Slower, KeyHint::InKeyColumn},
+    {UI_TEXT("&Play"), UI_TEXT("Faster"), Command::Faster, KeyHint::InKeyColumn},
+    {UI_TEXT("&Play"), UI_TEXT("Normal Speed"), Command::NormalSpeed, KeyHint::InKeyColumn},
 };
 
 constexpr MenuItem aids_menu_items[] = {
-    {UI_TEXT("&Sound"), UI_TEXT("Reduce &Noise"), IDM_SOUND_REDUCE_NOISE, Command::ReduceNoise,
+    {UI_TEXT("&Sound"), UI_TEXT("Reduce &Noise"), Command::ReduceNoise, KeyHint::InKeyColumn},
+    {UI_TEXT("&Sound"), UI_TEXT("&Voice Band"), Command::VoiceBand, KeyHint::InKeyColumn},
+    {UI_TEXT("&Sound"), UI_TEXT("&Even Out Loudness"), Command::EvenLoudness, KeyHint::InKeyColumn},
+    {UI_TEXT("&Sound"), UI_TEXT("&Louder than 100 %"), Command::Louder, KeyHint::InKeyColumn},
+    {UI_TEXT("&Sound"), UI_TEXT("&Both Channels"), Command::ChannelBoth, KeyHint::InKeyColumn},
+    {UI_TEXT("&Sound"), UI_TEXT("Le&ft Channel Only"), Command::ChannelLeft, KeyHint::InKeyColumn},
+    {UI_TEXT("&Sound"), UI_TEXT("&Right Channel Only"), Command::ChannelRight,
      KeyHint::InKeyColumn},
-    {UI_TEXT("&Sound"), UI_TEXT("&Voice Band"), IDM_SOUND_VOICE_BAND, Command::VoiceBand,
+    {UI_TEXT("&Sound"), UI_TEXT("Both Channels &Mixed"), Command::ChannelMixed,
      KeyHint::InKeyColumn},
-    {UI_TEXT("&Sound"), UI_TEXT("&Even Out Loudness"), IDM_SOUND_EVEN_LOUDNESS,
-     Command::EvenLoudness, KeyHint::InKeyColumn},
-    {UI_TEXT("&Sound"), UI_TEXT("&Louder than 100 %"), IDM_SOUND_LOUDER, Command::Louder,
-     KeyHint::InKeyColumn},
-    {UI_TEXT("&Sound"), UI_TEXT("&Both Channels"), IDM_SOUND_CHANNEL_BOTH, Command::ChannelBoth,
-     KeyHint::InKeyColumn},
-    {UI_TEXT("&Sound"), UI_TEXT("Le&ft Channel Only"), IDM_SOUND_CHANNEL_LEFT, Command::ChannelLeft,
-     KeyHint::InKeyColumn},
-    {UI_TEXT("&Sound"), UI_TEXT("&Right Channel Only"), IDM_SOUND_CHANNEL_RIGHT,
-     Command::ChannelRight, KeyHint::InKeyColumn},
-    {UI_TEXT("&Sound"), UI_TEXT("Both Channels &Mixed"), IDM_SOUND_CHANNEL_MIXED,
-     Command::ChannelMixed, KeyHint::InKeyColumn},
-    {UI_TEXT("&Play"), UI_TEXT("&Loop a Stretch"), IDM_PLAY_LOOP, Command::Loop,
-     KeyHint::InKeyColumn},
-    {UI_TEXT("&Play"), UI_TEXT("P&hrase Back"), IDM_PLAY_PHRASE_BACK, Command::PhraseBack,
-     KeyHint::InKeyColumn},
-    {UI_TEXT("&Play"), UI_TEXT("Phrase Fo&rward"), IDM_PLAY_PHRASE_FORWARD, Command::PhraseForward,
-     KeyHint::InKeyColumn},
+    {UI_TEXT("&Play"), UI_TEXT("&Loop a Stretch"), Command::Loop, KeyHint::InKeyColumn},
+    {UI_TEXT("&Play"), UI_TEXT("P&hrase Back"), Command::PhraseBack, KeyHint::InKeyColumn},
+    {UI_TEXT("&Play"), UI_TEXT("Phrase Fo&rward"), Command::PhraseForward, KeyHint::InKeyColumn},
 };
 
 } // namespace
@@ -332,15 +317,6 @@ std::string key_hint(Command command)
 std::string button_caption(const ButtonBinding& button)
 {
     return translated(button.label) + "\n(" + key_hint(button.command) + ")";
-}
-
-std::string button_caption(int control_id)
-{
-    for (const ButtonBinding& button : buttons) {
-        if (button.control_id == control_id)
-            return button_caption(button);
-    }
-    return {};
 }
 
 std::string menu_text(const MenuItem& item)

@@ -78,10 +78,9 @@ struct KeyBinding
     bool hinted = false;
 };
 
-/// One transport button, by control id.
+/// One transport button (each front end gives it its control id).
 struct ButtonBinding
 {
-    int control_id;
     const char* label; ///< the caption's first line; its keys follow below
     Command command;
 };
@@ -93,12 +92,11 @@ enum class KeyHint {
     InKeyColumn,   ///< "Slower\t[": after a tab, in the menu's key column
 };
 
-/// One item of the menu bar, by command id.
+/// One item of the menu bar (each front end gives it its menu id).
 struct MenuItem
 {
     const char* menu; ///< the menu it belongs to, with its mnemonic
     const char* label;
-    int id;
     Command command;
     KeyHint hint = KeyHint::None;
     /// A key with Ctrl that runs it in every front end, "Ctrl+C".
@@ -123,7 +121,6 @@ const char* key_name(Key key);
 std::string key_hint(Command command);
 /// A button's caption: its label, and its keys below in parentheses.
 std::string button_caption(const ButtonBinding& button);
-std::string button_caption(int control_id);
 /// A menu item's text with its keys, where it shows them.
 std::string menu_text(const MenuItem& item);
 

@@ -5,25 +5,24 @@
 #include <string>
 #include <vector>
 
-#include "base/control_ids.h"
 #include "base/ui_text.h"
 #include "files/waveform.h"
 
 namespace cuedeck {
 
 /// The display fields of the main window, by control id.
-enum class FieldId : int {
-    TipLength = IDC_TIP_LENGTH,
-    Position = IDC_POSITION,
-    Counter = IDC_COUNTER,
-    Playing = IDC_PLAYING,
-    Playlist = IDC_PLAYLIST,
-    TipTimer = IDC_TIP_TIMER,
-    SoundState = IDC_SOUND_STATE,
-    Speed = IDC_SPEED_STATE,
-    DeviceState = IDC_DEVICE_STATE,
-    Aids = IDC_AIDS_STATE,
-    Loop = IDC_LOOP_STATE,
+enum class FieldId {
+    TipLength,
+    Position,
+    Counter,
+    Playing,
+    Playlist,
+    TipTimer,
+    SoundState,
+    Speed,
+    DeviceState,
+    Aids,
+    Loop,
 };
 
 /// What the position bar shows of the tip.

@@ -1,7 +1,7 @@
 #include "base/saturating.h"
 #include "base/text_lines.h"
 #include "base/translation.h"
-#include "base/window_resources.h"
+#include "base/program_texts.h"
 #include "control/run/controller.h"
 #include "control/run/playable.h"
 #include "control/storage/settings_file.h"

@@ -6,7 +6,7 @@
 #include "base/saturating.h"
 #include "base/text_lines.h"
 #include "base/translation.h"
-#include "base/window_resources.h"
+#include "base/program_texts.h"
 #include "control/run/controller_view.h"
 #include "control/run/playable.h"
 #include "control/state/run_state.h"

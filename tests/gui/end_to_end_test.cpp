@@ -5,7 +5,7 @@
 #include <clocale>
 #include <filesystem>
 
-#include "base/control_ids.h"
+#include "front/control_ids.h"
 #include "modal.h"
 #include "player/mpv/mpv_backend.h"
 #include "support/event_loop_poster.h"

@@ -10,7 +10,7 @@
 #include <QStyle>
 #include <QtTest>
 
-#include "base/control_ids.h"
+#include "front/control_ids.h"
 #include "control/commands/commands.h"
 #include "control/run/command_bodies.h"
 #include "support/options_with.h"

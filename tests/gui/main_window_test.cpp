@@ -14,8 +14,9 @@
 #include <map>
 #include <memory>
 
-#include "base/control_ids.h"
 #include "control/commands/commands.h"
+#include "front/control_ids.h"
+#include "front/window_ids.h"
 #include "modal.h"
 #include "ui/position_bar.h"
 #include "window_rig.h"
@@ -228,10 +229,10 @@ private slots:
         QCOMPARE(captions.size(), button_table().size());
         for (const ButtonBinding& binding : button_table()) {
             Rig rig;
-            auto* button =
-                rig.window.findChild<QPushButton*>(QString("control_%1").arg(binding.control_id));
+            auto* button = rig.window.findChild<QPushButton*>(
+                QString("control_%1").arg(button_control(binding.command)));
             QVERIFY(button != nullptr);
-            QCOMPARE(button->text(), captions.at(binding.control_id));
+            QCOMPARE(button->text(), captions.at(button_control(binding.command)));
             QCOMPARE(button->focusPolicy(), Qt::NoFocus);
             QTest::mouseClick(button, Qt::LeftButton);
             QCOMPARE(rig.player.traffic(), traffic_of(binding.command));
@@ -242,7 +243,7 @@ private slots:
     {
         Rig rig;
         for (const MenuItem& item : menu_table())
-            QVERIFY(rig.menu(item.id) != nullptr);
+            QVERIFY(rig.menu(menu_id(item.command)) != nullptr);
         QCOMPARE(rig.menu(IDM_EDIT_UNDO)->text(), "&Undo (backspace)");
         QCOMPARE(rig.menu(IDM_EDIT_REDO)->text(), "&Redo (D)");
         rig.menu(IDM_EDIT_UNDO)->trigger();
@@ -256,7 +257,7 @@ private slots:
             titles << menu->text();
         QCOMPARE(titles, (QStringList{"&File", "&Edit", "&Play", "&Sound", "&Options", "&Help"}));
         for (const MenuItem& item : aids_menu_table())
-            QCOMPARE(rig.menu(item.id)->isCheckable(),
+            QCOMPARE(rig.menu(menu_id(item.command))->isCheckable(),
                      item.command != Command::PhraseBack && item.command != Command::PhraseForward);
         QCOMPARE(rig.menu(IDM_SOUND_REDUCE_NOISE)->text(), "Reduce &Noise\tH");
         QCOMPARE(rig.menu(IDM_PLAY_PHRASE_FORWARD)->text(), "Phrase Fo&rward\tShift+->");

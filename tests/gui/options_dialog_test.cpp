@@ -9,7 +9,7 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include "base/control_ids.h"
+#include "front/control_ids.h"
 #include "control/commands/global_keys.h"
 #include "modal.h"
 #include "support/options_with.h"

@@ -266,7 +266,7 @@ int main(int argc, char** argv)
     QMap<QString, QString> texts;
     int faults = 0;
     for (const char* folder :
-         {"base", "files", "player", "system", "control", "ui", "desktop", "app"}) {
+         {"base", "files", "player", "system", "control", "front", "ui", "desktop", "app"}) {
         QDirIterator files(root + "/" + folder, {"*.h", "*.cpp"}, QDir::Files,
                            QDirIterator::Subdirectories);
         while (files.hasNext())

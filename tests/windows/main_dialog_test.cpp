@@ -14,6 +14,7 @@
 #include "desktop/win32/foot_pedal_win32.h"
 #include "desktop/win32/one_copy_win32.h"
 #include "files/channel_request.h"
+#include "front/window_ids.h"
 #include "support/fake_player_backend.h"
 #include "support/fake_system.h"
 #include "support/options_with.h"
@@ -192,9 +193,11 @@ TEST(MainDialog, ButtonsAndMenuItemsRunTheirCommands)
 {
     for (const ButtonBinding& button : button_table()) {
         Rig rig;
-        SendMessageA(rig.window, WM_COMMAND, MAKEWPARAM(button.control_id, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(rig.window, button.control_id)));
-        EXPECT_EQ(rig.player.traffic(), traffic_of(button.command)) << button.control_id;
+        SendMessageA(
+            rig.window, WM_COMMAND, MAKEWPARAM(button_control(button.command), BN_CLICKED),
+            reinterpret_cast<LPARAM>(GetDlgItem(rig.window, button_control(button.command))));
+        EXPECT_EQ(rig.player.traffic(), traffic_of(button.command))
+            << button_control(button.command);
     }
     Rig rig;
     SendMessageA(rig.window, WM_COMMAND, IDM_EDIT_UNDO, 0);
@@ -202,18 +205,19 @@ TEST(MainDialog, ButtonsAndMenuItemsRunTheirCommands)
     // Captions and menu texts come from the tables, with the keys' hints.
     for (const ButtonBinding& button : button_table()) {
         char caption[64] = {};
-        GetDlgItemTextA(rig.window, button.control_id, caption, sizeof caption);
-        EXPECT_EQ(caption, button_caption(button)) << button.control_id;
+        GetDlgItemTextA(rig.window, button_control(button.command), caption, sizeof caption);
+        EXPECT_EQ(caption, button_caption(button)) << button_control(button.command);
     }
     HMENU menu = GetMenu(rig.window);
     for (const MenuItem& item : menu_table()) {
         char text[64] = {};
-        GetMenuStringA(menu, static_cast<UINT>(item.id), text, sizeof text, MF_BYCOMMAND);
+        GetMenuStringA(menu, static_cast<UINT>(menu_id(item.command)), text, sizeof text,
+                       MF_BYCOMMAND);
         // The key with Ctrl in the menu's key column.
         EXPECT_EQ(text,
                   menu_text(item) + (item.shortcut != nullptr ? std::string("\t") + item.shortcut
                                                               : std::string()))
-            << item.id;
+            << menu_id(item.command);
     }
 }
 

@@ -13,8 +13,9 @@
 #include <utility>
 #include <vector>
 
-#include "base/window_resources.h"
 #include "control/commands/global_keys.h"
+#include "front/window_ids.h"
+#include "front/window_resources.h"
 #include "system/input_devices.h"
 #include "ui/win32/options_dialog_win32.h"
 #include "ui/win32/resource_ids.h"
@@ -207,7 +208,7 @@ void MainDialog::initialise()
     SendMessageA(m_window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
     SendMessageA(m_window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon));
     for (const ButtonBinding& button : button_table())
-        SetDlgItemTextA(m_window, button.control_id, button_caption(button).c_str());
+        SetDlgItemTextA(m_window, button_control(button.command), button_caption(button).c_str());
     add_menu();
     for (const int id : {IDC_COUNTER, IDC_TIP_TIMER})
         SendDlgItemMessageA(m_window, id, WM_SETFONT,
@@ -229,7 +230,8 @@ void MainDialog::add_menu()
             const std::string text =
                 menu_text(item) +
                 (item.shortcut != nullptr ? std::string("\t") + item.shortcut : std::string());
-            AppendMenuA(menu->second, MF_STRING, static_cast<UINT_PTR>(item.id), text.c_str());
+            AppendMenuA(menu->second, MF_STRING, static_cast<UINT_PTR>(menu_id(item.command)),
+                        text.c_str());
         }
     };
     add_items(menu_table(), false);
@@ -274,20 +276,10 @@ void MainDialog::command(WORD id, WORD notification)
     // behind shut-down's back: the place and the settings would be lost.
     if (id == IDOK || id == IDCANCEL)
         return;
-    if (notification == BN_CLICKED) {
-        for (const ButtonBinding& button : button_table()) {
-            if (button.control_id == id) {
-                carry_out(button.command);
-                return;
-            }
-        }
-    }
-    for (const MenuItem& item : menu_table()) {
-        if (item.id == id) {
-            carry_out(item.command);
-            return;
-        }
-    }
+    const auto command = command_of_id(id);
+    // A button is carried out when clicked; a menu item when chosen.
+    if (command && (button_control(*command) != id || notification == BN_CLICKED))
+        carry_out(*command);
 }
 
 void MainDialog::drop(HDROP files)
@@ -348,7 +340,7 @@ void MainDialog::open_help()
 
 void MainDialog::set_field_text(FieldId field, const std::string& text)
 {
-    SetDlgItemTextA(m_window, static_cast<int>(field), text.c_str());
+    SetDlgItemTextA(m_window, field_control(field), text.c_str());
 }
 
 void MainDialog::show_bar(const BarState& bar)

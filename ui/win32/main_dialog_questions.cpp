@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "base/translation.h"
-#include "base/window_resources.h"
+#include "front/window_resources.h"
 #include "ui/win32/file_chooser_win32.h"
 #include "ui/win32/resource_ids.h"
 #include "ui/win32/translation_win32.h"

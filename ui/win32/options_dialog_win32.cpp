@@ -1,7 +1,7 @@
 #include "ui/win32/options_dialog_win32.h"
 
 #include "base/translation.h"
-#include "base/window_resources.h"
+#include "front/window_resources.h"
 #include "control/commands/global_keys.h"
 #include "control/dialogs/options_exchange.h"
 #include "ui/win32/file_chooser_win32.h"

@@ -1,9 +1,9 @@
 /* Resource ids of the Windows front end (dialog templates, icon, bitmap,
    strings), shared by the resource script and the code; the control and
-   menu ids are in base/control_ids.h. */
+   menu ids are in front/control_ids.h. */
 #pragma once
 
-#include "base/control_ids.h"
+#include "front/control_ids.h"
 
 #define IDD_ABOUTBOX 100
 #define IDS_ABOUTBOX 101

@@ -1,21 +1,15 @@
 /* The texts, fonts and rectangles of the main window, the options dialog
    and the About box: written once here, read by the Windows resource script,
-   the Qt layout, the Qt options dialog and About box, and the controller.
+   the Qt layout, and the Qt options dialog and About box; the texts the run
+   shows itself are in base/program_texts.h.
    Rectangles are x, y, width, height in dialog units. C macros, so that the
    resource compiler reads them too. The buttons' captions and the menu
    texts are not here: they carry the keys' hints and are built from the key
    table. */
 #pragma once
 
+#include "base/program_texts.h"
 #include "base/ui_text.h"
-
-/* The program's name, as messages and questions are captioned, and the
-   window's title before a tape group is open (the player's name between)
-   and while one is (its path after). */
-#define TEXT_PROGRAM_NAME "Cuedeck"
-#define TEXT_TITLE_BEFORE_PLAYER TEXT_PROGRAM_NAME " - "
-#define TEXT_TITLE_AFTER_PLAYER UI_TEXT(" for Tape Groups")
-#define TEXT_TITLE_BEFORE_GROUP TEXT_PROGRAM_NAME " - "
 
 /* Fonts. */
 #define DIALOG_FONT_FACE "MS Sans Serif"
@@ -42,7 +36,6 @@
 #define TEXT_COUNTER UI_TEXT("Counter")
 #define AT_COUNTER_LABEL 7, 47, 105, 10
 #define AT_COUNTER 7, 57, 105, 32
-#define TEXT_TIP_TIMER UI_TEXT("Tip Timer")
 #define AT_TIP_TIMER_LABEL 112, 47, 105, 10
 #define AT_TIP_TIMER 112, 57, 105, 32
 /* Under the counters, the whole width: the tip at a glance, to click in. */
@@ -58,8 +51,6 @@
 #define AT_LAST_TIP 7, 170, 64, 21
 #define AT_NEXT_TIP 71, 170, 64, 21
 #define AT_STOP_PICTURE 148, 124, 57, 51
-#define TEXT_SOUND_ON UI_TEXT("Sound ON")
-#define TEXT_SOUND_OFF UI_TEXT("Sound Off")
 #define AT_SOUND_STATE 152, 108, 49, 8
 /* Empty at normal speed; wide enough for "No sound device, 200 %", centred
    under the sound state (where the player can change speed). */
