@@ -2,8 +2,7 @@
 // through the desktop portal, against a stand-in portal on a private session
 // bus (dbus-run-session): the session is made, the keys bound with their
 // preferred triggers, an activation runs the key's command and repeats while
-// held, and a desktop without the portal is named. And the foot pedal's
-// Learn, read from a pipe as from the device.
+// held, and a desktop without the portal is named.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -16,19 +15,9 @@
 #include <QDBusVirtualObject>
 #include <QElapsedTimer>
 
-#include <csignal>
-#include <cstring>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include "desktop/foot_pedal.h"
 #include "desktop/global_keys_portal.h"
-#include "files/input_events.h"
 #include "support/controller_fixture.h"
 #include "support/event_loop_poster.h"
-#include "support/temp_dir.h"
 
 namespace cuedeck::testing {
 namespace {
@@ -180,66 +169,6 @@ TEST(PortalKeys, WithoutThePortalTheDialogNamesTheAlternative)
     grab.take(global_key_table(), GlobalKeys::FunctionKeys);
     ASSERT_TRUE(eventually([&] { return !heard.notes.empty(); }));
     EXPECT_EQ(heard.notes.last().toStdString(), no_global_keys_note);
-}
-
-/// A window that asks nothing.
-class QuietWindow : public SessionWindow
-{
-public:
-    bool ending() const override { return false; }
-    void come_forward() override {}
-    void show_told(const std::string&) override {}
-    void open_settings() override {}
-    void open_help() override {}
-    void open_about() override {}
-};
-
-using FootPedalSession = ControllerTest;
-
-TEST_F(FootPedalSession, LearnsItsButtonsAloneThenIsTakenUpWhenTheSettingsNameIt)
-{
-    TempDir dir;
-    const std::string pipe = dir.path() + "pedal";
-    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    QuietWindow window;
-    Session session(player, system, event_loop_poster());
-    session.attach(view, window);
-    FootPedal pedal(session);
-    std::vector<int> learned;
-    session.learn_pedal(pipe, [&learned](int code) { learned.push_back(code); });
-    const int writer = ::open(pipe.c_str(), O_WRONLY | O_CLOEXEC);
-    ASSERT_GE(writer, 0);
-    // Presses, a release, a repeat and a scan code, as a pedal sends them.
-    const auto record = [](std::uint16_t type, std::uint16_t code, std::int32_t value) {
-        std::string bytes(input_event::size, '\0');
-        std::memcpy(bytes.data() + 2 * sizeof(long), &type, 2);
-        std::memcpy(bytes.data() + 2 * sizeof(long) + 2, &code, 2);
-        std::memcpy(bytes.data() + 2 * sizeof(long) + 4, &value, 4);
-        return bytes;
-    };
-    std::string sent;
-    for (const int code : {256, 257, 258})
-        sent += record(0x04, 4, code) + record(input_event::key, std::uint16_t(code), 1) +
-                record(input_event::key, std::uint16_t(code), 2) +
-                record(input_event::key, std::uint16_t(code), 0) + record(0, 0, 0);
-    ASSERT_EQ(::write(writer, sent.data(), sent.size()), ssize_t(sent.size()));
-    ASSERT_TRUE(eventually([&] { return learned.size() >= 3; }));
-    EXPECT_EQ(learned, (std::vector<int>{256, 257, 258}));
-    EXPECT_TRUE(player.traffic().empty()); // learning runs nothing
-    session.stop_learning_pedal();
-
-    // Chosen in the Options dialog, the pedal is taken up at its OK, and a
-    // press waits for the event loop to run its command.
-    std::signal(SIGPIPE, SIG_IGN); // a pedal not taken up: the write fails, not the test
-    Options options = session.controller().options();
-    options.pedal_device = pipe;
-    options.pedal_buttons = PedalButtons{256, 257, 258};
-    session.apply_options(options);
-    const std::string right = record(input_event::key, 258, 1) + record(input_event::key, 258, 0);
-    ASSERT_EQ(::write(writer, right.data(), right.size()), ssize_t(right.size()));
-    EXPECT_TRUE(player.traffic().empty());
-    ASSERT_TRUE(eventually([&] { return !player.traffic().empty(); }));
-    ::close(writer);
 }
 
 } // namespace
