@@ -79,15 +79,17 @@ enum class WindowEnding { DefaultClose, AsOk };
 /// tape group file stays as it is on disk, as if the user had answered No.
 enum class Attendance { UserPresent, Unattended };
 
-/// What the controller needs from the main window.
-///
-/// The controller never draws; it changes the screen only through these
-/// operations, so the whole of it runs against a fake window in tests and the
-/// same controller serves every front end.
-class ControllerView
+// What the controller needs from the main window. The controller never
+// draws; it changes the screen only through these operations, so the whole of
+// it runs against a fake window in tests and the same controller serves
+// every front end.
+
+/// What the run shows: its fields, the position bar, the STOP picture,
+/// the title, and what a screen reader says.
+class RunPresentation
 {
 public:
-    virtual ~ControllerView() = default;
+    virtual ~RunPresentation() = default;
 
     virtual void set_field_text(FieldId field, const std::string& text) = 0;
     /// Show or hide the STOP picture.
@@ -98,14 +100,23 @@ public:
     /// Give the keyboard focus back to the window itself, so that Space, the
     /// arrows and the other keys keep reaching the key table.
     virtual void return_focus() = 0;
+    /// Have a screen reader say `text` now, without a message box; a front
+    /// end with no screen reader shows nothing.
+    virtual void announce(const std::string& text) { (void)text; }
+};
+
+/// What the run asks the user and tells them: questions, messages and
+/// choosers, each waiting for its answer.
+class RunQuestions
+{
+public:
+    virtual ~RunQuestions() = default;
+
     /// A modal Yes/No question with a warning icon; true for Yes.
     virtual bool ask_yes_no(const std::string& text, const std::string& caption) = 0;
     /// The same with a way back: true for Yes, false for No, none for Cancel.
     virtual std::optional<bool> ask_yes_no_cancel(const std::string& text,
                                                   const std::string& caption) = 0;
-    /// Have a screen reader say `text` now, without a message box; a front
-    /// end with no screen reader shows nothing.
-    virtual void announce(const std::string& text) { (void)text; }
     /// A modal message with OK, captioned with the program's name.
     virtual void show_message(const std::string& text) = 0;
     /// A message shown once the command that found it has answered (it may
@@ -120,14 +131,23 @@ public:
     /// The platform's chooser of several recordings (.mp3, .wav) at once, or
     /// of a folder; empty when cancelled.
     virtual std::vector<std::string> choose_recordings(RecordingChoice choice) = 0;
+    /// Go To Place: a small dialog asking for a place (`place_prompt`);
+    /// nothing when cancelled.
+    virtual std::optional<std::string> ask_place() = 0;
+};
+
+/// The window as the run drives it: what it shows, what it asks, and the
+/// window's own means (the clipboard, its timers, its end).
+class ControllerView : public RunPresentation, public RunQuestions
+{
+public:
+    ~ControllerView() override = default;
+
     /// Put text on the clipboard (and, where there is one, the selection a
     /// middle click pastes).
     virtual void put_on_clipboard(const std::string& text) = 0;
     /// The clipboard's text; empty when it holds none.
     virtual std::string clipboard_text() = 0;
-    /// Go To Place: a small dialog asking for a place (`place_prompt`);
-    /// nothing when cancelled.
-    virtual std::optional<std::string> ask_place() = 0;
     /// Call Controller::look_for_player() once, `milliseconds` from now,
     /// from the event loop.
     virtual void look_for_player_in(int milliseconds) = 0;

@@ -11,7 +11,7 @@ namespace cuedeck {
 
 TapeGroupFile Controller::tape_group_file()
 {
-    return TapeGroupFile({m_state, *m_view, m_system,
+    return TapeGroupFile({m_state, *m_view, *m_view, m_system,
                           [this] {
                               load_playlist();
                               go_to_target();

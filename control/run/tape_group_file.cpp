@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <optional>
 
+#include "base/program_texts.h"
 #include "base/saturating.h"
 #include "base/text_lines.h"
 #include "base/translation.h"
-#include "base/program_texts.h"
 #include "control/run/controller_view.h"
 #include "control/run/playable.h"
 #include "control/state/run_state.h"
@@ -52,10 +52,10 @@ std::string folder_name(std::string_view folder, char separator)
 bool TapeGroupFile::make(std::vector<std::string> recordings)
 {
     System& system = m_run.system;
-    ControllerView& view = m_run.view;
+    RunQuestions& ask = m_run.ask;
     const char separator = system.path_separator();
-    const auto refuse = [&view](const std::string& recording, std::string_view why) {
-        view.show_message(
+    const auto refuse = [&ask](const std::string& recording, std::string_view why) {
+        ask.show_message(
             translated(UI_TEXT("Cannot make a tape group of %1: %2"), {recording, why}));
         return false;
     };
@@ -66,7 +66,7 @@ bool TapeGroupFile::make(std::vector<std::string> recordings)
             folder += separator;
         const auto names = system.folder_entries(folder);
         if (!names) {
-            view.show_message(translated(UI_TEXT("Cannot read the folder %1"), {folder}));
+            ask.show_message(translated(UI_TEXT("Cannot read the folder %1"), {folder}));
             return false;
         }
         recordings.clear();
@@ -76,7 +76,7 @@ bool TapeGroupFile::make(std::vector<std::string> recordings)
                 recordings.push_back(folder + name);
         }
         if (recordings.empty()) {
-            view.show_message(
+            ask.show_message(
                 translated(UI_TEXT("%1 holds no recordings (.mp3 or .wav files)"), {folder}));
             return false;
         }
@@ -98,9 +98,9 @@ bool TapeGroupFile::make(std::vector<std::string> recordings)
 
     const std::string folder(folder_of(recordings.front(), separator));
     const auto group =
-        view.choose_file({FileDialogMode::Save, translated(tape_group_filter), tape_group_extension,
-                          folder + folder_name(folder, separator) + ".grp",
-                          translated(UI_TEXT("Save the new tape group as"))});
+        ask.choose_file({FileDialogMode::Save, translated(tape_group_filter), tape_group_extension,
+                         folder + folder_name(folder, separator) + ".grp",
+                         translated(UI_TEXT("Save the new tape group as"))});
     if (!group || m_run.ended())
         return false;
     const std::string_view extension = file_extension(*group, separator);
@@ -120,7 +120,7 @@ bool TapeGroupFile::make(std::vector<std::string> recordings)
     }
 
     if (system.local_file_problem(playlist) != FileProblem::Missing &&
-        (!view.ask_yes_no(
+        (!ask.ask_yes_no(
              translated(UI_TEXT("%1 already exists.\nDo you want to replace it?"), {playlist}),
              TEXT_PROGRAM_NAME) ||
          m_run.ended()))
@@ -138,7 +138,7 @@ bool TapeGroupFile::make(std::vector<std::string> recordings)
                                     ? Written{translated(UI_TEXT("its name holds a line break"))}
                                     : system.replace_file(path, text);
         if (!written) {
-            view.show_message(translated(UI_TEXT("Cannot save %1: %2"), {path, written.failure}));
+            ask.show_message(translated(UI_TEXT("Cannot save %1: %2"), {path, written.failure}));
             return false;
         }
     }
@@ -147,7 +147,7 @@ bool TapeGroupFile::make(std::vector<std::string> recordings)
 
 void TapeGroupFile::new_command(RecordingChoice choice)
 {
-    if (auto recordings = m_run.view.choose_recordings(choice); !recordings.empty())
+    if (auto recordings = m_run.ask.choose_recordings(choice); !recordings.empty())
         make(std::move(recordings));
 }
 
@@ -159,7 +159,7 @@ bool TapeGroupFile::open(const std::string& path, GroupRequest request, bool ask
     if (!text) {
         if (request == GroupRequest::Named) {
             const FileProblem problem = system.local_file_problem(path);
-            m_run.view.show_message(translated(
+            m_run.ask.show_message(translated(
                 UI_TEXT("Cannot open %1: %2"),
                 {path, describe(problem == FileProblem::None ? FileProblem::TooLarge : problem)}));
             return false;
@@ -182,8 +182,8 @@ bool TapeGroupFile::open(const std::string& path, GroupRequest request, bool ask
         if (!unplayable)
             break;
         const auto located =
-            m_run.view.offer_locate(not_opened(path, playlist, *unplayable))
-                ? m_run.view.choose_file({FileDialogMode::Open, translated(playlist_filter)})
+            m_run.ask.offer_locate(not_opened(path, playlist, *unplayable))
+                ? m_run.ask.choose_file({FileDialogMode::Open, translated(playlist_filter)})
                 : std::nullopt;
         if (!located || m_run.ended()) {
             if (request == GroupRequest::Remembered)
@@ -254,10 +254,10 @@ bool TapeGroupFile::write()
     if (state.saved.text) {
         const auto on_disk = system.read_file(state.tape_group_path);
         if (on_disk && *on_disk != *state.saved.text &&
-            !m_run.view.ask_yes_no(translated(UI_TEXT("%1 was changed by another program since "
-                                                      "it was opened. Replace it with this place?"),
-                                              {state.tape_group_path}),
-                                   TEXT_PROGRAM_NAME))
+            !m_run.ask.ask_yes_no(translated(UI_TEXT("%1 was changed by another program since "
+                                                     "it was opened. Replace it with this place?"),
+                                             {state.tape_group_path}),
+                                  TEXT_PROGRAM_NAME))
             return false;
     }
     // A line break in a path would split it over two lines and read back wrong.
@@ -265,7 +265,7 @@ bool TapeGroupFile::write()
                                ? Written{translated(UI_TEXT("a name in it holds a line break"))}
                                : system.replace_file(state.tape_group_path, text);
     if (!stored) {
-        m_run.view.show_message(
+        m_run.ask.show_message(
             translated(UI_TEXT("Cannot save %1: %2"), {state.tape_group_path, stored.failure}));
         return false;
     }
@@ -288,7 +288,7 @@ std::string TapeGroupFile::save_question() const
 
 void TapeGroupFile::save_prompt()
 {
-    if (unsaved() && m_run.view.ask_yes_no(save_question(), TEXT_PROGRAM_NAME))
+    if (unsaved() && m_run.ask.ask_yes_no(save_question(), TEXT_PROGRAM_NAME))
         write();
 }
 
@@ -296,7 +296,7 @@ bool TapeGroupFile::save_prompt_or_cancel()
 {
     if (!unsaved())
         return true;
-    const auto answer = m_run.view.ask_yes_no_cancel(save_question(), TEXT_PROGRAM_NAME);
+    const auto answer = m_run.ask.ask_yes_no_cancel(save_question(), TEXT_PROGRAM_NAME);
     if (!answer || m_run.ended())
         return false;
     return !*answer || write();
@@ -304,14 +304,14 @@ bool TapeGroupFile::save_prompt_or_cancel()
 
 void TapeGroupFile::set_title()
 {
-    m_run.view.set_title(TEXT_TITLE_BEFORE_GROUP + m_run.state.tape_group_path);
+    m_run.show.set_title(TEXT_TITLE_BEFORE_GROUP + m_run.state.tape_group_path);
 }
 
 void TapeGroupFile::open_command()
 {
     // The question comes first, even when the chooser is then cancelled.
     save_prompt();
-    if (const auto path = m_run.view.choose_file(
+    if (const auto path = m_run.ask.choose_file(
             {FileDialogMode::Open, translated(tape_group_filter), tape_group_extension}))
         open(*path, GroupRequest::Named, false);
 }
@@ -326,7 +326,7 @@ void TapeGroupFile::save_command()
 
 void TapeGroupFile::save_as_command()
 {
-    if (const auto path = m_run.view.choose_file(
+    if (const auto path = m_run.ask.choose_file(
             {FileDialogMode::Save, translated(tape_group_filter), tape_group_extension})) {
         RunState& state = m_run.state;
         state.tape_group_path = *path;

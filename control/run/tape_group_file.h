@@ -27,7 +27,8 @@ enum class GroupRequest {
 struct GroupRun
 {
     RunState& state;
-    ControllerView& view;
+    RunQuestions& ask;     ///< the File menu's questions, messages and choosers
+    RunPresentation& show; ///< the window's title
     System& system;
     /// Hand the (new) playlist to the player, move it to the target place
     /// and start the history there.
