@@ -765,5 +765,9 @@ Um sich Zugriff zu geben, schreiben Sie diese Zeile (als root) in %2, dann ziehe
         <source>Cannot go to %1: tip %2 is cut short at %3</source>
         <translation>Kann nicht zu %1 gehen: Stück %2 ist bei %3 abgeschnitten</translation>
     </message>
+    <message>
+        <source>Choose OK to locate it.</source>
+        <translation>Wählen Sie OK, um sie zu suchen.</translation>
+    </message>
 </context>
 </TS>

@@ -765,5 +765,9 @@ Para darse acceso, ponga esta línea en %2 (como root), luego desconecte el peda
         <source>Cannot go to %1: tip %2 is cut short at %3</source>
         <translation>No se puede ir a %1: la pista %2 está cortada en %3</translation>
     </message>
+    <message>
+        <source>Choose OK to locate it.</source>
+        <translation>Elija Aceptar para buscarlo.</translation>
+    </message>
 </context>
 </TS>

@@ -765,5 +765,9 @@ Pour vous donner l’accès, mettez cette ligne dans %2 (en root), puis débranc
         <source>Cannot go to %1: tip %2 is cut short at %3</source>
         <translation>Impossible d’aller à %1 : la piste %2 est tronquée à %3</translation>
     </message>
+    <message>
+        <source>Choose OK to locate it.</source>
+        <translation>Choisissez OK pour le rechercher.</translation>
+    </message>
 </context>
 </TS>

@@ -765,5 +765,9 @@ Per darsi accesso, mettere questa riga in %2 (come root), poi scollegare la peda
         <source>Cannot go to %1: tip %2 is cut short at %3</source>
         <translation>Impossibile andare a %1: la traccia %2 è troncata a %3</translation>
     </message>
+    <message>
+        <source>Choose OK to locate it.</source>
+        <translation>Scegliere OK per cercarlo.</translation>
+    </message>
 </context>
 </TS>

@@ -765,5 +765,9 @@ Om uzelf toegang te geven, zet u deze regel in %2 (als root), trekt u het pedaal
         <source>Cannot go to %1: tip %2 is cut short at %3</source>
         <translation>Kan niet naar %1: track %2 is afgekapt op %3</translation>
     </message>
+    <message>
+        <source>Choose OK to locate it.</source>
+        <translation>Kies OK om het te zoeken.</translation>
+    </message>
 </context>
 </TS>

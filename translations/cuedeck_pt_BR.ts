@@ -765,5 +765,9 @@ Para obter acesso, coloque esta linha em %2 (como root), depois desconecte o ped
         <source>Cannot go to %1: tip %2 is cut short at %3</source>
         <translation>Não é possível ir para %1: a faixa %2 está cortada em %3</translation>
     </message>
+    <message>
+        <source>Choose OK to locate it.</source>
+        <translation>Escolha OK para localizá-lo.</translation>
+    </message>
 </context>
 </TS>

@@ -134,7 +134,7 @@ bool MainDialog::offer_locate(const std::string& text)
 {
     const Session::Question question(m_session);
     // The system's message box names no buttons of its own: OK locates.
-    const std::string offer = text + "\n\nChoose OK to locate it.";
+    const std::string offer = text + "\n\n" + translated(UI_TEXT("Choose OK to locate it."));
     return MessageBoxA(m_window, offer.c_str(), program_name().c_str(),
                        MB_OKCANCEL | MB_ICONEXCLAMATION) == IDOK;
 }
