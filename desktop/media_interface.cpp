@@ -11,8 +11,8 @@
 #include <cstring>
 
 #include "control/commands/commands.h"
-#include "control/state/run_state.h"
 #include "control/session/media_status.h"
+#include "control/state/run_state.h"
 
 namespace cuedeck {
 

@@ -9,8 +9,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "front/window_resources.h"
 #include "control/run/playable.h"
+#include "front/window_resources.h"
 #include "ui/file_filter.h"
 #include "ui/main_window.h"
 #include "ui/qt_text.h"

@@ -16,10 +16,10 @@
 #include <algorithm>
 #include <vector>
 
-#include "front/window_resources.h"
 #include "control/commands/global_keys.h"
 #include "control/commands/pedal.h"
 #include "control/dialogs/options_exchange.h"
+#include "front/window_resources.h"
 #include "system/input_devices.h"
 #include "ui/dialog_units.h"
 #include "ui/file_filter.h"

@@ -8,9 +8,9 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "front/window_resources.h"
 #include "control/state/loop.h"
 #include "control/state/time_format.h"
+#include "front/window_resources.h"
 #include "system/waveforms.h"
 #include "ui/qt_text.h"
 

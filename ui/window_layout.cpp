@@ -1,7 +1,7 @@
 #include "ui/window_layout.h"
 
-#include "front/control_ids.h"
 #include "base/version.h"
+#include "front/control_ids.h"
 #include "front/window_resources.h"
 
 namespace cuedeck::layout {

@@ -1,7 +1,7 @@
 #include "control/run/controller.h"
 
-#include "base/translation.h"
 #include "base/program_texts.h"
+#include "base/translation.h"
 #include "control/storage/settings_file.h"
 #include "system/system.h"
 

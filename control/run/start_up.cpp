@@ -1,11 +1,11 @@
+#include "base/program_texts.h"
 #include "base/saturating.h"
 #include "base/text_lines.h"
 #include "base/translation.h"
-#include "base/program_texts.h"
 #include "control/run/controller.h"
 #include "control/run/playable.h"
-#include "control/storage/settings_file.h"
 #include "control/run/tape_group_file.h"
+#include "control/storage/settings_file.h"
 #include "files/command_line.h"
 #include "system/system.h"
 

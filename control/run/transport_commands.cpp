@@ -3,9 +3,9 @@
 #include "base/saturating.h"
 #include "base/translation.h"
 #include "control/run/controller.h"
-#include "control/state/loop.h"
 #include "control/run/phrases.h"
 #include "control/run/playable.h"
+#include "control/state/loop.h"
 #include "system/system.h"
 
 namespace cuedeck {

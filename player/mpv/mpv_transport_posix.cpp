@@ -117,8 +117,8 @@ MpvBackend::Landing MpvBackend::seek_and_settle(int target_ms)
         if (m_protocol->seeks_done() > ended_before) {
             const auto now = Calls::all(
                 *this, {ipc("get_property", "time-pos"), ipc("get_property", "eof-reached")});
-            if (now[0] && std::abs(std::int64_t{seconds_to_ms(now[0])} - target_ms) <=
-                              latency_allowance_ms)
+            if (now[0] &&
+                std::abs(std::int64_t{seconds_to_ms(now[0])} - target_ms) <= latency_allowance_ms)
                 return flag_of(now[1]) ? Landing::AtEnd : Landing::There;
         } else if (!Calls::one(*this, ipc("get_property", "seeking"))) {
             return Landing::NotTold;

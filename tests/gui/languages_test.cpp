@@ -10,9 +10,9 @@
 #include <QStyle>
 #include <QtTest>
 
-#include "front/control_ids.h"
 #include "control/commands/commands.h"
 #include "control/run/command_bodies.h"
+#include "front/control_ids.h"
 #include "support/options_with.h"
 #include "ui/about_box.h"
 #include "ui/options_dialog.h"

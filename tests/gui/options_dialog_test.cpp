@@ -9,8 +9,8 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include "front/control_ids.h"
 #include "control/commands/global_keys.h"
+#include "front/control_ids.h"
 #include "modal.h"
 #include "support/options_with.h"
 #include "ui/options_dialog.h"

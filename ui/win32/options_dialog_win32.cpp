@@ -1,9 +1,9 @@
 #include "ui/win32/options_dialog_win32.h"
 
 #include "base/translation.h"
-#include "front/window_resources.h"
 #include "control/commands/global_keys.h"
 #include "control/dialogs/options_exchange.h"
+#include "front/window_resources.h"
 #include "ui/win32/file_chooser_win32.h"
 #include "ui/win32/resource_ids.h"
 #include "ui/win32/translation_win32.h"
