@@ -95,7 +95,7 @@ void MpvProtocol::accept_line(std::string_view line)
             // Ids only grow: the smallest is the oldest.
             if (m_failed.size() >= most_failed)
                 m_failed.erase(m_failed.begin());
-            m_failed.insert(entry->get<std::int64_t>());
+            m_failed[entry->get<std::int64_t>()] = m_files_started;
         } else if (*event == "start-file") {
             ++m_files_started;
         } else if (*event == "seek") {

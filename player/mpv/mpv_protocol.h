@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <map>
 #include <optional>
-#include <set>
 #include <string>
 #include <string_view>
 
@@ -47,10 +46,15 @@ public:
     std::size_t pending_bytes() const { return m_buffer.size(); }
 
     /// Whether mpv said it could not play the playlist entry with this id
-    /// (its "end-file" event with the reason "error"). mpv goes on to the
-    /// next entry by itself then; the entry stays failed until its list is
-    /// replaced (new entries get new ids).
-    bool failed(std::int64_t entry_id) const { return m_failed.contains(entry_id); }
+    /// (its "end-file" event with the reason "error") after it had begun
+    /// more than `files_started` files: a failure of this load, not of an
+    /// earlier one (the file may have been mended since). mpv goes on to the
+    /// next entry by itself then.
+    bool failed(std::int64_t entry_id, std::uint64_t files_started = 0) const
+    {
+        const auto found = m_failed.find(entry_id);
+        return found != m_failed.end() && found->second > files_started;
+    }
     /// At most this many failed entries are remembered; past it the oldest
     /// knowledge goes, and such an entry is simply tried again.
     static constexpr std::size_t most_failed = 4096;
@@ -69,7 +73,8 @@ private:
     std::string m_buffer;
     bool m_discarding = false; ///< inside an overlong line, until its newline
     std::map<std::int64_t, Reply> m_replies;
-    std::set<std::int64_t> m_failed;
+    /// Each failed entry, with how many files mpv had begun when it failed.
+    std::map<std::int64_t, std::uint64_t> m_failed;
     bool m_seeking = false;
     std::uint64_t m_seeks_done = 0;
     std::uint64_t m_files_started = 0;

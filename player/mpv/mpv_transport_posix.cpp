@@ -29,7 +29,8 @@ void MpvBackend::wait_until_loaded(int index, std::uint64_t files_started)
         const auto answers = Calls::all(
             *this, {ipc("get_property", "playlist-playing-pos"), ipc("get_property", "time-pos"),
                     ipc("get_property", "idle-active"), ipc("get_property", "seeking")});
-        if (entry && entry->is_number_integer() && m_protocol->failed(entry->get<std::int64_t>())) {
+        if (entry && entry->is_number_integer() &&
+            m_protocol->failed(entry->get<std::int64_t>(), files_started)) {
             // mpv could not play it and went on to the next entry by itself:
             // the entry asked for is put back, stopped, to be shown as it is.
             stop();

@@ -193,6 +193,13 @@ TEST_F(MpvControllerTest, ARecordingThatCannotBePlayedIsShownWhereItIs)
     controller.last_tip();
     EXPECT_EQ(index(), 1);
     EXPECT_EQ(state().current_tip, 1);
+    // Mended on disk (a copy that had not ended), it plays.
+    std::filesystem::copy_file(recordings.tracks[0], dir.path() + "empty.wav",
+                               std::filesystem::copy_options::overwrite_existing);
+    go_to(0, 0);
+    controller.play_pause();
+    EXPECT_EQ(index(), 0);
+    EXPECT_TRUE(playing());
 }
 
 TEST_F(MpvControllerTest, ARecordingCutShortIsLeftAtItsRealEnd)

@@ -127,12 +127,18 @@ TEST_F(MpvProtocolTest, SkipsEventLinesAndGarbage)
 TEST_F(MpvProtocolTest, HearsWhichEntriesFailedAndWhenASeekEnded)
 {
     MpvProtocol protocol;
-    protocol.feed("{\"event\":\"end-file\",\"reason\":\"error\",\"playlist_entry_id\":4,"
+    // As mpv tells them: each file's start, then its end.
+    protocol.feed("{\"event\":\"start-file\",\"playlist_entry_id\":4}\n"
+                  "{\"event\":\"end-file\",\"reason\":\"error\",\"playlist_entry_id\":4,"
                   "\"file_error\":\"unrecognized file format\"}\n"
+                  "{\"event\":\"start-file\",\"playlist_entry_id\":5}\n"
                   "{\"event\":\"end-file\",\"reason\":\"eof\",\"playlist_entry_id\":5}\n"
                   "{\"event\":\"end-file\",\"reason\":\"error\",\"playlist_entry_id\":\"6\"}\n"
                   "{\"event\":\"playback-restart\"}\n");
+    EXPECT_EQ(protocol.files_started(), 2U);
     EXPECT_TRUE(protocol.failed(4));
+    EXPECT_TRUE(protocol.failed(4, 0)) << "a failure of a load begun after none";
+    EXPECT_FALSE(protocol.failed(4, 1)) << "a failure before this load";
     EXPECT_FALSE(protocol.failed(5)) << "an entry played to its end";
     EXPECT_FALSE(protocol.failed(6)) << "an id that is no number";
     EXPECT_EQ(protocol.seeks_done(), 0U) << "a file starting is no seek";
@@ -140,7 +146,9 @@ TEST_F(MpvProtocolTest, HearsWhichEntriesFailedAndWhenASeekEnded)
     EXPECT_EQ(protocol.seeks_done(), 1U);
     // A flood of failures keeps the newest.
     for (std::int64_t id = 10; id < 10 + std::int64_t{MpvProtocol::most_failed}; ++id)
-        protocol.feed(R"({"event":"end-file","reason":"error","playlist_entry_id":)" +
+        protocol.feed(R"({"event":"start-file"})"
+                      "\n"
+                      R"({"event":"end-file","reason":"error","playlist_entry_id":)" +
                       std::to_string(id) + "}\n");
     EXPECT_FALSE(protocol.failed(4));
     EXPECT_TRUE(protocol.failed(9 + std::int64_t{MpvProtocol::most_failed}));
