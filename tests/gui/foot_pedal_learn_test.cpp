@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 
 #include <csignal>
 #include <cstring>
@@ -22,19 +21,6 @@
 
 namespace cuedeck::testing {
 namespace {
-
-/// Run the event loop until `done` holds; false after ten seconds.
-template <typename Done> bool eventually(Done done)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > 10000)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    }
-    return true;
-}
 
 /// A window that asks nothing.
 class QuietWindow : public SessionWindow

@@ -13,7 +13,6 @@
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
 #include <QDBusVirtualObject>
-#include <QElapsedTimer>
 
 #include "desktop/global_keys_portal.h"
 #include "support/controller_fixture.h"
@@ -92,19 +91,6 @@ public:
 private:
     QDBusConnection m_bus;
 };
-
-/// Run the event loop until `done` holds; false after ten seconds.
-template <typename Done> bool eventually(Done done)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > 10000)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    }
-    return true;
-}
 
 struct Heard
 {

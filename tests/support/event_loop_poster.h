@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QTimer>
 
 #include <functional>
@@ -16,6 +17,19 @@ inline Session::Poster event_loop_poster()
     return [](std::function<void()> work) {
         QTimer::singleShot(0, QCoreApplication::instance(), std::move(work));
     };
+}
+
+/// Run the event loop until `done` holds; false after ten seconds.
+template <typename Done> bool eventually(Done done)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > 10000)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    }
+    return true;
 }
 
 } // namespace cuedeck::testing
