@@ -76,8 +76,10 @@ std::string Controller::go_to_place(const std::string& text, bool told)
     };
     if (tip == m_state.current_tip && beyond(m_state.tip_length))
         return refuse(too_long(m_state.tip_length));
-    if (tip == m_state.current_tip && !unreachable(m_last_status).empty())
-        return refuse(unreachable(m_last_status));
+    if (tip == m_state.current_tip) {
+        if (const std::string why = unreachable(m_last_status); !why.empty())
+            return refuse(why);
+    }
     const PositionHistory recorded = m_state.history;
     const int left_tip = m_state.current_tip;
     const int left_mark = m_state.zero_mark;

@@ -144,8 +144,13 @@ private:
     /// found may hold ours from an earlier run), or not yet built.
     std::optional<ClarityAids> m_built;
     int m_boost = 0; ///< percent above 100 % the volume is, while Louder is on
-    /// The entry mpv could not play, put back and stopped at.
-    std::optional<int> m_unplayable;
+    /// The entry mpv could not play, put back and stopped at, and its file.
+    struct Unplayable
+    {
+        int index = 0;
+        std::string file;
+    };
+    std::optional<Unplayable> m_unplayable;
     /// Recordings found shorter than their headers say: where each ends, in ms.
     std::map<std::string, int> m_real_ends;
     static constexpr std::size_t most_real_ends = 1024;

@@ -35,7 +35,9 @@ void MpvBackend::wait_until_loaded(int index, std::uint64_t files_started)
             // the entry asked for is put back, stopped, to be shown as it is.
             stop();
             Calls::one(*this, ipc("set_property", "playlist-current-pos", index));
-            m_unplayable = index;
+            m_unplayable = Unplayable{
+                index,
+                text_of(Calls::one(*this, ipc("get_property", entry_property(index, "filename"))))};
             return;
         }
         const int playing = answers[0] ? int_of(answers[0]) : -1;
@@ -366,10 +368,9 @@ std::optional<PlayerStatus> MpvBackend::status()
         answers[10] && answers[10]->is_string() && answers[10]->get<std::string>() == "null";
     const bool unheard = !answers[10] && answers[11].has_value();
     status.no_sound_device = !flag_of(answers[1]) && (null_output || unheard);
-    if (m_unplayable && flag_of(answers[1]) && status.playlist_index == *m_unplayable) {
+    if (m_unplayable && flag_of(answers[1]) && status.playlist_index == m_unplayable->index) {
         status.fault = EntryFault::Unplayable;
-        status.file = text_of(
-            Calls::one(*this, ipc("get_property", entry_property(*m_unplayable, "filename"))));
+        status.file = m_unplayable->file;
     } else if (const auto real_end = real_end_of(status.file)) {
         status.fault = EntryFault::CutShort;
         status.track_length_s = std::min(status.track_length_s, *real_end / 1000);
