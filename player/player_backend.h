@@ -39,6 +39,13 @@ public:
     /// nothing when any of it went unanswered. The default asks one question
     /// after the other; a backend with a slow round trip may send them together.
     virtual std::optional<PlayerStatus> status();
+    /// The place in the current track now, in ms, and the current track's
+    /// index: from what the player told, where it tells, else asked.
+    virtual std::optional<int> told_position() { return request(PlayerRequest::Position, 0); }
+    virtual std::optional<int> told_tip() { return request(PlayerRequest::PlaylistIndex, 0); }
+    /// Whether the player answers now, found out within a short wait; false
+    /// while it lets questions go unanswered (stopped, hung).
+    virtual bool answers_now() { return true; }
     /// Replace the player's list with this playlist or music file; false when
     /// the player did not take it (no player, or no answer), so that it can be
     /// handed over again later.

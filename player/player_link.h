@@ -37,6 +37,15 @@ public:
 
     /// Caption and the four status requests; nothing without an answer.
     std::optional<PlayerStatus> status();
+    /// The place now and the current tip, as the player told them where it
+    /// tells (see PlayerBackend).
+    std::optional<int> told_position()
+    {
+        return connected() ? m_backend.told_position() : std::nullopt;
+    }
+    std::optional<int> told_tip() { return connected() ? m_backend.told_tip() : std::nullopt; }
+    /// Whether a found player answers now (see PlayerBackend::answers_now).
+    bool answers_now() { return connected() && m_backend.answers_now(); }
     /// False when the player did not take the file (see PlayerBackend).
     bool hand_over(const std::string& path);
     bool can_change_speed() const { return m_backend.can_change_speed(); }

@@ -769,5 +769,21 @@ Um sich Zugriff zu geben, schreiben Sie diese Zeile (als root) in %2, dann ziehe
         <source>Choose OK to locate it.</source>
         <translation>Wählen Sie OK, um sie zu suchen.</translation>
     </message>
+    <message>
+        <source>%1 is not answering</source>
+        <translation>%1 antwortet nicht</translation>
+    </message>
+    <message>
+        <source>%1 is not answering: carried out when it does</source>
+        <translation>%1 antwortet nicht: wird ausgeführt, sobald es antwortet</translation>
+    </message>
+    <message>
+        <source>Not carried out: %1 is not answering</source>
+        <translation>Nicht ausgeführt: %1 antwortet nicht</translation>
+    </message>
+    <message>
+        <source>Not carried out: %1 did not answer in time</source>
+        <translation>Nicht ausgeführt: %1 hat nicht rechtzeitig geantwortet</translation>
+    </message>
 </context>
 </TS>

@@ -769,5 +769,21 @@ Para darse acceso, ponga esta línea en %2 (como root), luego desconecte el peda
         <source>Choose OK to locate it.</source>
         <translation>Elija Aceptar para buscarlo.</translation>
     </message>
+    <message>
+        <source>%1 is not answering</source>
+        <translation>%1 no responde</translation>
+    </message>
+    <message>
+        <source>%1 is not answering: carried out when it does</source>
+        <translation>%1 no responde: se hará cuando responda</translation>
+    </message>
+    <message>
+        <source>Not carried out: %1 is not answering</source>
+        <translation>No se ha hecho: %1 no responde</translation>
+    </message>
+    <message>
+        <source>Not carried out: %1 did not answer in time</source>
+        <translation>No se ha hecho: %1 no respondió a tiempo</translation>
+    </message>
 </context>
 </TS>

@@ -769,5 +769,21 @@ Pour vous donner l’accès, mettez cette ligne dans %2 (en root), puis débranc
         <source>Choose OK to locate it.</source>
         <translation>Choisissez OK pour le rechercher.</translation>
     </message>
+    <message>
+        <source>%1 is not answering</source>
+        <translation>%1 ne répond pas</translation>
+    </message>
+    <message>
+        <source>%1 is not answering: carried out when it does</source>
+        <translation>%1 ne répond pas : ce sera fait dès qu’il répondra</translation>
+    </message>
+    <message>
+        <source>Not carried out: %1 is not answering</source>
+        <translation>Non effectué : %1 ne répond pas</translation>
+    </message>
+    <message>
+        <source>Not carried out: %1 did not answer in time</source>
+        <translation>Non effectué : %1 n’a pas répondu à temps</translation>
+    </message>
 </context>
 </TS>

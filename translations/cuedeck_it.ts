@@ -769,5 +769,21 @@ Per darsi accesso, mettere questa riga in %2 (come root), poi scollegare la peda
         <source>Choose OK to locate it.</source>
         <translation>Scegliere OK per cercarlo.</translation>
     </message>
+    <message>
+        <source>%1 is not answering</source>
+        <translation>%1 non risponde</translation>
+    </message>
+    <message>
+        <source>%1 is not answering: carried out when it does</source>
+        <translation>%1 non risponde: sarà eseguito quando risponde</translation>
+    </message>
+    <message>
+        <source>Not carried out: %1 is not answering</source>
+        <translation>Non eseguito: %1 non risponde</translation>
+    </message>
+    <message>
+        <source>Not carried out: %1 did not answer in time</source>
+        <translation>Non eseguito: %1 non ha risposto in tempo</translation>
+    </message>
 </context>
 </TS>

@@ -769,5 +769,21 @@ Om uzelf toegang te geven, zet u deze regel in %2 (als root), trekt u het pedaal
         <source>Choose OK to locate it.</source>
         <translation>Kies OK om het te zoeken.</translation>
     </message>
+    <message>
+        <source>%1 is not answering</source>
+        <translation>%1 reageert niet</translation>
+    </message>
+    <message>
+        <source>%1 is not answering: carried out when it does</source>
+        <translation>%1 reageert niet: wordt uitgevoerd zodra het reageert</translation>
+    </message>
+    <message>
+        <source>Not carried out: %1 is not answering</source>
+        <translation>Niet uitgevoerd: %1 reageert niet</translation>
+    </message>
+    <message>
+        <source>Not carried out: %1 did not answer in time</source>
+        <translation>Niet uitgevoerd: %1 reageerde niet op tijd</translation>
+    </message>
 </context>
 </TS>

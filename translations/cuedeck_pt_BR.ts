@@ -769,5 +769,21 @@ Para obter acesso, coloque esta linha em %2 (como root), depois desconecte o ped
         <source>Choose OK to locate it.</source>
         <translation>Escolha OK para localizá-lo.</translation>
     </message>
+    <message>
+        <source>%1 is not answering</source>
+        <translation>%1 não está respondendo</translation>
+    </message>
+    <message>
+        <source>%1 is not answering: carried out when it does</source>
+        <translation>%1 não está respondendo: será feito quando responder</translation>
+    </message>
+    <message>
+        <source>Not carried out: %1 is not answering</source>
+        <translation>Não feito: %1 não está respondendo</translation>
+    </message>
+    <message>
+        <source>Not carried out: %1 did not answer in time</source>
+        <translation>Não feito: %1 não respondeu a tempo</translation>
+    </message>
 </context>
 </TS>

@@ -337,6 +337,28 @@ std::span<const CommandRow> command_table()
     return commands;
 }
 
+bool needs_answering_player(Command command)
+{
+    switch (command) {
+    case Command::TipTimer:
+    case Command::OpenPlaylist:
+    case Command::OpenMusicFile:
+    case Command::NewTapeGroup:
+    case Command::NewTapeGroupFromFolder:
+    case Command::OpenTapeGroup:
+    case Command::SaveTapeGroup:
+    case Command::SaveTapeGroupAs:
+    case Command::Exit:
+    case Command::Settings:
+    case Command::Help:
+    case Command::About:
+    case Command::SayWhere:
+        return false;
+    default:
+        return true;
+    }
+}
+
 const CommandRow& command_row(Command command)
 {
     return commands[static_cast<std::size_t>(command)];

@@ -160,6 +160,10 @@ std::optional<bool> shown_checked(Command command, const RunState& state);
 
 /// The command's row.
 const CommandRow& command_row(Command command);
+/// Whether the command drives or reads the player at once, and so waits
+/// while it does not answer. Dialogs, files and the tip timer go on without
+/// it (a load or go-to the player missed is carried out once it answers).
+bool needs_answering_player(Command command);
 inline bool moves_position(Command command)
 {
     return command_row(command).moves;

@@ -30,6 +30,7 @@ class Controller
 {
 public:
     static constexpr const char* no_sound_device = UI_TEXT("No sound device");
+    static constexpr const char* not_answering = UI_TEXT("%1 is not answering");
 
     Controller(ControllerView& view, PlayerBackend& player, System& system);
     /// A controller whose window comes later (set_view), before the run starts.
@@ -121,8 +122,8 @@ public:
     /// within it) as a go-to moves, the zero mark there and recorded, but
     /// playing on when it played.
     void go_to_in_tip(int position_ms);
-    /// The position in the tip now, asked of the player; the last one known
-    /// when it does not answer.
+    /// The position in the tip now, as the player tells it; the last one
+    /// known when it does not answer.
     int position_now();
     /// What the player said at the last refresh.
     const PlayerStatus& last_status() const { return m_last_status; }
@@ -135,6 +136,14 @@ public:
     // The once-a-second tick and the status display.
     void tick();
     void refresh();
+    /// Show what the player tells now, following a tip change it made by
+    /// itself (end of track, its own controls).
+    void follow_player();
+    /// Whether the player played at the last look.
+    bool playing() const { return m_last_status.play_state == play_state::playing; }
+    /// Whether the player a command would drive answers now; true where
+    /// there is none (the command looks for it).
+    bool player_answers() { return !m_player.connected() || m_player.answers_now(); }
     /// Whether a load or go-to waits for the player to answer.
     bool has_pending_move() const { return m_pending_hand_over.has_value() || m_go_to_pending; }
 
@@ -245,7 +254,8 @@ private:
     /// The run has ended (a signal can end it while a start-up question is open).
     bool m_shut_down = false;
     std::string m_device_state;
-    int m_notice_ticks_left = 0; ///< while the status shows a notice
+    int m_notice_ticks_left = 0;  ///< while the status shows a notice
+    bool m_player_silent = false; ///< a found player did not answer at the last look
 };
 
 } // namespace cuedeck

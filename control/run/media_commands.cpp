@@ -33,7 +33,7 @@ void Controller::jump_within_tip(int position_ms)
 
 int Controller::position_now()
 {
-    const auto position = m_player.position_ms();
+    const auto position = m_player.told_position();
     return std::max(position.value_or(m_last_status.position_ms), 0);
 }
 

@@ -42,6 +42,8 @@ std::string Controller::go_to_place(const std::string& text, bool told)
                                  {text_head(text)}));
     reach_player();
     const auto length = m_player.playlist_length();
+    if (!length && m_player.connected())
+        return refuse(translated(not_answering, {player_name()}));
     if (!length || *length <= 0)
         return refuse(translated(UI_TEXT("Cannot go to a place: no playlist is open")));
     const int tip = place->tip ? *place->tip - 1 : m_state.current_tip;

@@ -29,19 +29,11 @@ void Controller::tick()
         retry_pending();
     follow_aids();
 
-    // A tip change the player made by itself (end of track, its own
-    // controls); no answer is no change.
-    if (const auto index = m_player.playlist_index(); index && *index != m_state.current_tip) {
-        m_state.current_tip = *index;
-        m_state.zero_mark = 0;
-        end_loop();
-        push_place();
-    }
-
-    if (m_notice_ticks_left > 0 && --m_notice_ticks_left == 0)
+    // A notice stays while the player does not answer.
+    if (m_notice_ticks_left > 0 && !m_player_silent && --m_notice_ticks_left == 0)
         m_view->set_field_text(FieldId::DeviceState, m_device_state);
 
-    refresh();
+    follow_player();
     // A mark beyond the tip's end (a group written for a longer recording)
     // is no place: the tip's start is, and nothing impossible is saved.
     if (m_state.tip_length > 0 && m_state.zero_mark > saturating_mul(m_state.tip_length, 1000)) {
@@ -57,6 +49,18 @@ void Controller::refresh()
     show_status(m_player.status());
 }
 
+void Controller::follow_player()
+{
+    // No answer is no change.
+    if (const auto index = m_player.told_tip(); index && *index != m_state.current_tip) {
+        m_state.current_tip = *index;
+        m_state.zero_mark = 0;
+        end_loop();
+        push_place();
+    }
+    refresh();
+}
+
 void Controller::show_status(const std::optional<PlayerStatus>& answer)
 {
     // A player that does not answer shows what it last said; without a
@@ -68,6 +72,17 @@ void Controller::show_status(const std::optional<PlayerStatus>& answer)
         m_state.position = std::max(answer->position_ms, 0);
     } else if (!m_player.connected()) {
         m_last_status = PlayerStatus{};
+    }
+    // What the window shows of a player that does not answer is what it
+    // last said, and it says so.
+    if (const bool silent = !answer && m_player.connected(); silent != m_player_silent) {
+        m_player_silent = silent;
+        if (silent) {
+            show_notice(translated(not_answering, {player_name()}));
+        } else {
+            m_notice_ticks_left = 0;
+            m_view->set_field_text(FieldId::DeviceState, m_device_state);
+        }
     }
     const int tip = m_last_status.playlist_index;
     const int tip_length = std::max(m_last_status.track_length_s, 0);

@@ -1,5 +1,7 @@
 #include "control/session/session.h"
 
+#include "base/translation.h"
+
 namespace cuedeck {
 
 std::string remote_refusal(bool asking, bool ending)
@@ -30,7 +32,7 @@ void Session::detach()
 
 void Session::carry_out_in_window(Command command)
 {
-    if (m_window == nullptr)
+    if (m_window == nullptr || held(Request{command}))
         return;
     cuedeck::carry_out(m_controller, *m_window, command);
     if (!m_window->ending())
@@ -49,6 +51,8 @@ std::string Session::submit(const Request& request)
         return not_started;
     if (std::string refusal = remote_refusal(asking(), m_window->ending()); !refusal.empty())
         return refusal;
+    if (held(request))
+        return {};
     std::string why = run(request);
     if (!m_window->ending())
         changed(moves_position(request.command));
@@ -81,6 +85,73 @@ std::string Session::run(const Request& request)
     }
     cuedeck::carry_out(m_controller, *m_window, request.command);
     return {};
+}
+
+void Session::tick()
+{
+    using namespace std::chrono;
+    m_ticked_ms += m_tick_period_ms;
+    // Due within half a period: a timer of a second that fires a little
+    // early still counts each second once.
+    const auto now = steady_clock::now();
+    if (now - m_second_began >= milliseconds(second_ms - m_tick_period_ms / 2)) {
+        m_second_began += milliseconds(second_ms);
+        if (now - m_second_began > milliseconds(second_ms))
+            m_second_began = now; // far behind (a suspended machine): from now on
+        m_controller.tick();
+    } else {
+        m_controller.follow_player();
+    }
+    carry_out_held();
+    changed(false);
+    m_tick_period_ms = m_controller.playing() || !m_held.empty() ? following_period_ms : second_ms;
+}
+
+bool Session::held(const Request& request)
+{
+    if (!needs_answering_player(request.command))
+        return false;
+    if (m_controller.player_answers()) {
+        carry_out_held();
+        return false;
+    }
+    // The window says the player does not answer, and then what becomes of this.
+    m_controller.follow_player();
+    if (m_held.size() >= most_held) {
+        m_controller.show_notice(translated(UI_TEXT("Not carried out: %1 is not answering"),
+                                            {m_controller.player_name()}));
+    } else {
+        m_held.push_back({request, m_ticked_ms});
+        m_controller.show_notice(
+            translated(UI_TEXT("%1 is not answering: carried out when it does"),
+                       {m_controller.player_name()}));
+    }
+    m_tick_period_ms = following_period_ms;
+    return true;
+}
+
+void Session::carry_out_held()
+{
+    if (m_held.empty() || m_window == nullptr || m_window->ending() || asking())
+        return;
+    const bool stale = m_ticked_ms - m_held.front().at_ms > held_at_most_ms;
+    if (stale) {
+        std::erase_if(m_held,
+                      [&](const Held& held) { return m_ticked_ms - held.at_ms > held_at_most_ms; });
+        m_controller.show_notice(translated(UI_TEXT("Not carried out: %1 did not answer in time"),
+                                            {m_controller.player_name()}));
+    }
+    if (m_held.empty() || !m_controller.player_answers())
+        return;
+    bool moved = false;
+    while (!m_held.empty() && !m_window->ending() && !asking()) {
+        const Request request = std::move(m_held.front().request);
+        m_held.pop_front();
+        moved = moved || moves_position(request.command);
+        run(request);
+    }
+    if (!m_window->ending())
+        changed(moved);
 }
 
 void Session::submit_later(Request request, Answer answered, StillWanted still_wanted)

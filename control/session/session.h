@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -102,14 +103,20 @@ public:
     /// A command of the window's own (a key, a button, a menu item): carried
     /// out at once, and its change told.
     void carry_out_in_window(Command command);
-    /// The front end's tick, every `tick_period_ms` while the run shows:
-    /// the controller's tick, and its change told.
-    void tick()
-    {
-        m_controller.tick();
-        changed(false);
-    }
-    static constexpr int tick_period_ms = 1000;
+    /// The front end's tick, every tick_period_ms() while the run shows: the
+    /// controller's tick once a second; between them, while the player plays
+    /// or requests wait for it, the display follows the player, and what
+    /// waits is carried out once it answers. The change is told.
+    void tick();
+    /// How long until the next tick: short while the place moves on screen
+    /// or requests wait, a second otherwise (nothing is asked meanwhile).
+    int tick_period_ms() const { return m_tick_period_ms; }
+    static constexpr int second_ms = 1000;
+    static constexpr int following_period_ms = 50;
+    /// At most this many requests wait for a player that does not answer;
+    /// one that waited longer than `held_at_most_ms` is refused and told.
+    static constexpr std::size_t most_held = 8;
+    static constexpr int held_at_most_ms = 3000;
     /// The Options dialog's OK: the values taken, and the change told.
     void apply_options(const Options& options);
 
@@ -188,6 +195,12 @@ private:
 
     /// Run a request the rule lets through; why it did not go, else empty.
     std::string run(const Request& request);
+    /// Whether `request` needs a player that does not answer now: then it
+    /// waits for it (or is refused when too many wait). Requests that waited
+    /// are carried out first when it answers.
+    bool held(const Request& request);
+    /// Carry out what waited once the player answers; refuse what waited too long.
+    void carry_out_held();
     void changed(bool moved);
     /// Carry out what waits for the window's questions to be answered (told
     /// messages, handed files) in the event loop's next turn, one by one
@@ -210,6 +223,17 @@ private:
     int m_questions = 0;
     std::deque<std::function<void()>> m_waiting; ///< for no question to be open
     bool m_delivery_posted = false;
+    int m_tick_period_ms = second_ms;
+    /// When the controller's tick last came due: its countdown counts seconds
+    /// of the clock, however late the front end's timer fires.
+    std::chrono::steady_clock::time_point m_second_began = std::chrono::steady_clock::now();
+    long long m_ticked_ms = 0; ///< of ticks, by their periods, all told
+    struct Held
+    {
+        Request request;
+        long long at_ms; ///< m_ticked_ms when it began to wait
+    };
+    std::deque<Held> m_held; ///< for the player to answer
 };
 
 } // namespace cuedeck

@@ -25,6 +25,7 @@ bool differs(const ClarityAids& built, const ClarityAids& wanted, Aid aid)
 void MpvBackend::set_aids(const ClarityAids& aids)
 {
     Budget budget(*this);
+    m_acted = true;
     m_aids = aids;
     if (!m_aids.louder)
         m_boost = 0;
@@ -84,6 +85,7 @@ void MpvBackend::change_volume(int step)
 void MpvBackend::set_loop(std::optional<LoopStretch> stretch)
 {
     Budget budget(*this);
+    m_acted = true;
     if (stretch)
         Calls::all(*this, {ipc("set_property", "ab-loop-a", stretch->start_ms / 1000.0),
                            ipc("set_property", "ab-loop-b", stretch->end_ms / 1000.0)});

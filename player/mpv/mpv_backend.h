@@ -40,14 +40,25 @@ struct MpvLocation
 MpvLocation default_mpv_location();
 
 /// The player's window-message vocabulary carried out by mpv over its JSON IPC
-/// socket. Each call waits for mpv at most `reply_budget`, so a hung player
-/// never freezes the window for longer, and once it has let a call time out
-/// it is not waited for again until it answers; a player whose socket closed
-/// is dead.
+/// socket. What the window shows, mpv tells by itself (the properties it is
+/// asked to observe), so a status asks nothing. A command asks what it needs
+/// and waits for mpv at most `reply_budget`, so a hung player never freezes
+/// the window for longer, and once it has let a call time out it is not
+/// waited for again until it answers; a player whose socket closed is dead.
 class MpvBackend : public PlayerBackend
 {
 public:
     static constexpr std::chrono::milliseconds reply_budget{500};
+    /// How long mpv may take to answer whether it is there before a key:
+    /// short, as it answers in well under a millisecond when it is.
+    static constexpr std::chrono::milliseconds probe_budget{50};
+    /// While it plays, mpv tells of its place many times a second. After this
+    /// long without a word it is asked whether it is still there, and is
+    /// taken for not answering when it has not said so as long again later.
+    static constexpr std::chrono::milliseconds silence_allowance{1000};
+    /// At most this many reads of what mpv told are taken in at one look, so
+    /// a player that never stops talking cannot hold the window.
+    static constexpr int most_reads_per_look = 16;
     /// How long a player of ours that did not confirm quit gets for each of
     /// SIGTERM and SIGKILL.
     static constexpr std::chrono::milliseconds quit_grace{1000};
@@ -71,6 +82,9 @@ public:
     std::optional<int> request(PlayerRequest request, int argument) override;
     std::string caption() override;
     std::optional<PlayerStatus> status() override;
+    std::optional<int> told_position() override;
+    std::optional<int> told_tip() override;
+    bool answers_now() override;
     bool hand_over(const std::string& path) override;
     void close() override;
     bool can_change_speed() const override { return true; }
@@ -92,10 +106,26 @@ public:
     std::vector<std::string> start_arguments(const std::string& file = {}) const;
 
 private:
+    using Clock = std::chrono::steady_clock;
     class Budget;
     /// The calls in mpv's JSON, which stays in the backend's source files.
     class Calls;
     bool heard_from_since_timeout();
+    /// Take in what mpv has said meanwhile, without waiting for more.
+    void hear();
+    void take_in(std::string_view bytes);
+    /// Whether mpv is still there as far as can be told without waiting:
+    /// heard from, or silent only where it has nothing to tell.
+    bool in_touch();
+    /// The status from what mpv told; none before it has told everything.
+    std::optional<PlayerStatus> told_status();
+    /// A value of the status as told, else the answer to `request`.
+    std::optional<int> told_or_asked(PlayerRequest request, int PlayerStatus::*value);
+    /// The status asked of mpv, in one round trip.
+    std::optional<PlayerStatus> asked_status();
+    /// The values a status is made of, however they were learned.
+    struct Heard;
+    PlayerStatus status_of(const Heard& heard);
     int answer_to(PlayerRequest request, int argument);
     int get_int(const std::string& property);
     int play_state();
@@ -139,7 +169,14 @@ private:
     std::optional<int> m_paused_at;          ///< where a paused player was put, in ms
     bool m_unresponsive = false;             ///< a request timed out and nothing was heard since
     bool m_missed = false;                   ///< a question of the current call went unanswered
-    ClarityAids m_aids;                      ///< asked for, less what mpv refused
+    Clock::time_point m_heard_at{};          ///< when mpv last said anything
+    Clock::time_point m_place_told_at{};     ///< when it last told of its place
+    std::uint64_t m_places_told = 0;         ///< how often it had told of it then
+    std::optional<Clock::time_point> m_asked_if_there; ///< a question unanswered since
+    /// Asked to act since the last status: what mpv tells of the change may
+    /// still be on its way, so the next status is asked.
+    bool m_acted = false;
+    ClarityAids m_aids; ///< asked for, less what mpv refused
     /// What our filters in mpv's list are; none when not known (a player just
     /// found may hold ours from an earlier run), or not yet built.
     std::optional<ClarityAids> m_built;

@@ -77,15 +77,20 @@ bool MpvBackend::find()
     if (m_location.socket_path.empty() || !m_socket.connect(m_location.socket_path))
         return false;
     m_protocol = std::make_unique<MpvProtocol>();
+    m_places_told = 0;
+    m_asked_if_there.reset();
     m_built.reset();
     m_boost = 0;
     // Replies are of interest, when a file began to load, which entries mpv
-    // could not play, and when a seek has ended; other events would pile up
-    // between ticks.
+    // could not play, when a seek has ended, and what the window shows;
+    // other events would pile up between ticks.
     Budget budget(*this);
-    Calls::all(*this, {ipc("disable_event", "all"), ipc("enable_event", "start-file"),
-                       ipc("enable_event", "end-file"), ipc("enable_event", "seek"),
-                       ipc("enable_event", "playback-restart")});
+    std::vector<Json> calls = {ipc("disable_event", "all"), ipc("enable_event", "start-file"),
+                               ipc("enable_event", "end-file"), ipc("enable_event", "seek"),
+                               ipc("enable_event", "playback-restart")};
+    for (std::size_t i = 0; i < std::size(told_properties); ++i)
+        calls.push_back(ipc("observe_property", i + 1, told_properties[i]));
+    Calls::all(*this, calls);
     return m_socket.is_open();
 }
 
@@ -110,13 +115,32 @@ bool MpvBackend::heard_from_since_timeout()
     // A player that let a request time out has not answered since: ask it
     // nothing more until it says something, so that a hung player costs the
     // window one wait rather than one for every question of every tick.
+    hear();
+    return !m_unresponsive;
+}
+
+void MpvBackend::hear()
+{
     std::string received;
-    const auto status = m_socket.receive(received, Clock::now());
-    if (status != UnixSocket::Status::Ok)
-        return false;
-    m_protocol->feed(received);
+    for (int read = 0; read < most_reads_per_look && m_socket.is_open(); ++read) {
+        received.clear();
+        if (m_socket.receive(received, Clock::now()) != UnixSocket::Status::Ok)
+            return;
+        take_in(received);
+    }
+}
+
+void MpvBackend::take_in(std::string_view bytes)
+{
+    m_protocol->feed(bytes);
+    const auto now = Clock::now();
+    m_heard_at = now;
     m_unresponsive = false;
-    return true;
+    m_asked_if_there.reset();
+    if (m_protocol->places_told() != m_places_told) {
+        m_places_told = m_protocol->places_told();
+        m_place_told_at = now;
+    }
 }
 
 std::vector<MpvBackend::Calls::Answer> MpvBackend::Calls::all(MpvBackend& mpv,
@@ -149,7 +173,7 @@ std::vector<MpvBackend::Calls::Answer> MpvBackend::Calls::all(MpvBackend& mpv,
                 mpv.m_unresponsive = status == UnixSocket::Status::TimedOut;
                 return results;
             }
-            mpv.m_protocol->feed(received);
+            mpv.take_in(received);
         }
         if (reply->success)
             results[i] = std::move(reply->data);
@@ -166,6 +190,7 @@ int MpvBackend::get_int(const std::string& property)
 bool MpvBackend::hand_over(const std::string& path)
 {
     Budget budget(*this);
+    m_acted = true;
     m_paused_at.reset();
     // The pause flag survives loading; without this the caller's following
     // pause would start playback instead.

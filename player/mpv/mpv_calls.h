@@ -30,6 +30,12 @@ constexpr std::chrono::microseconds poll_interval{200};
 /// for a sound server).
 constexpr int latency_allowance_ms = 1000;
 
+/// What mpv tells by itself whenever it changes: everything a status shows.
+constexpr const char* told_properties[] = {
+    "idle-active", "playlist-count", "playlist-pos", "duration",   "time-pos",
+    "pause",       "eof-reached",    "volume",       "current-ao", "current-tracks/audio/id",
+    "path",        "media-title",    "playlist",     "speed",      "seeking"};
+
 /// A number of mpv's as an int, truncated and clamped; 0 for anything else.
 inline int int_of(const std::optional<Json>& value)
 {
@@ -122,10 +128,11 @@ namespace cuedeck {
 class MpvBackend::Budget
 {
 public:
-    explicit Budget(MpvBackend& backend) : m_backend(backend)
+    explicit Budget(MpvBackend& backend, std::chrono::milliseconds budget = reply_budget)
+        : m_backend(backend)
     {
         if (m_backend.m_budget_depth++ == 0) {
-            m_backend.m_deadline = mpv_detail::Clock::now() + reply_budget;
+            m_backend.m_deadline = mpv_detail::Clock::now() + budget;
             m_backend.m_missed = false;
         }
     }
@@ -148,9 +155,10 @@ public:
     {
         return std::move(all(mpv, std::vector<Json>{command}).front());
     }
-    /// The window caption from mpv's expanded title, or the selected
-    /// entry's name while it is idle.
-    static std::string caption_from(MpvBackend& mpv, const Answer& expanded, bool idle, int index);
+    /// The window caption from mpv's expanded title, or, while it is idle,
+    /// the selected entry's name (its title, else its file's name).
+    static std::string caption_from(const Answer& expanded, bool idle, int index,
+                                    const Answer& entry_title, const Answer& entry_file);
 };
 
 } // namespace cuedeck

@@ -96,6 +96,16 @@ void MpvProtocol::accept_line(std::string_view line)
             if (m_failed.size() >= most_failed)
                 m_failed.erase(m_failed.begin());
             m_failed[entry->get<std::int64_t>()] = m_files_started;
+        } else if (*event == "property-change") {
+            const auto name = message.find("name");
+            if (name == message.end() || !name->is_string())
+                return;
+            const auto data = message.find("data");
+            // Without data the property has no value now (no file, say).
+            Json value = data == message.end() ? Json() : std::move(*data);
+            if (*name == "time-pos")
+                ++m_places_told;
+            m_told.insert_or_assign(name->get<std::string>(), std::move(value));
         } else if (*event == "start-file") {
             ++m_files_started;
         } else if (*event == "seek") {

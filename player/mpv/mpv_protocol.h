@@ -64,6 +64,18 @@ public:
     /// How many files mpv has begun to load ("start-file" events).
     std::uint64_t files_started() const { return m_files_started; }
 
+    /// What mpv last told of a property it was asked to observe (its
+    /// "property-change" events): null while it has no value; nothing
+    /// before it has told of it at all.
+    const Json* told(std::string_view property) const
+    {
+        const auto found = m_told.find(property);
+        return found == m_told.end() ? nullptr : &found->second;
+    }
+    /// How many times mpv has told of a change of the place in the file
+    /// ("time-pos").
+    std::uint64_t places_told() const { return m_places_told; }
+
     /// A line longer than this is dropped rather than held without end.
     static constexpr std::size_t max_line = std::size_t{16} * 1024 * 1024;
 
@@ -78,6 +90,8 @@ private:
     bool m_seeking = false;
     std::uint64_t m_seeks_done = 0;
     std::uint64_t m_files_started = 0;
+    std::map<std::string, Json, std::less<>> m_told;
+    std::uint64_t m_places_told = 0;
 };
 
 /// `bytes` with every sequence that is not UTF-8 replaced by U+FFFD. mpv

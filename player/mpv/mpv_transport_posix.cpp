@@ -209,6 +209,7 @@ int MpvBackend::reported_position(int position, bool paused)
 void MpvBackend::command(PlayerCommand command)
 {
     Budget budget(*this);
+    m_acted = true;
     if (command != PlayerCommand::VolumeUp && command != PlayerCommand::VolumeDown &&
         command != PlayerCommand::Forward5Seconds && command != PlayerCommand::Back5Seconds)
         m_paused_at.reset();
@@ -248,6 +249,7 @@ void MpvBackend::command(PlayerCommand command)
 std::optional<int> MpvBackend::request(PlayerRequest request, int argument)
 {
     Budget budget(*this);
+    m_acted = true;
     const int answer = answer_to(request, argument);
     if (m_missed)
         return std::nullopt;
@@ -287,102 +289,10 @@ int MpvBackend::answer_to(PlayerRequest request, int argument)
     return 0;
 }
 
-std::string MpvBackend::Calls::caption_from(MpvBackend& mpv, const Answer& expanded, bool idle,
-                                            int index)
-{
-    std::string caption;
-    if (idle && index >= 0) {
-        // Stopped, mpv has no media title: name the selected entry the same way.
-        const auto names = all(mpv, {ipc("get_property", entry_property(index, "title")),
-                                     ipc("get_property", entry_property(index, "filename"))});
-        std::string name;
-        if (names[0] && names[0]->is_string())
-            name = names[0]->get<std::string>();
-        else if (names[1] && names[1]->is_string())
-            name = names[1]->get<std::string>();
-        name = name.substr(name.rfind('/') + 1);
-        caption = std::to_string(index + 1) + ". " + name + " - mpv";
-    } else if (expanded && expanded->is_string()) {
-        caption = expanded->get<std::string>();
-    }
-    if (caption.size() > 128)
-        caption.resize(128);
-    return caption;
-}
-
-std::string MpvBackend::caption()
-{
-    Budget budget(*this);
-    const auto answers =
-        Calls::all(*this, {ipc("expand-text", title_template), ipc("get_property", "idle-active"),
-                           ipc("get_property", "playlist-pos")});
-    return Calls::caption_from(*this, answers[0], flag_of(answers[1]), int_of(answers[2]));
-}
-
-std::optional<PlayerStatus> MpvBackend::status()
-{
-    Budget budget(*this);
-    // One command, one round trip: every value, the path and the caption in
-    // one text.
-    static const auto [values_text, fields_text] = [] {
-        std::string values;
-        for (const char* field : {"${=idle-active}", "${=playlist-count}", "${=playlist-pos}",
-                                  "${=duration:}", "${=time-pos:}", "${=pause}", "${=eof-reached:}",
-                                  "${=volume}", "${=current-ao:}", "${current-tracks/audio/id:}"})
-            values.append(values.empty() ? "" : std::string(1, value_separator)).append(field);
-        return std::pair{values,
-                         values + value_separator + "${=path:}" + value_separator + title_template};
-    }();
-    constexpr std::size_t path_field = 10;
-    const auto reply = Calls::one(*this, ipc("expand-text", fields_text));
-    auto values = expanded_values(reply, 12, path_field);
-    if (reply && !values[0]) {
-        // A path or a title with the separator in it: those two by themselves.
-        const auto replies =
-            Calls::all(*this, {ipc("expand-text", values_text), ipc("get_property", "path"),
-                               ipc("expand-text", title_template)});
-        values = expanded_values(replies[0], 10);
-        values.push_back(replies[1]);
-        values.push_back(replies[2]);
-    }
-    // In the order the values are read below.
-    const std::optional<Json> answers[] = {values[11], values[0],  values[1], values[2],
-                                           values[3],  values[4],  values[5], values[6],
-                                           values[7],  values[10], values[8], values[9]};
-    PlayerStatus status;
-    status.playlist_length = int_of(answers[2]);
-    status.playlist_index = int_of(answers[3]);
-    status.track_length_s = int_of(answers[4]);
-    status.position_ms = reported_position(seconds_to_ms(answers[5]), flag_of(answers[6]));
-    status.caption =
-        Calls::caption_from(*this, answers[0], flag_of(answers[1]), status.playlist_index);
-    if (flag_of(answers[1]) || flag_of(answers[7]))
-        status.play_state = play_state::stopped;
-    else
-        status.play_state = flag_of(answers[6]) ? play_state::paused : play_state::playing;
-    status.volume = int_of(answers[8]) + m_boost;
-    if (answers[9] && answers[9]->is_string())
-        status.file = answers[9]->get<std::string>();
-    // The null output, or an audio track with no output at all.
-    const bool null_output =
-        answers[10] && answers[10]->is_string() && answers[10]->get<std::string>() == "null";
-    const bool unheard = !answers[10] && answers[11].has_value();
-    status.no_sound_device = !flag_of(answers[1]) && (null_output || unheard);
-    if (m_unplayable && flag_of(answers[1]) && status.playlist_index == m_unplayable->index) {
-        status.fault = EntryFault::Unplayable;
-        status.file = m_unplayable->file;
-    } else if (const auto real_end = real_end_of(status.file)) {
-        status.fault = EntryFault::CutShort;
-        status.track_length_s = std::min(status.track_length_s, *real_end / 1000);
-    }
-    if (m_missed)
-        return std::nullopt;
-    return status;
-}
-
 bool MpvBackend::set_speed(int percent)
 {
     Budget budget(*this);
+    m_acted = true;
     // mpv keeps the pitch by default; asked for anyway, as a found player may
     // have been told otherwise.
     const auto answers = Calls::all(*this, {ipc("set_property", "audio-pitch-correction", true),

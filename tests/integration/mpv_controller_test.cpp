@@ -154,6 +154,37 @@ TEST_F(MpvControllerTest, ThePlayerMovingOnByItselfIsNoticedByTheTick)
     EXPECT_EQ(history.entry(history.count() - 1), (HistoryEntry{1, 0}));
 }
 
+TEST_F(MpvControllerTest, WhatThePlayerTellsReachesTheWindowWithNothingAsked)
+{
+    load_playlist();
+    go_to(1, 1);
+    controller.refresh();          // what the go-to changed is asked once
+    ASSERT_TRUE(probe->seek(3.5)); // another program moves the player
+    for (int i = 0; i < 500 && std::abs(position() - 3.5) > 0.1; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    std::this_thread::sleep_for(std::chrono::milliseconds(100)); // told to every client
+    // Stopped, mpv answers nothing: what shows now is what it told.
+    mpv.signal(SIGSTOP);
+    controller.refresh();
+    const auto told = backend.status();
+    mpv.signal(SIGCONT);
+    EXPECT_EQ(view.field(FieldId::Position), "0:03");
+    EXPECT_EQ(view.field(FieldId::Counter), "0:02");
+    EXPECT_EQ(view.field(FieldId::Playing), "2 of 3   2. two and blanks.wav - mpv");
+    ASSERT_TRUE(told);
+    EXPECT_EQ(told->play_state, play_state::paused);
+
+    // Stopped by the user, mpv tells the entry it keeps.
+    backend.command(PlayerCommand::Stop);
+    controller.refresh();
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    mpv.signal(SIGSTOP);
+    controller.refresh();
+    mpv.signal(SIGCONT);
+    EXPECT_EQ(view.field(FieldId::Playing), "2 of 3   2. two and blanks.wav - mpv");
+    EXPECT_EQ(view.field(FieldId::Position), "0:00");
+}
+
 TEST_F(MpvControllerTest, StoppedPlayerKeepsItsCurrentEntryAndCaption)
 {
     load_playlist();

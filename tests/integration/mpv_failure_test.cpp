@@ -8,14 +8,17 @@
 #include <filesystem>
 #include <fstream>
 
+#include "control/session/session.h"
 #include "mpv_fixture.h"
 #include "player/mpv/socket_location.h"
+#include "support/fake_session_window.h"
 #include "system/posix_system.h"
 
 namespace cuedeck::testing {
 namespace {
 
 using Clock = std::chrono::steady_clock;
+using ::testing::DoubleNear;
 
 /// How long `action` took.
 template <typename Action> Clock::duration timed(Action action)
@@ -75,6 +78,74 @@ TEST_F(MpvFailure, AStoppedPlayerCostsEachRequestAtMostTheBudget)
     EXPECT_LT(command, std::chrono::milliseconds(400));
     EXPECT_TRUE(controller.player_connected()); // hung, not dead
     mpv.signal(SIGCONT);
+}
+
+/// A session on the real player, as the window runs it: ticks and keys.
+struct MpvSession : MpvControllerTest
+{
+    void SetUp() override
+    {
+        MpvControllerTest::SetUp();
+        session.attach(view, window);
+        session.controller().connect_player();
+        session.controller().open_playlist(recordings.playlist);
+        session.controller().go_to(1, 1);
+        session.tick();
+    }
+    /// The longest that one of the window's steps took.
+    template <typename... Steps> Clock::duration longest(Steps... steps)
+    {
+        return std::max({timed(steps)...});
+    }
+    /// The window's ticks for `milliseconds` of its time (not waited for).
+    void ticks_for(int milliseconds)
+    {
+        for (int passed = 0; passed < milliseconds; passed += session.tick_period_ms())
+            session.tick();
+    }
+    /// Tick until the window no longer says the player is not answering.
+    void resume()
+    {
+        for (int i = 0; i < 500 && !view.field(FieldId::DeviceState).empty(); ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            session.tick();
+        }
+        EXPECT_EQ(view.field(FieldId::DeviceState), "");
+    }
+
+    FakeSessionWindow window;
+    Session session{backend, system, [](const std::function<void()>&) {}};
+};
+
+TEST_F(MpvSession, AStoppedPlayerNeverHoldsTheWindowAndAKeyWaitsForIt)
+{
+    mpv.signal(SIGSTOP);
+    const auto step = longest(
+        [&] { session.tick(); }, [&] { session.carry_out_in_window(Command::Forward5Seconds); },
+        [&] { session.tick(); }, [&] { session.position_now(); },
+        [&] { session.carry_out_in_window(Command::Forward5Seconds); }, [&] { session.tick(); });
+    // Generous margins: the bound is what matters, not the speed.
+    EXPECT_LT(step, std::chrono::milliseconds(250));
+    EXPECT_EQ(view.field(FieldId::DeviceState), "mpv is not answering: carried out when it does");
+    EXPECT_EQ(view.field(FieldId::Position), "0:01"); // what it last told
+    EXPECT_EQ(session.tick_period_ms(), Session::following_period_ms);
+
+    // Going on, the player carries out both keys, in order, once.
+    mpv.signal(SIGCONT);
+    resume();
+    EXPECT_THAT(position(), DoubleNear(11.0, 0.3));
+    EXPECT_EQ(session.controller().state().current_tip, 1);
+}
+
+TEST_F(MpvSession, AKeyThatWaitedTooLongIsRefusedAndTold)
+{
+    mpv.signal(SIGSTOP);
+    session.carry_out_in_window(Command::Forward5Seconds);
+    ticks_for(Session::held_at_most_ms + Session::second_ms);
+    EXPECT_EQ(view.field(FieldId::DeviceState), "Not carried out: mpv did not answer in time");
+    mpv.signal(SIGCONT);
+    resume();
+    EXPECT_THAT(position(), DoubleNear(1.0, 0.1));
 }
 
 TEST_F(MpvFailure, LateRepliesAreNotTakenForLaterAnswers)

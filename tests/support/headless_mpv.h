@@ -166,8 +166,9 @@ public:
     std::string text(const std::string& property);
     /// Open a file in mpv, as its own playlist.
     bool load(const std::string& path);
-    /// Set a flag as another program would, behind the controller's back.
+    /// Set a flag, or seek, as another program would, behind the controller's back.
     bool set_flag(const std::string& property, bool value);
+    bool seek(double seconds);
 
     /// Poll until `property` reads `expected` (mpv moves on by itself in
     /// real time); false if it does not within ten seconds.

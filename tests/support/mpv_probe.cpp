@@ -59,4 +59,9 @@ bool MpvProbe::set_flag(const std::string& property, bool value)
         .has_value();
 }
 
+bool MpvProbe::seek(double seconds)
+{
+    return ask(m_socket, *m_protocol, m_next_id++, ipc("seek", seconds, "absolute")).has_value();
+}
+
 } // namespace cuedeck::testing

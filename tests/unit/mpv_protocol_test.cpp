@@ -154,6 +154,28 @@ TEST_F(MpvProtocolTest, HearsWhichEntriesFailedAndWhenASeekEnded)
     EXPECT_TRUE(protocol.failed(9 + std::int64_t{MpvProtocol::most_failed}));
 }
 
+TEST_F(MpvProtocolTest, KeepsWhatMpvToldOfEachObservedProperty)
+{
+    MpvProtocol protocol;
+    EXPECT_EQ(protocol.told("pause"), nullptr) << "not told yet";
+    protocol.feed(R"({"event":"property-change","id":1,"name":"time-pos","data":1.5})"
+                  "\n"
+                  R"({"event":"property-change","id":2,"name":"pause","data":true})"
+                  "\n"
+                  R"({"event":"property-change","id":3,"name":"path"})"
+                  "\n"
+                  R"({"event":"property-change","id":1,"name":"time-pos","data":2.25})"
+                  "\n"
+                  R"({"event":"property-change","id":4,"data":7})"
+                  "\n");
+    ASSERT_NE(protocol.told("time-pos"), nullptr);
+    EXPECT_EQ(*protocol.told("time-pos"), Json(2.25)) << "the last one told";
+    EXPECT_EQ(protocol.places_told(), 2U);
+    EXPECT_EQ(*protocol.told("pause"), Json(true));
+    ASSERT_NE(protocol.told("path"), nullptr) << "told: it has none";
+    EXPECT_TRUE(protocol.told("path")->is_null());
+}
+
 TEST_F(MpvProtocolTest, LateRepliesAreNotTakenForLaterRequests)
 {
     MpvProtocol protocol;

@@ -7,6 +7,7 @@
 #include "control/session/media_status.h"
 #include "control/session/session.h"
 #include "support/controller_fixture.h"
+#include "support/fake_session_window.h"
 
 namespace cuedeck::testing {
 namespace {
@@ -139,21 +140,6 @@ TEST(GlobalKeys, TheFunctionKeysRunTheirWindowCommandsAndTakenOnesAreNamed)
     EXPECT_EQ(taken_keys_note({Key::F5, Key::F6, Key::F12}, GlobalKeys::WithCtrlShift),
               "Ctrl+Shift+F5, Ctrl+Shift+F6 and Ctrl+Shift+F12 are taken by other programs");
 }
-
-/// A window that ends and comes forward when the test says so.
-class FakeSessionWindow : public SessionWindow
-{
-public:
-    bool ending() const override { return is_ending; }
-    void come_forward() override { ++forward; }
-    void show_told(const std::string& text) override { told.push_back(text); }
-    void open_settings() override {}
-    void open_help() override {}
-    void open_about() override {}
-    bool is_ending = false;
-    int forward = 0;
-    std::vector<std::string> told;
-};
 
 /// A session on the fixture's fake player, whose event loop is a list the
 /// test runs when it says so.

@@ -165,6 +165,8 @@ INT_PTR MainDialog::handle(UINT message, WPARAM wparam, LPARAM lparam)
             m_session.look_for_player();
         } else {
             m_session.tick();
+            if (m_ticking && m_tick_period_ms != m_session.tick_period_ms())
+                start_tick();
         }
         return FALSE;
     case WM_COMMAND:
@@ -413,7 +415,9 @@ void MainDialog::return_focus()
 
 void MainDialog::start_tick()
 {
-    SetTimer(m_window, tick_timer_id, Session::tick_period_ms, nullptr);
+    m_ticking = true;
+    m_tick_period_ms = m_session.tick_period_ms();
+    SetTimer(m_window, tick_timer_id, UINT(m_tick_period_ms), nullptr);
 }
 
 void MainDialog::look_for_player_in(int milliseconds)
@@ -423,6 +427,7 @@ void MainDialog::look_for_player_in(int milliseconds)
 
 void MainDialog::stop_tick()
 {
+    m_ticking = false;
     KillTimer(m_window, tick_timer_id);
 }
 

@@ -109,7 +109,9 @@ private:
     bool m_bar_by_mouse = false; ///< ... by the mouse
     void bar_moved(int code);
     bool m_ended = false;
-    std::mutex m_later_lock; ///< guards m_later and m_later_target
+    bool m_ticking = false;
+    int m_tick_period_ms = 0; ///< of the tick timer, while it runs
+    std::mutex m_later_lock;  ///< guards m_later and m_later_target
     std::deque<std::function<void()>> m_later;
     HWND m_later_target = nullptr;
 };
