@@ -7,11 +7,14 @@
 
 #include "rig.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <memory>
+#include <thread>
 
 #include "control/run/controller.h"
+#include "control/session/session.h"
 #include "player/mpv/mpv_backend.h"
 #include "support/fake_system.h"
 #include "support/fake_view.h"
@@ -85,6 +88,38 @@ void Status(benchmark::State& state)
         benchmark::DoNotOptimize(rig().backend.status());
 }
 BENCHMARK(Status)->Unit(benchmark::kMicrosecond);
+
+/// How far the place the window shows, from what mpv told, is from mpv's
+/// own while it plays: each iteration reads the told place, then asks mpv,
+/// then reads the told place again; mpv's answer lies between the two reads.
+/// The window draws it within one following period of the tick later.
+void ToldPlaceWhilePlaying(benchmark::State& state)
+{
+    if (!ready(state))
+        return;
+    rig().backend.command(PlayerCommand::Play);
+    double worst = 0;
+    double sum = 0;
+    long count = 0;
+    for (auto _ : state) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(7));
+        const auto before = rig().backend.told_position();
+        const double asked = rig().probe->number("time-pos") * 1000;
+        const auto after = rig().backend.told_position();
+        if (!before || !after)
+            continue;
+        // Off by as much as mpv's place lies outside the two told ones.
+        const double off = std::max({0.0, double(*before) - asked, asked - double(*after)});
+        worst = std::max(worst, off);
+        sum += off;
+        ++count;
+    }
+    rig().backend.command(PlayerCommand::Pause);
+    state.counters["off_ms_mean"] = count > 0 ? sum / double(count) : 0;
+    state.counters["off_ms_worst"] = worst;
+    state.counters["drawn_within_ms"] = worst + Session::following_period_ms;
+}
+BENCHMARK(ToldPlaceWhilePlaying)->Iterations(300)->Unit(benchmark::kMillisecond);
 
 void VolumeCommand(benchmark::State& state)
 {

@@ -43,6 +43,10 @@ public:
     /// index: from what the player told, where it tells, else asked.
     virtual std::optional<int> told_position() { return request(PlayerRequest::Position, 0); }
     virtual std::optional<int> told_tip() { return request(PlayerRequest::PlaylistIndex, 0); }
+    /// A descriptor that becomes readable when the player tells something
+    /// by itself (see told_position); -1 for a player that tells nothing,
+    /// which is then looked at each second instead.
+    virtual int told_through() const { return -1; }
     /// Whether the player answers now, found out within a short wait; false
     /// while it lets questions go unanswered (stopped, hung).
     virtual bool answers_now() { return true; }

@@ -44,6 +44,9 @@ public:
         return connected() ? m_backend.told_position() : std::nullopt;
     }
     std::optional<int> told_tip() { return connected() ? m_backend.told_tip() : std::nullopt; }
+    /// What becomes readable when the found player tells something; -1 (see
+    /// PlayerBackend::told_through).
+    int told_through() { return connected() ? m_backend.told_through() : -1; }
     /// Whether a found player answers now (see PlayerBackend::answers_now).
     bool answers_now() { return connected() && m_backend.answers_now(); }
     /// False when the player did not take the file (see PlayerBackend).

@@ -94,12 +94,6 @@ MainWindow::MainWindow(Session& session, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     m_options = new OptionsDialog(
         [this](int method, const std::string& path) { m_session.play_alarm(method, path); }, this);
-    m_tick.setInterval(m_session.tick_period_ms());
-    connect(&m_tick, &QTimer::timeout, this, [this] {
-        m_session.tick();
-        if (m_tick.isActive() && m_tick.interval() != m_session.tick_period_ms())
-            m_tick.setInterval(m_session.tick_period_ms());
-    });
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &MainWindow::commit_session);
     create_controls();
     create_menus();

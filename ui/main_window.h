@@ -12,6 +12,7 @@
 #include "control/run/controller.h"
 #include "control/run/controller_view.h"
 #include "control/session/session.h"
+#include "ui/session_tick.h"
 
 class QAction;
 class QLabel;
@@ -106,7 +107,7 @@ private:
 
     Session& m_session;
     OptionsDialog* m_options = nullptr;
-    QTimer m_tick;
+    SessionTick m_tick{m_session};
     std::map<FieldId, QLabel*> m_fields;
     std::vector<std::pair<QAction*, Command>> m_checked_items;
     SpokenAlert* m_stop_picture = nullptr;

@@ -37,6 +37,9 @@ PositionBar::PositionBar(Moved moved, QWidget* parent) : QWidget(parent), m_move
 
 void PositionBar::show_state(const BarState& state, Waveforms* waveforms)
 {
+    // The same again (paused, each second): nothing is drawn.
+    if (state == m_state && waveforms == m_waveforms)
+        return;
     const bool value_changed = state.counter != m_state.counter;
     m_state = state;
     m_waveforms = waveforms;

@@ -141,6 +141,11 @@ public:
     void follow_player();
     /// Whether the player played at the last look.
     bool playing() const { return m_last_status.play_state == play_state::playing; }
+    /// Whether nothing changes until the player tells something or a command
+    /// comes: paused or stopped, no countdown, notice or move waiting, the
+    /// place kept, and a player that tells.
+    bool at_rest();
+    int player_told_through() { return m_player.told_through(); }
     /// Whether the player a command would drive answers now; true where
     /// there is none (the command looks for it).
     bool player_answers() { return !m_player.connected() || m_player.answers_now(); }

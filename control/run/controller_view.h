@@ -39,6 +39,8 @@ struct BarState
     std::string file{};
     /// As much of its waveform as is ready; none where there is none.
     std::shared_ptr<const Waveform> waveform{};
+
+    friend bool operator==(const BarState&, const BarState&) = default;
 };
 
 enum class FileDialogMode { Open, Save };

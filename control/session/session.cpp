@@ -90,6 +90,7 @@ std::string Session::run(const Request& request)
 void Session::tick()
 {
     using namespace std::chrono;
+    // (A tick at rest comes with the player's word, after no set period.)
     m_ticked_ms += m_tick_period_ms;
     // Due within half a period: a timer of a second that fires a little
     // early still counts each second once.
@@ -103,8 +104,15 @@ void Session::tick()
         m_controller.follow_player();
     }
     carry_out_held();
+    m_tick_period_ms = tick_period_ms();
     changed(false);
-    m_tick_period_ms = m_controller.playing() || !m_held.empty() ? following_period_ms : second_ms;
+}
+
+int Session::tick_period_ms()
+{
+    if (m_controller.playing() || !m_held.empty())
+        return following_period_ms;
+    return m_controller.at_rest() ? 0 : second_ms;
 }
 
 bool Session::held(const Request& request)

@@ -109,8 +109,11 @@ public:
     /// waits is carried out once it answers. The change is told.
     void tick();
     /// How long until the next tick: short while the place moves on screen
-    /// or requests wait, a second otherwise (nothing is asked meanwhile).
-    int tick_period_ms() const { return m_tick_period_ms; }
+    /// or requests wait; none (0) at rest, when the tick waits for the
+    /// player's word (player_told_through readable) or a command instead;
+    /// a second otherwise.
+    int tick_period_ms();
+    int player_told_through() { return m_controller.player_told_through(); }
     static constexpr int second_ms = 1000;
     static constexpr int following_period_ms = 50;
     /// At most this many requests wait for a player that does not answer;

@@ -71,21 +71,44 @@ std::optional<JournalPlace> PlaceJournal::take()
     return std::nullopt;
 }
 
+namespace {
+
+JournalPlace place_of(const RunState& state)
+{
+    return {CUEDECK_VERSION,
+            state.tape_group_path,
+            state.playlist_path,
+            std::max(state.current_tip, 0),
+            std::max(state.zero_mark, 0),
+            std::max(state.position, 0)};
+}
+
+bool journalled(const RunState& state)
+{
+    return !state.tape_group_path.empty() && !state.playlist_path.empty();
+}
+
+} // namespace
+
+bool PlaceJournal::kept(const RunState& state) const
+{
+    if (!m_keeping)
+        return true;
+    if (!journalled(state))
+        return !m_written;
+    return m_written && *m_written == place_of(state);
+}
+
 void PlaceJournal::keep(const RunState& state)
 {
     if (!m_keeping)
         return;
-    if (state.tape_group_path.empty() || state.playlist_path.empty()) {
+    if (!journalled(state)) {
         if (m_written)
             remove();
         return;
     }
-    JournalPlace place{CUEDECK_VERSION,
-                       state.tape_group_path,
-                       state.playlist_path,
-                       std::max(state.current_tip, 0),
-                       std::max(state.zero_mark, 0),
-                       std::max(state.position, 0)};
+    const JournalPlace place = place_of(state);
     if (m_written && *m_written == place)
         return;
     JournalPlace stamped = place;

@@ -36,6 +36,8 @@ public:
     void start_keeping() { m_keeping = m_held; }
     /// At each tick: the place, when it changed since it was last written.
     void keep(const RunState& state);
+    /// Whether keep() would write nothing now.
+    bool kept(const RunState& state) const;
     /// The journal removed (at a normal end, or when the user does not go
     /// back to the place it holds).
     void remove();

@@ -85,6 +85,7 @@ public:
     std::optional<int> told_position() override;
     std::optional<int> told_tip() override;
     bool answers_now() override;
+    int told_through() const override { return m_socket.descriptor(); }
     bool hand_over(const std::string& path) override;
     void close() override;
     bool can_change_speed() const override { return true; }

@@ -22,6 +22,8 @@ public:
     /// Connect to the socket at `path`; false when nobody listens there.
     bool connect(const std::string& path);
     bool is_open() const { return m_fd >= 0; }
+    /// The connection's descriptor, to wait on; -1 when closed.
+    int descriptor() const { return m_fd; }
     void close();
 
     Status send_all(std::string_view bytes, Clock::time_point deadline);

@@ -100,7 +100,8 @@ struct MpvSession : MpvControllerTest
     /// The window's ticks for `milliseconds` of its time (not waited for).
     void ticks_for(int milliseconds)
     {
-        for (int passed = 0; passed < milliseconds; passed += session.tick_period_ms())
+        for (int passed = 0; passed < milliseconds;
+             passed += std::max(session.tick_period_ms(), Session::following_period_ms))
             session.tick();
     }
     /// Tick until the window no longer says the player is not answering.

@@ -416,8 +416,10 @@ void MainDialog::return_focus()
 void MainDialog::start_tick()
 {
     m_ticking = true;
+    // The Windows player tells nothing, so the tick never rests here.
     m_tick_period_ms = m_session.tick_period_ms();
-    SetTimer(m_window, tick_timer_id, UINT(m_tick_period_ms), nullptr);
+    SetTimer(m_window, tick_timer_id,
+             UINT(std::max(m_tick_period_ms, Session::following_period_ms)), nullptr);
 }
 
 void MainDialog::look_for_player_in(int milliseconds)
