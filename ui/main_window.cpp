@@ -47,37 +47,6 @@ Qt::Alignment qt_alignment(layout::Align align)
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
-/// How a screen reader names a field: by its label, then what it shows
-/// ("Counter 1:23"); a status that says what it is ("Speed 90 %") by what
-/// it shows alone, and by its name while it shows nothing.
-struct SpokenField
-{
-    FieldId field;
-    const char* name;
-    bool named_with_text;
-};
-
-constexpr SpokenField spoken_fields[] = {
-    {FieldId::TipLength, TEXT_TIP_LENGTH, true},    {FieldId::Position, TEXT_POSITION, true},
-    {FieldId::Counter, TEXT_COUNTER, true},         {FieldId::Playing, TEXT_PLAYING, true},
-    {FieldId::Playlist, TEXT_PLAYLIST, true},       {FieldId::TipTimer, TEXT_TIP_TIMER, true},
-    {FieldId::SoundState, UI_TEXT("Sound"), false}, {FieldId::Speed, UI_TEXT("Speed"), false},
-    {FieldId::DeviceState, TEXT_OPT_PEDAL, false},  {FieldId::Loop, UI_TEXT("Loop"), false},
-    {FieldId::Aids, UI_TEXT("Clarity aids"), true},
-};
-
-QString spoken_name(FieldId field, const QString& shown)
-{
-    for (const SpokenField& spoken : spoken_fields) {
-        if (spoken.field != field)
-            continue;
-        if (shown.isEmpty())
-            return ui_text(spoken.name);
-        return spoken.named_with_text ? ui_text(spoken.name) + ' ' + shown : shown;
-    }
-    return shown;
-}
-
 } // namespace
 
 MainWindow::MainWindow(Session& session, QWidget* parent)
@@ -407,50 +376,6 @@ void MainWindow::drop_urls(const QList<QUrl>& urls)
 void MainWindow::open_handed_file(const QString& file)
 {
     m_session.open_handed_file(from_qt(file));
-}
-
-void MainWindow::set_field_text(FieldId field, const std::string& text)
-{
-    const auto found = m_fields.find(field);
-    if (found == m_fields.end())
-        return;
-    QLabel* label = found->second;
-    const QString shown = to_qt(text);
-    if (label->text() == shown && !label->accessibleName().isEmpty())
-        return; // the same again: a screen reader is not told it each second
-    label->setText(shown);
-    label->setAccessibleName(spoken_name(field, shown));
-}
-
-void MainWindow::show_bar(const BarState& bar)
-{
-    if (m_bar != nullptr)
-        m_bar->show_state(bar, m_session.waveforms());
-}
-
-void MainWindow::show_alarm_picture(bool shown)
-{
-    if (shown == m_stop_picture->isVisible())
-        return;
-    if (shown)
-        m_stop_picture->say(ui_text(UI_TEXT("STOP: the tip timer has run out")));
-    else
-        m_stop_picture->quiet();
-}
-
-void MainWindow::set_title(const std::string& title)
-{
-    setWindowTitle(to_qt(title));
-}
-
-void MainWindow::return_focus()
-{
-    setFocus(Qt::OtherFocusReason);
-}
-
-void MainWindow::announce(const std::string& text)
-{
-    m_spoken->say(to_qt(text));
 }
 
 void MainWindow::look_for_player_in(int milliseconds)
