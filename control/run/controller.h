@@ -9,6 +9,7 @@
 #include "base/ui_text.h"
 #include "control/run/alarm_sound.h"
 #include "control/run/controller_view.h"
+#include "control/run/presented.h"
 #include "control/run/tape_group_file.h"
 #include "control/state/run_state.h"
 #include "control/storage/place_journal.h"
@@ -229,7 +230,12 @@ private:
     /// m_pending_hand_over until it answers.
     bool hand_over(const std::string& path);
     void retry_pending();
+    /// Take in what the player said (or that it said nothing), tell what
+    /// it found wrong, and draw the run as shown.
     void show_status(const std::optional<PlayerStatus>& answer);
+    /// The run as the window shows it now, its waveform included.
+    PresentedRun present();
+    void draw(const PresentedRun& shown);
     /// What the player found wrong with the current tip's recording, as the
     /// user is told it; empty when nothing is.
     std::string fault_text(const PlayerStatus& status) const;

@@ -63,20 +63,7 @@ void Controller::go_to_in_tip(int position_ms)
 
 void Controller::show_bar()
 {
-    BarState bar;
-    bar.length_ms = saturating_mul(std::max(m_last_status.track_length_s, 0), 1000);
-    bar.position_ms = std::max(m_last_status.position_ms, 0);
-    bar.zero_mark_ms = m_state.zero_mark;
-    if (m_state.loop && m_state.loop->tip == m_last_status.playlist_index) {
-        bar.loop_start_ms = m_state.loop->start_ms;
-        bar.loop_end_ms = m_state.loop->end_ms;
-    }
-    bar.counter = format_minutes_seconds(saturating_sub(bar.position_ms, m_state.zero_mark) / 1000);
-    bar.file = m_last_status.file;
-    bar.waveform = waveform_now();
-    if (bar.waveform)
-        bar.length_ms = std::max(bar.length_ms, bar.waveform->length_ms());
-    m_view->show_bar(bar);
+    m_view->show_bar(present().bar);
 }
 
 } // namespace cuedeck

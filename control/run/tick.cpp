@@ -91,33 +91,33 @@ void Controller::show_status(const std::optional<PlayerStatus>& answer)
             m_view->set_field_text(FieldId::DeviceState, m_device_state);
         }
     }
-    const int tip = m_last_status.playlist_index;
-    const int tip_length = std::max(m_last_status.track_length_s, 0);
-    const int position = std::max(m_last_status.position_ms, 0);
-    if (answer && std::pair(tip, answer->fault) != m_told_fault) {
-        m_told_fault = {tip, answer->fault};
+    if (answer && std::pair(answer->playlist_index, answer->fault) != m_told_fault) {
+        m_told_fault = {answer->playlist_index, answer->fault};
         if (answer->fault != EntryFault::None)
             show_notice(fault_text(*answer));
     }
-
-    m_view->set_field_text(
-        FieldId::Playing,
-        translated(UI_TEXT("%1 of %2"), {std::to_string(saturating_add(tip, 1)),
-                                         std::to_string(m_last_status.playlist_length)}) +
-            "   " +
-            (m_last_status.fault == EntryFault::Unplayable
-                 ? translated(UI_TEXT("%1 cannot be played"), {recording_name(m_last_status.file)})
-                 : m_last_status.caption));
-    m_view->set_field_text(FieldId::TipLength, format_minutes_seconds(tip_length));
-    m_view->set_field_text(FieldId::Position, format_minutes_seconds(position / 1000));
-    // Integer division truncates toward zero: -1500 ms shows as -0:01, -999 ms as 0:00.
-    m_view->set_field_text(
-        FieldId::Counter,
-        format_minutes_seconds(saturating_sub(position, m_state.zero_mark) / 1000));
-    m_view->set_field_text(FieldId::TipTimer, format_minutes_seconds(m_state.tip_seconds_left));
     if (m_last_status.no_sound_device != m_shown_no_sound_device)
         show_speed_state();
-    show_bar();
+    draw(present());
+}
+
+PresentedRun Controller::present()
+{
+    PresentedRun shown = present_run(m_last_status, m_state, recording_name(m_last_status.file));
+    shown.bar.waveform = waveform_now();
+    if (shown.bar.waveform)
+        shown.bar.length_ms = std::max(shown.bar.length_ms, shown.bar.waveform->length_ms());
+    return shown;
+}
+
+void Controller::draw(const PresentedRun& shown)
+{
+    m_view->set_field_text(FieldId::Playing, shown.playing);
+    m_view->set_field_text(FieldId::TipLength, shown.tip_length);
+    m_view->set_field_text(FieldId::Position, shown.position);
+    m_view->set_field_text(FieldId::Counter, shown.counter);
+    m_view->set_field_text(FieldId::TipTimer, shown.tip_timer);
+    m_view->show_bar(shown.bar);
 }
 
 std::string Controller::recording_name(const std::string& path) const
