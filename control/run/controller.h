@@ -182,8 +182,9 @@ public:
     /// A refusal that takes no answer (a request from outside the window
     /// could not be carried out): in the window's status for `notice_ticks`
     /// ticks and said by a screen reader, where a box would hold back every
-    /// later request until someone answered it.
-    void show_notice(const std::string& text);
+    /// later request until someone answered it. One `of_silence` (the
+    /// player does not answer) goes when the player answers again.
+    void show_notice(const std::string& text, bool of_silence = false);
     static constexpr int notice_ticks = 10;
 
     /// What the run knows, to read; only the controller's own commands change it.
@@ -265,8 +266,9 @@ private:
     /// The run has ended (a signal can end it while a start-up question is open).
     bool m_shut_down = false;
     std::string m_device_state;
-    int m_notice_ticks_left = 0;  ///< while the status shows a notice
-    bool m_player_silent = false; ///< a found player did not answer at the last look
+    int m_notice_ticks_left = 0;      ///< while the status shows a notice
+    bool m_notice_of_silence = false; ///< the notice shown is of the player's silence
+    bool m_player_silent = false;     ///< a found player did not answer at the last look
 };
 
 } // namespace cuedeck

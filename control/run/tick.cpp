@@ -85,8 +85,9 @@ void Controller::show_status(const std::optional<PlayerStatus>& answer)
     if (const bool silent = !answer && m_player.connected(); silent != m_player_silent) {
         m_player_silent = silent;
         if (silent) {
-            show_notice(translated(not_answering, {player_name()}));
-        } else {
+            show_notice(translated(not_answering, {player_name()}), true);
+        } else if (m_notice_of_silence) {
+            // Answering again; any later notice (what became of a key) stays.
             m_notice_ticks_left = 0;
             m_view->set_field_text(FieldId::DeviceState, m_device_state);
         }

@@ -132,9 +132,11 @@ bool Session::held(const Request& request)
         m_held.push_back({request, m_ticked_ms});
         m_controller.show_notice(
             translated(UI_TEXT("%1 is not answering: carried out when it does"),
-                       {m_controller.player_name()}));
+                       {m_controller.player_name()}),
+            true);
     }
     m_tick_period_ms = following_period_ms;
+    changed(false); // the front end ticks to look for the player's answer
     return true;
 }
 
