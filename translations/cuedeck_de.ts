@@ -774,16 +774,16 @@ Um sich Zugriff zu geben, schreiben Sie diese Zeile (als root) in %2, dann ziehe
         <translation>%1 antwortet nicht</translation>
     </message>
     <message>
-        <source>%1 is not answering: carried out when it does</source>
-        <translation>%1 antwortet nicht: wird ausgeführt, sobald es antwortet</translation>
+        <source>%1 is not answering: waiting for it</source>
+        <translation>%1 antwortet nicht: es wird gewartet</translation>
     </message>
     <message>
         <source>Not carried out: %1 is not answering</source>
-        <translation>Nicht ausgeführt: %1 antwortet nicht</translation>
+        <translation>Verworfen: %1 antwortet nicht</translation>
     </message>
     <message>
         <source>Not carried out: %1 did not answer in time</source>
-        <translation>Nicht ausgeführt: %1 hat nicht rechtzeitig geantwortet</translation>
+        <translation>Verworfen: %1 antwortete nicht rechtzeitig</translation>
     </message>
 </context>
 </TS>

@@ -774,8 +774,8 @@ Para darse acceso, ponga esta línea en %2 (como root), luego desconecte el peda
         <translation>%1 no responde</translation>
     </message>
     <message>
-        <source>%1 is not answering: carried out when it does</source>
-        <translation>%1 no responde: se hará cuando responda</translation>
+        <source>%1 is not answering: waiting for it</source>
+        <translation>%1 no responde: esperando</translation>
     </message>
     <message>
         <source>Not carried out: %1 is not answering</source>

@@ -774,8 +774,8 @@ Pour vous donner l’accès, mettez cette ligne dans %2 (en root), puis débranc
         <translation>%1 ne répond pas</translation>
     </message>
     <message>
-        <source>%1 is not answering: carried out when it does</source>
-        <translation>%1 ne répond pas : ce sera fait dès qu’il répondra</translation>
+        <source>%1 is not answering: waiting for it</source>
+        <translation>%1 ne répond pas : en attente</translation>
     </message>
     <message>
         <source>Not carried out: %1 is not answering</source>

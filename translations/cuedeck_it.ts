@@ -774,8 +774,8 @@ Per darsi accesso, mettere questa riga in %2 (come root), poi scollegare la peda
         <translation>%1 non risponde</translation>
     </message>
     <message>
-        <source>%1 is not answering: carried out when it does</source>
-        <translation>%1 non risponde: sarà eseguito quando risponde</translation>
+        <source>%1 is not answering: waiting for it</source>
+        <translation>%1 non risponde: in attesa</translation>
     </message>
     <message>
         <source>Not carried out: %1 is not answering</source>

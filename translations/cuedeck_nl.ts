@@ -774,8 +774,8 @@ Om uzelf toegang te geven, zet u deze regel in %2 (als root), trekt u het pedaal
         <translation>%1 reageert niet</translation>
     </message>
     <message>
-        <source>%1 is not answering: carried out when it does</source>
-        <translation>%1 reageert niet: wordt uitgevoerd zodra het reageert</translation>
+        <source>%1 is not answering: waiting for it</source>
+        <translation>%1 reageert niet: er wordt gewacht</translation>
     </message>
     <message>
         <source>Not carried out: %1 is not answering</source>

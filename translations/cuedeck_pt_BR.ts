@@ -774,8 +774,8 @@ Para obter acesso, coloque esta linha em %2 (como root), depois desconecte o ped
         <translation>%1 não está respondendo</translation>
     </message>
     <message>
-        <source>%1 is not answering: carried out when it does</source>
-        <translation>%1 não está respondendo: será feito quando responder</translation>
+        <source>%1 is not answering: waiting for it</source>
+        <translation>%1 não responde: aguardando</translation>
     </message>
     <message>
         <source>Not carried out: %1 is not answering</source>

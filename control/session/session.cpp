@@ -126,14 +126,10 @@ bool Session::held(const Request& request)
     // The window says the player does not answer, and then what becomes of this.
     m_controller.follow_player();
     if (m_held.size() >= most_held) {
-        m_controller.show_notice(translated(UI_TEXT("Not carried out: %1 is not answering"),
-                                            {m_controller.player_name()}));
+        m_controller.show_notice(translated(too_many_held, {m_controller.player_name()}));
     } else {
         m_held.push_back({request, m_ticked_ms});
-        m_controller.show_notice(
-            translated(UI_TEXT("%1 is not answering: carried out when it does"),
-                       {m_controller.player_name()}),
-            true);
+        m_controller.show_notice(translated(held_notice, {m_controller.player_name()}), true);
     }
     m_tick_period_ms = following_period_ms;
     changed(false); // the front end ticks to look for the player's answer
@@ -148,8 +144,7 @@ void Session::carry_out_held()
     if (stale) {
         std::erase_if(m_held,
                       [&](const Held& held) { return m_ticked_ms - held.at_ms > held_at_most_ms; });
-        m_controller.show_notice(translated(UI_TEXT("Not carried out: %1 did not answer in time"),
-                                            {m_controller.player_name()}));
+        m_controller.show_notice(translated(held_too_long, {m_controller.player_name()}));
     }
     if (m_held.empty() || !m_controller.player_answers())
         return;

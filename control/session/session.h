@@ -120,6 +120,11 @@ public:
     /// one that waited longer than `held_at_most_ms` is refused and told.
     static constexpr std::size_t most_held = 8;
     static constexpr int held_at_most_ms = 3000;
+    /// What the window says of requests that wait ("%1": the player).
+    static constexpr const char* held_notice = UI_TEXT("%1 is not answering: waiting for it");
+    static constexpr const char* too_many_held = UI_TEXT("Not carried out: %1 is not answering");
+    static constexpr const char* held_too_long =
+        UI_TEXT("Not carried out: %1 did not answer in time");
     /// The Options dialog's OK: the values taken, and the change told.
     void apply_options(const Options& options);
 

@@ -158,6 +158,13 @@ private slots:
                 for (const QString& fault : clipped(*top))
                     faults.append(language + ", " + top->windowTitle() + ": " + fault);
             }
+            // What the status says of a player that does not answer.
+            for (const char* said :
+                 {Session::held_notice, Session::too_many_held, Session::held_too_long}) {
+                rig.window.set_field_text(FieldId::DeviceState, translated(said, {"mpv"}));
+                for (const QString& fault : clipped(rig.window))
+                    faults.append(language + ": " + fault);
+            }
             // Every aid on, a loop and STOP: nothing drawn over another, and
             // the window within the screen however large the scale.
             for (const QString& fault : overlapping(rig.window))

@@ -127,7 +127,7 @@ TEST_F(MpvSession, AStoppedPlayerNeverHoldsTheWindowAndAKeyWaitsForIt)
         [&] { session.carry_out_in_window(Command::Forward5Seconds); }, [&] { session.tick(); });
     // Generous margins: the bound is what matters, not the speed.
     EXPECT_LT(step, std::chrono::milliseconds(250));
-    EXPECT_EQ(view.field(FieldId::DeviceState), "mpv is not answering: carried out when it does");
+    EXPECT_EQ(view.field(FieldId::DeviceState), "mpv is not answering: waiting for it");
     EXPECT_EQ(view.field(FieldId::Position), "0:01"); // what it last told
     EXPECT_EQ(session.tick_period_ms(), Session::following_period_ms);
 
