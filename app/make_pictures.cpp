@@ -20,6 +20,7 @@
 #include <memory>
 #include <vector>
 
+#include "control/run/command_bodies.h"
 #include "player/player_backend.h"
 #include "system/posix_system.h"
 #include "system/waveforms.h"
@@ -226,15 +227,15 @@ bool write_screenshot(const char* path)
     auto& controller = window.controller();
     controller.connect_player();
     // The zero mark at 1:01, then 22 s on; a five-minute tip timer 38 s in.
-    controller.zero();
+    cuedeck::run_command(controller, cuedeck::Command::Zero);
     player.position_ms = 83000;
     cuedeck::Options options = controller.options();
     options.tip_time = 5;
     options.play_using = 0;
     options.back_time = 2;
     controller.apply_options(options);
-    controller.tip_timer();
-    controller.play_pause();
+    cuedeck::run_command(controller, cuedeck::Command::TipTimer);
+    cuedeck::run_command(controller, cuedeck::Command::PlayPause);
     for (int second = 0; second < 38; ++second)
         controller.tick();
     window.set_field_text(cuedeck::FieldId::Playlist, "/home/ann/Tape Groups/Harbour 1974.m3u");

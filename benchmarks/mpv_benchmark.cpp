@@ -5,6 +5,7 @@
 // later each aid lets a click be heard.
 #include <benchmark/benchmark.h>
 
+#include "control/run/command_bodies.h"
 #include "rig.h"
 
 #include <algorithm>
@@ -211,9 +212,11 @@ double click_heard_ms(const std::function<void(Controller&)>& switch_on)
 void AddedDelay(benchmark::State& state)
 {
     const std::function<void(Controller&)> aids[] = {
-        [](Controller& c) { c.channel_mixed(); }, [](Controller& c) { c.voice_band(); },
-        [](Controller& c) { c.reduce_noise(); },  [](Controller& c) { c.even_loudness(); },
-        [](Controller& c) { c.louder(); },
+        [](Controller& c) { run_command(c, Command::ChannelMixed); },
+        [](Controller& c) { run_command(c, Command::VoiceBand); },
+        [](Controller& c) { run_command(c, Command::ReduceNoise); },
+        [](Controller& c) { run_command(c, Command::EvenLoudness); },
+        [](Controller& c) { run_command(c, Command::Louder); },
     };
     const double plain = click_heard_ms([](Controller&) {});
     double with_aid = -1;

@@ -17,6 +17,7 @@
 #include <thread>
 #include <vector>
 
+#include "control/run/command_bodies.h"
 #include "control/run/controller.h"
 #include "support/fake_player_backend.h"
 #include "support/fake_system.h"
@@ -147,7 +148,7 @@ void WholeWaveform(benchmark::State& state)
             if (shown && shown->complete)
                 break;
             const auto asked = Clock::now();
-            controller.forward_5_seconds();
+            run_command(controller, Command::Forward5Seconds);
             waits_ms.push_back(seconds_since(asked) * 1000);
             most_kb = std::max(most_kb, resident_kb());
             std::this_thread::sleep_for(std::chrono::milliseconds(2));

@@ -8,8 +8,6 @@
 
 namespace cuedeck {
 
-namespace {
-
 using Run = void (Controller::*)();
 
 /// A command's body: run, or run with a number; the window's own commands
@@ -21,65 +19,71 @@ struct CommandBody
     void (Controller::*run_with)(int) = nullptr;
 };
 
-constexpr CommandBody bodies[] = {
-    {Command::PlayPause, &Controller::play_pause},
-    {Command::Zero, &Controller::zero},
-    {Command::Rewind, &Controller::rewind},
-    {Command::Back5Seconds, &Controller::back_5_seconds},
-    {Command::Forward5Seconds, &Controller::forward_5_seconds},
-    {Command::LastTip, &Controller::last_tip},
-    {Command::NextTip, &Controller::next_tip},
-    {Command::TipTimer, &Controller::tip_timer},
-    {Command::VolumeUp, &Controller::volume_up},
-    {Command::VolumeDown, &Controller::volume_down},
-    {Command::Undo, &Controller::undo},
-    {Command::Redo, &Controller::redo},
-    {Command::Slower, &Controller::slower},
-    {Command::Faster, &Controller::faster},
-    {Command::NormalSpeed, &Controller::normal_speed},
-    {Command::CopyPlace, &Controller::copy_place},
-    {Command::GoToPlace, &Controller::ask_and_go_to_place},
-    {Command::GoToCopiedPlace, &Controller::go_to_copied_place},
-    {Command::OpenPlaylist, static_cast<Run>(&Controller::open_playlist)},
-    {Command::OpenMusicFile, static_cast<Run>(&Controller::open_music_file)},
-    {Command::NewTapeGroup, &Controller::new_tape_group},
-    {Command::NewTapeGroupFromFolder, &Controller::new_tape_group_from_folder},
-    {Command::OpenTapeGroup, static_cast<Run>(&Controller::open_tape_group)},
-    {Command::SaveTapeGroup, &Controller::save_tape_group},
-    {Command::SaveTapeGroupAs, &Controller::save_tape_group_as},
-    {Command::Play, &Controller::play},
-    {Command::Pause, &Controller::pause},
-    {Command::JumpTo, nullptr, &Controller::jump_within_tip},
-    {Command::SetSpeed, nullptr, &Controller::set_speed},
-    {Command::ReduceNoise, &Controller::reduce_noise},
-    {Command::VoiceBand, &Controller::voice_band},
-    {Command::EvenLoudness, &Controller::even_loudness},
-    {Command::Louder, &Controller::louder},
-    {Command::ChannelBoth, &Controller::channel_both},
-    {Command::ChannelLeft, &Controller::channel_left},
-    {Command::ChannelRight, &Controller::channel_right},
-    {Command::ChannelMixed, &Controller::channel_mixed},
-    {Command::Loop, &Controller::loop},
-    {Command::EndLoop, &Controller::end_loop},
-    {Command::PhraseBack, &Controller::phrase_back},
-    {Command::PhraseForward, &Controller::phrase_forward},
-    {Command::PlaceInTip, nullptr, &Controller::go_to_in_tip},
-    {Command::SayWhere, &Controller::say_where},
-};
-
-const CommandBody* body_of(Command command)
+/// The bodies, which the controller keeps to itself, by what they do.
+struct CommandBodies
 {
-    const auto found =
-        std::find_if(std::begin(bodies), std::end(bodies),
-                     [&](const CommandBody& body) { return body.command == command; });
-    return found == std::end(bodies) ? nullptr : found;
-}
+    static constexpr CommandBody all[] = {
+        // Transport
+        {Command::PlayPause, &Controller::play_pause},
+        {Command::Zero, &Controller::zero},
+        {Command::Rewind, &Controller::rewind},
+        {Command::Back5Seconds, &Controller::back_5_seconds},
+        {Command::Forward5Seconds, &Controller::forward_5_seconds},
+        {Command::LastTip, &Controller::last_tip},
+        {Command::NextTip, &Controller::next_tip},
+        {Command::TipTimer, &Controller::tip_timer},
+        {Command::VolumeUp, &Controller::volume_up},
+        {Command::VolumeDown, &Controller::volume_down},
+        {Command::Undo, &Controller::undo},
+        {Command::Redo, &Controller::redo},
+        {Command::Slower, &Controller::slower},
+        {Command::Faster, &Controller::faster},
+        {Command::NormalSpeed, &Controller::normal_speed},
+        {Command::SetSpeed, nullptr, &Controller::set_speed},
+        {Command::Play, &Controller::play},
+        {Command::Pause, &Controller::pause},
+        {Command::JumpTo, nullptr, &Controller::jump_within_tip},
+        {Command::SayWhere, &Controller::say_where},
+        // Places
+        {Command::CopyPlace, &Controller::copy_place},
+        {Command::GoToPlace, &Controller::ask_and_go_to_place},
+        {Command::GoToCopiedPlace, &Controller::go_to_copied_place},
+        {Command::PlaceInTip, nullptr, &Controller::go_to_in_tip},
+        {Command::PhraseBack, &Controller::phrase_back},
+        {Command::PhraseForward, &Controller::phrase_forward},
+        // Files
+        {Command::OpenPlaylist, static_cast<Run>(&Controller::open_playlist)},
+        {Command::OpenMusicFile, static_cast<Run>(&Controller::open_music_file)},
+        {Command::NewTapeGroup, &Controller::new_tape_group},
+        {Command::NewTapeGroupFromFolder, &Controller::new_tape_group_from_folder},
+        {Command::OpenTapeGroup, static_cast<Run>(&Controller::open_tape_group)},
+        {Command::SaveTapeGroup, &Controller::save_tape_group},
+        {Command::SaveTapeGroupAs, &Controller::save_tape_group_as},
+        // Clarity
+        {Command::ReduceNoise, &Controller::reduce_noise},
+        {Command::VoiceBand, &Controller::voice_band},
+        {Command::EvenLoudness, &Controller::even_loudness},
+        {Command::Louder, &Controller::louder},
+        {Command::ChannelBoth, &Controller::channel_both},
+        {Command::ChannelLeft, &Controller::channel_left},
+        {Command::ChannelRight, &Controller::channel_right},
+        {Command::ChannelMixed, &Controller::channel_mixed},
+        {Command::Loop, &Controller::loop},
+        {Command::EndLoop, &Controller::end_loop},
+    };
 
-} // namespace
+    static const CommandBody* of(Command command)
+    {
+        const auto found =
+            std::find_if(std::begin(all), std::end(all),
+                         [&](const CommandBody& body) { return body.command == command; });
+        return found == std::end(all) ? nullptr : found;
+    }
+};
 
 bool run_command(Controller& controller, Command command)
 {
-    const CommandBody* body = body_of(command);
+    const CommandBody* body = CommandBodies::of(command);
     if (body == nullptr || body->run == nullptr)
         return false;
     (controller.*body->run)();
@@ -88,7 +92,7 @@ bool run_command(Controller& controller, Command command)
 
 bool run_command_with(Controller& controller, Command command, int number)
 {
-    const CommandBody* body = body_of(command);
+    const CommandBody* body = CommandBodies::of(command);
     if (body == nullptr || body->run_with == nullptr)
         return false;
     (controller.*body->run_with)(number);

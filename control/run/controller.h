@@ -50,51 +50,8 @@ public:
     /// or the looks run out.
     void look_for_player();
 
-    // Transport commands.
-    void play_pause();
-    void zero();
-    void rewind();
-    void back_5_seconds();
-    void forward_5_seconds();
-    void last_tip();
-    void next_tip();
-    void volume_up();
-    void volume_down();
-    void tip_timer();
-    /// Have a screen reader say where the work stands: the tip, the play
-    /// state, the counter, the tip timer, the speed, the aids and the loop.
-    void say_where();
-    void undo();
-    void redo();
-    void slower();
-    void faster();
-    void normal_speed();
-    /// Play at `percent` of normal speed (kept within the bounds); nothing
-    /// when the player cannot change speed.
-    void set_speed(int percent);
-    void open_playlist();
-    void open_music_file();
-
-    // The clarity aids and the loop; nothing where the player has none.
-    void reduce_noise();
-    void voice_band();
-    void even_loudness();
-    void louder();
-    void channel_both();
-    void channel_left();
-    void channel_right();
-    void channel_mixed();
     /// Hear the tracks through these aids from now on (kept in the settings).
     void use_aids(const ClarityAids& aids);
-    /// The loop key: the loop's start at the place, then its end (the
-    /// stretch plays from its start, over and over), then no loop.
-    void loop();
-    /// No loop from now on.
-    void end_loop();
-    // Phrases, where the waveform shows the pauses between them (a jump, as
-    // the 5-second ones are); nothing while the waveform is not complete.
-    void phrase_back();
-    void phrase_forward();
     /// Where the tip's waveforms come from; none: no waveform, no phrases.
     void use_waveforms(Waveforms* waveforms) { m_waveforms = waveforms; }
     Waveforms* waveforms() const { return m_waveforms; }
@@ -102,27 +59,10 @@ public:
     std::shared_ptr<const Waveform> waveform_now();
 
     // Places as a transcript holds them, "[2 00:01:23.4]".
-    /// The place now, asked of the player, onto the clipboard.
-    void copy_place();
-    /// Go To Place: ask for a place and go there, or say why not.
-    void ask_and_go_to_place();
-    /// Go to the place on the clipboard; nothing when it holds none.
-    void go_to_copied_place();
     /// Go to the first place in `text`, paused, and record it; empty when
     /// done, else why not (also shown in a message when `told`).
     std::string go_to_place(const std::string& text, bool told);
 
-    // For the desktop's media interface.
-    /// Play or resume as play/pause does; nothing while playing.
-    void play();
-    /// Pause as play/pause does, with the step back; nothing unless playing.
-    void pause();
-    /// Jump to `position_ms` into the current tip, kept within it.
-    void jump_within_tip(int position_ms);
-    /// The position bar's click: to `position_ms` into the current tip (kept
-    /// within it) as a go-to moves, the zero mark there and recorded, but
-    /// playing on when it played.
-    void go_to_in_tip(int position_ms);
     /// The position in the tip now, as the player tells it; the last one
     /// known when it does not answer.
     int position_now();
@@ -159,11 +99,6 @@ public:
     void open_tape_group(const std::string& path);
     /// Load a playlist as a dropped one is (no save question).
     void open_playlist(const std::string& path);
-    void new_tape_group();
-    void new_tape_group_from_folder();
-    void open_tape_group();
-    void save_tape_group();
-    void save_tape_group_as();
     void drop(const std::vector<std::string>& files);
     /// The File menu's flow over this run.
     TapeGroupFile tape_group_file();
@@ -193,6 +128,81 @@ public:
     std::string player_name() const { return m_player.name(); }
 
 private:
+    // The commands' bodies, reached through the command table
+    // (command_bodies.cpp) and grouped as their source files are.
+    friend struct CommandBodies;
+
+    // Transport (transport_commands.cpp, speed_commands.cpp, media_commands.cpp).
+    void play_pause();
+    void zero();
+    void rewind();
+    void back_5_seconds();
+    void forward_5_seconds();
+    void last_tip();
+    void next_tip();
+    void volume_up();
+    void volume_down();
+    void tip_timer();
+    void undo();
+    void redo();
+    void slower();
+    void faster();
+    void normal_speed();
+    /// Play at `percent` of normal speed (kept within the bounds); nothing
+    /// when the player cannot change speed.
+    void set_speed(int percent);
+    /// For the media interface and the pedal: play or resume as play/pause
+    /// does, nothing while playing; pause as it does, with the step back,
+    /// nothing unless playing; jump to `position_ms` into the current tip,
+    /// kept within it.
+    void play();
+    void pause();
+    void jump_within_tip(int position_ms);
+    /// Have a screen reader say where the work stands: the tip, the play
+    /// state, the counter, the tip timer, the speed, the aids and the loop.
+    void say_where();
+
+    // Places (place_commands.cpp, phrase_commands.cpp), "[2 00:01:23.4]".
+    /// The place now onto the clipboard.
+    void copy_place();
+    /// Go To Place: ask for a place and go there, or say why not.
+    void ask_and_go_to_place();
+    /// Go to the place on the clipboard; nothing when it holds none.
+    void go_to_copied_place();
+    /// The position bar's click: to `position_ms` into the current tip (kept
+    /// within it) as a go-to moves, the zero mark there and recorded, but
+    /// playing on when it played.
+    void go_to_in_tip(int position_ms);
+    // Phrases, where the waveform shows the pauses between them (a jump, as
+    // the 5-second ones are); nothing while the waveform is not complete.
+    void phrase_back();
+    void phrase_forward();
+
+    // Files (file_commands.cpp; the flows in tape_group_file.cpp).
+    void open_playlist();
+    void open_music_file();
+    void new_tape_group();
+    void new_tape_group_from_folder();
+    void open_tape_group();
+    void save_tape_group();
+    void save_tape_group_as();
+
+    // Clarity (clarity_commands.cpp): the aids and the loop; nothing where
+    // the player has none.
+    void reduce_noise();
+    void voice_band();
+    void even_loudness();
+    void louder();
+    void channel_both();
+    void channel_left();
+    void channel_right();
+    void channel_mixed();
+    /// The loop key: the loop's start at the place, then its end (the
+    /// stretch plays from its start, over and over), then no loop.
+    void loop();
+    /// No loop from now on.
+    void end_loop();
+
     /// Move the player to (target tip, target seconds), or remember to once
     /// it answers.
     void go_to_target();

@@ -43,6 +43,7 @@ void Session::apply_options(const Options& options)
 {
     m_controller.apply_options(options);
     tell_all(m_settings_listeners);
+    changed(false);
 }
 
 std::string Session::submit(const Request& request)

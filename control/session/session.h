@@ -81,13 +81,21 @@ public:
 
     // What the window asks of the run, through the session as all else.
     /// The run's start (the questions of the start-up among it) and its end.
-    void start_up() { m_controller.start_up(); }
+    void start_up()
+    {
+        m_controller.start_up();
+        changed(false); // the front end ticks as the run now asks
+    }
     void shut_down(WindowEnding ending, Attendance attendance = Attendance::UserPresent)
     {
         m_controller.shut_down(ending, attendance);
     }
     /// One look for a started player (see ControllerView::look_for_player_in).
-    void look_for_player() { m_controller.look_for_player(); }
+    void look_for_player()
+    {
+        m_controller.look_for_player();
+        changed(false);
+    }
     /// The values the Options dialog starts from, and its alarm preview.
     Options options() const { return m_controller.options(); }
     void play_alarm(int method, const std::string& path) { m_controller.play_alarm(method, path); }

@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "control/commands/commands.h"
+#include "control/run/command_bodies.h"
 #include "front/control_ids.h"
 #include "front/window_ids.h"
 #include "modal.h"
@@ -458,7 +459,7 @@ private slots:
         QVERIFY(std::abs(rig.player.model.position_ms - 150000) <= pixel_ms);
         QCOMPARE(rig.player.model.play_state, 1);                                // still playing
         QCOMPARE(rig.window.controller().state().history.count(), recorded + 2); // left, reached
-        rig.window.controller().undo();
+        run_command(rig.window.controller(), Command::Undo);
         QCOMPARE(rig.player.model.position_ms, 10000);
 
         // A drag moves only when let go, to where it was let go.

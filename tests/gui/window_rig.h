@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "control/commands/commands.h"
+#include "control/run/command_bodies.h"
 #include "support/event_loop_poster.h"
 #include "support/fake_player_backend.h"
 #include "support/fake_system.h"
@@ -44,7 +45,7 @@ struct Rig
         system.files["/work/group.grp"] = "/music/tips.m3u\n1\n0:00\n";
         window.drop_urls({QUrl::fromLocalFile("/work/group.grp")});
         player.model.position_ms = 4000;
-        window.controller().zero();
+        run_command(window.controller(), Command::Zero);
         window.show();
     }
     QAction* menu(int id) { return window.findChild<QAction*>(QString("menu_%1").arg(id)); }

@@ -2,6 +2,7 @@
 // what mpv renders (--ao=pcm), its filter chain, and the loop's place.
 #include <cmath>
 
+#include "control/run/command_bodies.h"
 #include "mpv_fixture.h"
 #include "support/rendered_mpv.h"
 
@@ -19,8 +20,10 @@ TEST(MpvAids, EachAidDoesWhatItSaysToWhatMpvRenders)
     // One channel alone: both ears carry it.
     const std::string two_voices = "synth 4 sine 1000 sine 440 remix 1v0.5 2v0.1";
     const Samples as_is = render(two_voices, nothing);
-    const Samples left = render(two_voices, [](Controller& c) { c.channel_left(); });
-    const Samples right = render(two_voices, [](Controller& c) { c.channel_right(); });
+    const Samples left =
+        render(two_voices, [](Controller& c) { run_command(c, Command::ChannelLeft); });
+    const Samples right =
+        render(two_voices, [](Controller& c) { run_command(c, Command::ChannelRight); });
     const auto heard_part = [](const std::vector<float>& channel) {
         return std::vector<float>(channel.begin() + std::ptrdiff_t(heard * 48000), channel.end());
     };
@@ -31,7 +34,7 @@ TEST(MpvAids, EachAidDoesWhatItSaysToWhatMpvRenders)
     EXPECT_TRUE(left.messages.empty());
 
     // The voice band: hum and hiss tones down by 20 dB, the voice's kept.
-    const auto voice = [](Controller& c) { c.voice_band(); };
+    const auto voice = [](Controller& c) { run_command(c, Command::VoiceBand); };
     for (const auto& [tone, least_cut, most_cut] :
          {std::tuple{"50", 20.0, 100.0}, {"8000", 20.0, 100.0}, {"1000", -1.0, 1.0}}) {
         const std::string effects = std::string("synth 4 sine ") + tone + " vol 0.25";
@@ -43,20 +46,21 @@ TEST(MpvAids, EachAidDoesWhatItSaysToWhatMpvRenders)
 
     // Steady hiss lowered by 6 dB.
     const Samples hiss = render("synth 4 whitenoise vol 0.02", nothing);
-    const Samples less =
-        render("synth 4 whitenoise vol 0.02", [](Controller& c) { c.reduce_noise(); });
+    const Samples less = render("synth 4 whitenoise vol 0.02",
+                                [](Controller& c) { run_command(c, Command::ReduceNoise); });
     EXPECT_GE(hiss.level(hiss.left, 2, 3.5) - less.level(less.left, 2, 3.5), 6.0);
 
     // A quiet voice (-30 dBFS) brought within 6 dB of a loud one (-6 dBFS).
     const std::string quiet_then_loud = "synth 4 sine 300 vol 0.0316 : synth 3 sine 300 vol 0.5";
-    const Samples even = render(quiet_then_loud, [](Controller& c) { c.even_loudness(); });
+    const Samples even =
+        render(quiet_then_loud, [](Controller& c) { run_command(c, Command::EvenLoudness); });
     EXPECT_LE(std::fabs(even.level(even.left, 5.5, 6.5) - even.level(even.left, 2.5, 3.5)), 6.0);
 
     // Louder: the volume keys go on above 100 %, and nothing clips.
     const auto to_150 = [](Controller& c) {
-        c.louder();
+        run_command(c, Command::Louder);
         for (int i = 0; i < 25; ++i)
-            c.volume_up();
+            run_command(c, Command::VolumeUp);
         c.refresh();
         EXPECT_EQ(c.last_status().volume, 150);
     };
@@ -71,25 +75,25 @@ TEST_F(MpvControllerTest, EachAidChangesTheChainAloneAndOffLeavesItAsItWas)
 {
     load_playlist();
     const std::string before = probe->text("af");
-    const std::pair<void (Controller::*)(), const char*> aids[] = {
-        {&Controller::reduce_noise, "cuedeck-noise"},
-        {&Controller::voice_band, "cuedeck-voice"},
-        {&Controller::even_loudness, "cuedeck-even"},
-        {&Controller::louder, "cuedeck-louder"},
+    const std::pair<Command, const char*> aids[] = {
+        {Command::ReduceNoise, "cuedeck-noise"},
+        {Command::VoiceBand, "cuedeck-voice"},
+        {Command::EvenLoudness, "cuedeck-even"},
+        {Command::Louder, "cuedeck-louder"},
     };
     for (const auto& [toggle, label] : aids) {
-        (controller.*toggle)();
+        run_command(controller, toggle);
         EXPECT_THAT(probe->text("af"), ::testing::HasSubstr(label));
-        (controller.*toggle)();
+        run_command(controller, toggle);
         EXPECT_EQ(probe->text("af"), before) << label;
     }
-    controller.channel_mixed();
+    run_command(controller, Command::ChannelMixed);
     EXPECT_THAT(probe->text("af"), ::testing::HasSubstr("0.5*c0+0.5*c1"));
     // Another aid leaves the channel's filter as it was built.
-    controller.voice_band();
+    run_command(controller, Command::VoiceBand);
     EXPECT_THAT(probe->text("af"), ::testing::HasSubstr("0.5*c0+0.5*c1"));
-    controller.channel_both();
-    controller.voice_band();
+    run_command(controller, Command::ChannelBoth);
+    run_command(controller, Command::VoiceBand);
     EXPECT_EQ(probe->text("af"), before);
     EXPECT_TRUE(paused());
     EXPECT_TRUE(view.messages.empty());
@@ -104,10 +108,10 @@ TEST_F(MpvControllerTest, ALoopKeepsThePlaceInItsStretchAndAPauseStepsBackNoFurt
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
         controller.refresh();
     }
-    controller.jump_within_tip(2000);
-    controller.loop();
-    controller.jump_within_tip(3000);
-    controller.loop();
+    run_command_with(controller, Command::JumpTo, 2000);
+    run_command(controller, Command::Loop);
+    run_command_with(controller, Command::JumpTo, 3000);
+    run_command(controller, Command::Loop);
     EXPECT_EQ(view.field(FieldId::Loop), "Loop 0:02.0 \u2013 0:03.0");
     EXPECT_TRUE(playing());
     // Three rounds and more, in real time (just after each jump back mpv
@@ -121,10 +125,10 @@ TEST_F(MpvControllerTest, ALoopKeepsThePlaceInItsStretchAndAPauseStepsBackNoFurt
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
     EXPECT_GT(latest, 2.5);
-    controller.play_pause();
+    run_command(controller, Command::PlayPause);
     EXPECT_TRUE(paused());
     EXPECT_GE(position(), 1.95);
-    controller.loop(); // the third press ends it
+    run_command(controller, Command::Loop); // the third press ends it
     EXPECT_EQ(probe->text("ab-loop-a"), "\"no\"");
     EXPECT_EQ(view.field(FieldId::Loop), "");
 }

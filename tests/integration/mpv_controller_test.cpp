@@ -1,3 +1,4 @@
+#include "control/run/command_bodies.h"
 #include "mpv_fixture.h"
 #include "support/comma_locale.h"
 #include "support/transport_scenarios.h"
@@ -22,7 +23,7 @@ TEST_F(MpvControllerTest, ThePlayersNullOutputIsNamedBelowTheSoundState)
 {
     // The test's mpv plays into --ao=null, as one without a sound device does.
     load_playlist();
-    controller.play_pause();
+    run_command(controller, Command::PlayPause);
     controller.refresh();
     EXPECT_EQ(view.field(FieldId::Speed), "No sound device");
 }
@@ -45,8 +46,8 @@ TEST_F(MpvControllerTest, PauseNearTheStartStepsBackToZeroNotBelow)
     load_playlist();
     go_to(1, 3);
     set_back_time(5);
-    controller.play_pause();
-    controller.play_pause();
+    run_command(controller, Command::PlayPause);
+    run_command(controller, Command::PlayPause);
     EXPECT_TRUE(paused());
     EXPECT_THAT(position(), DoubleNear(0.0, 0.05));
 }
@@ -56,15 +57,15 @@ TEST_F(MpvControllerTest, ZeroMarksAndRewindReturns)
     load_playlist();
     go_to(1, 2);
     const int recorded = state().history.count();
-    controller.forward_5_seconds();
+    run_command(controller, Command::Forward5Seconds);
     EXPECT_THAT(position(), DoubleNear(7.0, 0.2));
-    controller.zero();
+    run_command(controller, Command::Zero);
     EXPECT_EQ(state().zero_mark, 7000);
     EXPECT_EQ(state().history.count(), recorded + 1);
-    controller.back_5_seconds();
+    run_command(controller, Command::Back5Seconds);
     EXPECT_THAT(position(), DoubleNear(2.0, 0.2));
     EXPECT_EQ(view.field(FieldId::Counter), "-0:05");
-    controller.rewind();
+    run_command(controller, Command::Rewind);
     EXPECT_THAT(position(), DoubleNear(state().zero_mark / 1000.0, 0.05));
     EXPECT_TRUE(paused());
 }
@@ -74,14 +75,14 @@ TEST_F(MpvControllerTest, NextAndLastTipWhilePausedStayPaused)
     load_playlist();
     go_to(1, 4);
     const int recorded = state().history.count();
-    controller.next_tip();
+    run_command(controller, Command::NextTip);
     EXPECT_EQ(index(), 2);
     EXPECT_TRUE(paused());
     EXPECT_THAT(position(), DoubleNear(0.0, 0.1));
     // The mark had not moved, so only the new tip is recorded.
     ASSERT_EQ(state().history.count(), recorded + 1);
     EXPECT_EQ(state().history.entry(recorded), (HistoryEntry{2, 0}));
-    controller.last_tip();
+    run_command(controller, Command::LastTip);
     EXPECT_EQ(index(), 1);
     EXPECT_TRUE(paused());
 }
@@ -90,15 +91,15 @@ TEST_F(MpvControllerTest, UndoReturnsToTheRecordedPlace)
 {
     load_playlist();
     go_to(0, 3);
-    controller.forward_5_seconds();
-    controller.zero();     // records (0, 8 s)
-    controller.next_tip(); // records (1, 0 s)
-    controller.undo();
+    run_command(controller, Command::Forward5Seconds);
+    run_command(controller, Command::Zero);    // records (0, 8 s)
+    run_command(controller, Command::NextTip); // records (1, 0 s)
+    run_command(controller, Command::Undo);
     EXPECT_EQ(index(), 0);
     EXPECT_TRUE(paused());
     EXPECT_EQ(state().zero_mark, 8000);
     EXPECT_THAT(position(), DoubleNear(8.0, 0.05));
-    controller.redo();
+    run_command(controller, Command::Redo);
     EXPECT_EQ(index(), 1);
     EXPECT_EQ(state().zero_mark, 0);
 }
@@ -145,7 +146,7 @@ TEST_F(MpvControllerTest, ThePlayerMovingOnByItselfIsNoticedByTheTick)
 {
     load_playlist();
     go_to(0, 11);
-    controller.play_pause();
+    run_command(controller, Command::PlayPause);
     ASSERT_TRUE(probe->wait_for_number("playlist-pos", 1)) << "mpv did not move on";
     controller.tick();
     EXPECT_EQ(state().current_tip, 1);
@@ -212,23 +213,23 @@ TEST_F(MpvControllerTest, ARecordingThatCannotBePlayedIsShownWhereItIs)
     EXPECT_EQ(state().current_tip, 0);
     controller.tick();
     EXPECT_THAT(view.field(FieldId::Playing), HasSubstr("empty.wav cannot be played"));
-    controller.next_tip();
+    run_command(controller, Command::NextTip);
     EXPECT_EQ(index(), 1);
     EXPECT_THAT(view.field(FieldId::Playing), HasSubstr("noise.mp3 cannot be played"));
-    controller.play_pause();
+    run_command(controller, Command::PlayPause);
     EXPECT_EQ(index(), 1) << "play moved on from a tip that cannot be played";
     EXPECT_THAT(controller.go_to_place("[1 00:00:01.0]", false), HasSubstr("empty.wav"));
     EXPECT_EQ(index(), 1);
     EXPECT_EQ(controller.go_to_place("[3 00:00:02.0]", false), "");
     EXPECT_THAT(position(), DoubleNear(2.0, 0.1));
-    controller.last_tip();
+    run_command(controller, Command::LastTip);
     EXPECT_EQ(index(), 1);
     EXPECT_EQ(state().current_tip, 1);
     // Mended on disk (a copy that had not ended), it plays.
     std::filesystem::copy_file(recordings.tracks[0], dir.path() + "empty.wav",
                                std::filesystem::copy_options::overwrite_existing);
     go_to(0, 0);
-    controller.play_pause();
+    run_command(controller, Command::PlayPause);
     EXPECT_EQ(index(), 0);
     EXPECT_TRUE(playing());
 }
@@ -251,7 +252,7 @@ TEST_F(MpvControllerTest, ARecordingCutShortIsLeftAtItsRealEnd)
     EXPECT_THAT(position(), DoubleNear(0.0, 0.1));
     EXPECT_EQ(state().tip_length, 4);
     go_to(0, 3);
-    controller.forward_5_seconds();
+    run_command(controller, Command::Forward5Seconds);
     EXPECT_EQ(index(), 0) << "a jump past the real end went on to the next tip";
     EXPECT_THAT(position(), DoubleNear(4.75, 0.25));
     EXPECT_EQ(state().zero_mark, 3000);
@@ -262,9 +263,9 @@ TEST_F(MpvControllerTest, VolumeKeysChangeOnlyTheVolume)
     load_playlist();
     go_to(0, 2);
     const double before = probe->number("volume");
-    controller.volume_down();
+    run_command(controller, Command::VolumeDown);
     EXPECT_EQ(probe->number("volume"), before - MpvBackend::volume_step);
-    controller.volume_up();
+    run_command(controller, Command::VolumeUp);
     EXPECT_EQ(probe->number("volume"), before);
     EXPECT_TRUE(paused());
     EXPECT_THAT(position(), DoubleNear(2.0, 0.05));
@@ -280,34 +281,34 @@ TEST_F(MpvControllerTest, ResumingAndEveryTransportKeyWorkUnderACommaDecimalLoca
     EXPECT_TRUE(paused());
     EXPECT_THAT(position(), DoubleNear(3.0, 0.05));
 
-    controller.forward_5_seconds();
+    run_command(controller, Command::Forward5Seconds);
     EXPECT_THAT(position(), DoubleNear(8.0, 0.2));
-    controller.zero();
+    run_command(controller, Command::Zero);
     EXPECT_EQ(state().zero_mark, 8000);
-    controller.back_5_seconds();
+    run_command(controller, Command::Back5Seconds);
     EXPECT_THAT(position(), DoubleNear(3.0, 0.2));
-    controller.rewind();
+    run_command(controller, Command::Rewind);
     EXPECT_THAT(position(), DoubleNear(8.0, 0.05));
 
     set_back_time(2);
-    controller.play_pause();
+    run_command(controller, Command::PlayPause);
     EXPECT_TRUE(playing());
-    controller.play_pause();
+    run_command(controller, Command::PlayPause);
     EXPECT_TRUE(paused());
     EXPECT_THAT(position(), DoubleNear(6.0, 0.5));
 
-    controller.next_tip();
+    run_command(controller, Command::NextTip);
     EXPECT_EQ(index(), 2);
-    controller.last_tip();
+    run_command(controller, Command::LastTip);
     EXPECT_EQ(index(), 1);
-    controller.undo();
+    run_command(controller, Command::Undo);
     EXPECT_EQ(index(), 2);
-    controller.undo(); // where next tip zeroed the paused place
+    run_command(controller, Command::Undo); // where next tip zeroed the paused place
     EXPECT_EQ(index(), 1);
     EXPECT_THAT(position(), DoubleNear(state().zero_mark / 1000.0, 0.05));
 
     const double volume = probe->number("volume");
-    controller.volume_down();
+    run_command(controller, Command::VolumeDown);
     EXPECT_EQ(probe->number("volume"), volume - MpvBackend::volume_step);
     EXPECT_EQ(view.field(FieldId::Counter), "0:00");
 }

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "control/run/command_bodies.h"
 #include "control/session/session.h"
 #include "mpv_fixture.h"
 #include "player/mpv/socket_location.h"
@@ -43,7 +44,7 @@ TEST_F(MpvFailure, AKilledPlayerChangesNoPlaceAndANewOneIsFoundByTheNextCommand)
     const auto history = state().history.count();
     mpv.kill(SIGKILL);
     controller.tick();
-    controller.zero();
+    run_command(controller, Command::Zero);
     EXPECT_FALSE(controller.player_connected());
     EXPECT_EQ(state().current_tip, 1);
     EXPECT_EQ(state().zero_mark, 2000);
@@ -72,7 +73,7 @@ TEST_F(MpvFailure, AStoppedPlayerCostsEachRequestAtMostTheBudget)
     EXPECT_LT(one_request, std::chrono::seconds(2));
     // Having let one request time out, it is not waited for again.
     const auto command = timed([&] {
-        controller.play_pause();
+        run_command(controller, Command::PlayPause);
         controller.tick();
     });
     EXPECT_LT(command, std::chrono::milliseconds(400));

@@ -5,6 +5,7 @@
 
 #include <functional>
 
+#include "control/run/command_bodies.h"
 #include "control/run/controller.h"
 #include "support/fake_player_backend.h"
 #include "support/fake_system.h"
@@ -66,7 +67,7 @@ protected:
         const FakePlayerBackend::Model model = player.model;
         player.model.play_state = play_state::paused;
         player.model.position_ms = ms;
-        controller.zero();
+        run_command(controller, Command::Zero);
         player.model = model;
         player.clear_log();
         view.clear();
@@ -87,10 +88,10 @@ protected:
     {
         const int minutes = seconds >= 0 ? (seconds + 59) / 60 : seconds / 60;
         set_tip_time(minutes);
-        controller.tip_timer();
+        run_command(controller, Command::TipTimer);
         const FakePlayerBackend::Model model = player.model;
         player.model.play_state = play_state::paused;
-        controller.play_pause(); // a resume starts the count
+        run_command(controller, Command::PlayPause); // a resume starts the count
         for (int left = minutes * 60; left > seconds; --left)
             controller.tick();
         player.model = model;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "control/run/command_bodies.h"
 #include "control/run/controller.h"
 #include "support/fake_player_backend.h"
 
@@ -16,9 +17,9 @@ inline void record_three_places(Controller& controller, FakePlayerBackend& playe
          {std::pair{0, 5000}, std::pair{1, 3000}, std::pair{3, 7000}}) {
         player.model.playlist_index = tip;
         player.model.position_ms = position;
-        controller.zero();
+        run_command(controller, Command::Zero);
     }
-    controller.undo();
+    run_command(controller, Command::Undo);
 }
 
 } // namespace cuedeck::testing

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "control/run/command_bodies.h"
 #include "control/run/controller.h"
 #include "support/fake_player_backend.h"
 
@@ -44,37 +45,38 @@ inline std::vector<TransportScenario> transport_scenarios()
         {"PlayPauseWhilePlayingWithBackTime", playing,
          [](Controller& c) {
              change_options(c, [](Options& o) { o.back_time = 5; });
-             c.play_pause();
+             run_command(c, Command::PlayPause);
          }},
         {"PlayPauseNearTheStart",
          {1, 3, 1, 3200, 12, 50, "2. test - Winamp", ""},
          [](Controller& c) {
              change_options(c, [](Options& o) { o.back_time = 5; });
-             c.play_pause();
+             run_command(c, Command::PlayPause);
          }},
-        {"PlayPauseWhilePaused", paused, [](Controller& c) { c.play_pause(); }},
-        {"PlayPauseWhileStopped", stopped, [](Controller& c) { c.play_pause(); }},
+        {"PlayPauseWhilePaused", paused, [](Controller& c) { run_command(c, Command::PlayPause); }},
+        {"PlayPauseWhileStopped", stopped,
+         [](Controller& c) { run_command(c, Command::PlayPause); }},
         {"ZeroRewindAndSkips", paused,
          [](Controller& c) {
-             c.zero();
-             c.forward_5_seconds();
-             c.back_5_seconds();
-             c.rewind();
+             run_command(c, Command::Zero);
+             run_command(c, Command::Forward5Seconds);
+             run_command(c, Command::Back5Seconds);
+             run_command(c, Command::Rewind);
          }},
         {"TipMovesAndUndo", playing,
          [](Controller& c) {
-             c.next_tip();
-             c.next_tip();
-             c.last_tip();
-             c.undo();
-             c.redo();
+             run_command(c, Command::NextTip);
+             run_command(c, Command::NextTip);
+             run_command(c, Command::LastTip);
+             run_command(c, Command::Undo);
+             run_command(c, Command::Redo);
          }},
         {"VolumeAndTipTimer", playing,
          [](Controller& c) {
-             c.volume_up();
-             c.volume_down();
+             run_command(c, Command::VolumeUp);
+             run_command(c, Command::VolumeDown);
              change_options(c, [](Options& o) { o.tip_time = 2; });
-             c.tip_timer();
+             run_command(c, Command::TipTimer);
              c.tick();
          }},
         {"GoToTargetClamped", paused, [](Controller& c) { c.go_to(7, 5); }},

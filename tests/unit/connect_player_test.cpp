@@ -1,4 +1,5 @@
 #include "base/translation.h"
+#include "control/run/command_bodies.h"
 #include "support/controller_fixture.h"
 
 namespace cuedeck::testing {
@@ -29,7 +30,7 @@ TEST_F(ConnectPlayer, AStartThatFailsShowsExactlyOneMessageInARun)
     player.running = false;
     player.start_succeeds = false;
     controller.connect_player();
-    controller.next_tip(); // a key looks again, silently
+    run_command(controller, Command::NextTip); // a key looks again, silently
     EXPECT_THAT(player.log, ElementsAre("find", "start", "find", "start"));
     EXPECT_THAT(view.messages, ElementsAre("Cannot find Fake Player\n(fake/player)"));
     EXPECT_FALSE(controller.player_connected());
@@ -41,7 +42,7 @@ TEST_F(ConnectPlayer, AStartedPlayerIsLookedForUntilItAppears)
     player.appears_after_looks = 3;
     controller.connect_player();
     EXPECT_FALSE(controller.player_connected()); // the window is not held meanwhile
-    controller.next_tip();                       // nor started twice by a key
+    run_command(controller, Command::NextTip);   // nor started twice by a key
     while (!view.player_looks.empty() && !controller.player_connected() &&
            view.player_looks.size() < 200)
         controller.look_for_player();

@@ -1,5 +1,6 @@
 // What mpv offers beyond the Windows player: other speeds, the clarity aids
 // and the loop of a stretch.
+#include "control/run/command_bodies.h"
 #include "control/state/loop.h"
 #include "control/state/speed.h"
 #include "control/storage/settings_file.h"
@@ -47,8 +48,8 @@ TEST_F(Speed, KeysStepTheRateTheWindowShowsAndTheSettingsKeep)
     start_with("");
     EXPECT_EQ(player.model.speed, 100);
     EXPECT_EQ(view.field(FieldId::Speed), ""); // at normal speed the window is as ever
-    controller.faster();
-    controller.faster();
+    run_command(controller, Command::Faster);
+    run_command(controller, Command::Faster);
     EXPECT_EQ(player.traffic(), (std::vector<std::string>{"Speed 110", "Speed 120"}));
     EXPECT_EQ(view.field(FieldId::Speed), "Speed 120 %");
     // Nothing heard comes first, and the speed still shows beside it.
@@ -67,7 +68,7 @@ TEST_F(Speed, ASavedRateIsSetAtStartAndAfterEveryLoadABadOneReadsAsNormal)
     player.model.speed = 100; // a new player, or one that reset itself
     controller.open_music_file("/music/a.mp3");
     EXPECT_EQ(player.model.speed, 70);
-    controller.normal_speed();
+    run_command(controller, Command::NormalSpeed);
     EXPECT_EQ(view.field(FieldId::Speed), "");
 
     for (const char* bad : {"Speed\n300\n", "Speed\n49\n", "Speed\nfast\n", "BackTime\n2\n"}) {
@@ -83,17 +84,17 @@ TEST_F(Speed, TheStepBackOnPauseIsInRecordingSeconds)
     start_with("Speed\n150\n");
     set_back_time(3);
     player_in_list(1, 0, play_state::playing, 20000);
-    controller.play_pause();
+    run_command(controller, Command::PlayPause);
     EXPECT_EQ(player.model.position_ms, 17000);
 }
 
 TEST_F(Speed, AidsAreSwitchedAloneShownKeptAndSetAgainAtTheNextStart)
 {
     start_with("");
-    controller.reduce_noise();
-    controller.channel_left();
-    controller.louder();
-    controller.louder();
+    run_command(controller, Command::ReduceNoise);
+    run_command(controller, Command::ChannelLeft);
+    run_command(controller, Command::Louder);
+    run_command(controller, Command::Louder);
     EXPECT_EQ(player.traffic(),
               (std::vector<std::string>{"Aids 2", "Aids 0:1 2", "Aids 0:1 2 4", "Aids 0:1 2"}));
     EXPECT_EQ(view.field(FieldId::Aids), "Left, Noise");
@@ -112,7 +113,7 @@ TEST_F(Speed, AnAidThePlayerCannotBuildIsNamedOnceAndTurnsOff)
 {
     start_with("VoiceBand\n1\n");
     player.refused_aids = {Aid::ReduceNoise};
-    controller.reduce_noise();
+    run_command(controller, Command::ReduceNoise);
     EXPECT_EQ(view.messages, (std::vector<std::string>{"Fake Player cannot build what Reduce "
                                                        "Noise needs (an older Fake Player or "
                                                        "FFmpeg), so it is off."}));
@@ -159,32 +160,32 @@ TEST_F(Speed, TheLoopKeySetsAStretchThatPlaysAndEndsWithAMoveToAnotherPlace)
     start_with("");
     set_back_time(5);
     player_in_list(3, 1, play_state::paused, 12300);
-    controller.loop();
+    run_command(controller, Command::Loop);
     EXPECT_EQ(view.field(FieldId::Loop), "Loop 0:12.3 \u2013");
     EXPECT_FALSE(player.loop);
     player.model.position_ms = 17800;
-    controller.loop();
+    run_command(controller, Command::Loop);
     EXPECT_EQ(player.loop, (LoopStretch{12300, 17800}));
     EXPECT_EQ(player.model.play_state, play_state::playing); // from its start
     EXPECT_EQ(view.field(FieldId::Loop), "Loop 0:12.3 \u2013 0:17.8");
     player.model.position_ms = 14000;
-    controller.play_pause();
+    run_command(controller, Command::PlayPause);
     EXPECT_EQ(player.model.position_ms, 12300);
     EXPECT_FALSE(state().saved.text.has_value()); // nothing of it in the tape group
 
     // Another tip, a go-to, undo and redo each end it; so does the third press.
     const std::function<void()> moves[] = {
-        [&] { controller.next_tip(); },
+        [&] { run_command(controller, Command::NextTip); },
         [&] { controller.go_to_place("[2 0:00:03.0]", false); },
-        [&] { controller.undo(); },
-        [&] { controller.loop(); },
+        [&] { run_command(controller, Command::Undo); },
+        [&] { run_command(controller, Command::Loop); },
     };
     for (const auto& move : moves) {
-        controller.end_loop();
+        run_command(controller, Command::EndLoop);
         player_in_list(3, 1, play_state::paused, 12300);
-        controller.loop();
+        run_command(controller, Command::Loop);
         player.model.position_ms = 17800;
-        controller.loop();
+        run_command(controller, Command::Loop);
         ASSERT_TRUE(player.loop);
         move();
         EXPECT_FALSE(player.loop);
@@ -197,9 +198,9 @@ TEST_F(ControllerTest, APlayerWithoutSpeedsIgnoresTheSpeedAidsAndLoopAndTheFileL
 {
     system.files["/opt/cuedeck/cuedeck.dat"] = "Speed\n80\nReduceNoise\n1\n";
     controller.start_up();
-    controller.faster();
-    controller.voice_band();
-    controller.loop();
+    run_command(controller, Command::Faster);
+    run_command(controller, Command::VoiceBand);
+    run_command(controller, Command::Loop);
     EXPECT_FALSE(view.has_field(FieldId::Speed));
     EXPECT_FALSE(view.has_field(FieldId::Aids));
     EXPECT_FALSE(view.has_field(FieldId::Loop));

@@ -1,4 +1,5 @@
 // A player that gives no answer (hung, slow, killed) is not one that answers 0.
+#include "control/run/command_bodies.h"
 #include "support/controller_fixture.h"
 
 namespace cuedeck::testing {
@@ -22,12 +23,12 @@ TEST_F(SilentPlayer, ChangesNoPlaceAndAsksNothingAtTheClose)
     player.silent = true;
     const PositionHistory history = state().history;
     controller.tick();
-    controller.zero();
-    controller.next_tip();
-    controller.play_pause();
-    controller.undo();
-    controller.redo();
-    controller.last_tip();
+    run_command(controller, Command::Zero);
+    run_command(controller, Command::NextTip);
+    run_command(controller, Command::PlayPause);
+    run_command(controller, Command::Undo);
+    run_command(controller, Command::Redo);
+    run_command(controller, Command::LastTip);
     EXPECT_EQ(state().current_tip, 1);
     EXPECT_EQ(state().zero_mark, 3000);
     EXPECT_FALSE(state().tip_timer_running);

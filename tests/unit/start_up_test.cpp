@@ -2,6 +2,7 @@
 #include <ctime>
 
 #include "base/version.h"
+#include "control/run/command_bodies.h"
 #include "files/place_journal_format.h"
 #include "support/controller_fixture.h"
 
@@ -166,7 +167,7 @@ protected:
         system.files["/work/group.grp"] = "/music/tips.m3u\n2\n0:03\n";
         controller.start_up();
         player.model.position_ms = 9000; // paused there: the zero mark follows
-        controller.zero();
+        run_command(controller, Command::Zero);
         events.clear();
     }
 };
@@ -271,7 +272,7 @@ TEST_F(Journal, KeepsThePlaceAtTheTickAfterEachChangeOnlyThenAndNeverOnAKey)
     controller.tick();
     EXPECT_EQ(writes(), 1u); // unchanged
     player.model.position_ms = 9000;
-    controller.zero();
+    run_command(controller, Command::Zero);
     EXPECT_EQ(writes(), 1u); // the key itself writes nothing
     controller.tick();
     EXPECT_EQ(writes(), 2u);
@@ -350,7 +351,7 @@ TEST_F(Journal, ACopyThatCannotHoldTheLockNeitherAsksNorWrites)
     system.locked.insert("/state/cuedeck/place.lock");
     controller.start_up();
     player.model.position_ms = 9000;
-    controller.zero();
+    run_command(controller, Command::Zero);
     controller.tick();
     controller.shut_down(WindowEnding::DefaultClose, Attendance::Unattended);
     EXPECT_TRUE(view.questions.empty());
@@ -362,7 +363,7 @@ TEST_F(Journal, AnEndNobodyAttendsLeavesAnUnsavedPlaceForTheNextStart)
     controller.start_up();
     controller.tick();
     player.model.position_ms = 9000;
-    controller.zero();
+    run_command(controller, Command::Zero);
     controller.shut_down(WindowEnding::DefaultClose, Attendance::Unattended);
     ASSERT_TRUE(journal()); // written at the end, though no tick came
     EXPECT_EQ(journal()->zero_mark_ms, 9000);

@@ -1,6 +1,7 @@
 #include <climits>
 
 #include "base/text_lines.h"
+#include "control/run/command_bodies.h"
 #include "control/run/tape_group_file.h"
 #include "files/playlist_format.h"
 #include "files/tape_group_format.h"
@@ -319,7 +320,7 @@ TEST_F(FileMenu, OpenAsksFirstEvenWhenTheChooserIsCancelled)
     read_file("/music/tips.m3u\n1\n0:00\n");
     zero_at(5000);
     view.answer_yes = false;
-    controller.open_tape_group();
+    run_command(controller, Command::OpenTapeGroup);
     EXPECT_EQ(view.questions.size(), 1u);
     ASSERT_EQ(view.choosers.size(), 1u);
     EXPECT_EQ(view.choosers[0].mode, FileDialogMode::Open);
@@ -333,7 +334,7 @@ TEST_F(FileMenu, OpenReadsTheChosenFile)
     player.list_lengths["/music/tips.m3u"] = 5;
     system.files["/work/other.grp"] = "/music/tips.m3u\n3\n0:10\n";
     view.chosen_files.push_back("/work/other.grp");
-    controller.open_tape_group();
+    run_command(controller, Command::OpenTapeGroup);
     EXPECT_EQ(state().tape_group_path, "/work/other.grp");
     EXPECT_EQ(player.model.playlist_index, 2);
     EXPECT_EQ(view.title, "Cuedeck - /work/other.grp");
@@ -343,7 +344,7 @@ TEST_F(FileMenu, SaveWithoutAGroupIsSaveAs)
 {
     controller.open_playlist("/music/tips.m3u");
     view.chosen_files.push_back("/work/new.grp");
-    controller.save_tape_group();
+    run_command(controller, Command::SaveTapeGroup);
     ASSERT_EQ(view.choosers.size(), 1u);
     EXPECT_EQ(view.choosers[0].mode, FileDialogMode::Save);
     EXPECT_EQ(view.choosers[0].default_extension, "grp");
@@ -356,7 +357,7 @@ TEST_F(FileMenu, SaveWithAGroupWritesWithoutAsking)
 {
     read_file("/music/tips.m3u\n1\n0:00\n");
     system.files.erase(path);
-    controller.save_tape_group();
+    run_command(controller, Command::SaveTapeGroup);
     EXPECT_TRUE(view.choosers.empty());
     EXPECT_EQ(system.files.count(path), 1u);
 }
@@ -365,7 +366,7 @@ TEST_F(FileMenu, CancelledSaveAsChangesNothing)
 {
     read_file("/music/tips.m3u\n1\n0:00\n");
     system.files.clear();
-    controller.save_tape_group_as();
+    run_command(controller, Command::SaveTapeGroupAs);
     EXPECT_EQ(state().tape_group_path, path);
     EXPECT_TRUE(system.files.empty());
 }
@@ -413,7 +414,7 @@ TEST_F(NewTapeGroup, ChosenRecordingsAreListedInNaturalOrderBesideTheGroupWhichO
     system.problems["/talks/My group.m3u"] = FileProblem::Missing;
     player.list_lengths["/talks/My group.m3u"] = 5;
     view.answer_cancel = true;
-    controller.new_tape_group();
+    run_command(controller, Command::NewTapeGroup);
     EXPECT_EQ(system.files.count("/talks/My group.m3u"), 0u);
     EXPECT_EQ(system.files.count("/talks/My group.grp"), 0u);
     EXPECT_EQ(state().tape_group_path, "/work/old.grp");
@@ -423,7 +424,7 @@ TEST_F(NewTapeGroup, ChosenRecordingsAreListedInNaturalOrderBesideTheGroupWhichO
     view.answer_cancel = false;
     view.answer_yes = false;
     view.chosen_recordings = recordings;
-    controller.new_tape_group();
+    run_command(controller, Command::NewTapeGroup);
     ASSERT_EQ(view.choosers.size(), 1u);
     EXPECT_EQ(view.choosers[0].mode, FileDialogMode::Save);
     EXPECT_EQ(view.choosers[0].suggested, "/elsewhere/elsewhere.grp");

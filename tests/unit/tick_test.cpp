@@ -1,3 +1,4 @@
+#include "control/run/command_bodies.h"
 #include "support/controller_fixture.h"
 
 namespace cuedeck::testing {
@@ -71,7 +72,7 @@ TEST_F(Tick, NegativeTipTimeRunsBelowZeroWithoutAlarm)
 TEST_F(Tick, StoppedTimerDoesNotCount)
 {
     tip_timer_at(30);
-    controller.tip_timer(); // frozen
+    run_command(controller, Command::TipTimer); // frozen
     controller.tick();
     EXPECT_EQ(state().tip_seconds_left, 30);
 }
@@ -155,7 +156,7 @@ TEST_F(Refresh, WithoutAPlayerShowsOneOfZeroAndTheMark)
 {
     zero_at(65000);
     set_tip_time(10);
-    controller.tip_timer();
+    run_command(controller, Command::TipTimer);
     player.is_alive = false;
     player.clear_log();
     controller.refresh();

@@ -1,5 +1,6 @@
 #include <climits>
 
+#include "control/run/command_bodies.h"
 #include "support/controller_fixture.h"
 
 namespace cuedeck::testing {
@@ -12,7 +13,7 @@ using PlayPause = ControllerTest;
 TEST_F(PlayPause, WhilePlayingWithoutBackTimeOnlyPauses)
 {
     player_in_list(3, 0, 1, 12000);
-    controller.play_pause();
+    run_command(controller, Command::PlayPause);
     EXPECT_THAT(player.traffic(),
                 ElementsAreArray(sequence({{"PlayState", "Pause"}, refresh_traffic()})));
     EXPECT_EQ(view.focus_returns, 1);
@@ -22,7 +23,7 @@ TEST_F(PlayPause, WhilePlayingStepsBackByTheBackTime)
 {
     set_back_time(5);
     player_in_list(3, 0, 1, 12000);
-    controller.play_pause();
+    run_command(controller, Command::PlayPause);
     EXPECT_THAT(player.traffic(),
                 ElementsAreArray(sequence(
                     {{"PlayState", "Pause", "Position", "JumpTo 7000"}, refresh_traffic()})));
@@ -35,7 +36,7 @@ TEST_F(PlayPause, StepBackStopsAtTheStartOfTheTrack)
     // Given 3.2 s into the track and a back time of 5 s, then the jump is to 0, not below.
     set_back_time(5);
     player_in_list(3, 0, 1, 3200);
-    controller.play_pause();
+    run_command(controller, Command::PlayPause);
     EXPECT_THAT(player.traffic(), ::testing::Contains("JumpTo 0"));
     EXPECT_EQ(player.model.position_ms, 0);
 }
@@ -44,7 +45,7 @@ TEST_F(PlayPause, NegativeBackTimeStepsForward)
 {
     set_back_time(-5);
     player_in_list(3, 0, 1, 1000);
-    controller.play_pause();
+    run_command(controller, Command::PlayPause);
     EXPECT_EQ(player.model.position_ms, 6000);
 }
 
@@ -52,19 +53,19 @@ TEST_F(PlayPause, HugeBackTimeSaturatesInsteadOfOverflowing)
 {
     set_back_time(INT_MAX);
     player_in_list(3, 0, 1, 4000);
-    controller.play_pause();
+    run_command(controller, Command::PlayPause);
     EXPECT_EQ(player.model.position_ms, 0);
 
     set_back_time(INT_MIN);
     player.model.play_state = 1;
-    controller.play_pause();
+    run_command(controller, Command::PlayPause);
     EXPECT_EQ(player.model.position_ms, INT_MAX);
 }
 
 TEST_F(PlayPause, ResumingFromPauseStartsTheTipTimer)
 {
     player_in_list(3, 0, 3, 5000); // the tip timer not running
-    controller.play_pause();
+    run_command(controller, Command::PlayPause);
     EXPECT_THAT(player.traffic(),
                 ElementsAreArray(sequence({{"PlayState", "Pause"}, refresh_traffic()})));
     EXPECT_TRUE(state().tip_timer_running);
@@ -75,14 +76,14 @@ TEST_F(PlayPause, PausingLeavesTheTipTimerRunning)
 {
     tip_timer_at(60);
     player_in_list(3, 0, 1, 5000);
-    controller.play_pause();
+    run_command(controller, Command::PlayPause);
     EXPECT_TRUE(state().tip_timer_running);
 }
 
 TEST_F(PlayPause, WhileStoppedPlaysAndStartsTheTipTimer)
 {
     player_in_list(3, 0, 0, 0);
-    controller.play_pause();
+    run_command(controller, Command::PlayPause);
     EXPECT_THAT(player.traffic(),
                 ElementsAreArray(sequence({{"PlayState", "Play"}, refresh_traffic()})));
     EXPECT_TRUE(state().tip_timer_running);
@@ -94,15 +95,15 @@ TEST_F(PlayPause, PlayAndPauseAloneAskFirstAndOnlyChangeWhatNeedsChanging)
     // nothing unless playing; otherwise each is play/pause with its step back.
     set_back_time(5);
     player_in_list(3, 0, play_state::playing, 12000);
-    controller.play();
+    run_command(controller, Command::Play);
     EXPECT_THAT(player.traffic(), ElementsAre("PlayState"));
     player.clear_log();
-    controller.pause();
+    run_command(controller, Command::Pause);
     EXPECT_THAT(player.traffic(), ::testing::IsSupersetOf({"Pause", "JumpTo 7000"}));
     player.clear_log();
-    controller.pause();
+    run_command(controller, Command::Pause);
     EXPECT_THAT(player.traffic(), ElementsAre("PlayState"));
-    controller.play();
+    run_command(controller, Command::Play);
     EXPECT_EQ(player.model.play_state, play_state::playing);
 }
 
@@ -111,7 +112,7 @@ TEST_F(PlayPause, AJumpWithinTheTipStaysWithinIt)
     player_in_list(3, 0, play_state::paused, 12000, 300);
     controller.refresh(); // the tip's length is known from the last refresh
     for (const auto& [to, landed] : {std::pair{-5, 0}, {42000, 42000}, {999999, 300000}}) {
-        controller.jump_within_tip(to);
+        run_command_with(controller, Command::JumpTo, to);
         EXPECT_EQ(player.model.position_ms, landed) << to;
     }
 }
@@ -123,7 +124,7 @@ TEST_F(Zero, WhileStoppedChangesNothing)
     zero_at(2000);
     const int recorded = state().history.count();
     player_in_list(3, 1, 0, 9000);
-    controller.zero();
+    run_command(controller, Command::Zero);
     EXPECT_THAT(player.traffic(), ElementsAre("PlayState"));
     EXPECT_EQ(state().zero_mark, 2000);
     EXPECT_EQ(state().history.count(), recorded);
@@ -133,7 +134,7 @@ TEST_F(Zero, WhileStoppedChangesNothing)
 TEST_F(Zero, MovesTheMarkToThePositionAndRecordsIt)
 {
     player_in_list(3, 1, 3, 83999);
-    controller.zero();
+    run_command(controller, Command::Zero);
     EXPECT_THAT(player.traffic(),
                 ElementsAreArray(sequence({{"PlayState", "Position"}, refresh_traffic()})));
     EXPECT_EQ(state().zero_mark, 83999);
@@ -147,7 +148,7 @@ TEST_F(Zero, AtTheMarkedPositionRecordsNothing)
     zero_at(4000);
     const int recorded = state().history.count();
     player_in_list(3, 0, 1, 4000);
-    controller.zero();
+    run_command(controller, Command::Zero);
     EXPECT_THAT(player.traffic(), ElementsAre("PlayState", "Position"));
     EXPECT_EQ(state().history.count(), recorded);
 }
@@ -156,7 +157,7 @@ TEST_F(Zero, TakesANegativePositionAsZero)
 {
     zero_at(1000);
     player_in_list(3, 0, 1, -300);
-    controller.zero();
+    run_command(controller, Command::Zero);
     EXPECT_EQ(state().zero_mark, 0);
 }
 
@@ -166,7 +167,7 @@ TEST_F(Skips, RewindJumpsToTheZeroMark)
 {
     zero_at(12000);
     player_in_list(3, 0, 3, 50000);
-    controller.rewind();
+    run_command(controller, Command::Rewind);
     EXPECT_THAT(player.traffic(),
                 ElementsAreArray(sequence({{"JumpTo 12000"}, refresh_traffic()})));
     EXPECT_EQ(view.focus_returns, 1);
@@ -175,8 +176,8 @@ TEST_F(Skips, RewindJumpsToTheZeroMark)
 TEST_F(Skips, FiveSecondSkipsSendTheirCommandAndRefresh)
 {
     player_in_list(3, 0, 1, 50000);
-    controller.back_5_seconds();
-    controller.forward_5_seconds();
+    run_command(controller, Command::Back5Seconds);
+    run_command(controller, Command::Forward5Seconds);
     EXPECT_THAT(
         player.traffic(),
         ElementsAreArray(sequence(
@@ -186,8 +187,8 @@ TEST_F(Skips, FiveSecondSkipsSendTheirCommandAndRefresh)
 
 TEST_F(Skips, VolumeKeysSendOnlyTheirCommand)
 {
-    controller.volume_up();
-    controller.volume_down();
+    run_command(controller, Command::VolumeUp);
+    run_command(controller, Command::VolumeDown);
     EXPECT_THAT(player.traffic(), ElementsAre("VolumeUp", "VolumeDown"));
     EXPECT_EQ(view.focus_returns, 0);
     EXPECT_TRUE(view.fields.empty());
@@ -198,7 +199,7 @@ using TipMoves = ControllerTest;
 TEST_F(TipMoves, NextTipRecordsWhereTheTipWasLeftAndTheNewTip)
 {
     player_in_list(5, 1, 1, 30500);
-    controller.next_tip();
+    run_command(controller, Command::NextTip);
     EXPECT_THAT(
         player.traffic(),
         ElementsAreArray(sequence(
@@ -214,7 +215,7 @@ TEST_F(TipMoves, NextTipRecordsWhereTheTipWasLeftAndTheNewTip)
 TEST_F(TipMoves, LastTipWithUnmovedMarkRecordsOnlyTheNewTip)
 {
     player_in_list(5, 3, 3, 0);
-    controller.last_tip();
+    run_command(controller, Command::LastTip);
     EXPECT_THAT(player.traffic(),
                 ElementsAreArray(
                     sequence({{"PlayState", "Position", "PreviousTrack"}, refresh_traffic()})));
@@ -227,7 +228,7 @@ using TipTimer = ControllerTest;
 TEST_F(TipTimer, ResetLoadsTheFullTipTimeAndHidesStop)
 {
     set_tip_time(3);
-    controller.tip_timer();
+    run_command(controller, Command::TipTimer);
     EXPECT_EQ(state().tip_seconds_left, 180);
     EXPECT_FALSE(state().tip_timer_running); // starts with the next play
     EXPECT_EQ(view.alarm_picture, false);
@@ -238,13 +239,13 @@ TEST_F(TipTimer, ResetLoadsTheFullTipTimeAndHidesStop)
 TEST_F(TipTimer, PressedWhileCountingFreezesAndPlayContinues)
 {
     tip_timer_at(42);
-    controller.tip_timer();
+    run_command(controller, Command::TipTimer);
     EXPECT_FALSE(state().tip_timer_running);
     EXPECT_EQ(state().tip_seconds_left, 42);
     EXPECT_FALSE(view.alarm_picture.has_value());
 
     player_in_list(3, 0, 3, 0);
-    controller.play_pause(); // resume
+    run_command(controller, Command::PlayPause); // resume
     EXPECT_TRUE(state().tip_timer_running);
     EXPECT_EQ(state().tip_seconds_left, 42);
 }
@@ -253,7 +254,7 @@ TEST_F(TipTimer, RunningWithNothingLeftRestartsTheCountAtOnce)
 {
     tip_timer_at(0); // running, with a tip time of 0
     set_tip_time(1);
-    controller.tip_timer();
+    run_command(controller, Command::TipTimer);
     EXPECT_EQ(state().tip_seconds_left, 60);
     EXPECT_TRUE(state().tip_timer_running);
 }
@@ -261,7 +262,7 @@ TEST_F(TipTimer, RunningWithNothingLeftRestartsTheCountAtOnce)
 TEST_F(TipTimer, HugeTipTimeSaturates)
 {
     set_tip_time(INT_MAX / 10);
-    controller.tip_timer();
+    run_command(controller, Command::TipTimer);
     EXPECT_EQ(state().tip_seconds_left, INT_MAX);
 }
 
@@ -314,8 +315,8 @@ using UndoRedo = ControllerTest;
 
 TEST_F(UndoRedo, WithNothingToGoToDoNothing)
 {
-    controller.undo();
-    controller.redo();
+    run_command(controller, Command::Undo);
+    run_command(controller, Command::Redo);
     EXPECT_TRUE(player.traffic().empty());
     EXPECT_EQ(view.focus_returns, 0);
 }
@@ -326,13 +327,13 @@ TEST_F(UndoRedo, GoBackAndForthWithoutRecording)
     zero_at(10000); // records (0, 10 s)
     player.model.playlist_index = 3;
     zero_at(20000); // records (3, 20 s)
-    controller.undo();
+    run_command(controller, Command::Undo);
     EXPECT_EQ(player.model.playlist_index, 0);
     EXPECT_EQ(state().zero_mark, 10000);
     EXPECT_EQ(state().history.count(), 1);
     EXPECT_EQ(state().history.top(), 2);
 
-    controller.redo();
+    run_command(controller, Command::Redo);
     EXPECT_EQ(player.model.playlist_index, 3);
     EXPECT_EQ(state().zero_mark, 20000);
     EXPECT_EQ(state().history.count(), 2);
@@ -346,7 +347,7 @@ TEST_F(Places, CopyReadsThePlayerNowAndGoToMovesPausedAndRecords)
     player_in_list(3, 1, 1, 83456, 120);
     controller.refresh();
     player.model.position_ms = 84567; // moved on since the last refresh
-    controller.copy_place();
+    run_command(controller, Command::CopyPlace);
     EXPECT_EQ(view.clipboard, "[2 00:01:24.5]");
 
     // A whole line of a transcript; the place leads to tip 3 at 4.0 s.
@@ -358,7 +359,7 @@ TEST_F(Places, CopyReadsThePlayerNowAndGoToMovesPausedAndRecords)
     EXPECT_EQ(state().zero_mark, 4000);
     EXPECT_EQ(state().history.entry(state().history.count() - 1), (HistoryEntry{2, 4}));
     EXPECT_GT(state().history.count(), recorded);
-    controller.undo();
+    run_command(controller, Command::Undo);
     EXPECT_EQ(player.model.playlist_index, 1); // where the tip was left
 
     // Without a tip: the current one, tenths kept.
@@ -400,17 +401,17 @@ TEST_F(Places, OutOfReachOrNoPlaceChangesNothingAndSaysWhy)
 
     // Go To Copied Place with no place on the clipboard does nothing at all.
     view.clipboard = "a word";
-    controller.go_to_copied_place();
+    run_command(controller, Command::GoToCopiedPlace);
     EXPECT_EQ(view.messages.size(), 1u);
     view.clipboard = "[1 00:00:02.0]";
-    controller.go_to_copied_place();
+    run_command(controller, Command::GoToCopiedPlace);
     EXPECT_EQ(player.model.playlist_index, 0);
     EXPECT_EQ(player.model.position_ms, 2000);
     // Go To Place asks; cancelled, nothing moves.
     view.places_asked = {std::string("1:00"), std::nullopt};
-    controller.ask_and_go_to_place();
+    run_command(controller, Command::GoToPlace);
     EXPECT_EQ(player.model.position_ms, 60000);
-    controller.ask_and_go_to_place();
+    run_command(controller, Command::GoToPlace);
     EXPECT_EQ(player.model.position_ms, 60000);
 }
 
@@ -432,7 +433,7 @@ TEST_F(Opening, LoadPlaylistHandsTheListOverAndWaitsPaused)
 TEST_F(Opening, OpenPlaylistUsesThePlaylistChooser)
 {
     view.chosen_files.push_back("/music/a.m3u");
-    controller.open_playlist();
+    run_command(controller, Command::OpenPlaylist);
     ASSERT_EQ(view.choosers.size(), 1u);
     EXPECT_EQ(view.choosers[0].mode, FileDialogMode::Open);
     EXPECT_EQ(view.choosers[0].filter, "Playlist files (*.m3u)|*.m3u|All playlists "
@@ -447,8 +448,8 @@ TEST_F(Opening, CancelledChoosersChangeNothing)
     controller.open_playlist("/music/old.m3u");
     player.clear_log();
     view.clear();
-    controller.open_playlist();
-    controller.open_music_file();
+    run_command(controller, Command::OpenPlaylist);
+    run_command(controller, Command::OpenMusicFile);
     EXPECT_EQ(state().playlist_path, "/music/old.m3u");
     EXPECT_TRUE(player.traffic().empty());
     EXPECT_EQ(view.focus_returns, 0);
@@ -461,7 +462,7 @@ TEST_F(Opening, MusicFileBecomesAListOfOnePausedAtTheStart)
     controller.open_playlist("/music/group.m3u");
     zero_at(5000);
     view.chosen_files.push_back("/music/talk.wav");
-    controller.open_music_file();
+    run_command(controller, Command::OpenMusicFile);
     EXPECT_THAT(player.traffic(),
                 ElementsAreArray(sequence(
                     {{"hand_over /music/talk.wav", "Pause", "JumpTo 0"}, refresh_traffic()})));

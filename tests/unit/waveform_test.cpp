@@ -1,5 +1,6 @@
 // The waveform of a tip: its levels, the pauses found in them, the phrase
 // moves and the bar's click they give, and the cache file they are kept in.
+#include "control/run/command_bodies.h"
 #include "control/run/phrases.h"
 #include "control/storage/settings_file.h"
 #include "files/waveform.h"
@@ -132,35 +133,35 @@ TEST_F(PhraseKeys, JumpFromPhraseToPhraseOnlyWhereTheWaveformShowsThem)
 {
     EXPECT_EQ(view.bar.waveform, waveforms.made["/music/tip 2.mp3"]);
     EXPECT_EQ(view.bar.length_ms, 30000);
-    controller.phrase_forward();
+    run_command(controller, Command::PhraseForward);
     EXPECT_EQ(player.model.position_ms, 7000);
-    controller.phrase_back();
+    run_command(controller, Command::PhraseBack);
     EXPECT_EQ(player.model.position_ms, 3000);
     player.model.position_ms = 2800; // as mpv reports it, its buffer counted
-    controller.phrase_forward();
+    run_command(controller, Command::PhraseForward);
     EXPECT_EQ(player.model.position_ms, 7000); // not to 3.0 again
-    controller.phrase_back();
+    run_command(controller, Command::PhraseBack);
     EXPECT_EQ(state().history.count(), 0); // a jump, as the 5-second ones are
     EXPECT_EQ(player.model.play_state, play_state::playing);
 
     player.model.file = "/music/tip 3.mp3"; // no waveform (yet)
-    controller.phrase_forward();
+    run_command(controller, Command::PhraseForward);
     EXPECT_EQ(player.model.position_ms, 3000);
     EXPECT_EQ(view.bar.waveform, nullptr);
 }
 
 TEST_F(PhraseKeys, TheBarMovesAsAGoToDoesOneUndoBackButPlaysOn)
 {
-    controller.go_to_in_tip(20000);
+    run_command_with(controller, Command::PlaceInTip, 20000);
     EXPECT_EQ(player.model.position_ms, 20000);
     EXPECT_EQ(player.model.play_state, play_state::playing);
     EXPECT_EQ(state().zero_mark, 20000);
     EXPECT_EQ(view.bar.zero_mark_ms, 20000);
-    controller.go_to_in_tip(99000); // beyond the tip: its end
+    run_command_with(controller, Command::PlaceInTip, 99000); // beyond the tip: its end
     EXPECT_EQ(player.model.position_ms, 30000);
-    controller.undo();
+    run_command(controller, Command::Undo);
     EXPECT_EQ(player.model.position_ms, 20000);
-    controller.undo();
+    run_command(controller, Command::Undo);
     EXPECT_EQ(state().zero_mark, 5000); // where the first click left the tip
 }
 
@@ -168,16 +169,16 @@ TEST_F(PhraseKeys, ThePhraseStepBackIsAnOptionKeptInTheSettings)
 {
     set_back_time(2);
     player.model.position_ms = 7800;
-    controller.play_pause();
+    run_command(controller, Command::PlayPause);
     EXPECT_EQ(player.model.position_ms, 5800); // off: the back time, as ever
     set_options([](Options& options) { options.phrase_step_back = 1; });
     player.model.play_state = play_state::playing;
     player.model.position_ms = 7800;
-    controller.play_pause();
+    run_command(controller, Command::PlayPause);
     EXPECT_EQ(player.model.position_ms, 7000);
     player.model.play_state = play_state::playing;
     player.model.position_ms = 12000; // no phrase start within 3 s
-    controller.play_pause();
+    run_command(controller, Command::PlayPause);
     EXPECT_EQ(player.model.position_ms, 10000);
     controller.shut_down(WindowEnding::DefaultClose);
     EXPECT_THAT(system.files[SettingsFile(system).path(state())],

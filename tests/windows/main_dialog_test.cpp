@@ -12,6 +12,7 @@
 #include "base/wide_text.h"
 #include "control/commands/commands.h"
 #include "control/commands/global_keys.h"
+#include "control/run/command_bodies.h"
 #include "desktop/win32/foot_pedal_win32.h"
 #include "desktop/win32/one_copy_win32.h"
 #include "files/channel_request.h"
@@ -86,9 +87,9 @@ TEST(MainDialog, OpensWithItsCaptionAndTheStopPictureHidden)
     Options options = controller.options();
     options.tip_time = 1;
     controller.apply_options(options);
-    controller.tip_timer();
-    controller.play_pause(); // pause
-    controller.play_pause(); // resume: the count starts
+    run_command(controller, Command::TipTimer);
+    run_command(controller, Command::PlayPause); // pause
+    run_command(controller, Command::PlayPause); // resume: the count starts
     for (int second = 0; second < 60; ++second)
         controller.tick();
     EXPECT_TRUE(IsWindowVisible(GetDlgItem(rig.window, IDC_STOP_PICTURE)));
