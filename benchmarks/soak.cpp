@@ -42,7 +42,8 @@ struct Holdings
     long resident_kb = 0;
     long threads = 0;
     long open_files = 0;
-    long timers = 0; ///< POSIX timers; Qt's own live in its event loop
+    long timers = 0;          ///< POSIX timers; Qt's own live in its event loop
+    std::string thread_names; ///< to tell which one came, when one did
 
     static Holdings of(pid_t pid)
     {
@@ -56,6 +57,18 @@ struct Holdings
                 held.threads = std::atol(line.c_str() + 8);
         }
         std::error_code error;
+        for (auto entry = std::filesystem::directory_iterator(proc + "/task", error);
+             entry != std::filesystem::directory_iterator(); entry.increment(error)) {
+            // Its name, and where in the kernel it waits (a reaper waits in
+            // wait4, a worker on a futex).
+            std::ifstream comm(entry->path() / "comm");
+            std::ifstream waits(entry->path() / "wchan");
+            std::string name;
+            std::string wait;
+            std::getline(comm, name);
+            std::getline(waits, wait);
+            held.thread_names += (held.thread_names.empty() ? "" : " ") + name + "/" + wait;
+        }
         for (auto entry = std::filesystem::directory_iterator(proc + "/fd", error);
              entry != std::filesystem::directory_iterator(); entry.increment(error))
             ++held.open_files;
@@ -127,7 +140,9 @@ public:
         int failures = 0;
         failures += check(end.resident_kb - after_warm_up.resident_kb < 2048,
                           "resident memory grew by 2 MB or more");
-        failures += check(end.threads <= after_warm_up.threads, "threads grew");
+        failures += check(
+            end.threads <= after_warm_up.threads,
+            ("threads grew: " + after_warm_up.thread_names + " -> " + end.thread_names).c_str());
         failures += check(end.open_files <= after_warm_up.open_files, "open files grew");
         failures += check(end.timers <= after_warm_up.timers, "system timers grew");
         failures += check(m_unanswered == 0 && answers, "a request went unanswered");

@@ -4,6 +4,9 @@ namespace cuedeck {
 
 SessionTick::SessionTick(Session& session, QObject* parent) : QObject(parent), m_session(session)
 {
+    // Set again after each tick, at the period asked then: a burst of
+    // changes that shortens and lengthens the period never puts it off.
+    m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &SessionTick::tick);
     // A command, a request from outside or a tick may end the rest or
     // change the period.
@@ -43,7 +46,7 @@ void SessionTick::follow()
     const int period = m_session.tick_period_ms();
     const int told_through = period == 0 ? m_session.player_told_through() : -1;
     if (period > 0) {
-        if (!m_timer.isActive() || m_timer.interval() != period)
+        if (!m_timer.isActive() || m_timer.remainingTime() > period)
             m_timer.start(period);
     } else {
         m_timer.stop();
