@@ -3,7 +3,13 @@
 #include <algorithm>
 #include <charconv>
 #include <climits>
+#include <cmath>
 #include <cstdint>
+#include <cstdio>
+
+#include <nlohmann/json.hpp>
+
+#include "files/place_text.h"
 
 namespace cuedeck {
 
@@ -62,6 +68,315 @@ void take_speaker(Cue& cue)
     if (const std::size_t end = rest.find("</v>"); end != std::string::npos)
         rest.erase(end, 4);
     cue.text = std::move(rest);
+}
+
+void append_utf8(std::string& out, std::uint32_t code)
+{
+    if (code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+        code = 0xFFFD;
+    if (code < 0x80) {
+        out += char(code);
+    } else if (code < 0x800) {
+        out += char(0xC0 | (code >> 6));
+        out += char(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += char(0xE0 | (code >> 12));
+        out += char(0x80 | ((code >> 6) & 0x3F));
+        out += char(0x80 | (code & 0x3F));
+    } else {
+        out += char(0xF0 | (code >> 18));
+        out += char(0x80 | ((code >> 12) & 0x3F));
+        out += char(0x80 | ((code >> 6) & 0x3F));
+        out += char(0x80 | (code & 0x3F));
+    }
+}
+
+std::string from_utf16(std::string_view bytes, bool big_endian)
+{
+    std::string out;
+    out.reserve(bytes.size());
+    const auto unit = [&](std::size_t i) {
+        const auto a = static_cast<unsigned char>(bytes[i]);
+        const auto b = static_cast<unsigned char>(bytes[i + 1]);
+        return big_endian ? std::uint32_t(a << 8 | b) : std::uint32_t(b << 8 | a);
+    };
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        std::uint32_t code = unit(i);
+        if (code >= 0xD800 && code <= 0xDBFF && i + 3 < bytes.size()) {
+            const std::uint32_t low = unit(i + 2);
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
+                i += 2;
+            }
+        }
+        append_utf8(out, code); // a lone surrogate becomes U+FFFD
+    }
+    return out;
+}
+
+bool is_utf8(std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size();) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const std::size_t length = c < 0x80           ? 1
+                                   : (c >> 5) == 0x6  ? 2
+                                   : (c >> 4) == 0xE  ? 3
+                                   : (c >> 3) == 0x1E ? 4
+                                                      : 0;
+        if (length == 0 || i + length > text.size() || (length == 2 && c < 0xC2))
+            return false;
+        std::uint32_t code = length == 1 ? c : c & (0x7F >> length);
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            if ((next & 0xC0) != 0x80)
+                return false;
+            code = code << 6 | (next & 0x3F);
+        }
+        if ((length == 3 && (code < 0x800 || (code >= 0xD800 && code <= 0xDFFF))) ||
+            (length == 4 && (code < 0x10000 || code > 0x10FFFF)))
+            return false;
+        i += length;
+    }
+    return true;
+}
+
+std::string from_code_page_1252(std::string_view bytes)
+{
+    // 0x80 to 0x9F; the five the code page leaves out stand for themselves.
+    static constexpr std::uint16_t high[32] = {
+        0x20AC, 0x81,   0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x8D,   0x017D, 0x8F,   0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D,   0x017E, 0x0178};
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 4);
+    for (const char byte : bytes) {
+        const auto c = static_cast<unsigned char>(byte);
+        append_utf8(out, c >= 0x80 && c < 0xA0 ? high[c - 0x80] : c);
+    }
+    return out;
+}
+
+std::string collapsed(std::string_view text)
+{
+    std::string out;
+    for (const char c : text) {
+        const bool blank = c == ' ' || c == '\t' || c == '\n' || c == '\r';
+        if (blank) {
+            if (!out.empty() && out.back() != ' ')
+                out += ' ';
+        } else {
+            out += c;
+        }
+    }
+    if (!out.empty() && out.back() == ' ')
+        out.pop_back();
+    return out;
+}
+
+/// A time in seconds as JSON gives it, in ms; none for one that cannot be.
+std::optional<int> json_ms(const nlohmann::json& value, double scale)
+{
+    if (!value.is_number())
+        return std::nullopt;
+    const double ms = std::round(value.get<double>() * scale);
+    if (!(ms >= 0) || ms > INT_MAX)
+        return std::nullopt;
+    return static_cast<int>(ms);
+}
+
+std::string json_text(const nlohmann::json& item, const char* key)
+{
+    const auto found = item.find(key);
+    return found != item.end() && found->is_string()
+               ? std::string(trimmed(found->get<std::string>()))
+               : std::string();
+}
+
+/// whisper.cpp's "transcription" (offsets in ms) or openai-whisper's
+/// "segments" (times in seconds).
+Draft read_json(std::string_view text)
+{
+    Draft draft;
+    const nlohmann::json json = nlohmann::json::parse(text, nullptr, false);
+    if (!json.is_object())
+        return draft;
+    const bool of_whisper_cpp = json.contains("transcription");
+    const auto items = json.find(of_whisper_cpp ? "transcription" : "segments");
+    if (items == json.end() || !items->is_array())
+        return draft;
+    for (const nlohmann::json& item : *items) {
+        std::optional<int> start;
+        std::optional<int> end;
+        if (!item.is_object()) {
+            ++draft.skipped;
+            continue;
+        }
+        if (of_whisper_cpp) {
+            const auto offsets = item.find("offsets");
+            if (offsets != item.end() && offsets->is_object()) {
+                start = json_ms(offsets->value("from", nlohmann::json()), 1);
+                end = json_ms(offsets->value("to", nlohmann::json()), 1);
+            }
+        } else {
+            start = json_ms(item.value("start", nlohmann::json()), 1000);
+            end = json_ms(item.value("end", nlohmann::json()), 1000);
+        }
+        if (!start || !end || *end < *start) {
+            ++draft.skipped;
+            continue;
+        }
+        draft.cues.push_back(
+            Cue{*start, *end, json_text(item, "speaker"), json_text(item, "text")});
+    }
+    return draft;
+}
+
+/// `&amp;`, `&#233;` and the like, as the characters they stand for; markup
+/// taken out, "<br>" and the ends of paragraphs as blanks.
+std::string html_text(std::string_view html)
+{
+    static constexpr std::pair<std::string_view, std::string_view> named[] = {
+        {"amp", "&"}, {"lt", "<"}, {"gt", ">"}, {"quot", "\""}, {"apos", "'"}, {"nbsp", " "}};
+    std::string out;
+    for (std::size_t i = 0; i < html.size(); ++i) {
+        if (html[i] == '<') {
+            const std::size_t close = html.find('>', i);
+            if (close == std::string_view::npos)
+                break;
+            out += ' ';
+            i = close;
+        } else if (html[i] == '&') {
+            const std::size_t semicolon = html.find(';', i);
+            const std::string_view name = semicolon == std::string_view::npos || semicolon - i > 10
+                                              ? std::string_view()
+                                              : html.substr(i + 1, semicolon - i - 1);
+            std::optional<std::uint32_t> code;
+            if (name.size() > 1 && name[0] == '#') {
+                const bool hex = name[1] == 'x' || name[1] == 'X';
+                std::uint32_t value = 0;
+                const std::string_view number = name.substr(hex ? 2 : 1);
+                const auto [end, error] = std::from_chars(
+                    number.data(), number.data() + number.size(), value, hex ? 16 : 10);
+                if (error == std::errc() && end == number.data() + number.size() && value > 0)
+                    code = value;
+            }
+            const auto known = std::find_if(std::begin(named), std::end(named),
+                                            [&](const auto& entry) { return entry.first == name; });
+            if (code) {
+                append_utf8(out, *code);
+            } else if (known != std::end(named)) {
+                out += known->second;
+            } else {
+                out += '&';
+                continue;
+            }
+            i = semicolon;
+        } else {
+            out += html[i];
+        }
+    }
+    return collapsed(out);
+}
+
+/// noScribe's HTML: each stretch of text follows an anchor named
+/// "ts_<start ms>_<end ms>_<speaker>", and a change of speaker begins with
+/// the speaker's name and a colon.
+Draft read_noscribe(std::string_view html)
+{
+    Draft draft;
+    constexpr std::string_view anchor = "<a name=\"ts_";
+    std::size_t at = html.find(anchor);
+    while (at != std::string_view::npos) {
+        const std::size_t name_end = html.find('"', at + anchor.size());
+        const std::size_t tag_end = html.find('>', at);
+        if (name_end == std::string_view::npos || tag_end == std::string_view::npos)
+            break;
+        const std::string_view name =
+            html.substr(at + anchor.size(), name_end - at - anchor.size());
+        const std::size_t next = html.find(anchor, tag_end);
+        const std::string_view body =
+            html.substr(tag_end + 1, next == std::string_view::npos ? next : next - tag_end - 1);
+        const std::size_t first = name.find('_');
+        const std::size_t second =
+            first == std::string_view::npos ? first : name.find('_', first + 1);
+        const auto start = digits(name.substr(0, first), 10);
+        const auto end = first == std::string_view::npos
+                             ? std::nullopt
+                             : digits(name.substr(first + 1, second - first - 1), 10);
+        if (!start || !end || *end < *start || *end > INT_MAX) {
+            ++draft.skipped;
+        } else {
+            Cue cue{int(*start), int(*end),
+                    second == std::string_view::npos ? std::string()
+                                                     : std::string(name.substr(second + 1)),
+                    html_text(body)};
+            if (!cue.speaker.empty() && cue.text.starts_with(cue.speaker + ":"))
+                cue.text =
+                    std::string(trimmed(std::string_view(cue.text).substr(cue.speaker.size() + 1)));
+            draft.cues.push_back(std::move(cue));
+        }
+        at = next;
+    }
+    return draft;
+}
+
+/// A transcript: each place in brackets or between hashes, or at the start
+/// of a line, begins a cue that runs to the next such place.
+Draft read_transcript(std::string_view text)
+{
+    Draft draft;
+    std::vector<FoundPlace> places = find_places(text);
+    std::erase_if(places, [&](const FoundPlace& found) {
+        if (found.delimited)
+            return false;
+        const std::size_t line = text.find_last_of("\r\n", found.begin == 0 ? 0 : found.begin - 1);
+        const std::size_t from = found.begin == 0 || line == std::string_view::npos ? 0 : line + 1;
+        return !trimmed(text.substr(from, found.begin - from)).empty();
+    });
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        const std::size_t until = i + 1 < places.size() ? places[i + 1].begin : text.size();
+        draft.cues.push_back(
+            Cue{places[i].place.position_ms,
+                i + 1 < places.size() ? places[i + 1].place.position_ms : open_end_ms,
+                {},
+                collapsed(text.substr(places[i].end, until - places[i].end))});
+    }
+    // Places typed out of order: each cue still ends where the next begins.
+    std::stable_sort(draft.cues.begin(), draft.cues.end(),
+                     [](const Cue& a, const Cue& b) { return a.start_ms < b.start_ms; });
+    for (std::size_t i = 0; i < draft.cues.size(); ++i)
+        draft.cues[i].end_ms = i + 1 < draft.cues.size() ? draft.cues[i + 1].start_ms : open_end_ms;
+    return draft;
+}
+
+std::string srt_time(int ms, char separator)
+{
+    char text[40];
+    std::snprintf(text, sizeof text, "%02d:%02d:%02d%c%03d", ms / 3600000, ms / 60000 % 60,
+                  ms / 1000 % 60, separator, ms % 1000);
+    return text;
+}
+
+int written_end(const Cue& cue)
+{
+    if (cue.end_ms != open_end_ms)
+        return cue.end_ms;
+    return cue.start_ms > open_end_ms - 5000 ? cue.start_ms : cue.start_ms + 5000;
+}
+
+/// A cue's text as a subtitle file holds it: no blank line inside, which
+/// would end the cue.
+std::string written_text(const Cue& cue, const std::string& speaker)
+{
+    std::string text = speaker;
+    for (const std::string_view line : lines_of(cue.text)) {
+        if (trimmed(line).empty())
+            continue;
+        if (text.size() > speaker.size())
+            text += '\n';
+        text += line;
+    }
+    return text;
 }
 
 } // namespace
@@ -137,6 +452,69 @@ Draft read_subtitles(std::string_view text)
     std::stable_sort(draft.cues.begin(), draft.cues.end(),
                      [](const Cue& a, const Cue& b) { return a.start_ms < b.start_ms; });
     return draft;
+}
+
+std::string draft_text_as_utf8(std::string_view bytes)
+{
+    if (bytes.starts_with("\xEF\xBB\xBF"))
+        return std::string(bytes.substr(3));
+    if (bytes.starts_with("\xFF\xFE"))
+        return from_utf16(bytes.substr(2), false);
+    if (bytes.starts_with("\xFE\xFF"))
+        return from_utf16(bytes.substr(2), true);
+    return is_utf8(bytes) ? std::string(bytes) : from_code_page_1252(bytes);
+}
+
+Draft read_draft(std::string_view bytes)
+{
+    const std::string text = draft_text_as_utf8(bytes);
+    const std::size_t first = text.find_first_not_of(" \t\r\n");
+    const std::string_view start =
+        first == std::string::npos ? std::string_view() : std::string_view(text).substr(first);
+    Draft draft;
+    if (start.starts_with("{"))
+        draft = read_json(text);
+    else if (text.find("<a name=\"ts_") != std::string::npos)
+        draft = read_noscribe(text);
+    else if (start.starts_with("WEBVTT") || text.find("-->") != std::string::npos)
+        draft = read_subtitles(text);
+    else
+        return read_transcript(text);
+    std::stable_sort(draft.cues.begin(), draft.cues.end(),
+                     [](const Cue& a, const Cue& b) { return a.start_ms < b.start_ms; });
+    return draft;
+}
+
+std::optional<std::size_t> cue_begun_by(const Draft& draft, int position_ms)
+{
+    const auto after = std::upper_bound(draft.cues.begin(), draft.cues.end(), position_ms,
+                                        [](int ms, const Cue& cue) { return ms < cue.start_ms; });
+    if (after == draft.cues.begin())
+        return std::nullopt;
+    return std::size_t(after - draft.cues.begin()) - 1;
+}
+
+std::string write_srt(const Draft& draft)
+{
+    std::string out;
+    int number = 0;
+    for (const Cue& cue : draft.cues) {
+        out += std::to_string(++number) + "\n" + srt_time(cue.start_ms, ',') + " --> " +
+               srt_time(written_end(cue), ',') + "\n" +
+               written_text(cue, cue.speaker.empty() ? std::string() : cue.speaker + ": ") + "\n\n";
+    }
+    return out;
+}
+
+std::string write_webvtt(const Draft& draft)
+{
+    std::string out = "WEBVTT\n\n";
+    for (const Cue& cue : draft.cues) {
+        out += srt_time(cue.start_ms, '.') + " --> " + srt_time(written_end(cue), '.') + "\n" +
+               written_text(cue, cue.speaker.empty() ? std::string() : "<v " + cue.speaker + ">") +
+               "\n\n";
+    }
+    return out;
 }
 
 } // namespace cuedeck

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,6 +34,35 @@ struct Draft
 /// blocks are passed over). UTF-8 with or without a byte-order mark, any
 /// line ends. Markup other than the speaker's is kept as text.
 Draft read_subtitles(std::string_view text);
+
+/// The cues of a draft in any shape the recognizers write, told apart by
+/// what the text holds, not by the file's name: SRT or WebVTT; whisper.cpp's
+/// JSON ("transcription", offsets in ms) or openai-whisper's ("segments",
+/// times in seconds, a "speaker" where a diarizer added one); noScribe's HTML
+/// (anchors "ts_<start>_<end>_<speaker>"); else a transcript with places, in
+/// which each place starts a cue that runs to the next (the last one runs
+/// on to the end of the recording). The bytes may be UTF-8 with or without
+/// a byte-order mark, UTF-16 with one, or, when they are no UTF-8, Windows
+/// code page 1252. The caller refuses what is over `max_draft_bytes`.
+Draft read_draft(std::string_view bytes);
+static constexpr std::size_t max_draft_bytes = std::size_t{50} * 1024 * 1024;
+/// Where a cue of a transcript runs on to: the end of the recording.
+static constexpr int open_end_ms = 0x7fffffff;
+
+/// `bytes` as UTF-8: a byte-order mark taken away, UTF-16 turned into
+/// UTF-8, and text that is no UTF-8 read as Windows code page 1252.
+std::string draft_text_as_utf8(std::string_view bytes);
+
+/// The index of the cue heard at `position_ms`, the last one begun by then
+/// (and maybe over, when a pause follows it); none before the first. A
+/// binary search: as quick for a ten-hour draft as for a short one.
+std::optional<std::size_t> cue_begun_by(const Draft& draft, int position_ms);
+
+/// The draft as SRT ("1", "00:00:00,000 --> 00:00:07,600", "Speaker: text",
+/// as any player shows it) or as WebVTT ("<v Speaker>text", read back as
+/// the same cues). A cue that runs on to the end is written five seconds long.
+std::string write_srt(const Draft& draft);
+std::string write_webvtt(const Draft& draft);
 
 /// A cue time, "01:02:03,456", "02:03.456" or "01:02:03.4", in ms; none for
 /// anything else (minutes or seconds of 60 or more, a time past what an int

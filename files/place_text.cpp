@@ -17,7 +17,9 @@ std::string format_place(int tip, int tip_count, int position_ms)
     return "[" + (tip_count > 1 ? std::to_string(tip) + " " : std::string()) + time + "]";
 }
 
-std::optional<PlaceText> find_place(std::string_view text)
+namespace {
+
+std::vector<FoundPlace> places_in(std::string_view text, std::size_t most)
 {
     // Not inside a longer number: what comes before is no digit, colon or
     // dot, and what comes after no digit or colon. A number just before it
@@ -27,8 +29,9 @@ std::optional<PlaceText> find_place(std::string_view text)
     // character a repeat takes, and a long run of digits would overflow the
     // stack.
     static const std::regex place(
-        R"((?:^|[^0-9:.\-])(?:([0-9]{1,9}) )?(-?)(?:([0-9]{1,3}):)?([0-9]{1,3}):([0-9]{2})(?:\.([0-9]{1,3}))?(?![0-9:]))");
+        R"((?:^|[^0-9:.,\-])(?:([0-9]{1,9}) )?(-?)(?:([0-9]{1,3}):)?([0-9]{1,3}):([0-9]{2})(?:[.,]([0-9]{1,3}))?(?![0-9:]))");
     const std::string copy(text);
+    std::vector<FoundPlace> places;
     for (auto match = std::sregex_iterator(copy.begin(), copy.end(), place);
          match != std::sregex_iterator(); ++match) {
         const auto number = [&](int group) { return std::stoi((*match)[group].str()); };
@@ -48,19 +51,49 @@ std::optional<PlaceText> find_place(std::string_view text)
         }
         if (ms > 0x7fffffff)
             continue;
-        PlaceText found;
+        FoundPlace found;
+        const auto at = std::size_t(match->position(0));
         if ((*match)[1].matched) {
-            found.tip = number(1);
-        } else if (const auto at = std::size_t(match->position(0));
-                   at > 0 && copy[at] == ' ' &&
+            found.place.tip = number(1);
+        } else if (at > 0 && copy[at] == ' ' &&
                    std::isdigit(static_cast<unsigned char>(copy[at - 1]))) {
             // More digits before it than a tip number has: a tip beyond any list.
-            found.tip = std::numeric_limits<int>::max();
+            found.place.tip = std::numeric_limits<int>::max();
         }
-        found.position_ms = int(ms);
-        return found;
+        found.place.position_ms = int(ms);
+        // The match takes the character before the place, if any.
+        const std::size_t first = (*match)[1].matched   ? std::size_t(match->position(1))
+                                  : (*match)[3].matched ? std::size_t(match->position(3))
+                                                        : std::size_t(match->position(4));
+        found.begin = first;
+        found.end = at + std::size_t(match->length(0));
+        const char before = first > 0 ? copy[first - 1] : '\0';
+        const char after = found.end < copy.size() ? copy[found.end] : '\0';
+        if ((before == '[' && after == ']') || (before == '#' && after == '#')) {
+            found.delimited = true;
+            --found.begin;
+            ++found.end;
+        }
+        places.push_back(found);
+        if (places.size() == most)
+            break;
     }
-    return std::nullopt;
+    return places;
+}
+
+} // namespace
+
+std::vector<FoundPlace> find_places(std::string_view text)
+{
+    return places_in(text, std::numeric_limits<std::size_t>::max());
+}
+
+std::optional<PlaceText> find_place(std::string_view text)
+{
+    const std::vector<FoundPlace> first = places_in(text, 1);
+    if (first.empty())
+        return std::nullopt;
+    return first.front().place;
 }
 
 } // namespace cuedeck

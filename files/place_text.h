@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace cuedeck {
 
@@ -25,6 +26,20 @@ std::string format_place(int tip, int tip_count, int position_ms);
 /// either with tenths (or finer), maybe after a tip number and a blank; the
 /// bracketed form above and the hash form of other transcription tools
 /// ("#0:01:23.4#", "#01:23.4#") are such places too.
+/// The comma of subtitles ("00:00:04,500") marks the fraction as a point
+/// does, so an SRT or WebVTT line, or whisper's "[00:00:02.250 --> ...]",
+/// names its start to the millisecond.
 std::optional<PlaceText> find_place(std::string_view text);
+
+/// Every place in `text`, in order, with where its text begins and ends
+/// (the bracket or hash around it included).
+struct FoundPlace
+{
+    PlaceText place;
+    std::size_t begin = 0;
+    std::size_t end = 0;
+    bool delimited = false; ///< in brackets or between hashes
+};
+std::vector<FoundPlace> find_places(std::string_view text);
 
 } // namespace cuedeck

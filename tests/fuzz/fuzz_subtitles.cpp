@@ -1,6 +1,7 @@
-// Reads arbitrary bytes as a subtitle draft (SRT or WebVTT): never a crash
-// however long or odd the text, and every cue read is one that can be: not
-// before the start, not ending before it starts, in order.
+// Reads arbitrary bytes as a draft (subtitles, a recognizer's JSON, noScribe's
+// HTML, a transcript with places; in any encoding): never a crash however
+// long or odd the text, and every cue read is one that can be: not before
+// the start, not ending before it starts, in order.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -10,9 +11,10 @@
 
 using namespace cuedeck;
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+namespace {
+
+void check(const Draft& draft)
 {
-    const Draft draft = read_subtitles(std::string_view(reinterpret_cast<const char*>(data), size));
     int last_start = 0;
     for (const Cue& cue : draft.cues) {
         if (cue.start_ms < last_start || cue.end_ms < cue.start_ms)
@@ -21,5 +23,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (draft.skipped < 0)
         std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    check(read_subtitles(bytes));
+    const Draft draft = read_draft(bytes);
+    check(draft);
+    // What is written of it is a draft too.
+    check(read_draft(write_srt(draft)));
     return 0;
 }

@@ -1,6 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "files/draft_format.h"
 
 namespace cuedeck {
@@ -59,6 +61,108 @@ TEST(Subtitles, WebVttSkipsItsBlocksKeepsMarkupAsTextAndNamesTheSpeaker)
     EXPECT_THAT(draft.cues, ElementsAre(Cue{1000, 4000, "Speaker0", "Hello <b>there</b>"},
                                         Cue{4000, 5500, "Ann Lee", "Hi"}));
     EXPECT_EQ(draft.skipped, 1);
+}
+
+// What each recognizer writes for the same two cues, in the writer's own
+// shape, reads into the same cues.
+TEST(Drafts, EveryRecognizersShapeReadsIntoTheSameCues)
+{
+    const std::vector<Cue> expected{{0, 7600, "", "And so, my fellow"},
+                                    {7600, 9250, "", "Americans & <all>"}};
+    const struct
+    {
+        const char* shape;
+        std::string bytes;
+    } shapes[] = {
+        {"SRT", "1\n00:00:00,000 --> 00:00:07,600\nAnd so, my fellow\n\n"
+                "2\n00:00:07,600 --> 00:00:09,250\nAmericans & <all>\n"},
+        {"whisper.cpp -oj",
+         R"({"systeminfo":"AVX = 1","model":{"type":"base"},"result":{"language":"en"},
+            "transcription":[{"timestamps":{"from":"00:00:07,600","to":"00:00:09,250"},
+              "offsets":{"from":7600,"to":9250},"text":" Americans & <all>"},
+             {"timestamps":{"from":"00:00:00,000","to":"00:00:07,600"},
+              "offsets":{"from":0,"to":7600},"text":" And so, my fellow","tokens":[]}]})"},
+        {"openai-whisper", R"({"text":" And so","segments":[{"id":0,"seek":0,"start":0.0,"end":7.6,
+            "text":" And so, my fellow","tokens":[50364]},{"id":1,"start":7.6,"end":9.25,
+            "text":" Americans & <all>"}],"language":"en"})"},
+        {"noScribe", R"(<html><body><p><a name="ts_0_7600_S00"><span style="color:#000">And so,
+            my&nbsp;fellow</span></a><a name="ts_7600_9250_S00">Americans &amp; &lt;all&gt;</a></p>
+            </body></html>)"},
+        {"transcript", "[00:00:00.0] And so, my fellow\r\n"
+                       "0:07.6 Americans & <all>\n"},
+    };
+    for (const auto& [shape, bytes] : shapes) {
+        Draft draft = read_draft(bytes);
+        if (std::string_view(shape) == "noScribe") {
+            for (Cue& cue : draft.cues)
+                EXPECT_EQ(std::exchange(cue.speaker, ""), "S00") << shape;
+        }
+        if (std::string_view(shape) == "transcript") {
+            EXPECT_EQ(draft.cues.back().end_ms, open_end_ms) << "the last runs on";
+            draft.cues.back().end_ms = 9250;
+        }
+        EXPECT_EQ(draft.cues, expected) << shape;
+        EXPECT_EQ(draft.skipped, 0) << shape;
+    }
+}
+
+TEST(Drafts, EveryEncodingReadsTheSameText)
+{
+    const std::string utf8 = "1\n00:00:01,000 --> 00:00:02,000\nGr\xC3\xBC\xC3\x9F "
+                             "\xE2\x80\x9C\xE2\x82\xAC\xE2\x80\x9D \xF0\x9F\x8E\xA4\n";
+    std::string le = "\xFF\xFE";
+    std::string be = "\xFE\xFF";
+    const std::u16string wide =
+        u"1\n00:00:01,000 --> 00:00:02,000\nGr\u00FC\u00DF \u201C\u20AC\u201D "
+        u"\U0001F3A4\n";
+    for (const char16_t unit : wide) {
+        le += {char(unit & 0xFF), char(unit >> 8)};
+        be += {char(unit >> 8), char(unit & 0xFF)};
+    }
+    const std::string expected = "Gr\xC3\xBC\xC3\x9F \xE2\x80\x9C\xE2\x82\xAC\xE2\x80\x9D";
+    for (const std::string& bytes : {utf8, "\xEF\xBB\xBF" + utf8, le, be}) {
+        const Draft draft = read_draft(bytes);
+        ASSERT_EQ(draft.cues.size(), 1u);
+        EXPECT_EQ(draft.cues[0].text, expected + " \xF0\x9F\x8E\xA4");
+    }
+    // No UTF-8: the Windows code page.
+    const Draft ansi = read_draft("1\n00:00:01,000 --> 00:00:02,000\nGr\xFC\xDF \x93\x80\x94\n");
+    ASSERT_EQ(ansi.cues.size(), 1u);
+    EXPECT_EQ(ansi.cues[0].text, expected);
+}
+
+TEST(Drafts, BadTimesAreCountedAndTranscriptPlacesInTheTextDoNotStartCues)
+{
+    EXPECT_EQ(read_draft(R"({"segments":[{"start":-1,"end":2,"text":"a"},{"start":"x","end":2},
+        {"start":3,"end":2.5},{"start":1e300,"end":1e301},7,{"start":4,"end":5,"text":"ok",
+        "speaker":"SPEAKER_01"}]})")
+                  .skipped,
+              5);
+    EXPECT_THAT(read_draft(R"({"transcription":[{"offsets":{"from":5,"to":"9"}}]})").cues,
+                ::testing::IsEmpty());
+    EXPECT_EQ(read_draft(R"(<a name="ts_900_100_S01">x</a><a name="ts_a_1_S01">y</a>)").skipped, 2);
+    EXPECT_THAT(read_draft("{ not json").cues, ::testing::IsEmpty());
+    const Draft typed = read_draft("  0:10 Ann said at 0:30 she left #0:20# and so on\n"
+                                   "no place\n1:00");
+    EXPECT_THAT(typed.cues, ElementsAre(Cue{10000, 20000, "", "Ann said at 0:30 she left"},
+                                        Cue{20000, 60000, "", "and so on no place"},
+                                        Cue{60000, open_end_ms, "", ""}));
+}
+
+TEST(Drafts, WrittenAsSubtitlesReadBackAsTheSameCues)
+{
+    const Draft draft{{{0, 1500, "Ann", "Hello\n\nthere"}, {3723456, open_end_ms, "", "last"}}, 0};
+    const Draft vtt = read_draft(write_webvtt(draft));
+    EXPECT_THAT(vtt.cues, ElementsAre(Cue{0, 1500, "Ann", "Hello\nthere"},
+                                      Cue{3723456, 3728456, "", "last"}));
+    const Draft srt = read_draft(write_srt(draft));
+    EXPECT_THAT(srt.cues, ElementsAre(Cue{0, 1500, "", "Ann: Hello\nthere"},
+                                      Cue{3723456, 3728456, "", "last"}));
+    // The cue heard at a place: the last begun.
+    EXPECT_EQ(cue_begun_by(draft, -1), std::nullopt);
+    EXPECT_EQ(cue_begun_by(draft, 0), 0u);
+    EXPECT_EQ(cue_begun_by(draft, 3723455), 0u);
+    EXPECT_EQ(cue_begun_by(draft, 3723456), 1u);
 }
 
 } // namespace

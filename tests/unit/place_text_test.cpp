@@ -40,6 +40,11 @@ TEST(PlaceText, CopiedPlacesAndThePlacesFoundInAnyText)
         {"12345678901 0:01", PlaceText{INT_MAX, 1000}},
         {"[2 -00:00:01.0]", std::nullopt}, // no time before the start
         {"-1:23 then 2:05", PlaceText{std::nullopt, 125000}},
+        // Subtitle times name their start to the millisecond.
+        {"00:00:04,500 --> 00:00:06,000", PlaceText{std::nullopt, 4500}},
+        {"00:07.600 --> 00:09.000 align:start", PlaceText{std::nullopt, 7600}},
+        {"[00:00:02.250 --> 00:00:03.000]   Hello", PlaceText{std::nullopt, 2250}},
+        {"1,5:30", std::nullopt},
     };
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(find_place(text), expected) << '"' << text << '"';
