@@ -64,6 +64,12 @@ std::optional<std::size_t> cue_begun_by(const Draft& draft, int position_ms);
 std::string write_srt(const Draft& draft);
 std::string write_webvtt(const Draft& draft);
 
+/// The endings of the files a draft is read from, in the order a draft
+/// beside a recording is looked for: "tip 2.srt" before "tip 2.txt".
+constexpr const char* draft_extensions[] = {".srt", ".vtt", ".json", ".html", ".htm", ".txt"};
+/// Whether `path` ends as a draft's file does (any case).
+bool is_draft_name(std::string_view path);
+
 /// A cue time, "01:02:03,456", "02:03.456" or "01:02:03.4", in ms; none for
 /// anything else (minutes or seconds of 60 or more, a time past what an int
 /// holds).

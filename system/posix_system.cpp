@@ -135,6 +135,17 @@ std::optional<std::string> read_regular_file(const std::string& path, std::size_
     return contents;
 }
 
+std::optional<FileStamp> PosixSystem::file_stamp(const std::string& path)
+{
+    struct stat info
+    {
+    };
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
+    return FileStamp{std::int64_t(info.st_size),
+                     std::int64_t(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
+}
+
 std::optional<std::string> PosixSystem::read_start(const std::string& path, std::size_t bytes)
 {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);

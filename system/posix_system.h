@@ -34,6 +34,7 @@ public:
     bool make_directories(const std::string& path) override;
     std::optional<std::string> read_file(const std::string& path) override;
     std::optional<std::string> read_start(const std::string& path, std::size_t bytes) override;
+    std::optional<FileStamp> file_stamp(const std::string& path) override;
     Written replace_file(const std::string& path, const std::string& contents) override;
     void replace_file_later(const std::string& path, std::string contents) override;
     bool remove_file(const std::string& path) override;

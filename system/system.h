@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,6 +27,15 @@ enum class FileProblem {
     NotRegular,   ///< a device, a pipe, a socket
     NoPermission, ///< there, but we may not read it
     TooLarge,     ///< larger than the files read whole may be
+};
+
+/// What tells a file's versions apart: its size and when it was last written.
+struct FileStamp
+{
+    std::int64_t size = 0;
+    std::int64_t modified = 0; ///< in the system's own units
+
+    friend bool operator==(const FileStamp&, const FileStamp&) = default;
 };
 
 /// Everything the core needs from the operating system.
@@ -55,6 +65,8 @@ public:
     /// At most the first `bytes` of a regular file, or nothing when it cannot
     /// be read; to tell what kind of file it is.
     virtual std::optional<std::string> read_start(const std::string& path, std::size_t bytes) = 0;
+    /// The stamp of a regular file; nothing when there is none at `path`.
+    virtual std::optional<FileStamp> file_stamp(const std::string& path) = 0;
     /// Replace the file with `contents` (text, '\n' line ends translated the
     /// platform's way), all or nothing: on failure the old file is untouched.
     /// A link is followed: its target gets the new contents, the link stays.

@@ -126,6 +126,17 @@ FileProblem WindowsSystem::local_file_problem(const std::string& path)
     return FileProblem::None;
 }
 
+std::optional<FileStamp> WindowsSystem::file_stamp(const std::string& path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(wide_from_utf8(path).c_str(), GetFileExInfoStandard, &data) ||
+        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+        return std::nullopt;
+    return FileStamp{std::int64_t(data.nFileSizeHigh) << 32 | data.nFileSizeLow,
+                     std::int64_t(data.ftLastWriteTime.dwHighDateTime) << 32 |
+                         data.ftLastWriteTime.dwLowDateTime};
+}
+
 std::optional<std::string> WindowsSystem::read_start(const std::string& path, std::size_t bytes)
 {
     const DWORD attributes = attributes_of(path);

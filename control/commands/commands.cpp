@@ -37,6 +37,9 @@ constexpr KeyBinding keys[] = {
     {Key::F12, Command::TipTimer, true},
     {Key::T, Command::TipTimer, true},
     {Key::I, Command::SayWhere},
+    {Key::X, Command::PreviousCue, true},
+    {Key::C, Command::CueAgain, true},
+    {Key::V, Command::NextCue, true},
 };
 
 constexpr KeyBinding speed_keys[] = {
@@ -57,6 +60,7 @@ constexpr KeyBinding aids_keys[] = {
     {Key::L, Command::Loop, true},
     {Key::ShiftLeft, Command::PhraseBack, true},
     {Key::ShiftRight, Command::PhraseForward, true},
+    {Key::S, Command::LoopCue, true},
 };
 
 // In the order of the enumeration; command_row() relies on it.
@@ -108,6 +112,14 @@ constexpr CommandRow commands[] = {
     {Command::PhraseForward, "phrase-forward", true},
     {Command::PlaceInTip, nullptr, true, Argument::Number},
     {Command::SayWhere, "say-where", false},
+    {Command::PreviousCue, "previous-cue", true},
+    {Command::NextCue, "next-cue", true},
+    {Command::CueAgain, "cue-again", true},
+    {Command::LoopCue, "loop-cue", true},
+    {Command::CopyCue, "copy-cue", false},
+    {Command::CopyDraftAsTranscript, "copy-draft", false},
+    {Command::OpenDraft, nullptr, false},
+    {Command::SaveDraftAs, nullptr, false},
 };
 
 constexpr bool in_enumeration_order()
@@ -118,7 +130,8 @@ constexpr bool in_enumeration_order()
     }
     return true;
 }
-static_assert(in_enumeration_order() && std::size(commands) == std::size_t(Command::SayWhere) + 1);
+static_assert(in_enumeration_order() &&
+              std::size(commands) == std::size_t(Command::SaveDraftAs) + 1);
 
 constexpr ButtonBinding buttons[] = {
     {UI_TEXT("Play/Pause"), Command::PlayPause},
@@ -137,15 +150,22 @@ constexpr MenuItem menu_items[] = {
     {UI_TEXT("&File"), UI_TEXT("&Open"), Command::OpenTapeGroup},
     {UI_TEXT("&File"), UI_TEXT("&Save"), Command::SaveTapeGroup},
     {UI_TEXT("&File"), UI_TEXT("Save &As..."), Command::SaveTapeGroupAs},
+    {UI_TEXT("&File"), UI_TEXT("Open &Draft..."), Command::OpenDraft},
+    {UI_TEXT("&File"), UI_TEXT("Save Draft As S&ubtitles..."), Command::SaveDraftAs},
     {UI_TEXT("&File"), UI_TEXT("E&xit"), Command::Exit},
     {UI_TEXT("&Edit"), UI_TEXT("&Undo"), Command::Undo, KeyHint::InParentheses},
     {UI_TEXT("&Edit"), UI_TEXT("&Redo"), Command::Redo, KeyHint::InParentheses},
     {UI_TEXT("&Edit"), UI_TEXT("&Copy Place"), Command::CopyPlace, KeyHint::None, "Ctrl+C"},
     {UI_TEXT("&Edit"), UI_TEXT("Go To Copied &Place"), Command::GoToCopiedPlace, KeyHint::None,
      "Ctrl+V"},
+    {UI_TEXT("&Edit"), UI_TEXT("Copy Cu&e"), Command::CopyCue, KeyHint::None, "Ctrl+K"},
+    {UI_TEXT("&Edit"), UI_TEXT("Copy Draft as &Transcript"), Command::CopyDraftAsTranscript},
     {UI_TEXT("&Play"), UI_TEXT("Open &File"), Command::OpenMusicFile},
     {UI_TEXT("&Play"), UI_TEXT("Open &Playlist"), Command::OpenPlaylist},
     {UI_TEXT("&Play"), UI_TEXT("&Go To Place..."), Command::GoToPlace, KeyHint::None, "Ctrl+G"},
+    {UI_TEXT("&Play"), UI_TEXT("Previous Cue"), Command::PreviousCue, KeyHint::InKeyColumn},
+    {UI_TEXT("&Play"), UI_TEXT("Cue Again"), Command::CueAgain, KeyHint::InKeyColumn},
+    {UI_TEXT("&Play"), UI_TEXT("Next Cue"), Command::NextCue, KeyHint::InKeyColumn},
     {UI_TEXT("&Options"), UI_TEXT("&Settings..."), Command::Settings},
     {UI_TEXT("&Help"), UI_TEXT("&Help"), Command::Help},
     {UI_TEXT("&Help"), UI_TEXT("&About"), Command::About},
@@ -171,6 +191,7 @@ constexpr MenuItem aids_menu_items[] = {
     {UI_TEXT("&Play"), UI_TEXT("&Loop a Stretch"), Command::Loop, KeyHint::InKeyColumn},
     {UI_TEXT("&Play"), UI_TEXT("P&hrase Back"), Command::PhraseBack, KeyHint::InKeyColumn},
     {UI_TEXT("&Play"), UI_TEXT("Phrase Fo&rward"), Command::PhraseForward, KeyHint::InKeyColumn},
+    {UI_TEXT("&Play"), UI_TEXT("Loop the Cue"), Command::LoopCue, KeyHint::InKeyColumn},
 };
 
 } // namespace
@@ -295,6 +316,14 @@ const char* key_name(Key key)
         return UI_TEXT("Shift+->");
     case Key::I:
         return "I";
+    case Key::X:
+        return "X";
+    case Key::C:
+        return "C";
+    case Key::V:
+        return "V";
+    case Key::S:
+        return "S";
     }
     return "";
 }
@@ -353,6 +382,9 @@ bool needs_answering_player(Command command)
     case Command::Help:
     case Command::About:
     case Command::SayWhere:
+    case Command::CopyDraftAsTranscript:
+    case Command::OpenDraft:
+    case Command::SaveDraftAs:
         return false;
     default:
         return true;

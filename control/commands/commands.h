@@ -66,6 +66,15 @@ enum class Command {
     PhraseForward, ///< to the start of the next phrase
     PlaceInTip,    ///< the milliseconds given, recorded as a go-to is (the bar)
     SayWhere,      ///< where the work stands, for a screen reader to say
+    // The draft's cues, where the tip has a draft.
+    PreviousCue,
+    NextCue,
+    CueAgain, ///< to the start of the cue heard
+    LoopCue,  ///< the cue heard over and over; again: no loop
+    CopyCue,  ///< with its place, as Copy Place writes it
+    CopyDraftAsTranscript,
+    OpenDraft,
+    SaveDraftAs,
 };
 
 /// One key of the key table (letters whatever the Shift state).

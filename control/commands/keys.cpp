@@ -35,6 +35,14 @@ std::optional<Key> letter_key(char capital)
         return Key::U;
     case 'Z':
         return Key::Z;
+    case 'X':
+        return Key::X;
+    case 'C':
+        return Key::C;
+    case 'V':
+        return Key::V;
+    case 'S':
+        return Key::S;
     default:
         return std::nullopt;
     }

@@ -51,6 +51,12 @@ enum class Key {
     ShiftRight,
     // Where the work stands, said by a screen reader.
     I,
+    // The draft's cues: back, again and on under the left hand, and the
+    // cue's loop above them.
+    X,
+    C,
+    V,
+    S,
 };
 
 /// The key of a capital letter, when the table knows it.

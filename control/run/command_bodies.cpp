@@ -51,6 +51,15 @@ struct CommandBodies
         {Command::PlaceInTip, nullptr, &Controller::go_to_in_tip},
         {Command::PhraseBack, &Controller::phrase_back},
         {Command::PhraseForward, &Controller::phrase_forward},
+        // Drafts
+        {Command::PreviousCue, &Controller::previous_cue},
+        {Command::NextCue, &Controller::next_cue},
+        {Command::CueAgain, &Controller::cue_again},
+        {Command::LoopCue, &Controller::loop_cue},
+        {Command::CopyCue, &Controller::copy_cue},
+        {Command::CopyDraftAsTranscript, &Controller::copy_draft_as_transcript},
+        {Command::OpenDraft, static_cast<Run>(&Controller::open_draft)},
+        {Command::SaveDraftAs, &Controller::save_draft_as},
         // Files
         {Command::OpenPlaylist, static_cast<Run>(&Controller::open_playlist)},
         {Command::OpenMusicFile, static_cast<Run>(&Controller::open_music_file)},

@@ -46,7 +46,8 @@ Controller::Controller(ControllerView& view, PlayerBackend& player, System& syst
 }
 
 Controller::Controller(PlayerBackend& player, System& system)
-    : m_view(&absent_view()), m_system(system), m_player(player), m_alarm(system), m_journal(system)
+    : m_view(&absent_view()), m_system(system), m_player(player), m_alarm(system),
+      m_journal(system), m_draft_choices(system)
 {
     m_state.speed_control = m_player.can_change_speed();
     m_state.aids_control = m_player.has_clarity_aids();

@@ -12,8 +12,11 @@
 #include "control/run/presented.h"
 #include "control/run/tape_group_file.h"
 #include "control/state/run_state.h"
+#include "control/storage/draft_choices.h"
 #include "control/storage/place_journal.h"
+#include "files/draft_format.h"
 #include "player/player_link.h"
+#include "system/system.h"
 
 namespace cuedeck {
 
@@ -92,6 +95,17 @@ public:
     bool player_answers() { return !m_player.connected() || m_player.answers_now(); }
     /// Whether a load or go-to waits for the player to answer.
     bool has_pending_move() const { return m_pending_hand_over.has_value() || m_go_to_pending; }
+
+    // The draft of the current tip: a recognizer's cues, or a transcript
+    // with places, read from beside the recording or where the user chose.
+    /// The draft shown; none for a tip without one.
+    std::shared_ptr<const Draft> draft() const { return m_draft.cues; }
+    /// The file it was read from; empty without one.
+    const std::string& draft_path() const { return m_draft.path; }
+    /// Read the draft at `path` for the current tip and remember the choice.
+    void open_draft(const std::string& path);
+    /// Read the draft again if its file changed (the editor saved it).
+    void look_at_draft();
 
     // Tape group files and dropped files.
     /// Open a tape group file as a dropped one is: the save question for the
@@ -178,6 +192,19 @@ private:
     void phrase_back();
     void phrase_forward();
 
+    // Drafts (draft_commands.cpp): cue by cue, as a go-to moves; nothing
+    // but a notice where the tip has no draft.
+    void previous_cue();
+    void next_cue();
+    void cue_again();
+    /// The cue heard played over and over, from its start; again: no loop.
+    void loop_cue();
+    /// The cue heard (or the last one over) onto the clipboard, with its place.
+    void copy_cue();
+    void copy_draft_as_transcript();
+    void open_draft();
+    void save_draft_as();
+
     // Files (file_commands.cpp; the flows in tape_group_file.cpp).
     void open_playlist();
     void open_music_file();
@@ -226,6 +253,16 @@ private:
     void show_loop_state();
     void move_by_phrase(std::optional<int> (*find)(const Waveform&, int));
     void show_bar();
+    /// The draft for the recording the player has now: the one chosen for
+    /// it, else one beside it of the same name; read once per recording.
+    void follow_draft();
+    /// Read the draft at `path` for `recording`; `chosen` by the user, who
+    /// is told when it holds no cues. False when none was read.
+    bool read_draft(const std::string& recording, const std::string& path, bool chosen);
+    /// Move to the cue `pick` finds at the place, as a go-to, and say it.
+    void go_to_cue(std::optional<std::size_t> (*pick)(const Draft&, int));
+    /// The draft, or a notice that the tip has none.
+    const Draft* draft_or_notice();
     /// Look for the player again when it is gone (or was never found), so
     /// that the player a command needs is the one driven.
     void reach_player();
@@ -266,6 +303,14 @@ private:
     Waveforms* m_waveforms = nullptr;
     std::optional<int> m_phrase_landed; ///< where the last phrase move jumped to
     std::optional<std::string> m_pending_hand_over;
+    struct ShownDraft
+    {
+        std::string recording; ///< the player's path it was looked for
+        std::string path;      ///< empty: none
+        std::optional<FileStamp> stamp;
+        std::shared_ptr<const Draft> cues;
+    } m_draft;
+    DraftChoices m_draft_choices;
     bool m_go_to_pending = false;
     int m_player_looks_left = 0; ///< while a started player is looked for
     bool m_told_player_missing = false;

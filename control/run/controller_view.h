@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "base/ui_text.h"
+#include "control/state/cues.h"
+#include "files/draft_format.h"
 #include "files/waveform.h"
 
 namespace cuedeck {
@@ -39,6 +41,8 @@ struct BarState
     std::string file{};
     /// As much of its waveform as is ready; none where there is none.
     std::shared_ptr<const Waveform> waveform{};
+    /// Its draft, whose cues' starts the bar marks; none without one.
+    std::shared_ptr<const Draft> draft{};
 
     friend bool operator==(const BarState&, const BarState&) = default;
 };
@@ -98,6 +102,9 @@ public:
     virtual void show_alarm_picture(bool shown) = 0;
     /// The position bar, at each refresh.
     virtual void show_bar(const BarState& bar) { (void)bar; }
+    /// The draft line under the bar: the cue heard and the next; both
+    /// empty where the tip has no draft, and then it takes no room.
+    virtual void show_draft_line(const cues::Shown& line) { (void)line; }
     virtual void set_title(const std::string& title) = 0;
     /// Give the keyboard focus back to the window itself, so that Space, the
     /// arrows and the other keys keep reaching the key table.

@@ -2,6 +2,7 @@
 
 #include "base/text_lines.h"
 #include "control/run/controller.h"
+#include "files/draft_format.h"
 #include "control/run/tape_group_file.h"
 #include "files/command_line.h"
 #include "files/playlist_format.h"
@@ -71,6 +72,8 @@ void Controller::drop(const std::vector<std::string>& files)
         open_tape_group(path);
     else if (is_recording_name(path))
         open_music_file(path);
+    else if (is_draft_name(path))
+        open_draft(path); // for the tip heard
     else if (m_system.local_file_problem(path) == FileProblem::Folder)
         tape_group_file().make(files); // of the folder's recordings
 }

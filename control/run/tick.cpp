@@ -4,6 +4,7 @@
 #include "base/text_lines.h"
 #include "base/translation.h"
 #include "control/run/controller.h"
+#include "control/state/cues.h"
 #include "control/state/loop.h"
 #include "control/state/speed.h"
 #include "control/state/time_format.h"
@@ -33,6 +34,7 @@ void Controller::tick()
     if (m_notice_ticks_left > 0 && !m_player_silent && --m_notice_ticks_left == 0)
         m_view->set_field_text(FieldId::DeviceState, m_device_state);
 
+    look_at_draft();
     follow_player();
     // A mark beyond the tip's end (a group written for a longer recording)
     // is no place: the tip's start is, and nothing impossible is saved.
@@ -99,6 +101,7 @@ void Controller::show_status(const std::optional<PlayerStatus>& answer)
     }
     if (m_last_status.no_sound_device != m_shown_no_sound_device)
         show_speed_state();
+    follow_draft();
     draw(present());
 }
 
@@ -108,6 +111,10 @@ PresentedRun Controller::present()
     shown.bar.waveform = waveform_now();
     if (shown.bar.waveform)
         shown.bar.length_ms = std::max(shown.bar.length_ms, shown.bar.waveform->length_ms());
+    if (m_draft.cues && m_last_status.file == m_draft.recording) {
+        shown.bar.draft = m_draft.cues;
+        shown.draft_line = cues::shown(*m_draft.cues, std::max(m_last_status.position_ms, 0));
+    }
     return shown;
 }
 
@@ -119,6 +126,7 @@ void Controller::draw(const PresentedRun& shown)
     m_view->set_field_text(FieldId::Counter, shown.counter);
     m_view->set_field_text(FieldId::TipTimer, shown.tip_timer);
     m_view->show_bar(shown.bar);
+    m_view->show_draft_line(shown.draft_line);
 }
 
 std::string Controller::recording_name(const std::string& path) const
@@ -162,7 +170,8 @@ void Controller::say_where()
              format_minutes_seconds(m_state.tip_seconds_left)});
     }
     for (const std::string& more :
-         {speed::text(m_state.speed), aids_text(), loop::text(m_state.loop)}) {
+         {speed::text(m_state.speed), aids_text(), loop::text(m_state.loop),
+          present().draft_line.heard}) {
         if (!more.empty())
             text += ", " + more;
     }

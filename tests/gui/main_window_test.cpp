@@ -53,6 +53,9 @@ const std::pair<Qt::Key, Command> qt_key_table[] = {
     {Qt::Key_T, Command::TipTimer},
     {Qt::Key_F12, Command::TipTimer},
     {Qt::Key_I, Command::SayWhere},
+    {Qt::Key_X, Command::PreviousCue},
+    {Qt::Key_C, Command::CueAgain},
+    {Qt::Key_V, Command::NextCue},
     // The speed's keys.
     {Qt::Key_BracketLeft, Command::Slower},
     {Qt::Key_BracketRight, Command::Faster},

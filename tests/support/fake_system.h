@@ -83,6 +83,14 @@ public:
             return std::nullopt; // a recording the test does not spell out
         return found->second.substr(0, bytes);
     }
+    std::optional<FileStamp> file_stamp(const std::string& path) override
+    {
+        const auto found = files.find(path);
+        if (found == files.end())
+            return std::nullopt;
+        return FileStamp{std::int64_t(found->second.size()),
+                         std::int64_t(std::hash<std::string>()(found->second))};
+    }
     Written replace_file(const std::string& path, const std::string& contents) override
     {
         if (on_event)

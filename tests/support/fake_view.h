@@ -86,12 +86,16 @@ public:
     void show_alarm_picture(bool shown) override { alarm_picture = shown; }
     void show_bar(const BarState& shown) override { bar = shown; }
     BarState bar; ///< as the last refresh showed it
+    void show_draft_line(const cues::Shown& line) override { draft_line = line; }
+    cues::Shown draft_line;
     void set_title(const std::string& text) override
     {
         title = text;
         ++title_writes;
     }
     void return_focus() override { ++focus_returns; }
+    void announce(const std::string& text) override { announced.push_back(text); }
+    std::vector<std::string> announced;
     bool ask_yes_no(const std::string& text, const std::string& caption) override
     {
         questions.push_back(caption + ": " + text);

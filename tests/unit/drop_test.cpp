@@ -125,7 +125,7 @@ TEST_F(Drop, AnUnreadableGroupIsNamedWithItsReasonAndTheOpenOneStays)
 
 TEST_F(Drop, OtherFilesAndSeveralFilesAreIgnored)
 {
-    controller.drop({"/music/notes.txt"});
+    controller.drop({"/music/notes.odt"});
     controller.drop({"/music/a.m3u", "/music/b.m3u"});
     controller.drop({});
     controller.drop({"/music.m3u/noextension"});

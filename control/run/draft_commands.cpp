@@ -1,0 +1,224 @@
+#include <algorithm>
+
+#include "base/program_texts.h"
+#include "base/saturating.h"
+#include "base/text_lines.h"
+#include "base/translation.h"
+#include "control/run/controller.h"
+#include "control/state/cues.h"
+
+namespace cuedeck {
+
+namespace {
+
+constexpr const char* draft_filter = UI_TEXT(
+    "Drafts (*.srt;*.vtt;*.json;*.html;*.htm;*.txt)|*.srt;*.vtt;*.json;*.html;*.htm;*.txt||");
+constexpr const char* saved_draft_filter =
+    UI_TEXT("SubRip Subtitles (*.srt)|*.srt|WebVTT Subtitles (*.vtt)|*.vtt||");
+
+/// The recording's path without its ending: where its drafts lie.
+std::string stem_of(const std::string& path, char separator)
+{
+    return path.substr(0, path.size() - file_extension(path, separator).size());
+}
+
+} // namespace
+
+void Controller::follow_draft()
+{
+    const std::string& recording = m_last_status.file;
+    if (recording == m_draft.recording)
+        return;
+    m_draft = ShownDraft{recording, {}, {}, {}};
+    if (recording.empty())
+        return;
+    if (const auto chosen = m_draft_choices.chosen_for(recording);
+        chosen && m_system.file_stamp(*chosen) && read_draft(recording, *chosen, false))
+        return;
+    const std::string stem = stem_of(recording, m_system.path_separator());
+    for (const char* ending : draft_extensions) {
+        const std::string beside = stem + ending;
+        if (beside != recording && m_system.file_stamp(beside) &&
+            read_draft(recording, beside, false))
+            return;
+    }
+}
+
+bool Controller::read_draft(const std::string& recording, const std::string& path, bool chosen)
+{
+    const std::string name = recording_name(path);
+    const auto tell = [&](const std::string& text) {
+        if (chosen)
+            m_view->tell(text);
+        else
+            show_notice(text);
+        return false;
+    };
+    const std::optional<FileStamp> stamp = m_system.file_stamp(path);
+    if (stamp && std::uint64_t(stamp->size) > max_draft_bytes)
+        return tell(
+            translated(UI_TEXT("The draft %1 is larger than 50 MB: it is not read"), {name}));
+    const auto bytes = stamp ? m_system.read_start(path, max_draft_bytes + 1) : std::nullopt;
+    if (!bytes)
+        return tell(translated(UI_TEXT("The draft %1 cannot be read"), {name}));
+    if (bytes->size() > max_draft_bytes)
+        return tell(
+            translated(UI_TEXT("The draft %1 is larger than 50 MB: it is not read"), {name}));
+    auto read = std::make_shared<Draft>(cuedeck::read_draft(*bytes));
+    // A file beside the recording that holds no cues (notes, say) is no draft.
+    if (read->cues.empty())
+        return chosen ? tell(translated(UI_TEXT("%1 holds no cues Cuedeck can read"), {name}))
+                      : false;
+    const int skipped_before = m_draft.path == path && m_draft.cues ? m_draft.cues->skipped : 0;
+    m_draft = ShownDraft{recording, path, stamp, std::move(read)};
+    // Told once: not again when the same file is read again unchanged in that.
+    if (m_draft.cues->skipped > 0 && m_draft.cues->skipped != skipped_before)
+        show_notice(translated(UI_TEXT("Draft %1: %2 cues with times that cannot be were left out"),
+                               {name, std::to_string(m_draft.cues->skipped)}));
+    return true;
+}
+
+void Controller::look_at_draft()
+{
+    if (m_draft.path.empty())
+        return;
+    const auto stamp = m_system.file_stamp(m_draft.path);
+    if (!stamp || stamp == m_draft.stamp)
+        return; // gone for a moment (an editor replacing it), or unchanged
+    const std::string recording = m_draft.recording;
+    const std::string path = m_draft.path;
+    if (!read_draft(recording, path, false))
+        m_draft.stamp = stamp; // a half-written file is read at its next change
+    draw(present());
+}
+
+void Controller::open_draft(const std::string& path)
+{
+    reach_player();
+    show_status(m_player.status());
+    if (m_last_status.file.empty()) {
+        m_view->tell(translated(UI_TEXT("Open a recording first: a draft belongs to one")));
+        return;
+    }
+    if (read_draft(m_last_status.file, path, true))
+        m_draft_choices.remember(m_last_status.file, path);
+    draw(present());
+}
+
+void Controller::open_draft()
+{
+    FileChoice choice{FileDialogMode::Open, translated(draft_filter)};
+    choice.caption = translated(UI_TEXT("Open Draft"));
+    if (const auto path = m_view->choose_file(choice))
+        open_draft(*path);
+    m_view->return_focus();
+}
+
+void Controller::save_draft_as()
+{
+    const Draft* draft = draft_or_notice();
+    if (draft == nullptr)
+        return;
+    FileChoice choice{FileDialogMode::Save, translated(saved_draft_filter), "srt",
+                      stem_of(m_last_status.file, m_system.path_separator()) + ".srt",
+                      translated(UI_TEXT("Save Draft As"))};
+    const auto path = m_view->choose_file(choice);
+    m_view->return_focus();
+    if (!path)
+        return;
+    const bool webvtt =
+        equal_ignoring_case(file_extension(*path, m_system.path_separator()), ".vtt");
+    if (const Written written =
+            m_system.replace_file(*path, webvtt ? write_webvtt(*draft) : write_srt(*draft));
+        !written)
+        m_view->show_message(translated(UI_TEXT("The draft was not saved: %1"), {written.failure}));
+}
+
+const Draft* Controller::draft_or_notice()
+{
+    if (!m_draft.cues) {
+        show_notice(translated(UI_TEXT("This tip has no draft")));
+        return nullptr;
+    }
+    return m_draft.cues.get();
+}
+
+void Controller::go_to_cue(std::optional<std::size_t> (*pick)(const Draft&, int))
+{
+    const std::shared_ptr<const Draft> draft = m_draft.cues;
+    if (draft_or_notice() == nullptr)
+        return;
+    const auto index = pick(*draft, position_now());
+    if (!index) {
+        m_view->announce(translated(UI_TEXT("No cue there")));
+        return;
+    }
+    const Cue& cue = draft->cues[*index];
+    go_to_in_tip(cue.start_ms);
+    m_view->announce(cues::line(cue));
+}
+
+void Controller::previous_cue()
+{
+    go_to_cue(cues::previous);
+}
+
+void Controller::next_cue()
+{
+    go_to_cue(cues::next);
+}
+
+void Controller::cue_again()
+{
+    go_to_cue(cues::again);
+}
+
+void Controller::loop_cue()
+{
+    const std::shared_ptr<const Draft> draft = m_draft.cues;
+    if (!m_state.loop_control || draft_or_notice() == nullptr)
+        return;
+    const auto index = cues::again(*draft, position_now());
+    if (!index)
+        return;
+    const Cue& cue = draft->cues[*index];
+    // A cue that runs on to the end (a transcript's last) loops to the tip's end.
+    const int end = m_state.tip_length > 0
+                        ? std::min(cue.end_ms, saturating_mul(m_state.tip_length, 1000))
+                        : cue.end_ms;
+    const Loop stretch{m_state.current_tip, cue.start_ms, end};
+    if (m_state.loop == stretch || end <= cue.start_ms) {
+        end_loop();
+        refresh();
+        return;
+    }
+    go_to_in_tip(cue.start_ms);
+    m_state.loop = stretch;
+    m_player.set_loop(LoopStretch{stretch.start_ms, end});
+    m_player.jump_to(stretch.start_ms);
+    play();
+    show_loop_state();
+    refresh();
+    m_view->announce(cues::line(cue));
+}
+
+void Controller::copy_cue()
+{
+    const std::shared_ptr<const Draft> draft = m_draft.cues;
+    if (draft_or_notice() == nullptr)
+        return;
+    if (const auto index = cues::again(*draft, position_now()))
+        m_view->put_on_clipboard(cues::transcript_line(draft->cues[*index], m_state.current_tip + 1,
+                                                       m_last_status.playlist_length));
+}
+
+void Controller::copy_draft_as_transcript()
+{
+    const std::shared_ptr<const Draft> draft = m_draft.cues;
+    if (draft_or_notice() == nullptr)
+        return;
+    m_view->put_on_clipboard(
+        cues::transcript(*draft, m_state.current_tip + 1, m_last_status.playlist_length));
+}
+
+} // namespace cuedeck

@@ -1,0 +1,144 @@
+// The draft of the tip heard: found beside its recording or chosen, read
+// again when saved, shown as it is heard and stepped through cue by cue.
+#include "support/controller_fixture.h"
+
+namespace cuedeck::testing {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+constexpr const char* recording = "/music/tip 2.mp3";
+constexpr const char* beside = "/music/tip 2.srt";
+
+class CueCommands : public ControllerTest
+{
+protected:
+    CueCommands() : ControllerTest(true)
+    {
+        system.state_folder = "/state/";
+        system.files[beside] = "1\n00:00:01,000 --> 00:00:04,000\n<v Ann>Hello there\n\n"
+                               "2\n00:00:06,500 --> 00:00:09,000\nsecond\n\n"
+                               "3\n00:00:09,000 --> 00:00:12,000\nthird\n";
+        player_in_list(3, 1, play_state::paused, 2000, 30);
+        player.model.file = recording;
+        controller.refresh();
+        player.clear_log();
+    }
+    void at(int ms)
+    {
+        player.model.position_ms = ms;
+        controller.refresh();
+    }
+};
+
+TEST_F(CueCommands, TheDraftBesideTheRecordingIsShownAsItIsHeard)
+{
+    ASSERT_NE(controller.draft(), nullptr);
+    EXPECT_EQ(view.bar.draft, controller.draft());
+    EXPECT_EQ(view.draft_line, (cues::Shown{"Ann: Hello there", "second"}));
+    at(5000); // a pause between cues: the next one only
+    EXPECT_EQ(view.draft_line, (cues::Shown{"", "second"}));
+    at(11000);
+    EXPECT_EQ(view.draft_line, (cues::Shown{"third", ""}));
+    run_command(controller, Command::SayWhere);
+    EXPECT_THAT(view.announced.back(), HasSubstr("third"));
+
+    // Saved by the editor: read again at the tick.
+    system.files[beside] = "1\n00:00:10,000 --> 00:00:12,000\nfixed\n";
+    controller.tick();
+    EXPECT_EQ(view.draft_line, (cues::Shown{"fixed", ""}));
+
+    player.model.file = "/music/tip 3.mp3"; // nothing beside it: no line, no marks
+    controller.refresh();
+    EXPECT_EQ(controller.draft(), nullptr);
+    EXPECT_EQ(view.draft_line, cues::Shown{});
+    EXPECT_EQ(view.bar.draft, nullptr);
+    run_command(controller, Command::NextCue);
+    EXPECT_EQ(view.field(FieldId::DeviceState), "This tip has no draft");
+}
+
+TEST_F(CueCommands, CueKeysJumpAsAGoToAndSayTheCue)
+{
+    const struct
+    {
+        int from;
+        Command command;
+        int to;
+    } steps[] = {
+        {2000, Command::NextCue, 6500},     {6500, Command::NextCue, 9000},
+        {6450, Command::NextCue, 9000}, // a jump lands a little short
+        {9000, Command::PreviousCue, 6500}, {5000, Command::PreviousCue, 1000}, // from a pause
+        {7000, Command::CueAgain, 6500},    {5000, Command::CueAgain, 1000},
+        {500, Command::NextCue, 1000},
+    };
+    for (const auto& [from, command, to] : steps) {
+        at(from);
+        run_command(controller, command);
+        EXPECT_EQ(player.model.position_ms, to) << from << " " << command_row(command).name;
+        EXPECT_EQ(state().zero_mark, to);
+    }
+    EXPECT_EQ(view.announced.back(), "Ann: Hello there");
+    at(11000);
+    run_command(controller, Command::NextCue); // none after the last: it stays
+    EXPECT_EQ(player.model.position_ms, 11000);
+    run_command(controller, Command::Undo); // each cue move is recorded, in whole seconds
+    EXPECT_EQ(player.model.position_ms, 0);
+}
+
+TEST_F(CueCommands, TheCueLoopsCopiesAndBecomesATranscript)
+{
+    at(7000);
+    run_command(controller, Command::LoopCue);
+    EXPECT_EQ(player.loop, (LoopStretch{6500, 9000}));
+    EXPECT_EQ(player.model.play_state, play_state::playing);
+    EXPECT_EQ(state().loop, (Loop{1, 6500, 9000}));
+    run_command(controller, Command::LoopCue); // the same cue: no loop
+    EXPECT_EQ(player.loop, std::nullopt);
+
+    at(2500);
+    run_command(controller, Command::CopyCue);
+    EXPECT_EQ(view.clipboard, "[2 00:00:01.0] Ann: Hello there");
+    run_command(controller, Command::CopyDraftAsTranscript);
+    EXPECT_EQ(view.clipboard, "[2 00:00:01.0] Ann: Hello there\n[2 00:00:06.5] second\n"
+                              "[2 00:00:09.0] third\n");
+    // Each line goes back to its place.
+    EXPECT_EQ(controller.go_to_place("[2 00:00:06.5] second", false), "");
+    EXPECT_EQ(player.model.position_ms, 6500);
+}
+
+TEST_F(CueCommands, AChosenDraftIsRememberedForTheRecordingAndBadOnesAreTold)
+{
+    system.files["/drafts/talk.json"] =
+        R"({"segments":[{"start":0.5,"end":2,"text":" chosen"},{"start":3,"end":1}]})";
+    view.chosen_files.push_back("/drafts/talk.json");
+    run_command(controller, Command::OpenDraft);
+    EXPECT_EQ(controller.draft_path(), "/drafts/talk.json");
+    at(1000);
+    EXPECT_EQ(view.draft_line, (cues::Shown{"chosen", ""}));
+    EXPECT_THAT(view.field(FieldId::DeviceState), HasSubstr("1 cues"));
+    EXPECT_THAT(system.files["/state/drafts"], HasSubstr("/music/tip 2.mp3\t/drafts/talk.json\n"));
+
+    // At the next start the choice holds, not the file beside.
+    Controller again(view, player, system);
+    again.connect_player();
+    again.refresh();
+    EXPECT_EQ(again.draft_path(), "/drafts/talk.json");
+
+    system.files["/drafts/notes.txt"] = "no places at all";
+    system.files["/drafts/huge.srt"] = std::string(max_draft_bytes + 1, '1');
+    for (const char* bad : {"/drafts/notes.txt", "/drafts/huge.srt", "/drafts/missing.srt"})
+        controller.drop({bad});
+    EXPECT_THAT(view.messages,
+                ElementsAre(HasSubstr("holds no cues"), HasSubstr("larger than 50 MB"),
+                            HasSubstr("cannot be read")));
+    EXPECT_EQ(controller.draft_path(), "/drafts/talk.json") << "a bad draft changes nothing";
+
+    view.chosen_files.push_back("/out/tip 2.vtt");
+    run_command(controller, Command::SaveDraftAs);
+    EXPECT_EQ(system.files["/out/tip 2.vtt"],
+              "WEBVTT\n\n00:00:00.500 --> 00:00:02.000\nchosen\n\n");
+}
+
+} // namespace
+} // namespace cuedeck::testing
