@@ -31,6 +31,8 @@
 #define IDC_AIDS_STATE 1034
 #define IDC_LOOP_STATE 1035
 #define IDC_POSITION_BAR 1036
+/* Under the position bar, while the tip has a draft: the cue heard and the next. */
+#define IDC_DRAFT_LINE 1037
 
 /* Options dialog. */
 #define IDC_OPT_SOUND_ON 1021
@@ -81,3 +83,11 @@
 #define IDM_PLAY_LOOP 32801
 #define IDM_PLAY_PHRASE_BACK 32802
 #define IDM_PLAY_PHRASE_FORWARD 32803
+#define IDM_PLAY_PREVIOUS_CUE 32804
+#define IDM_PLAY_NEXT_CUE 32805
+#define IDM_PLAY_CUE_AGAIN 32806
+#define IDM_PLAY_LOOP_CUE 32807
+#define IDM_EDIT_COPY_CUE 32808
+#define IDM_EDIT_COPY_DRAFT 32809
+#define IDM_FILE_OPEN_DRAFT 32810
+#define IDM_FILE_SAVE_DRAFT_AS 32811

@@ -60,6 +60,14 @@ constexpr std::pair<Command, int> menu_items[] = {
     {Command::Loop, IDM_PLAY_LOOP},
     {Command::PhraseBack, IDM_PLAY_PHRASE_BACK},
     {Command::PhraseForward, IDM_PLAY_PHRASE_FORWARD},
+    {Command::PreviousCue, IDM_PLAY_PREVIOUS_CUE},
+    {Command::NextCue, IDM_PLAY_NEXT_CUE},
+    {Command::CueAgain, IDM_PLAY_CUE_AGAIN},
+    {Command::LoopCue, IDM_PLAY_LOOP_CUE},
+    {Command::CopyCue, IDM_EDIT_COPY_CUE},
+    {Command::CopyDraftAsTranscript, IDM_EDIT_COPY_DRAFT},
+    {Command::OpenDraft, IDM_FILE_OPEN_DRAFT},
+    {Command::SaveDraftAs, IDM_FILE_SAVE_DRAFT_AS},
 };
 
 /// The id paired with `key` in `table`, 0 for none.

@@ -42,6 +42,14 @@
 #define TEXT_POSITION_BAR UI_TEXT("Position")
 #define AT_POSITION_BAR 7, 91, 210, 14
 #define AT_POSITION_BAR_LABEL 7, 91, 0, 0
+/* While the tip has a draft, the window opens under the bar for the cue
+   heard (two lines) and the next one (one, dimmer); what lies below moves
+   down by DRAFT_LINE_ROOM. */
+#define TEXT_DRAFT_LINE UI_TEXT("Draft")
+#define TEXT_DRAFT_NEXT UI_TEXT("Next")
+#define DRAFT_LINE_TOP 107
+#define AT_DRAFT_LINE 7, 107, 210, 27
+#define DRAFT_LINE_ROOM 29
 #define AT_PLAY_PAUSE 7, 107, 64, 21
 #define AT_TIP_TIMER_BUTTON 71, 107, 64, 21
 #define AT_ZERO 7, 128, 64, 21

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes a demo tape group in the folder given: three short spoken tracks, a
-# playlist of them, and a .grp file that resumes at tip 2, zero mark 0:03.
+# playlist of them, a draft of tip 2, and a .grp file that resumes at tip
+# 2, zero mark 0:03.
 set -euo pipefail
 demo=${1:?usage: make-demo.sh FOLDER}
 mkdir -p "$demo"
@@ -18,5 +19,24 @@ for i in 0 1 2; do
   espeak-ng -s 140 -w "$track" "${texts[$i]}"
   echo "$track" >> "$playlist"
 done
+# A recognizer's draft of tip 2 beside it, as whisper writes SRT: Cuedeck
+# shows it under the position bar (X, C and V step through its cues).
+cat > "$demo/tip 2.srt" <<'SRT'
+1
+00:00:00,000 --> 00:00:01,100
+Tip two.
+
+2
+00:00:01,100 --> 00:00:04,900
+Here the speaker pauses, and picks up the thread again.
+
+3
+00:00:04,900 --> 00:00:08,600
+Press space to pause, and Cuedeck steps back by the back time
+
+4
+00:00:08,600 --> 00:00:11,500
+so that you hear the last words once more.
+SRT
 printf '%s\n2\n0:03\n' "$playlist" > "$demo/demo.grp"
 echo "$demo/demo.grp"

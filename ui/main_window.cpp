@@ -22,6 +22,7 @@
 #include "front/window_resources.h"
 #include "ui/about_box.h"
 #include "ui/dialog_units.h"
+#include "ui/draft_line.h"
 #include "ui/options_dialog.h"
 #include "ui/pictures.h"
 #include "ui/position_bar.h"
@@ -148,12 +149,25 @@ void MainWindow::create_controls()
         if (control.kind == layout::Kind::LargeField)
             label->setFont(large_font);
     }
+    // What lies under the bar moves down while the draft line shows.
+    for (const layout::Control& control : layout::main_window_controls()) {
+        if (control.y < DRAFT_LINE_TOP)
+            continue;
+        for (QWidget* below : client->findChildren<QWidget*>(QString("control_%1").arg(control.id),
+                                                             Qt::FindDirectChildrenOnly))
+            m_below_draft.emplace_back(below, below->geometry());
+    }
+    m_draft_line = new DraftLine(client);
+    m_draft_line->setObjectName(QString("control_%1").arg(IDC_DRAFT_LINE));
+    m_draft_line->setGeometry(units.rect(AT_DRAFT_LINE));
+    m_draft_room_px = units.rect(0, 0, 0, DRAFT_LINE_ROOM).height();
     // Zero-sized: heard, not seen.
     m_spoken = new SpokenAlert(client);
     m_spoken->setObjectName("spoken");
     m_spoken->setGeometry(0, 0, 0, 0);
     setCentralWidget(client);
-    client->setFixedSize(units.size(WINDOW_SIZE_WITH_AIDS));
+    m_client_size = units.size(WINDOW_SIZE_WITH_AIDS);
+    client->setFixedSize(m_client_size);
 }
 
 void MainWindow::fit_the_screen()

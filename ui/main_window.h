@@ -22,6 +22,7 @@ class QUrl;
 namespace cuedeck {
 
 class OptionsDialog;
+class DraftLine;
 class PositionBar;
 class SpokenAlert;
 
@@ -66,6 +67,7 @@ public:
     void set_field_text(FieldId field, const std::string& text) override;
     void show_alarm_picture(bool shown) override;
     void show_bar(const BarState& bar) override;
+    void show_draft_line(const cues::Shown& line) override;
     void set_title(const std::string& title) override;
     void return_focus() override;
     bool ask_yes_no(const std::string& text, const std::string& caption) override;
@@ -114,6 +116,11 @@ private:
     /// Where the work stands, said when asked.
     SpokenAlert* m_spoken = nullptr;
     PositionBar* m_bar = nullptr;
+    DraftLine* m_draft_line = nullptr;
+    /// What lies under the draft line, where it lies while there is none.
+    std::vector<std::pair<QWidget*, QRect>> m_below_draft;
+    QSize m_client_size;
+    int m_draft_room_px = 0;
     bool m_ended = false;
     bool m_closing = false;
 };

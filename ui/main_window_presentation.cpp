@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "front/window_resources.h"
+#include "ui/draft_line.h"
 #include "ui/main_window.h"
 #include "ui/position_bar.h"
 #include "ui/qt_text.h"
@@ -62,6 +63,21 @@ void MainWindow::show_bar(const BarState& bar)
 {
     if (m_bar != nullptr)
         m_bar->show_state(bar, m_session.waveforms());
+}
+
+void MainWindow::show_draft_line(const cues::Shown& line)
+{
+    const bool was_open = m_draft_line->isVisible();
+    if (!m_draft_line->show_cues(line) || line.drafted == was_open)
+        return;
+    // Open or close the room under the bar.
+    const int room = line.drafted ? m_draft_room_px : 0;
+    for (const auto& [below, at] : m_below_draft)
+        below->move(at.topLeft() + QPoint(0, room));
+    m_draft_line->parentWidget()->setFixedSize(m_client_size + QSize(0, room));
+    m_draft_line->setVisible(line.drafted);
+    if (centralWidget() == m_draft_line->parentWidget())
+        adjustSize();
 }
 
 void MainWindow::show_alarm_picture(bool shown)

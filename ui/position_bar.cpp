@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <algorithm>
 
 #include "control/state/loop.h"
@@ -144,6 +145,20 @@ void PositionBar::paintEvent(QPaintEvent*)
         }
     }
 
+    if (const Draft* draft = m_state.draft.get()) {
+        // Where each cue begins: a notch from the top, once per column.
+        painter.setPen(colours.text().color());
+        const int notch = std::max(height() / 4, 2);
+        int last_x = -1;
+        for (const Cue& cue : draft->cues) {
+            const int x = x_of(cue.start_ms);
+            if (x == last_x)
+                continue;
+            last_x = x;
+            painter.drawLine(x, 1, x, notch);
+        }
+    }
+
     const auto mark = [&](int position_ms, const QColor& colour, int pen_width) {
         painter.setPen(QPen(colour, pen_width));
         const int x = x_of(position_ms);
@@ -180,6 +195,16 @@ void PositionBar::mouseMoveEvent(QMouseEvent* event)
     if (m_drag_ms)
         m_drag_ms = at;
     m_hover_ms = m_state.length_ms > 0 ? std::optional<int>(at) : std::nullopt;
+    // The cue at the time under the mouse, in words.
+    QString cue_text;
+    if (m_state.draft && m_hover_ms) {
+        if (const auto index = cue_begun_by(*m_state.draft, *m_hover_ms))
+            cue_text = to_qt(cues::line(m_state.draft->cues[*index]));
+    }
+    if (cue_text.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(event->globalPosition().toPoint(), cue_text, this);
     update();
 }
 

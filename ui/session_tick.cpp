@@ -1,5 +1,9 @@
 #include "ui/session_tick.h"
 
+#include <QFileInfo>
+
+#include "ui/qt_text.h"
+
 namespace cuedeck {
 
 SessionTick::SessionTick(Session& session, QObject* parent) : QObject(parent), m_session(session)
@@ -11,6 +15,11 @@ SessionTick::SessionTick(Session& session, QObject* parent) : QObject(parent), m
     // A command, a request from outside or a tick may end the rest or
     // change the period.
     m_listening = m_session.listen([this](bool) { follow(); });
+    // Queued: an editor's save comes as a burst of changes, read once.
+    const auto look = [this] { m_session.look_at_draft(); };
+    connect(&m_draft_watch, &QFileSystemWatcher::fileChanged, this, look, Qt::QueuedConnection);
+    connect(&m_draft_watch, &QFileSystemWatcher::directoryChanged, this, look,
+            Qt::QueuedConnection);
 }
 
 SessionTick::~SessionTick()
@@ -43,6 +52,7 @@ void SessionTick::follow()
     if (!m_running || m_following)
         return;
     m_following = true;
+    watch_draft();
     const int period = m_session.tick_period_ms();
     const int told_through = period == 0 ? m_session.player_told_through() : -1;
     if (period > 0) {
@@ -61,6 +71,22 @@ void SessionTick::follow()
         m_told->setEnabled(true);
     }
     m_following = false;
+}
+
+void SessionTick::watch_draft()
+{
+    const QString path = to_qt(m_session.draft_path());
+    if (path == m_draft_watched)
+        return;
+    if (!m_draft_watch.files().isEmpty())
+        m_draft_watch.removePaths(m_draft_watch.files());
+    if (!m_draft_watch.directories().isEmpty())
+        m_draft_watch.removePaths(m_draft_watch.directories());
+    m_draft_watched = path;
+    if (path.isEmpty())
+        return;
+    m_draft_watch.addPath(path);
+    m_draft_watch.addPath(QFileInfo(path).absolutePath());
 }
 
 } // namespace cuedeck

@@ -109,6 +109,12 @@ void Session::tick()
     changed(false);
 }
 
+void Session::look_at_draft()
+{
+    m_controller.look_at_draft();
+    changed(false);
+}
+
 int Session::tick_period_ms()
 {
     if (m_controller.playing() || !m_held.empty())

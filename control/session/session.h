@@ -122,6 +122,10 @@ public:
     /// a second otherwise.
     int tick_period_ms();
     int player_told_through() { return m_controller.player_told_through(); }
+    /// The draft's file, for the front end to watch; empty without one.
+    const std::string& draft_path() const { return m_controller.draft_path(); }
+    /// The draft's file changed on disk (or may have): read it again.
+    void look_at_draft();
     static constexpr int second_ms = 1000;
     static constexpr int following_period_ms = 50;
     /// At most this many requests wait for a player that does not answer;

@@ -47,6 +47,7 @@ std::string line(const Cue& cue)
 Shown shown(const Draft& draft, int position_ms)
 {
     Shown line_shown;
+    line_shown.drafted = true;
     const auto begun = cue_begun_by(draft, position_ms);
     if (begun && position_ms < draft.cues[*begun].end_ms)
         line_shown.heard = line(draft.cues[*begun]);

@@ -37,6 +37,7 @@ struct Shown
 {
     std::string heard;
     std::string next;
+    bool drafted = false; ///< the tip has a draft (its line takes room)
 
     friend bool operator==(const Shown&, const Shown&) = default;
 };

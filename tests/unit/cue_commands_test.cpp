@@ -36,18 +36,18 @@ TEST_F(CueCommands, TheDraftBesideTheRecordingIsShownAsItIsHeard)
 {
     ASSERT_NE(controller.draft(), nullptr);
     EXPECT_EQ(view.bar.draft, controller.draft());
-    EXPECT_EQ(view.draft_line, (cues::Shown{"Ann: Hello there", "second"}));
+    EXPECT_EQ(view.draft_line, (cues::Shown{"Ann: Hello there", "second", true}));
     at(5000); // a pause between cues: the next one only
-    EXPECT_EQ(view.draft_line, (cues::Shown{"", "second"}));
+    EXPECT_EQ(view.draft_line, (cues::Shown{"", "second", true}));
     at(11000);
-    EXPECT_EQ(view.draft_line, (cues::Shown{"third", ""}));
+    EXPECT_EQ(view.draft_line, (cues::Shown{"third", "", true}));
     run_command(controller, Command::SayWhere);
     EXPECT_THAT(view.announced.back(), HasSubstr("third"));
 
     // Saved by the editor: read again at the tick.
     system.files[beside] = "1\n00:00:10,000 --> 00:00:12,000\nfixed\n";
     controller.tick();
-    EXPECT_EQ(view.draft_line, (cues::Shown{"fixed", ""}));
+    EXPECT_EQ(view.draft_line, (cues::Shown{"fixed", "", true}));
 
     player.model.file = "/music/tip 3.mp3"; // nothing beside it: no line, no marks
     controller.refresh();
@@ -115,7 +115,7 @@ TEST_F(CueCommands, AChosenDraftIsRememberedForTheRecordingAndBadOnesAreTold)
     run_command(controller, Command::OpenDraft);
     EXPECT_EQ(controller.draft_path(), "/drafts/talk.json");
     at(1000);
-    EXPECT_EQ(view.draft_line, (cues::Shown{"chosen", ""}));
+    EXPECT_EQ(view.draft_line, (cues::Shown{"chosen", "", true}));
     EXPECT_THAT(view.field(FieldId::DeviceState), HasSubstr("1 cues"));
     EXPECT_THAT(system.files["/state/drafts"], HasSubstr("/music/tip 2.mp3\t/drafts/talk.json\n"));
 
