@@ -25,6 +25,7 @@ constexpr SettingRow rows[] = {
     {"Playusing", &Settings::play_using},
     {"BackTime", &Settings::back_time},
     {"StepBackToPhrase", &Settings::phrase_step_back, 0, 0, 1, WrittenWhen::NotDefault},
+    {"DraftSubtitles", &Settings::draft_subtitles, 1, 0, 1, WrittenWhen::NotDefault},
     {"Speed", &RunRecord::speed, speed::normal, speed::slowest, speed::fastest, WrittenWhen::Set},
     {"ReduceNoise", &RunRecord::reduce_noise, 0, 0, 1, WrittenWhen::NotDefault},
     {"VoiceBand", &RunRecord::voice_band, 0, 0, 1, WrittenWhen::NotDefault},

@@ -114,7 +114,7 @@
 #define AT_OPT_GLOBAL_KEYS_NOTE 7, 117, 172, 24
 /* The foot pedal: below the rest, in a taller dialog; the Qt dialog's ends
    with the phrase step back, the Windows one (no waveform) with the pedal. */
-#define OPTIONS_SIZE_WITH_PEDAL 186, 212
+#define OPTIONS_SIZE_WITH_PEDAL 186, 224
 #define OPTIONS_SIZE_WITH_PEDAL_ALONE 186, 198
 #define TEXT_OPT_PEDAL UI_TEXT("Foot pedal")
 #define AT_OPT_PEDAL 7, 142, 172, 51
@@ -133,6 +133,8 @@
 #define AT_PEDAL_LEARN_CANCEL 103, 23, 50, 14
 /* The step back to a phrase's start, where the waveform shows phrases. */
 #define AT_OPT_PHRASE_STEP_BACK 7, 198, 172, 8
+/* Below it: the draft as subtitles, where the player shows them. */
+#define AT_OPT_DRAFT_SUBTITLES 7, 210, 172, 8
 
 /* Go To Place. */
 #define TEXT_GO_TO_CAPTION UI_TEXT("Go To Place")

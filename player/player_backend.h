@@ -73,6 +73,11 @@ public:
     virtual bool can_loop() const { return false; }
     /// Play this stretch of the current track over and over, or none.
     virtual void set_loop(std::optional<LoopStretch> /*stretch*/) {}
+    /// Whether it shows a video's subtitles from a file Cuedeck gives it.
+    virtual bool shows_subtitles() const { return false; }
+    /// Show these subtitles (SRT) over the current recording's picture, in
+    /// place of those shown before; none: no more.
+    virtual void show_subtitles(const std::optional<std::string>& /*srt*/) {}
 
     /// How the player is named in the message shown when it cannot be started:
     /// "Cannot find <name>" and "(<location>)".

@@ -68,6 +68,13 @@ public:
     /// player is found anew.
     void set_loop(std::optional<LoopStretch> stretch);
 
+    bool shows_subtitles() const { return m_backend.shows_subtitles(); }
+    void show_subtitles(const std::optional<std::string>& srt)
+    {
+        if (connected())
+            m_backend.show_subtitles(srt);
+    }
+
     /// Close the player for good: nothing is handed over or started after it.
     void close();
 

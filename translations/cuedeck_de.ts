@@ -785,5 +785,97 @@ Um sich Zugriff zu geben, schreiben Sie diese Zeile (als root) in %2, dann ziehe
         <source>Not carried out: %1 did not answer in time</source>
         <translation>Verworfen: %1 antwortete nicht rechtzeitig</translation>
     </message>
+    <message>
+        <source>%1 holds no cues Cuedeck can read</source>
+        <translation>%1 enthält keine Segmente, die Cuedeck lesen kann</translation>
+    </message>
+    <message>
+        <source>Copy Cu&amp;e</source>
+        <translation>S&amp;egment kopieren</translation>
+    </message>
+    <message>
+        <source>Copy Draft as &amp;Transcript</source>
+        <translation>Entwurf als &amp;Transkript kopieren</translation>
+    </message>
+    <message>
+        <source>Cue Again</source>
+        <translation>Segment von vorn</translation>
+    </message>
+    <message>
+        <source>Draft</source>
+        <translation>Entwurf</translation>
+    </message>
+    <message>
+        <source>Draft %1: %2 cues with times that cannot be were left out</source>
+        <translation>Entwurf %1: %2 Segmente mit unmöglichen Zeiten wurden ausgelassen</translation>
+    </message>
+    <message>
+        <source>Drafts (*.srt;*.vtt;*.json;*.html;*.htm;*.txt)|*.srt;*.vtt;*.json;*.html;*.htm;*.txt||</source>
+        <translation>Entwürfe (*.srt;*.vtt;*.json;*.html;*.htm;*.txt)|*.srt;*.vtt;*.json;*.html;*.htm;*.txt||</translation>
+    </message>
+    <message>
+        <source>Loop the Cue</source>
+        <translation>Segment in Schleife</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Nächstes</translation>
+    </message>
+    <message>
+        <source>Next Cue</source>
+        <translation>Nächstes Segment</translation>
+    </message>
+    <message>
+        <source>No cue there</source>
+        <translation>Dort ist kein Segment</translation>
+    </message>
+    <message>
+        <source>Open &amp;Draft...</source>
+        <translation>&amp;Entwurf öffnen...</translation>
+    </message>
+    <message>
+        <source>Open Draft</source>
+        <translation>Entwurf öffnen</translation>
+    </message>
+    <message>
+        <source>Open a recording first: a draft belongs to one</source>
+        <translation>Öffnen Sie zuerst eine Aufnahme: Ein Entwurf gehört zu einer Aufnahme</translation>
+    </message>
+    <message>
+        <source>Previous Cue</source>
+        <translation>Voriges Segment</translation>
+    </message>
+    <message>
+        <source>Save Draft As</source>
+        <translation>Entwurf speichern unter</translation>
+    </message>
+    <message>
+        <source>Save Draft As S&amp;ubtitles...</source>
+        <translation>Entwurf als Untertitel spei&amp;chern...</translation>
+    </message>
+    <message>
+        <source>Show the draft as subtitles in videos</source>
+        <translation>Entwurf in Videos als Untertitel zeigen</translation>
+    </message>
+    <message>
+        <source>SubRip Subtitles (*.srt)|*.srt|WebVTT Subtitles (*.vtt)|*.vtt||</source>
+        <translation>SubRip-Untertitel (*.srt)|*.srt|WebVTT-Untertitel (*.vtt)|*.vtt||</translation>
+    </message>
+    <message>
+        <source>The draft %1 cannot be read</source>
+        <translation>Der Entwurf %1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>The draft %1 is larger than 50 MB: it is not read</source>
+        <translation>Der Entwurf %1 ist größer als 50 MB: Er wird nicht gelesen</translation>
+    </message>
+    <message>
+        <source>The draft was not saved: %1</source>
+        <translation>Der Entwurf wurde nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>This tip has no draft</source>
+        <translation>Dieses Stück hat keinen Entwurf</translation>
+    </message>
 </context>
 </TS>

@@ -785,5 +785,97 @@ Para darse acceso, ponga esta línea en %2 (como root), luego desconecte el peda
         <source>Not carried out: %1 did not answer in time</source>
         <translation>No se ha hecho: %1 no respondió a tiempo</translation>
     </message>
+    <message>
+        <source>%1 holds no cues Cuedeck can read</source>
+        <translation>%1 no contiene segmentos que Cuedeck pueda leer</translation>
+    </message>
+    <message>
+        <source>Copy Cu&amp;e</source>
+        <translation>Copiar &amp;segmento</translation>
+    </message>
+    <message>
+        <source>Copy Draft as &amp;Transcript</source>
+        <translation>Copiar borrador como &amp;transcripción</translation>
+    </message>
+    <message>
+        <source>Cue Again</source>
+        <translation>Segmento desde el inicio</translation>
+    </message>
+    <message>
+        <source>Draft</source>
+        <translation>Borrador</translation>
+    </message>
+    <message>
+        <source>Draft %1: %2 cues with times that cannot be were left out</source>
+        <translation>Borrador %1: se omitieron %2 segmentos con tiempos imposibles</translation>
+    </message>
+    <message>
+        <source>Drafts (*.srt;*.vtt;*.json;*.html;*.htm;*.txt)|*.srt;*.vtt;*.json;*.html;*.htm;*.txt||</source>
+        <translation>Borradores (*.srt;*.vtt;*.json;*.html;*.htm;*.txt)|*.srt;*.vtt;*.json;*.html;*.htm;*.txt||</translation>
+    </message>
+    <message>
+        <source>Loop the Cue</source>
+        <translation>Segmento en bucle</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Next Cue</source>
+        <translation>Segmento siguiente</translation>
+    </message>
+    <message>
+        <source>No cue there</source>
+        <translation>No hay ningún segmento ahí</translation>
+    </message>
+    <message>
+        <source>Open &amp;Draft...</source>
+        <translation>Abrir &amp;borrador...</translation>
+    </message>
+    <message>
+        <source>Open Draft</source>
+        <translation>Abrir borrador</translation>
+    </message>
+    <message>
+        <source>Open a recording first: a draft belongs to one</source>
+        <translation>Abra primero una grabación: un borrador pertenece a una grabación</translation>
+    </message>
+    <message>
+        <source>Previous Cue</source>
+        <translation>Segmento anterior</translation>
+    </message>
+    <message>
+        <source>Save Draft As</source>
+        <translation>Guardar borrador como</translation>
+    </message>
+    <message>
+        <source>Save Draft As S&amp;ubtitles...</source>
+        <translation>Guardar borrador como s&amp;ubtítulos...</translation>
+    </message>
+    <message>
+        <source>Show the draft as subtitles in videos</source>
+        <translation>Mostrar el borrador como subtítulos en los vídeos</translation>
+    </message>
+    <message>
+        <source>SubRip Subtitles (*.srt)|*.srt|WebVTT Subtitles (*.vtt)|*.vtt||</source>
+        <translation>Subtítulos SubRip (*.srt)|*.srt|Subtítulos WebVTT (*.vtt)|*.vtt||</translation>
+    </message>
+    <message>
+        <source>The draft %1 cannot be read</source>
+        <translation>No se puede leer el borrador %1</translation>
+    </message>
+    <message>
+        <source>The draft %1 is larger than 50 MB: it is not read</source>
+        <translation>El borrador %1 ocupa más de 50 MB: no se lee</translation>
+    </message>
+    <message>
+        <source>The draft was not saved: %1</source>
+        <translation>El borrador no se guardó: %1</translation>
+    </message>
+    <message>
+        <source>This tip has no draft</source>
+        <translation>Esta pista no tiene borrador</translation>
+    </message>
 </context>
 </TS>

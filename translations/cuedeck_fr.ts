@@ -785,5 +785,97 @@ Pour vous donner l’accès, mettez cette ligne dans %2 (en root), puis débranc
         <source>Not carried out: %1 did not answer in time</source>
         <translation>Non effectué : %1 n’a pas répondu à temps</translation>
     </message>
+    <message>
+        <source>%1 holds no cues Cuedeck can read</source>
+        <translation>%1 ne contient aucun segment que Cuedeck sache lire</translation>
+    </message>
+    <message>
+        <source>Copy Cu&amp;e</source>
+        <translation>Copier le &amp;segment</translation>
+    </message>
+    <message>
+        <source>Copy Draft as &amp;Transcript</source>
+        <translation>Copier le brouillon comme &amp;transcription</translation>
+    </message>
+    <message>
+        <source>Cue Again</source>
+        <translation>Segment depuis le début</translation>
+    </message>
+    <message>
+        <source>Draft</source>
+        <translation>Brouillon</translation>
+    </message>
+    <message>
+        <source>Draft %1: %2 cues with times that cannot be were left out</source>
+        <translation>Brouillon %1 : %2 segments aux temps impossibles ont été ignorés</translation>
+    </message>
+    <message>
+        <source>Drafts (*.srt;*.vtt;*.json;*.html;*.htm;*.txt)|*.srt;*.vtt;*.json;*.html;*.htm;*.txt||</source>
+        <translation>Brouillons (*.srt;*.vtt;*.json;*.html;*.htm;*.txt)|*.srt;*.vtt;*.json;*.html;*.htm;*.txt||</translation>
+    </message>
+    <message>
+        <source>Loop the Cue</source>
+        <translation>Segment en boucle</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Next Cue</source>
+        <translation>Segment suivant</translation>
+    </message>
+    <message>
+        <source>No cue there</source>
+        <translation>Aucun segment à cet endroit</translation>
+    </message>
+    <message>
+        <source>Open &amp;Draft...</source>
+        <translation>Ouvrir un &amp;brouillon...</translation>
+    </message>
+    <message>
+        <source>Open Draft</source>
+        <translation>Ouvrir un brouillon</translation>
+    </message>
+    <message>
+        <source>Open a recording first: a draft belongs to one</source>
+        <translation>Ouvrez d’abord un enregistrement : un brouillon appartient à un enregistrement</translation>
+    </message>
+    <message>
+        <source>Previous Cue</source>
+        <translation>Segment précédent</translation>
+    </message>
+    <message>
+        <source>Save Draft As</source>
+        <translation>Enregistrer le brouillon sous</translation>
+    </message>
+    <message>
+        <source>Save Draft As S&amp;ubtitles...</source>
+        <translation>Enregistrer le brouillon en sous-&amp;titres...</translation>
+    </message>
+    <message>
+        <source>Show the draft as subtitles in videos</source>
+        <translation>Afficher le brouillon en sous-titres dans les vidéos</translation>
+    </message>
+    <message>
+        <source>SubRip Subtitles (*.srt)|*.srt|WebVTT Subtitles (*.vtt)|*.vtt||</source>
+        <translation>Sous-titres SubRip (*.srt)|*.srt|Sous-titres WebVTT (*.vtt)|*.vtt||</translation>
+    </message>
+    <message>
+        <source>The draft %1 cannot be read</source>
+        <translation>Impossible de lire le brouillon %1</translation>
+    </message>
+    <message>
+        <source>The draft %1 is larger than 50 MB: it is not read</source>
+        <translation>Le brouillon %1 dépasse 50 Mo : il n’est pas lu</translation>
+    </message>
+    <message>
+        <source>The draft was not saved: %1</source>
+        <translation>Le brouillon n’a pas été enregistré : %1</translation>
+    </message>
+    <message>
+        <source>This tip has no draft</source>
+        <translation>Cette piste n’a pas de brouillon</translation>
+    </message>
 </context>
 </TS>

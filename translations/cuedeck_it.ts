@@ -785,5 +785,97 @@ Per darsi accesso, mettere questa riga in %2 (come root), poi scollegare la peda
         <source>Not carried out: %1 did not answer in time</source>
         <translation>Non eseguito: %1 non ha risposto in tempo</translation>
     </message>
+    <message>
+        <source>%1 holds no cues Cuedeck can read</source>
+        <translation>%1 non contiene segmenti che Cuedeck sappia leggere</translation>
+    </message>
+    <message>
+        <source>Copy Cu&amp;e</source>
+        <translation>Copia &amp;segmento</translation>
+    </message>
+    <message>
+        <source>Copy Draft as &amp;Transcript</source>
+        <translation>Copia bozza come &amp;trascrizione</translation>
+    </message>
+    <message>
+        <source>Cue Again</source>
+        <translation>Segmento da capo</translation>
+    </message>
+    <message>
+        <source>Draft</source>
+        <translation>Bozza</translation>
+    </message>
+    <message>
+        <source>Draft %1: %2 cues with times that cannot be were left out</source>
+        <translation>Bozza %1: %2 segmenti con tempi impossibili sono stati tralasciati</translation>
+    </message>
+    <message>
+        <source>Drafts (*.srt;*.vtt;*.json;*.html;*.htm;*.txt)|*.srt;*.vtt;*.json;*.html;*.htm;*.txt||</source>
+        <translation>Bozze (*.srt;*.vtt;*.json;*.html;*.htm;*.txt)|*.srt;*.vtt;*.json;*.html;*.htm;*.txt||</translation>
+    </message>
+    <message>
+        <source>Loop the Cue</source>
+        <translation>Segmento in loop</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Successivo</translation>
+    </message>
+    <message>
+        <source>Next Cue</source>
+        <translation>Segmento successivo</translation>
+    </message>
+    <message>
+        <source>No cue there</source>
+        <translation>Nessun segmento lì</translation>
+    </message>
+    <message>
+        <source>Open &amp;Draft...</source>
+        <translation>Apri &amp;bozza...</translation>
+    </message>
+    <message>
+        <source>Open Draft</source>
+        <translation>Apri bozza</translation>
+    </message>
+    <message>
+        <source>Open a recording first: a draft belongs to one</source>
+        <translation>Apri prima una registrazione: una bozza appartiene a una registrazione</translation>
+    </message>
+    <message>
+        <source>Previous Cue</source>
+        <translation>Segmento precedente</translation>
+    </message>
+    <message>
+        <source>Save Draft As</source>
+        <translation>Salva bozza come</translation>
+    </message>
+    <message>
+        <source>Save Draft As S&amp;ubtitles...</source>
+        <translation>Salva bozza come sottotito&amp;li...</translation>
+    </message>
+    <message>
+        <source>Show the draft as subtitles in videos</source>
+        <translation>Mostra la bozza come sottotitoli nei video</translation>
+    </message>
+    <message>
+        <source>SubRip Subtitles (*.srt)|*.srt|WebVTT Subtitles (*.vtt)|*.vtt||</source>
+        <translation>Sottotitoli SubRip (*.srt)|*.srt|Sottotitoli WebVTT (*.vtt)|*.vtt||</translation>
+    </message>
+    <message>
+        <source>The draft %1 cannot be read</source>
+        <translation>Impossibile leggere la bozza %1</translation>
+    </message>
+    <message>
+        <source>The draft %1 is larger than 50 MB: it is not read</source>
+        <translation>La bozza %1 supera i 50 MB: non viene letta</translation>
+    </message>
+    <message>
+        <source>The draft was not saved: %1</source>
+        <translation>La bozza non è stata salvata: %1</translation>
+    </message>
+    <message>
+        <source>This tip has no draft</source>
+        <translation>Questa traccia non ha una bozza</translation>
+    </message>
 </context>
 </TS>

@@ -785,5 +785,97 @@ Om uzelf toegang te geven, zet u deze regel in %2 (als root), trekt u het pedaal
         <source>Not carried out: %1 did not answer in time</source>
         <translation>Niet uitgevoerd: %1 reageerde niet op tijd</translation>
     </message>
+    <message>
+        <source>%1 holds no cues Cuedeck can read</source>
+        <translation>%1 bevat geen segmenten die Cuedeck kan lezen</translation>
+    </message>
+    <message>
+        <source>Copy Cu&amp;e</source>
+        <translation>Se&amp;gment kopiëren</translation>
+    </message>
+    <message>
+        <source>Copy Draft as &amp;Transcript</source>
+        <translation>Concept als &amp;transcript kopiëren</translation>
+    </message>
+    <message>
+        <source>Cue Again</source>
+        <translation>Segment opnieuw</translation>
+    </message>
+    <message>
+        <source>Draft</source>
+        <translation>Concept</translation>
+    </message>
+    <message>
+        <source>Draft %1: %2 cues with times that cannot be were left out</source>
+        <translation>Concept %1: %2 segmenten met onmogelijke tijden zijn weggelaten</translation>
+    </message>
+    <message>
+        <source>Drafts (*.srt;*.vtt;*.json;*.html;*.htm;*.txt)|*.srt;*.vtt;*.json;*.html;*.htm;*.txt||</source>
+        <translation>Concepten (*.srt;*.vtt;*.json;*.html;*.htm;*.txt)|*.srt;*.vtt;*.json;*.html;*.htm;*.txt||</translation>
+    </message>
+    <message>
+        <source>Loop the Cue</source>
+        <translation>Segment in lus</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Volgende</translation>
+    </message>
+    <message>
+        <source>Next Cue</source>
+        <translation>Volgend segment</translation>
+    </message>
+    <message>
+        <source>No cue there</source>
+        <translation>Daar is geen segment</translation>
+    </message>
+    <message>
+        <source>Open &amp;Draft...</source>
+        <translation>&amp;Concept openen...</translation>
+    </message>
+    <message>
+        <source>Open Draft</source>
+        <translation>Concept openen</translation>
+    </message>
+    <message>
+        <source>Open a recording first: a draft belongs to one</source>
+        <translation>Open eerst een opname: een concept hoort bij een opname</translation>
+    </message>
+    <message>
+        <source>Previous Cue</source>
+        <translation>Vorig segment</translation>
+    </message>
+    <message>
+        <source>Save Draft As</source>
+        <translation>Concept opslaan als</translation>
+    </message>
+    <message>
+        <source>Save Draft As S&amp;ubtitles...</source>
+        <translation>Concept als onder&amp;titels opslaan...</translation>
+    </message>
+    <message>
+        <source>Show the draft as subtitles in videos</source>
+        <translation>Concept als ondertitels in video’s tonen</translation>
+    </message>
+    <message>
+        <source>SubRip Subtitles (*.srt)|*.srt|WebVTT Subtitles (*.vtt)|*.vtt||</source>
+        <translation>SubRip-ondertitels (*.srt)|*.srt|WebVTT-ondertitels (*.vtt)|*.vtt||</translation>
+    </message>
+    <message>
+        <source>The draft %1 cannot be read</source>
+        <translation>Het concept %1 kan niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>The draft %1 is larger than 50 MB: it is not read</source>
+        <translation>Het concept %1 is groter dan 50 MB: het wordt niet gelezen</translation>
+    </message>
+    <message>
+        <source>The draft was not saved: %1</source>
+        <translation>Het concept is niet opgeslagen: %1</translation>
+    </message>
+    <message>
+        <source>This tip has no draft</source>
+        <translation>Deze track heeft geen concept</translation>
+    </message>
 </context>
 </TS>

@@ -785,5 +785,97 @@ Para obter acesso, coloque esta linha em %2 (como root), depois desconecte o ped
         <source>Not carried out: %1 did not answer in time</source>
         <translation>Não feito: %1 não respondeu a tempo</translation>
     </message>
+    <message>
+        <source>%1 holds no cues Cuedeck can read</source>
+        <translation>%1 não contém segmentos que o Cuedeck consiga ler</translation>
+    </message>
+    <message>
+        <source>Copy Cu&amp;e</source>
+        <translation>Copiar &amp;segmento</translation>
+    </message>
+    <message>
+        <source>Copy Draft as &amp;Transcript</source>
+        <translation>Copiar rascunho como &amp;transcrição</translation>
+    </message>
+    <message>
+        <source>Cue Again</source>
+        <translation>Segmento desde o início</translation>
+    </message>
+    <message>
+        <source>Draft</source>
+        <translation>Rascunho</translation>
+    </message>
+    <message>
+        <source>Draft %1: %2 cues with times that cannot be were left out</source>
+        <translation>Rascunho %1: %2 segmentos com tempos impossíveis foram omitidos</translation>
+    </message>
+    <message>
+        <source>Drafts (*.srt;*.vtt;*.json;*.html;*.htm;*.txt)|*.srt;*.vtt;*.json;*.html;*.htm;*.txt||</source>
+        <translation>Rascunhos (*.srt;*.vtt;*.json;*.html;*.htm;*.txt)|*.srt;*.vtt;*.json;*.html;*.htm;*.txt||</translation>
+    </message>
+    <message>
+        <source>Loop the Cue</source>
+        <translation>Segmento em loop</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Próximo</translation>
+    </message>
+    <message>
+        <source>Next Cue</source>
+        <translation>Próximo segmento</translation>
+    </message>
+    <message>
+        <source>No cue there</source>
+        <translation>Não há segmento ali</translation>
+    </message>
+    <message>
+        <source>Open &amp;Draft...</source>
+        <translation>Abrir &amp;rascunho...</translation>
+    </message>
+    <message>
+        <source>Open Draft</source>
+        <translation>Abrir rascunho</translation>
+    </message>
+    <message>
+        <source>Open a recording first: a draft belongs to one</source>
+        <translation>Abra primeiro uma gravação: um rascunho pertence a uma gravação</translation>
+    </message>
+    <message>
+        <source>Previous Cue</source>
+        <translation>Segmento anterior</translation>
+    </message>
+    <message>
+        <source>Save Draft As</source>
+        <translation>Salvar rascunho como</translation>
+    </message>
+    <message>
+        <source>Save Draft As S&amp;ubtitles...</source>
+        <translation>Salvar rascunho como le&amp;gendas...</translation>
+    </message>
+    <message>
+        <source>Show the draft as subtitles in videos</source>
+        <translation>Mostrar o rascunho como legendas nos vídeos</translation>
+    </message>
+    <message>
+        <source>SubRip Subtitles (*.srt)|*.srt|WebVTT Subtitles (*.vtt)|*.vtt||</source>
+        <translation>Legendas SubRip (*.srt)|*.srt|Legendas WebVTT (*.vtt)|*.vtt||</translation>
+    </message>
+    <message>
+        <source>The draft %1 cannot be read</source>
+        <translation>Não é possível ler o rascunho %1</translation>
+    </message>
+    <message>
+        <source>The draft %1 is larger than 50 MB: it is not read</source>
+        <translation>O rascunho %1 tem mais de 50 MB: não é lido</translation>
+    </message>
+    <message>
+        <source>The draft was not saved: %1</source>
+        <translation>O rascunho não foi salvo: %1</translation>
+    </message>
+    <message>
+        <source>This tip has no draft</source>
+        <translation>Esta faixa não tem rascunho</translation>
+    </message>
 </context>
 </TS>

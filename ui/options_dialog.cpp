@@ -140,9 +140,19 @@ void OptionsDialog::create_controls()
 
     // Tab goes as the dialog reads: down the left, a row's controls left to
     // right, and OK and Cancel last.
-    QWidget* reading_order[] = {m_tip_time,    m_back_time,     m_sound_on,         m_sound_file,
-                                preview,       browse,          m_global_keys,      m_pedal_device,
-                                m_pedal_learn, m_pedal_toggles, m_phrase_step_back, ok,
+    QWidget* reading_order[] = {m_tip_time,
+                                m_back_time,
+                                m_sound_on,
+                                m_sound_file,
+                                preview,
+                                browse,
+                                m_global_keys,
+                                m_pedal_device,
+                                m_pedal_learn,
+                                m_pedal_toggles,
+                                m_phrase_step_back,
+                                m_draft_subtitles,
+                                ok,
                                 cancel};
     for (std::size_t i = 1; i < std::size(reading_order); ++i)
         setTabOrder(reading_order[i - 1], reading_order[i]);
@@ -172,6 +182,9 @@ void OptionsDialog::create_pedal_controls(const DialogUnits& units)
     m_phrase_step_back = new QCheckBox(ui_text(options_exchange::phrase_step_back_label), this);
     m_phrase_step_back->setObjectName("phrase_step_back");
     place(m_phrase_step_back, AT_OPT_PHRASE_STEP_BACK);
+    m_draft_subtitles = new QCheckBox(ui_text(options_exchange::draft_subtitles_label), this);
+    m_draft_subtitles->setObjectName("draft_subtitles");
+    place(m_draft_subtitles, AT_OPT_DRAFT_SUBTITLES);
 }
 
 void OptionsDialog::show_pedal_buttons()
@@ -281,6 +294,7 @@ void OptionsDialog::values_to_controls()
     show_pedal_buttons();
     m_pedal_toggles->setChecked(shown.pedal_toggles);
     m_phrase_step_back->setChecked(shown.phrase_step_back);
+    m_draft_subtitles->setChecked(shown.draft_subtitles);
 }
 
 bool OptionsDialog::controls_to_values()
@@ -296,6 +310,7 @@ bool OptionsDialog::controls_to_values()
         .pedal_buttons = m_learned,
         .pedal_toggles = m_pedal_toggles->isChecked(),
         .phrase_step_back = m_phrase_step_back->isChecked(),
+        .draft_subtitles = m_draft_subtitles->isChecked(),
     };
     const GlobalKeys stored_keys = m_values.global_keys;
     const auto refused = options_exchange::read(controls, m_values);

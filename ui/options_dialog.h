@@ -78,6 +78,7 @@ private:
     QCheckBox* m_pedal_toggles = nullptr;
     QPushButton* m_pedal_learn = nullptr;
     QCheckBox* m_phrase_step_back = nullptr;
+    QCheckBox* m_draft_subtitles = nullptr;
     std::optional<PedalButtons> m_learned; ///< the pedal's buttons as learned
     PedalLearner m_pedal_learner;
     KeysTrial m_keys_trial;

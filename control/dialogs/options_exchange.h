@@ -31,12 +31,14 @@ struct Controls
     std::optional<PedalButtons> pedal_buttons{}; ///< as learned
     bool pedal_toggles = false;                  ///< "Middle pedal toggles play/pause"
     bool phrase_step_back = false;               ///< `phrase_step_back_label`
+    bool draft_subtitles = true;                 ///< `draft_subtitles_label`
 };
 
 enum class NumberField { TipTime, BackTime };
 
 constexpr const char* refusal = UI_TEXT("Please enter an integer.");
 constexpr const char* phrase_step_back_label = UI_TEXT("Step back to where the phrase began");
+constexpr const char* draft_subtitles_label = UI_TEXT("Show the draft as subtitles in videos");
 constexpr const char* sound_filter = UI_TEXT("Wav Files (*.wav)|*.wav||");
 
 /// The controls as the values show them: a method other than the two shows

@@ -157,8 +157,11 @@ Options Controller::options() const
 
 void Controller::apply_options(const Options& options)
 {
+    const bool subtitles_changed = options.draft_subtitles != m_state.settings.draft_subtitles;
     m_state.settings = options;
     show_sound_state();
+    if (subtitles_changed)
+        show_draft_subtitles();
     // The tip seconds left are not recomputed: a new tip time shows at the
     // next reset of the tip timer.
 }

@@ -259,10 +259,13 @@ private:
     /// Read the draft at `path` for `recording`; `chosen` by the user, who
     /// is told when it holds no cues. False when none was read.
     bool read_draft(const std::string& recording, const std::string& path, bool chosen);
+    /// Have the player show the draft as subtitles where the settings ask
+    /// for it, or show none.
+    void show_draft_subtitles();
     /// Move to the cue `pick` finds at the place, as a go-to, and say it.
     void go_to_cue(std::optional<std::size_t> (*pick)(const Draft&, int));
     /// The draft, or a notice that the tip has none.
-    const Draft* draft_or_notice();
+    std::shared_ptr<const Draft> draft_or_notice();
     /// Look for the player again when it is gone (or was never found), so
     /// that the player a command needs is the one driven.
     void reach_player();
@@ -309,6 +312,7 @@ private:
         std::string path;      ///< empty: none
         std::optional<FileStamp> stamp;
         std::shared_ptr<const Draft> cues;
+        bool as_subtitles = false; ///< the player was given it
     } m_draft;
     DraftChoices m_draft_choices;
     bool m_go_to_pending = false;

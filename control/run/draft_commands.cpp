@@ -32,16 +32,28 @@ void Controller::follow_draft()
     m_draft = ShownDraft{recording, {}, {}, {}};
     if (recording.empty())
         return;
-    if (const auto chosen = m_draft_choices.chosen_for(recording);
-        chosen && m_system.file_stamp(*chosen) && read_draft(recording, *chosen, false))
-        return;
+    const auto chosen = m_draft_choices.chosen_for(recording);
+    bool found = chosen && m_system.file_stamp(*chosen) && read_draft(recording, *chosen, false);
     const std::string stem = stem_of(recording, m_system.path_separator());
     for (const char* ending : draft_extensions) {
         const std::string beside = stem + ending;
-        if (beside != recording && m_system.file_stamp(beside) &&
-            read_draft(recording, beside, false))
-            return;
+        if (!found && beside != recording && m_system.file_stamp(beside))
+            found = read_draft(recording, beside, false);
     }
+    if (found)
+        show_draft_subtitles();
+}
+
+void Controller::show_draft_subtitles()
+{
+    if (!m_player.shows_subtitles())
+        return;
+    const bool shown = m_draft.cues && m_state.settings.draft_subtitles != 0;
+    if (shown)
+        m_player.show_subtitles(write_srt(*m_draft.cues));
+    else if (m_draft.as_subtitles)
+        m_player.show_subtitles(std::nullopt);
+    m_draft.as_subtitles = shown;
 }
 
 bool Controller::read_draft(const std::string& recording, const std::string& path, bool chosen)
@@ -70,7 +82,8 @@ bool Controller::read_draft(const std::string& recording, const std::string& pat
         return chosen ? tell(translated(UI_TEXT("%1 holds no cues Cuedeck can read"), {name}))
                       : false;
     const int skipped_before = m_draft.path == path && m_draft.cues ? m_draft.cues->skipped : 0;
-    m_draft = ShownDraft{recording, path, stamp, std::move(read)};
+    const bool as_subtitles = m_draft.recording == recording && m_draft.as_subtitles;
+    m_draft = ShownDraft{recording, path, stamp, std::move(read), as_subtitles};
     // Told once: not again when the same file is read again unchanged in that.
     if (m_draft.cues->skipped > 0 && m_draft.cues->skipped != skipped_before)
         show_notice(translated(UI_TEXT("Draft %1: %2 cues with times that cannot be were left out"),
@@ -87,7 +100,9 @@ void Controller::look_at_draft()
         return; // gone for a moment (an editor replacing it), or unchanged
     const std::string recording = m_draft.recording;
     const std::string path = m_draft.path;
-    if (!read_draft(recording, path, false))
+    if (read_draft(recording, path, false))
+        show_draft_subtitles();
+    else
         m_draft.stamp = stamp; // a half-written file is read at its next change
     draw(present());
 }
@@ -100,8 +115,10 @@ void Controller::open_draft(const std::string& path)
         m_view->tell(translated(UI_TEXT("Open a recording first: a draft belongs to one")));
         return;
     }
-    if (read_draft(m_last_status.file, path, true))
+    if (read_draft(m_last_status.file, path, true)) {
         m_draft_choices.remember(m_last_status.file, path);
+        show_draft_subtitles();
+    }
     draw(present());
 }
 
@@ -116,8 +133,8 @@ void Controller::open_draft()
 
 void Controller::save_draft_as()
 {
-    const Draft* draft = draft_or_notice();
-    if (draft == nullptr)
+    const std::shared_ptr<const Draft> draft = draft_or_notice();
+    if (!draft)
         return;
     FileChoice choice{FileDialogMode::Save, translated(saved_draft_filter), "srt",
                       stem_of(m_last_status.file, m_system.path_separator()) + ".srt",
@@ -134,19 +151,22 @@ void Controller::save_draft_as()
         m_view->show_message(translated(UI_TEXT("The draft was not saved: %1"), {written.failure}));
 }
 
-const Draft* Controller::draft_or_notice()
+std::shared_ptr<const Draft> Controller::draft_or_notice()
 {
+    // The draft of the tip the player has now.
+    reach_player();
+    refresh();
     if (!m_draft.cues) {
         show_notice(translated(UI_TEXT("This tip has no draft")));
         return nullptr;
     }
-    return m_draft.cues.get();
+    return m_draft.cues;
 }
 
 void Controller::go_to_cue(std::optional<std::size_t> (*pick)(const Draft&, int))
 {
-    const std::shared_ptr<const Draft> draft = m_draft.cues;
-    if (draft_or_notice() == nullptr)
+    const std::shared_ptr<const Draft> draft = draft_or_notice();
+    if (!draft)
         return;
     const auto index = pick(*draft, position_now());
     if (!index) {
@@ -175,8 +195,10 @@ void Controller::cue_again()
 
 void Controller::loop_cue()
 {
-    const std::shared_ptr<const Draft> draft = m_draft.cues;
-    if (!m_state.loop_control || draft_or_notice() == nullptr)
+    if (!m_state.loop_control)
+        return;
+    const std::shared_ptr<const Draft> draft = draft_or_notice();
+    if (!draft)
         return;
     const auto index = cues::again(*draft, position_now());
     if (!index)
@@ -204,8 +226,8 @@ void Controller::loop_cue()
 
 void Controller::copy_cue()
 {
-    const std::shared_ptr<const Draft> draft = m_draft.cues;
-    if (draft_or_notice() == nullptr)
+    const std::shared_ptr<const Draft> draft = draft_or_notice();
+    if (!draft)
         return;
     if (const auto index = cues::again(*draft, position_now()))
         m_view->put_on_clipboard(cues::transcript_line(draft->cues[*index], m_state.current_tip + 1,
@@ -214,8 +236,8 @@ void Controller::copy_cue()
 
 void Controller::copy_draft_as_transcript()
 {
-    const std::shared_ptr<const Draft> draft = m_draft.cues;
-    if (draft_or_notice() == nullptr)
+    const std::shared_ptr<const Draft> draft = draft_or_notice();
+    if (!draft)
         return;
     m_view->put_on_clipboard(
         cues::transcript(*draft, m_state.current_tip + 1, m_last_status.playlist_length));

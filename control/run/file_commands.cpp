@@ -2,9 +2,9 @@
 
 #include "base/text_lines.h"
 #include "control/run/controller.h"
-#include "files/draft_format.h"
 #include "control/run/tape_group_file.h"
 #include "files/command_line.h"
+#include "files/draft_format.h"
 #include "files/playlist_format.h"
 #include "system/system.h"
 

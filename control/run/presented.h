@@ -18,7 +18,7 @@ struct PresentedRun
     std::string position;
     std::string counter; ///< the place from the zero mark
     std::string tip_timer;
-    BarState bar; ///< without the waveform, which the run adds where it has one
+    BarState bar;           ///< without the waveform, which the run adds where it has one
     cues::Shown draft_line; ///< empty without a draft, which the run adds where it has one
 
     friend bool operator==(const PresentedRun&, const PresentedRun&) = default;

@@ -169,9 +169,8 @@ void Controller::say_where()
              format_minutes_seconds(saturating_sub(position, m_state.zero_mark) / 1000),
              format_minutes_seconds(m_state.tip_seconds_left)});
     }
-    for (const std::string& more :
-         {speed::text(m_state.speed), aids_text(), loop::text(m_state.loop),
-          present().draft_line.heard}) {
+    for (const std::string& more : {speed::text(m_state.speed), aids_text(),
+                                    loop::text(m_state.loop), present().draft_line.heard}) {
         if (!more.empty())
             text += ", " + more;
     }

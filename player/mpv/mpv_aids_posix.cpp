@@ -1,6 +1,8 @@
 // The clarity aids as mpv's labelled filters, the volume above 100 % while
 // Louder is on, and the A-B loop.
 #include <algorithm>
+#include <cstdio>
+#include <fstream>
 
 #include "player/mpv/clarity_filters.h"
 #include "player/mpv/mpv_backend.h"
@@ -92,6 +94,27 @@ void MpvBackend::set_loop(std::optional<LoopStretch> stretch)
     else
         Calls::all(*this, {ipc("set_property", "ab-loop-a", "no"),
                            ipc("set_property", "ab-loop-b", "no")});
+}
+
+void MpvBackend::show_subtitles(const std::optional<std::string>& srt)
+{
+    Budget budget(*this);
+    // The one added before is the one selected (Cuedeck starts mpv loading
+    // none by itself); a file without it has no track to take away.
+    Calls::all(*this, {ipc("sub-remove")});
+    if (!srt || m_location.socket_path.empty())
+        return;
+    const std::string path = m_location.socket_path + ".draft.srt";
+    const std::string written = path + ".new";
+    {
+        std::ofstream file(written, std::ios::binary | std::ios::trunc);
+        file << *srt;
+        if (!file.flush())
+            return;
+    }
+    if (std::rename(written.c_str(), path.c_str()) != 0)
+        return;
+    Calls::all(*this, {ipc("sub-add", path, "select", "Draft")});
 }
 
 } // namespace cuedeck

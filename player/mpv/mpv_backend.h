@@ -95,6 +95,10 @@ public:
     ClarityAids aids_in_effect() const override { return m_aids; }
     bool can_loop() const override { return true; }
     void set_loop(std::optional<LoopStretch> stretch) override;
+    bool shows_subtitles() const override { return true; }
+    /// Written beside the socket, in the private runtime folder, and added
+    /// to mpv's tracks of the current file.
+    void show_subtitles(const std::optional<std::string>& srt) override;
     std::string name() const override { return "mpv"; }
     std::string location() const override { return "mpv"; }
     std::string problem() const override { return m_location.problem; }

@@ -43,6 +43,7 @@ MpvLocation default_mpv_location()
                                         "--no-terminal",
                                         "--audio-fallback-to-null=yes",
                                         "--resume-playback=no",
+                                        "--sub-auto=no", // the draft is Cuedeck's to show
                                         "--volume-max=100"};
     // mpv keeps some 10 MB of a tip's freed buffers once it has changed tips
     // (glibc's threshold for giving memory back grows with the first large

@@ -123,6 +123,10 @@ private slots:
             {"phrase-back", Qt::Key_Left, Qt::ShiftModifier},
             {"phrase-forward", Qt::Key_Right, Qt::ShiftModifier},
             {"say-where", Qt::Key_I},
+            {"previous-cue", Qt::Key_X},
+            {"cue-again", Qt::Key_C},
+            {"next-cue", Qt::Key_V},
+            {"loop-cue", Qt::Key_S},
         };
         // Copy Place's key has Ctrl: what both do shows on the clipboard.
         Rig copied_by_key;
@@ -135,8 +139,9 @@ private slots:
         QCOMPARE(copied_remotely.session.submit({*command_named("copy-place")}), std::string());
         QCOMPARE(QGuiApplication::clipboard()->text(), copied);
 
+        // So do the cue's and the draft's copies (see the draft's test).
         QCOMPARE(
-            std::size(names) + 1,
+            std::size(names) + 3,
             std::size_t(std::count_if(command_table().begin(), command_table().end(),
                                       [](const CommandRow& row) { return row.name != nullptr; })));
         for (const auto& [name, key, modifiers] : names) {
@@ -156,6 +161,42 @@ private slots:
         rig.menu(IDM_HELP_ABOUT)->trigger();
         QVERIFY(!refusal.empty());
         QVERIFY(rig.player.traffic().empty());
+    }
+
+    void the_draft_line_opens_under_the_bar_while_the_tip_has_a_draft()
+    {
+        Rig rig;
+        rig.window.show();
+        auto* line = rig.window.findChild<QWidget*>(QString("control_%1").arg(IDC_DRAFT_LINE));
+        auto* heard = rig.window.findChild<QLabel*>("draft_heard");
+        auto* next = rig.window.findChild<QLabel*>("draft_next");
+        QPushButton* below =
+            rig.window.findChild<QPushButton*>(QString("control_%1").arg(IDC_PLAY_PAUSE));
+        QVERIFY(line != nullptr && heard != nullptr && next != nullptr && below != nullptr);
+        const int button_y = below->y();
+        const int height = rig.window.height();
+        rig.player.model.file.clear(); // no recording: no draft, no room
+        rig.window.controller().refresh();
+        QVERIFY(!line->isVisible());
+        rig.player.model.file = "/music/interview.wav";
+        rig.window.controller().refresh();
+        QVERIFY(line->isVisible());
+        QCOMPARE(heard->text(), "First");
+        QCOMPARE(next->text(), "Second");
+        QCOMPARE(heard->accessibleName(), "Draft: First");
+        QVERIFY(below->y() > button_y && rig.window.height() > height);
+        QVERIFY(below->y() >= line->geometry().bottom());
+
+        rig.menu(IDM_EDIT_COPY_CUE)->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), "[2 00:00:00.0] First");
+        QTest::keyClick(&rig.window, Qt::Key_V);
+        QCOMPARE(rig.player.model.position_ms, 12500);
+        QCOMPARE(heard->text(), "Second");
+
+        rig.player.model.file = "/music/other.wav";
+        rig.window.controller().refresh();
+        QVERIFY(!line->isVisible());
+        QCOMPARE(below->y(), button_y);
     }
 
     void the_speed_shows_below_the_sound_state_only_when_not_normal()
@@ -219,7 +260,7 @@ private slots:
             QTest::keyClick(&rig.window, key);
         QVERIFY(rig.window.isVisible());
         QVERIFY(rig.player.traffic().empty());
-        QVERIFY(rig.system.files.empty()); // no shut-down: settings not written
+        QCOMPARE(rig.system.files.size(), 1u); // the draft only: no shut-down, no settings
     }
 
     void buttons_name_their_keys_and_run_their_commands()
@@ -262,7 +303,9 @@ private slots:
         QCOMPARE(titles, (QStringList{"&File", "&Edit", "&Play", "&Sound", "&Options", "&Help"}));
         for (const MenuItem& item : aids_menu_table())
             QCOMPARE(rig.menu(menu_id(item.command))->isCheckable(),
-                     item.command != Command::PhraseBack && item.command != Command::PhraseForward);
+                     item.command != Command::PhraseBack &&
+                         item.command != Command::PhraseForward &&
+                         item.command != Command::LoopCue);
         QCOMPARE(rig.menu(IDM_SOUND_REDUCE_NOISE)->text(), "Reduce &Noise\tH");
         QCOMPARE(rig.menu(IDM_PLAY_PHRASE_FORWARD)->text(), "Phrase Fo&rward\tShift+->");
         QCOMPARE(rig.menu(IDM_PLAY_LOOP)->text(), "&Loop a Stretch\tL");
@@ -317,7 +360,7 @@ private slots:
         QTest::keyClick(&rig.window, Qt::Key_I);
         QCOMPARE(QAccessible::queryAccessibleInterface(rig.window.findChild<QLabel*>("spoken"))
                      ->text(QAccessible::Name),
-                 QString("Tip 2 of 5, playing, counter 0:07, tip timer 0:00"));
+                 QString("Tip 2 of 5, playing, counter 0:07, tip timer 0:00, First"));
         QTest::keyClick(&rig.window, Qt::Key_T); // a reset hides it again
         QVERIFY(!stop->isVisible());
     }

@@ -18,7 +18,7 @@
 namespace cuedeck::testing {
 
 /// A main window on a fake player in a list of five, playing tip 2 at 10 s,
-/// with a history to undo and redo.
+/// with a history to undo and redo, its waveform and its draft.
 struct Rig
 {
     Rig()
@@ -34,6 +34,10 @@ struct Rig
                                                            {FakeWaveforms::speech, 7500},
                                                            {FakeWaveforms::silence, 500},
                                                            {FakeWaveforms::speech, 279500}})));
+        // Its draft beside it, a cue for each phrase.
+        system.files["/music/interview.srt"] = "1\n00:00:00,000 --> 00:00:11,000\nFirst\n\n"
+                                               "2\n00:00:12,500 --> 00:00:20,000\nSecond\n\n"
+                                               "3\n00:00:20,500 --> 00:00:30,000\nThird\n";
         player.log.clear();
     }
 

@@ -87,6 +87,9 @@ public:
     ClarityAids aids_in_effect() const override { return aids; }
     bool can_loop() const override { return speeds; }
     void set_loop(std::optional<LoopStretch> stretch) override;
+    bool shows_subtitles() const override { return speeds; }
+    void show_subtitles(const std::optional<std::string>& srt) override { subtitles = srt; }
+    std::optional<std::string> subtitles; ///< as last given
     std::string name() const override { return "Fake Player"; }
     std::string location() const override { return "fake/player"; }
 

@@ -44,10 +44,16 @@ TEST_F(CueCommands, TheDraftBesideTheRecordingIsShownAsItIsHeard)
     run_command(controller, Command::SayWhere);
     EXPECT_THAT(view.announced.back(), HasSubstr("third"));
 
+    // mpv shows it over a video's picture (as SRT), unless the settings say not.
+    EXPECT_THAT(player.subtitles, ::testing::Optional(HasSubstr("Ann: Hello there")));
+    set_options([](Options& options) { options.draft_subtitles = 0; });
+    EXPECT_EQ(player.subtitles, std::nullopt);
+
     // Saved by the editor: read again at the tick.
     system.files[beside] = "1\n00:00:10,000 --> 00:00:12,000\nfixed\n";
     controller.tick();
     EXPECT_EQ(view.draft_line, (cues::Shown{"fixed", "", true}));
+    EXPECT_EQ(player.subtitles, std::nullopt);
 
     player.model.file = "/music/tip 3.mp3"; // nothing beside it: no line, no marks
     controller.refresh();

@@ -237,6 +237,7 @@ bool OptionsDialogWin32::controls_to_values(HWND dialog)
         .pedal_toggles = IsDlgButtonChecked(dialog, IDC_OPT_PEDAL_TOGGLES) == BST_CHECKED,
         // No waveform on Windows, so no phrases: kept as it was.
         .phrase_step_back = m_values.phrase_step_back != 0,
+        .draft_subtitles = m_values.draft_subtitles != 0,
     };
     const auto refused = options_exchange::read(controls, m_values);
     if (!refused)
