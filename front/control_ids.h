@@ -33,6 +33,7 @@
 #define IDC_POSITION_BAR 1036
 /* Under the position bar, while the tip has a draft: the cue heard and the next. */
 #define IDC_DRAFT_LINE 1037
+#define IDC_DRAFT_NEXT 1038 /* the Windows window's second control of it */
 
 /* Options dialog. */
 #define IDC_OPT_SOUND_ON 1021

@@ -49,6 +49,9 @@
 #define TEXT_DRAFT_NEXT UI_TEXT("Next")
 #define DRAFT_LINE_TOP 107
 #define AT_DRAFT_LINE 7, 107, 210, 27
+/* The Windows window's two controls of it. */
+#define AT_DRAFT_HEARD 7, 107, 210, 17
+#define AT_DRAFT_NEXT 7, 125, 210, 9
 #define DRAFT_LINE_ROOM 29
 #define AT_PLAY_PAUSE 7, 107, 64, 21
 #define AT_TIP_TIMER_BUTTON 71, 107, 64, 21

@@ -172,6 +172,15 @@ INT_PTR MainDialog::handle(UINT message, WPARAM wparam, LPARAM lparam)
     case WM_COMMAND:
         command(LOWORD(wparam), HIWORD(wparam));
         return TRUE;
+    case WM_CTLCOLORSTATIC:
+        // The next cue, dimmer than the one heard.
+        if (reinterpret_cast<HWND>(lparam) == GetDlgItem(m_window, IDC_DRAFT_NEXT)) {
+            const auto context = reinterpret_cast<HDC>(wparam);
+            SetTextColor(context, GetSysColor(COLOR_GRAYTEXT));
+            SetBkColor(context, GetSysColor(COLOR_BTNFACE));
+            return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
+        }
+        return FALSE;
     case WM_HSCROLL:
         if (reinterpret_cast<HWND>(lparam) == GetDlgItem(m_window, IDC_POSITION_BAR))
             bar_moved(LOWORD(wparam));
@@ -353,6 +362,39 @@ void MainDialog::show_bar(const BarState& bar)
     SendMessageA(slider, TBM_SETRANGEMAX, FALSE, bar.length_ms / 1000);
     SendMessageA(slider, TBM_SETPAGESIZE, 0, std::max(bar.length_ms / 1000 / 10, 1));
     SendMessageA(slider, TBM_SETPOS, TRUE, bar.position_ms / 1000);
+}
+
+void MainDialog::show_draft_line(const cues::Shown& line)
+{
+    if (line == m_draft_shown)
+        return;
+    const bool opened = line.drafted != m_draft_shown.drafted;
+    m_draft_shown = line;
+    SetDlgItemTextA(m_window, IDC_DRAFT_LINE, line.heard.c_str());
+    SetDlgItemTextA(m_window, IDC_DRAFT_NEXT, line.next.c_str());
+    if (!opened)
+        return;
+    RECT room{0, DRAFT_LINE_TOP, 0, DRAFT_LINE_ROOM};
+    MapDialogRect(m_window, &room);
+    const int moved = line.drafted ? room.bottom : -room.bottom;
+    HWND heard = GetDlgItem(m_window, IDC_DRAFT_LINE);
+    HWND next = GetDlgItem(m_window, IDC_DRAFT_NEXT);
+    for (HWND child = GetWindow(m_window, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT at;
+        GetWindowRect(child, &at);
+        MapWindowPoints(nullptr, m_window, reinterpret_cast<POINT*>(&at), 2);
+        if (child == heard || child == next || at.top < room.top)
+            continue;
+        SetWindowPos(child, nullptr, at.left, at.top + moved, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    RECT window;
+    GetWindowRect(m_window, &window);
+    SetWindowPos(m_window, nullptr, 0, 0, window.right - window.left,
+                 window.bottom - window.top + moved, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ShowWindow(heard, line.drafted ? SW_SHOWNA : SW_HIDE);
+    ShowWindow(next, line.drafted ? SW_SHOWNA : SW_HIDE);
 }
 
 void MainDialog::bar_moved(int code)

@@ -64,6 +64,9 @@ public:
     /// The position bar: the player's position and length (no waveform:
     /// Winamp gives no samples).
     void show_bar(const BarState& bar) override;
+    /// Two static controls under the bar; the controls below move down
+    /// while they show.
+    void show_draft_line(const cues::Shown& line) override;
     void set_title(const std::string& title) override;
     void return_focus() override;
     bool ask_yes_no(const std::string& text, const std::string& caption) override;
@@ -108,6 +111,7 @@ private:
     bool m_bar_moved = false;    ///< the bar moved, to be carried out when its move ends
     bool m_bar_by_mouse = false; ///< ... by the mouse
     void bar_moved(int code);
+    cues::Shown m_draft_shown;
     bool m_ended = false;
     bool m_ticking = false;
     int m_tick_period_ms = 0; ///< of the tick timer, while it runs
