@@ -253,6 +253,9 @@ private:
     void show_loop_state();
     void move_by_phrase(std::optional<int> (*find)(const Waveform&, int));
     void show_bar();
+    /// The recording the player has now: as it tells it, else (a player
+    /// that does not tell) the current tip's entry of the playlist opened.
+    std::string recording_now();
     /// The draft for the recording the player has now: the one chosen for
     /// it, else one beside it of the same name; read once per recording.
     void follow_draft();
@@ -315,6 +318,8 @@ private:
         bool as_subtitles = false; ///< the player was given it
     } m_draft;
     DraftChoices m_draft_choices;
+    /// The playlist opened, and the recordings it names, read once.
+    std::pair<std::string, std::vector<std::string>> m_playlist_recordings;
     bool m_go_to_pending = false;
     int m_player_looks_left = 0; ///< while a started player is looked for
     bool m_told_player_missing = false;

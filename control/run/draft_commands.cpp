@@ -5,6 +5,7 @@
 #include "base/text_lines.h"
 #include "base/translation.h"
 #include "control/run/controller.h"
+#include "control/run/playable.h"
 #include "control/state/cues.h"
 
 namespace cuedeck {
@@ -24,9 +25,22 @@ std::string stem_of(const std::string& path, char separator)
 
 } // namespace
 
+std::string Controller::recording_now()
+{
+    if (!m_last_status.file.empty() || m_state.playlist_path.empty())
+        return m_last_status.file;
+    if (m_playlist_recordings.first != m_state.playlist_path)
+        m_playlist_recordings = {m_state.playlist_path,
+                                 playlist_recordings(m_system, m_state.playlist_path)};
+    const auto& recordings = m_playlist_recordings.second;
+    const int tip = m_last_status.playlist_index;
+    return tip >= 0 && std::size_t(tip) < recordings.size() ? recordings[std::size_t(tip)]
+                                                            : std::string();
+}
+
 void Controller::follow_draft()
 {
-    const std::string& recording = m_last_status.file;
+    const std::string recording = recording_now();
     if (recording == m_draft.recording)
         return;
     m_draft = ShownDraft{recording, {}, {}, {}};
@@ -111,12 +125,13 @@ void Controller::open_draft(const std::string& path)
 {
     reach_player();
     show_status(m_player.status());
-    if (m_last_status.file.empty()) {
+    const std::string recording = recording_now();
+    if (recording.empty()) {
         m_view->tell(translated(UI_TEXT("Open a recording first: a draft belongs to one")));
         return;
     }
-    if (read_draft(m_last_status.file, path, true)) {
-        m_draft_choices.remember(m_last_status.file, path);
+    if (read_draft(recording, path, true)) {
+        m_draft_choices.remember(recording, path);
         show_draft_subtitles();
     }
     draw(present());
@@ -137,7 +152,7 @@ void Controller::save_draft_as()
     if (!draft)
         return;
     FileChoice choice{FileDialogMode::Save, translated(saved_draft_filter), "srt",
-                      stem_of(m_last_status.file, m_system.path_separator()) + ".srt",
+                      stem_of(m_draft.recording, m_system.path_separator()) + ".srt",
                       translated(UI_TEXT("Save Draft As"))};
     const auto path = m_view->choose_file(choice);
     m_view->return_focus();

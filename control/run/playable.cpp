@@ -104,4 +104,18 @@ std::optional<Unplayable> why_unplayable(System& system, const std::string& path
     return std::nullopt;
 }
 
+std::vector<std::string> playlist_recordings(System& system, const std::string& path)
+{
+    std::vector<std::string> recordings;
+    const char separator = system.path_separator();
+    const auto text = is_playlist_name(path) ? system.read_file(path) : std::nullopt;
+    if (!text)
+        return recordings;
+    const bool pls = equal_ignoring_case(file_extension(path, separator), ".pls");
+    const std::string folder(folder_of(path, separator));
+    for (const PlaylistEntry& entry : parse_playlist(*text, pls).entries)
+        recordings.push_back(resolved_against(folder, entry.target, separator));
+    return recordings;
+}
+
 } // namespace cuedeck

@@ -39,4 +39,8 @@ std::optional<Unplayable> why_unplayable(System& system, const std::string& path
 /// `path` as it stands, or read against `folder` when it is relative.
 std::string resolved_against(const std::string& folder, const std::string& path, char separator);
 
+/// The recordings a playlist names, in order, each resolved against the
+/// playlist's folder; none when it cannot be read.
+std::vector<std::string> playlist_recordings(System& system, const std::string& path);
+
 } // namespace cuedeck

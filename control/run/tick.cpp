@@ -111,7 +111,7 @@ PresentedRun Controller::present()
     shown.bar.waveform = waveform_now();
     if (shown.bar.waveform)
         shown.bar.length_ms = std::max(shown.bar.length_ms, shown.bar.waveform->length_ms());
-    if (m_draft.cues && m_last_status.file == m_draft.recording) {
+    if (m_draft.cues && recording_now() == m_draft.recording) {
         shown.bar.draft = m_draft.cues;
         shown.draft_line = cues::shown(*m_draft.cues, std::max(m_last_status.position_ms, 0));
     }

@@ -274,6 +274,38 @@ TEST(MainDialog, ThePositionBarFollowsThePlayerAndMovesItWhenLetGo)
     EXPECT_TRUE(rig.player.traffic().empty());
 }
 
+TEST(MainDialog, ADraftBesideTheTipsRecordingShowsUnderTheBarAndItsCuesAreSteppedThrough)
+{
+    Rig rig;
+    // The Windows player does not tell its file: the playlist's entry is the recording.
+    rig.system.files["/music/tips.m3u"] = "one.wav\ninterview.wav\n";
+    rig.system.files["/music/interview.srt"] = "1\n00:00:00,000 --> 00:00:11,000\nFirst\n\n"
+                                               "2\n00:00:12,500 --> 00:00:20,000\nSecond\n";
+    RECT before;
+    GetWindowRect(GetDlgItem(rig.window, IDC_PLAY_PAUSE), &before);
+    rig.dialog.controller().open_playlist("/music/tips.m3u");
+    rig.player.model = {1, 2, 1, 10000, 300, 50, "2. interview - fake", ""};
+    rig.dialog.controller().refresh();
+    char text[64] = {};
+    GetDlgItemTextA(rig.window, IDC_DRAFT_LINE, text, sizeof text);
+    EXPECT_STREQ(text, "First");
+    GetDlgItemTextA(rig.window, IDC_DRAFT_NEXT, text, sizeof text);
+    EXPECT_STREQ(text, "Second");
+    EXPECT_TRUE(IsWindowVisible(GetDlgItem(rig.window, IDC_DRAFT_LINE)));
+    RECT after;
+    GetWindowRect(GetDlgItem(rig.window, IDC_PLAY_PAUSE), &after);
+    EXPECT_GT(after.top, before.top) << "the buttons make room for it";
+
+    PostMessageA(rig.window, WM_KEYDOWN, 'V', 0);
+    pump(rig.window);
+    EXPECT_EQ(rig.player.model.position_ms, 12500);
+    GetDlgItemTextA(rig.window, IDC_DRAFT_LINE, text, sizeof text);
+    EXPECT_STREQ(text, "Second");
+    PostMessageA(rig.window, WM_KEYDOWN, 'X', 0);
+    pump(rig.window);
+    EXPECT_EQ(rig.player.model.position_ms, 0);
+}
+
 TEST(MainDialog, TheCloseBoxShutsDown)
 {
     Rig rig;
