@@ -75,7 +75,7 @@ void SessionTick::follow()
 
 void SessionTick::watch_draft()
 {
-    const QString path = to_qt(m_session.draft_path());
+    const QString path = to_qt(m_session.draft_watched());
     if (path == m_draft_watched)
         return;
     if (!m_draft_watch.files().isEmpty())

@@ -102,6 +102,12 @@ public:
     std::shared_ptr<const Draft> draft() const { return m_draft.cues; }
     /// The file it was read from; empty without one.
     const std::string& draft_path() const { return m_draft.path; }
+    /// What a front end watches for the draft: its file, else the
+    /// recording (whose folder a new draft would be written into).
+    const std::string& draft_watched() const
+    {
+        return m_draft.path.empty() ? m_draft.recording : m_draft.path;
+    }
     /// Read the draft at `path` for the current tip and remember the choice.
     void open_draft(const std::string& path);
     /// Read the draft again if its file changed (the editor saved it).

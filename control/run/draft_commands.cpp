@@ -107,8 +107,16 @@ bool Controller::read_draft(const std::string& recording, const std::string& pat
 
 void Controller::look_at_draft()
 {
-    if (m_draft.path.empty())
+    if (m_draft.path.empty()) {
+        // None yet: one may have been written beside the recording since.
+        if (!m_draft.recording.empty()) {
+            m_draft.recording.clear();
+            follow_draft();
+            if (m_draft.cues)
+                draw(present());
+        }
         return;
+    }
     const auto stamp = m_system.file_stamp(m_draft.path);
     if (!stamp || stamp == m_draft.stamp)
         return; // gone for a moment (an editor replacing it), or unchanged

@@ -122,8 +122,9 @@ public:
     /// a second otherwise.
     int tick_period_ms();
     int player_told_through() { return m_controller.player_told_through(); }
-    /// The draft's file, for the front end to watch; empty without one.
-    const std::string& draft_path() const { return m_controller.draft_path(); }
+    /// The draft's file, or without one the recording, for the front end
+    /// to watch (with its folder); empty when there is neither.
+    const std::string& draft_watched() const { return m_controller.draft_watched(); }
     /// The draft's file changed on disk (or may have): read it again.
     void look_at_draft();
     static constexpr int second_ms = 1000;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "control/run/command_bodies.h"
+#include "control/state/cues.h"
 #include "mpv_fixture.h"
 #include "support/rendered_mpv.h"
 
@@ -131,6 +132,61 @@ TEST_F(MpvControllerTest, ALoopKeepsThePlaceInItsStretchAndAPauseStepsBackNoFurt
     run_command(controller, Command::Loop); // the third press ends it
     EXPECT_EQ(probe->text("ab-loop-a"), "\"no\"");
     EXPECT_EQ(view.field(FieldId::Loop), "");
+}
+
+TEST_F(MpvControllerTest, TheDraftFollowsTheSoundItsCuesLandAndOneLoops)
+{
+    // An SRT beside the first recording, written after it was loaded.
+    load_playlist();
+    for (int i = 0; i < 100 && controller.last_status().track_length_s == 0; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        controller.refresh();
+    }
+    system.files[dir.path() + "one.srt"] = "1\n00:00:00,000 --> 00:00:02,500\none\n\n"
+                                           "2\n00:00:02,500 --> 00:00:05,000\ntwo\n\n"
+                                           "3\n00:00:05,000 --> 00:00:08,000\nthree\n\n"
+                                           "4\n00:00:08,000 --> 00:00:12,000\nfour\n";
+    controller.look_at_draft();
+    ASSERT_NE(controller.draft(), nullptr);
+
+    // Next cue lands on its start; the line names the cue heard.
+    for (const auto& [cue, start] : {std::pair{"two", 2.5}, std::pair{"three", 5.0}}) {
+        run_command(controller, Command::NextCue);
+        EXPECT_NEAR(position(), start, 0.05) << cue;
+        EXPECT_EQ(view.draft_line.heard, cue);
+    }
+    // Played, the line follows the sound within 150 ms: the cue it names is
+    // the one at mpv's own place then, or at most that far from it.
+    run_command(controller, Command::PlayPause);
+    for (int i = 0; i < 40; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        controller.follow_player();
+        const double at = position();
+        const char* cue_at = at < 2.5 ? "one" : at < 5 ? "two" : at < 8 ? "three" : "four";
+        const bool near_a_start = std::fabs(at - 5) < 0.15 || std::fabs(at - 8) < 0.15;
+        if (!near_a_start) {
+            EXPECT_EQ(view.draft_line.heard, cue_at) << at;
+        }
+    }
+    // The cue heard loops: mpv stays inside it.
+    run_command(controller, Command::LoopCue);
+    ASSERT_TRUE(state().loop.has_value());
+    const Loop loop = *state().loop;
+    const auto looped =
+        std::find_if(controller.draft()->cues.begin(), controller.draft()->cues.end(),
+                     [&](const Cue& cue) { return cue.start_ms == loop.start_ms; });
+    ASSERT_NE(looped, controller.draft()->cues.end());
+    EXPECT_EQ(loop.end_ms, looped->end_ms);
+    double latest = 0;
+    for (int i = 0; i < 50; ++i) { // five seconds: the cue's rounds and more
+        const double at = position();
+        // Just after each jump back mpv reports its output's latency before the start.
+        EXPECT_GE(at, loop.start_ms / 1000.0 - 0.35);
+        EXPECT_LE(at, *loop.end_ms / 1000.0 + 0.15);
+        latest = std::max(latest, at);
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    EXPECT_GT(latest, *loop.end_ms / 1000.0 - 1);
 }
 
 } // namespace
