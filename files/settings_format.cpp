@@ -38,6 +38,7 @@ constexpr SettingRow rows[] = {
     {"PedalButtons", &Settings::pedal_buttons, 0, INT_MIN, INT_MAX, WrittenWhen::WithPedal},
     {"PedalMode", &Settings::pedal_mode, int(PedalMode::Hold), int(PedalMode::Hold),
      int(PedalMode::Toggle), WrittenWhen::WithPedal},
+    {"PedalCues", &Settings::pedal_cues, 0, 0, 1, WrittenWhen::NotDefault},
 };
 
 /// A whole number the row allows, else its default.

@@ -45,6 +45,7 @@ struct Settings
     /// Non-zero: a pause steps back to where its phrase began, where the
     /// waveform shows one near enough.
     int phrase_step_back = 0;
+    int pedal_cues = 0;      ///< with a draft, the side pedals step by cue, not 5 seconds
     int draft_subtitles = 1; ///< mpv shows the tip's draft as subtitles in a video
     GlobalKeys global_keys = GlobalKeys::Off;
     std::string pedal_device;                  ///< the foot pedal's device; empty when none

@@ -32,8 +32,8 @@
 #define IDC_LOOP_STATE 1035
 #define IDC_POSITION_BAR 1036
 /* Under the position bar, while the tip has a draft: the cue heard and the next. */
-#define IDC_DRAFT_LINE 1037
-#define IDC_DRAFT_NEXT 1038 /* the Windows window's second control of it */
+#define IDC_DRAFT_LINE 1046
+#define IDC_DRAFT_NEXT 1047 /* the Windows window's second control of it */
 
 /* Options dialog. */
 #define IDC_OPT_SOUND_ON 1021
@@ -51,6 +51,7 @@
 #define IDC_OPT_PEDAL_LEARN 1038
 #define IDC_OPT_PEDAL_BUTTONS 1039
 #define IDC_OPT_PEDAL_TOGGLES 1040
+#define IDC_OPT_PEDAL_CUES 1045
 #define IDC_PEDAL_PROMPT 1041
 
 /* Menu items. */

@@ -117,10 +117,10 @@
 #define AT_OPT_GLOBAL_KEYS_NOTE 7, 117, 172, 24
 /* The foot pedal: below the rest, in a taller dialog; the Qt dialog's ends
    with the phrase step back, the Windows one (no waveform) with the pedal. */
-#define OPTIONS_SIZE_WITH_PEDAL 186, 224
-#define OPTIONS_SIZE_WITH_PEDAL_ALONE 186, 198
+#define OPTIONS_SIZE_WITH_PEDAL 186, 235
+#define OPTIONS_SIZE_WITH_PEDAL_ALONE 186, 209
 #define TEXT_OPT_PEDAL UI_TEXT("Foot pedal")
-#define AT_OPT_PEDAL 7, 142, 172, 51
+#define AT_OPT_PEDAL 7, 142, 172, 62
 #define AT_OPT_PEDAL_DEVICE 13, 154, 110, 12
 /* The resource compiler's combo box height includes its open list. */
 #define AT_OPT_PEDAL_DEVICE_LIST 13, 154, 110, 60
@@ -130,14 +130,16 @@
 #define AT_OPT_PEDAL_BUTTONS 13, 169, 160, 8
 #define TEXT_OPT_PEDAL_TOGGLES UI_TEXT("Middle pedal toggles play/pause")
 #define AT_OPT_PEDAL_TOGGLES 13, 180, 160, 8
+#define TEXT_OPT_PEDAL_CUES UI_TEXT("Side pedals step through the draft's cues")
+#define AT_OPT_PEDAL_CUES 13, 191, 160, 8
 /* Learn's prompt (Windows; the Qt one lays itself out). */
 #define PEDAL_LEARN_SIZE 160, 44
 #define AT_PEDAL_LEARN_PROMPT 7, 9, 146, 8
 #define AT_PEDAL_LEARN_CANCEL 103, 23, 50, 14
 /* The step back to a phrase's start, where the waveform shows phrases. */
-#define AT_OPT_PHRASE_STEP_BACK 7, 198, 172, 8
+#define AT_OPT_PHRASE_STEP_BACK 7, 209, 172, 8
 /* Below it: the draft as subtitles, where the player shows them. */
-#define AT_OPT_DRAFT_SUBTITLES 7, 210, 172, 8
+#define AT_OPT_DRAFT_SUBTITLES 7, 221, 172, 8
 
 /* Go To Place. */
 #define TEXT_GO_TO_CAPTION UI_TEXT("Go To Place")

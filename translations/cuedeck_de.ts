@@ -877,5 +877,9 @@ Um sich Zugriff zu geben, schreiben Sie diese Zeile (als root) in %2, dann ziehe
         <source>This tip has no draft</source>
         <translation>Dieses Stück hat keinen Entwurf</translation>
     </message>
+    <message>
+        <source>Side pedals step through the draft's cues</source>
+        <translation>Seitenpedale springen von Segment zu Segment des Entwurfs</translation>
+    </message>
 </context>
 </TS>

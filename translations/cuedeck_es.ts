@@ -877,5 +877,9 @@ Para darse acceso, ponga esta línea en %2 (como root), luego desconecte el peda
         <source>This tip has no draft</source>
         <translation>Esta pista no tiene borrador</translation>
     </message>
+    <message>
+        <source>Side pedals step through the draft's cues</source>
+        <translation>Los pedales laterales recorren los segmentos del borrador</translation>
+    </message>
 </context>
 </TS>

@@ -877,5 +877,9 @@ Pour vous donner l’accès, mettez cette ligne dans %2 (en root), puis débranc
         <source>This tip has no draft</source>
         <translation>Cette piste n’a pas de brouillon</translation>
     </message>
+    <message>
+        <source>Side pedals step through the draft's cues</source>
+        <translation>Les pédales latérales parcourent les segments du brouillon</translation>
+    </message>
 </context>
 </TS>

@@ -877,5 +877,9 @@ Per darsi accesso, mettere questa riga in %2 (come root), poi scollegare la peda
         <source>This tip has no draft</source>
         <translation>Questa traccia non ha una bozza</translation>
     </message>
+    <message>
+        <source>Side pedals step through the draft's cues</source>
+        <translation>I pedali laterali scorrono i segmenti della bozza</translation>
+    </message>
 </context>
 </TS>

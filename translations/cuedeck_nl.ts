@@ -877,5 +877,9 @@ Om uzelf toegang te geven, zet u deze regel in %2 (als root), trekt u het pedaal
         <source>This tip has no draft</source>
         <translation>Deze track heeft geen concept</translation>
     </message>
+    <message>
+        <source>Side pedals step through the draft's cues</source>
+        <translation>Zijpedalen stappen door de segmenten van het concept</translation>
+    </message>
 </context>
 </TS>

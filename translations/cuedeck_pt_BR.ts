@@ -877,5 +877,9 @@ Para obter acesso, coloque esta linha em %2 (como root), depois desconecte o ped
         <source>This tip has no draft</source>
         <translation>Esta faixa não tem rascunho</translation>
     </message>
+    <message>
+        <source>Side pedals step through the draft's cues</source>
+        <translation>Os pedais laterais percorrem os segmentos do rascunho</translation>
+    </message>
 </context>
 </TS>

@@ -150,6 +150,7 @@ void OptionsDialog::create_controls()
                                 m_pedal_device,
                                 m_pedal_learn,
                                 m_pedal_toggles,
+                                m_pedal_cues,
                                 m_phrase_step_back,
                                 m_draft_subtitles,
                                 ok,
@@ -179,6 +180,9 @@ void OptionsDialog::create_pedal_controls(const DialogUnits& units)
     m_pedal_toggles = new QCheckBox(ui_text(TEXT_OPT_PEDAL_TOGGLES), this);
     m_pedal_toggles->setObjectName("pedal_toggles");
     place(m_pedal_toggles, AT_OPT_PEDAL_TOGGLES);
+    m_pedal_cues = new QCheckBox(ui_text(TEXT_OPT_PEDAL_CUES), this);
+    m_pedal_cues->setObjectName("pedal_cues");
+    place(m_pedal_cues, AT_OPT_PEDAL_CUES);
     m_phrase_step_back = new QCheckBox(ui_text(options_exchange::phrase_step_back_label), this);
     m_phrase_step_back->setObjectName("phrase_step_back");
     place(m_phrase_step_back, AT_OPT_PHRASE_STEP_BACK);
@@ -293,6 +297,7 @@ void OptionsDialog::values_to_controls()
     m_learned = shown.pedal_buttons;
     show_pedal_buttons();
     m_pedal_toggles->setChecked(shown.pedal_toggles);
+    m_pedal_cues->setChecked(shown.pedal_cues);
     m_phrase_step_back->setChecked(shown.phrase_step_back);
     m_draft_subtitles->setChecked(shown.draft_subtitles);
 }
@@ -309,6 +314,7 @@ bool OptionsDialog::controls_to_values()
         .pedal_device = chosen_device(*m_pedal_device),
         .pedal_buttons = m_learned,
         .pedal_toggles = m_pedal_toggles->isChecked(),
+        .pedal_cues = m_pedal_cues->isChecked(),
         .phrase_step_back = m_phrase_step_back->isChecked(),
         .draft_subtitles = m_draft_subtitles->isChecked(),
     };

@@ -79,6 +79,7 @@ private:
     QPushButton* m_pedal_learn = nullptr;
     QCheckBox* m_phrase_step_back = nullptr;
     QCheckBox* m_draft_subtitles = nullptr;
+    QCheckBox* m_pedal_cues = nullptr;
     std::optional<PedalButtons> m_learned; ///< the pedal's buttons as learned
     PedalLearner m_pedal_learner;
     KeysTrial m_keys_trial;

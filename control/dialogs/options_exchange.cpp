@@ -21,6 +21,7 @@ Controls show(const Options& values)
             values.pedal_device,
             values.pedal_buttons,
             values.pedal_mode == PedalMode::Toggle,
+            values.pedal_cues != 0,
             values.phrase_step_back != 0,
             values.draft_subtitles != 0};
 }
@@ -34,6 +35,7 @@ std::optional<NumberField> read(const Controls& controls, Options& values)
     values.pedal_device = controls.pedal_device;
     values.pedal_buttons = controls.pedal_buttons;
     values.pedal_mode = controls.pedal_toggles ? PedalMode::Toggle : PedalMode::Hold;
+    values.pedal_cues = controls.pedal_cues ? 1 : 0;
     values.phrase_step_back = controls.phrase_step_back ? 1 : 0;
     values.draft_subtitles = controls.draft_subtitles ? 1 : 0;
     for (const auto& [text, field, refused] :

@@ -30,6 +30,7 @@ struct Controls
     std::string pedal_device{};
     std::optional<PedalButtons> pedal_buttons{}; ///< as learned
     bool pedal_toggles = false;                  ///< "Middle pedal toggles play/pause"
+    bool pedal_cues = false;                     ///< TEXT_OPT_PEDAL_CUES
     bool phrase_step_back = false;               ///< `phrase_step_back_label`
     bool draft_subtitles = true;                 ///< `draft_subtitles_label`
 };

@@ -44,6 +44,7 @@ void Controller::follow_draft()
     if (recording == m_draft.recording)
         return;
     m_draft = ShownDraft{recording, {}, {}, {}};
+    m_state.drafted = false;
     if (recording.empty())
         return;
     const auto chosen = m_draft_choices.chosen_for(recording);
@@ -98,6 +99,7 @@ bool Controller::read_draft(const std::string& recording, const std::string& pat
     const int skipped_before = m_draft.path == path && m_draft.cues ? m_draft.cues->skipped : 0;
     const bool as_subtitles = m_draft.recording == recording && m_draft.as_subtitles;
     m_draft = ShownDraft{recording, path, stamp, std::move(read), as_subtitles};
+    m_state.drafted = true;
     // Told once: not again when the same file is read again unchanged in that.
     if (m_draft.cues->skipped > 0 && m_draft.cues->skipped != skipped_before)
         show_notice(translated(UI_TEXT("Draft %1: %2 cues with times that cannot be were left out"),

@@ -9,8 +9,11 @@ namespace cuedeck {
 
 namespace {
 
-Command command_of(PedalAction action)
+/// A side pedal steps by cue where the settings ask it to and the tip has
+/// a draft, else by 5 seconds.
+Command command_of(PedalAction action, const RunState& state)
 {
+    const bool by_cue = state.settings.pedal_cues != 0 && state.drafted;
     switch (action) {
     case PedalAction::Play:
         return Command::Play;
@@ -19,9 +22,9 @@ Command command_of(PedalAction action)
     case PedalAction::PlayPause:
         break;
     case PedalAction::Back:
-        return Command::Back5Seconds;
+        return by_cue ? Command::PreviousCue : Command::Back5Seconds;
     case PedalAction::Forward:
-        return Command::Forward5Seconds;
+        return by_cue ? Command::NextCue : Command::Forward5Seconds;
     }
     return Command::PlayPause;
 }
@@ -110,7 +113,7 @@ void PedalRun::act(std::optional<PedalAction> action)
     // device waits meanwhile, so that a flood stays in it, not in our queue.
     ++m_pending;
     m_device.set_reading(false);
-    m_session.submit_later({command_of(*action)},
+    m_session.submit_later({command_of(*action, m_session.state())},
                            [self = std::weak_ptr<PedalRun*>(m_self)](const std::string&) {
                                if (const auto alive = self.lock(); alive && *alive)
                                    (*alive)->acted();

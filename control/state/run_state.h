@@ -57,6 +57,7 @@ struct RunState
     bool aids_control = false;  ///< the player has the clarity aids
     std::optional<Loop> loop;   ///< a stretch played over and over, while one is set
     bool loop_control = false;  ///< the player loops a stretch
+    bool drafted = false;       ///< the current tip has a draft
     SavedState saved;
     PositionHistory history;
 };

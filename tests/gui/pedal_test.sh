@@ -45,6 +45,23 @@ until_true below "$(mpv_says time-pos)" "$(plus "$place" -4.5)" ||
 exec 3>&-
 stop_cuedeck
 
+# Set to step by cue, with a draft beside the tip, the side pedals move from
+# cue to cue.
+printf '1\n00:00:02,000 --> 00:00:07,000\none\n\n2\n00:00:07,000 --> 00:00:12,500\ntwo\n' \
+  > "$work/music/tip 1.srt"
+printf 'PedalDevice\n%s\nPedalButtons\n256 257 258\nPedalMode\n0\nPedalCues\n1\n' \
+  "$work/pedal" > "$work/config/cuedeck/cuedeck.dat"
+start_cuedeck "$program_file" # at 0:05, in the first cue
+exec 3>"$work/pedal"
+near() { awk -v a="$(mpv_says time-pos)" -v b="$1" 'BEGIN { exit !(a > b - 0.25 && a < b + 0.05) }'; }
+"$pedal_events" 258:1 258:0 >&3
+until_true near 7.0 || fail "the right pedal did not go to the next cue: $(mpv_says time-pos)"
+"$pedal_events" 256:1 256:0 >&3
+until_true near 2.0 || fail "the left pedal did not go to the cue before: $(mpv_says time-pos)"
+exec 3>&-
+stop_cuedeck
+rm "$work/music/tip 1.srt"
+
 # A pedal path that never stops giving bytes, and paths that are no pedal:
 # the program starts, names what is no pedal once, takes commands at once
 # and ends at SIGTERM.

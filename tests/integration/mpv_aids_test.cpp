@@ -148,6 +148,9 @@ TEST_F(MpvControllerTest, TheDraftFollowsTheSoundItsCuesLandAndOneLoops)
                                            "4\n00:00:08,000 --> 00:00:12,000\nfour\n";
     controller.look_at_draft();
     ASSERT_NE(controller.draft(), nullptr);
+    // mpv has it as the subtitles it shows over a picture.
+    EXPECT_THAT(probe->text("current-tracks/sub"), ::testing::HasSubstr("\"title\":\"Draft\""));
+    EXPECT_THAT(probe->text("current-tracks/sub"), ::testing::HasSubstr("\"external\":true"));
 
     // Next cue lands on its start; the line names the cue heard.
     for (const auto& [cue, start] : {std::pair{"two", 2.5}, std::pair{"three", 5.0}}) {

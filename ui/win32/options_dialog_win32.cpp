@@ -135,6 +135,7 @@ void OptionsDialogWin32::values_to_controls(HWND dialog)
     show_pedal_buttons(dialog);
     CheckDlgButton(dialog, IDC_OPT_PEDAL_TOGGLES,
                    shown.pedal_toggles ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(dialog, IDC_OPT_PEDAL_CUES, shown.pedal_cues ? BST_CHECKED : BST_UNCHECKED);
 }
 
 void OptionsDialogWin32::show_pedal_buttons(HWND dialog) const
@@ -235,6 +236,7 @@ bool OptionsDialogWin32::controls_to_values(HWND dialog)
         .pedal_device = chosen_device(dialog),
         .pedal_buttons = m_learned,
         .pedal_toggles = IsDlgButtonChecked(dialog, IDC_OPT_PEDAL_TOGGLES) == BST_CHECKED,
+        .pedal_cues = IsDlgButtonChecked(dialog, IDC_OPT_PEDAL_CUES) == BST_CHECKED,
         // No waveform on Windows, so no phrases: kept as it was.
         .phrase_step_back = m_values.phrase_step_back != 0,
         .draft_subtitles = m_values.draft_subtitles != 0,
