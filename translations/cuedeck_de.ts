@@ -879,7 +879,7 @@ Um sich Zugriff zu geben, schreiben Sie diese Zeile (als root) in %2, dann ziehe
     </message>
     <message>
         <source>Side pedals step through the draft's cues</source>
-        <translation>Seitenpedale springen von Segment zu Segment des Entwurfs</translation>
+        <translation>Seitenpedale: Segment für Segment</translation>
     </message>
 </context>
 </TS>

@@ -879,7 +879,7 @@ Para darse acceso, ponga esta línea en %2 (como root), luego desconecte el peda
     </message>
     <message>
         <source>Side pedals step through the draft's cues</source>
-        <translation>Los pedales laterales recorren los segmentos del borrador</translation>
+        <translation>Pedales laterales: por segmentos</translation>
     </message>
 </context>
 </TS>

@@ -879,7 +879,7 @@ Pour vous donner l’accès, mettez cette ligne dans %2 (en root), puis débranc
     </message>
     <message>
         <source>Side pedals step through the draft's cues</source>
-        <translation>Les pédales latérales parcourent les segments du brouillon</translation>
+        <translation>Pédales latérales : par segment</translation>
     </message>
 </context>
 </TS>

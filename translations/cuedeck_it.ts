@@ -879,7 +879,7 @@ Per darsi accesso, mettere questa riga in %2 (come root), poi scollegare la peda
     </message>
     <message>
         <source>Side pedals step through the draft's cues</source>
-        <translation>I pedali laterali scorrono i segmenti della bozza</translation>
+        <translation>Pedali laterali: per segmento</translation>
     </message>
 </context>
 </TS>

@@ -879,7 +879,7 @@ Om uzelf toegang te geven, zet u deze regel in %2 (als root), trekt u het pedaal
     </message>
     <message>
         <source>Side pedals step through the draft's cues</source>
-        <translation>Zijpedalen stappen door de segmenten van het concept</translation>
+        <translation>Zijpedalen: per segment</translation>
     </message>
 </context>
 </TS>

@@ -879,7 +879,7 @@ Para obter acesso, coloque esta linha em %2 (como root), depois desconecte o ped
     </message>
     <message>
         <source>Side pedals step through the draft's cues</source>
-        <translation>Os pedais laterais percorrem os segmentos do rascunho</translation>
+        <translation>Pedais laterais: por segmento</translation>
     </message>
 </context>
 </TS>
