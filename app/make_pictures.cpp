@@ -238,6 +238,20 @@ bool write_screenshot(const char* path)
     cuedeck::run_command(controller, cuedeck::Command::PlayPause);
     for (int second = 0; second < 38; ++second)
         controller.tick();
+    // A recognizer's draft of the tip, the cue at 1:23 heard (the script
+    // keeps the choice of it in a state folder of its own).
+    system.make_directories(system.state_directory());
+    const std::string draft = system.state_directory() + "harbour 5.srt";
+    std::FILE* file = std::fopen(draft.c_str(), "w");
+    if (file != nullptr) {
+        std::fputs("1\n00:01:19,200 --> 00:01:24,900\n<v Harbour master>We kept the boats in "
+                   "the inner basin until the ice broke, usually in the first week of March.\n\n"
+                   "2\n00:01:24,900 --> 00:01:29,500\n<v Ann>And the fishermen waited for "
+                   "that?\n",
+                   file);
+        std::fclose(file);
+        controller.open_draft(draft);
+    }
     window.set_field_text(cuedeck::FieldId::Playlist, "/home/ann/Tape Groups/Harbour 1974.m3u");
     window.set_title("Cuedeck - /home/ann/Tape Groups/Harbour 1974.grp");
     window.show();
