@@ -20,11 +20,12 @@ NAMES = {
                        "<<Last Tip", "Next Tip>>", "Tip Timer"],
            "fields": ["Counter ", "Tip Timer ", "Playing ", "Playlist ", "Position ",
                       "Tip Length "],
-           "bar": "Position", "where": "Tip 1 of 2, ", "stop": "STOP"},
+           "bar": "Position", "where": "Tip 1 of 2, ", "stop": "STOP", "draft": "Draft: "},
     "de": {"buttons": ["Wiedergabe/Pause", "Null", "Anfang", "<<5 Sekunden", "5 Sekunden>>",
                        "<<Voriges Stück", "Nächstes Stück>>", "Stückzeit"],
            "fields": ["Zähler ", "Stückzeit ", "Es läuft ", "Liste ", "Position ", "Länge "],
-           "bar": "Position", "where": "Stück 1 von 2, ", "stop": "STOP"},
+           "bar": "Position", "where": "Stück 1 von 2, ", "stop": "STOP",
+           "draft": "Entwurf: "},
 }
 
 
@@ -85,6 +86,9 @@ def main():
             fail("the button %r names no keys: %r" % (button.name, button.description))
     fields = {p: one(nodes, pyatspi.ROLE_LABEL, prefix=p) for p in names["fields"]}
     one(nodes, pyatspi.ROLE_SLIDER, name=names["bar"])
+    draft = one(nodes, pyatspi.ROLE_LABEL, prefix=names["draft"])
+    if draft.name != names["draft"] + "Ann: first words":
+        fail("the draft's line reads %r at 0:05" % draft.name)
     unnamed = [n for n in nodes if n.getRole() == pyatspi.ROLE_PUSH_BUTTON and not n.name]
     if unnamed:
         fail("%d buttons have no name" % len(unnamed))
@@ -116,6 +120,13 @@ def main():
     if counter.name == before:
         fail("the counter still reads %r after Play/Pause" % counter.name)
     print("the counter went from %r to %r" % (before, counter.name), flush=True)
+    # Played past 0:06, the line names the second cue.
+    until = time.time() + 8
+    while time.time() < until and draft.name != names["draft"] + "second words":
+        listen(0.2)
+    if draft.name != names["draft"] + "second words":
+        fail("the draft's line still reads %r" % draft.name)
+    print("the draft's line now reads %r" % draft.name, flush=True)
 
     print("say-where", flush=True)  # the caller presses I
     until = time.time() + 10
