@@ -33,11 +33,6 @@ QString shortened(const QString& text, const QFontMetrics& metrics, int width, i
     return text.left(low).trimmed() + QChar(0x2026);
 }
 
-void set_direction(QLabel* label, const QString& text)
-{
-    label->setAlignment((text.isRightToLeft() ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
-}
-
 } // namespace
 
 DraftLine::DraftLine(QWidget* parent)
@@ -46,6 +41,8 @@ DraftLine::DraftLine(QWidget* parent)
     setFocusPolicy(Qt::NoFocus);
     for (QLabel* label : {m_heard, m_next}) {
         label->setTextFormat(Qt::PlainText); // a draft is never markup
+        // Leading: Qt lays a right-to-left cue out from the right, by itself.
+        label->setAlignment(Qt::AlignLeading | Qt::AlignTop);
         label->setFocusPolicy(Qt::NoFocus);
     }
     m_heard->setObjectName("draft_heard");
@@ -92,8 +89,6 @@ void DraftLine::lay_out()
     m_heard->setText(shortened(heard, metrics, width(), heard_lines));
     m_next->setText(metrics.elidedText(next, Qt::ElideRight, width()));
     m_heard->setToolTip(heard.size() > m_heard->text().size() ? heard : QString());
-    set_direction(m_heard, heard);
-    set_direction(m_next, next);
 }
 
 } // namespace cuedeck
