@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <future>
 #include <memory>
 #include <optional>
 #include <string>
@@ -98,6 +99,9 @@ public:
 
     // The draft of the current tip: a recognizer's cues, or a transcript
     // with places, read from beside the recording or where the user chose.
+    /// A draft file up to this size is read at once; a larger one on a
+    /// thread of its own, so that the window never waits for it.
+    static constexpr std::size_t read_at_once_bytes = std::size_t{1} << 20;
     /// The draft shown; none for a tip without one.
     std::shared_ptr<const Draft> draft() const { return m_draft.cues; }
     /// The file it was read from; empty without one.
@@ -265,9 +269,30 @@ private:
     /// The draft for the recording the player has now: the one chosen for
     /// it, else one beside it of the same name; read once per recording.
     void follow_draft();
+    /// Where a draft is read from, for which recording, and whether the
+    /// user chose it (and is told in a box when it cannot be read).
+    struct DraftSource
+    {
+        std::string recording;
+        std::string path;
+        bool chosen = false;
+        std::optional<FileStamp> stamp;
+    };
+    struct DraftRead
+    {
+        std::shared_ptr<Draft> draft;
+        enum class Problem { None, Unreadable, TooLarge } problem = Problem::None;
+    };
+    /// Any thread: the file's cues.
+    static DraftRead read_draft_file(System& system, const std::string& path);
     /// Read the draft at `path` for `recording`; `chosen` by the user, who
-    /// is told when it holds no cues. False when none was read.
+    /// is told when it holds no cues. False when none was read (true, too,
+    /// while a long one is being read).
     bool read_draft(const std::string& recording, const std::string& path, bool chosen);
+    /// Show what was read, or tell why not; false for nothing shown.
+    bool take_draft(const DraftSource& of, DraftRead read);
+    /// A long draft read meanwhile, taken in.
+    void collect_draft();
     /// Have the player show the draft as subtitles where the settings ask
     /// for it, or show none.
     void show_draft_subtitles();
@@ -324,6 +349,14 @@ private:
         bool as_subtitles = false; ///< the player was given it
     } m_draft;
     DraftChoices m_draft_choices;
+    struct PendingDraft
+    {
+        DraftSource of;
+        std::future<DraftRead> read;
+    };
+    std::optional<PendingDraft> m_draft_pending;
+    /// Reads of a recording no longer heard, let finish on their own.
+    std::vector<std::future<DraftRead>> m_drafts_abandoned;
     /// The playlist opened, and the recordings it names, read once.
     std::pair<std::string, std::vector<std::string>> m_playlist_recordings;
     bool m_go_to_pending = false;

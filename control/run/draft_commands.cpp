@@ -71,34 +71,84 @@ void Controller::show_draft_subtitles()
     m_draft.as_subtitles = shown;
 }
 
+Controller::DraftRead Controller::read_draft_file(System& system, const std::string& path)
+{
+    const auto bytes = system.read_start(path, max_draft_bytes + 1);
+    if (!bytes)
+        return {nullptr, DraftRead::Problem::Unreadable};
+    if (bytes->size() > max_draft_bytes)
+        return {nullptr, DraftRead::Problem::TooLarge};
+    return {std::make_shared<Draft>(cuedeck::read_draft(*bytes)), DraftRead::Problem::None};
+}
+
 bool Controller::read_draft(const std::string& recording, const std::string& path, bool chosen)
 {
-    const std::string name = recording_name(path);
+    const std::optional<FileStamp> stamp = m_system.file_stamp(path);
+    if (stamp && std::uint64_t(stamp->size) > max_draft_bytes)
+        return take_draft({recording, path, chosen, stamp},
+                          {nullptr, DraftRead::Problem::TooLarge});
+    if (!stamp)
+        return take_draft({recording, path, chosen, stamp},
+                          {nullptr, DraftRead::Problem::Unreadable});
+    if (std::uint64_t(stamp->size) <= read_at_once_bytes)
+        return take_draft({recording, path, chosen, stamp}, read_draft_file(m_system, path));
+    // A long one (a ten-hour recognizer's JSON with its tokens) is read away
+    // from the window; the tick takes it in.
+    if (m_draft_pending)
+        m_drafts_abandoned.push_back(std::move(m_draft_pending->read));
+    m_draft_pending =
+        PendingDraft{{recording, path, chosen, stamp},
+                     std::async(std::launch::async, read_draft_file, std::ref(m_system), path)};
+    return true;
+}
+
+void Controller::collect_draft()
+{
+    std::erase_if(m_drafts_abandoned, [](const std::future<DraftRead>& read) {
+        return read.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+    });
+    if (!m_draft_pending ||
+        m_draft_pending->read.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+        return;
+    PendingDraft pending = std::move(*m_draft_pending);
+    m_draft_pending.reset();
+    // Only for the recording it was read for.
+    if (pending.of.recording != recording_now())
+        return;
+    if (take_draft(pending.of, pending.read.get())) {
+        if (pending.of.chosen)
+            m_draft_choices.remember(pending.of.recording, pending.of.path);
+        show_draft_subtitles();
+        draw(present());
+    }
+}
+
+bool Controller::take_draft(const DraftSource& of, DraftRead read)
+{
+    const std::string name = recording_name(of.path);
     const auto tell = [&](const std::string& text) {
-        if (chosen)
+        if (of.chosen)
             m_view->tell(text);
         else
             show_notice(text);
         return false;
     };
-    const std::optional<FileStamp> stamp = m_system.file_stamp(path);
-    if (stamp && std::uint64_t(stamp->size) > max_draft_bytes)
-        return tell(
-            translated(UI_TEXT("The draft %1 is larger than 50 MB: it is not read"), {name}));
-    const auto bytes = stamp ? m_system.read_start(path, max_draft_bytes + 1) : std::nullopt;
-    if (!bytes)
+    switch (read.problem) {
+    case DraftRead::Problem::None:
+        break;
+    case DraftRead::Problem::Unreadable:
         return tell(translated(UI_TEXT("The draft %1 cannot be read"), {name}));
-    if (bytes->size() > max_draft_bytes)
+    case DraftRead::Problem::TooLarge:
         return tell(
             translated(UI_TEXT("The draft %1 is larger than 50 MB: it is not read"), {name}));
-    auto read = std::make_shared<Draft>(cuedeck::read_draft(*bytes));
+    }
     // A file beside the recording that holds no cues (notes, say) is no draft.
-    if (read->cues.empty())
-        return chosen ? tell(translated(UI_TEXT("%1 holds no cues Cuedeck can read"), {name}))
-                      : false;
-    const int skipped_before = m_draft.path == path && m_draft.cues ? m_draft.cues->skipped : 0;
-    const bool as_subtitles = m_draft.recording == recording && m_draft.as_subtitles;
-    m_draft = ShownDraft{recording, path, stamp, std::move(read), as_subtitles};
+    if (read.draft->cues.empty())
+        return of.chosen ? tell(translated(UI_TEXT("%1 holds no cues Cuedeck can read"), {name}))
+                         : false;
+    const int skipped_before = m_draft.path == of.path && m_draft.cues ? m_draft.cues->skipped : 0;
+    const bool as_subtitles = m_draft.recording == of.recording && m_draft.as_subtitles;
+    m_draft = ShownDraft{of.recording, of.path, of.stamp, std::move(read.draft), as_subtitles};
     m_state.drafted = true;
     // Told once: not again when the same file is read again unchanged in that.
     if (m_draft.cues->skipped > 0 && m_draft.cues->skipped != skipped_before)
@@ -141,6 +191,8 @@ void Controller::open_draft(const std::string& path)
         return;
     }
     if (read_draft(recording, path, true)) {
+        if (m_draft_pending && m_draft_pending->of.path == path)
+            return; // remembered once it is read
         m_draft_choices.remember(recording, path);
         show_draft_subtitles();
     }

@@ -34,6 +34,7 @@ void Controller::tick()
     if (m_notice_ticks_left > 0 && !m_player_silent && --m_notice_ticks_left == 0)
         m_view->set_field_text(FieldId::DeviceState, m_device_state);
 
+    collect_draft();
     look_at_draft();
     follow_player();
     // A mark beyond the tip's end (a group written for a longer recording)
@@ -54,8 +55,8 @@ void Controller::refresh()
 bool Controller::at_rest()
 {
     return !playing() && !(m_state.tip_timer_running && m_state.tip_seconds_left != 0) &&
-           !has_pending_move() && m_notice_ticks_left == 0 && m_player_looks_left == 0 &&
-           m_journal.kept(m_state) && m_player.told_through() >= 0;
+           !has_pending_move() && !m_draft_pending && m_notice_ticks_left == 0 &&
+           m_player_looks_left == 0 && m_journal.kept(m_state) && m_player.told_through() >= 0;
 }
 
 void Controller::follow_player()

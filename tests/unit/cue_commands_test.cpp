@@ -1,5 +1,8 @@
 // The draft of the tip heard: found beside its recording or chosen, read
 // again when saved, shown as it is heard and stepped through cue by cue.
+#include <chrono>
+#include <thread>
+
 #include "support/controller_fixture.h"
 
 namespace cuedeck::testing {
@@ -144,6 +147,26 @@ TEST_F(CueCommands, AChosenDraftIsRememberedForTheRecordingAndBadOnesAreTold)
     run_command(controller, Command::SaveDraftAs);
     EXPECT_EQ(system.files["/out/tip 2.vtt"],
               "WEBVTT\n\n00:00:00.500 --> 00:00:02.000\nchosen\n\n");
+}
+
+TEST_F(CueCommands, ALongDraftIsReadAwayFromTheWindowAndTakenInAtATick)
+{
+    Draft long_one;
+    for (int i = 0; i < 20000; ++i)
+        long_one.cues.push_back({i * 1000, i * 1000 + 900, "", "a cue of a long recording"});
+    system.files["/music/long.srt"] = write_srt(long_one);
+    ASSERT_GT(system.files["/music/long.srt"].size(), Controller::read_at_once_bytes);
+    player.model.file = "/music/long.mp3";
+    controller.refresh();
+    EXPECT_EQ(controller.draft(), nullptr) << "not waited for";
+    EXPECT_FALSE(controller.at_rest()) << "the tick runs until it is in";
+    for (int i = 0; i < 500 && controller.draft() == nullptr; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        controller.tick();
+    }
+    ASSERT_NE(controller.draft(), nullptr);
+    EXPECT_EQ(controller.draft()->cues.size(), 20000u);
+    EXPECT_EQ(view.draft_line.next, "a cue of a long recording");
 }
 
 } // namespace
