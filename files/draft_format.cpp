@@ -456,12 +456,15 @@ Draft read_subtitles(std::string_view text)
 
 bool is_draft_name(std::string_view path)
 {
-    return std::any_of(std::begin(draft_extensions), std::end(draft_extensions), [&](const char* ending) {
-        const std::string_view end(ending);
-        return path.size() > end.size() &&
-               std::equal(end.begin(), end.end(), path.end() - std::ptrdiff_t(end.size()),
-                          [](char a, char b) { return a == (b >= 'A' && b <= 'Z' ? b - 'A' + 'a' : b); });
-    });
+    return std::any_of(
+        std::begin(draft_extensions), std::end(draft_extensions), [&](const char* ending) {
+            const std::string_view end(ending);
+            return path.size() > end.size() &&
+                   std::equal(end.begin(), end.end(), path.end() - std::ptrdiff_t(end.size()),
+                              [](char a, char b) {
+                                  return a == (b >= 'A' && b <= 'Z' ? b - 'A' + 'a' : b);
+                              });
+        });
 }
 
 std::string draft_text_as_utf8(std::string_view bytes)

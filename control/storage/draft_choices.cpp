@@ -67,7 +67,7 @@ void DraftChoices::remember(const std::string& recording, const std::string& dra
         choices.erase(choices.begin(), choices.end() - std::ptrdiff_t(most_kept));
     std::string text;
     for (const auto& [of, chosen] : choices)
-        text += of + '\t' + chosen + '\n';
+        text.append(of).append(1, '\t').append(chosen).append(1, '\n');
     m_system.replace_file(path(), text);
 }
 

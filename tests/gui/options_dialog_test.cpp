@@ -183,8 +183,8 @@ private slots:
         } while (at != dialog.findChild<QWidget*>("tip_time") && order.size() < 40);
         QCOMPARE(order, QStringList({"tip_time", "back_time", "sound_on", "sound_file", "preview",
                                      "browse", "global_keys", "pedal_device", "pedal_learn",
-                                     "pedal_toggles", "pedal_cues", "phrase_step_back", "draft_subtitles", "ok",
-                                     "cancel"}));
+                                     "pedal_toggles", "pedal_cues", "phrase_step_back",
+                                     "draft_subtitles", "ok", "cancel"}));
     }
 
     void cancel_keeps_an_unknown_method()
