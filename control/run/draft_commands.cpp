@@ -159,6 +159,8 @@ bool Controller::take_draft(const DraftSource& of, DraftRead read)
 
 void Controller::look_at_draft()
 {
+    if (m_draft_pending)
+        return; // looked at once it is in
     if (m_draft.path.empty()) {
         // None yet: one may have been written beside the recording since.
         if (!m_draft.recording.empty()) {
