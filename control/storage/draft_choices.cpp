@@ -10,11 +10,9 @@ namespace {
 
 // One line per choice, the newest last: the recording, a tab, the draft.
 // A path holding a tab or a line end is not kept (it could not be read back).
-using Choice = std::pair<std::string, std::string>;
-
-std::vector<Choice> read_choices(const std::string& text)
+std::vector<std::pair<std::string, std::string>> read_choices(const std::string& text)
 {
-    std::vector<Choice> choices;
+    std::vector<std::pair<std::string, std::string>> choices;
     std::size_t start = 0;
     while (start < text.size()) {
         std::size_t end = text.find('\n', start);
@@ -41,15 +39,18 @@ std::string DraftChoices::path() const
     return folder.empty() ? std::string() : folder + file_name;
 }
 
+const std::vector<DraftChoices::Choice>& DraftChoices::choices()
+{
+    if (!m_choices)
+        m_choices = path().empty() ? std::vector<Choice>()
+                                   : read_choices(m_system.read_file(path()).value_or(""));
+    return *m_choices;
+}
+
 std::optional<std::string> DraftChoices::chosen_for(const std::string& recording)
 {
-    if (path().empty())
-        return std::nullopt;
-    const auto text = m_system.read_file(path());
-    if (!text)
-        return std::nullopt;
-    const std::vector<Choice> choices = read_choices(*text);
-    for (auto choice = choices.rbegin(); choice != choices.rend(); ++choice) {
+    const std::vector<Choice>& known = choices();
+    for (auto choice = known.rbegin(); choice != known.rend(); ++choice) {
         if (choice->first == recording)
             return choice->second;
     }
@@ -60,7 +61,7 @@ void DraftChoices::remember(const std::string& recording, const std::string& dra
 {
     if (path().empty() || !keepable(recording) || !keepable(draft))
         return;
-    std::vector<Choice> choices = read_choices(m_system.read_file(path()).value_or(""));
+    std::vector<Choice> choices = this->choices();
     std::erase_if(choices, [&](const Choice& choice) { return choice.first == recording; });
     choices.emplace_back(recording, draft);
     if (choices.size() > most_kept)
@@ -69,6 +70,7 @@ void DraftChoices::remember(const std::string& recording, const std::string& dra
     for (const auto& [of, chosen] : choices)
         text.append(of).append(1, '\t').append(chosen).append(1, '\n');
     m_system.replace_file(path(), text);
+    m_choices = std::move(choices);
 }
 
 } // namespace cuedeck

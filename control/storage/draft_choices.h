@@ -2,6 +2,8 @@
 
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace cuedeck {
 
@@ -25,8 +27,12 @@ public:
     void remember(const std::string& recording, const std::string& draft);
 
 private:
+    using Choice = std::pair<std::string, std::string>;
     std::string path() const;
+    /// The file's choices, read once; kept up to date by remember().
+    const std::vector<Choice>& choices();
     System& m_system;
+    std::optional<std::vector<Choice>> m_choices;
 };
 
 } // namespace cuedeck
