@@ -95,6 +95,12 @@ TEST(DesktopRemote, PlayerctlDbusSendAndTheCommandLineDriveTheRunningCopy)
                               "\n";
     EXPECT_TRUE(eventually([&] { return run(playerctl + "metadata xesam:url").output == third; }))
         << run(playerctl + "metadata xesam:url").output;
+    // It can seek once its length is known (mpv tells it after the file's
+    // name); playerctl refuses a position before.
+    EXPECT_TRUE(eventually([&] {
+        const auto length = run(playerctl + "metadata mpris:length");
+        return length.status == 0 && !length.output.empty() && length.output != "0\n";
+    }));
     EXPECT_EQ(run(playerctl + "position 1.5").status, 0);
     done();
     EXPECT_NEAR(mpv.number("time-pos"), 1.5, 0.25);
