@@ -118,8 +118,9 @@ int main(int argc, char** argv)
 
     cuedeck::PosixSystem system(arguments);
     cuedeck::MpvBackend player(cuedeck::default_mpv_location());
-    // The tips' waveforms, decoded in a thread of their own and cached.
-    const auto waveforms = cuedeck::decoded_waveforms(cuedeck::waveform_cache_folder());
+    // The tips' waveforms, decoded by the helper program and cached.
+    const auto waveforms =
+        cuedeck::decoded_waveforms(cuedeck::waveform_cache_folder(), cuedeck::helper_program());
     // The run: every request from outside the window waits its turn in the
     // event loop, never inside a socket's, a device's or the bus's handler.
     cuedeck::Session session(player, system, [&application](std::function<void()> work) {

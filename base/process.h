@@ -51,4 +51,43 @@ enum class Lifetime {
 std::optional<StartedProgram> spawn_detached(const std::vector<std::string>& arguments,
                                              Lifetime lifetime = Lifetime::OwnLife);
 
+/// A program started with its standard output and error coming to us, to
+/// read without waiting; its input is /dev/null. It is killed when we end,
+/// however we end (from the thread that started it: its end counts too), and
+/// when this is destroyed before it has ended.
+class PipedProgram
+{
+public:
+    struct Ended
+    {
+        int code = -1;  ///< its exit code; -1 when it did not exit
+        int signal = 0; ///< the signal that ended it
+    };
+    PipedProgram(int id, int output, int errors);
+    PipedProgram(PipedProgram&& other) noexcept;
+    PipedProgram& operator=(PipedProgram&&) = delete;
+    PipedProgram(const PipedProgram&) = delete;
+    PipedProgram& operator=(const PipedProgram&) = delete;
+    ~PipedProgram();
+
+    int output() const { return m_output; }
+    int errors() const { return m_errors; }
+    /// How it ended, when it has; never waits.
+    std::optional<Ended> ended();
+    /// Wait for its end (after SIGKILL when `kill_first`) and say how it ended.
+    Ended finish(bool kill_first);
+
+private:
+    static Ended ended_of(int status);
+    int m_id = -1;
+    int m_output = -1;
+    int m_errors = -1;
+    std::optional<Ended> m_ended;
+};
+
+/// Start `arguments` (no shell sees them) as a PipedProgram; at a lower
+/// priority when asked. Nothing when it could not be started.
+std::optional<PipedProgram> spawn_piped(const std::vector<std::string>& arguments,
+                                        bool lower_priority = false);
+
 } // namespace cuedeck

@@ -5,6 +5,7 @@
 #include <signal.h>
 #include <spawn.h>
 #include <sys/prctl.h>
+#include <sys/resource.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -26,7 +27,8 @@ namespace {
 /// for that). Everything the child needs is made before the fork: between
 /// fork and exec only calls that are safe in a copy of a threaded process.
 /// The exec's failure comes back through a pipe that a successful exec closes.
-pid_t spawn_ending_with_us(char* const* argv, int null_in, int null_out)
+pid_t spawn_ending_with_us(char* const* argv, int in, int out, int errors, int signal_at_our_end,
+                           bool lower_priority)
 {
     int report[2];
     if (::pipe2(report, O_CLOEXEC) != 0)
@@ -36,11 +38,13 @@ pid_t spawn_ending_with_us(char* const* argv, int null_in, int null_out)
     if (pid == 0) {
         ::close(report[0]);
         ::setsid();
-        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+        ::prctl(PR_SET_PDEATHSIG, signal_at_our_end);
         if (::getppid() != parent) // we ended before it could ask
             ::_exit(0);
         // dup2 onto the same number would keep close-on-exec.
-        for (const auto& [from, to] : {std::pair{null_in, 0}, {null_out, 1}, {null_out, 2}}) {
+        if (lower_priority)
+            ::setpriority(PRIO_PROCESS, 0, 10);
+        for (const auto& [from, to] : {std::pair{in, 0}, {out, 1}, {errors, 2}}) {
             if (from == to)
                 ::fcntl(to, F_SETFD, 0);
             else
@@ -65,25 +69,119 @@ pid_t spawn_ending_with_us(char* const* argv, int null_in, int null_out)
     return pid;
 }
 
+std::vector<char*> argv_of(const std::vector<std::string>& arguments)
+{
+    std::vector<char*> argv;
+    argv.reserve(arguments.size() + 1);
+    for (const auto& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    return argv;
+}
+
+void close_fd(int& fd)
+{
+    if (fd >= 0)
+        ::close(fd);
+    fd = -1;
+}
+
 } // namespace
+
+std::optional<PipedProgram> spawn_piped(const std::vector<std::string>& arguments,
+                                        bool lower_priority)
+{
+    if (arguments.empty())
+        return std::nullopt;
+    std::vector<char*> argv = argv_of(arguments);
+    int output[2] = {-1, -1};
+    int errors[2] = {-1, -1};
+    const int null_in = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+    pid_t pid = -1;
+    if (null_in >= 0 && ::pipe2(output, O_CLOEXEC) == 0 && ::pipe2(errors, O_CLOEXEC) == 0)
+        pid = spawn_ending_with_us(argv.data(), null_in, output[1], errors[1], SIGKILL,
+                                   lower_priority);
+    close_fd(output[1]);
+    close_fd(errors[1]);
+    int in = null_in;
+    close_fd(in);
+    if (pid < 0) {
+        close_fd(output[0]);
+        close_fd(errors[0]);
+        return std::nullopt;
+    }
+    for (const int fd : {output[0], errors[0]})
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
+    return PipedProgram(pid, output[0], errors[0]);
+}
+
+PipedProgram::PipedProgram(int id, int output, int errors)
+    : m_id(id), m_output(output), m_errors(errors)
+{
+}
+
+PipedProgram::PipedProgram(PipedProgram&& other) noexcept
+    : m_id(std::exchange(other.m_id, -1)), m_output(std::exchange(other.m_output, -1)),
+      m_errors(std::exchange(other.m_errors, -1)), m_ended(other.m_ended)
+{
+}
+
+PipedProgram::~PipedProgram()
+{
+    if (m_id > 0 && !m_ended)
+        finish(true);
+    close_fd(m_output);
+    close_fd(m_errors);
+}
+
+std::optional<PipedProgram::Ended> PipedProgram::ended()
+{
+    if (m_ended)
+        return m_ended;
+    int status = 0;
+    pid_t got = 0;
+    while ((got = ::waitpid(m_id, &status, WNOHANG)) < 0 && errno == EINTR) {
+    }
+    if (got == m_id)
+        m_ended = ended_of(status);
+    else if (got < 0)
+        m_ended = Ended{};
+    return m_ended;
+}
+
+PipedProgram::Ended PipedProgram::finish(bool kill_first)
+{
+    if (m_ended)
+        return *m_ended;
+    if (kill_first)
+        ::kill(m_id, SIGKILL); // not yet reaped: the id is still its own
+    int status = 0;
+    while (::waitpid(m_id, &status, 0) < 0 && errno == EINTR) {
+    }
+    m_ended = ended_of(status);
+    return *m_ended;
+}
+
+PipedProgram::Ended PipedProgram::ended_of(int status)
+{
+    if (WIFSIGNALED(status))
+        return {-1, WTERMSIG(status)};
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, 0};
+}
 
 std::optional<StartedProgram> spawn_detached(const std::vector<std::string>& arguments,
                                              Lifetime lifetime)
 {
     if (arguments.empty())
         return std::nullopt;
-    std::vector<char*> argv;
-    argv.reserve(arguments.size() + 1);
-    for (const auto& argument : arguments)
-        argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
-
+    std::vector<char*> argv = argv_of(arguments);
     pid_t pid = 0;
     if (lifetime == Lifetime::EndsWithUs) {
         const int null_in = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
         const int null_out = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
-        pid = null_in >= 0 && null_out >= 0 ? spawn_ending_with_us(argv.data(), null_in, null_out)
-                                            : -1;
+        pid = null_in >= 0 && null_out >= 0
+                  ? spawn_ending_with_us(argv.data(), null_in, null_out, null_out, SIGTERM, false)
+                  : -1;
         for (const int fd : {null_in, null_out}) {
             if (fd >= 0)
                 ::close(fd);

@@ -125,7 +125,7 @@ void WholeWaveform(benchmark::State& state)
     const int near_ms = minutes() * 30'000; // the middle of the tip
     {
         // FFmpeg's code and tables are loaded at its first use, once a run.
-        const auto warm = decoded_waveforms({});
+        const auto warm = decoded_waveforms({}, CUEDECK_TEST_HELPER);
         while (!(warm->waveform(recordings().folder + "pattern.wav", 0) &&
                  warm->waveform(recordings().folder + "pattern.wav", 0)->complete))
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
@@ -134,7 +134,7 @@ void WholeWaveform(benchmark::State& state)
         const long before_kb = resident_kb();
         long most_kb = before_kb;
         std::vector<double> waits_ms;
-        const auto made = decoded_waveforms({}); // no cache
+        const auto made = decoded_waveforms({}, CUEDECK_TEST_HELPER); // no cache
         const auto start = Clock::now();
         bool first_seen = false;
         for (;;) {
@@ -167,12 +167,12 @@ void CachedWaveform(benchmark::State& state)
     const std::string path = file_of(int(state.range(0)));
     const std::string cache = recordings().folder + "cache/";
     {
-        const auto first = decoded_waveforms(cache); // fills the cache
+        const auto first = decoded_waveforms(cache, CUEDECK_TEST_HELPER); // fills the cache
         while (!(first->waveform(path, 0) && first->waveform(path, 0)->complete))
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     for (auto _ : state) {
-        const auto again = decoded_waveforms(cache);
+        const auto again = decoded_waveforms(cache, CUEDECK_TEST_HELPER);
         const auto start = Clock::now();
         while (!(again->waveform(path, 0) && again->waveform(path, 0)->complete))
             std::this_thread::sleep_for(std::chrono::microseconds(200));

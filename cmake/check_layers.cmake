@@ -8,8 +8,8 @@
 # control/ is layered inside too, in the order its CMakeLists.txt gives.
 set(layers base files player player/mpv player/winamp system
            control/state control/storage control/commands control/run control/dialogs
-           control/session control front ui ui/win32 desktop desktop/win32 app)
-set(heights 0 1 2 3 3 4 5 6 7 8 9 10 10 11 12 12 12 12 13)
+           control/session control front ui ui/win32 desktop desktop/win32 app helper)
+set(heights 0 1 2 3 3 4 5 6 7 8 9 10 10 11 12 12 12 12 13 13)
 
 # The layer a path lies in: the longest listed folder it starts with.
 function(layer_of path out_layer)

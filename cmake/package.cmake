@@ -24,6 +24,8 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS mpv)
 # Without the first Qt cannot open a window at all on a Wayland session; the
 # second has Qt's own buttons and choosers speak the user's language.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
+# The recognizer that Make Draft runs where nothing else is chosen.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "pocketsphinx, pocketsphinx-en-us")
 set(CPACK_STRIP_FILES ON)
 # The README's words, below the summary line CPack puts first.
 set(CPACK_PACKAGE_DESCRIPTION

@@ -15,6 +15,16 @@ namespace cuedeck {
 /// (silence, at or below `waveform::floor_db`) to 255 (full scale); 0 is a
 /// stretch not decoded yet. The levels are in decibels, so that speech far
 /// below full scale still shows.
+/// Why a complete waveform has no levels.
+enum class WaveformTrouble {
+    None,
+    Unreadable,    ///< the recording cannot be decoded
+    HelperMissing, ///< the program that decodes is not installed
+    HelperCrashed, ///< it ended before it was done
+    HelperHung,    ///< it stopped answering
+    HelperGarbage, ///< it wrote what is not a waveform
+};
+
 struct Waveform
 {
     std::vector<std::uint8_t> levels;
@@ -27,6 +37,7 @@ struct Waveform
         friend bool operator==(const Pause&, const Pause&) = default;
     };
     std::vector<Pause> pauses;
+    WaveformTrouble trouble = WaveformTrouble::None;
 
     int length_ms() const;
 };

@@ -20,9 +20,16 @@ public:
     virtual std::shared_ptr<const Waveform> waveform(const std::string& path, int near_ms) = 0;
 };
 
-/// Decoded with FFmpeg in a thread of its own, kept in `cache_folder` (none
-/// when empty or unwritable); nothing where FFmpeg is not there.
-std::unique_ptr<Waveforms> decoded_waveforms(const std::string& cache_folder);
+/// Decoded by the `helper` program, one start per recording, watched from a
+/// thread of its own; kept in `cache_folder` (none when empty or unwritable).
+/// A helper that is missing, crashes, hangs or writes garbage costs that
+/// recording its waveform (complete, without levels, with its trouble).
+std::unique_ptr<Waveforms> decoded_waveforms(const std::string& cache_folder,
+                                             const std::string& helper);
+
+/// The helper program beside this one (in the build), or where it is
+/// installed relative to it; empty when there is none.
+std::string helper_program();
 
 /// `$XDG_CACHE_HOME/cuedeck`, or `~/.cache/cuedeck`; empty when neither is known.
 std::string waveform_cache_folder();

@@ -881,5 +881,29 @@ Um sich Zugriff zu geben, schreiben Sie diese Zeile (als root) in %2, dann ziehe
         <source>Side pedals step through the draft's cues</source>
         <translation>Seitenpedale: Segment für Segment</translation>
     </message>
+    <message>
+        <source>No waveform for %1: %2</source>
+        <translation>Keine Wellenform für %1: %2</translation>
+    </message>
+    <message>
+        <source>it cannot be decoded</source>
+        <translation>sie kann nicht dekodiert werden</translation>
+    </message>
+    <message>
+        <source>the decoder crashed on it</source>
+        <translation>der Dekoder ist daran abgestürzt</translation>
+    </message>
+    <message>
+        <source>the decoder stopped answering</source>
+        <translation>der Dekoder antwortet nicht mehr</translation>
+    </message>
+    <message>
+        <source>the decoder wrote what is not a waveform</source>
+        <translation>der Dekoder lieferte keine Wellenform</translation>
+    </message>
+    <message>
+        <source>the decoding helper is not installed</source>
+        <translation>das Dekodier-Hilfsprogramm ist nicht installiert</translation>
+    </message>
 </context>
 </TS>

@@ -881,5 +881,29 @@ Para darse acceso, ponga esta línea en %2 (como root), luego desconecte el peda
         <source>Side pedals step through the draft's cues</source>
         <translation>Pedales laterales: por segmentos</translation>
     </message>
+    <message>
+        <source>No waveform for %1: %2</source>
+        <translation>No hay forma de onda de %1: %2</translation>
+    </message>
+    <message>
+        <source>it cannot be decoded</source>
+        <translation>no se puede decodificar</translation>
+    </message>
+    <message>
+        <source>the decoder crashed on it</source>
+        <translation>el decodificador falló con ella</translation>
+    </message>
+    <message>
+        <source>the decoder stopped answering</source>
+        <translation>el decodificador dejó de responder</translation>
+    </message>
+    <message>
+        <source>the decoder wrote what is not a waveform</source>
+        <translation>el decodificador no entregó una forma de onda</translation>
+    </message>
+    <message>
+        <source>the decoding helper is not installed</source>
+        <translation>el programa auxiliar de decodificación no está instalado</translation>
+    </message>
 </context>
 </TS>

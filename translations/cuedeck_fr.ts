@@ -881,5 +881,29 @@ Pour vous donner l’accès, mettez cette ligne dans %2 (en root), puis débranc
         <source>Side pedals step through the draft's cues</source>
         <translation>Pédales latérales : par segment</translation>
     </message>
+    <message>
+        <source>No waveform for %1: %2</source>
+        <translation>Pas de forme d’onde pour %1 : %2</translation>
+    </message>
+    <message>
+        <source>it cannot be decoded</source>
+        <translation>il ne peut pas être décodé</translation>
+    </message>
+    <message>
+        <source>the decoder crashed on it</source>
+        <translation>le décodeur a planté</translation>
+    </message>
+    <message>
+        <source>the decoder stopped answering</source>
+        <translation>le décodeur ne répond plus</translation>
+    </message>
+    <message>
+        <source>the decoder wrote what is not a waveform</source>
+        <translation>le décodeur n’a pas fourni de forme d’onde</translation>
+    </message>
+    <message>
+        <source>the decoding helper is not installed</source>
+        <translation>le programme d’aide au décodage n’est pas installé</translation>
+    </message>
 </context>
 </TS>

@@ -881,5 +881,29 @@ Per darsi accesso, mettere questa riga in %2 (come root), poi scollegare la peda
         <source>Side pedals step through the draft's cues</source>
         <translation>Pedali laterali: per segmento</translation>
     </message>
+    <message>
+        <source>No waveform for %1: %2</source>
+        <translation>Nessuna forma d’onda per %1: %2</translation>
+    </message>
+    <message>
+        <source>it cannot be decoded</source>
+        <translation>non può essere decodificata</translation>
+    </message>
+    <message>
+        <source>the decoder crashed on it</source>
+        <translation>il decodificatore si è bloccato su di essa</translation>
+    </message>
+    <message>
+        <source>the decoder stopped answering</source>
+        <translation>il decodificatore non risponde più</translation>
+    </message>
+    <message>
+        <source>the decoder wrote what is not a waveform</source>
+        <translation>il decodificatore non ha fornito una forma d’onda</translation>
+    </message>
+    <message>
+        <source>the decoding helper is not installed</source>
+        <translation>il programma di supporto per la decodifica non è installato</translation>
+    </message>
 </context>
 </TS>

@@ -881,5 +881,29 @@ Om uzelf toegang te geven, zet u deze regel in %2 (als root), trekt u het pedaal
         <source>Side pedals step through the draft's cues</source>
         <translation>Zijpedalen: per segment</translation>
     </message>
+    <message>
+        <source>No waveform for %1: %2</source>
+        <translation>Geen golfvorm voor %1: %2</translation>
+    </message>
+    <message>
+        <source>it cannot be decoded</source>
+        <translation>het kan niet worden gedecodeerd</translation>
+    </message>
+    <message>
+        <source>the decoder crashed on it</source>
+        <translation>de decoder is erop vastgelopen</translation>
+    </message>
+    <message>
+        <source>the decoder stopped answering</source>
+        <translation>de decoder reageert niet meer</translation>
+    </message>
+    <message>
+        <source>the decoder wrote what is not a waveform</source>
+        <translation>de decoder leverde geen golfvorm</translation>
+    </message>
+    <message>
+        <source>the decoding helper is not installed</source>
+        <translation>het decodeerhulpprogramma is niet geïnstalleerd</translation>
+    </message>
 </context>
 </TS>

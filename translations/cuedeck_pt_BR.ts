@@ -881,5 +881,29 @@ Para obter acesso, coloque esta linha em %2 (como root), depois desconecte o ped
         <source>Side pedals step through the draft's cues</source>
         <translation>Pedais laterais: por segmento</translation>
     </message>
+    <message>
+        <source>No waveform for %1: %2</source>
+        <translation>Sem forma de onda para %1: %2</translation>
+    </message>
+    <message>
+        <source>it cannot be decoded</source>
+        <translation>não pode ser decodificada</translation>
+    </message>
+    <message>
+        <source>the decoder crashed on it</source>
+        <translation>o decodificador travou nela</translation>
+    </message>
+    <message>
+        <source>the decoder stopped answering</source>
+        <translation>o decodificador parou de responder</translation>
+    </message>
+    <message>
+        <source>the decoder wrote what is not a waveform</source>
+        <translation>o decodificador não entregou uma forma de onda</translation>
+    </message>
+    <message>
+        <source>the decoding helper is not installed</source>
+        <translation>o programa auxiliar de decodificação não está instalado</translation>
+    </message>
 </context>
 </TS>

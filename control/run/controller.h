@@ -262,6 +262,8 @@ private:
     std::string aids_text() const;
     void show_loop_state();
     void move_by_phrase(std::optional<int> (*find)(const Waveform&, int));
+    /// Say once per recording why it has no waveform, when it has none.
+    void tell_waveform_trouble();
     void show_bar();
     /// The recording the player has now: as it tells it, else (a player
     /// that does not tell) the current tip's entry of the playlist opened.
@@ -338,7 +340,8 @@ private:
     RunState m_state;
     PlayerStatus m_last_status; ///< what the display shows of the player
     Waveforms* m_waveforms = nullptr;
-    std::optional<int> m_phrase_landed; ///< where the last phrase move jumped to
+    std::optional<int> m_phrase_landed;  ///< where the last phrase move jumped to
+    std::string m_waveform_trouble_told; ///< the recording last told of
     std::optional<std::string> m_pending_hand_over;
     struct ShownDraft
     {

@@ -3,6 +3,8 @@
 #include <cstdlib>
 
 #include "base/saturating.h"
+#include "base/translation.h"
+#include "base/ui_text.h"
 #include "control/run/controller.h"
 #include "control/run/phrases.h"
 #include "control/state/time_format.h"
@@ -15,6 +17,35 @@ std::shared_ptr<const Waveform> Controller::waveform_now()
     if (m_waveforms == nullptr || m_last_status.file.empty())
         return nullptr;
     return m_waveforms->waveform(m_last_status.file, std::max(m_last_status.position_ms, 0));
+}
+
+void Controller::tell_waveform_trouble()
+{
+    const auto shown = waveform_now();
+    if (!shown || shown->trouble == WaveformTrouble::None ||
+        m_waveform_trouble_told == m_last_status.file)
+        return;
+    m_waveform_trouble_told = m_last_status.file;
+    const char* why = UI_TEXT("it cannot be decoded");
+    switch (shown->trouble) {
+    case WaveformTrouble::None:
+    case WaveformTrouble::Unreadable:
+        break;
+    case WaveformTrouble::HelperMissing:
+        why = UI_TEXT("the decoding helper is not installed");
+        break;
+    case WaveformTrouble::HelperCrashed:
+        why = UI_TEXT("the decoder crashed on it");
+        break;
+    case WaveformTrouble::HelperHung:
+        why = UI_TEXT("the decoder stopped answering");
+        break;
+    case WaveformTrouble::HelperGarbage:
+        why = UI_TEXT("the decoder wrote what is not a waveform");
+        break;
+    }
+    show_notice(translated(UI_TEXT("No waveform for %1: %2"),
+                           {recording_name(m_last_status.file), translated(why)}));
 }
 
 void Controller::phrase_back()

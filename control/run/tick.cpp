@@ -103,6 +103,7 @@ void Controller::show_status(const std::optional<PlayerStatus>& answer)
     if (m_last_status.no_sound_device != m_shown_no_sound_device)
         show_speed_state();
     follow_draft();
+    tell_waveform_trouble();
     draw(present());
 }
 

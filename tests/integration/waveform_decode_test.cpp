@@ -46,7 +46,7 @@ TEST(WaveformDecoding, MatchesMpvsLengthFindsThePauseAndIsCachedForTheNextRun)
     MpvProbe probe(mpv.socket_path());
     for (const std::string& path : {wav, mp3}) {
         SCOPED_TRACE(path);
-        const auto waveforms = decoded_waveforms(cache);
+        const auto waveforms = decoded_waveforms(cache, CUEDECK_TEST_HELPER);
         const auto shown = complete_waveform(*waveforms, path);
         ASSERT_TRUE(shown);
         // mpv's length of the same file.
@@ -63,7 +63,7 @@ TEST(WaveformDecoding, MatchesMpvsLengthFindsThePauseAndIsCachedForTheNextRun)
         EXPECT_NEAR(shown->pauses[0].end_ms, 2600, 60);
         EXPECT_TRUE(std::filesystem::exists(cache + waveform::cache_file_name(path)));
         // The next run reads it from the cache, level for level.
-        const auto again = decoded_waveforms(cache);
+        const auto again = decoded_waveforms(cache, CUEDECK_TEST_HELPER);
         const auto cached = complete_waveform(*again, path);
         ASSERT_TRUE(cached);
         EXPECT_EQ(cached->levels, shown->levels);
@@ -78,7 +78,7 @@ TEST(WaveformDecoding, ARecordingFfmpegCannotReadHasNoneAndAnUnwritableCacheIsNo
                   ("sox -q -n -r 8000 -c 1 '" + dir.path() + "tone.wav' synth 1 sine 300").c_str()),
               0);
     dir.write("cache", "a file where the folder would be");
-    const auto waveforms = decoded_waveforms(dir.path() + "cache/cuedeck/");
+    const auto waveforms = decoded_waveforms(dir.path() + "cache/cuedeck/", CUEDECK_TEST_HELPER);
     EXPECT_TRUE(complete_waveform(*waveforms, dir.path() + "tone.wav"));
     const auto none = complete_waveform(*waveforms, dir.path() + "noise.mp3");
     ASSERT_TRUE(none);
@@ -115,7 +115,7 @@ TEST(WaveformDecoding, AnEntryThatCannotBeReadIsMadeAgainAndAChangedRecordingIsS
         SCOPED_TRACE(what);
         std::filesystem::remove_all(entry);
         ASSERT_EQ(std::system(make.c_str()), 0);
-        const auto waveforms = decoded_waveforms(cache);
+        const auto waveforms = decoded_waveforms(cache, CUEDECK_TEST_HELPER);
         const auto made = complete_waveform(*waveforms, tone);
         ASSERT_TRUE(made);
         EXPECT_NEAR(made->length_ms(), 1000, 60);
@@ -124,7 +124,7 @@ TEST(WaveformDecoding, AnEntryThatCannotBeReadIsMadeAgainAndAChangedRecordingIsS
 
     // A recording replaced on disk is made again when its tip is next opened.
     std::filesystem::remove_all(entry);
-    const auto waveforms = decoded_waveforms(cache);
+    const auto waveforms = decoded_waveforms(cache, CUEDECK_TEST_HELPER);
     ASSERT_TRUE(complete_waveform(*waveforms, tone));
     ASSERT_TRUE(tone_of(2));
     waveforms->waveform(dir.path() + "another.wav", 0); // another tip, then this one again
@@ -135,6 +135,59 @@ TEST(WaveformDecoding, AnEntryThatCannotBeReadIsMadeAgainAndAChangedRecordingIsS
     }
     ASSERT_TRUE(again);
     EXPECT_NEAR(again->length_ms(), 2000, 60);
+}
+
+} // namespace
+} // namespace cuedeck::testing
+
+namespace cuedeck::testing {
+namespace {
+
+TEST(WaveformDecoding, AHelperThatFailsCostsThatRecordingItsWaveformAndSaysWhy)
+{
+    // Stand-ins for a helper gone wrong, and one killed mid-decode: each
+    // costs the recording its waveform, with the reason, at once.
+    TempDir dir;
+    const std::string tone = dir.path() + "tone.wav";
+    ASSERT_EQ(std::system(("sox -q -n -r 44100 -c 1 '" + tone + "' synth 1 sine 300").c_str()), 0);
+    const auto stand_in = [&](const std::string& name, const std::string& body) {
+        dir.write(name, "#!/bin/sh\n" + body + "\n");
+        std::filesystem::permissions(dir.path() + name, std::filesystem::perms::owner_all);
+        return dir.path() + name;
+    };
+    const std::vector<std::tuple<std::string, std::string, WaveformTrouble>> helpers = {
+        {"missing", dir.path() + "nowhere/cuedeck-helper", WaveformTrouble::HelperMissing},
+        {"crashes", stand_in("crashes", "printf 'size 9\\n'; kill -SEGV $$"),
+         WaveformTrouble::HelperCrashed},
+        {"garbage", stand_in("garbage", "head -c 100000 /dev/urandom"),
+         WaveformTrouble::HelperGarbage},
+        {"too much", stand_in("much", "printf 'levels 0 999999999\\n'"),
+         WaveformTrouble::HelperGarbage},
+        {"stops early", stand_in("early", "printf 'size 9\\nlevels 0 2\\nAB'"),
+         WaveformTrouble::HelperGarbage},
+        {"killed mid-decode",
+         stand_in("killed", "echo $$ > '" + dir.path() +
+                                "pid'; printf 'size 9\\nlevels 0 1\\nA'; "
+                                "exec sleep 600"),
+         WaveformTrouble::HelperCrashed},
+    };
+    for (const auto& [what, helper, trouble] : helpers) {
+        SCOPED_TRACE(what);
+        const auto waveforms = decoded_waveforms({}, helper);
+        if (what == "killed mid-decode") {
+            std::shared_ptr<const Waveform> part;
+            for (int i = 0; i < 500 && !(part && part->levels.size() == 9); ++i) {
+                part = waveforms->waveform(tone, 0);
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            }
+            ASSERT_TRUE(part && !part->complete);
+            ASSERT_EQ(std::system(("kill -KILL $(cat '" + dir.path() + "pid')").c_str()), 0);
+        }
+        const auto none = complete_waveform(*waveforms, tone);
+        ASSERT_TRUE(none);
+        EXPECT_TRUE(none->levels.empty());
+        EXPECT_EQ(none->trouble, trouble);
+    }
 }
 
 } // namespace

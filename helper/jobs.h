@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace cuedeck::helper {
+
+/// The waveform of `recording` as messages on standard output, from around
+/// `near_ms` first. The exit code: 0 when done, 1 when it failed (and said why).
+int make_waveform(const std::string& recording, std::int64_t near_ms);
+
+/// `recording` from `from_ms` for `length_ms` (to its end when 0) as 16 kHz
+/// mono 16-bit WAV at `wav`, as a recognizer wants it; how far it has come
+/// as messages on standard output.
+int make_audio(const std::string& recording, const std::string& wav, std::int64_t from_ms,
+               std::int64_t length_ms);
+
+/// Write a message's bytes to standard output at once; ends the helper when
+/// nobody reads them any more.
+void say(const std::string& bytes);
+
+} // namespace cuedeck::helper
