@@ -13,6 +13,8 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -225,24 +227,43 @@ double rollup_mib(pid_t pid, const std::string& field)
 }
 
 /// What the program and its player keep resident, paused on a tip of a
-/// group: each one's resident memory, and their proportional share of it
-/// (the libraries both map counted once between them).
+/// group once its waveform is made: the program's resident memory and its
+/// proportional share, and the pair's share (the libraries both map counted
+/// once between them). With CUEDECK_BEFORE naming another build of the
+/// program (an earlier one, say), that build is measured in the same run,
+/// side by side.
 void ResidentMemoryOfCuedeckAndItsPlayer(benchmark::State& state)
 {
     if (!ready(state))
         return;
-    const auto player = static_cast<pid_t>(MpvProbe(Program::socket(rig().dir)).number("pid"));
-    if (player <= 0) {
-        state.SkipWithError("mpv did not say its process id");
-        return;
-    }
+    std::vector<std::pair<std::string, std::string>> builds = {{"now", CUEDECK_PROGRAM}};
+    if (const char* before = std::getenv("CUEDECK_BEFORE"); before != nullptr && *before != 0)
+        builds.insert(builds.begin(), {"before", before});
     for (auto _ : state) {
-        const pid_t cuedeck = rig().program->pid();
-        state.counters["cuedeck_mib"] = resident_mib(cuedeck);
-        state.counters["mpv_mib"] = resident_mib(player);
-        state.counters["cuedeck_pss_mib"] = rollup_mib(cuedeck, "Pss:");
-        state.counters["mpv_pss_mib"] = rollup_mib(player, "Pss:");
-        state.counters["mpv_own_mib"] = rollup_mib(player, "Anonymous:");
+        std::printf("%-8s %12s %12s %12s %12s\n", "build", "cuedeck MiB", "cuedeck PSS", "mpv PSS",
+                    "pair PSS");
+        for (const auto& [name, path] : builds) {
+            TempDir dir;
+            const std::string group =
+                dir.write("group.grp", rig().recordings.playlist + "\n2\n0:01\n");
+            Program program(dir, {group}, false, false, path);
+            if (!player_listens(dir)) {
+                state.SkipWithError("mpv did not start");
+                return;
+            }
+            MpvProbe probe(Program::socket(dir));
+            const auto player = static_cast<pid_t>(probe.number("pid"));
+            probe.wait_for_number("playlist-pos", 1);
+            // The waveform is made meanwhile (a 10-minute recording).
+            std::this_thread::sleep_for(std::chrono::seconds(3));
+            const double own = rollup_mib(program.pid(), "Pss:");
+            const double mpv = rollup_mib(player, "Pss:");
+            std::printf("%-8s %12.1f %12.1f %12.1f %12.1f\n", name.c_str(),
+                        resident_mib(program.pid()), own, mpv, own + mpv);
+            state.counters[name + "_cuedeck_mib"] = resident_mib(program.pid());
+            state.counters[name + "_cuedeck_pss_mib"] = own;
+            state.counters[name + "_pair_pss_mib"] = own + mpv;
+        }
     }
 }
 BENCHMARK(ResidentMemoryOfCuedeckAndItsPlayer)->Iterations(1);

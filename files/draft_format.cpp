@@ -349,6 +349,60 @@ Draft read_transcript(std::string_view text)
     return draft;
 }
 
+/// A PocketSphinx word line, "word 1.250 1.600 0.871": the word and its
+/// times; nothing for any other line.
+std::optional<std::pair<std::string_view, std::pair<int, int>>> sphinx_word(std::string_view line)
+{
+    std::string_view fields[4];
+    for (auto& field : fields) {
+        line = line.substr(std::min(line.find_first_not_of(' '), line.size()));
+        const std::size_t end = std::min(line.find(' '), line.size());
+        field = line.substr(0, end);
+        line.remove_prefix(end);
+        if (field.empty())
+            return std::nullopt;
+    }
+    if (!trimmed(line).empty())
+        return std::nullopt;
+    const auto start = cue_time_ms("0:" + std::string(fields[1]));
+    const auto end = cue_time_ms("0:" + std::string(fields[2]));
+    if (!start || !end)
+        return std::nullopt;
+    return std::pair{fields[0], std::pair{*start, *end}};
+}
+
+/// What pocketsphinx_continuous prints with "-time yes": each utterance's
+/// words between "<s>" and "</s>", a word a line with its times. A cue runs
+/// from its first word's start to its last word's end; fillers and
+/// silences are not words, and "(2)" after a word names its pronunciation.
+Draft read_pocketsphinx(std::string_view text)
+{
+    Draft draft;
+    std::optional<Cue> cue;
+    for (const std::string_view line : lines_of(text)) {
+        const auto word = sphinx_word(line);
+        if (!word)
+            continue;
+        const auto& [name, times] = *word;
+        if (name == "<s>") {
+            cue = Cue{};
+        } else if (name == "</s>") {
+            if (cue && !cue->text.empty())
+                draft.cues.push_back(*cue);
+            cue.reset();
+        } else if (cue && !name.starts_with('<') && !name.starts_with('[') &&
+                   !name.starts_with("++")) {
+            if (cue->text.empty())
+                cue->start_ms = times.first;
+            else
+                cue->text += ' ';
+            cue->text += name.substr(0, name.find('('));
+            cue->end_ms = std::max(times.second, cue->start_ms + 1);
+        }
+    }
+    return draft;
+}
+
 std::string srt_time(int ms, char separator)
 {
     char text[40];
@@ -491,6 +545,8 @@ Draft read_draft(std::string_view bytes)
         draft = read_noscribe(text);
     else if (start.starts_with("WEBVTT") || text.find("-->") != std::string::npos)
         draft = read_subtitles(text);
+    else if (text.find("\n<s> ") != std::string::npos || start.starts_with("<s> "))
+        draft = read_pocketsphinx(text);
     else
         return read_transcript(text);
     std::stable_sort(draft.cues.begin(), draft.cues.end(),

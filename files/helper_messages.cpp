@@ -26,7 +26,7 @@ constexpr std::array<Named, 7> kinds = {{
     {Message::Kind::Made, "made", 0},
 }};
 
-constexpr std::array<std::pair<Trouble, std::string_view>, 8> troubles = {{
+constexpr std::array<std::pair<Trouble, std::string_view>, 9> troubles = {{
     {Trouble::Unreadable, "unreadable"},
     {Trouble::TooLong, "too-long"},
     {Trouble::Unwritable, "unwritable"},
@@ -35,6 +35,7 @@ constexpr std::array<std::pair<Trouble, std::string_view>, 8> troubles = {{
     {Trouble::Failed, "failed"},
     {Trouble::Refused, "refused"},
     {Trouble::NoAnswer, "no-answer"},
+    {Trouble::TooMuch, "too-much"},
 }};
 
 bool number_of(std::string_view text, std::int64_t& number)

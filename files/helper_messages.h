@@ -37,6 +37,7 @@ enum class Trouble {
     Failed,       ///< the recognizer ended with an error
     Refused,      ///< the server said no
     NoAnswer,     ///< the server did not answer in time
+    TooMuch,      ///< its output is larger than any draft
 };
 std::string_view word_of(Trouble trouble);
 

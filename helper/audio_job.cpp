@@ -46,16 +46,25 @@ std::string wav_heading(std::uint32_t samples)
 int make_audio(const std::string& recording, const std::string& wav, std::int64_t from_ms,
                std::int64_t length_ms)
 {
+    if (!made_audio(recording, wav, from_ms, length_ms))
+        return 1;
+    say(encode({Message::Kind::Made, 0, 0, {}}));
+    return 0;
+}
+
+bool made_audio(const std::string& recording, const std::string& wav, std::int64_t from_ms,
+                std::int64_t length_ms)
+{
     Decoder decoder(recording, recognizer_rate);
     if (!decoder.ready()) {
         say(failed(Trouble::Unreadable));
-        return 1;
+        return false;
     }
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(wav.c_str(), "wbx"),
                                                                &std::fclose);
     if (!file) {
         say(failed(Trouble::Unwritable));
-        return 1;
+        return false;
     }
     const std::int64_t end_ms =
         length_ms > 0 ? from_ms + length_ms : std::min(decoder.length_ms(), waveform::longest_ms);
@@ -96,14 +105,13 @@ int make_audio(const std::string& recording, const std::string& wav, std::int64_
          std::fflush(file.get()) == 0;
     if (!ok) {
         say(failed(Trouble::Unwritable));
-        return 1;
+        return false;
     }
     if (written == 0) {
         say(failed(Trouble::Unreadable));
-        return 1;
+        return false;
     }
-    say(encode({Message::Kind::Made, 0, 0, {}}));
-    return 0;
+    return true;
 }
 
 } // namespace cuedeck::helper

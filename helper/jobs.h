@@ -14,6 +14,16 @@ int make_waveform(const std::string& recording, std::int64_t near_ms);
 /// as messages on standard output.
 int make_audio(const std::string& recording, const std::string& wav, std::int64_t from_ms,
                std::int64_t length_ms);
+/// As make_audio, without saying "made"; true when it is made.
+bool made_audio(const std::string& recording, const std::string& wav, std::int64_t from_ms,
+                std::int64_t length_ms);
+
+/// Make the audio of `recording` (as make_audio) and run `command` on it,
+/// its standard output into `output` up to the largest draft, the last
+/// lines of its error output told on ours when it fails, its percentages
+/// as messages.
+int recognize(const std::string& recording, std::int64_t from_ms, std::int64_t length_ms,
+              const std::string& wav, const std::string& output, char** command);
 
 /// Write a message's bytes to standard output at once; ends the helper when
 /// nobody reads them any more.

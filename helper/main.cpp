@@ -4,6 +4,8 @@
 //
 //     cuedeck-helper waveform <recording> <near-ms>
 //     cuedeck-helper audio <recording> <wav> <from-ms> <length-ms>
+//     cuedeck-helper recognize <recording> <from-ms> <length-ms> <wav> <output> <program>
+//     [argument...]
 #include <unistd.h>
 
 #include <cerrno>
@@ -48,6 +50,8 @@ int usage()
 {
     std::fputs("usage: cuedeck-helper waveform <recording> <near-ms>\n"
                "       cuedeck-helper audio <recording> <wav> <from-ms> <length-ms>\n"
+               "       cuedeck-helper recognize <recording> <from-ms> <length-ms> <wav> <output>"
+               " <program> [argument...]\n"
                "It is started by Cuedeck.\n",
                stderr);
     return 64;
@@ -66,5 +70,8 @@ int main(int argc, char** argv)
     if (job == "audio" && argc == 6 && milliseconds(argv[4], first) &&
         milliseconds(argv[5], second))
         return cuedeck::helper::make_audio(argv[2], argv[3], first, second);
+    if (job == "recognize" && argc >= 8 && milliseconds(argv[3], first) &&
+        milliseconds(argv[4], second))
+        return cuedeck::helper::recognize(argv[2], first, second, argv[5], argv[6], argv + 7);
     return usage();
 }

@@ -18,9 +18,10 @@ class Program
 {
 public:
     /// `session_bus`: on the test's D-Bus session bus (none otherwise);
-    /// `on_display`: on the test's X display, where keys can reach it.
+    /// `on_display`: on the test's X display, where keys can reach it;
+    /// `program`: another build of it.
     Program(const TempDir& dir, const std::vector<std::string>& arguments, bool session_bus = false,
-            bool on_display = false)
+            bool on_display = false, const std::string& program = CUEDECK_PROGRAM)
     {
         const char* display = std::getenv("DISPLAY");
         std::vector<std::string> environment = {on_display && display != nullptr
@@ -36,7 +37,7 @@ public:
         const char* bus = std::getenv("DBUS_SESSION_BUS_ADDRESS");
         if (session_bus && bus != nullptr)
             environment.push_back("DBUS_SESSION_BUS_ADDRESS=" + std::string(bus));
-        std::vector<std::string> argv_text = {CUEDECK_PROGRAM};
+        std::vector<std::string> argv_text = {program};
         argv_text.insert(argv_text.end(), arguments.begin(), arguments.end());
         std::vector<char*> argv;
         for (auto& argument : argv_text)
@@ -46,7 +47,7 @@ public:
         for (auto& variable : environment)
             envp.push_back(variable.data());
         envp.push_back(nullptr);
-        if (::posix_spawn(&m_pid, CUEDECK_PROGRAM, nullptr, nullptr, argv.data(), envp.data()) != 0)
+        if (::posix_spawn(&m_pid, program.c_str(), nullptr, nullptr, argv.data(), envp.data()) != 0)
             m_pid = 0;
     }
     ~Program()

@@ -104,6 +104,13 @@ TEST(Drafts, EveryRecognizersShapeReadsIntoTheSameCues)
         EXPECT_EQ(draft.cues, expected) << shape;
         EXPECT_EQ(draft.skipped, 0) << shape;
     }
+    // pocketsphinx_continuous -time yes: words only, fillers and silences left out.
+    EXPECT_EQ(read_draft("well the artist\n<s> 0.000 0.290 0.999\nwell 0.300 0.550 0.85\n"
+                         "<sil> 0.560 0.640 0.97\nthe(2) 0.650 0.940 0.11\n[NOISE] 0.95 1.0 1\n"
+                         "</s> 1.400 1.830 1.000000\n\n<s> 3.580 3.990 0.99\n</s> 4 4.2 1\n"
+                         "<s> 4.0 4.1 1\nas 4.800 5.090 0.15\n</s> 5.100 5.360 1.0\n")
+                  .cues,
+              (std::vector<Cue>{{300, 940, "", "well the"}, {4800, 5090, "", "as"}}));
 }
 
 TEST(Drafts, EveryEncodingReadsTheSameText)

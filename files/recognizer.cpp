@@ -1,0 +1,120 @@
+#include "files/recognizer.h"
+
+#include <cctype>
+#include <charconv>
+
+namespace cuedeck::recognizer {
+namespace {
+
+void replace_all(std::string& word, std::string_view placeholder, const std::string& value)
+{
+    for (std::size_t at = word.find(placeholder); at != std::string::npos;
+         at = word.find(placeholder, at + value.size()))
+        word.replace(at, placeholder.size(), value);
+}
+
+} // namespace
+
+std::optional<std::vector<std::string>> command_arguments(std::string_view command,
+                                                          const RecognizerJob& job)
+{
+    std::vector<std::string> words;
+    std::string word;
+    bool in_word = false;
+    char quote = 0;
+    for (std::size_t i = 0; i < command.size(); ++i) {
+        const char c = command[i];
+        if (quote == '\'') {
+            if (c == '\'')
+                quote = 0;
+            else
+                word += c;
+        } else if (quote == '"') {
+            if (c == '"')
+                quote = 0;
+            else if (c == '\\' && i + 1 < command.size() &&
+                     std::string_view("\"\\$`").find(command[i + 1]) != std::string_view::npos)
+                word += command[++i];
+            else
+                word += c;
+        } else if (c == ' ' || c == '\t' || c == '\n' || c == '\r') {
+            if (in_word)
+                words.push_back(std::move(word));
+            word.clear();
+            in_word = false;
+        } else {
+            in_word = true;
+            if (c == '\'' || c == '"')
+                quote = c;
+            else if (c == '\\' && i + 1 < command.size())
+                word += command[++i];
+            else
+                word += c;
+        }
+    }
+    if (quote != 0)
+        return std::nullopt;
+    if (in_word)
+        words.push_back(std::move(word));
+    if (words.empty())
+        return std::nullopt;
+    for (std::string& each : words) {
+        // The numbers first: a file name holding "{start_ms}" stays as it is.
+        replace_all(each, start_placeholder, std::to_string(job.from_ms));
+        replace_all(each, length_placeholder, std::to_string(job.length_ms));
+        replace_all(each, language_placeholder, job.language);
+        replace_all(each, output_placeholder, job.output_base);
+        replace_all(each, audio_placeholder, job.audio);
+    }
+    return words;
+}
+
+std::optional<std::vector<std::string>> arguments(const RecognizerChoice& choice,
+                                                  const RecognizerJob& job)
+{
+    switch (choice.kind) {
+    case RecognizerKind::None:
+        return std::nullopt;
+    case RecognizerKind::PocketSphinx:
+        return std::vector<std::string>{
+            pocketsphinx_program, "-infile", job.audio, "-time", "yes", "-logfn", "/dev/null"};
+    case RecognizerKind::WhisperCli:
+        return std::vector<std::string>{whisper_program,
+                                        "-m",
+                                        choice.model,
+                                        "-f",
+                                        job.audio,
+                                        "-l",
+                                        job.language.empty() ? "auto" : job.language,
+                                        "-osrt",
+                                        "-of",
+                                        job.output_base,
+                                        "-pp"};
+    case RecognizerKind::Command:
+        return command_arguments(choice.command, job);
+    }
+    return std::nullopt;
+}
+
+bool draft_on_output(RecognizerKind kind)
+{
+    return kind == RecognizerKind::PocketSphinx;
+}
+
+std::optional<int> percent_in(std::string_view line)
+{
+    const std::size_t sign = line.rfind('%');
+    if (sign == std::string_view::npos || sign == 0)
+        return std::nullopt;
+    std::size_t from = sign;
+    while (from > 0 && std::isdigit(static_cast<unsigned char>(line[from - 1])) != 0 &&
+           sign - from < 3)
+        --from;
+    int percent = 0;
+    const auto [end, error] = std::from_chars(line.data() + from, line.data() + sign, percent);
+    if (error != std::errc{} || end != line.data() + sign || percent > 100)
+        return std::nullopt;
+    return percent;
+}
+
+} // namespace cuedeck::recognizer

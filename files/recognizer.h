@@ -1,0 +1,67 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace cuedeck {
+
+/// Which recognizer Make Draft runs.
+enum class RecognizerKind { None, PocketSphinx, WhisperCli, Command };
+
+/// The user's choice, as the settings keep it.
+struct RecognizerChoice
+{
+    RecognizerKind kind = RecognizerKind::None;
+    std::string model;    ///< whisper-cli's model file
+    std::string language; ///< a language code ("en", "de"), or "auto"
+    std::string command;  ///< the user's command template
+};
+
+/// One piece of recognition: where its audio is, where its output goes
+/// (the recognizer adds its own extension), and the stretch it is of.
+struct RecognizerJob
+{
+    std::string audio;
+    std::string output_base;
+    std::string language;
+    int from_ms = 0;
+    int length_ms = 0; ///< 0: to the tip's end
+};
+
+namespace recognizer {
+
+/// The placeholders a command template may hold, each in any word.
+inline constexpr std::string_view audio_placeholder = "{audio}";
+inline constexpr std::string_view output_placeholder = "{output}";
+inline constexpr std::string_view language_placeholder = "{language}";
+inline constexpr std::string_view start_placeholder = "{start_ms}";
+inline constexpr std::string_view length_placeholder = "{length_ms}";
+
+inline constexpr const char* pocketsphinx_program = "pocketsphinx_continuous";
+inline constexpr const char* whisper_program = "whisper-cli";
+
+/// The words of a command template as a shell splits them (blanks, single
+/// and double quotes, backslashes) and nothing more: no variables, no
+/// globs, no commands. The placeholders are then replaced inside each word,
+/// so that a file name with blanks, quotes or `$( )` stays one argument.
+/// Nothing when the quotes are not closed or there is no word.
+std::optional<std::vector<std::string>> command_arguments(std::string_view command,
+                                                          const RecognizerJob& job);
+
+/// The arguments that run `choice` on `job`; nothing for None or a template
+/// that cannot be read.
+std::optional<std::vector<std::string>> arguments(const RecognizerChoice& choice,
+                                                  const RecognizerJob& job);
+
+/// Whether the recognizer's standard output is its draft (PocketSphinx
+/// prints it), rather than a file it writes at the output base.
+bool draft_on_output(RecognizerKind kind);
+
+/// The percentage a recognizer prints in a line of its output
+/// ("progress = 42%", "42%|"); nothing when the line holds none.
+std::optional<int> percent_in(std::string_view line);
+
+} // namespace recognizer
+} // namespace cuedeck
