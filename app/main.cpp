@@ -22,6 +22,7 @@
 #include "player/mpv/mpv_backend.h"
 #include "player/mpv/socket_location.h"
 #include "system/posix_system.h"
+#include "system/recognitions.h"
 #include "system/waveforms.h"
 #include "ui/main_window.h"
 #include "ui/translations.h"
@@ -127,6 +128,9 @@ int main(int argc, char** argv)
         QTimer::singleShot(0, &application, std::move(work));
     });
     session.controller().use_waveforms(waveforms.get());
+    // Make Draft's recognizers, run by the same helper at a lower priority.
+    const auto recognizers = cuedeck::helper_recognizers(cuedeck::helper_program());
+    session.controller().use_recognizers(recognizers.get());
     cuedeck::MainWindow window(session);
     // kill, Ctrl+C or a closed terminal end the run as the close box does.
     cuedeck::TerminationSignals termination;

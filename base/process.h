@@ -72,6 +72,8 @@ public:
 
     int output() const { return m_output; }
     int errors() const { return m_errors; }
+    /// Send it a signal, unless it has been waited for.
+    void signal(int number) const;
     /// How it ended, when it has; never waits.
     std::optional<Ended> ended();
     /// Wait for its end (after SIGKILL when `kill_first`) and say how it ended.

@@ -162,6 +162,12 @@ PipedProgram::Ended PipedProgram::finish(bool kill_first)
     return *m_ended;
 }
 
+void PipedProgram::signal(int number) const
+{
+    if (m_id > 0 && !m_ended)
+        ::kill(m_id, number); // not yet waited for: the id is still its own
+}
+
 PipedProgram::Ended PipedProgram::ended_of(int status)
 {
     if (WIFSIGNALED(status))

@@ -39,6 +39,10 @@ constexpr SettingRow rows[] = {
     {"PedalMode", &Settings::pedal_mode, int(PedalMode::Hold), int(PedalMode::Hold),
      int(PedalMode::Toggle), WrittenWhen::WithPedal},
     {"PedalCues", &Settings::pedal_cues, 0, 0, 1, WrittenWhen::NotDefault},
+    {"Recognizer", &Settings::recognizer, -1, -1, 3, WrittenWhen::NotDefault},
+    {"RecognizerModel", &Settings::recognizer_model, 0, 0, 0, WrittenWhen::NotDefault},
+    {"RecognizerLanguage", &Settings::recognizer_language, 0, 0, 0, WrittenWhen::NotDefault},
+    {"RecognizerCommand", &Settings::recognizer_command, 0, 0, 0, WrittenWhen::NotDefault},
 };
 
 /// A whole number the row allows, else its default.
@@ -93,8 +97,13 @@ bool is_written(const SettingRow& row, const SettingsText& settings)
         });
         return set;
     }
-    case WrittenWhen::NotDefault:
-        return value_text(row, settings) != std::to_string(row.default_value);
+    case WrittenWhen::NotDefault: {
+        bool text = false; // a text's default is empty
+        visit_field(row, settings, [&](const auto& value) {
+            text = std::is_same_v<std::decay_t<decltype(value)>, std::string>;
+        });
+        return value_text(row, settings) != (text ? "" : std::to_string(row.default_value));
+    }
     case WrittenWhen::WithPedal:
         // A device that could not be read back (it would be written empty) is none.
         return !settings.settings.pedal_device.empty() &&

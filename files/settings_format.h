@@ -47,6 +47,12 @@ struct Settings
     int phrase_step_back = 0;
     int pedal_cues = 0;      ///< with a draft, the side pedals step by cue, not 5 seconds
     int draft_subtitles = 1; ///< mpv shows the tip's draft as subtitles in a video
+    /// Make Draft's recognizer (a RecognizerKind); -1: PocketSphinx where it
+    /// is installed, else none.
+    int recognizer = -1;
+    std::string recognizer_model;    ///< whisper-cli's model file
+    std::string recognizer_language; ///< empty: as the recognizer guesses
+    std::string recognizer_command;  ///< the user's command template
     GlobalKeys global_keys = GlobalKeys::Off;
     std::string pedal_device;                  ///< the foot pedal's device; empty when none
     std::optional<PedalButtons> pedal_buttons; ///< none until learned

@@ -68,6 +68,9 @@ constexpr std::pair<Command, int> menu_items[] = {
     {Command::CopyDraftAsTranscript, IDM_EDIT_COPY_DRAFT},
     {Command::OpenDraft, IDM_FILE_OPEN_DRAFT},
     {Command::SaveDraftAs, IDM_FILE_SAVE_DRAFT_AS},
+    {Command::MakeDraft, IDM_FILE_MAKE_DRAFT},
+    {Command::MakeDraftOfLoop, IDM_FILE_MAKE_DRAFT_OF_LOOP},
+    {Command::StopMakingDraft, IDM_FILE_STOP_MAKING_DRAFT},
 };
 
 /// The id paired with `key` in `table`, 0 for none.

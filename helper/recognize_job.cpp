@@ -20,6 +20,16 @@
 namespace cuedeck::helper {
 namespace {
 
+/// The recognizer's process group, ended with it when we are told to end.
+volatile sig_atomic_t recognizer_group = 0;
+
+void end_recognizer(int)
+{
+    if (recognizer_group > 0)
+        ::kill(-recognizer_group, SIGKILL);
+    ::_exit(1);
+}
+
 /// The last lines of the recognizer's error output kept to tell its failure.
 constexpr std::size_t kept_lines = 6;
 constexpr std::size_t longest_kept_line = 300;
@@ -35,7 +45,8 @@ pid_t start(char** command, int output_fd, int errors_fd, int& exec_error)
     const pid_t pid = ::fork();
     if (pid == 0) {
         ::close(report[0]);
-        ::prctl(PR_SET_PDEATHSIG, SIGKILL); // it ends with this helper
+        ::setpgid(0, 0);                    // its own group, ended whole at a cancel
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL); // and it ends with this helper
         if (::getppid() != parent)
             ::_exit(0);
         const int null_in = ::open("/dev/null", O_RDONLY);
@@ -74,7 +85,16 @@ int recognize(const std::string& recording, std::int64_t from_ms, std::int64_t l
         return 1;
     }
     int exec_error = 0;
+    struct sigaction ending
+    {
+    };
+    ending.sa_handler = &end_recognizer;
+    ::sigaction(SIGTERM, &ending, nullptr);
     const pid_t pid = start(command, output_fd, errors[1], exec_error);
+    if (pid > 0) {
+        ::setpgid(pid, pid); // as the child does: whichever runs first
+        recognizer_group = pid;
+    }
     ::close(errors[1]);
     if (pid < 0) {
         say(failed(exec_error == ENOENT || exec_error == EACCES ? Trouble::NotInstalled

@@ -905,5 +905,97 @@ Um sich Zugriff zu geben, schreiben Sie diese Zeile (als root) in %2, dann ziehe
         <source>the decoding helper is not installed</source>
         <translation>das Dekodier-Hilfsprogramm ist nicht installiert</translation>
     </message>
+    <message>
+        <source>A draft is being made: stop it first</source>
+        <translation>Ein Entwurf wird gerade erstellt: Brechen Sie ihn zuerst ab</translation>
+    </message>
+    <message>
+        <source>Choose a recognizer in the settings first</source>
+        <translation>Wählen Sie zuerst eine Spracherkennung in den Einstellungen</translation>
+    </message>
+    <message>
+        <source>Ma&amp;ke Draft</source>
+        <translation>Entwurf erstellen (&amp;KI)</translation>
+    </message>
+    <message>
+        <source>Make Draft</source>
+        <translation>Entwurf erstellen</translation>
+    </message>
+    <message>
+        <source>Make Draft of the &amp;Loop</source>
+        <translation>Entwurf der Sch&amp;leife erstellen</translation>
+    </message>
+    <message>
+        <source>Making the draft...</source>
+        <translation>Entwurf wird erstellt...</translation>
+    </message>
+    <message>
+        <source>Making the draft: %1%</source>
+        <translation>Entwurf wird erstellt: %1 %</translation>
+    </message>
+    <message>
+        <source>Making the draft: its audio to %1 s</source>
+        <translation>Entwurf wird erstellt: Audio bis %1 s</translation>
+    </message>
+    <message>
+        <source>No draft was made of %1: %2</source>
+        <translation>Kein Entwurf von %1 erstellt: %2</translation>
+    </message>
+    <message>
+        <source>Replace the draft %1? Corrections made in it are lost.</source>
+        <translation>Den Entwurf %1 ersetzen? Korrekturen darin gehen verloren.</translation>
+    </message>
+    <message>
+        <source>S&amp;top Making the Draft</source>
+        <translation>Entwurfserstellung &amp;abbrechen</translation>
+    </message>
+    <message>
+        <source>Set a loop first: Make Draft of the Loop drafts its stretch</source>
+        <translation>Setzen Sie zuerst eine Schleife: Ihr Abschnitt wird entworfen</translation>
+    </message>
+    <message>
+        <source>The draft %1 is made</source>
+        <translation>Der Entwurf %1 ist erstellt</translation>
+    </message>
+    <message>
+        <source>The draft is not made: stopped</source>
+        <translation>Der Entwurf wird nicht erstellt: abgebrochen</translation>
+    </message>
+    <message>
+        <source>its audio could not be written</source>
+        <translation>sein Audio konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>its output holds no cues</source>
+        <translation>ihre Ausgabe enthält keine Segmente</translation>
+    </message>
+    <message>
+        <source>the recognizer ended with an error</source>
+        <translation>die Spracherkennung endete mit einem Fehler</translation>
+    </message>
+    <message>
+        <source>the recognizer is not installed</source>
+        <translation>die Spracherkennung ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>the recognizer wrote more than any draft holds</source>
+        <translation>die Spracherkennung schrieb mehr, als ein Entwurf fasst</translation>
+    </message>
+    <message>
+        <source>the recognizer's model is missing</source>
+        <translation>das Modell der Spracherkennung fehlt</translation>
+    </message>
+    <message>
+        <source>the recording cannot be decoded</source>
+        <translation>die Aufnahme kann nicht dekodiert werden</translation>
+    </message>
+    <message>
+        <source>the server did not answer</source>
+        <translation>der Server hat nicht geantwortet</translation>
+    </message>
+    <message>
+        <source>the server refused it</source>
+        <translation>der Server hat sie abgelehnt</translation>
+    </message>
 </context>
 </TS>

@@ -905,5 +905,97 @@ Para darse acceso, ponga esta línea en %2 (como root), luego desconecte el peda
         <source>the decoding helper is not installed</source>
         <translation>el programa auxiliar de decodificación no está instalado</translation>
     </message>
+    <message>
+        <source>A draft is being made: stop it first</source>
+        <translation>Se está haciendo un borrador: deténgalo primero</translation>
+    </message>
+    <message>
+        <source>Choose a recognizer in the settings first</source>
+        <translation>Elija primero un reconocedor en la configuración</translation>
+    </message>
+    <message>
+        <source>Ma&amp;ke Draft</source>
+        <translation>C&amp;rear borrador</translation>
+    </message>
+    <message>
+        <source>Make Draft</source>
+        <translation>Crear borrador</translation>
+    </message>
+    <message>
+        <source>Make Draft of the &amp;Loop</source>
+        <translation>Crear borrador del bucle (&amp;L)</translation>
+    </message>
+    <message>
+        <source>Making the draft...</source>
+        <translation>Haciendo el borrador...</translation>
+    </message>
+    <message>
+        <source>Making the draft: %1%</source>
+        <translation>Haciendo el borrador: %1 %</translation>
+    </message>
+    <message>
+        <source>Making the draft: its audio to %1 s</source>
+        <translation>Haciendo el borrador: audio hasta %1 s</translation>
+    </message>
+    <message>
+        <source>No draft was made of %1: %2</source>
+        <translation>No se hizo ningún borrador de %1: %2</translation>
+    </message>
+    <message>
+        <source>Replace the draft %1? Corrections made in it are lost.</source>
+        <translation>¿Reemplazar el borrador %1? Se perderán las correcciones hechas en él.</translation>
+    </message>
+    <message>
+        <source>S&amp;top Making the Draft</source>
+        <translation>De&amp;tener el borrador</translation>
+    </message>
+    <message>
+        <source>Set a loop first: Make Draft of the Loop drafts its stretch</source>
+        <translation>Defina primero un bucle: se hace el borrador de su tramo</translation>
+    </message>
+    <message>
+        <source>The draft %1 is made</source>
+        <translation>El borrador %1 está hecho</translation>
+    </message>
+    <message>
+        <source>The draft is not made: stopped</source>
+        <translation>No se hace el borrador: detenido</translation>
+    </message>
+    <message>
+        <source>its audio could not be written</source>
+        <translation>no se pudo escribir su audio</translation>
+    </message>
+    <message>
+        <source>its output holds no cues</source>
+        <translation>su salida no contiene segmentos</translation>
+    </message>
+    <message>
+        <source>the recognizer ended with an error</source>
+        <translation>el reconocedor terminó con un error</translation>
+    </message>
+    <message>
+        <source>the recognizer is not installed</source>
+        <translation>el reconocedor no está instalado</translation>
+    </message>
+    <message>
+        <source>the recognizer wrote more than any draft holds</source>
+        <translation>el reconocedor escribió más de lo que cabe en un borrador</translation>
+    </message>
+    <message>
+        <source>the recognizer's model is missing</source>
+        <translation>falta el modelo del reconocedor</translation>
+    </message>
+    <message>
+        <source>the recording cannot be decoded</source>
+        <translation>la grabación no se puede decodificar</translation>
+    </message>
+    <message>
+        <source>the server did not answer</source>
+        <translation>el servidor no respondió</translation>
+    </message>
+    <message>
+        <source>the server refused it</source>
+        <translation>el servidor la rechazó</translation>
+    </message>
 </context>
 </TS>

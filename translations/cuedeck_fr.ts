@@ -905,5 +905,97 @@ Pour vous donner l’accès, mettez cette ligne dans %2 (en root), puis débranc
         <source>the decoding helper is not installed</source>
         <translation>le programme d’aide au décodage n’est pas installé</translation>
     </message>
+    <message>
+        <source>A draft is being made: stop it first</source>
+        <translation>Un brouillon est en cours : arrêtez-le d’abord</translation>
+    </message>
+    <message>
+        <source>Choose a recognizer in the settings first</source>
+        <translation>Choisissez d’abord un moteur de reconnaissance dans les réglages</translation>
+    </message>
+    <message>
+        <source>Ma&amp;ke Draft</source>
+        <translation>C&amp;réer un brouillon</translation>
+    </message>
+    <message>
+        <source>Make Draft</source>
+        <translation>Créer un brouillon</translation>
+    </message>
+    <message>
+        <source>Make Draft of the &amp;Loop</source>
+        <translation>Créer le brouillon de la bouc&amp;le</translation>
+    </message>
+    <message>
+        <source>Making the draft...</source>
+        <translation>Création du brouillon...</translation>
+    </message>
+    <message>
+        <source>Making the draft: %1%</source>
+        <translation>Création du brouillon : %1 %</translation>
+    </message>
+    <message>
+        <source>Making the draft: its audio to %1 s</source>
+        <translation>Création du brouillon : audio jusqu’à %1 s</translation>
+    </message>
+    <message>
+        <source>No draft was made of %1: %2</source>
+        <translation>Aucun brouillon de %1 n’a été créé : %2</translation>
+    </message>
+    <message>
+        <source>Replace the draft %1? Corrections made in it are lost.</source>
+        <translation>Remplacer le brouillon %1 ? Les corrections qu’il contient seront perdues.</translation>
+    </message>
+    <message>
+        <source>S&amp;top Making the Draft</source>
+        <translation>Interro&amp;mpre le brouillon</translation>
+    </message>
+    <message>
+        <source>Set a loop first: Make Draft of the Loop drafts its stretch</source>
+        <translation>Définissez d’abord une boucle : son passage est transcrit</translation>
+    </message>
+    <message>
+        <source>The draft %1 is made</source>
+        <translation>Le brouillon %1 est créé</translation>
+    </message>
+    <message>
+        <source>The draft is not made: stopped</source>
+        <translation>Le brouillon n’est pas créé : arrêté</translation>
+    </message>
+    <message>
+        <source>its audio could not be written</source>
+        <translation>son audio n’a pas pu être écrit</translation>
+    </message>
+    <message>
+        <source>its output holds no cues</source>
+        <translation>sa sortie ne contient aucun segment</translation>
+    </message>
+    <message>
+        <source>the recognizer ended with an error</source>
+        <translation>le moteur de reconnaissance s’est arrêté sur une erreur</translation>
+    </message>
+    <message>
+        <source>the recognizer is not installed</source>
+        <translation>le moteur de reconnaissance n’est pas installé</translation>
+    </message>
+    <message>
+        <source>the recognizer wrote more than any draft holds</source>
+        <translation>le moteur de reconnaissance a écrit plus qu’un brouillon ne contient</translation>
+    </message>
+    <message>
+        <source>the recognizer's model is missing</source>
+        <translation>le modèle du moteur de reconnaissance est absent</translation>
+    </message>
+    <message>
+        <source>the recording cannot be decoded</source>
+        <translation>l’enregistrement ne peut pas être décodé</translation>
+    </message>
+    <message>
+        <source>the server did not answer</source>
+        <translation>le serveur n’a pas répondu</translation>
+    </message>
+    <message>
+        <source>the server refused it</source>
+        <translation>le serveur l’a refusé</translation>
+    </message>
 </context>
 </TS>

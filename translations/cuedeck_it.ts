@@ -905,5 +905,97 @@ Per darsi accesso, mettere questa riga in %2 (come root), poi scollegare la peda
         <source>the decoding helper is not installed</source>
         <translation>il programma di supporto per la decodifica non è installato</translation>
     </message>
+    <message>
+        <source>A draft is being made: stop it first</source>
+        <translation>Si sta creando una bozza: interrompila prima</translation>
+    </message>
+    <message>
+        <source>Choose a recognizer in the settings first</source>
+        <translation>Scegli prima un riconoscitore nelle impostazioni</translation>
+    </message>
+    <message>
+        <source>Ma&amp;ke Draft</source>
+        <translation>C&amp;rea bozza</translation>
+    </message>
+    <message>
+        <source>Make Draft</source>
+        <translation>Crea bozza</translation>
+    </message>
+    <message>
+        <source>Make Draft of the &amp;Loop</source>
+        <translation>Crea bozza del loo&amp;p</translation>
+    </message>
+    <message>
+        <source>Making the draft...</source>
+        <translation>Creazione della bozza...</translation>
+    </message>
+    <message>
+        <source>Making the draft: %1%</source>
+        <translation>Creazione della bozza: %1%</translation>
+    </message>
+    <message>
+        <source>Making the draft: its audio to %1 s</source>
+        <translation>Creazione della bozza: audio fino a %1 s</translation>
+    </message>
+    <message>
+        <source>No draft was made of %1: %2</source>
+        <translation>Nessuna bozza di %1 è stata creata: %2</translation>
+    </message>
+    <message>
+        <source>Replace the draft %1? Corrections made in it are lost.</source>
+        <translation>Sostituire la bozza %1? Le correzioni fatte andranno perse.</translation>
+    </message>
+    <message>
+        <source>S&amp;top Making the Draft</source>
+        <translation>&amp;Interrompi la bozza</translation>
+    </message>
+    <message>
+        <source>Set a loop first: Make Draft of the Loop drafts its stretch</source>
+        <translation>Imposta prima un loop: se ne crea la bozza del tratto</translation>
+    </message>
+    <message>
+        <source>The draft %1 is made</source>
+        <translation>La bozza %1 è creata</translation>
+    </message>
+    <message>
+        <source>The draft is not made: stopped</source>
+        <translation>La bozza non viene creata: interrotta</translation>
+    </message>
+    <message>
+        <source>its audio could not be written</source>
+        <translation>non è stato possibile scriverne l’audio</translation>
+    </message>
+    <message>
+        <source>its output holds no cues</source>
+        <translation>il suo output non contiene segmenti</translation>
+    </message>
+    <message>
+        <source>the recognizer ended with an error</source>
+        <translation>il riconoscitore è terminato con un errore</translation>
+    </message>
+    <message>
+        <source>the recognizer is not installed</source>
+        <translation>il riconoscitore non è installato</translation>
+    </message>
+    <message>
+        <source>the recognizer wrote more than any draft holds</source>
+        <translation>il riconoscitore ha scritto più di quanto una bozza contenga</translation>
+    </message>
+    <message>
+        <source>the recognizer's model is missing</source>
+        <translation>manca il modello del riconoscitore</translation>
+    </message>
+    <message>
+        <source>the recording cannot be decoded</source>
+        <translation>la registrazione non può essere decodificata</translation>
+    </message>
+    <message>
+        <source>the server did not answer</source>
+        <translation>il server non ha risposto</translation>
+    </message>
+    <message>
+        <source>the server refused it</source>
+        <translation>il server l’ha rifiutata</translation>
+    </message>
 </context>
 </TS>

@@ -905,5 +905,97 @@ Om uzelf toegang te geven, zet u deze regel in %2 (als root), trekt u het pedaal
         <source>the decoding helper is not installed</source>
         <translation>het decodeerhulpprogramma is niet geïnstalleerd</translation>
     </message>
+    <message>
+        <source>A draft is being made: stop it first</source>
+        <translation>Er wordt een concept gemaakt: stop dat eerst</translation>
+    </message>
+    <message>
+        <source>Choose a recognizer in the settings first</source>
+        <translation>Kies eerst een herkenner in de instellingen</translation>
+    </message>
+    <message>
+        <source>Ma&amp;ke Draft</source>
+        <translation>Concept ma&amp;ken</translation>
+    </message>
+    <message>
+        <source>Make Draft</source>
+        <translation>Concept maken</translation>
+    </message>
+    <message>
+        <source>Make Draft of the &amp;Loop</source>
+        <translation>Concept van de &amp;lus maken</translation>
+    </message>
+    <message>
+        <source>Making the draft...</source>
+        <translation>Concept wordt gemaakt...</translation>
+    </message>
+    <message>
+        <source>Making the draft: %1%</source>
+        <translation>Concept wordt gemaakt: %1%</translation>
+    </message>
+    <message>
+        <source>Making the draft: its audio to %1 s</source>
+        <translation>Concept wordt gemaakt: audio tot %1 s</translation>
+    </message>
+    <message>
+        <source>No draft was made of %1: %2</source>
+        <translation>Er is geen concept van %1 gemaakt: %2</translation>
+    </message>
+    <message>
+        <source>Replace the draft %1? Corrections made in it are lost.</source>
+        <translation>Het concept %1 vervangen? Correcties erin gaan verloren.</translation>
+    </message>
+    <message>
+        <source>S&amp;top Making the Draft</source>
+        <translation>Concept maken sto&amp;ppen</translation>
+    </message>
+    <message>
+        <source>Set a loop first: Make Draft of the Loop drafts its stretch</source>
+        <translation>Stel eerst een lus in: van dat stuk wordt een concept gemaakt</translation>
+    </message>
+    <message>
+        <source>The draft %1 is made</source>
+        <translation>Het concept %1 is gemaakt</translation>
+    </message>
+    <message>
+        <source>The draft is not made: stopped</source>
+        <translation>Het concept wordt niet gemaakt: gestopt</translation>
+    </message>
+    <message>
+        <source>its audio could not be written</source>
+        <translation>de audio kon niet worden geschreven</translation>
+    </message>
+    <message>
+        <source>its output holds no cues</source>
+        <translation>de uitvoer bevat geen segmenten</translation>
+    </message>
+    <message>
+        <source>the recognizer ended with an error</source>
+        <translation>de herkenner stopte met een fout</translation>
+    </message>
+    <message>
+        <source>the recognizer is not installed</source>
+        <translation>de herkenner is niet geïnstalleerd</translation>
+    </message>
+    <message>
+        <source>the recognizer wrote more than any draft holds</source>
+        <translation>de herkenner schreef meer dan een concept bevat</translation>
+    </message>
+    <message>
+        <source>the recognizer's model is missing</source>
+        <translation>het model van de herkenner ontbreekt</translation>
+    </message>
+    <message>
+        <source>the recording cannot be decoded</source>
+        <translation>de opname kan niet worden gedecodeerd</translation>
+    </message>
+    <message>
+        <source>the server did not answer</source>
+        <translation>de server antwoordde niet</translation>
+    </message>
+    <message>
+        <source>the server refused it</source>
+        <translation>de server weigerde het</translation>
+    </message>
 </context>
 </TS>

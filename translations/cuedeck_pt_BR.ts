@@ -905,5 +905,97 @@ Para obter acesso, coloque esta linha em %2 (como root), depois desconecte o ped
         <source>the decoding helper is not installed</source>
         <translation>o programa auxiliar de decodificação não está instalado</translation>
     </message>
+    <message>
+        <source>A draft is being made: stop it first</source>
+        <translation>Um rascunho está sendo criado: pare-o primeiro</translation>
+    </message>
+    <message>
+        <source>Choose a recognizer in the settings first</source>
+        <translation>Escolha primeiro um reconhecedor nas configurações</translation>
+    </message>
+    <message>
+        <source>Ma&amp;ke Draft</source>
+        <translation>Criar ra&amp;scunho</translation>
+    </message>
+    <message>
+        <source>Make Draft</source>
+        <translation>Criar rascunho</translation>
+    </message>
+    <message>
+        <source>Make Draft of the &amp;Loop</source>
+        <translation>Criar rascunho do &amp;loop</translation>
+    </message>
+    <message>
+        <source>Making the draft...</source>
+        <translation>Criando o rascunho...</translation>
+    </message>
+    <message>
+        <source>Making the draft: %1%</source>
+        <translation>Criando o rascunho: %1%</translation>
+    </message>
+    <message>
+        <source>Making the draft: its audio to %1 s</source>
+        <translation>Criando o rascunho: áudio até %1 s</translation>
+    </message>
+    <message>
+        <source>No draft was made of %1: %2</source>
+        <translation>Nenhum rascunho de %1 foi criado: %2</translation>
+    </message>
+    <message>
+        <source>Replace the draft %1? Corrections made in it are lost.</source>
+        <translation>Substituir o rascunho %1? As correções feitas nele serão perdidas.</translation>
+    </message>
+    <message>
+        <source>S&amp;top Making the Draft</source>
+        <translation>Parar o rascun&amp;ho</translation>
+    </message>
+    <message>
+        <source>Set a loop first: Make Draft of the Loop drafts its stretch</source>
+        <translation>Defina primeiro um loop: o rascunho é feito do trecho dele</translation>
+    </message>
+    <message>
+        <source>The draft %1 is made</source>
+        <translation>O rascunho %1 foi criado</translation>
+    </message>
+    <message>
+        <source>The draft is not made: stopped</source>
+        <translation>O rascunho não é criado: parado</translation>
+    </message>
+    <message>
+        <source>its audio could not be written</source>
+        <translation>o áudio não pôde ser gravado</translation>
+    </message>
+    <message>
+        <source>its output holds no cues</source>
+        <translation>a saída não contém segmentos</translation>
+    </message>
+    <message>
+        <source>the recognizer ended with an error</source>
+        <translation>o reconhecedor terminou com um erro</translation>
+    </message>
+    <message>
+        <source>the recognizer is not installed</source>
+        <translation>o reconhecedor não está instalado</translation>
+    </message>
+    <message>
+        <source>the recognizer wrote more than any draft holds</source>
+        <translation>o reconhecedor escreveu mais do que um rascunho comporta</translation>
+    </message>
+    <message>
+        <source>the recognizer's model is missing</source>
+        <translation>falta o modelo do reconhecedor</translation>
+    </message>
+    <message>
+        <source>the recording cannot be decoded</source>
+        <translation>a gravação não pode ser decodificada</translation>
+    </message>
+    <message>
+        <source>the server did not answer</source>
+        <translation>o servidor não respondeu</translation>
+    </message>
+    <message>
+        <source>the server refused it</source>
+        <translation>o servidor a recusou</translation>
+    </message>
 </context>
 </TS>

@@ -120,6 +120,9 @@ constexpr CommandRow commands[] = {
     {Command::CopyDraftAsTranscript, "copy-draft", false},
     {Command::OpenDraft, nullptr, false},
     {Command::SaveDraftAs, nullptr, false},
+    {Command::MakeDraft, "make-draft", false},
+    {Command::MakeDraftOfLoop, "make-draft-of-loop", false},
+    {Command::StopMakingDraft, "stop-making-draft", false},
 };
 
 constexpr bool in_enumeration_order()
@@ -131,7 +134,7 @@ constexpr bool in_enumeration_order()
     return true;
 }
 static_assert(in_enumeration_order() &&
-              std::size(commands) == std::size_t(Command::SaveDraftAs) + 1);
+              std::size(commands) == std::size_t(Command::StopMakingDraft) + 1);
 
 constexpr ButtonBinding buttons[] = {
     {UI_TEXT("Play/Pause"), Command::PlayPause},
@@ -152,6 +155,9 @@ constexpr MenuItem menu_items[] = {
     {UI_TEXT("&File"), UI_TEXT("Save &As..."), Command::SaveTapeGroupAs},
     {UI_TEXT("&File"), UI_TEXT("Open &Draft..."), Command::OpenDraft},
     {UI_TEXT("&File"), UI_TEXT("Save Draft As S&ubtitles..."), Command::SaveDraftAs},
+    {UI_TEXT("&File"), UI_TEXT("Ma&ke Draft"), Command::MakeDraft},
+    {UI_TEXT("&File"), UI_TEXT("Make Draft of the &Loop"), Command::MakeDraftOfLoop},
+    {UI_TEXT("&File"), UI_TEXT("S&top Making the Draft"), Command::StopMakingDraft},
     {UI_TEXT("&File"), UI_TEXT("E&xit"), Command::Exit},
     {UI_TEXT("&Edit"), UI_TEXT("&Undo"), Command::Undo, KeyHint::InParentheses},
     {UI_TEXT("&Edit"), UI_TEXT("&Redo"), Command::Redo, KeyHint::InParentheses},
@@ -385,6 +391,9 @@ bool needs_answering_player(Command command)
     case Command::CopyDraftAsTranscript:
     case Command::OpenDraft:
     case Command::SaveDraftAs:
+    case Command::MakeDraft:
+    case Command::MakeDraftOfLoop:
+    case Command::StopMakingDraft:
         return false;
     default:
         return true;

@@ -75,6 +75,10 @@ enum class Command {
     CopyDraftAsTranscript,
     OpenDraft,
     SaveDraftAs,
+    // A draft made by the user's recognizer, in the background.
+    MakeDraft,       ///< of the tip
+    MakeDraftOfLoop, ///< of the loop's stretch: only its cues are replaced
+    StopMakingDraft, ///< nothing is left of it
 };
 
 /// One key of the key table (letters whatever the Shift state).

@@ -60,6 +60,9 @@ struct CommandBodies
         {Command::CopyDraftAsTranscript, &Controller::copy_draft_as_transcript},
         {Command::OpenDraft, static_cast<Run>(&Controller::open_draft)},
         {Command::SaveDraftAs, &Controller::save_draft_as},
+        {Command::MakeDraft, &Controller::make_draft},
+        {Command::MakeDraftOfLoop, &Controller::make_draft_of_loop},
+        {Command::StopMakingDraft, &Controller::stop_making_draft},
         // Files
         {Command::OpenPlaylist, static_cast<Run>(&Controller::open_playlist)},
         {Command::OpenMusicFile, static_cast<Run>(&Controller::open_music_file)},

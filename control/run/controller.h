@@ -17,6 +17,7 @@
 #include "control/storage/place_journal.h"
 #include "files/draft_format.h"
 #include "player/player_link.h"
+#include "system/recognitions.h"
 #include "system/system.h"
 
 namespace cuedeck {
@@ -59,6 +60,10 @@ public:
     /// Where the tip's waveforms come from; none: no waveform, no phrases.
     void use_waveforms(Waveforms* waveforms) { m_waveforms = waveforms; }
     Waveforms* waveforms() const { return m_waveforms; }
+    /// Where Make Draft runs recognizers; none: it cannot.
+    void use_recognizers(Recognizers* recognizers) { m_recognizers = recognizers; }
+    /// Whether a draft is being made.
+    bool making_draft() const { return m_making_draft.has_value(); }
     /// As much of the current tip's waveform as is ready; none without.
     std::shared_ptr<const Waveform> waveform_now();
 
@@ -215,6 +220,15 @@ private:
     void open_draft();
     void save_draft_as();
 
+    // Drafts made (make_draft_commands.cpp), one at a time, in the background.
+    void make_draft();
+    void make_draft_of_loop();
+    void stop_making_draft();
+    void start_making_draft(std::optional<Loop> stretch);
+    /// At each tick: its progress, and once it is finished, its draft written.
+    void follow_making_draft();
+    void take_made_draft(const RecognitionState& made);
+
     // Files (file_commands.cpp; the flows in tape_group_file.cpp).
     void open_playlist();
     void open_music_file();
@@ -358,6 +372,15 @@ private:
         std::future<DraftRead> read;
     };
     std::optional<PendingDraft> m_draft_pending;
+    Recognizers* m_recognizers = nullptr;
+    struct MakingDraft
+    {
+        std::unique_ptr<Recognition> recognition;
+        std::string recording;
+        std::optional<Loop> stretch; ///< only its cues are replaced
+        std::string told;            ///< the progress last shown
+    };
+    std::optional<MakingDraft> m_making_draft;
     /// Reads of a recording no longer heard, let finish on their own.
     std::vector<std::future<DraftRead>> m_drafts_abandoned;
     /// The playlist opened, and the recordings it names, read once.

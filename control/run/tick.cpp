@@ -55,7 +55,8 @@ void Controller::refresh()
 bool Controller::at_rest()
 {
     return !playing() && !(m_state.tip_timer_running && m_state.tip_seconds_left != 0) &&
-           !has_pending_move() && !m_draft_pending && m_notice_ticks_left == 0 &&
+           !has_pending_move() && !m_draft_pending && !m_making_draft &&
+           m_notice_ticks_left == 0 &&
            m_player_looks_left == 0 && m_journal.kept(m_state) && m_player.told_through() >= 0;
 }
 
@@ -103,6 +104,7 @@ void Controller::show_status(const std::optional<PlayerStatus>& answer)
     if (m_last_status.no_sound_device != m_shown_no_sound_device)
         show_speed_state();
     follow_draft();
+    follow_making_draft();
     tell_waveform_trouble();
     draw(present());
 }

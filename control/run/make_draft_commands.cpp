@@ -1,0 +1,197 @@
+// Drafts made by the user's recognizer: one at a time, in processes of its
+// own, written beside the recording as "<name>.srt" and shown at once.
+#include <algorithm>
+
+#include "base/text_lines.h"
+#include "base/translation.h"
+#include "base/ui_text.h"
+#include "control/run/controller.h"
+#include "control/run/playable.h"
+
+namespace cuedeck {
+namespace {
+
+/// The draft made of a recording: beside it, as SubRip.
+std::string made_draft_path(const std::string& recording, char separator)
+{
+    return recording.substr(0, recording.size() - file_extension(recording, separator).size()) +
+           ".srt";
+}
+
+std::string cause_of(helper::Trouble trouble)
+{
+    switch (trouble) {
+    case helper::Trouble::Unreadable:
+    case helper::Trouble::TooLong:
+        return translated(UI_TEXT("the recording cannot be decoded"));
+    case helper::Trouble::Unwritable:
+        return translated(UI_TEXT("its audio could not be written"));
+    case helper::Trouble::NotInstalled:
+        return translated(UI_TEXT("the recognizer is not installed"));
+    case helper::Trouble::ModelMissing:
+        return translated(UI_TEXT("the recognizer's model is missing"));
+    case helper::Trouble::Failed:
+        return translated(UI_TEXT("the recognizer ended with an error"));
+    case helper::Trouble::Refused:
+        return translated(UI_TEXT("the server refused it"));
+    case helper::Trouble::NoAnswer:
+        return translated(UI_TEXT("the server did not answer"));
+    case helper::Trouble::TooMuch:
+        return translated(UI_TEXT("the recognizer wrote more than any draft holds"));
+    }
+    return {};
+}
+
+/// `made` (of the stretch from its start) in place of what `before` holds
+/// of that stretch.
+Draft merged(const Draft& before, Draft made, int from_ms, int to_ms)
+{
+    Draft out;
+    for (const Cue& cue : before.cues) {
+        if (cue.end_ms <= from_ms || cue.start_ms >= to_ms)
+            out.cues.push_back(cue);
+    }
+    for (Cue& cue : made.cues) {
+        cue.start_ms += from_ms;
+        cue.end_ms = std::min(cue.end_ms + from_ms, to_ms);
+        if (cue.start_ms < to_ms)
+            out.cues.push_back(std::move(cue));
+    }
+    std::stable_sort(out.cues.begin(), out.cues.end(),
+                     [](const Cue& a, const Cue& b) { return a.start_ms < b.start_ms; });
+    return out;
+}
+
+} // namespace
+
+void Controller::make_draft()
+{
+    start_making_draft(std::nullopt);
+}
+
+void Controller::make_draft_of_loop()
+{
+    if (!m_state.loop || !m_state.loop->end_ms || m_state.loop->tip != m_state.current_tip) {
+        m_view->tell(
+            translated(UI_TEXT("Set a loop first: Make Draft of the Loop drafts its stretch")));
+        return;
+    }
+    start_making_draft(m_state.loop);
+}
+
+void Controller::stop_making_draft()
+{
+    if (!m_making_draft)
+        return;
+    m_making_draft.reset(); // its processes are ended, its files removed
+    show_notice(translated(UI_TEXT("The draft is not made: stopped")));
+}
+
+void Controller::start_making_draft(std::optional<Loop> stretch)
+{
+    reach_player();
+    show_status(m_player.status());
+    if (m_making_draft) {
+        m_view->tell(translated(UI_TEXT("A draft is being made: stop it first")));
+        return;
+    }
+    const std::string recording = recording_now();
+    if (recording.empty()) {
+        m_view->tell(translated(UI_TEXT("Open a recording first: a draft belongs to one")));
+        return;
+    }
+    RecognizerChoice choice{RecognizerKind(m_state.settings.recognizer),
+                            m_state.settings.recognizer_model, m_state.settings.recognizer_language,
+                            m_state.settings.recognizer_command};
+    if (m_state.settings.recognizer < 0)
+        choice.kind =
+            m_recognizers != nullptr && m_recognizers->installed(RecognizerKind::PocketSphinx)
+                ? RecognizerKind::PocketSphinx
+                : RecognizerKind::None;
+    if (m_recognizers == nullptr || choice.kind == RecognizerKind::None) {
+        m_view->tell(translated(UI_TEXT("Choose a recognizer in the settings first")));
+        return;
+    }
+    // A draft the user may have corrected is replaced only when they say so;
+    // a stretch's cues are merged into it.
+    const std::string target = made_draft_path(recording, m_system.path_separator());
+    if (!stretch && m_system.file_stamp(target) &&
+        !m_view->ask_yes_no(
+            translated(UI_TEXT("Replace the draft %1? Corrections made in it are lost."),
+                       {recording_name(target)}),
+            translated(UI_TEXT("Make Draft"))))
+        return;
+    RecognitionRequest request{recording, choice, 0, 0};
+    if (stretch) {
+        request.from_ms = stretch->start_ms;
+        request.length_ms = std::max(*stretch->end_ms - stretch->start_ms, 1);
+    }
+    m_making_draft = MakingDraft{m_recognizers->start(request), recording, stretch, {}};
+    show_notice(translated(UI_TEXT("Making the draft...")));
+}
+
+void Controller::follow_making_draft()
+{
+    if (!m_making_draft)
+        return;
+    const RecognitionState now = m_making_draft->recognition->state();
+    if (!now.finished) {
+        std::string told;
+        if (now.percent >= 0)
+            told = translated(UI_TEXT("Making the draft: %1%"), {std::to_string(now.percent)});
+        else if (now.heard_ms >= 0)
+            told = translated(UI_TEXT("Making the draft: its audio to %1 s"),
+                              {std::to_string(now.heard_ms / 1000)});
+        if (!told.empty() && told != m_making_draft->told) {
+            m_making_draft->told = told;
+            show_notice(told);
+        }
+        return;
+    }
+    take_made_draft(now);
+}
+
+void Controller::take_made_draft(const RecognitionState& made)
+{
+    const MakingDraft making = std::move(*m_making_draft);
+    m_making_draft.reset();
+    const std::string name = recording_name(making.recording);
+    const auto no_draft = [&](const std::string& why) {
+        return translated(UI_TEXT("No draft was made of %1: %2"), {name, why});
+    };
+    if (made.trouble) {
+        std::string text = no_draft(cause_of(*made.trouble));
+        if (!made.error_lines.empty())
+            text += "\n\n" + made.error_lines;
+        m_view->show_message(text);
+        return;
+    }
+    Draft draft = cuedeck::read_draft(made.output);
+    if (draft.cues.empty()) {
+        m_view->show_message(no_draft(translated(UI_TEXT("its output holds no cues"))));
+        return;
+    }
+    const std::string target = made_draft_path(making.recording, m_system.path_separator());
+    const auto before = m_system.read_start(target, max_draft_bytes + 1);
+    if (making.stretch) {
+        const Draft kept = before ? cuedeck::read_draft(*before) : Draft{};
+        draft = merged(kept, std::move(draft), making.stretch->start_ms, *making.stretch->end_ms);
+    }
+    // The file before is kept, once, beside it.
+    if (before && !before->empty()) {
+        if (const Written written = m_system.replace_file(target + "~", *before); !written) {
+            m_view->show_message(no_draft(written.failure));
+            return;
+        }
+    }
+    if (const Written written = m_system.replace_file(target, write_srt(draft)); !written) {
+        m_view->show_message(no_draft(written.failure));
+        return;
+    }
+    m_draft_choices.remember(making.recording, target);
+    m_draft.recording.clear(); // read again, now
+    follow_draft();
+    show_notice(translated(UI_TEXT("The draft %1 is made"), {recording_name(target)}));
+}
+
+} // namespace cuedeck

@@ -1,0 +1,241 @@
+// Recognitions run by the helper program: it makes the recognizer's audio
+// and runs the recognizer; a thread here reads what it says, bounded, and
+// reads the draft it leaves.
+#include <poll.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <mutex>
+#include <thread>
+
+#include "base/process.h"
+#include "files/draft_format.h"
+#include "system/posix_system.h"
+#include "system/recognitions.h"
+
+namespace cuedeck {
+namespace {
+
+/// Where PocketSphinx's English model lies when Debian's package is installed.
+constexpr const char* pocketsphinx_model = "/usr/share/pocketsphinx/model/en-us/en-us";
+/// The helper's own error output kept: the recognizer's last lines.
+constexpr std::size_t kept_error_bytes = 2048;
+/// The files the work leaves in its folder.
+constexpr const char* audio_name = "audio.wav";
+constexpr const char* output_base_name = "draft";
+constexpr const char* output_name = "output.txt";
+
+bool on_path(const std::string& program)
+{
+    if (program.find('/') != std::string::npos)
+        return ::access(program.c_str(), X_OK) == 0;
+    const char* path = std::getenv("PATH");
+    std::string_view folders = path != nullptr ? path : "/usr/bin:/bin";
+    while (!folders.empty()) {
+        const std::size_t end = std::min(folders.find(':'), folders.size());
+        const std::string candidate = std::string(folders.substr(0, end)) + "/" + program;
+        if (end > 0 && ::access(candidate.c_str(), X_OK) == 0)
+            return true;
+        folders.remove_prefix(std::min(end + 1, folders.size()));
+    }
+    return false;
+}
+
+class HelperRecognition final : public Recognition
+{
+public:
+    HelperRecognition(std::string helper, RecognitionRequest request)
+    {
+        m_thread = std::thread([this, helper = std::move(helper), request = std::move(request)] {
+            run(helper, request);
+        });
+    }
+    ~HelperRecognition() override
+    {
+        m_cancelled = true;
+        m_thread.join();
+    }
+    HelperRecognition(const HelperRecognition&) = delete;
+    HelperRecognition& operator=(const HelperRecognition&) = delete;
+
+    RecognitionState state() const override
+    {
+        const std::lock_guard lock(m_mutex);
+        return m_state;
+    }
+
+private:
+    void finish(std::optional<helper::Trouble> trouble, std::string output = {},
+                std::string errors = {})
+    {
+        const std::lock_guard lock(m_mutex);
+        m_state.finished = true;
+        m_state.trouble = trouble;
+        m_state.output = std::move(output);
+        m_state.error_lines = std::move(errors);
+    }
+
+    void run(const std::string& helper, const RecognitionRequest& request)
+    {
+        const RecognizerChoice& choice = request.choice;
+        if (choice.kind == RecognizerKind::WhisperCli &&
+            (choice.model.empty() || !std::filesystem::is_regular_file(choice.model)))
+            return finish(helper::Trouble::ModelMissing);
+        if (choice.kind == RecognizerKind::PocketSphinx &&
+            !std::filesystem::is_directory(pocketsphinx_model))
+            return finish(helper::Trouble::ModelMissing);
+        // A private folder for the audio and the output, removed at the end.
+        std::string folder = (std::filesystem::temp_directory_path() / "cuedeck-draft-XXXXXX");
+        if (::mkdtemp(folder.data()) == nullptr)
+            return finish(helper::Trouble::Unwritable);
+        folder += '/';
+        run_in(helper, request, folder);
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    }
+
+    void run_in(const std::string& helper, const RecognitionRequest& request,
+                const std::string& folder)
+    {
+        const RecognizerJob job{folder + audio_name, folder + output_base_name,
+                                request.choice.language, request.from_ms, request.length_ms};
+        const auto command = recognizer::arguments(request.choice, job);
+        if (!command)
+            return finish(helper::Trouble::NotInstalled);
+        std::vector<std::string> arguments = {helper,
+                                              "recognize",
+                                              request.recording,
+                                              std::to_string(request.from_ms),
+                                              std::to_string(request.length_ms),
+                                              job.audio,
+                                              folder + output_name};
+        arguments.insert(arguments.end(), command->begin(), command->end());
+        auto program = spawn_piped(arguments, true);
+        if (!program)
+            return finish(helper::Trouble::NotInstalled);
+        helper::MessageReader reader(0);
+        std::optional<helper::Trouble> trouble;
+        bool made = false;
+        std::string errors;
+        char bytes[4096];
+        while (!m_cancelled) {
+            pollfd watched[2] = {{program->output(), POLLIN, 0}, {program->errors(), POLLIN, 0}};
+            ::poll(watched, 2, 100);
+            const ssize_t error_bytes = ::read(program->errors(), bytes, sizeof bytes);
+            if (error_bytes > 0) {
+                errors.append(bytes, static_cast<std::size_t>(error_bytes));
+                if (errors.size() > kept_error_bytes)
+                    errors.erase(0, errors.size() - kept_error_bytes);
+            }
+            const ssize_t got = ::read(program->output(), bytes, sizeof bytes);
+            if (got == 0 || (got < 0 && errno != EAGAIN && errno != EINTR))
+                break;
+            if (got < 0)
+                continue;
+            for (const helper::Message& message :
+                 reader.take(std::string_view(bytes, static_cast<std::size_t>(got)))) {
+                const std::lock_guard lock(m_mutex);
+                if (message.kind == helper::Message::Kind::Percent)
+                    m_state.percent = static_cast<int>(message.number);
+                else if (message.kind == helper::Message::Kind::Heard)
+                    m_state.heard_ms = static_cast<int>(message.number);
+                else if (message.kind == helper::Message::Kind::Failed)
+                    trouble = trouble_named(message.bytes);
+                else if (message.kind == helper::Message::Kind::Made)
+                    made = true;
+            }
+            if (reader.broken())
+                break;
+        }
+        if (m_cancelled) {
+            // The helper ends its recognizer's whole group at SIGTERM.
+            program->signal(SIGTERM);
+            for (int i = 0; i < 100 && !program->ended(); ++i)
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            program->finish(true);
+            return finish(std::nullopt);
+        }
+        while (::read(program->errors(), bytes, sizeof bytes) > 0 &&
+               errors.size() < 2 * kept_error_bytes)
+            errors.append(bytes, static_cast<std::size_t>(sizeof bytes));
+        for (int i = 0; i < 100 && !program->ended(); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        const auto ended = program->finish(true);
+        if (!made || ended.code != 0)
+            return finish(trouble.value_or(helper::Trouble::Failed), {}, errors);
+        return finish(std::nullopt, read_output(request, folder));
+    }
+
+    static std::optional<helper::Trouble> trouble_named(const std::string& word)
+    {
+        for (int i = 0; i <= int(helper::Trouble::TooMuch); ++i) {
+            if (helper::word_of(helper::Trouble(i)) == word)
+                return helper::Trouble(i);
+        }
+        return helper::Trouble::Failed;
+    }
+
+    /// The draft the recognizer left: its file at the output base, or what
+    /// it printed. At most the largest draft.
+    static std::string read_output(const RecognitionRequest& request, const std::string& folder)
+    {
+        std::vector<std::string> candidates;
+        if (!recognizer::draft_on_output(request.choice.kind)) {
+            for (const char* ending : {".srt", ".vtt", ".json", ".txt"})
+                candidates.push_back(folder + output_base_name + ending);
+        }
+        candidates.push_back(folder + output_name);
+        for (const std::string& candidate : candidates) {
+            if (auto text = read_regular_file(candidate, max_draft_bytes); text && !text->empty())
+                return *text;
+        }
+        return {};
+    }
+
+    mutable std::mutex m_mutex;
+    RecognitionState m_state;
+    std::atomic<bool> m_cancelled = false;
+    std::thread m_thread;
+};
+
+class HelperRecognizers final : public Recognizers
+{
+public:
+    explicit HelperRecognizers(std::string helper) : m_helper(std::move(helper)) {}
+
+    bool installed(RecognizerKind kind) const override
+    {
+        switch (kind) {
+        case RecognizerKind::None:
+        case RecognizerKind::Command:
+            return true;
+        case RecognizerKind::PocketSphinx:
+            return on_path(recognizer::pocketsphinx_program) &&
+                   std::filesystem::is_directory(pocketsphinx_model);
+        case RecognizerKind::WhisperCli:
+            return on_path(recognizer::whisper_program);
+        }
+        return false;
+    }
+
+    std::unique_ptr<Recognition> start(const RecognitionRequest& request) override
+    {
+        return std::make_unique<HelperRecognition>(m_helper, request);
+    }
+
+private:
+    std::string m_helper;
+};
+
+} // namespace
+
+std::unique_ptr<Recognizers> helper_recognizers(const std::string& helper)
+{
+    return std::make_unique<HelperRecognizers>(helper);
+}
+
+} // namespace cuedeck
