@@ -26,7 +26,7 @@ constexpr std::array<Named, 7> kinds = {{
     {Message::Kind::Made, "made", 0},
 }};
 
-constexpr std::array<std::pair<Trouble, std::string_view>, 9> troubles = {{
+constexpr std::array<std::pair<Trouble, std::string_view>, 12> troubles = {{
     {Trouble::Unreadable, "unreadable"},
     {Trouble::TooLong, "too-long"},
     {Trouble::Unwritable, "unwritable"},
@@ -36,6 +36,9 @@ constexpr std::array<std::pair<Trouble, std::string_view>, 9> troubles = {{
     {Trouble::Refused, "refused"},
     {Trouble::NoAnswer, "no-answer"},
     {Trouble::TooMuch, "too-much"},
+    {Trouble::KeyMissing, "key-missing"},
+    {Trouble::KeyExposed, "key-exposed"},
+    {Trouble::NoServer, "no-server"},
 }};
 
 bool number_of(std::string_view text, std::int64_t& number)

@@ -38,6 +38,9 @@ enum class Trouble {
     Refused,      ///< the server said no
     NoAnswer,     ///< the server did not answer in time
     TooMuch,      ///< its output is larger than any draft
+    KeyMissing,   ///< the access key's file cannot be read
+    KeyExposed,   ///< the access key's file can be read by others
+    NoServer,     ///< the server's address is not an http or https one
 };
 std::string_view word_of(Trouble trouble);
 

@@ -92,6 +92,8 @@ std::optional<std::vector<std::string>> arguments(const RecognizerChoice& choice
                                         "-pp"};
     case RecognizerKind::Command:
         return command_arguments(choice.command, job);
+    case RecognizerKind::Server:
+        return std::nullopt; // the helper sends it itself
     }
     return std::nullopt;
 }
@@ -99,6 +101,47 @@ std::optional<std::vector<std::string>> arguments(const RecognizerChoice& choice
 bool draft_on_output(RecognizerKind kind)
 {
     return kind == RecognizerKind::PocketSphinx;
+}
+
+std::string ServerOrigin::text() const
+{
+    return scheme + "://" + host + (port.empty() ? "" : ":" + port);
+}
+
+bool ServerOrigin::on_this_machine() const
+{
+    std::string lower;
+    for (const char c : host)
+        lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return lower == "localhost" || lower.ends_with(".localhost") || lower == "[::1]" ||
+           (lower.starts_with("127.") &&
+            lower.find_first_not_of("0123456789.") == std::string::npos);
+}
+
+std::optional<ServerOrigin> server_origin(std::string_view address)
+{
+    ServerOrigin origin;
+    const std::size_t colon = address.find("://");
+    if (colon == std::string_view::npos)
+        return std::nullopt;
+    for (const char c : address.substr(0, colon))
+        origin.scheme += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (origin.scheme != "http" && origin.scheme != "https")
+        return std::nullopt;
+    std::string_view rest = address.substr(colon + 3);
+    rest = rest.substr(0, rest.find_first_of("/?#"));
+    if (const std::size_t at = rest.rfind('@'); at != std::string_view::npos)
+        rest.remove_prefix(at + 1); // a user name in the address is not the host
+    std::size_t port_colon = rest.rfind(':');
+    if (rest.starts_with('[') &&
+        (port_colon == std::string_view::npos || port_colon < rest.find(']')))
+        port_colon = std::string_view::npos;
+    origin.host = std::string(rest.substr(0, port_colon));
+    if (port_colon != std::string_view::npos)
+        origin.port = std::string(rest.substr(port_colon + 1));
+    if (origin.host.empty() || origin.port.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    return origin;
 }
 
 std::optional<int> percent_in(std::string_view line)

@@ -8,7 +8,7 @@
 namespace cuedeck {
 
 /// Which recognizer Make Draft runs.
-enum class RecognizerKind { None, PocketSphinx, WhisperCli, Command };
+enum class RecognizerKind { None, PocketSphinx, WhisperCli, Command, Server };
 
 /// The user's choice, as the settings keep it.
 struct RecognizerChoice
@@ -17,6 +17,9 @@ struct RecognizerChoice
     std::string model;    ///< whisper-cli's model file
     std::string language; ///< a language code ("en", "de"), or "auto"
     std::string command;  ///< the user's command template
+    std::string server;   ///< the transcription server's address
+    std::string key_file; ///< a file holding the server's access key, if it needs one
+    int answer_s = 3600;  ///< how long the server may take to answer
 };
 
 /// One piece of recognition: where its audio is, where its output goes
@@ -58,6 +61,21 @@ std::optional<std::vector<std::string>> arguments(const RecognizerChoice& choice
 /// Whether the recognizer's standard output is its draft (PocketSphinx
 /// prints it), rather than a file it writes at the output base.
 bool draft_on_output(RecognizerKind kind);
+
+/// A server's address as far as asking the user goes: its scheme, host and
+/// port ("https://asr.example.org:8443"); nothing when it is not an http or
+/// https address with a host.
+struct ServerOrigin
+{
+    std::string scheme;
+    std::string host;
+    std::string port;
+    std::string text() const;
+    /// Whether the host is this machine (a loopback address or localhost).
+    bool on_this_machine() const;
+    bool encrypted() const { return scheme == "https"; }
+};
+std::optional<ServerOrigin> server_origin(std::string_view address);
 
 /// The percentage a recognizer prints in a line of its output
 /// ("progress = 42%", "42%|"); nothing when the line holds none.

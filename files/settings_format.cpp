@@ -39,10 +39,12 @@ constexpr SettingRow rows[] = {
     {"PedalMode", &Settings::pedal_mode, int(PedalMode::Hold), int(PedalMode::Hold),
      int(PedalMode::Toggle), WrittenWhen::WithPedal},
     {"PedalCues", &Settings::pedal_cues, 0, 0, 1, WrittenWhen::NotDefault},
-    {"Recognizer", &Settings::recognizer, -1, -1, 3, WrittenWhen::NotDefault},
+    {"Recognizer", &Settings::recognizer, -1, -1, 4, WrittenWhen::NotDefault},
     {"RecognizerModel", &Settings::recognizer_model, 0, 0, 0, WrittenWhen::NotDefault},
     {"RecognizerLanguage", &Settings::recognizer_language, 0, 0, 0, WrittenWhen::NotDefault},
     {"RecognizerCommand", &Settings::recognizer_command, 0, 0, 0, WrittenWhen::NotDefault},
+    {"RecognizerServer", &Settings::recognizer_server, 0, 0, 0, WrittenWhen::NotDefault},
+    {"RecognizerKeyFile", &Settings::recognizer_key_file, 0, 0, 0, WrittenWhen::NotDefault},
 };
 
 /// A whole number the row allows, else its default.

@@ -53,6 +53,8 @@ struct Settings
     std::string recognizer_model;    ///< whisper-cli's model file
     std::string recognizer_language; ///< empty: as the recognizer guesses
     std::string recognizer_command;  ///< the user's command template
+    std::string recognizer_server;   ///< a transcription server's address
+    std::string recognizer_key_file; ///< the file holding its access key (never the key)
     GlobalKeys global_keys = GlobalKeys::Off;
     std::string pedal_device;                  ///< the foot pedal's device; empty when none
     std::optional<PedalButtons> pedal_buttons; ///< none until learned

@@ -71,6 +71,7 @@ constexpr std::pair<Command, int> menu_items[] = {
     {Command::MakeDraft, IDM_FILE_MAKE_DRAFT},
     {Command::MakeDraftOfLoop, IDM_FILE_MAKE_DRAFT_OF_LOOP},
     {Command::StopMakingDraft, IDM_FILE_STOP_MAKING_DRAFT},
+    {Command::RecognizerSettings, IDM_OPTIONS_RECOGNIZER},
 };
 
 /// The id paired with `key` in `table`, 0 for none.

@@ -25,6 +25,13 @@ bool made_audio(const std::string& recording, const std::string& wav, std::int64
 int recognize(const std::string& recording, std::int64_t from_ms, std::int64_t length_ms,
               const std::string& wav, const std::string& output, char** command);
 
+/// Make the audio (as make_audio) and send it to the transcription server
+/// at `url`, with the key in `key_file` (none when empty); its answer into
+/// `output`, bounded as a draft is, waited for `timeout_s` at most.
+int send(const std::string& recording, std::int64_t from_ms, std::int64_t length_ms,
+         const std::string& wav, const std::string& output, const std::string& url,
+         const std::string& key_file, const std::string& language, long timeout_s);
+
 /// Write a message's bytes to standard output at once; ends the helper when
 /// nobody reads them any more.
 void say(const std::string& bytes);

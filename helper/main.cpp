@@ -4,8 +4,10 @@
 //
 //     cuedeck-helper waveform <recording> <near-ms>
 //     cuedeck-helper audio <recording> <wav> <from-ms> <length-ms>
-//     cuedeck-helper recognize <recording> <from-ms> <length-ms> <wav> <output> <program>
-//     [argument...]
+//     cuedeck-helper recognize <recording> <from-ms> <length-ms> <wav> <output>
+//                              <program> [argument...]
+//     cuedeck-helper send <recording> <from-ms> <length-ms> <wav> <output>
+//                         <url> <key-file> <language> <timeout-s>
 #include <unistd.h>
 
 #include <cerrno>
@@ -52,6 +54,8 @@ int usage()
                "       cuedeck-helper audio <recording> <wav> <from-ms> <length-ms>\n"
                "       cuedeck-helper recognize <recording> <from-ms> <length-ms> <wav> <output>"
                " <program> [argument...]\n"
+               "       cuedeck-helper send <recording> <from-ms> <length-ms> <wav> <output>"
+               " <url> <key-file> <language> <timeout-s>\n"
                "It is started by Cuedeck.\n",
                stderr);
     return 64;
@@ -73,5 +77,10 @@ int main(int argc, char** argv)
     if (job == "recognize" && argc >= 8 && milliseconds(argv[3], first) &&
         milliseconds(argv[4], second))
         return cuedeck::helper::recognize(argv[2], first, second, argv[5], argv[6], argv + 7);
+    std::int64_t timeout_s = 0;
+    if (job == "send" && argc == 11 && milliseconds(argv[3], first) &&
+        milliseconds(argv[4], second) && milliseconds(argv[10], timeout_s) && timeout_s > 0)
+        return cuedeck::helper::send(argv[2], first, second, argv[5], argv[6], argv[7], argv[8],
+                                     argv[9], static_cast<long>(timeout_s));
     return usage();
 }

@@ -8,6 +8,7 @@ packages=(
   clang libclang-rt-14-dev clang-format clang-tidy
   libgtest-dev libgmock-dev libbenchmark-dev
   libcanberra-dev libavformat-dev libavcodec-dev libswresample-dev libavutil-dev ffmpeg
+  libcurl4-openssl-dev pocketsphinx pocketsphinx-en-us
   qt6-base-dev libxcb1-dev x11-utils qt6-l10n-tools qt6-translations-l10n
   at-spi2-core python3-pyatspi
   mpv espeak-ng sox

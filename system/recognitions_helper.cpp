@@ -3,6 +3,7 @@
 // reads the draft it leaves.
 #include <poll.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -103,17 +104,28 @@ private:
     {
         const RecognizerJob job{folder + audio_name, folder + output_base_name,
                                 request.choice.language, request.from_ms, request.length_ms};
-        const auto command = recognizer::arguments(request.choice, job);
-        if (!command)
-            return finish(helper::Trouble::NotInstalled);
+        const RecognizerChoice& choice = request.choice;
+        const bool sent = choice.kind == RecognizerKind::Server;
         std::vector<std::string> arguments = {helper,
-                                              "recognize",
+                                              sent ? "send" : "recognize",
                                               request.recording,
                                               std::to_string(request.from_ms),
                                               std::to_string(request.length_ms),
                                               job.audio,
                                               folder + output_name};
-        arguments.insert(arguments.end(), command->begin(), command->end());
+        if (sent) {
+            if (!recognizer::server_origin(choice.server))
+                return finish(helper::Trouble::NoServer);
+            if (const auto trouble = key_file_trouble(choice.key_file))
+                return finish(*trouble);
+            arguments.insert(arguments.end(), {choice.server, choice.key_file, choice.language,
+                                               std::to_string(std::max(choice.answer_s, 1))});
+        } else {
+            const auto command = recognizer::arguments(choice, job);
+            if (!command)
+                return finish(helper::Trouble::NotInstalled);
+            arguments.insert(arguments.end(), command->begin(), command->end());
+        }
         auto program = spawn_piped(arguments, true);
         if (!program)
             return finish(helper::Trouble::NotInstalled);
@@ -170,9 +182,26 @@ private:
         return finish(std::nullopt, read_output(request, folder));
     }
 
+    /// Why the access key's file cannot be used: it is missing or not a
+    /// file, or others than the user may read it.
+    static std::optional<helper::Trouble> key_file_trouble(const std::string& key_file)
+    {
+        if (key_file.empty())
+            return std::nullopt;
+        struct stat status
+        {
+        };
+        if (::stat(key_file.c_str(), &status) != 0 || !S_ISREG(status.st_mode) ||
+            ::access(key_file.c_str(), R_OK) != 0)
+            return helper::Trouble::KeyMissing;
+        if ((status.st_mode & (S_IRWXG | S_IRWXO)) != 0 || status.st_uid != ::getuid())
+            return helper::Trouble::KeyExposed;
+        return std::nullopt;
+    }
+
     static std::optional<helper::Trouble> trouble_named(const std::string& word)
     {
-        for (int i = 0; i <= int(helper::Trouble::TooMuch); ++i) {
+        for (int i = 0; i <= int(helper::Trouble::NoServer); ++i) {
             if (helper::word_of(helper::Trouble(i)) == word)
                 return helper::Trouble(i);
         }
@@ -184,7 +213,8 @@ private:
     static std::string read_output(const RecognitionRequest& request, const std::string& folder)
     {
         std::vector<std::string> candidates;
-        if (!recognizer::draft_on_output(request.choice.kind)) {
+        if (!recognizer::draft_on_output(request.choice.kind) &&
+            request.choice.kind != RecognizerKind::Server) {
             for (const char* ending : {".srt", ".vtt", ".json", ".txt"})
                 candidates.push_back(folder + output_base_name + ending);
         }
@@ -212,6 +242,7 @@ public:
         switch (kind) {
         case RecognizerKind::None:
         case RecognizerKind::Command:
+        case RecognizerKind::Server:
             return true;
         case RecognizerKind::PocketSphinx:
             return on_path(recognizer::pocketsphinx_program) &&

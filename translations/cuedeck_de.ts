@@ -997,5 +997,81 @@ Um sich Zugriff zu geben, schreiben Sie diese Zeile (als root) in %2, dann ziehe
         <source>the server refused it</source>
         <translation>der Server hat sie abgelehnt</translation>
     </message>
+    <message>
+        <source>&amp;Command:</source>
+        <translation>&amp;Befehl:</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Sprache:</translation>
+    </message>
+    <message>
+        <source>&amp;Model file:</source>
+        <translation>&amp;Modelldatei:</translation>
+    </message>
+    <message>
+        <source>&amp;Recognizer...</source>
+        <translation>S&amp;pracherkennung...</translation>
+    </message>
+    <message>
+        <source>&amp;Recognizer:</source>
+        <translation>S&amp;pracherkennung:</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>Se&amp;rver:</translation>
+    </message>
+    <message>
+        <source>A command of my own</source>
+        <translation>Ein eigener Befehl</translation>
+    </message>
+    <message>
+        <source>A transcription server</source>
+        <translation>Ein Transkriptionsserver</translation>
+    </message>
+    <message>
+        <source>Access &amp;key file:</source>
+        <translation>&amp;Datei mit dem Zugangsschlüssel:</translation>
+    </message>
+    <message>
+        <source>Drafts are made on Linux; on Windows, open the draft your recognizer wrote (File, Open Draft).</source>
+        <translation>Entwürfe werden unter Linux erstellt; öffnen Sie unter Windows den Entwurf, den Ihre Spracherkennung geschrieben hat (Datei, Entwurf öffnen).</translation>
+    </message>
+    <message>
+        <source>Make Draft sends the recording to %1, which is not this computer. Recordings of interviews are often confidential. Send recordings to this server?</source>
+        <translation>„Entwurf erstellen“ sendet die Aufnahme an %1, also nicht an diesen Computer. Interviewaufnahmen sind oft vertraulich. Aufnahmen an diesen Server senden?</translation>
+    </message>
+    <message>
+        <source>PocketSphinx (English, installed from Debian)</source>
+        <translation>PocketSphinx (Englisch, aus Debian installiert)</translation>
+    </message>
+    <message>
+        <source>Recognizer</source>
+        <translation>Spracherkennung</translation>
+    </message>
+    <message>
+        <source>Run without a shell. It may name %1, %2, %3, %4 and %5.</source>
+        <translation>Ohne Shell ausgeführt. Er darf %1, %2, %3, %4 und %5 enthalten.</translation>
+    </message>
+    <message>
+        <source>The address begins with http: the recording travels unencrypted, and others on the way can listen to it.</source>
+        <translation>Die Adresse beginnt mit http: Die Aufnahme wird unverschlüsselt übertragen, und andere auf dem Weg können sie mithören.</translation>
+    </message>
+    <message>
+        <source>the access key's file can be read by others: make it yours alone</source>
+        <translation>die Datei mit dem Zugangsschlüssel ist für andere lesbar: Machen Sie sie nur für Sie lesbar</translation>
+    </message>
+    <message>
+        <source>the access key's file cannot be read</source>
+        <translation>die Datei mit dem Zugangsschlüssel kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the server's address is not an http or https one</source>
+        <translation>die Adresse des Servers ist keine http- oder https-Adresse</translation>
+    </message>
+    <message>
+        <source>whisper.cpp (whisper-cli)</source>
+        <translation>whisper.cpp (whisper-cli)</translation>
+    </message>
 </context>
 </TS>

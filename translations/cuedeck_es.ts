@@ -997,5 +997,81 @@ Para darse acceso, ponga esta línea en %2 (como root), luego desconecte el peda
         <source>the server refused it</source>
         <translation>el servidor la rechazó</translation>
     </message>
+    <message>
+        <source>&amp;Command:</source>
+        <translation>&amp;Comando:</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Idioma:</translation>
+    </message>
+    <message>
+        <source>&amp;Model file:</source>
+        <translation>Archivo de &amp;modelo:</translation>
+    </message>
+    <message>
+        <source>&amp;Recognizer...</source>
+        <translation>&amp;Reconocedor...</translation>
+    </message>
+    <message>
+        <source>&amp;Recognizer:</source>
+        <translation>&amp;Reconocedor:</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Servidor:</translation>
+    </message>
+    <message>
+        <source>A command of my own</source>
+        <translation>Un comando propio</translation>
+    </message>
+    <message>
+        <source>A transcription server</source>
+        <translation>Un servidor de transcripción</translation>
+    </message>
+    <message>
+        <source>Access &amp;key file:</source>
+        <translation>Archivo de la &amp;clave de acceso:</translation>
+    </message>
+    <message>
+        <source>Drafts are made on Linux; on Windows, open the draft your recognizer wrote (File, Open Draft).</source>
+        <translation>Los borradores se hacen en Linux; en Windows, abra el borrador que escribió su reconocedor (Archivo, Abrir borrador).</translation>
+    </message>
+    <message>
+        <source>Make Draft sends the recording to %1, which is not this computer. Recordings of interviews are often confidential. Send recordings to this server?</source>
+        <translation>Crear borrador envía la grabación a %1, que no es este equipo. Las grabaciones de entrevistas suelen ser confidenciales. ¿Enviar grabaciones a este servidor?</translation>
+    </message>
+    <message>
+        <source>PocketSphinx (English, installed from Debian)</source>
+        <translation>PocketSphinx (inglés, instalado desde Debian)</translation>
+    </message>
+    <message>
+        <source>Recognizer</source>
+        <translation>Reconocedor</translation>
+    </message>
+    <message>
+        <source>Run without a shell. It may name %1, %2, %3, %4 and %5.</source>
+        <translation>Se ejecuta sin shell. Puede incluir %1, %2, %3, %4 y %5.</translation>
+    </message>
+    <message>
+        <source>The address begins with http: the recording travels unencrypted, and others on the way can listen to it.</source>
+        <translation>La dirección empieza por http: la grabación viaja sin cifrar y otros en el camino pueden escucharla.</translation>
+    </message>
+    <message>
+        <source>the access key's file can be read by others: make it yours alone</source>
+        <translation>otros pueden leer el archivo de la clave de acceso: hágalo solo suyo</translation>
+    </message>
+    <message>
+        <source>the access key's file cannot be read</source>
+        <translation>no se puede leer el archivo de la clave de acceso</translation>
+    </message>
+    <message>
+        <source>the server's address is not an http or https one</source>
+        <translation>la dirección del servidor no es http ni https</translation>
+    </message>
+    <message>
+        <source>whisper.cpp (whisper-cli)</source>
+        <translation>whisper.cpp (whisper-cli)</translation>
+    </message>
 </context>
 </TS>

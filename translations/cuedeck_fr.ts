@@ -997,5 +997,81 @@ Pour vous donner l’accès, mettez cette ligne dans %2 (en root), puis débranc
         <source>the server refused it</source>
         <translation>le serveur l’a refusé</translation>
     </message>
+    <message>
+        <source>&amp;Command:</source>
+        <translation>&amp;Commande :</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Langue :</translation>
+    </message>
+    <message>
+        <source>&amp;Model file:</source>
+        <translation>Fichier du &amp;modèle :</translation>
+    </message>
+    <message>
+        <source>&amp;Recognizer...</source>
+        <translation>&amp;Reconnaissance vocale...</translation>
+    </message>
+    <message>
+        <source>&amp;Recognizer:</source>
+        <translation>&amp;Reconnaissance :</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Serveur :</translation>
+    </message>
+    <message>
+        <source>A command of my own</source>
+        <translation>Une commande à moi</translation>
+    </message>
+    <message>
+        <source>A transcription server</source>
+        <translation>Un serveur de transcription</translation>
+    </message>
+    <message>
+        <source>Access &amp;key file:</source>
+        <translation>Fichier de la &amp;clé d’accès :</translation>
+    </message>
+    <message>
+        <source>Drafts are made on Linux; on Windows, open the draft your recognizer wrote (File, Open Draft).</source>
+        <translation>Les brouillons se créent sous Linux ; sous Windows, ouvrez le brouillon écrit par votre moteur de reconnaissance (Fichier, Ouvrir un brouillon).</translation>
+    </message>
+    <message>
+        <source>Make Draft sends the recording to %1, which is not this computer. Recordings of interviews are often confidential. Send recordings to this server?</source>
+        <translation>Créer un brouillon envoie l’enregistrement à %1, qui n’est pas cet ordinateur. Les enregistrements d’entretiens sont souvent confidentiels. Envoyer des enregistrements à ce serveur ?</translation>
+    </message>
+    <message>
+        <source>PocketSphinx (English, installed from Debian)</source>
+        <translation>PocketSphinx (anglais, installé depuis Debian)</translation>
+    </message>
+    <message>
+        <source>Recognizer</source>
+        <translation>Reconnaissance vocale</translation>
+    </message>
+    <message>
+        <source>Run without a shell. It may name %1, %2, %3, %4 and %5.</source>
+        <translation>Exécutée sans shell. Elle peut contenir %1, %2, %3, %4 et %5.</translation>
+    </message>
+    <message>
+        <source>The address begins with http: the recording travels unencrypted, and others on the way can listen to it.</source>
+        <translation>L’adresse commence par http : l’enregistrement circule sans chiffrement, et d’autres sur le trajet peuvent l’écouter.</translation>
+    </message>
+    <message>
+        <source>the access key's file can be read by others: make it yours alone</source>
+        <translation>le fichier de la clé d’accès est lisible par d’autres : rendez-le à vous seul</translation>
+    </message>
+    <message>
+        <source>the access key's file cannot be read</source>
+        <translation>le fichier de la clé d’accès ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>the server's address is not an http or https one</source>
+        <translation>l’adresse du serveur n’est ni http ni https</translation>
+    </message>
+    <message>
+        <source>whisper.cpp (whisper-cli)</source>
+        <translation>whisper.cpp (whisper-cli)</translation>
+    </message>
 </context>
 </TS>

@@ -997,5 +997,81 @@ Per darsi accesso, mettere questa riga in %2 (come root), poi scollegare la peda
         <source>the server refused it</source>
         <translation>il server l’ha rifiutata</translation>
     </message>
+    <message>
+        <source>&amp;Command:</source>
+        <translation>&amp;Comando:</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Lingua:</translation>
+    </message>
+    <message>
+        <source>&amp;Model file:</source>
+        <translation>File del &amp;modello:</translation>
+    </message>
+    <message>
+        <source>&amp;Recognizer...</source>
+        <translation>&amp;Riconoscitore...</translation>
+    </message>
+    <message>
+        <source>&amp;Recognizer:</source>
+        <translation>&amp;Riconoscitore:</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Server:</translation>
+    </message>
+    <message>
+        <source>A command of my own</source>
+        <translation>Un comando mio</translation>
+    </message>
+    <message>
+        <source>A transcription server</source>
+        <translation>Un server di trascrizione</translation>
+    </message>
+    <message>
+        <source>Access &amp;key file:</source>
+        <translation>File della &amp;chiave di accesso:</translation>
+    </message>
+    <message>
+        <source>Drafts are made on Linux; on Windows, open the draft your recognizer wrote (File, Open Draft).</source>
+        <translation>Le bozze si creano su Linux; su Windows apri la bozza scritta dal tuo riconoscitore (File, Apri bozza).</translation>
+    </message>
+    <message>
+        <source>Make Draft sends the recording to %1, which is not this computer. Recordings of interviews are often confidential. Send recordings to this server?</source>
+        <translation>Crea bozza invia la registrazione a %1, che non è questo computer. Le registrazioni di interviste sono spesso riservate. Inviare registrazioni a questo server?</translation>
+    </message>
+    <message>
+        <source>PocketSphinx (English, installed from Debian)</source>
+        <translation>PocketSphinx (inglese, installato da Debian)</translation>
+    </message>
+    <message>
+        <source>Recognizer</source>
+        <translation>Riconoscitore</translation>
+    </message>
+    <message>
+        <source>Run without a shell. It may name %1, %2, %3, %4 and %5.</source>
+        <translation>Eseguito senza shell. Può contenere %1, %2, %3, %4 e %5.</translation>
+    </message>
+    <message>
+        <source>The address begins with http: the recording travels unencrypted, and others on the way can listen to it.</source>
+        <translation>L’indirizzo inizia con http: la registrazione viaggia senza cifratura e altri lungo il percorso possono ascoltarla.</translation>
+    </message>
+    <message>
+        <source>the access key's file can be read by others: make it yours alone</source>
+        <translation>il file della chiave di accesso è leggibile da altri: rendilo solo tuo</translation>
+    </message>
+    <message>
+        <source>the access key's file cannot be read</source>
+        <translation>il file della chiave di accesso non può essere letto</translation>
+    </message>
+    <message>
+        <source>the server's address is not an http or https one</source>
+        <translation>l’indirizzo del server non è http né https</translation>
+    </message>
+    <message>
+        <source>whisper.cpp (whisper-cli)</source>
+        <translation>whisper.cpp (whisper-cli)</translation>
+    </message>
 </context>
 </TS>

@@ -997,5 +997,81 @@ Om uzelf toegang te geven, zet u deze regel in %2 (als root), trekt u het pedaal
         <source>the server refused it</source>
         <translation>de server weigerde het</translation>
     </message>
+    <message>
+        <source>&amp;Command:</source>
+        <translation>&amp;Opdracht:</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Taal:</translation>
+    </message>
+    <message>
+        <source>&amp;Model file:</source>
+        <translation>&amp;Modelbestand:</translation>
+    </message>
+    <message>
+        <source>&amp;Recognizer...</source>
+        <translation>Spraak&amp;herkenner...</translation>
+    </message>
+    <message>
+        <source>&amp;Recognizer:</source>
+        <translation>&amp;Herkenner:</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Server:</translation>
+    </message>
+    <message>
+        <source>A command of my own</source>
+        <translation>Een eigen opdracht</translation>
+    </message>
+    <message>
+        <source>A transcription server</source>
+        <translation>Een transcriptieserver</translation>
+    </message>
+    <message>
+        <source>Access &amp;key file:</source>
+        <translation>Bestand met &amp;toegangssleutel:</translation>
+    </message>
+    <message>
+        <source>Drafts are made on Linux; on Windows, open the draft your recognizer wrote (File, Open Draft).</source>
+        <translation>Concepten worden op Linux gemaakt; open op Windows het concept dat uw herkenner schreef (Bestand, Concept openen).</translation>
+    </message>
+    <message>
+        <source>Make Draft sends the recording to %1, which is not this computer. Recordings of interviews are often confidential. Send recordings to this server?</source>
+        <translation>Concept maken stuurt de opname naar %1, dat niet deze computer is. Opnamen van interviews zijn vaak vertrouwelijk. Opnamen naar deze server sturen?</translation>
+    </message>
+    <message>
+        <source>PocketSphinx (English, installed from Debian)</source>
+        <translation>PocketSphinx (Engels, geïnstalleerd uit Debian)</translation>
+    </message>
+    <message>
+        <source>Recognizer</source>
+        <translation>Spraakherkenner</translation>
+    </message>
+    <message>
+        <source>Run without a shell. It may name %1, %2, %3, %4 and %5.</source>
+        <translation>Uitgevoerd zonder shell. Mag %1, %2, %3, %4 en %5 bevatten.</translation>
+    </message>
+    <message>
+        <source>The address begins with http: the recording travels unencrypted, and others on the way can listen to it.</source>
+        <translation>Het adres begint met http: de opname gaat onversleuteld over het netwerk en anderen onderweg kunnen meeluisteren.</translation>
+    </message>
+    <message>
+        <source>the access key's file can be read by others: make it yours alone</source>
+        <translation>het bestand met de toegangssleutel is leesbaar voor anderen: maak het alleen van u</translation>
+    </message>
+    <message>
+        <source>the access key's file cannot be read</source>
+        <translation>het bestand met de toegangssleutel kan niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>the server's address is not an http or https one</source>
+        <translation>het adres van de server is geen http- of https-adres</translation>
+    </message>
+    <message>
+        <source>whisper.cpp (whisper-cli)</source>
+        <translation>whisper.cpp (whisper-cli)</translation>
+    </message>
 </context>
 </TS>

@@ -997,5 +997,81 @@ Para obter acesso, coloque esta linha em %2 (como root), depois desconecte o ped
         <source>the server refused it</source>
         <translation>o servidor a recusou</translation>
     </message>
+    <message>
+        <source>&amp;Command:</source>
+        <translation>&amp;Comando:</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Idioma:</translation>
+    </message>
+    <message>
+        <source>&amp;Model file:</source>
+        <translation>Arquivo do &amp;modelo:</translation>
+    </message>
+    <message>
+        <source>&amp;Recognizer...</source>
+        <translation>&amp;Reconhecedor...</translation>
+    </message>
+    <message>
+        <source>&amp;Recognizer:</source>
+        <translation>&amp;Reconhecedor:</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Servidor:</translation>
+    </message>
+    <message>
+        <source>A command of my own</source>
+        <translation>Um comando meu</translation>
+    </message>
+    <message>
+        <source>A transcription server</source>
+        <translation>Um servidor de transcrição</translation>
+    </message>
+    <message>
+        <source>Access &amp;key file:</source>
+        <translation>Arquivo da &amp;chave de acesso:</translation>
+    </message>
+    <message>
+        <source>Drafts are made on Linux; on Windows, open the draft your recognizer wrote (File, Open Draft).</source>
+        <translation>Os rascunhos são criados no Linux; no Windows, abra o rascunho que seu reconhecedor escreveu (Arquivo, Abrir rascunho).</translation>
+    </message>
+    <message>
+        <source>Make Draft sends the recording to %1, which is not this computer. Recordings of interviews are often confidential. Send recordings to this server?</source>
+        <translation>Criar rascunho envia a gravação para %1, que não é este computador. Gravações de entrevistas costumam ser confidenciais. Enviar gravações para este servidor?</translation>
+    </message>
+    <message>
+        <source>PocketSphinx (English, installed from Debian)</source>
+        <translation>PocketSphinx (inglês, instalado pelo Debian)</translation>
+    </message>
+    <message>
+        <source>Recognizer</source>
+        <translation>Reconhecedor</translation>
+    </message>
+    <message>
+        <source>Run without a shell. It may name %1, %2, %3, %4 and %5.</source>
+        <translation>Executado sem shell. Pode conter %1, %2, %3, %4 e %5.</translation>
+    </message>
+    <message>
+        <source>The address begins with http: the recording travels unencrypted, and others on the way can listen to it.</source>
+        <translation>O endereço começa com http: a gravação trafega sem criptografia, e outros no caminho podem ouvi-la.</translation>
+    </message>
+    <message>
+        <source>the access key's file can be read by others: make it yours alone</source>
+        <translation>o arquivo da chave de acesso pode ser lido por outros: torne-o só seu</translation>
+    </message>
+    <message>
+        <source>the access key's file cannot be read</source>
+        <translation>o arquivo da chave de acesso não pode ser lido</translation>
+    </message>
+    <message>
+        <source>the server's address is not an http or https one</source>
+        <translation>o endereço do servidor não é http nem https</translation>
+    </message>
+    <message>
+        <source>whisper.cpp (whisper-cli)</source>
+        <translation>whisper.cpp (whisper-cli)</translation>
+    </message>
 </context>
 </TS>

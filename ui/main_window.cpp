@@ -28,6 +28,7 @@
 #include "ui/position_bar.h"
 #include "ui/qt_keys.h"
 #include "ui/qt_text.h"
+#include "ui/recognizer_dialog.h"
 #include "ui/spoken.h"
 #include "ui/window_layout.h"
 
@@ -304,6 +305,20 @@ void MainWindow::open_settings()
     if (accepted)
         m_session.apply_options(m_options->values());
     m_session.try_global_keys(std::nullopt); // the run's choice again, changed or not
+    return_focus();
+}
+
+void MainWindow::open_recognizer_settings()
+{
+    RecognizerDialog dialog(this);
+    dialog.set_values(m_session.options(), int(m_session.recognizer_choice().kind));
+    bool accepted = false;
+    {
+        const Session::Question question(m_session);
+        accepted = dialog.exec() == QDialog::Accepted;
+    }
+    if (accepted)
+        m_session.apply_options(dialog.values());
     return_focus();
 }
 

@@ -104,6 +104,7 @@ private:
     void carry_out(Command command);
     void commit_session(QSessionManager& manager);
     void open_settings() override;
+    void open_recognizer_settings() override;
     void open_help() override;
     void open_about() override;
 

@@ -123,6 +123,7 @@ constexpr CommandRow commands[] = {
     {Command::MakeDraft, "make-draft", false},
     {Command::MakeDraftOfLoop, "make-draft-of-loop", false},
     {Command::StopMakingDraft, "stop-making-draft", false},
+    {Command::RecognizerSettings, nullptr, false},
 };
 
 constexpr bool in_enumeration_order()
@@ -134,7 +135,7 @@ constexpr bool in_enumeration_order()
     return true;
 }
 static_assert(in_enumeration_order() &&
-              std::size(commands) == std::size_t(Command::StopMakingDraft) + 1);
+              std::size(commands) == std::size_t(Command::RecognizerSettings) + 1);
 
 constexpr ButtonBinding buttons[] = {
     {UI_TEXT("Play/Pause"), Command::PlayPause},
@@ -173,6 +174,7 @@ constexpr MenuItem menu_items[] = {
     {UI_TEXT("&Play"), UI_TEXT("Cue Again"), Command::CueAgain, KeyHint::InKeyColumn},
     {UI_TEXT("&Play"), UI_TEXT("Next Cue"), Command::NextCue, KeyHint::InKeyColumn},
     {UI_TEXT("&Options"), UI_TEXT("&Settings..."), Command::Settings},
+    {UI_TEXT("&Options"), UI_TEXT("&Recognizer..."), Command::RecognizerSettings},
     {UI_TEXT("&Help"), UI_TEXT("&Help"), Command::Help},
     {UI_TEXT("&Help"), UI_TEXT("&About"), Command::About},
 };
@@ -394,6 +396,7 @@ bool needs_answering_player(Command command)
     case Command::MakeDraft:
     case Command::MakeDraftOfLoop:
     case Command::StopMakingDraft:
+    case Command::RecognizerSettings:
         return false;
     default:
         return true;

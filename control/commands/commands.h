@@ -79,6 +79,7 @@ enum class Command {
     MakeDraft,       ///< of the tip
     MakeDraftOfLoop, ///< of the loop's stretch: only its cues are replaced
     StopMakingDraft, ///< nothing is left of it
+    RecognizerSettings,
 };
 
 /// One key of the key table (letters whatever the Shift state).

@@ -122,6 +122,9 @@ void carry_out(Controller& controller, WindowCommands& window, Command command)
     case Command::Settings:
         window.open_settings();
         break;
+    case Command::RecognizerSettings:
+        window.open_recognizer_settings();
+        break;
     case Command::Help:
         window.open_help();
         break;

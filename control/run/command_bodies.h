@@ -19,6 +19,8 @@ class WindowCommands
 public:
     virtual ~WindowCommands() = default;
     virtual void open_settings() = 0;
+    /// The recognizer Make Draft runs, and its own settings.
+    virtual void open_recognizer_settings() = 0;
     virtual void open_help() = 0;
     virtual void open_about() = 0;
 };

@@ -62,6 +62,8 @@ public:
     Waveforms* waveforms() const { return m_waveforms; }
     /// Where Make Draft runs recognizers; none: it cannot.
     void use_recognizers(Recognizers* recognizers) { m_recognizers = recognizers; }
+    /// The recognizer Make Draft runs, the default resolved.
+    RecognizerChoice recognizer_choice() const;
     /// Whether a draft is being made.
     bool making_draft() const { return m_making_draft.has_value(); }
     /// As much of the current tip's waveform as is ready; none without.
@@ -225,6 +227,9 @@ private:
     void make_draft_of_loop();
     void stop_making_draft();
     void start_making_draft(std::optional<Loop> stretch);
+    /// Whether recordings may go to the server at `address`: one on this
+    /// machine may; another once the user said so (asked here).
+    bool server_allowed(const std::string& address);
     /// At each tick: its progress, and once it is finished, its draft written.
     void follow_making_draft();
     void take_made_draft(const RecognitionState& made);

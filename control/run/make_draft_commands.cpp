@@ -11,6 +11,10 @@
 namespace cuedeck {
 namespace {
 
+/// The servers the user allowed recordings to be sent to, one a line, in
+/// the state folder.
+constexpr const char* allowed_servers_file = "servers";
+
 /// The draft made of a recording: beside it, as SubRip.
 std::string made_draft_path(const std::string& recording, char separator)
 {
@@ -38,6 +42,13 @@ std::string cause_of(helper::Trouble trouble)
         return translated(UI_TEXT("the server did not answer"));
     case helper::Trouble::TooMuch:
         return translated(UI_TEXT("the recognizer wrote more than any draft holds"));
+    case helper::Trouble::KeyMissing:
+        return translated(UI_TEXT("the access key's file cannot be read"));
+    case helper::Trouble::KeyExposed:
+        return translated(
+            UI_TEXT("the access key's file can be read by others: make it yours alone"));
+    case helper::Trouble::NoServer:
+        return translated(UI_TEXT("the server's address is not an http or https one"));
     }
     return {};
 }
@@ -63,6 +74,53 @@ Draft merged(const Draft& before, Draft made, int from_ms, int to_ms)
 }
 
 } // namespace
+
+RecognizerChoice Controller::recognizer_choice() const
+{
+    const Settings& settings = m_state.settings;
+    RecognizerChoice choice;
+    choice.kind = RecognizerKind(settings.recognizer);
+    choice.model = settings.recognizer_model;
+    choice.language = settings.recognizer_language;
+    choice.command = settings.recognizer_command;
+    choice.server = settings.recognizer_server;
+    choice.key_file = settings.recognizer_key_file;
+    if (settings.recognizer < 0)
+        choice.kind =
+            m_recognizers != nullptr && m_recognizers->installed(RecognizerKind::PocketSphinx)
+                ? RecognizerKind::PocketSphinx
+                : RecognizerKind::None;
+    return choice;
+}
+
+bool Controller::server_allowed(const std::string& address)
+{
+    const auto origin = recognizer::server_origin(address);
+    if (!origin || origin->on_this_machine())
+        return true; // a bad address is told by the recognition
+    // Asked once per server, and remembered in the state folder.
+    const std::string folder = m_system.state_directory();
+    const std::string list = folder.empty() ? std::string() : folder + allowed_servers_file;
+    const std::string allowed =
+        list.empty() ? std::string() : m_system.read_file(list).value_or(std::string());
+    for (const std::string& line : split_lines(allowed)) {
+        if (line == origin->text())
+            return true;
+    }
+    std::string question = translated(
+        UI_TEXT("Make Draft sends the recording to %1, which is not this computer. Recordings "
+                "of interviews are often confidential. Send recordings to this server?"),
+        {origin->text()});
+    if (!origin->encrypted())
+        question += "\n\n" + translated(UI_TEXT("The address begins with http: the recording "
+                                                "travels unencrypted, and others on the way "
+                                                "can listen to it."));
+    if (!m_view->ask_yes_no(question, translated(UI_TEXT("Make Draft"))))
+        return false;
+    if (!list.empty() && m_system.make_directories(folder))
+        m_system.replace_file(list, allowed + origin->text() + "\n");
+    return true;
+}
 
 void Controller::make_draft()
 {
@@ -100,14 +158,7 @@ void Controller::start_making_draft(std::optional<Loop> stretch)
         m_view->tell(translated(UI_TEXT("Open a recording first: a draft belongs to one")));
         return;
     }
-    RecognizerChoice choice{RecognizerKind(m_state.settings.recognizer),
-                            m_state.settings.recognizer_model, m_state.settings.recognizer_language,
-                            m_state.settings.recognizer_command};
-    if (m_state.settings.recognizer < 0)
-        choice.kind =
-            m_recognizers != nullptr && m_recognizers->installed(RecognizerKind::PocketSphinx)
-                ? RecognizerKind::PocketSphinx
-                : RecognizerKind::None;
+    const RecognizerChoice choice = recognizer_choice();
     if (m_recognizers == nullptr || choice.kind == RecognizerKind::None) {
         m_view->tell(translated(UI_TEXT("Choose a recognizer in the settings first")));
         return;
@@ -120,6 +171,8 @@ void Controller::start_making_draft(std::optional<Loop> stretch)
             translated(UI_TEXT("Replace the draft %1? Corrections made in it are lost."),
                        {recording_name(target)}),
             translated(UI_TEXT("Make Draft"))))
+        return;
+    if (choice.kind == RecognizerKind::Server && !server_allowed(choice.server))
         return;
     RecognitionRequest request{recording, choice, 0, 0};
     if (stretch) {

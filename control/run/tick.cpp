@@ -55,8 +55,7 @@ void Controller::refresh()
 bool Controller::at_rest()
 {
     return !playing() && !(m_state.tip_timer_running && m_state.tip_seconds_left != 0) &&
-           !has_pending_move() && !m_draft_pending && !m_making_draft &&
-           m_notice_ticks_left == 0 &&
+           !has_pending_move() && !m_draft_pending && !m_making_draft && m_notice_ticks_left == 0 &&
            m_player_looks_left == 0 && m_journal.kept(m_state) && m_player.told_through() >= 0;
 }
 

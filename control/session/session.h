@@ -98,6 +98,7 @@ public:
     }
     /// The values the Options dialog starts from, and its alarm preview.
     Options options() const { return m_controller.options(); }
+    RecognizerChoice recognizer_choice() const { return m_controller.recognizer_choice(); }
     void play_alarm(int method, const std::string& path) { m_controller.play_alarm(method, path); }
     std::string help_page_path() { return m_controller.help_page_path(); }
     std::string player_name() const { return m_controller.player_name(); }

@@ -30,6 +30,7 @@ public:
     void come_forward() override {}
     void show_told(const std::string&) override {}
     void open_settings() override {}
+    void open_recognizer_settings() override {}
     void open_help() override {}
     void open_about() override {}
 };

@@ -15,6 +15,12 @@
 namespace cuedeck::testing {
 namespace {
 
+RecognizerChoice choice(RecognizerKind kind, std::string model = {}, std::string language = {},
+                        std::string command = {})
+{
+    return {kind, std::move(model), std::move(language), std::move(command), {}, {}};
+}
+
 RecognitionState finished(Recognition& recognition)
 {
     for (int i = 0; i < 6000; ++i) {
@@ -54,7 +60,7 @@ TEST(Recognizers, PocketSphinxDraftsSpeechWithCuesWhereItsPausesAre)
     const std::string spoken = dir.path() + "spoken tip.wav";
     ASSERT_EQ(std::system(("sox" + parts + " '" + spoken + "'").c_str()), 0);
     const auto made =
-        finished(*recognizers->start({spoken, {RecognizerKind::PocketSphinx, {}, {}, {}}, 0, 0}));
+        finished(*recognizers->start({spoken, choice(RecognizerKind::PocketSphinx), 0, 0}));
     ASSERT_TRUE(made.finished);
     ASSERT_FALSE(made.trouble) << made.error_lines;
     const Draft draft = read_draft(made.output);
@@ -84,7 +90,7 @@ TEST(Recognizers, ACommandGetsHostileNamesWholeAndEachFailureItsCause)
     std::filesystem::permissions(stand_in, std::filesystem::perms::owner_all);
     const auto run = [&](const std::string& command, int from_ms = 0, int length_ms = 0) {
         return finished(*recognizers->start(
-            {recording, {RecognizerKind::Command, {}, "de", command}, from_ms, length_ms}));
+            {recording, choice(RecognizerKind::Command, {}, "de", command), from_ms, length_ms}));
     };
     const auto made =
         run("'" + stand_in + "' {audio} {output} -l {language} {start_ms}+{length_ms}", 1000, 2000);
@@ -100,23 +106,97 @@ TEST(Recognizers, ACommandGetsHostileNamesWholeAndEachFailureItsCause)
     const auto failed = run("sh -c 'echo model broke >&2; exit 3'");
     EXPECT_EQ(failed.trouble, helper::Trouble::Failed);
     EXPECT_THAT(failed.error_lines, ::testing::HasSubstr("model broke"));
-    EXPECT_EQ(
-        finished(
-            *recognizers->start(
-                {recording, {RecognizerKind::WhisperCli, dir.path() + "none.bin", {}, {}}, 0, 0}))
-            .trouble,
-        helper::Trouble::ModelMissing);
+    EXPECT_EQ(finished(*recognizers->start(
+                           {recording, choice(RecognizerKind::WhisperCli, dir.path() + "none.bin"),
+                            0, 0}))
+                  .trouble,
+              helper::Trouble::ModelMissing);
     EXPECT_EQ(run("head -c 60000000 /dev/zero").trouble, helper::Trouble::TooMuch);
     // Cancelled mid-run: no process and no file are left.
     {
         auto running = recognizers->start(
-            {recording, {RecognizerKind::Command, {}, {}, "sh -c 'sleep 77; true'"}, 0, 0});
+            {recording, choice(RecognizerKind::Command, {}, {}, "sh -c 'sleep 77; true'"), 0, 0});
         for (int i = 0; i < 500 && std::system("pgrep -fx 'sleep 77' > /dev/null") != 0; ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
     EXPECT_NE(std::system("pgrep -fx 'sleep 77' > /dev/null"), 0);
     EXPECT_EQ(drafts_left(), 0);
+}
+
+} // namespace
+} // namespace cuedeck::testing
+
+namespace cuedeck::testing {
+namespace {
+
+TEST(Recognizers, AServerOnLoopbackAnswersRefusesHangsAndFloodsBoundedEachTime)
+{
+    // A stand-in transcription server: each request gets the next answer.
+    TempDir dir;
+    const std::string server = dir.write("server.py", R"(
+import http.server, json, sys, time
+answers = ["json", "refuse", "hang", "junk"]
+class Answer(http.server.BaseHTTPRequestHandler):
+    def do_POST(self):
+        body = self.rfile.read(int(self.headers["Content-Length"]))
+        open(sys.argv[1] + "seen", "a").write(self.headers.get("Authorization", "-") + " " +
+            str(b'name="response_format"' in body and b"verbose_json" in body) + "\n")
+        kind = answers.pop(0)
+        if kind == "hang":
+            time.sleep(30)
+            return
+        if kind == "refuse":
+            self.send_response(503); self.end_headers(); return
+        self.send_response(200); self.end_headers()
+        if kind == "json":
+            self.wfile.write(json.dumps({"text": "Hi", "segments": [
+                {"start": 0.5, "end": 1.25, "text": " Hello there"}]}).encode())
+        else:
+            self.wfile.write(b"\x00\xff junk" * 1000000)
+    def log_message(self, *a): pass
+httpd = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Answer)
+open(sys.argv[1] + "port", "w").write(str(httpd.server_port))
+httpd.serve_forever()
+)");
+    std::system(
+        ("python3 '" + server + "' '" + dir.path() + "' & echo $! > '" + dir.path() + "pid'")
+            .c_str());
+    for (int i = 0; i < 500 && !std::filesystem::exists(dir.path() + "port"); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    const std::string port = TempDir::read(dir.path() + "port");
+    ASSERT_FALSE(port.empty());
+    const std::string recording = dir.path() + "tip.wav";
+    ASSERT_EQ(std::system(("sox -q -n -r 8000 -c 1 '" + recording + "' synth 2 sine 300").c_str()),
+              0);
+    const std::string key = dir.write("key", "s3cret\n");
+    std::filesystem::permissions(key, std::filesystem::perms::owner_read |
+                                          std::filesystem::perms::owner_write);
+    const auto recognizers = helper_recognizers(CUEDECK_TEST_HELPER);
+    const auto send = [&](const std::string& key_file) {
+        RecognizerChoice to_server = choice(RecognizerKind::Server);
+        to_server.server = "http://127.0.0.1:" + port + "/v1/audio/transcriptions";
+        to_server.key_file = key_file;
+        to_server.answer_s = 2;
+        return finished(*recognizers->start({recording, to_server, 0, 0}));
+    };
+    const auto answered = send(key);
+    ASSERT_FALSE(answered.trouble) << answered.error_lines;
+    EXPECT_EQ(read_draft(answered.output).cues, (std::vector<Cue>{{500, 1250, "", "Hello there"}}));
+    EXPECT_EQ(send(key).trouble, helper::Trouble::Refused);
+    const auto hung = send(key);
+    EXPECT_EQ(hung.trouble, helper::Trouble::NoAnswer);
+    EXPECT_THAT(hung.error_lines, ::testing::Not(::testing::HasSubstr("s3cret")));
+    const auto junk = send({});
+    EXPECT_FALSE(junk.trouble);
+    EXPECT_THAT(read_draft(junk.output).cues, ::testing::IsEmpty());
+    EXPECT_EQ(TempDir::read(dir.path() + "seen"),
+              "Bearer s3cret True\nBearer s3cret True\nBearer s3cret True\n- True\n");
+    // A key others may read is not sent.
+    std::filesystem::permissions(key, std::filesystem::perms::group_read,
+                                 std::filesystem::perm_options::add);
+    EXPECT_EQ(send(key).trouble, helper::Trouble::KeyExposed);
+    std::system(("kill $(cat '" + dir.path() + "pid')").c_str());
 }
 
 } // namespace

@@ -15,6 +15,7 @@ public:
     void come_forward() override { ++forward; }
     void show_told(const std::string& text) override { told.push_back(text); }
     void open_settings() override {}
+    void open_recognizer_settings() override {}
     void open_help() override {}
     void open_about() override {}
     bool is_ending = false;

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "files/draft_format.h"
+#include "files/recognizer.h"
 
 namespace cuedeck {
 namespace {
@@ -174,3 +175,47 @@ TEST(Drafts, WrittenAsSubtitlesReadBackAsTheSameCues)
 
 } // namespace
 } // namespace cuedeck
+
+namespace cuedeck::testing {
+namespace {
+
+TEST(RecognizerCommands, TemplatesSplitAsAShellWouldExpandNothingAndKeepNamesWhole)
+{
+    const RecognizerJob job{"/tmp/a b/it's $(x) \"q\".wav", "/tmp/out put", "de", 1500, 3000};
+    const std::vector<std::pair<std::string, std::vector<std::string>>> table = {
+        {"whisper-cli -f {audio} -of {output} -l {language}",
+         {"whisper-cli", "-f", job.audio, "-of", job.output_base, "-l", "de"}},
+        {"'my tool' \"--from={start_ms}\" len\\ {length_ms} $HOME *.wav",
+         {"my tool", "--from=1500", "len 3000", "$HOME", "*.wav"}},
+        {"x \"a\\\"b\" 'c\"d' e''f", {"x", "a\"b", "c\"d", "ef"}},
+    };
+    for (const auto& [command, words] : table)
+        EXPECT_EQ(recognizer::command_arguments(command, job), words) << command;
+    EXPECT_FALSE(recognizer::command_arguments("tool 'open", job));
+    EXPECT_FALSE(recognizer::command_arguments("   ", job));
+
+    EXPECT_EQ(recognizer::percent_in("whisper_print_progress_callback: progress =  42%"), 42);
+    EXPECT_EQ(recognizer::percent_in(" 57%|#####     | 57/100"), 57);
+    EXPECT_FALSE(recognizer::percent_in("100 files, 250% done"));
+    EXPECT_FALSE(recognizer::percent_in("no number here"));
+
+    // Asked before sending: every host but this machine's.
+    const std::vector<std::tuple<std::string, std::string, bool>> servers = {
+        {"http://127.0.0.1:8080/v1/audio/transcriptions", "http://127.0.0.1:8080", true},
+        {"HTTP://LocalHost/inference", "http://LocalHost", true},
+        {"http://[::1]:9000/x", "http://[::1]:9000", true},
+        {"https://user@asr.example.org:8443/v1?x=1", "https://asr.example.org:8443", false},
+        {"http://127.0.0.1.evil.example/x", "http://127.0.0.1.evil.example", false},
+    };
+    for (const auto& [address, origin, here] : servers) {
+        const auto found = recognizer::server_origin(address);
+        ASSERT_TRUE(found) << address;
+        EXPECT_EQ(found->text(), origin);
+        EXPECT_EQ(found->on_this_machine(), here) << address;
+    }
+    EXPECT_FALSE(recognizer::server_origin("file:///etc/passwd"));
+    EXPECT_FALSE(recognizer::server_origin("http://host:80x/"));
+}
+
+} // namespace
+} // namespace cuedeck::testing

@@ -306,6 +306,12 @@ void MainDialog::drop(HDROP files)
     m_session.drop(paths);
 }
 
+void MainDialog::open_recognizer_settings()
+{
+    show_message(translated(UI_TEXT("Drafts are made on Linux; on Windows, open the draft your "
+                                    "recognizer wrote (File, Open Draft).")));
+}
+
 void MainDialog::open_settings()
 {
     const Session::Question question(m_session);

@@ -96,6 +96,7 @@ private:
     void carry_out(Command command) { m_session.carry_out_in_window(command); }
     void drop(HDROP files);
     void open_settings() override;
+    void open_recognizer_settings() override;
     void open_help() override;
     void open_about() override;
 
