@@ -1011,7 +1011,7 @@ Pour vous donner l’accès, mettez cette ligne dans %2 (en root), puis débranc
     </message>
     <message>
         <source>&amp;Recognizer...</source>
-        <translation>&amp;Reconnaissance vocale...</translation>
+        <translation>Reconnaissance &amp;vocale...</translation>
     </message>
     <message>
         <source>&amp;Recognizer:</source>
