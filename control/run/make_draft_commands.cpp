@@ -130,7 +130,7 @@ void Controller::make_draft()
 void Controller::make_draft_of_loop()
 {
     if (!m_state.loop || !m_state.loop->end_ms || m_state.loop->tip != m_state.current_tip) {
-        m_view->tell(
+        show_notice(
             translated(UI_TEXT("Set a loop first: Make Draft of the Loop drafts its stretch")));
         return;
     }
@@ -150,17 +150,17 @@ void Controller::start_making_draft(std::optional<Loop> stretch)
     reach_player();
     show_status(m_player.status());
     if (m_making_draft) {
-        m_view->tell(translated(UI_TEXT("A draft is being made: stop it first")));
+        show_notice(translated(UI_TEXT("A draft is being made: stop it first")));
         return;
     }
     const std::string recording = recording_now();
     if (recording.empty()) {
-        m_view->tell(translated(UI_TEXT("Open a recording first: a draft belongs to one")));
+        show_notice(translated(UI_TEXT("Open a recording first: a draft belongs to one")));
         return;
     }
     const RecognizerChoice choice = recognizer_choice();
     if (m_recognizers == nullptr || choice.kind == RecognizerKind::None) {
-        m_view->tell(translated(UI_TEXT("Choose a recognizer in the settings first")));
+        show_notice(translated(UI_TEXT("Choose a recognizer in the settings first")));
         return;
     }
     // A draft the user may have corrected is replaced only when they say so;
