@@ -71,7 +71,9 @@ public:
     /// The recording's length as its container says; 0 when unknown.
     std::int64_t length_ms() const
     {
-        return m_format->duration > 0 ? m_format->duration / (AV_TIME_BASE / 1000) : 0;
+        return m_format != nullptr && m_format->duration > 0
+                   ? m_format->duration / (AV_TIME_BASE / 1000)
+                   : 0;
     }
     void seek(std::int64_t ms)
     {

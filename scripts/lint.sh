@@ -11,7 +11,7 @@ clang-format --dry-run --Werror $sources
 
 # The program's own sources; the Windows-only ones need the Windows headers.
 program=$(git ls-files 'base/*.cpp' 'files/*.cpp' 'player/*.cpp' 'system/*.cpp' 'control/*.cpp' 'front/*.cpp' \
-  'ui/*.cpp' 'desktop/*.cpp' 'app/*.cpp' | grep -v -E '(^ui/win32/|_win32\.cpp$|^system/windows_|^player/winamp/)')
+  'ui/*.cpp' 'desktop/*.cpp' 'app/*.cpp' 'helper/*.cpp' | grep -v -E '(^ui/win32/|_win32\.cpp$|^system/windows_|^player/winamp/)')
 echo "clang-tidy: $(echo "$program" | wc -l) files"
 run-clang-tidy -p build/default -j "$(nproc)" -quiet $program > build/default/clang-tidy.log 2>&1 || {
   grep -E 'error:|warning:' build/default/clang-tidy.log | sort -u

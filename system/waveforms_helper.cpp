@@ -51,7 +51,7 @@ std::optional<waveform::CacheKey> key_of(const std::string& path)
 /// made every tenth of a second while decoding.
 constexpr auto hung_after = std::chrono::seconds(20);
 /// Read from the helper at once, at most.
-constexpr std::size_t read_at_once = 64 * 1024;
+constexpr std::size_t read_at_once = std::size_t{64} * 1024;
 
 std::shared_ptr<const Waveform> unmade(WaveformTrouble trouble)
 {
