@@ -12,6 +12,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
@@ -121,6 +122,66 @@ void CommandLineToPlayer(benchmark::State& state)
     }
 }
 BENCHMARK(CommandLineToPlayer)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+/// Process start to mpv's pause flag flipping, `count` times, sorted.
+std::vector<double> command_latencies_ms(const TempDir& dir, MpvProbe& probe, int count)
+{
+    std::vector<double> latencies;
+    for (int i = 0; i < count; ++i) {
+        const bool paused = probe.flag("pause");
+        const auto start = std::chrono::steady_clock::now();
+        Program sender(dir, {"--command", "play-pause"});
+        while (probe.flag("pause") == paused &&
+               std::chrono::steady_clock::now() - start < std::chrono::seconds(5))
+            std::this_thread::sleep_for(std::chrono::microseconds(500));
+        latencies.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count());
+        sender.wait_for_exit();
+    }
+    std::sort(latencies.begin(), latencies.end());
+    return latencies;
+}
+
+/// The same at rest and while a recognizer keeps every core busy (as
+/// whisper does; here a stand-in of the user's, run as any is, at a lower
+/// priority): the 99th percentile of each, and their ratio. Aimed at: at
+/// most 1.5.
+void CommandLineToPlayerWhileADraftIsMade(benchmark::State& state)
+{
+    TempDir dir;
+    TestRecordings recordings{dir, 600};
+    std::filesystem::create_directories(dir.path() + "config/cuedeck");
+    const unsigned cores = std::max(std::thread::hardware_concurrency(), 1U);
+    dir.write("config/cuedeck/cuedeck.dat",
+              "Recognizer\n3\nRecognizerCommand\nsh -c 'for i in $(seq " + std::to_string(cores) +
+                  "); do (while :; do :; done) & done; wait'\n");
+    const std::string group = dir.write("group.grp", recordings.playlist + "\n2\n0:01\n");
+    Program program(dir, {group});
+    if (!recordings.ok || !player_listens(dir)) {
+        state.SkipWithError("no recordings, or the program's mpv did not start");
+        return;
+    }
+    MpvProbe probe(Program::socket(dir));
+    probe.wait_for_number("playlist-pos", 1);
+    for (auto _ : state) {
+        const auto idle = command_latencies_ms(dir, probe, 40);
+        if (Program(dir, {"--command", "make-draft"}).wait_for_exit() != 0) {
+            state.SkipWithError("make-draft was refused");
+            return;
+        }
+        std::this_thread::sleep_for(std::chrono::seconds(2)); // its audio made, the cores busy
+        const auto drafting = command_latencies_ms(dir, probe, 40);
+        Program(dir, {"--command", "stop-making-draft"}).wait_for_exit();
+        const auto p99 = [](const std::vector<double>& sorted) {
+            return sorted[std::min(sorted.size() - 1, sorted.size() * 99 / 100)];
+        };
+        state.counters["idle_p99_ms"] = p99(idle);
+        state.counters["drafting_p99_ms"] = p99(drafting);
+        state.counters["ratio"] = p99(drafting) / p99(idle);
+    }
+}
+BENCHMARK(CommandLineToPlayerWhileADraftIsMade)->Iterations(1)->Unit(benchmark::kSecond);
 
 /// The same, while the foot pedal's pipe never stops giving records (a
 /// faulty device, a flood): the program reads a bounded amount a turn, so a
