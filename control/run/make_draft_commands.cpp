@@ -163,6 +163,8 @@ void Controller::start_making_draft(std::optional<Loop> stretch)
         show_notice(translated(UI_TEXT("Choose a recognizer in the settings first")));
         return;
     }
+    if (choice.kind == RecognizerKind::Server && !server_allowed(choice.server))
+        return;
     // A draft the user may have corrected is replaced only when they say so;
     // a stretch's cues are merged into it.
     const std::string target = made_draft_path(recording, m_system.path_separator());
@@ -171,8 +173,6 @@ void Controller::start_making_draft(std::optional<Loop> stretch)
             translated(UI_TEXT("Replace the draft %1? Corrections made in it are lost."),
                        {recording_name(target)}),
             translated(UI_TEXT("Make Draft"))))
-        return;
-    if (choice.kind == RecognizerKind::Server && !server_allowed(choice.server))
         return;
     RecognitionRequest request{recording, choice, 0, 0};
     if (stretch) {

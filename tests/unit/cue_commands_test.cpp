@@ -171,3 +171,79 @@ TEST_F(CueCommands, ALongDraftIsReadAwayFromTheWindowAndTakenInAtATick)
 
 } // namespace
 } // namespace cuedeck::testing
+
+namespace cuedeck::testing {
+namespace {
+
+/// Recognitions that finish at once with what the test set, and the
+/// requests they were started with.
+struct FakeRecognizers final : Recognizers
+{
+    struct Done final : Recognition
+    {
+        explicit Done(RecognitionState state_made) : made(std::move(state_made)) {}
+        RecognitionState state() const override { return made; }
+        RecognitionState made;
+    };
+    bool installed(RecognizerKind) const override { return true; }
+    std::unique_ptr<Recognition> start(const RecognitionRequest& request) override
+    {
+        requests.push_back(request);
+        return std::make_unique<Done>(made);
+    }
+    RecognitionState made{true,         -1, -1,
+                          std::nullopt, {}, "1\n00:00:00,500 --> 00:00:01,000\nnew\n"};
+    std::vector<RecognitionRequest> requests;
+};
+
+TEST_F(CueCommands, AMadeDraftAsksBeforeReplacingOneAndBeforeARecordingLeavesTheMachine)
+{
+    FakeRecognizers recognizers;
+    controller.use_recognizers(&recognizers);
+    set_options([](Options& options) {
+        options.recognizer = int(RecognizerKind::Server);
+        options.recognizer_server = "http://asr.example.org:8000/v1/audio/transcriptions";
+    });
+    const std::string before = system.files[beside];
+    // Another machine, plain http: asked, named unencrypted; no, and nothing goes.
+    view.answer_yes = false;
+    run_command(controller, Command::MakeDraft);
+    ASSERT_EQ(view.questions.size(), 1u);
+    EXPECT_THAT(view.questions[0], HasSubstr("http://asr.example.org:8000"));
+    EXPECT_THAT(view.questions[0], HasSubstr("unencrypted"));
+    EXPECT_TRUE(recognizers.requests.empty());
+    // Yes: remembered for that server; the draft beside is replaced only
+    // after a second yes, and kept as "~".
+    view.answer_yes = true;
+    run_command(controller, Command::MakeDraft);
+    EXPECT_EQ(view.questions.size(), 3u);
+    ASSERT_EQ(recognizers.requests.size(), 1u);
+    controller.tick();
+    EXPECT_EQ(system.files[std::string(beside) + "~"], before);
+    EXPECT_THAT(system.files[beside], HasSubstr("new"));
+    EXPECT_EQ(controller.draft()->cues.size(), 1u);
+    // The loop's stretch: merged, nothing asked again.
+    at(10'000);
+    run_command(controller, Command::Loop);
+    at(12'000);
+    run_command(controller, Command::Loop);
+    run_command(controller, Command::MakeDraftOfLoop);
+    EXPECT_EQ(view.questions.size(), 3u);
+    ASSERT_EQ(recognizers.requests.size(), 2u);
+    EXPECT_EQ(recognizers.requests[1].from_ms, 10'000);
+    controller.tick();
+    EXPECT_EQ(controller.draft()->cues.size(), 2u);
+    EXPECT_EQ(controller.draft()->cues[1].start_ms, 10'500);
+    // On this machine nothing is asked; a failure writes nothing and says why.
+    set_options([](Options& options) { options.recognizer_server = "http://127.0.0.1:8080/x"; });
+    recognizers.made = {true, -1, -1, helper::Trouble::NoAnswer, "timed out", {}};
+    const std::string made = system.files[beside];
+    run_command(controller, Command::MakeDraftOfLoop);
+    controller.tick();
+    EXPECT_EQ(view.questions.size(), 3u);
+    EXPECT_EQ(system.files[beside], made);
+    EXPECT_THAT(view.messages.back(), HasSubstr("did not answer"));
+}
+
+} // namespace
+} // namespace cuedeck::testing
