@@ -18,6 +18,7 @@
 #include "desktop/win32/one_copy_win32.h"
 #include "front/window_resources.h"
 #include "player/winamp/winamp_backend.h"
+#include "system/recognitions.h"
 #include "system/windows_system.h"
 #include "ui/win32/main_dialog.h"
 #include "ui/win32/translation_win32.h"
@@ -138,6 +139,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
         if (shown != nullptr)
             shown->later(std::move(work));
     });
+    // Make Draft's recognizers: whisper-cli.exe or the user's command.
+    const auto recognizers = cuedeck::windows_recognizers();
+    session.controller().use_recognizers(recognizers.get());
     cuedeck::MainDialog window(instance, session);
     shown = &window;
     const auto post = [&window](std::function<void()> work) { window.later(std::move(work)); };

@@ -78,24 +78,57 @@ std::optional<std::vector<std::string>> arguments(const RecognizerChoice& choice
     case RecognizerKind::PocketSphinx:
         return std::vector<std::string>{
             pocketsphinx_program, "-infile", job.audio, "-time", "yes", "-logfn", "/dev/null"};
-    case RecognizerKind::WhisperCli:
-        return std::vector<std::string>{whisper_program,
-                                        "-m",
-                                        choice.model,
-                                        "-f",
-                                        job.audio,
-                                        "-l",
-                                        job.language.empty() ? "auto" : job.language,
-                                        "-osrt",
-                                        "-of",
-                                        job.output_base,
-                                        "-pp"};
+    case RecognizerKind::WhisperCli: {
+        std::vector<std::string> words{whisper_program,
+                                       "-m",
+                                       choice.model,
+                                       "-f",
+                                       job.audio,
+                                       "-l",
+                                       job.language.empty() ? "auto" : job.language,
+                                       "-osrt",
+                                       "-of",
+                                       job.output_base,
+                                       "-pp"};
+        if (job.whole_recording && job.length_ms > 0)
+            words.insert(words.end(),
+                         {"-ot", std::to_string(job.from_ms), "-d", std::to_string(job.length_ms)});
+        return words;
+    }
     case RecognizerKind::Command:
         return command_arguments(choice.command, job);
     case RecognizerKind::Server:
         return std::nullopt; // the helper sends it itself
     }
     return std::nullopt;
+}
+
+std::string windows_command_line(const std::vector<std::string>& arguments)
+{
+    std::string line;
+    for (const std::string& argument : arguments) {
+        if (!line.empty())
+            line += ' ';
+        if (!argument.empty() && argument.find_first_of(" \t\n\v\"") == std::string::npos) {
+            line += argument;
+            continue;
+        }
+        // Backslashes double only before a quote, the closing one too.
+        line += '"';
+        std::size_t backslashes = 0;
+        for (const char c : argument) {
+            if (c == '\\') {
+                ++backslashes;
+                continue;
+            }
+            line.append(c == '"' ? backslashes * 2 + 1 : backslashes, '\\');
+            backslashes = 0;
+            line += c;
+        }
+        line.append(backslashes * 2, '\\');
+        line += '"';
+    }
+    return line;
 }
 
 bool draft_on_output(RecognizerKind kind)

@@ -31,6 +31,10 @@ struct RecognizerJob
     std::string language;
     int from_ms = 0;
     int length_ms = 0; ///< 0: to the tip's end
+    /// The audio is the recording itself, not the stretch cut out of it
+    /// (where there is no decoder): the stretch is asked of the recognizer,
+    /// and the times it writes are the recording's.
+    bool whole_recording = false;
 };
 
 namespace recognizer {
@@ -57,6 +61,10 @@ std::optional<std::vector<std::string>> command_arguments(std::string_view comma
 /// that cannot be read.
 std::optional<std::vector<std::string>> arguments(const RecognizerChoice& choice,
                                                   const RecognizerJob& job);
+
+/// `arguments` as one Windows command line, each quoted as the C runtime
+/// (CommandLineToArgvW) reads it back: a program sees them as they are.
+std::string windows_command_line(const std::vector<std::string>& arguments);
 
 /// Whether the recognizer's standard output is its draft (PocketSphinx
 /// prints it), rather than a file it writes at the output base.

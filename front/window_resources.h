@@ -141,6 +141,30 @@
 /* Below it: the draft as subtitles, where the player shows them. */
 #define AT_OPT_DRAFT_SUBTITLES 7, 221, 172, 8
 
+/* Options, Recognizer: what Make Draft runs. The Qt dialog lays itself out
+   and offers the two recognizers only Linux has (PocketSphinx, a server). */
+#define TEXT_REC_CAPTION UI_TEXT("Recognizer")
+#define TEXT_REC_KIND UI_TEXT("&Recognizer:")
+#define TEXT_REC_MODEL UI_TEXT("&Model file:")
+#define TEXT_REC_LANGUAGE UI_TEXT("&Language:")
+#define TEXT_REC_COMMAND UI_TEXT("&Command:")
+#define TEXT_REC_WHISPER UI_TEXT("whisper.cpp (whisper-cli)")
+#define TEXT_REC_OWN_COMMAND UI_TEXT("A command of my own")
+#define TEXT_REC_PLACEHOLDERS UI_TEXT("Run without a shell. It may name %1, %2, %3, %4 and %5.")
+#define RECOGNIZER_SIZE 262, 112
+#define AT_REC_KIND_LABEL 7, 9, 60, 8
+#define AT_REC_KIND_LIST 70, 7, 185, 60
+#define AT_REC_MODEL_LABEL 7, 27, 60, 8
+#define AT_REC_MODEL 70, 25, 129, 12
+#define AT_REC_BROWSE 203, 24, 52, 14
+#define AT_REC_LANGUAGE_LABEL 7, 45, 60, 8
+#define AT_REC_LANGUAGE 70, 43, 60, 12
+#define AT_REC_COMMAND_LABEL 7, 63, 60, 8
+#define AT_REC_COMMAND 70, 61, 185, 12
+#define AT_REC_PLACEHOLDERS 70, 76, 185, 16
+#define AT_REC_OK 151, 92, 50, 14
+#define AT_REC_CANCEL 205, 92, 50, 14
+
 /* Go To Place. */
 #define TEXT_GO_TO_CAPTION UI_TEXT("Go To Place")
 #define GO_TO_SIZE 220, 50

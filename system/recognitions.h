@@ -27,6 +27,9 @@ struct RecognitionState
     std::optional<helper::Trouble> trouble;
     std::string error_lines; ///< the last lines of its error output, when it failed
     std::string output;      ///< the draft's bytes, when it did not
+    /// The draft's times are the recording's, not the stretch's (see
+    /// RecognizerJob::whole_recording).
+    bool times_of_recording = false;
 };
 
 /// One recognition running in processes of its own, at a lower priority.
@@ -50,5 +53,9 @@ public:
 
 /// Recognitions run by the `helper` program (see helper_program()).
 std::unique_ptr<Recognizers> helper_recognizers(const std::string& helper);
+
+/// Recognitions on Windows: whisper-cli or a command given the recording
+/// itself (there is no decoder to cut a stretch out of it).
+std::unique_ptr<Recognizers> windows_recognizers();
 
 } // namespace cuedeck

@@ -1034,10 +1034,6 @@ Um sich Zugriff zu geben, schreiben Sie diese Zeile (als root) in %2, dann ziehe
         <translation>&amp;Datei mit dem Zugangsschlüssel:</translation>
     </message>
     <message>
-        <source>Drafts are made on Linux; on Windows, open the draft your recognizer wrote (File, Open Draft).</source>
-        <translation>Entwürfe werden unter Linux erstellt; öffnen Sie unter Windows den Entwurf, den Ihre Spracherkennung geschrieben hat (Datei, Entwurf öffnen).</translation>
-    </message>
-    <message>
         <source>Make Draft sends the recording to %1, which is not this computer. Recordings of interviews are often confidential. Send recordings to this server?</source>
         <translation>„Entwurf erstellen“ sendet die Aufnahme an %1, also nicht an diesen Computer. Interviewaufnahmen sind oft vertraulich. Aufnahmen an diesen Server senden?</translation>
     </message>

@@ -1034,10 +1034,6 @@ Para darse acceso, ponga esta línea en %2 (como root), luego desconecte el peda
         <translation>Archivo de la &amp;clave de acceso:</translation>
     </message>
     <message>
-        <source>Drafts are made on Linux; on Windows, open the draft your recognizer wrote (File, Open Draft).</source>
-        <translation>Los borradores se hacen en Linux; en Windows, abra el borrador que escribió su reconocedor (Archivo, Abrir borrador).</translation>
-    </message>
-    <message>
         <source>Make Draft sends the recording to %1, which is not this computer. Recordings of interviews are often confidential. Send recordings to this server?</source>
         <translation>Crear borrador envía la grabación a %1, que no es este equipo. Las grabaciones de entrevistas suelen ser confidenciales. ¿Enviar grabaciones a este servidor?</translation>
     </message>

@@ -1034,10 +1034,6 @@ Pour vous donner l’accès, mettez cette ligne dans %2 (en root), puis débranc
         <translation>Fichier de la &amp;clé d’accès :</translation>
     </message>
     <message>
-        <source>Drafts are made on Linux; on Windows, open the draft your recognizer wrote (File, Open Draft).</source>
-        <translation>Les brouillons se créent sous Linux ; sous Windows, ouvrez le brouillon écrit par votre moteur de reconnaissance (Fichier, Ouvrir un brouillon).</translation>
-    </message>
-    <message>
         <source>Make Draft sends the recording to %1, which is not this computer. Recordings of interviews are often confidential. Send recordings to this server?</source>
         <translation>Créer un brouillon envoie l’enregistrement à %1, qui n’est pas cet ordinateur. Les enregistrements d’entretiens sont souvent confidentiels. Envoyer des enregistrements à ce serveur ?</translation>
     </message>

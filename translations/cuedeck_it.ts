@@ -1034,10 +1034,6 @@ Per darsi accesso, mettere questa riga in %2 (come root), poi scollegare la peda
         <translation>File della &amp;chiave di accesso:</translation>
     </message>
     <message>
-        <source>Drafts are made on Linux; on Windows, open the draft your recognizer wrote (File, Open Draft).</source>
-        <translation>Le bozze si creano su Linux; su Windows apri la bozza scritta dal tuo riconoscitore (File, Apri bozza).</translation>
-    </message>
-    <message>
         <source>Make Draft sends the recording to %1, which is not this computer. Recordings of interviews are often confidential. Send recordings to this server?</source>
         <translation>Crea bozza invia la registrazione a %1, che non è questo computer. Le registrazioni di interviste sono spesso riservate. Inviare registrazioni a questo server?</translation>
     </message>

@@ -1034,10 +1034,6 @@ Om uzelf toegang te geven, zet u deze regel in %2 (als root), trekt u het pedaal
         <translation>Bestand met &amp;toegangssleutel:</translation>
     </message>
     <message>
-        <source>Drafts are made on Linux; on Windows, open the draft your recognizer wrote (File, Open Draft).</source>
-        <translation>Concepten worden op Linux gemaakt; open op Windows het concept dat uw herkenner schreef (Bestand, Concept openen).</translation>
-    </message>
-    <message>
         <source>Make Draft sends the recording to %1, which is not this computer. Recordings of interviews are often confidential. Send recordings to this server?</source>
         <translation>Concept maken stuurt de opname naar %1, dat niet deze computer is. Opnamen van interviews zijn vaak vertrouwelijk. Opnamen naar deze server sturen?</translation>
     </message>

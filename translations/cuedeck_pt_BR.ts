@@ -1034,10 +1034,6 @@ Para obter acesso, coloque esta linha em %2 (como root), depois desconecte o ped
         <translation>Arquivo da &amp;chave de acesso:</translation>
     </message>
     <message>
-        <source>Drafts are made on Linux; on Windows, open the draft your recognizer wrote (File, Open Draft).</source>
-        <translation>Os rascunhos são criados no Linux; no Windows, abra o rascunho que seu reconhecedor escreveu (Arquivo, Abrir rascunho).</translation>
-    </message>
-    <message>
         <source>Make Draft sends the recording to %1, which is not this computer. Recordings of interviews are often confidential. Send recordings to this server?</source>
         <translation>Criar rascunho envia a gravação para %1, que não é este computador. Gravações de entrevistas costumam ser confidenciais. Enviar gravações para este servidor?</translation>
     </message>

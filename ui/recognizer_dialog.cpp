@@ -21,8 +21,8 @@ namespace {
 constexpr const char* kind_names[] = {
     options_exchange::no_pedal, // "None"
     UI_TEXT("PocketSphinx (English, installed from Debian)"),
-    UI_TEXT("whisper.cpp (whisper-cli)"),
-    UI_TEXT("A command of my own"),
+    TEXT_REC_WHISPER,
+    TEXT_REC_OWN_COMMAND,
     UI_TEXT("A transcription server"),
 };
 
@@ -30,29 +30,28 @@ constexpr const char* kind_names[] = {
 
 RecognizerDialog::RecognizerDialog(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(ui_text(UI_TEXT("Recognizer")));
+    setWindowTitle(ui_text(TEXT_REC_CAPTION));
     auto* form = new QFormLayout(this);
     m_kind = new QComboBox(this);
     m_kind->setObjectName("recognizer");
     for (const char* name : kind_names)
         m_kind->addItem(ui_text(name));
-    form->addRow(ui_text(UI_TEXT("&Recognizer:")), m_kind);
-    m_model = add_file_row(UI_TEXT("&Model file:"), "model");
+    form->addRow(ui_text(TEXT_REC_KIND), m_kind);
+    m_model = add_file_row(TEXT_REC_MODEL, "model");
     m_language = new QLineEdit(this);
     m_language->setObjectName("language");
     m_language->setPlaceholderText("auto");
-    form->addRow(ui_text(UI_TEXT("&Language:")), m_language);
+    form->addRow(ui_text(TEXT_REC_LANGUAGE), m_language);
     m_command = new QLineEdit(this);
     m_command->setObjectName("command");
-    form->addRow(ui_text(UI_TEXT("&Command:")), m_command);
-    m_placeholders =
-        new QLabel(ui_text(UI_TEXT("Run without a shell. It may name %1, %2, %3, %4 and %5."))
-                       .arg(to_qt(std::string(recognizer::audio_placeholder)),
-                            to_qt(std::string(recognizer::output_placeholder)),
-                            to_qt(std::string(recognizer::language_placeholder)),
-                            to_qt(std::string(recognizer::start_placeholder)),
-                            to_qt(std::string(recognizer::length_placeholder))),
-                   this);
+    form->addRow(ui_text(TEXT_REC_COMMAND), m_command);
+    m_placeholders = new QLabel(ui_text(TEXT_REC_PLACEHOLDERS)
+                                    .arg(to_qt(std::string(recognizer::audio_placeholder)),
+                                         to_qt(std::string(recognizer::output_placeholder)),
+                                         to_qt(std::string(recognizer::language_placeholder)),
+                                         to_qt(std::string(recognizer::start_placeholder)),
+                                         to_qt(std::string(recognizer::length_placeholder))),
+                                this);
     m_placeholders->setWordWrap(true);
     form->addRow(QString(), m_placeholders);
     m_server = new QLineEdit(this);

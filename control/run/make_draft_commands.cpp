@@ -55,17 +55,18 @@ std::string cause_of(helper::Trouble trouble)
 
 /// `made` (of the stretch from its start) in place of what `before` holds
 /// of that stretch.
-Draft merged(const Draft& before, Draft made, int from_ms, int to_ms)
+Draft merged(const Draft& before, Draft made, int from_ms, int to_ms, bool times_of_recording)
 {
     Draft out;
     for (const Cue& cue : before.cues) {
         if (cue.end_ms <= from_ms || cue.start_ms >= to_ms)
             out.cues.push_back(cue);
     }
+    const int shift = times_of_recording ? 0 : from_ms;
     for (Cue& cue : made.cues) {
-        cue.start_ms += from_ms;
-        cue.end_ms = std::min(cue.end_ms + from_ms, to_ms);
-        if (cue.start_ms < to_ms)
+        cue.start_ms += shift;
+        cue.end_ms = std::min(cue.end_ms + shift, to_ms);
+        if (cue.start_ms < to_ms && cue.end_ms > from_ms)
             out.cues.push_back(std::move(cue));
     }
     std::stable_sort(out.cues.begin(), out.cues.end(),
@@ -228,7 +229,8 @@ void Controller::take_made_draft(const RecognitionState& made)
     const auto before = m_system.read_start(target, max_draft_bytes + 1);
     if (making.stretch) {
         const Draft kept = before ? cuedeck::read_draft(*before) : Draft{};
-        draft = merged(kept, std::move(draft), making.stretch->start_ms, *making.stretch->end_ms);
+        draft = merged(kept, std::move(draft), making.stretch->start_ms, *making.stretch->end_ms,
+                       made.times_of_recording);
     }
     // The file before is kept, once, beside it.
     if (before && !before->empty()) {

@@ -192,6 +192,9 @@ TEST(RecognizerCommands, TemplatesSplitAsAShellWouldExpandNothingAndKeepNamesWho
     for (const auto& [command, words] : table)
         EXPECT_EQ(recognizer::command_arguments(command, job), words) << command;
     EXPECT_FALSE(recognizer::command_arguments("tool 'open", job));
+    // On Windows the words become one command line the C runtime reads back.
+    EXPECT_EQ(recognizer::windows_command_line({"C:\\My Files\\", "say \"hi\"", "", "a\\\\b"}),
+              R"("C:\My Files\\" "say \"hi\"" "" a\\b)");
     EXPECT_FALSE(recognizer::command_arguments("   ", job));
 
     EXPECT_EQ(recognizer::percent_in("whisper_print_progress_callback: progress =  42%"), 42);

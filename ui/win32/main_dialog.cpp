@@ -1,5 +1,6 @@
 #include "ui/win32/main_dialog.h"
 #include "base/translation.h"
+#include "ui/win32/recognizer_dialog_win32.h"
 #include "ui/win32/translation_win32.h"
 #include "ui/win32/win32_keys.h"
 
@@ -308,8 +309,11 @@ void MainDialog::drop(HDROP files)
 
 void MainDialog::open_recognizer_settings()
 {
-    show_message(translated(UI_TEXT("Drafts are made on Linux; on Windows, open the draft your "
-                                    "recognizer wrote (File, Open Draft).")));
+    const Session::Question question(m_session);
+    Options values = m_session.options();
+    if (edit_recognizer_win32(m_instance, m_window, values,
+                              int(m_session.recognizer_choice().kind)))
+        m_session.apply_options(values);
 }
 
 void MainDialog::open_settings()

@@ -1,0 +1,249 @@
+// Recognitions on Windows: the user's recognizer (whisper-cli.exe or a
+// command template) run without a shell, at a lower priority, in a job
+// object that ends it with Cuedeck and whole at a stop. Windows has no
+// decoder here, so the recognizer is given the recording itself and asked
+// for the stretch; the times it writes are the recording's.
+#include <windows.h>
+
+#include <atomic>
+#include <deque>
+#include <filesystem>
+#include <mutex>
+#include <thread>
+
+#include "base/wide_text.h"
+#include "files/draft_format.h"
+#include "system/recognitions.h"
+
+namespace cuedeck {
+namespace {
+
+constexpr const char* output_base_name = "draft";
+constexpr const char* output_name = "output.txt";
+constexpr std::size_t kept_error_bytes = 2048;
+
+/// A handle closed when it goes.
+struct Handle
+{
+    HANDLE value = nullptr;
+    Handle() = default;
+    explicit Handle(HANDLE handle) : value(handle == INVALID_HANDLE_VALUE ? nullptr : handle) {}
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    ~Handle()
+    {
+        if (value != nullptr)
+            CloseHandle(value);
+    }
+};
+
+std::string bounded_file(const std::filesystem::path& path)
+{
+    std::error_code failed;
+    if (!std::filesystem::is_regular_file(path, failed) ||
+        std::filesystem::file_size(path, failed) > max_draft_bytes || failed)
+        return {};
+    Handle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr));
+    std::string bytes(static_cast<std::size_t>(std::filesystem::file_size(path, failed)), '\0');
+    DWORD got = 0;
+    if (file.value == nullptr || bytes.empty() ||
+        !ReadFile(file.value, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr))
+        return {};
+    bytes.resize(got);
+    return bytes;
+}
+
+class WindowsRecognition final : public Recognition
+{
+public:
+    explicit WindowsRecognition(RecognitionRequest request)
+    {
+        m_thread = std::thread([this, request = std::move(request)] { run(request); });
+    }
+    ~WindowsRecognition() override
+    {
+        m_cancelled = true;
+        m_thread.join();
+    }
+    WindowsRecognition(const WindowsRecognition&) = delete;
+    WindowsRecognition& operator=(const WindowsRecognition&) = delete;
+
+    RecognitionState state() const override
+    {
+        const std::lock_guard lock(m_mutex);
+        return m_state;
+    }
+
+private:
+    void finish(std::optional<helper::Trouble> trouble, std::string output = {},
+                std::string errors = {})
+    {
+        const std::lock_guard lock(m_mutex);
+        m_state.finished = true;
+        m_state.trouble = trouble;
+        m_state.output = std::move(output);
+        m_state.error_lines = std::move(errors);
+        m_state.times_of_recording = true;
+    }
+
+    void run(const RecognitionRequest& request)
+    {
+        const RecognizerChoice& choice = request.choice;
+        if (choice.kind != RecognizerKind::WhisperCli && choice.kind != RecognizerKind::Command)
+            return finish(helper::Trouble::NotInstalled);
+        std::error_code failed;
+        if (choice.kind == RecognizerKind::WhisperCli &&
+            !std::filesystem::is_regular_file(std::filesystem::path(wide_from_utf8(choice.model)),
+                                              failed))
+            return finish(helper::Trouble::ModelMissing);
+        const auto folder = std::filesystem::temp_directory_path(failed) /
+                            (L"cuedeck-draft-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                             std::to_wstring(GetTickCount64()));
+        if (failed || !CreateDirectoryW(folder.c_str(), nullptr))
+            return finish(helper::Trouble::Unwritable);
+        run_in(request, folder);
+        std::filesystem::remove_all(folder, failed);
+    }
+
+    void run_in(const RecognitionRequest& request, const std::filesystem::path& folder)
+    {
+        RecognizerJob job{request.recording, utf8_from_wide((folder / output_base_name).wstring()),
+                          request.choice.language, request.from_ms, request.length_ms};
+        job.whole_recording = true;
+        const auto command = recognizer::arguments(request.choice, job);
+        if (!command)
+            return finish(helper::Trouble::NotInstalled);
+        SECURITY_ATTRIBUTES inherited{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+        Handle output(CreateFileW((folder / output_name).c_str(), GENERIC_WRITE, FILE_SHARE_READ,
+                                  &inherited, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        HANDLE read_end = nullptr;
+        HANDLE write_end = nullptr;
+        if (output.value == nullptr || !CreatePipe(&read_end, &write_end, &inherited, 0))
+            return finish(helper::Trouble::Unwritable);
+        Handle errors_read(read_end);
+        Handle errors_write(write_end);
+        SetHandleInformation(errors_read.value, HANDLE_FLAG_INHERIT, 0);
+        // Ended with Cuedeck (the job goes with its last handle) and whole.
+        Handle job_object(CreateJobObjectW(nullptr, nullptr));
+        JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+        limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+        SetInformationJobObject(job_object.value, JobObjectExtendedLimitInformation, &limits,
+                                sizeof limits);
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdInput = nullptr;
+        startup.hStdOutput = output.value;
+        startup.hStdError = errors_write.value;
+        std::wstring line = wide_from_utf8(recognizer::windows_command_line(*command));
+        PROCESS_INFORMATION started{};
+        if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE,
+                            CREATE_NO_WINDOW | CREATE_SUSPENDED | BELOW_NORMAL_PRIORITY_CLASS,
+                            nullptr, nullptr, &startup, &started)) {
+            const DWORD error = GetLastError();
+            return finish(error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND
+                              ? helper::Trouble::NotInstalled
+                              : helper::Trouble::Failed);
+        }
+        Handle process(started.hProcess);
+        Handle thread(started.hThread);
+        AssignProcessToJobObject(job_object.value, process.value);
+        ResumeThread(thread.value);
+        CloseHandle(errors_write.value);
+        errors_write.value = nullptr;
+
+        std::string errors;
+        std::string line_now;
+        bool too_much = false;
+        char bytes[4096];
+        for (;;) {
+            if (m_cancelled) {
+                TerminateJobObject(job_object.value, 1);
+                WaitForSingleObject(process.value, 5000);
+                return finish(std::nullopt);
+            }
+            DWORD waiting = 0;
+            while (PeekNamedPipe(errors_read.value, nullptr, 0, nullptr, &waiting, nullptr) &&
+                   waiting > 0) {
+                DWORD got = 0;
+                if (!ReadFile(errors_read.value, bytes, sizeof bytes, &got, nullptr) || got == 0)
+                    break;
+                take_errors(std::string_view(bytes, got), errors, line_now);
+            }
+            LARGE_INTEGER size{};
+            if (GetFileSizeEx(output.value, &size) &&
+                static_cast<std::uint64_t>(size.QuadPart) > max_draft_bytes) {
+                too_much = true;
+                TerminateJobObject(job_object.value, 1);
+            }
+            if (WaitForSingleObject(process.value, 100) == WAIT_OBJECT_0)
+                break;
+        }
+        DWORD code = 1;
+        GetExitCodeProcess(process.value, &code);
+        if (too_much)
+            return finish(helper::Trouble::TooMuch);
+        if (code != 0)
+            return finish(helper::Trouble::Failed, {}, errors);
+        std::string made;
+        if (!recognizer::draft_on_output(request.choice.kind)) {
+            for (const wchar_t* ending : {L".srt", L".vtt", L".json", L".txt"}) {
+                if (made.empty())
+                    made = bounded_file(folder / (std::wstring(L"draft") + ending));
+            }
+        }
+        CloseHandle(output.value);
+        output.value = nullptr;
+        if (made.empty())
+            made = bounded_file(folder / output_name);
+        finish(std::nullopt, std::move(made));
+    }
+
+    /// The recognizer's error output: its last lines kept, its percentages told.
+    void take_errors(std::string_view bytes, std::string& errors, std::string& line)
+    {
+        errors.append(bytes);
+        if (errors.size() > kept_error_bytes)
+            errors.erase(0, errors.size() - kept_error_bytes);
+        for (const char c : bytes) {
+            if (c != '\n' && c != '\r') {
+                if (line.size() < 300)
+                    line += c;
+                continue;
+            }
+            if (const auto percent = recognizer::percent_in(line)) {
+                const std::lock_guard lock(m_mutex);
+                m_state.percent = *percent;
+            }
+            line.clear();
+        }
+    }
+
+    mutable std::mutex m_mutex;
+    RecognitionState m_state;
+    std::atomic<bool> m_cancelled = false;
+    std::thread m_thread;
+};
+
+class WindowsRecognizers final : public Recognizers
+{
+public:
+    bool installed(RecognizerKind kind) const override
+    {
+        return kind == RecognizerKind::WhisperCli || kind == RecognizerKind::Command;
+    }
+    std::unique_ptr<Recognition> start(const RecognitionRequest& request) override
+    {
+        return std::make_unique<WindowsRecognition>(request);
+    }
+};
+
+} // namespace
+
+std::unique_ptr<Recognizers> windows_recognizers()
+{
+    return std::make_unique<WindowsRecognizers>();
+}
+
+} // namespace cuedeck
