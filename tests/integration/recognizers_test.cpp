@@ -32,6 +32,8 @@ RecognitionState finished(Recognition& recognition)
     return {};
 }
 
+/// The recognitions' folders left in the temporary folder (this test's own:
+/// see TMPDIR below).
 int drafts_left()
 {
     int left = 0;
@@ -74,6 +76,9 @@ TEST(Recognizers, ACommandGetsHostileNamesWholeAndEachFailureItsCause)
 {
     const auto recognizers = helper_recognizers(CUEDECK_TEST_HELPER);
     TempDir dir;
+    // The recognitions' folders go here, apart from other tests' run meanwhile.
+    std::filesystem::create_directories(dir.path() + "tmp");
+    ::setenv("TMPDIR", (dir.path() + "tmp").c_str(), 1);
     const std::string recording = dir.path() + "it's \"a\" tip; $(touch pwned) &\n<ü>.wav";
     ASSERT_EQ(std::system(("sox -q -n -r 8000 -c 1 " + dir.path() +
                            "t.wav synth 4 sine 300 && mv " + dir.path() + "t.wav '" + dir.path() +
