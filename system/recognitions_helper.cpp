@@ -29,6 +29,28 @@ constexpr std::size_t kept_error_bytes = 2048;
 constexpr const char* audio_name = "audio.wav";
 constexpr const char* output_base_name = "draft";
 constexpr const char* output_name = "output.txt";
+/// A recognition's folder: this, the process's id, a dash and a unique part.
+constexpr std::string_view folder_prefix = "cuedeck-draft-";
+
+/// Remove the folders of recognitions whose Cuedeck has gone (killed, or
+/// crashed) from the temporary folder: an hour's audio is 115 MB.
+void remove_abandoned_folders()
+{
+    std::error_code failed;
+    for (const auto& entry : std::filesystem::directory_iterator(
+             std::filesystem::temp_directory_path(failed), failed)) {
+        const std::string name = entry.path().filename().string();
+        if (!name.starts_with(folder_prefix))
+            continue;
+        struct stat status
+        {
+        };
+        const long id = std::strtol(name.c_str() + folder_prefix.size(), nullptr, 10);
+        if (id > 0 && ::lstat(entry.path().c_str(), &status) == 0 && S_ISDIR(status.st_mode) &&
+            status.st_uid == ::getuid() && ::kill(static_cast<pid_t>(id), 0) != 0 && errno == ESRCH)
+            std::filesystem::remove_all(entry.path(), failed);
+    }
+}
 
 bool on_path(const std::string& program)
 {
@@ -89,8 +111,11 @@ private:
         if (choice.kind == RecognizerKind::PocketSphinx &&
             !std::filesystem::is_directory(pocketsphinx_model))
             return finish(helper::Trouble::ModelMissing);
-        // A private folder for the audio and the output, removed at the end.
-        std::string folder = (std::filesystem::temp_directory_path() / "cuedeck-draft-XXXXXX");
+        // A private folder for the audio and the output, removed at the end
+        // (or at the next start, after a crash: it names our process).
+        std::string folder =
+            (std::filesystem::temp_directory_path() /
+             (std::string(folder_prefix) + std::to_string(::getpid()) + "-XXXXXX"));
         if (::mkdtemp(folder.data()) == nullptr)
             return finish(helper::Trouble::Unwritable);
         folder += '/';
@@ -235,7 +260,10 @@ private:
 class HelperRecognizers final : public Recognizers
 {
 public:
-    explicit HelperRecognizers(std::string helper) : m_helper(std::move(helper)) {}
+    explicit HelperRecognizers(std::string helper) : m_helper(std::move(helper))
+    {
+        remove_abandoned_folders();
+    }
 
     bool installed(RecognizerKind kind) const override
     {

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <cwchar>
 #include <deque>
 #include <filesystem>
 #include <mutex>
@@ -21,6 +22,30 @@ namespace {
 constexpr const char* output_base_name = "draft";
 constexpr const char* output_name = "output.txt";
 constexpr std::size_t kept_error_bytes = 2048;
+constexpr std::wstring_view folder_prefix = L"cuedeck-draft-";
+
+/// Remove the folders of recognitions whose Cuedeck has gone (killed, or
+/// crashed) from the temporary folder.
+void remove_abandoned_folders()
+{
+    std::error_code failed;
+    for (const auto& entry : std::filesystem::directory_iterator(
+             std::filesystem::temp_directory_path(failed), failed)) {
+        const std::wstring name = entry.path().filename().wstring();
+        if (!name.starts_with(folder_prefix) || !entry.is_directory(failed))
+            continue;
+        const auto id =
+            static_cast<DWORD>(std::wcstoul(name.c_str() + folder_prefix.size(), nullptr, 10));
+        const HANDLE process = id != 0 ? OpenProcess(SYNCHRONIZE, FALSE, id) : nullptr;
+        if (process != nullptr) {
+            const bool running = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+            CloseHandle(process);
+            if (running)
+                continue;
+        }
+        std::filesystem::remove_all(entry.path(), failed);
+    }
+}
 
 /// A handle closed when it goes.
 struct Handle
@@ -98,8 +123,8 @@ private:
                                               failed))
             return finish(helper::Trouble::ModelMissing);
         const auto folder = std::filesystem::temp_directory_path(failed) /
-                            (L"cuedeck-draft-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                             std::to_wstring(GetTickCount64()));
+                            (std::wstring(folder_prefix) + std::to_wstring(GetCurrentProcessId()) +
+                             L"-" + std::to_wstring(GetTickCount64()));
         if (failed || !CreateDirectoryW(folder.c_str(), nullptr))
             return finish(helper::Trouble::Unwritable);
         run_in(request, folder);
@@ -229,6 +254,7 @@ private:
 class WindowsRecognizers final : public Recognizers
 {
 public:
+    WindowsRecognizers() { remove_abandoned_folders(); }
     bool installed(RecognizerKind kind) const override
     {
         return kind == RecognizerKind::WhisperCli || kind == RecognizerKind::Command;

@@ -21,6 +21,19 @@ RecognizerChoice choice(RecognizerKind kind, std::string model = {}, std::string
     return {kind, std::move(model), std::move(language), std::move(command), {}, {}};
 }
 
+/// TMPDIR pointed at a folder for as long as this lives.
+struct TemporaryFolder
+{
+    explicit TemporaryFolder(const std::string& folder)
+    {
+        std::filesystem::create_directories(folder);
+        ::setenv("TMPDIR", folder.c_str(), 1);
+    }
+    ~TemporaryFolder() { ::unsetenv("TMPDIR"); }
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+};
+
 RecognitionState finished(Recognition& recognition)
 {
     for (int i = 0; i < 6000; ++i) {
@@ -74,11 +87,13 @@ TEST(Recognizers, PocketSphinxDraftsSpeechWithCuesWhereItsPausesAre)
 
 TEST(Recognizers, ACommandGetsHostileNamesWholeAndEachFailureItsCause)
 {
-    const auto recognizers = helper_recognizers(CUEDECK_TEST_HELPER);
     TempDir dir;
-    // The recognitions' folders go here, apart from other tests' run meanwhile.
-    std::filesystem::create_directories(dir.path() + "tmp");
-    ::setenv("TMPDIR", (dir.path() + "tmp").c_str(), 1);
+    // The recognitions' folders go here, apart from other tests' run meanwhile;
+    // one left by a Cuedeck that was killed goes at the next start.
+    std::filesystem::create_directories(dir.path() + "tmp/cuedeck-draft-999999999-abcdef");
+    const TemporaryFolder own(dir.path() + "tmp");
+    const auto recognizers = helper_recognizers(CUEDECK_TEST_HELPER);
+    EXPECT_EQ(drafts_left(), 0);
     const std::string recording = dir.path() + "it's \"a\" tip; $(touch pwned) &\n<ü>.wav";
     ASSERT_EQ(std::system(("sox -q -n -r 8000 -c 1 " + dir.path() +
                            "t.wav synth 4 sine 300 && mv " + dir.path() + "t.wav '" + dir.path() +
