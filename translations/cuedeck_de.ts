@@ -1069,5 +1069,13 @@ Um sich Zugriff zu geben, schreiben Sie diese Zeile (als root) in %2, dann ziehe
         <source>whisper.cpp (whisper-cli)</source>
         <translation>whisper.cpp (whisper-cli)</translation>
     </message>
+    <message>
+        <source>Make Draft from the File menu once to allow sending recordings to %1</source>
+        <translation>Wählen Sie einmal Datei, „Entwurf erstellen“, um das Senden von Aufnahmen an %1 zu erlauben</translation>
+    </message>
+    <message>
+        <source>The draft %1 is there already: Make Draft from the File menu replaces it</source>
+        <translation>Der Entwurf %1 ist schon da: Datei, „Entwurf erstellen“ ersetzt ihn</translation>
+    </message>
 </context>
 </TS>

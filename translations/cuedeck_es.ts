@@ -1069,5 +1069,13 @@ Para darse acceso, ponga esta línea en %2 (como root), luego desconecte el peda
         <source>whisper.cpp (whisper-cli)</source>
         <translation>whisper.cpp (whisper-cli)</translation>
     </message>
+    <message>
+        <source>Make Draft from the File menu once to allow sending recordings to %1</source>
+        <translation>Use una vez Archivo, Crear borrador para permitir el envío de grabaciones a %1</translation>
+    </message>
+    <message>
+        <source>The draft %1 is there already: Make Draft from the File menu replaces it</source>
+        <translation>El borrador %1 ya existe: Archivo, Crear borrador lo reemplaza</translation>
+    </message>
 </context>
 </TS>

@@ -1069,5 +1069,13 @@ Pour vous donner l’accès, mettez cette ligne dans %2 (en root), puis débranc
         <source>whisper.cpp (whisper-cli)</source>
         <translation>whisper.cpp (whisper-cli)</translation>
     </message>
+    <message>
+        <source>Make Draft from the File menu once to allow sending recordings to %1</source>
+        <translation>Utilisez une fois Fichier, Créer un brouillon pour autoriser l’envoi d’enregistrements à %1</translation>
+    </message>
+    <message>
+        <source>The draft %1 is there already: Make Draft from the File menu replaces it</source>
+        <translation>Le brouillon %1 existe déjà : Fichier, Créer un brouillon le remplace</translation>
+    </message>
 </context>
 </TS>

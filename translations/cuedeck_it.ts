@@ -1069,5 +1069,13 @@ Per darsi accesso, mettere questa riga in %2 (come root), poi scollegare la peda
         <source>whisper.cpp (whisper-cli)</source>
         <translation>whisper.cpp (whisper-cli)</translation>
     </message>
+    <message>
+        <source>Make Draft from the File menu once to allow sending recordings to %1</source>
+        <translation>Usa una volta File, Crea bozza per consentire l’invio di registrazioni a %1</translation>
+    </message>
+    <message>
+        <source>The draft %1 is there already: Make Draft from the File menu replaces it</source>
+        <translation>La bozza %1 esiste già: File, Crea bozza la sostituisce</translation>
+    </message>
 </context>
 </TS>

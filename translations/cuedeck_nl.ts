@@ -1069,5 +1069,13 @@ Om uzelf toegang te geven, zet u deze regel in %2 (als root), trekt u het pedaal
         <source>whisper.cpp (whisper-cli)</source>
         <translation>whisper.cpp (whisper-cli)</translation>
     </message>
+    <message>
+        <source>Make Draft from the File menu once to allow sending recordings to %1</source>
+        <translation>Kies één keer Bestand, Concept maken om opnamen naar %1 te mogen sturen</translation>
+    </message>
+    <message>
+        <source>The draft %1 is there already: Make Draft from the File menu replaces it</source>
+        <translation>Het concept %1 bestaat al: Bestand, Concept maken vervangt het</translation>
+    </message>
 </context>
 </TS>

@@ -1069,5 +1069,13 @@ Para obter acesso, coloque esta linha em %2 (como root), depois desconecte o ped
         <source>whisper.cpp (whisper-cli)</source>
         <translation>whisper.cpp (whisper-cli)</translation>
     </message>
+    <message>
+        <source>Make Draft from the File menu once to allow sending recordings to %1</source>
+        <translation>Use uma vez Arquivo, Criar rascunho para permitir o envio de gravações para %1</translation>
+    </message>
+    <message>
+        <source>The draft %1 is there already: Make Draft from the File menu replaces it</source>
+        <translation>O rascunho %1 já existe: Arquivo, Criar rascunho o substitui</translation>
+    </message>
 </context>
 </TS>

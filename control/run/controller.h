@@ -62,6 +62,23 @@ public:
     Waveforms* waveforms() const { return m_waveforms; }
     /// Where Make Draft runs recognizers; none: it cannot.
     void use_recognizers(Recognizers* recognizers) { m_recognizers = recognizers; }
+    /// While one lives, the commands carried out come from outside the window
+    /// (--command, a remote): nobody may be there to answer a question, so
+    /// those that would ask one say why in the status instead.
+    class FromOutside
+    {
+    public:
+        explicit FromOutside(Controller& controller) : m_controller(controller)
+        {
+            m_controller.m_from_outside = true;
+        }
+        ~FromOutside() { m_controller.m_from_outside = false; }
+        FromOutside(const FromOutside&) = delete;
+        FromOutside& operator=(const FromOutside&) = delete;
+
+    private:
+        Controller& m_controller;
+    };
     /// The recognizer Make Draft runs, the default resolved.
     RecognizerChoice recognizer_choice() const;
     /// Whether a draft is being made.
@@ -386,6 +403,7 @@ private:
         std::string told;            ///< the progress last shown
     };
     std::optional<MakingDraft> m_making_draft;
+    bool m_from_outside = false; ///< see FromOutside
     /// Reads of a recording no longer heard, let finish on their own.
     std::vector<std::future<DraftRead>> m_drafts_abandoned;
     /// The playlist opened, and the recordings it names, read once.

@@ -108,6 +108,12 @@ bool Controller::server_allowed(const std::string& address)
         if (line == origin->text())
             return true;
     }
+    if (m_from_outside) {
+        show_notice(translated(UI_TEXT("Make Draft from the File menu once to allow sending "
+                                       "recordings to %1"),
+                               {origin->text()}));
+        return false;
+    }
     std::string question = translated(
         UI_TEXT("Make Draft sends the recording to %1, which is not this computer. Recordings "
                 "of interviews are often confidential. Send recordings to this server?"),
@@ -169,6 +175,12 @@ void Controller::start_making_draft(std::optional<Loop> stretch)
     // A draft the user may have corrected is replaced only when they say so;
     // a stretch's cues are merged into it.
     const std::string target = made_draft_path(recording, m_system.path_separator());
+    if (!stretch && m_system.file_stamp(target) && m_from_outside) {
+        show_notice(translated(UI_TEXT("The draft %1 is there already: Make Draft from the File "
+                                       "menu replaces it"),
+                               {recording_name(target)}));
+        return;
+    }
     if (!stretch && m_system.file_stamp(target) &&
         !m_view->ask_yes_no(
             translated(UI_TEXT("Replace the draft %1? Corrections made in it are lost."),

@@ -84,6 +84,7 @@ std::string Session::run(const Request& request)
     case Argument::None:
         break;
     }
+    const Controller::FromOutside outside(m_controller);
     cuedeck::carry_out(m_controller, *m_window, request.command);
     return {};
 }

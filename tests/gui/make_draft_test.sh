@@ -25,6 +25,13 @@ grep -q -- '-->' "$draft" || fail "the draft is no SRT: $(cat "$draft")"
 until_true "$program_file" --command copy-draft || fail "--command copy-draft"
 xclip -selection clipboard -o 2>/dev/null | grep -q '^\[1 00:00:0' ||
   fail "the draft is not shown: $(xclip -selection clipboard -o 2>/dev/null)"
+# From outside nobody may be there to answer "Replace?": told, never asked.
+cp "$draft" "$work/first"
+"$program_file" --command make-draft || fail "make-draft with a draft there"
+sleep 1
+! xdotool search --onlyvisible --name '^Entwurf erstellen$|^Make Draft$' >/dev/null ||
+  fail "a box asks from a command"
+cmp -s "$draft" "$work/first" || fail "the draft was replaced unasked"
 stop_cuedeck
 
 # A recognizer of the user's, given the stretch; slow while $work/slow exists.
