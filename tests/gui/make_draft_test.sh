@@ -20,6 +20,8 @@ espeak-ng -w "$work/one.wav" "hello world" && espeak-ng -w "$work/two.wav" "good
 start_cuedeck "$program_file"
 "$program_file" --command make-draft || fail "--command make-draft"
 until_true test -s "$draft" || fail "no draft was written"
+# Decoding ran in the helper: Cuedeck's own process maps no FFmpeg library.
+! grep -q 'libav\(codec\|format\)' "/proc/$running/maps" || fail "Cuedeck maps FFmpeg"
 grep -q -- '-->' "$draft" || fail "the draft is no SRT: $(cat "$draft")"
 # Shown at once: the running copy has it as the tip's draft.
 until_true "$program_file" --command copy-draft || fail "--command copy-draft"
