@@ -22,6 +22,8 @@ fail() { echo "package test failed: $*" >&2; exit 1; }
 lintian --allow-root --fail-on error --tag-display-limit 0 "$deb"
 dpkg-deb -f "$deb" Recommends | grep -qw qt6-wayland || fail "qt6-wayland is not recommended"
 dpkg -x "$deb" "$work/root"
+[ -x "$work/root/usr/libexec/cuedeck/cuedeck-helper" ] || fail "the helper program is not in the package"
+dpkg-deb -f "$deb" Suggests | grep -qw pocketsphinx || fail "PocketSphinx is not suggested"
 appstreamcli validate --no-net "$work"/root/usr/share/metainfo/*.metainfo.xml
 desktop-file-validate "$work/root/usr/share/applications/cuedeck.desktop"
 
