@@ -1077,5 +1077,9 @@ Um sich Zugriff zu geben, schreiben Sie diese Zeile (als root) in %2, dann ziehe
         <source>The draft %1 is there already: Make Draft from the File menu replaces it</source>
         <translation>Der Entwurf %1 ist schon da: Datei, „Entwurf erstellen“ ersetzt ihn</translation>
     </message>
+    <message>
+        <source>The playlist of %1 is not at %2; the one of that name beside it is used, and named in it when you save: %3</source>
+        <translation>Die Liste von %1 liegt nicht unter %2; die gleichnamige daneben wird verwendet und beim Speichern eingetragen: %3</translation>
+    </message>
 </context>
 </TS>

@@ -1077,5 +1077,9 @@ Para darse acceso, ponga esta línea en %2 (como root), luego desconecte el peda
         <source>The draft %1 is there already: Make Draft from the File menu replaces it</source>
         <translation>El borrador %1 ya existe: Archivo, Crear borrador lo reemplaza</translation>
     </message>
+    <message>
+        <source>The playlist of %1 is not at %2; the one of that name beside it is used, and named in it when you save: %3</source>
+        <translation>La lista de %1 no está en %2; se usa la del mismo nombre junto a él, y se anota al guardar: %3</translation>
+    </message>
 </context>
 </TS>

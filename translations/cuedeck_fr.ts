@@ -1077,5 +1077,9 @@ Pour vous donner l’accès, mettez cette ligne dans %2 (en root), puis débranc
         <source>The draft %1 is there already: Make Draft from the File menu replaces it</source>
         <translation>Le brouillon %1 existe déjà : Fichier, Créer un brouillon le remplace</translation>
     </message>
+    <message>
+        <source>The playlist of %1 is not at %2; the one of that name beside it is used, and named in it when you save: %3</source>
+        <translation>La liste de %1 n’est pas à %2 ; celle du même nom à côté est utilisée, et inscrite à l’enregistrement : %3</translation>
+    </message>
 </context>
 </TS>

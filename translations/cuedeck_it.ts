@@ -1077,5 +1077,9 @@ Per darsi accesso, mettere questa riga in %2 (come root), poi scollegare la peda
         <source>The draft %1 is there already: Make Draft from the File menu replaces it</source>
         <translation>La bozza %1 esiste già: File, Crea bozza la sostituisce</translation>
     </message>
+    <message>
+        <source>The playlist of %1 is not at %2; the one of that name beside it is used, and named in it when you save: %3</source>
+        <translation>La playlist di %1 non è in %2; si usa quella con lo stesso nome accanto, e la si scrive al salvataggio: %3</translation>
+    </message>
 </context>
 </TS>

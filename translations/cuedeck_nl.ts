@@ -1077,5 +1077,9 @@ Om uzelf toegang te geven, zet u deze regel in %2 (als root), trekt u het pedaal
         <source>The draft %1 is there already: Make Draft from the File menu replaces it</source>
         <translation>Het concept %1 bestaat al: Bestand, Concept maken vervangt het</translation>
     </message>
+    <message>
+        <source>The playlist of %1 is not at %2; the one of that name beside it is used, and named in it when you save: %3</source>
+        <translation>De afspeellijst van %1 staat niet op %2; die met dezelfde naam ernaast wordt gebruikt en bij opslaan vermeld: %3</translation>
+    </message>
 </context>
 </TS>

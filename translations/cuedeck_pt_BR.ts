@@ -1077,5 +1077,9 @@ Para obter acesso, coloque esta linha em %2 (como root), depois desconecte o ped
         <source>The draft %1 is there already: Make Draft from the File menu replaces it</source>
         <translation>O rascunho %1 já existe: Arquivo, Criar rascunho o substitui</translation>
     </message>
+    <message>
+        <source>The playlist of %1 is not at %2; the one of that name beside it is used, and named in it when you save: %3</source>
+        <translation>A lista de %1 não está em %2; a de mesmo nome ao lado é usada e anotada ao salvar: %3</translation>
+    </message>
 </context>
 </TS>

@@ -28,6 +28,23 @@ std::string playlist_of(const std::string& group, const std::string& line, char 
     return resolved_against(std::string(folder_of(group, separator)), line, separator);
 }
 
+/// The playlist beside the group at `group` with the file name of `stored`
+/// (whichever system's separators it uses), when the one at `listed` is
+/// missing and that one is there to play; empty otherwise. Nothing is looked
+/// for beyond the group's own folder.
+std::string travelled_playlist(System& system, const std::string& group, const std::string& stored,
+                               const std::string& listed)
+{
+    const auto unplayable = why_unplayable(system, listed);
+    if (!unplayable || unplayable->problem != FileProblem::Missing)
+        return {};
+    const std::string_view name = file_name_of(stored, '\\');
+    const std::string beside =
+        std::string(folder_of(group, system.path_separator())) + std::string(name);
+    return !name.empty() && beside != listed && !why_unplayable(system, beside) ? beside
+                                                                                : std::string();
+}
+
 /// Why the group at `path` is not opened, its playlist being what it is.
 std::string not_opened(const std::string& path, const std::string& playlist,
                        const Unplayable& unplayable)
@@ -175,6 +192,12 @@ bool TapeGroupFile::open(const std::string& path, GroupRequest request, bool ask
     const char separator = system.path_separator();
     const std::string listed = playlist_of(path, place.playlist_path, separator);
     std::string playlist = listed;
+    // A group that travelled (copied elsewhere, or from the other system)
+    // finds its playlist beside it under the same name; the file says where
+    // it was until the group is saved.
+    const std::string beside = travelled_playlist(system, path, place.playlist_path, listed);
+    if (!beside.empty())
+        playlist = beside;
     // A playlist that cannot be played leaves the run as it was, unless the
     // user shows where it went.
     while (!playlist.empty()) {
@@ -205,6 +228,10 @@ bool TapeGroupFile::open(const std::string& path, GroupRequest request, bool ask
     set_title();
     // A located playlist is a change to save: the file still names the old place.
     state.saved = {listed, state.target_tip, state.target_seconds, place.playlist_path, *text};
+    if (!beside.empty() && playlist == beside)
+        m_run.ask.tell(translated(UI_TEXT("The playlist of %1 is not at %2; the one of that name "
+                                          "beside it is used, and named in it when you save: %3"),
+                                  {path, place.playlist_path, beside}));
     return true;
 }
 

@@ -91,6 +91,7 @@ TEST_F(StartUp, ACommandLineGroupThatCannotOpenIsNamedAndTheSettingsGroupOpens)
     system.files["/work/moved.grp"] = "/gone/tips.m3u\n4\n0:00\n";
     system.add_entry("/work/moved.grp");
     system.problems["/gone/tips.m3u"] = FileProblem::Missing;
+    system.problems["/work/tips.m3u"] = FileProblem::Missing; // not beside it either
     for (const char* named : {"cuedeck /work/missing.grp", "cuedeck /work/moved.grp"}) {
         Controller run{view, player, system};
         system.command = named;

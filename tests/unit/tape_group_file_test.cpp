@@ -195,8 +195,9 @@ TEST_F(TapeGroup, APathWithALineBreakIsNotSaved)
 
 TEST_F(TapeGroup, AMovedPlaylistCanBeLocatedAndCountsAsAChange)
 {
-    // Given a group whose playlist is no longer where it says.
+    // Given a group whose playlist is no longer where it says, nor beside it.
     system.problems["/old/tips.m3u"] = FileProblem::Missing;
+    system.problems["/work/tips.m3u"] = FileProblem::Missing;
     view.answer_locate = true;
     view.chosen_files = {"/gone/too.m3u", "/music/tips.m3u"};
     system.problems["/gone/too.m3u"] = FileProblem::Missing;
@@ -218,6 +219,41 @@ TEST_F(TapeGroup, AMovedPlaylistCanBeLocatedAndCountsAsAChange)
     EXPECT_EQ(view.title, "Cuedeck - /work/group.grp");
     EXPECT_TRUE(player.traffic().empty());
     EXPECT_EQ(system.files["/work/moved.grp"], "/old/tips.m3u\n1\n0:00\n");
+}
+
+TEST_F(TapeGroup, AGroupThatTravelledFindsItsPlaylistBesideItAndNamesItOnlyWhenSaved)
+{
+    // Copied elsewhere, or written on the other system: the playlist of the
+    // same name beside the group is taken, told once, written on Save.
+    player.list_lengths["/work/tips.m3u"] = 5;
+    const std::vector<std::pair<std::string, std::string>> stored = {
+        {"/home/ann/interviews/tips.m3u", "/home/ann/interviews/tips.m3u"},
+        {"C:\\Users\\Ann\\Interviews\\tips.m3u", "/work/C:\\Users\\Ann\\Interviews\\tips.m3u"},
+        {"../gone/tips.m3u", "/work/../gone/tips.m3u"},
+    };
+    for (const auto& [line, listed] : stored) {
+        SCOPED_TRACE(line);
+        view.messages.clear();
+        system.problems.clear();
+        system.problems[listed] = FileProblem::Missing;
+        const std::string text = line + "\n3\n0:09\n";
+        read_file(text);
+        EXPECT_EQ(state().playlist_path, "/work/tips.m3u");
+        EXPECT_EQ(player.model.playlist_index, 2);
+        ASSERT_EQ(view.messages.size(), 1u);
+        EXPECT_THAT(view.messages[0], ::testing::HasSubstr("/work/tips.m3u"));
+        EXPECT_EQ(system.files[path], text) << "written before Save";
+        file.save_prompt();
+        EXPECT_EQ(system.files[path], "/work/tips.m3u\n3\n0:09\n");
+    }
+    // Not beside it either: the user is offered to locate it, as before.
+    system.problems.clear();
+    system.problems["/old/tips.m3u"] = FileProblem::Missing;
+    system.problems["/work/tips.m3u"] = FileProblem::Missing;
+    view.messages.clear();
+    read_file("/old/tips.m3u\n1\n0:00\n");
+    EXPECT_THAT(view.messages,
+                ElementsAre("Cannot open /work/group.grp: its playlist /old/tips.m3u is missing"));
 }
 
 TEST_F(TapeGroup, ARelativePlaylistIsReadBesideTheGroupAndWrittenAsItWas)
