@@ -108,9 +108,14 @@ private:
         if (choice.kind == RecognizerKind::WhisperCli &&
             (choice.model.empty() || !std::filesystem::is_regular_file(choice.model)))
             return finish(helper::Trouble::ModelMissing);
-        if (choice.kind == RecognizerKind::PocketSphinx &&
-            !std::filesystem::is_directory(pocketsphinx_model))
-            return finish(helper::Trouble::ModelMissing);
+        // Not installed is told before a model missing: without the package
+        // both are.
+        if (choice.kind == RecognizerKind::PocketSphinx) {
+            if (!on_path(recognizer::pocketsphinx_program))
+                return finish(helper::Trouble::NotInstalled);
+            if (!std::filesystem::is_directory(pocketsphinx_model))
+                return finish(helper::Trouble::ModelMissing);
+        }
         // A private folder for the audio and the output, removed at the end
         // (or at the next start, after a crash: it names our process).
         std::string folder =

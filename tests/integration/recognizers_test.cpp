@@ -123,6 +123,16 @@ TEST(Recognizers, ACommandGetsHostileNamesWholeAndEachFailureItsCause)
 
     // Each failure by its cause; nothing left behind.
     EXPECT_EQ(run("no-such-recognizer {audio}").trouble, helper::Trouble::NotInstalled);
+    {
+        // A machine without PocketSphinx has no model either: not installed, it says.
+        const std::string path = std::getenv("PATH");
+        ::setenv("PATH", "/nonexistent", 1);
+        EXPECT_EQ(
+            finished(*recognizers->start({recording, choice(RecognizerKind::PocketSphinx), 0, 0}))
+                .trouble,
+            helper::Trouble::NotInstalled);
+        ::setenv("PATH", path.c_str(), 1);
+    }
     const auto failed = run("sh -c 'echo model broke >&2; exit 3'");
     EXPECT_EQ(failed.trouble, helper::Trouble::Failed);
     EXPECT_THAT(failed.error_lines, ::testing::HasSubstr("model broke"));
