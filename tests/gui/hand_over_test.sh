@@ -12,7 +12,7 @@ second="$work/music/second & <b>.grp"
 printf '%s\n1\n0:00\n' "$work/music/tips.m3u" > "$first"
 printf '%s\n3\n0:02\n' "$work/music/tips.m3u" > "$second"
 moved="$work/music/moved.grp"
-printf '%s\n2\n0:01\n' "$work/elsewhere/tips.m3u" > "$moved"
+printf '%s\n2\n0:01\n' "$work/elsewhere/gone.m3u" > "$moved"  # nor beside it
 
 wait_for_window() { # NAME-PATTERN: prints the window id
   for _ in $(seq 100); do
@@ -58,7 +58,7 @@ xdotool key Escape
 sleep 1
 alive "after the moved playlist's message"
 wait_for_window "^Cuedeck - $work/music/second" >/dev/null || fail "the open group was closed"
-[ "$(cat "$moved")" = "$(printf '%s\n2\n0:01' "$work/elsewhere/tips.m3u")" ] || fail "moved group changed"
+[ "$(cat "$moved")" = "$(printf '%s\n2\n0:01' "$work/elsewhere/gone.m3u")" ] || fail "moved group changed"
 
 # A normal close: File, Exit; nothing changed since, so no question.
 xdotool windowfocus --sync "$window" 2>/dev/null
