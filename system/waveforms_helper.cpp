@@ -50,6 +50,9 @@ std::optional<waveform::CacheKey> key_of(const std::string& path)
 /// A helper that has said nothing for this long has hung: it tells what it
 /// made every tenth of a second while decoding.
 constexpr auto hung_after = std::chrono::seconds(20);
+/// What a helper may write for one recording: a day's levels, told in parts
+/// and then whole, is under a third of it. More is no waveform.
+constexpr std::size_t most_told_bytes = std::size_t{64} * 1024 * 1024;
 /// Read from the helper at once, at most.
 constexpr std::size_t read_at_once = std::size_t{64} * 1024;
 
@@ -210,6 +213,7 @@ private:
         bool unreadable = false;
         auto last_heard = Clock::now();
         auto last_shown = Clock::now();
+        std::size_t told = 0;
         std::string bytes(read_at_once, '\0');
         for (;;) {
             if (m_abandon)
@@ -228,6 +232,9 @@ private:
                 return unmade(WaveformTrouble::HelperHung);
             if (got > 0) {
                 last_heard = Clock::now();
+                told += static_cast<std::size_t>(got);
+                if (told > most_told_bytes)
+                    return unmade(WaveformTrouble::HelperGarbage);
                 const std::string_view heard(bytes.data(), static_cast<std::size_t>(got));
                 for (helper::Message& message : reader.take(heard))
                     done = take(made, std::move(message), unreadable) || done;

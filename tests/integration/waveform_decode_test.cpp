@@ -163,6 +163,7 @@ TEST(WaveformDecoding, AHelperThatFailsCostsThatRecordingItsWaveformAndSaysWhy)
          WaveformTrouble::HelperGarbage},
         {"too much", stand_in("much", "printf 'levels 0 999999999\\n'"),
          WaveformTrouble::HelperGarbage},
+        {"endless", stand_in("endless", "yes 'heard 1'"), WaveformTrouble::HelperGarbage},
         {"stops early", stand_in("early", "printf 'size 9\\nlevels 0 2\\nAB'"),
          WaveformTrouble::HelperGarbage},
         {"killed mid-decode",
