@@ -43,15 +43,6 @@ std::string wav_heading(std::uint32_t samples)
 
 } // namespace
 
-int make_audio(const std::string& recording, const std::string& wav, std::int64_t from_ms,
-               std::int64_t length_ms)
-{
-    if (!made_audio(recording, wav, from_ms, length_ms))
-        return 1;
-    say(encode({Message::Kind::Made, 0, 0, {}}));
-    return 0;
-}
-
 bool made_audio(const std::string& recording, const std::string& wav, std::int64_t from_ms,
                 std::int64_t length_ms)
 {

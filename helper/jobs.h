@@ -11,21 +11,18 @@ int make_waveform(const std::string& recording, std::int64_t near_ms);
 
 /// `recording` from `from_ms` for `length_ms` (to its end when 0) as 16 kHz
 /// mono 16-bit WAV at `wav`, as a recognizer wants it; how far it has come
-/// as messages on standard output.
-int make_audio(const std::string& recording, const std::string& wav, std::int64_t from_ms,
-               std::int64_t length_ms);
-/// As make_audio, without saying "made"; true when it is made.
+/// as messages on standard output. True when it is made; else it said why.
 bool made_audio(const std::string& recording, const std::string& wav, std::int64_t from_ms,
                 std::int64_t length_ms);
 
-/// Make the audio of `recording` (as make_audio) and run `command` on it,
+/// Make the audio of `recording` (see made_audio) and run `command` on it,
 /// its standard output into `output` up to the largest draft, the last
 /// lines of its error output told on ours when it fails, its percentages
 /// as messages.
 int recognize(const std::string& recording, std::int64_t from_ms, std::int64_t length_ms,
               const std::string& wav, const std::string& output, char** command);
 
-/// Make the audio (as make_audio) and send it to the transcription server
+/// Make the audio (see made_audio) and send it to the transcription server
 /// at `url`, with the key in `key_file` (none when empty); its answer into
 /// `output`, bounded as a draft is, waited for `timeout_s` at most.
 int send(const std::string& recording, std::int64_t from_ms, std::int64_t length_ms,

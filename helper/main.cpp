@@ -3,7 +3,6 @@
 // decoder costs that work only.
 //
 //     cuedeck-helper waveform <recording> <near-ms>
-//     cuedeck-helper audio <recording> <wav> <from-ms> <length-ms>
 //     cuedeck-helper recognize <recording> <from-ms> <length-ms> <wav> <output>
 //                              <program> [argument...]
 //     cuedeck-helper send <recording> <from-ms> <length-ms> <wav> <output>
@@ -51,7 +50,6 @@ bool milliseconds(const char* text, std::int64_t& ms)
 int usage()
 {
     std::fputs("usage: cuedeck-helper waveform <recording> <near-ms>\n"
-               "       cuedeck-helper audio <recording> <wav> <from-ms> <length-ms>\n"
                "       cuedeck-helper recognize <recording> <from-ms> <length-ms> <wav> <output>"
                " <program> [argument...]\n"
                "       cuedeck-helper send <recording> <from-ms> <length-ms> <wav> <output>"
@@ -71,9 +69,6 @@ int main(int argc, char** argv)
     std::int64_t second = 0;
     if (job == "waveform" && argc == 4 && milliseconds(argv[3], first))
         return cuedeck::helper::make_waveform(argv[2], first);
-    if (job == "audio" && argc == 6 && milliseconds(argv[4], first) &&
-        milliseconds(argv[5], second))
-        return cuedeck::helper::make_audio(argv[2], argv[3], first, second);
     if (job == "recognize" && argc >= 8 && milliseconds(argv[3], first) &&
         milliseconds(argv[4], second))
         return cuedeck::helper::recognize(argv[2], first, second, argv[5], argv[6], argv + 7);
