@@ -86,8 +86,9 @@ bool write_all(HANDLE file, const std::string& bytes, DWORD wait_ms, HANDLE stop
     return moved && *moved == bytes.size();
 }
 
-/// One line from `file`, without its LF: none when it does not come within
-/// `wait_ms` of silence, when the other end goes, or when it is longer than
+/// One line from `file`, without its LF: none when it does not come whole
+/// within `wait_ms` (a sender that trickles a byte at a time is cut off as
+/// one that says nothing), when the other end goes, or when it is longer than
 /// `longest` (then `too_long` is set). `carried` holds what was read past
 /// the line before, and is left with what was read past this one.
 std::optional<std::string> read_line(HANDLE file, DWORD wait_ms, HANDLE stop, std::size_t longest,
@@ -102,13 +103,17 @@ std::optional<std::string> read_line(HANDLE file, DWORD wait_ms, HANDLE stop, st
         return line;
     }
     char buffer[pipe_buffer];
-    // Bounded: no more than `longest` bytes are read for one line.
+    const ULONGLONG until = GetTickCount64() + wait_ms;
+    // Bounded: no more than `longest` bytes, and `wait_ms` in all, for one line.
     while (line.size() <= longest) {
+        const ULONGLONG now = GetTickCount64();
+        if (now >= until)
+            return std::nullopt;
         OVERLAPPED overlapped{};
         overlapped.hEvent = event.value;
         ResetEvent(event.value);
         const BOOL started = ReadFile(file, buffer, sizeof buffer, nullptr, &overlapped);
-        const auto got = finished(file, overlapped, started, wait_ms, stop);
+        const auto got = finished(file, overlapped, started, static_cast<DWORD>(until - now), stop);
         if (!got || *got == 0)
             return std::nullopt;
         line.append(buffer, *got);

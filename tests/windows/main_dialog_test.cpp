@@ -6,6 +6,7 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <atomic>
 #include <map>
 #include <thread>
 
@@ -741,6 +742,40 @@ TEST(OneCopy, TheHandedFileArrivesWholeAndWhatIsNoRequestIsRefused)
         return std::find(traffic.begin(), traffic.end(), "NextTrack") != traffic.end();
     };
     EXPECT_FALSE(moved());
+    rig.player.clear_log();
+
+    // A sender that trickles a byte every half second holds the pipe no
+    // longer than a silent one (5 s), not for as long as it trickles; a
+    // request sent meanwhile is carried out as told, never later.
+    std::thread trickler([&meeting] {
+        const std::wstring pipe_name = OneCopyWin32::pipe_for(meeting);
+        HANDLE pipe =
+            CreateFileW(pipe_name.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        DWORD written = 0;
+        int sent = 0;
+        while (sent < 40 && WriteFile(pipe, "c", 1, &written, nullptr) && written == 1) {
+            ++sent;
+            Sleep(500);
+        }
+        CloseHandle(pipe);
+        EXPECT_LT(sent, 20) << "the trickling sender was not cut off";
+    });
+    Sleep(200);
+    OneCopyWin32::Delivery late = OneCopyWin32::Delivery::NoneRunning;
+    std::atomic<bool> answered = false;
+    std::thread meanwhile([&] {
+        late = OneCopyWin32::send_request(
+            meeting, [](std::int64_t until) { return format_command_request("next-tip", until); },
+            reason);
+        answered = true;
+    });
+    pump_until(
+        rig.window, [&] { return answered.load(); }, 6000);
+    meanwhile.join();
+    trickler.join();
+    pump_until(
+        rig.window, [] { return false; }, 400); // what would come late, comes now
+    EXPECT_EQ(moved(), late == OneCopyWin32::Delivery::CarriedOut) << reason;
     rig.player.clear_log();
 
     OneCopyWin32::Delivery delivered = OneCopyWin32::Delivery::NoneRunning;
