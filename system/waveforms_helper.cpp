@@ -27,8 +27,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-/// Decoded first, around the place the tip is at: what the bar shows at once.
-constexpr int first_stretch_ms = 30'000;
 /// How often the waveform made so far is shown while the rest is decoded.
 constexpr auto shown_every = std::chrono::milliseconds(100);
 /// Complete waveforms kept in memory, the last asked for.
