@@ -1,6 +1,8 @@
 #include "files/playlist_format.h"
 
 #include <algorithm>
+
+#include <algorithm>
 #include <cctype>
 
 #include "base/text_lines.h"
@@ -134,6 +136,46 @@ PlaylistContents parse_playlist(std::string_view text, bool pls)
         contents.entries.push_back({number, std::string(line)});
     }
     return contents;
+}
+
+std::optional<std::string> renamed_entries(std::string_view text, bool pls,
+                                           const std::vector<RenamedEntry>& renamed)
+{
+    const PlaylistContents contents = parse_playlist(text, pls);
+    const std::size_t bom = text.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+    std::string result(text.substr(0, bom));
+    int number = 0;
+    std::size_t start = bom;
+    std::size_t renamed_count = 0;
+    while (start < text.size()) {
+        const std::size_t newline = text.find('\n', start);
+        std::size_t end = newline == std::string_view::npos ? text.size() : newline;
+        if (end > start && text[end - 1] == '\r')
+            --end;
+        const std::string_view line = text.substr(start, end - start);
+        ++number;
+        const auto wanted = std::find_if(renamed.begin(), renamed.end(),
+                                         [&](const RenamedEntry& r) { return r.line == number; });
+        if (wanted == renamed.end()) {
+            result += line;
+        } else {
+            const bool entry =
+                std::any_of(contents.entries.begin(), contents.entries.end(),
+                            [&](const PlaylistEntry& e) { return e.line == number; });
+            const std::string& target = wanted->target;
+            if (!entry || target.empty() || has_line_break(target) || trimmed(target) != target ||
+                (!pls && target.front() == '#'))
+                return std::nullopt;
+            result += pls ? std::string(line.substr(0, line.find('=') + 1)) + target : target;
+            ++renamed_count;
+        }
+        const std::size_t next = newline == std::string_view::npos ? text.size() : newline + 1;
+        result += text.substr(end, next - end);
+        start = next;
+    }
+    if (renamed_count != renamed.size())
+        return std::nullopt;
+    return result;
 }
 
 bool is_url(std::string_view entry)

@@ -48,6 +48,20 @@ std::optional<std::string> format_playlist(const std::vector<std::string>& entri
 /// The entries of a playlist's text; `pls` for a .pls file.
 PlaylistContents parse_playlist(std::string_view text, bool pls);
 
+/// An entry to be named anew: the 1-based line it is on, and what it names now.
+struct RenamedEntry
+{
+    int line = 0;
+    std::string target;
+};
+
+/// A playlist's text with the entries on the given lines naming their new
+/// targets, everything else (comments, #EXTINF, a .pls line's key, line
+/// ends, a byte order mark) kept byte for byte; nothing when a line holds no
+/// entry or a target would not read back as itself.
+std::optional<std::string> renamed_entries(std::string_view text, bool pls,
+                                           const std::vector<RenamedEntry>& renamed);
+
 /// Whether an entry names a URL or a protocol ("scheme://…") rather than a file.
 bool is_url(std::string_view entry);
 

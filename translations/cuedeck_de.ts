@@ -1081,5 +1081,17 @@ Um sich Zugriff zu geben, schreiben Sie diese Zeile (als root) in %2, dann ziehe
         <source>The playlist of %1 is not at %2; the one of that name beside it is used, and named in it when you save: %3</source>
         <translation>Die Liste von %1 liegt nicht unter %2; die gleichnamige daneben wird verwendet und beim Speichern eingetragen: %3</translation>
     </message>
+    <message>
+        <source>Cannot play the recordings of %1 that were found beside it: %2 could not be written</source>
+        <translation>Die neben %1 gefundenen Aufnahmen können nicht abgespielt werden: %2 konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Of the recordings %1 names, %2 are not where it says; the ones of the same names beside it, in %3, are played, and named in it when you save</source>
+        <translation>Von den Aufnahmen, die %1 nennt, liegen %2 nicht dort, wo sie angegeben sind; die gleichnamigen daneben in %3 werden abgespielt und beim Speichern eingetragen</translation>
+    </message>
+    <message>
+        <source>a playlist cannot hold their names</source>
+        <translation>eine Wiedergabeliste kann ihre Namen nicht aufnehmen</translation>
+    </message>
 </context>
 </TS>

@@ -1081,5 +1081,17 @@ Para darse acceso, ponga esta línea en %2 (como root), luego desconecte el peda
         <source>The playlist of %1 is not at %2; the one of that name beside it is used, and named in it when you save: %3</source>
         <translation>La lista de %1 no está en %2; se usa la del mismo nombre junto a él, y se anota al guardar: %3</translation>
     </message>
+    <message>
+        <source>Cannot play the recordings of %1 that were found beside it: %2 could not be written</source>
+        <translation>No se pueden reproducir las grabaciones de %1 halladas junto a ella: no se pudo escribir %2</translation>
+    </message>
+    <message>
+        <source>Of the recordings %1 names, %2 are not where it says; the ones of the same names beside it, in %3, are played, and named in it when you save</source>
+        <translation>De las grabaciones que nombra %1, %2 no están donde dice; se reproducen las del mismo nombre junto a ella, en %3, y se anotan al guardar</translation>
+    </message>
+    <message>
+        <source>a playlist cannot hold their names</source>
+        <translation>una lista no puede contener sus nombres</translation>
+    </message>
 </context>
 </TS>

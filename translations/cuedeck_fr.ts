@@ -1081,5 +1081,17 @@ Pour vous donner l’accès, mettez cette ligne dans %2 (en root), puis débranc
         <source>The playlist of %1 is not at %2; the one of that name beside it is used, and named in it when you save: %3</source>
         <translation>La liste de %1 n’est pas à %2 ; celle du même nom à côté est utilisée, et inscrite à l’enregistrement : %3</translation>
     </message>
+    <message>
+        <source>Cannot play the recordings of %1 that were found beside it: %2 could not be written</source>
+        <translation>Impossible de lire les enregistrements de %1 trouvés à côté : %2 n’a pas pu être écrit</translation>
+    </message>
+    <message>
+        <source>Of the recordings %1 names, %2 are not where it says; the ones of the same names beside it, in %3, are played, and named in it when you save</source>
+        <translation>Parmi les enregistrements que nomme %1, %2 ne sont pas là où elle l’indique ; ceux du même nom à côté, dans %3, sont lus, et inscrits à l’enregistrement</translation>
+    </message>
+    <message>
+        <source>a playlist cannot hold their names</source>
+        <translation>une liste de lecture ne peut pas contenir leurs noms</translation>
+    </message>
 </context>
 </TS>

@@ -1081,5 +1081,17 @@ Per darsi accesso, mettere questa riga in %2 (come root), poi scollegare la peda
         <source>The playlist of %1 is not at %2; the one of that name beside it is used, and named in it when you save: %3</source>
         <translation>La playlist di %1 non è in %2; si usa quella con lo stesso nome accanto, e la si scrive al salvataggio: %3</translation>
     </message>
+    <message>
+        <source>Cannot play the recordings of %1 that were found beside it: %2 could not be written</source>
+        <translation>Impossibile riprodurre le registrazioni di %1 trovate accanto: non è stato possibile scrivere %2</translation>
+    </message>
+    <message>
+        <source>Of the recordings %1 names, %2 are not where it says; the ones of the same names beside it, in %3, are played, and named in it when you save</source>
+        <translation>Delle registrazioni che %1 nomina, %2 non sono dove indica; si riproducono quelle con lo stesso nome accanto, in %3, e le si scrive al salvataggio</translation>
+    </message>
+    <message>
+        <source>a playlist cannot hold their names</source>
+        <translation>una playlist non può contenerne i nomi</translation>
+    </message>
 </context>
 </TS>

@@ -1081,5 +1081,17 @@ Om uzelf toegang te geven, zet u deze regel in %2 (als root), trekt u het pedaal
         <source>The playlist of %1 is not at %2; the one of that name beside it is used, and named in it when you save: %3</source>
         <translation>De afspeellijst van %1 staat niet op %2; die met dezelfde naam ernaast wordt gebruikt en bij opslaan vermeld: %3</translation>
     </message>
+    <message>
+        <source>Cannot play the recordings of %1 that were found beside it: %2 could not be written</source>
+        <translation>De opnamen van %1 die ernaast gevonden zijn, kunnen niet worden afgespeeld: %2 kon niet worden geschreven</translation>
+    </message>
+    <message>
+        <source>Of the recordings %1 names, %2 are not where it says; the ones of the same names beside it, in %3, are played, and named in it when you save</source>
+        <translation>Van de opnamen die %1 noemt, staan er %2 niet waar het zegt; die met dezelfde namen ernaast, in %3, worden afgespeeld en bij opslaan vermeld</translation>
+    </message>
+    <message>
+        <source>a playlist cannot hold their names</source>
+        <translation>een afspeellijst kan hun namen niet bevatten</translation>
+    </message>
 </context>
 </TS>

@@ -1081,5 +1081,17 @@ Para obter acesso, coloque esta linha em %2 (como root), depois desconecte o ped
         <source>The playlist of %1 is not at %2; the one of that name beside it is used, and named in it when you save: %3</source>
         <translation>A lista de %1 não está em %2; a de mesmo nome ao lado é usada e anotada ao salvar: %3</translation>
     </message>
+    <message>
+        <source>Cannot play the recordings of %1 that were found beside it: %2 could not be written</source>
+        <translation>Não é possível tocar as gravações de %1 achadas ao lado: não foi possível gravar %2</translation>
+    </message>
+    <message>
+        <source>Of the recordings %1 names, %2 are not where it says; the ones of the same names beside it, in %3, are played, and named in it when you save</source>
+        <translation>Das gravações que %1 nomeia, %2 não estão onde ela diz; as de mesmo nome ao lado, em %3, são tocadas e anotadas ao salvar</translation>
+    </message>
+    <message>
+        <source>a playlist cannot hold their names</source>
+        <translation>uma lista não pode conter os nomes delas</translation>
+    </message>
 </context>
 </TS>

@@ -281,6 +281,9 @@ private:
     void go_to_target();
     /// Hand the playlist path, found playable, to the player.
     void load_playlist();
+    /// What the player is handed to play `playlist`: the list itself, or a
+    /// copy naming the entries found beside it (the user is told).
+    std::string list_to_play(const std::string& playlist);
     /// Whether `path` may be handed to the player; says why not when not.
     bool playable(const std::string& path);
 

@@ -64,6 +64,44 @@ std::string why_no_recording(System& system, const std::string& path)
     return {};
 }
 
+/// Where an entry of the list in `folder` leads: where it names, or, when
+/// nothing is there, to the file of its name beside the list (the list
+/// travelled with its recordings: copied elsewhere, or written on the other
+/// system). `moved` tells which.
+std::string entry_target(System& system, const std::string& folder, const std::string& entry,
+                         char separator, bool* moved = nullptr)
+{
+    const std::string named = resolved_against(folder, entry, separator);
+    if (moved)
+        *moved = false;
+    if (is_url(named) || system.local_file_problem(named) != FileProblem::Missing)
+        return named;
+    const std::string_view name = file_name_of(entry, '\\');
+    const std::string beside = folder + std::string(name);
+    if (name.empty() || beside == named || is_playlist_name(name) ||
+        system.local_file_problem(beside) != FileProblem::None)
+        return named;
+    if (moved)
+        *moved = true;
+    return beside;
+}
+
+/// A playlist's text and kind, when it can be read.
+struct ListText
+{
+    std::string text;
+    bool pls = false;
+};
+
+std::optional<ListText> list_text(System& system, const std::string& path)
+{
+    auto text = is_playlist_name(path) ? system.read_file(path) : std::nullopt;
+    if (!text)
+        return std::nullopt;
+    return ListText{std::move(*text),
+                    equal_ignoring_case(file_extension(path, system.path_separator()), ".pls")};
+}
+
 } // namespace
 
 std::optional<Unplayable> why_unplayable(System& system, const std::string& path)
@@ -91,7 +129,7 @@ std::optional<Unplayable> why_unplayable(System& system, const std::string& path
                        {std::to_string(*contents.unsupported_line)})};
     const std::string folder(folder_of(path, separator));
     for (const PlaylistEntry& entry : contents.entries) {
-        const std::string target = resolved_against(folder, entry.target, separator);
+        const std::string target = entry_target(system, folder, entry.target, separator);
         const std::string why =
             is_playlist_name(target) && !is_url(target)
                 ? translated(UI_TEXT("a playlist inside a playlist is not played"))
@@ -107,15 +145,41 @@ std::optional<Unplayable> why_unplayable(System& system, const std::string& path
 std::vector<std::string> playlist_recordings(System& system, const std::string& path)
 {
     std::vector<std::string> recordings;
-    const char separator = system.path_separator();
-    const auto text = is_playlist_name(path) ? system.read_file(path) : std::nullopt;
-    if (!text)
+    const auto list = list_text(system, path);
+    if (!list)
         return recordings;
-    const bool pls = equal_ignoring_case(file_extension(path, separator), ".pls");
+    const char separator = system.path_separator();
     const std::string folder(folder_of(path, separator));
-    for (const PlaylistEntry& entry : parse_playlist(*text, pls).entries)
-        recordings.push_back(resolved_against(folder, entry.target, separator));
+    for (const PlaylistEntry& entry : parse_playlist(list->text, list->pls).entries)
+        recordings.push_back(entry_target(system, folder, entry.target, separator));
     return recordings;
+}
+
+std::vector<RenamedEntry> moved_entries(System& system, const std::string& path)
+{
+    std::vector<RenamedEntry> moved;
+    const auto list = list_text(system, path);
+    if (!list)
+        return moved;
+    const char separator = system.path_separator();
+    const std::string folder(folder_of(path, separator));
+    for (const PlaylistEntry& entry : parse_playlist(list->text, list->pls).entries) {
+        bool found_beside = false;
+        const std::string target =
+            entry_target(system, folder, entry.target, separator, &found_beside);
+        if (found_beside)
+            moved.push_back({entry.line, target.substr(folder.size())});
+    }
+    return moved;
+}
+
+std::optional<std::string> with_moved_entries_named(System& system, const std::string& path)
+{
+    const auto list = list_text(system, path);
+    const auto moved = moved_entries(system, path);
+    if (!list || moved.empty())
+        return std::nullopt;
+    return renamed_entries(list->text, list->pls, moved);
 }
 
 } // namespace cuedeck

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/ui_text.h"
+#include "files/playlist_format.h"
 #include "system/system.h"
 
 namespace cuedeck {
@@ -40,7 +41,17 @@ std::optional<Unplayable> why_unplayable(System& system, const std::string& path
 std::string resolved_against(const std::string& folder, const std::string& path, char separator);
 
 /// The recordings a playlist names, in order, each resolved against the
-/// playlist's folder; none when it cannot be read.
+/// playlist's folder; none when it cannot be read. An entry that is not
+/// where it names, but whose file name lies beside the playlist, leads there
+/// (the list travelled with its recordings); why_unplayable reads it so too.
 std::vector<std::string> playlist_recordings(System& system, const std::string& path);
+
+/// The entries of the playlist at `path` that lead beside it although they
+/// name another place, each with the file name it is found under.
+std::vector<RenamedEntry> moved_entries(System& system, const std::string& path);
+
+/// The playlist's text naming its moved entries where they were found, the
+/// rest kept as it is; nothing when none moved or one cannot be so named.
+std::optional<std::string> with_moved_entries_named(System& system, const std::string& path);
 
 } // namespace cuedeck

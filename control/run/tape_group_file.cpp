@@ -228,6 +228,10 @@ bool TapeGroupFile::open(const std::string& path, GroupRequest request, bool ask
     set_title();
     // A located playlist is a change to save: the file still names the old place.
     state.saved = {listed, state.target_tip, state.target_seconds, place.playlist_path, *text};
+    // One found beside the group is named by its file name alone when saved,
+    // so that the group travels again.
+    if (!beside.empty() && playlist == beside)
+        state.saved.playlist_as_written = file_name_of(beside, separator);
     if (!beside.empty() && playlist == beside)
         m_run.ask.tell(translated(UI_TEXT("The playlist of %1 is not at %2; the one of that name "
                                           "beside it is used, and named in it when you save: %3"),
@@ -297,6 +301,20 @@ bool TapeGroupFile::write()
         return false;
     }
     state.saved = {state.playlist_path, state.target_tip, state.target_seconds, line, text};
+    // Recordings found beside a playlist that travelled are named there now,
+    // the rest of the list kept as it was.
+    if (state.playlist_moved) {
+        const auto renamed = with_moved_entries_named(system, state.playlist_path);
+        const Written named =
+            renamed ? system.replace_file(state.playlist_path, *renamed)
+                    : Written{translated(UI_TEXT("a playlist cannot hold their names"))};
+        // The place is stored either way; a list that cannot be written (a
+        // read-only copy) is told once and played from beside it as before.
+        if (!named)
+            m_run.ask.show_message(
+                translated(UI_TEXT("Cannot save %1: %2"), {state.playlist_path, named.failure}));
+        state.playlist_moved = false;
+    }
     return true;
 }
 
@@ -304,7 +322,7 @@ bool TapeGroupFile::unsaved() const
 {
     const RunState& state = m_run.state;
     return !state.tape_group_path.empty() &&
-           (state.saved.playlist_path != state.playlist_path ||
+           (state.saved.playlist_path != state.playlist_path || state.playlist_moved ||
             state.saved.tip != state.current_tip || state.saved.seconds != state.zero_mark / 1000);
 }
 

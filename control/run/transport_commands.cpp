@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "base/saturating.h"
+#include "base/text_lines.h"
 #include "base/translation.h"
 #include "control/run/controller.h"
 #include "control/run/phrases.h"
@@ -11,6 +12,10 @@
 namespace cuedeck {
 
 namespace {
+
+/// The copy of a playlist whose entries moved, in the state folder, that
+/// the player reads (UTF-8, which an .m3u8 tells every player).
+constexpr const char* played_copy_file = "played.m3u8";
 } // namespace
 
 void Controller::play_pause()
@@ -274,11 +279,41 @@ void Controller::load_playlist()
     m_view->set_field_text(FieldId::Playlist, m_state.playlist_path);
     m_player.send(PlayerCommand::Stop);
     m_player.clear_playlist();
+    m_state.playlist_moved = false;
     if (!m_state.playlist_path.empty())
-        hand_over(m_state.playlist_path);
+        hand_over(list_to_play(m_state.playlist_path));
     m_player.send(PlayerCommand::Pause);
     m_state.history.clear();
     zero();
+}
+
+std::string Controller::list_to_play(const std::string& playlist)
+{
+    // The player reads the list itself, and would skip the entries that
+    // moved with the list and shift every tip after them: it reads a copy
+    // naming where they were found.
+    const std::vector<RenamedEntry> moved = moved_entries(m_system, playlist);
+    m_state.playlist_moved = !moved.empty();
+    if (moved.empty())
+        return playlist;
+    const std::string folder = m_system.state_directory();
+    const auto recordings = format_playlist(playlist_recordings(m_system, playlist));
+    const std::string copy = folder.empty() ? std::string() : folder + played_copy_file;
+    if (copy.empty() || !recordings || !m_system.make_directories(folder) ||
+        !m_system.replace_file(copy, *recordings)) {
+        // Handed over as it is, the player skips what it cannot find; told.
+        m_view->show_message(translated(
+            UI_TEXT("Cannot play the recordings of %1 that were found beside it: %2 could not "
+                    "be written"),
+            {playlist, copy.empty() ? folder : copy}));
+        return playlist;
+    }
+    m_view->tell(translated(UI_TEXT("Of the recordings %1 names, %2 are not where it says; the "
+                                    "ones of the same names beside it, in %3, are played, and "
+                                    "named in it when you save"),
+                            {playlist, std::to_string(moved.size()),
+                             std::string(folder_of(playlist, m_system.path_separator()))}));
+    return copy;
 }
 
 void Controller::open_music_file(const std::string& path)
@@ -286,6 +321,7 @@ void Controller::open_music_file(const std::string& path)
     if (!playable(path))
         return;
     m_state.playlist_path.clear();
+    m_state.playlist_moved = false;
     m_view->set_field_text(FieldId::Playlist, m_state.playlist_path);
     hand_over(path);
     m_player.send(PlayerCommand::Pause);

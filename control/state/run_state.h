@@ -33,6 +33,9 @@ struct RunState
     std::string exe_directory;   ///< the program's directory, separator kept
     std::string tape_group_path; ///< the open .grp file; empty when none
     std::string playlist_path;   ///< empty when none, or a single music file is open
+    /// Entries of the playlist were found beside it, not where it names
+    /// them; saving the group names them there.
+    bool playlist_moved = false;
     /// What the user set; the alarm sound as a path to read.
     Settings settings = default_settings().settings;
     /// The alarm sound as the settings file had it: a name without a full

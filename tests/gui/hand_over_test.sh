@@ -60,6 +60,32 @@ alive "after the moved playlist's message"
 wait_for_window "^Cuedeck - $work/music/second" >/dev/null || fail "the open group was closed"
 [ "$(cat "$moved")" = "$(printf '%s\n2\n0:01' "$work/elsewhere/gone.m3u")" ] || fail "moved group changed"
 
+# A group folder that travelled (copied under an odd name, the old one
+# gone): it opens on its place with its playlist and recordings found
+# beside it, tells so, and names them there only when saved.
+old="$work/old place" new="$work/new place & <"$'\xc3\xbc'">"
+mkdir -p "$new"
+for i in 1 2 3; do cp "$work/music/tip $i.wav" "$new/"; echo "$old/tip $i.wav"; done >"$new/tips.m3u"
+printf '%s\n2\n0:03\n' "$old/tips.m3u" >"$new/group.grp"
+"$program_file" "$new/group.grp" || fail "the travelled group was not handed over"
+for told in playlist recordings; do
+  message=$(wait_for_window '^Cuedeck$') || fail "not told where the group's $told were found"
+  xdotool windowfocus --sync "$message" 2>/dev/null
+  xdotool key Escape
+  until_true sh -c "! xdotool search --onlyvisible --name '^Cuedeck\$' | grep -qx '$message'"
+done
+on_the_second_tip() { [ "$(mpv_says playlist-pos)" = 1 ]; }
+until_true on_the_second_tip || fail "the travelled group is not on its tip"
+grep -qF "$old" "$new/group.grp" || fail "the group was written before Save"
+xdotool windowfocus --sync "$window" 2>/dev/null
+xdotool key alt+f
+sleep 0.5
+xdotool key s
+until_true sh -c "! grep -qF '$old' '$new/tips.m3u'" || fail "Save did not name the recordings found"
+[ "$(cat "$new/group.grp")" = "$(printf 'tips.m3u\n2\n0:03')" ] || fail "saved group: $(cat "$new/group.grp")"
+[ "$(cat "$new/tips.m3u")" = "$(printf 'tip 1.wav\ntip 2.wav\ntip 3.wav')" ] ||
+  fail "saved playlist: $(cat "$new/tips.m3u")"
+
 # A normal close: File, Exit; nothing changed since, so no question.
 xdotool windowfocus --sync "$window" 2>/dev/null
 xdotool key alt+f
@@ -72,4 +98,4 @@ running=""
 [ "$status" = 0 ] || fail "exit status $status"
 pgrep -f "input-ipc-server=$work" >/dev/null && fail "the player outlived the program"
 [ -e "$work/run/cuedeck/cuedeck.lock" ] && fail "the lock file stayed"
-echo "hand-over: survived the save question and the moved playlist, closed cleanly"
+echo "hand-over: survived the save question and the moved playlist, opened a travelled group, closed cleanly"

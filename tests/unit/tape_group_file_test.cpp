@@ -244,7 +244,7 @@ TEST_F(TapeGroup, AGroupThatTravelledFindsItsPlaylistBesideItAndNamesItOnlyWhenS
         EXPECT_THAT(view.messages[0], ::testing::HasSubstr("/work/tips.m3u"));
         EXPECT_EQ(system.files[path], text) << "written before Save";
         file.save_prompt();
-        EXPECT_EQ(system.files[path], "/work/tips.m3u\n3\n0:09\n");
+        EXPECT_EQ(system.files[path], "tips.m3u\n3\n0:09\n");
     }
     // Not beside it either: the user is offered to locate it, as before.
     system.problems.clear();
@@ -254,6 +254,71 @@ TEST_F(TapeGroup, AGroupThatTravelledFindsItsPlaylistBesideItAndNamesItOnlyWhenS
     read_file("/old/tips.m3u\n1\n0:00\n");
     EXPECT_THAT(view.messages,
                 ElementsAre("Cannot open /work/group.grp: its playlist /old/tips.m3u is missing"));
+}
+
+TEST_F(TapeGroup, RecordingsThatTravelledWithTheirListAreFoundBesideItAndNamedThereOnSave)
+{
+    // A list written on the other system, or whose recordings were copied
+    // along with it: an entry that is gone is the file of its name beside
+    // the list; the player reads a copy naming those, so no tip shifts.
+    struct Travel
+    {
+        char separator;
+        std::string folder;               // where the list and recordings now lie
+        std::string list;                 // the list's text as it was written
+        std::vector<std::string> missing; // where the list says they are
+        std::vector<std::string> played;  // what the player's copy names
+        std::string saved;                // the list once the group is saved
+    };
+    const std::vector<Travel> travels = {
+        {'/', "/work/",
+         "#EXTM3U\r\n#EXTINF:1,one\r\nC:\\Users\\Ann\\tip 1.mp3\r\nsub/tip 2.mp3\r\n"
+         "/home/ann/tip 3.wav\r\n",
+         {"/work/C:\\Users\\Ann\\tip 1.mp3", "/home/ann/tip 3.wav"},
+         {"/work/tip 1.mp3", "/work/sub/tip 2.mp3", "/work/tip 3.wav"},
+         "#EXTM3U\r\n#EXTINF:1,one\r\ntip 1.mp3\r\nsub/tip 2.mp3\r\ntip 3.wav\r\n"},
+        {'\\', "D:\\Work\\", "\xEF\xBB\xBF/home/ann/tip 1.mp3\n\\\\server\\ann\\tip 2.mp3\n",
+         {"/home/ann/tip 1.mp3", "\\\\server\\ann\\tip 2.mp3"},
+         {"D:\\Work\\tip 1.mp3", "D:\\Work\\tip 2.mp3"},
+         "\xEF\xBB\xBFtip 1.mp3\ntip 2.mp3\n"},
+    };
+    for (const Travel& travel : travels) {
+        SCOPED_TRACE(travel.list);
+        system.separator = travel.separator;
+        system.drive_letters = travel.separator == '\\';
+        system.problems.clear();
+        system.state_folder = travel.folder + "state" + travel.separator;
+        const std::string list = travel.folder + "tips.m3u";
+        const std::string group = travel.folder + "group.grp";
+        const std::string copy = system.state_folder + "played.m3u8";
+        for (const std::string& gone : travel.missing)
+            system.problems[gone] = FileProblem::Missing;
+        system.files[list] = travel.list;
+        system.files[group] = "tips.m3u\n2\n0:04\n";
+        player.list_lengths[copy] = int(travel.played.size());
+        view.messages.clear();
+        controller.open_tape_group(group);
+        EXPECT_EQ(state().playlist_path, list);
+        EXPECT_EQ(player.model.loaded, copy);
+        EXPECT_EQ(player.model.playlist_index, 1);
+        EXPECT_EQ(system.files[copy], *format_playlist(travel.played));
+        ASSERT_EQ(view.messages.size(), 1u);
+        EXPECT_THAT(view.messages[0], ::testing::HasSubstr(travel.folder));
+        EXPECT_EQ(system.files[list], travel.list) << "written before Save";
+        file.save_prompt();
+        EXPECT_EQ(system.files[list], travel.saved);
+        EXPECT_FALSE(file.unsaved());
+    }
+    // Not beside it either: refused, naming the entry, as before.
+    system.separator = '/';
+    system.drive_letters = false;
+    system.files["/work/tips.m3u"] = "tip 1.mp3\n/gone/tip 9.mp3\n";
+    system.problems = {{"/gone/tip 9.mp3", FileProblem::Missing},
+                       {"/work/tip 9.mp3", FileProblem::Missing}};
+    view.messages.clear();
+    controller.open_playlist("/work/tips.m3u");
+    EXPECT_THAT(view.messages, ElementsAre("Cannot play /work/tips.m3u\n(line 2 names "
+                                           "/gone/tip 9.mp3: no such file)"));
 }
 
 TEST_F(TapeGroup, ARelativePlaylistIsReadBesideTheGroupAndWrittenAsItWas)
