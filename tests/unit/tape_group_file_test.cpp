@@ -271,13 +271,16 @@ TEST_F(TapeGroup, RecordingsThatTravelledWithTheirListAreFoundBesideItAndNamedTh
         std::string saved;                // the list once the group is saved
     };
     const std::vector<Travel> travels = {
-        {'/', "/work/",
+        {'/',
+         "/work/",
          "#EXTM3U\r\n#EXTINF:1,one\r\nC:\\Users\\Ann\\tip 1.mp3\r\nsub/tip 2.mp3\r\n"
          "/home/ann/tip 3.wav\r\n",
          {"/work/C:\\Users\\Ann\\tip 1.mp3", "/home/ann/tip 3.wav"},
          {"/work/tip 1.mp3", "/work/sub/tip 2.mp3", "/work/tip 3.wav"},
          "#EXTM3U\r\n#EXTINF:1,one\r\ntip 1.mp3\r\nsub/tip 2.mp3\r\ntip 3.wav\r\n"},
-        {'\\', "D:\\Work\\", "\xEF\xBB\xBF/home/ann/tip 1.mp3\n\\\\server\\ann\\tip 2.mp3\n",
+        {'\\',
+         "D:\\Work\\",
+         "\xEF\xBB\xBF/home/ann/tip 1.mp3\n\\\\server\\ann\\tip 2.mp3\n",
          {"/home/ann/tip 1.mp3", "\\\\server\\ann\\tip 2.mp3"},
          {"D:\\Work\\tip 1.mp3", "D:\\Work\\tip 2.mp3"},
          "\xEF\xBB\xBFtip 1.mp3\ntip 2.mp3\n"},
