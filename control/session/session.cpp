@@ -123,7 +123,7 @@ int Session::tick_period_ms()
     return m_controller.at_rest() ? 0 : second_ms;
 }
 
-bool Session::held(const Request& request)
+bool Session::held(const Request& request, Answer answered, StillWanted still_wanted)
 {
     if (!needs_answering_player(request.command))
         return false;
@@ -135,8 +135,10 @@ bool Session::held(const Request& request)
     m_controller.follow_player();
     if (m_held.size() >= most_held) {
         m_controller.show_notice(translated(too_many_held, {m_controller.player_name()}));
+        if (answered)
+            answered(refusal_of_held());
     } else {
-        m_held.push_back({request, m_ticked_ms});
+        m_held.push_back({request, m_ticked_ms, std::move(answered), std::move(still_wanted)});
         m_controller.show_notice(translated(held_notice, {m_controller.player_name()}), true);
     }
     m_tick_period_ms = following_period_ms;
@@ -150,18 +152,34 @@ void Session::carry_out_held()
         return;
     const bool stale = m_ticked_ms - m_held.front().at_ms > held_at_most_ms;
     if (stale) {
-        std::erase_if(m_held,
-                      [&](const Held& held) { return m_ticked_ms - held.at_ms > held_at_most_ms; });
+        std::vector<Answer> refused;
+        std::erase_if(m_held, [&](Held& held) {
+            if (m_ticked_ms - held.at_ms <= held_at_most_ms)
+                return false;
+            if (held.answered)
+                refused.push_back(std::move(held.answered));
+            return true;
+        });
         m_controller.show_notice(translated(held_too_long, {m_controller.player_name()}));
+        for (const Answer& answer : refused)
+            answer(refusal_of_held());
     }
     if (m_held.empty() || !m_controller.player_answers())
         return;
     bool moved = false;
     while (!m_held.empty() && !m_window->ending() && !asking()) {
-        const Request request = std::move(m_held.front().request);
+        Held waited = std::move(m_held.front());
         m_held.pop_front();
-        moved = moved || moves_position(request.command);
-        run(request);
+        // A sender that gave up meanwhile was told "not carried out": it is not.
+        if (waited.still_wanted && !waited.still_wanted()) {
+            if (waited.answered)
+                waited.answered("too late");
+            continue;
+        }
+        moved = moved || moves_position(waited.request.command);
+        const std::string why = run(waited.request);
+        if (waited.answered)
+            waited.answered(why);
     }
     if (!m_window->ending())
         changed(moved);
@@ -170,13 +188,37 @@ void Session::carry_out_held()
 void Session::submit_later(Request request, Answer answered, StillWanted still_wanted)
 {
     m_poster([this, request = std::move(request), answered = std::move(answered),
-              still_wanted = std::move(still_wanted)] {
-        // A sender that gave up has been told "not carried out": it is not.
-        const std::string refusal =
-            still_wanted && !still_wanted() ? std::string("too late") : submit(request);
+              still_wanted = std::move(still_wanted)]() mutable {
+        submit_answered(request, std::move(answered), std::move(still_wanted));
+    });
+}
+
+void Session::submit_answered(const Request& request, Answer answered, StillWanted still_wanted)
+{
+    const auto answer = [&answered](const std::string& refusal) {
         if (answered)
             answered(refusal);
-    });
+    };
+    // A sender that gave up has been told "not carried out": it is not.
+    if (still_wanted && !still_wanted())
+        return answer("too late");
+    if (m_window == nullptr)
+        return answer(not_started);
+    if (std::string refusal = remote_refusal(asking(), m_window->ending()); !refusal.empty())
+        return answer(refusal);
+    // One that waits for the player is answered when it is carried out or refused.
+    if (held(request, answered, still_wanted))
+        return;
+    const std::string why = run(request);
+    if (!m_window->ending())
+        changed(moves_position(request.command));
+    answer(why);
+}
+
+std::string Session::refusal_of_held() const
+{
+    // In English, as the sender's other refusals: it goes to a program's log.
+    return m_controller.player_name() + " is not answering";
 }
 
 void Session::changed(bool moved)

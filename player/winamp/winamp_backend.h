@@ -24,6 +24,7 @@ public:
     bool find() override;
     bool start() override;
     bool alive() override { return m_window != nullptr && IsWindow(m_window); }
+    bool answers_now() override;
     void command(PlayerCommand command) override;
     std::optional<int> request(PlayerRequest request, int wparam) override;
     std::string caption() override;

@@ -33,6 +33,14 @@ void CALLBACK WinampBackend::answered(HWND, UINT, ULONG_PTR self, LRESULT)
     reinterpret_cast<WinampBackend*>(self)->m_unresponsive = false;
 }
 
+bool WinampBackend::answers_now()
+{
+    // Asked even when it answered a moment ago: a command sent to a player
+    // that hangs now would be lost, while one that waits for it is carried
+    // out once it answers (or refused).
+    return send(WM_NULL, 0, 0).has_value();
+}
+
 bool WinampBackend::start()
 {
     const std::string command = std::string("\"") + program + "\"";

@@ -66,6 +66,7 @@ public:
     bool start() override;
     void abandon_start() override;
     bool alive() override { return is_alive; }
+    bool answers_now() override { return !silent; }
     void command(PlayerCommand command) override;
     std::optional<int> request(PlayerRequest request, int argument) override;
     std::string caption() override;

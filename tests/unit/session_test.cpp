@@ -263,6 +263,28 @@ TEST_F(SessionTest, RequestsFromOutsideWaitForTheEventLoopAndNotForAGoneSender)
     EXPECT_THAT(answers, ElementsAre("", "too late"));
     EXPECT_EQ(player.model.playlist_index, 1);
 
+    // One that waits for a hung player is answered when it is carried out,
+    // or refused once it waited too long: never "done" before it reached it.
+    answers.clear();
+    sender_waits = true;
+    player.silent = true;
+    session.submit_later({Command::NextTip}, answer, [&] { return sender_waits; });
+    run_the_event_loop();
+    EXPECT_TRUE(answers.empty());
+    player.silent = false;
+    session.tick();
+    EXPECT_THAT(answers, ElementsAre(""));
+    EXPECT_EQ(player.model.playlist_index, 2);
+    player.silent = true;
+    session.submit_later({Command::LastTip}, answer, [&] { return sender_waits; });
+    run_the_event_loop();
+    for (int waited = 0; waited <= Session::held_at_most_ms; waited += Session::following_period_ms)
+        session.tick();
+    player.silent = false;
+    session.tick();
+    EXPECT_THAT(answers, ElementsAre("", "Fake Player is not answering"));
+    EXPECT_EQ(player.model.playlist_index, 2);
+
     // Settings are told when they change, and a listener that stopped hears nothing.
     int settings_heard = 0;
     const auto id = session.listen_to_settings([&] { ++settings_heard; });

@@ -9,6 +9,7 @@
 # names outside the ANSI code page and longer than MAX_PATH arrive whole; a
 # start while the running copy asks something waits for nothing, and a
 # command then is refused; a refused go-to holds back no later command; a
+# command while the player hangs is carried out when it answers or refused; a
 # Cuedeck killed by taskkill /F offers its place back at the next start.
 #
 #     program_test.sh CUEDECK_EXE STANDIN_EXE
@@ -102,6 +103,23 @@ since | grep -q '^JumpTo 4000$' || fail "the go-to did not reach 4 s"
 run --command no-such-command
 [ "$status" = 2 ] || fail "an unknown command ended with $status"
 grep -q 'no command is called "no-such-command"' "$work/err" || fail "no reason given: $(cat "$work/err")"
+
+echo "--- while the player hangs"
+# A command is carried out once the player answers again, or refused with
+# the reason: never reported done when it did not reach the player.
+before=$(wc -l <"$log")
+wine "$standin" --hang 2500
+run --command next-tip
+[ "$status" = 0 ] || fail "next-tip while the player hung briefly ended with $status: $(cat "$work/err")"
+since | grep -q '^NextTrack$' || fail "next-tip was reported done but did not reach the player"
+wine "$standin" --hang 9000
+before=$(wc -l <"$log")
+run --command next-tip
+[ "$status" = 1 ] || fail "next-tip while the player hung long ended with $status"
+grep -q 'not answering' "$work/err" || fail "no reason given: $(cat "$work/err")"
+for _ in $(seq 100); do since | grep -q '^PlaylistLength$' && break; sleep 0.1; done
+since | grep -q '^PlaylistLength$' || fail "the player was not asked again once it answered"
+since | grep -q '^NextTrack$' && fail "a refused next-tip reached the player afterwards"
 
 echo "--- while a question is shown"
 # The moves above are not saved: opening another group asks first.

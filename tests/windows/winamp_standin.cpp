@@ -19,6 +19,10 @@
 // as the VEC pedal's three bytes, 700 ms apart; then it ends.
 //
 //     winamp_standin --pedal PIPE REPORT...
+//
+// Or it makes the running stand-in hang for MS milliseconds:
+//
+//     winamp_standin --hang MS
 #include <windows.h>
 
 #include <shellapi.h>
@@ -123,6 +127,13 @@ int pedal(const char* name, char** reports, int count)
 
 int main(int argc, char** argv)
 {
+    if (argc == 3 && std::string(argv[1]) == "--hang") {
+        HWND running = FindWindowA(cuedeck::WinampBackend::window_class, nullptr);
+        return running != nullptr &&
+                       SendNotifyMessageA(running, WM_APP, std::strtoul(argv[2], nullptr, 10), 0)
+                   ? 0
+                   : 2;
+    }
     if (argc >= 3 && std::string(argv[1]) == "--pedal")
         return pedal(argv[2], argv + 3, argc - 3);
     if (argc == 2) {
