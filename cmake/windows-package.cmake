@@ -56,14 +56,15 @@ set(portable_folder ${portable_root}/Cuedeck)
 add_custom_target(cuedeck_portable
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${portable_root}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${portable_folder}
-    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:cuedeck> ${CUEDECK_HELP_PAGES}
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:cuedeck> $<TARGET_FILE:cuedeck_player_watch>
+            ${CUEDECK_HELP_PAGES}
             ${PROJECT_SOURCE_DIR}/packaging/windows/portable ${CUEDECK_STARTING_SETTINGS}
             ${CUEDECK_ALARM_SOUND} ${portable_folder}
     COMMAND ${CMAKE_COMMAND} -E copy ${CPACK_RESOURCE_FILE_LICENSE} ${portable_folder}/copyright.txt
     COMMAND ${CMAKE_COMMAND} -E chdir ${portable_root}
             ${CMAKE_COMMAND} -E tar cf ${CMAKE_BINARY_DIR}/${windows_package_name}-portable.zip
             --format=zip Cuedeck
-    DEPENDS cuedeck cuedeck_alarm_sound
+    DEPENDS cuedeck cuedeck_player_watch cuedeck_alarm_sound
     COMMENT "Making ${windows_package_name}-portable.zip"
     VERBATIM)
 

@@ -2,6 +2,8 @@
 
 #include "base/wide_text.h"
 
+#include <string>
+
 namespace cuedeck {
 
 bool WinampBackend::find()
@@ -41,10 +43,53 @@ bool WinampBackend::answers_now()
     return send(WM_NULL, 0, 0).has_value();
 }
 
+namespace {
+
+/// Start `command` (its program quoted first) with no handles of ours; its
+/// process, or null.
+HANDLE start_program(std::wstring command, WORD show)
+{
+    STARTUPINFOW start{};
+    start.cb = sizeof start;
+    start.dwFlags = STARTF_USESHOWWINDOW;
+    start.wShowWindow = show;
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &start, &started))
+        return nullptr;
+    CloseHandle(started.hThread);
+    return started.hProcess;
+}
+
+} // namespace
+
 bool WinampBackend::start()
 {
-    const std::string command = std::string("\"") + program + "\"";
-    return WinExec(command.c_str(), SW_SHOW) >= 32;
+    const HANDLE player =
+        start_program(L"\"" + wide_from_utf8(program) + L"\"", static_cast<WORD>(SW_SHOW));
+    if (player == nullptr)
+        return false;
+    // A player we started ends with us, however we end: the watcher beside
+    // the program closes it once we are gone. Without the watcher (a test
+    // program of its own) it is closed only at our own close.
+    wchar_t ours[MAX_PATH + 1] = {};
+    const DWORD length = GetModuleFileNameW(nullptr, ours, MAX_PATH + 1);
+    std::wstring watcher(ours, length <= MAX_PATH ? length : 0);
+    const std::size_t folder_end = watcher.find_last_of(L"\\/");
+    watcher =
+        folder_end == std::wstring::npos
+            ? std::wstring()
+            : watcher.substr(0, folder_end + 1) + wide_from_utf8(CUEDECK_PLAYER_WATCH_NAME ".exe");
+    if (!watcher.empty() && GetFileAttributesW(watcher.c_str()) != INVALID_FILE_ATTRIBUTES) {
+        const HANDLE watch =
+            start_program(L"\"" + watcher + L"\" " + std::to_wstring(GetCurrentProcessId()) + L" " +
+                              std::to_wstring(GetProcessId(player)),
+                          static_cast<WORD>(SW_HIDE));
+        if (watch != nullptr)
+            CloseHandle(watch);
+    }
+    CloseHandle(player);
+    return true;
 }
 
 void WinampBackend::command(PlayerCommand command)

@@ -10,7 +10,9 @@
 # start while the running copy asks something waits for nothing, and a
 # command then is refused; a refused go-to holds back no later command; a
 # command while the player hangs is carried out when it answers or refused; a
-# Cuedeck killed by taskkill /F offers its place back at the next start.
+# Cuedeck killed by taskkill /F offers its place back at the next start; a
+# player Cuedeck started is closed once Cuedeck is killed, one the user
+# started never.
 #
 #     program_test.sh CUEDECK_EXE STANDIN_EXE
 set -euo pipefail
@@ -150,4 +152,16 @@ sleep 3
 run --command tip-timer
 [ "$status" = 1 ] && grep -q 'waiting for an answer\|not carried out' "$work/err" ||
   fail "no question offered the place back ($status): $(cat "$work/err")"
+echo "--- a player Cuedeck started closes when Cuedeck is killed"
+tr -d '\r' <"$log" | grep -qx close && fail "the player the user started was closed"
+wine taskkill /F /IM cuedeck.exe >/dev/null 2>&1 || true
+wine taskkill /F /IM "$(basename "$standin")" >/dev/null 2>&1 || true
+rm -f "$journal"
+started="$drive/program files/winamp/started.log"
+wine "$cuedeck" 2>"$work/started.err" &
+for _ in $(seq 150); do grep -q PlaylistLength "$started" 2>/dev/null && break; sleep 0.1; done
+grep -q PlaylistLength "$started" 2>/dev/null || fail "Cuedeck did not start the player"
+kill -KILL "$(ps -eo pid,args | awk -v exe="$cuedeck" '$2 == exe { print $1 }')"
+for _ in $(seq 20); do grep -q '^close' "$started" && break; sleep 0.1; done
+grep -q '^close' "$started" || fail "the player Cuedeck started was not closed within 2 s of its end"
 echo "program test passed"

@@ -20,7 +20,9 @@
 //
 //     winamp_standin --pedal PIPE REPORT...
 //
-// Or it makes the running stand-in hang for MS milliseconds:
+// Started with no arguments, as Cuedeck starts a player, it logs to
+// started.log beside itself. Or it makes the running stand-in hang for MS
+// milliseconds:
 //
 //     winamp_standin --hang MS
 #include <windows.h>
@@ -140,6 +142,25 @@ int main(int argc, char** argv)
         int count = 0;
         LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
         return count == 2 ? hand_over(words[1]) : 2;
+    }
+    // Started bare, as Cuedeck starts the player it does not find: a list of
+    // three, logged to started.log beside the program.
+    char started_log[MAX_PATH] = {};
+    char* bare[] = {argv[0],
+                    started_log,
+                    const_cast<char*>("3"),
+                    const_cast<char*>("3"),
+                    const_cast<char*>("0"),
+                    const_cast<char*>("0"),
+                    const_cast<char*>("30"),
+                    const_cast<char*>("1. test - Winamp")};
+    if (argc == 1) {
+        const DWORD length = GetModuleFileNameA(nullptr, started_log, MAX_PATH - 12);
+        std::string folder(started_log, length);
+        folder.erase(folder.find_last_of("\\/") + 1);
+        std::snprintf(started_log, sizeof started_log, "%sstarted.log", folder.c_str());
+        argv = bare;
+        argc = 8;
     }
     if (argc < 8)
         return 2;
