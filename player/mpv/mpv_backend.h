@@ -85,6 +85,7 @@ public:
     std::optional<int> told_position() override;
     std::optional<int> told_tip() override;
     bool answers_now() override;
+    bool heard_again() override { return in_touch(); }
     int told_through() const override { return m_socket.descriptor(); }
     bool hand_over(const std::string& path) override;
     void close() override;

@@ -25,6 +25,7 @@ public:
     bool start() override;
     bool alive() override { return m_window != nullptr && IsWindow(m_window); }
     bool answers_now() override;
+    bool heard_again() override { return !m_unresponsive; }
     void command(PlayerCommand command) override;
     std::optional<int> request(PlayerRequest request, int wparam) override;
     std::string caption() override;

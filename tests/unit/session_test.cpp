@@ -265,15 +265,18 @@ TEST_F(SessionTest, RequestsFromOutsideWaitForTheEventLoopAndNotForAGoneSender)
 
     // One that waits for a hung player is answered when it is carried out,
     // or refused once it waited too long: never "done" before it reached it.
+    // Its sender is asked once whether it waits (and so told it began).
     answers.clear();
     sender_waits = true;
     player.silent = true;
-    session.submit_later({Command::NextTip}, answer, [&] { return sender_waits; });
+    int asked = 0;
+    session.submit_later({Command::NextTip}, answer, [&] { return ++asked, sender_waits; });
     run_the_event_loop();
     EXPECT_TRUE(answers.empty());
     player.silent = false;
     session.tick();
     EXPECT_THAT(answers, ElementsAre(""));
+    EXPECT_EQ(asked, 1);
     EXPECT_EQ(player.model.playlist_index, 2);
     player.silent = true;
     session.submit_later({Command::LastTip}, answer, [&] { return sender_waits; });
