@@ -36,7 +36,20 @@ std::optional<int> PlayerLink::request(PlayerRequest request, int argument)
 
 std::optional<PlayerStatus> PlayerLink::status()
 {
-    return connected() ? m_backend.status() : std::nullopt;
+    auto status = connected() ? m_backend.status() : std::nullopt;
+    if (!status || !m_loop || m_backend.can_loop())
+        return status;
+    const int place = status->position_ms;
+    const bool crossed = m_looped_from && *m_looped_from >= m_loop->start_ms &&
+                         *m_looped_from < m_loop->end_ms && place >= m_loop->end_ms &&
+                         place - *m_looped_from <= played_between_looks_ms;
+    m_looped_from = place;
+    if (crossed) {
+        m_backend.request(PlayerRequest::JumpTo, m_loop->start_ms);
+        status->position_ms = m_loop->start_ms;
+        m_looped_from = m_loop->start_ms;
+    }
+    return status;
 }
 
 bool PlayerLink::hand_over(const std::string& path)
@@ -73,6 +86,7 @@ ClarityAids PlayerLink::aids_in_effect()
 void PlayerLink::set_loop(std::optional<LoopStretch> stretch)
 {
     m_loop = stretch;
+    m_looped_from.reset();
     if (connected())
         m_backend.set_loop(stretch);
 }

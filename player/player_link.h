@@ -49,6 +49,8 @@ public:
     int told_through() { return connected() ? m_backend.told_through() : -1; }
     /// Whether a found player answers now (see PlayerBackend::answers_now).
     bool answers_now() { return connected() && m_backend.answers_now(); }
+    /// See PlayerBackend::heard_again.
+    bool heard_again() { return connected() && m_backend.heard_again(); }
     /// False when the player did not take the file (see PlayerBackend).
     bool hand_over(const std::string& path);
     bool can_change_speed() const { return m_backend.can_change_speed(); }
@@ -63,7 +65,13 @@ public:
     /// The aids asked for, less any the player could not build (which are
     /// then no longer asked for).
     ClarityAids aids_in_effect();
-    bool can_loop() const { return m_backend.can_loop(); }
+    /// Every player loops a stretch: one that cannot by itself has it kept
+    /// here, by status(): a look at the place that finds it past the
+    /// stretch's end, having been inside it at the look before, moves it to
+    /// its start. The front end looks often while the player plays.
+    bool can_loop() const { return true; }
+    /// How far a player plays on between two looks at most, and further: a jump.
+    static constexpr int played_between_looks_ms = 2000;
     /// Play this stretch over and over from now on, or none; again when the
     /// player is found anew.
     void set_loop(std::optional<LoopStretch> stretch);
@@ -90,6 +98,11 @@ private:
     std::optional<int> m_speed;
     ClarityAids m_aids;
     std::optional<LoopStretch> m_loop;
+    /// Where the place was at the last look, for a loop kept here: only a
+    /// place that played on past the end from inside the stretch is moved
+    /// back; a jump beyond it (a skip forward) leaves the stretch, as a
+    /// player's own loop lets it.
+    std::optional<int> m_looped_from;
 };
 
 } // namespace cuedeck

@@ -223,8 +223,12 @@ void MainWindow::create_menus()
         menus[speed_menu_table().front().menu]->addSeparator();
         add_items(speed_menu_table());
     }
+    if (state.loop_control) {
+        menus[loop_menu_table().front().menu]->addSeparator();
+        add_items(loop_menu_table());
+    }
     if (state.aids_control) {
-        // The Sound menu before Options; the loop at the end of the Play menu.
+        // The Sound menu before Options; the phrase keys at the end of the Play menu.
         menus["&Play"]->addSeparator();
         QAction* options = menus["&Options"]->menuAction();
         QMenu* sound = new QMenu(ui_text(aids_menu_table().front().menu), this);

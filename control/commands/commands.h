@@ -124,10 +124,15 @@ std::span<const MenuItem> menu_table();
 /// for a front end whose player can change speed.
 std::span<const KeyBinding> speed_key_table();
 std::span<const MenuItem> speed_menu_table();
-/// The clarity aids' keys and their Sound menu, and the loop's key and its
-/// item at the end of the Play menu, for a front end whose player has them.
+/// The clarity aids' keys and their Sound menu, and the phrase keys and
+/// their items at the end of the Play menu, for a front end whose player
+/// has them.
 std::span<const KeyBinding> aids_key_table();
 std::span<const MenuItem> aids_menu_table();
+/// The loop's keys (L, S) and their items in the Play menu: every player
+/// has them (one that cannot loop a stretch has it kept by Cuedeck).
+std::span<const KeyBinding> loop_key_table();
+std::span<const MenuItem> loop_menu_table();
 
 /// How captions and messages name a key: "F9", "space", "<-".
 const char* key_name(Key key);

@@ -67,6 +67,7 @@ public:
     void abandon_start() override;
     bool alive() override { return is_alive; }
     bool answers_now() override { return !silent; }
+    bool heard_again() override { return !silent; }
     void command(PlayerCommand command) override;
     std::optional<int> request(PlayerRequest request, int argument) override;
     std::string caption() override;

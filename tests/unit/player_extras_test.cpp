@@ -194,20 +194,32 @@ TEST_F(Speed, TheLoopKeySetsAStretchThatPlaysAndEndsWithAMoveToAnotherPlace)
     }
 }
 
-TEST_F(ControllerTest, APlayerWithoutSpeedsIgnoresTheSpeedAidsAndLoopAndTheFileLeavesThemOut)
+TEST_F(ControllerTest, APlayerWithoutSpeedsIgnoresTheSpeedAndAidsAndHasItsLoopKeptByCuedeck)
 {
     system.files["/opt/cuedeck/cuedeck.dat"] = "Speed\n80\nReduceNoise\n1\n";
     controller.start_up();
     run_command(controller, Command::Faster);
     run_command(controller, Command::VoiceBand);
-    run_command(controller, Command::Loop);
     EXPECT_FALSE(view.has_field(FieldId::Speed));
     EXPECT_FALSE(view.has_field(FieldId::Aids));
-    EXPECT_FALSE(view.has_field(FieldId::Loop));
     EXPECT_THAT(player.traffic(),
                 ::testing::Not(::testing::Contains(::testing::StartsWith("Speed"))));
     EXPECT_THAT(player.traffic(), ::testing::Not(::testing::Contains(::testing::StartsWith("A"))));
-    EXPECT_THAT(player.traffic(), ::testing::Not(::testing::Contains(::testing::StartsWith("L"))));
+
+    // L, L: the stretch plays from its start; playing on past its end moves
+    // it back there, a skip beyond it leaves it.
+    player_in_list(3, 0, play_state::playing, 2000);
+    run_command(controller, Command::Loop);
+    player.model.position_ms = 4000;
+    run_command(controller, Command::Loop);
+    EXPECT_EQ(view.field(FieldId::Loop), "Loop 0:02.0 \u2013 0:04.0");
+    EXPECT_EQ(player.model.position_ms, 2000);
+    for (const auto& [played_to, then] :
+         std::vector<std::pair<int, int>>{{3950, 3950}, {4040, 2000}, {3000, 3000}, {9000, 9000}}) {
+        player.model.position_ms = played_to;
+        controller.refresh();
+        EXPECT_EQ(player.model.position_ms, then) << played_to;
+    }
     controller.shut_down(WindowEnding::DefaultClose);
     EXPECT_THAT(system.files[SettingsFile(system).path(state())],
                 ::testing::EndsWith("BackTime\n0\n"));

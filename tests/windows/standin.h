@@ -24,14 +24,18 @@ inline std::string program_folder()
 class StandIn
 {
 public:
-    explicit StandIn(const FakePlayerBackend::Model& model, const std::string& name = "standin")
+    /// `moving`: while it plays, its place moves on in real time, and each
+    /// jump is logged with the place it came from ("from 12345").
+    explicit StandIn(const FakePlayerBackend::Model& model, const std::string& name = "standin",
+                     bool moving = false)
         : m_log(program_folder() + name + ".log")
     {
         std::string command =
             "\"" + program_folder() + "winamp_standin.exe\" \"" + m_log + "\" " +
             std::to_string(model.play_state) + " " + std::to_string(model.playlist_length) + " " +
             std::to_string(model.playlist_index) + " " + std::to_string(model.position_ms) + " " +
-            std::to_string(model.track_length_s) + " \"" + model.caption + "\"";
+            std::to_string(model.track_length_s) + " \"" + model.caption + "\"" +
+            (moving ? " --moving" : "");
         // The player is found by its window class alone, so a window of an
         // earlier stand-in that is still on its way out must be gone first.
         wait_until_no_player_window();

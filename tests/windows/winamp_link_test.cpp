@@ -1,6 +1,9 @@
+#include <climits>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "control/run/command_bodies.h"
 #include "control/run/controller.h"
 #include "files/command_line.h"
 #include "files/place_journal_format.h"
@@ -107,6 +110,42 @@ TEST(WindowsPlayer, AHungPlayerCostsOneWaitAndIsAskedAgainOnceItAnswers)
     const auto log = standin.log();
     EXPECT_THAT(log, ::testing::Not(::testing::Contains("PlaylistIndex")));
     EXPECT_EQ(log.back(), "PlaylistLength");
+}
+
+TEST(WindowsPlayer, TheLoopThePlayerLacksIsKeptInsideItsStretch)
+{
+    // L, L on a player that plays on in real time; the window's ticks while
+    // it plays look at it every 50 ms.
+    StandIn standin({1, 5, 1, 10000, 185, 50, "2. test - Winamp", ""}, "loop", true);
+    FakeView view;
+    FakeSystem system;
+    WinampBackend winamp;
+    Controller controller(view, winamp, system);
+    controller.connect_player();
+    run_command(controller, Command::Loop);
+    Sleep(400);
+    run_command(controller, Command::Loop);
+    const auto loop = controller.state().loop;
+    ASSERT_TRUE(loop && loop->end_ms);
+    std::vector<int> jumped_from;
+    int lowest = INT_MAX;
+    for (int look = 0; look < 200 && jumped_from.size() < 11; ++look) {
+        Sleep(50);
+        controller.follow_player();
+        lowest = std::min(lowest, controller.state().position);
+        jumped_from.clear();
+        for (const std::string& line : standin.log()) {
+            if (line.rfind("from ", 0) == 0)
+                jumped_from.push_back(std::stoi(line.substr(5)));
+        }
+    }
+    // The first jump is the second L's, to the start; ten rounds follow.
+    ASSERT_EQ(jumped_from.size(), 11u);
+    for (std::size_t round = 1; round < jumped_from.size(); ++round) {
+        EXPECT_GE(jumped_from[round], *loop->end_ms) << "round " << round;
+        EXPECT_LE(jumped_from[round], *loop->end_ms + 150) << "round " << round;
+    }
+    EXPECT_GE(lowest, loop->start_ms);
 }
 
 TEST(WindowsPlayer, AMissingPlayerGivesTheMessageNamingItsPath)

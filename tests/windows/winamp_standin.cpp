@@ -3,7 +3,10 @@
 // writes every message it receives to a log file, one a line, and exits on
 // WM_CLOSE. WM_APP makes it hang for wParam milliseconds, as a busy player does.
 //
-//     winamp_standin LOG PLAY_STATE LENGTH INDEX POSITION_MS TRACK_S CAPTION
+//     winamp_standin LOG PLAY_STATE LENGTH INDEX POSITION_MS TRACK_S CAPTION [--moving]
+//
+// --moving: while it plays, its place moves on in real time, and each jump
+// is logged with the place it came from ("from 12345").
 //
 // Copied to where the player's program is and started with a file, as
 // Cuedeck hands the player a playlist, it hands the file's name (UTF-8) to
@@ -44,6 +47,18 @@ int list_length = 0;
 /// WM_COPYDATA's mark of a hand-over.
 constexpr ULONG_PTR hand_over_data = 1;
 std::FILE* log_file = nullptr;
+/// Whether its place moves on in real time while it plays (--moving).
+bool moving = false;
+ULONGLONG moved_at = 0;
+
+/// The place where playing has taken it since the last look.
+void move_on()
+{
+    const ULONGLONG now = GetTickCount64();
+    if (moving && player.model.play_state == 1)
+        player.model.position_ms += static_cast<int>(now - moved_at);
+    moved_at = now;
+}
 
 void write_log(const std::string& event)
 {
@@ -55,9 +70,13 @@ LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wparam, LPAR
 {
     switch (message) {
     case WM_COMMAND:
+        move_on();
         player.command(static_cast<cuedeck::PlayerCommand>(LOWORD(wparam)));
         return 0;
     case WM_USER:
+        move_on();
+        if (moving && static_cast<cuedeck::PlayerRequest>(lparam) == cuedeck::PlayerRequest::JumpTo)
+            write_log("from " + std::to_string(player.model.position_ms));
         return player
             .request(static_cast<cuedeck::PlayerRequest>(lparam),
                      static_cast<int>(static_cast<INT_PTR>(wparam)))
@@ -176,6 +195,8 @@ int main(int argc, char** argv)
                     argv[7],
                     ""};
     list_length = player.model.playlist_length;
+    moving = argc >= 9 && std::string(argv[8]) == "--moving";
+    moved_at = GetTickCount64();
     player.find(); // the fake answers only once found
     player.on_event = write_log;
 

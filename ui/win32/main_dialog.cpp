@@ -249,6 +249,8 @@ void MainDialog::add_menu()
     add_items(menu_table(), false);
     if (m_session.state().speed_control)
         add_items(speed_menu_table(), true);
+    if (m_session.state().loop_control)
+        add_items(loop_menu_table(), true);
     for (const auto& [title, menu] : menus)
         AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(menu),
                     translated(title.c_str()).c_str());
