@@ -64,7 +64,7 @@ run_beside_the_player() {
 echo "--- silent install"
 wine "$installer" /S
 wineserver -w
-for file in cuedeck.exe cuedeck.html cuedeck.dat cuedeck-alarm.wav Uninstall.exe; do
+for file in cuedeck.exe cuedeck-watch.exe cuedeck.html cuedeck.dat cuedeck-alarm.wav Uninstall.exe; do
   [ -f "$program_folder/$file" ] || fail "no $file in Program Files\\Cuedeck"
 done
 [ -f "$start_menu/Cuedeck.lnk" ] || fail "no Start menu entry"
@@ -111,6 +111,7 @@ portable="$drive/Portable Cuedeck & Co"
 mkdir -p "$portable"
 unzip -q "$zip" -d "$portable"
 [ -f "$portable/Cuedeck/portable" ] || fail "the zip has no portable marker"
+[ -f "$portable/Cuedeck/cuedeck-watch.exe" ] || fail "the zip has no player watcher"
 before=$(md5sum <"$appdata/cuedeck.dat")
 run_beside_the_player 'C:\Portable Cuedeck & Co\Cuedeck\cuedeck.exe'
 [ -f "$portable/Cuedeck/cuedeck.dat" ] || fail "a portable copy keeps no settings beside itself"
