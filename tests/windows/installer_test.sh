@@ -23,7 +23,20 @@ program_folder="$drive/Program Files/Cuedeck"
 start_menu="$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/Cuedeck"
 user=$(wine cmd /c echo %USERNAME% 2>/dev/null | tr -d '\r')
 appdata="$drive/users/$user/AppData/Roaming/Cuedeck"
-registry() { wine reg query "$1" 2>/dev/null | tr -d '\r'; }
+# A key's values; a key that is missing reads as nothing, and wine's reg
+# failing in any other way fails the test with what it said, rather than
+# passing for a missing key.
+registry() {
+  local said status=0
+  said=$(wine reg query "$1" 2>&1) || status=$?
+  said=${said//$'\r'/}
+  if [ "$status" != 0 ]; then
+    grep -q 'Unable to find the specified registry key' <<<"$said" ||
+      fail "wine reg query $1 failed ($status): $said"
+    return 0
+  fi
+  printf '%s\n' "$said"
+}
 has_key() { wine reg query "$1" >/dev/null 2>&1; }
 keys=('HKLM\Software\Classes\.grp' 'HKLM\Software\Classes\Cuedeck.TapeGroup'
       'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Cuedeck'
