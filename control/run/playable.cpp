@@ -71,13 +71,13 @@ std::string why_no_recording(System& system, const std::string& path)
 std::string entry_target(System& system, const std::string& folder, const std::string& entry,
                          char separator, bool* moved = nullptr)
 {
-    const std::string named = resolved_against(folder, entry, separator);
+    std::string named = resolved_against(folder, entry, separator);
     if (moved)
         *moved = false;
     if (is_url(named) || system.local_file_problem(named) != FileProblem::Missing)
         return named;
     const std::string_view name = file_name_of(entry, '\\');
-    const std::string beside = folder + std::string(name);
+    std::string beside = folder + std::string(name);
     if (name.empty() || beside == named || is_playlist_name(name) ||
         system.local_file_problem(beside) != FileProblem::None)
         return named;

@@ -298,7 +298,7 @@ std::string Controller::list_to_play(const std::string& playlist)
         return playlist;
     const std::string folder = m_system.state_directory();
     const auto recordings = format_playlist(playlist_recordings(m_system, playlist));
-    const std::string copy = folder.empty() ? std::string() : folder + played_copy_file;
+    std::string copy = folder.empty() ? std::string() : folder + played_copy_file;
     if (copy.empty() || !recordings || !m_system.make_directories(folder) ||
         !m_system.replace_file(copy, *recordings)) {
         // Handed over as it is, the player skips what it cannot find; told.

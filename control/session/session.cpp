@@ -185,11 +185,12 @@ void Session::submit_later(Request request, Answer answered, StillWanted still_w
 {
     m_poster([this, request = std::move(request), answered = std::move(answered),
               still_wanted = std::move(still_wanted)]() mutable {
-        submit_answered(request, std::move(answered), std::move(still_wanted));
+        submit_answered(request, std::move(answered), still_wanted);
     });
 }
 
-void Session::submit_answered(const Request& request, Answer answered, StillWanted still_wanted)
+void Session::submit_answered(const Request& request, Answer answered,
+                              const StillWanted& still_wanted)
 {
     const auto answer = [&answered](const std::string& refusal) {
         if (answered)

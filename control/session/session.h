@@ -222,7 +222,7 @@ private:
     /// are carried out first when it answers.
     bool held(const Request& request, Answer answered = {});
     /// submit(), the answer going to `answered` once it is known.
-    void submit_answered(const Request& request, Answer answered, StillWanted still_wanted);
+    void submit_answered(const Request& request, Answer answered, const StillWanted& still_wanted);
     /// What the sender of a request that waited in vain is told.
     std::string refusal_of_held() const;
     /// Carry out what waited once the player answers; refuse what waited too long.

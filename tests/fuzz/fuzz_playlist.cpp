@@ -30,8 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!renamed)
             std::abort();
         PlaylistContents after = parse_playlist(*renamed, pls);
-        if (after.entries.size() != contents.entries.size() ||
-            after.entries.back().line != line || after.entries.back().target != "moved.mp3")
+        if (after.entries.size() != contents.entries.size() || after.entries.back().line != line ||
+            after.entries.back().target != "moved.mp3")
             std::abort();
         after.entries.back().target = contents.entries.back().target;
         for (std::size_t i = 0; i < after.entries.size(); ++i) {

@@ -82,7 +82,7 @@ for file in cuedeck.exe cuedeck-watch.exe cuedeck.html cuedeck.dat cuedeck-alarm
 done
 [ -f "$start_menu/Cuedeck.lnk" ] || fail "no Start menu entry"
 registry 'HKLM\Software\Classes\.grp' | grep -q 'REG_SZ *Cuedeck.TapeGroup$' ||
-  fail ".grp is not associated"
+  fail ".grp is not associated for all users (the user's own classes say: $(registry 'HKCU\Software\Classes\.grp'))"
 registry 'HKLM\Software\Classes\Cuedeck.TapeGroup\shell\open' | grep -q 'Open with Cuedeck$' ||
   fail "no Open with Cuedeck"
 registry 'HKLM\Software\Classes\Cuedeck.TapeGroup\shell\open\command' |
