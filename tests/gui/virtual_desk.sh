@@ -57,9 +57,16 @@ export LSAN_OPTIONS="suppressions=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/
 export PULSE_RUNTIME_PATH="$work/run/pulse"
 
 mpv_says() { # PROPERTY: its value as mpv answers it
-  echo "{\"command\":[\"get_property\",\"$1\"]}" |
-    socat -t 1 - "UNIX-CONNECT:$work/run/cuedeck/mpv.sock" 2>/dev/null |
-    sed -n 's/.*"data":\([^,}]*\).*/\1/p'
+  # Asked again when no reply came at all (socat's second passed on a
+  # loaded machine); a reply without a value is a value.
+  local reply=""
+  for _ in 1 2 3 4 5; do
+    reply=$(echo "{\"command\":[\"get_property\",\"$1\"]}" |
+      socat -t 1 - "UNIX-CONNECT:$work/run/cuedeck/mpv.sock" 2>/dev/null)
+    [ -n "$reply" ] && break
+    sleep 0.1
+  done
+  sed -n 's/.*"data":\([^,}]*\).*/\1/p' <<<"$reply"
 }
 until_true() { # COMMAND...: polls for ten seconds
   for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
