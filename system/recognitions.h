@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 
@@ -30,6 +31,38 @@ struct RecognitionState
     /// The draft's times are the recording's, not the stretch's (see
     /// RecognizerJob::whole_recording).
     bool times_of_recording = false;
+};
+
+/// What a recognition's worker thread tells the window's thread, under a lock.
+class RecognitionProgress
+{
+public:
+    RecognitionState now() const
+    {
+        const std::lock_guard lock(m_mutex);
+        return m_state;
+    }
+    /// Change it as `change(RecognitionState&)` does.
+    template <typename Change> void update(Change change)
+    {
+        const std::lock_guard lock(m_mutex);
+        change(m_state);
+    }
+    /// Finished, with its trouble or its draft's bytes, and the last lines
+    /// of the recognizer's error output.
+    void finish(std::optional<helper::Trouble> trouble, std::string output, std::string errors)
+    {
+        update([&](RecognitionState& state) {
+            state.finished = true;
+            state.trouble = trouble;
+            state.output = std::move(output);
+            state.error_lines = std::move(errors);
+        });
+    }
+
+private:
+    mutable std::mutex m_mutex;
+    RecognitionState m_state;
 };
 
 /// One recognition running in processes of its own, at a lower priority.

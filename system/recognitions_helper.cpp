@@ -85,21 +85,13 @@ public:
     HelperRecognition(const HelperRecognition&) = delete;
     HelperRecognition& operator=(const HelperRecognition&) = delete;
 
-    RecognitionState state() const override
-    {
-        const std::lock_guard lock(m_mutex);
-        return m_state;
-    }
+    RecognitionState state() const override { return m_progress.now(); }
 
 private:
     void finish(std::optional<helper::Trouble> trouble, std::string output = {},
                 std::string errors = {})
     {
-        const std::lock_guard lock(m_mutex);
-        m_state.finished = true;
-        m_state.trouble = trouble;
-        m_state.output = std::move(output);
-        m_state.error_lines = std::move(errors);
+        m_progress.finish(trouble, std::move(output), std::move(errors));
     }
 
     void run(const std::string& helper, const RecognitionRequest& request)
@@ -180,11 +172,14 @@ private:
                 continue;
             for (const helper::Message& message :
                  reader.take(std::string_view(bytes, static_cast<std::size_t>(got)))) {
-                const std::lock_guard lock(m_mutex);
                 if (message.kind == helper::Message::Kind::Percent)
-                    m_state.percent = static_cast<int>(message.number);
+                    m_progress.update([&](RecognitionState& state) {
+                        state.percent = static_cast<int>(message.number);
+                    });
                 else if (message.kind == helper::Message::Kind::Heard)
-                    m_state.heard_ms = static_cast<int>(message.number);
+                    m_progress.update([&](RecognitionState& state) {
+                        state.heard_ms = static_cast<int>(message.number);
+                    });
                 else if (message.kind == helper::Message::Kind::Failed)
                     trouble = trouble_named(message.bytes);
                 else if (message.kind == helper::Message::Kind::Made)
@@ -256,8 +251,7 @@ private:
         return {};
     }
 
-    mutable std::mutex m_mutex;
-    RecognitionState m_state;
+    RecognitionProgress m_progress;
     std::atomic<bool> m_cancelled = false;
     std::thread m_thread;
 };

@@ -94,22 +94,15 @@ public:
     WindowsRecognition(const WindowsRecognition&) = delete;
     WindowsRecognition& operator=(const WindowsRecognition&) = delete;
 
-    RecognitionState state() const override
-    {
-        const std::lock_guard lock(m_mutex);
-        return m_state;
-    }
+    RecognitionState state() const override { return m_progress.now(); }
 
 private:
+    /// Its times are the recording's: the recognizer was given the recording.
     void finish(std::optional<helper::Trouble> trouble, std::string output = {},
                 std::string errors = {})
     {
-        const std::lock_guard lock(m_mutex);
-        m_state.finished = true;
-        m_state.trouble = trouble;
-        m_state.output = std::move(output);
-        m_state.error_lines = std::move(errors);
-        m_state.times_of_recording = true;
+        m_progress.update([](RecognitionState& state) { state.times_of_recording = true; });
+        m_progress.finish(trouble, std::move(output), std::move(errors));
     }
 
     void run(const RecognitionRequest& request)
@@ -188,9 +181,14 @@ private:
                 WaitForSingleObject(process.value, 5000);
                 return finish(std::nullopt);
             }
+            // At most 64 KB a turn: a recognizer that never stops writing
+            // errors must not hold off a stop or its own end.
             DWORD waiting = 0;
-            while (PeekNamedPipe(errors_read.value, nullptr, 0, nullptr, &waiting, nullptr) &&
-                   waiting > 0) {
+            for (int read = 0;
+                 read < 16 &&
+                 PeekNamedPipe(errors_read.value, nullptr, 0, nullptr, &waiting, nullptr) &&
+                 waiting > 0;
+                 ++read) {
                 DWORD got = 0;
                 if (!ReadFile(errors_read.value, bytes, sizeof bytes, &got, nullptr) || got == 0)
                     break;
@@ -237,16 +235,13 @@ private:
                     line += c;
                 continue;
             }
-            if (const auto percent = recognizer::percent_in(line)) {
-                const std::lock_guard lock(m_mutex);
-                m_state.percent = *percent;
-            }
+            if (const auto percent = recognizer::percent_in(line))
+                m_progress.update([&](RecognitionState& state) { state.percent = *percent; });
             line.clear();
         }
     }
 
-    mutable std::mutex m_mutex;
-    RecognitionState m_state;
+    RecognitionProgress m_progress;
     std::atomic<bool> m_cancelled = false;
     std::thread m_thread;
 };
