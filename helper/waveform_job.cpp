@@ -5,7 +5,12 @@
 
 #include "files/helper_messages.h"
 #include "files/waveform.h"
+#ifdef _WIN32
+#include "base/wide_text.h"
+#include "helper/decoder_media_foundation.h"
+#else
 #include "helper/decoder.h"
+#endif
 #include "helper/jobs.h"
 
 namespace cuedeck::helper {
@@ -65,7 +70,11 @@ private:
 
 int make_waveform(const std::string& recording, std::int64_t near_ms)
 {
+#ifdef _WIN32
+    Decoder decoder(wide_from_utf8(recording));
+#else
     Decoder decoder(recording);
+#endif
     if (!decoder.ready()) {
         say(failed(Trouble::Unreadable));
         return 1;
