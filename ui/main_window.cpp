@@ -227,9 +227,13 @@ void MainWindow::create_menus()
         menus[loop_menu_table().front().menu]->addSeparator();
         add_items(loop_menu_table());
     }
+    if (m_session.waveforms() != nullptr) {
+        // The phrase keys at the end of the Play menu.
+        menus[phrase_menu_table().front().menu]->addSeparator();
+        add_items(phrase_menu_table());
+    }
     if (state.aids_control) {
-        // The Sound menu before Options; the phrase keys at the end of the Play menu.
-        menus["&Play"]->addSeparator();
+        // The Sound menu before Options.
         QAction* options = menus["&Options"]->menuAction();
         QMenu* sound = new QMenu(ui_text(aids_menu_table().front().menu), this);
         menuBar()->insertMenu(options, sound);
@@ -366,7 +370,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
     }
     if (const auto command =
             command_for_key(key_from_qt(event->key(), event->modifiers() & Qt::ShiftModifier),
-                            m_session.state().aids_control)) {
+                            {m_session.state().aids_control, m_session.waveforms() != nullptr})) {
         carry_out(*command);
         event->accept();
         return;

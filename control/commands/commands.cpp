@@ -49,11 +49,15 @@ constexpr KeyBinding speed_keys[] = {
 };
 
 constexpr KeyBinding aids_keys[] = {
-    {Key::H, Command::ReduceNoise, true},        {Key::W, Command::VoiceBand, true},
-    {Key::E, Command::EvenLoudness, true},       {Key::A, Command::Louder, true},
-    {Key::Digit1, Command::ChannelBoth, true},   {Key::Digit2, Command::ChannelLeft, true},
-    {Key::Digit3, Command::ChannelRight, true},  {Key::Digit4, Command::ChannelMixed, true},
-    {Key::ShiftLeft, Command::PhraseBack, true}, {Key::ShiftRight, Command::PhraseForward, true},
+    {Key::H, Command::ReduceNoise, true},       {Key::W, Command::VoiceBand, true},
+    {Key::E, Command::EvenLoudness, true},      {Key::A, Command::Louder, true},
+    {Key::Digit1, Command::ChannelBoth, true},  {Key::Digit2, Command::ChannelLeft, true},
+    {Key::Digit3, Command::ChannelRight, true}, {Key::Digit4, Command::ChannelMixed, true},
+};
+
+constexpr KeyBinding phrase_keys[] = {
+    {Key::ShiftLeft, Command::PhraseBack, true},
+    {Key::ShiftRight, Command::PhraseForward, true},
 };
 
 constexpr KeyBinding loop_keys[] = {
@@ -194,6 +198,9 @@ constexpr MenuItem aids_menu_items[] = {
      KeyHint::InKeyColumn},
     {UI_TEXT("&Sound"), UI_TEXT("Both Channels &Mixed"), Command::ChannelMixed,
      KeyHint::InKeyColumn},
+};
+
+constexpr MenuItem phrase_menu_items[] = {
     {UI_TEXT("&Play"), UI_TEXT("P&hrase Back"), Command::PhraseBack, KeyHint::InKeyColumn},
     {UI_TEXT("&Play"), UI_TEXT("Phrase Fo&rward"), Command::PhraseForward, KeyHint::InKeyColumn},
 };
@@ -238,6 +245,16 @@ std::span<const KeyBinding> aids_key_table()
 std::span<const MenuItem> aids_menu_table()
 {
     return aids_menu_items;
+}
+
+std::span<const KeyBinding> phrase_key_table()
+{
+    return phrase_keys;
+}
+
+std::span<const MenuItem> phrase_menu_table()
+{
+    return phrase_menu_items;
 }
 
 std::span<const KeyBinding> loop_key_table()
@@ -350,7 +367,8 @@ const char* key_name(Key key)
 std::string key_hint(Command command)
 {
     std::string hint;
-    for (const auto table : {key_table(), speed_key_table(), loop_key_table(), aids_key_table()}) {
+    for (const auto table :
+         {key_table(), speed_key_table(), loop_key_table(), aids_key_table(), phrase_key_table()}) {
         for (const KeyBinding& binding : table) {
             if (binding.command != command || !binding.hinted)
                 continue;
@@ -428,11 +446,12 @@ std::optional<Command> command_named(std::string_view name)
     return std::nullopt;
 }
 
-std::optional<Command> command_for_key(Key key, bool with_aids)
+std::optional<Command> command_for_key(Key key, KeysBeyond beyond)
 {
     const std::span<const KeyBinding> none;
     for (const auto table :
-         {key_table(), speed_key_table(), loop_key_table(), with_aids ? aids_key_table() : none}) {
+         {key_table(), speed_key_table(), loop_key_table(), beyond.aids ? aids_key_table() : none,
+          beyond.phrases ? phrase_key_table() : none}) {
         for (const KeyBinding& binding : table) {
             if (binding.key == key)
                 return binding.command;

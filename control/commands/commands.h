@@ -124,11 +124,14 @@ std::span<const MenuItem> menu_table();
 /// for a front end whose player can change speed.
 std::span<const KeyBinding> speed_key_table();
 std::span<const MenuItem> speed_menu_table();
-/// The clarity aids' keys and their Sound menu, and the phrase keys and
-/// their items at the end of the Play menu, for a front end whose player
-/// has them.
+/// The clarity aids' keys and their Sound menu, for a front end whose
+/// player has them.
 std::span<const KeyBinding> aids_key_table();
 std::span<const MenuItem> aids_menu_table();
+/// The phrase keys (Shift+arrows) and their items at the end of the Play
+/// menu, for a front end that shows the waveform.
+std::span<const KeyBinding> phrase_key_table();
+std::span<const MenuItem> phrase_menu_table();
 /// The loop's keys (L, S) and their items in the Play menu: every player
 /// has them (one that cannot loop a stretch has it kept by Cuedeck).
 std::span<const KeyBinding> loop_key_table();
@@ -166,12 +169,19 @@ struct CommandRow
 std::span<const CommandRow> command_table();
 std::optional<Command> command_named(std::string_view name);
 
-/// The command bound to a key, in the key table or the speed's, or the
-/// aids' where the player has them, if any.
-std::optional<Command> command_for_key(Key key, bool with_aids = false);
-inline std::optional<Command> command_for_key(std::optional<Key> key, bool with_aids = false)
+/// The tables beyond the key table, the speed's and the loop's that a
+/// front end's keys reach.
+struct KeysBeyond
 {
-    return key ? command_for_key(*key, with_aids) : std::nullopt;
+    bool aids = false;    ///< where the player has the clarity aids
+    bool phrases = false; ///< where the window shows the waveform
+};
+/// The command bound to a key, in the key table, the speed's and the
+/// loop's, or those `beyond` them, if any.
+std::optional<Command> command_for_key(Key key, KeysBeyond beyond = {});
+inline std::optional<Command> command_for_key(std::optional<Key> key, KeysBeyond beyond = {})
+{
+    return key ? command_for_key(*key, beyond) : std::nullopt;
 }
 /// Whether a menu item shows a check mark, and whether it is shown now (the
 /// aids that are on, the channel heard, a loop set); none for the others.

@@ -232,8 +232,9 @@ int check(const QString& path, const QMap<QString, QString>& texts)
                       .arg(menu, letters[letter], text, letter));
         letters.insert(letter, text);
     };
-    for (const auto table : {cuedeck::menu_table(), cuedeck::speed_menu_table(),
-                             cuedeck::loop_menu_table(), cuedeck::aids_menu_table()}) {
+    for (const auto table :
+         {cuedeck::menu_table(), cuedeck::speed_menu_table(), cuedeck::loop_menu_table(),
+          cuedeck::aids_menu_table(), cuedeck::phrase_menu_table()}) {
         for (const cuedeck::MenuItem& item : table) {
             take_letter("the menu bar", translation(item.menu));
             take_letter(translation(item.menu), translation(item.label));
