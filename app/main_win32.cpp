@@ -19,6 +19,7 @@
 #include "front/window_resources.h"
 #include "player/winamp/winamp_backend.h"
 #include "system/recognitions.h"
+#include "system/waveforms.h"
 #include "system/windows_system.h"
 #include "ui/win32/main_dialog.h"
 #include "ui/win32/translation_win32.h"
@@ -132,6 +133,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 
     cuedeck::WindowsSystem system;
     cuedeck::WinampBackend player;
+    // The tips' waveforms, decoded by Windows in the helper beside the
+    // program, and cached.
+    const auto waveforms =
+        cuedeck::decoded_waveforms(cuedeck::waveform_cache_folder(), cuedeck::helper_program());
     // The run; work from outside the window waits for the window's message
     // loop, which takes it from any thread.
     cuedeck::MainDialog* shown = nullptr;
@@ -139,6 +144,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
         if (shown != nullptr)
             shown->later(std::move(work));
     });
+    session.controller().use_waveforms(waveforms.get());
     // Make Draft's recognizers: whisper-cli.exe or the user's command.
     const auto recognizers = cuedeck::windows_recognizers();
     session.controller().use_recognizers(recognizers.get());

@@ -116,9 +116,10 @@
 /* Three lines: the longest note says what to do instead. */
 #define AT_OPT_GLOBAL_KEYS_NOTE 7, 117, 172, 24
 /* The foot pedal: below the rest, in a taller dialog; the Qt dialog's ends
-   with the phrase step back, the Windows one (no waveform) with the pedal. */
+   with the draft as subtitles, the Windows one (no subtitles in its player)
+   with the phrase step back. */
 #define OPTIONS_SIZE_WITH_PEDAL 186, 235
-#define OPTIONS_SIZE_WITH_PEDAL_ALONE 186, 209
+#define OPTIONS_SIZE_WITH_PHRASES 186, 223
 #define TEXT_OPT_PEDAL UI_TEXT("Foot pedal")
 #define AT_OPT_PEDAL 7, 142, 172, 62
 #define AT_OPT_PEDAL_DEVICE 13, 154, 110, 12

@@ -11,6 +11,7 @@
 
 #include "control/state/loop.h"
 #include "control/state/time_format.h"
+#include "front/bar_drawing.h"
 #include "front/window_resources.h"
 #include "system/waveforms.h"
 #include "ui/qt_text.h"
@@ -21,7 +22,6 @@ namespace {
 constexpr int fetch_every_ms = 100;
 /// Page Up and Page Down move by this share of the tip.
 constexpr int page_parts = 10;
-constexpr double shown_floor_db = -48.0;
 
 } // namespace
 
@@ -76,18 +76,12 @@ void PositionBar::fetch_waveform()
 
 int PositionBar::position_at(int x) const
 {
-    if (width() <= 1 || m_state.length_ms <= 0)
-        return 0;
-    const int within = std::clamp(x, 0, width() - 1);
-    return static_cast<int>(std::int64_t{within} * m_state.length_ms / (width() - 1));
+    return bar_drawing::Scale{width(), m_state.length_ms}.position_at(x);
 }
 
 int PositionBar::x_of(int position_ms) const
 {
-    if (m_state.length_ms <= 0)
-        return 0;
-    const int clamped = std::clamp(position_ms, 0, m_state.length_ms);
-    return static_cast<int>(std::int64_t{clamped} * (width() - 1) / m_state.length_ms);
+    return bar_drawing::Scale{width(), m_state.length_ms}.x_of(position_ms);
 }
 
 void PositionBar::move_to(int position_ms)
@@ -124,24 +118,12 @@ void PositionBar::paintEvent(QPaintEvent*)
                 QRect(QPoint(x_of(quiet.start_ms), 1),
                       QPoint(std::max(x_of(quiet.end_ms) - 1, x_of(quiet.start_ms)), height() - 2)),
                 pause);
-        // Each column shows the loudest stretch under it, from
-        // `shown_floor_db` (the quietest speech worth seeing) to full scale.
         painter.setPen(bar_colours(colours).waveform);
-        const auto& levels = shown->levels;
+        const auto columns =
+            bar_drawing::waveform_columns(*shown, {width(), m_state.length_ms}, reach);
         for (int x = 0; x < width(); ++x) {
-            const auto first = static_cast<std::size_t>(position_at(x) / waveform::stretch_ms);
-            const auto last = std::max(
-                first + 1, static_cast<std::size_t>(position_at(x + 1) / waveform::stretch_ms));
-            if (first >= levels.size())
-                break;
-            std::uint8_t loudest = 0;
-            for (std::size_t at = first; at < std::min(last, levels.size()); ++at)
-                loudest = std::max(loudest, levels[at]);
-            const double above_floor = waveform::decibels(loudest) - shown_floor_db;
-            if (loudest == 0 || above_floor <= 0)
-                continue; // not decoded yet, or silence
-            const int half = std::max(1, static_cast<int>(above_floor * reach / -shown_floor_db));
-            painter.drawLine(x, middle - half, x, middle + half);
+            if (const int half = columns[static_cast<std::size_t>(x)]; half > 0)
+                painter.drawLine(x, middle - half, x, middle + half);
         }
     }
 
@@ -302,9 +284,9 @@ QAccessibleInterface* position_bar_accessible(const QString& class_name, QObject
 
 BarColours bar_colours(const QPalette& palette)
 {
-    if (palette.base().color().lightness() >= 128)
-        return {QColor(70, 100, 150), QColor(0, 90, 200), QColor(210, 30, 30)};
-    return {QColor(140, 180, 235), QColor(100, 170, 255), QColor(255, 110, 110)};
+    const auto own = bar_drawing::colours_on(palette.base().color().lightness() >= 128);
+    const auto qt = [](bar_drawing::Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); };
+    return {qt(own.waveform), qt(own.zero_mark), qt(own.position)};
 }
 
 void install_position_bar_accessibility()

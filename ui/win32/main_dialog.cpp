@@ -19,6 +19,7 @@
 #include "front/window_resources.h"
 #include "system/input_devices.h"
 #include "ui/win32/options_dialog_win32.h"
+#include "ui/win32/position_bar_win32.h"
 #include "ui/win32/resource_ids.h"
 
 namespace cuedeck {
@@ -145,7 +146,9 @@ INT_PTR MainDialog::handle(UINT message, WPARAM wparam, LPARAM lparam)
         }
         // The repeat count and key flags are not looked at: a held key
         // repeats its command, and Ctrl with another letter acts like the letter.
-        if (const auto bound = command_for_key(key_from_virtual_key(wparam)))
+        if (const auto bound =
+                command_for_key(key_from_virtual_key(wparam, GetKeyState(VK_SHIFT) < 0),
+                                {false, m_session.waveforms() != nullptr}))
             carry_out(*bound);
         return FALSE;
     case WM_SYSKEYDOWN:
@@ -186,6 +189,22 @@ INT_PTR MainDialog::handle(UINT message, WPARAM wparam, LPARAM lparam)
         if (reinterpret_cast<HWND>(lparam) == GetDlgItem(m_window, IDC_POSITION_BAR))
             bar_moved(LOWORD(wparam));
         return TRUE;
+    case WM_NOTIFY: {
+        // The position bar draws itself as ours: the trackbar keeps the rest.
+        auto* drawing = reinterpret_cast<NMCUSTOMDRAW*>(lparam);
+        if (drawing->hdr.idFrom != IDC_POSITION_BAR || drawing->hdr.code != NM_CUSTOMDRAW)
+            return FALSE;
+        if (drawing->dwDrawStage == CDDS_PREPAINT) {
+            // A drag shows where it would go; otherwise the player's place.
+            const int position_ms =
+                m_bar_held
+                    ? static_cast<int>(SendMessageA(drawing->hdr.hwndFrom, TBM_GETPOS, 0, 0)) * 1000
+                    : m_bar.position_ms;
+            draw_position_bar(drawing->hdc, drawing->rc, m_bar, position_ms);
+        }
+        SetWindowLongPtrA(m_window, DWLP_MSGRESULT, CDRF_SKIPDEFAULT);
+        return TRUE;
+    }
     case WM_CLOSE:
         m_ending = true;
         m_session.shut_down(WindowEnding::DefaultClose);
@@ -251,6 +270,8 @@ void MainDialog::add_menu()
         add_items(speed_menu_table(), true);
     if (m_session.state().loop_control)
         add_items(loop_menu_table(), true);
+    if (m_session.waveforms() != nullptr)
+        add_items(phrase_menu_table(), true);
     for (const auto& [title, menu] : menus)
         AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(menu),
                     translated(title.c_str()).c_str());
@@ -369,7 +390,13 @@ void MainDialog::set_field_text(FieldId field, const std::string& text)
 void MainDialog::show_bar(const BarState& bar)
 {
     HWND slider = GetDlgItem(m_window, IDC_POSITION_BAR);
-    if (slider == nullptr || m_bar_held)
+    if (slider == nullptr)
+        return;
+    if (!(bar == m_bar)) {
+        m_bar = bar;
+        InvalidateRect(slider, nullptr, FALSE);
+    }
+    if (m_bar_held)
         return; // a drag is not pulled back by the tick
     SendMessageA(slider, TBM_SETRANGEMAX, FALSE, bar.length_ms / 1000);
     SendMessageA(slider, TBM_SETPAGESIZE, 0, std::max(bar.length_ms / 1000 / 10, 1));

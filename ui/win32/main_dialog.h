@@ -61,8 +61,8 @@ public:
     // ControllerView
     void set_field_text(FieldId field, const std::string& text) override;
     void show_alarm_picture(bool shown) override;
-    /// The position bar: the player's position and length (no waveform:
-    /// Winamp gives no samples).
+    /// The position bar: a trackbar for the player's position and length,
+    /// drawn as the tip's waveform with its marks (see draw_position_bar).
     void show_bar(const BarState& bar) override;
     /// Two static controls under the bar; the controls below move down
     /// while they show.
@@ -108,6 +108,7 @@ private:
     bool m_modal = false;
     HotKeys m_hot_keys{m_session};
     bool m_ending = false;       ///< the close box's shut-down runs
+    BarState m_bar;              ///< what the bar shows
     bool m_bar_held = false;     ///< the bar's thumb is being dragged
     bool m_bar_moved = false;    ///< the bar moved, to be carried out when its move ends
     bool m_bar_by_mouse = false; ///< ... by the mouse

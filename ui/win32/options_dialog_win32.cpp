@@ -51,6 +51,8 @@ INT_PTR OptionsDialogWin32::handle(HWND dialog, UINT message, WPARAM wparam)
             SendDlgItemMessageA(dialog, IDC_OPT_GLOBAL_KEYS, CB_ADDSTRING, 0,
                                 reinterpret_cast<LPARAM>(translated(item).c_str()));
         SetDlgItemTextA(dialog, IDC_OPT_GLOBAL_KEYS_NOTE, m_global_keys_note.c_str());
+        SetDlgItemTextA(dialog, IDC_OPT_PHRASE_STEP_BACK,
+                        translated(options_exchange::phrase_step_back_label).c_str());
         values_to_controls(dialog);
         return TRUE;
     }
@@ -73,6 +75,8 @@ INT_PTR OptionsDialogWin32::handle(HWND dialog, UINT message, WPARAM wparam)
         m_global_keys_note = m_keys_trial(
             static_cast<int>(SendDlgItemMessageA(dialog, IDC_OPT_GLOBAL_KEYS, CB_GETCURSEL, 0, 0)));
         SetDlgItemTextA(dialog, IDC_OPT_GLOBAL_KEYS_NOTE, m_global_keys_note.c_str());
+        SetDlgItemTextA(dialog, IDC_OPT_PHRASE_STEP_BACK,
+                        translated(options_exchange::phrase_step_back_label).c_str());
         return TRUE;
     case IDC_OPT_PEDAL_LEARN:
         learn_pedal(dialog);
@@ -136,6 +140,8 @@ void OptionsDialogWin32::values_to_controls(HWND dialog)
     CheckDlgButton(dialog, IDC_OPT_PEDAL_TOGGLES,
                    shown.pedal_toggles ? BST_CHECKED : BST_UNCHECKED);
     CheckDlgButton(dialog, IDC_OPT_PEDAL_CUES, shown.pedal_cues ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(dialog, IDC_OPT_PHRASE_STEP_BACK,
+                   shown.phrase_step_back ? BST_CHECKED : BST_UNCHECKED);
 }
 
 void OptionsDialogWin32::show_pedal_buttons(HWND dialog) const
@@ -237,8 +243,7 @@ bool OptionsDialogWin32::controls_to_values(HWND dialog)
         .pedal_buttons = m_learned,
         .pedal_toggles = IsDlgButtonChecked(dialog, IDC_OPT_PEDAL_TOGGLES) == BST_CHECKED,
         .pedal_cues = IsDlgButtonChecked(dialog, IDC_OPT_PEDAL_CUES) == BST_CHECKED,
-        // No waveform on Windows, so no phrases: kept as it was.
-        .phrase_step_back = m_values.phrase_step_back != 0,
+        .phrase_step_back = IsDlgButtonChecked(dialog, IDC_OPT_PHRASE_STEP_BACK) == BST_CHECKED,
         .draft_subtitles = m_values.draft_subtitles != 0,
     };
     const auto refused = options_exchange::read(controls, m_values);

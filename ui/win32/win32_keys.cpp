@@ -2,8 +2,10 @@
 
 namespace cuedeck {
 
-std::optional<Key> key_from_virtual_key(WPARAM virtual_key)
+std::optional<Key> key_from_virtual_key(WPARAM virtual_key, bool shift)
 {
+    if (shift && (virtual_key == VK_LEFT || virtual_key == VK_RIGHT))
+        return virtual_key == VK_LEFT ? Key::ShiftLeft : Key::ShiftRight;
     // Letters: the capital's code, whatever the Shift state.
     if (virtual_key >= 'A' && virtual_key <= 'Z')
         return letter_key(static_cast<char>(virtual_key));
