@@ -18,6 +18,7 @@ packages=(
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686
   wine wine64 fonts-wine nsis p7zip-full unzip
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good
 )
 
 missing=()

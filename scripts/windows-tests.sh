@@ -20,7 +20,7 @@ echo "=== the 32-bit installer"
 version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' build/windows-32/CPackConfig.cmake)
 listing=$(7z l "build/windows-32/Cuedeck-$version-win32.exe")
 echo "$listing" | sed -n '/^----/,/^----/p'
-for file in cuedeck.exe cuedeck-watch.exe cuedeck.html Uninstall.exe; do
+for file in cuedeck.exe cuedeck-watch.exe cuedeck-helper.exe cuedeck.html Uninstall.exe; do
   grep -q " $file\$" <<<"$listing" || { echo "FAIL: no $file in the 32-bit installer" >&2; exit 1; }
 done
 grep -q 'InstallDir "\$PROGRAMFILES\\Cuedeck"' build/windows-32/_CPack_Packages/win32/NSIS/project.nsi ||

@@ -77,7 +77,7 @@ run_beside_the_player() {
 echo "--- silent install"
 wine "$installer" /S
 wineserver -w
-for file in cuedeck.exe cuedeck-watch.exe cuedeck.html cuedeck.dat cuedeck-alarm.wav Uninstall.exe; do
+for file in cuedeck.exe cuedeck-watch.exe cuedeck-helper.exe cuedeck.html cuedeck.dat cuedeck-alarm.wav Uninstall.exe; do
   [ -f "$program_folder/$file" ] || fail "no $file in Program Files\\Cuedeck"
 done
 [ -f "$start_menu/Cuedeck.lnk" ] || fail "no Start menu entry"
@@ -124,7 +124,9 @@ portable="$drive/Portable Cuedeck & Co"
 mkdir -p "$portable"
 unzip -q "$zip" -d "$portable"
 [ -f "$portable/Cuedeck/portable" ] || fail "the zip has no portable marker"
-[ -f "$portable/Cuedeck/cuedeck-watch.exe" ] || fail "the zip has no player watcher"
+for file in cuedeck-watch.exe cuedeck-helper.exe; do
+  [ -f "$portable/Cuedeck/$file" ] || fail "the zip has no $file"
+done
 before=$(md5sum <"$appdata/cuedeck.dat")
 run_beside_the_player 'C:\Portable Cuedeck & Co\Cuedeck\cuedeck.exe'
 [ -f "$portable/Cuedeck/cuedeck.dat" ] || fail "a portable copy keeps no settings beside itself"

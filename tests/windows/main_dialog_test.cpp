@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <filesystem>
 #include <map>
 #include <thread>
 
@@ -17,12 +18,14 @@
 #include "desktop/win32/foot_pedal_win32.h"
 #include "desktop/win32/one_copy_win32.h"
 #include "files/channel_request.h"
+#include "front/bar_drawing.h"
 #include "front/control_ids.h"
 #include "front/window_ids.h"
 #include "support/fake_player_backend.h"
 #include "support/fake_system.h"
 #include "support/options_with.h"
 #include "support/recorded_places.h"
+#include "system/waveforms.h"
 #include "ui/win32/main_dialog.h"
 #include "ui/win32/options_dialog_win32.h"
 #include "ui/win32/resource_ids.h"
@@ -48,8 +51,10 @@ void pump(HWND dialog)
 /// 2 at 10 s, with a history to undo and redo.
 struct Rig
 {
-    Rig()
+    /// `waveforms`: where the tips' waveforms come from; none without.
+    explicit Rig(Waveforms* waveforms = nullptr)
     {
+        session.controller().use_waveforms(waveforms);
         window = dialog.open_modeless();
         record_three_places(dialog.controller(), player);
         player.model = {1, 5, 1, 10000, 300, 50, "2. interview - fake", ""};
@@ -274,6 +279,133 @@ TEST(MainDialog, ThePositionBarFollowsThePlayerAndMovesItWhenLetGo)
     rig.player.log.clear();
     scrolled(TB_ENDTRACK);
     EXPECT_TRUE(rig.player.traffic().empty());
+}
+
+/// The recording the build wrote (a second of tone, then 0.6 s of silence,
+/// three times) as Windows names it, and the bar's waveform made of it by
+/// the helper beside the program, with Windows' own decoder. Nothing when
+/// no waveform came of it.
+struct RecordingRig
+{
+    explicit RecordingRig(const char* name)
+    {
+        wchar_t temp[MAX_PATH] = {};
+        GetTempPathW(MAX_PATH, temp);
+        cache = utf8_from_wide(temp) + "cuedeck-waveforms-" +
+                std::to_string(GetCurrentProcessId()) + "\\";
+        std::string folder = CUEDECK_TEST_RECORDINGS;
+        std::replace(folder.begin(), folder.end(), '/', '\\');
+        rig.player.model = {
+            1, 1, 0, 200, 5, 50, "1. phrases - fake", "", 100, false, "Z:" + folder + "\\" + name};
+        for (int waited = 0; waited < 300 && !(shown() && shown()->complete); ++waited) {
+            rig.dialog.controller().refresh();
+            pump(rig.window);
+            Sleep(50);
+        }
+        rig.dialog.controller().refresh();
+    }
+    ~RecordingRig()
+    {
+        std::error_code failed;
+        std::filesystem::remove_all(std::filesystem::path(wide_from_utf8(cache)), failed);
+    }
+    RecordingRig(const RecordingRig&) = delete;
+    RecordingRig& operator=(const RecordingRig&) = delete;
+    std::shared_ptr<const Waveform> shown() { return rig.dialog.controller().waveform_now(); }
+
+    std::string cache;
+    std::unique_ptr<Waveforms> waveforms = decoded_waveforms(cache, CUEDECK_TEST_HELPER);
+    Rig rig{waveforms.get()};
+};
+
+/// The bar's waveform is drawn where the recording sounds and not in its
+/// pauses, and Shift with the arrows lands at the pauses' ends.
+void expect_phrases_drawn_and_stepped_through(RecordingRig& recording, int off_by_ms)
+{
+    const auto shown = recording.shown();
+    ASSERT_EQ(shown->pauses.size(), 2U);
+    for (std::size_t i = 0; i < 2; ++i) {
+        EXPECT_NEAR(shown->pauses[i].start_ms, 1000 + 1600 * int(i), off_by_ms);
+        EXPECT_NEAR(shown->pauses[i].end_ms, 1600 + 1600 * int(i), off_by_ms);
+    }
+    // The bar as it draws itself, asked to draw into a picture of ours.
+    HWND bar = GetDlgItem(recording.rig.window, IDC_POSITION_BAR);
+    RECT area;
+    GetClientRect(bar, &area);
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    format.bmiHeader.biWidth = area.right;
+    format.bmiHeader.biHeight = -area.bottom; // from the top down
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HDC context = CreateCompatibleDC(nullptr);
+    HBITMAP picture = CreateDIBSection(context, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+    SelectObject(context, picture);
+    SendMessageA(bar, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(context), PRF_CLIENT);
+    GdiFlush();
+    const auto wave = bar_drawing::colours_on(true).waveform;
+    const auto drawn_at = [&](int position_ms) {
+        const int x = bar_drawing::Scale{area.right, 5000}.x_of(position_ms);
+        int count = 0;
+        for (int y = 0; y < area.bottom; ++y) {
+            const auto pixel = static_cast<const std::uint32_t*>(bits)[y * area.right + x];
+            count += pixel == std::uint32_t(wave.red << 16 | wave.green << 8 | wave.blue);
+        }
+        return count;
+    };
+    EXPECT_GT(drawn_at(500), area.bottom / 2) << "speech";
+    EXPECT_EQ(drawn_at(1300), 0) << "a pause";
+    EXPECT_GT(drawn_at(2100), area.bottom / 2) << "speech";
+    DeleteObject(picture);
+    DeleteDC(context);
+
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = 0x80;
+    SetKeyboardState(keys);
+    auto& player = recording.rig.player;
+    for (const int phrase_ms : {1600, 3200}) {
+        PostMessageA(recording.rig.window, WM_KEYDOWN, VK_RIGHT, 0);
+        pump(recording.rig.window);
+        EXPECT_NEAR(player.model.position_ms, phrase_ms, off_by_ms);
+    }
+    PostMessageA(recording.rig.window, WM_KEYDOWN, VK_LEFT, 0);
+    pump(recording.rig.window);
+    EXPECT_NEAR(player.model.position_ms, 1600, off_by_ms);
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+    PostMessageA(recording.rig.window, WM_KEYDOWN, VK_LEFT, 0); // without Shift: 5 s back
+    pump(recording.rig.window);
+    EXPECT_EQ(player.model.position_ms, 0);
+}
+
+TEST(MainDialog, AWavsWaveformIsDrawnOnTheBarAndTheShiftArrowsLandAtItsPauses)
+{
+    RecordingRig recording("phrases.wav");
+    const auto shown = recording.shown();
+    ASSERT_TRUE(shown && shown->complete);
+    ASSERT_EQ(shown->trouble, WaveformTrouble::None)
+        << "Windows (here Wine, with GStreamer's base and good plugins) decodes WAV";
+    expect_phrases_drawn_and_stepped_through(recording, 20);
+    HMENU play = GetSubMenu(GetMenu(recording.rig.window), 2);
+    EXPECT_GT(GetMenuStringA(play, UINT(menu_id(Command::PhraseForward)), nullptr, 0, MF_BYCOMMAND),
+              0);
+}
+
+// Run as a test of its own: where Wine decodes no MP3, it is skipped, and
+// says why.
+TEST(MainDialogMp3, AnMp3sWaveformIsDrawnWhereWindowsDecodesIt)
+{
+    RecordingRig recording("phrases.mp3");
+    const auto shown = recording.shown();
+    ASSERT_TRUE(shown && shown->complete);
+    if (shown->trouble == WaveformTrouble::Unreadable)
+        GTEST_SKIP() << "Windows decodes no MP3 here: under Wine, GStreamer's good plugins "
+                        "(gstreamer1.0-plugins-good) are missing";
+    ASSERT_EQ(shown->trouble, WaveformTrouble::None);
+    expect_phrases_drawn_and_stepped_through(recording, 60);
 }
 
 TEST(MainDialog, ADraftBesideTheTipsRecordingShowsUnderTheBarAndItsCuesAreSteppedThrough)
