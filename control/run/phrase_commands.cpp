@@ -14,18 +14,22 @@ namespace cuedeck {
 
 std::shared_ptr<const Waveform> Controller::waveform_now()
 {
-    if (m_waveforms == nullptr || m_last_status.file.empty())
+    if (m_waveforms == nullptr)
         return nullptr;
-    return m_waveforms->waveform(m_last_status.file, std::max(m_last_status.position_ms, 0));
+    // The playlist's entry where the player does not tell its file (Winamp).
+    const std::string recording = recording_now();
+    if (recording.empty())
+        return nullptr;
+    return m_waveforms->waveform(recording, std::max(m_last_status.position_ms, 0));
 }
 
 void Controller::tell_waveform_trouble()
 {
     const auto shown = waveform_now();
-    if (!shown || shown->trouble == WaveformTrouble::None ||
-        m_waveform_trouble_told == m_last_status.file)
+    const std::string recording = recording_now();
+    if (!shown || shown->trouble == WaveformTrouble::None || m_waveform_trouble_told == recording)
         return;
-    m_waveform_trouble_told = m_last_status.file;
+    m_waveform_trouble_told = recording;
     const char* why = UI_TEXT("it cannot be decoded");
     switch (shown->trouble) {
     case WaveformTrouble::None:
@@ -45,7 +49,7 @@ void Controller::tell_waveform_trouble()
         break;
     }
     show_notice(translated(UI_TEXT("No waveform for %1: %2"),
-                           {recording_name(m_last_status.file), translated(why)}));
+                           {recording_name(recording), translated(why)}));
 }
 
 void Controller::phrase_back()

@@ -293,10 +293,14 @@ struct RecordingRig
         GetTempPathW(MAX_PATH, temp);
         cache = utf8_from_wide(temp) + "cuedeck-waveforms-" +
                 std::to_string(GetCurrentProcessId()) + "\\";
-        std::string folder = CUEDECK_TEST_RECORDINGS;
+        // Winamp does not tell its file: the playlist's entry is the recording.
+        std::string folder = std::string("Z:") + CUEDECK_TEST_RECORDINGS + "/";
         std::replace(folder.begin(), folder.end(), '/', '\\');
-        rig.player.model = {
-            1, 1, 0, 200, 5, 50, "1. phrases - fake", "", 100, false, "Z:" + folder + "\\" + name};
+        rig.system.separator = '\\';
+        rig.system.drive_letters = true;
+        rig.system.files[folder + "tips.m3u"] = name;
+        rig.dialog.controller().open_playlist(folder + "tips.m3u");
+        rig.player.model = {1, 1, 0, 200, 5, 50, "1. phrases - fake", ""};
         for (int waited = 0; waited < 300 && !(shown() && shown()->complete); ++waited) {
             rig.dialog.controller().refresh();
             pump(rig.window);
