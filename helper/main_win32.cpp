@@ -14,6 +14,16 @@
 #include "helper/jobs.h"
 
 namespace cuedeck::helper {
+namespace {
+
+/// Thrown when nobody reads the helper's output: it ends with its decoder
+/// closed in order, which Windows' decoder needs (ended in the midst of its
+/// work, it may crash on its way out).
+struct Unread
+{
+};
+
+} // namespace
 
 void say(const std::string& bytes)
 {
@@ -23,7 +33,7 @@ void say(const std::string& bytes)
         DWORD wrote = 0;
         if (!WriteFile(output, left.data(), static_cast<DWORD>(left.size()), &wrote, nullptr) ||
             wrote == 0)
-            ExitProcess(2); // nobody reads what is made: Cuedeck has gone
+            throw Unread{}; // nobody reads what is made: Cuedeck has gone
         left.remove_prefix(wrote);
     }
 }
@@ -42,7 +52,11 @@ int wmain(int argc, wchar_t** argv)
         const std::string& ms = arguments[2];
         const auto [end, error] = std::from_chars(ms.data(), ms.data() + ms.size(), near_ms);
         if (error == std::errc{} && end == ms.data() + ms.size() && near_ms >= 0)
-            return cuedeck::helper::make_waveform(arguments[1], near_ms);
+            try {
+                return cuedeck::helper::make_waveform(arguments[1], near_ms);
+            } catch (const cuedeck::helper::Unread&) {
+                return 2;
+            }
     }
     const std::string usage = "usage: cuedeck-helper waveform <recording> <near-ms>\n"
                               "It is started by Cuedeck.\n";
