@@ -49,7 +49,7 @@ set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS "!insertmacro CuedeckDissociate")
 # Run once the uninstaller has removed its own key below the vendor's.
 set(CPACK_NSIS_DELETE_ICONS_EXTRA "!insertmacro CuedeckForgetVendor")
 
-# The portable zip: the same program and page, the marker and the licence,
+# The portable zip: the same programs and page, the marker and the licence,
 # in a folder named Cuedeck.
 set(portable_root ${CMAKE_BINARY_DIR}/portable)
 set(portable_folder ${portable_root}/Cuedeck)
@@ -57,14 +57,14 @@ add_custom_target(cuedeck_portable
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${portable_root}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${portable_folder}
     COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:cuedeck> $<TARGET_FILE:cuedeck_player_watch>
-            ${CUEDECK_HELP_PAGES}
+            $<TARGET_FILE:cuedeck_helper> ${CUEDECK_HELP_PAGES}
             ${PROJECT_SOURCE_DIR}/packaging/windows/portable ${CUEDECK_STARTING_SETTINGS}
             ${CUEDECK_ALARM_SOUND} ${portable_folder}
     COMMAND ${CMAKE_COMMAND} -E copy ${CPACK_RESOURCE_FILE_LICENSE} ${portable_folder}/copyright.txt
     COMMAND ${CMAKE_COMMAND} -E chdir ${portable_root}
             ${CMAKE_COMMAND} -E tar cf ${CMAKE_BINARY_DIR}/${windows_package_name}-portable.zip
             --format=zip Cuedeck
-    DEPENDS cuedeck cuedeck_player_watch cuedeck_alarm_sound
+    DEPENDS cuedeck cuedeck_player_watch cuedeck_helper cuedeck_alarm_sound
     COMMENT "Making ${windows_package_name}-portable.zip"
     VERBATIM)
 
