@@ -289,10 +289,6 @@ struct RecordingRig
 {
     explicit RecordingRig(const char* name)
     {
-        wchar_t temp[MAX_PATH] = {};
-        GetTempPathW(MAX_PATH, temp);
-        cache = utf8_from_wide(temp) + "cuedeck-waveforms-" +
-                std::to_string(GetCurrentProcessId()) + "\\";
         // Winamp does not tell its file: the playlist's entry is the recording.
         std::string folder = std::string("Z:") + CUEDECK_TEST_RECORDINGS + "/";
         std::replace(folder.begin(), folder.end(), '/', '\\');
@@ -317,7 +313,22 @@ struct RecordingRig
     RecordingRig& operator=(const RecordingRig&) = delete;
     std::shared_ptr<const Waveform> shown() { return rig.dialog.controller().waveform_now(); }
 
-    std::string cache;
+    /// The number of waveforms in the cache.
+    std::ptrdiff_t cached() const
+    {
+        std::error_code failed;
+        const std::filesystem::directory_iterator files(wide_from_utf8(cache), failed);
+        return failed ? 0 : std::distance(begin(files), end(files));
+    }
+    static std::string temporary_cache()
+    {
+        wchar_t temp[MAX_PATH] = {};
+        GetTempPathW(MAX_PATH, temp);
+        return utf8_from_wide(temp) + "cuedeck-waveforms-" + std::to_string(GetCurrentProcessId()) +
+               "\\";
+    }
+
+    std::string cache = temporary_cache();
     std::unique_ptr<Waveforms> waveforms = decoded_waveforms(cache, CUEDECK_TEST_HELPER);
     Rig rig{waveforms.get()};
 };
@@ -393,6 +404,7 @@ TEST(MainDialog, AWavsWaveformIsDrawnOnTheBarAndTheShiftArrowsLandAtItsPauses)
     ASSERT_EQ(shown->trouble, WaveformTrouble::None)
         << "Windows (here Wine, with GStreamer's base and good plugins) decodes WAV";
     expect_phrases_drawn_and_stepped_through(recording, 20);
+    EXPECT_EQ(recording.cached(), 1) << "kept for the next time its tip opens";
     HMENU play = GetSubMenu(GetMenu(recording.rig.window), 2);
     EXPECT_GT(GetMenuStringA(play, UINT(menu_id(Command::PhraseForward)), nullptr, 0, MF_BYCOMMAND),
               0);
