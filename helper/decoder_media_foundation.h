@@ -141,7 +141,7 @@ public:
             mix(bytes, size);
             buffer->Unlock();
             // A sample without a time follows the one before it.
-            std::int64_t start_ms = time / 10'000;
+            std::int64_t start_ms = (time + 5'000) / 10'000; // to the nearest, as on Linux
             if (start_ms < 0 || (m_next_ms >= 0 && time == 0))
                 start_ms = std::max<std::int64_t>(m_next_ms, 0);
             if (m_mixed.empty())
