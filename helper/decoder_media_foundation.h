@@ -153,12 +153,15 @@ public:
     }
 
 private:
-    /// Interleaved floats of every channel into one channel's, their mean,
-    /// as the decoder on Linux mixes them: the same recording gives the
-    /// same levels on both systems.
+    /// Interleaved floats of every channel into one channel's, mixed as the
+    /// decoder on Linux mixes them (two channels: each at -3 dB, summed), so
+    /// that the same recording has the same levels on both systems. More
+    /// channels count as that many pairs.
     void mix(const BYTE* bytes, DWORD size)
     {
         const std::size_t frames = size / (sizeof(float) * m_channels);
+        const float weight =
+            m_channels == 1 ? 1.0F : 0.70710678F * 2.0F / static_cast<float>(m_channels);
         m_mixed.resize(frames);
         for (std::size_t frame = 0; frame < frames; ++frame) {
             float sum = 0.0F;
@@ -168,7 +171,7 @@ private:
                             sizeof value);
                 sum += value;
             }
-            m_mixed[frame] = sum / static_cast<float>(m_channels);
+            m_mixed[frame] = sum * weight;
         }
     }
 
