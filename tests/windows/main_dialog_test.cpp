@@ -534,13 +534,17 @@ TEST_F(OptionsExchange, FillsTheControlsAndReadsThemBackOnOk)
     EXPECT_EQ(text(dialog, IDC_OPT_TIP_TIME), "15");
     EXPECT_EQ(text(dialog, IDC_OPT_SOUND_FILE), "C:\\s\\bell.wav");
     EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_OPT_PLAYSND), BST_CHECKED);
+    EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_OPT_PHRASE_STEP_BACK), BST_UNCHECKED);
+    EXPECT_EQ(text(dialog, IDC_OPT_PHRASE_STEP_BACK), "Step back to where the phrase began");
     SetDlgItemTextA(dialog, IDC_OPT_BACK_TIME, "-6");
     CheckDlgButton(dialog, IDC_OPT_SOUND_ON, BST_UNCHECKED);
+    CheckDlgButton(dialog, IDC_OPT_PHRASE_STEP_BACK, BST_CHECKED);
     SendMessageA(dialog, WM_COMMAND, IDOK, 0);
     EXPECT_FALSE(IsWindow(dialog));
     EXPECT_EQ(options.values().back_time, -6);
     EXPECT_EQ(options.values().sound_on, 0);
     EXPECT_EQ(options.values().play_using, 1);
+    EXPECT_EQ(options.values().phrase_step_back, 1);
 }
 
 // Foot pedal: the usual pedal is chosen among the devices, Learn takes a
