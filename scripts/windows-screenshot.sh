@@ -9,15 +9,13 @@ cd "$(dirname "$0")/.."
 build=build/windows
 [ -x "$build/app/cuedeck.exe" ] || { echo "build the windows preset first" >&2; exit 1; }
 
-WINEPREFIX=$(mktemp -d /tmp/cuedeck-wine-shot-XXXXXX)
-export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winealsa.drv=d"
+source tests/windows/wine_env.sh wine-shot
 export DISPLAY=:97
 Xvfb "$DISPLAY" -screen 0 800x600x24 >/dev/null 2>&1 &
 xvfb=$!
 cleanup() {
-  wineserver -k 2>/dev/null || true
   kill "$xvfb" 2>/dev/null || true
-  rm -rf "$WINEPREFIX"
+  wine_cleanup
 }
 trap cleanup EXIT
 sleep 1

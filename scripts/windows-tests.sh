@@ -26,16 +26,8 @@ done
 grep -q 'InstallDir "\$PROGRAMFILES\\Cuedeck"' build/windows-32/_CPack_Packages/win32/NSIS/project.nsi ||
   { echo "FAIL: the 32-bit installer does not install into the 32-bit Program Files" >&2; exit 1; }
 
-WINEPREFIX=$(mktemp -d /tmp/cuedeck-wine-XXXXXX)
-export WINEPREFIX
-export WINEDEBUG=-all
-# No add-on installers, no sound driver errors.
-export WINEDLLOVERRIDES="mscoree,mshtml=;winealsa.drv=d"
-cleanup() {
-  wineserver -k 2>/dev/null || true
-  rm -rf "$WINEPREFIX"
-}
-trap cleanup EXIT
+source tests/windows/wine_env.sh wine
+trap wine_cleanup EXIT
 
 wineboot -i >/dev/null 2>&1
 # Windows are created, but drawn nowhere: no display needed.

@@ -1,15 +1,15 @@
-# Sourced by the Windows program tests: a fresh Wine prefix of their own,
-# removed at the end with a work folder; windows made but drawn nowhere; the
-# stand-in player (STANDIN_EXE) copied to where the player's program is, so
-# that what Cuedeck hands the player reaches the running stand-in.
+# Sourced by the Windows program tests: a fresh Wine prefix of their own
+# (wine_env.sh), removed at the end with a work folder; windows made but
+# drawn nowhere; the stand-in player (STANDIN_EXE) copied to where the
+# player's program is, so that what Cuedeck hands the player reaches the
+# running stand-in.
 #
 #     source wine_desk.sh NAME STANDIN_EXE
-WINEPREFIX=$(mktemp -d "/tmp/cuedeck-$1-XXXXXX")
-export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winealsa.drv=d"
+source "$(dirname "${BASH_SOURCE[0]}")/wine_env.sh" "$1"
 work=$(mktemp -d)
 cleanup() {
-  wineserver -k 2>/dev/null || true
-  rm -rf "$WINEPREFIX" "$work"
+  wine_cleanup
+  rm -rf "$work"
 }
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
