@@ -74,21 +74,42 @@ run_beside_the_player() {
   [ "$(tail -n 1 "$log" | tr -d '\r')" = close ] || fail "$1 did not close the player"
 }
 
+# KEY PATTERN WHAT: the key's values match PATTERN, or the test fails saying
+# WHAT and where to look for the cause: what wine's reg says of the key and
+# of the user's own, whether the saved registry names it, what the server
+# said (a registry it could not save), the servers running and their
+# folders, the disk's room.
+expect_value() {
+  registry "$1" | grep -q "$2" && return 0
+  local saved=${1#HKLM\\}
+  fail "$3
+  wine reg: $(registry "$1" | tr '\n' ' ')
+  the user's own: $(registry "${1/HKLM/HKCU}" | tr '\n' ' ')
+  in the saved registry: $(grep -cF "[${saved//\\/\\\\}]" "$WINEPREFIX/system.reg")
+  the server said: $(cat "$work/wineserver.log")
+  the prefix: $(stat -c 'device %D, inode %i' "$WINEPREFIX")
+  servers: $(for pid in $(pgrep -x wineserver64; pgrep -x wineserver); do
+                echo "$pid in $(readlink "/proc/$pid/cwd")"; done)
+  $(df -h "$WINEPREFIX" | tail -n 1)"
+}
+
 echo "--- silent install"
-wine "$installer" /S
+wineserver -w
+wineserver 2>"$work/wineserver.log"
+status=0
+wine "$installer" /S || status=$?
+[ "$status" = 0 ] || fail "the silent install ended with status $status"
 wineserver -w
 for file in cuedeck.exe cuedeck-watch.exe cuedeck-helper.exe cuedeck.html cuedeck.dat cuedeck-alarm.wav Uninstall.exe; do
   [ -f "$program_folder/$file" ] || fail "no $file in Program Files\\Cuedeck"
 done
 [ -f "$start_menu/Cuedeck.lnk" ] || fail "no Start menu entry"
-registry 'HKLM\Software\Classes\.grp' | grep -q 'REG_SZ *Cuedeck.TapeGroup$' ||
-  fail ".grp is not associated for all users (the user's own classes say: $(registry 'HKCU\Software\Classes\.grp'))"
-registry 'HKLM\Software\Classes\Cuedeck.TapeGroup\shell\open' | grep -q 'Open with Cuedeck$' ||
-  fail "no Open with Cuedeck"
-registry 'HKLM\Software\Classes\Cuedeck.TapeGroup\shell\open\command' |
-  grep -qF '"C:\Program Files\Cuedeck\cuedeck.exe" "%1"' || fail "no open command"
-registry 'HKLM\Software\Classes\Cuedeck.TapeGroup\DefaultIcon' |
-  grep -qF 'C:\Program Files\Cuedeck\cuedeck.exe,0' || fail "no icon"
+expect_value 'HKLM\Software\Classes\.grp' 'REG_SZ *Cuedeck.TapeGroup$' ".grp is not associated for all users"
+expect_value 'HKLM\Software\Classes\Cuedeck.TapeGroup\shell\open' 'Open with Cuedeck$' "no Open with Cuedeck"
+expect_value 'HKLM\Software\Classes\Cuedeck.TapeGroup\shell\open\command' \
+  '"C:\\Program Files\\Cuedeck\\cuedeck.exe" "%1"' "no open command"
+expect_value 'HKLM\Software\Classes\Cuedeck.TapeGroup\DefaultIcon' \
+  'C:\\Program Files\\Cuedeck\\cuedeck.exe,0' "no icon"
 uninstall=$(registry 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Cuedeck')
 for value in "DisplayName *REG_SZ *Cuedeck$" "DisplayVersion *REG_SZ *$version$" \
              "Publisher *REG_SZ *The Cuedeck developers$" 'UninstallString .*Uninstall.exe'; do
