@@ -25,10 +25,12 @@ user=$(wine cmd /c echo %USERNAME% 2>/dev/null | tr -d '\r')
 appdata="$drive/users/$user/AppData/Roaming/Cuedeck"
 # A key's values; a key that is missing reads as nothing, and wine's reg
 # failing in any other way fails the test with what it said, rather than
-# passing for a missing key.
+# passing for a missing key. Only what reg itself prints is read: the Wine
+# services started beside it write to the same error output, and a line of
+# theirs must not split one of reg's.
 registry() {
   local said status=0
-  said=$(wine reg query "$1" 2>&1) || status=$?
+  said=$(wine reg query "$1" 2>>"$work/reg.err") || status=$?
   said=${said//$'\r'/}
   if [ "$status" != 0 ]; then
     grep -q 'Unable to find the specified registry key' <<<"$said" ||
@@ -37,7 +39,6 @@ registry() {
   fi
   printf '%s\n' "$said"
 }
-has_key() { wine reg query "$1" >/dev/null 2>&1; }
 keys=('HKLM\Software\Classes\.grp' 'HKLM\Software\Classes\Cuedeck.TapeGroup'
       'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Cuedeck'
       'HKLM\Software\The Cuedeck developers')
@@ -74,22 +75,29 @@ run_beside_the_player() {
   [ "$(tail -n 1 "$log" | tr -d '\r')" = close ] || fail "$1 did not close the player"
 }
 
-# KEY PATTERN WHAT: the key's values match PATTERN, or the test fails saying
-# WHAT and where to look for the cause: what wine's reg says of the key and
-# of the user's own, whether the saved registry names it, what the server
-# said (a registry it could not save), the servers running and their
-# folders, the disk's room.
+# A key of the machine's (HKLM\...) as the server saved it: its name in
+# brackets, then a NAME=DATA line for each value with the escapes undone (@
+# is the default value); nothing if it is missing. The checks after an
+# install or an uninstall read the file the server wrote on its way out, not
+# a new server's answer.
+saved() {
+  local key=${1#HKLM\\}
+  section="[${key//\\/\\\\}]" awk '
+    BEGIN { section = tolower(ENVIRON["section"]) }
+    found && /^$/ { exit }
+    found && !/^#/ { print }
+    tolower($0) == section || index(tolower($0), section " ") == 1 { found = 1; print section }
+  ' "$WINEPREFIX/system.reg" | sed 's/\\"/"/g; s/\\\\/\\/g'
+}
+# KEY LINE WHAT: the saved key has the value LINE, or the test fails saying
+# WHAT and where to look for the cause: what the saved key and wine's reg
+# show, what the server said (a registry it could not save), the disk's room.
 expect_value() {
-  registry "$1" | grep -q "$2" && return 0
-  local saved=${1#HKLM\\}
+  saved "$1" | grep -qxF "$2" && return 0
   fail "$3
+  saved: $(saved "$1" | tr '\n' ' ')
   wine reg: $(registry "$1" | tr '\n' ' ')
-  the user's own: $(registry "${1/HKLM/HKCU}" | tr '\n' ' ')
-  in the saved registry: $(grep -cF "[${saved//\\/\\\\}]" "$WINEPREFIX/system.reg")
   the server said: $(cat "$work/wineserver.log")
-  the prefix: $(stat -c 'device %D, inode %i' "$WINEPREFIX")
-  servers: $(for pid in $(pgrep -x wineserver64; pgrep -x wineserver); do
-                echo "$pid in $(readlink "/proc/$pid/cwd")"; done)
   $(df -h "$WINEPREFIX" | tail -n 1)"
 }
 
@@ -104,17 +112,18 @@ for file in cuedeck.exe cuedeck-watch.exe cuedeck-helper.exe cuedeck.html cuedec
   [ -f "$program_folder/$file" ] || fail "no $file in Program Files\\Cuedeck"
 done
 [ -f "$start_menu/Cuedeck.lnk" ] || fail "no Start menu entry"
-expect_value 'HKLM\Software\Classes\.grp' 'REG_SZ *Cuedeck.TapeGroup$' ".grp is not associated for all users"
-expect_value 'HKLM\Software\Classes\Cuedeck.TapeGroup\shell\open' 'Open with Cuedeck$' "no Open with Cuedeck"
+expect_value 'HKLM\Software\Classes\.grp' '@="Cuedeck.TapeGroup"' ".grp is not associated for all users"
+expect_value 'HKLM\Software\Classes\Cuedeck.TapeGroup\shell\open' '@="Open with Cuedeck"' "no Open with Cuedeck"
 expect_value 'HKLM\Software\Classes\Cuedeck.TapeGroup\shell\open\command' \
-  '"C:\\Program Files\\Cuedeck\\cuedeck.exe" "%1"' "no open command"
+  '@=""C:\Program Files\Cuedeck\cuedeck.exe" "%1""' "no open command"
 expect_value 'HKLM\Software\Classes\Cuedeck.TapeGroup\DefaultIcon' \
-  'C:\\Program Files\\Cuedeck\\cuedeck.exe,0' "no icon"
-uninstall=$(registry 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Cuedeck')
-for value in "DisplayName *REG_SZ *Cuedeck$" "DisplayVersion *REG_SZ *$version$" \
-             "Publisher *REG_SZ *The Cuedeck developers$" 'UninstallString .*Uninstall.exe'; do
-  grep -q "$value" <<<"$uninstall" || fail "the uninstaller's entry lacks $value"
-done
+  '@="C:\Program Files\Cuedeck\cuedeck.exe,0"' "no icon"
+uninstall='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Cuedeck'
+expect_value "$uninstall" '"DisplayName"="Cuedeck"' "the uninstaller's entry has no name"
+expect_value "$uninstall" "\"DisplayVersion\"=\"$version\"" "the uninstaller's entry has no version"
+expect_value "$uninstall" '"Publisher"="The Cuedeck developers"' "the uninstaller's entry has no publisher"
+expect_value "$uninstall" '"UninstallString"=""C:\Program Files\Cuedeck\Uninstall.exe""' \
+  "the uninstaller's entry cannot uninstall"
 
 echo "--- the installed program, and a group opened by the shell while it runs"
 group one
@@ -135,8 +144,12 @@ wineserver -w
 for _ in $(seq 50); do [ -e "$program_folder" ] || break; sleep 0.1; done
 [ ! -e "$program_folder" ] || fail "left in Program Files: $(ls "$program_folder")"
 [ ! -e "$start_menu" ] || fail "the Start menu entry is left"
+# Wine saves a key with no values only through its subkeys: any saved key
+# at or below one of the program's counts as left.
 for key in "${keys[@]}"; do
-  ! has_key "$key" || fail "left in the registry: $key"
+  key=${key#HKLM\\}
+  ! grep -qiF -e "[${key//\\/\\\\}]" -e "[${key//\\/\\\\}\\\\" "$WINEPREFIX/system.reg" ||
+    fail "left in the registry: HKLM\\$key"
 done
 [ -f "$appdata/cuedeck.dat" ] || fail "the uninstaller took the user's settings"
 
