@@ -38,17 +38,6 @@ std::string quoted(const std::string& text)
     return "'" + text + "'";
 }
 
-/// Poll until `check` holds; false if it does not within ten seconds.
-template <typename Check> bool eventually(Check check)
-{
-    for (int i = 0; i < 1000; ++i) {
-        if (check())
-            return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return false;
-}
-
 TEST(DesktopRemote, PlayerctlDbusSendAndTheCommandLineDriveTheRunningCopy)
 {
     ASSERT_NE(std::getenv("DBUS_SESSION_BUS_ADDRESS"), nullptr) << "run under dbus-run-session";

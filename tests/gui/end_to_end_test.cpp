@@ -58,7 +58,7 @@ private slots:
         window.controller().apply_options(options);
         QTest::keyClick(&window, Qt::Key_Space);
         QVERIFY(!probe.flag("pause"));
-        QTest::qWait(300);
+        QTRY_VERIFY_WITH_TIMEOUT(probe.number("time-pos") > 3.3, test_deadline_ms());
         const double before_pause = probe.number("time-pos");
         QTest::keyClick(&window, Qt::Key_Space);
         QVERIFY(probe.flag("pause"));
@@ -79,10 +79,8 @@ private slots:
         QCOMPARE(TempDir::read(group), recordings.playlist + "\n3\n0:00\n");
         QVERIFY(!window.isVisible());
         // The player was closed with the window.
-        UnixSocket socket;
-        for (int i = 0; i < 500 && socket.connect(mpv.socket_path()); ++i)
-            QTest::qWait(10);
-        QVERIFY(!socket.connect(mpv.socket_path()));
+        const auto player_listens = [&] { return UnixSocket().connect(mpv.socket_path()); };
+        QTRY_VERIFY_WITH_TIMEOUT(!player_listens(), test_deadline_ms());
         QVERIFY(TempDir::read(settings).starts_with("Openfile\n" + group + "\n"));
     }
 };

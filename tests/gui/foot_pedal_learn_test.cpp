@@ -64,7 +64,7 @@ TEST_F(FootPedalSession, LearnsItsButtonsAloneThenIsTakenUpWhenTheSettingsNameIt
                 record(input_event::key, std::uint16_t(code), 2) +
                 record(input_event::key, std::uint16_t(code), 0) + record(0, 0, 0);
     ASSERT_EQ(::write(writer, sent.data(), sent.size()), ssize_t(sent.size()));
-    ASSERT_TRUE(eventually([&] { return learned.size() >= 3; }));
+    ASSERT_TRUE(served_until([&] { return learned.size() >= 3; }));
     EXPECT_EQ(learned, (std::vector<int>{256, 257, 258}));
     EXPECT_TRUE(player.traffic().empty()); // learning runs nothing
     session.stop_learning_pedal();
@@ -79,7 +79,7 @@ TEST_F(FootPedalSession, LearnsItsButtonsAloneThenIsTakenUpWhenTheSettingsNameIt
     const std::string right = record(input_event::key, 258, 1) + record(input_event::key, 258, 0);
     ASSERT_EQ(::write(writer, right.data(), right.size()), ssize_t(right.size()));
     EXPECT_TRUE(player.traffic().empty());
-    ASSERT_TRUE(eventually([&] { return !player.traffic().empty(); }));
+    ASSERT_TRUE(served_until([&] { return !player.traffic().empty(); }));
     ::close(writer);
 }
 

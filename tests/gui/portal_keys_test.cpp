@@ -120,7 +120,7 @@ TEST(PortalKeys, TheSessionBindsTheKeysAndAnActivationRunsItsCommandWhileHeld)
     Heard heard;
     listen(grab, heard);
     grab.take(global_key_table(), GlobalKeys::WithCtrlShift);
-    ASSERT_TRUE(eventually([&] { return !heard.notes.empty(); }));
+    ASSERT_TRUE(served_until([&] { return !heard.notes.empty(); }));
     EXPECT_EQ(heard.notes.last().toStdString(), "Ctrl+Shift+F12 is taken by another program");
     ASSERT_EQ(portal.requested.size(), 9);
     EXPECT_EQ(portal.requested.front().id, "F4");
@@ -128,10 +128,10 @@ TEST(PortalKeys, TheSessionBindsTheKeysAndAnActivationRunsItsCommandWhileHeld)
               "CTRL+SHIFT+F4");
 
     portal.send("Activated", "F8");
-    ASSERT_TRUE(eventually([&] { return heard.pressed.size() >= 3; })); // held: it repeats
+    ASSERT_TRUE(served_until([&] { return heard.pressed.size() >= 3; })); // held: it repeats
     portal.send("Deactivated", "F8");
     portal.send("Activated", "F4");
-    ASSERT_TRUE(eventually([&] { return heard.pressed.back() == Command::PlayPause; }));
+    ASSERT_TRUE(served_until([&] { return heard.pressed.back() == Command::PlayPause; }));
     portal.send("Deactivated", "F4");
     EXPECT_THAT(std::vector(heard.pressed.begin(), heard.pressed.end() - 1),
                 ::testing::Each(Command::Forward5Seconds));
@@ -142,7 +142,7 @@ TEST(PortalKeys, TheSessionBindsTheKeysAndAnActivationRunsItsCommandWhileHeld)
     portal.send("Activated", "F5");
     portal.send("Deactivated", "F5");
     grab.take(global_key_table(), GlobalKeys::FunctionKeys); // a round trip after the signals
-    ASSERT_TRUE(eventually([&] { return heard.notes.size() >= 2; }));
+    ASSERT_TRUE(served_until([&] { return heard.notes.size() >= 2; }));
     EXPECT_EQ(heard.pressed.size(), before);
     portal_bus.unregisterService("org.freedesktop.portal.Desktop");
 }
@@ -153,7 +153,7 @@ TEST(PortalKeys, WithoutThePortalTheDialogNamesTheAlternative)
     Heard heard;
     listen(grab, heard);
     grab.take(global_key_table(), GlobalKeys::FunctionKeys);
-    ASSERT_TRUE(eventually([&] { return !heard.notes.empty(); }));
+    ASSERT_TRUE(served_until([&] { return !heard.notes.empty(); }));
     EXPECT_EQ(heard.notes.last().toStdString(), no_global_keys_note);
 }
 

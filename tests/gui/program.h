@@ -55,7 +55,7 @@ public:
         // Ended as a logout ends it, so that it takes its mpv along; killed
         // if it does not end.
         signal(SIGTERM);
-        if (m_pid > 0 && !wait_for_exit(300)) {
+        if (m_pid > 0 && !wait_for_exit()) {
             ::kill(m_pid, SIGKILL);
             ::waitpid(m_pid, nullptr, 0);
         }
@@ -77,18 +77,22 @@ public:
         if (m_pid > 0)
             ::kill(m_pid, number);
     }
-    /// The exit status once it ended by itself within `tries` × 10 ms.
-    std::optional<int> wait_for_exit(int tries = 1000)
+    /// The exit status (128 + the signal for one ended by a signal) once it
+    /// has ended by itself, within the tests' deadline.
+    std::optional<int> wait_for_exit()
     {
-        for (int i = 0; i < tries; ++i) {
-            int status = 0;
-            if (::waitpid(m_pid, &status, WNOHANG) == m_pid) {
-                m_pid = 0;
-                return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        return std::nullopt;
+        std::optional<int> ended;
+        eventually([&] { return (ended = exited_now()).has_value(); });
+        return ended;
+    }
+    /// The exit status if it has ended by now.
+    std::optional<int> exited_now()
+    {
+        int status = 0;
+        if (m_pid <= 0 || ::waitpid(m_pid, &status, WNOHANG) != m_pid)
+            return std::nullopt;
+        m_pid = 0;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     }
 
 private:
@@ -97,10 +101,7 @@ private:
 
 inline bool player_listens(const TempDir& dir)
 {
-    UnixSocket socket;
-    for (int i = 0; i < 1000 && !socket.connect(Program::socket(dir)); ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    return socket.is_open();
+    return eventually([&] { return UnixSocket().connect(Program::socket(dir)); });
 }
 
 } // namespace cuedeck::testing

@@ -105,10 +105,10 @@ TEST_F(MpvControllerTest, ALoopKeepsThePlaceInItsStretchAndAPauseStepsBackNoFurt
     load_playlist();
     set_back_time(5);
     // A jump stays within the tip as the last refresh knew it.
-    for (int i = 0; i < 100 && controller.last_status().track_length_s == 0; ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    ASSERT_TRUE(eventually([&] {
         controller.refresh();
-    }
+        return controller.last_status().track_length_s != 0;
+    }));
     run_command_with(controller, Command::JumpTo, 2000);
     run_command(controller, Command::Loop);
     run_command_with(controller, Command::JumpTo, 3000);
@@ -138,10 +138,10 @@ TEST_F(MpvControllerTest, TheDraftFollowsTheSoundItsCuesLandAndOneLoops)
 {
     // An SRT beside the first recording, written after it was loaded.
     load_playlist();
-    for (int i = 0; i < 100 && controller.last_status().track_length_s == 0; ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    ASSERT_TRUE(eventually([&] {
         controller.refresh();
-    }
+        return controller.last_status().track_length_s != 0;
+    }));
     system.files[dir.path() + "one.srt"] = "1\n00:00:00,000 --> 00:00:02,500\none\n\n"
                                            "2\n00:00:02,500 --> 00:00:05,000\ntwo\n\n"
                                            "3\n00:00:05,000 --> 00:00:08,000\nthree\n\n"
@@ -161,15 +161,19 @@ TEST_F(MpvControllerTest, TheDraftFollowsTheSoundItsCuesLandAndOneLoops)
     // Played, the line follows the sound within 150 ms: the cue it names is
     // the one at mpv's own place then, or at most that far from it.
     run_command(controller, Command::PlayPause);
+    // mpv's place is read just before and just after the controller looks,
+    // so that a loaded machine's pauses between the two never count against it.
+    const auto cue_at = [](double at) {
+        return at < 2.5 ? "one" : at < 5 ? "two" : at < 8 ? "three" : "four";
+    };
     for (int i = 0; i < 40; ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        const double before = position();
         controller.follow_player();
-        const double at = position();
-        const char* cue_at = at < 2.5 ? "one" : at < 5 ? "two" : at < 8 ? "three" : "four";
-        const bool near_a_start = std::fabs(at - 5) < 0.15 || std::fabs(at - 8) < 0.15;
-        if (!near_a_start) {
-            EXPECT_EQ(view.draft_line.heard, cue_at) << at;
-        }
+        const double after = position();
+        EXPECT_THAT(view.draft_line.heard, ::testing::AnyOf(::testing::StrEq(cue_at(before - 0.15)),
+                                                            ::testing::StrEq(cue_at(after + 0.15))))
+            << before << " to " << after;
     }
     // The cue heard loops: mpv stays inside it.
     run_command(controller, Command::LoopCue);

@@ -161,9 +161,11 @@ TEST_F(MpvControllerTest, WhatThePlayerTellsReachesTheWindowWithNothingAsked)
     go_to(1, 1);
     controller.refresh();          // what the go-to changed is asked once
     ASSERT_TRUE(probe->seek(3.5)); // another program moves the player
-    for (int i = 0; i < 500 && std::abs(position() - 3.5) > 0.1; ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    std::this_thread::sleep_for(std::chrono::milliseconds(100)); // told to every client
+    // Told to every client: the controller's link has heard the new place.
+    ASSERT_TRUE(eventually([&] {
+        const auto told = backend.told_position();
+        return told && std::abs(*told - 3500) < 100;
+    }));
     // Stopped, mpv answers nothing: what shows now is what it told.
     mpv.signal(SIGSTOP);
     controller.refresh();
@@ -178,7 +180,10 @@ TEST_F(MpvControllerTest, WhatThePlayerTellsReachesTheWindowWithNothingAsked)
     // Stopped by the user, mpv tells the entry it keeps.
     backend.command(PlayerCommand::Stop);
     controller.refresh();
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    ASSERT_TRUE(eventually([&] {
+        const auto now = backend.status();
+        return now && now->play_state == play_state::stopped;
+    }));
     mpv.signal(SIGSTOP);
     controller.refresh();
     mpv.signal(SIGCONT);

@@ -108,11 +108,10 @@ struct MpvSession : MpvControllerTest
     /// Tick until the window no longer says the player is not answering.
     void resume()
     {
-        for (int i = 0; i < 500 && !view.field(FieldId::DeviceState).empty(); ++i) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        EXPECT_TRUE(eventually([&] {
             session.tick();
-        }
-        EXPECT_EQ(view.field(FieldId::DeviceState), "");
+            return view.field(FieldId::DeviceState).empty();
+        })) << view.field(FieldId::DeviceState);
     }
 
     FakeSessionWindow window;
@@ -146,8 +145,7 @@ TEST_F(MpvSession, AKeyThatWaitedTooLongIsRefusedAndTold)
     ticks_for(Session::held_at_most_ms + Session::second_ms);
     EXPECT_EQ(view.field(FieldId::DeviceState), "Not carried out: mpv did not answer in time");
     mpv.signal(SIGCONT);
-    for (int i = 0; i < 500 && !session.controller().player_answers(); ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    ASSERT_TRUE(eventually([&] { return session.controller().player_answers(); }));
     session.tick();
     EXPECT_THAT(position(), DoubleNear(1.0, 0.1));
     // Answering again, the player takes the refusal's notice with it no sooner than others.
@@ -163,11 +161,11 @@ TEST_F(MpvFailure, LateRepliesAreNotTakenForLaterAnswers)
     mpv.signal(SIGCONT);
     // The late answer (3 entries) arrives now; the index must never take it.
     std::optional<int> index;
-    for (int i = 0; i < 200 && index != 1; ++i) {
+    eventually([&] {
         index = backend.request(PlayerRequest::PlaylistIndex, 0);
-        ASSERT_NE(index, 3);
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
+        EXPECT_NE(index, 3);
+        return index == 1 || index == 3;
+    });
     EXPECT_EQ(index, 1);
     EXPECT_EQ(backend.request(PlayerRequest::PlaylistLength, 0), 3);
 }
@@ -176,14 +174,10 @@ TEST_F(MpvFailure, ClosingQuitsThePlayer)
 {
     load_playlist();
     backend.close();
-    for (int i = 0; i < 500; ++i) {
+    EXPECT_TRUE(eventually([&] {
         UnixSocket socket;
-        if (!socket.connect(mpv.socket_path()))
-            break;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    UnixSocket socket;
-    EXPECT_FALSE(socket.connect(mpv.socket_path()));
+        return !socket.connect(mpv.socket_path());
+    }));
     EXPECT_FALSE(controller.player_connected());
 }
 
@@ -211,8 +205,7 @@ TEST(MpvDiscovery, APlayerThatDiedIsReplacedOnceAndNoneOutlivesTheRun)
     ASSERT_TRUE(controller.player_connected());
     UnixSocket probe;
     ASSERT_TRUE(probe.connect(socket));
-    probe.send_all("{\"command\":[\"quit\",9]}\n",
-                   UnixSocket::Clock::now() + std::chrono::seconds(2));
+    probe.send_all("{\"command\":[\"quit\",9]}\n", UnixSocket::Clock::now() + test_deadline());
     ASSERT_TRUE(process_gone(socket)); // the player is gone, as after a crash
 
     for (int i = 0; i < 3; ++i) {

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <thread>
 
+#include "support/deadline.h"
 #include "support/headless_mpv.h"
 #include "support/temp_dir.h"
 #include "system/waveforms.h"
@@ -15,16 +16,15 @@
 namespace cuedeck::testing {
 namespace {
 
-/// Asked until complete, for at most twenty seconds.
+/// Asked until complete, within the tests' deadline.
 std::shared_ptr<const Waveform> complete_waveform(Waveforms& waveforms, const std::string& path)
 {
-    for (int i = 0; i < 2000; ++i) {
-        auto shown = waveforms.waveform(path, 0);
-        if (shown && shown->complete)
-            return shown;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return nullptr;
+    std::shared_ptr<const Waveform> shown;
+    eventually([&] {
+        shown = waveforms.waveform(path, 0);
+        return shown && shown->complete;
+    });
+    return shown && shown->complete ? shown : nullptr;
 }
 
 TEST(WaveformDecoding, MatchesMpvsLengthFindsThePauseAndIsCachedForTheNextRun)
@@ -52,11 +52,11 @@ TEST(WaveformDecoding, MatchesMpvsLengthFindsThePauseAndIsCachedForTheNextRun)
         // mpv's length of the same file.
         ASSERT_TRUE(probe.load(path));
         double length_s = -1000;
-        for (int i = 0; i < 500 && length_s <= 0; ++i) {
+        eventually([&] {
             if (probe.text("path") == "\"" + path + "\"")
                 length_s = probe.number("duration");
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
+            return length_s > 0;
+        });
         EXPECT_NEAR(shown->length_ms(), length_s * 1000, 60);
         ASSERT_EQ(shown->pauses.size(), 1u);
         EXPECT_NEAR(shown->pauses[0].start_ms, 2000, 60);
@@ -129,10 +129,10 @@ TEST(WaveformDecoding, AnEntryThatCannotBeReadIsMadeAgainAndAChangedRecordingIsS
     ASSERT_TRUE(tone_of(2));
     waveforms->waveform(dir.path() + "another.wav", 0); // another tip, then this one again
     std::shared_ptr<const Waveform> again;
-    for (int i = 0; i < 2000 && !(again && again->length_ms() > 1500); ++i) {
+    eventually([&] {
         again = complete_waveform(*waveforms, tone);
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
+        return again && again->length_ms() > 1500;
+    });
     ASSERT_TRUE(again);
     EXPECT_NEAR(again->length_ms(), 2000, 60);
 }
@@ -177,10 +177,10 @@ TEST(WaveformDecoding, AHelperThatFailsCostsThatRecordingItsWaveformAndSaysWhy)
         const auto waveforms = decoded_waveforms({}, helper);
         if (what == "killed mid-decode") {
             std::shared_ptr<const Waveform> part;
-            for (int i = 0; i < 500 && !(part && part->levels.size() == 9); ++i) {
+            eventually([&] {
                 part = waveforms->waveform(tone, 0);
-                std::this_thread::sleep_for(std::chrono::milliseconds(10));
-            }
+                return part && part->levels.size() == 9;
+            });
             ASSERT_TRUE(part && !part->complete);
             ASSERT_EQ(std::system(("kill -KILL $(cat '" + dir.path() + "pid')").c_str()), 0);
         }

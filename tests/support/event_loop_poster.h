@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "control/session/session.h"
+#include "support/deadline.h"
 
 namespace cuedeck::testing {
 
@@ -19,13 +20,13 @@ inline Session::Poster event_loop_poster()
     };
 }
 
-/// Run the event loop until `done` holds; false after ten seconds.
-template <typename Done> bool eventually(Done done)
+/// Run the event loop until `done` holds; false once the tests' deadline passed.
+template <typename Done> bool served_until(Done done)
 {
     QElapsedTimer clock;
     clock.start();
     while (!done()) {
-        if (clock.elapsed() > 10000)
+        if (clock.elapsed() > test_deadline_ms())
             return false;
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     }

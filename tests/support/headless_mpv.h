@@ -19,6 +19,7 @@
 
 #include "player/mpv/mpv_backend.h"
 #include "player/mpv/unix_socket.h"
+#include "support/deadline.h"
 #include "support/temp_dir.h"
 
 extern char** environ;
@@ -61,15 +62,10 @@ inline bool process_running_with(const std::string& marker)
     return processes_running_with(marker) > 0;
 }
 
-/// Whether such a process is gone within five seconds.
+/// Whether such a process is gone within the tests' deadline.
 inline bool process_gone(const std::string& marker)
 {
-    for (int i = 0; i < 500; ++i) {
-        if (!process_running_with(marker))
-            return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return false;
+    return eventually([&] { return !process_running_with(marker); });
 }
 
 /// A headless mpv child of the test, killed at the end.
@@ -100,16 +96,13 @@ public:
     HeadlessMpv(const HeadlessMpv&) = delete;
     HeadlessMpv& operator=(const HeadlessMpv&) = delete;
 
-    /// True once the socket accepts connections (within about ten seconds).
+    /// True once the socket accepts connections (within the tests' deadline).
     bool wait_until_listening() const
     {
-        for (int i = 0; i < 1000 && m_pid > 0; ++i) {
-            UnixSocket probe;
-            if (probe.connect(m_socket_path))
-                return true;
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        return false;
+        return m_pid > 0 && eventually([&] {
+                   UnixSocket probe;
+                   return probe.connect(m_socket_path);
+               });
     }
 
     /// Send a signal; for SIGSTOP, return once the process has stopped.
@@ -120,14 +113,14 @@ public:
         ::kill(m_pid, number);
         if (number != SIGSTOP)
             return;
-        for (int i = 0; i < 1000; ++i) {
-            std::ifstream stat("/proc/" + std::to_string(m_pid) + "/stat");
-            std::string pid, name, state;
-            stat >> pid >> name >> state; // mpv's name holds no blanks
-            if (state == "T" || state == "t")
-                return;
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        }
+        eventually(
+            [&] {
+                std::ifstream stat("/proc/" + std::to_string(m_pid) + "/stat");
+                std::string pid, name, state;
+                stat >> pid >> name >> state; // mpv's name holds no blanks
+                return state == "T" || state == "t";
+            },
+            std::chrono::milliseconds(1));
     }
 
     /// Wait until it has ended by itself (after a quit).
@@ -171,15 +164,10 @@ public:
     bool seek(double seconds);
 
     /// Poll until `property` reads `expected` (mpv moves on by itself in
-    /// real time); false if it does not within ten seconds.
+    /// real time); false if it does not within the tests' deadline.
     bool wait_for_number(const std::string& property, double expected)
     {
-        for (int i = 0; i < 1000; ++i) {
-            if (number(property) == expected)
-                return true;
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        return false;
+        return eventually([&] { return number(property) == expected; });
     }
 
 private:

@@ -1,4 +1,5 @@
 #include "player/mpv/mpv_protocol.h"
+#include "support/deadline.h"
 #include "support/headless_mpv.h"
 
 namespace cuedeck::testing {
@@ -8,7 +9,7 @@ namespace {
 std::optional<Json> ask(UnixSocket& socket, MpvProtocol& protocol, std::int64_t id,
                         const Json& command)
 {
-    const auto deadline = UnixSocket::Clock::now() + std::chrono::seconds(5);
+    const auto deadline = UnixSocket::Clock::now() + test_deadline();
     if (socket.send_all(MpvProtocol::encode(id, command), deadline) != UnixSocket::Status::Ok)
         return std::nullopt;
     for (;;) {

@@ -90,15 +90,13 @@ inline Samples render(const std::string& sox_effects,
     Controller controller(view, backend, system);
     controller.connect_player();
     MpvProbe probe(mpv.socket_path());
-    for (int i = 0; i < 500 && probe.text("audio-params").empty(); ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    eventually([&] { return !probe.text("audio-params").empty(); });
     switch_on(controller);
     if (chain)
         *chain = probe.text("af");
     // The file output runs as fast as mpv can: the whole file at once.
     probe.set_flag("pause", false);
-    for (int i = 0; i < 1000 && !probe.flag("eof-reached"); ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    eventually([&] { return probe.flag("eof-reached"); });
     backend.close();
     mpv.wait_for_end();
     Samples samples = read_wav(output);

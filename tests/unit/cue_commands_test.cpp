@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "support/controller_fixture.h"
+#include "support/deadline.h"
 
 namespace cuedeck::testing {
 namespace {
@@ -160,11 +161,10 @@ TEST_F(CueCommands, ALongDraftIsReadAwayFromTheWindowAndTakenInAtATick)
     controller.refresh();
     EXPECT_EQ(controller.draft(), nullptr) << "not waited for";
     EXPECT_FALSE(controller.at_rest()) << "the tick runs until it is in";
-    for (int i = 0; i < 500 && controller.draft() == nullptr; ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    ASSERT_TRUE(eventually([&] {
         controller.tick();
-    }
-    ASSERT_NE(controller.draft(), nullptr);
+        return controller.draft() != nullptr;
+    }));
     EXPECT_EQ(controller.draft()->cues.size(), 20000u);
     EXPECT_EQ(view.draft_line.next, "a cue of a long recording");
 }

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "files/command_line.h"
+#include "support/deadline.h"
 #include "support/temp_dir.h"
 #include "system/atomic_file.h"
 #include "system/background_writer.h"
@@ -329,8 +330,7 @@ TEST(AlarmPlayer, GetsThePathAsOneArgumentThatNoShellSees)
     const std::string hostile =
         dir.write("my \"bell\"; touch " + witness + " $(touch " + witness + ") & <i>.wav", "RIFF");
     system.play_sound_detached(hostile);
-    for (int i = 0; i < 500 && TempDir::read(out) != hostile; ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    eventually([&] { return TempDir::read(out) == hostile; });
     EXPECT_EQ(TempDir::read(out), hostile);
     EXPECT_FALSE(std::filesystem::exists(witness));
 }

@@ -21,6 +21,7 @@
 #include "front/bar_drawing.h"
 #include "front/control_ids.h"
 #include "front/window_ids.h"
+#include "support/deadline.h"
 #include "support/fake_player_backend.h"
 #include "support/fake_system.h"
 #include "support/options_with.h"
@@ -297,11 +298,13 @@ struct RecordingRig
         rig.system.files[folder + "tips.m3u"] = name;
         rig.dialog.controller().open_playlist(folder + "tips.m3u");
         rig.player.model = {1, 1, 0, 200, 5, 50, "1. phrases - fake", ""};
-        for (int waited = 0; waited < 300 && !(shown() && shown()->complete); ++waited) {
-            rig.dialog.controller().refresh();
-            pump(rig.window);
-            Sleep(50);
-        }
+        eventually(
+            [&] {
+                rig.dialog.controller().refresh();
+                pump(rig.window);
+                return shown() && shown()->complete;
+            },
+            std::chrono::milliseconds(50));
         rig.dialog.controller().refresh();
     }
     ~RecordingRig()
@@ -738,16 +741,15 @@ TEST(MainDialog, EveryButtonAndReadOutHasACaptionForTheSystemsAccessibility)
     use_windows_language(LANG_ENGLISH);
 }
 
-/// Pump the window's messages until `done`, for a few seconds at most.
-template <typename Done> bool pump_until(HWND window, Done done, int turns = 800)
+/// Pump the window's messages until `done`, within the tests' deadline.
+template <typename Done> bool pump_until(HWND window, Done done)
 {
-    for (int turn = 0; turn < turns; ++turn) {
-        pump(window);
-        if (done())
-            return true;
-        Sleep(5);
-    }
-    return false;
+    return eventually(
+        [&] {
+            pump(window);
+            return done();
+        },
+        std::chrono::milliseconds(5));
 }
 
 /// The foot pedal's device as the tests give it: a named pipe that carries

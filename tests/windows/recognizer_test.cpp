@@ -23,13 +23,9 @@ namespace {
 
 RecognitionState finished(Recognition& recognition)
 {
-    for (int i = 0; i < 3000; ++i) {
-        const RecognitionState state = recognition.state();
-        if (state.finished)
-            return state;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return {};
+    RecognitionState state;
+    eventually([&] { return (state = recognition.state()).finished; });
+    return state.finished ? state : RecognitionState{};
 }
 
 /// How many processes of the stand-in run.
@@ -88,9 +84,8 @@ TEST(WindowsRecognizers, ACommandGetsTheRecordingWholeWithItsStretchAndAStopEnds
     {
         const auto slow = recognizers->start(
             {utf8_from_wide(recording.wstring()), command("\"" + standin + "\" --slow"), 0, 0});
-        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        EXPECT_TRUE(eventually([] { return standins_running() == 1; }));
         EXPECT_FALSE(slow->state().finished);
-        EXPECT_EQ(standins_running(), 1);
     } // stopped: destroyed
     EXPECT_EQ(standins_running(), 0);
     std::error_code ignored;

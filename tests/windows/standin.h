@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "player/winamp/winamp_backend.h"
+#include "support/deadline.h"
 #include "support/fake_player_backend.h"
 
 namespace cuedeck::testing {
@@ -43,8 +44,8 @@ public:
         startup.cb = sizeof startup;
         m_started = CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
                                    nullptr, &startup, &m_process) != 0;
-        for (int i = 0; m_started && i < 500 && own_window() == nullptr; ++i)
-            Sleep(10);
+        if (m_started)
+            eventually([&] { return own_window() != nullptr; });
     }
     ~StandIn()
     {
@@ -66,7 +67,7 @@ public:
     /// Wait until the process has ended (after it was told to close).
     bool wait_for_exit() const
     {
-        return WaitForSingleObject(m_process.hProcess, 5000) == WAIT_OBJECT_0;
+        return WaitForSingleObject(m_process.hProcess, DWORD(test_deadline_ms())) == WAIT_OBJECT_0;
     }
 
     /// Every message the stand-in received so far.
@@ -100,8 +101,7 @@ private:
 
     static void wait_until_no_player_window()
     {
-        for (int i = 0; i < 500 && FindWindowA(player_class, nullptr) != nullptr; ++i)
-            Sleep(10);
+        eventually([] { return FindWindowA(player_class, nullptr) == nullptr; });
     }
 
     std::string m_log;

@@ -99,13 +99,12 @@ TEST(WindowsPlayer, AHungPlayerCostsOneWaitAndIsAskedAgainOnceItAnswers)
     EXPECT_EQ(winamp.request(PlayerRequest::PlaylistLength, 0), std::nullopt); // timed out
     EXPECT_TRUE(winamp.unresponsive());
     EXPECT_EQ(winamp.request(PlayerRequest::PlaylistIndex, 0), std::nullopt); // not asked
-    MSG message;
-    for (int i = 0; i < 1000 && winamp.unresponsive(); ++i) {
+    ASSERT_TRUE(eventually([&] {
+        MSG message;
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
             DispatchMessageA(&message);
-        Sleep(10);
-    }
-    ASSERT_FALSE(winamp.unresponsive());
+        return !winamp.unresponsive();
+    }));
     EXPECT_EQ(winamp.request(PlayerRequest::PlaylistLength, 0), 5);
     const auto log = standin.log();
     EXPECT_THAT(log, ::testing::Not(::testing::Contains("PlaylistIndex")));

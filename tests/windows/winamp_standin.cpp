@@ -209,6 +209,10 @@ int main(int argc, char** argv)
     if (CreateWindowA(cuedeck::WinampBackend::window_class, argv[7], WS_OVERLAPPEDWINDOW, 0, 0, 200,
                       100, nullptr, nullptr, window_class.hInstance, nullptr) == nullptr)
         return 3;
+    // Its window can be found now: a test that starts Cuedeck beside it
+    // waits for this file, apart from the log the scenarios compare.
+    if (std::FILE* ready = std::fopen((std::string(argv[1]) + ".ready").c_str(), "w"))
+        std::fclose(ready);
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);
