@@ -19,8 +19,12 @@ whole_journal() { # the journal is one that was written whole
   [ "$(sed -n 1p "$journal")" = "Cuedeck place journal" ] && [ "$(tail -n 1 "$journal")" = end ] &&
     [ "$(wc -l < "$journal")" = 9 ]
 }
+stopped() { [ "$(sed 's/.*) //' "/proc/$running/stat" | cut -c1)" = T ]; }
 kill_cuedeck() { # [STOP]: kill -9, stopped first when asked; its mpv must end too
-  [ "${1:-}" = STOP ] && { kill -STOP "$running"; sleep 0.5; }
+  if [ "${1:-}" = STOP ]; then
+    kill -STOP "$running"
+    until_true stopped || fail "Cuedeck did not stop"
+  fi
   kill -KILL "$running"
   wait "$running" 2>/dev/null
   running=""
@@ -28,14 +32,12 @@ kill_cuedeck() { # [STOP]: kill -9, stopped first when asked; its mpv must end t
 }
 question() { wait_for_question || fail "no question after the crash"; }
 wait_for_question() { until_true xdotool search --onlyvisible --name '^Cuedeck$' >/dev/null; }
-answer() { # KEY: alt+y or alt+n, after keys meant for something else
+answer() { # KEY: alt+y or alt+n, after keys meant for something else (had one
+  # of them answered, the place or the journal would not be what KEY leaves)
   local box
   box=$(xdotool search --onlyvisible --name '^Cuedeck$' | head -n 1)
   xdotool windowfocus --sync "$box" 2>/dev/null
-  xdotool key Return space y
-  sleep 0.5
-  xdotool search --onlyvisible --name '^Cuedeck$' >/dev/null || fail "a stray key answered"
-  xdotool key "$1"
+  xdotool key Return space y "$1"
 }
 start_again() { # the next start, on no file: the journal alone names the group
   "$program_file" 2>>"$work/log" &
@@ -46,10 +48,8 @@ group_as_written=$(printf '%s\n1\n0:05\n' "$work/music/tips.m3u")
 # Moved to tip 3 and a new zero mark there, then killed.
 start_cuedeck "$program_file"
 "$program_file" --go-to "[3 00:00:12.0]" || fail "--go-to"
-sleep 3
-[ -f "$journal" ] || fail "no journal 3 s after the move"
-[ "$(journal_says tip)" = 2 ] && [ "$(journal_says zero)" = 12000 ] ||
-  fail "the journal: $(cat "$journal")"
+journal_has_the_move() { [ "$(journal_says tip)" = 2 ] && [ "$(journal_says zero)" = 12000 ]; }
+until_true journal_has_the_move || fail "the journal: $(cat "$journal" 2>&1)"
 kill_cuedeck
 start_again
 question

@@ -35,8 +35,7 @@ until_true paused_is true || fail "letting the middle pedal go did not pause"
 below "$(mpv_says time-pos)" "$before" ||
   fail "no step back on the pause: $before, then $(mpv_says time-pos)"
 exec 3>&- # unplugged
-sleep 0.5
-kill -0 "$running" || fail "Cuedeck died when the pedal went"
+# Taking the pedal up again below shows that Cuedeck lived through this.
 exec 3>"$work/pedal" # plugged in again: taken up without a restart
 place=$(mpv_says time-pos)
 "$pedal_events" 256:1 256:0 >&3 # left: back 5 s

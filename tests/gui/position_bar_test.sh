@@ -52,13 +52,13 @@ until_true grep -q 'string "LoopStatus"' "$work/signals" || fail "no listener he
 stop_cuedeck
 
 # Again: the waveform is the cached one, not made again.
-made=$(stat -c %.9Y "$work/cache/cuedeck/"*.wave)
-sleep 1
+# A waveform made again is a new file: another inode, another time.
+made=$(stat -c '%i %.9Y' "$work/cache/cuedeck/"*.wave)
 start_cuedeck "$program_file"
 window=$(xdotool search --onlyvisible --name '^Cuedeck - ' | head -1)
 xdotool key --window "$window" shift+Right
 until_true near 7.2 0.25 || fail "after a restart Shift+Right reached $(mpv_says time-pos)"
-[ "$(stat -c %.9Y "$work/cache/cuedeck/"*.wave)" = "$made" ] ||
+[ "$(stat -c '%i %.9Y' "$work/cache/cuedeck/"*.wave)" = "$made" ] ||
   fail "the cached waveform was made again"
 stop_cuedeck
 echo "position bar: ok"

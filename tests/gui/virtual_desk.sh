@@ -6,6 +6,7 @@
 # Sourced (after setting desk_screen, WIDTHxHEIGHTxDEPTH, for a screen other
 # than 800x600); sets work, DISPLAY, the bus, the XDG folders, and cleans up
 # on exit.
+source "$(dirname "${BASH_SOURCE[0]}")/../support/deadline.sh"
 work=$(mktemp -d)
 xvfb="" running="" desk=""
 extra_cleanup() { :; }
@@ -38,7 +39,7 @@ for _ in 1 2 3; do
   rm -f "$work/display"
   Xvfb -noreset -r -displayfd 3 -screen 0 "${desk_screen:-800x600x24}" 3>"$work/display" >/dev/null 2>&1 &
   xvfb=$!
-  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+  until_true test -s "$work/display"
   # Two servers started at once may be told the same number; the display
   # must be served by ours, or it goes when the other test ends.
   [ -s "$work/display" ] && DISPLAY=":$(cat "$work/display")" xdotool getdisplaygeometry \
@@ -67,10 +68,6 @@ mpv_says() { # PROPERTY: its value as mpv answers it
     sleep 0.1
   done
   sed -n 's/.*"data":\([^,}]*\).*/\1/p' <<<"$reply"
-}
-until_true() { # COMMAND...: polls for ten seconds
-  for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
-  return 1
 }
 at_least() { awk -v a="$(mpv_says time-pos)" -v b="$1" 'BEGIN { exit !(a != "" && a >= b) }'; }
 plus() { awk -v a="$1" -v b="$2" 'BEGIN { print a + b }'; }

@@ -54,17 +54,13 @@ run_beside_the_player() {
   rm -f "$log"
   wine "$standin" 'Z:'"${log//\//\\}" 0 3 0 0 30 "1. test - Winamp" &
   local player=$!
-  # The stand-in opens its log, then its window at once.
-  for _ in $(seq 100); do [ -e "$log" ] && break; sleep 0.1; done
-  sleep 1
+  until_true test -e "$log.ready" || fail "the stand-in player did not start"
   wine "$1" &
   local cuedeck=$!
-  for _ in $(seq 150); do grep -q PlaylistLength "$log" 2>/dev/null && break; sleep 0.1; done
-  grep -q PlaylistLength "$log" || fail "$1 did not ask the player anything"
+  until_true grep -q PlaylistLength "$log" || fail "$1 did not ask the player anything"
   if [ -n "${2:-}" ]; then
     wine start /wait "$2" >/dev/null 2>&1 || fail "the shell did not open $2"
-    for _ in $(seq 100); do grep -q '^hand_over' "$log" && break; sleep 0.1; done
-    grep -q '^hand_over' "$log" || fail "$2 did not reach the running copy"
+    until_true grep -q '^hand_over' "$log" || fail "$2 did not reach the running copy"
     [ "$(copies)" = 1 ] || fail "$(copies) copies run after opening $2"
   fi
   wine taskkill /IM cuedeck.exe >/dev/null 2>&1
@@ -141,7 +137,7 @@ tr -d '\r' <"$appdata/cuedeck.dat" | grep -qixF 'C:\Program Files\Cuedeck\cuedec
 echo "--- silent uninstall"
 wine "$program_folder/Uninstall.exe" /S
 wineserver -w
-for _ in $(seq 50); do [ -e "$program_folder" ] || break; sleep 0.1; done
+until_true eval '[ ! -e "$program_folder" ]'
 [ ! -e "$program_folder" ] || fail "left in Program Files: $(ls "$program_folder")"
 [ ! -e "$start_menu" ] || fail "the Start menu entry is left"
 # Wine saves a key with no values only through its subkeys: any saved key

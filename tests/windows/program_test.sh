@@ -26,17 +26,17 @@ copies() { ps -eo args | awk -v exe="$cuedeck" '$1 == exe' | wc -l; }
 # The playlists handed to the player.
 told() { tr -d '\r' <"$log" | sed -n 's/^hand_over //p'; }
 # Whether PLAYLIST was handed to the player, waiting a while for it.
-told_of() {
-  for _ in $(seq 100); do
-    told | grep -qxF "$1" && return 0
-    sleep 0.1
-  done
-  return 1
-}
-# Run Cuedeck with ARGS, within 20 s; its status is in $status, its standard error in $work/err.
+told_has() { told | grep -qxF "$1"; }
+told_of() { until_true told_has "$1"; }
+# Run Cuedeck with ARGS, within the deadline; its status is in $status, its standard error in $work/err.
 run() {
   status=0
-  timeout 20 wine "$cuedeck" "$@" 2>"$work/err" || status=$?
+  timeout "$CUEDECK_TEST_DEADLINE" wine "$cuedeck" "$@" 2>"$work/err" || status=$?
+}
+# Whether the running copy holds commands back for a question it shows.
+asking() {
+  run --command tip-timer
+  [ "$status" = 1 ] && grep -q 'waiting for an answer\|not carried out' "$work/err"
 }
 
 # The settings a user would have made: a back time, and the pedal.
@@ -50,17 +50,14 @@ log="$work/standin.log"
 # What the player was sent since the line count $before (its log has CRLF ends).
 since() { tail -n +"$((before + 1))" "$log" | tr -d '\r'; }
 wine "$standin" 'Z:'"${log//\//\\}" 3 3 0 0 30 "1. test - Winamp" &
-for _ in $(seq 100); do [ -e "$log" ] && break; sleep 0.1; done
-sleep 1
+until_true test -e "$log.ready" || fail "the stand-in player did not start"
 wine "$cuedeck" 2>"$work/first.err" &
-for _ in $(seq 150); do grep -q PlaylistLength "$log" 2>/dev/null && break; sleep 0.1; done
-grep -q PlaylistLength "$log" || fail "Cuedeck did not ask the player anything"
+until_true grep -q PlaylistLength "$log" || fail "Cuedeck did not ask the player anything"
 
 echo "--- the foot pedal"
 before=$(wc -l <"$log")
-timeout 30 wine "$standin" --pedal "$pedal" 2 0 || fail "the pedal's pipe was not read"
-sleep 0.5
-[ "$(since | grep -c '^Pause$')" = 2 ] || fail "the middle pedal did not play and pause: $(since | sort | uniq -c | tr "\n" " ")"
+timeout "$CUEDECK_TEST_DEADLINE" wine "$standin" --pedal "$pedal" 2 0 || fail "the pedal's pipe was not read"
+until_true eval '[ "$(since | grep -c "^Pause$")" = 2 ]' || fail "the middle pedal did not play and pause: $(since | sort | uniq -c | tr "\n" " ")"
 since | sed -n '/^Pause$/,$p' | sed 1d | grep -q '^JumpTo ' || fail "letting the middle pedal go did not step back"
 
 echo "--- a second start hands its group over"
@@ -119,8 +116,7 @@ before=$(wc -l <"$log")
 run --command next-tip
 [ "$status" = 1 ] || fail "next-tip while the player hung long ended with $status"
 grep -q 'not answering' "$work/err" || fail "no reason given: $(cat "$work/err")"
-for _ in $(seq 100); do since | grep -q '^PlaylistLength$' && break; sleep 0.1; done
-since | grep -q '^PlaylistLength$' || fail "the player was not asked again once it answered"
+until_true eval "since | grep -q '^PlaylistLength$'" || fail "the player was not asked again once it answered"
 since | grep -q '^NextTrack$' && fail "a refused next-tip reached the player afterwards"
 
 echo "--- while a question is shown"
@@ -128,7 +124,7 @@ echo "--- while a question is shown"
 printf 'c:\\groups\\gone.m3u\r\n1\r\n0:00\r\n' >"$drive/groups/gone.grp"
 run 'c:\groups\gone.grp'
 [ "$status" = 0 ] || fail "the hand-over of a group that raises a question ended with $status"
-sleep 2 # the question is up
+until_true asking || fail "no question was shown: $(cat "$work/err")"
 before=$(told | wc -l)
 run 'c:\groups\b.grp'
 [ "$status" = 0 ] || fail "a start while a question is shown ended with $status: $(cat "$work/err")"
@@ -142,16 +138,12 @@ echo "--- killed, then started again: the place is offered back"
 journal="$drive/users/$user/AppData/Local/Cuedeck/place"
 [ -s "$journal" ] || fail "no place journal was written"
 wine taskkill /F /IM cuedeck.exe >/dev/null 2>&1 || true
-for _ in $(seq 100); do [ "$(copies)" = 0 ] && break; sleep 0.1; done
-[ "$(copies)" = 0 ] || fail "taskkill /F did not end Cuedeck"
+until_true eval '[ "$(copies)" = 0 ]' || fail "taskkill /F did not end Cuedeck"
 wine "$cuedeck" 2>"$work/again.err" &
-sleep 3
-# The question holds the start: the journal stays, and no command is taken.
+# The question holds the start: no command is taken, and the journal stays.
+until_true asking || fail "no question offered the place back ($status): $(cat "$work/err")"
 [ -e "$journal.set-aside" ] && fail "the journal was set aside without a question: $(cat "$journal.set-aside")"
 [ -s "$journal" ] || fail "the journal is gone without a question"
-run --command tip-timer
-[ "$status" = 1 ] && grep -q 'waiting for an answer\|not carried out' "$work/err" ||
-  fail "no question offered the place back ($status): $(cat "$work/err")"
 echo "--- a player Cuedeck started closes when Cuedeck is killed"
 tr -d '\r' <"$log" | grep -qx close && fail "the player the user started was closed"
 wine taskkill /F /IM cuedeck.exe >/dev/null 2>&1 || true
@@ -159,9 +151,7 @@ wine taskkill /F /IM "$(basename "$standin")" >/dev/null 2>&1 || true
 rm -f "$journal"
 started="$drive/program files/winamp/started.log"
 wine "$cuedeck" 2>"$work/started.err" &
-for _ in $(seq 150); do grep -q PlaylistLength "$started" 2>/dev/null && break; sleep 0.1; done
-grep -q PlaylistLength "$started" 2>/dev/null || fail "Cuedeck did not start the player"
+until_true grep -q PlaylistLength "$started" 2>/dev/null || fail "Cuedeck did not start the player"
 kill -KILL "$(ps -eo pid,args | awk -v exe="$cuedeck" '$2 == exe { print $1 }')"
-for _ in $(seq 20); do grep -q '^close' "$started" && break; sleep 0.1; done
-grep -q '^close' "$started" || fail "the player Cuedeck started was not closed within 2 s of its end"
+until_true grep -q '^close' "$started" || fail "the player Cuedeck started was not closed after its end"
 echo "program test passed"

@@ -6,6 +6,7 @@
 #
 #     source wine_desk.sh NAME STANDIN_EXE
 source "$(dirname "${BASH_SOURCE[0]}")/wine_env.sh" "$1"
+source "$(dirname "${BASH_SOURCE[0]}")/../support/deadline.sh"
 work=$(mktemp -d)
 cleanup() {
   wine_cleanup
