@@ -119,7 +119,7 @@ TEST_F(CueCommands, TheCueLoopsCopiesAndBecomesATranscript)
 TEST_F(CueCommands, AChosenDraftIsRememberedForTheRecordingAndBadOnesAreTold)
 {
     system.files["/drafts/talk.json"] =
-        R"({"segments":[{"start":0.5,"end":2,"text":" chosen"},{"start":3,"end":1}]})";
+        R"({"segments":[{"start":0.5,"end":2,"text":" chosen"},{"start":"3","end":1}]})";
     view.chosen_files.push_back("/drafts/talk.json");
     run_command(controller, Command::OpenDraft);
     EXPECT_EQ(controller.draft_path(), "/drafts/talk.json");
