@@ -67,6 +67,25 @@ TEST_F(CueCommands, TheDraftBesideTheRecordingIsShownAsItIsHeard)
     EXPECT_EQ(view.field(FieldId::DeviceState), "This tip has no draft");
 }
 
+TEST_F(CueCommands, ADraftNamedAfterTheWholeRecordingNameIsFoundAfterTheOthers)
+{
+    // whisper.cpp's name for its draft of "tip 2.mp3".
+    system.files["/music/tip 2.mp3.json"] =
+        R"({"transcription":[{"offsets":{"from":0,"to":9000},"text":" whole name"}]})";
+    const auto reopen = [&] {
+        player.model.file = "/music/tip 3.mp3";
+        controller.refresh();
+        player.model.file = recording;
+        controller.refresh();
+    };
+    reopen();
+    EXPECT_EQ(controller.draft_path(), beside);
+    system.files.erase(beside);
+    reopen();
+    EXPECT_EQ(controller.draft_path(), "/music/tip 2.mp3.json");
+    EXPECT_EQ(view.draft_line, (cues::Shown{"whole name", "", true}));
+}
+
 TEST_F(CueCommands, CueKeysJumpAsAGoToAndSayTheCue)
 {
     const struct
