@@ -159,11 +159,13 @@ std::size_t first_not_utf8(std::string_view text)
     std::size_t i = 0;
     while (i < text.size()) {
         // Plain ASCII, eight bytes at a time.
-        std::uint64_t eight = 0;
-        if (i + 8 <= text.size() &&
-            (std::memcpy(&eight, text.data() + i, 8), (eight & 0x8080808080808080u) == 0)) {
-            i += 8;
-            continue;
+        if (i + 8 <= text.size()) {
+            std::uint64_t eight = 0;
+            std::memcpy(&eight, text.data() + i, 8);
+            if ((eight & 0x8080808080808080u) == 0) {
+                i += 8;
+                continue;
+            }
         }
         const std::size_t length = utf8_length(text, i);
         if (length == 0)
@@ -742,10 +744,11 @@ Draft read_subtitles(std::string_view text)
     draft.cues.reserve(arrows);
 
     // A time line begins a cue, whatever came before it; its text runs to
-    // the next empty line or time line. What lies between an empty line and
+    // the next empty line or time line (a line of blanks, as auto-captions
+    // have within a cue, ends nothing). What lies between an empty line and
     // the next time line (an SRT number, a WebVTT identifier, NOTE and STYLE
-    // blocks) is no cue's.
-    enum class In { Nothing, Cue, BadCue } in = In::Nothing;
+    // blocks) and the text of a cue whose times cannot be are no cue's.
+    enum class In { Nothing, Cue } in = In::Nothing;
     Cue cue;
     std::string lines;         // the cue's text lines, without the blanks around them
     std::size_t last_line = 0; // where the last of them begins
@@ -768,7 +771,6 @@ Draft read_subtitles(std::string_view text)
             end_cue();
             if (!times->start || !times->end) {
                 ++draft.skipped;
-                in = In::BadCue;
                 continue;
             }
             cue = Cue{*times->start, *times->end, {}, {}};
