@@ -230,6 +230,10 @@ TEST(Drafts, EveryEncodingReadsTheSameText)
     ASSERT_EQ(split.cues.size(), 2u);
     EXPECT_EQ(split.cues[0].text, expected + " \xF0\x9F\x8E\xA4");
     EXPECT_EQ(split.cues[1].text, "half \xC3\xA4\xC2\xB8");
+    EXPECT_THAT(read_draft("{\"transcription\":[{\"offsets\":{\"from\":0,\"to\":1},"
+                           "\"text\":\" Caf\xC3\xA9 \xE4\xB8\"}]}")
+                    .cues,
+                ElementsAre(Cue{0, 1, "", "Caf\xC3\xA9 \xC3\xA4\xC2\xB8"}));
 }
 
 TEST(Drafts, BadTimesAreCountedAndTranscriptPlacesInTheTextDoNotStartCues)
