@@ -3,17 +3,18 @@
 #include <algorithm>
 #include <charconv>
 #include <climits>
-#include <cmath>
 #include <cstdint>
 #include <cstdio>
-
-#include <nlohmann/json.hpp>
+#include <cstring>
 
 #include "files/place_text.h"
+#include "files/recognizer_json.h"
 
 namespace cuedeck {
 
 namespace {
+
+constexpr std::string_view byte_order_mark = "\xEF\xBB\xBF";
 
 /// A run of 1 to `most` digits as a number; none otherwise.
 std::optional<std::int64_t> digits(std::string_view text, std::size_t most)
@@ -35,39 +36,38 @@ std::string_view trimmed(std::string_view text)
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-/// The lines of `text`, without their ends (LF, CRLF or CR).
+/// The lines of a text one at a time, without their ends (LF, CRLF or CR).
+class Lines
+{
+public:
+    explicit Lines(std::string_view text) : m_rest(text) {}
+
+    bool next(std::string_view& line)
+    {
+        if (m_rest.empty())
+            return false;
+        std::size_t end = 0;
+        while (end < m_rest.size() && m_rest[end] != '\n' && m_rest[end] != '\r')
+            ++end;
+        line = m_rest.substr(0, end);
+        if (end == m_rest.size())
+            m_rest = {};
+        else
+            m_rest.remove_prefix(m_rest.compare(end, 2, "\r\n") == 0 ? end + 2 : end + 1);
+        return true;
+    }
+
+private:
+    std::string_view m_rest;
+};
+
 std::vector<std::string_view> lines_of(std::string_view text)
 {
     std::vector<std::string_view> lines;
-    while (!text.empty()) {
-        const std::size_t end = text.find_first_of("\r\n");
-        lines.push_back(text.substr(0, end));
-        if (end == std::string_view::npos)
-            break;
-        const std::size_t next = text.compare(end, 2, "\r\n") == 0 ? end + 2 : end + 1;
-        text.remove_prefix(next);
-    }
+    Lines reader(text);
+    for (std::string_view line; reader.next(line);)
+        lines.push_back(line);
     return lines;
-}
-
-/// A WebVTT voice, "<v Speaker0>text" or "<v.loud Ann Lee>text</v>": the
-/// speaker taken out of the text.
-void take_speaker(Cue& cue)
-{
-    if (!cue.text.starts_with("<v") || cue.text.size() < 3 ||
-        (cue.text[2] != ' ' && cue.text[2] != '.' && cue.text[2] != '\t'))
-        return;
-    const std::size_t close = cue.text.find('>');
-    if (close == std::string::npos)
-        return;
-    const std::string_view tag = std::string_view(cue.text).substr(2, close - 2);
-    const std::size_t name = tag.find_first_of(" \t");
-    cue.speaker =
-        name == std::string_view::npos ? std::string() : std::string(trimmed(tag.substr(name)));
-    std::string rest = cue.text.substr(close + 1);
-    if (const std::size_t end = rest.find("</v>"); end != std::string::npos)
-        rest.erase(end, 4);
-    cue.text = std::move(rest);
 }
 
 void append_utf8(std::string& out, std::uint32_t code)
@@ -114,46 +114,113 @@ std::string from_utf16(std::string_view bytes, bool big_endian)
     return out;
 }
 
-bool is_utf8(std::string_view text)
+std::string from_utf32(std::string_view bytes, bool big_endian)
 {
-    for (std::size_t i = 0; i < text.size();) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        const std::size_t length = c < 0x80           ? 1
-                                   : (c >> 5) == 0x6  ? 2
-                                   : (c >> 4) == 0xE  ? 3
-                                   : (c >> 3) == 0x1E ? 4
-                                                      : 0;
-        if (length == 0 || i + length > text.size() || (length == 2 && c < 0xC2))
-            return false;
-        std::uint32_t code = length == 1 ? c : c & (0x7F >> length);
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80)
-                return false;
-            code = code << 6 | (next & 0x3F);
-        }
-        if ((length == 3 && (code < 0x800 || (code >= 0xD800 && code <= 0xDFFF))) ||
-            (length == 4 && (code < 0x10000 || code > 0x10FFFF)))
-            return false;
-        i += length;
+    std::string out;
+    out.reserve(bytes.size() / 2);
+    for (std::size_t i = 0; i + 3 < bytes.size(); i += 4) {
+        std::uint32_t code = 0;
+        for (std::size_t k = 0; k < 4; ++k)
+            code |= std::uint32_t(static_cast<unsigned char>(bytes[i + k]))
+                    << (big_endian ? 24 - 8 * k : 8 * k);
+        append_utf8(out, code); // past U+10FFFF or a surrogate: U+FFFD
     }
-    return true;
+    return out;
 }
 
-std::string from_code_page_1252(std::string_view bytes)
+/// The length of the UTF-8 character at `at`; 0 when its bytes are none.
+std::size_t utf8_length(std::string_view text, std::size_t at)
+{
+    const auto c = static_cast<unsigned char>(text[at]);
+    const std::size_t length = c < 0x80           ? 1
+                               : (c >> 5) == 0x6  ? 2
+                               : (c >> 4) == 0xE  ? 3
+                               : (c >> 3) == 0x1E ? 4
+                                                  : 0;
+    if (length == 0 || at + length > text.size() || (length == 2 && c < 0xC2))
+        return 0;
+    std::uint32_t code = length == 1 ? c : c & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+        const auto next = static_cast<unsigned char>(text[at + k]);
+        if ((next & 0xC0) != 0x80)
+            return 0;
+        code = code << 6 | (next & 0x3F);
+    }
+    if ((length == 3 && (code < 0x800 || (code >= 0xD800 && code <= 0xDFFF))) ||
+        (length == 4 && (code < 0x10000 || code > 0x10FFFF)))
+        return 0;
+    return length;
+}
+
+/// Where the first byte that is no part of a UTF-8 character lies; npos
+/// for UTF-8 throughout.
+std::size_t first_not_utf8(std::string_view text)
+{
+    std::size_t i = 0;
+    while (i < text.size()) {
+        // Plain ASCII, eight bytes at a time.
+        if (i + 8 <= text.size()) {
+            std::uint64_t eight = 0;
+            std::memcpy(&eight, text.data() + i, 8);
+            if ((eight & 0x8080808080808080u) == 0) {
+                i += 8;
+                continue;
+            }
+        }
+        const std::size_t length = utf8_length(text, i);
+        if (length == 0)
+            return i;
+        i += length;
+    }
+    return std::string_view::npos;
+}
+
+/// A byte that is no part of a UTF-8 character as Windows code page 1252
+/// reads it.
+void append_code_page_1252(std::string& out, unsigned char c)
 {
     // 0x80 to 0x9F; the five the code page leaves out stand for themselves.
     static constexpr std::uint16_t high[32] = {
         0x20AC, 0x81,   0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
         0x2039, 0x0152, 0x8D,   0x017D, 0x8F,   0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
         0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D,   0x017E, 0x0178};
-    std::string out;
-    out.reserve(bytes.size() + bytes.size() / 4);
-    for (const char byte : bytes) {
-        const auto c = static_cast<unsigned char>(byte);
-        append_utf8(out, c >= 0x80 && c < 0xA0 ? high[c - 0x80] : c);
+    append_utf8(out, c >= 0x80 && c < 0xA0 ? high[c - 0x80] : c);
+}
+
+/// `bytes` as UTF-8, in `storage` when they had to be turned into it. The
+/// encoding is decided per character, not for the whole file: what is UTF-8
+/// stays so, and each byte that is no part of a UTF-8 character is read as
+/// code page 1252 (a whole Windows file so, and a recognizer's stray byte,
+/// such as whisper.cpp's half of a character split between two cues, so
+/// too, without garbling the rest).
+std::string_view as_utf8(std::string_view bytes, std::string& storage)
+{
+    if (bytes.starts_with(std::string_view("\xFF\xFE\0\0", 4)))
+        return storage = from_utf32(bytes.substr(4), false);
+    if (bytes.starts_with(std::string_view("\0\0\xFE\xFF", 4)))
+        return storage = from_utf32(bytes.substr(4), true);
+    if (bytes.starts_with("\xFF\xFE"))
+        return storage = from_utf16(bytes.substr(2), false);
+    if (bytes.starts_with("\xFE\xFF"))
+        return storage = from_utf16(bytes.substr(2), true);
+    if (bytes.starts_with(byte_order_mark))
+        bytes.remove_prefix(byte_order_mark.size());
+    std::size_t bad = first_not_utf8(bytes);
+    if (bad == std::string_view::npos)
+        return bytes;
+    storage.reserve(bytes.size() + bytes.size() / 4);
+    storage.assign(bytes.substr(0, bad));
+    for (std::size_t i = bad; i < bytes.size();) {
+        const std::size_t length = utf8_length(bytes, i);
+        if (length == 0) {
+            append_code_page_1252(storage, static_cast<unsigned char>(bytes[i]));
+            ++i;
+        } else {
+            storage.append(bytes.substr(i, length));
+            i += length;
+        }
     }
-    return out;
+    return storage;
 }
 
 std::string collapsed(std::string_view text)
@@ -173,70 +240,42 @@ std::string collapsed(std::string_view text)
     return out;
 }
 
-/// A time in seconds as JSON gives it, in ms; none for one that cannot be.
-std::optional<int> json_ms(const nlohmann::json& value, double scale)
+/// A character reference at `text[at]` ("&amp;", "&#233;", "&#x202B;"):
+/// the character it stands for appended, `at` moved onto its ';'. False,
+/// and nothing appended, for an '&' that begins none.
+bool take_reference(std::string_view text, std::size_t& at, std::string& out)
 {
-    if (!value.is_number())
-        return std::nullopt;
-    const double ms = std::round(value.get<double>() * scale);
-    if (!(ms >= 0) || ms > INT_MAX)
-        return std::nullopt;
-    return static_cast<int>(ms);
-}
-
-std::string json_text(const nlohmann::json& item, const char* key)
-{
-    const auto found = item.find(key);
-    return found != item.end() && found->is_string()
-               ? std::string(trimmed(found->get<std::string>()))
-               : std::string();
-}
-
-/// whisper.cpp's "transcription" (offsets in ms) or openai-whisper's
-/// "segments" (times in seconds).
-Draft read_json(std::string_view text)
-{
-    Draft draft;
-    const nlohmann::json json = nlohmann::json::parse(text, nullptr, false);
-    if (!json.is_object())
-        return draft;
-    const bool of_whisper_cpp = json.contains("transcription");
-    const auto items = json.find(of_whisper_cpp ? "transcription" : "segments");
-    if (items == json.end() || !items->is_array())
-        return draft;
-    for (const nlohmann::json& item : *items) {
-        std::optional<int> start;
-        std::optional<int> end;
-        if (!item.is_object()) {
-            ++draft.skipped;
-            continue;
-        }
-        if (of_whisper_cpp) {
-            const auto offsets = item.find("offsets");
-            if (offsets != item.end() && offsets->is_object()) {
-                start = json_ms(offsets->value("from", nlohmann::json()), 1);
-                end = json_ms(offsets->value("to", nlohmann::json()), 1);
-            }
-        } else {
-            start = json_ms(item.value("start", nlohmann::json()), 1000);
-            end = json_ms(item.value("end", nlohmann::json()), 1000);
-        }
-        if (!start || !end || *end < *start) {
-            ++draft.skipped;
-            continue;
-        }
-        draft.cues.push_back(
-            Cue{*start, *end, json_text(item, "speaker"), json_text(item, "text")});
+    static constexpr std::pair<std::string_view, std::string_view> named[] = {
+        {"amp", "&"},  {"lt", "<"},   {"gt", ">"},       {"quot", "\""},
+        {"apos", "'"}, {"nbsp", " "}, {"lrm", "\u200E"}, {"rlm", "\u200F"}};
+    const std::size_t semicolon = text.find(';', at);
+    if (semicolon == std::string_view::npos || semicolon - at > 10)
+        return false;
+    const std::string_view name = text.substr(at + 1, semicolon - at - 1);
+    if (name.size() > 1 && name[0] == '#') {
+        const bool hex = name[1] == 'x' || name[1] == 'X';
+        std::uint32_t value = 0;
+        const std::string_view number = name.substr(hex ? 2 : 1);
+        const auto [end, error] =
+            std::from_chars(number.data(), number.data() + number.size(), value, hex ? 16 : 10);
+        if (error != std::errc() || end != number.data() + number.size() || value == 0)
+            return false;
+        append_utf8(out, value);
+    } else {
+        const auto known = std::find_if(std::begin(named), std::end(named),
+                                        [&](const auto& entry) { return entry.first == name; });
+        if (known == std::end(named))
+            return false;
+        out += known->second;
     }
-    return draft;
+    at = semicolon;
+    return true;
 }
 
 /// `&amp;`, `&#233;` and the like, as the characters they stand for; markup
 /// taken out, "<br>" and the ends of paragraphs as blanks.
 std::string html_text(std::string_view html)
 {
-    static constexpr std::pair<std::string_view, std::string_view> named[] = {
-        {"amp", "&"}, {"lt", "<"}, {"gt", ">"}, {"quot", "\""}, {"apos", "'"}, {"nbsp", " "}};
     std::string out;
     for (std::size_t i = 0; i < html.size(); ++i) {
         if (html[i] == '<') {
@@ -245,37 +284,237 @@ std::string html_text(std::string_view html)
                 break;
             out += ' ';
             i = close;
-        } else if (html[i] == '&') {
-            const std::size_t semicolon = html.find(';', i);
-            const std::string_view name = semicolon == std::string_view::npos || semicolon - i > 10
-                                              ? std::string_view()
-                                              : html.substr(i + 1, semicolon - i - 1);
-            std::optional<std::uint32_t> code;
-            if (name.size() > 1 && name[0] == '#') {
-                const bool hex = name[1] == 'x' || name[1] == 'X';
-                std::uint32_t value = 0;
-                const std::string_view number = name.substr(hex ? 2 : 1);
-                const auto [end, error] = std::from_chars(
-                    number.data(), number.data() + number.size(), value, hex ? 16 : 10);
-                if (error == std::errc() && end == number.data() + number.size() && value > 0)
-                    code = value;
-            }
-            const auto known = std::find_if(std::begin(named), std::end(named),
-                                            [&](const auto& entry) { return entry.first == name; });
-            if (code) {
-                append_utf8(out, *code);
-            } else if (known != std::end(named)) {
-                out += known->second;
-            } else {
-                out += '&';
-                continue;
-            }
-            i = semicolon;
-        } else {
+        } else if (html[i] != '&' || !take_reference(html, i, out)) {
             out += html[i];
         }
     }
     return collapsed(out);
+}
+
+/// A cue's time line: "00:00:01,500 --> 00:00:03,000" (WebVTT's settings
+/// may follow), or what whisper.cpp and openai-whisper print as they go,
+/// "[00:00:01.500 --> 00:00:03.000]  text", the cue's text on the line.
+struct TimeLine
+{
+    std::optional<int> start;
+    std::optional<int> end;
+    bool printed = false; ///< whisper's printed form, with its text
+    std::string_view text;
+};
+
+/// The time line `line` is; none for a line neither of whose times is one
+/// (a "-->" in a cue's or a transcript's text).
+std::optional<TimeLine> time_line(std::string_view line)
+{
+    const std::size_t arrow = line.find("-->");
+    if (arrow == std::string_view::npos)
+        return std::nullopt;
+    std::string_view before = trimmed(line.substr(0, arrow));
+    std::string_view after = trimmed(line.substr(arrow + 3));
+    TimeLine found;
+    if (before.starts_with('[')) {
+        const std::size_t close = after.find(']');
+        if (close == std::string_view::npos)
+            return std::nullopt;
+        before.remove_prefix(1);
+        found.printed = true;
+        found.text = after.substr(close + 1);
+        after = after.substr(0, close);
+    } else {
+        after = after.substr(0, after.find_first_of(" \t"));
+    }
+    found.start = cue_time_ms(before);
+    found.end = cue_time_ms(after);
+    if (!found.start && !found.end)
+        return std::nullopt;
+    return found;
+}
+
+bool has_time_line(std::string_view text)
+{
+    for (std::size_t arrow = text.find("-->"); arrow != std::string_view::npos;) {
+        const std::size_t line_start = text.find_last_of("\r\n", arrow);
+        const std::size_t from = line_start == std::string_view::npos ? 0 : line_start + 1;
+        const std::size_t to = std::min(text.find_first_of("\r\n", arrow), text.size());
+        if (time_line(text.substr(from, to - from)))
+            return true;
+        arrow = text.find("-->", to);
+    }
+    return false;
+}
+
+/// A WebVTT voice, "<v Speaker0>text" or "<v.loud Ann Lee>text</v>": the
+/// speaker taken out of the text.
+void take_voice(std::string& text, std::string& speaker, bool webvtt)
+{
+    if (!text.starts_with("<v") || text.size() < 3 ||
+        (text[2] != ' ' && text[2] != '.' && text[2] != '\t'))
+        return;
+    const std::size_t close = text.find('>');
+    if (close == std::string::npos)
+        return;
+    const std::string_view tag = std::string_view(text).substr(2, close - 2);
+    const std::size_t name = tag.find_first_of(" \t");
+    const std::string_view voice =
+        name == std::string_view::npos ? std::string_view() : trimmed(tag.substr(name));
+    speaker.clear();
+    for (std::size_t i = 0; i < voice.size(); ++i) {
+        if (voice[i] != '&' || !webvtt || !take_reference(voice, i, speaker))
+            speaker += voice[i];
+    }
+    text.erase(0, close + 1);
+    if (const std::size_t end = text.find("</v>"); end != std::string::npos)
+        text.erase(end, 4);
+}
+
+/// A diarizer's speaker before the text, as WhisperX writes it ("[SPEAKER_00]:
+/// text") or bare ("SPEAKER_00: text"): the speaker taken out. No other
+/// "Name: text", as Cuedeck writes a speaker so in SRT and reads it back as
+/// the text it was.
+void take_diarized_speaker(std::string& text, std::string& speaker)
+{
+    std::size_t name_end = 0;
+    std::size_t colon = 0;
+    if (text.starts_with('[')) {
+        name_end = text.find(']');
+        colon = name_end + 1;
+        if (name_end == std::string::npos || name_end < 2 || name_end > 64 ||
+            text.find_first_of("[\n", 1) < name_end)
+            return;
+    } else if (text.starts_with("SPEAKER_")) {
+        name_end = text.find_first_not_of("0123456789", 8);
+        colon = name_end;
+        if (name_end == std::string::npos || name_end == 8)
+            return;
+    } else {
+        return;
+    }
+    if (colon >= text.size() || text[colon] != ':')
+        return;
+    speaker = text.substr(text[0] == '[' ? 1 : 0, text[0] == '[' ? name_end - 1 : name_end);
+    text.erase(0, text.find_first_not_of(" \t\n", colon + 1));
+}
+
+/// WebVTT cue text as it reads: its tags ("<c.yellow>", "<i>", "<lang en>",
+/// "<00:05:04.199>") left out, and ruby's readings with them, and character
+/// references as the characters they stand for.
+std::string webvtt_text(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    bool reading = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '<') {
+            const std::size_t close = text.find('>', i);
+            if (close == std::string_view::npos)
+                break; // a tag runs to the end of the cue
+            const std::string_view tag = text.substr(i + 1, close - i - 1);
+            const std::string_view name = tag.substr(0, tag.find_first_of(" \t\n."));
+            if (name == "rt")
+                reading = true;
+            else if (name == "/rt" || name == "/ruby")
+                reading = false;
+            i = close;
+        } else if (!reading && (text[i] != '&' || !take_reference(text, i, out))) {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+/// SRT's own markup, "<i>", "<b>", "<u>", "<font color=...>" and their
+/// ends, left out; any other '<' is text ("3 < 4").
+std::string srt_text(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '<') {
+            const std::size_t close = text.find('>', i);
+            std::string name(text.substr(i + 1, std::min(close, i + 8) - i - 1));
+            for (char& c : name)
+                c = c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+            if (!name.empty() && name[0] == '/')
+                name.erase(0, 1);
+            const bool markup = close != std::string_view::npos &&
+                                (name == "i" || name == "b" || name == "u" || name == "font" ||
+                                 name.starts_with("font ") || name.starts_with("font\t"));
+            if (markup) {
+                i = close;
+                continue;
+            }
+        }
+        out += text[i];
+    }
+    return out;
+}
+
+/// `text`'s lines without the blanks around them, blank ones left out.
+std::string trimmed_lines(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    Lines reader(text);
+    for (std::string_view line; reader.next(line);) {
+        line = trimmed(line);
+        if (line.empty())
+            continue;
+        if (!out.empty())
+            out += '\n';
+        out += line;
+    }
+    return out;
+}
+
+/// A subtitle cue's text as it reads, from its lines as the file holds
+/// them (each without its blanks around): the speaker taken out, markup too.
+void finish_cue_text(Cue& cue, std::string_view lines, bool webvtt)
+{
+    cue.text = lines;
+    take_voice(cue.text, cue.speaker, webvtt);
+    if (cue.text.find_first_of(webvtt ? "<&" : "<") != std::string::npos)
+        cue.text = trimmed_lines(webvtt ? webvtt_text(cue.text) : srt_text(cue.text));
+    if (cue.speaker.empty())
+        take_diarized_speaker(cue.text, cue.speaker);
+}
+
+/// In order of their starts; a cue that ends before it starts (as noScribe
+/// writes the last of an interview) runs on to the next cue, or for the last
+/// one to the end of the recording, as a transcript's cues do.
+void finish(Draft& draft)
+{
+    auto& cues = draft.cues;
+    const auto by_start = [](const Cue& a, const Cue& b) { return a.start_ms < b.start_ms; };
+    if (!std::is_sorted(cues.begin(), cues.end(), by_start))
+        std::stable_sort(cues.begin(), cues.end(), by_start);
+    for (std::size_t i = 0; i < cues.size(); ++i) {
+        if (cues[i].end_ms < cues[i].start_ms)
+            cues[i].end_ms = i + 1 < cues.size() ? cues[i + 1].start_ms : open_end_ms;
+    }
+}
+
+/// noScribe's time marks in its text, "[00:01:23]", taken out as its own
+/// converter does.
+std::string without_time_marks(std::string text)
+{
+    bool any = false;
+    for (std::size_t at = text.find('['); at != std::string::npos; at = text.find('[', at)) {
+        const std::size_t close = text.find(']', at);
+        const std::string_view mark = close == std::string::npos
+                                          ? std::string_view()
+                                          : std::string_view(text).substr(at + 1, close - at - 1);
+        const bool time =
+            mark.size() >= 7 && mark.size() <= 8 && mark[mark.size() - 3] == ':' &&
+            mark[mark.size() - 6] == ':' && digits(mark.substr(0, mark.size() - 6), 2) &&
+            digits(mark.substr(mark.size() - 5, 2), 2) && digits(mark.substr(mark.size() - 2), 2);
+        if (time) {
+            text.erase(at, close - at + 1);
+            any = true;
+        } else {
+            ++at;
+        }
+    }
+    return any ? collapsed(text) : text;
 }
 
 /// noScribe's HTML: each stretch of text follows an anchor named
@@ -303,13 +542,13 @@ Draft read_noscribe(std::string_view html)
         const auto end = first == std::string_view::npos
                              ? std::nullopt
                              : digits(name.substr(first + 1, second - first - 1), 10);
-        if (!start || !end || *end < *start || *end > INT_MAX) {
+        if (!start || !end || *start > INT_MAX || *end > INT_MAX) {
             ++draft.skipped;
         } else {
             Cue cue{int(*start), int(*end),
                     second == std::string_view::npos ? std::string()
                                                      : std::string(name.substr(second + 1)),
-                    html_text(body)};
+                    without_time_marks(html_text(body))};
             if (!cue.speaker.empty() && cue.text.starts_with(cue.speaker + ":"))
                 cue.text =
                     std::string(trimmed(std::string_view(cue.text).substr(cue.speaker.size() + 1)));
@@ -420,17 +659,36 @@ int written_end(const Cue& cue)
 
 /// A cue's text as a subtitle file holds it: no blank line inside, which
 /// would end the cue.
-std::string written_text(const Cue& cue, const std::string& speaker)
+std::string written_text(std::string_view text, const std::string& speaker)
 {
-    std::string text = speaker;
-    for (const std::string_view line : lines_of(cue.text)) {
+    std::string out = speaker;
+    for (const std::string_view line : lines_of(text)) {
         if (trimmed(line).empty())
             continue;
-        if (text.size() > speaker.size())
-            text += '\n';
-        text += line;
+        if (out.size() > speaker.size())
+            out += '\n';
+        out += line;
     }
-    return text;
+    return out;
+}
+
+/// What WebVTT reads as markup ('<' and '&', and the '>' of an arrow,
+/// which would end the cue) as character references.
+std::string webvtt_escaped(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        if (c == '&')
+            out += "&amp;";
+        else if (c == '<')
+            out += "&lt;";
+        else if (c == '>')
+            out += "&gt;";
+        else
+            out += c;
+    }
+    return out;
 }
 
 } // namespace
@@ -448,18 +706,23 @@ std::optional<int> cue_time_ms(std::string_view time)
     // "4" tenths, "45" hundredths, "456" thousandths.
     std::int64_t total = *ms * (ms_text.size() == 1 ? 100 : ms_text.size() == 2 ? 10 : 1);
     std::string_view clock = time.substr(0, fraction);
-    std::vector<std::string_view> parts;
-    for (std::size_t colon; (colon = clock.find(':')) != std::string_view::npos;) {
-        parts.push_back(clock.substr(0, colon));
+    std::string_view parts[3];
+    std::size_t count = 0;
+    for (;;) {
+        if (count == 3)
+            return std::nullopt;
+        const std::size_t colon = clock.find(':');
+        parts[count++] = clock.substr(0, colon);
+        if (colon == std::string_view::npos)
+            break;
         clock.remove_prefix(colon + 1);
     }
-    parts.push_back(clock);
-    if (parts.size() < 2 || parts.size() > 3)
+    if (count < 2)
         return std::nullopt;
-    const auto seconds = digits(parts.back(), 2);
-    const auto minutes = digits(parts[parts.size() - 2], parts.size() == 3 ? 2 : 4);
-    const auto hours = parts.size() == 3 ? digits(parts[0], 4) : std::optional<std::int64_t>(0);
-    if (!seconds || !minutes || !hours || *seconds > 59 || (parts.size() == 3 && *minutes > 59))
+    const auto seconds = digits(parts[count - 1], 2);
+    const auto minutes = digits(parts[count - 2], count == 3 ? 2 : 4);
+    const auto hours = count == 3 ? digits(parts[0], 4) : std::optional<std::int64_t>(0);
+    if (!seconds || !minutes || !hours || *seconds > 59 || (count == 3 && *minutes > 59))
         return std::nullopt;
     total += ((*hours * 60 + *minutes) * 60 + *seconds) * 1000;
     if (total > INT_MAX)
@@ -469,42 +732,64 @@ std::optional<int> cue_time_ms(std::string_view time)
 
 Draft read_subtitles(std::string_view text)
 {
-    if (text.starts_with("\xEF\xBB\xBF"))
-        text.remove_prefix(3);
+    if (text.starts_with(byte_order_mark))
+        text.remove_prefix(byte_order_mark.size());
+    const bool webvtt =
+        text.substr(std::min(text.find_first_not_of(" \t\r\n"), text.size())).starts_with("WEBVTT");
     Draft draft;
-    const std::vector<std::string_view> lines = lines_of(text);
-    for (std::size_t i = 0; i < lines.size();) {
-        // A block runs to the next blank line; its times are on the line with
-        // the arrow (an SRT number, or a WebVTT identifier, may come first).
-        std::size_t end = i;
-        while (end < lines.size() && !trimmed(lines[end]).empty())
-            ++end;
-        std::size_t timing = i;
-        while (timing < end && lines[timing].find("-->") == std::string_view::npos)
-            ++timing;
-        if (timing < end) {
-            const std::string_view line = lines[timing];
-            const std::size_t arrow = line.find("-->");
-            std::string_view after = trimmed(line.substr(arrow + 3));
-            after = after.substr(0, after.find_first_of(" \t")); // WebVTT settings follow
-            const auto start = cue_time_ms(line.substr(0, arrow));
-            const auto stop = cue_time_ms(after);
-            if (!start || !stop || *stop < *start) {
-                ++draft.skipped;
-            } else {
-                Cue cue{*start, *stop, {}, {}};
-                for (std::size_t t = timing + 1; t < end; ++t)
-                    cue.text.append(cue.text.empty() ? "" : "\n").append(lines[t]);
-                take_speaker(cue);
-                draft.cues.push_back(std::move(cue));
-            }
+    std::size_t arrows = 0;
+    for (std::size_t at = text.find("-->"); at != std::string_view::npos;
+         at = text.find("-->", at + 3))
+        ++arrows;
+    draft.cues.reserve(arrows);
+
+    // A time line begins a cue, whatever came before it; its text runs to
+    // the next empty line or time line (a line of blanks, as auto-captions
+    // have within a cue, ends nothing). What lies between an empty line and
+    // the next time line (an SRT number, a WebVTT identifier, NOTE and STYLE
+    // blocks) and the text of a cue whose times cannot be are no cue's.
+    enum class In { Nothing, Cue } in = In::Nothing;
+    Cue cue;
+    std::string lines;         // the cue's text lines, without the blanks around them
+    std::size_t last_line = 0; // where the last of them begins
+    const auto end_cue = [&] {
+        if (in == In::Cue) {
+            finish_cue_text(cue, lines, webvtt);
+            draft.cues.push_back(std::move(cue));
         }
-        i = end;
-        while (i < lines.size() && trimmed(lines[i]).empty())
-            ++i;
+        in = In::Nothing;
+        lines.clear();
+    };
+    Lines reader(text);
+    for (std::string_view line; reader.next(line);) {
+        if (const auto times = time_line(line)) {
+            // A number just before the time line is that cue's, not the
+            // text of the one before (SRT without empty lines between).
+            if (in == In::Cue && !lines.empty() &&
+                digits(std::string_view(lines).substr(last_line), 12))
+                lines.erase(last_line == 0 ? 0 : last_line - 1);
+            end_cue();
+            if (!times->start || !times->end) {
+                ++draft.skipped;
+                continue;
+            }
+            cue = Cue{*times->start, *times->end, {}, {}};
+            in = In::Cue;
+            if (times->printed) {
+                lines = trimmed(times->text);
+                end_cue();
+            }
+        } else if (line.empty()) {
+            end_cue();
+        } else if (in == In::Cue && !trimmed(line).empty()) {
+            if (!lines.empty())
+                lines += '\n';
+            last_line = lines.size();
+            lines += trimmed(line);
+        }
     }
-    std::stable_sort(draft.cues.begin(), draft.cues.end(),
-                     [](const Cue& a, const Cue& b) { return a.start_ms < b.start_ms; });
+    end_cue();
+    finish(draft);
     return draft;
 }
 
@@ -523,34 +808,29 @@ bool is_draft_name(std::string_view path)
 
 std::string draft_text_as_utf8(std::string_view bytes)
 {
-    if (bytes.starts_with("\xEF\xBB\xBF"))
-        return std::string(bytes.substr(3));
-    if (bytes.starts_with("\xFF\xFE"))
-        return from_utf16(bytes.substr(2), false);
-    if (bytes.starts_with("\xFE\xFF"))
-        return from_utf16(bytes.substr(2), true);
-    return is_utf8(bytes) ? std::string(bytes) : from_code_page_1252(bytes);
+    std::string storage;
+    const std::string_view text = as_utf8(bytes, storage);
+    return text.data() == storage.data() ? std::move(storage) : std::string(text);
 }
 
 Draft read_draft(std::string_view bytes)
 {
-    const std::string text = draft_text_as_utf8(bytes);
-    const std::size_t first = text.find_first_not_of(" \t\r\n");
+    std::string storage;
+    const std::string_view text = as_utf8(bytes, storage);
     const std::string_view start =
-        first == std::string::npos ? std::string_view() : std::string_view(text).substr(first);
+        text.substr(std::min(text.find_first_not_of(" \t\r\n"), text.size()));
     Draft draft;
     if (start.starts_with("{"))
-        draft = read_json(text);
+        draft = read_recognizer_json(text);
     else if (text.find("<a name=\"ts_") != std::string::npos)
         draft = read_noscribe(text);
-    else if (start.starts_with("WEBVTT") || text.find("-->") != std::string::npos)
-        draft = read_subtitles(text);
+    else if (start.starts_with("WEBVTT") || has_time_line(text))
+        return read_subtitles(text);
     else if (text.find("\n<s> ") != std::string::npos || start.starts_with("<s> "))
         draft = read_pocketsphinx(text);
     else
         return read_transcript(text);
-    std::stable_sort(draft.cues.begin(), draft.cues.end(),
-                     [](const Cue& a, const Cue& b) { return a.start_ms < b.start_ms; });
+    finish(draft);
     return draft;
 }
 
@@ -570,7 +850,8 @@ std::string write_srt(const Draft& draft)
     for (const Cue& cue : draft.cues) {
         out += std::to_string(++number) + "\n" + srt_time(cue.start_ms, ',') + " --> " +
                srt_time(written_end(cue), ',') + "\n" +
-               written_text(cue, cue.speaker.empty() ? std::string() : cue.speaker + ": ") + "\n\n";
+               written_text(cue.text, cue.speaker.empty() ? std::string() : cue.speaker + ": ") +
+               "\n\n";
     }
     return out;
 }
@@ -580,7 +861,9 @@ std::string write_webvtt(const Draft& draft)
     std::string out = "WEBVTT\n\n";
     for (const Cue& cue : draft.cues) {
         out += srt_time(cue.start_ms, '.') + " --> " + srt_time(written_end(cue), '.') + "\n" +
-               written_text(cue, cue.speaker.empty() ? std::string() : "<v " + cue.speaker + ">") +
+               written_text(webvtt_escaped(cue.text),
+                            cue.speaker.empty() ? std::string()
+                                                : "<v " + webvtt_escaped(cue.speaker) + ">") +
                "\n\n";
     }
     return out;

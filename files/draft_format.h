@@ -31,8 +31,13 @@ struct Draft
 /// The cues of a subtitle text: SRT ("00:00:01,500 --> 00:00:03,000", a
 /// point for the comma too) or WebVTT (hours may be left out, settings may
 /// follow the times, "<v Name>" names the speaker; NOTE, STYLE and REGION
-/// blocks are passed over). UTF-8 with or without a byte-order mark, any
-/// line ends. Markup other than the speaker's is kept as text.
+/// blocks are passed over), or whisper's printed lines ("[00:01.500 -->
+/// 00:03.000]  text"). A time line begins a cue even with no empty line
+/// before it. A WhisperX speaker ("[SPEAKER_00]: text") is read as the
+/// speaker. The text's lines lose the blanks around them; in WebVTT (a
+/// text that begins "WEBVTT") its tags go and its character references
+/// are read, in SRT only "<i>", "<b>", "<u>" and "<font>" go. UTF-8 with or
+/// without a byte-order mark, any line ends.
 Draft read_subtitles(std::string_view text);
 
 /// The cues of a draft in any shape the recognizers write, told apart by
@@ -41,16 +46,20 @@ Draft read_subtitles(std::string_view text);
 /// times in seconds, a "speaker" where a diarizer added one); noScribe's HTML
 /// (anchors "ts_<start>_<end>_<speaker>"); else a transcript with places, in
 /// which each place starts a cue that runs to the next (the last one runs
-/// on to the end of the recording). The bytes may be UTF-8 with or without
-/// a byte-order mark, UTF-16 with one, or, when they are no UTF-8, Windows
+/// on to the end of the recording). Subtitles are told by a "WEBVTT" first
+/// line or a time line, not by an arrow anywhere. A cue that ends before it
+/// starts runs on to the next cue's start (the last, to the end). The bytes
+/// may be UTF-8 with or without a byte-order mark, UTF-16 or UTF-32 with
+/// one; a byte that is no part of a UTF-8 character is read as Windows
 /// code page 1252. The caller refuses what is over `max_draft_bytes`.
 Draft read_draft(std::string_view bytes);
 static constexpr std::size_t max_draft_bytes = std::size_t{50} * 1024 * 1024;
 /// Where a cue of a transcript runs on to: the end of the recording.
 static constexpr int open_end_ms = 0x7fffffff;
 
-/// `bytes` as UTF-8: a byte-order mark taken away, UTF-16 turned into
-/// UTF-8, and text that is no UTF-8 read as Windows code page 1252.
+/// `bytes` as UTF-8: a byte-order mark taken away, UTF-16 and UTF-32 turned
+/// into UTF-8, and each byte that is no part of a UTF-8 character read as
+/// Windows code page 1252.
 std::string draft_text_as_utf8(std::string_view bytes);
 
 /// The index of the cue heard at `position_ms`, the last one begun by then
@@ -59,13 +68,15 @@ std::string draft_text_as_utf8(std::string_view bytes);
 std::optional<std::size_t> cue_begun_by(const Draft& draft, int position_ms);
 
 /// The draft as SRT ("1", "00:00:00,000 --> 00:00:07,600", "Speaker: text",
-/// as any player shows it) or as WebVTT ("<v Speaker>text", read back as
-/// the same cues). A cue that runs on to the end is written five seconds long.
+/// as any player shows it) or as WebVTT ("<v Speaker>text", '<', '>' and '&'
+/// as "&lt;", "&gt;" and "&amp;", read back as the same cues). A cue that
+/// runs on to the end is written five seconds long.
 std::string write_srt(const Draft& draft);
 std::string write_webvtt(const Draft& draft);
 
 /// The endings of the files a draft is read from, in the order a draft
-/// beside a recording is looked for: "tip 2.srt" before "tip 2.txt".
+/// beside a recording is looked for: "tip 2.srt" before "tip 2.txt", and
+/// those before the whole name's "tip 2.mp3.srt".
 constexpr const char* draft_extensions[] = {".srt", ".vtt", ".json", ".html", ".htm", ".txt"};
 /// Whether `path` ends as a draft's file does (any case).
 bool is_draft_name(std::string_view path);

@@ -49,11 +49,14 @@ void Controller::follow_draft()
         return;
     const auto chosen = m_draft_choices.chosen_for(recording);
     bool found = chosen && m_system.file_stamp(*chosen) && read_draft(recording, *chosen, false);
+    // "tip 2.srt", then the whole name's "tip 2.mp3.srt" (as whisper.cpp names it).
     const std::string stem = stem_of(recording, m_system.path_separator());
-    for (const char* ending : draft_extensions) {
-        const std::string beside = stem + ending;
-        if (!found && beside != recording && m_system.file_stamp(beside))
-            found = read_draft(recording, beside, false);
+    for (const std::string& name : {stem, recording}) {
+        for (const char* ending : draft_extensions) {
+            const std::string beside = name + ending;
+            if (!found && beside != recording && m_system.file_stamp(beside))
+                found = read_draft(recording, beside, false);
+        }
     }
     if (found)
         show_draft_subtitles();

@@ -33,7 +33,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(read_subtitles(bytes));
     const Draft draft = read_draft(bytes);
     check(draft);
-    // What is written of it is a draft too.
+    // What is written of it is a draft too; as WebVTT, the same cues but
+    // for the blanks around their lines, which reading takes away.
     check(read_draft(write_srt(draft)));
+    const Draft webvtt = read_draft(write_webvtt(draft));
+    check(webvtt);
+    if (webvtt.cues.size() != draft.cues.size())
+        std::abort();
     return 0;
 }

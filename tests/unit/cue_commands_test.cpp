@@ -68,6 +68,25 @@ TEST_F(CueCommands, TheDraftBesideTheRecordingIsShownAsItIsHeard)
     EXPECT_EQ(view.field(FieldId::DeviceState), "This tip has no draft");
 }
 
+TEST_F(CueCommands, ADraftNamedAfterTheWholeRecordingNameIsFoundAfterTheOthers)
+{
+    // whisper.cpp's name for its draft of "tip 2.mp3".
+    system.files["/music/tip 2.mp3.json"] =
+        R"({"transcription":[{"offsets":{"from":0,"to":9000},"text":" whole name"}]})";
+    const auto reopen = [&] {
+        player.model.file = "/music/tip 3.mp3";
+        controller.refresh();
+        player.model.file = recording;
+        controller.refresh();
+    };
+    reopen();
+    EXPECT_EQ(controller.draft_path(), beside);
+    system.files.erase(beside);
+    reopen();
+    EXPECT_EQ(controller.draft_path(), "/music/tip 2.mp3.json");
+    EXPECT_EQ(view.draft_line, (cues::Shown{"whole name", "", true}));
+}
+
 TEST_F(CueCommands, CueKeysJumpAsAGoToAndSayTheCue)
 {
     const struct
@@ -120,7 +139,7 @@ TEST_F(CueCommands, TheCueLoopsCopiesAndBecomesATranscript)
 TEST_F(CueCommands, AChosenDraftIsRememberedForTheRecordingAndBadOnesAreTold)
 {
     system.files["/drafts/talk.json"] =
-        R"({"segments":[{"start":0.5,"end":2,"text":" chosen"},{"start":3,"end":1}]})";
+        R"({"segments":[{"start":0.5,"end":2,"text":" chosen"},{"start":"3","end":1}]})";
     view.chosen_files.push_back("/drafts/talk.json");
     run_command(controller, Command::OpenDraft);
     EXPECT_EQ(controller.draft_path(), "/drafts/talk.json");

@@ -1,12 +1,21 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
 #include <utility>
 
 #include "files/draft_format.h"
 #include "files/recognizer.h"
 
 namespace cuedeck {
+
+void PrintTo(const Cue& cue, std::ostream* out)
+{
+    *out << "{" << cue.start_ms << ", " << cue.end_ms << ", \"" << cue.speaker << "\", \""
+         << cue.text << "\"}";
+}
+
 namespace {
 
 using ::testing::ElementsAre;
@@ -44,12 +53,14 @@ TEST(Subtitles, SrtWithItsByteOrderMarkAndCrlfGivesOrderedCues)
                        "2\r\n00:00:07,600 --> 00:00:09,000\r\nsecond\r\n\r\n"
                        "1\r\n00:00:00,000 --> 00:00:07,600\r\nfirst line\r\nand more\r\n"
                        "\r\n3\r\n00:00:10,000 --> 00:00:09,000\r\nbackwards\r\n");
-    EXPECT_THAT(draft.cues, ElementsAre(Cue{0, 7600, "", "first line\nand more"},
-                                        Cue{7600, 9000, "", "second"}));
-    EXPECT_EQ(draft.skipped, 1) << "a cue that ends before it starts";
+    // A cue that ends before it starts is kept, running on: the last to the end.
+    EXPECT_THAT(draft.cues,
+                ElementsAre(Cue{0, 7600, "", "first line\nand more"}, Cue{7600, 9000, "", "second"},
+                            Cue{10000, open_end_ms, "", "backwards"}));
+    EXPECT_EQ(draft.skipped, 0);
 }
 
-TEST(Subtitles, WebVttSkipsItsBlocksKeepsMarkupAsTextAndNamesTheSpeaker)
+TEST(Subtitles, WebVttSkipsItsBlocksDropsItsMarkupAndNamesTheSpeaker)
 {
     const Draft draft = read_subtitles("WEBVTT - a talk\n\n"
                                        "NOTE made by a recognizer\n\n"
@@ -59,9 +70,49 @@ TEST(Subtitles, WebVttSkipsItsBlocksKeepsMarkupAsTextAndNamesTheSpeaker)
                                        "<v Speaker0>Hello <b>there</b></v>\n\n"
                                        "00:04.000 --> 00:05.500\n<v.loud Ann Lee>Hi\n\n"
                                        "00:05.500 --> 0x:06.000\nbroken\n");
-    EXPECT_THAT(draft.cues, ElementsAre(Cue{1000, 4000, "Speaker0", "Hello <b>there</b>"},
+    EXPECT_THAT(draft.cues, ElementsAre(Cue{1000, 4000, "Speaker0", "Hello there"},
                                         Cue{4000, 5500, "Ann Lee", "Hi"}));
     EXPECT_EQ(draft.skipped, 1);
+}
+
+// The speaker and the text of a one-cue file, as SRT and as WebVTT.
+TEST(Subtitles, SpeakersMarkupAndCharacterReferencesReadAsEachFormatMeansThem)
+{
+    const struct
+    {
+        const char* text;
+        Cue srt;
+        Cue webvtt;
+    } cases[] = {
+        // WhisperX's speakers; no other name before a colon, as write_srt puts one so.
+        {"[SPEAKER_00]: Hello there",
+         {0, 1, "SPEAKER_00", "Hello there"},
+         {0, 1, "SPEAKER_00", "Hello there"}},
+        {"SPEAKER_12: Hi", {0, 1, "SPEAKER_12", "Hi"}, {0, 1, "SPEAKER_12", "Hi"}},
+        {"Ann: Hi", {0, 1, "", "Ann: Hi"}, {0, 1, "", "Ann: Hi"}},
+        {"[laughs] SPEAKER_1 Hi",
+         {0, 1, "", "[laughs] SPEAKER_1 Hi"},
+         {0, 1, "", "[laughs] SPEAKER_1 Hi"}},
+        // SRT's own markup goes, any other '<' is text; WebVTT has no other.
+        {"<i>so</i> <FONT color=\"red\">3</font> < 4 &amp;",
+         {0, 1, "", "so 3 < 4 &amp;"},
+         {0, 1, "", "so 3"}},
+        {"<v Ann &amp; Bo>&lt;b&gt; &#233;&#x20AC;&nbsp;&lrm;x&rlm; &bogus; &",
+         {0, 1, "Ann &amp; Bo", "&lt;b&gt; &#233;&#x20AC;&nbsp;&lrm;x&rlm; &bogus; &"},
+         {0, 1, "Ann & Bo", "<b> \xC3\xA9\xE2\x82\xAC \u200Ex\u200F &bogus; &"}},
+        // An auto-caption's word times and classes, ruby's reading, a language.
+        {" <c.colorE5E5E5>we're</c><00:00:00.480><c> going</c>\n <lang en>ruby</lang>"
+         "<ruby>\xE6\xBC\xA2<rt>kan</rt></ruby> ",
+         {0, 1, "",
+          "<c.colorE5E5E5>we're</c><00:00:00.480><c> going</c>\n<lang "
+          "en>ruby</lang><ruby>\xE6\xBC\xA2<rt>kan</rt></ruby>"},
+         {0, 1, "", "we're going\nruby\xE6\xBC\xA2"}},
+    };
+    for (const auto& c : cases) {
+        const std::string cue = std::string("00:00:00.000 --> 00:00:00.001\n") + c.text + "\n";
+        EXPECT_THAT(read_subtitles("1\n" + cue).cues, ElementsAre(c.srt)) << c.text;
+        EXPECT_THAT(read_subtitles("WEBVTT\n\n" + cue).cues, ElementsAre(c.webvtt)) << c.text;
+    }
 }
 
 // What each recognizer writes for the same two cues, in the writer's own
@@ -77,6 +128,21 @@ TEST(Drafts, EveryRecognizersShapeReadsIntoTheSameCues)
     } shapes[] = {
         {"SRT", "1\n00:00:00,000 --> 00:00:07,600\nAnd so, my fellow\n\n"
                 "2\n00:00:07,600 --> 00:00:09,250\nAmericans & <all>\n"},
+        {"whisper-cli -osrt", "1\n00:00:00,000 --> 00:00:07,600\n And so, my fellow\n\n"
+                              "2\n00:00:07,600 --> 00:00:09,250\n Americans & <all>\n\n"},
+        {"SRT without empty lines", "1\n00:00:00,000 --> 00:00:07,600\nAnd so,\nmy fellow\n"
+                                    "2\n00:00:07,600 --> 00:00:09,250\nAmericans & <all>"},
+        {"whisper-cli printing", "whisper_full: progress = 100%\n\n"
+                                 "[00:00:00.000 --> 00:00:07.600]   And so, my fellow\n"
+                                 "[00:00:07.600 --> 00:00:09.250]   Americans & <all>\n"},
+        {"openai-whisper printing", "Detected language: English\n"
+                                    "[00:00.000 --> 00:07.600]  And so, my fellow\r\n"
+                                    "[00:07.600 --> 00:09.250]  Americans & <all>\r\n"},
+        {"auto-caption WebVTT", "WEBVTT\nKind: captions\nLanguage: en\n\n"
+                                "00:00:00.000 --> 00:00:07.600 align:start position:0%\n \n"
+                                "And<00:00:00.480><c> so,</c><00:00:01.000><c> my&nbsp;fellow</c>\n"
+                                "00:00:07.600 --> 00:00:09.250 align:start position:0%\n"
+                                "<c.colorE5E5E5>Americans</c> &amp; &lt;all&gt;\n \n"},
         {"whisper.cpp -oj",
          R"({"systeminfo":"AVX = 1","model":{"type":"base"},"result":{"language":"en"},
             "transcription":[{"timestamps":{"from":"00:00:07,600","to":"00:00:09,250"},
@@ -86,19 +152,32 @@ TEST(Drafts, EveryRecognizersShapeReadsIntoTheSameCues)
         {"openai-whisper", R"({"text":" And so","segments":[{"id":0,"seek":0,"start":0.0,"end":7.6,
             "text":" And so, my fellow","tokens":[50364]},{"id":1,"start":7.6,"end":9.25,
             "text":" Americans & <all>"}],"language":"en"})"},
+        {"openai-whisper's Python", R"({"text":"NaN","segments":[{"start":0.0,"end":7.6,
+            "text":" And so, my fellow","avg_logprob":NaN,"words":[Infinity,-Infinity]},
+            {"start":7.6,"end":9.25,"text":" Americans & <all>","no_speech_prob":-Infinity}]})"},
         {"noScribe", R"(<html><body><p><a name="ts_0_7600_S00"><span style="color:#000">And so,
             my&nbsp;fellow</span></a><a name="ts_7600_9250_S00">Americans &amp; &lt;all&gt;</a></p>
             </body></html>)"},
+        {"noScribe time marks", R"(<p><a name="ts_0_7600_S00">[00:00:00] And so, my
+            [00:00:04]fellow</a><a name="ts_7600_9250_S00">[00:00:07] Americans &amp;
+            &lt;all&gt;</a></p>)"},
+        {"noScribe ending backwards",
+         R"(<a name="ts_0_7600_S00">And so, my fellow</a><a name="ts_7600_7000_S00">Americans
+            &amp; &lt;all&gt;</a>)"},
         {"transcript", "[00:00:00.0] And so, my fellow\r\n"
                        "0:07.6 Americans & <all>\n"},
     };
     for (const auto& [shape, bytes] : shapes) {
         Draft draft = read_draft(bytes);
-        if (std::string_view(shape) == "noScribe") {
+        if (std::string_view(shape).starts_with("noScribe")) {
             for (Cue& cue : draft.cues)
                 EXPECT_EQ(std::exchange(cue.speaker, ""), "S00") << shape;
         }
-        if (std::string_view(shape) == "transcript") {
+        if (std::string_view(shape) == "SRT without empty lines" && !draft.cues.empty()) {
+            EXPECT_EQ(std::exchange(draft.cues[0].text, "And so, my fellow"), "And so,\nmy fellow");
+        }
+        if (std::string_view(shape) == "transcript" ||
+            std::string_view(shape) == "noScribe ending backwards") {
             EXPECT_EQ(draft.cues.back().end_ms, open_end_ms) << "the last runs on";
             draft.cues.back().end_ms = 9250;
         }
@@ -127,8 +206,17 @@ TEST(Drafts, EveryEncodingReadsTheSameText)
         le += {char(unit & 0xFF), char(unit >> 8)};
         be += {char(unit >> 8), char(unit & 0xFF)};
     }
+    std::string le32("\xFF\xFE\0\0", 4);
+    std::string be32("\0\0\xFE\xFF", 4);
+    for (const char32_t code : std::u32string(
+             U"1\n00:00:01,000 --> 00:00:02,000\nGr\u00FC\u00DF \u201C\u20AC\u201D \U0001F3A4\n")) {
+        for (int shift = 0; shift < 32; shift += 8) {
+            le32 += char(code >> shift & 0xFF);
+            be32 += char(code >> (24 - shift) & 0xFF);
+        }
+    }
     const std::string expected = "Gr\xC3\xBC\xC3\x9F \xE2\x80\x9C\xE2\x82\xAC\xE2\x80\x9D";
-    for (const std::string& bytes : {utf8, "\xEF\xBB\xBF" + utf8, le, be}) {
+    for (const std::string& bytes : {utf8, "\xEF\xBB\xBF" + utf8, le, be, le32, be32}) {
         const Draft draft = read_draft(bytes);
         ASSERT_EQ(draft.cues.size(), 1u);
         EXPECT_EQ(draft.cues[0].text, expected + " \xF0\x9F\x8E\xA4");
@@ -137,24 +225,39 @@ TEST(Drafts, EveryEncodingReadsTheSameText)
     const Draft ansi = read_draft("1\n00:00:01,000 --> 00:00:02,000\nGr\xFC\xDF \x93\x80\x94\n");
     ASSERT_EQ(ansi.cues.size(), 1u);
     EXPECT_EQ(ansi.cues[0].text, expected);
+    // UTF-8 but for a character whisper.cpp split: only those bytes are read so.
+    const Draft split = read_draft(utf8 + "\n2\n00:00:02,000 --> 00:00:03,000\nhalf \xE4\xB8\n");
+    ASSERT_EQ(split.cues.size(), 2u);
+    EXPECT_EQ(split.cues[0].text, expected + " \xF0\x9F\x8E\xA4");
+    EXPECT_EQ(split.cues[1].text, "half \xC3\xA4\xC2\xB8");
+    EXPECT_THAT(read_draft("{\"transcription\":[{\"offsets\":{\"from\":0,\"to\":1},"
+                           "\"text\":\" Caf\xC3\xA9 \xE4\xB8\"}]}")
+                    .cues,
+                ElementsAre(Cue{0, 1, "", "Caf\xC3\xA9 \xC3\xA4\xC2\xB8"}));
 }
 
 TEST(Drafts, BadTimesAreCountedAndTranscriptPlacesInTheTextDoNotStartCues)
 {
-    EXPECT_EQ(read_draft(R"({"segments":[{"start":-1,"end":2,"text":"a"},{"start":"x","end":2},
-        {"start":3,"end":2.5},{"start":1e300,"end":1e301},7,{"start":4,"end":5,"text":"ok",
-        "speaker":"SPEAKER_01"}]})")
-                  .skipped,
-              5);
+    const Draft json = read_draft(R"({"segments":[{"start":-1,"end":2,"text":"a"},{"start":"x",
+        "end":2},{"start":3,"end":2.5,"text":"back"},{"start":1e300,"end":1e301},7,{"start":NaN,
+        "end":1},{"start":4,"end":5,"text":"ok","speaker":"SPEAKER_01"}]})");
+    EXPECT_EQ(json.skipped, 5);
+    EXPECT_THAT(json.cues,
+                ElementsAre(Cue{3000, 4000, "", "back"}, Cue{4000, 5000, "SPEAKER_01", "ok"}))
+        << "the cue ending before its start runs to the next";
     EXPECT_THAT(read_draft(R"({"transcription":[{"offsets":{"from":5,"to":"9"}}]})").cues,
                 ::testing::IsEmpty());
-    EXPECT_EQ(read_draft(R"(<a name="ts_900_100_S01">x</a><a name="ts_a_1_S01">y</a>)").skipped, 2);
+    EXPECT_EQ(read_draft(R"(<a name="ts_1_2_S01">x</a><a name="ts_a_1_S01">y</a>)").skipped, 1);
     EXPECT_THAT(read_draft("{ not json").cues, ::testing::IsEmpty());
     const Draft typed = read_draft("  0:10 Ann said at 0:30 she left #0:20# and so on\n"
                                    "no place\n1:00");
     EXPECT_THAT(typed.cues, ElementsAre(Cue{10000, 20000, "", "Ann said at 0:30 she left"},
                                         Cue{20000, 60000, "", "and so on no place"},
                                         Cue{60000, open_end_ms, "", ""}));
+    // An arrow in a transcript's text makes it no subtitles.
+    EXPECT_THAT(read_draft("[00:00:01.0] from 1:00 --> 2:00 she left\n[00:00:05.0] next").cues,
+                ElementsAre(Cue{1000, 5000, "", "from 1:00 --> 2:00 she left"},
+                            Cue{5000, open_end_ms, "", "next"}));
 }
 
 TEST(Drafts, WrittenAsSubtitlesReadBackAsTheSameCues)
@@ -163,6 +266,11 @@ TEST(Drafts, WrittenAsSubtitlesReadBackAsTheSameCues)
     const Draft vtt = read_draft(write_webvtt(draft));
     EXPECT_THAT(vtt.cues, ElementsAre(Cue{0, 1500, "Ann", "Hello\nthere"},
                                       Cue{3723456, 3728456, "", "last"}));
+    // What WebVTT reads as markup or as a time line is written escaped.
+    const Draft marked{{{0, 1500, "A<b>&C", "x --> y &amp; <i>z</i>\n-->"}}, 0};
+    const std::string written = write_webvtt(marked);
+    EXPECT_EQ(written.find("-->"), written.rfind("-->")) << written;
+    EXPECT_EQ(read_draft(written).cues, marked.cues);
     const Draft srt = read_draft(write_srt(draft));
     EXPECT_THAT(srt.cues, ElementsAre(Cue{0, 1500, "", "Ann: Hello\nthere"},
                                       Cue{3723456, 3728456, "", "last"}));
