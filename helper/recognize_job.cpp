@@ -10,11 +10,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <array>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <deque>
 #include <filesystem>
+#include <optional>
 #include <string_view>
 
 #include "files/draft_format.h"
@@ -220,6 +222,62 @@ bool has_ended(pid_t pid)
     return info.si_pid == pid;
 }
 
+/// How a recognizer ended: its wait status, and what it did wrong.
+struct Ended
+{
+    int status = 0;
+    std::optional<Trouble> trouble;
+};
+
+/// Follow the recognizer `pid` until it ends: its outputs read as they
+/// come (`pipes`: standard output, into `output_fd` at `output`, and
+/// error), and the files it writes in the job's folder measured, whatever
+/// it says or does not say. Its end is the job's: a child it leaves behind
+/// may hold the outputs open for ever, so its whole group is ended then, or
+/// as soon as it writes too much.
+Ended follow(pid_t pid, std::array<int, 2> pipes, int output_fd, const std::string& output,
+             const struct stat& audio, ErrorLines& lines)
+{
+    auto& [printed, errors] = pipes;
+    const std::filesystem::path folder = std::filesystem::path(output).parent_path();
+    // Readable at its end; -1 on an old kernel, where the measures' turn tells.
+    // (glibc's own declaration of pidfd_open lacks C linkage in C++.)
+    const int ended_fd = static_cast<int>(::syscall(SYS_pidfd_open, pid, 0));
+    CopiedOutput copied(output_fd);
+    const auto copy = [&](std::string_view bytes) { return copied.take(bytes); };
+    const auto tell = [&](std::string_view bytes) { return lines.take(bytes); };
+    bool too_much = false;
+    auto measured = std::chrono::steady_clock::now();
+    for (bool ended = false; !ended && !copied.trouble() && !too_much;) {
+        pollfd watched[3] = {{printed, POLLIN, 0}, {errors, POLLIN, 0}, {ended_fd, POLLIN, 0}};
+        ::poll(watched, 3, static_cast<int>(measure_every.count()));
+        read_now(printed, read_per_turn, copy);
+        read_now(errors, read_per_turn, tell);
+        ended = has_ended(pid);
+        if (const auto now = std::chrono::steady_clock::now(); now >= measured + measure_every) {
+            measured = now;
+            too_much = written_in(folder, audio) > max_draft_bytes;
+        }
+    }
+    ::kill(-pid, SIGKILL);
+    Ended out;
+    while (::waitpid(pid, &out.status, 0) < 0 && errno == EINTR) {
+    }
+    if (ended_fd >= 0)
+        ::close(ended_fd);
+    if (!too_much && !copied.trouble()) {
+        // What it wrote before it ended waits in the pipes.
+        read_now(printed, max_draft_bytes + 1, copy);
+        read_now(errors, read_after_end, tell);
+        too_much = written_in(folder, audio) > max_draft_bytes ||
+                   (WIFSIGNALED(out.status) && WTERMSIG(out.status) == SIGXFSZ);
+    }
+    out.trouble = copied.trouble();
+    if (too_much && !out.trouble)
+        out.trouble = Trouble::TooMuch;
+    return out;
+}
+
 } // namespace
 
 int recognize(const std::string& recording, std::int64_t from_ms, std::int64_t length_ms,
@@ -260,47 +318,14 @@ int recognize(const std::string& recording, std::int64_t from_ms, std::int64_t l
                                                                 : Trouble::Failed));
         return 1;
     }
-    // Both outputs read as they come, and the files it writes measured,
-    // whatever it says or does not say, until it ends. Its end is the job's:
-    // a child it leaves behind may hold the outputs open for ever.
-    const std::filesystem::path folder = std::filesystem::path(output).parent_path();
-    // Readable at its end; -1 on an old kernel, where the measures' turn tells.
-    // (glibc's own declaration of pidfd_open lacks C linkage in C++.)
-    const int ended_fd = static_cast<int>(::syscall(SYS_pidfd_open, pid, 0));
-    CopiedOutput copied(output_fd);
     ErrorLines lines;
-    const auto copy = [&](std::string_view bytes) { return copied.take(bytes); };
-    const auto tell = [&](std::string_view bytes) { return lines.take(bytes); };
-    bool too_much = false;
-    auto measured = std::chrono::steady_clock::now();
-    for (bool ended = false; !ended && !copied.trouble() && !too_much;) {
-        pollfd watched[3] = {
-            {printed[0], POLLIN, 0}, {errors[0], POLLIN, 0}, {ended_fd, POLLIN, 0}};
-        ::poll(watched, 3, static_cast<int>(measure_every.count()));
-        read_now(printed[0], read_per_turn, copy);
-        read_now(errors[0], read_per_turn, tell);
-        ended = has_ended(pid);
-        if (const auto now = std::chrono::steady_clock::now(); now >= measured + measure_every) {
-            measured = now;
-            too_much = written_in(folder, audio) > max_draft_bytes;
-        }
-    }
-    ::kill(-pid, SIGKILL);
-    int status = 0;
-    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
-    // What it wrote before it ended waits in the pipes.
-    read_now(printed[0], max_draft_bytes + 1, copy);
-    read_now(errors[0], read_after_end, tell);
+    const Ended ended = follow(pid, {printed[0], errors[0]}, output_fd, output, audio, lines);
     ::close(output_fd);
-    if (ended_fd >= 0)
-        ::close(ended_fd);
-    too_much = too_much || written_in(folder, audio) > max_draft_bytes ||
-               (WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ);
-    if (copied.trouble() || too_much) {
-        say(failed(copied.trouble().value_or(Trouble::TooMuch)));
+    if (ended.trouble) {
+        say(failed(*ended.trouble));
         return 1;
     }
+    const int status = ended.status;
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
         lines.tell();
         if (WIFSIGNALED(status))
