@@ -42,10 +42,10 @@ constexpr std::size_t kept_lines = 6;
 constexpr std::size_t longest_kept_line = 300;
 /// Read of each of its outputs in one turn at most, so that a flood on one
 /// holds up neither the other nor the measures.
-constexpr std::size_t read_per_turn = 256 * 1024;
+constexpr std::size_t read_per_turn = std::size_t{256} * 1024;
 /// Read of its error output at most once it has ended: a child it left
 /// behind may hold it open and go on writing.
-constexpr std::size_t read_after_end = 64 * 1024;
+constexpr std::size_t read_after_end = std::size_t{64} * 1024;
 /// How often the files it writes itself are measured.
 constexpr std::chrono::milliseconds measure_every{50};
 
