@@ -18,7 +18,9 @@ bool made_audio(const std::string& recording, const std::string& wav, std::int64
 /// Make the audio of `recording` (see made_audio) and run `command` on it,
 /// its standard output into `output` up to the largest draft, the last
 /// lines of its error output told on ours when it fails, its percentages
-/// as messages.
+/// as messages. What it writes is bounded as it is written: its output,
+/// each file it writes, and the files in `output`'s folder (the job's own)
+/// together. The work ends when it ends, and its process group with it.
 int recognize(const std::string& recording, std::int64_t from_ms, std::int64_t length_ms,
               const std::string& wav, const std::string& output, char** command);
 

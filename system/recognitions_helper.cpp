@@ -196,9 +196,9 @@ private:
             program->finish(true);
             return finish(std::nullopt);
         }
-        while (::read(program->errors(), bytes, sizeof bytes) > 0 &&
-               errors.size() < 2 * kept_error_bytes)
-            errors.append(bytes, static_cast<std::size_t>(sizeof bytes));
+        for (ssize_t got = 0; errors.size() < 2 * kept_error_bytes &&
+                              (got = ::read(program->errors(), bytes, sizeof bytes)) > 0;)
+            errors.append(bytes, static_cast<std::size_t>(got));
         for (int i = 0; i < 100 && !program->ended(); ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         const auto ended = program->finish(true);

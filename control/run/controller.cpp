@@ -175,10 +175,15 @@ void Controller::show_device_state(const std::string& text)
 
 void Controller::show_notice(const std::string& text, bool of_silence)
 {
+    put_notice(text, of_silence);
+    m_view->announce(text);
+}
+
+void Controller::put_notice(const std::string& text, bool of_silence)
+{
     m_notice_ticks_left = notice_ticks;
     m_notice_of_silence = of_silence;
     m_view->set_field_text(FieldId::DeviceState, text);
-    m_view->announce(text);
 }
 
 } // namespace cuedeck

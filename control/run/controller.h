@@ -253,6 +253,12 @@ private:
     /// At each tick: its progress, and once it is finished, its draft written.
     void follow_making_draft();
     void take_made_draft(const RecognitionState& made);
+    /// No draft was made of `name`, for `why`: said in a box, with the
+    /// recognizer's `details`, and in the status, where the progress was.
+    void tell_no_draft(const std::string& name, const std::string& why,
+                       const std::string& details = {});
+    /// A notice in the status, unsaid: a box says it (see show_notice).
+    void put_notice(const std::string& text, bool of_silence = false);
 
     // Files (file_commands.cpp; the flows in tape_group_file.cpp).
     void open_playlist();

@@ -222,21 +222,11 @@ void Controller::take_made_draft(const RecognitionState& made)
     const MakingDraft making = std::move(*m_making_draft);
     m_making_draft.reset();
     const std::string name = recording_name(making.recording);
-    const auto no_draft = [&](const std::string& why) {
-        return translated(UI_TEXT("No draft was made of %1: %2"), {name, why});
-    };
-    if (made.trouble) {
-        std::string text = no_draft(cause_of(*made.trouble));
-        if (!made.error_lines.empty())
-            text += "\n\n" + made.error_lines;
-        m_view->show_message(text);
-        return;
-    }
+    if (made.trouble)
+        return tell_no_draft(name, cause_of(*made.trouble), made.error_lines);
     Draft draft = cuedeck::read_draft(made.output);
-    if (draft.cues.empty()) {
-        m_view->show_message(no_draft(translated(UI_TEXT("its output holds no cues"))));
-        return;
-    }
+    if (draft.cues.empty())
+        return tell_no_draft(name, translated(UI_TEXT("its output holds no cues")));
     const std::string target = made_draft_path(making.recording, m_system.path_separator());
     const auto before = m_system.read_start(target, max_draft_bytes + 1);
     if (making.stretch) {
@@ -246,19 +236,25 @@ void Controller::take_made_draft(const RecognitionState& made)
     }
     // The file before is kept, once, beside it.
     if (before && !before->empty()) {
-        if (const Written written = m_system.replace_file(target + "~", *before); !written) {
-            m_view->show_message(no_draft(written.failure));
-            return;
-        }
+        if (const Written written = m_system.replace_file(target + "~", *before); !written)
+            return tell_no_draft(name, written.failure);
     }
-    if (const Written written = m_system.replace_file(target, write_srt(draft)); !written) {
-        m_view->show_message(no_draft(written.failure));
-        return;
-    }
+    if (const Written written = m_system.replace_file(target, write_srt(draft)); !written)
+        return tell_no_draft(name, written.failure);
     m_draft_choices.remember(making.recording, target);
     m_draft.recording.clear(); // read again, now
     follow_draft();
     show_notice(translated(UI_TEXT("The draft %1 is made"), {recording_name(target)}));
+}
+
+void Controller::tell_no_draft(const std::string& name, const std::string& why,
+                               const std::string& details)
+{
+    const std::string text = translated(UI_TEXT("No draft was made of %1: %2"), {name, why});
+    // Set before the box: the job is over, and a status still saying it is
+    // being made would stay after the box is closed.
+    put_notice(text);
+    m_view->show_message(details.empty() ? text : text + "\n\n" + details);
 }
 
 } // namespace cuedeck

@@ -28,18 +28,20 @@ until_true "$program_file" --command copy-draft || fail "--command copy-draft"
 xclip -selection clipboard -o 2>/dev/null | grep -q '^\[1 00:00:0' ||
   fail "the draft is not shown: $(xclip -selection clipboard -o 2>/dev/null)"
 # From outside nobody may be there to answer "Replace?": told, never asked.
+# A later command is carried out only while no box asks.
 cp "$draft" "$work/first"
 "$program_file" --command make-draft || fail "make-draft with a draft there"
-sleep 1
+"$program_file" --command copy-draft || fail "a box asks from a command"
 ! xdotool search --onlyvisible --name '^Entwurf erstellen$|^Make Draft$' >/dev/null ||
   fail "a box asks from a command"
 cmp -s "$draft" "$work/first" || fail "the draft was replaced unasked"
 stop_cuedeck
 
-# A recognizer of the user's, given the stretch; slow while $work/slow exists.
+# A recognizer of the user's, given the stretch; slow while $work/slow
+# exists, its id then in $work/slow.pid.
 cat > "$work/recognizer" <<'SCRIPT'
 #!/bin/sh
-[ -e "$(dirname "$0")/slow" ] && sleep 60
+[ -e "$(dirname "$0")/slow" ] && { echo $$ > "$(dirname "$0")/slow.pid"; exec sleep 60; }
 printf '1\n00:00:00,500 --> 00:00:01,000\nthe stretch from %s\n' "$2" > "$1.srt"
 SCRIPT
 chmod +x "$work/recognizer"
@@ -61,10 +63,12 @@ grep -q '^00:00:10,500 --> 00:00:11,000$' "$draft" || fail "the stretch's cue: $
 touch "$work/slow"
 cp "$draft" "$work/kept"
 "$program_file" --command make-draft-of-loop || fail "make-draft-of-loop, slow"
-until_true pgrep -fx "sleep 60" >/dev/null || fail "the slow recognizer did not start"
+until_true test -s "$work/slow.pid" || fail "the slow recognizer did not start"
+slow=$(cat "$work/slow.pid")
 "$program_file" --command stop-making-draft || fail "--command stop-making-draft"
-gone() { ! pgrep -fx "sleep 60" >/dev/null; }
-until_true gone || fail "the recognizer outlived its stop"
+# Gone, or a zombie that nobody waits for any more.
+gone() { [ "$(sed 's/.*) \(.\).*/\1/' "/proc/$slow/stat" 2>/dev/null || echo Z)" = Z ]; }
+until_true gone || { kill -KILL "$slow"; fail "the recognizer outlived its stop"; }
 cmp -s "$draft" "$work/kept" || fail "a stopped draft changed the file"
 [ -z "$(ls -A "$work/tmp")" ] || fail "its folder was left: $(ls "$work/tmp")"
 stop_cuedeck

@@ -4,8 +4,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <atomic>
 #include <chrono>
+#include <csignal>
 #include <filesystem>
+#include <fstream>
 #include <thread>
 
 #include "files/draft_format.h"
@@ -34,15 +39,43 @@ struct TemporaryFolder
     TemporaryFolder& operator=(const TemporaryFolder&) = delete;
 };
 
-RecognitionState finished(Recognition& recognition)
+/// Whether `condition` came true within the one deadline, generous for a
+/// loaded machine.
+template <typename Condition> bool eventually(Condition condition)
 {
     for (int i = 0; i < 6000; ++i) {
-        const RecognitionState state = recognition.state();
-        if (state.finished)
-            return state;
+        if (condition())
+            return true;
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-    return {};
+    return false;
+}
+
+RecognitionState finished(Recognition& recognition)
+{
+    RecognitionState state;
+    eventually([&] { return (state = recognition.state()).finished; });
+    return state;
+}
+
+/// The processes whose ids the stand-ins wrote into `file`, one a line.
+std::vector<pid_t> pids_in(const std::string& file)
+{
+    std::vector<pid_t> pids;
+    std::ifstream lines(file);
+    for (pid_t pid = 0; lines >> pid;)
+        pids.push_back(pid);
+    return pids;
+}
+
+/// Whether `pid` still runs (a zombie waiting for its parent does not).
+bool runs(pid_t pid)
+{
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string line;
+    std::getline(stat, line);
+    const auto name_end = line.rfind(')');
+    return name_end != std::string::npos && name_end + 2 < line.size() && line[name_end + 2] != 'Z';
 }
 
 /// The recognitions' folders left in the temporary folder (this test's own:
@@ -143,14 +176,148 @@ TEST(Recognizers, ACommandGetsHostileNamesWholeAndEachFailureItsCause)
               helper::Trouble::ModelMissing);
     EXPECT_EQ(run("head -c 60000000 /dev/zero").trouble, helper::Trouble::TooMuch);
     // Cancelled mid-run: no process and no file are left.
+    const std::string slow = dir.path() + "slow";
     {
         auto running = recognizers->start(
-            {recording, choice(RecognizerKind::Command, {}, {}, "sh -c 'sleep 77; true'"), 0, 0});
-        for (int i = 0; i < 500 && std::system("pgrep -fx 'sleep 77' > /dev/null") != 0; ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            {recording,
+             choice(RecognizerKind::Command, {}, {},
+                    "sh -c 'sleep 77 & echo $! > \"$0\"; wait; true' '" + slow + "'"),
+             0, 0});
+        ASSERT_TRUE(eventually([&] { return !pids_in(slow).empty(); }));
     }
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    EXPECT_NE(std::system("pgrep -fx 'sleep 77' > /dev/null"), 0);
+    EXPECT_TRUE(eventually([&] { return !runs(pids_in(slow)[0]); }));
+    EXPECT_EQ(drafts_left(), 0);
+}
+
+/// The most bytes the files under `folder` held at any one look, looked at
+/// all the while this lives.
+class LargestSize
+{
+public:
+    explicit LargestSize(std::string folder)
+        : m_thread([this, folder = std::move(folder)] {
+              while (!m_done) {
+                  m_most = std::max(m_most.load(), size_under(folder));
+                  std::this_thread::sleep_for(std::chrono::milliseconds(2));
+              }
+          })
+    {
+    }
+    ~LargestSize() { stop(); }
+    LargestSize(const LargestSize&) = delete;
+    LargestSize& operator=(const LargestSize&) = delete;
+
+    std::uintmax_t most()
+    {
+        stop();
+        return m_most;
+    }
+
+private:
+    void stop()
+    {
+        m_done = true;
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+    static std::uintmax_t size_under(const std::string& folder)
+    {
+        std::uintmax_t total = 0;
+        std::error_code gone; // a recognition's folder removed meanwhile
+        for (auto entry = std::filesystem::recursive_directory_iterator(folder, gone);
+             !gone && entry != std::filesystem::recursive_directory_iterator();
+             entry.increment(gone)) {
+            struct stat file
+            {
+            };
+            if (::lstat(entry->path().c_str(), &file) == 0 && S_ISREG(file.st_mode))
+                total += static_cast<std::uintmax_t>(file.st_size);
+        }
+        return total;
+    }
+
+    std::atomic<bool> m_done = false;
+    std::atomic<std::uintmax_t> m_most = 0;
+    std::thread m_thread;
+};
+
+TEST(Recognizers, ARecognizerThatFloodsIsStoppedAtTheLargestDraftAndItsChildrenWithIt)
+{
+    TempDir dir;
+    const TemporaryFolder own(dir.path() + "tmp");
+    const auto recognizers = helper_recognizers(CUEDECK_TEST_HELPER);
+    const std::string recording = dir.path() + "tip.wav";
+    ASSERT_EQ(std::system(("sox -q -n -r 8000 -c 1 '" + recording + "' synth 4 sine 300").c_str()),
+              0);
+    // Its audio lies beside what it writes: 4 s of 16 kHz, 16-bit.
+    constexpr std::uintmax_t room_for_audio = 1 << 20;
+    const std::string pids = dir.path() + "pids";
+    // Each floods four times the largest draft, unless it is stopped first;
+    // the ids of the processes it starts go to $2.
+    const std::string four_drafts = std::to_string(4 * max_draft_bytes);
+    const std::string flood_out = "yes '00:00:01,000 --> 00:00:02,000' | head -c " + four_drafts;
+    struct Flood
+    {
+        const char* what;
+        std::string script;
+        bool bounded_as_written; ///< else stopped at the next measure of the folder
+    };
+    const Flood floods[] = {
+        {"its output, silently", "echo $$ >> \"$2\"\n" + flood_out + "\n", true},
+        {"its output, while a child it leaves tells progress",
+         "(while :; do echo 'progress = 10%' >&2; sleep 0.1; done) &\necho $! >> \"$2\"\n" +
+             flood_out + "\n",
+         true},
+        {"a file of its own, as whisper-cli's -of",
+         "echo $$ >> \"$2\"\nhead -c " + four_drafts + " /dev/zero > \"$1.srt\"\n", true},
+        {"files of its own, each smaller than a draft",
+         "echo $$ >> \"$2\"\nfor i in 1 2 3 4 5 6 7 8; do head -c " +
+             std::to_string(max_draft_bytes / 2) + " /dev/zero > \"$1.$i\"; done\n",
+         false},
+    };
+    for (const Flood& flood : floods) {
+        SCOPED_TRACE(flood.what);
+        std::filesystem::remove(pids);
+        const std::string stand_in = dir.write("flood", "#!/bin/sh\n" + flood.script);
+        std::filesystem::permissions(stand_in, std::filesystem::perms::owner_all);
+        LargestSize held(dir.path() + "tmp");
+        const auto made = finished(*recognizers->start(
+            {recording,
+             choice(RecognizerKind::Command, {}, {}, "'" + stand_in + "' {output} " + pids), 0,
+             0}));
+        EXPECT_EQ(made.trouble, helper::Trouble::TooMuch);
+        if (flood.bounded_as_written) {
+            EXPECT_LE(held.most(), max_draft_bytes + room_for_audio);
+        }
+        EXPECT_EQ(drafts_left(), 0);
+        for (const pid_t pid : pids_in(pids)) {
+            if (!eventually([&] { return !runs(pid); })) {
+                ADD_FAILURE() << "process " << pid << " outlived the job";
+                ::kill(pid, SIGKILL);
+            }
+        }
+    }
+
+    // One that ends leaving a child of its own with its outputs: its draft
+    // is taken at its end, and the child is ended with it.
+    const std::string stand_in =
+        dir.write("leaves a child",
+                  "#!/bin/sh\nsleep 600 &\necho $! >> \"$2\"\n"
+                  "printf '1\\n00:00:00,200 --> 00:00:01,000\\nHello there\\n' > \"$1.srt\"\n");
+    std::filesystem::permissions(stand_in, std::filesystem::perms::owner_all);
+    std::filesystem::remove(pids);
+    const auto made = finished(*recognizers->start(
+        {recording, choice(RecognizerKind::Command, {}, {}, "'" + stand_in + "' {output} " + pids),
+         0, 0}));
+    ASSERT_TRUE(made.finished);
+    EXPECT_FALSE(made.trouble) << made.error_lines;
+    EXPECT_EQ(read_draft(made.output).cues, (std::vector<Cue>{{200, 1000, "", "Hello there"}}));
+    ASSERT_EQ(pids_in(pids).size(), 1u);
+    const pid_t child = pids_in(pids)[0];
+    if (!eventually([&] { return !runs(child); })) {
+        ADD_FAILURE() << "its child outlived the job";
+        ::kill(child, SIGKILL);
+    }
     EXPECT_EQ(drafts_left(), 0);
 }
 

@@ -11,6 +11,7 @@ namespace {
 
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
+using ::testing::Not;
 
 constexpr const char* recording = "/music/tip 2.mp3";
 constexpr const char* beside = "/music/tip 2.srt";
@@ -253,15 +254,28 @@ TEST_F(CueCommands, AMadeDraftAsksBeforeReplacingOneAndBeforeARecordingLeavesThe
     controller.tick();
     EXPECT_EQ(controller.draft()->cues.size(), 2u);
     EXPECT_EQ(controller.draft()->cues[1].start_ms, 10'500);
-    // On this machine nothing is asked; a failure writes nothing and says why.
+    // On this machine nothing is asked; a failure writes nothing and says
+    // why, and the status no longer says it is being made, from the box on.
     set_options([](Options& options) { options.recognizer_server = "http://127.0.0.1:8080/x"; });
     recognizers.made = {true, -1, -1, helper::Trouble::NoAnswer, "timed out", {}};
     const std::string made = system.files[beside];
+    std::string status_at_box;
+    view.on_event = [&](const std::string& event) {
+        if (event.starts_with("message "))
+            status_at_box = view.field(FieldId::DeviceState);
+    };
     run_command(controller, Command::MakeDraftOfLoop);
+    EXPECT_THAT(view.field(FieldId::DeviceState), HasSubstr("Making the draft"));
     controller.tick();
     EXPECT_EQ(view.questions.size(), 3u);
     EXPECT_EQ(system.files[beside], made);
     EXPECT_THAT(view.messages.back(), HasSubstr("did not answer"));
+    EXPECT_THAT(view.messages.back(), HasSubstr("timed out"));
+    EXPECT_THAT(status_at_box, HasSubstr("did not answer"));
+    for (int i = 0; i <= Controller::notice_ticks; ++i) {
+        EXPECT_THAT(view.field(FieldId::DeviceState), Not(HasSubstr("Making the draft"))) << i;
+        controller.tick();
+    }
 }
 
 } // namespace
