@@ -107,7 +107,16 @@ def main():
         if event.detail1 == 1 and source is not None and source.getRole() == pyatspi.ROLE_ALERT:
             alerts.append(source.name)
 
+    # An alert's name is read when its event is taken, which on a loaded
+    # machine may be after the next alert renamed it: each name it is given
+    # is heard too, as it was given.
+    def renamed(event):
+        source = event.source
+        if source is not None and source.getRole() == pyatspi.ROLE_ALERT and event.any_data:
+            alerts.append(str(event.any_data))
+
     pyatspi.Registry.registerEventListener(heard, "object:state-changed:showing")
+    pyatspi.Registry.registerEventListener(renamed, "object:property-change:accessible-name")
 
     def listen(seconds):
         GLib.timeout_add(int(seconds * 1000), pyatspi.Registry.stop)

@@ -179,15 +179,18 @@ TEST_F(MpvControllerTest, WhatThePlayerTellsReachesTheWindowWithNothingAsked)
 
     // Stopped by the user, mpv tells the entry it keeps.
     backend.command(PlayerCommand::Stop);
-    controller.refresh();
-    ASSERT_TRUE(eventually([&] {
-        const auto now = backend.status();
-        return now && now->play_state == play_state::stopped;
-    }));
+    controller.refresh(); // what the stop changed is asked once
+    // Told to every client: mpv's events after the stop have come in, the
+    // entry it left (-1) first, then the one it keeps.
+    const std::string kept = "2 of 3   2. two and blanks.wav - mpv";
+    eventually([&] {
+        controller.refresh();
+        return view.field(FieldId::Playing) == kept && view.field(FieldId::Position) == "0:00";
+    });
     mpv.signal(SIGSTOP);
     controller.refresh();
     mpv.signal(SIGCONT);
-    EXPECT_EQ(view.field(FieldId::Playing), "2 of 3   2. two and blanks.wav - mpv");
+    EXPECT_EQ(view.field(FieldId::Playing), kept);
     EXPECT_EQ(view.field(FieldId::Position), "0:00");
 }
 
