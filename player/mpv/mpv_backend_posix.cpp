@@ -82,13 +82,14 @@ bool MpvBackend::find()
     m_asked_if_there.reset();
     m_built.reset();
     m_boost = 0;
-    // Replies are of interest, when a file began to load, which entries mpv
-    // could not play, when a seek has ended, and what the window shows;
-    // other events would pile up between ticks.
+    // Replies are of interest, when a file began to load and was loaded,
+    // which entries mpv could not play, when a seek has ended, and what the
+    // window shows; other events would pile up between ticks.
     Budget budget(*this);
-    std::vector<Json> calls = {ipc("disable_event", "all"), ipc("enable_event", "start-file"),
-                               ipc("enable_event", "end-file"), ipc("enable_event", "seek"),
-                               ipc("enable_event", "playback-restart")};
+    std::vector<Json> calls = {
+        ipc("disable_event", "all"),        ipc("enable_event", "start-file"),
+        ipc("enable_event", "file-loaded"), ipc("enable_event", "end-file"),
+        ipc("enable_event", "seek"),        ipc("enable_event", "playback-restart")};
     for (std::size_t i = 0; i < std::size(told_properties); ++i)
         calls.push_back(ipc("observe_property", i + 1, told_properties[i]));
     Calls::all(*this, calls);

@@ -121,6 +121,7 @@ std::optional<PlayerStatus> MpvBackend::status()
 {
     if (!in_touch())
         return std::nullopt;
+    keep_draft_track();
     if (!std::exchange(m_acted, false)) {
         if (auto told = told_status())
             return told;
