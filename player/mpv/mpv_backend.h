@@ -184,6 +184,11 @@ private:
     Clock::time_point m_heard_at{};          ///< when mpv last said anything
     Clock::time_point m_place_told_at{};     ///< when it last told of its place
     std::uint64_t m_places_told = 0;         ///< how often it had told of it then
+    /// Whether mpv's place should be moving (playing, not seeking), as told,
+    /// and the place it told when it began to: until it tells another, its
+    /// output is still starting and the place is not run on.
+    bool m_moving = false;
+    int m_place_at_start_ms = 0;
     std::optional<Clock::time_point> m_asked_if_there; ///< a question unanswered since
     /// Asked to act since the last status: what mpv tells of the change may
     /// still be on its way, so the next status is asked.

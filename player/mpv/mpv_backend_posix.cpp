@@ -79,6 +79,7 @@ bool MpvBackend::find()
         return false;
     m_protocol = std::make_unique<MpvProtocol>();
     m_places_told = 0;
+    m_moving = false;
     m_asked_if_there.reset();
     m_built.reset();
     m_boost = 0;
@@ -143,6 +144,15 @@ void MpvBackend::take_in(std::string_view bytes)
         m_places_told = m_protocol->places_told();
         m_place_told_at = now;
     }
+    const auto flag = [&](const char* property) {
+        const Json* told = m_protocol->told(property);
+        return told != nullptr && told->is_boolean() && told->get<bool>();
+    };
+    const bool moving = !flag("idle-active") && !flag("pause") && !flag("eof-reached") &&
+                        !flag("seeking") && m_protocol->told("time-pos") != nullptr;
+    if (moving && !m_moving)
+        m_place_at_start_ms = seconds_to_ms(*m_protocol->told("time-pos"));
+    m_moving = moving;
 }
 
 std::vector<MpvBackend::Calls::Answer> MpvBackend::Calls::all(MpvBackend& mpv,
