@@ -49,7 +49,9 @@ QStringList clipped(const QWidget& top)
             if (label->heightForWidth(label->width()) > label->height())
                 found.append(label->objectName() + ": " + label->text());
         } else if (label->pixmap().isNull()) {
-            check(*label, label->text(), label->contentsRect().width());
+            // A field shortens a long text, and has the whole as its tooltip.
+            check(*label, label->toolTip().isEmpty() ? label->text() : label->toolTip(),
+                  label->contentsRect().width());
             // A whole line's height, for characters that fill it (Chinese,
             // Japanese, Korean drawn from a taller font); a time's digits do not.
             static const QRegularExpression time("^-?[0-9:]+$");
