@@ -87,8 +87,8 @@ void MainWindow::show_draft_line(const cues::Shown& line)
         below->move(at.topLeft() + QPoint(0, room));
     m_draft_line->parentWidget()->setFixedSize(m_client_size + QSize(0, room));
     m_draft_line->setVisible(line.drafted);
-    if (centralWidget() == m_draft_line->parentWidget())
-        adjustSize();
+    fit_the_screen();
+    adjustSize();
 }
 
 void MainWindow::show_alarm_picture(bool shown)
