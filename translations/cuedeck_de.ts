@@ -806,6 +806,10 @@ Um sich Zugriff zu geben, schreiben Sie diese Zeile (als root) in %2, dann ziehe
         <translation>Entwurf</translation>
     </message>
     <message>
+        <source>Draft %1: 1 cue with a time that cannot be was left out</source>
+        <translation>Entwurf %1: 1 Segment mit unmöglicher Zeit wurde ausgelassen</translation>
+    </message>
+    <message>
         <source>Draft %1: %2 cues with times that cannot be were left out</source>
         <translation>Entwurf %1: %2 Segmente mit unmöglichen Zeiten wurden ausgelassen</translation>
     </message>
@@ -1084,6 +1088,10 @@ Um sich Zugriff zu geben, schreiben Sie diese Zeile (als root) in %2, dann ziehe
     <message>
         <source>Cannot play the recordings of %1 that were found beside it: %2 could not be written</source>
         <translation>Die neben %1 gefundenen Aufnahmen können nicht abgespielt werden: %2 konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Of the recordings %1 names, 1 is not where it says; the one of the same name beside it, in %3, is played, and named in it when you save</source>
+        <translation>Von den Aufnahmen, die %1 nennt, liegt 1 nicht dort, wo sie angegeben ist; die gleichnamige daneben in %3 wird abgespielt und beim Speichern eingetragen</translation>
     </message>
     <message>
         <source>Of the recordings %1 names, %2 are not where it says; the ones of the same names beside it, in %3, are played, and named in it when you save</source>

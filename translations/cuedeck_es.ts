@@ -806,6 +806,10 @@ Para darse acceso, ponga esta línea en %2 (como root), luego desconecte el peda
         <translation>Borrador</translation>
     </message>
     <message>
+        <source>Draft %1: 1 cue with a time that cannot be was left out</source>
+        <translation>Borrador %1: se omitió 1 segmento con un tiempo imposible</translation>
+    </message>
+    <message>
         <source>Draft %1: %2 cues with times that cannot be were left out</source>
         <translation>Borrador %1: se omitieron %2 segmentos con tiempos imposibles</translation>
     </message>
@@ -1084,6 +1088,10 @@ Para darse acceso, ponga esta línea en %2 (como root), luego desconecte el peda
     <message>
         <source>Cannot play the recordings of %1 that were found beside it: %2 could not be written</source>
         <translation>No se pueden reproducir las grabaciones de %1 halladas junto a ella: no se pudo escribir %2</translation>
+    </message>
+    <message>
+        <source>Of the recordings %1 names, 1 is not where it says; the one of the same name beside it, in %3, is played, and named in it when you save</source>
+        <translation>De las grabaciones que nombra %1, 1 no está donde dice; se reproduce la del mismo nombre junto a ella, en %3, y se anota al guardar</translation>
     </message>
     <message>
         <source>Of the recordings %1 names, %2 are not where it says; the ones of the same names beside it, in %3, are played, and named in it when you save</source>

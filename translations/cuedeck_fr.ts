@@ -806,6 +806,10 @@ Pour vous donner l’accès, mettez cette ligne dans %2 (en root), puis débranc
         <translation>Brouillon</translation>
     </message>
     <message>
+        <source>Draft %1: 1 cue with a time that cannot be was left out</source>
+        <translation>Brouillon %1 : 1 segment au temps impossible a été ignoré</translation>
+    </message>
+    <message>
         <source>Draft %1: %2 cues with times that cannot be were left out</source>
         <translation>Brouillon %1 : %2 segments aux temps impossibles ont été ignorés</translation>
     </message>
@@ -1084,6 +1088,10 @@ Pour vous donner l’accès, mettez cette ligne dans %2 (en root), puis débranc
     <message>
         <source>Cannot play the recordings of %1 that were found beside it: %2 could not be written</source>
         <translation>Impossible de lire les enregistrements de %1 trouvés à côté : %2 n’a pas pu être écrit</translation>
+    </message>
+    <message>
+        <source>Of the recordings %1 names, 1 is not where it says; the one of the same name beside it, in %3, is played, and named in it when you save</source>
+        <translation>Parmi les enregistrements que nomme %1, 1 n’est pas là où elle l’indique ; celui du même nom à côté, dans %3, est lu, et inscrit à l’enregistrement</translation>
     </message>
     <message>
         <source>Of the recordings %1 names, %2 are not where it says; the ones of the same names beside it, in %3, are played, and named in it when you save</source>

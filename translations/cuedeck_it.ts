@@ -806,6 +806,10 @@ Per darsi accesso, mettere questa riga in %2 (come root), poi scollegare la peda
         <translation>Bozza</translation>
     </message>
     <message>
+        <source>Draft %1: 1 cue with a time that cannot be was left out</source>
+        <translation>Bozza %1: 1 segmento con un tempo impossibile è stato tralasciato</translation>
+    </message>
+    <message>
         <source>Draft %1: %2 cues with times that cannot be were left out</source>
         <translation>Bozza %1: %2 segmenti con tempi impossibili sono stati tralasciati</translation>
     </message>
@@ -1084,6 +1088,10 @@ Per darsi accesso, mettere questa riga in %2 (come root), poi scollegare la peda
     <message>
         <source>Cannot play the recordings of %1 that were found beside it: %2 could not be written</source>
         <translation>Impossibile riprodurre le registrazioni di %1 trovate accanto: non è stato possibile scrivere %2</translation>
+    </message>
+    <message>
+        <source>Of the recordings %1 names, 1 is not where it says; the one of the same name beside it, in %3, is played, and named in it when you save</source>
+        <translation>Delle registrazioni che %1 nomina, 1 non è dove indica; si riproduce quella con lo stesso nome accanto, in %3, e la si scrive al salvataggio</translation>
     </message>
     <message>
         <source>Of the recordings %1 names, %2 are not where it says; the ones of the same names beside it, in %3, are played, and named in it when you save</source>

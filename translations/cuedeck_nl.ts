@@ -806,6 +806,10 @@ Om uzelf toegang te geven, zet u deze regel in %2 (als root), trekt u het pedaal
         <translation>Concept</translation>
     </message>
     <message>
+        <source>Draft %1: 1 cue with a time that cannot be was left out</source>
+        <translation>Concept %1: 1 segment met een onmogelijke tijd is weggelaten</translation>
+    </message>
+    <message>
         <source>Draft %1: %2 cues with times that cannot be were left out</source>
         <translation>Concept %1: %2 segmenten met onmogelijke tijden zijn weggelaten</translation>
     </message>
@@ -1084,6 +1088,10 @@ Om uzelf toegang te geven, zet u deze regel in %2 (als root), trekt u het pedaal
     <message>
         <source>Cannot play the recordings of %1 that were found beside it: %2 could not be written</source>
         <translation>De opnamen van %1 die ernaast gevonden zijn, kunnen niet worden afgespeeld: %2 kon niet worden geschreven</translation>
+    </message>
+    <message>
+        <source>Of the recordings %1 names, 1 is not where it says; the one of the same name beside it, in %3, is played, and named in it when you save</source>
+        <translation>Van de opnamen die %1 noemt, staat er 1 niet waar het zegt; die met dezelfde naam ernaast, in %3, wordt afgespeeld en bij opslaan vermeld</translation>
     </message>
     <message>
         <source>Of the recordings %1 names, %2 are not where it says; the ones of the same names beside it, in %3, are played, and named in it when you save</source>

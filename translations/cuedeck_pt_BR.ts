@@ -806,6 +806,10 @@ Para obter acesso, coloque esta linha em %2 (como root), depois desconecte o ped
         <translation>Rascunho</translation>
     </message>
     <message>
+        <source>Draft %1: 1 cue with a time that cannot be was left out</source>
+        <translation>Rascunho %1: 1 segmento com tempo impossível foi omitido</translation>
+    </message>
+    <message>
         <source>Draft %1: %2 cues with times that cannot be were left out</source>
         <translation>Rascunho %1: %2 segmentos com tempos impossíveis foram omitidos</translation>
     </message>
@@ -1084,6 +1088,10 @@ Para obter acesso, coloque esta linha em %2 (como root), depois desconecte o ped
     <message>
         <source>Cannot play the recordings of %1 that were found beside it: %2 could not be written</source>
         <translation>Não é possível tocar as gravações de %1 achadas ao lado: não foi possível gravar %2</translation>
+    </message>
+    <message>
+        <source>Of the recordings %1 names, 1 is not where it says; the one of the same name beside it, in %3, is played, and named in it when you save</source>
+        <translation>Das gravações que %1 nomeia, 1 não está onde ela diz; a de mesmo nome ao lado, em %3, é tocada e anotada ao salvar</translation>
     </message>
     <message>
         <source>Of the recordings %1 names, %2 are not where it says; the ones of the same names beside it, in %3, are played, and named in it when you save</source>

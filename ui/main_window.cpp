@@ -175,26 +175,39 @@ void MainWindow::fit_the_screen()
 {
     // At a large scale on a small screen the window would outgrow the
     // screen, its last buttons and its status out of reach: it is then as
-    // large as the screen allows, and scrolls.
+    // large as the screen allows, and scrolls in the direction that does not
+    // fit only.
     const QScreen* shown_on = screen();
     if (shown_on == nullptr)
         return;
     const int title_bar = style()->pixelMetric(QStyle::PM_TitleBarHeight) + 2 * frame_allowance_px;
-    const QSize room =
-        shown_on->availableGeometry().size() - QSize(2 * frame_allowance_px, title_bar);
-    QWidget* client = centralWidget();
-    const QSize needed(client->width(), client->height() + menuBar()->sizeHint().height());
-    if (needed.width() <= room.width() && needed.height() <= room.height())
-        return;
-    auto* scrolled = new QScrollArea(this);
-    scrolled->setObjectName("scrolled");
-    scrolled->setFocusPolicy(Qt::NoFocus); // the keys stay the window's
-    scrolled->setFrameShape(QFrame::NoFrame);
-    scrolled->setWidget(takeCentralWidget());
-    setCentralWidget(scrolled);
+    const QSize room = shown_on->availableGeometry().size() -
+                       QSize(2 * frame_allowance_px, title_bar + menuBar()->sizeHint().height());
+    auto* scrolled = qobject_cast<QScrollArea*>(centralWidget());
+    if (scrolled == nullptr) {
+        if (centralWidget()->width() <= room.width() && centralWidget()->height() <= room.height())
+            return;
+        scrolled = new QScrollArea(this);
+        scrolled->setObjectName("scrolled");
+        scrolled->setFocusPolicy(Qt::NoFocus); // the keys stay the window's
+        scrolled->setFrameShape(QFrame::NoFrame);
+        scrolled->setWidget(takeCentralWidget());
+        setCentralWidget(scrolled);
+    }
+    // Each scroll bar takes room from the other direction.
+    const QSize client = scrolled->widget()->size();
     const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    resize(std::min(needed.width() + bar, room.width()),
-           std::min(needed.height() + bar, room.height()));
+    bool across = false;
+    bool down = false;
+    for (int settled = 0; settled < 2; ++settled) {
+        down = client.height() + (across ? bar : 0) > room.height();
+        across = client.width() + (down ? bar : 0) > room.width();
+    }
+    scrolled->setHorizontalScrollBarPolicy(across ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    scrolled->setVerticalScrollBarPolicy(down ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    // Fixed, as the window is: the window takes the size of what it holds.
+    scrolled->setFixedSize(std::min(client.width() + (down ? bar : 0), room.width()),
+                           std::min(client.height() + (across ? bar : 0), room.height()));
 }
 
 void MainWindow::create_menus()

@@ -52,11 +52,22 @@ void MainWindow::set_field_text(FieldId field, const std::string& text)
     if (found == m_fields.end())
         return;
     QLabel* label = found->second;
-    const QString shown = to_qt(text);
-    if (label->text() == shown && !label->accessibleName().isEmpty())
+    const QString whole = to_qt(text);
+    const QString before = label->toolTip().isEmpty() ? label->text() : label->toolTip();
+    if (before == whole && !label->accessibleName().isEmpty())
         return; // the same again: a screen reader is not told it each second
+    // Too long for its field, a text shows its start, which says what is
+    // wrong; the whole is its tooltip and what a screen reader reads.
+    const QString shown =
+        label->wordWrap()
+            ? whole
+            : label->fontMetrics().elidedText(whole, Qt::ElideRight, label->contentsRect().width());
     label->setText(shown);
-    label->setAccessibleName(spoken_name(field, shown));
+    label->setToolTip(shown == whole ? QString() : whole);
+    label->setAccessibleName(spoken_name(field, whole));
+    // A notice said aloud is not left to be read once it has gone.
+    if (!before.isEmpty() && m_spoken->accessibleName() == before)
+        m_spoken->quiet();
 }
 
 void MainWindow::show_bar(const BarState& bar)
@@ -76,8 +87,8 @@ void MainWindow::show_draft_line(const cues::Shown& line)
         below->move(at.topLeft() + QPoint(0, room));
     m_draft_line->parentWidget()->setFixedSize(m_client_size + QSize(0, room));
     m_draft_line->setVisible(line.drafted);
-    if (centralWidget() == m_draft_line->parentWidget())
-        adjustSize();
+    fit_the_screen();
+    adjustSize();
 }
 
 void MainWindow::show_alarm_picture(bool shown)

@@ -16,10 +16,10 @@ SessionTick::SessionTick(Session& session, QObject* parent) : QObject(parent), m
     // change the period.
     m_listening = m_session.listen([this](bool) { follow(); });
     // Queued: an editor's save comes as a burst of changes, read once.
-    const auto look = [this] { m_session.look_at_draft(); };
-    connect(&m_draft_watch, &QFileSystemWatcher::fileChanged, this, look, Qt::QueuedConnection);
-    connect(&m_draft_watch, &QFileSystemWatcher::directoryChanged, this, look,
+    connect(&m_draft_watch, &QFileSystemWatcher::fileChanged, this, &SessionTick::look_at_draft,
             Qt::QueuedConnection);
+    connect(&m_draft_watch, &QFileSystemWatcher::directoryChanged, this,
+            &SessionTick::look_at_draft, Qt::QueuedConnection);
 }
 
 SessionTick::~SessionTick()
@@ -71,6 +71,18 @@ void SessionTick::follow()
         m_told->setEnabled(true);
     }
     m_following = false;
+}
+
+void SessionTick::look_at_draft()
+{
+    // The watch is on the file, not its name: a save that replaced it (a new
+    // file renamed over it) leaves the watch on the one replaced, and later
+    // saves in place would go unseen. The file of that name now is watched.
+    if (!m_draft_watched.isEmpty()) {
+        m_draft_watch.removePath(m_draft_watched);
+        m_draft_watch.addPath(m_draft_watched);
+    }
+    m_session.look_at_draft();
 }
 
 void SessionTick::watch_draft()

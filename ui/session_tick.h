@@ -34,6 +34,8 @@ private:
     void follow();
     /// Watch the draft the session shows now, and no other.
     void watch_draft();
+    /// The draft's file or folder changed: read it again, and watch it anew.
+    void look_at_draft();
 
     Session& m_session;
     QTimer m_timer;

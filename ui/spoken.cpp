@@ -52,6 +52,7 @@ void SpokenAlert::say(const QString& text)
 void SpokenAlert::quiet()
 {
     hide();
+    setAccessibleName(QString());
 }
 
 void install_spoken_alert_accessibility()

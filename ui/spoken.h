@@ -19,7 +19,7 @@ public:
     /// Show, and have `text` said (its accessible name), also when it is
     /// already showing.
     void say(const QString& text);
-    /// Hide; a screen reader hears nothing.
+    /// Hide, with nothing left for a screen reader to find.
     void quiet();
 };
 

@@ -183,6 +183,7 @@ void Controller::put_notice(const std::string& text, bool of_silence)
 {
     m_notice_ticks_left = notice_ticks;
     m_notice_of_silence = of_silence;
+    m_notice_of_draft.clear();
     m_view->set_field_text(FieldId::DeviceState, text);
 }
 

@@ -432,7 +432,10 @@ private:
     std::string m_device_state;
     int m_notice_ticks_left = 0;      ///< while the status shows a notice
     bool m_notice_of_silence = false; ///< the notice shown is of the player's silence
-    bool m_player_silent = false;     ///< a found player did not answer at the last look
+    /// The recording whose draft the notice shown is of: it goes when
+    /// another recording (another tip, another group) is heard.
+    std::string m_notice_of_draft;
+    bool m_player_silent = false; ///< a found player did not answer at the last look
 };
 
 } // namespace cuedeck

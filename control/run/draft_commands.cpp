@@ -43,6 +43,12 @@ void Controller::follow_draft()
     const std::string recording = recording_now();
     if (recording == m_draft.recording)
         return;
+    // A notice of the draft of the recording left is no longer true here.
+    if (m_notice_ticks_left > 0 && !m_notice_of_draft.empty() && m_notice_of_draft != recording) {
+        m_notice_ticks_left = 0;
+        m_notice_of_draft.clear();
+        m_view->set_field_text(FieldId::DeviceState, m_device_state);
+    }
     m_draft = ShownDraft{recording, {}, {}, {}};
     m_state.drafted = false;
     if (recording.empty())
@@ -130,10 +136,12 @@ bool Controller::take_draft(const DraftSource& of, DraftRead read)
 {
     const std::string name = recording_name(of.path);
     const auto tell = [&](const std::string& text) {
-        if (of.chosen)
+        if (of.chosen) {
             m_view->tell(text);
-        else
+        } else {
             show_notice(text);
+            m_notice_of_draft = of.recording;
+        }
         return false;
     };
     switch (read.problem) {
@@ -154,9 +162,14 @@ bool Controller::take_draft(const DraftSource& of, DraftRead read)
     m_draft = ShownDraft{of.recording, of.path, of.stamp, std::move(read.draft), as_subtitles};
     m_state.drafted = true;
     // Told once: not again when the same file is read again unchanged in that.
-    if (m_draft.cues->skipped > 0 && m_draft.cues->skipped != skipped_before)
-        show_notice(translated(UI_TEXT("Draft %1: %2 cues with times that cannot be were left out"),
-                               {name, std::to_string(m_draft.cues->skipped)}));
+    if (m_draft.cues->skipped > 0 && m_draft.cues->skipped != skipped_before) {
+        show_notice(
+            translated(m_draft.cues->skipped == 1
+                           ? UI_TEXT("Draft %1: 1 cue with a time that cannot be was left out")
+                           : UI_TEXT("Draft %1: %2 cues with times that cannot be were left out"),
+                       {name, std::to_string(m_draft.cues->skipped)}));
+        m_notice_of_draft = of.recording;
+    }
     return true;
 }
 

@@ -308,9 +308,13 @@ std::string Controller::list_to_play(const std::string& playlist)
             {playlist, copy.empty() ? folder : copy}));
         return playlist;
     }
-    m_view->tell(translated(UI_TEXT("Of the recordings %1 names, %2 are not where it says; the "
-                                    "ones of the same names beside it, in %3, are played, and "
-                                    "named in it when you save"),
+    m_view->tell(translated(moved.size() == 1
+                                ? UI_TEXT("Of the recordings %1 names, 1 is not where it says; "
+                                          "the one of the same name beside it, in %3, is played, "
+                                          "and named in it when you save")
+                                : UI_TEXT("Of the recordings %1 names, %2 are not where it says; "
+                                          "the ones of the same names beside it, in %3, are "
+                                          "played, and named in it when you save"),
                             {playlist, std::to_string(moved.size()),
                              std::string(folder_of(playlist, m_system.path_separator()))}));
     return copy;

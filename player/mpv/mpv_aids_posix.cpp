@@ -99,12 +99,13 @@ void MpvBackend::set_loop(std::optional<LoopStretch> stretch)
 void MpvBackend::show_subtitles(const std::optional<std::string>& srt)
 {
     Budget budget(*this);
+    m_draft_track.reset();
     // The one added before is the one selected (Cuedeck starts mpv loading
     // none by itself); a file without it has no track to take away.
     Calls::all(*this, {ipc("sub-remove")});
     if (!srt || m_location.socket_path.empty())
         return;
-    const std::string path = m_location.socket_path + ".draft.srt";
+    const std::string path = draft_track_path();
     const std::string written = path + ".new";
     {
         std::ofstream file(written, std::ios::binary | std::ios::trunc);
@@ -114,6 +115,43 @@ void MpvBackend::show_subtitles(const std::optional<std::string>& srt)
     }
     if (std::rename(written.c_str(), path.c_str()) != 0)
         return;
+    // Counted before the track is added: a load told of with its reply may
+    // have come after it, and is looked at.
+    const std::uint64_t loads = m_protocol->files_loaded();
+    // Stopped, mpv has no path: the draft is the selected entry's.
+    const auto answers =
+        Calls::all(*this, {ipc("get_property", "path"), ipc("get_property", "playlist-pos")});
+    std::string recording = text_of(answers[0]);
+    if (recording.empty() && int_of(answers[1]) >= 0)
+        recording = text_of(
+            Calls::one(*this, ipc("get_property", entry_property(int_of(answers[1]), "filename"))));
+    m_draft_track = DraftTrack{recording, loads};
+    Calls::all(*this, {ipc("sub-add", path, "select", "Draft")});
+}
+
+void MpvBackend::keep_draft_track()
+{
+    if (!m_draft_track || m_draft_track->loads_seen == m_protocol->files_loaded())
+        return;
+    Budget budget(*this);
+    const std::uint64_t loads = m_protocol->files_loaded();
+    const auto answers =
+        Calls::all(*this, {ipc("get_property", "path"), ipc("get_property", "track-list")});
+    if (m_missed)
+        return; // looked at again at the next status
+    m_draft_track->loads_seen = loads;
+    if (text_of(answers[0]) != m_draft_track->recording) {
+        // Another recording: the controller shows its draft, if it has one.
+        m_draft_track.reset();
+        return;
+    }
+    const std::string path = draft_track_path();
+    if (answers[1] && answers[1]->is_array()) {
+        for (const Json& track : *answers[1]) {
+            if (track.is_object() && track.value("external-filename", Json()) == path)
+                return; // added after this load began: there once is enough
+        }
+    }
     Calls::all(*this, {ipc("sub-add", path, "select", "Draft")});
 }
 

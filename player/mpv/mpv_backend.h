@@ -164,6 +164,12 @@ private:
     /// The volume keys: above 100 % while Louder is on, the Louder filter's
     /// gain goes on where mpv's volume stops.
     void change_volume(int step);
+    /// Where the draft's subtitles are written for mpv.
+    std::string draft_track_path() const { return m_location.socket_path + ".draft.srt"; }
+    /// Add the draft's track again where mpv has loaded its recording anew
+    /// (a go-to, a hand-over): a load starts with none of the tracks added
+    /// before it.
+    void keep_draft_track();
 
     MpvLocation m_location;
     UnixSocket m_socket;
@@ -178,6 +184,11 @@ private:
     Clock::time_point m_heard_at{};          ///< when mpv last said anything
     Clock::time_point m_place_told_at{};     ///< when it last told of its place
     std::uint64_t m_places_told = 0;         ///< how often it had told of it then
+    /// Whether mpv's place should be moving (playing, not seeking), as told,
+    /// and the place it told when it began to: until it tells another, its
+    /// output is still starting and the place is not run on.
+    bool m_moving = false;
+    int m_place_at_start_ms = 0;
     std::optional<Clock::time_point> m_asked_if_there; ///< a question unanswered since
     /// Asked to act since the last status: what mpv tells of the change may
     /// still be on its way, so the next status is asked.
@@ -194,6 +205,14 @@ private:
         std::string file;
     };
     std::optional<Unplayable> m_unplayable;
+    /// The recording the draft's subtitles belong to, and how many loads mpv
+    /// had told of when they were last looked for in its tracks.
+    struct DraftTrack
+    {
+        std::string recording;
+        std::uint64_t loads_seen = 0;
+    };
+    std::optional<DraftTrack> m_draft_track;
     /// Recordings found shorter than their headers say: where each ends, in ms.
     std::map<std::string, int> m_real_ends;
     static constexpr std::size_t most_real_ends = 1024;

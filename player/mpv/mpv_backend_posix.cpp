@@ -79,16 +79,18 @@ bool MpvBackend::find()
         return false;
     m_protocol = std::make_unique<MpvProtocol>();
     m_places_told = 0;
+    m_moving = false;
     m_asked_if_there.reset();
     m_built.reset();
     m_boost = 0;
-    // Replies are of interest, when a file began to load, which entries mpv
-    // could not play, when a seek has ended, and what the window shows;
-    // other events would pile up between ticks.
+    // Replies are of interest, when a file began to load and was loaded,
+    // which entries mpv could not play, when a seek has ended, and what the
+    // window shows; other events would pile up between ticks.
     Budget budget(*this);
-    std::vector<Json> calls = {ipc("disable_event", "all"), ipc("enable_event", "start-file"),
-                               ipc("enable_event", "end-file"), ipc("enable_event", "seek"),
-                               ipc("enable_event", "playback-restart")};
+    std::vector<Json> calls = {
+        ipc("disable_event", "all"),        ipc("enable_event", "start-file"),
+        ipc("enable_event", "file-loaded"), ipc("enable_event", "end-file"),
+        ipc("enable_event", "seek"),        ipc("enable_event", "playback-restart")};
     for (std::size_t i = 0; i < std::size(told_properties); ++i)
         calls.push_back(ipc("observe_property", i + 1, told_properties[i]));
     Calls::all(*this, calls);
@@ -142,6 +144,15 @@ void MpvBackend::take_in(std::string_view bytes)
         m_places_told = m_protocol->places_told();
         m_place_told_at = now;
     }
+    const auto flag = [&](const char* property) {
+        const Json* told = m_protocol->told(property);
+        return told != nullptr && told->is_boolean() && told->get<bool>();
+    };
+    const bool moving = !flag("idle-active") && !flag("pause") && !flag("eof-reached") &&
+                        !flag("seeking") && m_protocol->told("time-pos") != nullptr;
+    if (moving && !m_moving)
+        m_place_at_start_ms = seconds_to_ms(*m_protocol->told("time-pos"));
+    m_moving = moving;
 }
 
 std::vector<MpvBackend::Calls::Answer> MpvBackend::Calls::all(MpvBackend& mpv,

@@ -108,6 +108,8 @@ void MpvProtocol::accept_line(std::string_view line)
             m_told.insert_or_assign(name->get<std::string>(), std::move(value));
         } else if (*event == "start-file") {
             ++m_files_started;
+        } else if (*event == "file-loaded") {
+            ++m_files_loaded;
         } else if (*event == "seek") {
             m_seeking = true;
         } else if (*event == "playback-restart" && m_seeking) {

@@ -63,6 +63,10 @@ public:
     std::uint64_t seeks_done() const { return m_seeks_done; }
     /// How many files mpv has begun to load ("start-file" events).
     std::uint64_t files_started() const { return m_files_started; }
+    /// How many files mpv has finished loading ("file-loaded" events): each
+    /// load, of the same file again too, begins with none of the tracks
+    /// added to the one before.
+    std::uint64_t files_loaded() const { return m_files_loaded; }
 
     /// What mpv last told of a property it was asked to observe (its
     /// "property-change" events): null while it has no value; nothing
@@ -90,6 +94,7 @@ private:
     bool m_seeking = false;
     std::uint64_t m_seeks_done = 0;
     std::uint64_t m_files_started = 0;
+    std::uint64_t m_files_loaded = 0;
     std::map<std::string, Json, std::less<>> m_told;
     std::uint64_t m_places_told = 0;
 };

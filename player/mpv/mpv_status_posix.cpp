@@ -121,6 +121,7 @@ std::optional<PlayerStatus> MpvBackend::status()
 {
     if (!in_touch())
         return std::nullopt;
+    keep_draft_track();
     if (!std::exchange(m_acted, false)) {
         if (auto told = told_status())
             return told;
@@ -214,11 +215,11 @@ std::optional<PlayerStatus> MpvBackend::told_status()
         }
     }
     // Between its reports the place moves on at the speed played, as far
-    // as one silence allows.
+    // as one silence allows; not before mpv has told it moving after a play
+    // or seek began, as its output takes a while to start (a place run on
+    // from a report made while paused would show the next cue, then this).
     int place = seconds_to_ms(told("time-pos"));
-    const bool moving = !flag_of(heard.idle) && !flag_of(heard.paused) && !flag_of(heard.ended) &&
-                        !flag_of(told("seeking")) && told("time-pos").has_value();
-    if (moving) {
+    if (m_moving && told("time-pos") && seconds_to_ms(told("time-pos")) != m_place_at_start_ms) {
         const auto since =
             std::min<Clock::duration>(Clock::now() - m_place_told_at, silence_allowance);
         const auto told_speed = told("speed");

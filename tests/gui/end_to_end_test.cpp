@@ -1,9 +1,11 @@
 #include <QAbstractButton>
+#include <QLabel>
 #include <QMessageBox>
 #include <QtTest>
 
 #include <clocale>
 #include <filesystem>
+#include <fstream>
 
 #include "front/control_ids.h"
 #include "modal.h"
@@ -82,6 +84,49 @@ private slots:
         const auto player_listens = [&] { return UnixSocket().connect(mpv.socket_path()); };
         QTRY_VERIFY_WITH_TIMEOUT(!player_listens(), test_deadline_ms());
         QVERIFY(TempDir::read(settings).starts_with("Openfile\n" + group + "\n"));
+    }
+
+    void a_draft_saved_either_way_is_read_again_while_paused()
+    {
+        TempDir dir;
+        TestRecordings recordings(dir);
+        QVERIFY(recordings.ok);
+        const auto cue = [](const std::string& text) {
+            return "1\n00:00:00,000 --> 00:00:10,000\n" + text + "\n";
+        };
+        const std::string draft = dir.path() + "one.srt";
+        const std::string group = dir.write("group.grp", recordings.playlist + "\n1\n0:01\n");
+        // The player and the settings elsewhere: in the draft's folder only the user writes.
+        TempDir own;
+        HeadlessMpv mpv(own.path() + "mpv.sock");
+        QVERIFY(mpv.wait_until_listening());
+        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(own.path() + "config"));
+        qputenv("XDG_STATE_HOME", QByteArray::fromStdString(own.path() + "state"));
+        MpvBackend player({mpv.socket_path(), headless_mpv_program()});
+        PosixSystem system({"cuedeck", group});
+        Session session(player, system, event_loop_poster());
+        MainWindow window(session);
+        window.start();
+        window.show();
+        const auto* heard = window.findChild<QLabel*>("draft_heard");
+        QVERIFY(heard != nullptr);
+        constexpr int deadline_ms = 60000;
+        // Paused, the run rests: only the watch on the draft sees it change.
+        QTRY_COMPARE_WITH_TIMEOUT(session.tick_period_ms(), 0, deadline_ms);
+        std::ofstream(draft + ".new") << cue("as made");
+        std::filesystem::rename(draft + ".new", draft);
+        QTRY_COMPARE_WITH_TIMEOUT(heard->text(), QString("as made"), deadline_ms);
+
+        // Replaced, as Make Draft, sed -i and most editors save...
+        std::ofstream(draft + ".new") << cue("replaced");
+        std::filesystem::rename(draft + ".new", draft);
+        QTRY_COMPARE_WITH_TIMEOUT(heard->text(), QString("replaced"), deadline_ms);
+        // ...then in place, as nano does: the same file emptied and written.
+        std::ofstream(draft, std::ios::trunc) << cue("saved in place");
+        QTRY_COMPARE_WITH_TIMEOUT(heard->text(), QString("saved in place"), deadline_ms);
+        std::ofstream(draft, std::ios::trunc) << cue("and again");
+        QTRY_COMPARE_WITH_TIMEOUT(heard->text(), QString("and again"), deadline_ms);
+        QCOMPARE(session.tick_period_ms(), 0);
     }
 };
 

@@ -7,6 +7,8 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QtTest>
 
@@ -49,7 +51,9 @@ QStringList clipped(const QWidget& top)
             if (label->heightForWidth(label->width()) > label->height())
                 found.append(label->objectName() + ": " + label->text());
         } else if (label->pixmap().isNull()) {
-            check(*label, label->text(), label->contentsRect().width());
+            // A field shortens a long text, and has the whole as its tooltip.
+            check(*label, label->toolTip().isEmpty() ? label->text() : label->toolTip(),
+                  label->contentsRect().width());
             // A whole line's height, for characters that fill it (Chinese,
             // Japanese, Korean drawn from a taller font); a time's digits do not.
             static const QRegularExpression time("^-?[0-9:]+$");
@@ -169,11 +173,27 @@ private slots:
             // the window within the screen however large the scale.
             for (const QString& fault : overlapping(rig.window))
                 faults.append(language + ": " + fault);
-            if (rig.window.height() > rig.window.screen()->availableGeometry().height())
-                faults.append(language +
-                              QString(": the window is %1 px high, the screen %2")
-                                  .arg(rig.window.height())
-                                  .arg(rig.window.screen()->availableGeometry().height()));
+            const QSize screen = rig.window.screen()->availableGeometry().size();
+            if (rig.window.height() > screen.height() || rig.window.width() > screen.width())
+                faults.append(language + QString(": the window is %1x%2 px, the screen %3x%4")
+                                             .arg(rig.window.width())
+                                             .arg(rig.window.height())
+                                             .arg(screen.width())
+                                             .arg(screen.height()));
+            // Scrolled only in the direction that does not fit: a window as
+            // wide as it needs, where the screen has that room, has the
+            // whole width in view.
+            if (const auto* scrolled = rig.window.findChild<QScrollArea*>("scrolled")) {
+                const int bar = scrolled->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+                const int frames = 64; // a window manager's, with room to spare
+                if (scrolled->widget()->width() + bar + frames <= screen.width() &&
+                    (scrolled->horizontalScrollBar()->isVisible() ||
+                     scrolled->viewport()->width() < scrolled->widget()->width()))
+                    faults.append(language +
+                                  QString(": %1 px of %2 in view, though the screen has room")
+                                      .arg(scrolled->viewport()->width())
+                                      .arg(scrolled->widget()->width()));
+            }
         }
         for (const QString& fault : faults)
             qWarning("clipped: %s", qPrintable(fault));

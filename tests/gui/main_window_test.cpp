@@ -363,6 +363,34 @@ private slots:
                  QString("Tip 2 of 5, playing, counter 0:07, tip timer 0:00, First"));
         QTest::keyClick(&rig.window, Qt::Key_T); // a reset hides it again
         QVERIFY(!stop->isVisible());
+        QCOMPARE(alert->text(QAccessible::Name), QString()); // nothing left to find
+    }
+
+    void a_long_notice_shows_its_start_is_read_whole_and_goes_when_it_does()
+    {
+        Rig rig;
+        rig.window.show();
+        Controller& controller = rig.window.controller();
+        QLabel* status = rig.label(IDC_DEVICE_STATE);
+        const QString notice("The draft interview of the second day, as the recognizer made it.srt "
+                             "is larger than 50 MB: it is not read");
+        controller.show_notice(notice.toStdString());
+        QVERIFY2(status->text().startsWith("The draft interview"), qPrintable(status->text()));
+        QVERIFY(status->fontMetrics().horizontalAdvance(status->text()) <=
+                status->contentsRect().width());
+        QCOMPARE(status->toolTip(), notice);
+        QCOMPARE(status->accessibleName(), notice);
+        QAccessibleInterface* spoken =
+            QAccessible::queryAccessibleInterface(rig.window.findChild<QLabel*>("spoken"));
+        QCOMPARE(spoken->text(QAccessible::Name), notice);
+        for (int tick = 0; tick < Controller::notice_ticks; ++tick)
+            controller.tick();
+        QVERIFY(!status->text().startsWith("The draft"));
+        QCOMPARE(status->toolTip(), QString());
+        QCOMPARE(spoken->text(QAccessible::Name), QString()); // gone with it
+        controller.show_notice("This tip has no draft");      // fits: shown as it is
+        QCOMPARE(status->text(), QString("This tip has no draft"));
+        QCOMPARE(status->toolTip(), QString());
     }
 
     void the_stop_picture_and_the_bar_read_on_light_dark_and_high_contrast_palettes()

@@ -196,5 +196,47 @@ TEST_F(MpvControllerTest, TheDraftFollowsTheSoundItsCuesLandAndOneLoops)
     EXPECT_GT(latest, *loop.end_ms / 1000.0 - 1);
 }
 
+TEST_F(MpvControllerTest, TheDraftStaysOverAVideoThatIsLoadedAgain)
+{
+    // A video with its draft beside it, in a group; a go-to and a hand-over
+    // of the group each load the video anew.
+    const std::string video = dir.path() + "clip.mkv";
+    ASSERT_EQ(
+        std::system(("ffmpeg -loglevel error -f lavfi -i testsrc=duration=12:size=64x48:rate=5"
+                     " -f lavfi -i sine=duration=12 -shortest '" +
+                     video + "'")
+                        .c_str()),
+        0);
+    const std::string list = dir.write("clips.m3u", video + "\n" + recordings.tracks[0] + "\n");
+    system.files[list] = video + "\n" + recordings.tracks[0] + "\n";
+    const std::string group = dir.path() + "clips.grp";
+    system.files[group] = list + "\n1\n0:02\n";
+    system.files[dir.path() + "clip.srt"] = "1\n00:00:00,000 --> 00:00:12,000\npicture\n";
+    const auto draft_tracks = [&] {
+        controller.refresh();
+        const std::string tracks = probe->text("track-list");
+        int count = 0;
+        for (auto at = tracks.find("\"title\":\"Draft\""); at != std::string::npos;
+             at = tracks.find("\"title\":\"Draft\"", at + 1))
+            ++count;
+        return count;
+    };
+    controller.open_tape_group(group);
+    ASSERT_EQ(index(), 0);
+    ASSERT_NE(controller.draft(), nullptr);
+    EXPECT_EQ(draft_tracks(), 1);
+
+    go_to(0, 5);
+    EXPECT_NEAR(position(), 5.0, 0.1);
+    EXPECT_EQ(draft_tracks(), 1) << "after a go-to";
+    EXPECT_EQ(draft_tracks(), 1) << "looked at again";
+
+    view.answer_yes = false; // not saved: the group is handed over as it was
+    controller.open_tape_group(group);
+    EXPECT_NEAR(position(), 2.0, 0.1);
+    EXPECT_EQ(draft_tracks(), 1) << "after a hand-over";
+    EXPECT_THAT(probe->text("current-tracks/sub"), ::testing::HasSubstr("\"title\":\"Draft\""));
+}
+
 } // namespace
 } // namespace cuedeck::testing

@@ -54,14 +54,18 @@ TEST_F(CueCommands, TheDraftBesideTheRecordingIsShownAsItIsHeard)
     set_options([](Options& options) { options.draft_subtitles = 0; });
     EXPECT_EQ(player.subtitles, std::nullopt);
 
-    // Saved by the editor: read again at the tick.
-    system.files[beside] = "1\n00:00:10,000 --> 00:00:12,000\nfixed\n";
+    // Saved by the editor: read again at the tick; one cue it cannot hold is told.
+    system.files[beside] = "1\n00:00:10,000 --> 00:00:12,000\nfixed\n\n"
+                           "2\n00:00:13,000 --> 00:00:12,500\nbackwards\n";
     controller.tick();
     EXPECT_EQ(view.draft_line, (cues::Shown{"fixed", "", true}));
     EXPECT_EQ(player.subtitles, std::nullopt);
+    EXPECT_EQ(view.field(FieldId::DeviceState),
+              "Draft tip 2.srt: 1 cue with a time that cannot be was left out");
 
     player.model.file = "/music/tip 3.mp3"; // nothing beside it: no line, no marks
     controller.refresh();
+    EXPECT_EQ(view.field(FieldId::DeviceState), "") << "the notice of the draft left";
     EXPECT_EQ(controller.draft(), nullptr);
     EXPECT_EQ(view.draft_line, cues::Shown{});
     EXPECT_EQ(view.bar.draft, nullptr);
@@ -146,7 +150,7 @@ TEST_F(CueCommands, AChosenDraftIsRememberedForTheRecordingAndBadOnesAreTold)
     EXPECT_EQ(controller.draft_path(), "/drafts/talk.json");
     at(1000);
     EXPECT_EQ(view.draft_line, (cues::Shown{"chosen", "", true}));
-    EXPECT_THAT(view.field(FieldId::DeviceState), HasSubstr("1 cues"));
+    EXPECT_THAT(view.field(FieldId::DeviceState), HasSubstr("1 cue with a time"));
     EXPECT_THAT(system.files["/state/drafts"], HasSubstr("/music/tip 2.mp3\t/drafts/talk.json\n"));
 
     // At the next start the choice holds, not the file beside.

@@ -132,10 +132,12 @@ TEST_F(MpvProtocolTest, HearsWhichEntriesFailedAndWhenASeekEnded)
                   "{\"event\":\"end-file\",\"reason\":\"error\",\"playlist_entry_id\":4,"
                   "\"file_error\":\"unrecognized file format\"}\n"
                   "{\"event\":\"start-file\",\"playlist_entry_id\":5}\n"
+                  "{\"event\":\"file-loaded\"}\n"
                   "{\"event\":\"end-file\",\"reason\":\"eof\",\"playlist_entry_id\":5}\n"
                   "{\"event\":\"end-file\",\"reason\":\"error\",\"playlist_entry_id\":\"6\"}\n"
                   "{\"event\":\"playback-restart\"}\n");
     EXPECT_EQ(protocol.files_started(), 2U);
+    EXPECT_EQ(protocol.files_loaded(), 1U) << "the one that failed was never loaded";
     EXPECT_TRUE(protocol.failed(4));
     EXPECT_TRUE(protocol.failed(4, 0)) << "a failure of a load begun after none";
     EXPECT_FALSE(protocol.failed(4, 1)) << "a failure before this load";

@@ -280,8 +280,8 @@ TEST_F(TapeGroup, RecordingsThatTravelledWithTheirListAreFoundBesideItAndNamedTh
          "#EXTM3U\r\n#EXTINF:1,one\r\ntip 1.mp3\r\nsub/tip 2.mp3\r\ntip 3.wav\r\n"},
         {'\\',
          "D:\\Work\\",
-         "\xEF\xBB\xBF/home/ann/tip 1.mp3\n\\\\server\\ann\\tip 2.mp3\n",
-         {"/home/ann/tip 1.mp3", "\\\\server\\ann\\tip 2.mp3"},
+         "\xEF\xBB\xBFtip 1.mp3\n\\\\server\\ann\\tip 2.mp3\n",
+         {"\\\\server\\ann\\tip 2.mp3"},
          {"D:\\Work\\tip 1.mp3", "D:\\Work\\tip 2.mp3"},
          "\xEF\xBB\xBFtip 1.mp3\ntip 2.mp3\n"},
     };
@@ -307,6 +307,9 @@ TEST_F(TapeGroup, RecordingsThatTravelledWithTheirListAreFoundBesideItAndNamedTh
         EXPECT_EQ(system.files[copy], *format_playlist(travel.played));
         ASSERT_EQ(view.messages.size(), 1u);
         EXPECT_THAT(view.messages[0], ::testing::HasSubstr(travel.folder));
+        EXPECT_THAT(view.messages[0],
+                    ::testing::HasSubstr(travel.missing.size() == 1 ? "names, 1 is not where"
+                                                                    : "names, 2 are not where"));
         EXPECT_EQ(system.files[list], travel.list) << "written before Save";
         file.save_prompt();
         EXPECT_EQ(system.files[list], travel.saved);
