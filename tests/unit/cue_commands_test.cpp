@@ -56,7 +56,7 @@ TEST_F(CueCommands, TheDraftBesideTheRecordingIsShownAsItIsHeard)
 
     // Saved by the editor: read again at the tick; one cue it cannot hold is told.
     system.files[beside] = "1\n00:00:10,000 --> 00:00:12,000\nfixed\n\n"
-                           "2\n00:00:13,000 --> 00:00:12,500\nbackwards\n";
+                           "2\n00:00:13,000 --> 00:00:75,000\nno such time\n";
     controller.tick();
     EXPECT_EQ(view.draft_line, (cues::Shown{"fixed", "", true}));
     EXPECT_EQ(player.subtitles, std::nullopt);
