@@ -110,7 +110,7 @@ private slots:
         window.show();
         const auto* heard = window.findChild<QLabel*>("draft_heard");
         QVERIFY(heard != nullptr);
-        constexpr int deadline_ms = 60000;
+        const int deadline_ms = test_deadline_ms();
         // Paused, the run rests: only the watch on the draft sees it change.
         QTRY_COMPARE_WITH_TIMEOUT(session.tick_period_ms(), 0, deadline_ms);
         std::ofstream(draft + ".new") << cue("as made");

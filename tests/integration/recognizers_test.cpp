@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "files/draft_format.h"
+#include "support/deadline.h"
 #include "support/temp_dir.h"
 #include "system/recognitions.h"
 
@@ -38,18 +39,6 @@ struct TemporaryFolder
     TemporaryFolder(const TemporaryFolder&) = delete;
     TemporaryFolder& operator=(const TemporaryFolder&) = delete;
 };
-
-/// Whether `condition` came true within the one deadline, generous for a
-/// loaded machine.
-template <typename Condition> bool eventually(Condition condition)
-{
-    for (int i = 0; i < 6000; ++i) {
-        if (condition())
-            return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return false;
-}
 
 RecognitionState finished(Recognition& recognition)
 {
@@ -359,8 +348,7 @@ httpd.serve_forever()
     std::system(
         ("python3 '" + server + "' '" + dir.path() + "' & echo $! > '" + dir.path() + "pid'")
             .c_str());
-    for (int i = 0; i < 500 && !std::filesystem::exists(dir.path() + "port"); ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    eventually([&] { return std::filesystem::exists(dir.path() + "port"); });
     const std::string port = TempDir::read(dir.path() + "port");
     ASSERT_FALSE(port.empty());
     const std::string recording = dir.path() + "tip.wav";
