@@ -418,6 +418,10 @@ private:
     bool m_from_outside = false; ///< see FromOutside
     /// Reads of a recording no longer heard, let finish on their own.
     std::vector<std::future<DraftRead>> m_drafts_abandoned;
+    /// Files beside the recording not taken as its draft (too large,
+    /// unreadable, no cues), as they were then: looked at again, and told
+    /// of again, only once they changed.
+    std::vector<std::pair<std::string, FileStamp>> m_drafts_refused;
     /// The playlist opened, and the recordings it names, read once.
     std::pair<std::string, std::vector<std::string>> m_playlist_recordings;
     bool m_go_to_pending = false;

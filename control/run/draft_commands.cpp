@@ -53,14 +53,23 @@ void Controller::follow_draft()
     m_state.drafted = false;
     if (recording.empty())
         return;
+    // What was refused as it is now stays refused; another recording's never comes again.
+    std::erase_if(m_drafts_refused, [&](const auto& refused) {
+        return m_system.file_stamp(refused.first) != refused.second;
+    });
+    const auto worth_reading = [&](const std::string& path) {
+        return m_system.file_stamp(path) &&
+               std::none_of(m_drafts_refused.begin(), m_drafts_refused.end(),
+                            [&](const auto& refused) { return refused.first == path; });
+    };
     const auto chosen = m_draft_choices.chosen_for(recording);
-    bool found = chosen && m_system.file_stamp(*chosen) && read_draft(recording, *chosen, false);
+    bool found = chosen && worth_reading(*chosen) && read_draft(recording, *chosen, false);
     // "tip 2.srt", then the whole name's "tip 2.mp3.srt" (as whisper.cpp names it).
     const std::string stem = stem_of(recording, m_system.path_separator());
     for (const std::string& name : {stem, recording}) {
         for (const char* ending : draft_extensions) {
             const std::string beside = name + ending;
-            if (!found && beside != recording && m_system.file_stamp(beside))
+            if (!found && beside != recording && worth_reading(beside))
                 found = read_draft(recording, beside, false);
         }
     }
@@ -135,7 +144,13 @@ void Controller::collect_draft()
 bool Controller::take_draft(const DraftSource& of, DraftRead read)
 {
     const std::string name = recording_name(of.path);
+    const auto refused = [&] {
+        if (!of.chosen && of.stamp)
+            m_drafts_refused.emplace_back(of.path, *of.stamp);
+        return false;
+    };
     const auto tell = [&](const std::string& text) {
+        refused();
         if (of.chosen) {
             m_view->tell(text);
         } else {
@@ -156,7 +171,7 @@ bool Controller::take_draft(const DraftSource& of, DraftRead read)
     // A file beside the recording that holds no cues (notes, say) is no draft.
     if (read.draft->cues.empty())
         return of.chosen ? tell(translated(UI_TEXT("%1 holds no cues Cuedeck can read"), {name}))
-                         : false;
+                         : refused();
     const int skipped_before = m_draft.path == of.path && m_draft.cues ? m_draft.cues->skipped : 0;
     const bool as_subtitles = m_draft.recording == of.recording && m_draft.as_subtitles;
     m_draft = ShownDraft{of.recording, of.path, of.stamp, std::move(read.draft), as_subtitles};

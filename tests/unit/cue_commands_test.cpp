@@ -92,6 +92,24 @@ TEST_F(CueCommands, ADraftNamedAfterTheWholeRecordingNameIsFoundAfterTheOthers)
     EXPECT_EQ(view.draft_line, (cues::Shown{"whole name", "", true}));
 }
 
+TEST_F(CueCommands, AFileBesideThatIsNoDraftIsToldOnceAndLookedAtAgainOnlyOnceItChanges)
+{
+    // Given beside tip 3 a draft too large to read: said once, not at every
+    // look while it plays; once made smaller, it is read.
+    const std::string large = "/music/tip 3.srt";
+    system.files[large] = std::string(max_draft_bytes + 1, 'x');
+    player.model.file = "/music/tip 3.mp3";
+    player.model.play_state = play_state::playing;
+    controller.refresh();
+    for (int look = 0; look < 5; ++look)
+        controller.tick();
+    const std::string said = "The draft tip 3.srt is larger than 50 MB: it is not read";
+    EXPECT_EQ(std::count(view.announced.begin(), view.announced.end(), said), 1);
+    system.files[large] = "1\n00:00:01,000 --> 00:00:04,000\nsmaller now\n";
+    controller.tick();
+    EXPECT_EQ(controller.draft_path(), large);
+}
+
 TEST_F(CueCommands, CueKeysJumpAsAGoToAndSayTheCue)
 {
     const struct
