@@ -98,8 +98,9 @@ public:
     const PlayerStatus& last_status() const { return m_last_status; }
 
     // Shared moves.
-    /// Move the player to a place: 0-based tip, seconds into it.
-    void go_to(int tip, int seconds);
+    /// Move the player to a place: 0-based tip, seconds into it, or the
+    /// exact place in ms when it is known to more than the second.
+    void go_to(int tip, int seconds, std::optional<int> place_ms = {});
     void open_music_file(const std::string& path);
 
     // The once-a-second tick and the status display.

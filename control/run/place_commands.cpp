@@ -97,17 +97,21 @@ std::string Controller::go_to_place(const std::string& text, bool told)
         return refuse(why);
     };
     zero();
-    go_to(tip, tip == left_tip ? place->position_ms / 1000 : 0);
-    // Another tip's length is known once it is loaded.
-    if (tip != left_tip) {
+    if (tip == left_tip) {
+        // One jump, straight to the place.
+        go_to(tip, place->position_ms / 1000, place->position_ms);
+    } else {
+        // Another tip is loaded at its start: its length is known only then.
+        go_to(tip, 0);
         if (const auto status = m_player.status(); status && beyond(status->track_length_s))
             return undo(too_long(status->track_length_s));
+        if (const std::string why = unreachable(m_last_status); !why.empty())
+            return undo(why);
+        m_state.target_seconds = place->position_ms / 1000; // for a player that answers late
+        m_state.target_place_ms = place->position_ms;
+        m_state.zero_mark = place->position_ms;
+        rewind();
     }
-    if (const std::string why = unreachable(m_last_status); !why.empty())
-        return undo(why);
-    m_state.target_seconds = place->position_ms / 1000; // for a player that answers late
-    m_state.zero_mark = place->position_ms;
-    rewind();
     if (const std::string why = unreachable(m_last_status); !why.empty())
         return undo(why);
     push_place();

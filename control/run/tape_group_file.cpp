@@ -223,6 +223,7 @@ bool TapeGroupFile::open(const std::string& path, GroupRequest request, bool ask
     // A line 2 without a number keeps the target tip.
     state.target_tip = std::max(saturating_sub(place.tip_line.value_or(state.target_tip), 1), 0);
     state.target_seconds = place.seconds;
+    state.target_place_ms.reset();
     state.target_zero_mark.reset();
     m_run.move_to_target();
     set_title();
@@ -252,6 +253,7 @@ bool TapeGroupFile::resume(const std::string& path, const std::string& playlist,
     state.playlist_path = playlist;
     state.target_tip = tip;
     state.target_seconds = position_ms / 1000;
+    state.target_place_ms.reset();
     state.target_zero_mark = zero_mark_ms;
     m_run.move_to_target();
     set_title();

@@ -188,6 +188,7 @@ void Controller::go_to_history_entry(const std::function<std::optional<HistoryEn
     if (const auto entry = step()) {
         m_state.target_tip = entry->tip;
         m_state.target_seconds = entry->seconds;
+        m_state.target_place_ms.reset();
         m_state.target_zero_mark.reset();
         move_player_to_target(*length);
     }
@@ -206,14 +207,15 @@ void Controller::go_to_target()
     m_go_to_pending = true;
     m_state.target_tip = std::max(m_state.target_tip, 0);
     m_state.current_tip = m_state.target_tip;
-    m_state.zero_mark =
-        m_state.target_zero_mark.value_or(saturating_mul(m_state.target_seconds, 1000));
+    m_state.zero_mark = m_state.target_zero_mark.value_or(
+        m_state.target_place_ms.value_or(saturating_mul(m_state.target_seconds, 1000)));
 }
 
-void Controller::go_to(int tip, int seconds)
+void Controller::go_to(int tip, int seconds, std::optional<int> place_ms)
 {
     m_state.target_tip = tip;
     m_state.target_seconds = seconds;
+    m_state.target_place_ms = place_ms;
     m_state.target_zero_mark.reset();
     go_to_target();
 }
@@ -232,7 +234,9 @@ void Controller::move_player_to_target(int length)
     m_player.send(PlayerCommand::Play);
     m_player.send(PlayerCommand::Pause);
     m_state.current_tip = m_state.target_tip;
-    m_state.zero_mark = saturating_mul(m_state.target_seconds, 1000);
+    m_state.zero_mark =
+        m_state.target_place_ms.value_or(saturating_mul(m_state.target_seconds, 1000));
+    m_state.target_place_ms.reset();
     rewind();
     if (m_state.target_zero_mark) {
         m_state.zero_mark = *m_state.target_zero_mark;

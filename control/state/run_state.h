@@ -51,6 +51,9 @@ struct RunState
     int zero_mark = 0;  ///< milliseconds; the counter shows position - zero mark
     int target_tip = 0; ///< where go_to_target() moves the player
     int target_seconds = 0;
+    /// The exact place of the move, when it lies inside target_seconds'
+    /// second (a place gone to by its text); forgotten once reached.
+    std::optional<int> target_place_ms;
     /// The zero mark after the move to the target, when it is not at the
     /// target itself (a place resumed from the journal); then forgotten.
     std::optional<int> target_zero_mark;

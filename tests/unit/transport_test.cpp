@@ -362,9 +362,12 @@ TEST_F(Places, CopyReadsThePlayerNowAndGoToMovesPausedAndRecords)
     run_command(controller, Command::Undo);
     EXPECT_EQ(player.model.playlist_index, 1); // where the tip was left
 
-    // Without a tip: the current one, tenths kept.
-    EXPECT_EQ(controller.go_to_place("0:07.5", true), "");
+    // Without a tip: the current one, tenths kept, in one jump (a jump to
+    // the whole second first would be heard).
+    player.clear_log();
+    EXPECT_EQ(controller.go_to_place("Ann said #00:07.5# then", true), "");
     EXPECT_EQ(player.model.position_ms, 7500);
+    EXPECT_THAT(player.traffic(), ::testing::Contains(::testing::StartsWith("JumpTo")).Times(1));
     EXPECT_TRUE(view.messages.empty());
 }
 
