@@ -4,7 +4,8 @@
 # start) and hands it the group's list only once that window answers: one
 # player, the list handed over once, the group's tip chosen. The watcher
 # beside Cuedeck guards that player: one killed is replaced, and once
-# Cuedeck is killed the player is closed, as at Cuedeck's own close.
+# Cuedeck is killed the player is closed (also one whose window is not up
+# yet), as at Cuedeck's own close.
 #
 #     started_player_test.sh CUEDECK_EXE STANDIN_EXE
 set -euo pipefail
@@ -67,4 +68,12 @@ wine taskkill /IM cuedeck.exe >/dev/null 2>&1 || true
 closed_twice() { [ "$(logged | grep -cx close)" = 2 ]; }
 until_true closed_twice || fail "the player was not closed at Cuedeck's close"
 until_true players_are 0 || fail "$(players) players were left running after Cuedeck's close"
+
+echo "--- Cuedeck killed before the player's window is up: the player is closed once it is"
+CUEDECK_STANDIN_WINDOW_AFTER_MS=4000 wine "$cuedeck" 2>"$work/early.err" & disown
+until_true one_watcher || fail "$(watchers | wc -l) watchers run after the third start"
+kill -KILL "$(ours cuedeck.exe)"
+closed_thrice() { [ "$(logged | grep -cx close)" = 3 ]; }
+until_true closed_thrice || fail "the player whose window came up late was not closed"
+until_true players_are 0 || fail "$(players) players were left running after the early kill"
 echo "started player test passed"
