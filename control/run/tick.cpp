@@ -30,7 +30,7 @@ void Controller::tick()
     if (m_pending_hand_over || m_go_to_pending)
         retry_pending();
     follow_aids();
-    // Told once, when it is first found.
+    // What is wrong beside the player (its watcher gone) is told once.
     if (std::string care = m_player.look_after(); care != m_player_care_told) {
         m_player_care_told = std::move(care);
         if (!m_player_care_told.empty())
