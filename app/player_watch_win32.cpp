@@ -5,7 +5,8 @@
 // It waits for either process to end. When Cuedeck ends first, however it
 // ended (closed, killed, crashed), the player's window is asked to close as
 // its close box asks it, so that the player keeps what it keeps at its own
-// close; its process is never ended. A player Cuedeck did not start is not
+// close; its process is never ended. A player whose window is not up yet
+// is waited for as long as it runs. A player Cuedeck did not start is not
 // watched, so never touched.
 #include <windows.h>
 
@@ -64,8 +65,13 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     // The first to end decides: the player alone needs nothing.
     if (WaitForMultipleObjects(2, watched, FALSE, INFINITE) != WAIT_OBJECT_0)
         return 0;
-    EnumWindows(look_at, reinterpret_cast<LPARAM>(&search));
-    if (search.found != nullptr)
-        PostMessageA(search.found, WM_CLOSE, 0, 0);
+    constexpr DWORD window_look_ms = 100;
+    do {
+        EnumWindows(look_at, reinterpret_cast<LPARAM>(&search));
+        if (search.found != nullptr) {
+            PostMessageA(search.found, WM_CLOSE, 0, 0);
+            return 0;
+        }
+    } while (WaitForSingleObject(watched[1], window_look_ms) == WAIT_TIMEOUT);
     return 0;
 }

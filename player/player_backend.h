@@ -60,6 +60,10 @@ public:
     virtual bool hand_over(const std::string& path) = 0;
     /// Close the player program.
     virtual void close() = 0;
+    /// Called each second: keep up what the backend keeps beside the player
+    /// (the Windows player's watcher). What the user is to be told of it,
+    /// empty while all is well.
+    virtual std::string look_after() { return {}; }
 
     /// Whether the player plays at other speeds than normal.
     virtual bool can_change_speed() const { return false; }

@@ -35,7 +35,7 @@ public:
     std::optional<int> playlist_length() { return request(PlayerRequest::PlaylistLength); }
     std::optional<int> playlist_index() { return request(PlayerRequest::PlaylistIndex); }
 
-    /// Caption and the four status requests; nothing without an answer.
+    /// Caption and the five status requests; nothing without an answer.
     std::optional<PlayerStatus> status();
     /// The place now and the current tip, as the player told them where it
     /// tells (see PlayerBackend).
@@ -85,6 +85,8 @@ public:
 
     /// Close the player for good: nothing is handed over or started after it.
     void close();
+    /// See PlayerBackend::look_after: asked whether or not the player answers.
+    std::string look_after() { return m_backend.look_after(); }
 
     std::string name() const { return m_backend.name(); }
     std::string location() const { return m_backend.location(); }

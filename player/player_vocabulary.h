@@ -51,7 +51,7 @@ enum class EntryFault {
 };
 
 /// What one refresh reads, in the order it is asked: the caption, then
-/// requests 124, 125, 105/1 and 105/0.
+/// requests 124, 125, 105/1, 105/0 and 104.
 struct PlayerStatus
 {
     std::string caption;
@@ -60,10 +60,11 @@ struct PlayerStatus
     int track_length_s = 0;
     int position_ms = 0;
 
-    // What a backend that reads them with the rest also reports (mpv).
     std::optional<int> play_state; ///< as request 104 answers
-    std::optional<int> volume;     ///< percent
-    std::string file;              ///< the current entry's path; empty when unknown
+
+    // What a backend that reads them with the rest also reports (mpv).
+    std::optional<int> volume; ///< percent
+    std::string file;          ///< the current entry's path; empty when unknown
     /// The player plays into no sound device (mpv's null output, or none
     /// could be opened): nothing can be heard.
     bool no_sound_device = false;

@@ -778,6 +778,14 @@ Um sich Zugriff zu geben, schreiben Sie diese Zeile (als root) in %2, dann ziehe
         <translation>%1 antwortet nicht: es wird gewartet</translation>
     </message>
     <message>
+        <source>%1 was started but did not answer within %2 s: it is looked for again at the next command</source>
+        <translation>%1 wurde gestartet, antwortete aber nicht innerhalb von %2 s: beim nächsten Befehl wird es erneut gesucht</translation>
+    </message>
+    <message>
+        <source>Nothing watches %1 now: should Cuedeck end unexpectedly, %1 stays open</source>
+        <translation>Nichts überwacht %1 mehr: endet Cuedeck unerwartet, bleibt %1 offen</translation>
+    </message>
+    <message>
         <source>Not carried out: %1 is not answering</source>
         <translation>Verworfen: %1 antwortet nicht</translation>
     </message>

@@ -778,6 +778,14 @@ Para darse acceso, ponga esta línea en %2 (como root), luego desconecte el peda
         <translation>%1 no responde: esperando</translation>
     </message>
     <message>
+        <source>%1 was started but did not answer within %2 s: it is looked for again at the next command</source>
+        <translation>%1 se inició pero no respondió en %2 s: se buscará de nuevo con la próxima orden</translation>
+    </message>
+    <message>
+        <source>Nothing watches %1 now: should Cuedeck end unexpectedly, %1 stays open</source>
+        <translation>Ya nada vigila %1: si Cuedeck termina de forma inesperada, %1 queda abierto</translation>
+    </message>
+    <message>
         <source>Not carried out: %1 is not answering</source>
         <translation>No se ha hecho: %1 no responde</translation>
     </message>

@@ -778,6 +778,14 @@ Pour vous donner l’accès, mettez cette ligne dans %2 (en root), puis débranc
         <translation>%1 ne répond pas : en attente</translation>
     </message>
     <message>
+        <source>%1 was started but did not answer within %2 s: it is looked for again at the next command</source>
+        <translation>%1 a été démarré mais n’a pas répondu dans les %2 s : il sera recherché de nouveau à la prochaine commande</translation>
+    </message>
+    <message>
+        <source>Nothing watches %1 now: should Cuedeck end unexpectedly, %1 stays open</source>
+        <translation>Plus rien ne surveille %1 : si Cuedeck se termine de façon inattendue, %1 reste ouvert</translation>
+    </message>
+    <message>
         <source>Not carried out: %1 is not answering</source>
         <translation>Non effectué : %1 ne répond pas</translation>
     </message>

@@ -778,6 +778,14 @@ Per darsi accesso, mettere questa riga in %2 (come root), poi scollegare la peda
         <translation>%1 non risponde: in attesa</translation>
     </message>
     <message>
+        <source>%1 was started but did not answer within %2 s: it is looked for again at the next command</source>
+        <translation>%1 è stato avviato ma non ha risposto entro %2 s: sarà cercato di nuovo al prossimo comando</translation>
+    </message>
+    <message>
+        <source>Nothing watches %1 now: should Cuedeck end unexpectedly, %1 stays open</source>
+        <translation>Niente sorveglia più %1: se Cuedeck termina inaspettatamente, %1 resta aperto</translation>
+    </message>
+    <message>
         <source>Not carried out: %1 is not answering</source>
         <translation>Non eseguito: %1 non risponde</translation>
     </message>

@@ -778,6 +778,14 @@ Om uzelf toegang te geven, zet u deze regel in %2 (als root), trekt u het pedaal
         <translation>%1 reageert niet: er wordt gewacht</translation>
     </message>
     <message>
+        <source>%1 was started but did not answer within %2 s: it is looked for again at the next command</source>
+        <translation>%1 is gestart maar antwoordde niet binnen %2 s: bij de volgende opdracht wordt het opnieuw gezocht</translation>
+    </message>
+    <message>
+        <source>Nothing watches %1 now: should Cuedeck end unexpectedly, %1 stays open</source>
+        <translation>Niets bewaakt %1 nog: als Cuedeck onverwacht eindigt, blijft %1 open</translation>
+    </message>
+    <message>
         <source>Not carried out: %1 is not answering</source>
         <translation>Niet uitgevoerd: %1 reageert niet</translation>
     </message>

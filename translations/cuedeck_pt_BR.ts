@@ -778,6 +778,14 @@ Para obter acesso, coloque esta linha em %2 (como root), depois desconecte o ped
         <translation>%1 não responde: aguardando</translation>
     </message>
     <message>
+        <source>%1 was started but did not answer within %2 s: it is looked for again at the next command</source>
+        <translation>%1 foi iniciado, mas não respondeu em %2 s: será procurado de novo no próximo comando</translation>
+    </message>
+    <message>
+        <source>Nothing watches %1 now: should Cuedeck end unexpectedly, %1 stays open</source>
+        <translation>Nada mais vigia %1: se o Cuedeck terminar inesperadamente, %1 continua aberto</translation>
+    </message>
+    <message>
         <source>Not carried out: %1 is not answering</source>
         <translation>Não feito: %1 não está respondendo</translation>
     </message>

@@ -8,7 +8,6 @@
 namespace cuedeck {
 
 namespace {
-constexpr int player_looks = 100;
 
 class AbsentView final : public ControllerView
 {
@@ -36,7 +35,6 @@ public:
     void end_window(WindowEnding) override {}
 };
 
-constexpr int player_look_interval_ms = 100;
 } // namespace
 
 Controller::Controller(ControllerView& view, PlayerBackend& player, System& system)
@@ -90,7 +88,7 @@ void Controller::connect_player()
     }
     // The player takes a while to listen: it is looked for from the event
     // loop, so that the window answers meanwhile.
-    m_player_looks_left = player_looks;
+    m_player_looks_left = player_start_budget_ms / player_look_interval_ms;
     m_view->look_for_player_in(player_look_interval_ms);
 }
 
@@ -109,6 +107,10 @@ void Controller::look_for_player()
         // do not leave a stray player behind that we will never talk to.
         m_player_looks_left = 0;
         m_player.abandon_start();
+        if (!m_player.closed())
+            show_notice(translated(UI_TEXT("%1 was started but did not answer within %2 s: it is "
+                                           "looked for again at the next command"),
+                                   {player_name(), std::to_string(player_start_budget_ms / 1000)}));
         return;
     }
     m_view->look_for_player_in(player_look_interval_ms);

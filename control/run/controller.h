@@ -49,8 +49,12 @@ public:
     void shut_down(WindowEnding ending, Attendance attendance = Attendance::UserPresent);
     void find_exe_directory();
     /// Find the player, or start it and look for it from the event loop
-    /// (ControllerView::look_for_player_in) until it answers.
+    /// (ControllerView::look_for_player_in) until it answers, at most
+    /// player_start_budget_ms. A list is handed to a started player only
+    /// once it answers: handed over before, it starts a second player.
     void connect_player();
+    static constexpr int player_start_budget_ms = 10000;
+    static constexpr int player_look_interval_ms = 100;
     /// One look for a started player; the next is asked for until it answers
     /// or the looks run out.
     void look_for_player();
@@ -428,6 +432,7 @@ private:
     bool m_go_to_pending = false;
     int m_player_looks_left = 0; ///< while a started player is looked for
     bool m_told_player_missing = false;
+    std::string m_player_care_told; ///< see PlayerBackend::look_after
     bool m_shown_no_sound_device = false;
     /// The tip whose recording's fault was told last, and that fault: each
     /// is told once, when it is found.

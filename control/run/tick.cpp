@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <utility>
 
 #include "base/saturating.h"
 #include "base/text_lines.h"
@@ -29,6 +30,12 @@ void Controller::tick()
     if (m_pending_hand_over || m_go_to_pending)
         retry_pending();
     follow_aids();
+    // What is wrong beside the player (its watcher gone) is told once.
+    if (std::string care = m_player.look_after(); care != m_player_care_told) {
+        m_player_care_told = std::move(care);
+        if (!m_player_care_told.empty())
+            show_notice(m_player_care_told);
+    }
 
     // A notice stays while the player does not answer.
     if (m_notice_ticks_left > 0 && !m_player_silent && --m_notice_ticks_left == 0)

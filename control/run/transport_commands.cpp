@@ -249,7 +249,7 @@ bool Controller::hand_over(const std::string& path)
 {
     reach_player();
     end_loop();
-    if (m_player.hand_over(path)) {
+    if (m_player_looks_left == 0 && m_player.hand_over(path)) {
         m_pending_hand_over.reset();
         return true;
     }
@@ -259,6 +259,8 @@ bool Controller::hand_over(const std::string& path)
 
 void Controller::retry_pending()
 {
+    if (m_player_looks_left > 0)
+        return; // the player started is not there yet
     if (m_pending_hand_over && !m_player.closed()) {
         if (!m_player.hand_over(*m_pending_hand_over))
             return;

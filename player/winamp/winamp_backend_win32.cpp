@@ -6,10 +6,27 @@
 
 namespace cuedeck {
 
+WinampBackend::~WinampBackend()
+{
+    // The watcher runs on: it is there for our end.
+    forget_watch();
+    if (m_started != nullptr)
+        CloseHandle(m_started);
+}
+
 bool WinampBackend::find()
 {
     m_window = FindWindowA(window_class, nullptr);
     m_unresponsive = false;
+    if (m_window != nullptr && m_started != nullptr) {
+        // The player that answers after our start is the one driven, and
+        // so the one closed once we are gone, whichever process it is.
+        DWORD player = 0;
+        GetWindowThreadProcessId(m_window, &player);
+        watch(player);
+        CloseHandle(m_started);
+        m_started = nullptr;
+    }
     return m_window != nullptr;
 }
 
@@ -61,6 +78,33 @@ HANDLE start_program(std::wstring command, WORD show)
     return started.hProcess;
 }
 
+/// The watcher beside the program; empty where there is none (a test
+/// program of its own).
+std::wstring watcher_program()
+{
+    wchar_t ours[MAX_PATH + 1] = {};
+    const DWORD length = GetModuleFileNameW(nullptr, ours, MAX_PATH + 1);
+    const std::wstring path(ours, length <= MAX_PATH ? length : 0);
+    const std::size_t folder_end = path.find_last_of(L"\\/");
+    if (folder_end == std::wstring::npos)
+        return {};
+    std::wstring watcher =
+        path.substr(0, folder_end + 1) + wide_from_utf8(CUEDECK_PLAYER_WATCH_NAME ".exe");
+    return GetFileAttributesW(watcher.c_str()) != INVALID_FILE_ATTRIBUTES ? watcher
+                                                                          : std::wstring();
+}
+
+/// A watcher that closes the player of process `player` once we are gone;
+/// null when none could be started.
+HANDLE start_watcher(const std::wstring& watcher, DWORD player)
+{
+    if (watcher.empty())
+        return nullptr;
+    return start_program(L"\"" + watcher + L"\" " + std::to_wstring(GetCurrentProcessId()) + L" " +
+                             std::to_wstring(player),
+                         static_cast<WORD>(SW_HIDE));
+}
+
 } // namespace
 
 bool WinampBackend::start()
@@ -69,27 +113,67 @@ bool WinampBackend::start()
         start_program(L"\"" + wide_from_utf8(program) + L"\"", static_cast<WORD>(SW_SHOW));
     if (player == nullptr)
         return false;
-    // A player we started ends with us, however we end: the watcher beside
-    // the program closes it once we are gone. Without the watcher (a test
-    // program of its own) it is closed only at our own close.
-    wchar_t ours[MAX_PATH + 1] = {};
-    const DWORD length = GetModuleFileNameW(nullptr, ours, MAX_PATH + 1);
-    std::wstring watcher(ours, length <= MAX_PATH ? length : 0);
-    const std::size_t folder_end = watcher.find_last_of(L"\\/");
-    watcher =
-        folder_end == std::wstring::npos
-            ? std::wstring()
-            : watcher.substr(0, folder_end + 1) + wide_from_utf8(CUEDECK_PLAYER_WATCH_NAME ".exe");
-    if (!watcher.empty() && GetFileAttributesW(watcher.c_str()) != INVALID_FILE_ATTRIBUTES) {
-        const HANDLE watch =
-            start_program(L"\"" + watcher + L"\" " + std::to_wstring(GetCurrentProcessId()) + L" " +
-                              std::to_wstring(GetProcessId(player)),
-                          static_cast<WORD>(SW_HIDE));
-        if (watch != nullptr)
-            CloseHandle(watch);
-    }
-    CloseHandle(player);
+    if (m_started != nullptr)
+        CloseHandle(m_started);
+    m_started = player;
+    // A player we started ends with us, however we end. Watched from its
+    // start, so that one whose window comes up later is closed too; once a
+    // window is found, its process is watched (find()). Without the
+    // watcher (a test program of its own) it is closed only at our own close.
+    watch(GetProcessId(player));
     return true;
+}
+
+void WinampBackend::watch(DWORD player)
+{
+    if (player == m_watched_id && m_watcher != nullptr)
+        return;
+    const std::wstring watcher = watcher_program();
+    if (watcher.empty())
+        return;
+    // An earlier watcher runs on: it only ever closes the window of its own
+    // player, which is a stray of ours if it has one.
+    forget_watch();
+    m_watched = OpenProcess(SYNCHRONIZE, FALSE, player);
+    m_watched_id = player;
+    m_watcher = start_watcher(watcher, player);
+    m_watch_lost = m_watcher == nullptr;
+}
+
+void WinampBackend::forget_watch()
+{
+    for (HANDLE* process : {&m_watched, &m_watcher}) {
+        if (*process != nullptr)
+            CloseHandle(*process);
+        *process = nullptr;
+    }
+    m_watched_id = 0;
+    m_watch_lost = false;
+}
+
+std::string WinampBackend::look_after()
+{
+    const bool player_runs =
+        m_watched != nullptr && WaitForSingleObject(m_watched, 0) == WAIT_TIMEOUT;
+    if (!player_runs) {
+        forget_watch(); // its player has ended: nothing left to guard
+        return {};
+    }
+    // A watcher ends by itself only after its player: one that ended while
+    // the player runs was ended from outside. Another takes its place.
+    if (m_watcher != nullptr && WaitForSingleObject(m_watcher, 0) == WAIT_OBJECT_0) {
+        CloseHandle(m_watcher);
+        m_watcher = nullptr;
+    }
+    if (m_watcher == nullptr) {
+        m_watcher = start_watcher(watcher_program(), m_watched_id);
+        m_watch_lost = m_watcher == nullptr;
+    }
+    if (!m_watch_lost)
+        return {};
+    return translated(
+        UI_TEXT("Nothing watches %1 now: should Cuedeck end unexpectedly, %1 stays open"),
+        {name()});
 }
 
 void WinampBackend::command(PlayerCommand command)
@@ -115,7 +199,11 @@ std::string WinampBackend::caption()
 
 bool WinampBackend::hand_over(const std::string& path)
 {
-    // Runs whether or not a player was found: a running one takes the file over.
+    // The program started with a file passes it to the player whose window
+    // it finds; where it finds none it would be a second player beside one
+    // still on its way.
+    if (!alive())
+        return false;
     const std::string command = std::string("\"") + program + "\" \"" + path + "\"";
     return WinExec(command.c_str(), SW_SHOW) >= 32;
 }

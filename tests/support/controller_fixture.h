@@ -110,10 +110,11 @@ protected:
         player.model.track_length_s = track_length_s;
     }
 
-    /// The five requests of one status refresh, in order.
+    /// The six requests of one status refresh, in order.
     static std::vector<std::string> refresh_traffic()
     {
-        return {"caption", "PlaylistLength", "PlaylistIndex", "TrackLength", "Position"};
+        return {"caption",     "PlaylistLength", "PlaylistIndex",
+                "TrackLength", "Position",       "PlayState"};
     }
 
     FakeView view;

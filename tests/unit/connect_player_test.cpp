@@ -52,7 +52,7 @@ TEST_F(ConnectPlayer, AStartedPlayerIsLookedForUntilItAppears)
     EXPECT_TRUE(view.messages.empty());
 }
 
-TEST_F(ConnectPlayer, AStartedPlayerThatNeverAppearsIsGivenUpSilently)
+TEST_F(ConnectPlayer, AStartedPlayerThatNeverAppearsIsGivenUpWithANotice)
 {
     player.running = false;
     controller.connect_player();
@@ -62,8 +62,36 @@ TEST_F(ConnectPlayer, AStartedPlayerThatNeverAppearsIsGivenUpSilently)
     EXPECT_EQ(std::count(player.log.begin(), player.log.end(), "find"), 101);
     EXPECT_EQ(view.player_looks, std::vector<int>(100, 100));
     EXPECT_EQ(player.log.back(), "abandon_start");
-    EXPECT_TRUE(view.messages.empty());
+    EXPECT_TRUE(view.messages.empty()); // no box: the window runs on without a player
+    EXPECT_EQ(view.field(FieldId::DeviceState),
+              "Fake Player was started but did not answer within 10 s: it is looked for again at "
+              "the next command");
     EXPECT_FALSE(controller.player_connected());
+}
+
+TEST_F(ConnectPlayer, AListIsHandedToAStartedPlayerOnceItAnswersAndItsTipChosen)
+{
+    // Given no player, a group on tip 2 opened at once: handed over before
+    // the player answers, the list would start a second player.
+    player.running = false;
+    player.appears_after_looks = 3;
+    player.list_lengths["/m/a.m3u"] = 3;
+    system.files["/g/a.grp"] = "/m/a.m3u\n2\n0:03\n";
+    controller.connect_player();
+    controller.open_tape_group("/g/a.grp");
+    controller.tick();
+    const auto handed = [&] {
+        return std::count(player.log.begin(), player.log.end(), "hand_over /m/a.m3u");
+    };
+    EXPECT_EQ(handed(), 0);
+    while (!view.player_looks.empty() && !controller.player_connected() &&
+           view.player_looks.size() < 200)
+        controller.look_for_player();
+    controller.tick();
+    EXPECT_EQ(handed(), 1);
+    EXPECT_THAT(player.log, ::testing::Contains("SetPlaylistIndex 1"));
+    EXPECT_THAT(player.log, ::testing::Not(::testing::Contains("SetPlaylistIndex -1")));
+    EXPECT_EQ(player.model.position_ms, 3000);
 }
 
 using ExeDirectory = ConnectPlayer;

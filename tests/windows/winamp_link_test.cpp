@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <climits>
 
 #include <gmock/gmock.h>
@@ -5,6 +6,7 @@
 
 #include "control/run/command_bodies.h"
 #include "control/run/controller.h"
+#include "control/session/session.h"
 #include "files/command_line.h"
 #include "files/place_journal_format.h"
 #include "files/playlist_format.h"
@@ -145,6 +147,54 @@ TEST(WindowsPlayer, TheLoopThePlayerLacksIsKeptInsideItsStretch)
         EXPECT_LE(jumped_from[round], *loop->end_ms + 150) << "round " << round;
     }
     EXPECT_GE(lowest, loop->start_ms);
+}
+
+TEST(WindowsPlayer, WhileItPlaysTheTickIsShortAndEachLookPastTheLoopsEndSendsItBack)
+{
+    // Given Winamp playing on in real time: the window's tick follows it at
+    // the short period, and a loop kept by those looks is sent back by the
+    // first look that finds the place past the stretch's end, never shown
+    // there; paused, the tick is a second's.
+    StandIn standin({1, 5, 1, 10000, 185, 50, "2. test - Winamp", ""}, "following", true);
+    ASSERT_TRUE(standin.running());
+    FakeSystem system;
+    WinampBackend winamp;
+    Session session(winamp, system, [](const std::function<void()>&) {});
+    Controller& controller = session.controller();
+    controller.connect_player();
+    controller.refresh();
+    EXPECT_EQ(session.tick_period_ms(), Session::following_period_ms);
+
+    run_command(controller, Command::Loop);
+    const int start = controller.state().position;
+    ASSERT_TRUE(eventually([&] {
+        session.tick();
+        return controller.state().position >= start + 300;
+    }));
+    run_command(controller, Command::Loop);
+    const auto loop = controller.state().loop;
+    ASSERT_TRUE(loop && loop->end_ms);
+    const auto rounds = [&] {
+        const auto log = standin.log();
+        return std::count_if(log.begin(), log.end(),
+                             [](const std::string& line) { return line.rfind("from ", 0) == 0; });
+    };
+    // The first jump is the second L's, to the start; three rounds follow.
+    std::vector<int> periods;
+    std::vector<int> shown_past_end;
+    ASSERT_TRUE(eventually([&] {
+        session.tick();
+        periods.push_back(session.tick_period_ms());
+        if (controller.state().position >= *loop->end_ms)
+            shown_past_end.push_back(controller.state().position);
+        return rounds() >= 4;
+    }));
+    EXPECT_THAT(periods, ::testing::Each(Session::following_period_ms));
+    EXPECT_THAT(shown_past_end, ::testing::IsEmpty());
+
+    run_command(controller, Command::PlayPause);
+    session.tick();
+    EXPECT_EQ(session.tick_period_ms(), Session::second_ms);
 }
 
 TEST(WindowsPlayer, AMissingPlayerGivesTheMessageNamingItsPath)

@@ -13,7 +13,8 @@
 // the running stand-in, which takes it as the player does (a list of
 // LENGTH tips, playing) and logs "hand_over FILE"; then it ends. It is a
 // program of the window subsystem, so that its starter waits until it has
-// handed the file on, as it waits for the player:
+// handed the file on, as it waits for the player. Where no stand-in runs,
+// it is the player itself, as the player is, with the file taken:
 //
 //     winamp.exe FILE
 //
@@ -24,8 +25,10 @@
 //     winamp_standin --pedal PIPE REPORT...
 //
 // Started with no arguments, as Cuedeck starts a player, it logs to
-// started.log beside itself. Or it makes the running stand-in hang for MS
-// milliseconds:
+// started.log beside itself (added to it, "up" once its window is made).
+// With CUEDECK_STANDIN_WINDOW_AFTER_MS set, it makes its window only that
+// long after its start, as a player that takes a while to come up. Or it
+// makes the running stand-in hang for MS milliseconds:
 //
 //     winamp_standin --hang MS
 #include <windows.h>
@@ -108,15 +111,13 @@ LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wparam, LPAR
 } // namespace
 
 /// The hand-over: the file named, as Windows gave it, to the running stand-in.
-int hand_over(const wchar_t* file)
+int hand_over(const std::string& name)
 {
-    char name[4096] = {};
-    const int length =
-        WideCharToMultiByte(CP_UTF8, 0, file, -1, name, sizeof name, nullptr, nullptr);
     HWND running = FindWindowA(cuedeck::WinampBackend::window_class, nullptr);
-    if (length <= 0 || running == nullptr)
+    if (running == nullptr)
         return 2;
-    COPYDATASTRUCT data{hand_over_data, static_cast<DWORD>(length - 1), name};
+    COPYDATASTRUCT data{hand_over_data, static_cast<DWORD>(name.size()),
+                        const_cast<char*>(name.data())};
     SendMessageA(running, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
     // Idle only now, as the player's second start is once it has passed the
     // file on: the program that started it waits for that.
@@ -157,10 +158,19 @@ int main(int argc, char** argv)
     }
     if (argc >= 3 && std::string(argv[1]) == "--pedal")
         return pedal(argv[2], argv + 3, argc - 3);
+    // A file goes to the stand-in that runs; where none runs, this one
+    // is the player, with the file taken.
+    std::string handed;
     if (argc == 2) {
         int count = 0;
         LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
-        return count == 2 ? hand_over(words[1]) : 2;
+        char name[4096] = {};
+        if (count != 2 ||
+            WideCharToMultiByte(CP_UTF8, 0, words[1], -1, name, sizeof name, nullptr, nullptr) <= 1)
+            return 2;
+        handed = name;
+        if (hand_over(handed) == 0)
+            return 0;
     }
     // Started bare, as Cuedeck starts the player it does not find: a list of
     // three, logged to started.log beside the program.
@@ -173,7 +183,7 @@ int main(int argc, char** argv)
                     const_cast<char*>("0"),
                     const_cast<char*>("30"),
                     const_cast<char*>("1. test - Winamp")};
-    if (argc == 1) {
+    if (argc <= 2) {
         const DWORD length = GetModuleFileNameA(nullptr, started_log, MAX_PATH - 12);
         std::string folder(started_log, length);
         folder.erase(folder.find_last_of("\\/") + 1);
@@ -183,7 +193,7 @@ int main(int argc, char** argv)
     }
     if (argc < 8)
         return 2;
-    log_file = std::fopen(argv[1], "w");
+    log_file = std::fopen(argv[1], argv == bare ? "a" : "w");
     if (log_file == nullptr)
         return 2;
     player.model = {std::atoi(argv[2]),
@@ -206,9 +216,17 @@ int main(int argc, char** argv)
     window_class.lpszClassName = cuedeck::WinampBackend::window_class;
     if (RegisterClassA(&window_class) == 0)
         return 3;
+    if (const char* after = std::getenv("CUEDECK_STANDIN_WINDOW_AFTER_MS"))
+        Sleep(static_cast<DWORD>(std::strtoul(after, nullptr, 10)));
     if (CreateWindowA(cuedeck::WinampBackend::window_class, argv[7], WS_OVERLAPPEDWINDOW, 0, 0, 200,
                       100, nullptr, nullptr, window_class.hInstance, nullptr) == nullptr)
         return 3;
+    if (argv == bare)
+        write_log("up");
+    if (!handed.empty()) {
+        player.list_lengths[handed] = list_length;
+        player.hand_over(handed);
+    }
     // Its window can be found now: a test that starts Cuedeck beside it
     // waits for this file, apart from the log the scenarios compare.
     if (std::FILE* ready = std::fopen((std::string(argv[1]) + ".ready").c_str(), "w"))
