@@ -465,6 +465,56 @@ TEST(MainDialog, ADraftBesideTheTipsRecordingShowsUnderTheBarAndItsCuesAreSteppe
     EXPECT_EQ(rig.player.model.position_ms, 0);
 }
 
+/// The window with a draft beside the tip's recording (tip 2 of 2, at 0 s):
+/// `cues` as an SRT's, one a line, nine seconds each from 0, 10, 20 s ...
+void open_draft(Rig& rig, const std::vector<std::string>& cues)
+{
+    std::string srt;
+    for (std::size_t i = 0; i < cues.size(); ++i)
+        srt += std::to_string(i + 1) + "\n00:00:" + std::to_string(i) +
+               "0,000 --> 00:00:" + std::to_string(i) + "9,000\n" + cues[i] + "\n\n";
+    rig.system.files["/music/tips.m3u"] = "one.wav\ninterview.wav\n";
+    rig.system.files["/music/interview.srt"] = srt;
+    rig.dialog.controller().open_playlist("/music/tips.m3u");
+    rig.player.model = {1, 2, 1, 0, 300, 50, "2. interview - fake", ""};
+    rig.dialog.controller().refresh();
+}
+
+/// The clipboard's Unicode text, as another program pastes it.
+std::wstring unicode_on_clipboard(HWND window)
+{
+    std::wstring text;
+    if (!OpenClipboard(window))
+        return L"(the clipboard is held)";
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        text = static_cast<const wchar_t*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+// Copy Cue and Copy Draft paste in another program as they read, whatever
+// the script, with Windows' line ends; and what was copied comes back.
+TEST(MainDialog, CopiedCuesPasteInEveryScript)
+{
+    Rig rig;
+    const std::string latin = "Andr\xc3\xa9: caf\xc3\xa9";
+    const std::string hebrew = "\xd7\x93\xd7\x95\xd7\x93: \xd7\xa9\xd7\x9c\xd7\x95\xd7\x9d "
+                               "\xe4\xb8\xad\xe6\x96\x87"; // and two CJK characters
+    open_draft(rig, {latin, hebrew});
+    run_command(rig.dialog.controller(), Command::CopyCue);
+    EXPECT_EQ(utf8_from_wide(unicode_on_clipboard(rig.window)), "[2 00:00:00.0] " + latin);
+    rig.player.model.position_ms = 10000;
+    run_command(rig.dialog.controller(), Command::CopyCue);
+    EXPECT_EQ(utf8_from_wide(unicode_on_clipboard(rig.window)), "[2 00:00:10.0] " + hebrew);
+    run_command(rig.dialog.controller(), Command::CopyDraftAsTranscript);
+    const std::string transcript = "[2 00:00:00.0] " + latin + "\n[2 00:00:10.0] " + hebrew + "\n";
+    EXPECT_EQ(utf8_from_wide(unicode_on_clipboard(rig.window)),
+              "[2 00:00:00.0] " + latin + "\r\n[2 00:00:10.0] " + hebrew + "\r\n");
+    EXPECT_EQ(rig.dialog.clipboard_text(), transcript);
+}
+
 TEST(MainDialog, TheCloseBoxShutsDown)
 {
     Rig rig;
