@@ -515,6 +515,82 @@ TEST(MainDialog, CopiedCuesPasteInEveryScript)
     EXPECT_EQ(rig.dialog.clipboard_text(), transcript);
 }
 
+/// A control's client area as 32-bit pixels: as the screen shows it, or as
+/// the control draws itself now.
+std::vector<std::uint32_t> pixels_of(HWND control, bool on_screen)
+{
+    RECT area;
+    GetClientRect(control, &area);
+    BITMAPINFO format{};
+    format.bmiHeader = {
+        sizeof(BITMAPINFOHEADER), area.right, -area.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HDC context = CreateCompatibleDC(nullptr);
+    HBITMAP picture = CreateDIBSection(context, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ before = SelectObject(context, picture);
+    if (on_screen) {
+        HDC screen = GetDC(control);
+        BitBlt(context, 0, 0, area.right, area.bottom, screen, 0, 0, SRCCOPY);
+        ReleaseDC(control, screen);
+    } else {
+        SendMessageA(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(context), PRF_CLIENT);
+    }
+    GdiFlush();
+    const auto* first = static_cast<const std::uint32_t*>(bits);
+    std::vector<std::uint32_t> pixels(first, first + area.right * area.bottom);
+    SelectObject(context, before);
+    DeleteObject(picture);
+    DeleteDC(context);
+    return pixels;
+}
+
+/// Where a control's text is drawn: from its leftmost to its rightmost
+/// column of ink, as it draws itself.
+std::pair<int, int> ink_of(HWND control)
+{
+    RECT area;
+    GetClientRect(control, &area);
+    const auto pixels = pixels_of(control, false);
+    int left = area.right, right = -1;
+    for (int y = 0; y < area.bottom; ++y) {
+        for (int x = 0; x < area.right; ++x) {
+            if (pixels[y * area.right + x] != pixels[0]) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    }
+    return {left, right};
+}
+
+// A cue that reads from right to left is set from the right, in the order
+// it is read, and the line goes back to the left for one that does not.
+TEST(MainDialog, ARightToLeftCueIsSetFromTheRight)
+{
+    Rig rig;
+    const std::string hebrew = "\xd7\x93\xd7\x95\xd7\x93: \xd7\xa9\xd7\x9c\xd7\x95\xd7\x9d";
+    open_draft(rig, {hebrew, "Ann: shalom", "\xd9\xa1 " + hebrew});
+    const auto expect_set = [&rig](int id, bool from_the_right) {
+        HWND control = GetDlgItem(rig.window, id);
+        RECT area;
+        GetClientRect(control, &area);
+        const auto [left, right] = ink_of(control);
+        ASSERT_LE(left, right) << id << ": nothing drawn";
+        if (from_the_right)
+            EXPECT_GT(left, area.right / 2) << id;
+        else
+            EXPECT_LT(right, area.right / 2) << id;
+        EXPECT_EQ((GetWindowLongA(control, GWL_EXSTYLE) & WS_EX_RTLREADING) != 0, from_the_right)
+            << id;
+    };
+    expect_set(IDC_DRAFT_LINE, true);
+    expect_set(IDC_DRAFT_NEXT, false);
+    PostMessageA(rig.window, WM_KEYDOWN, 'V', 0);
+    pump(rig.window);
+    expect_set(IDC_DRAFT_LINE, false);
+    expect_set(IDC_DRAFT_NEXT, true); // after an Arabic digit, a Hebrew word
+}
+
 TEST(MainDialog, TheCloseBoxShutsDown)
 {
     Rig rig;
