@@ -591,6 +591,59 @@ TEST(MainDialog, ARightToLeftCueIsSetFromTheRight)
     expect_set(IDC_DRAFT_NEXT, true); // after an Arabic digit, a Hebrew word
 }
 
+/// Which of a control's pixels no other control of its window covers.
+std::vector<bool> uncovered(HWND control)
+{
+    RECT area;
+    GetClientRect(control, &area);
+    std::vector<bool> mine(std::size_t(area.right * area.bottom), true);
+    for (HWND other = GetWindow(GetParent(control), GW_CHILD); other != nullptr;
+         other = GetWindow(other, GW_HWNDNEXT)) {
+        RECT at;
+        if (other == control || !IsWindowVisible(other) || !GetWindowRect(other, &at))
+            continue;
+        MapWindowPoints(nullptr, control, reinterpret_cast<POINT*>(&at), 2);
+        for (LONG y = std::max(at.top, 0L); y < std::min(at.bottom, area.bottom); ++y)
+            for (LONG x = std::max(at.left, 0L); x < std::min(at.right, area.right); ++x)
+                mine[std::size_t(y * area.right + x)] = false;
+    }
+    return mine;
+}
+
+// The buttons under the draft line move when it opens and when it shuts,
+// and the window shows each of them as it draws itself: no piece of
+// another's caption is left on them.
+TEST(MainDialog, TheButtonsAreDrawnWholeWhereTheDraftLineMovesThem)
+{
+    Rig rig;
+    pump(rig.window);
+    const auto expect_drawn_whole = [&rig](const char* when) {
+        pump(rig.window);
+        for (const ButtonBinding& button : button_table()) {
+            HWND control = GetDlgItem(rig.window, button_control(button.command));
+            const auto shown = pixels_of(control, true);
+            const auto drawn = pixels_of(control, false);
+            const auto mine = uncovered(control); // the next row overlaps a line
+            std::size_t stale = 0;
+            for (std::size_t i = 0; i < shown.size(); ++i)
+                stale += mine[i] && shown[i] != drawn[i];
+            EXPECT_EQ(stale, 0U) << when << ", pixels not its own: " << button_caption(button);
+        }
+    };
+    RECT before;
+    GetWindowRect(GetDlgItem(rig.window, IDC_ZERO), &before);
+    open_draft(rig, {"First"});
+    RECT after;
+    GetWindowRect(GetDlgItem(rig.window, IDC_ZERO), &after);
+    ASSERT_GT(after.top, before.top);
+    expect_drawn_whole("opened");
+    rig.player.model = {1, 2, 0, 0, 300, 50, "1. one - fake", ""}; // a tip without a draft
+    rig.dialog.controller().refresh();
+    GetWindowRect(GetDlgItem(rig.window, IDC_ZERO), &after);
+    ASSERT_EQ(after.top, before.top);
+    expect_drawn_whole("shut");
+}
+
 TEST(MainDialog, TheCloseBoxShutsDown)
 {
     Rig rig;

@@ -428,8 +428,11 @@ void MainDialog::show_draft_line(const cues::Shown& line)
         MapWindowPoints(nullptr, m_window, reinterpret_cast<POINT*>(&at), 2);
         if (child == heard || child == next || at.top < room.top)
             continue;
+        // Not with its picture: one moved before lay over the place of this
+        // one, which took the mixed picture along as its own, and a button
+        // showed a piece of another's caption until something repainted it.
         SetWindowPos(child, nullptr, at.left, at.top + moved, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
     }
     RECT window;
     GetWindowRect(m_window, &window);
