@@ -1,8 +1,11 @@
 #include <climits>
+#include <string>
+#include <vector>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "base/text_direction.h"
 #include "base/text_lines.h"
 
 namespace cuedeck {
@@ -57,6 +60,38 @@ TEST(IsUtf8, TellsUtf8FromACodePagesBytes)
     for (const char* text : {"\xe9t\xe9", "caf\xe9", "\xc3", "\xe2\x82", "\xc0\xaf", "\xe0\x80\xaf",
                              "\xed\xa0\x80", "\xf4\x90\x80\x80", "\x80", "\xff"})
         EXPECT_FALSE(is_utf8(text)) << text;
+}
+
+// A cue is set from the right when its first letter is of a right-to-left
+// script; what comes before that letter (a number, a point, a mark) decides
+// nothing, and what comes after it changes nothing.
+TEST(ReadsRightToLeft, TheFirstLetterWithADirectionDecides)
+{
+    const std::string hebrew = "\xd7\x93\xd7\x95\xd7\x93: \xd7\xa9\xd7\x9c\xd7\x95\xd7\x9d";
+    const std::string arabic = "\xd8\xb3\xd9\x84\xd8\xa7\xd9\x85";
+    const std::vector<std::string> right_to_left = {
+        hebrew,
+        arabic,
+        "12.5 - " + hebrew,   // digits first
+        "\xd9\xa1 " + arabic, // an Arabic digit first
+        "\xd6\xb8" + hebrew,  // a Hebrew point first
+        "\xe2\x80\x8f"
+        "Ann", // a right-to-left mark
+        hebrew + " Ann said",
+    };
+    for (const std::string& text : right_to_left)
+        EXPECT_TRUE(reads_right_to_left(text)) << text;
+    const std::vector<std::string> left_to_right = {
+        "",
+        "12:00 ... !?",
+        "Ann: " + hebrew,
+        "\xc3\xa9t\xc3\xa9 " + arabic, // a Latin letter outside ASCII
+        "\xe4\xb8\xad " + hebrew,      // a CJK character
+        "\xe2\x80\x8e" + hebrew,       // a left-to-right mark
+        "\xff\xd7x " + hebrew,         // bytes that are no character, then a letter
+    };
+    for (const std::string& text : left_to_right)
+        EXPECT_FALSE(reads_right_to_left(text)) << text;
 }
 
 } // namespace

@@ -465,6 +465,185 @@ TEST(MainDialog, ADraftBesideTheTipsRecordingShowsUnderTheBarAndItsCuesAreSteppe
     EXPECT_EQ(rig.player.model.position_ms, 0);
 }
 
+/// The window with a draft beside the tip's recording (tip 2 of 2, at 0 s):
+/// `cues` as an SRT's, one a line, nine seconds each from 0, 10, 20 s ...
+void open_draft(Rig& rig, const std::vector<std::string>& cues)
+{
+    std::string srt;
+    for (std::size_t i = 0; i < cues.size(); ++i)
+        srt += std::to_string(i + 1) + "\n00:00:" + std::to_string(i) +
+               "0,000 --> 00:00:" + std::to_string(i) + "9,000\n" + cues[i] + "\n\n";
+    rig.system.files["/music/tips.m3u"] = "one.wav\ninterview.wav\n";
+    rig.system.files["/music/interview.srt"] = srt;
+    rig.dialog.controller().open_playlist("/music/tips.m3u");
+    rig.player.model = {1, 2, 1, 0, 300, 50, "2. interview - fake", ""};
+    rig.dialog.controller().refresh();
+}
+
+/// The clipboard's Unicode text, as another program pastes it.
+std::wstring unicode_on_clipboard(HWND window)
+{
+    std::wstring text;
+    if (!OpenClipboard(window))
+        return L"(the clipboard is held)";
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        text = static_cast<const wchar_t*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+// Copy Cue and Copy Draft paste in another program as they read, whatever
+// the script, with Windows' line ends; and what was copied comes back.
+TEST(MainDialog, CopiedCuesPasteInEveryScript)
+{
+    Rig rig;
+    const std::string latin = "Andr\xc3\xa9: caf\xc3\xa9";
+    const std::string hebrew = "\xd7\x93\xd7\x95\xd7\x93: \xd7\xa9\xd7\x9c\xd7\x95\xd7\x9d "
+                               "\xe4\xb8\xad\xe6\x96\x87"; // and two CJK characters
+    open_draft(rig, {latin, hebrew});
+    run_command(rig.dialog.controller(), Command::CopyCue);
+    EXPECT_EQ(utf8_from_wide(unicode_on_clipboard(rig.window)), "[2 00:00:00.0] " + latin);
+    rig.player.model.position_ms = 10000;
+    run_command(rig.dialog.controller(), Command::CopyCue);
+    EXPECT_EQ(utf8_from_wide(unicode_on_clipboard(rig.window)), "[2 00:00:10.0] " + hebrew);
+    run_command(rig.dialog.controller(), Command::CopyDraftAsTranscript);
+    const std::string transcript = "[2 00:00:00.0] " + latin + "\n[2 00:00:10.0] " + hebrew + "\n";
+    EXPECT_EQ(utf8_from_wide(unicode_on_clipboard(rig.window)),
+              "[2 00:00:00.0] " + latin + "\r\n[2 00:00:10.0] " + hebrew + "\r\n");
+    EXPECT_EQ(rig.dialog.clipboard_text(), transcript);
+}
+
+/// A control's client area as 32-bit pixels: as the screen shows it, or as
+/// the control draws itself now.
+std::vector<std::uint32_t> pixels_of(HWND control, bool on_screen)
+{
+    RECT area;
+    GetClientRect(control, &area);
+    BITMAPINFO format{};
+    format.bmiHeader = {
+        sizeof(BITMAPINFOHEADER), area.right, -area.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HDC context = CreateCompatibleDC(nullptr);
+    HBITMAP picture = CreateDIBSection(context, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ before = SelectObject(context, picture);
+    if (on_screen) {
+        HDC screen = GetDC(control);
+        BitBlt(context, 0, 0, area.right, area.bottom, screen, 0, 0, SRCCOPY);
+        ReleaseDC(control, screen);
+    } else {
+        SendMessageA(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(context), PRF_CLIENT);
+    }
+    GdiFlush();
+    const auto* first = static_cast<const std::uint32_t*>(bits);
+    std::vector<std::uint32_t> pixels(first, first + area.right * area.bottom);
+    SelectObject(context, before);
+    DeleteObject(picture);
+    DeleteDC(context);
+    return pixels;
+}
+
+/// Where a control's text is drawn: from its leftmost to its rightmost
+/// column of ink, as it draws itself.
+std::pair<int, int> ink_of(HWND control)
+{
+    RECT area;
+    GetClientRect(control, &area);
+    const auto pixels = pixels_of(control, false);
+    int left = area.right, right = -1;
+    for (int y = 0; y < area.bottom; ++y) {
+        for (int x = 0; x < area.right; ++x) {
+            if (pixels[y * area.right + x] != pixels[0]) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    }
+    return {left, right};
+}
+
+// A cue that reads from right to left is set from the right, in the order
+// it is read, and the line goes back to the left for one that does not.
+TEST(MainDialog, ARightToLeftCueIsSetFromTheRight)
+{
+    Rig rig;
+    const std::string hebrew = "\xd7\x93\xd7\x95\xd7\x93: \xd7\xa9\xd7\x9c\xd7\x95\xd7\x9d";
+    open_draft(rig, {hebrew, "Ann: shalom", "\xd9\xa1 " + hebrew});
+    const auto expect_set = [&rig](int id, bool from_the_right) {
+        HWND control = GetDlgItem(rig.window, id);
+        RECT area;
+        GetClientRect(control, &area);
+        const auto [left, right] = ink_of(control);
+        ASSERT_LE(left, right) << id << ": nothing drawn";
+        if (from_the_right)
+            EXPECT_GT(left, area.right / 2) << id;
+        else
+            EXPECT_LT(right, area.right / 2) << id;
+        EXPECT_EQ((GetWindowLongA(control, GWL_EXSTYLE) & WS_EX_RTLREADING) != 0, from_the_right)
+            << id;
+    };
+    expect_set(IDC_DRAFT_LINE, true);
+    expect_set(IDC_DRAFT_NEXT, false);
+    PostMessageA(rig.window, WM_KEYDOWN, 'V', 0);
+    pump(rig.window);
+    expect_set(IDC_DRAFT_LINE, false);
+    expect_set(IDC_DRAFT_NEXT, true); // after an Arabic digit, a Hebrew word
+}
+
+/// Which of a control's pixels no other control of its window covers.
+std::vector<bool> uncovered(HWND control)
+{
+    RECT area;
+    GetClientRect(control, &area);
+    std::vector<bool> mine(std::size_t(area.right * area.bottom), true);
+    for (HWND other = GetWindow(GetParent(control), GW_CHILD); other != nullptr;
+         other = GetWindow(other, GW_HWNDNEXT)) {
+        RECT at;
+        if (other == control || !IsWindowVisible(other) || !GetWindowRect(other, &at))
+            continue;
+        MapWindowPoints(nullptr, control, reinterpret_cast<POINT*>(&at), 2);
+        for (LONG y = std::max(at.top, 0L); y < std::min(at.bottom, area.bottom); ++y)
+            for (LONG x = std::max(at.left, 0L); x < std::min(at.right, area.right); ++x)
+                mine[std::size_t(y * area.right + x)] = false;
+    }
+    return mine;
+}
+
+// The buttons under the draft line move when it opens and when it shuts,
+// and the window shows each of them as it draws itself: no piece of
+// another's caption is left on them.
+TEST(MainDialog, TheButtonsAreDrawnWholeWhereTheDraftLineMovesThem)
+{
+    Rig rig;
+    pump(rig.window);
+    const auto expect_drawn_whole = [&rig](const char* when) {
+        pump(rig.window);
+        for (const ButtonBinding& button : button_table()) {
+            HWND control = GetDlgItem(rig.window, button_control(button.command));
+            const auto shown = pixels_of(control, true);
+            const auto drawn = pixels_of(control, false);
+            const auto mine = uncovered(control); // the next row overlaps a line
+            std::size_t stale = 0;
+            for (std::size_t i = 0; i < shown.size(); ++i)
+                stale += mine[i] && shown[i] != drawn[i];
+            EXPECT_EQ(stale, 0U) << when << ", pixels not its own: " << button_caption(button);
+        }
+    };
+    RECT before;
+    GetWindowRect(GetDlgItem(rig.window, IDC_ZERO), &before);
+    open_draft(rig, {"First"});
+    RECT after;
+    GetWindowRect(GetDlgItem(rig.window, IDC_ZERO), &after);
+    ASSERT_GT(after.top, before.top);
+    expect_drawn_whole("opened");
+    rig.player.model = {1, 2, 0, 0, 300, 50, "1. one - fake", ""}; // a tip without a draft
+    rig.dialog.controller().refresh();
+    GetWindowRect(GetDlgItem(rig.window, IDC_ZERO), &after);
+    ASSERT_EQ(after.top, before.top);
+    expect_drawn_whole("shut");
+}
+
 TEST(MainDialog, TheCloseBoxShutsDown)
 {
     Rig rig;

@@ -1,4 +1,5 @@
 #include "ui/win32/main_dialog.h"
+#include "base/text_direction.h"
 #include "base/translation.h"
 #include "ui/win32/recognizer_dialog_win32.h"
 #include "ui/win32/translation_win32.h"
@@ -241,6 +242,8 @@ void MainDialog::initialise()
     for (const ButtonBinding& button : button_table())
         SetDlgItemTextA(m_window, button_control(button.command), button_caption(button).c_str());
     add_menu();
+    m_draft_types = {GetWindowLongA(GetDlgItem(m_window, IDC_DRAFT_LINE), GWL_STYLE) & SS_TYPEMASK,
+                     GetWindowLongA(GetDlgItem(m_window, IDC_DRAFT_NEXT), GWL_STYLE) & SS_TYPEMASK};
     for (const int id : {IDC_COUNTER, IDC_TIP_TIMER})
         SendDlgItemMessageA(m_window, id, WM_SETFONT,
                             reinterpret_cast<WPARAM>(large_font(m_window)), TRUE);
@@ -409,15 +412,15 @@ void MainDialog::show_draft_line(const cues::Shown& line)
         return;
     const bool opened = line.drafted != m_draft_shown.drafted;
     m_draft_shown = line;
-    SetDlgItemTextA(m_window, IDC_DRAFT_LINE, line.heard.c_str());
-    SetDlgItemTextA(m_window, IDC_DRAFT_NEXT, line.next.c_str());
+    HWND heard = GetDlgItem(m_window, IDC_DRAFT_LINE);
+    HWND next = GetDlgItem(m_window, IDC_DRAFT_NEXT);
+    set_draft_text(heard, line.heard, m_draft_types[0]);
+    set_draft_text(next, line.next, m_draft_types[1]);
     if (!opened)
         return;
     RECT room{0, DRAFT_LINE_TOP, 0, DRAFT_LINE_ROOM};
     MapDialogRect(m_window, &room);
     const int moved = line.drafted ? room.bottom : -room.bottom;
-    HWND heard = GetDlgItem(m_window, IDC_DRAFT_LINE);
-    HWND next = GetDlgItem(m_window, IDC_DRAFT_NEXT);
     for (HWND child = GetWindow(m_window, GW_CHILD); child != nullptr;
          child = GetWindow(child, GW_HWNDNEXT)) {
         RECT at;
@@ -425,8 +428,11 @@ void MainDialog::show_draft_line(const cues::Shown& line)
         MapWindowPoints(nullptr, m_window, reinterpret_cast<POINT*>(&at), 2);
         if (child == heard || child == next || at.top < room.top)
             continue;
+        // Not with its picture: one moved before lay over the place of this
+        // one, which took the mixed picture along as its own, and a button
+        // showed a piece of another's caption until something repainted it.
         SetWindowPos(child, nullptr, at.left, at.top + moved, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
     }
     RECT window;
     GetWindowRect(m_window, &window);
@@ -434,6 +440,23 @@ void MainDialog::show_draft_line(const cues::Shown& line)
                  window.bottom - window.top + moved, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(heard, line.drafted ? SW_SHOWNA : SW_HIDE);
     ShowWindow(next, line.drafted ? SW_SHOWNA : SW_HIDE);
+}
+
+void MainDialog::set_draft_text(HWND control, const std::string& text, LONG left_type)
+{
+    // The static control follows neither the text's direction nor the
+    // right-to-left extended styles everywhere (Wine's ignores them): its
+    // type sets it from the right, the reading order orders its words.
+    const bool right_to_left = reads_right_to_left(text);
+    const LONG style = GetWindowLongA(control, GWL_STYLE);
+    const LONG type = right_to_left ? SS_RIGHT : left_type;
+    const LONG extended = GetWindowLongA(control, GWL_EXSTYLE);
+    const LONG reading = right_to_left ? extended | WS_EX_RTLREADING : extended & ~WS_EX_RTLREADING;
+    if ((style & SS_TYPEMASK) != type)
+        SetWindowLongA(control, GWL_STYLE, (style & ~SS_TYPEMASK) | type);
+    if (reading != extended)
+        SetWindowLongA(control, GWL_EXSTYLE, reading);
+    SetWindowTextA(control, text.c_str());
 }
 
 void MainDialog::bar_moved(int code)

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -114,6 +115,12 @@ private:
     bool m_bar_by_mouse = false; ///< ... by the mouse
     void bar_moved(int code);
     cues::Shown m_draft_shown;
+    /// The draft's read-outs' types (SS_...) in the template, heard and next:
+    /// what they have while their text runs left to right.
+    std::array<LONG, 2> m_draft_types{};
+    /// `text` in one of the draft's read-outs, set from the right while it
+    /// runs right to left.
+    void set_draft_text(HWND control, const std::string& text, LONG left_type);
     bool m_ended = false;
     bool m_ticking = false;
     int m_tick_period_ms = 0; ///< of the tick timer, while it runs

@@ -3,8 +3,10 @@
 #include "ui/win32/main_dialog.h"
 
 #include <cstring>
+#include <cwchar>
 
 #include "base/translation.h"
+#include "base/wide_text.h"
 #include "front/window_resources.h"
 #include "ui/win32/file_chooser_win32.h"
 #include "ui/win32/resource_ids.h"
@@ -38,13 +40,23 @@ INT_PTR CALLBACK about_procedure(HWND window, UINT message, WPARAM wparam, LPARA
 
 void MainDialog::put_on_clipboard(const std::string& text)
 {
+    // Unicode text: the system makes the other forms of it for those who ask.
+    // Lines end as Windows programs expect them to.
+    std::string lines;
+    for (const char c : text) {
+        if (c == '\n' && (lines.empty() || lines.back() != '\r'))
+            lines += '\r';
+        lines += c;
+    }
+    const std::wstring wide = wide_from_utf8(lines);
     if (!OpenClipboard(m_window))
         return;
     EmptyClipboard();
-    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1)) {
-        std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+    const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
+    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
+        std::memcpy(GlobalLock(memory), wide.c_str(), bytes);
         GlobalUnlock(memory);
-        if (SetClipboardData(CF_TEXT, memory) == nullptr)
+        if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr)
             GlobalFree(memory);
     }
     CloseClipboard();
@@ -52,16 +64,23 @@ void MainDialog::put_on_clipboard(const std::string& text)
 
 std::string MainDialog::clipboard_text()
 {
-    std::string text;
+    std::wstring wide;
     if (!OpenClipboard(m_window))
-        return text;
-    if (HANDLE data = GetClipboardData(CF_TEXT)) {
-        if (const auto* chars = static_cast<const char*>(GlobalLock(data))) {
-            text.assign(chars, strnlen(chars, GlobalSize(data)));
+        return {};
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+            wide.assign(chars, wcsnlen(chars, GlobalSize(data) / sizeof(wchar_t)));
             GlobalUnlock(data);
         }
     }
     CloseClipboard();
+    std::string text;
+    for (const char c : utf8_from_wide(wide)) {
+        if (c == '\n' && !text.empty() && text.back() == '\r')
+            text.back() = '\n';
+        else
+            text += c;
+    }
     return text;
 }
 
