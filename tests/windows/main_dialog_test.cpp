@@ -959,3 +959,73 @@ TEST(OneCopy, TheHandedFileArrivesWholeAndWhatIsNoRequestIsRefused)
 
 } // namespace
 } // namespace cuedeck::testing
+
+namespace cuedeck::testing {
+namespace {
+
+// Given senders connected to the pipe that say nothing: a command sent
+// meanwhile is carried out and answered while they are still connected, not
+// once the first of them has been dropped for its silence.
+TEST(OneCopy, SilentSendersHoldUpNoOtherRequest)
+{
+    Rig rig;
+    rig.player.clear_log();
+    const std::wstring meeting = L"CuedeckSilent-" + std::to_wstring(GetCurrentProcessId());
+    OneCopyWin32 first(meeting);
+    std::string reason;
+    ASSERT_EQ(first.claim("", reason), OneCopyWin32::Role::First);
+    first.serve(
+        rig.session, [&rig](std::function<void()> work) { rig.dialog.later(std::move(work)); },
+        [](const std::string&) {});
+    HANDLE let_go = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::atomic<int> connected = 0;
+    std::atomic<int> dropped = 0;
+    std::vector<std::thread> silent;
+    for (int sender = 0; sender < 4; ++sender) {
+        silent.emplace_back([&] {
+            const std::wstring pipe_name = OneCopyWin32::pipe_for(meeting);
+            HANDLE pipe = INVALID_HANDLE_VALUE;
+            while (pipe == INVALID_HANDLE_VALUE && WaitForSingleObject(let_go, 0) == WAIT_TIMEOUT) {
+                pipe = CreateFileW(pipe_name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                   OPEN_EXISTING, 0, nullptr);
+                if (pipe == INVALID_HANDLE_VALUE)
+                    WaitNamedPipeW(pipe_name.c_str(), 100);
+            }
+            if (pipe == INVALID_HANDLE_VALUE)
+                return;
+            ++connected;
+            DWORD waiting = 0;
+            while (WaitForSingleObject(let_go, 10) == WAIT_TIMEOUT) {
+                if (!PeekNamedPipe(pipe, nullptr, 0, nullptr, &waiting, nullptr)) {
+                    ++dropped;
+                    break;
+                }
+            }
+            CloseHandle(pipe);
+        });
+    }
+    ASSERT_TRUE(eventually([&] { return connected > 0; }));
+    OneCopyWin32::Delivery delivered = OneCopyWin32::Delivery::NoneRunning;
+    std::atomic<bool> answered = false;
+    int dropped_by_then = -1;
+    std::thread sender([&] {
+        delivered = OneCopyWin32::send_request(
+            meeting, [](std::int64_t until) { return format_command_request("next-tip", until); },
+            reason);
+        dropped_by_then = dropped;
+        answered = true;
+    });
+    pump_until(rig.window, [&] { return answered.load(); });
+    sender.join();
+    SetEvent(let_go);
+    for (std::thread& one : silent)
+        one.join();
+    CloseHandle(let_go);
+    EXPECT_EQ(delivered, OneCopyWin32::Delivery::CarriedOut) << reason;
+    EXPECT_EQ(dropped_by_then, 0) << "answered only once a silent sender was dropped";
+    const auto traffic = rig.player.traffic();
+    EXPECT_NE(std::find(traffic.begin(), traffic.end(), "NextTrack"), traffic.end());
+}
+
+} // namespace
+} // namespace cuedeck::testing
