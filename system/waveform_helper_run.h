@@ -47,7 +47,11 @@ public:
     struct Ending
     {
         int code = -1;        ///< its exit code
-        bool crashed = false; ///< it did not end by itself (a crash, a kill)
+        bool crashed = false; ///< it crashed (a fault, not a kill from outside)
+        /// It may have been ended from outside (a kill): Linux tells by the
+        /// signal; Windows tells a kill from an exit by nothing (the killer
+        /// chooses the exit code), so there any end but a crash may be one.
+        bool killed = false;
     };
     /// Once its output closed: its end, waited for a second, else brought.
     virtual Ending finish() = 0;

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <filesystem>
 #include <thread>
 
@@ -79,7 +80,11 @@ public:
         for (int i = 0; i < 100 && !m_program.ended(); ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         const auto ended = m_program.finish(true);
-        return {ended.code, ended.signal != 0};
+        // A fault's signal is a crash; any other (a kill, a TERM) ended it from outside.
+        const bool fault = ended.signal == SIGSEGV || ended.signal == SIGBUS ||
+                           ended.signal == SIGILL || ended.signal == SIGFPE ||
+                           ended.signal == SIGABRT || ended.signal == SIGSYS;
+        return {ended.code, fault, ended.signal != 0 && !fault};
     }
 
 private:

@@ -91,12 +91,14 @@ public:
         if (WaitForSingleObject(m_process.get(), 1000) != WAIT_OBJECT_0) {
             TerminateJobObject(m_job.get(), 1);
             WaitForSingleObject(m_process.get(), 5000);
-            return {-1, true};
+            return {-1, true, false};
         }
         DWORD code = 1;
         GetExitCodeProcess(m_process.get(), &code);
-        // An exception's code (0xC0000005 and the like) is a crash.
-        return {static_cast<int>(code), code >= 0xC0000000U};
+        // An exception's code (0xC0000005 and the like) is a crash; any
+        // other may be a kill's (taskkill, Task Manager), which chooses it.
+        const bool crashed = code >= 0xC0000000U;
+        return {static_cast<int>(code), crashed, !crashed};
     }
 
 private:

@@ -170,7 +170,7 @@ TEST(WaveformDecoding, AHelperThatFailsCostsThatRecordingItsWaveformAndSaysWhy)
          stand_in("killed", "echo $$ > '" + dir.path() +
                                 "pid'; printf 'size 9\\nlevels 0 1\\nA'; "
                                 "exec sleep 600"),
-         WaveformTrouble::HelperCrashed},
+         WaveformTrouble::HelperStopped},
     };
     for (const auto& [what, helper, trouble] : helpers) {
         SCOPED_TRACE(what);

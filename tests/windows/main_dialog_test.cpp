@@ -8,9 +8,12 @@
 #include <algorithm>
 #include <atomic>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <thread>
 
+#include "base/translation.h"
+#include "base/ui_text.h"
 #include "base/wide_text.h"
 #include "control/commands/commands.h"
 #include "control/commands/global_keys.h"
@@ -1025,6 +1028,73 @@ TEST(OneCopy, SilentSendersHoldUpNoOtherRequest)
     EXPECT_EQ(dropped_by_then, 0) << "answered only once a silent sender was dropped";
     const auto traffic = rig.player.traffic();
     EXPECT_NE(std::find(traffic.begin(), traffic.end(), "NextTrack"), traffic.end());
+}
+
+/// The recording the build wrote, as Windows names it.
+std::string phrases_wav()
+{
+    std::string path = std::string("Z:") + CUEDECK_TEST_RECORDINGS + "/phrases.wav";
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return path;
+}
+
+// Given a helper killed mid-decode, with the exit code Wine's taskkill gives
+// and the one Windows' own gives: the notice names it stopped, and fits.
+TEST(MainDialog, AKilledHelperIsToldStoppedInWordsThatFitTheField)
+{
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring pid_file =
+        std::wstring(temp) + L"cuedeck-helper-" + std::to_wstring(GetCurrentProcessId());
+    SetEnvironmentVariableW(L"CUEDECK_STANDIN_PID", pid_file.c_str());
+    for (const UINT code : {0U, 1U}) {
+        SCOPED_TRACE(code);
+        DeleteFileW(pid_file.c_str());
+        const auto waveforms = decoded_waveforms({}, CUEDECK_TEST_HELPER_STANDIN);
+        Rig rig{waveforms.get()};
+        const std::string recording = phrases_wav();
+        const std::string folder = recording.substr(0, recording.rfind('\\') + 1);
+        rig.system.separator = '\\';
+        rig.system.drive_letters = true;
+        rig.system.files[folder + "tips.m3u"] = "phrases.wav";
+        rig.dialog.controller().open_playlist(folder + "tips.m3u");
+        rig.player.model = {1, 1, 0, 200, 5, 50, "1. phrases - fake", ""};
+        DWORD pid = 0;
+        ASSERT_TRUE(pump_until(rig.window, [&] {
+            rig.dialog.controller().refresh();
+            std::ifstream(std::filesystem::path(pid_file)) >> pid;
+            return pid != 0;
+        }));
+        HANDLE helper = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid);
+        ASSERT_NE(helper, nullptr);
+        TerminateProcess(helper, code);
+        CloseHandle(helper);
+        std::shared_ptr<const Waveform> shown;
+        ASSERT_TRUE(pump_until(rig.window, [&] {
+            rig.dialog.controller().tick();
+            shown = rig.dialog.controller().waveform_now();
+            return shown && shown->complete;
+        }));
+        EXPECT_EQ(shown->trouble, WaveformTrouble::HelperStopped);
+        rig.dialog.controller().tick(); // the look that tells it
+        char notice[256] = {};
+        GetDlgItemTextA(rig.window, IDC_DEVICE_STATE, notice, sizeof notice);
+        EXPECT_STREQ(notice, "No waveform: the decoder was stopped");
+        // The same notice in every language the program carries.
+        for (const LANGID language : {LANG_ENGLISH, LANG_GERMAN, LANG_FRENCH, LANG_SPANISH,
+                                      LANG_ITALIAN, LANG_DUTCH, LANG_PORTUGUESE}) {
+            const std::string used = use_windows_language(language);
+            const std::string shown_notice =
+                translated(UI_TEXT("No waveform: %1"), {translated("the decoder was stopped")});
+            rig.dialog.controller().show_notice(shown_notice);
+            for (const std::string& fault : clipped(rig.window)) {
+                if (fault.starts_with(shown_notice))
+                    ADD_FAILURE() << used << ": " << fault;
+            }
+        }
+        use_windows_language(LANG_ENGLISH);
+    }
+    DeleteFileW(pid_file.c_str());
 }
 
 } // namespace
