@@ -23,8 +23,13 @@ std::optional<waveform::CacheKey> key_of(const std::string& path);
 std::optional<std::string> read_cache_file(const std::string& path, std::size_t most_bytes);
 
 /// Put `bytes` in place of the cache file `path` in `folder` (made when
-/// missing) all at once; a link in its place is replaced, never followed.
+/// missing) all at once. Whatever is in its place goes: a link is replaced,
+/// never followed; a folder is removed when empty, else moved aside (to
+/// `path` and ".aside-N") whole, so that nothing outside is ever deleted.
 void write_cache_file(const std::string& folder, const std::string& path, std::string_view bytes);
+
+/// The most folders moved aside for one cache file.
+inline constexpr int most_set_aside = 100;
 
 /// The helper program started for one piece of work: its output comes
 /// here, its error output is for nobody. It is ended when this goes before

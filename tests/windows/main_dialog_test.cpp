@@ -1097,5 +1097,37 @@ TEST(MainDialog, AKilledHelperIsToldStoppedInWordsThatFitTheField)
     DeleteFileW(pid_file.c_str());
 }
 
+// Given a folder where the recording's cache file should be: the waveform is
+// made, the folder (with what it holds) moved aside within the cache, and the
+// next run reads the cache instead of decoding again.
+TEST(Waveforms, AFolderInTheCacheFilesPlaceIsMovedAsideAndTheCacheReadNextTime)
+{
+    const std::string cache = RecordingRig::temporary_cache();
+    const std::string recording = phrases_wav();
+    const std::filesystem::path entry =
+        wide_from_utf8(cache + waveform::cache_file_name(recording));
+    std::filesystem::create_directories(entry);
+    std::ofstream(entry / "kept") << "what the folder held";
+    const auto complete = [&](Waveforms& waveforms) {
+        std::shared_ptr<const Waveform> shown;
+        eventually([&] {
+            shown = waveforms.waveform(recording, 0);
+            return shown && shown->complete;
+        });
+        return shown;
+    };
+    const auto made = complete(*decoded_waveforms(cache, CUEDECK_TEST_HELPER));
+    ASSERT_TRUE(made);
+    ASSERT_EQ(made->trouble, WaveformTrouble::None);
+    // No helper now: only the cache can give it.
+    const auto cached = complete(*decoded_waveforms(cache, {}));
+    ASSERT_TRUE(cached);
+    EXPECT_EQ(cached->trouble, WaveformTrouble::None);
+    EXPECT_EQ(cached->levels, made->levels);
+    std::error_code failed;
+    EXPECT_TRUE(std::filesystem::exists(entry.wstring() + L".aside-1\\kept", failed));
+    std::filesystem::remove_all(std::filesystem::path(wide_from_utf8(cache)), failed);
+}
+
 } // namespace
 } // namespace cuedeck::testing
