@@ -20,7 +20,8 @@ enum class WaveformTrouble {
     None,
     Unreadable,    ///< the recording cannot be decoded
     HelperMissing, ///< the program that decodes is not installed
-    HelperCrashed, ///< it ended before it was done
+    HelperCrashed, ///< it crashed before it was done
+    HelperStopped, ///< it was ended from outside (a kill) before it was done
     HelperHung,    ///< it stopped answering
     HelperGarbage, ///< it wrote what is not a waveform
 };

@@ -102,11 +102,13 @@ std::optional<std::string> PosixSystem::read_file(const std::string& path)
     return read_regular_file(path, max_file_size);
 }
 
-std::optional<std::string> read_regular_file(const std::string& path, std::size_t most_bytes)
+std::optional<std::string> read_regular_file(const std::string& path, std::size_t most_bytes,
+                                             bool follow_links)
 {
     // Not blocking, so that a pipe given as a file cannot hang the caller
     // before it is found not to be a regular file.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd =
+        ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | (follow_links ? 0 : O_NOFOLLOW));
     if (fd < 0)
         return std::nullopt;
     struct stat info

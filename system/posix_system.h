@@ -78,6 +78,8 @@ std::string xdg_folder(const char* variable, const char* under_home);
 /// The whole of a regular file of at most `most_bytes`, or nothing when it
 /// cannot be read: missing, a folder, a device, a pipe (never waited on), a
 /// read error, or larger (also one that grows past it while read).
-std::optional<std::string> read_regular_file(const std::string& path, std::size_t most_bytes);
+/// `follow_links`: false to read nothing through a link.
+std::optional<std::string> read_regular_file(const std::string& path, std::size_t most_bytes,
+                                             bool follow_links = true);
 
 } // namespace cuedeck

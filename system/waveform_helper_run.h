@@ -23,8 +23,13 @@ std::optional<waveform::CacheKey> key_of(const std::string& path);
 std::optional<std::string> read_cache_file(const std::string& path, std::size_t most_bytes);
 
 /// Put `bytes` in place of the cache file `path` in `folder` (made when
-/// missing) all at once; a link in its place is replaced, never followed.
+/// missing) all at once. Whatever is in its place goes: a link is replaced,
+/// never followed; a folder is removed when empty, else moved aside (to
+/// `path` and ".aside-N") whole, so that nothing outside is ever deleted.
 void write_cache_file(const std::string& folder, const std::string& path, std::string_view bytes);
+
+/// The most folders moved aside for one cache file.
+inline constexpr int most_set_aside = 100;
 
 /// The helper program started for one piece of work: its output comes
 /// here, its error output is for nobody. It is ended when this goes before
@@ -47,7 +52,11 @@ public:
     struct Ending
     {
         int code = -1;        ///< its exit code
-        bool crashed = false; ///< it did not end by itself (a crash, a kill)
+        bool crashed = false; ///< it crashed (a fault, not a kill from outside)
+        /// It may have been ended from outside (a kill): Linux tells by the
+        /// signal; Windows tells a kill from an exit by nothing (the killer
+        /// chooses the exit code), so there any end but a crash may be one.
+        bool killed = false;
     };
     /// Once its output closed: its end, waited for a second, else brought.
     virtual Ending finish() = 0;

@@ -227,10 +227,17 @@ private:
         const auto ended = helper->finish();
         if (unreadable)
             return unmade(WaveformTrouble::Unreadable);
-        if (!done || ended.code != 0 || made.levels.empty() ||
+        if (ended.crashed)
+            return unmade(WaveformTrouble::HelperCrashed);
+        // The helper says "done" or "failed" before it ends by itself: one
+        // that closed its output in whole messages without either, and may
+        // have been killed, was ended from outside (a kill, Task Manager).
+        if (!done)
+            return unmade(ended.killed ? WaveformTrouble::HelperStopped
+                                       : WaveformTrouble::HelperGarbage);
+        if (ended.code != 0 || made.levels.empty() ||
             std::find(made.levels.begin(), made.levels.end(), 0) != made.levels.end())
-            return unmade(ended.crashed || ended.code != 0 ? WaveformTrouble::HelperCrashed
-                                                           : WaveformTrouble::HelperGarbage);
+            return unmade(WaveformTrouble::HelperGarbage);
         made.complete = true;
         made.pauses = waveform::find_pauses(made.levels);
         keep_in_cache(key, made.levels);

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <filesystem>
 #include <thread>
 
@@ -32,7 +33,8 @@ std::optional<waveform::CacheKey> key_of(const std::string& path)
 
 std::optional<std::string> read_cache_file(const std::string& path, std::size_t most_bytes)
 {
-    return read_regular_file(path, most_bytes);
+    // A link in the cache is never followed out of it.
+    return read_regular_file(path, most_bytes, false);
 }
 
 void write_cache_file(const std::string& folder, const std::string& path, std::string_view bytes)
@@ -42,9 +44,21 @@ void write_cache_file(const std::string& folder, const std::string& path, std::s
           std::filesystem::is_directory(folder, failed)))
         return;
     // The cache's own file: a link in its place is replaced, never
-    // followed (its target may be anything, a device among them).
-    if (std::filesystem::is_symlink(path, failed))
+    // followed (its target may be anything, a device among them); a
+    // folder is removed when empty, else moved aside whole, never emptied.
+    // (A pipe or a device is replaced by the rename itself.)
+    const auto there = std::filesystem::symlink_status(path, failed);
+    if (std::filesystem::is_symlink(there)) {
         std::filesystem::remove(path, failed);
+    } else if (std::filesystem::is_directory(there) && !std::filesystem::remove(path, failed)) {
+        for (int n = 1; n <= most_set_aside; ++n) {
+            const std::string aside = path + ".aside-" + std::to_string(n);
+            if (!std::filesystem::exists(std::filesystem::symlink_status(aside, failed))) {
+                std::filesystem::rename(path, aside, failed);
+                break;
+            }
+        }
+    }
     AtomicFile::replace(path, bytes);
 }
 
@@ -79,7 +93,11 @@ public:
         for (int i = 0; i < 100 && !m_program.ended(); ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         const auto ended = m_program.finish(true);
-        return {ended.code, ended.signal != 0};
+        // A fault's signal is a crash; any other (a kill, a TERM) ended it from outside.
+        const bool fault = ended.signal == SIGSEGV || ended.signal == SIGBUS ||
+                           ended.signal == SIGILL || ended.signal == SIGFPE ||
+                           ended.signal == SIGABRT || ended.signal == SIGSYS;
+        return {ended.code, fault, ended.signal != 0 && !fault};
     }
 
 private:

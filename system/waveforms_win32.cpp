@@ -91,12 +91,14 @@ public:
         if (WaitForSingleObject(m_process.get(), 1000) != WAIT_OBJECT_0) {
             TerminateJobObject(m_job.get(), 1);
             WaitForSingleObject(m_process.get(), 5000);
-            return {-1, true};
+            return {-1, true, false};
         }
         DWORD code = 1;
         GetExitCodeProcess(m_process.get(), &code);
-        // An exception's code (0xC0000005 and the like) is a crash.
-        return {static_cast<int>(code), code >= 0xC0000000U};
+        // An exception's code (0xC0000005 and the like) is a crash; any
+        // other may be a kill's (taskkill, Task Manager), which chooses it.
+        const bool crashed = code >= 0xC0000000U;
+        return {static_cast<int>(code), crashed, !crashed};
     }
 
 private:
@@ -120,8 +122,9 @@ std::optional<waveform::CacheKey> key_of(const std::string& path)
 
 std::optional<std::string> read_cache_file(const std::string& path, std::size_t most_bytes)
 {
+    // A link in the cache is opened as itself, never followed out of it.
     Handle file(CreateFileW(wide_from_utf8(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+                            OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
     LARGE_INTEGER size{};
     if (file.get() == nullptr || GetFileType(file.get()) != FILE_TYPE_DISK ||
         !GetFileSizeEx(file.get(), &size) || size.QuadPart < 0 ||
@@ -144,6 +147,25 @@ void write_cache_file(const std::string& folder, const std::string& path, std::s
           std::filesystem::is_directory(wide_folder, failed)))
         return;
     const std::wstring wide_path = wide_from_utf8(path);
+    // A link in the entry's place (a junction, a symbolic link) goes, its
+    // target untouched; a folder is removed when empty, else moved aside
+    // whole: the rename below cannot replace either.
+    if (const DWORD there = GetFileAttributesW(wide_path.c_str());
+        there != INVALID_FILE_ATTRIBUTES && (there & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+        if ((there & FILE_ATTRIBUTE_DIRECTORY) != 0)
+            RemoveDirectoryW(wide_path.c_str());
+        else
+            DeleteFileW(wide_path.c_str());
+    } else if (there != INVALID_FILE_ATTRIBUTES && (there & FILE_ATTRIBUTE_DIRECTORY) != 0 &&
+               !RemoveDirectoryW(wide_path.c_str())) {
+        for (int n = 1; n <= most_set_aside; ++n) {
+            const std::wstring aside = wide_path + L".aside-" + std::to_wstring(n);
+            if (GetFileAttributesW(aside.c_str()) == INVALID_FILE_ATTRIBUTES) {
+                MoveFileExW(wide_path.c_str(), aside.c_str(), 0);
+                break;
+            }
+        }
+    }
     const std::wstring temporary = wide_path + L".new";
     {
         Handle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,

@@ -894,8 +894,8 @@ Um sich Zugriff zu geben, schreiben Sie diese Zeile (als root) in %2, dann ziehe
         <translation>Seitenpedale: Segment für Segment</translation>
     </message>
     <message>
-        <source>No waveform for %1: %2</source>
-        <translation>Keine Wellenform für %1: %2</translation>
+        <source>No waveform: %1</source>
+        <translation>Keine Wellenform: %1</translation>
     </message>
     <message>
         <source>it cannot be decoded</source>
@@ -908,6 +908,10 @@ Um sich Zugriff zu geben, schreiben Sie diese Zeile (als root) in %2, dann ziehe
     <message>
         <source>the decoder stopped answering</source>
         <translation>der Dekoder antwortet nicht mehr</translation>
+    </message>
+    <message>
+        <source>the decoder was stopped</source>
+        <translation>der Dekoder wurde beendet</translation>
     </message>
     <message>
         <source>the decoder wrote what is not a waveform</source>

@@ -894,8 +894,8 @@ Para darse acceso, ponga esta línea en %2 (como root), luego desconecte el peda
         <translation>Pedales laterales: por segmentos</translation>
     </message>
     <message>
-        <source>No waveform for %1: %2</source>
-        <translation>No hay forma de onda de %1: %2</translation>
+        <source>No waveform: %1</source>
+        <translation>Sin forma de onda: %1</translation>
     </message>
     <message>
         <source>it cannot be decoded</source>
@@ -908,6 +908,10 @@ Para darse acceso, ponga esta línea en %2 (como root), luego desconecte el peda
     <message>
         <source>the decoder stopped answering</source>
         <translation>el decodificador dejó de responder</translation>
+    </message>
+    <message>
+        <source>the decoder was stopped</source>
+        <translation>el decodificador fue detenido</translation>
     </message>
     <message>
         <source>the decoder wrote what is not a waveform</source>

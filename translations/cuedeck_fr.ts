@@ -894,8 +894,8 @@ Pour vous donner l’accès, mettez cette ligne dans %2 (en root), puis débranc
         <translation>Pédales latérales : par segment</translation>
     </message>
     <message>
-        <source>No waveform for %1: %2</source>
-        <translation>Pas de forme d’onde pour %1 : %2</translation>
+        <source>No waveform: %1</source>
+        <translation>Pas de forme d’onde : %1</translation>
     </message>
     <message>
         <source>it cannot be decoded</source>
@@ -908,6 +908,10 @@ Pour vous donner l’accès, mettez cette ligne dans %2 (en root), puis débranc
     <message>
         <source>the decoder stopped answering</source>
         <translation>le décodeur ne répond plus</translation>
+    </message>
+    <message>
+        <source>the decoder was stopped</source>
+        <translation>le décodeur a été arrêté</translation>
     </message>
     <message>
         <source>the decoder wrote what is not a waveform</source>

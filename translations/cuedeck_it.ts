@@ -894,8 +894,8 @@ Per darsi accesso, mettere questa riga in %2 (come root), poi scollegare la peda
         <translation>Pedali laterali: per segmento</translation>
     </message>
     <message>
-        <source>No waveform for %1: %2</source>
-        <translation>Nessuna forma d’onda per %1: %2</translation>
+        <source>No waveform: %1</source>
+        <translation>Nessuna forma d’onda: %1</translation>
     </message>
     <message>
         <source>it cannot be decoded</source>
@@ -908,6 +908,10 @@ Per darsi accesso, mettere questa riga in %2 (come root), poi scollegare la peda
     <message>
         <source>the decoder stopped answering</source>
         <translation>il decodificatore non risponde più</translation>
+    </message>
+    <message>
+        <source>the decoder was stopped</source>
+        <translation>il decoder è stato fermato</translation>
     </message>
     <message>
         <source>the decoder wrote what is not a waveform</source>

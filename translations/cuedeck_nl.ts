@@ -894,8 +894,8 @@ Om uzelf toegang te geven, zet u deze regel in %2 (als root), trekt u het pedaal
         <translation>Zijpedalen: per segment</translation>
     </message>
     <message>
-        <source>No waveform for %1: %2</source>
-        <translation>Geen golfvorm voor %1: %2</translation>
+        <source>No waveform: %1</source>
+        <translation>Geen golfvorm: %1</translation>
     </message>
     <message>
         <source>it cannot be decoded</source>
@@ -908,6 +908,10 @@ Om uzelf toegang te geven, zet u deze regel in %2 (als root), trekt u het pedaal
     <message>
         <source>the decoder stopped answering</source>
         <translation>de decoder reageert niet meer</translation>
+    </message>
+    <message>
+        <source>the decoder was stopped</source>
+        <translation>de decoder werd beëindigd</translation>
     </message>
     <message>
         <source>the decoder wrote what is not a waveform</source>

@@ -894,8 +894,8 @@ Para obter acesso, coloque esta linha em %2 (como root), depois desconecte o ped
         <translation>Pedais laterais: por segmento</translation>
     </message>
     <message>
-        <source>No waveform for %1: %2</source>
-        <translation>Sem forma de onda para %1: %2</translation>
+        <source>No waveform: %1</source>
+        <translation>Sem forma de onda: %1</translation>
     </message>
     <message>
         <source>it cannot be decoded</source>
@@ -908,6 +908,10 @@ Para obter acesso, coloque esta linha em %2 (como root), depois desconecte o ped
     <message>
         <source>the decoder stopped answering</source>
         <translation>o decodificador parou de responder</translation>
+    </message>
+    <message>
+        <source>the decoder was stopped</source>
+        <translation>o decodificador foi encerrado</translation>
     </message>
     <message>
         <source>the decoder wrote what is not a waveform</source>

@@ -41,6 +41,9 @@ void Controller::tell_waveform_trouble()
     case WaveformTrouble::HelperCrashed:
         why = UI_TEXT("the decoder crashed on it");
         break;
+    case WaveformTrouble::HelperStopped:
+        why = UI_TEXT("the decoder was stopped");
+        break;
     case WaveformTrouble::HelperHung:
         why = UI_TEXT("the decoder stopped answering");
         break;
@@ -48,8 +51,9 @@ void Controller::tell_waveform_trouble()
         why = UI_TEXT("the decoder wrote what is not a waveform");
         break;
     }
-    show_notice(translated(UI_TEXT("No waveform for %1: %2"),
-                           {recording_name(recording), translated(why)}));
+    // Without the recording's name (it is the tip's, shown above): the
+    // reason fits in the status field.
+    show_notice(translated(UI_TEXT("No waveform: %1"), {translated(why)}));
 }
 
 void Controller::phrase_back()

@@ -22,6 +22,15 @@ namespace {
 constexpr DWORD pipe_buffer = 4096;
 /// How often a wait for a command's answer looks whether its sender is still there.
 constexpr DWORD sender_look_ms = 100;
+/// Senders answered at once; one more waits for the next free instance of the pipe.
+constexpr LONG most_senders = 16;
+
+/// A sender being answered, on a thread of its own.
+struct Sender
+{
+    std::thread thread;
+    std::shared_ptr<std::atomic<bool>> done;
+};
 
 std::wstring mutex_name(const std::wstring& meeting)
 {
@@ -258,6 +267,17 @@ private:
     SECURITY_ATTRIBUTES m_attributes{};
 };
 
+/// An instance of the pipe of `meeting` that one sender connects to;
+/// `first`: FILE_FLAG_FIRST_PIPE_INSTANCE, or none for the instances after it.
+HANDLE pipe_instance(const std::wstring& meeting, DWORD first)
+{
+    UserOnly user_only;
+    return CreateNamedPipeW(
+        OneCopyWin32::pipe_for(meeting).c_str(), PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED | first,
+        PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS,
+        PIPE_UNLIMITED_INSTANCES, pipe_buffer, pipe_buffer, 0, user_only.attributes());
+}
+
 } // namespace
 
 std::wstring OneCopyWin32::own_meeting_name()
@@ -303,12 +323,7 @@ OneCopyWin32::Role OneCopyWin32::claim(const std::string& file, std::string& rea
             } else if (m_mutex != nullptr) {
                 // The first instance: a program that made the pipe before us
                 // is not served, and not trusted with anything.
-                UserOnly user_only;
-                m_first_pipe = CreateNamedPipeW(
-                    pipe_for(m_meeting).c_str(),
-                    PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED | FILE_FLAG_FIRST_PIPE_INSTANCE,
-                    PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS,
-                    PIPE_UNLIMITED_INSTANCES, pipe_buffer, pipe_buffer, 0, user_only.attributes());
+                m_first_pipe = pipe_instance(m_meeting, FILE_FLAG_FIRST_PIPE_INSTANCE);
                 return m_first_pipe != INVALID_HANDLE_VALUE ? Role::First : Role::Alone;
             } else {
                 return Role::Alone;
@@ -370,27 +385,59 @@ void OneCopyWin32::serve(SessionPort& session, Poster post, FileArrived arrived)
 
 void OneCopyWin32::serve_pipe()
 {
-    HANDLE pipe = m_first_pipe;
-    m_first_pipe = INVALID_HANDLE_VALUE;
+    HANDLE listening = std::exchange(m_first_pipe, INVALID_HANDLE_VALUE);
+    Handle slots(CreateSemaphoreW(nullptr, most_senders, most_senders, nullptr));
     Handle event(CreateEventW(nullptr, TRUE, FALSE, nullptr));
-    while (pipe != INVALID_HANDLE_VALUE && WaitForSingleObject(m_stop, 0) != WAIT_OBJECT_0) {
+    std::vector<Sender> senders;
+    const auto end_finished = [&senders] {
+        std::erase_if(senders, [](Sender& sender) {
+            if (!*sender.done)
+                return false;
+            sender.thread.join();
+            return true;
+        });
+    };
+    const HANDLE stop_or_free[] = {m_stop, slots.value};
+    // Each sender is answered on a thread of its own, within its own
+    // deadlines; a new instance of the pipe listens meanwhile, so that a
+    // silent or slow sender delays none of the others.
+    while (WaitForMultipleObjects(2, stop_or_free, FALSE, INFINITE) == WAIT_OBJECT_0 + 1) {
+        end_finished();
+        if (listening == INVALID_HANDLE_VALUE)
+            listening = pipe_instance(m_meeting, 0);
+        if (listening == INVALID_HANDLE_VALUE) {
+            ReleaseSemaphore(slots.value, 1, nullptr);
+            WaitForSingleObject(m_stop, channel_wait::try_interval_ms); // no busy loop
+            continue;
+        }
         OVERLAPPED overlapped{};
         overlapped.hEvent = event.value;
         ResetEvent(event.value);
-        const BOOL connected = ConnectNamedPipe(pipe, &overlapped);
+        const BOOL connected = ConnectNamedPipe(listening, &overlapped);
         bool here = GetLastError() == ERROR_PIPE_CONNECTED;
-        if (!connected && !here) {
-            here = finished(pipe, overlapped, FALSE, INFINITE, m_stop).has_value();
+        if (!connected && !here)
+            here = finished(listening, overlapped, FALSE, INFINITE, m_stop).has_value();
+        if (!here) {
+            ReleaseSemaphore(slots.value, 1, nullptr);
+            DisconnectNamedPipe(listening);
+            WaitForSingleObject(m_stop, channel_wait::try_interval_ms); // no busy loop
+            continue;
         }
-        if (here)
-            answer_one(pipe);
-        else
-            WaitForSingleObject(m_stop,
-                                channel_wait::try_interval_ms); // no busy loop on a failing pipe
-        DisconnectNamedPipe(pipe);
+        auto done = std::make_shared<std::atomic<bool>>(false);
+        const HANDLE pipe = std::exchange(listening, INVALID_HANDLE_VALUE);
+        senders.push_back({std::thread([this, pipe, done, slot = slots.value] {
+                               answer_one(pipe);
+                               DisconnectNamedPipe(pipe);
+                               CloseHandle(pipe);
+                               *done = true;
+                               ReleaseSemaphore(slot, 1, nullptr);
+                           }),
+                           done});
     }
-    if (pipe != INVALID_HANDLE_VALUE)
-        CloseHandle(pipe);
+    for (Sender& sender : senders)
+        sender.thread.join();
+    if (listening != INVALID_HANDLE_VALUE)
+        CloseHandle(listening);
 }
 
 void OneCopyWin32::answer_one(HANDLE pipe)

@@ -24,10 +24,11 @@ namespace cuedeck {
 /// untrusted: at most one line of bounded length a connection, anything
 /// that is not a well-formed request refused and nothing run.
 ///
-/// The pipe is served by a thread of its own that never touches the run: a
+/// The pipe is served by threads of their own that never touch the run: a
 /// file or a request is handed to the window's message loop (`Poster`), and
 /// a command's answer is written once the loop has carried it out, if its
-/// sender still waits.
+/// sender still waits. Several senders are answered at once, each within
+/// its own deadlines, so that one that says nothing holds up no other.
 class OneCopyWin32
 {
 public:
@@ -74,7 +75,8 @@ public:
 
 private:
     void serve_pipe();
-    /// Read one request from the connected pipe, act on it and answer.
+    /// Read one request from the connected pipe, act on it and answer (on
+    /// the sender's own thread).
     void answer_one(HANDLE pipe);
     /// Carry out a command or go-to in the window's loop; the answer line.
     std::string carried_out(const ChannelRequest& request, HANDLE pipe);

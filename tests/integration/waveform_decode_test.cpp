@@ -89,7 +89,7 @@ TEST(WaveformDecoding, AnEntryThatCannotBeReadIsMadeAgainAndAChangedRecordingIsS
 {
     // Given a cache entry that is a folder, a pipe, a device or a damaged
     // giant: the waveform is made again at once (no throw, no wait, no read
-    // of gigabytes).
+    // of gigabytes), and the entry replaced: the next run reads the cache.
     TempDir dir;
     const std::string tone = dir.path() + "tone.wav";
     const auto tone_of = [&](int seconds) {
@@ -102,7 +102,7 @@ TEST(WaveformDecoding, AnEntryThatCannotBeReadIsMadeAgainAndAChangedRecordingIsS
     const std::string entry = cache + waveform::cache_file_name(tone);
     std::filesystem::create_directories(cache);
     const std::vector<std::pair<std::string, std::string>> entries = {
-        {"a folder", "mkdir '" + entry + "'"},
+        {"a folder", "mkdir '" + entry + "' && touch '" + entry + "/kept'"},
         {"a pipe", "mkfifo '" + entry + "'"},
         // A link to what never ends (here a pipe; /dev/zero reads the same
         // way): never read, never followed when the entry is written again.
@@ -119,8 +119,14 @@ TEST(WaveformDecoding, AnEntryThatCannotBeReadIsMadeAgainAndAChangedRecordingIsS
         const auto made = complete_waveform(*waveforms, tone);
         ASSERT_TRUE(made);
         EXPECT_NEAR(made->length_ms(), 1000, 60);
+        // No helper now: only the cache can give it.
+        const auto cached = complete_waveform(*decoded_waveforms(cache, {}), tone);
+        ASSERT_TRUE(cached);
+        EXPECT_EQ(cached->trouble, WaveformTrouble::None);
+        EXPECT_EQ(cached->levels, made->levels);
     }
     EXPECT_TRUE(std::filesystem::is_fifo(dir.path() + "endless"));
+    EXPECT_TRUE(std::filesystem::exists(entry + ".aside-1/kept")) << "the folder moved aside whole";
 
     // A recording replaced on disk is made again when its tip is next opened.
     std::filesystem::remove_all(entry);
@@ -170,7 +176,7 @@ TEST(WaveformDecoding, AHelperThatFailsCostsThatRecordingItsWaveformAndSaysWhy)
          stand_in("killed", "echo $$ > '" + dir.path() +
                                 "pid'; printf 'size 9\\nlevels 0 1\\nA'; "
                                 "exec sleep 600"),
-         WaveformTrouble::HelperCrashed},
+         WaveformTrouble::HelperStopped},
     };
     for (const auto& [what, helper, trouble] : helpers) {
         SCOPED_TRACE(what);

@@ -8,9 +8,12 @@
 #include <algorithm>
 #include <atomic>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <thread>
 
+#include "base/translation.h"
+#include "base/ui_text.h"
 #include "base/wide_text.h"
 #include "control/commands/commands.h"
 #include "control/commands/global_keys.h"
@@ -1134,6 +1137,175 @@ TEST(OneCopy, TheHandedFileArrivesWholeAndWhatIsNoRequestIsRefused)
     EXPECT_TRUE(pump_until(rig.window, moved));
     sender.join(); // the pipe's thread answers once the window has carried it out
     EXPECT_EQ(delivered, OneCopyWin32::Delivery::CarriedOut) << reason;
+}
+
+} // namespace
+} // namespace cuedeck::testing
+
+namespace cuedeck::testing {
+namespace {
+
+// Given senders connected to the pipe that say nothing: a command sent
+// meanwhile is carried out and answered while they are still connected, not
+// once the first of them has been dropped for its silence.
+TEST(OneCopy, SilentSendersHoldUpNoOtherRequest)
+{
+    Rig rig;
+    rig.player.clear_log();
+    const std::wstring meeting = L"CuedeckSilent-" + std::to_wstring(GetCurrentProcessId());
+    OneCopyWin32 first(meeting);
+    std::string reason;
+    ASSERT_EQ(first.claim("", reason), OneCopyWin32::Role::First);
+    first.serve(
+        rig.session, [&rig](std::function<void()> work) { rig.dialog.later(std::move(work)); },
+        [](const std::string&) {});
+    HANDLE let_go = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::atomic<int> connected = 0;
+    std::atomic<int> dropped = 0;
+    std::vector<std::thread> silent;
+    for (int sender = 0; sender < 4; ++sender) {
+        silent.emplace_back([&] {
+            const std::wstring pipe_name = OneCopyWin32::pipe_for(meeting);
+            HANDLE pipe = INVALID_HANDLE_VALUE;
+            while (pipe == INVALID_HANDLE_VALUE && WaitForSingleObject(let_go, 0) == WAIT_TIMEOUT) {
+                pipe = CreateFileW(pipe_name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                   OPEN_EXISTING, 0, nullptr);
+                if (pipe == INVALID_HANDLE_VALUE)
+                    WaitNamedPipeW(pipe_name.c_str(), 100);
+            }
+            if (pipe == INVALID_HANDLE_VALUE)
+                return;
+            ++connected;
+            DWORD waiting = 0;
+            while (WaitForSingleObject(let_go, 10) == WAIT_TIMEOUT) {
+                if (!PeekNamedPipe(pipe, nullptr, 0, nullptr, &waiting, nullptr)) {
+                    ++dropped;
+                    break;
+                }
+            }
+            CloseHandle(pipe);
+        });
+    }
+    ASSERT_TRUE(eventually([&] { return connected > 0; }));
+    OneCopyWin32::Delivery delivered = OneCopyWin32::Delivery::NoneRunning;
+    std::atomic<bool> answered = false;
+    int dropped_by_then = -1;
+    std::thread sender([&] {
+        delivered = OneCopyWin32::send_request(
+            meeting, [](std::int64_t until) { return format_command_request("next-tip", until); },
+            reason);
+        dropped_by_then = dropped;
+        answered = true;
+    });
+    pump_until(rig.window, [&] { return answered.load(); });
+    sender.join();
+    SetEvent(let_go);
+    for (std::thread& one : silent)
+        one.join();
+    CloseHandle(let_go);
+    EXPECT_EQ(delivered, OneCopyWin32::Delivery::CarriedOut) << reason;
+    EXPECT_EQ(dropped_by_then, 0) << "answered only once a silent sender was dropped";
+    const auto traffic = rig.player.traffic();
+    EXPECT_NE(std::find(traffic.begin(), traffic.end(), "NextTrack"), traffic.end());
+}
+
+/// The recording the build wrote, as Windows names it.
+std::string phrases_wav()
+{
+    std::string path = std::string("Z:") + CUEDECK_TEST_RECORDINGS + "/phrases.wav";
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return path;
+}
+
+// Given a helper killed mid-decode, with the exit code Wine's taskkill gives
+// and the one Windows' own gives: the notice names it stopped, and fits.
+TEST(MainDialog, AKilledHelperIsToldStoppedInWordsThatFitTheField)
+{
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring pid_file =
+        std::wstring(temp) + L"cuedeck-helper-" + std::to_wstring(GetCurrentProcessId());
+    SetEnvironmentVariableW(L"CUEDECK_STANDIN_PID", pid_file.c_str());
+    for (const UINT code : {0U, 1U}) {
+        SCOPED_TRACE(code);
+        DeleteFileW(pid_file.c_str());
+        const auto waveforms = decoded_waveforms({}, CUEDECK_TEST_HELPER_STANDIN);
+        Rig rig{waveforms.get()};
+        const std::string recording = phrases_wav();
+        const std::string folder = recording.substr(0, recording.rfind('\\') + 1);
+        rig.system.separator = '\\';
+        rig.system.drive_letters = true;
+        rig.system.files[folder + "tips.m3u"] = "phrases.wav";
+        rig.dialog.controller().open_playlist(folder + "tips.m3u");
+        rig.player.model = {1, 1, 0, 200, 5, 50, "1. phrases - fake", ""};
+        DWORD pid = 0;
+        ASSERT_TRUE(pump_until(rig.window, [&] {
+            rig.dialog.controller().refresh();
+            std::ifstream(std::filesystem::path(pid_file)) >> pid;
+            return pid != 0;
+        }));
+        HANDLE helper = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid);
+        ASSERT_NE(helper, nullptr);
+        TerminateProcess(helper, code);
+        CloseHandle(helper);
+        std::shared_ptr<const Waveform> shown;
+        ASSERT_TRUE(pump_until(rig.window, [&] {
+            rig.dialog.controller().tick();
+            shown = rig.dialog.controller().waveform_now();
+            return shown && shown->complete;
+        }));
+        EXPECT_EQ(shown->trouble, WaveformTrouble::HelperStopped);
+        rig.dialog.controller().tick(); // the look that tells it
+        char notice[256] = {};
+        GetDlgItemTextA(rig.window, IDC_DEVICE_STATE, notice, sizeof notice);
+        EXPECT_STREQ(notice, "No waveform: the decoder was stopped");
+        // The same notice in every language the program carries.
+        for (const LANGID language : {LANG_ENGLISH, LANG_GERMAN, LANG_FRENCH, LANG_SPANISH,
+                                      LANG_ITALIAN, LANG_DUTCH, LANG_PORTUGUESE}) {
+            const std::string used = use_windows_language(language);
+            const std::string shown_notice =
+                translated(UI_TEXT("No waveform: %1"), {translated("the decoder was stopped")});
+            rig.dialog.controller().show_notice(shown_notice);
+            for (const std::string& fault : clipped(rig.window)) {
+                if (fault.starts_with(shown_notice))
+                    ADD_FAILURE() << used << ": " << fault;
+            }
+        }
+        use_windows_language(LANG_ENGLISH);
+    }
+    DeleteFileW(pid_file.c_str());
+}
+
+// Given a folder where the recording's cache file should be: the waveform is
+// made, the folder (with what it holds) moved aside within the cache, and the
+// next run reads the cache instead of decoding again.
+TEST(Waveforms, AFolderInTheCacheFilesPlaceIsMovedAsideAndTheCacheReadNextTime)
+{
+    const std::string cache = RecordingRig::temporary_cache();
+    const std::string recording = phrases_wav();
+    const std::filesystem::path entry =
+        wide_from_utf8(cache + waveform::cache_file_name(recording));
+    std::filesystem::create_directories(entry);
+    std::ofstream(entry / "kept") << "what the folder held";
+    const auto complete = [&](Waveforms& waveforms) {
+        std::shared_ptr<const Waveform> shown;
+        eventually([&] {
+            shown = waveforms.waveform(recording, 0);
+            return shown && shown->complete;
+        });
+        return shown;
+    };
+    const auto made = complete(*decoded_waveforms(cache, CUEDECK_TEST_HELPER));
+    ASSERT_TRUE(made);
+    ASSERT_EQ(made->trouble, WaveformTrouble::None);
+    // No helper now: only the cache can give it.
+    const auto cached = complete(*decoded_waveforms(cache, {}));
+    ASSERT_TRUE(cached);
+    EXPECT_EQ(cached->trouble, WaveformTrouble::None);
+    EXPECT_EQ(cached->levels, made->levels);
+    std::error_code failed;
+    EXPECT_TRUE(std::filesystem::exists(entry.wstring() + L".aside-1\\kept", failed));
+    std::filesystem::remove_all(std::filesystem::path(wide_from_utf8(cache)), failed);
 }
 
 } // namespace

@@ -144,6 +144,12 @@ wine "$cuedeck" 2>"$work/again.err" &
 until_true asking || fail "no question offered the place back ($status): $(cat "$work/err")"
 [ -e "$journal.set-aside" ] && fail "the journal was set aside without a question: $(cat "$journal.set-aside")"
 [ -s "$journal" ] || fail "the journal is gone without a question"
+echo "--- a command during the start-up's question"
+# Refused at once for the question, as during any later one: not left
+# waiting until the sender gives up on a Cuedeck it takes for busy.
+run --command next-tip
+[ "$status" = 1 ] || fail "a command during the start-up's question ended with $status"
+grep -q 'waiting for an answer' "$work/err" || fail "not refused for the question: $(cat "$work/err")"
 echo "--- a player Cuedeck started closes when Cuedeck is killed"
 tr -d '\r' <"$log" | grep -qx close && fail "the player the user started was closed"
 wine taskkill /F /IM cuedeck.exe >/dev/null 2>&1 || true

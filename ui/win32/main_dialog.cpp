@@ -99,15 +99,17 @@ INT_PTR MainDialog::handle(UINT message, WPARAM wparam, LPARAM lparam)
     switch (message) {
     case WM_INITDIALOG:
         initialise();
-        m_session.start_up();
-        register_global_keys();
         {
-            // From here on, work handed over from any thread is posted.
+            // From here on, work handed over from any thread is posted: it
+            // is answered during the start-up's questions too (refused while
+            // one is open), not left waiting until the last is.
             const std::lock_guard<std::mutex> held(m_later_lock);
             m_later_target = m_window;
             for (std::size_t waiting = 0; waiting < m_later.size(); ++waiting)
                 PostMessageA(m_window, later_message, 0, 0);
         }
+        m_session.start_up();
+        register_global_keys();
         return TRUE;
     case WM_HOTKEY:
         m_hot_keys.pressed(wparam);
