@@ -26,7 +26,7 @@ constexpr std::array<Named, 7> kinds = {{
     {Message::Kind::Made, "made", 0},
 }};
 
-constexpr std::array<std::pair<Trouble, std::string_view>, 12> troubles = {{
+constexpr std::array<std::pair<Trouble, std::string_view>, 13> troubles = {{
     {Trouble::Unreadable, "unreadable"},
     {Trouble::TooLong, "too-long"},
     {Trouble::Unwritable, "unwritable"},
@@ -39,6 +39,7 @@ constexpr std::array<std::pair<Trouble, std::string_view>, 12> troubles = {{
     {Trouble::KeyMissing, "key-missing"},
     {Trouble::KeyExposed, "key-exposed"},
     {Trouble::NoServer, "no-server"},
+    {Trouble::UnsafeForBatch, "unsafe-for-batch"},
 }};
 
 bool number_of(std::string_view text, std::int64_t& number)

@@ -41,6 +41,8 @@ enum class Trouble {
     KeyMissing,   ///< the access key's file cannot be read
     KeyExposed,   ///< the access key's file can be read by others
     NoServer,     ///< the server's address is not an http or https one
+    /// A batch file's arguments hold a character cmd.exe would read itself.
+    UnsafeForBatch,
 };
 std::string_view word_of(Trouble trouble);
 

@@ -1,5 +1,6 @@
 #include "files/recognizer.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 
@@ -13,10 +14,7 @@ void replace_all(std::string& word, std::string_view placeholder, const std::str
         word.replace(at, placeholder.size(), value);
 }
 
-} // namespace
-
-std::optional<std::vector<std::string>> command_arguments(std::string_view command,
-                                                          const RecognizerJob& job)
+std::optional<std::vector<std::string>> posix_words(std::string_view command)
 {
     std::vector<std::string> words;
     std::string word;
@@ -56,8 +54,80 @@ std::optional<std::vector<std::string>> command_arguments(std::string_view comma
         return std::nullopt;
     if (in_word)
         words.push_back(std::move(word));
-    if (words.empty())
+    return words;
+}
+
+bool windows_blank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+/// As the C runtime splits a command line (the rules of Visual C++ 2008
+/// and later, which CommandLineToArgvW shares but for "" inside quotes).
+std::vector<std::string> windows_words(std::string_view command)
+{
+    std::vector<std::string> words;
+    std::size_t i = 0;
+    while (i < command.size() && windows_blank(command[i]))
+        ++i;
+    if (i == command.size())
+        return words;
+    // The program's name: quotes group, and a backslash is always its own.
+    std::string word;
+    for (bool quoted = false; i < command.size() && (quoted || !windows_blank(command[i])); ++i) {
+        if (command[i] == '"')
+            quoted = !quoted;
+        else
+            word += command[i];
+    }
+    words.push_back(std::move(word));
+    for (;;) {
+        while (i < command.size() && windows_blank(command[i]))
+            ++i;
+        if (i == command.size())
+            return words;
+        word.clear();
+        bool quoted = false;
+        while (i < command.size() && (quoted || !windows_blank(command[i]))) {
+            const char c = command[i];
+            if (c == '\\') {
+                const std::size_t after = command.find_first_not_of('\\', i);
+                const std::size_t count =
+                    (after == std::string_view::npos ? command.size() : after) - i;
+                const bool before_quote = after != std::string_view::npos && command[after] == '"';
+                // 2n backslashes and a quote: n of them, and the quote
+                // opens or closes; 2n + 1: n of them and a quote.
+                word.append(before_quote ? count / 2 : count, '\\');
+                i += count;
+                if (before_quote && count % 2 == 1) {
+                    word += '"';
+                    ++i;
+                }
+            } else if (c == '"' && quoted && i + 1 < command.size() && command[i + 1] == '"') {
+                word += '"';
+                i += 2;
+            } else if (c == '"') {
+                quoted = !quoted;
+                ++i;
+            } else {
+                word += c;
+                ++i;
+            }
+        }
+        words.push_back(std::move(word));
+    }
+}
+
+} // namespace
+
+std::optional<std::vector<std::string>>
+command_arguments(std::string_view command, const RecognizerJob& job, CommandSyntax syntax)
+{
+    auto split = syntax == CommandSyntax::Windows ? std::optional(windows_words(command))
+                                                  : posix_words(command);
+    if (!split || split->empty())
         return std::nullopt;
+    std::vector<std::string> words = std::move(*split);
     for (std::string& each : words) {
         // The numbers first: a file name holding "{start_ms}" stays as it is.
         replace_all(each, start_placeholder, std::to_string(job.from_ms));
@@ -70,7 +140,7 @@ std::optional<std::vector<std::string>> command_arguments(std::string_view comma
 }
 
 std::optional<std::vector<std::string>> arguments(const RecognizerChoice& choice,
-                                                  const RecognizerJob& job)
+                                                  const RecognizerJob& job, CommandSyntax syntax)
 {
     switch (choice.kind) {
     case RecognizerKind::None:
@@ -96,7 +166,7 @@ std::optional<std::vector<std::string>> arguments(const RecognizerChoice& choice
         return words;
     }
     case RecognizerKind::Command:
-        return command_arguments(choice.command, job);
+        return command_arguments(choice.command, job, syntax);
     case RecognizerKind::Server:
         return std::nullopt; // the helper sends it itself
     }
@@ -128,6 +198,52 @@ std::string windows_command_line(const std::vector<std::string>& arguments)
         line.append(backslashes * 2, '\\');
         line += '"';
     }
+    return line;
+}
+
+bool is_batch_file(std::string_view program)
+{
+    std::string ending;
+    for (const char c : program.substr(program.size() - std::min<std::size_t>(program.size(), 4)))
+        ending += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return ending == ".bat" || ending == ".cmd";
+}
+
+std::string unsafe_for_batch(const std::vector<std::string>& arguments)
+{
+    for (const std::string& argument : arguments) {
+        for (const char c : argument) {
+            const auto code = static_cast<unsigned char>(c);
+            if (c == '%' || c == '"')
+                return std::string(1, c);
+            if (code < 0x20 || code == 0x7f) {
+                constexpr std::string_view hex = "0123456789ABCDEF";
+                return std::string("U+00") + hex[code >> 4] + hex[code & 15];
+            }
+        }
+    }
+    return {};
+}
+
+std::string batch_command_line(const std::vector<std::string>& arguments)
+{
+    // /s: the outer quotes go and the rest is read as it is.
+    std::string line = "cmd.exe /d /v:off /s /c \"";
+    for (const std::string& argument : arguments) {
+        if (&argument != &arguments.front())
+            line += ' ';
+        // Inside quotes cmd.exe reads only '%' and '"' (refused before);
+        // backslashes before the closing quote double, for a program the
+        // batch file hands the word on to.
+        const std::size_t last = argument.find_last_not_of('\\');
+        const std::size_t backslashes =
+            argument.size() - (last == std::string::npos ? 0 : last + 1);
+        line += '"';
+        line += argument;
+        line.append(backslashes, '\\');
+        line += '"';
+    }
+    line += '"';
     return line;
 }
 

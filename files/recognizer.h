@@ -49,22 +49,49 @@ inline constexpr std::string_view length_placeholder = "{length_ms}";
 inline constexpr const char* pocketsphinx_program = "pocketsphinx_continuous";
 inline constexpr const char* whisper_program = "whisper-cli";
 
+/// How a command template is split into words: as a POSIX shell splits
+/// it, or as a Windows program reads its command line, where a backslash is
+/// a folder's separator.
+enum class CommandSyntax { Posix, Windows };
+
 /// The words of a command template as a shell splits them (blanks, single
 /// and double quotes, backslashes) and nothing more: no variables, no
-/// globs, no commands. The placeholders are then replaced inside each word,
-/// so that a file name with blanks, quotes or `$( )` stays one argument.
-/// Nothing when the quotes are not closed or there is no word.
-std::optional<std::vector<std::string>> command_arguments(std::string_view command,
-                                                          const RecognizerJob& job);
+/// globs, no commands. With `CommandSyntax::Windows`, as the C runtime
+/// (CommandLineToArgvW) splits a command line instead: blanks and double
+/// quotes only, a backslash literal unless it comes before a quote. The
+/// placeholders are then replaced inside each word, so that a file name
+/// with blanks, quotes or `$( )` stays one argument. Nothing when a shell's
+/// quotes are not closed or there is no word.
+std::optional<std::vector<std::string>>
+command_arguments(std::string_view command, const RecognizerJob& job,
+                  CommandSyntax syntax = CommandSyntax::Posix);
 
 /// The arguments that run `choice` on `job`; nothing for None or a template
 /// that cannot be read.
 std::optional<std::vector<std::string>> arguments(const RecognizerChoice& choice,
-                                                  const RecognizerJob& job);
+                                                  const RecognizerJob& job,
+                                                  CommandSyntax syntax = CommandSyntax::Posix);
 
 /// `arguments` as one Windows command line, each quoted as the C runtime
 /// (CommandLineToArgvW) reads it back: a program sees them as they are.
 std::string windows_command_line(const std::vector<std::string>& arguments);
+
+/// Whether Windows runs `program` through cmd.exe: a .bat or .cmd file.
+bool is_batch_file(std::string_view program);
+
+/// The first character of `arguments` that cmd.exe reads even inside
+/// quotes, so that no quoting passes it to a batch file as it is: '%' (a
+/// variable's start), '"' (the quotes' end) or a control character (the
+/// line's end). A control character is named by its code ("U+000A").
+/// Empty when there is none.
+std::string unsafe_for_batch(const std::vector<std::string>& arguments);
+
+/// The command line of cmd.exe that runs the batch file `arguments[0]` with
+/// the rest: each word in quotes, so that none of `& | < > ^ ( ) ! , ; =`
+/// or a blank is read as a command, a redirection, an escape or a break
+/// between arguments; no AutoRun, no delayed expansion. Only for arguments
+/// with nothing unsafe_for_batch.
+std::string batch_command_line(const std::vector<std::string>& arguments);
 
 /// Whether the recognizer's standard output is its draft (PocketSphinx
 /// prints it), rather than a file it writes at the output base.

@@ -31,6 +31,8 @@ struct RecognitionState
     /// The draft's times are the recording's, not the stretch's (see
     /// RecognizerJob::whole_recording).
     bool times_of_recording = false;
+    /// With Trouble::UnsafeForBatch: the character refused.
+    std::string refused{};
 };
 
 /// What a recognition's worker thread tells the window's thread, under a lock.

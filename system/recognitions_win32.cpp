@@ -1,8 +1,8 @@
 // Recognitions on Windows: the user's recognizer (whisper-cli.exe or a
-// command template) run without a shell, at a lower priority, in a job
-// object that ends it with Cuedeck and whole at a stop. Windows has no
-// decoder here, so the recognizer is given the recording itself and asked
-// for the stretch; the times it writes are the recording's.
+// command template) found where the user put it and run without a shell, at a lower priority, in a
+// job object that ends it with Cuedeck and whole at a stop. Windows has no decoder here, so the
+// recognizer is given the recording itself and asked for the stretch; the times it writes are the
+// recording's.
 #include <windows.h>
 
 #include <atomic>
@@ -10,7 +10,9 @@
 #include <deque>
 #include <filesystem>
 #include <mutex>
+#include <optional>
 #include <thread>
+#include <vector>
 
 #include "base/wide_text.h"
 #include "files/draft_format.h"
@@ -79,6 +81,75 @@ std::string bounded_file(const std::filesystem::path& path)
     return bytes;
 }
 
+/// The folder of this program, where a recognizer may be put beside it.
+std::filesystem::path own_folder()
+{
+    std::wstring path(32768, L'\0');
+    path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
+    return std::filesystem::path(path).parent_path();
+}
+
+/// The folders of PATH that are full paths: an empty or relative entry
+/// would be the current folder again.
+std::vector<std::filesystem::path> path_folders()
+{
+    std::vector<std::filesystem::path> folders;
+    const DWORD size = GetEnvironmentVariableW(L"PATH", nullptr, 0);
+    std::wstring list(size, L'\0');
+    list.resize(GetEnvironmentVariableW(L"PATH", list.data(), size));
+    for (std::size_t from = 0; from <= list.size();) {
+        std::size_t end = list.find(L';', from);
+        if (end == std::wstring::npos)
+            end = list.size();
+        std::wstring entry = list.substr(from, end - from);
+        std::erase(entry, L'"');
+        if (std::filesystem::path folder(entry); !entry.empty() && folder.is_absolute())
+            folders.push_back(std::move(folder));
+        from = end + 1;
+    }
+    return folders;
+}
+
+/// The program `name` stands for: a full path as it is; a bare name in
+/// this program's folder, then in PATH's, never in the current folder
+/// (where CreateProcess looks, and anything may have been put). A name
+/// without an extension is tried as Windows' own command prompt does.
+std::optional<std::filesystem::path> program_path(const std::string& name)
+{
+    const std::filesystem::path named(wide_from_utf8(name));
+    std::vector<std::filesystem::path> folders;
+    if (named.is_absolute())
+        folders.push_back(named.parent_path());
+    else if (named.has_parent_path() || named.has_root_path())
+        return std::nullopt; // relative to the current folder
+    else {
+        folders.push_back(own_folder());
+        for (auto& folder : path_folders())
+            folders.push_back(std::move(folder));
+    }
+    std::vector<std::filesystem::path> names;
+    if (named.has_extension())
+        names.push_back(named.filename());
+    for (const wchar_t* extension : {L".exe", L".com", L".bat", L".cmd"})
+        names.push_back(named.filename().wstring() + extension);
+    std::error_code failed;
+    for (const auto& folder : folders) {
+        for (const auto& each : names) {
+            if (std::filesystem::is_regular_file(folder / each, failed))
+                return folder / each;
+        }
+    }
+    return std::nullopt;
+}
+
+/// The system's own cmd.exe, not one that COMSPEC or a folder names.
+std::wstring command_prompt()
+{
+    std::wstring folder(MAX_PATH, L'\0');
+    folder.resize(GetSystemDirectoryW(folder.data(), MAX_PATH));
+    return folder + L"\\cmd.exe";
+}
+
 class WindowsRecognition final : public Recognition
 {
 public:
@@ -129,9 +200,27 @@ private:
         RecognizerJob job{request.recording, utf8_from_wide((folder / output_base_name).wstring()),
                           request.choice.language, request.from_ms, request.length_ms};
         job.whole_recording = true;
-        const auto command = recognizer::arguments(request.choice, job);
-        if (!command)
+        auto command =
+            recognizer::arguments(request.choice, job, recognizer::CommandSyntax::Windows);
+        const auto program = command ? program_path(command->front()) : std::nullopt;
+        if (!program)
             return finish(helper::Trouble::NotInstalled);
+        command->front() = utf8_from_wide(program->wstring());
+        // Windows runs a batch file through cmd.exe, which reads its command
+        // line as commands: it is given its words quoted for cmd.exe's rules,
+        // or not run at all.
+        std::wstring application = program->wstring();
+        std::wstring line;
+        if (recognizer::is_batch_file(command->front())) {
+            if (std::string refused = recognizer::unsafe_for_batch(*command); !refused.empty()) {
+                m_progress.update([&](RecognitionState& state) { state.refused = refused; });
+                return finish(helper::Trouble::UnsafeForBatch);
+            }
+            application = command_prompt();
+            line = wide_from_utf8(recognizer::batch_command_line(*command));
+        } else {
+            line = wide_from_utf8(recognizer::windows_command_line(*command));
+        }
         SECURITY_ATTRIBUTES inherited{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
         Handle output(CreateFileW((folder / output_name).c_str(), GENERIC_WRITE, FILE_SHARE_READ,
                                   &inherited, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -154,9 +243,8 @@ private:
         startup.hStdInput = nullptr;
         startup.hStdOutput = output.value;
         startup.hStdError = errors_write.value;
-        std::wstring line = wide_from_utf8(recognizer::windows_command_line(*command));
         PROCESS_INFORMATION started{};
-        if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE,
+        if (!CreateProcessW(application.c_str(), line.data(), nullptr, nullptr, TRUE,
                             CREATE_NO_WINDOW | CREATE_SUSPENDED | BELOW_NORMAL_PRIORITY_CLASS,
                             nullptr, nullptr, &startup, &started)) {
             const DWORD error = GetLastError();

@@ -1066,6 +1066,10 @@ Um sich Zugriff zu geben, schreiben Sie diese Zeile (als root) in %2, dann ziehe
         <translation>Ohne Shell ausgeführt. Er darf %1, %2, %3, %4 und %5 enthalten.</translation>
     </message>
     <message>
+        <source>Run without a shell. A backslash belongs to its path: &quot;C:\Program Files\Rec\rec.exe&quot; -f %1 -o %2. It may also name %3, %4 and %5. A .bat or .cmd file is given them quoted for cmd.exe, and not run when they hold % or &quot;.</source>
+        <translation>Ohne Shell ausgeführt. Ein Backslash gehört zum Pfad: &quot;C:\Program Files\Rec\rec.exe&quot; -f %1 -o %2. Er darf auch %3, %4 und %5 enthalten. Eine .bat- oder .cmd-Datei erhält sie für cmd.exe in Anführungszeichen und wird nicht ausgeführt, wenn sie % oder &quot; enthalten.</translation>
+    </message>
+    <message>
         <source>The address begins with http: the recording travels unencrypted, and others on the way can listen to it.</source>
         <translation>Die Adresse beginnt mit http: Die Aufnahme wird unverschlüsselt übertragen, und andere auf dem Weg können sie mithören.</translation>
     </message>
@@ -1080,6 +1084,10 @@ Um sich Zugriff zu geben, schreiben Sie diese Zeile (als root) in %2, dann ziehe
     <message>
         <source>the server's address is not an http or https one</source>
         <translation>die Adresse des Servers ist keine http- oder https-Adresse</translation>
+    </message>
+    <message>
+        <source>the recognizer is a batch file, and cmd.exe would misread the character %1 in its arguments: rename the recording, or run a program (.exe) instead</source>
+        <translation>die Spracherkennung ist eine Batch-Datei, und cmd.exe würde das Zeichen %1 in ihren Argumenten falsch lesen: benennen Sie die Aufnahme um oder führen Sie stattdessen ein Programm (.exe) aus</translation>
     </message>
     <message>
         <source>whisper.cpp (whisper-cli)</source>

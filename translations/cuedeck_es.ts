@@ -1066,6 +1066,10 @@ Para darse acceso, ponga esta línea en %2 (como root), luego desconecte el peda
         <translation>Se ejecuta sin shell. Puede incluir %1, %2, %3, %4 y %5.</translation>
     </message>
     <message>
+        <source>Run without a shell. A backslash belongs to its path: &quot;C:\Program Files\Rec\rec.exe&quot; -f %1 -o %2. It may also name %3, %4 and %5. A .bat or .cmd file is given them quoted for cmd.exe, and not run when they hold % or &quot;.</source>
+        <translation>Se ejecuta sin shell. La barra invertida forma parte de la ruta: &quot;C:\Program Files\Rec\rec.exe&quot; -f %1 -o %2. También puede incluir %3, %4 y %5. Un archivo .bat o .cmd los recibe entre comillas para cmd.exe, y no se ejecuta si contienen % o &quot;.</translation>
+    </message>
+    <message>
         <source>The address begins with http: the recording travels unencrypted, and others on the way can listen to it.</source>
         <translation>La dirección empieza por http: la grabación viaja sin cifrar y otros en el camino pueden escucharla.</translation>
     </message>
@@ -1080,6 +1084,10 @@ Para darse acceso, ponga esta línea en %2 (como root), luego desconecte el peda
     <message>
         <source>the server's address is not an http or https one</source>
         <translation>la dirección del servidor no es http ni https</translation>
+    </message>
+    <message>
+        <source>the recognizer is a batch file, and cmd.exe would misread the character %1 in its arguments: rename the recording, or run a program (.exe) instead</source>
+        <translation>el reconocedor es un archivo por lotes, y cmd.exe interpretaría mal el carácter %1 de sus argumentos: cambie el nombre de la grabación o ejecute un programa (.exe) en su lugar</translation>
     </message>
     <message>
         <source>whisper.cpp (whisper-cli)</source>

@@ -1066,6 +1066,10 @@ Pour vous donner l’accès, mettez cette ligne dans %2 (en root), puis débranc
         <translation>Exécutée sans shell. Elle peut contenir %1, %2, %3, %4 et %5.</translation>
     </message>
     <message>
+        <source>Run without a shell. A backslash belongs to its path: &quot;C:\Program Files\Rec\rec.exe&quot; -f %1 -o %2. It may also name %3, %4 and %5. A .bat or .cmd file is given them quoted for cmd.exe, and not run when they hold % or &quot;.</source>
+        <translation>Exécutée sans shell. Une barre oblique inverse fait partie du chemin : &quot;C:\Program Files\Rec\rec.exe&quot; -f %1 -o %2. Elle peut aussi contenir %3, %4 et %5. Un fichier .bat ou .cmd les reçoit entre guillemets pour cmd.exe, et n’est pas exécuté s’ils contiennent % ou &quot;.</translation>
+    </message>
+    <message>
         <source>The address begins with http: the recording travels unencrypted, and others on the way can listen to it.</source>
         <translation>L’adresse commence par http : l’enregistrement circule sans chiffrement, et d’autres sur le trajet peuvent l’écouter.</translation>
     </message>
@@ -1080,6 +1084,10 @@ Pour vous donner l’accès, mettez cette ligne dans %2 (en root), puis débranc
     <message>
         <source>the server's address is not an http or https one</source>
         <translation>l’adresse du serveur n’est ni http ni https</translation>
+    </message>
+    <message>
+        <source>the recognizer is a batch file, and cmd.exe would misread the character %1 in its arguments: rename the recording, or run a program (.exe) instead</source>
+        <translation>le moteur de reconnaissance est un fichier de commandes, et cmd.exe lirait mal le caractère %1 de ses arguments : renommez l’enregistrement, ou exécutez plutôt un programme (.exe)</translation>
     </message>
     <message>
         <source>whisper.cpp (whisper-cli)</source>

@@ -1066,6 +1066,10 @@ Per darsi accesso, mettere questa riga in %2 (come root), poi scollegare la peda
         <translation>Eseguito senza shell. Può contenere %1, %2, %3, %4 e %5.</translation>
     </message>
     <message>
+        <source>Run without a shell. A backslash belongs to its path: &quot;C:\Program Files\Rec\rec.exe&quot; -f %1 -o %2. It may also name %3, %4 and %5. A .bat or .cmd file is given them quoted for cmd.exe, and not run when they hold % or &quot;.</source>
+        <translation>Eseguito senza shell. La barra rovesciata fa parte del percorso: &quot;C:\Program Files\Rec\rec.exe&quot; -f %1 -o %2. Può contenere anche %3, %4 e %5. Un file .bat o .cmd li riceve tra virgolette per cmd.exe, e non viene eseguito se contengono % o &quot;.</translation>
+    </message>
+    <message>
         <source>The address begins with http: the recording travels unencrypted, and others on the way can listen to it.</source>
         <translation>L’indirizzo inizia con http: la registrazione viaggia senza cifratura e altri lungo il percorso possono ascoltarla.</translation>
     </message>
@@ -1080,6 +1084,10 @@ Per darsi accesso, mettere questa riga in %2 (come root), poi scollegare la peda
     <message>
         <source>the server's address is not an http or https one</source>
         <translation>l’indirizzo del server non è http né https</translation>
+    </message>
+    <message>
+        <source>the recognizer is a batch file, and cmd.exe would misread the character %1 in its arguments: rename the recording, or run a program (.exe) instead</source>
+        <translation>il riconoscitore è un file batch, e cmd.exe interpreterebbe male il carattere %1 nei suoi argomenti: rinomina la registrazione o esegui invece un programma (.exe)</translation>
     </message>
     <message>
         <source>whisper.cpp (whisper-cli)</source>

@@ -1066,6 +1066,10 @@ Om uzelf toegang te geven, zet u deze regel in %2 (als root), trekt u het pedaal
         <translation>Uitgevoerd zonder shell. Mag %1, %2, %3, %4 en %5 bevatten.</translation>
     </message>
     <message>
+        <source>Run without a shell. A backslash belongs to its path: &quot;C:\Program Files\Rec\rec.exe&quot; -f %1 -o %2. It may also name %3, %4 and %5. A .bat or .cmd file is given them quoted for cmd.exe, and not run when they hold % or &quot;.</source>
+        <translation>Uitgevoerd zonder shell. Een backslash hoort bij het pad: &quot;C:\Program Files\Rec\rec.exe&quot; -f %1 -o %2. Mag ook %3, %4 en %5 bevatten. Een .bat- of .cmd-bestand krijgt ze tussen aanhalingstekens voor cmd.exe, en wordt niet uitgevoerd als ze % of &quot; bevatten.</translation>
+    </message>
+    <message>
         <source>The address begins with http: the recording travels unencrypted, and others on the way can listen to it.</source>
         <translation>Het adres begint met http: de opname gaat onversleuteld over het netwerk en anderen onderweg kunnen meeluisteren.</translation>
     </message>
@@ -1080,6 +1084,10 @@ Om uzelf toegang te geven, zet u deze regel in %2 (als root), trekt u het pedaal
     <message>
         <source>the server's address is not an http or https one</source>
         <translation>het adres van de server is geen http- of https-adres</translation>
+    </message>
+    <message>
+        <source>the recognizer is a batch file, and cmd.exe would misread the character %1 in its arguments: rename the recording, or run a program (.exe) instead</source>
+        <translation>de herkenner is een batchbestand, en cmd.exe zou het teken %1 in de argumenten verkeerd lezen: geef de opname een andere naam of voer in plaats daarvan een programma (.exe) uit</translation>
     </message>
     <message>
         <source>whisper.cpp (whisper-cli)</source>

@@ -1066,6 +1066,10 @@ Para obter acesso, coloque esta linha em %2 (como root), depois desconecte o ped
         <translation>Executado sem shell. Pode conter %1, %2, %3, %4 e %5.</translation>
     </message>
     <message>
+        <source>Run without a shell. A backslash belongs to its path: &quot;C:\Program Files\Rec\rec.exe&quot; -f %1 -o %2. It may also name %3, %4 and %5. A .bat or .cmd file is given them quoted for cmd.exe, and not run when they hold % or &quot;.</source>
+        <translation>Executado sem shell. A barra invertida faz parte do caminho: &quot;C:\Program Files\Rec\rec.exe&quot; -f %1 -o %2. Também pode conter %3, %4 e %5. Um arquivo .bat ou .cmd os recebe entre aspas para o cmd.exe, e não é executado se contiverem % ou &quot;.</translation>
+    </message>
+    <message>
         <source>The address begins with http: the recording travels unencrypted, and others on the way can listen to it.</source>
         <translation>O endereço começa com http: a gravação trafega sem criptografia, e outros no caminho podem ouvi-la.</translation>
     </message>
@@ -1080,6 +1084,10 @@ Para obter acesso, coloque esta linha em %2 (como root), depois desconecte o ped
     <message>
         <source>the server's address is not an http or https one</source>
         <translation>o endereço do servidor não é http nem https</translation>
+    </message>
+    <message>
+        <source>the recognizer is a batch file, and cmd.exe would misread the character %1 in its arguments: rename the recording, or run a program (.exe) instead</source>
+        <translation>o reconhecedor é um arquivo em lotes, e o cmd.exe leria errado o caractere %1 em seus argumentos: renomeie a gravação ou execute um programa (.exe) em vez disso</translation>
     </message>
     <message>
         <source>whisper.cpp (whisper-cli)</source>

@@ -22,7 +22,7 @@ std::string made_draft_path(const std::string& recording, char separator)
            ".srt";
 }
 
-std::string cause_of(helper::Trouble trouble)
+std::string cause_of(helper::Trouble trouble, const std::string& refused)
 {
     switch (trouble) {
     case helper::Trouble::Unreadable:
@@ -49,6 +49,11 @@ std::string cause_of(helper::Trouble trouble)
             UI_TEXT("the access key's file can be read by others: make it yours alone"));
     case helper::Trouble::NoServer:
         return translated(UI_TEXT("the server's address is not an http or https one"));
+    case helper::Trouble::UnsafeForBatch:
+        return translated(UI_TEXT("the recognizer is a batch file, and cmd.exe would misread "
+                                  "the character %1 in its arguments: rename the recording, or "
+                                  "run a program (.exe) instead"),
+                          {refused});
     }
     return {};
 }
@@ -223,7 +228,7 @@ void Controller::take_made_draft(const RecognitionState& made)
     m_making_draft.reset();
     const std::string name = recording_name(making.recording);
     if (made.trouble)
-        return tell_no_draft(name, cause_of(*made.trouble), made.error_lines);
+        return tell_no_draft(name, cause_of(*made.trouble, made.refused), made.error_lines);
     Draft draft = cuedeck::read_draft(made.output);
     if (draft.cues.empty())
         return tell_no_draft(name, translated(UI_TEXT("its output holds no cues")));

@@ -300,5 +300,23 @@ TEST_F(CueCommands, AMadeDraftAsksBeforeReplacingOneAndBeforeARecordingLeavesThe
     }
 }
 
+TEST_F(CueCommands, ARecognizerNotRunForWhatCmdWouldReadSaysWhichCharacter)
+{
+    FakeRecognizers recognizers;
+    controller.use_recognizers(&recognizers);
+    set_options([](Options& options) {
+        options.recognizer = int(RecognizerKind::Command);
+        options.recognizer_command = "rec.bat {audio}";
+    });
+    recognizers.made.trouble = helper::Trouble::UnsafeForBatch;
+    recognizers.made.refused = "%";
+    view.answer_yes = true;
+    run_command(controller, Command::MakeDraft);
+    controller.tick();
+    ASSERT_FALSE(view.messages.empty());
+    EXPECT_THAT(view.messages.back(), HasSubstr("batch file"));
+    EXPECT_THAT(view.messages.back(), HasSubstr("character % in"));
+}
+
 } // namespace
 } // namespace cuedeck::testing

@@ -328,5 +328,44 @@ TEST(RecognizerCommands, TemplatesSplitAsAShellWouldExpandNothingAndKeepNamesWho
     EXPECT_FALSE(recognizer::server_origin("http://host:80x/"));
 }
 
+TEST(RecognizerCommands, OnWindowsTemplatesSplitAsTheCRuntimeReadsACommandLine)
+{
+    const RecognizerJob job{R"(C:\rec\a b&c.wav)", R"(C:\Temp\out)", "de", 1500, 3000};
+    const std::vector<std::pair<std::string, std::vector<std::string>>> table = {
+        {R"(c:\rec\x.exe -m c:\models\ggml.bin -f {audio})",
+         {R"(c:\rec\x.exe)", "-m", R"(c:\models\ggml.bin)", "-f", job.audio}},
+        {R"("C:\Program Files\Rec\rec.exe" -o "{output}" --dir "C:\my dir\\" 'single')",
+         {R"(C:\Program Files\Rec\rec.exe)", "-o", job.output_base, "--dir", R"(C:\my dir\)",
+          "'single'"}},
+        // Before a quote: 2n backslashes are n and the quote; 2n + 1 are n
+        // and a quote of the word. "" inside quotes is one.
+        {R"(x a\\"b c"d \"e \\\"f "g""h" {language}{start_ms})",
+         {"x", R"(a\b cd)", R"("e)", R"(\"f)", R"(g"h)", "de1500"}},
+    };
+    for (const auto& [command, words] : table)
+        EXPECT_EQ(recognizer::command_arguments(command, job, recognizer::CommandSyntax::Windows),
+                  words)
+            << command;
+    EXPECT_FALSE(recognizer::command_arguments(" \t ", job, recognizer::CommandSyntax::Windows));
+}
+
+TEST(RecognizerCommands, ABatchFileIsGivenEachWordQuotedOrTheCharacterCmdReadsIsNamed)
+{
+    EXPECT_TRUE(recognizer::is_batch_file(R"(C:\rec\Rec.BAT)"));
+    EXPECT_TRUE(recognizer::is_batch_file("rec.cmd"));
+    EXPECT_FALSE(recognizer::is_batch_file(R"(C:\rec.bat\x.exe)"));
+    EXPECT_EQ(
+        recognizer::batch_command_line(
+            {R"(C:\r&d\rec.bat)", "x&pwn&|<>^!()\xC3\xA9 ;,=.wav", R"(C:\dir\)", ""}),
+        R"(cmd.exe /d /v:off /s /c ""C:\r&d\rec.bat" "x&pwn&|<>^!()é ;,=.wav" "C:\dir\\" """)");
+    const std::vector<std::pair<std::vector<std::string>, std::string>> unsafe = {
+        {{"rec.bat", "a&b^c!d(e)"}, ""},        {{"rec.bat", "100%PATH%&x", "\"q\""}, "%"},
+        {{"rec.bat", "say \"hi\""}, "\""},      {{"C:\\100%\\rec.bat", "a"}, "%"},
+        {{"rec.bat", "line\nbreak"}, "U+000A"}, {{"rec.bat", "a\x1f"}, "U+001F"},
+    };
+    for (const auto& [words, refused] : unsafe)
+        EXPECT_EQ(recognizer::unsafe_for_batch(words), refused) << words.back();
+}
+
 } // namespace
 } // namespace cuedeck::testing

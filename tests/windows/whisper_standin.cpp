@@ -1,6 +1,8 @@
 // A stand-in for whisper-cli.exe: its arguments one a line into the file
 // named by CUEDECK_STANDIN_SEEN, then an SRT at "-of"'s base name, as
 // whisper-cli writes it with -osrt. "--slow" first makes it wait a minute.
+// Its own path is added as a line to the file CUEDECK_STANDIN_RAN names,
+// so that a test tells which of its copies ran.
 #include <windows.h>
 
 #include <cstdio>
@@ -15,6 +17,12 @@ int wmain(int argc, wchar_t** argv)
         WideCharToMultiByte(CP_UTF8, 0, wide, -1, text.data(), size, nullptr, nullptr);
         return text;
     };
+    wchar_t ran[MAX_PATH] = {};
+    if (GetEnvironmentVariableW(L"CUEDECK_STANDIN_RAN", ran, MAX_PATH) > 0) {
+        wchar_t self[MAX_PATH] = {};
+        GetModuleFileNameW(nullptr, self, MAX_PATH);
+        std::ofstream(ran, std::ios::binary | std::ios::app) << utf8(self) << '\n';
+    }
     if (argc > 1 && std::wstring(argv[1]) == L"--slow")
         Sleep(60'000);
     std::string output_base;
