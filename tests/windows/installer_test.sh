@@ -43,8 +43,8 @@ keys=('HKLM\Software\Classes\.grp' 'HKLM\Software\Classes\Cuedeck.TapeGroup'
       'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Cuedeck'
       'HKLM\Software\The Cuedeck developers')
 
-# The copies of the installed program that run (Wine shows each by its path).
-copies() { ps -eo args | grep -ci '^c:.program files.cuedeck.cuedeck\.exe' || true; }
+# The copies of Cuedeck that run in this prefix.
+copies() { ours cuedeck.exe | wc -l; }
 
 # PROGRAM (a Windows path) [GROUP]: starts it beside the stand-in player,
 # lets it take the player up, opens GROUP through the shell's association,

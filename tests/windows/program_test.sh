@@ -21,8 +21,8 @@ standin=$2
 
 source "$(dirname "$0")/wine_desk.sh" program "$standin"
 
-# The copies of this program that run (Wine shows each by its path).
-copies() { ps -eo args | awk -v exe="$cuedeck" '$1 == exe' | wc -l; }
+# The copies of this program that run in this prefix.
+copies() { ours cuedeck.exe | wc -l; }
 # The playlists handed to the player.
 told() { tr -d '\r' <"$log" | sed -n 's/^hand_over //p'; }
 # Whether PLAYLIST was handed to the player, waiting a while for it.
@@ -158,6 +158,6 @@ rm -f "$journal"
 started="$drive/program files/winamp/started.log"
 wine "$cuedeck" 2>"$work/started.err" &
 until_true grep -q PlaylistLength "$started" 2>/dev/null || fail "Cuedeck did not start the player"
-kill -KILL "$(ps -eo pid,args | awk -v exe="$cuedeck" '$2 == exe { print $1 }')"
+kill -KILL "$(ours cuedeck.exe)"
 until_true grep -q '^close' "$started" || fail "the player Cuedeck started was not closed after its end"
 echo "program test passed"

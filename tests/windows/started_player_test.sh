@@ -18,16 +18,6 @@ source "$(dirname "$0")/wine_desk.sh" started "$standin"
 started="$drive/program files/winamp/started.log"
 logged() { if [ -e "$started" ]; then tr -d '\r' <"$started"; fi; }
 logged_has() { logged | grep -qxF "$1"; }
-# The processes of this prefix (by its WINEPREFIX) whose name (as Wine
-# names a process: its program's, cut to 15 characters) is NAME.
-ours() {
-  local pid
-  for pid in $(ps -eo pid=,comm= | awk -v name="$1" '$2 == name { print $1 }'); do
-    { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" &&
-      echo "$pid"
-  done
-  return 0
-}
 players() { ours winamp.exe | wc -l; }
 players_are() { [ "$(players)" = "$1" ]; }
 watchers() { ours cuedeck-watch.e; }

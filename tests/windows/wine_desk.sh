@@ -20,6 +20,18 @@ wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
 wineserver -w
 
 drive=$WINEPREFIX/drive_c
+
+# The processes of this prefix (by its WINEPREFIX) whose name (as Wine
+# names a process: its program's, cut to 15 characters) is NAME: never
+# another test's or the user's.
+ours() {
+  local pid
+  for pid in $(ps -eo pid=,comm= | awk -v name="$1" '$2 == name { print $1 }'); do
+    { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" &&
+      echo "$pid"
+  done
+  return 0
+}
 mkdir -p "$drive/program files/winamp" "$drive/groups"
 cp "$2" "$drive/program files/winamp/winamp.exe"
 
