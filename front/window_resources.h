@@ -153,7 +153,7 @@
 #define TEXT_REC_OWN_COMMAND UI_TEXT("A command of my own")
 #define TEXT_REC_PLACEHOLDERS UI_TEXT("Run without a shell. It may name %1, %2, %3, %4 and %5.")
 /* Room below the command for Windows' longer note, with its example. */
-#define RECOGNIZER_SIZE 262, 152
+#define RECOGNIZER_SIZE 262, 160
 #define AT_REC_KIND_LABEL 7, 9, 60, 8
 #define AT_REC_KIND_LIST 70, 7, 185, 60
 #define AT_REC_MODEL_LABEL 7, 27, 60, 8
@@ -163,9 +163,9 @@
 #define AT_REC_LANGUAGE 70, 43, 60, 12
 #define AT_REC_COMMAND_LABEL 7, 63, 60, 8
 #define AT_REC_COMMAND 70, 61, 185, 12
-#define AT_REC_PLACEHOLDERS 70, 76, 185, 56
-#define AT_REC_OK 151, 132, 50, 14
-#define AT_REC_CANCEL 205, 132, 50, 14
+#define AT_REC_PLACEHOLDERS 70, 76, 185, 64
+#define AT_REC_OK 151, 140, 50, 14
+#define AT_REC_CANCEL 205, 140, 50, 14
 
 /* Go To Place. */
 #define TEXT_GO_TO_CAPTION UI_TEXT("Go To Place")

@@ -1066,8 +1066,8 @@ Um sich Zugriff zu geben, schreiben Sie diese Zeile (als root) in %2, dann ziehe
         <translation>Ohne Shell ausgeführt. Er darf %1, %2, %3, %4 und %5 enthalten.</translation>
     </message>
     <message>
-        <source>Run without a shell. A backslash belongs to its path: &quot;C:\Program Files\Rec\rec.exe&quot; -f %1 -o %2. It may also name %3, %4 and %5. A .bat or .cmd file is given them quoted for cmd.exe, and not run when they hold % or &quot;.</source>
-        <translation>Ohne Shell ausgeführt. Ein Backslash gehört zum Pfad: &quot;C:\Program Files\Rec\rec.exe&quot; -f %1 -o %2. Er darf auch %3, %4 und %5 enthalten. Eine .bat- oder .cmd-Datei erhält sie für cmd.exe in Anführungszeichen und wird nicht ausgeführt, wenn sie % oder &quot; enthalten.</translation>
+        <source>Run without a shell; a backslash belongs to its path. It may also name %1, %2 and %3. A .bat or .cmd file is given them quoted for cmd.exe, and not run when they hold % or &quot;.</source>
+        <translation>Ohne Shell ausgeführt; ein Backslash gehört zum Pfad. Er darf auch %1, %2 und %3 enthalten. Eine .bat- oder .cmd-Datei erhält sie für cmd.exe in Anführungszeichen und wird nicht ausgeführt, wenn sie % oder &quot; enthalten.</translation>
     </message>
     <message>
         <source>The address begins with http: the recording travels unencrypted, and others on the way can listen to it.</source>

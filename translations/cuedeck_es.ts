@@ -1066,8 +1066,8 @@ Para darse acceso, ponga esta línea en %2 (como root), luego desconecte el peda
         <translation>Se ejecuta sin shell. Puede incluir %1, %2, %3, %4 y %5.</translation>
     </message>
     <message>
-        <source>Run without a shell. A backslash belongs to its path: &quot;C:\Program Files\Rec\rec.exe&quot; -f %1 -o %2. It may also name %3, %4 and %5. A .bat or .cmd file is given them quoted for cmd.exe, and not run when they hold % or &quot;.</source>
-        <translation>Se ejecuta sin shell. La barra invertida forma parte de la ruta: &quot;C:\Program Files\Rec\rec.exe&quot; -f %1 -o %2. También puede incluir %3, %4 y %5. Un archivo .bat o .cmd los recibe entre comillas para cmd.exe, y no se ejecuta si contienen % o &quot;.</translation>
+        <source>Run without a shell; a backslash belongs to its path. It may also name %1, %2 and %3. A .bat or .cmd file is given them quoted for cmd.exe, and not run when they hold % or &quot;.</source>
+        <translation>Se ejecuta sin shell; la barra invertida forma parte de la ruta. También puede incluir %1, %2 y %3. Un archivo .bat o .cmd los recibe entre comillas para cmd.exe, y no se ejecuta si contienen % o &quot;.</translation>
     </message>
     <message>
         <source>The address begins with http: the recording travels unencrypted, and others on the way can listen to it.</source>

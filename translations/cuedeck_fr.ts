@@ -1066,8 +1066,8 @@ Pour vous donner l’accès, mettez cette ligne dans %2 (en root), puis débranc
         <translation>Exécutée sans shell. Elle peut contenir %1, %2, %3, %4 et %5.</translation>
     </message>
     <message>
-        <source>Run without a shell. A backslash belongs to its path: &quot;C:\Program Files\Rec\rec.exe&quot; -f %1 -o %2. It may also name %3, %4 and %5. A .bat or .cmd file is given them quoted for cmd.exe, and not run when they hold % or &quot;.</source>
-        <translation>Exécutée sans shell. Une barre oblique inverse fait partie du chemin : &quot;C:\Program Files\Rec\rec.exe&quot; -f %1 -o %2. Elle peut aussi contenir %3, %4 et %5. Un fichier .bat ou .cmd les reçoit entre guillemets pour cmd.exe, et n’est pas exécuté s’ils contiennent % ou &quot;.</translation>
+        <source>Run without a shell; a backslash belongs to its path. It may also name %1, %2 and %3. A .bat or .cmd file is given them quoted for cmd.exe, and not run when they hold % or &quot;.</source>
+        <translation>Exécutée sans shell ; une barre oblique inverse fait partie du chemin. Elle peut aussi contenir %1, %2 et %3. Un fichier .bat ou .cmd les reçoit entre guillemets pour cmd.exe, et n’est pas exécuté s’ils contiennent % ou &quot;.</translation>
     </message>
     <message>
         <source>The address begins with http: the recording travels unencrypted, and others on the way can listen to it.</source>

@@ -1066,8 +1066,8 @@ Per darsi accesso, mettere questa riga in %2 (come root), poi scollegare la peda
         <translation>Eseguito senza shell. Può contenere %1, %2, %3, %4 e %5.</translation>
     </message>
     <message>
-        <source>Run without a shell. A backslash belongs to its path: &quot;C:\Program Files\Rec\rec.exe&quot; -f %1 -o %2. It may also name %3, %4 and %5. A .bat or .cmd file is given them quoted for cmd.exe, and not run when they hold % or &quot;.</source>
-        <translation>Eseguito senza shell. La barra rovesciata fa parte del percorso: &quot;C:\Program Files\Rec\rec.exe&quot; -f %1 -o %2. Può contenere anche %3, %4 e %5. Un file .bat o .cmd li riceve tra virgolette per cmd.exe, e non viene eseguito se contengono % o &quot;.</translation>
+        <source>Run without a shell; a backslash belongs to its path. It may also name %1, %2 and %3. A .bat or .cmd file is given them quoted for cmd.exe, and not run when they hold % or &quot;.</source>
+        <translation>Eseguito senza shell; la barra rovesciata fa parte del percorso. Può contenere anche %1, %2 e %3. Un file .bat o .cmd li riceve tra virgolette per cmd.exe, e non viene eseguito se contengono % o &quot;.</translation>
     </message>
     <message>
         <source>The address begins with http: the recording travels unencrypted, and others on the way can listen to it.</source>

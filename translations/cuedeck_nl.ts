@@ -1066,8 +1066,8 @@ Om uzelf toegang te geven, zet u deze regel in %2 (als root), trekt u het pedaal
         <translation>Uitgevoerd zonder shell. Mag %1, %2, %3, %4 en %5 bevatten.</translation>
     </message>
     <message>
-        <source>Run without a shell. A backslash belongs to its path: &quot;C:\Program Files\Rec\rec.exe&quot; -f %1 -o %2. It may also name %3, %4 and %5. A .bat or .cmd file is given them quoted for cmd.exe, and not run when they hold % or &quot;.</source>
-        <translation>Uitgevoerd zonder shell. Een backslash hoort bij het pad: &quot;C:\Program Files\Rec\rec.exe&quot; -f %1 -o %2. Mag ook %3, %4 en %5 bevatten. Een .bat- of .cmd-bestand krijgt ze tussen aanhalingstekens voor cmd.exe, en wordt niet uitgevoerd als ze % of &quot; bevatten.</translation>
+        <source>Run without a shell; a backslash belongs to its path. It may also name %1, %2 and %3. A .bat or .cmd file is given them quoted for cmd.exe, and not run when they hold % or &quot;.</source>
+        <translation>Uitgevoerd zonder shell; een backslash hoort bij het pad. Mag ook %1, %2 en %3 bevatten. Een .bat- of .cmd-bestand krijgt ze tussen aanhalingstekens voor cmd.exe, en wordt niet uitgevoerd als ze % of &quot; bevatten.</translation>
     </message>
     <message>
         <source>The address begins with http: the recording travels unencrypted, and others on the way can listen to it.</source>

@@ -1066,8 +1066,8 @@ Para obter acesso, coloque esta linha em %2 (como root), depois desconecte o ped
         <translation>Executado sem shell. Pode conter %1, %2, %3, %4 e %5.</translation>
     </message>
     <message>
-        <source>Run without a shell. A backslash belongs to its path: &quot;C:\Program Files\Rec\rec.exe&quot; -f %1 -o %2. It may also name %3, %4 and %5. A .bat or .cmd file is given them quoted for cmd.exe, and not run when they hold % or &quot;.</source>
-        <translation>Executado sem shell. A barra invertida faz parte do caminho: &quot;C:\Program Files\Rec\rec.exe&quot; -f %1 -o %2. Também pode conter %3, %4 e %5. Um arquivo .bat ou .cmd os recebe entre aspas para o cmd.exe, e não é executado se contiverem % ou &quot;.</translation>
+        <source>Run without a shell; a backslash belongs to its path. It may also name %1, %2 and %3. A .bat or .cmd file is given them quoted for cmd.exe, and not run when they hold % or &quot;.</source>
+        <translation>Executado sem shell; a barra invertida faz parte do caminho. Também pode conter %1, %2 e %3. Um arquivo .bat ou .cmd os recebe entre aspas para o cmd.exe, e não é executado se contiverem % ou &quot;.</translation>
     </message>
     <message>
         <source>The address begins with http: the recording travels unencrypted, and others on the way can listen to it.</source>

@@ -67,17 +67,21 @@ INT_PTR CALLBACK procedure(HWND dialog, UINT message, WPARAM wparam, LPARAM lpar
         SetDlgItemTextA(dialog, IDC_REC_LANGUAGE, editing.values->recognizer_language.c_str());
         SetDlgItemTextA(dialog, IDC_REC_COMMAND, editing.values->recognizer_command.c_str());
         // Windows' own rules: the command is split as its programs read
-        // their command line, and a batch file runs through cmd.exe.
-        SetDlgItemTextA(dialog, IDC_REC_PLACEHOLDERS,
-                        translated(UI_TEXT("Run without a shell. A backslash belongs to its "
-                                           "path: \"C:\\Program Files\\Rec\\rec.exe\" -f %1 "
-                                           "-o %2. It may also name %3, %4 and %5. A .bat or "
-                                           ".cmd file is given them quoted for cmd.exe, and not "
-                                           "run when they hold % or \"."),
-                                   {recognizer::audio_placeholder, recognizer::output_placeholder,
-                                    recognizer::language_placeholder, recognizer::start_placeholder,
-                                    recognizer::length_placeholder})
-                            .c_str());
+        // their command line, and a batch file runs through cmd.exe. The
+        // example stands on a line of its own, so that its path is never
+        // broken.
+        const std::string example = std::string("\"C:\\Program Files\\Rec\\rec.exe\" -f ") +
+                                    std::string(recognizer::audio_placeholder) + " -o " +
+                                    std::string(recognizer::output_placeholder);
+        SetDlgItemTextA(
+            dialog, IDC_REC_PLACEHOLDERS,
+            (example + "\n" +
+             translated(UI_TEXT("Run without a shell; a backslash belongs to its path. It may "
+                                "also name %1, %2 and %3. A .bat or .cmd file is given them "
+                                "quoted for cmd.exe, and not run when they hold % or \"."),
+                        {recognizer::language_placeholder, recognizer::start_placeholder,
+                         recognizer::length_placeholder}))
+                .c_str());
         show_rows(dialog);
         return TRUE;
     }
