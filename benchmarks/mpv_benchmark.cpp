@@ -235,6 +235,18 @@ BENCHMARK(AddedDelay)
     ->Unit(benchmark::kMillisecond);
 
 /// The console output, plus each benchmark's time per iteration kept by name.
+
+/// Whether a run ended in an error: Google Benchmark 1.7 tells it by
+/// error_occurred, 1.8 and later by skipped.
+template <typename BenchmarkRun>
+bool failed(const BenchmarkRun& run)
+{
+    if constexpr (requires { run.skipped; })
+        return static_cast<int>(run.skipped) != 0;
+    else
+        return run.error_occurred;
+}
+
 class RatioReporter : public benchmark::ConsoleReporter
 {
 public:
@@ -242,7 +254,7 @@ public:
     {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
-            if (run.iterations > 0 && !run.error_occurred)
+            if (run.iterations > 0 && !failed(run))
                 times[run.benchmark_name()] = run.real_accumulated_time / run.iterations;
         }
     }

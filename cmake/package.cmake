@@ -20,6 +20,13 @@ set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${CUEDECK_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The libraries it depends on are those of the release it is built on: the
+# version names that release (1.24~deb12, 1.24~deb13), so that each package
+# says which system it is for, and one for a later release is the newer.
+file(STRINGS /etc/os-release os_release REGEX "^(ID|VERSION_ID)=")
+if(os_release MATCHES "ID=debian" AND os_release MATCHES "VERSION_ID=\"?([0-9]+)")
+    set(CPACK_DEBIAN_PACKAGE_VERSION "${PROJECT_VERSION}~deb${CMAKE_MATCH_1}")
+endif()
 set(CPACK_DEBIAN_PACKAGE_DEPENDS mpv)
 # Without the first Qt cannot open a window at all on a Wayland session; the
 # second has Qt's own buttons and choosers speak the user's language.

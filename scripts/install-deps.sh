@@ -3,23 +3,40 @@
 # run that this machine does not have yet. Safe to run again.
 set -euo pipefail
 
+# What is left out with --linux: the Windows build and its tests under Wine,
+# and what the Debian 13 stage needs to make its systems.
+linux_only=false
+[ "${1:-}" = "--linux" ] && linux_only=true
+
 packages=(
   cmake ninja-build g++ pkg-config nlohmann-json3-dev locales
-  clang libclang-rt-14-dev clang-format clang-tidy
+  clang libclang-rt-dev clang-format clang-tidy
   libgtest-dev libgmock-dev libbenchmark-dev
   libcanberra-dev libavformat-dev libavcodec-dev libswresample-dev libavutil-dev ffmpeg
   libcurl4-openssl-dev pocketsphinx pocketsphinx-en-us
   qt6-base-dev libxcb1-dev x11-utils qt6-l10n-tools qt6-translations-l10n
   at-spi2-core python3-pyatspi
   mpv espeak-ng sox
-  xvfb xauth xdotool openbox pulseaudio pulseaudio-utils iproute2 xclip socat strace fonts-liberation2
+  xvfb xauth xdotool openbox pulseaudio pulseaudio-utils iproute2 xclip socat strace
   dbus-daemon dbus-bin dbus-x11 playerctl
   dpkg-dev lintian appstream desktop-file-utils
-  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  g++-mingw-w64-i686-posix binutils-mingw-w64-i686
-  wine wine64 fonts-wine nsis p7zip-full unzip
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
 )
+if ! $linux_only; then
+  packages+=(
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+    g++-mingw-w64-i686-posix binutils-mingw-w64-i686
+    wine wine64 fonts-wine nsis p7zip-full unzip
+    debootstrap
+  )
+fi
+
+# Where the releases name a package differently.
+release=$(. /etc/os-release && echo "${VERSION_ID:-}")
+case "$release" in
+  12) packages+=(fonts-liberation2) ;;
+  *) packages+=(fonts-liberation) ;; # 13 on: Liberation 2 under its plain name
+esac
 
 missing=()
 for package in "${packages[@]}"; do

@@ -3,6 +3,7 @@
 //   grab_key NUMBER      (12 for F12)
 #include <xcb/xcb.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
