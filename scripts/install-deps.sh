@@ -14,6 +14,7 @@ packages=(
   mpv espeak-ng sox
   xvfb xauth xdotool openbox pulseaudio pulseaudio-utils iproute2 xclip socat strace fonts-liberation2
   dbus-daemon dbus-bin dbus-x11 playerctl
+  xdg-desktop-portal
   dpkg-dev lintian appstream desktop-file-utils
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686
