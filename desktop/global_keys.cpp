@@ -25,15 +25,19 @@ GlobalKeysSwitch::GlobalKeysSwitch(SessionPort& session, std::unique_ptr<KeyGrab
     : m_session(session), m_grab(std::move(grab))
 {
     if (m_grab) {
+        m_path = m_grab->path();
         connect(m_grab.get(), &KeyGrab::pressed, this, [this](Command command) {
             // From the event loop, not from inside the reading of the device.
             m_session.submit_later({command});
         });
         connect(m_grab.get(), &KeyGrab::noted, this,
                 [this](const QString& text) { note(text.toStdString()); });
-    } else {
-        note(no_global_keys_note);
+        connect(m_grab.get(), &KeyGrab::refused, this, [this] {
+            m_path = GlobalKeysPath::NotOffered;
+            note({});
+        });
     }
+    note({});
     m_listening = {m_session.listen_to_keys_trial([this](std::optional<int> choice) {
                        m_trying = choice.has_value();
                        if (choice)
@@ -61,7 +65,7 @@ void GlobalKeysSwitch::follow()
 
 void GlobalKeysSwitch::choose(GlobalKeys wanted)
 {
-    if (wanted == m_choice || !m_grab)
+    if (wanted == m_choice || m_path == GlobalKeysPath::NotOffered)
         return;
     m_choice = wanted;
     m_grab->give_back();
@@ -72,9 +76,9 @@ void GlobalKeysSwitch::choose(GlobalKeys wanted)
 
 void GlobalKeysSwitch::note(const std::string& text)
 {
-    m_session.set_global_keys_note(text, text != no_global_keys_note);
+    m_session.set_global_keys_note(text, m_path);
     // Said once on the standard error too, for a start from a terminal.
-    if (!text.empty() && text != m_told && text != no_global_keys_note)
+    if (!text.empty() && text != m_told)
         std::fprintf(stderr, "cuedeck: %s\n", text.c_str());
     m_told = text;
 }

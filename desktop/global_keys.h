@@ -24,12 +24,17 @@ public:
     virtual void take(const std::vector<KeyBinding>& keys, GlobalKeys choice) = 0;
     /// Give every key back.
     virtual void give_back() = 0;
+    /// How this grab comes by the keys.
+    virtual GlobalKeysPath path() const = 0;
 
 signals:
-    /// A taken key went down (again, while held, as the keyboard repeats).
+    /// A taken key went down (again, while held, as the keyboard repeats),
+    /// or a held shortcut went down or up.
     void pressed(cuedeck::Command command);
-    /// What the user should know of the keys; empty when all is well.
+    /// What the user should know of the keys taken; empty when all is well.
     void noted(const QString& note);
+    /// The desktop offers no keys after all (no portal answers).
+    void refused();
 };
 
 /// The grab this session's desktop offers, or none (then the Options dialog
@@ -53,12 +58,14 @@ private:
     void follow();
     /// Take or give back the keys for `wanted`.
     void choose(GlobalKeys wanted);
+    /// Tell the session, and the standard error once, what the user should know.
     void note(const std::string& text);
 
     SessionPort& m_session;
     std::vector<SessionPort::ListenerId> m_listening;
     std::unique_ptr<KeyGrab> m_grab;
     GlobalKeys m_choice = GlobalKeys::Off;
+    GlobalKeysPath m_path = GlobalKeysPath::NotOffered;
     bool m_trying = false; ///< the Options dialog tries a choice out
     std::string m_told;    ///< the last note told on the standard error
 };

@@ -6,6 +6,9 @@
 #include <QDBusPendingReply>
 
 #include <algorithm>
+#include <utility>
+
+#include "base/translation.h"
 
 namespace cuedeck {
 
@@ -16,6 +19,7 @@ constexpr const char* portal_path = "/org/freedesktop/portal/desktop";
 constexpr const char* shortcuts_interface = "org.freedesktop.portal.GlobalShortcuts";
 constexpr const char* request_interface = "org.freedesktop.portal.Request";
 constexpr const char* session_interface = "org.freedesktop.portal.Session";
+constexpr const char* properties_interface = "org.freedesktop.DBus.Properties";
 
 /// The shortcut's id: the key's name, "F8", unique where two keys share a command.
 QString shortcut_id(Key key)
@@ -64,6 +68,23 @@ PortalKeyGrab::PortalKeyGrab(QDBusConnection bus, QObject* parent)
                   SLOT(activated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
     m_bus.connect(portal_service, portal_path, shortcuts_interface, "Deactivated", this,
                   SLOT(deactivated(QDBusObjectPath, QString, qulonglong, QVariantMap)));
+    probe();
+}
+
+void PortalKeyGrab::probe()
+{
+    // Its version is read without a dialog, so that the Options dialog can
+    // say before any choice whether this desktop lends keys.
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(portal_service, portal_path, properties_interface, "Get");
+    call << QString(shortcuts_interface) << QString("version");
+    auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this](QDBusPendingCallWatcher* finished) {
+                finished->deleteLater();
+                if (finished->isError())
+                    emit refused();
+            });
 }
 
 PortalKeyGrab::~PortalKeyGrab()
@@ -98,6 +119,15 @@ void PortalKeyGrab::take(const std::vector<KeyBinding>& keys, GlobalKeys choice)
     ask(call, token, Step::CreatingSession);
 }
 
+void PortalKeyGrab::list()
+{
+    const QString token = QString("cuedeck%1").arg(++m_next_token);
+    QDBusMessage call = QDBusMessage::createMethodCall(portal_service, portal_path,
+                                                       shortcuts_interface, "ListShortcuts");
+    call << QVariant::fromValue(QDBusObjectPath(m_session)) << QVariantMap{{"handle_token", token}};
+    ask(call, token, Step::Listing);
+}
+
 void PortalKeyGrab::bind()
 {
     QList<PortalShortcut> shortcuts;
@@ -107,6 +137,11 @@ void PortalKeyGrab::bind()
                              {{"description", QString("Cuedeck: %1").arg(name)},
                               {"preferred_trigger", trigger(binding.key, m_choice)}}});
     }
+    // No key of its own: the desktop's dialog lets the user give it one.
+    shortcuts.push_back(
+        {play_while_held.id,
+         {{"description",
+           QString::fromStdString("Cuedeck: " + translated(play_while_held.description))}}});
     const QString token = QString("cuedeck%1").arg(++m_next_token);
     QDBusMessage call = QDBusMessage::createMethodCall(portal_service, portal_path,
                                                        shortcuts_interface, "BindShortcuts");
@@ -132,33 +167,53 @@ void PortalKeyGrab::ask(const QDBusMessage& call, const QString& token, Step ste
 void PortalKeyGrab::responded(uint response, const QVariantMap& results, const QDBusMessage&)
 {
     // 0: done; 1: the user cancelled; 2: ended otherwise.
-    if (m_step == Step::CreatingSession) {
+    switch (m_step) {
+    case Step::CreatingSession: {
         const QVariant handle = results.value("session_handle");
         m_session = handle.canConvert<QDBusObjectPath>() && handle.userType() != QMetaType::QString
                         ? handle.value<QDBusObjectPath>().path()
                         : handle.toString();
-        if (response != 0 || m_session.isEmpty()) {
+        if (response != 0 || m_session.isEmpty())
             unavailable();
-            return;
-        }
+        else
+            list();
+        return;
+    }
+    case Step::Listing:
+        listed(response, results, true);
+        return;
+    case Step::Binding:
+        listed(response, results, false);
+        return;
+    case Step::None:
+    case Step::Bound:
+        return;
+    }
+}
+
+void PortalKeyGrab::listed(uint response, const QVariantMap& results, bool may_bind)
+{
+    QList<PortalShortcut> held;
+    if (response == 0 && results.contains("shortcuts"))
+        results.value("shortcuts").value<QDBusArgument>() >> held;
+    auto holds = [&held](const QString& id) {
+        return std::any_of(held.begin(), held.end(),
+                           [&id](const PortalShortcut& shortcut) { return shortcut.id == id; });
+    };
+    // Binding again would ask the user again: only for what the desktop lacks.
+    const bool missing = !holds(play_while_held.id) ||
+                         std::any_of(m_keys.begin(), m_keys.end(),
+                                     [&](auto& key) { return !holds(shortcut_id(key.key)); });
+    if (missing && may_bind) {
         bind();
         return;
     }
-    if (m_step != Step::Binding)
-        return;
     m_step = Step::Bound;
     // The keys the desktop did not bind (the user left them unset, or they
     // are another program's) are named as taken.
     std::vector<Key> taken;
-    QList<PortalShortcut> bound;
-    if (response == 0 && results.contains("shortcuts"))
-        results.value("shortcuts").value<QDBusArgument>() >> bound;
     for (const KeyBinding& binding : m_keys) {
-        const bool found =
-            std::any_of(bound.begin(), bound.end(), [&](const PortalShortcut& shortcut) {
-                return shortcut.id == shortcut_id(binding.key);
-            });
-        if (!found)
+        if (!holds(shortcut_id(binding.key)))
             taken.push_back(binding.key);
     }
     emit noted(QString::fromStdString(taken_keys_note(taken, m_choice)));
@@ -169,6 +224,11 @@ void PortalKeyGrab::activated(const QDBusObjectPath& session, const QString& id,
 {
     if (m_step != Step::Bound || session.path() != m_session)
         return;
+    if (id == play_while_held.id) {
+        m_playing_held = true;
+        emit pressed(play_while_held.pressed);
+        return;
+    }
     for (const KeyBinding& binding : m_keys) {
         if (shortcut_id(binding.key) == id) {
             m_held = binding.command;
@@ -179,11 +239,16 @@ void PortalKeyGrab::activated(const QDBusObjectPath& session, const QString& id,
     }
 }
 
-void PortalKeyGrab::deactivated(const QDBusObjectPath& session, const QString&, qulonglong,
+void PortalKeyGrab::deactivated(const QDBusObjectPath& session, const QString& id, qulonglong,
                                 const QVariantMap&)
 {
     if (session.path() != m_session)
         return;
+    if (id == play_while_held.id) {
+        if (std::exchange(m_playing_held, false))
+            emit pressed(play_while_held.released);
+        return;
+    }
     m_held.reset();
     m_repeat.stop();
 }
@@ -191,12 +256,13 @@ void PortalKeyGrab::deactivated(const QDBusObjectPath& session, const QString&, 
 void PortalKeyGrab::unavailable()
 {
     m_step = Step::None;
-    emit noted(no_global_keys_note);
+    emit refused();
 }
 
 void PortalKeyGrab::close_session()
 {
     m_held.reset();
+    m_playing_held = false;
     m_repeat.stop();
     if (!m_session.isEmpty())
         m_bus.asyncCall(

@@ -31,7 +31,11 @@ const QDBusArgument& operator>>(const QDBusArgument& argument, PortalShortcut& s
 /// Keys for every window where the desktop portal lends them (Wayland): a
 /// global shortcuts session, the keys bound as the shortcuts' preferred
 /// triggers (the desktop lets the user confirm or change them), and their
-/// activations. Every call is asynchronous: the answers come by signals.
+/// activations. The desktop keeps what the user chose across runs: a run
+/// binds only when the portal lacks some of Cuedeck's shortcuts, so that the
+/// user is asked once. Beside the keys, "Play while held" plays on its press
+/// and pauses on its release. Every call is asynchronous: the answers come
+/// by signals.
 class PortalKeyGrab : public KeyGrab
 {
     Q_OBJECT
@@ -42,6 +46,7 @@ public:
 
     void take(const std::vector<KeyBinding>& keys, GlobalKeys choice) override;
     void give_back() override;
+    GlobalKeysPath path() const override { return GlobalKeysPath::Lent; }
 
     /// How long a held key waits before it repeats, and how often it then does.
     static constexpr int repeat_delay_ms = 500;
@@ -55,13 +60,17 @@ private slots:
                      const QVariantMap& options);
 
 private:
-    enum class Step { None, CreatingSession, Binding, Bound };
+    enum class Step { None, CreatingSession, Listing, Binding, Bound };
 
     /// A portal request: its answer comes as a Response signal on this path.
     QString expect_response(const QString& token);
     /// Call the portal; its answer comes by Response at `step`.
     void ask(const QDBusMessage& call, const QString& token, Step step);
+    void list();
     void bind();
+    /// The shortcuts the desktop holds for the session: bound, unless some
+    /// of ours are missing and `may_bind`.
+    void listed(uint response, const QVariantMap& results, bool may_bind);
     /// The portal could not be reached or refused: say what this desktop offers.
     void unavailable();
     void close_session();
@@ -71,10 +80,14 @@ private:
     QString m_request_path;
     QString m_session;
     int m_next_token = 0;
+    /// Whether the portal answers at all, asked once without asking the user.
+    void probe();
+
     std::vector<KeyBinding> m_keys;
     GlobalKeys m_choice = GlobalKeys::Off;
     /// The shortcut held down, repeated while it is.
     std::optional<Command> m_held;
+    bool m_playing_held = false; ///< "Play while held" is down
     QTimer m_repeat;
 };
 

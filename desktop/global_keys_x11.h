@@ -24,6 +24,7 @@ public:
 
     void take(const std::vector<KeyBinding>& keys, GlobalKeys choice) override;
     void give_back() override;
+    GlobalKeysPath path() const override { return GlobalKeysPath::Grabbed; }
     bool nativeEventFilter(const QByteArray& type, void* message, qintptr* result) override;
 
 private:

@@ -19,6 +19,7 @@ packages=(
   mpv espeak-ng sox
   xvfb xauth xdotool openbox pulseaudio pulseaudio-utils iproute2 xclip socat strace
   dbus-daemon dbus-bin dbus-x11 playerctl
+  xdg-desktop-portal
   dpkg-dev lintian appstream desktop-file-utils
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
 )

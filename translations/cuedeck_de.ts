@@ -682,8 +682,20 @@ Um sich Zugriff zu geben, schreiben Sie diese Zeile (als root) in %2, dann ziehe
         <translation>Es gibt keinen Laufzeitordner</translation>
     </message>
     <message>
-        <source>This desktop offers no keys for every window: bind cuedeck --command NAME to keys in the desktop's keyboard settings instead.</source>
-        <translation>Dieser Desktop bietet keine Tasten für jedes Fenster: Legen Sie stattdessen cuedeck --command NAME in den Tastatureinstellungen des Desktops auf Tasten.</translation>
+        <source>taken by Cuedeck (X11)</source>
+        <translation>von Cuedeck belegt (X11)</translation>
+    </message>
+    <message>
+        <source>lent by the desktop</source>
+        <translation>vom Desktop geliehen</translation>
+    </message>
+    <message>
+        <source>not offered by this desktop: use a keypad, the pedal, or cuedeck --command in the desktop's keyboard settings</source>
+        <translation>von diesem Desktop nicht angeboten: Verwenden Sie ein Tastenfeld, das Pedal oder cuedeck --command in den Tastatureinstellungen des Desktops</translation>
+    </message>
+    <message>
+        <source>Play while held</source>
+        <translation>Wiedergabe, solange gedrückt</translation>
     </message>
     <message>
         <source>Tip %1 of %2, %3, counter %4, tip timer %5</source>

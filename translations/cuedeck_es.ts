@@ -682,8 +682,20 @@ Para darse acceso, ponga esta línea en %2 (como root), luego desconecte el peda
         <translation>No hay carpeta de ejecución</translation>
     </message>
     <message>
-        <source>This desktop offers no keys for every window: bind cuedeck --command NAME to keys in the desktop's keyboard settings instead.</source>
-        <translation>Este escritorio no ofrece teclas para todas las ventanas: asigne en su lugar cuedeck --command NAME a teclas en los ajustes de teclado del escritorio.</translation>
+        <source>taken by Cuedeck (X11)</source>
+        <translation>tomadas por Cuedeck (X11)</translation>
+    </message>
+    <message>
+        <source>lent by the desktop</source>
+        <translation>prestadas por el escritorio</translation>
+    </message>
+    <message>
+        <source>not offered by this desktop: use a keypad, the pedal, or cuedeck --command in the desktop's keyboard settings</source>
+        <translation>este escritorio no las ofrece: use un teclado numérico, el pedal o cuedeck --command en los ajustes de teclado del escritorio</translation>
+    </message>
+    <message>
+        <source>Play while held</source>
+        <translation>Reproducir mientras se mantiene pulsada</translation>
     </message>
     <message>
         <source>Tip %1 of %2, %3, counter %4, tip timer %5</source>

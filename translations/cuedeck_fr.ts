@@ -682,8 +682,20 @@ Pour vous donner l’accès, mettez cette ligne dans %2 (en root), puis débranc
         <translation>Il n’y a pas de dossier d’exécution</translation>
     </message>
     <message>
-        <source>This desktop offers no keys for every window: bind cuedeck --command NAME to keys in the desktop's keyboard settings instead.</source>
-        <translation>Ce bureau n’offre pas de touches pour toutes les fenêtres : associez plutôt cuedeck --command NAME à des touches dans les réglages du clavier du bureau.</translation>
+        <source>taken by Cuedeck (X11)</source>
+        <translation>prises par Cuedeck (X11)</translation>
+    </message>
+    <message>
+        <source>lent by the desktop</source>
+        <translation>prêtées par le bureau</translation>
+    </message>
+    <message>
+        <source>not offered by this desktop: use a keypad, the pedal, or cuedeck --command in the desktop's keyboard settings</source>
+        <translation>non offertes par ce bureau : utilisez un pavé de touches, le pédalier ou cuedeck --command dans les réglages du clavier du bureau</translation>
+    </message>
+    <message>
+        <source>Play while held</source>
+        <translation>Lire tant que la touche est maintenue</translation>
     </message>
     <message>
         <source>Tip %1 of %2, %3, counter %4, tip timer %5</source>

@@ -682,8 +682,20 @@ Per darsi accesso, mettere questa riga in %2 (come root), poi scollegare la peda
         <translation>Non c’è una cartella di esecuzione</translation>
     </message>
     <message>
-        <source>This desktop offers no keys for every window: bind cuedeck --command NAME to keys in the desktop's keyboard settings instead.</source>
-        <translation>Questo desktop non offre tasti per ogni finestra: assegnare invece cuedeck --command NAME a dei tasti nelle impostazioni della tastiera del desktop.</translation>
+        <source>taken by Cuedeck (X11)</source>
+        <translation>prese da Cuedeck (X11)</translation>
+    </message>
+    <message>
+        <source>lent by the desktop</source>
+        <translation>prestate dal desktop</translation>
+    </message>
+    <message>
+        <source>not offered by this desktop: use a keypad, the pedal, or cuedeck --command in the desktop's keyboard settings</source>
+        <translation>non offerte da questo desktop: usa un tastierino, il pedale o cuedeck --command nelle impostazioni della tastiera del desktop</translation>
+    </message>
+    <message>
+        <source>Play while held</source>
+        <translation>Riproduci finché è premuto</translation>
     </message>
     <message>
         <source>Tip %1 of %2, %3, counter %4, tip timer %5</source>

@@ -682,8 +682,20 @@ Om uzelf toegang te geven, zet u deze regel in %2 (als root), trekt u het pedaal
         <translation>Er is geen runtimemap</translation>
     </message>
     <message>
-        <source>This desktop offers no keys for every window: bind cuedeck --command NAME to keys in the desktop's keyboard settings instead.</source>
-        <translation>Dit bureaublad biedt geen toetsen voor elk venster: koppel in plaats daarvan cuedeck --command NAME aan toetsen in de toetsenbordinstellingen van het bureaublad.</translation>
+        <source>taken by Cuedeck (X11)</source>
+        <translation>door Cuedeck vastgelegd (X11)</translation>
+    </message>
+    <message>
+        <source>lent by the desktop</source>
+        <translation>geleend door het bureaublad</translation>
+    </message>
+    <message>
+        <source>not offered by this desktop: use a keypad, the pedal, or cuedeck --command in the desktop's keyboard settings</source>
+        <translation>niet aangeboden door dit bureaublad: gebruik een toetsenblok, het pedaal of cuedeck --command in de toetsenbordinstellingen van het bureaublad</translation>
+    </message>
+    <message>
+        <source>Play while held</source>
+        <translation>Afspelen zolang ingedrukt</translation>
     </message>
     <message>
         <source>Tip %1 of %2, %3, counter %4, tip timer %5</source>

@@ -682,8 +682,20 @@ Para obter acesso, coloque esta linha em %2 (como root), depois desconecte o ped
         <translation>Não há pasta de execução</translation>
     </message>
     <message>
-        <source>This desktop offers no keys for every window: bind cuedeck --command NAME to keys in the desktop's keyboard settings instead.</source>
-        <translation>Este ambiente não oferece teclas para todas as janelas: associe cuedeck --command NAME a teclas nas configurações de teclado do ambiente.</translation>
+        <source>taken by Cuedeck (X11)</source>
+        <translation>tomadas pelo Cuedeck (X11)</translation>
+    </message>
+    <message>
+        <source>lent by the desktop</source>
+        <translation>emprestadas pela área de trabalho</translation>
+    </message>
+    <message>
+        <source>not offered by this desktop: use a keypad, the pedal, or cuedeck --command in the desktop's keyboard settings</source>
+        <translation>não oferecidas por esta área de trabalho: use um teclado auxiliar, o pedal ou cuedeck --command nas configurações de teclado da área de trabalho</translation>
+    </message>
+    <message>
+        <source>Play while held</source>
+        <translation>Reproduzir enquanto pressionada</translation>
     </message>
     <message>
         <source>Tip %1 of %2, %3, counter %4, tip timer %5</source>

@@ -309,13 +309,15 @@ void MainWindow::commit_session(QSessionManager& manager)
 
 void MainWindow::open_settings()
 {
-    m_options->set_global_keys_offered(m_session.global_keys_offered());
+    m_options->set_global_keys_path(m_session.global_keys_path());
     m_options->set_values(m_session.options());
     m_options->set_global_keys_note(m_session.global_keys_note());
     // A choice of the keys is tried as it is made, and its note shown then.
     m_options->set_global_keys_trial([this](int choice) { m_session.try_global_keys(choice); });
-    m_session.follow_global_keys_note(
-        [this](const std::string& note) { m_options->set_global_keys_note(note); });
+    m_session.follow_global_keys_note([this](const std::string& note, GlobalKeysPath path) {
+        m_options->set_global_keys_path(path);
+        m_options->set_global_keys_note(note);
+    });
     m_options->set_pedal_learner(m_session.pedal_learner());
     bool accepted = false;
     {

@@ -122,19 +122,27 @@ void OptionsDialog::create_controls()
     place(keys_label, AT_OPT_GLOBAL_KEYS_LABEL);
     m_global_keys = new QComboBox(this);
     m_global_keys->setObjectName("global_keys");
-    set_global_keys_offered(true);
     keys_label->setBuddy(m_global_keys);
     connect(m_global_keys, &QComboBox::activated, this, [this](int choice) {
+        show_global_keys_path();
         if (m_keys_trial)
             m_keys_trial(choice);
     });
     place(m_global_keys, AT_OPT_GLOBAL_KEYS);
-    m_global_keys_note = new QLabel(this);
-    m_global_keys_note->setObjectName("global_keys_note");
-    m_global_keys_note->setTextFormat(Qt::PlainText);
-    m_global_keys_note->setWordWrap(true);
-    m_global_keys_note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    place(m_global_keys_note, AT_OPT_GLOBAL_KEYS_NOTE);
+    // Below the choice, the path first, then what could not be taken; the
+    // two share the note's lines, as only one of them is long.
+    m_global_keys_lines = units.rect(AT_OPT_GLOBAL_KEYS_NOTE);
+    auto line = [&](const char* name) {
+        auto* label = new QLabel(this);
+        label->setObjectName(name);
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return label;
+    };
+    m_global_keys_path_label = line("global_keys_path");
+    m_global_keys_note = line("global_keys_note");
+    set_global_keys_path(GlobalKeysPath::Grabbed);
 
     create_pedal_controls(units);
 
@@ -254,18 +262,45 @@ void OptionsDialog::set_global_keys_note(const std::string& note)
 {
     // The desktop's own note is marked; a note of taken keys comes translated.
     m_global_keys_note->setText(ui_text(note.c_str()));
+    place_global_keys_lines();
 }
 
-void OptionsDialog::set_global_keys_offered(bool offered)
+void OptionsDialog::set_global_keys_path(GlobalKeysPath path)
 {
-    m_global_keys_offered = offered;
-    m_global_keys->clear();
-    for (const char* item : global_keys_items) {
-        m_global_keys->addItem(ui_text(item));
-        if (!offered)
-            break; // Off alone: nothing else can work here
+    const bool offered = path != GlobalKeysPath::NotOffered;
+    const int items = offered ? int(std::size(global_keys_items)) : 1; // Off alone
+    m_global_keys_path = path;
+    if (m_global_keys->count() != items) {
+        const int chosen = m_global_keys->currentIndex();
+        m_global_keys->clear();
+        for (int i = 0; i < items; ++i)
+            m_global_keys->addItem(ui_text(global_keys_items[i]));
+        m_global_keys->setCurrentIndex(std::clamp(chosen, 0, items - 1));
+        m_global_keys->setEnabled(offered);
     }
-    m_global_keys->setEnabled(offered);
+    show_global_keys_path();
+}
+
+void OptionsDialog::show_global_keys_path()
+{
+    const bool said = m_global_keys_path == GlobalKeysPath::NotOffered ||
+                      m_global_keys->currentIndex() > int(GlobalKeys::Off);
+    m_global_keys_path_label->setText(
+        said ? ui_text(global_keys_path_texts[std::size_t(m_global_keys_path)]) : QString());
+    m_global_keys_path_label->setVisible(said);
+    place_global_keys_lines();
+}
+
+void OptionsDialog::place_global_keys_lines()
+{
+    const QRect& lines = m_global_keys_lines;
+    const int path =
+        m_global_keys_path_label->isVisibleTo(this)
+            ? std::min(m_global_keys_path_label->heightForWidth(lines.width()), lines.height())
+            : 0;
+    m_global_keys_path_label->setGeometry(lines.x(), lines.y(), lines.width(), path);
+    m_global_keys_note->setGeometry(lines.x(), lines.y() + path, lines.width(),
+                                    lines.height() - path);
 }
 
 void OptionsDialog::set_values(const Options& values)
@@ -285,7 +320,9 @@ void OptionsDialog::values_to_controls()
     m_sound_on->setChecked(shown.sound_on);
     m_tip_time->setText(to_qt(shown.tip_time));
     m_back_time->setText(to_qt(shown.back_time));
-    m_global_keys->setCurrentIndex(m_global_keys_offered ? shown.global_keys : 0);
+    const bool offered = m_global_keys_path != GlobalKeysPath::NotOffered;
+    m_global_keys->setCurrentIndex(offered ? shown.global_keys : 0);
+    show_global_keys_path();
     m_pedal_device->clear();
     std::size_t chosen = 0;
     for (const auto& choice :
@@ -320,7 +357,7 @@ bool OptionsDialog::controls_to_values()
     };
     const GlobalKeys stored_keys = m_values.global_keys;
     const auto refused = options_exchange::read(controls, m_values);
-    if (!m_global_keys_offered)
+    if (m_global_keys_path == GlobalKeysPath::NotOffered)
         m_values.global_keys = stored_keys; // kept for a desktop that offers them
     if (!refused)
         return true;

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QDialog>
+#include <QRect>
 
 #include <functional>
 #include <string>
 
+#include "control/commands/global_keys.h"
 #include "control/state/run_state.h"
 
 class QButtonGroup;
@@ -32,12 +34,13 @@ public:
     /// The dialog's values; play using is -1 when no method is chosen.
     const Options& values() const { return m_values; }
     void set_values(const Options& values);
-    /// What the desktop says of the keys for every window (taken keys, or
-    /// none offered); empty when all is well.
+    /// What the desktop says of the keys for every window (the keys another
+    /// program holds); empty when all is well.
     void set_global_keys_note(const std::string& note);
-    /// Whether this desktop offers keys for every window: where it does not,
-    /// Off is the only choice shown, and the stored choice is kept as it is.
-    void set_global_keys_offered(bool offered);
+    /// How this desktop lends keys for every window, named beside the
+    /// choice. Where it offers none, Off is the only choice shown, and the
+    /// stored choice is kept as it is.
+    void set_global_keys_path(GlobalKeysPath path);
     /// Tries a choice of the keys out as it is made (the note then says
     /// which keys another program holds).
     using KeysTrial = std::function<void(int choice)>;
@@ -63,6 +66,11 @@ private:
     /// Learn: the left, middle and right pedal, pressed in turn.
     void learn_pedal();
     void show_pedal_buttons();
+    /// The path beside the choice: said while keys are chosen, or where
+    /// none can be.
+    void show_global_keys_path();
+    /// The path's lines, then the note's, in the room below the choice.
+    void place_global_keys_lines();
 
     PreviewSound m_preview;
     Options m_values;
@@ -72,7 +80,9 @@ private:
     QLineEdit* m_tip_time = nullptr;
     QLineEdit* m_back_time = nullptr;
     QComboBox* m_global_keys = nullptr;
+    QLabel* m_global_keys_path_label = nullptr;
     QLabel* m_global_keys_note = nullptr;
+    QRect m_global_keys_lines; ///< the room the path and the note share
     QComboBox* m_pedal_device = nullptr;
     QLabel* m_pedal_buttons = nullptr;
     QCheckBox* m_pedal_toggles = nullptr;
@@ -83,7 +93,7 @@ private:
     std::optional<PedalButtons> m_learned; ///< the pedal's buttons as learned
     PedalLearner m_pedal_learner;
     KeysTrial m_keys_trial;
-    bool m_global_keys_offered = true;
+    GlobalKeysPath m_global_keys_path = GlobalKeysPath::Grabbed;
 };
 
 } // namespace cuedeck

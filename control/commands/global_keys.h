@@ -29,9 +29,32 @@ std::string global_key_name(Key key, GlobalKeys choice);
 /// What the Options dialog says of the keys another program holds: "F12 is
 /// taken by another program"; empty when none is.
 std::string taken_keys_note(const std::vector<Key>& taken, GlobalKeys choice);
-/// What it says where the desktop offers no keys for every window.
-constexpr const char* no_global_keys_note =
-    UI_TEXT("This desktop offers no keys for every window: bind cuedeck --command NAME "
-            "to keys in the desktop's keyboard settings instead.");
+
+/// How this desktop lends Cuedeck the keys for every window.
+enum class GlobalKeysPath {
+    Grabbed,    ///< Cuedeck takes them itself (X11's grabs, Windows' hot keys)
+    Lent,       ///< the desktop portal lends them as global shortcuts (Wayland)
+    NotOffered, ///< neither: the desktop's own keyboard settings must run Cuedeck
+};
+/// What the Options dialog says beside the choice of each path.
+constexpr const char* global_keys_path_texts[] = {
+    UI_TEXT("taken by Cuedeck (X11)"), UI_TEXT("lent by the desktop"),
+    UI_TEXT("not offered by this desktop: use a keypad, the pedal, or cuedeck --command in the "
+            "desktop's keyboard settings")};
+static_assert(std::size(global_keys_path_texts) == std::size_t(GlobalKeysPath::NotOffered) + 1);
+
+/// A shortcut the desktop portal lends beside the function keys, where the
+/// desktop tells a shortcut's release: held, it plays; let go, it pauses with
+/// the step back, as the foot pedal's middle pedal does in hold mode. It has
+/// no key of its own: the user gives it one in the desktop's dialog.
+struct HeldShortcut
+{
+    const char* id;
+    const char* description;
+    Command pressed;
+    Command released;
+};
+constexpr HeldShortcut play_while_held{"play-while-held", UI_TEXT("Play while held"), Command::Play,
+                                       Command::Pause};
 
 } // namespace cuedeck

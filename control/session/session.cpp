@@ -299,12 +299,12 @@ void Session::deliver()
     }
 }
 
-void Session::set_global_keys_note(std::string note, bool offered)
+void Session::set_global_keys_note(std::string note, GlobalKeysPath path)
 {
     m_global_keys_note = std::move(note);
-    m_global_keys_offered = offered;
+    m_global_keys_path = path;
     if (m_note_listener)
-        m_note_listener(m_global_keys_note);
+        m_note_listener(m_global_keys_note, m_global_keys_path);
 }
 
 void Session::try_global_keys(std::optional<int> choice)

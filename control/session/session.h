@@ -144,11 +144,11 @@ public:
 
     /// The Options dialog follows the note on the keys for every window
     /// while it is open; none to stop.
-    using NoteListener = std::function<void(const std::string& note)>;
+    using NoteListener = std::function<void(const std::string& note, GlobalKeysPath path)>;
     void follow_global_keys_note(NoteListener listener) { m_note_listener = std::move(listener); }
     const std::string& global_keys_note() const { return m_global_keys_note; }
-    /// Whether this desktop offers keys for every window at all.
-    bool global_keys_offered() const { return m_global_keys_offered; }
+    /// How this desktop lends keys for every window, if at all.
+    GlobalKeysPath global_keys_path() const { return m_global_keys_path; }
     /// The dialog's choice of keys, tried out before OK; none: the run's own.
     void try_global_keys(std::optional<int> choice);
     /// The dialog's Learn: `pressed` hears the code of each button pressed
@@ -179,7 +179,8 @@ public:
     void come_forward() override;
     void show_device_state(const std::string& text) override;
     void tell(const std::string& text) override;
-    void set_global_keys_note(std::string note, bool offered = true) override;
+    void set_global_keys_note(std::string note,
+                              GlobalKeysPath path = GlobalKeysPath::Grabbed) override;
     ListenerId listen_to_keys_trial(KeysTrial trial) override
     {
         return add(m_keys_trials, std::move(trial));
@@ -241,7 +242,7 @@ private:
     Listeners<Listener> m_listeners;
     Listeners<std::function<void()>> m_settings_listeners;
     std::string m_global_keys_note;
-    bool m_global_keys_offered = true;
+    GlobalKeysPath m_global_keys_path = GlobalKeysPath::Grabbed;
     NoteListener m_note_listener;
     Listeners<KeysTrial> m_keys_trials;
     Listeners<LearnRequest> m_learn_listeners;

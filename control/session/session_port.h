@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "control/commands/commands.h"
+#include "control/commands/global_keys.h"
 
 namespace cuedeck {
 
@@ -74,9 +75,10 @@ public:
     virtual void tell(const std::string& text) = 0;
 
     // The keys for every window.
-    /// What the desktop says of them (taken keys, or none offered), for the
-    /// Options dialog; empty when all is well.
-    virtual void set_global_keys_note(std::string note, bool offered = true) = 0;
+    /// What the desktop says of them (the keys another program holds), for
+    /// the Options dialog, and how it lends them; empty when all is well.
+    virtual void set_global_keys_note(std::string note,
+                                      GlobalKeysPath path = GlobalKeysPath::Grabbed) = 0;
     /// Hear of the Options dialog's choice, tried out before OK (see
     /// GlobalKeys); none: back to the run's own choice.
     using KeysTrial = std::function<void(std::optional<int> choice)>;

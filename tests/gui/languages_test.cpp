@@ -155,6 +155,7 @@ private slots:
             rig.window.set_field_text(FieldId::Speed,
                                       translated(Controller::no_sound_device) + ", 200 %");
             OptionsDialog options([](int, const std::string&) {});
+            options.set_global_keys_path(GlobalKeysPath::NotOffered); // its longest note
             AboutBox about;
             for (QWidget* top : {static_cast<QWidget*>(&rig.window),
                                  static_cast<QWidget*>(&options), static_cast<QWidget*>(&about)}) {

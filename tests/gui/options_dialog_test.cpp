@@ -107,6 +107,9 @@ private slots:
             QVERIFY(note->isVisible());
             auto* choice = modal->findChild<QComboBox*>("global_keys");
             QCOMPARE(choice->currentIndex(), 0); // off, as on a fresh machine
+            // The path is said while keys are chosen: here X11's grabs.
+            auto* path = modal->findChild<QLabel*>("global_keys_path");
+            QVERIFY(!path->isVisible());
             QStringList texts;
             for (const QLabel* label : modal->findChildren<QLabel*>())
                 texts << label->text();
@@ -115,22 +118,44 @@ private slots:
             choice->setCurrentIndex(2);
             emit choice->activated(2); // as the user chooses it
             QCOMPARE(note->text(), QString("Ctrl+Shift+F12 is taken by another program"));
+            QVERIFY(path->isVisible());
+            QCOMPARE(path->text(), QString("taken by Cuedeck (X11)"));
             QTest::mouseClick(modal->findChild<QPushButton*>("ok"), Qt::LeftButton);
         });
         rig.menu(IDM_OPTIONS_SETTINGS)->trigger();
         QVERIFY(rig.window.controller().state().settings.global_keys == GlobalKeys::WithCtrlShift);
         QCOMPARE(tried, (std::vector<std::optional<int>>{2, std::nullopt})); // then the run's
 
-        // A desktop that offers none: Off alone, and the stored choice kept.
-        remote.set_global_keys_note(no_global_keys_note, false);
+        // Lent by the desktop portal (Wayland), its shortcuts all bound.
+        remote.set_global_keys_note("", GlobalKeysPath::Lent);
+        when_modal([](QWidget* modal) {
+            auto* path = modal->findChild<QLabel*>("global_keys_path");
+            QCOMPARE(path->text(), QString("lent by the desktop"));
+            QVERIFY(path->isVisible());
+            QCOMPARE(modal->findChild<QLabel*>("global_keys_note")->text(), QString());
+            QTest::mouseClick(modal->findChild<QPushButton*>("cancel"), Qt::LeftButton);
+        });
+        rig.menu(IDM_OPTIONS_SETTINGS)->trigger();
+
+        // A desktop that offers none: Off alone, the stored choice kept, and
+        // what to use instead. The portal may say so while the dialog is open.
+        remote.listen_to_keys_trial([&](std::optional<int> choice) {
+            if (choice)
+                remote.set_global_keys_note("", GlobalKeysPath::NotOffered);
+        });
         when_modal([](QWidget* modal) {
             auto* choice = modal->findChild<QComboBox*>("global_keys");
+            QCOMPARE(choice->count(), 3);
+            emit choice->activated(1);
             QCOMPARE(choice->count(), 1);
             QVERIFY(!choice->isEnabled());
-            auto* note = modal->findChild<QLabel*>("global_keys_note");
-            QVERIFY(note->wordWrap());
-            // The whole note fits above the foot pedal's box.
-            QVERIFY(note->heightForWidth(note->width()) <= note->height());
+            auto* path = modal->findChild<QLabel*>("global_keys_path");
+            QCOMPARE(path->text(),
+                     QString("not offered by this desktop: use a keypad, the pedal, or cuedeck "
+                             "--command in the desktop's keyboard settings"));
+            QVERIFY(path->isVisible() && path->wordWrap());
+            // The whole of it fits above the foot pedal's box.
+            QVERIFY(path->heightForWidth(path->width()) <= path->height());
             QTest::mouseClick(modal->findChild<QPushButton*>("ok"), Qt::LeftButton);
         });
         rig.menu(IDM_OPTIONS_SETTINGS)->trigger();
