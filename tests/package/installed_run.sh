@@ -24,7 +24,7 @@ until_true carried_out || fail "play-pause was not carried out"
 player_runs() {
   local line
   for line in /proc/[0-9]*/cmdline; do
-    [[ "$(tr '\0' ' ' <"$line" 2>/dev/null)" == *"ipc-server=$XDG_RUNTIME_DIR/"* ]] && return 0
+    [[ "$({ tr '\0' ' ' <"$line"; } 2>/dev/null)" == *"ipc-server=$XDG_RUNTIME_DIR/"* ]] && return 0
   done
   return 1
 }
