@@ -154,7 +154,8 @@ private:
     /// Where mpv says it is (`position_ms`), or where a paused player was put
     /// when it says nearly that.
     int reported_position(int position_ms, bool paused);
-    void change_track(const char* command);
+    /// To the entry `step` away from the selected one, if there is one.
+    void change_track(int step);
     void stop();
     void play();
     void clear_playlist();

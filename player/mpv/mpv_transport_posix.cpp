@@ -52,14 +52,19 @@ void MpvBackend::wait_until_loaded(int index, std::uint64_t files_started)
     }
 }
 
-void MpvBackend::change_track(const char* command)
+void MpvBackend::change_track(int step)
 {
     const int index = get_int("playlist-pos");
+    const int target = index + step;
+    // At the ends of the list nothing changes.
+    if (target < 0 || target >= get_int("playlist-count"))
+        return;
     const std::uint64_t started = m_protocol->files_started();
-    // At the ends of the list mpv refuses and nothing changes.
-    if (Calls::one(*this, ipc(command)))
-        wait_until_loaded(std::string_view(command) == "playlist-next" ? index + 1 : index - 1,
-                          started);
+    // By its index, not by playlist-prev: past an entry it cannot play, mpv
+    // goes on in the direction it moved, and going back (on mpv 0.40) it
+    // does so even after the entry was put back and the player stopped.
+    if (Calls::one(*this, ipc("playlist-play-index", target)))
+        wait_until_loaded(target, started);
 }
 
 void MpvBackend::play()
@@ -84,12 +89,22 @@ void MpvBackend::play()
 void MpvBackend::stop()
 {
     // mpv forgets the selected entry when it stops; put it back, as a
-    // stopped player still has a current entry.
-    const int index = get_int("playlist-pos");
+    // stopped player still has a current entry. The stop ends playback (or
+    // the loading of the next entry after one that failed) in the background,
+    // and the entry is forgotten only then, after the stop's reply (later on
+    // mpv 0.40 than on 0.35): an entry put back before then would be
+    // forgotten too. Stopped while idle, mpv keeps its selection.
+    const auto before = Calls::all(
+        *this, {ipc("get_property", "playlist-pos"), ipc("get_property", "idle-active")});
+    const int index = before[0] ? int_of(before[0]) : -1;
+    const bool was_idle = flag_of(before[1]);
     Calls::one(*this, ipc("stop", "keep-playlist"));
-    while (m_socket.is_open() && Clock::now() < m_deadline) {
-        const auto playing = Calls::one(*this, ipc("get_property", "playlist-playing-pos"));
-        if (!playing || int_of(playing) == -1)
+    while (!was_idle && m_socket.is_open() && Clock::now() < m_deadline) {
+        const auto now = Calls::all(*this, {ipc("get_property", "playlist-playing-pos"),
+                                            ipc("get_property", "idle-active"),
+                                            ipc("get_property", "playlist-pos")});
+        const bool stopped = !now[0] || int_of(now[0]) == -1;
+        if (stopped && flag_of(now[1]) && (!now[2] || int_of(now[2]) == -1))
             break;
         std::this_thread::sleep_for(poll_interval);
     }
@@ -215,10 +230,10 @@ void MpvBackend::command(PlayerCommand command)
         m_paused_at.reset();
     switch (command) {
     case PlayerCommand::PreviousTrack:
-        change_track("playlist-prev");
+        change_track(-1);
         break;
     case PlayerCommand::NextTrack:
-        change_track("playlist-next");
+        change_track(1);
         break;
     case PlayerCommand::Play:
         play();
