@@ -146,6 +146,18 @@ Soll sie ersetzt werden?</translation>
         <translation>&lt;&lt;Voriges Stück</translation>
     </message>
     <message>
+        <source>Another program holds the keypad %1: its keys act there too.</source>
+        <translation>Ein anderes Programm hält den Ziffernblock %1: Seine Tasten wirken auch dort.</translation>
+    </message>
+    <message>
+        <source>Cannot read the keypad %1: permission denied.
+To give yourself access, put this line into %2 (as root), then unplug the keypad and plug it in again:
+%3</source>
+        <translation>Der Ziffernblock %1 lässt sich nicht lesen: Zugriff verweigert.
+Um sich Zugriff zu geben, schreiben Sie diese Zeile (als root) in %2, dann ziehen Sie den Ziffernblock ab und stecken ihn wieder ein:
+%3</translation>
+    </message>
+    <message>
         <source>Choose the keypad's device first.</source>
         <translation>Wählen Sie zuerst das Gerät des Ziffernblocks.</translation>
     </message>

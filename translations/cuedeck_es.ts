@@ -146,6 +146,18 @@ Do you want to replace it?</source>
         <translation>&lt;&lt;Pista ant.</translation>
     </message>
     <message>
+        <source>Another program holds the keypad %1: its keys act there too.</source>
+        <translation>Otro programa tiene el teclado numérico %1: sus teclas también actúan allí.</translation>
+    </message>
+    <message>
+        <source>Cannot read the keypad %1: permission denied.
+To give yourself access, put this line into %2 (as root), then unplug the keypad and plug it in again:
+%3</source>
+        <translation>No se puede leer el teclado numérico %1: permiso denegado.
+Para darse acceso, ponga esta línea en %2 (como root), luego desconecte el teclado numérico y vuelva a conectarlo:
+%3</translation>
+    </message>
+    <message>
         <source>Choose the keypad's device first.</source>
         <translation>Elija primero el dispositivo del teclado numérico.</translation>
     </message>

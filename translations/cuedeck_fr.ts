@@ -146,6 +146,18 @@ Voulez-vous le remplacer ?</translation>
         <translation>&lt;&lt;Piste préc.</translation>
     </message>
     <message>
+        <source>Another program holds the keypad %1: its keys act there too.</source>
+        <translation>Un autre programme tient le pavé numérique %1 : ses touches agissent aussi là-bas.</translation>
+    </message>
+    <message>
+        <source>Cannot read the keypad %1: permission denied.
+To give yourself access, put this line into %2 (as root), then unplug the keypad and plug it in again:
+%3</source>
+        <translation>Impossible de lire le pavé numérique %1 : permission refusée.
+Pour vous donner l’accès, mettez cette ligne dans %2 (en root), puis débranchez le pavé numérique et rebranchez-le :
+%3</translation>
+    </message>
+    <message>
         <source>Choose the keypad's device first.</source>
         <translation>Choisissez d’abord le périphérique du pavé numérique.</translation>
     </message>

@@ -146,6 +146,18 @@ Sostituirlo?</translation>
         <translation>&lt;&lt;Traccia prec.</translation>
     </message>
     <message>
+        <source>Another program holds the keypad %1: its keys act there too.</source>
+        <translation>Un altro programma tiene il tastierino %1: i suoi tasti agiscono anche lì.</translation>
+    </message>
+    <message>
+        <source>Cannot read the keypad %1: permission denied.
+To give yourself access, put this line into %2 (as root), then unplug the keypad and plug it in again:
+%3</source>
+        <translation>Impossibile leggere il tastierino %1: permesso negato.
+Per darsi accesso, mettere questa riga in %2 (come root), poi scollegare il tastierino e ricollegarlo:
+%3</translation>
+    </message>
+    <message>
         <source>Choose the keypad's device first.</source>
         <translation>Scegliere prima il dispositivo del tastierino.</translation>
     </message>

@@ -146,6 +146,18 @@ Wilt u het vervangen?</translation>
         <translation>&lt;&lt;Vorige track</translation>
     </message>
     <message>
+        <source>Another program holds the keypad %1: its keys act there too.</source>
+        <translation>Een ander programma houdt het toetsenblok %1 vast: de toetsen werken daar ook.</translation>
+    </message>
+    <message>
+        <source>Cannot read the keypad %1: permission denied.
+To give yourself access, put this line into %2 (as root), then unplug the keypad and plug it in again:
+%3</source>
+        <translation>Kan het toetsenblok %1 niet lezen: toegang geweigerd.
+Om uzelf toegang te geven, zet u deze regel in %2 (als root), trekt u het toetsenblok eruit en steekt u het er weer in:
+%3</translation>
+    </message>
+    <message>
         <source>Choose the keypad's device first.</source>
         <translation>Kies eerst het apparaat van het toetsenblok.</translation>
     </message>

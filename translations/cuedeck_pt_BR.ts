@@ -146,6 +146,18 @@ Deseja substituí-lo?</translation>
         <translation>&lt;&lt;Faixa ant.</translation>
     </message>
     <message>
+        <source>Another program holds the keypad %1: its keys act there too.</source>
+        <translation>Outro programa está com o teclado numérico %1: as teclas dele agem lá também.</translation>
+    </message>
+    <message>
+        <source>Cannot read the keypad %1: permission denied.
+To give yourself access, put this line into %2 (as root), then unplug the keypad and plug it in again:
+%3</source>
+        <translation>Não é possível ler o teclado numérico %1: permissão negada.
+Para obter acesso, coloque esta linha em %2 (como root), depois desconecte o teclado numérico e conecte-o de novo:
+%3</translation>
+    </message>
+    <message>
         <source>Choose the keypad's device first.</source>
         <translation>Escolha primeiro o dispositivo do teclado numérico.</translation>
     </message>

@@ -47,6 +47,8 @@ public:
     using PedalLearner =
         std::function<void(const std::string& device, std::function<void(int code)> pressed)>;
     void set_pedal_learner(PedalLearner learner) { m_pedal_learner = std::move(learner); }
+    /// Reads the keypad for its Learn, the same way.
+    void set_keypad_learner(PedalLearner learner) { m_keypad_learner = std::move(learner); }
 
     void accept() override;
 
@@ -63,6 +65,10 @@ private:
     /// Learn: the left, middle and right pedal, pressed in turn.
     void learn_pedal();
     void show_pedal_buttons();
+    void create_keypad_controls(const class DialogUnits& units);
+    /// Keypad...: its device and keys, in a dialog of their own.
+    void edit_keypad();
+    void show_keypad_state();
 
     PreviewSound m_preview;
     Options m_values;
@@ -82,6 +88,9 @@ private:
     QCheckBox* m_pedal_cues = nullptr;
     std::optional<PedalButtons> m_learned; ///< the pedal's buttons as learned
     PedalLearner m_pedal_learner;
+    PedalLearner m_keypad_learner;
+    QPushButton* m_keypad = nullptr;
+    QLabel* m_keypad_state = nullptr;
     KeysTrial m_keys_trial;
     bool m_global_keys_offered = true;
 };

@@ -184,7 +184,7 @@ private slots:
         QCOMPARE(order, QStringList({"tip_time", "back_time", "sound_on", "sound_file", "preview",
                                      "browse", "global_keys", "pedal_device", "pedal_learn",
                                      "pedal_toggles", "pedal_cues", "phrase_step_back",
-                                     "draft_subtitles", "ok", "cancel"}));
+                                     "draft_subtitles", "keypad", "ok", "cancel"}));
     }
 
     void cancel_keeps_an_unknown_method()
