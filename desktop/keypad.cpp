@@ -88,7 +88,7 @@ void Keypad::open_again()
             m_told_permission = true;
             m_session.tell(permission_message(m_path));
         }
-        m_session.show_device_state(translated(KeypadRun::disconnected));
+        m_run.show_state(translated(KeypadRun::disconnected));
         m_look_again.start();
         return;
     }
@@ -97,7 +97,7 @@ void Keypad::open_again()
         // would hold up every other command.
         ::close(m_fd);
         m_fd = -1;
-        m_session.show_device_state(translated(KeypadRun::not_input_device));
+        m_run.show_state(translated(KeypadRun::not_input_device));
         if (m_told_unusable != m_path) {
             m_told_unusable = m_path;
             std::fprintf(stderr, "cuedeck: the keypad %s is not used: %s\n", m_path.c_str(),

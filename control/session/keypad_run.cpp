@@ -42,22 +42,33 @@ void KeypadRun::follow()
     if (settings.keypad_device != m_path) {
         m_device.close();
         m_path = settings.keypad_device;
+        show_state({});
         if (!m_path.empty())
             m_device.open(m_path);
     }
 }
 
+void KeypadRun::show_state(const std::string& text)
+{
+    // The status is shared with the pedal: what the keypad did not say
+    // stays.
+    if (text.empty() && !m_showing)
+        return;
+    m_showing = !text.empty();
+    m_session.show_device_state(text);
+}
+
 void KeypadRun::opened()
 {
     m_device.set_reading(reading_allowed());
-    m_session.show_device_state({});
+    show_state({});
 }
 
 void KeypadRun::unplugged()
 {
     if (m_logic)
         act(m_logic->release_all());
-    m_session.show_device_state(translated(disconnected));
+    show_state(translated(disconnected));
 }
 
 void KeypadRun::key(int code, KeyRecord::State state)

@@ -38,6 +38,8 @@ public:
     void key(int code, KeyRecord::State state);
     void opened();
     void unplugged();
+    /// What the window's status says of the keypad; empty: nothing.
+    void show_state(const std::string& text);
     /// Whether the device may be read now (no command read waits).
     bool reading_allowed() const { return m_pending == 0; }
     /// The keys the settings name, for a device that asks their state.
@@ -57,7 +59,8 @@ private:
     std::string m_path; ///< what is read: the settings' device, or one being learned
     std::optional<KeypadLogic> m_logic;
     bool m_learning = false;
-    int m_pending = 0; ///< commands read, not yet carried out
+    int m_pending = 0;      ///< commands read, not yet carried out
+    bool m_showing = false; ///< the status says something of the keypad
     /// Cleared when the run goes, so that an answer after it does nothing.
     std::shared_ptr<KeypadRun*> m_self;
 };
