@@ -68,7 +68,7 @@ Keypad::Keypad(SessionPort& session, QObject* parent) : QObject(parent), m_sessi
 
 Keypad::~Keypad()
 {
-    close();
+    let_go();
 }
 
 void Keypad::open(const std::string& path)
@@ -118,6 +118,11 @@ void Keypad::open_again()
 }
 
 void Keypad::close()
+{
+    let_go();
+}
+
+void Keypad::let_go()
 {
     m_look_again.stop();
     m_notifier.reset();

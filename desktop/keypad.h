@@ -44,6 +44,8 @@ private:
     void set_repeating(bool) override {} // the device repeats itself
 
     void open_again();
+    /// Stop reading and looking for the device.
+    void let_go();
     void readable();
     void unplugged();
     /// The keys down now, asked of the device after it lost records.
