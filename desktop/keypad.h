@@ -8,6 +8,7 @@
 
 #include "control/session/keypad_run.h"
 #include "control/session/session_port.h"
+#include "desktop/foot_pedal.h"
 #include "files/input_events.h"
 
 class QSocketNotifier;
@@ -30,10 +31,10 @@ public:
     explicit Keypad(SessionPort& session, QObject* parent = nullptr);
     ~Keypad() override;
 
-    /// How often an unplugged keypad is looked for.
-    static constexpr int look_again_ms = 1000;
-    /// How many input records one turn of the event loop reads at most.
-    static constexpr int read_records = 64;
+    /// How often an unplugged keypad is looked for, and how many input
+    /// records one turn of the event loop reads at most: as for the pedal.
+    static constexpr int look_again_ms = FootPedal::look_again_ms;
+    static constexpr int read_records = FootPedal::read_records;
 
 private:
     // PedalDevice
