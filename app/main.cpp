@@ -16,6 +16,7 @@
 #include "control/session/session.h"
 #include "desktop/foot_pedal.h"
 #include "desktop/global_keys.h"
+#include "desktop/keypad.h"
 #include "desktop/media_interface.h"
 #include "desktop/single_instance.h"
 #include "desktop/termination_signals.h"
@@ -152,6 +153,8 @@ int main(int argc, char** argv)
     cuedeck::GlobalKeysSwitch global_keys(session, cuedeck::desktop_key_grab(nullptr));
     // A foot pedal read straight from its device, when the settings name one.
     cuedeck::FootPedal pedal(session);
+    // A keypad beside it or instead, read the same way.
+    cuedeck::Keypad keypad(session);
     window.show();
     window.return_focus();
     return application.exec();

@@ -21,9 +21,9 @@ std::vector<InputEvent> InputEventReader::feed(std::string_view bytes)
     return events;
 }
 
-std::vector<ButtonChange> button_changes(const std::vector<InputEvent>& events, bool& dropped)
+std::vector<KeyRecord> key_records(const std::vector<InputEvent>& events, bool& dropped)
 {
-    std::vector<ButtonChange> changes;
+    std::vector<KeyRecord> records;
     dropped = false;
     bool skipping = false; // from a SYN_DROPPED to the report that ends it
     for (const InputEvent& event : events) {
@@ -32,10 +32,31 @@ std::vector<ButtonChange> button_changes(const std::vector<InputEvent>& events, 
             skipping = true;
         } else if (event.type == input_event::sync && event.code == input_event::sync_report) {
             skipping = false;
-        } else if (event.type == input_event::key && !skipping &&
-                   (event.value == input_event::pressed || event.value == input_event::released)) {
-            changes.push_back({event.code, event.value == input_event::pressed});
+        } else if (event.type == input_event::key && !skipping) {
+            switch (event.value) {
+            case input_event::pressed:
+                records.push_back({event.code, KeyRecord::Down});
+                break;
+            case input_event::released:
+                records.push_back({event.code, KeyRecord::Up});
+                break;
+            case input_event::repeated:
+                records.push_back({event.code, KeyRecord::Held});
+                break;
+            default:
+                break;
+            }
         }
+    }
+    return records;
+}
+
+std::vector<ButtonChange> button_changes(const std::vector<InputEvent>& events, bool& dropped)
+{
+    std::vector<ButtonChange> changes;
+    for (const KeyRecord& record : key_records(events, dropped)) {
+        if (record.state != KeyRecord::Held)
+            changes.push_back({record.code, record.state == KeyRecord::Down});
     }
     return changes;
 }

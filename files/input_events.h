@@ -56,4 +56,19 @@ struct ButtonChange
 /// that the device's state must be asked.
 std::vector<ButtonChange> button_changes(const std::vector<InputEvent>& events, bool& dropped);
 
+/// A key's record, as a keypad cares for it: down, up, or held (the
+/// device's own repeat, at the rate the keyboard repeats).
+struct KeyRecord
+{
+    enum State { Up, Down, Held };
+    int code;
+    State state;
+
+    friend bool operator==(const KeyRecord&, const KeyRecord&) = default;
+};
+
+/// The key records among `events`, repeats among them; as button_changes(),
+/// nothing from a SYN_DROPPED to the next report, and `dropped` tells of it.
+std::vector<KeyRecord> key_records(const std::vector<InputEvent>& events, bool& dropped);
+
 } // namespace cuedeck

@@ -1,5 +1,6 @@
 #include "files/settings_format.h"
 
+#include <algorithm>
 #include <charconv>
 #include <type_traits>
 #include <vector>
@@ -38,6 +39,8 @@ constexpr SettingRow rows[] = {
     {"PedalButtons", &Settings::pedal_buttons, 0, INT_MIN, INT_MAX, WrittenWhen::WithPedal},
     {"PedalMode", &Settings::pedal_mode, int(PedalMode::Hold), int(PedalMode::Hold),
      int(PedalMode::Toggle), WrittenWhen::WithPedal},
+    {"KeypadDevice", &Settings::keypad_device, 0, INT_MIN, INT_MAX, WrittenWhen::WithKeypad},
+    {"KeypadKeys", &Settings::keypad_keys, 0, INT_MIN, INT_MAX, WrittenWhen::WithKeypad},
     {"PedalCues", &Settings::pedal_cues, 0, 0, 1, WrittenWhen::NotDefault},
     {"Recognizer", &Settings::recognizer, -1, -1, 4, WrittenWhen::NotDefault},
     {"RecognizerModel", &Settings::recognizer_model, 0, 0, 0, WrittenWhen::NotDefault},
@@ -82,6 +85,7 @@ std::string value_text(const SettingRow& row, const SettingsText& settings)
                 if (value)
                     text = format_pedal_buttons(*value);
             },
+            [&](const std::vector<KeypadKey>& value) { text = format_keypad_keys(value); },
         });
     return text;
 }
@@ -110,6 +114,9 @@ bool is_written(const SettingRow& row, const SettingsText& settings)
         // A device that could not be read back (it would be written empty) is none.
         return !settings.settings.pedal_device.empty() &&
                !has_line_break(settings.settings.pedal_device);
+    case WrittenWhen::WithKeypad:
+        return !settings.settings.keypad_device.empty() &&
+               !has_line_break(settings.settings.keypad_device);
     }
     return true;
 }
@@ -124,7 +131,29 @@ void read_value(const SettingRow& row, const std::string& line, SettingsText& se
                     [&](GlobalKeys& value) { value = GlobalKeys(bounded(row, to_int(line))); },
                     [&](PedalMode& value) { value = PedalMode(bounded(row, to_int(line))); },
                     [&](std::optional<PedalButtons>& value) { value = parse_pedal_buttons(line); },
+                    [&](std::vector<KeypadKey>& value) { value = parse_keypad_keys(line); },
                 });
+}
+
+bool is_command_name(std::string_view name)
+{
+    return !name.empty() && std::all_of(name.begin(), name.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-';
+    });
+}
+
+/// One "code:name" entry, if it is one.
+std::optional<KeypadKey> keypad_key(std::string_view entry)
+{
+    int code = -1;
+    const auto [colon, error] = std::from_chars(entry.data(), entry.data() + entry.size(), code);
+    if (error != std::errc() || colon == entry.data() + entry.size() || *colon != ':' || code < 0 ||
+        code > highest_key_code)
+        return std::nullopt;
+    const std::string_view name(colon + 1, std::size_t(entry.data() + entry.size() - colon - 1));
+    if (!is_command_name(name))
+        return std::nullopt;
+    return KeypadKey{code, std::string(name)};
 }
 
 } // namespace
@@ -216,6 +245,35 @@ std::string format_pedal_buttons(const PedalButtons& codes)
 {
     return std::to_string(codes[0]) + ' ' + std::to_string(codes[1]) + ' ' +
            std::to_string(codes[2]);
+}
+
+std::vector<KeypadKey> parse_keypad_keys(std::string_view text)
+{
+    std::vector<KeypadKey> keys;
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty()) {
+        const auto start = std::find_if_not(text.begin(), text.end(), blank);
+        const auto end = std::find_if(start, text.end(), blank);
+        const auto key = keypad_key(std::string_view(start, end));
+        if (key && std::none_of(keys.begin(), keys.end(),
+                                [&](const KeypadKey& other) { return other.code == key->code; }))
+            keys.push_back(*key);
+        text.remove_prefix(std::size_t(end - text.begin()));
+    }
+    return keys;
+}
+
+std::string format_keypad_keys(const std::vector<KeypadKey>& keys)
+{
+    std::string text;
+    for (const KeypadKey& key : keys) {
+        if (key.code < 0 || key.code > highest_key_code || !is_command_name(key.command))
+            continue;
+        if (!text.empty())
+            text += ' ';
+        text += std::to_string(key.code) + ':' + key.command;
+    }
+    return text;
 }
 
 } // namespace cuedeck

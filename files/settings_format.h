@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 namespace cuedeck {
 
@@ -26,6 +27,19 @@ enum class PedalMode {
 
 /// The button codes of the left, middle and right pedal.
 using PedalButtons = std::array<int, 3>;
+
+/// One learned key of the keypad: its key code and the name of what it
+/// runs (a command's name as `cuedeck --command` takes it, or the keypad's
+/// own "play while held"). Which names act is the run's to say.
+struct KeypadKey
+{
+    int code;
+    std::string command;
+
+    friend bool operator==(const KeypadKey&, const KeypadKey&) = default;
+};
+/// A key code the keypad's device can send (KEY_MAX of Linux input).
+constexpr int highest_key_code = 0x2ff;
 
 /// The playback speed in whole percent of normal: normal and its bounds.
 namespace speed {
@@ -59,6 +73,8 @@ struct Settings
     std::string pedal_device;                  ///< the foot pedal's device; empty when none
     std::optional<PedalButtons> pedal_buttons; ///< none until learned
     PedalMode pedal_mode = PedalMode::Hold;
+    std::string keypad_device;          ///< the keypad's device; empty when none
+    std::vector<KeypadKey> keypad_keys; ///< as learned, each code once
 
     friend bool operator==(const Settings&, const Settings&) = default;
 };
@@ -94,6 +110,7 @@ enum class WrittenWhen {
     Set,        ///< an optional value, when it holds one
     NotDefault, ///< when it is not the row's default
     WithPedal,  ///< while a pedal device is set
+    WithKeypad, ///< while a keypad device is set
 };
 
 /// One key of the file, described once: its text, where its value lives,
@@ -104,7 +121,8 @@ struct SettingRow
 {
     using Field = std::variant<std::string RunRecord::*, std::optional<int> RunRecord::*,
                                std::string Settings::*, int Settings::*, GlobalKeys Settings::*,
-                               PedalMode Settings::*, std::optional<PedalButtons> Settings::*>;
+                               PedalMode Settings::*, std::optional<PedalButtons> Settings::*,
+                               std::vector<KeypadKey> Settings::*>;
 
     const char* key;
     Field field;
@@ -141,5 +159,13 @@ void parse_settings(std::string_view text, SettingsText& settings);
 /// non-negative numbers.
 std::optional<PedalButtons> parse_pedal_buttons(std::string_view text);
 std::string format_pedal_buttons(const PedalButtons& codes);
+
+/// The keypad's keys as "KeypadKeys" keeps them: "79:play-pause 80:back",
+/// blank-separated. An entry that is not a key code (0 to
+/// highest_key_code), a colon and a name of lower-case letters, digits and
+/// hyphens is dropped alone, and so is a second entry for a code.
+std::vector<KeypadKey> parse_keypad_keys(std::string_view text);
+/// Entries that could not be read back are left out.
+std::string format_keypad_keys(const std::vector<KeypadKey>& keys);
 
 } // namespace cuedeck

@@ -141,6 +141,10 @@
 #define AT_OPT_PHRASE_STEP_BACK 7, 209, 172, 8
 /* Below it: the draft as subtitles, where the player shows them. */
 #define AT_OPT_DRAFT_SUBTITLES 7, 221, 172, 8
+/* Last in the Qt dialog, a row taller: the keypad's button and what it has. */
+#define OPTIONS_SIZE_WITH_KEYPAD 186, 253
+#define AT_OPT_KEYPAD 7, 233, 76, 14
+#define AT_OPT_KEYPAD_STATE 87, 236, 92, 8
 
 /* Options, Recognizer: what Make Draft runs. The Qt dialog lays itself out
    and offers the two recognizers only Linux has (PocketSphinx, a server). */

@@ -110,3 +110,13 @@ pgrep -f "input-ipc-server=$work" >/dev/null && fail "the player outlived the pr
 [ "$(sed -n 2p "$group")" = 2 ] || fail "tip changed: $(cat "$group")"
 [ "$(sed -n 3p "$group")" != "0:01" ] || fail "the new zero mark was not saved: $(cat "$group")"
 echo "installed program: resumed, played, paused, saved $(sed -n 3p "$group"), closed cleanly"
+
+# The keypads' udev rule: a template that gives no access by itself (no rule
+# in force), whose example line, filled in, is a rule.
+rules="$work/root/usr/lib/udev/rules.d/70-cuedeck-keypads.rules"
+[ -f "$rules" ] || fail "the keypad rule is not in the package"
+grep -vqE '^[[:space:]]*(#|$)' "$rules" && fail "the keypad template holds a rule in force"
+example=$(sed -n 's/^# \(SUBSYSTEM==.*uaccess"\)$/\1/p' "$rules" | sed 's/VVVV/1234/; s/PPPP/abcd/')
+pair='[A-Z_]+(\{[A-Za-z_]+\})?(==|!=|\+=|-=|:=|=)"[^"]*"'
+echo "$example" | grep -qE "^$pair(, *$pair)*\$" || fail "the keypad template's line is not a rule"
+echo "keypad rule: a template"

@@ -146,6 +146,74 @@ Soll sie ersetzt werden?</translation>
         <translation>&lt;&lt;Voriges Stück</translation>
     </message>
     <message>
+        <source>Another program holds the keypad %1: its keys act there too.</source>
+        <translation>Ein anderes Programm hält den Ziffernblock %1: Seine Tasten wirken auch dort.</translation>
+    </message>
+    <message>
+        <source>Cannot read the keypad %1: permission denied.
+To give yourself access, put this line into %2 (as root), then unplug the keypad and plug it in again:
+%3</source>
+        <translation>Der Ziffernblock %1 lässt sich nicht lesen: Zugriff verweigert.
+Um sich Zugriff zu geben, schreiben Sie diese Zeile (als root) in %2, dann ziehen Sie den Ziffernblock ab und stecken ihn wieder ein:
+%3</translation>
+    </message>
+    <message>
+        <source>Choose the keypad's device first.</source>
+        <translation>Wählen Sie zuerst das Gerät des Ziffernblocks.</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Taste</translation>
+    </message>
+    <message>
+        <source>Key %1 runs:</source>
+        <translation>Taste %1 führt aus:</translation>
+    </message>
+    <message>
+        <source>Keypad</source>
+        <translation>Ziffernblock</translation>
+    </message>
+    <message>
+        <source>Keypad disconnected</source>
+        <translation>Ziffernblock getrennt</translation>
+    </message>
+    <message>
+        <source>Keypad...</source>
+        <translation>Ziffernblock...</translation>
+    </message>
+    <message>
+        <source>Keypad: %1 keys</source>
+        <translation>Ziffernblock: %1 Tasten</translation>
+    </message>
+    <message>
+        <source>Keypad: none</source>
+        <translation>Ziffernblock: keiner</translation>
+    </message>
+    <message>
+        <source>Keypad: not an input device</source>
+        <translation>Ziffernblock: kein Eingabegerät</translation>
+    </message>
+    <message>
+        <source>Learn a keypad key</source>
+        <translation>Eine Taste des Ziffernblocks anlernen</translation>
+    </message>
+    <message>
+        <source>Play while held, pause when let go</source>
+        <translation>Spielen, solange gedrückt; Pause beim Loslassen</translation>
+    </message>
+    <message>
+        <source>Press a key on the keypad</source>
+        <translation>Drücken Sie eine Taste des Ziffernblocks</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation>Führt aus</translation>
+    </message>
+    <message>
         <source>a name in it holds a line break</source>
         <translation>ein Name darin enthält einen Zeilenumbruch</translation>
     </message>

@@ -146,6 +146,74 @@ Do you want to replace it?</source>
         <translation>&lt;&lt;Pista ant.</translation>
     </message>
     <message>
+        <source>Another program holds the keypad %1: its keys act there too.</source>
+        <translation>Otro programa tiene el teclado numérico %1: sus teclas también actúan allí.</translation>
+    </message>
+    <message>
+        <source>Cannot read the keypad %1: permission denied.
+To give yourself access, put this line into %2 (as root), then unplug the keypad and plug it in again:
+%3</source>
+        <translation>No se puede leer el teclado numérico %1: permiso denegado.
+Para darse acceso, ponga esta línea en %2 (como root), luego desconecte el teclado numérico y vuelva a conectarlo:
+%3</translation>
+    </message>
+    <message>
+        <source>Choose the keypad's device first.</source>
+        <translation>Elija primero el dispositivo del teclado numérico.</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>Key %1 runs:</source>
+        <translation>La tecla %1 ejecuta:</translation>
+    </message>
+    <message>
+        <source>Keypad</source>
+        <translation>Teclado numérico</translation>
+    </message>
+    <message>
+        <source>Keypad disconnected</source>
+        <translation>Teclado numérico desconectado</translation>
+    </message>
+    <message>
+        <source>Keypad...</source>
+        <translation>Teclado numérico...</translation>
+    </message>
+    <message>
+        <source>Keypad: %1 keys</source>
+        <translation>Teclado numérico: %1 teclas</translation>
+    </message>
+    <message>
+        <source>Keypad: none</source>
+        <translation>Teclado numérico: ninguno</translation>
+    </message>
+    <message>
+        <source>Keypad: not an input device</source>
+        <translation>Teclado numérico: no es un dispositivo de entrada</translation>
+    </message>
+    <message>
+        <source>Learn a keypad key</source>
+        <translation>Aprender una tecla del teclado numérico</translation>
+    </message>
+    <message>
+        <source>Play while held, pause when let go</source>
+        <translation>Reproducir mientras se mantiene, pausa al soltar</translation>
+    </message>
+    <message>
+        <source>Press a key on the keypad</source>
+        <translation>Pulse una tecla del teclado numérico</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation>Ejecuta</translation>
+    </message>
+    <message>
         <source>a name in it holds a line break</source>
         <translation>un nombre contiene un salto de línea</translation>
     </message>

@@ -146,6 +146,74 @@ Voulez-vous le remplacer ?</translation>
         <translation>&lt;&lt;Piste préc.</translation>
     </message>
     <message>
+        <source>Another program holds the keypad %1: its keys act there too.</source>
+        <translation>Un autre programme tient le pavé numérique %1 : ses touches agissent aussi là-bas.</translation>
+    </message>
+    <message>
+        <source>Cannot read the keypad %1: permission denied.
+To give yourself access, put this line into %2 (as root), then unplug the keypad and plug it in again:
+%3</source>
+        <translation>Impossible de lire le pavé numérique %1 : permission refusée.
+Pour vous donner l’accès, mettez cette ligne dans %2 (en root), puis débranchez le pavé numérique et rebranchez-le :
+%3</translation>
+    </message>
+    <message>
+        <source>Choose the keypad's device first.</source>
+        <translation>Choisissez d’abord le périphérique du pavé numérique.</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Touche</translation>
+    </message>
+    <message>
+        <source>Key %1 runs:</source>
+        <translation>La touche %1 lance :</translation>
+    </message>
+    <message>
+        <source>Keypad</source>
+        <translation>Pavé numérique</translation>
+    </message>
+    <message>
+        <source>Keypad disconnected</source>
+        <translation>Pavé numérique déconnecté</translation>
+    </message>
+    <message>
+        <source>Keypad...</source>
+        <translation>Pavé numérique...</translation>
+    </message>
+    <message>
+        <source>Keypad: %1 keys</source>
+        <translation>Pavé numérique : %1 touches</translation>
+    </message>
+    <message>
+        <source>Keypad: none</source>
+        <translation>Pavé numérique : aucun</translation>
+    </message>
+    <message>
+        <source>Keypad: not an input device</source>
+        <translation>Pavé numérique : pas un périphérique d’entrée</translation>
+    </message>
+    <message>
+        <source>Learn a keypad key</source>
+        <translation>Apprendre une touche du pavé numérique</translation>
+    </message>
+    <message>
+        <source>Play while held, pause when let go</source>
+        <translation>Lire tant qu’elle est tenue, pause au relâchement</translation>
+    </message>
+    <message>
+        <source>Press a key on the keypad</source>
+        <translation>Appuyez sur une touche du pavé numérique</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation>Lance</translation>
+    </message>
+    <message>
         <source>a name in it holds a line break</source>
         <translation>un nom y contient un saut de ligne</translation>
     </message>

@@ -146,6 +146,74 @@ Sostituirlo?</translation>
         <translation>&lt;&lt;Traccia prec.</translation>
     </message>
     <message>
+        <source>Another program holds the keypad %1: its keys act there too.</source>
+        <translation>Un altro programma tiene il tastierino %1: i suoi tasti agiscono anche lì.</translation>
+    </message>
+    <message>
+        <source>Cannot read the keypad %1: permission denied.
+To give yourself access, put this line into %2 (as root), then unplug the keypad and plug it in again:
+%3</source>
+        <translation>Impossibile leggere il tastierino %1: permesso negato.
+Per darsi accesso, mettere questa riga in %2 (come root), poi scollegare il tastierino e ricollegarlo:
+%3</translation>
+    </message>
+    <message>
+        <source>Choose the keypad's device first.</source>
+        <translation>Scegliere prima il dispositivo del tastierino.</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tasto</translation>
+    </message>
+    <message>
+        <source>Key %1 runs:</source>
+        <translation>Il tasto %1 esegue:</translation>
+    </message>
+    <message>
+        <source>Keypad</source>
+        <translation>Tastierino</translation>
+    </message>
+    <message>
+        <source>Keypad disconnected</source>
+        <translation>Tastierino scollegato</translation>
+    </message>
+    <message>
+        <source>Keypad...</source>
+        <translation>Tastierino...</translation>
+    </message>
+    <message>
+        <source>Keypad: %1 keys</source>
+        <translation>Tastierino: %1 tasti</translation>
+    </message>
+    <message>
+        <source>Keypad: none</source>
+        <translation>Tastierino: nessuno</translation>
+    </message>
+    <message>
+        <source>Keypad: not an input device</source>
+        <translation>Tastierino: non è un dispositivo di input</translation>
+    </message>
+    <message>
+        <source>Learn a keypad key</source>
+        <translation>Impara un tasto del tastierino</translation>
+    </message>
+    <message>
+        <source>Play while held, pause when let go</source>
+        <translation>Riproduci finché è premuto, pausa al rilascio</translation>
+    </message>
+    <message>
+        <source>Press a key on the keypad</source>
+        <translation>Premere un tasto del tastierino</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation>Esegue</translation>
+    </message>
+    <message>
         <source>a name in it holds a line break</source>
         <translation>un nome contiene un a capo</translation>
     </message>

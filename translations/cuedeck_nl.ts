@@ -146,6 +146,74 @@ Wilt u het vervangen?</translation>
         <translation>&lt;&lt;Vorige track</translation>
     </message>
     <message>
+        <source>Another program holds the keypad %1: its keys act there too.</source>
+        <translation>Een ander programma houdt het toetsenblok %1 vast: de toetsen werken daar ook.</translation>
+    </message>
+    <message>
+        <source>Cannot read the keypad %1: permission denied.
+To give yourself access, put this line into %2 (as root), then unplug the keypad and plug it in again:
+%3</source>
+        <translation>Kan het toetsenblok %1 niet lezen: toegang geweigerd.
+Om uzelf toegang te geven, zet u deze regel in %2 (als root), trekt u het toetsenblok eruit en steekt u het er weer in:
+%3</translation>
+    </message>
+    <message>
+        <source>Choose the keypad's device first.</source>
+        <translation>Kies eerst het apparaat van het toetsenblok.</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Toets</translation>
+    </message>
+    <message>
+        <source>Key %1 runs:</source>
+        <translation>Toets %1 voert uit:</translation>
+    </message>
+    <message>
+        <source>Keypad</source>
+        <translation>Toetsenblok</translation>
+    </message>
+    <message>
+        <source>Keypad disconnected</source>
+        <translation>Toetsenblok losgekoppeld</translation>
+    </message>
+    <message>
+        <source>Keypad...</source>
+        <translation>Toetsenblok...</translation>
+    </message>
+    <message>
+        <source>Keypad: %1 keys</source>
+        <translation>Toetsenblok: %1 toetsen</translation>
+    </message>
+    <message>
+        <source>Keypad: none</source>
+        <translation>Toetsenblok: geen</translation>
+    </message>
+    <message>
+        <source>Keypad: not an input device</source>
+        <translation>Toetsenblok: geen invoerapparaat</translation>
+    </message>
+    <message>
+        <source>Learn a keypad key</source>
+        <translation>Een toets van het toetsenblok aanleren</translation>
+    </message>
+    <message>
+        <source>Play while held, pause when let go</source>
+        <translation>Afspelen zolang ingedrukt, pauze bij loslaten</translation>
+    </message>
+    <message>
+        <source>Press a key on the keypad</source>
+        <translation>Druk op een toets van het toetsenblok</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation>Voert uit</translation>
+    </message>
+    <message>
         <source>a name in it holds a line break</source>
         <translation>een naam erin bevat een regeleinde</translation>
     </message>

@@ -146,6 +146,74 @@ Deseja substituí-lo?</translation>
         <translation>&lt;&lt;Faixa ant.</translation>
     </message>
     <message>
+        <source>Another program holds the keypad %1: its keys act there too.</source>
+        <translation>Outro programa está com o teclado numérico %1: as teclas dele agem lá também.</translation>
+    </message>
+    <message>
+        <source>Cannot read the keypad %1: permission denied.
+To give yourself access, put this line into %2 (as root), then unplug the keypad and plug it in again:
+%3</source>
+        <translation>Não é possível ler o teclado numérico %1: permissão negada.
+Para obter acesso, coloque esta linha em %2 (como root), depois desconecte o teclado numérico e conecte-o de novo:
+%3</translation>
+    </message>
+    <message>
+        <source>Choose the keypad's device first.</source>
+        <translation>Escolha primeiro o dispositivo do teclado numérico.</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>Key %1 runs:</source>
+        <translation>A tecla %1 executa:</translation>
+    </message>
+    <message>
+        <source>Keypad</source>
+        <translation>Teclado numérico</translation>
+    </message>
+    <message>
+        <source>Keypad disconnected</source>
+        <translation>Teclado numérico desconectado</translation>
+    </message>
+    <message>
+        <source>Keypad...</source>
+        <translation>Teclado numérico...</translation>
+    </message>
+    <message>
+        <source>Keypad: %1 keys</source>
+        <translation>Teclado numérico: %1 teclas</translation>
+    </message>
+    <message>
+        <source>Keypad: none</source>
+        <translation>Teclado numérico: nenhum</translation>
+    </message>
+    <message>
+        <source>Keypad: not an input device</source>
+        <translation>Teclado numérico: não é um dispositivo de entrada</translation>
+    </message>
+    <message>
+        <source>Learn a keypad key</source>
+        <translation>Aprender uma tecla do teclado numérico</translation>
+    </message>
+    <message>
+        <source>Play while held, pause when let go</source>
+        <translation>Tocar enquanto pressionada, pausar ao soltar</translation>
+    </message>
+    <message>
+        <source>Press a key on the keypad</source>
+        <translation>Pressione uma tecla do teclado numérico</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation>Executa</translation>
+    </message>
+    <message>
         <source>a name in it holds a line break</source>
         <translation>um nome nele contém uma quebra de linha</translation>
     </message>

@@ -319,6 +319,7 @@ void MainWindow::open_settings()
         m_options->set_global_keys_note(note);
     });
     m_options->set_pedal_learner(m_session.pedal_learner());
+    m_options->set_keypad_learner(m_session.keypad_learner());
     bool accepted = false;
     {
         const Session::Question question(m_session);

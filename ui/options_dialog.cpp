@@ -23,6 +23,7 @@
 #include "system/input_devices.h"
 #include "ui/dialog_units.h"
 #include "ui/file_filter.h"
+#include "ui/keypad_dialog.h"
 #include "ui/qt_text.h"
 
 namespace cuedeck {
@@ -41,7 +42,7 @@ void OptionsDialog::create_controls()
     font.setPointSize(SMALL_DIALOG_FONT_POINTS);
     setFont(font);
     const DialogUnits units(font);
-    setFixedSize(units.size(OPTIONS_SIZE_WITH_PEDAL));
+    setFixedSize(units.size(OPTIONS_SIZE_WITH_KEYPAD));
 
     auto place = [&](QWidget* widget, int x, int y, int width, int height) {
         widget->setGeometry(units.rect(x, y, width, height));
@@ -145,24 +146,15 @@ void OptionsDialog::create_controls()
     set_global_keys_path(GlobalKeysPath::Grabbed);
 
     create_pedal_controls(units);
+    create_keypad_controls(units);
 
     // Tab goes as the dialog reads: down the left, a row's controls left to
     // right, and OK and Cancel last.
-    QWidget* reading_order[] = {m_tip_time,
-                                m_back_time,
-                                m_sound_on,
-                                m_sound_file,
-                                preview,
-                                browse,
-                                m_global_keys,
-                                m_pedal_device,
-                                m_pedal_learn,
-                                m_pedal_toggles,
-                                m_pedal_cues,
-                                m_phrase_step_back,
-                                m_draft_subtitles,
-                                ok,
-                                cancel};
+    QWidget* reading_order[] = {
+        m_tip_time,   m_back_time,        m_sound_on,        m_sound_file,  preview,
+        browse,       m_global_keys,      m_pedal_device,    m_pedal_learn, m_pedal_toggles,
+        m_pedal_cues, m_phrase_step_back, m_draft_subtitles, m_keypad,      ok,
+        cancel};
     for (std::size_t i = 1; i < std::size(reading_order); ++i)
         setTabOrder(reading_order[i - 1], reading_order[i]);
 }
@@ -197,6 +189,35 @@ void OptionsDialog::create_pedal_controls(const DialogUnits& units)
     m_draft_subtitles = new QCheckBox(ui_text(options_exchange::draft_subtitles_label), this);
     m_draft_subtitles->setObjectName("draft_subtitles");
     place(m_draft_subtitles, AT_OPT_DRAFT_SUBTITLES);
+}
+
+void OptionsDialog::create_keypad_controls(const DialogUnits& units)
+{
+    m_keypad = new QPushButton(ui_text(options_exchange::keypad_button), this);
+    m_keypad->setObjectName("keypad");
+    m_keypad->setGeometry(units.rect(AT_OPT_KEYPAD));
+    connect(m_keypad, &QPushButton::clicked, this, &OptionsDialog::edit_keypad);
+    m_keypad_state = new QLabel(this);
+    m_keypad_state->setObjectName("keypad_state");
+    m_keypad_state->setGeometry(units.rect(AT_OPT_KEYPAD_STATE));
+}
+
+void OptionsDialog::show_keypad_state()
+{
+    m_keypad_state->setText(
+        m_values.keypad_device.empty()
+            ? ui_text(options_exchange::keypad_none)
+            : ui_text(options_exchange::keypad_keys_learned).arg(m_values.keypad_keys.size()));
+}
+
+void OptionsDialog::edit_keypad()
+{
+    KeypadDialog keypad(m_values.keypad_device, m_values.keypad_keys, m_keypad_learner, this);
+    if (keypad.exec() != QDialog::Accepted)
+        return;
+    m_values.keypad_device = keypad.device();
+    m_values.keypad_keys = keypad.keys();
+    show_keypad_state();
 }
 
 void OptionsDialog::show_pedal_buttons()
@@ -337,6 +358,7 @@ void OptionsDialog::values_to_controls()
     m_pedal_cues->setChecked(shown.pedal_cues);
     m_phrase_step_back->setChecked(shown.phrase_step_back);
     m_draft_subtitles->setChecked(shown.draft_subtitles);
+    show_keypad_state();
 }
 
 bool OptionsDialog::controls_to_values()

@@ -50,6 +50,8 @@ public:
     using PedalLearner =
         std::function<void(const std::string& device, std::function<void(int code)> pressed)>;
     void set_pedal_learner(PedalLearner learner) { m_pedal_learner = std::move(learner); }
+    /// Reads the keypad for its Learn, the same way.
+    void set_keypad_learner(PedalLearner learner) { m_keypad_learner = std::move(learner); }
 
     void accept() override;
 
@@ -71,6 +73,10 @@ private:
     void show_global_keys_path();
     /// The path's lines, then the note's, in the room below the choice.
     void place_global_keys_lines();
+    void create_keypad_controls(const class DialogUnits& units);
+    /// Keypad...: its device and keys, in a dialog of their own.
+    void edit_keypad();
+    void show_keypad_state();
 
     PreviewSound m_preview;
     Options m_values;
@@ -92,6 +98,9 @@ private:
     QCheckBox* m_pedal_cues = nullptr;
     std::optional<PedalButtons> m_learned; ///< the pedal's buttons as learned
     PedalLearner m_pedal_learner;
+    PedalLearner m_keypad_learner;
+    QPushButton* m_keypad = nullptr;
+    QLabel* m_keypad_state = nullptr;
     KeysTrial m_keys_trial;
     GlobalKeysPath m_global_keys_path = GlobalKeysPath::Grabbed;
 };

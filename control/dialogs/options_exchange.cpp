@@ -6,7 +6,9 @@
 #include <charconv>
 #include <tuple>
 
+#include "base/translation.h"
 #include "control/commands/global_keys.h"
+#include "control/commands/keypad.h"
 
 namespace cuedeck::options_exchange {
 
@@ -76,6 +78,34 @@ bool learn_pedal_button(std::vector<int>& learned, int code)
         return false;
     learned.push_back(code);
     return true;
+}
+
+std::string keypad_choice_label(std::string_view name)
+{
+    if (name == play_while_held.id)
+        return translated(play_while_held_label);
+    const auto command = command_named(name);
+    for (const auto table : {menu_table(), speed_menu_table(), aids_menu_table(),
+                             phrase_menu_table(), loop_menu_table()}) {
+        for (const MenuItem& item : table) {
+            if (!command || item.command != *command)
+                continue;
+            std::string label = translated(item.label);
+            std::erase(label, '&');
+            return label + " (" + std::string(name) + ")";
+        }
+    }
+    return std::string(name);
+}
+
+void learn_keypad_key(std::vector<KeypadKey>& keys, int code, std::string command)
+{
+    const auto known = std::find_if(keys.begin(), keys.end(),
+                                    [code](const KeypadKey& key) { return key.code == code; });
+    if (known != keys.end())
+        known->command = std::move(command);
+    else
+        keys.push_back({code, std::move(command)});
 }
 
 std::optional<int> whole_number(std::string_view text)

@@ -81,6 +81,27 @@ constexpr const char* pedal_device_first = UI_TEXT("Choose the pedal's device fi
 /// already; true when `code` was taken as the pedal `learned` now ends with.
 bool learn_pedal_button(std::vector<int>& learned, int code);
 
+/// The keypad: its part of the dialog, its Learn and its table of keys.
+/// The keypad's values are edited in their own dialog and are not among the
+/// Controls: a front end without that dialog keeps them as they are.
+constexpr const char* keypad_button = UI_TEXT("Keypad...");
+constexpr const char* keypad_caption = UI_TEXT("Keypad");
+constexpr const char* keypad_none = UI_TEXT("Keypad: none");
+constexpr const char* keypad_keys_learned = UI_TEXT("Keypad: %1 keys");
+constexpr const char* keypad_device_first = UI_TEXT("Choose the keypad's device first.");
+constexpr const char* keypad_learn_caption = UI_TEXT("Learn a keypad key");
+constexpr const char* keypad_prompt = UI_TEXT("Press a key on the keypad");
+constexpr const char* keypad_key_runs = UI_TEXT("Key %1 runs:");
+constexpr const char* keypad_remove = UI_TEXT("Remove");
+constexpr const char* keypad_key_column = UI_TEXT("Key");
+constexpr const char* keypad_command_column = UI_TEXT("Runs");
+constexpr const char* play_while_held_label = UI_TEXT("Play while held, pause when let go");
+/// How Learn and the table name a choice of keypad_choices(): the menu's
+/// words where a menu item runs it, with the name `cuedeck --command` takes.
+std::string keypad_choice_label(std::string_view name);
+/// Learn set `code` to run `command`: a key learned again runs the new one.
+void learn_keypad_key(std::vector<KeypadKey>& keys, int code, std::string command);
+
 /// Optional blanks around an optionally signed run of digits that fits an int.
 std::optional<int> whole_number(std::string_view text);
 

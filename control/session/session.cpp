@@ -232,6 +232,7 @@ void Session::stop_listening(ListenerId id)
     drop(m_settings_listeners);
     drop(m_keys_trials);
     drop(m_learn_listeners);
+    drop(m_keypad_learn_listeners);
 }
 
 void Session::come_forward()
@@ -338,6 +339,34 @@ void Session::pedal_button_learned(int code)
 {
     if (m_learned)
         m_learned(code);
+}
+
+void Session::learn_keypad(const std::string& device, std::function<void(int code)> pressed)
+{
+    m_keypad_learned = std::move(pressed);
+    tell_all(m_keypad_learn_listeners, std::optional<std::string>(device));
+}
+
+void Session::stop_learning_keypad()
+{
+    m_keypad_learned = {};
+    tell_all(m_keypad_learn_listeners, std::optional<std::string>());
+}
+
+Session::PedalLearner Session::keypad_learner()
+{
+    return [this](const std::string& device, std::function<void(int code)> pressed) {
+        if (pressed)
+            learn_keypad(device, std::move(pressed));
+        else
+            stop_learning_keypad();
+    };
+}
+
+void Session::keypad_key_learned(int code)
+{
+    if (m_keypad_learned)
+        m_keypad_learned(code);
 }
 
 } // namespace cuedeck

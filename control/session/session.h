@@ -161,6 +161,10 @@ public:
     using PedalLearner =
         std::function<void(const std::string& device, std::function<void(int code)> pressed)>;
     PedalLearner pedal_learner();
+    /// The same for the keypad's keys.
+    void learn_keypad(const std::string& device, std::function<void(int code)> pressed);
+    void stop_learning_keypad();
+    PedalLearner keypad_learner();
 
     // SessionPort
     std::string submit(const Request& request) override;
@@ -190,6 +194,11 @@ public:
         return add(m_learn_listeners, std::move(listener));
     }
     void pedal_button_learned(int code) override;
+    ListenerId listen_to_keypad_learning(LearnRequest listener) override
+    {
+        return add(m_keypad_learn_listeners, std::move(listener));
+    }
+    void keypad_key_learned(int code) override;
 
 private:
     template <typename Function> using Listeners = std::vector<std::pair<ListenerId, Function>>;
@@ -247,6 +256,8 @@ private:
     Listeners<KeysTrial> m_keys_trials;
     Listeners<LearnRequest> m_learn_listeners;
     std::function<void(int)> m_learned;
+    Listeners<LearnRequest> m_keypad_learn_listeners;
+    std::function<void(int)> m_keypad_learned;
     int m_questions = 0;
     std::deque<std::function<void()>> m_waiting; ///< for no question to be open
     bool m_delivery_posted = false;

@@ -90,6 +90,10 @@ public:
     virtual ListenerId listen_to_pedal_learning(LearnRequest listener) = 0;
     /// A button pressed while learning.
     virtual void pedal_button_learned(int code) = 0;
+
+    // The Options dialog's Learn for the keypad, as the pedal's.
+    virtual ListenerId listen_to_keypad_learning(LearnRequest listener) = 0;
+    virtual void keypad_key_learned(int code) = 0;
 };
 
 } // namespace cuedeck

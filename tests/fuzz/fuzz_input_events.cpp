@@ -1,7 +1,8 @@
 // Reads arbitrary bytes as a device's input records (what a pedal, or a
 // path that is none, brings), cut at any point: the same records whether
 // they come in one read or two, every whole record read, and no button
-// change that is a repeat.
+// change that is a repeat; a keypad's key records are the same changes with
+// the repeats among them.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -31,6 +32,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const InputEvent& event : all)
         presses += event.type == input_event::key && event.value != input_event::repeated;
     if (changes.size() > presses)
+        std::abort();
+    bool dropped_too = false;
+    std::vector<ButtonChange> without_repeats;
+    for (const KeyRecord& record : key_records(all, dropped_too)) {
+        if (record.state != KeyRecord::Held)
+            without_repeats.push_back({record.code, record.state == KeyRecord::Down});
+    }
+    if (without_repeats != changes || dropped_too != dropped)
         std::abort();
     return 0;
 }

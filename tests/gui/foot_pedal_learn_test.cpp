@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include "desktop/foot_pedal.h"
+#include "desktop/keypad.h"
 #include "files/input_events.h"
 #include "support/controller_fixture.h"
 #include "support/event_loop_poster.h"
@@ -80,6 +81,54 @@ TEST_F(FootPedalSession, LearnsItsButtonsAloneThenIsTakenUpWhenTheSettingsNameIt
     ASSERT_EQ(::write(writer, right.data(), right.size()), ssize_t(right.size()));
     EXPECT_TRUE(player.traffic().empty());
     ASSERT_TRUE(served_until([&] { return !player.traffic().empty(); }));
+    ::close(writer);
+}
+
+/// A key record and its report, as the kernel writes them.
+std::string key_record(std::uint16_t code, std::int32_t value)
+{
+    std::string bytes(2 * input_event::size, '\0');
+    const std::uint16_t type = input_event::key;
+    std::memcpy(bytes.data() + 2 * sizeof(long), &type, 2);
+    std::memcpy(bytes.data() + 2 * sizeof(long) + 2, &code, 2);
+    std::memcpy(bytes.data() + 2 * sizeof(long) + 4, &value, 4);
+    return bytes;
+}
+
+// The keypad read the same way: Learn hears each key pressed (not its
+// repeats or releases) and runs nothing; named by the settings, a key runs
+// its command from the event loop, and again at each repeat.
+TEST_F(FootPedalSession, AKeypadLearnsItsKeysAloneThenRunsTheirCommands)
+{
+    TempDir dir;
+    const std::string pipe = dir.path() + "keypad";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    QuietWindow window;
+    Session session(player, system, event_loop_poster());
+    session.attach(view, window);
+    Keypad keypad(session);
+    std::vector<int> learned;
+    session.learn_keypad(pipe, [&learned](int code) { learned.push_back(code); });
+    const int writer = ::open(pipe.c_str(), O_WRONLY | O_CLOEXEC);
+    ASSERT_GE(writer, 0);
+    const std::string presses =
+        key_record(79, 1) + key_record(79, 2) + key_record(79, 0) + key_record(80, 1);
+    ASSERT_EQ(::write(writer, presses.data(), presses.size()), ssize_t(presses.size()));
+    ASSERT_TRUE(served_until([&] { return learned.size() >= 2; }));
+    EXPECT_EQ(learned, (std::vector<int>{79, 80}));
+    EXPECT_TRUE(player.traffic().empty());
+    session.stop_learning_keypad();
+
+    std::signal(SIGPIPE, SIG_IGN);
+    Options options = session.controller().options();
+    options.keypad_device = pipe;
+    options.keypad_keys = {{79, "volume-up"}};
+    session.apply_options(options);
+    const std::string held = key_record(79, 1) + key_record(79, 2) + key_record(79, 2);
+    ASSERT_EQ(::write(writer, held.data(), held.size()), ssize_t(held.size()));
+    EXPECT_TRUE(player.traffic().empty());
+    ASSERT_TRUE(served_until([&] { return player.traffic().size() >= 3; }));
+    EXPECT_EQ(player.traffic(), (std::vector<std::string>(3, "VolumeUp")));
     ::close(writer);
 }
 

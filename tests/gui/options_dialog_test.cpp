@@ -7,11 +7,13 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QtTest>
 
 #include "control/commands/global_keys.h"
 #include "front/control_ids.h"
 #include "modal.h"
+#include "support/deadline.h"
 #include "support/options_with.h"
 #include "ui/options_dialog.h"
 #include "window_rig.h"
@@ -191,6 +193,58 @@ private slots:
         QVERIFY(state.settings.pedal_mode == PedalMode::Toggle);
     }
 
+    void the_keypad_learns_a_key_and_what_it_runs_and_a_key_is_removed()
+    {
+        Rig rig;
+        const QString device = "/dev/input/by-id/usb-test-keypad-event-kbd";
+        // A keypad whose key 79 is pressed once each learning starts.
+        rig.session.listen_to_keypad_learning(
+            [&rig, device](const std::optional<std::string>& path) {
+                if (path == device.toStdString())
+                    QTimer::singleShot(0, [&rig] { rig.session.keypad_key_learned(79); });
+            });
+        // Learn..., the press, then what the key runs.
+        const auto learn = [](QWidget* keypad, const char* command) {
+            when_modal(
+                [command](QWidget* learning) {
+                    auto* ok = learning->findChild<QPushButton*>("keypad_learn_ok");
+                    QTRY_VERIFY_WITH_TIMEOUT(ok->isEnabled(), test_deadline_ms());
+                    auto* runs = learning->findChild<QComboBox*>("keypad_command");
+                    runs->setCurrentIndex(runs->findData(QString(command)));
+                    QTest::mouseClick(ok, Qt::LeftButton);
+                },
+                keypad);
+            QTest::mouseClick(keypad->findChild<QPushButton*>("keypad_learn"), Qt::LeftButton);
+        };
+        when_modal([&](QWidget* options) {
+            QCOMPARE(options->findChild<QLabel*>("keypad_state")->text(), QString("Keypad: none"));
+            when_modal(
+                [&](QWidget* keypad) {
+                    keypad->findChild<QComboBox*>("keypad_device")->setEditText(device);
+                    auto* table = keypad->findChild<QTableWidget*>("keypad_keys");
+                    learn(keypad, "back");
+                    QCOMPARE(table->rowCount(), 1);
+                    table->selectRow(0);
+                    QTest::mouseClick(keypad->findChild<QPushButton*>("keypad_remove"),
+                                      Qt::LeftButton);
+                    QCOMPARE(table->rowCount(), 0);
+                    learn(keypad, "next-tip");
+                    QCOMPARE(table->item(0, 0)->text(), QString("79"));
+                    QCOMPARE(table->item(0, 1)->text(), QString("next-tip"));
+                    QTest::mouseClick(keypad->findChild<QPushButton*>("keypad_ok"), Qt::LeftButton);
+                },
+                options);
+            QTest::mouseClick(options->findChild<QPushButton*>("keypad"), Qt::LeftButton);
+            QCOMPARE(options->findChild<QLabel*>("keypad_state")->text(),
+                     QString("Keypad: 1 keys"));
+            QTest::mouseClick(options->findChild<QPushButton*>("ok"), Qt::LeftButton);
+        });
+        rig.menu(IDM_OPTIONS_SETTINGS)->trigger();
+        const RunState& state = rig.window.controller().state();
+        QCOMPARE(state.settings.keypad_device, device.toStdString());
+        QVERIFY(state.settings.keypad_keys == (std::vector<KeypadKey>{{79, "next-tip"}}));
+    }
+
     void tab_goes_as_the_dialog_reads_with_ok_and_cancel_last()
     {
         OptionsDialog dialog([](int, const std::string&) {});
@@ -209,7 +263,7 @@ private slots:
         QCOMPARE(order, QStringList({"tip_time", "back_time", "sound_on", "sound_file", "preview",
                                      "browse", "global_keys", "pedal_device", "pedal_learn",
                                      "pedal_toggles", "pedal_cues", "phrase_step_back",
-                                     "draft_subtitles", "ok", "cancel"}));
+                                     "draft_subtitles", "keypad", "ok", "cancel"}));
     }
 
     void cancel_keeps_an_unknown_method()

@@ -5,7 +5,9 @@
 
 #include <cstring>
 
+#include "control/commands/keypad.h"
 #include "control/commands/pedal.h"
+#include "control/dialogs/options_exchange.h"
 #include "files/hid_reports.h"
 #include "files/input_events.h"
 
@@ -131,6 +133,45 @@ TEST(PedalLogic, TheMiddlePlaysWhileDownTheSidesSkipAndRepeatWhileHeld)
     EXPECT_EQ(toggle.change(257, false), std::nullopt);
     EXPECT_EQ(toggle.change(257, true), PedalAction::PlayPause);
     EXPECT_EQ(toggle.release_all(), std::nullopt);
+}
+
+// A keypad: keys learned in the Options dialog (a key learned again runs
+// the new choice), then its records turned into the run's commands.
+TEST(KeypadLogic, LearnedKeysRunTheirCommandOnPressAndEachRepeatOrPlayWhileHeld)
+{
+    std::vector<KeypadKey> keys;
+    for (const auto& [code, name] : {std::pair{79, "forward"},
+                                     {80, play_while_held.id},
+                                     {81, "no-such-command"},
+                                     {82, "volume-up"},
+                                     {79, "back"}})
+        options_exchange::learn_keypad_key(keys, code, name);
+    EXPECT_EQ(keys.size(), 4u);
+    KeypadLogic keypad(keys);
+    using enum KeyRecord::State;
+    const std::tuple<int, KeyRecord::State, std::optional<Command>> steps[] = {
+        {79, Down, Command::Back5Seconds},
+        {79, Held, Command::Back5Seconds}, // the device's repeats while held
+        {79, Held, Command::Back5Seconds},
+        {79, Up, std::nullopt},
+        {79, Held, std::nullopt}, // a repeat of a key let go
+        {80, Down, Command::Play},
+        {80, Held, std::nullopt},
+        {80, Up, Command::Pause},
+        {81, Down, std::nullopt}, // a name no command has
+        {83, Down, std::nullopt}, // a key not learned
+        {82, Down, Command::VolumeUp},
+        {82, Down, std::nullopt}, // down already (a state read after a lost stretch)
+        {82, Up, std::nullopt},
+        {80, Down, Command::Play},
+    };
+    for (const auto& [code, state, sent] : steps)
+        EXPECT_EQ(keypad.key(code, state), sent) << code << ' ' << int(state);
+    // Unplugged while playing held: the pause of its release, once.
+    EXPECT_EQ(keypad.release_all(), Command::Pause);
+    EXPECT_EQ(keypad.release_all(), std::nullopt);
+    EXPECT_THAT(keypad.codes(), ElementsAre(79, 80, 82));
+    EXPECT_EQ(keypad_choices().front(), std::string_view(play_while_held.id));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "control/commands/global_keys.h"
+#include "control/session/keypad_run.h"
 #include "control/session/media_status.h"
 #include "control/session/session.h"
 #include "support/controller_fixture.h"
@@ -298,6 +299,63 @@ TEST_F(SessionTest, RequestsFromOutsideWaitForTheEventLoopAndNotForAGoneSender)
     session.apply_options(options);
     EXPECT_EQ(settings_heard, 1);
     EXPECT_EQ(session.state().settings.back_time, 4);
+}
+
+/// A keypad's device as its rules see it: what they asked of it.
+class RecordedDevice : public PedalDevice
+{
+public:
+    void open(const std::string& path) override
+    {
+        opened.push_back(path);
+        open_now = true;
+    }
+    void close() override { open_now = false; }
+    bool is_open() const override { return open_now; }
+    void set_reading(bool on) override { reading = on; }
+    void set_repeating(bool) override {}
+
+    std::vector<std::string> opened;
+    bool open_now = false;
+    bool reading = true;
+};
+
+// A keypad is not read while a command it read waits for the event loop (a
+// flood waits in the device); unplugged with play held, it pauses and says
+// so; its opening clears only what it said itself.
+TEST_F(SessionTest, AKeypadWaitsForItsCommandsAndLetsGoWhenUnplugged)
+{
+    player_in_list(3, 0, play_state::paused, 0);
+    session.controller().refresh();
+    RecordedDevice device;
+    KeypadRun keypad(session, device);
+    keypad.start();
+    Options options = session.controller().options();
+    options.keypad_device = "/dev/input/event9";
+    options.keypad_keys = {{79, "next-tip"}, {80, play_while_held.id}};
+    session.apply_options(options);
+    EXPECT_THAT(device.opened, ElementsAre("/dev/input/event9"));
+    session.show_device_state("Pedal disconnected");
+    keypad.opened();
+    EXPECT_EQ(view.field(FieldId::DeviceState), "Pedal disconnected");
+
+    keypad.key(79, KeyRecord::Down);
+    keypad.key(79, KeyRecord::Held);
+    EXPECT_FALSE(device.reading);
+    EXPECT_EQ(player.model.playlist_index, 0);
+    run_the_event_loop();
+    EXPECT_TRUE(device.reading);
+    EXPECT_EQ(player.model.playlist_index, 2);
+
+    keypad.key(80, KeyRecord::Down);
+    run_the_event_loop();
+    EXPECT_EQ(player.model.play_state, play_state::playing);
+    keypad.unplugged();
+    EXPECT_EQ(view.field(FieldId::DeviceState), "Keypad disconnected");
+    run_the_event_loop();
+    EXPECT_EQ(player.model.play_state, play_state::paused);
+    keypad.opened();
+    EXPECT_NE(view.field(FieldId::DeviceState), "Keypad disconnected");
 }
 
 } // namespace

@@ -122,7 +122,8 @@ TEST_F(Settings, AFileAsTheProgramWritesItReadsAndWritesBackByteForByte)
     const std::string text =
         "Openfile\n/work/my group.grp\nSoundOn\n0\nSoundfile\n/sounds/bell.wav\nTiptime\n15\n"
         "Playusing\n1\nBackTime\n3\nSpeed\n80\nGlobalKeys\n1\nPedalDevice\n/dev/input/event7\n"
-        "PedalButtons\n256 257 258\nPedalMode\n1\n";
+        "PedalButtons\n256 257 258\nPedalMode\n1\nKeypadDevice\n/dev/input/event9\n"
+        "KeypadKeys\n79:play-pause 80:play-while-held 96:next-tip\n";
     RunState fields;
     fields.exe_directory = "/opt/cuedeck/";
     fields.speed_control = true;
@@ -130,11 +131,22 @@ TEST_F(Settings, AFileAsTheProgramWritesItReadsAndWritesBackByteForByte)
     SettingsFile(system).read(fields);
     EXPECT_EQ(fields.speed, 80);
     EXPECT_EQ(fields.settings.pedal_mode, PedalMode::Toggle);
+    EXPECT_EQ(
+        fields.settings.keypad_keys,
+        (std::vector<KeypadKey>{{79, "play-pause"}, {80, "play-while-held"}, {96, "next-tip"}}));
     EXPECT_TRUE(SettingsFile(system).write(fields));
     EXPECT_EQ(system.files["/opt/cuedeck/cuedeck.dat"], text);
     // What the file does not name is the rows' default: the alarm sounds.
     EXPECT_EQ(read("Tiptime\n4\n").settings.sound_on, 1);
     EXPECT_EQ(read("Speed\n5000\n").speed, speed::normal); // out of bounds
+    // A keypad entry that cannot be one is dropped alone, as is a second one
+    // for a key; without a device, no keypad is written.
+    EXPECT_EQ(read("KeypadKeys\n79:back x:y 80 800:zero 81:Back 82: 79:zero\t83:loop\n")
+                  .settings.keypad_keys,
+              (std::vector<KeypadKey>{{79, "back"}, {83, "loop"}}));
+    fields.settings.keypad_device.clear();
+    EXPECT_TRUE(SettingsFile(system).write(fields));
+    EXPECT_EQ(system.files["/opt/cuedeck/cuedeck.dat"], text.substr(0, text.find("Keypad")));
 }
 
 TEST_F(Settings, ReadsPairsInAnyOrderAndConvertsLikeAtoi)
