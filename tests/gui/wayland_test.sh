@@ -68,6 +68,20 @@ start_on_wayland() {
   [ -n "$player" ] || fail "no mpv of this test's own"
 }
 gone() { ! kill -0 "$1" 2>/dev/null; }
+# The screen reader's client finds the window and every control in it;
+# a Cuedeck that ends first is named at once.
+see_controls() {
+  /usr/bin/python3 "$client" en controls > "$work/client" 2>&1 &
+  local seeing=$!
+  until_true either_gone "$seeing" "$running"
+  if gone "$running"; then
+    wait "$running"
+    fail "Cuedeck ended with status $? before a screen reader saw its window"
+  fi
+  wait "$seeing" || fail "the screen reader's client: $(cat "$work/client")"
+  cat "$work/client"
+}
+either_gone() { gone "$1" || gone "$2"; }
 # Closed: Cuedeck ends well, and its player with it.
 closed_with_player() {
   until_true gone "$running" || fail "Cuedeck did not close"
@@ -88,9 +102,7 @@ printf 'PedalDevice\n%s\nPedalButtons\n256 257 258\nPedalMode\n0\n' "$work/pedal
 
 start_weston headless-backend.so cuedeck-headless
 start_on_wayland
-/usr/bin/python3 "$client" en controls > "$work/client" 2>&1 ||
-  fail "the screen reader's client: $(cat "$work/client")"
-cat "$work/client"
+see_controls
 
 exec 3>"$work/pedal" # the pedal is plugged in
 place=$(mpv_says time-pos)
@@ -127,8 +139,7 @@ until_true xdotool search --class '^Weston Compositor$' >/dev/null ||
   fail "weston's window did not open: $(cat "$work/weston-cuedeck-nested.log")"
 output=$(xdotool search --class '^Weston Compositor$' | head -1)
 start_on_wayland
-/usr/bin/python3 "$client" en controls > "$work/client" 2>&1 ||
-  fail "the screen reader's client: $(cat "$work/client")"
+see_controls
 xdotool windowactivate "$output" 2>/dev/null
 focused() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$output" ]; }
 until_true focused || fail "weston's window did not get the focus"
