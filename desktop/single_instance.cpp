@@ -128,7 +128,10 @@ SingleInstance::Role SingleInstance::claim(const QString& file, QString& reason)
     m_lock = std::make_unique<QLockFile>(lock_in(m_folder));
     // Only a holder that has died frees the lock, however long it has run.
     m_lock->setStaleLockTime(0);
-    const std::string request = format_open_request(QFile::encodeName(file).toStdString());
+    // The launcher's token is of no use here, where no window opens: the
+    // running copy's window comes forward with it.
+    const std::string request = format_open_request(QFile::encodeName(file).toStdString(),
+                                                    qgetenv("XDG_ACTIVATION_TOKEN").toStdString());
     for (int attempt = 0; attempt < channel_wait::tries; ++attempt) {
         if (m_lock->tryLock(0)) {
             QLocalServer::removeServer(server); // left by a copy that died
@@ -185,7 +188,14 @@ void SingleInstance::read_request(QLocalSocket* socket)
             break; // refused below, as a command is
         reply(*socket, QByteArray::fromStdString(std::string(channel_ok) + '\n'));
         const QString file = QFile::decodeName(QByteArray::fromStdString(request.value));
-        m_session->later([this, file] { emit fileArrived(file); });
+        const QByteArray token = QByteArray::fromStdString(request.activation_token);
+        m_session->later([this, file, token] {
+            // Where Qt's Wayland platform looks for it when the window is
+            // activated, and takes it away once used.
+            if (!token.isEmpty())
+                qputenv("XDG_ACTIVATION_TOKEN", token);
+            emit fileArrived(file);
+        });
         return;
     }
     case ChannelRequest::Kind::Command:

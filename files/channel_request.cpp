@@ -12,6 +12,7 @@ constexpr std::string_view open_word = "open ";
 constexpr std::string_view command_word = "command ";
 constexpr std::string_view go_to_word = "goto ";
 constexpr std::string_view until_word = " until ";
+constexpr std::string_view activate_word = " activate ";
 /// How much of an unknown request is named back to its sender.
 constexpr std::size_t named_prefix = 32;
 
@@ -116,9 +117,14 @@ std::string encoded_line(std::string_view word, std::string_view bytes)
 
 } // namespace
 
-std::string format_open_request(std::string_view path)
+std::string format_open_request(std::string_view path, std::string_view activation_token)
 {
-    return encoded_line(open_word, path);
+    std::string line = encoded_line(open_word, path);
+    if (!activation_token.empty()) {
+        line.pop_back();
+        line += encoded_line(activate_word, activation_token);
+    }
+    return line;
 }
 
 std::string format_go_to_request(std::string_view text, std::optional<std::int64_t> until_ms)
@@ -146,9 +152,17 @@ ChannelRequest parse_channel_request(std::string_view line)
         line.remove_suffix(1);
     const std::string_view whole = line;
     if (line.starts_with(open_word)) {
+        std::string_view rest = line.substr(open_word.size());
         std::string path;
-        if (decode(line.substr(open_word.size()), path))
-            return {ChannelRequest::Kind::Open, std::move(path)};
+        std::string token;
+        // Neither part holds a blank: both are encoded.
+        if (const auto at = rest.find(activate_word); at != std::string_view::npos) {
+            if (!decode(rest.substr(at + activate_word.size()), token) || token.empty())
+                return {ChannelRequest::Kind::Unknown, printable_start(whole)};
+            rest = rest.substr(0, at);
+        }
+        if (decode(rest, path))
+            return {ChannelRequest::Kind::Open, std::move(path), std::nullopt, std::move(token)};
         return {ChannelRequest::Kind::Unknown, printable_start(whole)};
     }
     std::optional<std::int64_t> until_ms;

@@ -11,6 +11,7 @@ namespace cuedeck {
 /// and the one-line answers it gets back.
 ///
 ///     open /music/group%20one.grp      a file to open (empty: only show the window)
+///     open  activate abc%3D            ... and the launcher's token to come forward with
 ///     command next-tip                 a command by name
 ///     goto %5B2%2000%3A01%3A23.4%5D    go to the place in a text
 ///     command next-tip until 81234567  ... unless it is too late by then
@@ -33,6 +34,10 @@ struct ChannelRequest
     std::string value;
     /// Command and GoTo: not to be begun after this; none: whenever.
     std::optional<std::int64_t> until_ms{};
+    /// Open: the Wayland activation token the later copy's launcher gave it
+    /// (XDG_ACTIVATION_TOKEN), for the window to come forward with; empty:
+    /// none.
+    std::string activation_token{};
 };
 
 /// The longest request line the running copy reads: a path of some thousand
@@ -73,7 +78,7 @@ inline constexpr const char* unknown_request = "unknown request";
 } // namespace channel_reason
 
 /// The line for a request, its line break included.
-std::string format_open_request(std::string_view path);
+std::string format_open_request(std::string_view path, std::string_view activation_token = {});
 std::string format_command_request(std::string_view name,
                                    std::optional<std::int64_t> until_ms = std::nullopt);
 std::string format_go_to_request(std::string_view text,

@@ -14,10 +14,10 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libcanberra-dev libavformat-dev libavcodec-dev libswresample-dev libavutil-dev ffmpeg
   libcurl4-openssl-dev pocketsphinx pocketsphinx-en-us
-  qt6-base-dev libxcb1-dev x11-utils qt6-l10n-tools qt6-translations-l10n
+  qt6-base-dev libxcb1-dev x11-utils qt6-l10n-tools qt6-translations-l10n qt6-wayland
   at-spi2-core python3-pyatspi
   mpv espeak-ng sox
-  xvfb xauth xdotool openbox pulseaudio pulseaudio-utils iproute2 xclip socat strace
+  xvfb xauth xdotool openbox weston pulseaudio pulseaudio-utils iproute2 xclip socat strace
   dbus-daemon dbus-bin dbus-x11 playerctl
   xdg-desktop-portal
   dpkg-dev lintian appstream desktop-file-utils

@@ -17,6 +17,8 @@
 #include <QStyle>
 #include <QUrl>
 
+#include <cstdio>
+
 #include "front/control_ids.h"
 #include "front/window_ids.h"
 #include "front/window_resources.h"
@@ -277,8 +279,19 @@ void MainWindow::show_checked_items()
 void MainWindow::come_forward()
 {
     showNormal();
-    raise();
+    // Wayland leaves the stacking to the compositor: raise() does nothing
+    // there, and the window comes forward only with the activation token the
+    // later copy's launcher gave it, which Qt takes from XDG_ACTIVATION_TOKEN.
+    if (!QGuiApplication::platformName().startsWith("wayland"))
+        raise();
+    else if (!qEnvironmentVariableIsSet("XDG_ACTIVATION_TOKEN") && !m_told_no_coming_forward) {
+        m_told_no_coming_forward = true;
+        std::fputs("cuedeck: the window did not come forward for a later start: on Wayland "
+                   "that needs an activation token from its launcher\n",
+                   stderr);
+    }
     activateWindow();
+    qunsetenv("XDG_ACTIVATION_TOKEN"); // a token is good for one activation
 }
 
 void MainWindow::start()

@@ -124,6 +124,7 @@ private:
     int m_draft_room_px = 0;
     bool m_ended = false;
     bool m_closing = false;
+    bool m_told_no_coming_forward = false; ///< said once on the standard error
 };
 
 } // namespace cuedeck

@@ -1,13 +1,16 @@
 #!/usr/bin/python3
 """A screen reader's view of the running Cuedeck, over AT-SPI.
 
-    screen_reader_client.py LANGUAGE
+    screen_reader_client.py LANGUAGE [controls | exit]
 
 Finds the window's buttons, read-outs and status fields by role and name,
 presses Tip Timer and Play/Pause through the accessibility interface, reads
 the counter change, asks where the work stands (the I key, sent by the
 caller when told "say-where") and waits for the STOP alert. Prints what it
 finds; ends with 1 on the first thing missing.
+
+With "controls" it only finds the shown window and every control in it;
+with "exit" it chooses File > Exit, as a screen reader's user closes it.
 """
 import os
 import sys
@@ -21,12 +24,13 @@ NAMES = {
                        "<<Last Tip", "Next Tip>>", "Tip Timer"],
            "fields": ["Counter ", "Tip Timer ", "Playing ", "Playlist ", "Position ",
                       "Tip Length "],
-           "bar": "Position", "where": "Tip 1 of 2, ", "stop": "STOP", "draft": "Draft: "},
+           "bar": "Position", "where": "Tip 1 of 2, ", "stop": "STOP", "draft": "Draft: ",
+           "exit": "Exit"},
     "de": {"buttons": ["Wiedergabe/Pause", "Null", "Anfang", "<<5 Sekunden", "5 Sekunden>>",
                        "<<Voriges Stück", "Nächstes Stück>>", "Stückzeit"],
            "fields": ["Zähler ", "Stückzeit ", "Es läuft ", "Liste ", "Position ", "Länge "],
            "bar": "Position", "where": "Stück 1 von 2, ", "stop": "STOP",
-           "draft": "Entwurf: "},
+           "draft": "Entwurf: ", "exit": "Beenden"},
 }
 
 
@@ -82,10 +86,9 @@ def wait_for(check, seconds, what):
     fail(what)
 
 
-def main():
-    names = NAMES[sys.argv[1]]
-    app = find_application("cuedeck")
-    nodes = everything(app)
+def find_controls(app, names):
+    """The shown window's buttons, read-outs and draft line."""
+    nodes = wait_for(lambda: shown_window(app), DEADLINE, "no window shown")
     buttons = [one(nodes, pyatspi.ROLE_PUSH_BUTTON, name=n) for n in names["buttons"]]
     for button in buttons:
         if not button.description:
@@ -99,6 +102,39 @@ def main():
     if unnamed:
         fail("%d buttons have no name" % len(unnamed))
     print("found", len(buttons), "buttons and", len(fields), "read-outs by name", flush=True)
+    return buttons, fields, draft
+
+
+def shown_window(app):
+    """Everything in the application once its main window shows."""
+    nodes = everything(app)
+    for node in nodes:
+        if (node.getRole() == pyatspi.ROLE_FRAME and node.name.startswith("Cuedeck - ")
+                and node.getState().contains(pyatspi.STATE_SHOWING)):
+            return nodes
+    return None
+
+
+def choose_exit(app, names):
+    menu_items = [n for n in everything(app) if n.getRole() == pyatspi.ROLE_MENU_ITEM]
+    for item in menu_items:
+        if item.name.replace("&", "") == names["exit"]:
+            item.queryAction().doAction(0)
+            print("chose", item.name, flush=True)
+            return
+    fail("no menu item to exit: %r" % [n.name for n in menu_items])
+
+
+def main():
+    names = NAMES[sys.argv[1]]
+    mode = sys.argv[2] if len(sys.argv) > 2 else ""
+    app = find_application("cuedeck")
+    if mode == "exit":
+        choose_exit(app, names)
+        return
+    buttons, fields, draft = find_controls(app, names)
+    if mode == "controls":
+        return
 
     alerts = []
 

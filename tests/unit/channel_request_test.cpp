@@ -20,6 +20,11 @@ TEST(ChannelRequest, EveryByteOfAPathOrAPlaceArrivesAsItWas)
             EXPECT_EQ(request.kind, kind);
             EXPECT_EQ(request.value, path);
         }
+        // A launcher's activation token is bytes too.
+        const std::string line = format_open_request(path, "token " + path);
+        const ChannelRequest request = parse_channel_request(line.substr(0, line.size() - 1));
+        EXPECT_EQ(request.value, path);
+        EXPECT_EQ(request.activation_token, "token " + path);
     }
 }
 
@@ -34,6 +39,10 @@ TEST(ChannelRequest, LinesAreReadStrictly)
         {"command next-tip", Kind::Command, "next-tip"},
         {"command next-tip\r", Kind::Command, "next-tip"}, // a CR before the LF
         {"open /a%20b.grp\r", Kind::Open, "/a b.grp"},
+        {"open /a.grp activate k%3D1", Kind::Open, "/a.grp"},
+        {"open  activate k", Kind::Open, ""}, // only to come forward
+        {"open /a.grp activate ", Kind::Unknown, "open /a.grp activate "},
+        {"open /a.grp activate a b", Kind::Unknown, "open /a.grp activate a b"},
         {"open /a b.grp", Kind::Unknown, "open /a b.grp"}, // not encoded by one of ours
         {"open /a%2", Kind::Unknown, "open /a%2"},
         {"open /a%zz", Kind::Unknown, "open /a%zz"},
@@ -55,6 +64,9 @@ TEST(ChannelRequest, LinesAreReadStrictly)
     }
     EXPECT_EQ(parse_channel_request("command next-tip until 12").until_ms, 12);
     EXPECT_EQ(parse_channel_request("command next-tip").until_ms, std::nullopt);
+    EXPECT_EQ(parse_channel_request("open /a.grp activate k%3D1").activation_token, "k=1");
+    EXPECT_EQ(parse_channel_request("open /a.grp").activation_token, "");
+    EXPECT_EQ(format_open_request("/a b", "k=1 2"), "open /a%20b activate k%3D1%202\n");
     EXPECT_EQ(format_go_to_request("1:23", 99), "goto 1%3A23 until 99\n");
     EXPECT_EQ(format_refusal("two\nlines"), "refused two lines\n");
     EXPECT_EQ(refusal_reason("refused it waits"), "it waits");
