@@ -145,6 +145,12 @@ start_weston x11-backend.so cuedeck-nested --use-pixman \
 until_true xdotool search --class '^Weston Compositor$' >/dev/null ||
   fail "weston's window did not open: $(cat "$work/weston-cuedeck-nested.log")"
 output=$(xdotool search --class '^Weston Compositor$' | head -1)
+# Qt 6.4 (Debian 12) can crash drawing its own title bar on this nested
+# weston while the machine is busy (QWaylandShmBackingStore::flush, inside
+# Qt; seen about one start in five beside stress-ng, never on the headless
+# weston above, which draws the same title bar): the keys are what is
+# tested here, so this start goes without it.
+export QT_WAYLAND_DISABLE_WINDOWDECORATION=1
 start_on_wayland
 see_controls
 xdotool windowactivate "$output" 2>/dev/null
