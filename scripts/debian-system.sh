@@ -46,9 +46,13 @@ in_debian_system() {
     esac
     mounted=("$root/$point" "${mounted[@]}")
   done
+  # Let go of them too when this script is stopped halfway.
+  trap 'for point in '"${mounted[*]@Q}"'; do umount -l "$point" 2>/dev/null; done' EXIT
+  trap 'exit 130' INT TERM
   local status=0
   chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
     LANG=C.UTF-8 TERM=dumb CI="${CI:-}" "$@" || status=$?
   for point in "${mounted[@]}"; do umount -l "$point"; done
+  trap - EXIT INT TERM
   return $status
 }

@@ -42,7 +42,7 @@ void OptionsDialog::create_controls()
     font.setPointSize(SMALL_DIALOG_FONT_POINTS);
     setFont(font);
     const DialogUnits units(font);
-    setFixedSize(units.size(OPTIONS_SIZE_WITH_KEYPAD));
+    m_size = units.size(OPTIONS_SIZE_WITH_KEYPAD);
 
     auto place = [&](QWidget* widget, int x, int y, int width, int height) {
         widget->setGeometry(units.rect(x, y, width, height));
@@ -121,6 +121,12 @@ void OptionsDialog::create_controls()
     auto* keys_label = new QLabel(ui_text(global_keys_caption), this);
     keys_label->setWordWrap(true); // two lines where one is too short
     place(keys_label, AT_OPT_GLOBAL_KEYS_LABEL);
+    // A font's wrapped lines may be taller than its height, which dialog
+    // units count in: the caption takes the lines it needs, and what lies
+    // below moves down as far.
+    const int keys_label_more =
+        std::max(keys_label->heightForWidth(keys_label->width()) - keys_label->height(), 0);
+    keys_label->resize(keys_label->width(), keys_label->height() + keys_label_more);
     m_global_keys = new QComboBox(this);
     m_global_keys->setObjectName("global_keys");
     keys_label->setBuddy(m_global_keys);
@@ -133,6 +139,8 @@ void OptionsDialog::create_controls()
     // Below the choice, the path first, then what could not be taken; the
     // two share the note's lines, as only one of them is long.
     m_global_keys_lines = units.rect(AT_OPT_GLOBAL_KEYS_NOTE);
+    m_below_keys_top = m_global_keys_lines.bottom() + 1;
+    m_global_keys_lines.translate(0, keys_label_more);
     auto line = [&](const char* name) {
         auto* label = new QLabel(this);
         label->setObjectName(name);
@@ -143,10 +151,21 @@ void OptionsDialog::create_controls()
     };
     m_global_keys_path_label = line("global_keys_path");
     m_global_keys_note = line("global_keys_note");
-    set_global_keys_path(GlobalKeysPath::Grabbed);
 
     create_pedal_controls(units);
     create_keypad_controls(units);
+    for (QWidget* below : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (below->y() >= m_below_keys_top)
+            m_below_keys.emplace_back(below, below->pos());
+    }
+    // A check box along the right edge is as wide as its text, and the
+    // dialog wider by as much as the widest needs, its margin kept.
+    const int margin = m_size.width() - ok->geometry().right() - 1;
+    for (QCheckBox* check : {m_sound_on, m_phrase_step_back, m_draft_subtitles}) {
+        check->resize(std::max(check->width(), check->sizeHint().width()), check->height());
+        m_size.setWidth(std::max(m_size.width(), check->geometry().right() + 1 + margin));
+    }
+    set_global_keys_path(GlobalKeysPath::Grabbed);
 
     // Tab goes as the dialog reads: down the left, a row's controls left to
     // right, and OK and Cancel last.
@@ -164,7 +183,9 @@ void OptionsDialog::create_pedal_controls(const DialogUnits& units)
     auto place = [&](QWidget* widget, int x, int y, int width, int height) {
         widget->setGeometry(units.rect(x, y, width, height));
     };
-    place(new QGroupBox(ui_text(TEXT_OPT_PEDAL), this), AT_OPT_PEDAL);
+    auto* pedal = new QGroupBox(ui_text(TEXT_OPT_PEDAL), this);
+    pedal->setObjectName("pedal");
+    place(pedal, AT_OPT_PEDAL);
     m_pedal_device = new QComboBox(this);
     m_pedal_device->setAccessibleName(ui_text(TEXT_OPT_PEDAL));
     m_pedal_device->setObjectName("pedal_device");
@@ -315,13 +336,20 @@ void OptionsDialog::show_global_keys_path()
 void OptionsDialog::place_global_keys_lines()
 {
     const QRect& lines = m_global_keys_lines;
-    const int path =
-        m_global_keys_path_label->isVisibleTo(this)
-            ? std::min(m_global_keys_path_label->heightForWidth(lines.width()), lines.height())
-            : 0;
+    const auto needed = [&](QLabel* label) {
+        return label->isVisibleTo(this) && !label->text().isEmpty()
+                   ? label->heightForWidth(lines.width())
+                   : 0;
+    };
+    const int path = needed(m_global_keys_path_label);
+    const int note = std::max(needed(m_global_keys_note), lines.height() - path);
     m_global_keys_path_label->setGeometry(lines.x(), lines.y(), lines.width(), path);
-    m_global_keys_note->setGeometry(lines.x(), lines.y() + path, lines.width(),
-                                    lines.height() - path);
+    m_global_keys_note->setGeometry(lines.x(), lines.y() + path, lines.width(), note);
+    // Lines more than the room holds push the pedal's box and the rest down.
+    const int more = std::max(lines.y() + path + note - m_below_keys_top, 0);
+    for (const auto& [below, at] : m_below_keys)
+        below->move(at + QPoint(0, more));
+    setFixedSize(m_size + QSize(0, more));
 }
 
 void OptionsDialog::set_values(const Options& values)

@@ -1,10 +1,14 @@
 #pragma once
 
 #include <QDialog>
+#include <QPoint>
 #include <QRect>
+#include <QSize>
 
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "control/commands/global_keys.h"
 #include "control/state/run_state.h"
@@ -89,6 +93,10 @@ private:
     QLabel* m_global_keys_path_label = nullptr;
     QLabel* m_global_keys_note = nullptr;
     QRect m_global_keys_lines; ///< the room the path and the note share
+    int m_below_keys_top = 0;  ///< where the controls below the lines begin
+    /// The controls below the lines, where they sit while the lines fit.
+    std::vector<std::pair<QWidget*, QPoint>> m_below_keys;
+    QSize m_size; ///< the dialog's size while the lines fit
     QComboBox* m_pedal_device = nullptr;
     QLabel* m_pedal_buttons = nullptr;
     QCheckBox* m_pedal_toggles = nullptr;

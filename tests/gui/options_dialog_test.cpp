@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -156,8 +157,12 @@ private slots:
                      QString("not offered by this desktop: use a keypad, the pedal, or cuedeck "
                              "--command in the desktop's keyboard settings"));
             QVERIFY(path->isVisible() && path->wordWrap());
-            // The whole of it fits above the foot pedal's box.
+            // The whole of it fits above the foot pedal's box, which moves
+            // down where the font's lines need it, the dialog taller by as much.
             QVERIFY(path->heightForWidth(path->width()) <= path->height());
+            QVERIFY(path->geometry().bottom() < modal->findChild<QGroupBox*>("pedal")->y());
+            QVERIFY(modal->rect().contains(
+                modal->findChild<QCheckBox*>("draft_subtitles")->geometry()));
             QTest::mouseClick(modal->findChild<QPushButton*>("ok"), Qt::LeftButton);
         });
         rig.menu(IDM_OPTIONS_SETTINGS)->trigger();
