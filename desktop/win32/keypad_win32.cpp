@@ -138,8 +138,16 @@ struct SinkWindow
         }
         usages[0].usUsage = 0x06; // keyboard
         usages[1].usUsage = 0x07; // keypad
-        if (RegisterRawInputDevices(usages, 2, sizeof(RAWINPUTDEVICE)) || !on)
-            watching = on;
+        const UINT size = sizeof(RAWINPUTDEVICE);
+        if (on) {
+            // Keyboards alone where keypads' usage is refused.
+            watching = RegisterRawInputDevices(usages, 2, size) ||
+                       RegisterRawInputDevices(usages, 1, size);
+        } else {
+            RegisterRawInputDevices(usages, 1, size);
+            RegisterRawInputDevices(usages + 1, 1, size);
+            watching = false;
+        }
     }
 
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
