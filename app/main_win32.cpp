@@ -15,6 +15,7 @@
 #include "control/commands/program_options.h"
 #include "control/session/session.h"
 #include "desktop/win32/foot_pedal_win32.h"
+#include "desktop/win32/keypad_win32.h"
 #include "desktop/win32/one_copy_win32.h"
 #include "front/window_resources.h"
 #include "player/winamp/winamp_backend.h"
@@ -157,7 +158,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     // one: taken up once the window has read them, at its first turn.
     std::optional<cuedeck::FootPedalWin32> pedal;
     window.later([&pedal, &session, &post] { pedal.emplace(session, post); });
+    // A keypad beside it or instead, the same way.
+    std::optional<cuedeck::KeypadWin32> keypad;
+    window.later([&keypad, &session, &post] { keypad.emplace(session, post); });
     window.run();
+    keypad.reset();
     pedal.reset();
     // Nothing from another copy reaches the window once it has gone.
     one_copy.stop();

@@ -19,6 +19,7 @@
 #include "control/commands/global_keys.h"
 #include "control/run/command_bodies.h"
 #include "desktop/win32/foot_pedal_win32.h"
+#include "desktop/win32/keypad_win32.h"
 #include "desktop/win32/one_copy_win32.h"
 #include "files/channel_request.h"
 #include "front/bar_drawing.h"
@@ -1034,6 +1035,124 @@ TEST(FootPedal, ReportsFromTheDeviceGiveTheKeysTrafficAndAnUnpluggedPedalIsTaken
     }));
     ASSERT_TRUE(pump_until(rig.window, [&] { return pipe.plugged_in(); }));
     step({4, 0}, 2); // right: forward, once
+}
+
+/// The raw input name of the keyboard that carries what SendInput types
+/// (Wine's own keyboard device), as the settings name a keypad.
+std::string typing_keyboard()
+{
+    UINT count = 0;
+    GetRawInputDeviceList(nullptr, &count, sizeof(RAWINPUTDEVICELIST));
+    std::vector<RAWINPUTDEVICELIST> devices(count);
+    GetRawInputDeviceList(devices.data(), &count, sizeof(RAWINPUTDEVICELIST));
+    for (const RAWINPUTDEVICELIST& device : devices) {
+        char name[512] = {};
+        UINT length = sizeof name;
+        if (device.dwType == RIM_TYPEKEYBOARD &&
+            GetRawInputDeviceInfoA(device.hDevice, RIDI_DEVICENAME, name, &length) != UINT(-1))
+            return name;
+    }
+    return {};
+}
+
+/// Type keys by their make codes: each down, or up when `up` is set.
+void type_keys(std::initializer_list<unsigned short> make_codes, bool up, bool extended = false)
+{
+    for (const unsigned short make_code : make_codes) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wScan = make_code;
+        input.ki.dwFlags = KEYEVENTF_SCANCODE | (up ? KEYEVENTF_KEYUP : 0) |
+                           (extended ? KEYEVENTF_EXTENDEDKEY : 0);
+        SendInput(1, &input, sizeof input);
+    }
+}
+
+// The keypad read through raw input from the keyboard its device's name
+// names, through the same rules as on Linux and with Linux's key codes:
+// keypad 5 plays while held and pauses with the step back when let go,
+// keypad 6 skips forward again at each of the keyboard's repeats, the
+// extended keypad Enter is learned as Linux's 96; once the settings name a
+// keyboard that is not plugged in, the window says so and no key acts.
+TEST(Keypad, RawKeysOfTheNamedKeyboardGiveTheKeysTraffic)
+{
+    const auto paused = [](Rig& rig) {
+        Options options = rig.dialog.controller().options();
+        options.back_time = 2;
+        rig.dialog.controller().apply_options(options);
+        rig.player.model.play_state = 3;
+        KillTimer(rig.window, 1); // no tick between the steps compared
+        rig.player.log.clear();
+    };
+    Rig keys;
+    paused(keys);
+    std::vector<std::vector<std::string>> by_keys;
+    for (const auto& commands :
+         std::vector<std::vector<Command>>{{Command::PlayPause},
+                                           {Command::PlayPause},
+                                           {Command::Forward5Seconds, Command::Forward5Seconds}}) {
+        for (const Command command : commands)
+            keys.session.carry_out_in_window(command);
+        by_keys.push_back(keys.player.traffic());
+        keys.player.log.clear();
+    }
+
+    const std::string keyboard = typing_keyboard();
+    ASSERT_FALSE(keyboard.empty());
+    Rig rig;
+    paused(rig);
+    KeypadWin32 keypad(rig.session,
+                       [&rig](std::function<void()> work) { rig.dialog.later(std::move(work)); });
+    Options options = rig.dialog.controller().options();
+    options.keypad_device = keyboard;
+    options.keypad_keys = {{76, "play-while-held"}, {77, "forward"}};
+    rig.session.apply_options(options);
+    // Typed keys reach the keypad once it watches the keyboards.
+    ASSERT_TRUE(pump_until(rig.window, [] {
+        UINT count = 0;
+        GetRegisteredRawInputDevices(nullptr, &count, sizeof(RAWINPUTDEVICE));
+        return count > 0;
+    }));
+    const auto step = [&](const std::function<void()>& type, std::size_t expected) {
+        KillTimer(rig.window, 1);
+        rig.player.log.clear();
+        type();
+        EXPECT_TRUE(pump_until(
+            rig.window, [&] { return rig.player.traffic().size() >= by_keys[expected].size(); }));
+        pump_for(rig.window, 60); // nothing more comes
+        EXPECT_EQ(rig.player.traffic(), by_keys[expected]) << "step " << expected;
+    };
+    step([] { type_keys({0x4c}, false); }, 0); // keypad 5 down: play
+    step([] { type_keys({0x4c}, true); }, 1);  // let go: pause, stepped back
+    // Keypad 6 down, repeated, let go: forward twice.
+    step(
+        [] {
+            type_keys({0x4d, 0x4d}, false);
+            type_keys({0x4d}, true);
+        },
+        2);
+
+    std::vector<int> learned;
+    rig.session.learn_keypad(keyboard, [&learned](int code) { learned.push_back(code); });
+    type_keys({0x1c}, false, true);
+    type_keys({0x1c}, true, true);
+    EXPECT_TRUE(pump_until(rig.window, [&] { return !learned.empty(); }));
+    rig.session.stop_learning_keypad();
+    EXPECT_EQ(learned, std::vector<int>{96});
+
+    options.keypad_device = "\\\\?\\HID#VID_FFFF&PID_FFFF#none";
+    rig.session.apply_options(options);
+    EXPECT_TRUE(pump_until(rig.window, [&] {
+        char state[64] = {};
+        GetDlgItemTextA(rig.window, IDC_DEVICE_STATE, state, sizeof state);
+        return std::string(state) == "Keypad disconnected";
+    }));
+    KillTimer(rig.window, 1);
+    rig.player.log.clear();
+    type_keys({0x4c, 0x4d}, false);
+    type_keys({0x4c, 0x4d}, true);
+    pump_for(rig.window, 60);
+    EXPECT_TRUE(rig.player.traffic().empty());
 }
 
 // Another copy's hand-over, and whatever another program sends: the file's

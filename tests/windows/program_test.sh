@@ -3,7 +3,9 @@
 # beside the stand-in player (a copy of it where the player's program is
 # passes the playlists handed over to it). The foot pedal the settings name
 # (the stand-in writes its reports to a named pipe) plays while the middle
-# pedal is down and pauses, stepped back, when it is let go. A second start
+# pedal is down and pauses, stepped back, when it is let go; the keypad the
+# settings name (the keyboard the stand-in types on) skips forward with the
+# key the settings give, typed in another program. A second start
 # hands its tape group to the running copy and ends, and the player is told
 # once; --command and --go-to reach the running copy and exit as on Linux;
 # names outside the ANSI code page and longer than MAX_PATH arrive whole; a
@@ -45,6 +47,11 @@ pedal='\\.\pipe\cuedeck-test-pedal'
 mkdir -p "$drive/users/$user/AppData/Roaming/Cuedeck"
 printf 'BackTime\r\n2\r\nPedalDevice\r\n%s\r\nPedalButtons\r\n256 257 258\r\nPedalMode\r\n0\r\n' \
   "$pedal" >"$drive/users/$user/AppData/Roaming/Cuedeck/cuedeck.dat"
+# And a keypad: the keyboard the stand-in types on, keypad 6 (Linux's 77)
+# skipping forward.
+wine "$standin" --keyboard 'Z:'"${work//\//\\}"'\keyboard' || fail "the stand-in found no keyboard"
+printf 'KeypadDevice\r\n%s\r\nKeypadKeys\r\n77:forward\r\n' "$(cat "$work/keyboard")" \
+  >>"$drive/users/$user/AppData/Roaming/Cuedeck/cuedeck.dat"
 
 log="$work/standin.log"
 # What the player was sent since the line count $before (its log has CRLF ends).
@@ -59,6 +66,14 @@ before=$(wc -l <"$log")
 timeout "$CUEDECK_TEST_DEADLINE" wine "$standin" --pedal "$pedal" 2 0 || fail "the pedal's pipe was not read"
 until_true eval '[ "$(since | grep -c "^Pause$")" = 2 ]' || fail "the middle pedal did not play and pause: $(since | sort | uniq -c | tr "\n" " ")"
 since | sed -n '/^Pause$/,$p' | sed 1d | grep -q '^JumpTo ' || fail "letting the middle pedal go did not step back"
+
+echo "--- the keypad"
+# Typed in another program, as raw input reaches Cuedeck whichever window
+# has the focus: keypad 6 skips forward, keypad 5 (no key of it) does not.
+before=$(wc -l <"$log")
+wine "$standin" --keys 76 -76 77 -77 || fail "the stand-in could not type"
+until_true eval 'since | grep -q "^Forward5Seconds$"' || fail "keypad 6 did not skip forward: $(since | sort | uniq -c | tr "\n" " ")"
+[ "$(since | grep -c -E '^(Play|Pause|Forward5Seconds)$')" = 1 ] || fail "the keypad did more than skip forward once: $(since | sort | uniq -c | tr "\n" " ")"
 
 echo "--- a second start hands its group over"
 group b

@@ -24,6 +24,13 @@
 //
 //     winamp_standin --pedal PIPE REPORT...
 //
+// As a keypad: it writes the raw input name of the keyboard that carries
+// what it types into FILE, or types each key by its make code (a negative
+// one: its release).
+//
+//     winamp_standin --keyboard FILE
+//     winamp_standin --keys CODE...
+//
 // Started with no arguments, as Cuedeck starts a player, it logs to
 // started.log beside itself (added to it, "up" once its window is made).
 // With CUEDECK_STANDIN_WINDOW_AFTER_MS set, it makes its window only that
@@ -38,6 +45,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "player/winamp/winamp_backend.h"
 #include "support/fake_player_backend.h"
@@ -147,6 +155,43 @@ int pedal(const char* name, char** reports, int count)
     return 0;
 }
 
+/// The keyboard that carries what SendInput types, by its raw input name.
+int keyboard(const char* file)
+{
+    UINT count = 0;
+    GetRawInputDeviceList(nullptr, &count, sizeof(RAWINPUTDEVICELIST));
+    std::vector<RAWINPUTDEVICELIST> devices(count);
+    GetRawInputDeviceList(devices.data(), &count, sizeof(RAWINPUTDEVICELIST));
+    for (const RAWINPUTDEVICELIST& device : devices) {
+        char name[512] = {};
+        UINT length = sizeof name;
+        if (device.dwType != RIM_TYPEKEYBOARD ||
+            GetRawInputDeviceInfoA(device.hDevice, RIDI_DEVICENAME, name, &length) == UINT(-1))
+            continue;
+        FILE* out = std::fopen(file, "wb");
+        if (out == nullptr)
+            return 3;
+        std::fputs(name, out);
+        return std::fclose(out) == 0 ? 0 : 3;
+    }
+    return 2;
+}
+
+/// Keys typed by their make codes: down, or up when negative.
+int keys(char** codes, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        const int code = std::atoi(codes[i]);
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wScan = static_cast<WORD>(code < 0 ? -code : code);
+        input.ki.dwFlags = KEYEVENTF_SCANCODE | (code < 0 ? KEYEVENTF_KEYUP : 0);
+        if (SendInput(1, &input, sizeof input) != 1)
+            return 2;
+    }
+    return 0;
+}
+
 int main(int argc, char** argv)
 {
     if (argc == 3 && std::string(argv[1]) == "--hang") {
@@ -158,6 +203,10 @@ int main(int argc, char** argv)
     }
     if (argc >= 3 && std::string(argv[1]) == "--pedal")
         return pedal(argv[2], argv + 3, argc - 3);
+    if (argc == 3 && std::string(argv[1]) == "--keyboard")
+        return keyboard(argv[2]);
+    if (argc >= 2 && std::string(argv[1]) == "--keys")
+        return keys(argv + 2, argc - 2);
     // A file goes to the stand-in that runs; where none runs, this one
     // is the player, with the file taken.
     std::string handed;
