@@ -29,6 +29,18 @@ fresh_debian_system() {
   cp -a "$pristine" "$root"
 }
 
+# Ends every process still running inside the system at FOLDER (what a
+# command left behind, or one stopped halfway), so that its folders can be
+# let go.
+end_processes_in() {
+  local root process
+  root=$(readlink -f "$1")
+  for process in /proc/[0-9]*; do
+    [ "$(readlink "$process/root" 2>/dev/null)" = "$root" ] && kill -KILL "${process#/proc/}" 2>/dev/null
+  done
+  return 0
+}
+
 # in_debian_system FOLDER COMMAND...: COMMAND as root inside FOLDER, with
 # /proc, /sys, /dev and /dev/pts of this machine, unmounted when it ends.
 in_debian_system() {
@@ -47,11 +59,12 @@ in_debian_system() {
     mounted=("$root/$point" "${mounted[@]}")
   done
   # Let go of them too when this script is stopped halfway.
-  trap 'for point in '"${mounted[*]@Q}"'; do umount -l "$point" 2>/dev/null; done' EXIT
+  trap 'end_processes_in '"${root@Q}"'; for point in '"${mounted[*]@Q}"'; do umount -l "$point" 2>/dev/null; done' EXIT
   trap 'exit 130' INT TERM
   local status=0
   chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
     LANG=C.UTF-8 TERM=dumb CI="${CI:-}" "$@" || status=$?
+  end_processes_in "$root"
   for point in "${mounted[@]}"; do umount -l "$point"; done
   trap - EXIT INT TERM
   return $status
