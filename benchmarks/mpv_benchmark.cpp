@@ -238,8 +238,7 @@ BENCHMARK(AddedDelay)
 
 /// Whether a run ended in an error: Google Benchmark 1.7 tells it by
 /// error_occurred, 1.8 and later by skipped.
-template <typename BenchmarkRun>
-bool failed(const BenchmarkRun& run)
+template <typename BenchmarkRun> bool failed(const BenchmarkRun& run)
 {
     if constexpr (requires { run.skipped; })
         return static_cast<int>(run.skipped) != 0;
