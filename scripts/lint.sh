@@ -6,8 +6,15 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 sources=$(git ls-files '*.cpp' '*.h' | grep -v '^ui/win32/resource' || true)
-echo "clang-format: $(echo "$sources" | wc -l) files"
-clang-format --dry-run --Werror $sources
+# The layout is clang-format 14's (Debian 12's); later versions lay some
+# lines out otherwise, so elsewhere the layout is not checked.
+format_version=$(clang-format --version | sed -n 's/.*version \([0-9]*\)\..*/\1/p')
+if [ "$format_version" = 14 ]; then
+  echo "clang-format: $(echo "$sources" | wc -l) files"
+  clang-format --dry-run --Werror $sources
+else
+  echo "clang-format $format_version: the layout is clang-format 14's and is not checked here"
+fi
 
 # The program's own sources; the Windows-only ones need the Windows headers.
 program=$(git ls-files 'base/*.cpp' 'files/*.cpp' 'player/*.cpp' 'system/*.cpp' 'control/*.cpp' 'front/*.cpp' \
